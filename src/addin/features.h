@@ -1,0 +1,31 @@
+#pragma once
+
+// The operations of the features that the add-in's life calls at connection, start-up,
+// settings changes and disconnection. Connect knows only this narrow seam; each feature
+// fills its part.
+
+#include <string>
+
+#include "host/editor.h"
+#include "host/window_system.h"
+
+namespace tessaly::addin {
+
+class Features {
+ public:
+  virtual ~Features() = default;
+  // The function menu's dispatcher: an empty caption builds the menu, any other runs it.
+  virtual void RunFunctionMenu(const std::u16string& caption) = 0;
+  // Creates the tab tool window "标签" and keeps its document and window in the connection.
+  virtual void CreateTabWindow(host::AddInInstance& add_in) = 0;
+  virtual void TabInitialize() = 0;
+  // The procedure that replaces the project tree's, for the double-click hook.
+  virtual host::WindowProcId ProjectTreeProc() = 0;
+  virtual void LoadWheel() = 0;
+  virtual void UnloadWheel() = 0;
+  virtual void StartDialogWatch() = 0;
+  virtual void StopDialogWatch() = 0;
+  virtual void ShowAbout() = 0;
+};
+
+}  // namespace tessaly::addin

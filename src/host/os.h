@@ -1,0 +1,20 @@
+#pragma once
+
+#include "host/message_loop.h"
+#include "host/registry.h"
+#include "host/settings_store.h"
+#include "host/system_services.h"
+#include "host/window_system.h"
+
+namespace tessaly::host {
+
+// Every OS service the features use, handed to them together.
+struct Os {
+  Registry& registry;
+  SettingsStore& settings;
+  WindowSystem& windows;
+  MessageLoop& loop;
+  SystemServices& system;
+};
+
+}  // namespace tessaly::host

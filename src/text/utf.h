@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tessaly::text {
+
+// Conversions at the edges (terminal, files, .reg text). Invalid input never throws:
+// ill-formed UTF-8 bytes become U+FFFD, lone surrogates are written as their three-byte form.
+std::u16string FromUtf8(std::string_view utf8);
+std::string ToUtf8(std::u16string_view utf16);
+
+}  // namespace tessaly::text
