@@ -50,7 +50,7 @@ class CodeModule {
   virtual std::u16string ProcOfLine(std::int32_t line, std::int32_t proc_kind) = 0;
   virtual std::int32_t ProcStartLine(const std::u16string& name, std::int32_t proc_kind) = 0;
   virtual std::int32_t ProcCountLines(const std::u16string& name, std::int32_t proc_kind) = 0;
-  virtual std::shared_ptr<CodePane> CodePane() = 0;
+  virtual std::shared_ptr<host::CodePane> CodePane() = 0;
 };
 
 class CodePane {
@@ -61,8 +61,8 @@ class CodePane {
                             std::int32_t end_line, std::int32_t end_column) = 0;
   virtual std::int32_t TopLine() = 0;
   virtual void SetTopLine(std::int32_t line) = 0;
-  virtual std::shared_ptr<Window> Window() = 0;
-  virtual std::shared_ptr<CodeModule> CodeModule() = 0;
+  virtual std::shared_ptr<host::Window> Window() = 0;
+  virtual std::shared_ptr<host::CodeModule> CodeModule() = 0;
 };
 
 class Window {
