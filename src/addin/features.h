@@ -16,6 +16,9 @@ class Features {
   virtual ~Features() = default;
   // The function menu's dispatcher: an empty caption builds the menu, any other runs it.
   virtual void RunFunctionMenu(const std::u16string& caption) = 0;
+  // An editor that keeps command bars between runs shows the bar at the next connection,
+  // which skips the build; its buttons then need this run's sinks.
+  virtual void RewireFunctionMenu() = 0;
   // Creates the tab tool window "标签" and keeps its document and window in the connection.
   virtual void CreateTabWindow(host::AddInInstance& add_in) = 0;
   virtual void TabInitialize() = 0;

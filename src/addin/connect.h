@@ -1,0 +1,67 @@
+#pragma once
+
+// The add-in object the editor creates: its three events drive the add-in's whole life.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "addin/app_event_vbide.h"
+#include "addin/connection.h"
+#include "addin/features.h"
+#include "host/editor.h"
+#include "host/os.h"
+
+namespace tessaly::addin {
+
+inline constexpr char16_t kComponentName[] = u"QWIX";
+inline constexpr char16_t kAddInsEntryCaption[] = u"Tessaly";
+
+class Connect {
+ public:
+  Connect(Connection& connection, host::Os& os, Features& features,
+          std::u16string component_name = kComponentName);
+  ~Connect();
+  Connect(const Connect&) = delete;
+  Connect& operator=(const Connect&) = delete;
+
+  void OnConnection(std::shared_ptr<host::Application> application, std::int32_t connect_mode,
+                    host::AddInInstance& add_in);
+  void OnStartupComplete();
+  void OnDisconnection(std::int32_t remove_mode);
+
+  // A button at the end of the editor's "Add-Ins" bar, after a separator; null on failure.
+  std::shared_ptr<host::CommandBarControl> AddToAddInCommandBar(const std::u16string& caption);
+
+  // Moves the cursor to (x, y) and clicks the left button count times.
+  void ClickAt(std::int32_t count, std::int32_t x, std::int32_t y);
+  // Lets the editor process its messages until ms milliseconds have passed; at least once.
+  void Delay(std::uint32_t ms);
+  void HookProjectTree(host::WindowHandle tree);
+  void UnhookProjectTree(host::WindowHandle tree);
+
+  const std::shared_ptr<host::CommandBarControl>& MenuEntry() const { return menu_entry_; }
+  const std::shared_ptr<host::CommandBarControl>& VbaEntry() const { return vba_entry_; }
+
+ private:
+  class AboutEntrySink;
+
+  bool IsAccepted() const;
+  void CreateAddInsEntry();
+  void ApplyStartupSettings();
+  void ShowTabWindowAtStartup();
+  host::WindowHandle FindProjectTree();
+  void RemoveVbaEntry();
+
+  Connection& connection_;
+  host::Os& os_;
+  Features& features_;
+  std::shared_ptr<host::Application> program_info_source_;
+  std::shared_ptr<host::CommandBarControl> menu_entry_;
+  std::shared_ptr<host::ClickSource> menu_handler_;
+  std::shared_ptr<AboutEntrySink> menu_handler_sink_;
+  std::shared_ptr<host::CommandBarControl> vba_entry_;
+  std::weak_ptr<AppEventVBIDE> vba_entry_sink_;
+};
+
+}  // namespace tessaly::addin

@@ -1,0 +1,50 @@
+#pragma once
+
+// A stand-in for the features Connect starts and stops: it records every call in order, and
+// builds a bare command bar when asked to build the menu, as the real menu would.
+
+#include <string>
+#include <vector>
+
+#include "addin/connection.h"
+#include "addin/features.h"
+#include "text/utf.h"
+
+namespace tessaly::testing {
+
+class RecordingFeatures : public addin::Features {
+ public:
+  explicit RecordingFeatures(addin::Connection& connection) : connection_(connection) {}
+
+  void RunFunctionMenu(const std::u16string& caption) override {
+    calls.push_back("RunFunctionMenu(" + text::ToUtf8(caption) + ")");
+    if (caption.empty()) {
+      connection_.HostApplication->CommandBars()->Add(u"TessalyIDE", 1);
+      connection_.ButtonSinks.emplace();
+    }
+  }
+  void RewireFunctionMenu() override { calls.push_back("RewireFunctionMenu"); }
+  void CreateTabWindow(host::AddInInstance&) override { calls.push_back("CreateTabWindow"); }
+  void TabInitialize() override { calls.push_back("TabInitialize"); }
+  host::WindowProcId ProjectTreeProc() override { return tree_proc; }
+  void LoadWheel() override { calls.push_back("LoadWheel"); }
+  void UnloadWheel() override { calls.push_back("UnloadWheel"); }
+  void StartDialogWatch() override { calls.push_back("StartDialogWatch"); }
+  void StopDialogWatch() override { calls.push_back("StopDialogWatch"); }
+  void ShowAbout() override { calls.push_back("ShowAbout"); }
+
+  bool Called(const std::string& call) const {
+    for (const auto& c : calls) {
+      if (c == call) return true;
+    }
+    return false;
+  }
+
+  std::vector<std::string> calls;
+  host::WindowProcId tree_proc = 0;
+
+ private:
+  addin::Connection& connection_;
+};
+
+}  // namespace tessaly::testing
