@@ -1,0 +1,159 @@
+#include "sim/editor/sim_code_module.h"
+
+#include <string>
+
+#include "host/host_error.h"
+#include "sim/editor/sim_code_pane.h"
+#include "text/utf.h"
+
+namespace tessaly::sim {
+namespace {
+
+// Consumes one refusal of a line in [first, last]; true when the call must be refused.
+bool ConsumeRefusal(std::map<std::int32_t, int>& refusals, std::int32_t first, std::int32_t last) {
+  auto it = refusals.lower_bound(first);
+  if (it == refusals.end() || it->first > last) return false;
+  if (it->second != SimCodeModule::kAlways && --it->second == 0) refusals.erase(it);
+  return true;
+}
+
+void AddRefusal(std::map<std::int32_t, int>& refusals, std::int32_t line, int times) {
+  if (times == 0) return;
+  refusals[line] = times;
+}
+
+}  // namespace
+
+std::vector<std::u16string> SplitCodeLines(std::u16string_view text) {
+  std::vector<std::u16string> lines(1);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char16_t c = text[i];
+    if (c == u'\r' || c == u'\n') {
+      if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+      lines.emplace_back();
+    } else {
+      lines.back().push_back(c);
+    }
+  }
+  return lines;
+}
+
+SimCodeModule::SimCodeModule(std::u16string project, std::u16string name,
+                             std::vector<std::u16string> lines, std::shared_ptr<CallLog> calls)
+    : project_(std::move(project)),
+      name_(std::move(name)),
+      lines_(std::move(lines)),
+      calls_(std::move(calls)) {}
+
+void SimCodeModule::RequireLines(std::int32_t start_line, std::int32_t count,
+                                 const char* member) const {
+  if (start_line < 1 || count < 0 || start_line > LineCount() ||
+      count > LineCount() - start_line + 1) {
+    throw host::HostError(std::string(member) + ": lines " + std::to_string(start_line) + "+" +
+                          std::to_string(count) + " outside " + text::ToUtf8(name_));
+  }
+}
+
+std::u16string SimCodeModule::Lines(std::int32_t start_line, std::int32_t count) {
+  calls_->Enter(u"CodeModule.Lines");
+  RequireLines(start_line, count, "Lines");
+  if (count > 0 && ConsumeRefusal(refused_reads_, start_line, start_line + count - 1)) {
+    throw host::HostError("Lines: read refused");
+  }
+  if (count == 1) return lines_[start_line - 1];
+  std::u16string text;
+  for (std::int32_t i = 0; i < count; ++i) {
+    if (i > 0) text += u"\r\n";
+    text += lines_[start_line - 1 + i];
+  }
+  return text;
+}
+
+void SimCodeModule::ReplaceLine(std::int32_t line, const std::u16string& code) {
+  calls_->Enter(u"CodeModule.ReplaceLine");
+  RequireLines(line, 1, "ReplaceLine");
+  if (ConsumeRefusal(refused_replaces_, line, line)) {
+    throw host::HostError("ReplaceLine: write refused");
+  }
+  auto replacement = SplitCodeLines(code);
+  lines_[line - 1] = std::move(replacement.front());
+  lines_.insert(lines_.begin() + line, std::make_move_iterator(replacement.begin() + 1),
+                std::make_move_iterator(replacement.end()));
+  Edited();
+}
+
+void SimCodeModule::InsertLines(std::int32_t line, const std::u16string& code) {
+  calls_->Enter(u"CodeModule.InsertLines");
+  if (line < 1 || line > LineCount() + 1) {
+    throw host::HostError("InsertLines: line " + std::to_string(line) + " outside the module");
+  }
+  auto inserted = SplitCodeLines(code);
+  lines_.insert(lines_.begin() + (line - 1), std::make_move_iterator(inserted.begin()),
+                std::make_move_iterator(inserted.end()));
+  Edited();
+}
+
+void SimCodeModule::DeleteLines(std::int32_t start_line, std::int32_t count) {
+  calls_->Enter(u"CodeModule.DeleteLines");
+  if (count < 1) throw host::HostError("DeleteLines: count below 1");
+  RequireLines(start_line, count, "DeleteLines");
+  lines_.erase(lines_.begin() + (start_line - 1), lines_.begin() + (start_line - 1 + count));
+  Edited();
+}
+
+std::int32_t SimCodeModule::CountOfLines() {
+  calls_->Enter(u"CodeModule.CountOfLines");
+  return LineCount();
+}
+
+std::u16string SimCodeModule::ProcOfLine(std::int32_t line, std::int32_t /*proc_kind*/) {
+  calls_->Enter(u"CodeModule.ProcOfLine");
+  RequireLines(line, 1, "ProcOfLine");
+  const Procedure* procedure = Procedures().At(line);
+  return procedure ? procedure->name : std::u16string();
+}
+
+std::int32_t SimCodeModule::ProcStartLine(const std::u16string& name, std::int32_t proc_kind) {
+  calls_->Enter(u"CodeModule.ProcStartLine");
+  const Procedure* procedure = Procedures().Find(name, proc_kind);
+  if (!procedure) throw host::HostError("ProcStartLine: no procedure " + text::ToUtf8(name));
+  return procedure->start_line;
+}
+
+std::int32_t SimCodeModule::ProcCountLines(const std::u16string& name, std::int32_t proc_kind) {
+  calls_->Enter(u"CodeModule.ProcCountLines");
+  const Procedure* procedure = Procedures().Find(name, proc_kind);
+  if (!procedure) throw host::HostError("ProcCountLines: no procedure " + text::ToUtf8(name));
+  return procedure->end_line - procedure->start_line + 1;
+}
+
+std::shared_ptr<host::CodePane> SimCodeModule::CodePane() {
+  calls_->Enter(u"CodeModule.CodePane");
+  if (!pane_) throw host::HostError("CodePane: the module has no open pane");
+  return pane_;
+}
+
+void SimCodeModule::SetText(std::vector<std::u16string> lines) {
+  lines_ = std::move(lines);
+  Edited();
+}
+
+const ProcedureTable& SimCodeModule::Procedures() const {
+  if (!procedures_) procedures_ = ProcedureTable::Scan(lines_);
+  return *procedures_;
+}
+
+void SimCodeModule::RefuseReplaceAt(std::int32_t line, int times) {
+  AddRefusal(refused_replaces_, line, times);
+}
+
+void SimCodeModule::RefuseReadAt(std::int32_t line, int times) {
+  AddRefusal(refused_reads_, line, times);
+}
+
+void SimCodeModule::AllowAll() {
+  refused_reads_.clear();
+  refused_replaces_.clear();
+}
+
+}  // namespace tessaly::sim

@@ -1,0 +1,71 @@
+#pragma once
+
+// A code module held in memory. It answers the object model's line and procedure calls as the
+// editor does, including its refusals, and lets tests read every line and make single lines
+// refuse reading or writing.
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "host/editor.h"
+#include "sim/editor/call_log.h"
+#include "sim/editor/procedure_table.h"
+
+namespace tessaly::sim {
+
+class SimCodePane;
+
+// Splits inserted text the way the editor does: at CR LF, and at a lone CR or LF as well.
+std::vector<std::u16string> SplitCodeLines(std::u16string_view text);
+
+class SimCodeModule : public host::CodeModule {
+ public:
+  static constexpr int kAlways = -1;
+
+  SimCodeModule(std::u16string project, std::u16string name, std::vector<std::u16string> lines,
+                std::shared_ptr<CallLog> calls);
+
+  std::u16string Lines(std::int32_t start_line, std::int32_t count) override;
+  void ReplaceLine(std::int32_t line, const std::u16string& code) override;
+  void InsertLines(std::int32_t line, const std::u16string& code) override;
+  void DeleteLines(std::int32_t start_line, std::int32_t count) override;
+  std::int32_t CountOfLines() override;
+  std::u16string ProcOfLine(std::int32_t line, std::int32_t proc_kind) override;
+  std::int32_t ProcStartLine(const std::u16string& name, std::int32_t proc_kind) override;
+  std::int32_t ProcCountLines(const std::u16string& name, std::int32_t proc_kind) override;
+  std::shared_ptr<host::CodePane> CodePane() override;
+
+  // Test side; none of these is counted as an object-model call.
+  const std::u16string& Project() const { return project_; }
+  const std::u16string& Name() const { return name_; }
+  const std::vector<std::u16string>& Text() const { return lines_; }
+  void SetText(std::vector<std::u16string> lines);
+  std::int32_t LineCount() const { return static_cast<std::int32_t>(lines_.size()); }
+  const ProcedureTable& Procedures() const;
+  // The next `times` calls touching the line (kAlways: every call) are refused.
+  void RefuseReplaceAt(std::int32_t line, int times = kAlways);
+  void RefuseReadAt(std::int32_t line, int times = kAlways);
+  void AllowAll();
+  const std::shared_ptr<SimCodePane>& Pane() const { return pane_; }
+  void AttachPane(std::shared_ptr<SimCodePane> pane) { pane_ = std::move(pane); }
+
+ private:
+  void RequireLines(std::int32_t start_line, std::int32_t count, const char* member) const;
+  void Edited() { procedures_.reset(); }
+
+  std::u16string project_;
+  std::u16string name_;
+  std::vector<std::u16string> lines_;
+  std::shared_ptr<CallLog> calls_;
+  std::shared_ptr<SimCodePane> pane_;
+  // Rebuilt only after an edit, so reading a module line by line stays linear.
+  mutable std::optional<ProcedureTable> procedures_;
+  std::map<std::int32_t, int> refused_reads_;
+  std::map<std::int32_t, int> refused_replaces_;
+};
+
+}  // namespace tessaly::sim

@@ -1,0 +1,204 @@
+#include "sim/editor/procedure_table.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "host/host_error.h"
+#include "sim/editor/sim_code_module.h"
+#include "text/utf.h"
+
+namespace tessaly::sim {
+namespace {
+
+struct HeaderCase {
+  std::u16string line;
+  std::optional<ProcedureHeader> header;
+};
+
+TEST(ProcedureHeaderTest, RecognisesOnlyProcedureHeaders) {
+  const std::vector<HeaderCase> cases = {
+      {u"Sub A()", ProcedureHeader{u"A", kProcKindProcedure}},
+      {u"Public Function F(x) As Long", ProcedureHeader{u"F", kProcKindProcedure}},
+      {u"Private Sub Class_Initialize()", ProcedureHeader{u"Class_Initialize", 0}},
+      {u"Friend Function Fr()", ProcedureHeader{u"Fr", 0}},
+      {u"Private Static Sub S()", ProcedureHeader{u"S", 0}},
+      {u"Static Function T$()", ProcedureHeader{u"T", 0}},
+      {u"\t  Public  Sub\tSpaced ()", ProcedureHeader{u"Spaced", 0}},
+      {u"public sub Lower()", ProcedureHeader{u"Lower", 0}},
+      {u"Sub 代码缩进()", ProcedureHeader{u"代码缩进", 0}},
+      {u"Property Get Value() As Long", ProcedureHeader{u"Value", kProcKindGet}},
+      {u"Public Property Let Value(ByVal v As Long)", ProcedureHeader{u"Value", kProcKindLet}},
+      {u"Friend Property Set Obj(o As Object)", ProcedureHeader{u"Obj", kProcKindSet}},
+      {u"Private Declare Function GetTickCount Lib \"kernel32\" () As Long", std::nullopt},
+      {u"Declare Sub Sleep Lib \"kernel32\" (ByVal ms As Long)", std::nullopt},
+      {u"Public Event Changed()", std::nullopt},
+      {u"Event Changed()", std::nullopt},
+      {u"End Sub", std::nullopt},
+      {u"Exit Function", std::nullopt},
+      {u"' Sub Commented()", std::nullopt},
+      {u"Rem Sub Commented()", std::nullopt},
+      {u"Subtotal = 1", std::nullopt},
+      {u"Sub_1 = 2", std::nullopt},
+      {u"Public Subject As String", std::nullopt},
+      {u"Private Type Point", std::nullopt},
+      {u"Public Function", std::nullopt},
+      {u"Sub ()", std::nullopt},
+      {u"Property Value()", std::nullopt},
+      {u"Static Dim x", std::nullopt},
+      {u"Call Sub1", std::nullopt},
+      {u"", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ParseProcedureHeader(c.line), c.header) << text::ToUtf8(c.line);
+  }
+}
+
+TEST(ProcedureHeaderTest, EndsAndCommentsAsTheEditorReadsThem) {
+  EXPECT_TRUE(IsProcedureEnd(u"End Sub"));
+  EXPECT_TRUE(IsProcedureEnd(u"\t  End Function ' done"));
+  EXPECT_TRUE(IsProcedureEnd(u"End Property"));
+  EXPECT_FALSE(IsProcedureEnd(u"End If"));
+  EXPECT_FALSE(IsProcedureEnd(u"' End Sub"));
+  EXPECT_FALSE(IsProcedureEnd(u"Exit Sub"));
+
+  EXPECT_TRUE(IsBlankOrComment(u""));
+  EXPECT_TRUE(IsBlankOrComment(u" \t "));
+  EXPECT_TRUE(IsBlankOrComment(u"   ' note"));
+  EXPECT_TRUE(IsBlankOrComment(u"Rem note"));
+  EXPECT_TRUE(IsBlankOrComment(u"\tRem"));
+  EXPECT_FALSE(IsBlankOrComment(u"RemoveItem 1"));
+  EXPECT_FALSE(IsBlankOrComment(u"Dim a"));
+}
+
+struct ExpectedProc {
+  std::u16string name;
+  std::int32_t kind;
+  std::int32_t start;
+  std::int32_t end;
+};
+
+struct ModuleCase {
+  const char* title;
+  std::vector<std::u16string> lines;
+  std::int32_t declarations_end;
+  std::vector<ExpectedProc> procedures;
+};
+
+std::vector<ModuleCase> ModuleCases() {
+  return {
+      {"comments and blanks above a header belong to the procedure",
+       {u"Option Explicit", u"", u"' about A", u"Public Sub A()", u"  x = 1", u"End Sub"},
+       1,
+       {{u"A", 0, 2, 6}}},
+      {"the last procedure runs to the module's end",
+       {u"Dim x", u"Sub A()", u"End Sub", u"", u"' B does", u"Function B() As Long",
+        u"End Function", u"", u"' trailing"},
+       1,
+       {{u"A", 0, 2, 3}, {u"B", 0, 4, 9}}},
+      {"property procedures carry their own kinds",
+       {u"Private m As Long", u"Public Property Get Value() As Long", u"End Property",
+        u"Public Property Let Value(ByVal v As Long)", u"End Property",
+        u"Property Set Obj(o As Object)", u"End Property"},
+       1,
+       {{u"Value", kProcKindGet, 2, 3},
+        {u"Value", kProcKindLet, 4, 5},
+        {u"Obj", kProcKindSet, 6, 7}}},
+      {"Static and Friend headers, first procedure at line 1",
+       {u"Friend Function F()", u"End Function", u"Private Static Sub S()", u"End Sub",
+        u"Static Function T()", u"End Function"},
+       0,
+       {{u"F", 0, 1, 2}, {u"S", 0, 3, 4}, {u"T", 0, 5, 6}}},
+      {"Declare and Event lines stay in the declarations",
+       {u"Private Declare Function GetTickCount Lib \"kernel32\" () As Long",
+        u"Public Event Changed()", u"Declare Sub Sleep Lib \"kernel32\" (ByVal ms As Long)",
+        u"Sub Main()", u"End Sub"},
+       3,
+       {{u"Main", 0, 4, 5}}},
+      {"a header before the end line starts no procedure",
+       {u"Sub Outer()", u"' Sub Inner() in comment", u"    Sub Inner()", u"End Sub", u"Sub Later()",
+        u"End Sub"},
+       0,
+       {{u"Outer", 0, 1, 4}, {u"Later", 0, 5, 6}}},
+      {"no header: all declarations", {u"Option Explicit", u"Dim a", u"' End Sub"}, 3, {}},
+      {"lines after the last end belong to the last procedure",
+       {u"Sub A()", u"End Sub", u"Dim stray", u"' tail"},
+       0,
+       {{u"A", 0, 1, 4}}},
+      {"indented header with tabs, Rem above, any letter case",
+       {u"Const C = 1", u"Rem heading", u"\t", u"\tpublic sub Lower()", u"\tend sub"},
+       1,
+       {{u"Lower", 0, 2, 5}}},
+      {"a procedure without end swallows the rest",
+       {u"Dim a", u"Sub A()", u"x = 1", u"Sub B()"},
+       1,
+       {{u"A", 0, 2, 4}}},
+      {"code between procedures belongs to the next one",
+       {u"Sub A()", u"End Sub", u"x = 1", u"Sub B()", u"End Sub"},
+       0,
+       {{u"A", 0, 1, 2}, {u"B", 0, 3, 5}}},
+      {"an End If or End Type does not end a procedure",
+       {u"Type P", u"  x As Long", u"End Type", u"Sub A()", u"If x Then", u"End If", u"End Sub",
+        u"Sub B()", u"End Sub"},
+       3,
+       {{u"A", 0, 4, 7}, {u"B", 0, 8, 9}}},
+      {"empty module", {}, 0, {}},
+  };
+}
+
+TEST(ProcedureTableTest, CountsProceduresAsTheEditorDoes) {
+  for (const auto& c : ModuleCases()) {
+    SCOPED_TRACE(c.title);
+    ProcedureTable table = ProcedureTable::Scan(c.lines);
+    EXPECT_EQ(table.DeclarationsEnd(), c.declarations_end);
+    ASSERT_EQ(table.Procedures().size(), c.procedures.size());
+    for (std::size_t i = 0; i < c.procedures.size(); ++i) {
+      const auto& got = table.Procedures()[i];
+      const auto& want = c.procedures[i];
+      EXPECT_EQ(got.name, want.name);
+      EXPECT_EQ(got.kind, want.kind);
+      EXPECT_EQ(got.start_line, want.start);
+      EXPECT_EQ(got.end_line, want.end);
+    }
+  }
+}
+
+// The same cases through the object model: ProcOfLine for every line, and ProcStartLine and
+// ProcCountLines for kind 0, which refuse property procedures.
+TEST(ProcedureTableTest, ModuleAnswersEveryLineAndRefusesPropertiesForKindZero) {
+  for (const auto& c : ModuleCases()) {
+    SCOPED_TRACE(c.title);
+    SimCodeModule module(u"P", u"M", c.lines, std::make_shared<CallLog>());
+    for (std::int32_t line = 1; line <= module.LineCount(); ++line) {
+      std::u16string expected;
+      for (const auto& proc : c.procedures) {
+        if (line >= proc.start && line <= proc.end) expected = proc.name;
+      }
+      EXPECT_EQ(module.ProcOfLine(line, 0), expected) << "line " << line;
+    }
+    for (const auto& proc : c.procedures) {
+      if (proc.kind == kProcKindProcedure) {
+        EXPECT_EQ(module.ProcStartLine(proc.name, 0), proc.start);
+        EXPECT_EQ(module.ProcCountLines(proc.name, 0), proc.end - proc.start + 1);
+      } else {
+        EXPECT_EQ(module.ProcStartLine(proc.name, proc.kind), proc.start);
+        EXPECT_THROW(module.ProcStartLine(proc.name, 0), host::HostError);
+        EXPECT_THROW(module.ProcCountLines(proc.name, 0), host::HostError);
+      }
+    }
+    EXPECT_THROW(module.ProcStartLine(u"Inner", 0), host::HostError);
+    EXPECT_THROW(module.ProcOfLine(0, 0), host::HostError);
+    EXPECT_THROW(module.ProcOfLine(module.LineCount() + 1, 0), host::HostError);
+  }
+}
+
+TEST(ProcedureTableTest, NamesMatchInAnyLetterCase) {
+  SimCodeModule module(u"P", u"M", {u"Sub DoIt()", u"End Sub"}, std::make_shared<CallLog>());
+  EXPECT_EQ(module.ProcStartLine(u"doit", 0), 1);
+  EXPECT_EQ(module.ProcCountLines(u"DOIT", 0), 2);
+}
+
+}  // namespace
+}  // namespace tessaly::sim
