@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "text/byte_escape.h"
+
+namespace tessaly::text {
+
+// Code page 936 as the Chinese editions of the editor write it: ASCII, 0x80 for the euro sign,
+// the GBK double-byte characters and the user-defined areas (0xAAA1..0xAFFE, 0xF8A1..0xFEFE,
+// 0xA140..0xA7A0, mapped to the private use area U+E000..U+E765).
+//
+// Decoding never fails: a byte that starts no character is kept as a byte escape (see
+// byte_escape.h), and a pair is decoded only if its character encodes back to the same pair,
+// so EncodeGbk(DecodeGbk(bytes)).bytes == bytes for every byte string.
+std::u16string DecodeGbk(std::string_view bytes);
+Encoded EncodeGbk(std::u16string_view text);
+
+}  // namespace tessaly::text

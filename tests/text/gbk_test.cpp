@@ -1,0 +1,104 @@
+#include "text/gbk.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <random>
+
+namespace tessaly::text {
+namespace {
+
+std::string RoundTrip(std::string_view bytes) {
+  const Encoded encoded = EncodeGbk(DecodeGbk(bytes));
+  EXPECT_FALSE(encoded.unencodable_at.has_value());
+  return encoded.bytes;
+}
+
+TEST(Gbk, DecodesTheCharactersOfCodePage936) {
+  struct Case {
+    const char* bytes;
+    std::u16string text;
+  };
+  const Case cases[] = {
+      {"Sub A()", u"Sub A()"}, {"\xB4\xFA\xC2\xEB\xCB\xF5\xBD\xF8", u"代码缩进"},
+      {"\x80", u"\u20AC"},      // the euro sign of the Windows code page
+      {"\x81\x40", u"\u4E02"},  // GBK extension, not GB2312
+      {"\xAA\xA1", u"\uE000"},  // user-defined area 1
+      {"\xF8\xA1", u"\uE234"},  // user-defined area 2
+      {"\xA1\x40", u"\uE4C6"},  // user-defined area 3
+      {"\xA1\xA4", u"\u00B7"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(DecodeGbk(c.bytes), c.text) << c.bytes;
+    EXPECT_EQ(RoundTrip(c.bytes), c.bytes);
+  }
+}
+
+TEST(Gbk, BytesThatStartNoCharacterBecomeByteEscapes) {
+  struct Case {
+    const char* bytes;
+    std::u16string text;
+  };
+  const Case cases[] = {
+      {"caf\xE9 \xD6\xD0", u"caf\xDCE9 中"},  // Latin-1 é followed by a blank, then GBK
+      {"\xFF", u"\xDCFF"},
+      {"\xB4", u"\xDCB4"},                // lead byte cut off at the end of the line
+      {"\xB4\x0D", u"\xDCB4\r"},          // a lead byte never swallows a line break
+      {"\"\x01\x1F\"", u"\"\x01\x1F\""},  // control bytes stay themselves
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(DecodeGbk(c.bytes), c.text) << c.bytes;
+    EXPECT_EQ(RoundTrip(c.bytes), c.bytes);
+  }
+}
+
+TEST(Gbk, EveryByteStringSurvivesARoundTrip) {
+  std::mt19937 random(936);
+  std::uniform_int_distribution<int> byte(1, 255);
+  for (int sample = 0; sample < 2000; ++sample) {
+    std::string bytes(1 + sample % 40, '\0');
+    for (char& b : bytes)
+      b = static_cast<char>(byte(random));
+    ASSERT_EQ(RoundTrip(bytes), bytes);
+  }
+  std::string every_pair;
+  for (int lead = 0x81; lead <= 0xFE; ++lead) {
+    for (int trail = 0x40; trail <= 0xFE; ++trail) {
+      every_pair += {static_cast<char>(lead), static_cast<char>(trail), ' '};
+    }
+  }
+  EXPECT_EQ(RoundTrip(every_pair), every_pair);
+  // 21886 GBK characters, 1894 user-defined codes and the pairs only GB18030 names.
+  const std::u16string decoded = DecodeGbk(every_pair);
+  EXPECT_GT(decoded.size() - std::count(decoded.begin(), decoded.end(), u' ') -
+                std::count_if(decoded.begin(), decoded.end(), IsByteEscape),
+            23000u);
+}
+
+TEST(Gbk, EachCharacterHasOneEncoding) {
+  // Only the encoder's own pair decodes to a character, so re-encoding an edited line cannot
+  // silently switch a character to another pair.
+  EXPECT_EQ(EncodeGbk(u"\u20AC").bytes, "\x80");
+  EXPECT_EQ(DecodeGbk("\xA2\xE3"), u"\xDCA2\xDCE3");
+}
+
+TEST(Gbk, ReportsTheFirstUnitTheCodePageCannotHold) {
+  const std::u16string texts[] = {u"ab\U0001F600", u"ab\u0E01", u"ab\xDC41", u"ab\xD800"};
+  for (const auto& text : texts) {
+    const Encoded encoded = EncodeGbk(text);
+    EXPECT_EQ(encoded.unencodable_at, 2u);
+  }
+}
+
+TEST(Gbk, ConvertsAMegabyteQuickly) {
+  std::string bytes;
+  for (int i = 0; i < 100000; ++i)
+    bytes += "x = \xB4\xFA\xC2\xEB\r\n";
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(RoundTrip(bytes), bytes);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+}
+
+}  // namespace
+}  // namespace tessaly::text
