@@ -1,0 +1,56 @@
+#include "host/registry_settings_store.h"
+
+#include <gtest/gtest.h>
+
+#include "host/host_error.h"
+#include "sim/os/sim_registry.h"
+
+namespace tessaly::host {
+namespace {
+
+TEST(RegistrySettingsStore, StoresStringsUnderTheRuntimesKey) {
+  sim::SimRegistry registry;
+  RegistrySettingsStore store(registry);
+  EXPECT_EQ(store.GetSetting(u"ZOTA", u"QWIX", u"功能菜单", u"1"), u"1");
+  store.SaveSetting(u"ZOTA", u"QWIX", u"功能菜单", u"0");
+  const auto stored = registry.Value(
+      kCurrentUser, u"Software\\VB and VBA Program Settings\\ZOTA\\QWIX", u"功能菜单");
+  ASSERT_TRUE(stored);
+  EXPECT_EQ(stored->type, kRegSz);
+  EXPECT_EQ(stored->data, (std::vector<std::uint8_t>{'0', 0, 0, 0}));
+  EXPECT_EQ(store.GetSetting(u"ZOTA", u"QWIX", u"功能菜单", u"1"), u"0");
+  store.SaveSetting(u"ZOTA", u"QWIX", u"功能菜单", u"");
+  EXPECT_EQ(store.GetSetting(u"ZOTA", u"QWIX", u"功能菜单", u"1"), u"");
+  EXPECT_EQ(store.GetSetting(u"ZOTA", u"Other", u"功能菜单", u"d"), u"d");
+}
+
+TEST(RegistrySettingsStore, ANonStringValueReadsAsTheDefault) {
+  sim::SimRegistry registry;
+  RegistryKey key = 0;
+  ASSERT_EQ(registry.CreateKey(kCurrentUser, u"Software\\VB and VBA Program Settings\\A\\S", u"",
+                               kKeyAllAccess, key),
+            0);
+  registry.SetValue(key, u"N", kRegDword, {1, 0, 0, 0});
+  registry.CloseKey(key);
+  RegistrySettingsStore store(registry);
+  EXPECT_EQ(store.GetSetting(u"A", u"S", u"N", u"5"), u"5");
+}
+
+class RefusingRegistry : public sim::SimRegistry {
+ public:
+  std::int32_t SetValue(RegistryKey, const std::u16string&, std::uint32_t,
+                        const std::vector<std::uint8_t>&) override {
+    return kRegAccessDenied;
+  }
+};
+
+TEST(RegistrySettingsStore, SaveThrowsWhenTheRegistryRefuses) {
+  RefusingRegistry registry;
+  RegistrySettingsStore store(registry);
+  EXPECT_THROW(store.SaveSetting(u"ZOTA", u"QWIX", u"多标签页", u"1"), HostError);
+  EXPECT_THROW(store.SaveSetting(u"", u"QWIX", u"多标签页", u"1"), HostError);
+  EXPECT_EQ(registry.OpenHandleCount(), 0u);
+}
+
+}  // namespace
+}  // namespace tessaly::host

@@ -1,0 +1,212 @@
+#include "sim/os/sim_registry.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "host/registry.h"
+#include "sim/os/atomic_file.h"
+
+namespace tessaly::sim {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::uint8_t> Sz(std::u16string_view text) {
+  std::vector<std::uint8_t> bytes;
+  for (char16_t c : text) {
+    bytes.push_back(static_cast<std::uint8_t>(c & 0xFF));
+    bytes.push_back(static_cast<std::uint8_t>(c >> 8));
+  }
+  bytes.push_back(0);
+  bytes.push_back(0);
+  return bytes;
+}
+
+class TempFolder {
+ public:
+  TempFolder() {
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    path_ = fs::temp_directory_path() /
+            ("tessaly-registry-" + std::to_string(::getpid()) + "-" + test->name());
+    fs::remove_all(path_);
+    fs::create_directories(path_);
+  }
+  ~TempFolder() {
+    std::error_code ignored;
+    fs::permissions(path_, fs::perms::owner_all, ignored);
+    fs::remove_all(path_, ignored);
+  }
+  const fs::path& path() const { return path_; }
+  std::vector<fs::path> Files() const {
+    return {fs::directory_iterator(path_), fs::directory_iterator()};
+  }
+
+ private:
+  fs::path path_;
+};
+
+std::int32_t Write(SimRegistry& registry, std::uint32_t root, const std::u16string& subkey,
+                   const std::u16string& name, std::uint32_t type,
+                   const std::vector<std::uint8_t>& data, std::uint32_t access = 0) {
+  host::RegistryKey key = 0;
+  auto status = registry.CreateKey(root, subkey, u"1", host::kKeyAllAccess | access, key);
+  if (status != host::kRegSuccess) return status;
+  status = registry.SetValue(key, name, type, data);
+  registry.CloseKey(key);
+  return status;
+}
+
+TEST(SimRegistry, AnswersWithWin32StatusCodes) {
+  SimRegistry registry;
+  host::RegistryKey key = 0;
+  EXPECT_EQ(registry.OpenKey(host::kCurrentUser, u"Software\\Missing", host::kKeyRead, key),
+            host::kRegFileNotFound);
+  EXPECT_EQ(key, 0u);
+  EXPECT_EQ(registry.OpenKey(0x12345, u"Software", host::kKeyRead, key), host::kRegInvalidHandle);
+  EXPECT_EQ(registry.CreateKey(host::kCurrentUser, u"A\\\\B", u"", host::kKeyAllAccess, key),
+            host::kRegInvalidParameter);
+
+  ASSERT_EQ(Write(registry, host::kCurrentUser, u"Software\\Foo", u"V", host::kRegSz, Sz(u"x")),
+            host::kRegSuccess);
+  ASSERT_EQ(registry.OpenKey(host::kCurrentUser, u"SOFTWARE\\foo", host::kKeyRead, key),
+            host::kRegSuccess);
+  std::uint32_t type = 0;
+  std::vector<std::uint8_t> data;
+  EXPECT_EQ(registry.QueryValue(key, u"v", type, data), host::kRegSuccess);
+  EXPECT_EQ(type, host::kRegSz);
+  EXPECT_EQ(data, Sz(u"x"));
+  EXPECT_EQ(registry.QueryValue(key, u"W", type, data), host::kRegFileNotFound);
+  // A key opened for reading refuses writes.
+  EXPECT_EQ(registry.SetValue(key, u"V", host::kRegSz, Sz(u"y")), host::kRegAccessDenied);
+  EXPECT_EQ(registry.CloseKey(key), host::kRegSuccess);
+  EXPECT_EQ(registry.CloseKey(key), host::kRegInvalidHandle);
+  EXPECT_EQ(registry.QueryValue(key, u"V", type, data), host::kRegInvalidHandle);
+  EXPECT_EQ(registry.OpenHandleCount(), 0u);
+}
+
+TEST(SimRegistry, KeepsTheClassGivenAtCreation) {
+  SimRegistry registry;
+  host::RegistryKey key = 0;
+  ASSERT_EQ(registry.CreateKey(host::kCurrentUser, u"A\\B", u"4", host::kKeyAllAccess, key), 0);
+  registry.CloseKey(key);
+  ASSERT_EQ(registry.CreateKey(host::kCurrentUser, u"A\\B", u"1", host::kKeyAllAccess, key), 0);
+  registry.CloseKey(key);
+  EXPECT_EQ(registry.KeyClass(host::kCurrentUser, u"A\\B"), u"4");
+  EXPECT_EQ(registry.KeyClass(host::kCurrentUser, u"A\\C"), std::nullopt);
+}
+
+TEST(SimRegistry, The32BitViewSeparatesOnlyLocalMachineSoftware) {
+  SimRegistry registry;
+  ASSERT_EQ(Write(registry, host::kLocalMachine, u"SOFTWARE\\Vendor", u"Bits", host::kRegSz,
+                  Sz(u"32"), host::kKeyWow64_32),
+            0);
+  ASSERT_EQ(
+      Write(registry, host::kLocalMachine, u"SOFTWARE\\Vendor", u"Bits", host::kRegSz, Sz(u"64")),
+      0);
+  EXPECT_EQ(registry.Value(host::kLocalMachine, u"SOFTWARE\\Vendor", u"Bits")->data, Sz(u"64"));
+  EXPECT_EQ(
+      registry.Value(host::kLocalMachine, u"SOFTWARE\\Vendor", u"Bits", host::kKeyWow64_32)->data,
+      Sz(u"32"));
+  EXPECT_EQ(registry.Value(host::kLocalMachine, u"SOFTWARE\\WOW6432Node\\Vendor", u"Bits")->data,
+            Sz(u"32"));
+  registry.SetRedirectedByDefault(true);
+  EXPECT_EQ(registry.Value(host::kLocalMachine, u"SOFTWARE\\Vendor", u"Bits")->data, Sz(u"32"));
+  EXPECT_EQ(
+      registry.Value(host::kLocalMachine, u"SOFTWARE\\Vendor", u"Bits", host::kKeyWow64_64)->data,
+      Sz(u"64"));
+  // Elsewhere both views are one.
+  ASSERT_EQ(Write(registry, host::kCurrentUser, u"Software\\Vendor", u"Bits", host::kRegSz,
+                  Sz(u"cu"), host::kKeyWow64_32),
+            0);
+  EXPECT_EQ(
+      registry.Value(host::kCurrentUser, u"Software\\Vendor", u"Bits", host::kKeyWow64_64)->data,
+      Sz(u"cu"));
+}
+
+TEST(SimRegistry, WritesEveryChangeThroughToItsFileAndReadsItBack) {
+  TempFolder folder;
+  const auto file = folder.path() / "registry.reg";
+  {
+    SimRegistry registry(file);
+    ASSERT_EQ(Write(registry, host::kCurrentUser, u"Software\\中文键", u"名字", host::kRegSz,
+                    Sz(u"值 \"引号\" \\反斜杠\\")),
+              0);
+    ASSERT_EQ(Write(registry, host::kCurrentUser, u"Software\\中文键", u"", host::kRegSz, Sz(u"")),
+              0);
+    ASSERT_EQ(Write(registry, host::kCurrentUser, u"Software\\中文键", u"N", host::kRegDword,
+                    {3, 0, 0, 0}),
+              0);
+    std::vector<std::uint8_t> long_data(3000, 0x5A);
+    ASSERT_EQ(Write(registry, host::kLocalMachine, u"SOFTWARE\\Big", u"B", host::kRegBinary,
+                    long_data, host::kKeyWow64_32),
+              0);
+  }
+  const auto first_bytes = ReadWholeFile(file);
+  SimRegistry reloaded(file);
+  EXPECT_EQ(reloaded.Value(host::kCurrentUser, u"software\\中文键", u"名字")->data,
+            Sz(u"值 \"引号\" \\反斜杠\\"));
+  EXPECT_EQ(reloaded.Value(host::kCurrentUser, u"Software\\中文键", u"")->data, Sz(u""));
+  EXPECT_EQ(reloaded.Value(host::kCurrentUser, u"Software\\中文键", u"N")->type, host::kRegDword);
+  EXPECT_EQ(
+      reloaded.Value(host::kLocalMachine, u"SOFTWARE\\Big", u"B", host::kKeyWow64_32)->data.size(),
+      3000u);
+  // Opening an existing key changes nothing, and a rewrite yields the same bytes.
+  ASSERT_EQ(
+      Write(reloaded, host::kCurrentUser, u"Software\\中文键", u"N", host::kRegDword, {3, 0, 0, 0}),
+      0);
+  EXPECT_EQ(ReadWholeFile(file), first_bytes);
+  // Nothing but the file itself is left in the folder.
+  EXPECT_EQ(folder.Files(), std::vector<fs::path>{file});
+}
+
+TEST(SimRegistry, ACorruptFileIsReportedWithPathAndLineAndLeftUntouched) {
+  TempFolder folder;
+  const auto file = folder.path() / "registry.reg";
+  const std::string corrupt =
+      "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\A]\r\n\"x\"=dword:zz\r\n";
+  std::ofstream(file, std::ios::binary) << corrupt;
+  try {
+    SimRegistry registry(file);
+    FAIL() << "a corrupt file was accepted";
+  } catch (const std::runtime_error& error) {
+    EXPECT_EQ(std::string(error.what()).rfind(file.string() + ":4: ", 0), 0u) << error.what();
+  }
+  const auto bytes = ReadWholeFile(file);
+  EXPECT_EQ(std::string(bytes.begin(), bytes.end()), corrupt);
+}
+
+TEST(SimRegistry, AFolderInPlaceOfTheFileIsReported) {
+  TempFolder folder;
+  EXPECT_THROW(SimRegistry registry(folder.path()), std::runtime_error);
+}
+
+TEST(SimRegistry, AChangeTheFileRefusesIsUndone) {
+  TempFolder folder;
+  const auto file = folder.path() / "registry.reg";
+  SimRegistry registry(file);
+  ASSERT_EQ(Write(registry, host::kCurrentUser, u"Kept", u"V", host::kRegSz, Sz(u"old")), 0);
+  const auto before = ReadWholeFile(file);
+  // The temporary file cannot be created where a folder of that name stands.
+  const auto trap = fs::path(file) += ".tmp";
+  fs::create_directory(trap);
+  std::ofstream(trap / "occupied") << "x";
+  EXPECT_EQ(Write(registry, host::kCurrentUser, u"Kept", u"V", host::kRegSz, Sz(u"new")),
+            host::kRegAccessDenied);
+  EXPECT_EQ(Write(registry, host::kCurrentUser, u"Kept", u"W", host::kRegSz, Sz(u"new")),
+            host::kRegAccessDenied);
+  host::RegistryKey key = 0;
+  EXPECT_EQ(registry.CreateKey(host::kCurrentUser, u"New\\Deep", u"", host::kKeyAllAccess, key),
+            host::kRegAccessDenied);
+  EXPECT_EQ(registry.Value(host::kCurrentUser, u"Kept", u"V")->data, Sz(u"old"));
+  EXPECT_FALSE(registry.Value(host::kCurrentUser, u"Kept", u"W"));
+  EXPECT_FALSE(registry.KeyExists(host::kCurrentUser, u"New"));
+  EXPECT_EQ(ReadWholeFile(file), before);
+  fs::remove_all(trap);
+  EXPECT_EQ(Write(registry, host::kCurrentUser, u"Kept", u"V", host::kRegSz, Sz(u"new")), 0);
+  EXPECT_EQ(SimRegistry(file).Value(host::kCurrentUser, u"Kept", u"V")->data, Sz(u"new"));
+}
+
+}  // namespace
+}  // namespace tessaly::sim
