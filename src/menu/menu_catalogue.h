@@ -1,0 +1,45 @@
+#pragma once
+
+// The function menu's catalogue: every control of the bar, its icon, its separator and, for a
+// snippet, the code it inserts. The caption is the only key a click carries, so captions are
+// unique across the whole catalogue.
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace tessaly::menu {
+
+// A control placed directly on the bar: a popup (group 0) or a command button (group 1).
+struct BarControl {
+  bool begin_group;
+  std::int32_t face_id;  // 0 for popups, which show no icon
+  std::u16string_view caption;
+  std::u16string_view tip;  // empty for popups
+};
+
+// An item inside a popup: a snippet (popups 0 to 6) or a tool (popup 7, empty text).
+struct MenuItem {
+  bool begin_group;
+  std::int32_t face_id;
+  std::u16string_view caption;
+  // Lines joined by CR LF; "HeadCode" stands for the caret line's indentation prefix.
+  std::u16string_view text;
+};
+
+inline constexpr int kPopupGroup = 0;
+inline constexpr int kButtonGroup = 1;
+inline constexpr int kPopupCount = 8;
+inline constexpr std::u16string_view kHeadCodePlaceholder = u"HeadCode";
+
+// Group 0 (popups) or group 1 (buttons), in bar order; empty for any other group.
+std::span<const BarControl> MenuTop(int group);
+
+// The items of popup 0 to 7, in menu order; empty for any other number.
+std::span<const MenuItem> MenuItems(int popup);
+
+// The popup item whose caption equals the given one exactly, or null.
+const MenuItem* FindMenuItem(std::u16string_view caption);
+
+}  // namespace tessaly::menu

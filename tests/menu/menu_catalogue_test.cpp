@@ -1,0 +1,122 @@
+#include "menu/menu_catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace tessaly::menu {
+namespace {
+
+TEST(MenuCatalogue, HasEightPopupsOfTheirSizesAndSixteenButtons) {
+  EXPECT_EQ(MenuTop(kPopupGroup).size(), 8u);
+  EXPECT_EQ(MenuTop(kButtonGroup).size(), 16u);
+  const std::size_t sizes[] = {14, 22, 18, 29, 20, 25, 26, 9};
+  std::size_t items = 0;
+  for (int k = 0; k < kPopupCount; ++k) {
+    EXPECT_EQ(MenuItems(k).size(), sizes[k]) << "popup " << k;
+    items += MenuItems(k).size();
+  }
+  EXPECT_EQ(items, 163u);
+  EXPECT_TRUE(MenuItems(8).empty());
+  EXPECT_TRUE(MenuTop(2).empty());
+}
+
+TEST(MenuCatalogue, EveryCaptionOccursOnceTopLevelIncluded) {
+  std::set<std::u16string_view> seen;
+  std::size_t count = 0;
+  for (int group : {kPopupGroup, kButtonGroup}) {
+    for (const auto& control : MenuTop(group)) {
+      seen.insert(control.caption);
+      ++count;
+    }
+  }
+  for (int k = 0; k < kPopupCount; ++k) {
+    for (const auto& item : MenuItems(k)) {
+      EXPECT_FALSE(item.caption.empty());
+      seen.insert(item.caption);
+      ++count;
+    }
+  }
+  EXPECT_EQ(seen.size(), count);
+}
+
+TEST(MenuCatalogue, OnlyBarButtonsHaveTipsAndOnlyToolItemsLackText) {
+  for (const auto& popup : MenuTop(kPopupGroup)) {
+    EXPECT_TRUE(popup.tip.empty());
+    EXPECT_EQ(popup.face_id, 0);
+  }
+  for (const auto& button : MenuTop(kButtonGroup)) {
+    EXPECT_FALSE(button.tip.empty());
+    EXPECT_GT(button.face_id, 0);
+  }
+  for (int k = 0; k < kPopupCount; ++k) {
+    for (const auto& item : MenuItems(k)) {
+      EXPECT_EQ(item.text.empty(), k == 7) << std::string(item.caption.begin(), item.caption.end());
+      EXPECT_GT(item.face_id, 0);
+    }
+  }
+}
+
+// The texts whose blanks, quotes and line breaks a transcription easily loses.
+TEST(MenuCatalogue, KeepsSnippetTextsByteForByte) {
+  struct Case {
+    std::u16string_view caption;
+    std::u16string_view text;
+  };
+  const Case cases[] = {
+      {u"参数：传值", u" ByVal "},
+      {u"声明常量", u"Public Const StrNum = 1365 "},
+      {u"启用屏幕更新", u"Application.ScreenUpdating =True"},
+      {u"插入函数",
+       u"Public Function fTest(ByVal x1 As Variant, Optional ByVal x2 As Long)\r\n\r\nEnd "
+       u"Function"},
+      {u"With继承", u"With xObj\r\nHeadCodeEnd With"},
+      {u"For_to循环", u"For i = LBound(xObj) To UBound(xObj)  Step 1\r\nHeadCodeNext"},
+      {u"耗时差循环内计算",
+       u"getTMid = Now()\r\nHeadCodeMsgbox \" [ 耗时：\" & Format(Now() - getTMid, "
+       u"\"HH.mm.ss.ms\") & \" ]"},
+      {u"Do_Loop循环",
+       u"Do'While|Until\r\nHeadCode    If xObj=yObj Then Exit Do\r\nHeadCodeLoop'While|Until"},
+      {u"跳转容错",
+       u"On Error GoTo error_handler\r\nerror_handler:\r\nMsgBox  Err.Number & vbCr & "
+       u"Err.Description, 16 + 0, \"Error Number\""},
+      {u"创建外壳对象",
+       u"Dim  WinShell As Object\r\nHeadCodeSet WinShell = CreateObject(\"Shell.Application\")"
+       u"\r\nHeadCodeSet objFolder = WinShell.Namespace(FONTS)\r\nHeadCodeobjFolder.CopyHere "
+       u"YPath\r\nHeadCodeSet WinShell = Nothing"},
+      {u"复制所有文件",
+       u"Fso.CopyFile \"c:\\mydocuments\\letters\\*.doc\", \"c:\\tempfolder\\\",true"},
+      {u"状态栏信息", u"Application.StatusBar = \"\""},
+  };
+  for (const auto& c : cases) {
+    const MenuItem* item = FindMenuItem(c.caption);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text, c.text);
+  }
+}
+
+TEST(MenuCatalogue, KeepsIconsSeparatorsAndTipsOfTheControls) {
+  const MenuItem* cell_select = FindMenuItem(u"单元格选择");
+  ASSERT_NE(cell_select, nullptr);
+  EXPECT_EQ(cell_select->face_id, 182);
+  EXPECT_TRUE(cell_select->begin_group);
+  const auto buttons = MenuTop(kButtonGroup);
+  EXPECT_EQ(buttons[5].caption, u"注释(&Z)");
+  EXPECT_EQ(buttons[5].tip, u"添加\\删除当前行注释");
+  EXPECT_EQ(buttons[12].tip, u"强制文本\"*\"");
+  EXPECT_EQ(buttons[13].tip, u"链接符＆");
+  EXPECT_EQ(MenuItems(5)[11].caption, u"退出  Do 循环");
+  EXPECT_EQ(MenuTop(kPopupGroup)[7].caption, u"【功能】");
+}
+
+TEST(MenuCatalogue, FindsOnlyWholeCaptions) {
+  ASSERT_NE(FindMenuItem(u"If_Then条件"), nullptr);
+  EXPECT_EQ(FindMenuItem(u"If_Then条件")->text, u"If xObj Then\r\nHeadCodeElse\r\nHeadCodeEnd If");
+  EXPECT_EQ(FindMenuItem(u"IIf_Then条件")->text, u"StrNum = IIf(xObj , xObj, yObj)");
+  EXPECT_EQ(FindMenuItem(u"Then条件"), nullptr);
+  EXPECT_EQ(FindMenuItem(u"文本"), nullptr);  // a bar button, not a popup item
+}
+
+}  // namespace
+}  // namespace tessaly::menu
