@@ -1,0 +1,118 @@
+#include "cli/file_encoding.h"
+
+#include <cstdint>
+
+#include "text/gbk.h"
+
+namespace tessaly::cli {
+
+namespace {
+
+// Length of the well-formed UTF-8 sequence at `at` and its code point, or 0. Encoded
+// surrogates are refused: U+DC80..U+DCFF would be mistaken for byte escapes.
+int Utf8SequenceAt(std::string_view bytes, std::size_t at, char32_t& code_point) {
+  const auto b0 = static_cast<std::uint8_t>(bytes[at]);
+  if (b0 < 0x80) {
+    code_point = b0;
+    return 1;
+  }
+  const int length = b0 >= 0xF0 && b0 < 0xF5 ? 4 : b0 >= 0xE0 ? 3 : b0 >= 0xC2 && b0 < 0xE0 ? 2 : 0;
+  if (length == 0 || at + length > bytes.size()) return 0;
+  char32_t cp = length == 4 ? b0 & 0x07 : length == 3 ? b0 & 0x0F : b0 & 0x1F;
+  for (int k = 1; k < length; ++k) {
+    const auto b = static_cast<std::uint8_t>(bytes[at + k]);
+    if ((b & 0xC0) != 0x80) return 0;
+    cp = (cp << 6) | (b & 0x3F);
+  }
+  const bool overlong = (length == 3 && cp < 0x800) || (length == 4 && cp < 0x10000);
+  if (overlong || cp > 0x10FFFF || (cp >= 0xD800 && cp < 0xE000)) return 0;
+  code_point = cp;
+  return length;
+}
+
+std::u16string DecodeUtf8(std::string_view bytes) {
+  std::u16string text;
+  text.reserve(bytes.size());
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    char32_t cp = 0;
+    const int length = Utf8SequenceAt(bytes, i, cp);
+    if (length == 0) {
+      text.push_back(text::EscapeByte(static_cast<unsigned char>(bytes[i])));
+      ++i;
+    } else if (cp < 0x10000) {
+      text.push_back(static_cast<char16_t>(cp));
+      i += length;
+    } else {
+      text.push_back(static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10)));
+      text.push_back(static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)));
+      i += length;
+    }
+  }
+  return text;
+}
+
+void AppendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out.push_back(static_cast<char>(cp));
+  } else if (cp < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else if (cp < 0x10000) {
+    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  }
+}
+
+text::Encoded EncodeUtf8(std::u16string_view text) {
+  text::Encoded result;
+  result.bytes.reserve(text.size() * 3);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char16_t unit = text[i];
+    const bool high = unit >= 0xD800 && unit < 0xDC00;
+    if (high && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
+      AppendUtf8(result.bytes, 0x10000 + ((unit - 0xD800) << 10) + (text[i + 1] - 0xDC00));
+      ++i;
+    } else if (text::IsByteEscape(unit)) {
+      result.bytes.push_back(text::EscapedByte(unit));
+    } else if (unit >= 0xD800 && unit < 0xE000) {
+      result.unencodable_at = i;
+      return result;
+    } else {
+      AppendUtf8(result.bytes, unit);
+    }
+  }
+  return result;
+}
+
+}  // namespace
+
+FileEncoding DetectEncoding(std::string_view bytes) {
+  if (bytes.starts_with(kUtf8Bom)) return FileEncoding::kUtf8WithBom;
+  bool ascii = true;
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    char32_t cp = 0;
+    const int length = Utf8SequenceAt(bytes, i, cp);
+    if (length == 0) return FileEncoding::kCodePage936;
+    ascii = ascii && length == 1;
+    i += length;
+  }
+  return ascii ? FileEncoding::kCodePage936 : FileEncoding::kUtf8;
+}
+
+std::u16string Decode(std::string_view bytes, FileEncoding encoding) {
+  return encoding == FileEncoding::kCodePage936 ? text::DecodeGbk(bytes) : DecodeUtf8(bytes);
+}
+
+text::Encoded Encode(std::u16string_view text, FileEncoding encoding) {
+  return encoding == FileEncoding::kCodePage936 ? text::EncodeGbk(text) : EncodeUtf8(text);
+}
+
+}  // namespace tessaly::cli

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "cli/file_encoding.h"
+#include "cli/file_error.h"
+
+namespace tessaly::cli {
+
+// An exported module (.bas, .cls, .frm) as the editor shows it, and the way back to bytes.
+//
+// Writing back changes nothing the edit did not change: the hidden header (module_header.h)
+// and every line whose text an edit left alone are written as their original bytes, in the
+// file's encoding, with each line's own line break and the file's final newline or lack of
+// it. New lines take the line break most lines of the file use (CR LF on a tie, as the editor
+// writes). Member attributes (`Attribute Foo.VB_UserMemId = 0`) stay hidden and follow the
+// line they were written below wherever edits move it; if that line is deleted they follow
+// the nearest surviving line above it, so no attribute is ever lost.
+//
+// A line is what ends in LF (or CR LF): a lone CR stays inside the line's text, so a file with
+// classic Mac line ends is never rejoined differently.
+class ModuleFile {
+ public:
+  // Throws FileError for a binary file (one holding a NUL byte).
+  static ModuleFile Parse(std::string bytes);
+
+  const std::vector<std::u16string>& VisibleLines() const { return visible_lines_; }
+  FileEncoding Encoding() const { return encoding_; }
+
+  // The file with its visible lines replaced by `edited_lines`. Throws FileError when an edited
+  // line holds a character the file's encoding cannot represent.
+  std::string Serialize(const std::vector<std::u16string>& edited_lines) const;
+
+ private:
+  enum class LineBreak : std::uint8_t { kNone, kLf, kCrLf };
+  struct RawLine {
+    std::size_t begin = 0;
+    std::size_t length = 0;  // without the line break
+    LineBreak line_break = LineBreak::kNone;
+  };
+  struct BodyLine {
+    RawLine raw;
+    std::vector<RawLine> hidden_below;
+  };
+  class Writer;
+
+  std::string bytes_;
+  FileEncoding encoding_ = FileEncoding::kCodePage936;
+  std::size_t bom_size_ = 0;
+  std::vector<RawLine> header_;
+  std::vector<BodyLine> body_;
+  std::vector<std::u16string> visible_lines_;
+  LineBreak usual_break_ = LineBreak::kCrLf;
+  bool ends_with_line_break_ = true;
+};
+
+}  // namespace tessaly::cli

@@ -1,0 +1,39 @@
+#include "cli/file_encoding.h"
+
+#include <gtest/gtest.h>
+
+namespace tessaly::cli {
+namespace {
+
+TEST(FileEncoding, DetectsFromTheBytes) {
+  struct Case {
+    const char* bytes;
+    FileEncoding encoding;
+  };
+  const Case cases[] = {
+      {"\xEF\xBB\xBFSub A()", FileEncoding::kUtf8WithBom},
+      {"\xEF\xBB\xBF\xB4\xFA", FileEncoding::kUtf8WithBom},  // the mark wins over the content
+      {"' \xE4\xBB\xA3\xE7\xA0\x81", FileEncoding::kUtf8},
+      {"' \xB4\xFA\xC2\xEB", FileEncoding::kCodePage936},
+      {"Option Explicit\r\n", FileEncoding::kCodePage936},
+      {"", FileEncoding::kCodePage936},
+      {"' \xED\xB2\x80", FileEncoding::kCodePage936},  // an encoded surrogate is no UTF-8
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(DetectEncoding(c.bytes), c.encoding) << c.bytes;
+}
+
+TEST(FileEncoding, Utf8KeepsIllFormedBytes) {
+  const std::string samples[] = {"a\x80z", "\xC0\xAF", "\xE4\xBD", "\xED\xB2\x80",
+                                 "\xF0\x9F\x98\x80 \xE4\xBB\xA3"};
+  for (const auto& bytes : samples) {
+    const text::Encoded encoded = Encode(Decode(bytes, FileEncoding::kUtf8), FileEncoding::kUtf8);
+    EXPECT_EQ(encoded.bytes, bytes);
+    EXPECT_FALSE(encoded.unencodable_at);
+  }
+  EXPECT_EQ(Decode("a\x80", FileEncoding::kUtf8WithBom), u"a\xDC80");
+  EXPECT_EQ(Encode(u"ab\xD800", FileEncoding::kUtf8).unencodable_at, 2u);
+}
+
+}  // namespace
+}  // namespace tessaly::cli

@@ -1,0 +1,97 @@
+#include "cli/line_matching.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <random>
+
+namespace tessaly::cli {
+namespace {
+
+std::vector<std::u16string> Lines(std::initializer_list<const char16_t*> lines) {
+  return {lines.begin(), lines.end()};
+}
+
+std::vector<std::optional<std::size_t>> Origins(std::initializer_list<int> origins) {
+  std::vector<std::optional<std::size_t>> result;
+  for (int origin : origins) {
+    result.push_back(origin < 0 ? std::nullopt : std::optional<std::size_t>(origin));
+  }
+  return result;
+}
+
+TEST(LineMatching, FindsWhereEachEditedLineCameFrom) {
+  struct Case {
+    const char* name;
+    std::vector<std::u16string> before;
+    std::vector<std::u16string> after;
+    std::vector<std::optional<std::size_t>> origins;
+  };
+  const auto sub = Lines({u"Sub A()", u"x = 1", u"", u"y = 2", u"End Sub"});
+  const Case cases[] = {
+      {"unchanged", sub, sub, Origins({0, 1, 2, 3, 4})},
+      {"re-indented", sub, Lines({u"Sub A()", u"    x = 1", u"", u"    y = 2", u"End Sub"}),
+       Origins({0, 1, 2, 3, 4})},
+      {"blank line deleted", sub, Lines({u"Sub A()", u"x = 1", u"y = 2", u"End Sub"}),
+       Origins({0, 1, 3, 4})},
+      {"comment inserted", sub, Lines({u"'注释", u"Sub A()", u"x = 1", u"", u"y = 2", u"End Sub"}),
+       Origins({-1, 0, 1, 2, 3, 4})},
+      {"header changed in place and a line inserted below it", sub,
+       Lines({u"Public Sub A()", u"Dim z", u"    x = 1", u"", u"    y = 2", u"End Sub"}),
+       Origins({0, -1, 1, 2, 3, 4})},
+      {"everything replaced", Lines({u"a", u"b"}), Lines({u"c", u"d", u"e"}), Origins({0, 1, -1})},
+      {"all deleted", sub, {}, {}},
+      {"repeated lines", Lines({u"End If", u"End If", u"x", u"End If"}),
+       Lines({u"End If", u"x", u"End If"}), Origins({0, 2, 3})},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(FindLineOrigins(c.before, c.after), c.origins) << c.name;
+}
+
+TEST(LineMatching, PairsAreEqualAndIncreasingOnRandomTexts) {
+  std::mt19937 random(7);
+  const std::u16string_view alphabet[] = {u"a", u"b", u"c", u"d", u"", u"End Sub"};
+  std::uniform_int_distribution<int> pick(0, 5);
+  std::uniform_int_distribution<int> length(0, 60);
+  for (int sample = 0; sample < 300; ++sample) {
+    std::vector<std::u16string_view> before(length(random));
+    std::vector<std::u16string_view> after(length(random));
+    for (auto& line : before)
+      line = alphabet[pick(random)];
+    for (auto& line : after)
+      line = alphabet[pick(random)];
+    const std::vector<LinePair> pairs = MatchEqualLines(before, after);
+    for (std::size_t k = 0; k < pairs.size(); ++k) {
+      ASSERT_EQ(before[pairs[k].before], after[pairs[k].after]);
+      if (k > 0) {
+        ASSERT_LT(pairs[k - 1].before, pairs[k].before);
+        ASSERT_LT(pairs[k - 1].after, pairs[k].after);
+      }
+    }
+  }
+}
+
+TEST(LineMatching, StaysFastOnAWholeReindentedModule) {
+  std::vector<std::u16string> before;
+  for (int i = 0; i < 65000; ++i) {
+    before.push_back(i % 10 == 0 ? u"End Sub"
+                                 : u"x" + std::u16string(1, u'0' + i % 7) + u" = " +
+                                       std::u16string(1, u'a' + i % 26));
+  }
+  std::vector<std::u16string> after;
+  for (std::size_t i = 0; i < before.size(); ++i) {
+    after.push_back(u"    " + before[i]);
+    if (i % 1000 == 0) after.push_back(u"' inserted");
+  }
+  const auto start = std::chrono::steady_clock::now();
+  const auto origins = FindLineOrigins(before, after);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+  EXPECT_EQ(origins.back(), before.size() - 1);
+  EXPECT_EQ(origins[1], std::nullopt);
+  EXPECT_EQ(origins[2], 1u);
+  EXPECT_EQ(std::count(origins.begin(), origins.end(), std::nullopt), 65);
+}
+
+}  // namespace
+}  // namespace tessaly::cli

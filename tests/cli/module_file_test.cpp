@@ -1,0 +1,221 @@
+#include "cli/module_file.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+namespace tessaly::cli {
+namespace {
+
+std::string RoundTrip(const std::string& bytes) {
+  const ModuleFile file = ModuleFile::Parse(bytes);
+  return file.Serialize(file.VisibleLines());
+}
+
+// A form whose designer block is long, nested and full of trailing blanks.
+std::string LongForm() {
+  std::string form =
+      "VERSION 5.00\r\n"
+      "Object = \"{831FDD16-0C5C-11D2-A9FC-0000F8754DA1}#2.0#0\"; \"MSCOMCTL.OCX\"\r\n"
+      "Begin VB.Form \xB4\xB0\xCC\xE5   \r\n"
+      "   Caption         =   \"\xB4\xFA\xC2\xEB\"   \r\n";
+  for (int i = 0; i < 3000; ++i) {
+    form += "   Begin VB.Label Label" + std::to_string(i) + "  \r\n";
+    form += "      BeginProperty Font \r\n         Name = \"\xCB\xCE\xCC\xE5\"\t\r\n";
+    form += "      EndProperty\r\n      Caption = \"\x80\xAA\xA1\"\r\n   \r\n   End   \r\n";
+  }
+  form +=
+      "End\r\n\r\n"
+      "Attribute VB_Name = \"Form1\"\r\n"
+      "Attribute VB_PredeclaredId = True\r\n"
+      "Private Sub Form_Load()\r\n"
+      "End Sub\r\n";
+  return form;
+}
+
+const std::string kClass =
+    "VERSION 1.0 CLASS\r\n"
+    "BEGIN\r\n"
+    "  MultiUse = -1  'True\r\n"
+    "END\r\n"
+    "Attribute VB_Name = \"Class1\"\r\n"
+    "Attribute VB_Exposed = False\r\n"
+    "Option Explicit\r\n"
+    "\r\n"
+    "Public Property Get Item() As Long\r\n"
+    "Attribute Item.VB_UserMemId = 0\r\n"
+    "Attribute Item.VB_Description = \"\xCF\xEE\"\r\n"
+    "Item = 1\r\n"
+    "End Property\r\n"
+    "\r\n"
+    "Sub Foo()\r\n"
+    "Attribute Foo.VB_Description = \"foo\"\r\n"
+    "End Sub\r\n";
+
+TEST(ModuleFile, UnchangedFilesAreWrittenBackByteForByte) {
+  struct Case {
+    const char* name;
+    std::string bytes;
+  };
+  const Case cases[] = {
+      {"empty", ""},
+      {"byte order mark only", "\xEF\xBB\xBF"},
+      {"UTF-8", "Sub A()\n' \xE4\xBB\xA3\xE7\xA0\x81\nEnd Sub\n"},
+      {"UTF-8 with mark",
+       "\xEF\xBB\xBF"
+       "Attribute VB_Name = \"M\"\r\n' \xE4\xBB\xA3\r\n"},
+      {"UTF-8 with mark and a stray byte", "\xEF\xBB\xBFx = \"\x80\"\r\n"},
+      {"code page 936, CR LF", "' \xB4\xFA\xC2\xEB\xCB\xF5\xBD\xF8\r\nSub A()\r\nEnd Sub\r\n"},
+      {"LF", "Sub A()\nEnd Sub\n"},
+      {"no final newline", "Sub A()\r\nEnd Sub"},
+      {"blank last line, no final newline", "Sub A()\r\n   "},
+      {"mixed line breaks", "a\r\nb\nc\r\nd\n"},
+      {"lone CR", "a\rb\r\nc\r"},
+      {"lone 0x80", "x = \"\x80\" & \"\xD6\xD0\"\r\n"},
+      {"user-defined codes", "x = \"\xAA\xA1\xF8\xA1\xA1\x40\"\r\n"},
+      {"control byte in a string", "x = \"\x01\x1B\x7F\" ' \xD6\xD0\r\n"},
+      {"Latin-1 beside GBK", "x = \"caf\xE9\" ' \xD6\xD0\xCE\xC4\r\ny = \"\xE9\xD6\xD0\"\r\n"},
+      {"lead byte before the line break", "x = \"\xD6\"\r\n"},
+      {"class", kClass},
+      {"long form", LongForm()},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(RoundTrip(c.bytes), c.bytes) << c.name;
+}
+
+TEST(ModuleFile, ShowsWhatTheEditorShows) {
+  const ModuleFile module = ModuleFile::Parse(kClass);
+  const std::vector<std::u16string> expected = {u"Option Explicit",
+                                                u"",
+                                                u"Public Property Get Item() As Long",
+                                                u"Item = 1",
+                                                u"End Property",
+                                                u"",
+                                                u"Sub Foo()",
+                                                u"End Sub"};
+  EXPECT_EQ(module.VisibleLines(), expected);
+
+  const ModuleFile form = ModuleFile::Parse(LongForm());
+  EXPECT_EQ(form.VisibleLines(),
+            (std::vector<std::u16string>{u"Private Sub Form_Load()", u"End Sub"}));
+
+  const ModuleFile chinese = ModuleFile::Parse("' \xB4\xFA\xC2\xEB \x80\xE9\r\n");
+  EXPECT_EQ(chinese.VisibleLines(), std::vector<std::u16string>{u"' 代码 \u20AC\xDCE9"});
+}
+
+TEST(ModuleFile, ChangedLinesKeepTheirOddBytesAndLineBreaks) {
+  const std::string bytes =
+      "Sub A()\r\nx = \"caf\xE9\x01\" ' \xD6\xD0\xAA\xA1\ny = 1\r\nEnd Sub\r\n";
+  const ModuleFile file = ModuleFile::Parse(bytes);
+  std::vector<std::u16string> lines = file.VisibleLines();
+  lines[1] = u"    " + lines[1];
+  lines.insert(lines.begin() + 3, u"' 新");
+  EXPECT_EQ(
+      file.Serialize(lines),
+      "Sub A()\r\n    x = \"caf\xE9\x01\" ' \xD6\xD0\xAA\xA1\ny = 1\r\n' \xD0\xC2\r\nEnd Sub\r\n");
+}
+
+TEST(ModuleFile, NewLinesTakeTheUsualLineBreakAndTheFinalNewlineIsKept) {
+  struct Case {
+    const char* name;
+    std::string bytes;
+    std::vector<std::u16string> edited;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"append to a file without final newline", "a\r\nb", {u"a", u"b", u"c"}, "a\r\nb\r\nc"},
+      {"delete the last line", "a\r\nb", {u"a"}, "a"},
+      {"append to LF file", "a\nb\n", {u"a", u"b", u"c"}, "a\nb\nc\n"},
+      {"mostly LF", "a\r\nb\nc\n", {u"a", u"x", u"b", u"c"}, "a\r\nx\nb\nc\n"},
+      {"empty file", "", {u"a"}, "a\r\n"},
+      {"delete everything", "a\r\nb\r\n", {}, ""},
+      {"header without final newline",
+       "Attribute VB_Name = \"M\"",
+       {u"x"},
+       "Attribute VB_Name = \"M\"\r\nx"},
+      {"ASCII file takes code page 936", "x\r\n", {u"' 代码"}, "' \xB4\xFA\xC2\xEB\r\n"},
+      {"UTF-8 stays UTF-8",
+       "' \xE4\xBB\xA3\n",
+       {u"' 代", u"' 码"},
+       "' \xE4\xBB\xA3\n' \xE7\xA0\x81\n"},
+      {"mark is kept", "\xEF\xBB\xBFx\r\n", {u"y"}, "\xEF\xBB\xBFy\r\n"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ModuleFile::Parse(c.bytes).Serialize(c.edited), c.expected) << c.name;
+  }
+}
+
+TEST(ModuleFile, MemberAttributesFollowTheirLine) {
+  const ModuleFile file = ModuleFile::Parse(kClass);
+  const std::string head = kClass.substr(0, kClass.find("Option Explicit"));
+  struct Case {
+    const char* name;
+    std::vector<std::u16string> edited;
+    std::string body;
+  };
+  const Case cases[] = {
+      {"lines inserted above and the procedure re-indented",
+       {u"Option Explicit", u"' 1", u"' 2", u"", u"Public Property Get Item() As Long",
+        u"    Item = 1", u"End Property", u"", u"Sub Foo()", u"End Sub"},
+       "Option Explicit\r\n' 1\r\n' 2\r\n\r\nPublic Property Get Item() As Long\r\n"
+       "Attribute Item.VB_UserMemId = 0\r\nAttribute Item.VB_Description = \"\xCF\xEE\"\r\n"
+       "    Item = 1\r\nEnd Property\r\n\r\nSub Foo()\r\n"
+       "Attribute Foo.VB_Description = \"foo\"\r\nEnd Sub\r\n"},
+      {"blank lines deleted, header line changed in place",
+       {u"Option Explicit", u"Public Property Get Item() As Long", u"Item = 1", u"End Property",
+        u"Public Sub Foo() ' 改", u"End Sub"},
+       "Option Explicit\r\nPublic Property Get Item() As Long\r\n"
+       "Attribute Item.VB_UserMemId = 0\r\nAttribute Item.VB_Description = \"\xCF\xEE\"\r\n"
+       "Item = 1\r\nEnd Property\r\nPublic Sub Foo() ' \xB8\xC4\r\n"
+       "Attribute Foo.VB_Description = \"foo\"\r\nEnd Sub\r\n"},
+      {"procedure deleted: its attribute stays below the surviving line above",
+       {u"Option Explicit", u"", u"Sub Foo()", u"End Sub"},
+       "Option Explicit\r\n\r\n"
+       "Attribute Item.VB_UserMemId = 0\r\nAttribute Item.VB_Description = \"\xCF\xEE\"\r\n"
+       "Sub Foo()\r\nAttribute Foo.VB_Description = \"foo\"\r\nEnd Sub\r\n"},
+      {"everything deleted: attributes stay after the header",
+       {},
+       "Attribute Item.VB_UserMemId = 0\r\nAttribute Item.VB_Description = \"\xCF\xEE\"\r\n"
+       "Attribute Foo.VB_Description = \"foo\"\r\n"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(file.Serialize(c.edited), head + c.body) << c.name;
+}
+
+TEST(ModuleFile, RefusesWhatItCannotHandleFaithfully) {
+  EXPECT_THROW(ModuleFile::Parse(std::string("Sub A()\r\n\0\r\n", 11)), FileError);
+  const ModuleFile gbk = ModuleFile::Parse("x\r\n");
+  try {
+    gbk.Serialize({u"x", u"' \U0001F600"});
+    ADD_FAILURE() << "an emoji was written to a code page 936 file";
+  } catch (const FileError& error) {
+    EXPECT_STREQ(error.what(), "line 2 holds U+D83D, which code page 936 cannot represent");
+  }
+}
+
+TEST(ModuleFile, HandlesALargeModuleQuickly) {
+  std::string bytes = "Attribute VB_Name = \"Big\"\r\n";
+  for (int i = 0; i < 6500; ++i) {
+    const std::string n = std::to_string(i);
+    bytes += "Sub P" + n + "()\r\nAttribute P" + n + ".VB_Description = \"\xB9\xFD\"\r\n";
+    for (int k = 0; k < 8; ++k)
+      bytes += "x = x + " + std::to_string(k) + " ' \xD6\xD0\r\n";
+    bytes += "End Sub\r\n";
+  }
+  const auto start = std::chrono::steady_clock::now();
+  const ModuleFile file = ModuleFile::Parse(bytes);
+  std::vector<std::u16string> lines = file.VisibleLines();
+  ASSERT_EQ(lines.size(), 65000u);
+  for (auto& line : lines) {
+    if (!line.starts_with(u"Sub") && !line.starts_with(u"End")) line = u"    " + line;
+  }
+  lines.insert(lines.begin() + 20, u"' 插入");
+  const std::string written = file.Serialize(lines);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+  EXPECT_EQ(file.Serialize(file.VisibleLines()), bytes);
+  EXPECT_NE(written.find("Sub P6499()\r\nAttribute P6499.VB_Description"), std::string::npos);
+  EXPECT_NE(written.find("Sub P2()\r\nAttribute P2.VB_Description"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tessaly::cli
