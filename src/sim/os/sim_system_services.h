@@ -1,0 +1,68 @@
+#pragma once
+
+// Message boxes, clipboard, browser, environment and system facts, all settable by tests
+// and recorded where the add-in produces them. The ANSI code page is 936, as on a Chinese
+// Windows.
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "host/system_services.h"
+
+namespace tessaly::sim {
+
+struct MessageBoxRecord {
+  std::u16string text;
+  std::u16string caption;
+  std::int32_t style = 0;
+  bool operator==(const MessageBoxRecord&) const = default;
+};
+
+class SimSystemServices : public host::SystemServices {
+ public:
+  // The answer of an OK button.
+  static constexpr std::int32_t kIdOk = 1;
+
+  std::int32_t MessageBox(const std::u16string& text, const std::u16string& caption,
+                          std::int32_t style) override;
+  std::u16string ClipboardText() override { return clipboard_; }
+  void OpenUrl(const std::u16string& url) override { opened_urls_.push_back(url); }
+  std::u16string EnvironmentVariable(const std::u16string& name) override;
+  std::u16string ExpandEnvironmentStrings(const std::u16string& text) override;
+  host::OsVersion Version() override { return version_; }
+  bool IsWow64Process() override;
+  bool Is64BitProcess() override { return is_64bit_process_; }
+  std::u16string WmiOsCaption() override;
+  std::string ToAnsi(const std::u16string& text) override;
+
+  // ---- for tests ----
+  const std::vector<MessageBoxRecord>& MessageBoxes() const { return message_boxes_; }
+  void SetMessageBoxAnswer(std::int32_t answer) { message_box_answer_ = answer; }
+  void SetClipboardText(const std::u16string& text) { clipboard_ = text; }
+  const std::vector<std::u16string>& OpenedUrls() const { return opened_urls_; }
+  void SetEnvironmentVariable(const std::u16string& name, const std::u16string& value);
+  void RemoveEnvironmentVariable(const std::u16string& name);
+  void SetVersion(host::OsVersion version) { version_ = version; }
+  // Absent: the system has no IsWow64Process.
+  void SetWow64(std::optional<bool> wow64) { wow64_ = wow64; }
+  void SetIs64BitProcess(bool is_64bit) { is_64bit_process_ = is_64bit; }
+  // Absent: the management query fails.
+  void SetWmiOsCaption(std::optional<std::u16string> caption) { wmi_caption_ = caption; }
+
+ private:
+  std::vector<MessageBoxRecord> message_boxes_;
+  std::int32_t message_box_answer_ = kIdOk;
+  std::u16string clipboard_;
+  std::vector<std::u16string> opened_urls_;
+  // Keyed by the upper-case name: environment names ignore case.
+  std::map<std::u16string, std::u16string> environment_;
+  host::OsVersion version_{2, 6, 2};
+  std::optional<bool> wow64_ = false;
+  bool is_64bit_process_ = false;
+  std::optional<std::u16string> wmi_caption_;
+};
+
+}  // namespace tessaly::sim

@@ -1,0 +1,159 @@
+#include "sim/os/sim_window_system.h"
+
+#include <gtest/gtest.h>
+
+#include "sim/os/sim_os.h"
+
+namespace tessaly::sim {
+namespace {
+
+using host::Point;
+using host::Rect;
+using host::WindowHandle;
+
+TEST(SimWindowSystem, FindsWindowsInEnumerationAndZOrder) {
+  SimWindowSystem windows;
+  const auto main = windows.CreateWindow({u"wndclass_desked_gsk", u"工程1", 0, {0, 0, 800, 600}});
+  const auto first = windows.CreateWindow({u"VbaWindow", u"A", 0, {}, main});
+  const auto second = windows.CreateWindow({u"VbaWindow", u"B", 0, {}, main});
+  const auto other = windows.CreateWindow({u"Static", u"A", 0, {}, main});
+  const auto palette = windows.CreateWindow({u"VbFloatingPalette", u"", 0, {}});
+
+  EXPECT_EQ(windows.FindWindow(u"WNDCLASS_DESKED_GSK", u"工程1"), main);
+  EXPECT_EQ(windows.FindWindow(u"wndclass_desked_gsk", u"工程2"), 0);
+  EXPECT_EQ(windows.FindWindow(std::nullopt, std::nullopt), palette);  // the newest is in front
+  EXPECT_EQ(windows.NextWindow(palette), main);
+  EXPECT_EQ(windows.NextWindow(main), 0);
+  EXPECT_EQ(windows.FindWindowEx(main, 0, u"VbaWindow", std::nullopt), first);
+  EXPECT_EQ(windows.FindWindowEx(main, first, u"VbaWindow", std::nullopt), second);
+  EXPECT_EQ(windows.FindWindowEx(main, second, u"VbaWindow", std::nullopt), 0);
+  EXPECT_EQ(windows.FindWindowEx(main, 0, std::nullopt, u"A"), first);
+  EXPECT_EQ(windows.FindWindowEx(main, first, std::nullopt, u"A"), other);
+  EXPECT_EQ(windows.FindWindowEx(main, palette, std::nullopt, std::nullopt), 0);
+  EXPECT_EQ(windows.NextWindow(first), second);
+
+  windows.SetForeground(main);
+  EXPECT_EQ(windows.ForegroundWindow(), main);
+  EXPECT_EQ(windows.TopLevelZOrder(), (std::vector<WindowHandle>{main, palette}));
+  windows.SetTopmost(palette, true);
+  const auto newer = windows.CreateWindow({u"#32770", u"", 0, {}});
+  EXPECT_EQ(windows.TopLevelZOrder(), (std::vector<WindowHandle>{palette, newer, main}));
+
+  windows.DestroyWindow(main);
+  EXPECT_FALSE(windows.IsWindow(first));
+  EXPECT_EQ(windows.ForegroundWindow(), 0);
+  EXPECT_EQ(windows.ClassName(main), u"");
+  EXPECT_EQ(windows.WindowRect(main), Rect{});
+}
+
+TEST(SimWindowSystem, WindowFromPointPrefersTheTopmostAndDeepestVisibleWindow) {
+  SimWindowSystem windows;
+  const auto back = windows.CreateWindow({u"Back", u"", 0, {0, 0, 500, 500}});
+  const auto code = windows.CreateWindow({u"VbaWindow", u"", 0, {10, 10, 200, 200}, back});
+  const auto inner = windows.CreateWindow({u"Edit", u"", 0, {20, 20, 50, 50}, code});
+  const auto hidden =
+      windows.CreateWindow({u"Edit", u"", 0, {100, 100, 150, 150}, code, std::nullopt, false});
+  const auto front = windows.CreateWindow({u"Front", u"", 0, {300, 300, 600, 600}});
+  static_cast<void>(hidden);
+
+  const struct {
+    Point point;
+    WindowHandle expected;
+  } cases[] = {
+      {{25, 25}, inner},   {{15, 15}, code},    {{120, 120}, code}, {{5, 5}, back},
+      {{350, 350}, front}, {{550, 550}, front}, {{700, 10}, 0},     {{50, 50}, code},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(windows.WindowFromPoint(c.point), c.expected) << c.point.x << "," << c.point.y;
+  }
+  windows.SetForeground(back);
+  EXPECT_EQ(windows.WindowFromPoint({350, 350}), back);
+}
+
+TEST(SimWindowSystem, MovingAWindowCarriesItsChildren) {
+  SimWindowSystem windows;
+  const auto dialog = windows.CreateWindow({u"#32770", u"引用", 0, {100, 100, 500, 400}});
+  const auto button = windows.CreateWindow({u"Button", u"OK", 0, {110, 120, 190, 140}, dialog});
+  // A child is placed relative to its parent's window rectangle.
+  EXPECT_TRUE(windows.MoveWindow(button, 20, 30, 100, 25, true));
+  EXPECT_EQ(windows.WindowRect(button), (Rect{120, 130, 220, 155}));
+  EXPECT_TRUE(windows.MoveWindow(dialog, 0, 50, 600, 500, true));
+  EXPECT_EQ(windows.WindowRect(dialog), (Rect{0, 50, 600, 550}));
+  EXPECT_EQ(windows.WindowRect(button), (Rect{20, 80, 120, 105}));
+  EXPECT_FALSE(windows.MoveWindow(12345, 0, 0, 1, 1, true));
+  ASSERT_EQ(windows.Moves().size(), 2u);
+  EXPECT_EQ(windows.Moves()[1].window, dialog);
+}
+
+TEST(SimWindowSystem, SubclassedProceduresFormAChain) {
+  SimWindowSystem windows;
+  const auto code = windows.CreateWindow({u"VbaWindow", u"Module1 (Code)", 0, {}});
+  const auto original = windows.WindowProc(code);
+  ASSERT_NE(original, 0);
+
+  std::vector<std::string> seen;
+  host::WindowProcId previous = 0;
+  const auto hook = windows.RegisterWindowProc(
+      [&](WindowHandle hwnd, std::uint32_t msg, std::uintptr_t w, std::intptr_t l) {
+        seen.push_back("hook");
+        return windows.CallWindowProc(previous, hwnd, msg, w, l) + 1;
+      });
+  previous = windows.SetWindowProc(code, hook);
+  EXPECT_EQ(previous, original);
+  EXPECT_EQ(windows.SendMessage(code, host::kWmMouseWheel, 0x00780000, 7), 1);
+  EXPECT_EQ(seen, std::vector<std::string>{"hook"});
+  ASSERT_EQ(windows.DefaultProcMessages().size(), 1u);
+  EXPECT_EQ(windows.DefaultProcMessages()[0].message, host::kWmMouseWheel);
+  EXPECT_EQ(windows.DefaultProcMessages()[0].w_param, 0x00780000u);
+
+  // Restoring puts the class procedure back; refusals answer 0 and change nothing.
+  EXPECT_EQ(windows.SetWindowProc(code, previous), hook);
+  EXPECT_EQ(windows.SetWindowProc(code, 999), 0);
+  EXPECT_EQ(windows.SetWindowProc(777, hook), 0);
+  EXPECT_EQ(windows.WindowProc(code), original);
+  EXPECT_EQ(windows.CallWindowProc(999, code, 1, 0, 0), 0);
+}
+
+TEST(SimWindowSystem, ARegisteredClassProcedureHandlesItsWindows) {
+  SimWindowSystem windows;
+  windows.RegisterClass(u"SysTreeView32", [](WindowHandle, std::uint32_t msg, std::uintptr_t,
+                                             std::intptr_t) { return std::intptr_t(msg * 2); });
+  const auto tree = windows.CreateWindow({u"systreeview32", u"", 0, {}});
+  EXPECT_EQ(windows.SendMessage(tree, 21, 0, 0), 42);
+}
+
+TEST(SimWindowSystem, PostedMessagesArriveAtDoEventsWithTheKeyboardStateInForce) {
+  SimOs os;
+  auto& windows = os.windows();
+  const auto immediate = windows.CreateWindow({u"VbaWindow", u"立即", 0, {}});
+  host::KeyboardState ctrl{};
+  ctrl[17] = 0x80;
+  windows.SetKeyboardState(ctrl);
+  EXPECT_TRUE(windows.PostMessage(immediate, host::kWmKeyDown, 35, 0));
+  host::KeyboardState ctrl_shift = ctrl;
+  ctrl_shift[16] = 0x80;
+  windows.SetKeyboardState(ctrl_shift);
+  EXPECT_TRUE(windows.PostMessage(immediate, host::kWmKeyDown, 36, 0));
+  EXPECT_FALSE(windows.PostMessage(4711, host::kWmKeyDown, 8, 0));
+  EXPECT_TRUE(windows.Delivered().empty());
+
+  os.loop().DoEvents();
+  ASSERT_EQ(windows.Delivered().size(), 2u);
+  EXPECT_EQ(windows.Delivered()[0].w_param, 35u);
+  // Posting only queues: what a window sees is the state when the loop hands it over.
+  EXPECT_EQ(windows.Delivered()[0].keyboard, ctrl_shift);
+  EXPECT_EQ(windows.DefaultProcMessages().size(), 2u);
+  EXPECT_EQ(windows.PendingMessageCount(), 0u);
+}
+
+TEST(SimWindowSystem, MessagesForADestroyedWindowAreDropped) {
+  SimOs os;
+  const auto window = os.windows().CreateWindow({u"X", u"", 0, {}});
+  os.windows().PostMessage(window, 1, 0, 0);
+  os.windows().DestroyWindow(window);
+  os.loop().DoEvents();
+  EXPECT_TRUE(os.windows().Delivered().empty());
+}
+
+}  // namespace
+}  // namespace tessaly::sim
