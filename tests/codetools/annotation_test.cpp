@@ -1,0 +1,166 @@
+#include "codetools/annotation.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "text/utf.h"
+
+namespace tessaly::codetools {
+namespace {
+
+class AnnotatorTest : public ::testing::Test {
+ protected:
+  // The comment text the run adds to a line; nothing when the line stays.
+  std::optional<std::u16string> CommentOf(const std::u16string& line) {
+    const auto annotated = annotator_.AnnotateLine(line);
+    if (!annotated) return std::nullopt;
+    const std::u16string code_part = line + u" '";
+    EXPECT_TRUE(annotated->starts_with(code_part)) << text::ToUtf8(*annotated);
+    return annotated->substr(code_part.size());
+  }
+
+  const AnnotationDictionary dictionary_;
+  Annotator annotator_{dictionary_};
+};
+
+TEST(AnnotationTokensTest, CutsAtSeparatorsAndKeepsBlanks) {
+  struct Case {
+    std::u16string statement;
+    std::vector<std::u16string> tokens;
+  };
+  const Case cases[] = {
+      {u"x = Range(\"A1\").Value", {u"x = Range(", u"\"A1\"", u").Value"}},
+      {u"Cells(1, 2) = 3", {u"Cells(", u"1", u",", u" 2", u") = 3"}},
+      // The colon rule adds a second tab before ":=", and the pair is merged.
+      {u"Sheets.Add After:=Sheets(1)", {u"Sheets.Add After", u":=", u"Sheets(", u"1", u")"}},
+      {u"a = b: c = d", {u"a = b", u": c = d"}},
+      {u"x = d(\"k\").Item", {u"x = d(", u"\"k\"", u").Item"}},
+      {u"Set ws = Nothing", {u"Set ws = Nothing"}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(AnnotationTokens(c.statement), c.tokens) << text::ToUtf8(c.statement);
+  }
+}
+
+TEST_F(AnnotatorTest, WholeStatementGetsItsEntrysGloss) {
+  EXPECT_EQ(annotator_.AnnotateLine(u"    On Error Resume Next"),
+            u"    On Error Resume Next '当错误强制执行下一行");
+  EXPECT_EQ(CommentOf(u"  End If  "), u"If判断过程结束");
+  EXPECT_EQ(CommentOf(u"\tApplication.ScreenUpdating = False"), u"关闭屏幕刷新(可以提高运行速度)");
+}
+
+TEST_F(AnnotatorTest, DimDeclaresNamesForLaterLinesOfTheRun) {
+  EXPECT_EQ(annotator_.AnnotateLine(u"Dim i As Long"), u"Dim i As Long '定义变量 i 为 长整型值");
+  EXPECT_EQ(annotator_.AnnotateLine(u"i = 5"), u"i = 5 ' i 等于 5");
+
+  // A name after the comma of a Dim list is copied but not declared.
+  EXPECT_EQ(CommentOf(u"    Dim a As Long, b As String"), u"定义变量 a 为 长整型值,b 为 字符串");
+  EXPECT_EQ(CommentOf(u"b = a"), u"b 等于  a");
+
+  // Underscores of a Dim line stay inside the name.
+  EXPECT_EQ(CommentOf(u"Dim my_name As String"), u"定义变量 my_name 为 字符串");
+
+  // A new run starts without declared names.
+  Annotator next_run(dictionary_);
+  EXPECT_EQ(next_run.AnnotateLine(u"i = 5"), u"i = 5 'i 等于 5");
+}
+
+TEST_F(AnnotatorTest, WordRulesOfCompoundTokens) {
+  struct Case {
+    std::u16string line;
+    std::u16string comment;
+  };
+  const Case cases[] = {
+      {u".Value = 1", u"<With对象>的值 等于 1"},
+      {u"    .Cells(1, 1) = 0", u"<With对象>的<单元格>坐标(1,1) 等于 0"},
+      {u"Open f For Input As #1", u"打开f以Input 为 #1"},
+      {u"x = Range(\"A1\").Value", u"x 等于 <单元格>区域(\"A1\" )的值"},
+      {u"Set ws = Nothing", u"设定ws 等于 空值"},
+      {u"y = x * 2", u"y 等于 x*2"},
+      {u"For i = 1 To 10", u"循环开始 i 等于 1 到 10"},
+      {u"If x > 1 Then Exit For", u"如果 x 大于 1 则执行 退出 以"},
+      {u"Application.StatusBar = \"busy\"", u" 应用程序的状态栏 等于 \"busy\""},
+      {u"Sheets.Add After:=Sheets(1)", u" 工作表及图表集合的添加之后=<工作表>(1)"},
+      // Outside Dim lines an underscore stands apart as a word of its own.
+      {u"Call Do_It", u"调用 Do循环开始 _It"},
+      // A literal with blanks inside a compound token is split like any other text.
+      {u"Msgbox \"hello big world\"", u"消息框\"hellobigworld\""},
+      // A literal that stands as a token of its own is copied whole.
+      {u"Msgbox(\"a b\")", u"<消息框>(\"a b\")"},
+      // A run of blanks leaves no trace in the rendering.
+      {u"x  =  1", u"x 等于 1"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(CommentOf(c.line), c.comment) << text::ToUtf8(c.line);
+  }
+}
+
+TEST_F(AnnotatorTest, LinesThatAreNotStatementsStayUnchanged) {
+  const std::u16string lines[] = {
+      u"",
+      u"    ",
+      u"\t\t",
+      u"' a whole-line comment",
+      u"    ' an indented comment",
+      u"\t' after a tab",
+      u"x = 1 ' already explained",
+      u"Msgbox \"it's\" ' note",
+      // A comment after a continuation would break the statement.
+      u"    Msgbox \"a\" & _",
+      u"_",
+  };
+  for (const std::u16string& line : lines) {
+    EXPECT_EQ(annotator_.AnnotateLine(line), std::nullopt) << text::ToUtf8(line);
+  }
+}
+
+TEST_F(AnnotatorTest, RemLineIsAnnotatedLikeAStatement) {
+  EXPECT_EQ(CommentOf(u"Rem keep this"), u"Remkeepthis");
+  EXPECT_EQ(CommentOf(u"    rem lower case"), u"remlowercase");
+
+  // Once annotated, its apostrophe marks it as done, as for any other line.
+  Annotator second_run(dictionary_);
+  EXPECT_EQ(second_run.AnnotateLine(u"Rem keep this 'Remkeepthis"), std::nullopt);
+  EXPECT_EQ(second_run.AnnotateLine(u"Rem don't"), std::nullopt);
+}
+
+TEST_F(AnnotatorTest, ApostropheInsideALiteralIsNoComment) {
+  EXPECT_EQ(CommentOf(u"x = \"a'b\""), u"x 等于 \"a'b\"");
+}
+
+TEST_F(AnnotatorTest, SecondRunChangesNothingAndCodeStaysAsItWas) {
+  const std::vector<std::u16string> body = {
+      u"    Dim i As Long, s As String",
+      u"\tOn Error Resume Next",
+      u"    i = 5",
+      u"    s = \"it's \" & Range(\"A1\").Value",
+      u"    With ActiveSheet",
+      u"        .Cells(i, 1) = s",
+      u"    End With",
+      u"    Rem done",
+      u"",
+      u"    Msgbox s, vbYellow",
+  };
+  std::vector<std::u16string> once;
+  for (const std::u16string& line : body) {
+    const auto annotated = annotator_.AnnotateLine(line);
+    if (line.empty()) {
+      EXPECT_EQ(annotated, std::nullopt);
+      once.push_back(line);
+      continue;
+    }
+    ASSERT_TRUE(annotated.has_value()) << text::ToUtf8(line);
+    EXPECT_EQ(annotated->substr(0, line.size() + 2), line + u" '");
+    once.push_back(*annotated);
+  }
+  Annotator second_run(dictionary_);
+  for (const std::u16string& line : once) {
+    EXPECT_EQ(second_run.AnnotateLine(line), std::nullopt) << text::ToUtf8(line);
+  }
+}
+
+}  // namespace
+}  // namespace tessaly::codetools
