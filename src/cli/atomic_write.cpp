@@ -54,8 +54,17 @@ class TemporaryFile {
     }
   }
 
-  void TakePermissions(mode_t mode) {
-    if (::fchmod(descriptor_, mode & 07777) != 0) Fail(target_, "cannot set permissions", errno);
+  void TakePermissionsOf(const struct stat& existing) {
+    // Keeping the owner needs privileges a user formatting a shared file may lack; the file is
+    // then theirs, as with any editor that saves by renaming. The permission bits are kept.
+    if (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid()) {
+      if (::fchown(descriptor_, existing.st_uid, existing.st_gid) != 0) {
+        [[maybe_unused]] const int ignored = ::fchown(descriptor_, -1, existing.st_gid);
+      }
+    }
+    if (::fchmod(descriptor_, existing.st_mode & 07777) != 0) {
+      Fail(target_, "cannot set permissions", errno);
+    }
   }
 
   void ReplaceTarget() {
@@ -87,10 +96,15 @@ void WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
   const bool exists = ::stat(target.c_str(), &existing) == 0;
   if (!exists && errno != ENOENT) Fail(target, "cannot read its permissions", errno);
   if (exists && !S_ISREG(existing.st_mode)) Fail(target, "not a regular file");
+  // Renaming would replace a read-only file too; source control marks files that are not
+  // checked out read-only, and that lock must hold.
+  if (exists && ((existing.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)) {
+    Fail(target, "the file is read-only");
+  }
 
   TemporaryFile temporary(target);
   temporary.Write(bytes);
-  if (exists) temporary.TakePermissions(existing.st_mode);
+  if (exists) temporary.TakePermissionsOf(existing);
   temporary.ReplaceTarget();
 }
 

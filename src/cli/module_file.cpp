@@ -15,9 +15,15 @@ std::string EncodingName(FileEncoding encoding) {
   return encoding == FileEncoding::kCodePage936 ? "code page 936" : "UTF-8";
 }
 
-std::string CodeUnitName(char16_t unit) {
-  char name[8];
-  std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(unit));
+// The character at `at`, named as U+XXXX; a surrogate pair is named by its code point.
+std::string CharacterName(std::u16string_view text, std::size_t at) {
+  char32_t code_point = text[at];
+  if (code_point >= 0xD800 && code_point < 0xDC00 && at + 1 < text.size() &&
+      text[at + 1] >= 0xDC00 && text[at + 1] < 0xE000) {
+    code_point = 0x10000 + ((code_point - 0xD800) << 10) + (text[at + 1] - 0xDC00);
+  }
+  char name[12];
+  std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(code_point));
   return name;
 }
 
@@ -141,7 +147,7 @@ std::string ModuleFile::Serialize(const std::vector<std::u16string>& edited_line
       const text::Encoded encoded = Encode(edited_lines[j], encoding_);
       if (encoded.unencodable_at) {
         throw FileError("line " + std::to_string(j + 1) + " holds " +
-                        CodeUnitName(edited_lines[j][*encoded.unencodable_at]) + ", which " +
+                        CharacterName(edited_lines[j], *encoded.unencodable_at) + ", which " +
                         EncodingName(encoding_) + " cannot represent");
       }
       writer.Append(encoded.bytes, origin ? origin->raw.line_break : LineBreak::kNone);

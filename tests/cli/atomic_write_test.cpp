@@ -80,5 +80,14 @@ TEST_F(AtomicWrite, FailsClearlyAndLeavesNothingBehind) {
   EXPECT_EQ(EntriesInFolder(), 1u);
 }
 
+TEST_F(AtomicWrite, LeavesAReadOnlyFileAlone) {
+  const fs::path file = folder_ / "Locked.frm";
+  std::ofstream(file, std::ios::binary) << "old";
+  fs::permissions(file, fs::perms::owner_read | fs::perms::group_read);
+  EXPECT_THROW(WriteFileAtomically(file, "new"), FileError);
+  EXPECT_EQ(Read(file), "old");
+  EXPECT_EQ(EntriesInFolder(), 1u);
+}
+
 }  // namespace
 }  // namespace tessaly::cli

@@ -189,7 +189,7 @@ TEST(ModuleFile, RefusesWhatItCannotHandleFaithfully) {
     gbk.Serialize({u"x", u"' \U0001F600"});
     ADD_FAILURE() << "an emoji was written to a code page 936 file";
   } catch (const FileError& error) {
-    EXPECT_STREQ(error.what(), "line 2 holds U+D83D, which code page 936 cannot represent");
+    EXPECT_STREQ(error.what(), "line 2 holds U+1F600, which code page 936 cannot represent");
   }
 }
 
