@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include "sim/os/sim_os.h"
+#include "text/utf.h"
+#include "util/get_key_value.h"
+#include "util/set_key_value.h"
+
+namespace tessaly::util {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+constexpr char16_t kAddinKey[] = u"Software\\Microsoft\\Visual Basic\\6.0\\Addins\\QWIX.Connect";
+constexpr char16_t kAddinPath[] =
+    u"HKEY_CURRENT_USER\\Software\\Microsoft\\Visual Basic\\6.0\\Addins\\QWIX.Connect\\";
+
+class KeyValueTest : public ::testing::Test {
+ protected:
+  sim::SimOs os_;
+  sim::SimRegistry& registry_ = os_.registry();
+  sim::SimSystemServices& system_ = os_.system();
+
+  bool Set(const std::u16string& name, const Variant& value, const std::u16string& type = u"",
+           std::int32_t flag = 0) {
+    return SetKeyValue(registry_, system_, kAddinPath + name, value, type, flag);
+  }
+  Variant Get(const std::u16string& name, const std::u16string& type = u"", std::int32_t flag = 0) {
+    return GetKeyValue(registry_, system_, kAddinPath + name, type, flag);
+  }
+  std::optional<sim::RegistryValue> Stored(const std::u16string& name) {
+    return registry_.Value(host::kCurrentUser, kAddinKey, name);
+  }
+};
+
+TEST_F(KeyValueTest, WritesTheRegistrationValues) {
+  EXPECT_TRUE(Set(u"FriendlyName", u"QWIX", u"1"));
+  EXPECT_TRUE(Set(u"LoadBehavior", 3.0, u"4"));
+  EXPECT_EQ(Stored(u"FriendlyName")->type, host::kRegSz);
+  EXPECT_EQ(Stored(u"FriendlyName")->data, (Bytes{'Q', 0, 'W', 0, 'I', 0, 'X', 0, 0, 0}));
+  EXPECT_EQ(Stored(u"LoadBehavior")->type, host::kRegDword);
+  EXPECT_EQ(Stored(u"LoadBehavior")->data, (Bytes{3, 0, 0, 0}));
+  // The key's class is the decimal type of the write that created it.
+  EXPECT_EQ(registry_.KeyClass(host::kCurrentUser, kAddinKey), u"1");
+  EXPECT_EQ(Get(u"FriendlyName"), Variant(u"QWIX"));
+  EXPECT_EQ(Get(u"LoadBehavior", u"REG_DWORD"), Variant(3.0));
+  EXPECT_EQ(registry_.OpenHandleCount(), 0u);
+}
+
+TEST_F(KeyValueTest, DwordsOutOfRangeOrNotNumbersAreRefused) {
+  const struct {
+    Variant value;
+    std::optional<Bytes> written;
+  } cases[] = {
+      {3.0, Bytes{3, 0, 0, 0}},
+      {u"3", Bytes{3, 0, 0, 0}},
+      {0.0, Bytes{0, 0, 0, 0}},
+      {4294967295.0, Bytes{0xFF, 0xFF, 0xFF, 0xFF}},
+      {305419896.0, Bytes{0x78, 0x56, 0x34, 0x12}},
+      {2.5, Bytes{2, 0, 0, 0}},
+      {-1.0, std::nullopt},
+      {-0.25, std::nullopt},
+      {4294967296.0, std::nullopt},
+      {4294967295.5, std::nullopt},
+      {u"abc", std::nullopt},
+      {std::vector<double>{1}, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    sim::SimOs os;
+    EXPECT_EQ(SetKeyValue(os.registry(), os.system(), u"HKCU\\Software\\T\\N", c.value, u"RD"),
+              c.written.has_value());
+    const auto stored = os.registry().Value(host::kCurrentUser, u"Software\\T", u"N");
+    EXPECT_EQ(stored ? std::optional<Bytes>(stored->data) : std::nullopt, c.written);
+    if (!c.written) {
+      EXPECT_FALSE(os.registry().KeyExists(host::kCurrentUser, u"Software\\T"));
+    }
+  }
+}
+
+TEST_F(KeyValueTest, StringsKeepEveryCharacter) {
+  const std::u16string text = u"中文 \"引号\" C:\\路径 ✓ \U0001F600";
+  EXPECT_TRUE(Set(u"名称", text, u"RS"));
+  EXPECT_EQ(Get(u"名称"), Variant(text));
+  EXPECT_TRUE(Set(u"", u"默认值"));
+  EXPECT_EQ(Get(u""), Variant(u"默认值"));
+  EXPECT_TRUE(Set(u"Padded", u"  x  "));
+  EXPECT_EQ(Get(u"Padded"), Variant(u"x"));
+  EXPECT_TRUE(Set(u"Number", 2.5));
+  EXPECT_EQ(Get(u"Number"), Variant(u"2.5"));
+}
+
+TEST_F(KeyValueTest, ValuesLongerThanTheQueryBufferAreReadWhole) {
+  const std::u16string text(5000, u'长');
+  EXPECT_TRUE(Set(u"Long", text));
+  EXPECT_EQ(Get(u"Long"), Variant(text));
+}
+
+TEST_F(KeyValueTest, TheRequestedTypeDecidesHowBytesAreRead) {
+  system_.SetEnvironmentVariable(u"SystemRoot", u"C:\\Windows");
+  EXPECT_TRUE(Set(u"Exp", u" %SystemRoot%\\a\r\n ", u"RE"));
+  EXPECT_EQ(Stored(u"Exp")->type, host::kRegExpandSz);
+  EXPECT_EQ(Get(u"Exp", u"RE"), Variant(u"C:\\Windows\\a"));
+  EXPECT_EQ(Get(u"Exp", u"RS"), Variant(u"%SystemRoot%\\a\r\n"));
+
+  EXPECT_TRUE(Set(u"Bin", std::vector<double>{0, 10, 255, 171}, u"REG_BINARY"));
+  EXPECT_EQ(Stored(u"Bin")->data, (Bytes{0x00, 0x0A, 0xFF, 0xAB}));
+  EXPECT_EQ(Get(u"Bin", u"RB"), Variant(u"00 0A FF AB"));
+  EXPECT_EQ(Get(u"Bin", u"RD"), Variant(static_cast<double>(0xABFF0A00u)));
+  EXPECT_FALSE(Set(u"BadBin", std::vector<double>{1, 256}, u"RB"));
+  EXPECT_FALSE(Stored(u"BadBin"));
+  EXPECT_TRUE(Set(u"TextBin", u"a中", u"RB"));
+  EXPECT_EQ(Stored(u"TextBin")->data, (Bytes{'a', 0xD6, 0xD0}));
+
+  EXPECT_TRUE(Set(u"Short", 4.0, u"RD"));
+  EXPECT_EQ(Get(u"Short", u"RS"), Variant(u"\u0004"));
+
+  EXPECT_TRUE(Set(u"List", std::vector<std::u16string>{u"甲", u"", u"c"}, u"RM"));
+  EXPECT_EQ(Stored(u"List")->data, (Bytes{0x32, 0x75, 0, 0, 0, 0, 'c', 0, 0, 0, 0, 0}));
+  EXPECT_EQ(Get(u"List", u"RM"), Variant(std::vector<std::u16string>{u"甲", u"", u"c"}));
+  EXPECT_TRUE(Set(u"OneText", u"a", u"RM"));
+  EXPECT_EQ(Stored(u"OneText")->data, (Bytes{'a', 0, 0, 0, 0, 0}));
+  EXPECT_TRUE(Set(u"NoItems", std::vector<std::u16string>{}, u"RM"));
+  EXPECT_EQ(Get(u"NoItems", u"RM"), Variant(std::vector<std::u16string>{}));
+
+  EXPECT_EQ(Get(u"Bin", u"9"), Variant{});
+}
+
+TEST_F(KeyValueTest, MissingOrIncompletePathsGiveEmptyResults) {
+  EXPECT_EQ(Get(u"Nothing"), Variant(u""));
+  EXPECT_EQ(Get(u"Nothing", u"RD"), Variant(u""));
+  EXPECT_EQ(GetKeyValue(registry_, system_, u"HKCU\\Nowhere\\V"), Variant(u""));
+  EXPECT_EQ(GetKeyValue(registry_, system_, u"HKCU"), Variant(u""));
+  EXPECT_FALSE(SetKeyValue(registry_, system_, u"HKCU\\", u"x"));
+  EXPECT_FALSE(SetKeyValue(registry_, system_, u"\\Software\\V", u"x"));
+  EXPECT_FALSE(SetKeyValue(registry_, system_, u"NOROOT\\Software\\V", u"x"));
+  EXPECT_FALSE(registry_.KeyExists(host::kCurrentUser, u"Software"));
+}
+
+TEST_F(KeyValueTest, AnUnknownTypeCreatesTheKeyButWritesNothing) {
+  EXPECT_FALSE(Set(u"V", u"x", u"abc"));
+  EXPECT_TRUE(registry_.KeyExists(host::kCurrentUser, kAddinKey));
+  EXPECT_EQ(registry_.KeyClass(host::kCurrentUser, kAddinKey), u"0");
+  EXPECT_FALSE(Stored(u"V"));
+}
+
+TEST_F(KeyValueTest, TheViewFlagPicksTheRegistryView) {
+  const std::u16string path =
+      u"HKLM\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\CurrentBuild";
+  EXPECT_TRUE(SetKeyValue(registry_, system_, path, u"22631", u"", 256));
+  EXPECT_TRUE(SetKeyValue(registry_, system_, path, u"9600", u"", 512));
+  EXPECT_EQ(GetKeyValue(registry_, system_, path), Variant(u"22631"));
+  EXPECT_EQ(GetKeyValue(registry_, system_, path, u"", 512), Variant(u"9600"));
+  EXPECT_FALSE(SetKeyValue(registry_, system_, path, u"1", u"", 1));
+  EXPECT_EQ(GetKeyValue(registry_, system_, path, u"", 0x100000), Variant(u""));
+}
+
+}  // namespace
+}  // namespace tessaly::util
