@@ -1,0 +1,175 @@
+#include "menu/menu_bar.h"
+
+#include <gtest/gtest.h>
+
+#include "addin/app_event_vbide.h"
+#include "menu/menu_catalogue.h"
+#include "menu_fixture.h"
+
+namespace tessaly::menu {
+namespace {
+
+using sim::ControlPath;
+using sim::SinkKind;
+
+// Every button of the catalogue by its caption path on the bar.
+std::vector<ControlPath> AllButtonPaths() {
+  std::vector<ControlPath> paths;
+  const auto popups = MenuTop(kPopupGroup);
+  for (int k = 0; k < kPopupCount; ++k) {
+    for (const auto& item : MenuItems(k)) {
+      paths.push_back(
+          {u"TessalyIDE", std::u16string(popups[k].caption), std::u16string(item.caption)});
+    }
+  }
+  for (const auto& button : MenuTop(kButtonGroup)) {
+    paths.push_back({u"TessalyIDE", std::u16string(button.caption)});
+  }
+  return paths;
+}
+
+void ExpectOneSinkPerButton(const sim::SimEditor& editor, SinkKind kind) {
+  const SinkKind other =
+      kind == SinkKind::kButtonEvents ? SinkKind::kCommandBarEvents : SinkKind::kButtonEvents;
+  const auto paths = AllButtonPaths();
+  ASSERT_EQ(paths.size(), 179u);
+  for (const auto& path : paths) {
+    EXPECT_EQ(editor.SinkCount(path, kind), 1) << text::ToUtf8(path.back());
+    EXPECT_EQ(editor.SinkCount(path, other), 0) << text::ToUtf8(path.back());
+  }
+}
+
+TEST(MenuBar, BuildsTwentyFourControlsWithTheirSeparatorsIconsAndTips) {
+  MenuFixture f({u""}, VbaEditor());
+  f.Run(u"");
+  ASSERT_TRUE(f.editor.HasBar(u"TessalyIDE"));
+  const auto& bar = f.editor.Bar(u"TessalyIDE");
+  EXPECT_EQ(bar.Position(), host::kBarTop);
+  EXPECT_TRUE(bar.IsVisible());
+  EXPECT_TRUE(bar.IsEnabled());
+  const auto& controls = bar.ControlList().All();
+  ASSERT_EQ(controls.size(), 24u);
+  const std::set<std::size_t> separators = {3, 5, 7, 8, 11, 13, 18, 23};
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    const auto& p = controls[i]->Properties();
+    EXPECT_EQ(p.type, i < 8 ? host::kPopup : host::kButton) << i;
+    EXPECT_EQ(p.begin_group, separators.contains(i)) << i;
+    EXPECT_EQ(p.tooltip_text.empty(), i < 8) << i;
+  }
+  const auto& comment = controls[13]->Properties();
+  EXPECT_EQ(comment.caption, u"注释(&Z)");
+  EXPECT_EQ(comment.face_id, 192);
+  EXPECT_EQ(comment.style, host::kIconAndCaption);
+  EXPECT_EQ(comment.tooltip_text, u"添加\\删除当前行注释");
+  const auto& item = f.editor.Control({u"TessalyIDE", u"常用语]", u"单元格选择"}).Properties();
+  EXPECT_EQ(item.face_id, 182);
+  EXPECT_TRUE(item.begin_group);
+  EXPECT_EQ(item.style, host::kIconAndCaption);
+  EXPECT_TRUE(item.tooltip_text.empty());
+  EXPECT_EQ(controls[7]->Children()->All().size(), 9u);
+  // The host repaints after every button and after each group.
+  EXPECT_EQ(f.os.loop().DoEventsCount(), 179u + 2u);
+}
+
+TEST(MenuBar, WiresEachButtonOnceWithTheSinkOfTheHostKind) {
+  MenuFixture vba({u""}, VbaEditor());
+  vba.Run(u"");
+  ExpectOneSinkPerButton(vba.editor, SinkKind::kButtonEvents);
+  EXPECT_EQ(vba.connection.ButtonSinks->size(), 179u);
+
+  MenuFixture vb6;
+  vb6.Run(u"");
+  ExpectOneSinkPerButton(vb6.editor, SinkKind::kCommandBarEvents);
+}
+
+TEST(MenuBar, ABuildReleasesTheSinksItFinds) {
+  MenuFixture f({u""}, VbaEditor());
+  auto& add_ins = f.editor.Bar(u"Add-Ins").ControlList();
+  auto entry = add_ins.Append(host::kButton);
+  entry->MutableProperties().caption = u"Tessaly";
+  addin::HookButton(f.connection, *entry, [](const std::u16string&) {});
+  ASSERT_EQ(f.editor.SinkCount({u"Add-Ins", u"Tessaly"}, SinkKind::kButtonEvents), 1);
+  f.Run(u"");
+  EXPECT_EQ(f.editor.SinkCount({u"Add-Ins", u"Tessaly"}, SinkKind::kButtonEvents), 0);
+}
+
+TEST(MenuBar, ARefusedPropertyIsSkippedAndTheRestIsBuilt) {
+  MenuFixture f({u""}, VbaEditor());
+  f.editor.Refuse(u"CommandBarControl.SetFaceId");
+  f.Run(u"");
+  const auto& button = f.editor.Control({u"TessalyIDE", u"关于程序"}).Properties();
+  EXPECT_EQ(button.face_id, 0);
+  EXPECT_EQ(button.tooltip_text, u"关于本程序");
+  ExpectOneSinkPerButton(f.editor, SinkKind::kButtonEvents);
+}
+
+TEST(MenuBar, AClickOnTheBarReachesTheDispatcher) {
+  MenuFixture f({u"    x = 1"}, VbaEditor());
+  f.Run(u"");
+  f.Caret(1, 5);
+  const auto result = f.editor.Click({u"TessalyIDE", u"[循环", u"With继承"});
+  EXPECT_TRUE(result.cancel_default);
+  EXPECT_EQ(f.Text(),
+            (std::vector<std::u16string>{u"    With xObj", u"    End With", u"    x = 1"}));
+  f.editor.Click({u"TessalyIDE", u"资管(&G)"});
+  EXPECT_EQ(f.commands.calls, std::vector<std::string>{"ToggleIdeWindow(6)"});
+}
+
+// An editor that keeps its bars shows the bar at the next connection, which skips the build:
+// the bar must not stay dead.
+TEST(MenuBar, ReconnectingToAKeptBarWiresItsButtonsAgain) {
+  for (bool vb6 : {false, true}) {
+    sim::SimEditor editor(vb6 ? sim::EditorOptions{} : VbaEditor());
+    editor.AddModule(u"VBAProject", u"Module1", {u"x = 1"});
+    sim::SimOs os;
+    host::Os host_os = os.Os();
+    RecordingCommands commands;
+    {
+      auto first = ConnectionTo(editor);
+      FunctionMenu menu(first, host_os, commands, commands);
+      menu.RunFunctionMenu(u"");
+    }
+    const SinkKind kind = vb6 ? SinkKind::kCommandBarEvents : SinkKind::kButtonEvents;
+    ASSERT_EQ(editor.SinkCount({u"TessalyIDE", u"关于程序"}, kind), 0);
+    // Somebody else's button on the bar keeps its own action.
+    editor.Bar(u"TessalyIDE").ControlList().Append(host::kButton)->MutableProperties().caption =
+        u"Mine";
+
+    auto second = ConnectionTo(editor);
+    FunctionMenu menu(second, host_os, commands, commands);
+    EXPECT_EQ(menu.RewireExistingBar(), 179);
+    ExpectOneSinkPerButton(editor, kind);
+    EXPECT_EQ(editor.SinkCount({u"TessalyIDE", u"Mine"}, kind), 0);
+    // Once wired, asking again adds no second sink.
+    EXPECT_EQ(menu.RewireExistingBar(), 0);
+    ExpectOneSinkPerButton(editor, kind);
+
+    editor.Click({u"TessalyIDE", u"关于程序"});
+    editor.Click({u"TessalyIDE", u"【功能】", u"代码缩进"});
+    EXPECT_EQ(commands.calls, (std::vector<std::string>{"ShowAbout", "IndentCode"}));
+    commands.calls.clear();
+  }
+}
+
+TEST(MenuBar, ASecondBuildKeepsTheExistingBarAlive) {
+  MenuFixture f({u""}, VbaEditor());
+  f.Run(u"");
+  f.Run(u"");
+  EXPECT_EQ(f.editor.Bar(u"TessalyIDE").ControlList().All().size(), 24u);
+  ExpectOneSinkPerButton(f.editor, SinkKind::kButtonEvents);
+}
+
+TEST(MenuBar, ClicksAfterTheMenuIsGoneDoNothing) {
+  MenuFixture f({u""}, VbaEditor());
+  addin::Connection connection = ConnectionTo(f.editor);
+  {
+    FunctionMenu menu(connection, f.host_os, f.commands, f.commands);
+    menu.RunFunctionMenu(u"");
+  }
+  const auto result = f.editor.Click({u"TessalyIDE", u"关于程序"});
+  EXPECT_EQ(result.sinks_run, 1);
+  EXPECT_TRUE(f.commands.calls.empty());
+}
+
+}  // namespace
+}  // namespace tessaly::menu

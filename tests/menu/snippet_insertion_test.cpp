@@ -1,0 +1,125 @@
+#include "menu/snippet_insertion.h"
+
+#include <gtest/gtest.h>
+
+#include "menu_fixture.h"
+
+namespace tessaly::menu {
+namespace {
+
+using Lines = std::vector<std::u16string>;
+
+TEST(SnippetKind, IsToldByTheTrimmedHead) {
+  EXPECT_EQ(KindOfSnippet(u"Public Const X = 1"), SnippetKind::kDeclaration);
+  EXPECT_EQ(KindOfSnippet(u"Private Sub sTest ()"), SnippetKind::kDeclaration);
+  EXPECT_EQ(KindOfSnippet(u"Function F()"), SnippetKind::kDeclaration);
+  EXPECT_EQ(KindOfSnippet(u"  Sub S()"), SnippetKind::kDeclaration);
+  EXPECT_EQ(KindOfSnippet(u" ByVal "), SnippetKind::kParameter);
+  EXPECT_EQ(KindOfSnippet(u"ParamArray V() As Variant"), SnippetKind::kParameter);
+  EXPECT_EQ(KindOfSnippet(u"Optional ByVal S As Long"), SnippetKind::kParameter);
+  EXPECT_EQ(KindOfSnippet(u"ByVal x"), SnippetKind::kStatement);
+  EXPECT_EQ(KindOfSnippet(u"Subtotal = 1"), SnippetKind::kStatement);
+}
+
+struct SnippetCase {
+  const char* name;
+  Lines before;
+  host::Selection caret;
+  std::u16string caption;
+  Lines after;
+  host::Selection caret_after;
+};
+
+class Snippet : public ::testing::TestWithParam<SnippetCase> {};
+
+TEST_P(Snippet, IsInsertedWhereTheCaretIs) {
+  const auto& c = GetParam();
+  MenuFixture f(c.before);
+  f.Select(c.caret.start_line, c.caret.start_column, c.caret.end_line, c.caret.end_column);
+  f.Run(c.caption);
+  EXPECT_EQ(f.Text(), c.after);
+  EXPECT_EQ(f.Selection(), c.caret_after);
+}
+
+const Lines kIfBlock = {u"Sub A()", u"    If x Then", u"", u"    End If", u"End Sub"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, Snippet,
+    ::testing::Values(
+        // A blank line just above a block end is inside that block.
+        SnippetCase{"AboveEndIf",
+                    kIfBlock,
+                    {3, 1, 3, 1},
+                    u"强制容错",
+                    {u"Sub A()", u"    If x Then", u"        On Error Resume Next", u"",
+                     u"    End If", u"End Sub"},
+                    {3, 1, 3, 1}},
+        SnippetCase{"WithBlockOnAnIndentedLine",
+                    {u"    x = 1"},
+                    {1, 5, 1, 5},
+                    u"With继承",
+                    {u"    With xObj", u"    End With", u"    x = 1"},
+                    {1, 5, 1, 5}},
+        SnippetCase{"IfThen",
+                    {u"  x = 1"},
+                    {1, 1, 1, 1},
+                    u"If_Then条件",
+                    {u"  If xObj Then", u"  Else", u"  End If", u"  x = 1"},
+                    {1, 1, 1, 1}},
+        SnippetCase{"IIfThen",
+                    {u"  x = 1"},
+                    {1, 1, 1, 1},
+                    u"IIf_Then条件",
+                    {u"  StrNum = IIf(xObj , xObj, yObj)", u"  x = 1"},
+                    {1, 1, 1, 1}},
+        SnippetCase{"OptionalParameterAtTheCaret",
+                    {u"Function F()"},
+                    {1, 12, 1, 12},
+                    u"参数：可选",
+                    {u"Function F(Optional ByVal Switch As Long)"},
+                    {1, 41, 1, 41}},
+        SnippetCase{"ByValWithItsBlanks",
+                    {u"Sub S(x)"},
+                    {1, 7, 1, 7},
+                    u"参数：传值",
+                    {u"Sub S( ByVal x)"},
+                    {1, 14, 1, 14}},
+        SnippetCase{
+            "FunctionAtColumnOne",
+            {u"Sub A()", u"    x = 1", u"End Sub"},
+            {2, 5, 2, 5},
+            u"插入函数",
+            {u"Sub A()", u"Public Function fTest(ByVal x1 As Variant, Optional ByVal x2 As Long)",
+             u"", u"End Function", u"    x = 1", u"End Sub"},
+            {2, 5, 2, 5}},
+        SnippetCase{"ConstantKeepsItsTrailingBlank",
+                    {u"    x = 1"},
+                    {1, 1, 1, 1},
+                    u"声明常量",
+                    {u"Public Const StrNum = 1365 ", u"    x = 1"},
+                    {1, 1, 1, 1}},
+        // Lines joined without the placeholder start at column 1.
+        SnippetCase{"LaterLinesWithoutPlaceholder",
+                    {u"    x = 1"},
+                    {1, 1, 1, 1},
+                    u"跳转容错",
+                    {u"    On Error GoTo error_handler", u"error_handler:",
+                     u"MsgBox  Err.Number & vbCr & Err.Description, 16 + 0, \"Error Number\"",
+                     u"    x = 1"},
+                    {1, 1, 1, 1}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(HeadCode, FollowsTheCodeAroundTheCaret) {
+  MenuFixture f({u"        x = 1", u"    Else", u"", u"    End If"});
+  f.Caret(1, 3);
+  EXPECT_EQ(f.menu.GetHeadCode(), u"        ");
+  f.Caret(2, 1);
+  EXPECT_EQ(f.menu.GetHeadCode(), u"    ");
+  f.Caret(3, 1);
+  EXPECT_EQ(f.menu.GetHeadCode(), u"        ");
+  f.editor.ClearActivePane();
+  EXPECT_EQ(f.menu.GetHeadCode(), u"");
+}
+
+}  // namespace
+}  // namespace tessaly::menu
