@@ -1,0 +1,91 @@
+#include "tabs/code_tabs.h"
+
+#include <optional>
+
+#include "addin/editor_queries.h"
+#include "host/resume.h"
+
+namespace tessaly::tabs {
+
+namespace {
+
+constexpr char16_t kToolWindowPosition[] = u"anystring";
+
+std::optional<std::u16string> ActiveCodeWindowCaption(host::Application* application) {
+  if (!application) return std::nullopt;
+  return host::ResumeOr<std::optional<std::u16string>>(
+      std::nullopt, [&] { return application->ActiveCodePane()->Window()->Caption(); });
+}
+
+}  // namespace
+
+std::u16string VBIDETabProgId(const std::u16string& component_name) {
+  return component_name + u".VBIDETab";
+}
+
+CodeTabs::CodeTabs(addin::Connection& connection, host::WindowSystem& windows,
+                   host::MessageLoop& loop)
+    : connection_(connection), windows_(windows), state_(loop) {}
+
+std::shared_ptr<host::UserDocument> CodeTabs::NewDocument() {
+  return std::make_shared<VBIDETab>(connection_, state_);
+}
+
+void CodeTabs::CreateTabWindow(host::AddInInstance& add_in) {
+  auto* application = connection_.HostApplication.get();
+  if (!application) return;
+  host::Resume([&] {
+    auto tool =
+        application->Windows()->CreateToolWindow(add_in, VBIDETabProgId(connection_.ComponentName),
+                                                 addin::kTabWindowCaption, kToolWindowPosition);
+    connection_.TabDocument = tool.document;
+    connection_.TabWindow = tool.window;
+  });
+}
+
+void CodeTabs::TabInitialize() {
+  if (auto* document = Document()) document->TabInitialize();
+}
+
+host::WindowProcId CodeTabs::ProjectTreeProc() {
+  if (tree_proc_ == 0) {
+    tree_proc_ =
+        windows_.RegisterWindowProc([this](host::WindowHandle window, std::uint32_t message,
+                                           std::uintptr_t w_param, std::intptr_t l_param) {
+          return TreeWindowProc(window, message, w_param, l_param);
+        });
+  }
+  return tree_proc_;
+}
+
+std::intptr_t CodeTabs::TreeWindowProc(host::WindowHandle window, std::uint32_t message,
+                                       std::uintptr_t w_param, std::intptr_t l_param) {
+  if (message == host::kWmLButtonDblClk) {
+    // With no code pane active, any window the double-click opens counts as a change.
+    state_.CaptionAtDoubleClick =
+        ActiveCodeWindowCaption(connection_.HostApplication.get()).value_or(u"");
+    state_.StartPendingTabTimer([this] { PendingTabCheck(); });
+  }
+  if (connection_.PreviousTreeProc == 0) return 0;
+  return host::ResumeOr<std::intptr_t>(0, [&] {
+    return windows_.CallWindowProc(connection_.PreviousTreeProc, window, message, w_param, l_param);
+  });
+}
+
+void CodeTabs::PendingTabCheck() {
+  // No active pane: nothing to compare this tick.
+  const auto caption = ActiveCodeWindowCaption(connection_.HostApplication.get());
+  if (!caption || *caption == state_.CaptionAtDoubleClick) return;
+  if (auto* document = Document()) {
+    document->Code_Click(*caption);
+  } else {
+    // Without a strip to update the check would never end.
+    state_.StopPendingTabTimer();
+  }
+}
+
+VBIDETab* CodeTabs::Document() const {
+  return dynamic_cast<VBIDETab*>(connection_.TabDocument.get());
+}
+
+}  // namespace tessaly::tabs

@@ -1,0 +1,86 @@
+#pragma once
+
+// An editor with the tab tool window made the way the add-in makes it at connection, and the
+// project explorer's tree in the window system, hooked as at start-up.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "addin/connection.h"
+#include "sim/editor/sim_editor.h"
+#include "sim/os/sim_os.h"
+#include "tabs/code_tabs.h"
+
+namespace tessaly::tabs::testing {
+
+class TestAddIn : public host::AddInInstance {};
+
+class TabsFixture {
+ public:
+  explicit TabsFixture(sim::EditorOptions options = {}) : editor(std::move(options)) {
+    connection.ComponentName = u"QWIX";
+    connection.HostApplication = editor.Application();
+    editor.RegisterDocumentClass(u"QWIX.VBIDETab", [this] { return tabs.NewDocument(); });
+  }
+
+  void CreateTabWindow() { tabs.CreateTabWindow(add_in); }
+  VBIDETab& Document() { return *tabs.Document(); }
+  TabStrip& Strip() { return Document().TabStrip1; }
+
+  void AddModules(const std::vector<std::u16string>& modules) {
+    for (const auto& module : modules)
+      editor.AddModule(u"Project1", module, {u"Option Explicit"});
+  }
+
+  // Drops the immediate window, project explorer and properties window, so code windows can
+  // take the first window positions.
+  void ClosePanels() {
+    auto& list = editor.App().WindowList();
+    for (const char16_t* panel : {u"Immediate", u"Project - Project1", u"Properties"}) {
+      list.Remove(editor.Window(panel));
+    }
+  }
+
+  std::vector<std::u16string> Captions() {
+    std::vector<std::u16string> captions;
+    for (const auto& tab : Strip().Tabs())
+      captions.push_back(tab.Caption);
+    return captions;
+  }
+
+  // The tree as the editor has it: main window > "PROJECT" > "SysTreeView32", its own
+  // procedure running `on_double_click` when it gets a double-click.
+  void HookProjectTree() {
+    auto& windows = os.windows();
+    windows.RegisterClass(u"SysTreeView32", [this](host::WindowHandle, std::uint32_t message,
+                                                   std::uintptr_t, std::intptr_t) {
+      if (message == host::kWmLButtonDblClk) {
+        ++tree_double_clicks;
+        if (on_double_click) on_double_click();
+      }
+      return std::intptr_t{7};
+    });
+    const auto main =
+        windows.CreateWindow({u"wndclass_desked_gsk", u"Project1 - Microsoft Visual Basic"});
+    const auto project = windows.CreateWindow({u"PROJECT", u"工程", 0, {}, main});
+    tree = windows.CreateWindow({u"SysTreeView32", u"", 0, {}, project});
+    connection.ProjectTreeHandle = tree;
+    connection.PreviousTreeProc = windows.SetWindowProc(tree, tabs.ProjectTreeProc());
+  }
+
+  std::intptr_t DoubleClickTree() {
+    return os.windows().SendMessage(tree, host::kWmLButtonDblClk, 0, 0);
+  }
+
+  sim::SimEditor editor;
+  sim::SimOs os;
+  addin::Connection connection;
+  TestAddIn add_in;
+  CodeTabs tabs{connection, os.windows(), os.loop()};
+  host::WindowHandle tree = 0;
+  int tree_double_clicks = 0;
+  std::function<void()> on_double_click;
+};
+
+}  // namespace tessaly::tabs::testing

@@ -1,0 +1,202 @@
+#include "tabs/vbide_tab.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tabs/tabs_fixture.h"
+#include "text/utf.h"
+
+namespace tessaly::tabs {
+namespace {
+
+using testing::TabsFixture;
+
+std::u16string Numbered(const std::u16string& stem, int number) {
+  return stem + text::FromUtf8(std::to_string(number));
+}
+
+std::vector<std::u16string> NumberedModules(int count) {
+  std::vector<std::u16string> modules;
+  for (int i = 1; i <= count; ++i)
+    modules.push_back(Numbered(u"Module", i));
+  return modules;
+}
+
+TEST(CreateTabWindow, MakesTheToolWindowAndKeepsItsDocument) {
+  TabsFixture f;
+  f.CreateTabWindow();
+  ASSERT_TRUE(f.editor.HasWindow(u"标签"));
+  EXPECT_EQ(f.connection.TabWindow.get(), &f.editor.Window(u"标签"));
+  EXPECT_EQ(f.connection.TabDocument, f.editor.Window(u"标签").Document());
+  ASSERT_NE(f.tabs.Document(), nullptr);
+  // As designed, before TabInitialize.
+  EXPECT_EQ(f.Captions(), std::vector<std::u16string>{u"Tab1"});
+}
+
+TEST(CreateTabWindow, AnUnregisteredClassLeavesTheConnectionEmpty) {
+  TabsFixture f;
+  f.connection.ComponentName = u"Other";
+  f.CreateTabWindow();
+  EXPECT_FALSE(f.editor.HasWindow(u"标签"));
+  EXPECT_EQ(f.connection.TabDocument, nullptr);
+  EXPECT_EQ(f.connection.TabWindow, nullptr);
+}
+
+TEST(TabInitialize, PlacesTheStripAndKeepsTheDesignedTabWithoutCodeWindows) {
+  TabsFixture f;
+  f.CreateTabWindow();
+  f.tabs.TabInitialize();
+  EXPECT_EQ(f.Strip().Left(), 0);
+  EXPECT_EQ(f.Strip().Top(), 0);
+  EXPECT_EQ(f.Strip().Width(), 28000);
+  EXPECT_EQ(f.Strip().Height(), 300);
+  EXPECT_EQ(f.Captions(), std::vector<std::u16string>{u"Tab1"});
+}
+
+struct InitializeCase {
+  const char* label;
+  bool panels;             // the editor's three panels take window positions 1 to 3
+  bool tool_window_first;  // the tab window itself takes the next position  // the tab window
+                           // itself takes window position 1
+  int code_windows;
+  int expected_tabs;
+};
+
+class TabInitializeCount : public ::testing::TestWithParam<InitializeCase> {};
+
+TEST_P(TabInitializeCount, StopsAfterTheFirstCodeWindowPastPosition11) {
+  const auto& c = GetParam();
+  TabsFixture f;
+  if (!c.panels) f.ClosePanels();
+  if (c.tool_window_first) f.CreateTabWindow();
+  f.AddModules(NumberedModules(c.code_windows));
+  if (!c.tool_window_first) f.CreateTabWindow();
+  f.tabs.TabInitialize();
+  ASSERT_EQ(f.Strip().Count(), c.expected_tabs) << c.label;
+  for (int i = 0; i < c.expected_tabs; ++i) {
+    EXPECT_EQ(f.Strip().Item(i).Caption, Numbered(u"Module", i + 1) + u" ");
+    EXPECT_EQ(f.Strip().Item(i).Name, Numbered(u"Tab", i + 1));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, TabInitializeCount,
+                         ::testing::Values(InitializeCase{"three", true, false, 3, 3},
+                                           InitializeCase{"behind the panels", true, false, 14, 9},
+                                           InitializeCase{"eleven", false, false, 11, 11},
+                                           InitializeCase{"twelve", false, false, 12, 12},
+                                           InitializeCase{"fourteen", false, false, 14, 12},
+                                           InitializeCase{"tool window first", false, true, 14,
+                                                          11}));
+
+TEST(TabInitialize, TheChineseMarkerGivesTheTabCodeClickFindsAgain) {
+  sim::EditorOptions chinese;
+  chinese.code_marker = u"(代码)";
+  TabsFixture f(chinese);
+  f.AddModules({u"模块1", u"模块2"});
+  f.CreateTabWindow();
+  f.tabs.TabInitialize();
+  ASSERT_EQ(f.Captions(), (std::vector<std::u16string>{u"模块1 ", u"模块2 "}));
+  f.Document().Code_Click(u"Project1 - 模块2 (代码)");
+  EXPECT_EQ(f.Strip().Count(), 2);
+  EXPECT_EQ(f.Strip().SelectedIndex(), 1);
+}
+
+TEST(CodeClick, AddsTabsThenRecyclesPositionsInTurn) {
+  TabsFixture f;
+  f.CreateTabWindow();
+  auto& document = f.Document();
+  // The designed tab plus ten new ones fill the strip.
+  for (int i = 1; i <= 10; ++i) {
+    document.Code_Click(Numbered(u"Project1 - M", i) + u" (Code)");
+    EXPECT_EQ(f.Strip().SelectedIndex(), i);
+  }
+  ASSERT_EQ(f.Strip().Count(), 11);
+  EXPECT_EQ(f.Strip().Item(10).Name, u"Tab11");
+
+  const std::vector<int> recycled = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 0, 1};
+  for (std::size_t n = 0; n < recycled.size(); ++n) {
+    const auto name = Numbered(u"R", static_cast<int>(n));
+    document.Code_Click(u"Project1 - " + name + u" (Code)");
+    EXPECT_EQ(f.Strip().Count(), 11);
+    EXPECT_EQ(f.Strip().SelectedIndex(), recycled[n]) << n;
+    EXPECT_EQ(f.Strip().Item(recycled[n]).Caption, name + u" ") << n;
+  }
+  EXPECT_EQ(f.tabs.State().TabReplaceCounter(), 13);
+
+  // A module that has a tab is only selected: nothing is renamed, the counter stays.
+  document.Code_Click(u"Project1 - R5 (Code)");
+  EXPECT_EQ(f.Strip().SelectedIndex(), 5);
+  EXPECT_EQ(f.Strip().Item(2).Caption, u"R2 ");
+  EXPECT_EQ(f.tabs.State().TabReplaceCounter(), 13);
+}
+
+TEST(CodeClick, RecyclesFromTwelveTabsMadeAtStartUpWithinTheFirstEleven) {
+  TabsFixture f;
+  f.ClosePanels();
+  f.AddModules(NumberedModules(12));
+  f.CreateTabWindow();
+  f.tabs.TabInitialize();
+  ASSERT_EQ(f.Strip().Count(), 12);
+  f.Document().Code_Click(u"Project1 - New (Code)");
+  EXPECT_EQ(f.Strip().Count(), 12);
+  EXPECT_EQ(f.Strip().Item(0).Caption, u"New ");
+  EXPECT_EQ(f.Strip().Item(11).Caption, u"Module12 ");
+}
+
+TEST(CodeClick, SelectsWithoutActivatingAnyWindow) {
+  TabsFixture f;
+  f.AddModules({u"A", u"B"});
+  f.CreateTabWindow();
+  f.tabs.TabInitialize();
+  f.editor.ResetCalls();
+  f.Document().Code_Click(u"Project1 - A (Code)");
+  EXPECT_EQ(f.Strip().SelectedIndex(), 0);
+  EXPECT_EQ(f.editor.Calls(u"Window.SetVisible"), 0);
+  EXPECT_EQ(f.editor.ActivePane(), f.editor.Module(u"B").Pane().get());
+}
+
+TEST(CodeClick, AnEmptyCaptionAddsNoTab) {
+  TabsFixture f;
+  f.CreateTabWindow();
+  f.Document().Code_Click(u"");
+  EXPECT_EQ(f.Captions(), std::vector<std::u16string>{u"Tab1"});
+}
+
+TEST(TabClick, BringsTheModulesWindowToTheFront) {
+  TabsFixture f;
+  f.AddModules({u"A", u"B", u"C"});
+  f.CreateTabWindow();
+  f.tabs.TabInitialize();
+  f.Strip().UserClick(0);
+  EXPECT_EQ(f.editor.ActivePane(), f.editor.Module(u"A").Pane().get());
+  f.Strip().UserClick(2);
+  EXPECT_EQ(f.editor.ActivePane(), f.editor.Module(u"C").Pane().get());
+}
+
+TEST(TabClick, TheTabOfAClosedModuleDoesNothing) {
+  TabsFixture f;
+  f.AddModules({u"A", u"B"});
+  f.CreateTabWindow();
+  f.tabs.TabInitialize();
+  f.editor.App().WindowList().Remove(f.editor.Window(u"Project1 - A (Code)"));
+  f.editor.ResetCalls();
+  f.Strip().UserClick(0);
+  EXPECT_EQ(f.Strip().SelectedIndex(), 0);
+  EXPECT_EQ(f.editor.Calls(u"Window.SetVisible"), 0);
+  EXPECT_EQ(f.editor.ActivePane(), f.editor.Module(u"B").Pane().get());
+}
+
+TEST(TabClick, ARefusingEditorIsIgnored) {
+  TabsFixture f;
+  f.AddModules({u"A", u"B"});
+  f.CreateTabWindow();
+  f.tabs.TabInitialize();
+  f.editor.Refuse(u"Window.Caption");
+  EXPECT_NO_THROW(f.Strip().UserClick(0));
+  EXPECT_EQ(f.editor.ActivePane(), f.editor.Module(u"B").Pane().get());
+}
+
+}  // namespace
+}  // namespace tessaly::tabs
