@@ -272,14 +272,15 @@ class Parser {
     Fail(line, "invalid hex digit");
   }
 
-  std::uint32_t HexType(const std::u16string& spec, int line) const {
-    if (spec.empty()) return host::kRegBinary;
-    if (spec.size() < 3 || spec.size() > 10 || spec.front() != u'(' || spec.back() != u')') {
+  std::uint32_t HexType(const std::u16string& type_text, int line) const {
+    if (type_text.empty()) return host::kRegBinary;
+    if (type_text.size() < 3 || type_text.size() > 10 || type_text.front() != u'(' ||
+        type_text.back() != u')') {
       Fail(line, "invalid hex(type)");
     }
     std::uint32_t type = 0;
-    for (std::size_t i = 1; i + 1 < spec.size(); ++i)
-      type = type * 16 + HexDigit(spec[i], line);
+    for (std::size_t i = 1; i + 1 < type_text.size(); ++i)
+      type = type * 16 + HexDigit(type_text[i], line);
     return type;
   }
 

@@ -52,9 +52,9 @@ host::WindowHandle SimWindowSystem::FindWindowEx(host::WindowHandle parent,
     ++it;
   }
   for (; it != siblings->end(); ++it) {
-    const auto& spec = windows_.at(*it).spec;
-    if (class_name && FoldCase(*class_name) != FoldCase(spec.class_name)) continue;
-    if (title && *title != spec.title) continue;
+    const auto& params = windows_.at(*it).params;
+    if (class_name && FoldCase(*class_name) != FoldCase(params.class_name)) continue;
+    if (title && *title != params.title) continue;
     return *it;
   }
   return 0;
@@ -63,55 +63,55 @@ host::WindowHandle SimWindowSystem::FindWindowEx(host::WindowHandle parent,
 host::WindowHandle SimWindowSystem::NextWindow(host::WindowHandle window) {
   const Window* found = Find(window);
   if (!found) return 0;
-  const auto& siblings = *Siblings(found->spec.parent);
+  const auto& siblings = *Siblings(found->params.parent);
   const auto it = std::find(siblings.begin(), siblings.end(), window);
   return (it == siblings.end() || it + 1 == siblings.end()) ? 0 : *(it + 1);
 }
 
 std::u16string SimWindowSystem::ClassName(host::WindowHandle window) {
   const Window* found = Find(window);
-  return found ? found->spec.class_name : std::u16string();
+  return found ? found->params.class_name : std::u16string();
 }
 
 std::u16string SimWindowSystem::WindowText(host::WindowHandle window) {
   const Window* found = Find(window);
-  return found ? found->spec.title : std::u16string();
+  return found ? found->params.title : std::u16string();
 }
 
 std::uint32_t SimWindowSystem::WindowStyle(host::WindowHandle window) {
   const Window* found = Find(window);
-  return found ? found->spec.style : 0;
+  return found ? found->params.style : 0;
 }
 
 host::Rect SimWindowSystem::WindowRect(host::WindowHandle window) {
   const Window* found = Find(window);
-  return found ? found->spec.rect : host::Rect{};
+  return found ? found->params.rect : host::Rect{};
 }
 
 std::uint32_t SimWindowSystem::WindowProcessId(host::WindowHandle window) {
   const Window* found = Find(window);
-  return found ? found->spec.process.value_or(current_process_) : 0;
+  return found ? found->params.process.value_or(current_process_) : 0;
 }
 
 host::WindowHandle SimWindowSystem::DeepestAt(host::WindowHandle window, host::Point point) const {
   for (const auto child : windows_.at(window).children) {
-    const auto& spec = windows_.at(child).spec;
-    if (spec.visible && Contains(spec.rect, point)) return DeepestAt(child, point);
+    const auto& params = windows_.at(child).params;
+    if (params.visible && Contains(params.rect, point)) return DeepestAt(child, point);
   }
   return window;
 }
 
 host::WindowHandle SimWindowSystem::WindowFromPoint(host::Point point) {
   for (const auto window : z_order_) {
-    const auto& spec = windows_.at(window).spec;
-    if (spec.visible && Contains(spec.rect, point)) return DeepestAt(window, point);
+    const auto& params = windows_.at(window).params;
+    if (params.visible && Contains(params.rect, point)) return DeepestAt(window, point);
   }
   return 0;
 }
 
 void SimWindowSystem::Shift(host::WindowHandle window, std::int32_t dx, std::int32_t dy) {
   for (const auto child : windows_.at(window).children) {
-    auto& rect = windows_.at(child).spec.rect;
+    auto& rect = windows_.at(child).params.rect;
     rect = {rect.left + dx, rect.top + dy, rect.right + dx, rect.bottom + dy};
     Shift(child, dx, dy);
   }
@@ -122,11 +122,11 @@ bool SimWindowSystem::MoveWindow(host::WindowHandle window, std::int32_t x, std:
   Window* found = Find(window);
   if (!found) return false;
   moves_.push_back({window, x, y, width, height});
-  if (const Window* parent = Find(found->spec.parent)) {
-    x += parent->spec.rect.left;
-    y += parent->spec.rect.top;
+  if (const Window* parent = Find(found->params.parent)) {
+    x += parent->params.rect.left;
+    y += parent->params.rect.top;
   }
-  auto& rect = found->spec.rect;
+  auto& rect = found->params.rect;
   Shift(window, x - rect.left, y - rect.top);
   rect = {x, y, x + width, y + height};
   return true;
@@ -146,7 +146,7 @@ void SimWindowSystem::BringToFront(host::WindowHandle window) {
 
 bool SimWindowSystem::SetTopmost(host::WindowHandle window, bool topmost) {
   Window* found = Find(window);
-  if (!found || found->spec.parent != 0) return false;
+  if (!found || found->params.parent != 0) return false;
   found->topmost = topmost;
   BringToFront(window);
   return true;
@@ -200,13 +200,13 @@ host::WindowProcId SimWindowSystem::ClassProcedure(const std::u16string& class_n
   return id;
 }
 
-host::WindowHandle SimWindowSystem::CreateWindow(const WindowSpec& spec) {
-  if (spec.parent != 0 && !Find(spec.parent)) return 0;
+host::WindowHandle SimWindowSystem::CreateWindow(const WindowParams& params) {
+  if (params.parent != 0 && !Find(params.parent)) return 0;
   const auto handle = next_handle_;
   next_handle_ += 2;
-  windows_.emplace(handle, Window{spec, ClassProcedure(spec.class_name), false, {}});
-  if (spec.parent != 0) {
-    windows_.at(spec.parent).children.push_back(handle);
+  windows_.emplace(handle, Window{params, ClassProcedure(params.class_name), false, {}});
+  if (params.parent != 0) {
+    windows_.at(params.parent).children.push_back(handle);
   } else {
     BringToFront(handle);
   }
@@ -218,7 +218,7 @@ bool SimWindowSystem::DestroyWindow(host::WindowHandle window) {
   if (!found) return false;
   for (const auto child : std::vector<host::WindowHandle>(found->children))
     DestroyWindow(child);
-  if (Window* parent = Find(found->spec.parent)) {
+  if (Window* parent = Find(found->params.parent)) {
     std::erase(parent->children, window);
   } else {
     std::erase(z_order_, window);
@@ -232,15 +232,15 @@ void SimWindowSystem::SetForeground(host::WindowHandle window) {
   const Window* found = Find(window);
   if (!found) return;
   foreground_ = window;
-  if (found->spec.parent == 0) BringToFront(window);
+  if (found->params.parent == 0) BringToFront(window);
 }
 
 void SimWindowSystem::SetWindowText(host::WindowHandle window, const std::u16string& title) {
-  if (Window* found = Find(window)) found->spec.title = title;
+  if (Window* found = Find(window)) found->params.title = title;
 }
 
 void SimWindowSystem::SetVisible(host::WindowHandle window, bool visible) {
-  if (Window* found = Find(window)) found->spec.visible = visible;
+  if (Window* found = Find(window)) found->params.visible = visible;
 }
 
 host::WindowProcId SimWindowSystem::WindowProc(host::WindowHandle window) const {

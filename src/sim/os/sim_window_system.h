@@ -18,11 +18,11 @@
 
 namespace tessaly::sim {
 
-struct WindowSpec {
+struct WindowParams {
   // A constructor rather than an aggregate, so a test names only what it cares about.
-  WindowSpec(std::u16string class_name, std::u16string title, std::uint32_t style = 0,
-             host::Rect rect = {}, host::WindowHandle parent = 0,
-             std::optional<std::uint32_t> process = std::nullopt, bool visible = true)
+  WindowParams(std::u16string class_name, std::u16string title, std::uint32_t style = 0,
+               host::Rect rect = {}, host::WindowHandle parent = 0,
+               std::optional<std::uint32_t> process = std::nullopt, bool visible = true)
       : class_name(std::move(class_name)),
         title(std::move(title)),
         style(style),
@@ -39,6 +39,9 @@ struct WindowSpec {
   std::optional<std::uint32_t> process;  // the current process when absent
   bool visible = true;
 };
+
+// The former name, kept only until sim/desktop has moved to WindowParams.
+using WindowSpec = WindowParams;
 
 struct WindowMessageRecord {
   host::WindowHandle window = 0;
@@ -107,7 +110,7 @@ class SimWindowSystem : public host::WindowSystem {
   // The class's default procedure for windows created afterwards; a class without one gets
   // a procedure that records each message it receives and returns 0.
   void RegisterClass(const std::u16string& class_name, host::WindowProc procedure);
-  host::WindowHandle CreateWindow(const WindowSpec& spec);
+  host::WindowHandle CreateWindow(const WindowParams& params);
   bool DestroyWindow(host::WindowHandle window);
   bool IsWindow(host::WindowHandle window) const { return windows_.contains(window); }
   void SetForeground(host::WindowHandle window);
@@ -134,7 +137,7 @@ class SimWindowSystem : public host::WindowSystem {
 
  private:
   struct Window {
-    WindowSpec spec;
+    WindowParams params;
     host::WindowProcId procedure = 0;
     bool topmost = false;
     std::vector<host::WindowHandle> children;
