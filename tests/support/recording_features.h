@@ -24,7 +24,13 @@ class RecordingFeatures : public addin::Features {
     }
   }
   void RewireFunctionMenu() override { calls.push_back("RewireFunctionMenu"); }
-  void CreateTabWindow(host::AddInInstance&) override { calls.push_back("CreateTabWindow"); }
+  void CreateTabWindow(host::AddInInstance& add_in) override {
+    calls.push_back("CreateTabWindow");
+    auto tool = connection_.HostApplication->Windows()->CreateToolWindow(
+        add_in, connection_.ComponentName + u".VBIDETab", u"标签", u"anystring");
+    connection_.TabDocument = tool.document;
+    connection_.TabWindow = tool.window;
+  }
   void TabInitialize() override { calls.push_back("TabInitialize"); }
   host::WindowProcId ProjectTreeProc() override { return tree_proc; }
   void LoadWheel() override { calls.push_back("LoadWheel"); }

@@ -1,0 +1,356 @@
+#include "addin/connect.h"
+
+#include <gtest/gtest.h>
+
+#include "addin/apply_setting.h"
+#include "addin/feature_settings.h"
+#include "sim/editor/sim_editor.h"
+#include "sim/os/sim_os.h"
+#include "support/recording_features.h"
+#include "util/get_key_value.h"
+
+namespace tessaly::addin {
+namespace {
+
+using testing::RecordingFeatures;
+
+struct TestAddIn : host::AddInInstance {};
+struct TestDocument : host::UserDocument {};
+
+sim::EditorOptions Vb6() {
+  return {};
+}
+sim::EditorOptions Excel() {
+  sim::EditorOptions options;
+  options.name = u"Microsoft Excel";
+  options.version = u"7.01";
+  return options;
+}
+
+// One editor and OS, and one loaded add-in that can be unloaded and loaded again.
+class ConnectTest : public ::testing::Test {
+ protected:
+  void Start(sim::EditorOptions options) {
+    editor = std::make_unique<sim::SimEditor>(std::move(options));
+    editor->RegisterDocumentClass(u"QWIX.VBIDETab",
+                                  [] { return std::make_shared<TestDocument>(); });
+    Load();
+  }
+  void Load() {
+    connection = std::make_unique<Connection>();
+    features = std::make_unique<RecordingFeatures>(*connection);
+    connect = std::make_unique<Connect>(*connection, host_os, *features);
+  }
+  void ConnectAndStart(std::int32_t mode = host::kStartup) {
+    connect->OnConnection(editor->Application(), mode, add_in);
+    connect->OnStartupComplete();
+  }
+  void Unload() {
+    connect->OnDisconnection(1);
+    connect.reset();
+    features.reset();
+    connection.reset();
+  }
+  void Store(std::int32_t index, const std::u16string& value) {
+    os.settings().SaveSetting(kSettingsApp, kSettingsSection, kFeatureKeys[index], value);
+  }
+  std::u16string Stored(std::int32_t index) {
+    return os.settings().GetSetting(kSettingsApp, kSettingsSection, kFeatureKeys[index], u"");
+  }
+  int AddInsEntries() {
+    int count = 0;
+    for (const auto& control : editor->Bar(u"Add-Ins").ControlList().All()) {
+      if (control->Properties().caption == u"Tessaly" && !control->IsDeleted()) ++count;
+    }
+    return count;
+  }
+  util::Variant Registered(const std::u16string& path, const std::u16string& type = u"") {
+    return util::GetKeyValue(os.registry(), os.system(), path, type, 0);
+  }
+
+  sim::SimOs os;
+  host::Os host_os = os.Os();
+  TestAddIn add_in;
+  std::unique_ptr<sim::SimEditor> editor;
+  std::unique_ptr<Connection> connection;
+  std::unique_ptr<RecordingFeatures> features;
+  std::unique_ptr<Connect> connect;
+};
+
+TEST_F(ConnectTest, Vb6EditorGetsMenuTabWindowAndAboutEntry) {
+  Start(Vb6());
+  connect->OnConnection(editor->Application(), host::kStartup, add_in);
+
+  EXPECT_EQ(connection->HostMode, u"VB6");
+  EXPECT_EQ(connection->MenuBarName, u"TessalyIDE");
+  EXPECT_EQ(connection->Program.Version, u"V1.36");
+  EXPECT_EQ(features->calls, (std::vector<std::string>{"RunFunctionMenu()", "CreateTabWindow"}));
+  ASSERT_TRUE(editor->HasWindow(u"标签"));
+  EXPECT_NE(connection->TabDocument, nullptr);
+
+  ASSERT_EQ(AddInsEntries(), 1);
+  const auto& entry = editor->Control({u"Add-Ins", u"Tessaly"});
+  EXPECT_TRUE(entry.Properties().begin_group);
+  editor->Click({u"Add-Ins", u"Tessaly"});
+  editor->Click({u"Add-Ins", u"Tessaly"});
+  EXPECT_EQ(features->calls.back(), "ShowAbout");
+  EXPECT_EQ(std::count(features->calls.begin(), features->calls.end(), "ShowAbout"), 2);
+}
+
+TEST_F(ConnectTest, VbaEditorEntryGoesThroughTheDispatcherWithItsCaption) {
+  Start(Excel());
+  connect->OnConnection(editor->Application(), host::kStartup, add_in);
+
+  EXPECT_EQ(connection->HostMode, u"VBA");
+  const auto& entry = editor->Control({u"Add-Ins", u"Tessaly"});
+  EXPECT_EQ(entry.Properties().parameter, u"TBVBCode");
+  EXPECT_TRUE(entry.Properties().visible);
+  EXPECT_TRUE(entry.Properties().enabled);
+  EXPECT_TRUE(entry.Properties().begin_group);
+  EXPECT_EQ(editor->SinkCount({u"Add-Ins", u"Tessaly"}, sim::SinkKind::kButtonEvents), 1);
+
+  const auto result = editor->Click({u"Add-Ins", u"Tessaly"});
+  EXPECT_TRUE(result.cancel_default);
+  EXPECT_EQ(features->calls.back(), "RunFunctionMenu(Tessaly)");
+}
+
+TEST_F(ConnectTest, RefusedHostsGetNothing) {
+  struct Row {
+    const char* what;
+    sim::EditorOptions options;
+    std::int32_t mode;
+  };
+  sim::EditorOptions outlook = Excel();
+  outlook.name = u"Microsoft Outlook";
+  sim::EditorOptions excel10 = Excel();
+  excel10.version = u"10.0";
+  const Row rows[] = {{"unknown name", outlook, host::kStartup},
+                      {"version 10", excel10, host::kStartup},
+                      {"external connection", Vb6(), host::kExternal}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    Start(row.options);
+    ConnectAndStart(row.mode);
+    EXPECT_TRUE(features->calls.empty());
+    EXPECT_FALSE(editor->HasBar(u"TessalyIDE"));
+    EXPECT_FALSE(editor->HasWindow(u"标签"));
+    EXPECT_EQ(AddInsEntries(), 0);
+    EXPECT_EQ(connection->HostApplication, nullptr);
+    EXPECT_FALSE(os.registry().KeyExists(
+        host::kCurrentUser, u"Software\\Microsoft\\VBA\\VBE\\6.0\\Addins\\QWIX.Connect"));
+  }
+}
+
+TEST_F(ConnectTest, EditorWithoutAddInsBarStillConnects) {
+  sim::EditorOptions options = Vb6();
+  options.add_ins_bar = false;
+  Start(options);
+  ConnectAndStart();
+  EXPECT_EQ(connect->MenuEntry(), nullptr);
+  EXPECT_TRUE(features->Called("StartDialogWatch"));
+}
+
+TEST_F(ConnectTest, SecondConnectionReusesBarAndWindowButWiresAndAddsEntryAnew) {
+  Start(Vb6());
+  ConnectAndStart();
+  Unload();
+  EXPECT_EQ(AddInsEntries(), 0);  // the VB6 entry goes at disconnection
+
+  Load();
+  connect->OnConnection(editor->Application(), host::kAfterStartup, add_in);
+  EXPECT_EQ(features->calls, std::vector<std::string>{"RewireFunctionMenu"});
+  EXPECT_EQ(AddInsEntries(), 1);
+}
+
+TEST_F(ConnectTest, VbaEntryAndItsSinkGoAtDisconnectionSoReloadingMakesOneEntry) {
+  Start(Excel());
+  ConnectAndStart();
+  const auto sinks_before = connection->ButtonSinks->size();
+  connect->OnDisconnection(1);
+  EXPECT_EQ(connection->ButtonSinks->size(), sinks_before - 1);
+  connect.reset();
+  features.reset();
+  connection.reset();
+  EXPECT_EQ(AddInsEntries(), 0);
+
+  Load();
+  ConnectAndStart();
+  EXPECT_EQ(AddInsEntries(), 1);
+}
+
+TEST_F(ConnectTest, FreshProfileStartsEveryFeatureTheHostAllows) {
+  Start(Vb6());
+  const auto tree_main = os.windows().CreateWindow({u"wndclass_desked_gsk", u"Project1"});
+  const auto project = os.windows().CreateWindow({u"PROJECT", u"", 0, {}, tree_main});
+  const auto tree = os.windows().CreateWindow({u"SysTreeView32", u"", 0, {}, project});
+  const auto original_proc = os.windows().WindowProc(tree);
+  features->tree_proc = os.windows().RegisterWindowProc(
+      [](host::WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) { return 0; });
+
+  ConnectAndStart();
+
+  EXPECT_EQ(features->calls,
+            (std::vector<std::string>{"RunFunctionMenu()", "CreateTabWindow", "LoadWheel",
+                                      "StartDialogWatch", "TabInitialize"}));
+  EXPECT_TRUE(editor->Window(u"标签").IsVisible());
+  EXPECT_TRUE(editor->Bar(u"TessalyIDE").Properties().visible);
+  EXPECT_EQ(connection->ProjectTreeHandle, tree);
+  EXPECT_EQ(os.windows().WindowProc(tree), features->tree_proc);
+
+  connect->OnDisconnection(0);
+  EXPECT_EQ(os.windows().WindowProc(tree), original_proc);
+}
+
+TEST_F(ConnectTest, StoredSwitchesDecideWhatStarts) {
+  struct Row {
+    const char* what;
+    sim::EditorOptions options;
+    std::int32_t index;
+    std::u16string stored;
+    const char* call;
+    bool started;
+  };
+  const Row rows[] = {
+      {"dialogs stored 2 (equality with 1)", Vb6(), kDialogEnlargement, u"2", "StartDialogWatch",
+       false},
+      {"dialogs stored 1", Vb6(), kDialogEnlargement, u"1", "StartDialogWatch", true},
+      {"wheel stored 5 (not zero)", Vb6(), kMouseWheel, u"5", "LoadWheel", true},
+      {"wheel stored 0", Vb6(), kMouseWheel, u"0", "LoadWheel", false},
+      {"wheel stored 1 in a VBA host", Excel(), kMouseWheel, u"1", "LoadWheel", false},
+      {"wheel stored garbage", Vb6(), kMouseWheel, u"x", "LoadWheel", false},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    Start(row.options);
+    Store(row.index, row.stored);
+    ConnectAndStart();
+    EXPECT_EQ(features->Called(row.call), row.started);
+    Unload();
+    os.settings().SaveSetting(kSettingsApp, kSettingsSection, kFeatureKeys[row.index], u"1");
+  }
+}
+
+TEST_F(ConnectTest, HiddenTabWindowStillInitialisesAndMenuFollowsItsSwitch) {
+  Start(Vb6());
+  Store(kCodeTabs, u"0");
+  Store(kFunctionMenu, u"0");
+  ConnectAndStart();
+  EXPECT_FALSE(editor->Window(u"标签").IsVisible());
+  EXPECT_TRUE(features->Called("TabInitialize"));
+  EXPECT_TRUE(editor->HasBar(u"TessalyIDE"));
+  EXPECT_FALSE(editor->Bar(u"TessalyIDE").Properties().visible);
+}
+
+TEST_F(ConnectTest, FloatingTabWindowIsClickedIntoPlaceButDockedOneIsLeftAlone) {
+  Start(Vb6());
+  connect->OnConnection(editor->Application(), host::kStartup, add_in);
+  auto& window = editor->Window(u"标签");
+  window.SetLeft(200);
+  window.SetTop(100);
+  connect->OnStartupComplete();
+  EXPECT_EQ(window.FocusCount(), 1);
+  EXPECT_EQ(window.Height(), 60);
+  ASSERT_EQ(os.windows().MouseEvents().size(), 4u);
+  EXPECT_EQ(os.windows().MouseEvents()[0].flags, host::kMouseLeftDown);
+  EXPECT_EQ(os.windows().MouseEvents()[3].flags, host::kMouseLeftUp);
+  EXPECT_EQ(os.windows().MouseEvents()[0].cursor, (host::Point{210, 110}));
+
+  Unload();
+  Start(Vb6());
+  connect->OnConnection(editor->Application(), host::kStartup, add_in);
+  auto& docked = editor->Window(u"标签");
+  docked.SetLeft(200);
+  docked.SetTop(0);
+  connect->OnStartupComplete();
+  EXPECT_EQ(docked.FocusCount(), 0);
+  EXPECT_NE(docked.Height(), 60);
+}
+
+const std::u16string kVbeKey =
+    u"HKEY_CURRENT_USER\\Software\\Microsoft\\VBA\\VBE\\6.0\\Addins\\QWIX.Connect\\";
+const std::u16string kExcelKey =
+    u"HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\Excel\\Addins\\QWIX.Connect\\";
+const std::u16string kVb6Key =
+    u"HKEY_CURRENT_USER\\Software\\Microsoft\\Visual Basic\\6.0\\Addins\\QWIX.Connect\\";
+
+TEST_F(ConnectTest, Vb6EditorRegistersForTheOfficeEditorsOnly) {
+  Start(Vb6());
+  ConnectAndStart();
+  EXPECT_EQ(Registered(kVbeKey + u"FriendlyName"), util::Variant(std::u16string(u"QWIX")));
+  EXPECT_EQ(Registered(kExcelKey + u"FriendlyName"), util::Variant(std::u16string(u"QWIX")));
+  const auto behaviour = os.registry().Value(
+      host::kCurrentUser, u"Software\\Microsoft\\VBA\\VBE\\6.0\\Addins\\QWIX.Connect",
+      u"LoadBehavior");
+  ASSERT_TRUE(behaviour);
+  EXPECT_EQ(behaviour->type, host::kRegDword);
+  EXPECT_EQ(behaviour->data, (std::vector<std::uint8_t>{3, 0, 0, 0}));
+  EXPECT_EQ(Registered(kExcelKey + u"LoadBehavior", u"4"), util::Variant(3.0));
+  EXPECT_FALSE(os.registry().KeyExists(host::kCurrentUser,
+                                       u"Software\\Microsoft\\Visual Basic\\6.0\\Addins"));
+}
+
+TEST_F(ConnectTest, VbaEditorRegistersForTheStandAloneEditorOnly) {
+  Start(Excel());
+  ConnectAndStart();
+  EXPECT_EQ(Registered(kVb6Key + u"FriendlyName"), util::Variant(std::u16string(u"QWIX")));
+  EXPECT_EQ(Registered(kVb6Key + u"LoadBehavior", u"4"), util::Variant(3.0));
+  EXPECT_FALSE(os.registry().KeyExists(host::kCurrentUser, u"Software\\Microsoft\\VBA"));
+  EXPECT_FALSE(os.registry().KeyExists(host::kCurrentUser, u"Software\\Microsoft\\Office"));
+}
+
+TEST_F(ConnectTest, DisconnectionStopsEveryFeatureWhateverTheHost) {
+  Start(Excel());
+  ConnectAndStart();
+  connect->OnDisconnection(0);
+  EXPECT_TRUE(features->Called("UnloadWheel"));
+  EXPECT_TRUE(features->Called("StopDialogWatch"));
+}
+
+TEST_F(ConnectTest, ApplySettingTakesEffectAtOnceAndIsStored) {
+  Start(Vb6());
+  Store(kFunctionMenu, u"0");
+  ConnectAndStart();
+  auto& settings = os.settings();
+
+  ApplySetting(*connection, *features, settings, kFunctionMenu, 1);
+  EXPECT_TRUE(editor->Bar(u"TessalyIDE").Properties().visible);
+  EXPECT_EQ(Stored(kFunctionMenu), u"1");
+
+  struct Row {
+    std::int32_t index;
+    std::int32_t value;
+    const char* call;
+  };
+  const Row rows[] = {{kDialogEnlargement, 1, "StartDialogWatch"},
+                      {kDialogEnlargement, 0, "StopDialogWatch"},
+                      {kMouseWheel, 1, "LoadWheel"},
+                      {kMouseWheel, 0, "UnloadWheel"}};
+  for (const auto& row : rows) {
+    features->calls.clear();
+    ApplySetting(*connection, *features, settings, row.index, row.value);
+    EXPECT_EQ(features->calls, std::vector<std::string>{row.call});
+    EXPECT_EQ(Stored(row.index), row.value == 1 ? u"1" : u"0");
+  }
+
+  ApplySetting(*connection, *features, settings, kCodeTabs, 0);
+  EXPECT_FALSE(editor->Window(u"标签").IsVisible());
+  ApplySetting(*connection, *features, settings, kFunctionMenu, 0);
+  EXPECT_FALSE(editor->Bar(u"TessalyIDE").Properties().visible);
+
+  // A grey box changes nothing in the editor but is stored.
+  features->calls.clear();
+  ApplySetting(*connection, *features, settings, kMouseWheel, 2);
+  EXPECT_TRUE(features->calls.empty());
+  EXPECT_EQ(Stored(kMouseWheel), u"2");
+}
+
+TEST_F(ConnectTest, ApplySettingWithoutTabWindowStillStores) {
+  Start(Vb6());
+  connection->HostApplication = editor->Application();
+  ApplySetting(*connection, *features, os.settings(), kCodeTabs, 1);
+  EXPECT_FALSE(editor->HasWindow(u"标签"));
+  EXPECT_EQ(Stored(kCodeTabs), u"1");
+}
+
+}  // namespace
+}  // namespace tessaly::addin
