@@ -5,38 +5,46 @@
 
 namespace tessaly::sim {
 
-void CallLog::Enter(std::u16string_view member) {
-  auto it = counts_.find(member);
-  if (it == counts_.end()) it = counts_.emplace(std::u16string(member), 0).first;
-  ++it->second;
-  if (refused_.contains(member)) {
-    throw host::HostError("the editor refused " + text::ToUtf8(member));
+CallLog::Entry& CallLog::Find(std::u16string_view member) {
+  auto it = entries_.find(member);
+  if (it == entries_.end()) it = entries_.emplace(std::u16string(member), Entry{}).first;
+  return it->second;
+}
+
+void CallLog::EnterLiteral(std::u16string_view member) {
+  auto known = by_literal_.find(member.data());
+  Entry* entry = known != by_literal_.end() ? known->second : nullptr;
+  if (!entry) {
+    entry = &Find(member);
+    by_literal_.emplace(member.data(), entry);
   }
+  ++entry->calls;
+  if (entry->refused) throw host::HostError("the editor refused " + text::ToUtf8(member));
 }
 
 std::int64_t CallLog::Calls(std::u16string_view member) const {
-  auto it = counts_.find(member);
-  return it == counts_.end() ? 0 : it->second;
+  auto it = entries_.find(member);
+  return it == entries_.end() ? 0 : it->second.calls;
 }
 
 std::int64_t CallLog::TotalCalls() const {
   std::int64_t total = 0;
-  for (const auto& [member, count] : counts_)
-    total += count;
+  for (const auto& [member, entry] : entries_)
+    total += entry.calls;
   return total;
 }
 
 void CallLog::Reset() {
-  counts_.clear();
+  for (auto& [member, entry] : entries_)
+    entry.calls = 0;
 }
 
 void CallLog::Refuse(std::u16string_view member) {
-  refused_.emplace(member);
+  Find(member).refused = true;
 }
 
 void CallLog::Allow(std::u16string_view member) {
-  auto it = refused_.find(member);
-  if (it != refused_.end()) refused_.erase(it);
+  Find(member).refused = false;
 }
 
 }  // namespace tessaly::sim

@@ -6,17 +6,20 @@
 
 #include <cstdint>
 #include <functional>
-#include <map>
-#include <set>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 namespace tessaly::sim {
 
 class CallLog {
  public:
   // Counts one call of `member` ("Interface.Member"); throws HostError when it is refused.
-  void Enter(std::u16string_view member);
+  // Members are named by string literals (see by_literal_).
+  template <std::size_t N>
+  void Enter(const char16_t (&member)[N]) {
+    EnterLiteral(std::u16string_view(member, N - 1));
+  }
   std::int64_t Calls(std::u16string_view member) const;
   std::int64_t TotalCalls() const;
   void Reset();
@@ -26,8 +29,25 @@ class CallLog {
   void Allow(std::u16string_view member);
 
  private:
-  std::map<std::u16string, std::int64_t, std::less<>> counts_;
-  std::set<std::u16string, std::less<>> refused_;
+  struct Entry {
+    std::int64_t calls = 0;
+    bool refused = false;
+  };
+  struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::u16string_view name) const {
+      return std::hash<std::u16string_view>{}(name);
+    }
+  };
+
+  void EnterLiteral(std::u16string_view member);
+  Entry& Find(std::u16string_view member);
+
+  std::unordered_map<std::u16string, Entry, NameHash, std::equal_to<>> entries_;
+  // Tools make a call per line of modules of tens of thousands of lines: a literal's address
+  // finds its entry without hashing or comparing text. Entries are never erased, so the
+  // pointers stay valid.
+  std::unordered_map<const char16_t*, Entry*> by_literal_;
 };
 
 }  // namespace tessaly::sim

@@ -17,6 +17,15 @@ bool ConsumeRefusal(std::map<std::int32_t, int>& refusals, std::int32_t first, s
   return true;
 }
 
+// A plain loop: a tool rewrites every line of a large module through here.
+bool HasLineBreak(const std::u16string& code) {
+  const char16_t* text = code.data();
+  for (std::size_t i = 0, size = code.size(); i < size; ++i) {
+    if (text[i] == u'\r' || text[i] == u'\n') return true;
+  }
+  return false;
+}
+
 void AddRefusal(std::map<std::int32_t, int>& refusals, std::int32_t line, int times) {
   if (times == 0) return;
   refusals[line] = times;
@@ -25,17 +34,15 @@ void AddRefusal(std::map<std::int32_t, int>& refusals, std::int32_t line, int ti
 }  // namespace
 
 std::vector<std::u16string> SplitCodeLines(std::u16string_view text) {
-  std::vector<std::u16string> lines(1);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char16_t c = text[i];
-    if (c == u'\r' || c == u'\n') {
-      if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
-      lines.emplace_back();
-    } else {
-      lines.back().push_back(c);
-    }
+  std::vector<std::u16string> lines;
+  std::size_t start = 0;
+  for (;;) {
+    std::size_t stop = text.find_first_of(u"\r\n", start);
+    lines.emplace_back(text.substr(start, stop - start));
+    if (stop == std::u16string_view::npos) return lines;
+    start = stop + 1;
+    if (text[stop] == u'\r' && start < text.size() && text[start] == u'\n') ++start;
   }
-  return lines;
 }
 
 SimCodeModule::SimCodeModule(std::u16string project, std::u16string name,
@@ -74,6 +81,11 @@ void SimCodeModule::ReplaceLine(std::int32_t line, const std::u16string& code) {
   RequireLines(line, 1, "ReplaceLine");
   if (ConsumeRefusal(refused_replaces_, line, line)) {
     throw host::HostError("ReplaceLine: write refused");
+  }
+  if (!HasLineBreak(code)) {
+    lines_[line - 1] = code;
+    Edited();
+    return;
   }
   auto replacement = SplitCodeLines(code);
   lines_[line - 1] = std::move(replacement.front());

@@ -15,6 +15,13 @@
 
 namespace tessaly::sim {
 
+struct BarProperties {
+  std::u16string name;
+  std::int32_t position = host::kBarTop;
+  bool visible = false;
+  bool enabled = true;
+};
+
 class SimCommandBar : public host::CommandBar {
  public:
   SimCommandBar(std::u16string name, std::int32_t position, bool visible,
@@ -31,6 +38,7 @@ class SimCommandBar : public host::CommandBar {
   std::int32_t Position() const { return position_; }
   bool IsVisible() const { return visible_; }
   bool IsEnabled() const { return enabled_; }
+  BarProperties Properties() const { return {name_, position_, visible_, enabled_}; }
   SimCommandBarControls& ControlList() const { return *controls_; }
 
  private:

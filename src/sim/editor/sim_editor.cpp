@@ -106,6 +106,12 @@ bool SimEditor::HasWindow(std::u16string_view caption) const {
   return application_->WindowList().Find(caption) != nullptr;
 }
 
+void SimEditor::CloseWindow(std::u16string_view caption) {
+  SimWindow& window = Window(caption);
+  if (auto* pane = ActivePane(); pane && &pane->CodeWindow() == &window) ClearActivePane();
+  application_->WindowList().Remove(window);
+}
+
 const std::vector<std::shared_ptr<SimWindow>>& SimEditor::Windows() const {
   return application_->WindowList().All();
 }

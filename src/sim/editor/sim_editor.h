@@ -65,6 +65,9 @@ class SimEditor {
   bool HasWindow(std::u16string_view caption) const;
   const std::vector<std::shared_ptr<SimWindow>>& Windows() const;
   SimWindow& MainWindow() const { return application_->Main(); }
+  // The user closes a window: it leaves the window list, and a closed code window's pane
+  // loses the caret.
+  void CloseWindow(std::u16string_view caption);
 
  private:
   std::shared_ptr<SimApplication> application_;

@@ -95,6 +95,12 @@ TEST(SimEditorTest, ModulesOpenCodeWindowsAndTheNewestPaneHasTheCaret) {
   editor.ClearActivePane();
   EXPECT_THROW(app->ActiveCodePane(), host::HostError);
   EXPECT_THROW(editor.Module(u"Missing"), std::invalid_argument);
+
+  editor.Activate(u"Class1");
+  editor.CloseWindow(u"Project1 - Class1 (Code)");
+  EXPECT_THROW(app->ActiveCodePane(), host::HostError);
+  EXPECT_EQ(app->Windows()->Count(), 4);
+  EXPECT_THROW(app->Windows()->Item(u"Project1 - Class1 (Code)"), host::HostError);
 }
 
 TEST(SimEditorTest, TheChineseEditorMarksCodeWindowsItsOwnWay) {
@@ -146,6 +152,7 @@ TEST(SimEditorTest, CommandBarsRefuseUnknownAndDuplicateNames) {
   EXPECT_TRUE(editor.Bar(u"TessalyIDE").IsVisible());
   EXPECT_FALSE(editor.Bar(u"TessalyIDE").IsEnabled());
   EXPECT_EQ(editor.Bar(u"TessalyIDE").Position(), host::kBarTop);
+  EXPECT_TRUE(editor.Bar(u"TessalyIDE").Properties().visible);
 
   EditorOptions bare;
   bare.add_ins_bar = false;
