@@ -1,0 +1,115 @@
+#include "codetools/alignment.h"
+
+#include <algorithm>
+
+#include "codetools/blanks.h"
+#include "codetools/code_tool.h"
+#include "codetools/comments.h"
+#include "codetools/display_width.h"
+
+namespace tessaly::codetools {
+
+namespace {
+
+struct Tightened {
+  std::u16string text;
+  std::int32_t width = 0;  // how far the line's code reaches, for the common column
+};
+
+// The measuring step of "注解对齐" on one line.
+Tightened Tighten(std::u16string_view line) {
+  const auto p = FindCommentStart(line);
+  if (p == 0) {
+    Tightened tightened{std::u16string(TrimTrailingBlanks(line)), 0};
+    if (!IsCommentLine(tightened.text)) tightened.width = DisplayWidth(tightened.text);
+    return tightened;
+  }
+  const auto comment_at = static_cast<std::size_t>(p - 1);
+  std::u16string text(TrimTrailingBlanks(line.substr(0, comment_at)));
+  text.append(line.substr(comment_at));
+  // As many columns as the code stood before the blanks came out: the code followed by the
+  // comment's first characters.
+  const auto width =
+      DisplayWidth(TrimTrailingBlanks(std::u16string_view(text).substr(0, comment_at)));
+  return {std::move(text), width};
+}
+
+std::u16string Place(const std::u16string& line, std::int32_t mode, std::int32_t width) {
+  const auto p = FindCommentStart(line);
+  if (p == 0) return line;
+  const std::u16string_view view = line;
+  const auto code = view.substr(0, static_cast<std::size_t>(p - 1));
+  const auto comment = view.substr(static_cast<std::size_t>(p - 1));
+  if (mode == kAlignCommentsMode) {
+    const auto gap = std::max(0, width - DisplayWidth(code));
+    std::u16string placed(code);
+    placed.append(static_cast<std::size_t>(gap), u' ');
+    placed.append(comment);
+    return placed;
+  }
+  const auto bare_code = TrimTrailingBlanks(code);
+  if (bare_code.empty()) return line;
+  std::u16string joined(bare_code);
+  joined.append(comment);
+  return joined;
+}
+
+}  // namespace
+
+std::vector<std::u16string> AlignLines(const std::vector<std::u16string>& lines,
+                                       std::int32_t mode) {
+  std::vector<std::u16string> result;
+  result.reserve(lines.size());
+  std::int32_t width = 0;
+  if (mode == kAlignCommentsMode) {
+    for (const auto& line : lines) {
+      Tightened tightened = Tighten(line);
+      width = std::max(width, tightened.width);
+      result.push_back(std::move(tightened.text));
+    }
+  } else {
+    result = lines;
+  }
+  for (auto& line : result)
+    line = Place(line, mode, width);
+  return result;
+}
+
+std::size_t CountHeaderLines(const std::vector<std::u16string>& lines) {
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (!IsBlankLine(lines[i]) && !IsCommentLine(lines[i])) return i + 1;
+  }
+  return lines.size();
+}
+
+bool AlignRange(LineCache& lines, std::int32_t first, std::int32_t last, std::int32_t mode) {
+  const RangeText range = ReadRange(lines, first, last - 1);
+  const auto header = CountHeaderLines(range.lines);
+  const std::vector<std::u16string> body(range.lines.begin() + static_cast<std::ptrdiff_t>(header),
+                                         range.lines.end());
+  WriteChangedLines(lines.Module(), first + static_cast<std::int32_t>(header), body,
+                    AlignLines(body, mode));
+  return range.complete;
+}
+
+bool AlignRange(host::CodeModule& module, std::int32_t first, std::int32_t last,
+                std::int32_t mode) {
+  LineCache lines(module);
+  return AlignRange(lines, first, last, mode);
+}
+
+void RunAlignmentWalk(addin::Connection& connection, std::int32_t mode) {
+  RunOnTargetRange(connection, [mode](LineCache& lines, TargetRange range) {
+    return AlignRange(lines, range.FirstLine, range.LastLine, mode);
+  });
+}
+
+void AlignComments(addin::Connection& connection) {
+  RunAlignmentWalk(connection, kAlignCommentsMode);
+}
+
+void UnalignComments(addin::Connection& connection) {
+  RunAlignmentWalk(connection, kUnalignCommentsMode);
+}
+
+}  // namespace tessaly::codetools

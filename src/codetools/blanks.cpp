@@ -1,0 +1,50 @@
+#include "codetools/blanks.h"
+
+namespace tessaly::codetools {
+
+namespace {
+
+bool IsBlankOrTab(char16_t c) {
+  return c == u' ' || c == u'\t';
+}
+
+}  // namespace
+
+std::u16string_view TrimLeadingBlanks(std::u16string_view text) {
+  const auto first = text.find_first_not_of(u' ');
+  return first == std::u16string_view::npos ? std::u16string_view() : text.substr(first);
+}
+
+std::u16string_view TrimTrailingBlanks(std::u16string_view text) {
+  const auto last = text.find_last_not_of(u' ');
+  return last == std::u16string_view::npos ? std::u16string_view() : text.substr(0, last + 1);
+}
+
+std::u16string_view TrimBlanks(std::u16string_view text) {
+  return TrimTrailingBlanks(TrimLeadingBlanks(text));
+}
+
+bool IsBlankLine(std::u16string_view line) {
+  return TrimBlanks(line).empty();
+}
+
+std::u16string TrimBlanksAndTabs(std::u16string_view text) {
+  std::size_t begin = 0;
+  std::size_t end = text.size();
+  while (begin < end && IsBlankOrTab(text[begin]))
+    ++begin;
+  while (end > begin && IsBlankOrTab(text[end - 1]))
+    --end;
+  return std::u16string(text.substr(begin, end - begin));
+}
+
+std::u16string RemoveBlanksAndTabs(std::u16string_view text) {
+  std::u16string kept;
+  kept.reserve(text.size());
+  for (const char16_t c : text) {
+    if (!IsBlankOrTab(c)) kept.push_back(c);
+  }
+  return kept;
+}
+
+}  // namespace tessaly::codetools

@@ -1,0 +1,24 @@
+#pragma once
+
+// Trimming as the editor's own language does it: "blank" means the space character only,
+// so a tab survives every trim here except TrimBlanksAndTabs.
+
+#include <string>
+#include <string_view>
+
+namespace tessaly::codetools {
+
+std::u16string_view TrimLeadingBlanks(std::u16string_view text);
+std::u16string_view TrimTrailingBlanks(std::u16string_view text);
+std::u16string_view TrimBlanks(std::u16string_view text);
+
+// Empty or blanks only; a tab makes a line not blank.
+bool IsBlankLine(std::u16string_view line);
+
+// Text without its leading run and its trailing run of blanks and tabs in any mixture.
+std::u16string TrimBlanksAndTabs(std::u16string_view text);
+
+// The text with every blank and tab taken out.
+std::u16string RemoveBlanksAndTabs(std::u16string_view text);
+
+}  // namespace tessaly::codetools

@@ -1,0 +1,98 @@
+#include "codetools/cleaning.h"
+
+#include "codetools/blanks.h"
+#include "codetools/code_tool.h"
+#include "codetools/comments.h"
+#include "host/resume.h"
+
+namespace tessaly::codetools {
+
+namespace {
+
+bool IsRemStatement(std::u16string_view text) {
+  const auto trimmed = TrimBlanks(text);
+  return trimmed == u"Rem" || trimmed.substr(0, 4) == u"Rem ";
+}
+
+}  // namespace
+
+std::u16string UnindentLine(std::u16string_view line) {
+  const std::u16string trimmed = TrimBlanksAndTabs(line);
+  const std::u16string_view u = trimmed;
+  const auto blank = u.find(u' ');
+  if (blank == std::u16string_view::npos) return trimmed;
+  // A tab before the first blank ends the first word just as well.
+  const auto split = std::min(blank, u.find(u'\t'));
+  const auto quote = u.find(u'"');
+  if (quote != std::u16string_view::npos && quote < split) return trimmed;
+  return TrimBlanksAndTabs(u.substr(0, split + 1)) + u' ' + TrimBlanksAndTabs(u.substr(split));
+}
+
+std::u16string DeleteCommentOfLine(std::u16string_view line) {
+  const auto apostrophe = line.find(u'\'');
+  const bool has_rem = line.find(u"Rem") != std::u16string_view::npos;
+  if (!has_rem && apostrophe == std::u16string_view::npos) return std::u16string(line);
+  std::u16string cut = apostrophe == 0 ? std::u16string() : StripComment(line);
+  if (IsRemStatement(cut)) cut.clear();
+  return cut;
+}
+
+std::vector<std::optional<std::u16string>> CleanLines(const std::vector<std::u16string>& lines,
+                                                      std::u16string_view caption) {
+  std::vector<std::optional<std::u16string>> cleaned;
+  cleaned.reserve(lines.size());
+  for (const auto& line : lines) {
+    if (caption == kDeleteCommentsCaption) {
+      cleaned.emplace_back(DeleteCommentOfLine(line));
+    } else if (caption == kDeleteBlankLinesCaption && IsBlankLine(line)) {
+      cleaned.emplace_back(std::nullopt);
+    } else if (caption == kUnindentCaption) {
+      cleaned.emplace_back(UnindentLine(line));
+    } else {
+      cleaned.emplace_back(line);
+    }
+  }
+  return cleaned;
+}
+
+bool CleanRange(LineCache& lines, std::int32_t first, std::int32_t last,
+                std::u16string_view caption) {
+  const RangeText range = ReadRange(lines, first, last);
+  const auto cleaned = CleanLines(range.lines, caption);
+  host::CodeModule& module = lines.Module();
+  for (auto i = cleaned.size(); i-- > 0;) {
+    const auto line = first + static_cast<std::int32_t>(i);
+    if (!cleaned[i]) {
+      host::Resume([&] { module.DeleteLines(line, 1); });
+    } else if (*cleaned[i] != range.lines[i]) {
+      host::Resume([&] { module.ReplaceLine(line, *cleaned[i]); });
+    }
+  }
+  return range.complete;
+}
+
+bool CleanRange(host::CodeModule& module, std::int32_t first, std::int32_t last,
+                std::u16string_view caption) {
+  LineCache lines(module);
+  return CleanRange(lines, first, last, caption);
+}
+
+void RunCleaningWalk(addin::Connection& connection, std::u16string_view caption) {
+  RunOnTargetRange(connection, [caption](LineCache& lines, TargetRange range) {
+    return CleanRange(lines, range.FirstLine, range.LastLine, caption);
+  });
+}
+
+void UnindentCode(addin::Connection& connection) {
+  RunCleaningWalk(connection, kUnindentCaption);
+}
+
+void DeleteBlankLines(addin::Connection& connection) {
+  RunCleaningWalk(connection, kDeleteBlankLinesCaption);
+}
+
+void DeleteComments(addin::Connection& connection) {
+  RunCleaningWalk(connection, kDeleteCommentsCaption);
+}
+
+}  // namespace tessaly::codetools

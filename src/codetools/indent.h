@@ -1,0 +1,29 @@
+#pragma once
+
+// "代码缩进": every line of the range loses its leading blanks and is written behind four
+// blanks per block level.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "addin/connection.h"
+#include "codetools/line_walk.h"
+#include "host/editor.h"
+
+namespace tessaly::codetools {
+
+// The re-indented texts of a run of lines, the level starting at 0 on the first. Linear in
+// the size of the text; a line's result depends only on the lines above it.
+std::vector<std::u16string> IndentLines(const std::vector<std::u16string>& lines);
+
+// Re-indents lines first to last of a module, writing only the lines that change. Returns
+// false when a line could not be read: the lines above it are indented, the rest untouched.
+bool IndentRange(LineCache& lines, std::int32_t first, std::int32_t last);
+bool IndentRange(host::CodeModule& module, std::int32_t first, std::int32_t last);
+
+// The menu tool: the TargetRange of the active code pane, then the caret back to
+// SavedStartLine.
+void IndentCode(addin::Connection& connection);
+
+}  // namespace tessaly::codetools

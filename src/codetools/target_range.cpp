@@ -1,0 +1,107 @@
+#include "codetools/target_range.h"
+
+#include "codetools/block_prefixes.h"
+#include "host/resume.h"
+
+namespace tessaly::codetools {
+
+namespace {
+
+constexpr std::int32_t kOrdinaryProcedure = 0;
+
+template <std::size_t N>
+bool BeginsWithAny(std::u16string_view text, const std::array<std::u16string_view, N>& prefixes) {
+  for (const auto prefix : prefixes) {
+    if (text.substr(0, prefix.size()) == prefix) return true;
+  }
+  return false;
+}
+
+// A line the editor refuses reads as empty: it is neither a header nor a stop.
+std::u16string_view LineOrEmpty(LineCache& lines, std::int32_t n) {
+  const std::u16string* text = nullptr;
+  host::Resume([&] { text = &lines.Line(n); });
+  return text ? std::u16string_view(*text) : std::u16string_view();
+}
+
+std::int32_t FindBlockHeader(LineCache& lines, std::int32_t start_line) {
+  for (std::int32_t i = start_line; i >= 1; --i) {
+    const auto text = LineOrEmpty(lines, i);
+    if (BeginsWithAny(text, BlockHeaderPrefixes)) return i;
+    // The caret line itself never stops the search, so "End Type" finds its "Type".
+    if (i != start_line && BeginsWithAny(text, StopPrefixes)) return 0;
+  }
+  return 0;
+}
+
+TargetRange WholeModule(std::int32_t count_of_lines) {
+  return {1, count_of_lines};
+}
+
+}  // namespace
+
+ActiveCode FindActiveCode(host::Application* application) {
+  ActiveCode active;
+  if (application == nullptr) return active;
+  host::Resume([&] {
+    auto pane = application->ActiveCodePane();
+    auto module = pane ? pane->CodeModule() : nullptr;
+    if (pane && module) active = {std::move(pane), std::move(module)};
+  });
+  return active;
+}
+
+std::u16string ProcNameAtCaret(host::Application& application) {
+  return host::ResumeOr(std::u16string(), [&] {
+    auto pane = application.ActiveCodePane();
+    const auto start_line = pane->GetSelection().start_line;
+    return pane->CodeModule()->ProcOfLine(start_line, kOrdinaryProcedure);
+  });
+}
+
+std::int32_t RangeBoundary(host::Application& application, const std::u16string& proc_name,
+                           bool want_last) {
+  const ActiveCode active = FindActiveCode(&application);
+  if (!active.pane) return want_last ? 0 : 1;
+  LineCache lines(*active.module);
+  const auto start_line = host::ResumeOr(0, [&] { return active.pane->GetSelection().start_line; });
+  const TargetRange range = RangeAroundLine(lines, proc_name, start_line);
+  return want_last ? range.LastLine : range.FirstLine;
+}
+
+TargetRange RangeAroundLine(LineCache& lines, const std::u16string& proc_name,
+                            std::int32_t start_line) {
+  host::CodeModule& module = lines.Module();
+  if (!proc_name.empty()) {
+    // A property procedure is not an ordinary one: both calls fail and the block search
+    // finds it by its header.
+    const auto start =
+        host::ResumeOr(0, [&] { return module.ProcStartLine(proc_name, kOrdinaryProcedure); });
+    const auto count =
+        host::ResumeOr(0, [&] { return module.ProcCountLines(proc_name, kOrdinaryProcedure); });
+    if (start != 0 || count != 0) return {start, start + count - 1};
+  }
+  const auto count_of_lines = host::ResumeOr(0, [&] { return module.CountOfLines(); });
+  const auto header = FindBlockHeader(lines, start_line);
+  if (header == 0) return WholeModule(count_of_lines);
+  for (std::int32_t i = start_line; i <= count_of_lines; ++i) {
+    if (LineOrEmpty(lines, i).substr(0, 3) == u"End") return {header, i};
+  }
+  return {header, count_of_lines};
+}
+
+TargetRange FindTargetRange(host::CodePane& pane, LineCache& lines) {
+  const auto start_line = host::ResumeOr(0, [&] { return pane.GetSelection().start_line; });
+  const auto proc_name = host::ResumeOr(
+      std::u16string(), [&] { return lines.Module().ProcOfLine(start_line, kOrdinaryProcedure); });
+  return RangeAroundLine(lines, proc_name, start_line);
+}
+
+void RestoreCaret(addin::Connection& connection) {
+  if (!connection.HostApplication) return;
+  const auto line = connection.SavedStartLine;
+  host::Resume(
+      [&] { connection.HostApplication->ActiveCodePane()->SetSelection(line, 1, line, 1); });
+}
+
+}  // namespace tessaly::codetools

@@ -1,0 +1,166 @@
+// Properties every code tool keeps on a realistic module, whatever line the caret is on:
+// the whitespace tools change only blanks, indenting is idempotent, deleting blank lines
+// removes nothing else, and no tool reads or writes more than it must.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "codetools/alignment.h"
+#include "codetools/blanks.h"
+#include "codetools/cleaning.h"
+#include "codetools/indent.h"
+#include "codetools/target_range.h"
+#include "support/code_fixture.h"
+
+namespace tessaly::codetools {
+namespace {
+
+using Lines = std::vector<std::u16string>;
+using test_support::CodeFixture;
+using test_support::ExcelReportModule;
+
+Lines WithoutBlanksAndTabs(const Lines& lines) {
+  Lines squeezed;
+  for (const auto& line : lines)
+    squeezed.push_back(RemoveBlanksAndTabs(line));
+  return squeezed;
+}
+
+Lines WithoutBlankLines(const Lines& lines) {
+  Lines kept;
+  for (const auto& line : lines) {
+    if (!IsBlankLine(line)) kept.push_back(line);
+  }
+  return kept;
+}
+
+std::int32_t RangeSizeAt(const Lines& text, std::int32_t line) {
+  CodeFixture probe(text);
+  probe.Click(line);
+  LineCache lines(probe.Module());
+  const TargetRange range = FindTargetRange(*probe.Module().Pane(), lines);
+  return range.LastLine - range.FirstLine + 1;
+}
+
+std::int64_t ChangedLines(const Lines& before, const Lines& after) {
+  std::int64_t changed = 0;
+  for (std::size_t i = 0; i < before.size() && i < after.size(); ++i) {
+    if (before[i] != after[i]) ++changed;
+  }
+  return changed;
+}
+
+struct Tool {
+  const char* name;
+  std::function<void(addin::Connection&)> run;
+  bool blanks_only;
+};
+
+const Tool kTools[] = {
+    {"代码缩进", IndentCode, true},      {"取消缩进", UnindentCode, true},
+    {"注解对齐", AlignComments, true},   {"取消对齐", UnalignComments, true},
+    {"删除注解", DeleteComments, false},
+};
+
+TEST(CodeToolProperties, WhitespaceToolsChangeOnlyBlanksAndWriteOnlyChangedLines) {
+  const Lines original = ExcelReportModule();
+  const auto count = static_cast<std::int32_t>(original.size());
+  for (const Tool& tool : kTools) {
+    for (std::int32_t caret = 1; caret <= count; ++caret) {
+      CodeFixture editor(original);
+      editor.Click(caret, 3);
+      editor.ResetCalls();
+      tool.run(editor.Connection());
+      SCOPED_TRACE(std::string(tool.name) + " at line " + std::to_string(caret));
+      ASSERT_EQ(editor.Text().size(), original.size());
+      if (tool.blanks_only) {
+        EXPECT_EQ(WithoutBlanksAndTabs(editor.Text()), WithoutBlanksAndTabs(original));
+      }
+      EXPECT_LE(editor.Calls(u"CodeModule.Lines"), RangeSizeAt(original, caret));
+      EXPECT_EQ(editor.Calls(u"CodeModule.ReplaceLine"), ChangedLines(original, editor.Text()));
+      EXPECT_EQ(editor.Caret(), (host::Selection{caret, 1, caret, 1}));
+    }
+  }
+}
+
+TEST(CodeToolProperties, IndentingTwiceEqualsIndentingOnce) {
+  const Lines original = ExcelReportModule();
+  for (std::int32_t caret = 1; caret <= static_cast<std::int32_t>(original.size()); ++caret) {
+    CodeFixture editor(original);
+    editor.Click(caret);
+    IndentCode(editor.Connection());
+    const Lines once = editor.Text();
+    editor.ResetCalls();
+    IndentCode(editor.Connection());
+    EXPECT_EQ(editor.Text(), once) << "caret at line " << caret;
+    EXPECT_EQ(editor.Calls(u"CodeModule.ReplaceLine"), 0);
+  }
+}
+
+TEST(CodeToolProperties, DeletingBlankLinesRemovesOnlyBlankLines) {
+  const Lines original = ExcelReportModule();
+  for (std::int32_t caret = 1; caret <= static_cast<std::int32_t>(original.size()); ++caret) {
+    CodeFixture editor(original);
+    editor.Click(caret);
+    DeleteBlankLines(editor.Connection());
+    EXPECT_EQ(WithoutBlankLines(editor.Text()), WithoutBlankLines(original))
+        << "caret at line " << caret;
+  }
+  CodeFixture editor(original);
+  editor.Click(2);  // declarations: the whole module
+  DeleteBlankLines(editor.Connection());
+  EXPECT_EQ(editor.Text(), WithoutBlankLines(original));
+}
+
+TEST(CodeToolProperties, IndentsARealFunction) {
+  const Lines original = ExcelReportModule();
+  CodeFixture editor(original);
+  std::int32_t line = 1;
+  while (editor.Text()[line - 1].find(u"CountRows = n") == std::u16string::npos)
+    ++line;
+  editor.Click(line);
+  IndentCode(editor.Connection());
+  const Lines function(editor.Text().begin() + line - 6, editor.Text().begin() + line + 1);
+  EXPECT_EQ(function, (Lines{u"Private Function CountRows(ByVal ws As Worksheet) As Long",
+                             u"    Dim n As Long", u"    Do While ws.Cells(n + 1, 1).Value <> \"\"",
+                             u"        n = n + 1", u"    Loop", u"    CountRows = n ' 行数",
+                             u"End Function"}));
+}
+
+Lines HugeModule() {
+  const Lines sample = ExcelReportModule();
+  Lines huge;
+  while (huge.size() + sample.size() <= 65000)
+    huge.insert(huge.end(), sample.begin(), sample.end());
+  while (huge.size() < 65000)
+    huge.emplace_back(u"  ' filler");
+  return huge;
+}
+
+// The command line formats whole modules through these range variants; each must stay
+// linear (a quadratic step shows up as seconds here, even in a debug build).
+TEST(CodeToolProperties, AWholeModuleOf65000LinesFormatsWellUnderASecond) {
+  const Lines original = HugeModule();
+  CodeFixture editor(original);
+  const std::function<bool()> runs[] = {
+      [&] { return IndentRange(editor.Module(), 1, 65000); },
+      [&] { return AlignRange(editor.Module(), 1, 65000, kAlignCommentsMode); },
+      [&] { return CleanRange(editor.Module(), 1, 65000, kUnindentCaption); },
+  };
+  for (const auto& run : runs) {
+    editor.ResetCalls();
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_TRUE(run());
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1));
+    EXPECT_LE(editor.Calls(u"CodeModule.Lines"), 65000);
+  }
+  EXPECT_EQ(WithoutBlanksAndTabs(editor.Text()), WithoutBlanksAndTabs(original));
+  EXPECT_NE(editor.Text(), original);
+}
+
+}  // namespace
+}  // namespace tessaly::codetools

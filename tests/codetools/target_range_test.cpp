@@ -1,0 +1,115 @@
+#include "codetools/target_range.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "support/code_fixture.h"
+
+namespace tessaly::codetools {
+namespace {
+
+using test_support::CodeFixture;
+
+std::vector<std::u16string> RangeModule() {
+  return {
+      u"Option Explicit",                  // 1
+      u"Public Const A As Long = 1",       // 2
+      u"Dim x As Long",                    // 3
+      u"Private Enum Colors",              // 4
+      u"    cRed = 1",                     // 5
+      u"    cBlue = 2",                    // 6
+      u"End Enum",                         // 7
+      u"Type Pair",                        // 8
+      u"    a As Long",                    // 9
+      u"End Type",                         // 10
+      u"  Private Type Indented",          // 11
+      u"    z As Long",                    // 12
+      u"End Type",                         // 13
+      u"' about S",                        // 14
+      u"",                                 // 15
+      u"Sub S()",                          // 16
+      u"    x = 1",                        // 17
+      u"End Sub",                          // 18
+      u"Public Property Get P() As Long",  // 19
+      u"If x Then",                        // 20
+      u"    P = 1",                        // 21
+      u"End If",                           // 22
+      u"End Property",                     // 23
+      u"Friend Property Get Q() As Long",  // 24
+      u"    Q = 2",                        // 25
+      u"End Property",                     // 26
+      u"Function F()",                     // 27
+      u"End Function",                     // 28
+  };
+}
+
+struct RangeCase {
+  const char* title;
+  std::int32_t start_line;
+  std::int32_t end_line;
+  TargetRange expected;
+};
+
+class TargetRangeTest : public ::testing::TestWithParam<RangeCase> {};
+
+TEST_P(TargetRangeTest, FollowsTheSelectionsStartLine) {
+  CodeFixture editor(RangeModule());
+  editor.Click(GetParam().start_line, 3, GetParam().end_line, 2);
+  auto& application = editor.Application();
+  const auto name = ProcNameAtCaret(application);
+  const TargetRange range{RangeBoundary(application, name, false),
+                          RangeBoundary(application, name, true)};
+  EXPECT_EQ(range, GetParam().expected) << GetParam().title;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ranges, TargetRangeTest,
+    ::testing::Values(
+        RangeCase{"procedure with the comment and blank lines above its header", 17, 17, {14, 18}},
+        RangeCase{"a selection across procedures takes the first one", 17, 27, {14, 18}},
+        RangeCase{"member list of a Private Enum", 5, 5, {4, 7}},
+        RangeCase{"End Type line finds its own Type header", 10, 10, {8, 10}},
+        RangeCase{"property procedure closes at an End If in column 1", 21, 21, {19, 22}},
+        RangeCase{"indented header is no header", 12, 12, {1, 28}},
+        RangeCase{"Friend header is no header", 25, 25, {1, 28}},
+        RangeCase{"Dim below a Public Const is the whole module", 3, 3, {1, 28}},
+        RangeCase{"first line of the module", 1, 1, {1, 28}}));
+
+TEST(TargetRange, NoActivePaneGivesAnEmptyRange) {
+  CodeFixture editor(RangeModule());
+  editor.ClearActivePane();
+  auto& application = editor.Application();
+  EXPECT_EQ(ProcNameAtCaret(application), u"");
+  EXPECT_EQ(RangeBoundary(application, u"", false), 1);
+  EXPECT_EQ(RangeBoundary(application, u"", true), 0);
+}
+
+TEST(TargetRange, BlockWithoutEndRunsToTheLastLine) {
+  CodeFixture editor({u"Option Explicit", u"Type T", u"    a As Long", u"    b As Long"});
+  editor.Click(3);
+  LineCache lines(editor.Module());
+  EXPECT_EQ(FindTargetRange(*editor.Module().Pane(), lines), (TargetRange{2, 4}));
+}
+
+TEST(TargetRange, ProcNameAtCaretNamesTheProcedure) {
+  CodeFixture editor(RangeModule());
+  editor.Click(17);
+  EXPECT_EQ(ProcNameAtCaret(editor.Application()), u"S");
+  editor.Click(2);
+  EXPECT_EQ(ProcNameAtCaret(editor.Application()), u"");
+}
+
+TEST(TargetRange, RestoreCaretPutsAnEmptySelectionOnSavedStartLine) {
+  CodeFixture editor(RangeModule());
+  editor.Click(17, 5, 18, 3);
+  editor.Module().Pane()->Select(2, 1, 3, 4);
+  RestoreCaret(editor.Connection());
+  EXPECT_EQ(editor.Caret(), (host::Selection{17, 1, 17, 1}));
+  editor.Connection().SavedStartLine = 999;  // refused by the editor: nothing happens
+  RestoreCaret(editor.Connection());
+  EXPECT_EQ(editor.Caret(), (host::Selection{17, 1, 17, 1}));
+}
+
+}  // namespace
+}  // namespace tessaly::codetools
