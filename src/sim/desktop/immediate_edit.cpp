@@ -16,6 +16,10 @@ void ImmediateEdit::SetText(std::u16string text) {
   caret_ = anchor_ = text_.size();
 }
 
+void ImmediateEdit::SetCaret(std::size_t position) {
+  caret_ = anchor_ = std::min(position, text_.size());
+}
+
 std::u16string ImmediateEdit::SelectedText() const {
   const auto [first, last] = std::minmax(caret_, anchor_);
   return text_.substr(first, last - first);

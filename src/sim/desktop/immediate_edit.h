@@ -26,6 +26,8 @@ class ImmediateEdit {
   // The caret goes to the end, as after typing.
   void SetText(std::u16string text);
   std::size_t Caret() const { return caret_; }
+  // Puts the caret there (clamped to the text) with nothing selected, as a click does.
+  void SetCaret(std::size_t position);
   std::u16string SelectedText() const;
 
   // Returns whether the key was one the box handles.

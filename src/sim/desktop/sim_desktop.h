@@ -57,7 +57,7 @@ class SimDesktop {
   void SetImmediateLinked(bool linked);
   const std::u16string& ImmediateText() const { return immediate_edit_->Text(); }
   void SetImmediateText(std::u16string text) { immediate_edit_->SetText(std::move(text)); }
-  const ImmediateEdit& ImmediateBox() const { return *immediate_edit_; }
+  ImmediateEdit& ImmediateBox() { return *immediate_edit_; }
 
   // Another editor window in the MDI area, such as a form designer.
   host::WindowHandle AddEditorWindow(const std::u16string& title);

@@ -1,0 +1,55 @@
+#include "menu/web_lookup.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace tessaly::menu {
+namespace {
+
+TEST(IsChineseText, AnyIdeographMakesTheTextChinese) {
+  const struct {
+    std::u16string text;
+    bool chinese;
+  } rows[] = {
+      {u"你好", true},
+      {u"hello", false},
+      {u"hello 世界", true},
+      {u"", false},
+      {u"\u4E00", true},
+      {u"\u4DFF", false},  // the last of the hexagram symbols, just before the range
+      {u"\uFA29", true},
+      {u"\uFA2A", false},
+      {u"，。", false},        // Chinese punctuation alone names no word to translate
+      {u"\U00020000", true},   // a supplementary ideograph, as a surrogate pair
+      {u"\U0001F600", false},  // an emoji's surrogates are no ideographs
+      {std::u16string(1, char16_t(0xD800)), false},
+  };
+  for (const auto& row : rows)
+    EXPECT_EQ(IsChineseText(row.text), row.chinese) << row.text.size();
+}
+
+TEST(PercentEncode, OnlyUnreservedCharactersStayAsTheyAre) {
+  const struct {
+    std::u16string text;
+    std::u16string encoded;
+  } rows[] = {
+      {u"AZaz09-._~", u"AZaz09-._~"},
+      {u" &#?=+/%\"'", u"%20%26%23%3F%3D%2B%2F%25%22%27"},
+      {u"中", u"%E4%B8%AD"},
+      {u"\U0001F600", u"%F0%9F%98%80"},
+      {std::u16string(1, char16_t(0xDC00)), u"%EF%BF%BD"},
+      {u"a\r\nb", u"a%0D%0Ab"},
+  };
+  for (const auto& row : rows)
+    EXPECT_EQ(PercentEncode(row.text), row.encoded);
+}
+
+TEST(WebLookupAddress, AnyModeButZeroSearches) {
+  EXPECT_EQ(WebLookupAddress(u"hi", 0), u"https://fanyi.baidu.com/?aldtype=16047#en/zh/hi");
+  for (std::int32_t mode : {1, 2, -1})
+    EXPECT_EQ(WebLookupAddress(u"hi", mode), u"https://www.baidu.com/s?wd=hi");
+}
+
+}  // namespace
+}  // namespace tessaly::menu

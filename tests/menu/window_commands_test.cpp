@@ -1,0 +1,222 @@
+#include "menu/window_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "addin/connection.h"
+#include "menu/function_menu.h"
+#include "menu/menu_commands.h"
+#include "sim/desktop/sim_desktop.h"
+#include "sim/editor/sim_editor.h"
+#include "sim/os/sim_os.h"
+
+namespace tessaly::menu {
+namespace {
+
+// The product's side of the seam: the window commands answer the menu's window and web
+// clicks; the other two are not this test's business.
+class ForwardingCommands : public MenuCommands {
+ public:
+  explicit ForwardingCommands(WindowCommands& window_commands) : commands_(window_commands) {}
+  void ToggleIdeWindow(std::int32_t type) override { commands_.ToggleIdeWindow(type); }
+  void ClearImmediateWindow() override { commands_.ClearImmediateWindow(); }
+  void OpenWebLookup(const std::u16string& text, std::int32_t mode) override {
+    commands_.OpenWebLookup(text, mode);
+  }
+  void AnnotateCode() override {}
+  void ShowAbout() override {}
+
+ private:
+  WindowCommands& commands_;
+};
+
+// A VB6 editor with the function menu's bar built, clicked as a user clicks it.
+struct EditorWithMenu {
+  explicit EditorWithMenu(std::vector<std::u16string> lines = {u"Dim 你好 As String"}) {
+    editor.AddModule(u"Project1", u"Module1", lines);
+    desktop.Sync();
+    connection.HostApplication = editor.Application();
+    connection.HostMode = addin::kHostModeVb6;
+    connection.MenuBarName = u"TessalyIDE";
+    menu.RunFunctionMenu(u"");
+  }
+  void Click(const std::u16string& caption) { editor.Click({u"TessalyIDE", caption}); }
+  void ClickTool(const std::u16string& caption) {
+    editor.Click({u"TessalyIDE", u"【功能】", caption});
+  }
+  const std::vector<sim::MessageBoxRecord>& MessageBoxes() { return os.system().MessageBoxes(); }
+  const std::vector<std::u16string>& Urls() { return os.system().OpenedUrls(); }
+
+  sim::SimEditor editor;
+  sim::SimOs os;
+  host::Os host_os = os.Os();
+  sim::SimDesktop desktop{editor, os};
+  addin::Connection connection;
+  WindowCommands commands{connection, host_os};
+  ForwardingCommands forwarding{commands};
+  FunctionMenu menu{connection, host_os, forwarding};
+};
+
+bool VisibleOfType(sim::SimEditor& editor, std::int32_t type) {
+  for (const auto& window : editor.Windows()) {
+    if (window->WindowType() == type) return window->IsVisible();
+  }
+  ADD_FAILURE() << "no window of type " << type;
+  return false;
+}
+
+TEST(ToggleIdeWindow, EachButtonFlipsItsOwnWindowAndASecondClickFlipsItBack) {
+  const struct {
+    std::u16string caption;
+    std::int32_t type;
+  } rows[] = {{u"资管(&G)", host::kProjectExplorer},
+              {u"属性(&Y)", host::kPropertiesWindow},
+              {u"立即(&M)", host::kImmediateWindow}};
+  const std::int32_t types[] = {host::kProjectExplorer, host::kPropertiesWindow,
+                                host::kImmediateWindow};
+  for (const auto& row : rows) {
+    EditorWithMenu e;
+    e.Click(row.caption);
+    for (auto type : types)
+      EXPECT_EQ(VisibleOfType(e.editor, type), type != row.type) << row.type << " " << type;
+    e.Click(row.caption);
+    for (auto type : types)
+      EXPECT_TRUE(VisibleOfType(e.editor, type)) << row.type << " " << type;
+  }
+}
+
+TEST(ToggleIdeWindow, OnlyTheFirstWindowOfTheTypeFlipsAndAMissingTypeChangesNothing) {
+  EditorWithMenu e;
+  e.commands.ToggleIdeWindow(42);
+  for (const auto& window : e.editor.Windows())
+    EXPECT_TRUE(window->IsVisible());
+  e.editor.AddModule(u"Project1", u"Module2", {u""});
+  e.commands.ToggleIdeWindow(host::kCodeWindow);
+  EXPECT_FALSE(e.editor.Window(u"Project1 - Module1 (Code)").IsVisible());
+  EXPECT_TRUE(e.editor.Window(u"Project1 - Module2 (Code)").IsVisible());
+}
+
+host::KeyboardState UserKeyboard() {
+  host::KeyboardState keys{};
+  keys[20] = 0x01;  // Caps Lock toggled
+  keys[65] = 0x80;  // A held
+  return keys;
+}
+
+TEST(ClearImmediateWindow, ClearsTheWindowWhereverItSitsAndGivesTheKeyboardBack) {
+  enum class Place { kDocked, kHidden, kFloating };
+  for (const auto place : {Place::kDocked, Place::kHidden, Place::kFloating}) {
+    SCOPED_TRACE(static_cast<int>(place));
+    EditorWithMenu e;
+    if (place == Place::kHidden) e.editor.Window(u"Immediate").SetVisible(false);
+    if (place == Place::kFloating) e.desktop.SetImmediateLinked(true);
+    e.desktop.Sync();
+    e.desktop.SetImmediateText(u"? Now\r\n2024-07-08 \r\n");
+    e.desktop.ImmediateBox().SetCaret(3);  // the caret left inside the text
+    auto& windows = e.os.windows();
+    windows.SetKeyboardState(UserKeyboard());
+
+    e.Click(u"清屏(&N)");
+
+    EXPECT_EQ(e.desktop.ImmediateText(), u"");
+    EXPECT_EQ(windows.GetKeyboardState(), UserKeyboard());
+    EXPECT_TRUE(e.MessageBoxes().empty());
+    const auto& keys = windows.Delivered();
+    ASSERT_EQ(keys.size(), 3u);
+    const std::uintptr_t expected_keys[] = {35, 36, 8};
+    for (std::size_t i = 0; i < 3; ++i) {
+      EXPECT_EQ(keys[i].window, e.desktop.ImmediateWindow());
+      EXPECT_EQ(keys[i].message, host::kWmKeyDown);
+      EXPECT_EQ(keys[i].w_param, expected_keys[i]);
+      host::KeyboardState forged{};
+      forged[17] = 0x80;
+      forged[16] = i == 0 ? 0 : 0x80;
+      EXPECT_EQ(keys[i].keyboard, forged) << i;
+    }
+  }
+}
+
+TEST(ClearImmediateWindow, AWindowThatCannotBeFoundIsReportedAndNothingIsSent) {
+  const struct {
+    const char* name;
+    void (*break_it)(EditorWithMenu&);
+  } rows[] = {
+      {"native title differs",
+       [](EditorWithMenu& e) { e.os.windows().SetWindowText(e.desktop.ImmediateWindow(), u"x"); }},
+      {"no native window",
+       [](EditorWithMenu& e) { e.os.windows().DestroyWindow(e.desktop.ImmediateWindow()); }},
+      {"no immediate window in the editor",
+       [](EditorWithMenu& e) {
+         e.editor.App().WindowList().Remove(e.editor.Window(u"Immediate"));
+       }},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    EditorWithMenu e;
+    e.os.windows().SetKeyboardState(UserKeyboard());
+    row.break_it(e);
+    e.Click(u"清屏(&N)");
+    ASSERT_EQ(e.MessageBoxes().size(), 1u);
+    EXPECT_EQ(e.MessageBoxes()[0],
+              (sim::MessageBoxRecord{u"Immediate Window not found.", u"", host::kMbOk}));
+    EXPECT_EQ(e.os.windows().PendingMessageCount(), 0u);
+    EXPECT_TRUE(e.os.windows().Delivered().empty());
+    EXPECT_EQ(e.os.windows().GetKeyboardState(), UserKeyboard());
+  }
+}
+
+TEST(ClearImmediateWindow, AnEditorThatRefusesItsMainWindowIsReportedOnce) {
+  EditorWithMenu e;
+  e.desktop.SetImmediateText(u"kept");
+  e.editor.Refuse(u"Application.MainWindow");
+  EXPECT_EQ(e.commands.FindImmediateWindow(), kNoEditorAccess);
+  e.Click(u"清屏(&N)");
+  ASSERT_EQ(e.MessageBoxes().size(), 2u);  // one for the direct search, one for the click
+  for (const auto& box : e.MessageBoxes())
+    EXPECT_EQ(box, (sim::MessageBoxRecord{u"No Access to Visual Basic Project", u"", host::kMbOk}));
+  EXPECT_EQ(e.desktop.ImmediateText(), u"kept");
+}
+
+constexpr char16_t kTranslate[] = u"https://fanyi.baidu.com/?aldtype=16047#";
+constexpr char16_t kSearch[] = u"https://www.baidu.com/s?wd=";
+
+TEST(OpenWebLookup, TheClipboardTextOpensTheRightPageWhenNothingIsSelected) {
+  const struct {
+    std::u16string clipboard;
+    std::u16string translate;
+    std::u16string search;
+  } rows[] = {
+      {u"你好", u"zh/en/%E4%BD%A0%E5%A5%BD", u"%E4%BD%A0%E5%A5%BD"},
+      {u"hello", u"en/zh/hello", u"hello"},
+      {u"hello 世界", u"zh/en/hello%20%E4%B8%96%E7%95%8C", u"hello%20%E4%B8%96%E7%95%8C"},
+      {u"a&b=c#d?e f\"g'h", u"en/zh/a%26b%3Dc%23d%3Fe%20f%22g%27h",
+       u"a%26b%3Dc%23d%3Fe%20f%22g%27h"},
+      {u"x/y+z%", u"en/zh/x%2Fy%2Bz%25", u"x%2Fy%2Bz%25"},
+  };
+  for (const auto& row : rows) {
+    EditorWithMenu e;
+    e.editor.ActivePane()->PlaceCaret(1, 3);
+    e.os.system().SetClipboardText(row.clipboard);
+    e.ClickTool(u"在线翻译");
+    e.ClickTool(u"在线搜索");
+    EXPECT_EQ(e.Urls(),
+              (std::vector<std::u16string>{kTranslate + row.translate, kSearch + row.search}));
+  }
+}
+
+TEST(OpenWebLookup, TheSelectedTextIsLookedUpBeforeTheClipboards) {
+  EditorWithMenu e({u"Dim 你好 As String", u"x = \"a b\" & c"});
+  e.os.system().SetClipboardText(u"clipboard");
+  e.editor.ActivePane()->Select(1, 5, 1, 9);  // 你好 spans columns 5 to 8
+  e.ClickTool(u"在线翻译");
+  e.editor.ActivePane()->Select(2, 5, 2, 14);
+  e.ClickTool(u"在线搜索");
+  EXPECT_EQ(e.Urls(),
+            (std::vector<std::u16string>{std::u16string(kTranslate) + u"zh/en/%E4%BD%A0%E5%A5%BD",
+                                         std::u16string(kSearch) + u"%22a%20b%22%20%26%20c"}));
+}
+
+}  // namespace
+}  // namespace tessaly::menu
