@@ -52,10 +52,11 @@ ActiveCode FindActiveCode(host::Application* application) {
 }
 
 std::u16string ProcNameAtCaret(host::Application& application) {
+  const ActiveCode active = FindActiveCode(&application);
+  if (!active.pane) return {};
   return host::ResumeOr(std::u16string(), [&] {
-    auto pane = application.ActiveCodePane();
-    const auto start_line = pane->GetSelection().start_line;
-    return pane->CodeModule()->ProcOfLine(start_line, kOrdinaryProcedure);
+    const auto start_line = active.pane->GetSelection().start_line;
+    return active.module->ProcOfLine(start_line, kOrdinaryProcedure);
   });
 }
 
@@ -100,8 +101,11 @@ TargetRange FindTargetRange(host::CodePane& pane, LineCache& lines) {
 void RestoreCaret(addin::Connection& connection) {
   if (!connection.HostApplication) return;
   const auto line = connection.SavedStartLine;
-  host::Resume(
-      [&] { connection.HostApplication->ActiveCodePane()->SetSelection(line, 1, line, 1); });
+  host::Resume([&] {
+    if (auto pane = connection.HostApplication->ActiveCodePane()) {
+      pane->SetSelection(line, 1, line, 1);
+    }
+  });
 }
 
 }  // namespace tessaly::codetools

@@ -106,9 +106,14 @@ TEST(CodeToolProperties, DeletingBlankLinesRemovesOnlyBlankLines) {
   for (std::int32_t caret = 1; caret <= static_cast<std::int32_t>(original.size()); ++caret) {
     CodeFixture editor(original);
     editor.Click(caret);
+    editor.ResetCalls();
     DeleteBlankLines(editor.Connection());
-    EXPECT_EQ(WithoutBlankLines(editor.Text()), WithoutBlankLines(original))
-        << "caret at line " << caret;
+    SCOPED_TRACE("caret at line " + std::to_string(caret));
+    EXPECT_EQ(WithoutBlankLines(editor.Text()), WithoutBlankLines(original));
+    EXPECT_EQ(editor.Calls(u"CodeModule.DeleteLines"),
+              static_cast<std::int64_t>(original.size() - editor.Text().size()));
+    EXPECT_LE(editor.Calls(u"CodeModule.Lines"), RangeSizeAt(original, caret));
+    EXPECT_EQ(editor.Calls(u"CodeModule.ReplaceLine"), 0);
   }
   CodeFixture editor(original);
   editor.Click(2);  // declarations: the whole module
