@@ -1,12 +1,11 @@
 #include <iostream>
-#include <string_view>
+#include <string>
+#include <vector>
+
+#include "cli/command_line.h"
 
 int main(int argc, char** argv) {
-  const std::string_view command = argc > 1 ? argv[1] : "--help";
-  if (command == "--version") {
-    std::cout << "tessaly 1.36\n";
-    return 0;
-  }
-  std::cout << "usage: tessaly --version | --help\n";
-  return command == "--help" ? 0 : 2;
+  std::ios::sync_with_stdio(false);
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  return tessaly::cli::RunCommandLine(args, {std::cin, std::cout, std::cerr});
 }

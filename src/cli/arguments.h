@@ -1,0 +1,32 @@
+#pragma once
+
+// A small reader of command arguments: flags, options with a value, positional operands.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tessaly::cli {
+
+class Arguments {
+ public:
+  // `with_value` names the options that take the next argument as their value.
+  Arguments(const std::vector<std::string>& args, const std::vector<std::string>& flags,
+            const std::vector<std::string>& with_value);
+
+  bool Flag(const std::string& name) const;
+  std::optional<std::string> Value(const std::string& name) const;
+  const std::vector<std::string>& Operands() const { return operands_; }
+
+ private:
+  std::vector<std::string> flags_;
+  std::vector<std::pair<std::string, std::string>> values_;
+  std::vector<std::string> operands_;
+};
+
+// A whole positive number no larger than the editor's line limit; throws UsageError naming
+// the option otherwise.
+std::int32_t PositiveNumber(const std::string& text, const std::string& option);
+
+}  // namespace tessaly::cli

@@ -1,0 +1,108 @@
+#include <fstream>
+#include <iostream>
+
+#include "cli/arguments.h"
+#include "cli/click_report.h"
+#include "cli/command_line.h"
+#include "cli/control_path.h"
+#include "cli/editor_session.h"
+#include "cli/module_input.h"
+#include "host/host_error.h"
+#include "text/utf.h"
+
+namespace tessaly::cli {
+
+namespace {
+
+HostKind ParseHost(const std::optional<std::string>& host) {
+  if (!host || *host == "vb6") return HostKind::kVb6;
+  if (*host == "vba") return HostKind::kVba;
+  throw UsageError("--host takes vb6 or vba, not '" + *host + "'");
+}
+
+host::Selection ParseSelection(const Arguments& arguments) {
+  host::Selection selection;
+  selection.start_line = PositiveNumber(arguments.Value("--line").value_or("1"), "--line");
+  selection.start_column = PositiveNumber(arguments.Value("--col").value_or("1"), "--col");
+  selection.end_line = selection.start_line;
+  selection.end_column = selection.start_column;
+  if (const auto to = arguments.Value("--to")) {
+    const auto colon = to->find(':');
+    if (colon == std::string::npos) throw UsageError("--to takes LINE:COLUMN, not '" + *to + "'");
+    selection.end_line = PositiveNumber(to->substr(0, colon), "--to");
+    selection.end_column = PositiveNumber(to->substr(colon + 1), "--to");
+  }
+  return selection;
+}
+
+// The editor shows at least one line, and a column may stand just past a line's end.
+void CheckInsideModule(const host::Selection& selection, const std::vector<std::u16string>& lines,
+                       const std::string& path) {
+  const auto line_count = static_cast<std::int32_t>(std::max<std::size_t>(lines.size(), 1));
+  auto check = [&](std::int32_t line, std::int32_t column) {
+    if (line > line_count) {
+      throw UsageError(path + ": line " + std::to_string(line) + " is past the module's " +
+                       std::to_string(line_count) + " lines");
+    }
+    const auto length =
+        lines.empty() ? 0
+                      : static_cast<std::int32_t>(lines[static_cast<std::size_t>(line - 1)].size());
+    if (column > length + 1) {
+      throw UsageError(path + ": column " + std::to_string(column) + " is past the end of line " +
+                       std::to_string(line) + " (" + std::to_string(length) + " characters)");
+    }
+  };
+  check(selection.start_line, selection.start_column);
+  check(selection.end_line, selection.end_column);
+}
+
+void WriteReport(const std::string& target, const std::string& json, Streams streams) {
+  if (target == "-") {
+    streams.err << json;
+    return;
+  }
+  std::ofstream file(target, std::ios::binary);
+  file << json;
+  if (!file) throw UsageError("cannot write the report to '" + target + "'");
+}
+
+}  // namespace
+
+int ClickCommand(const std::vector<std::string>& args, Streams streams) {
+  const Arguments arguments(args, {"-i"},
+                            {"--line", "--col", "--to", "--clipboard", "--host", "--report"});
+  if (arguments.Operands().size() != 2) throw UsageError("click takes a CAPTION and a FILE");
+  const std::u16string caption = text::FromUtf8(arguments.Operands()[0]);
+  const std::string& path = arguments.Operands()[1];
+  // The editor ignores a caption it does not know; a command line should say so.
+  if (!MenuControlPath(caption)) {
+    throw UsageError("the function menu has no caption '" + arguments.Operands()[0] +
+                     "' (see tessaly menu)");
+  }
+  const HostKind host = ParseHost(arguments.Value("--host"));
+  const host::Selection selection = ParseSelection(arguments);
+  const auto report_target = arguments.Value("--report");
+
+  const ModuleInput input = ReadModule(path, streams.in);
+  CheckInsideModule(selection, input.file.VisibleLines(), path);
+
+  EditorSession session(host);
+  session.Load(input.module_name, input.file.VisibleLines());
+  if (const auto clipboard = arguments.Value("--clipboard")) {
+    session.Os().system().SetClipboardText(text::FromUtf8(*clipboard));
+  }
+  try {
+    session.Select(selection);
+  } catch (const host::HostError& error) {
+    throw UsageError(path + ": the editor refuses that selection (" + error.what() + ")");
+  }
+  const ClickReport report(session);
+  session.Click(caption);
+
+  // The report first: when it cannot be written, the module is left as it was.
+  if (report_target) WriteReport(*report_target, report.Json(), streams);
+  PutModule(input, session.Lines(), arguments.Flag("-i"), streams.out);
+  return kExitOk;
+}
+
+}  // namespace tessaly::cli

@@ -1,0 +1,61 @@
+#include "cli/command_line.h"
+
+#include <iostream>
+
+#include "cli/file_error.h"
+
+namespace tessaly::cli {
+
+namespace {
+
+constexpr char kUsage[] =
+    "usage: tessaly <command> [options]\n"
+    "\n"
+    "Applies the function menu of the editor add-in to exported Visual Basic modules\n"
+    "(.bas, .cls, .frm; UTF-8 or GBK, line endings kept). FILE may be - for standard input.\n"
+    "\n"
+    "commands:\n"
+    "  click CAPTION FILE [--line N] [--col C] [--to N2:C2] [--clipboard TEXT]\n"
+    "        [--host vb6|vba] [-i] [--report FILE|-]\n"
+    "                      click a menu caption with the caret at line N, column C\n"
+    "                      (selection to N2:C2); the result goes to standard output,\n"
+    "                      or back into FILE with -i\n"
+    "  fmt [--check] [-i] FILE...\n"
+    "                      re-indent whole modules (\"代码缩进\"); --check lists the files\n"
+    "                      that would change and exits 1 if any would\n"
+    "  annotate [-i] FILE...\n"
+    "                      annotate every procedure in Chinese (\"代码注解\")\n"
+    "  menu                show the function menu as the bar shows it\n"
+    "  demo                start the simulated editor with the add-in and show its state\n"
+    "  --version, --help\n";
+
+}  // namespace
+
+int RunCommandLine(const std::vector<std::string>& args, Streams streams) {
+  if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+    streams.out << kUsage;
+    return args.empty() ? kExitBadInput : kExitOk;
+  }
+  if (args[0] == "--version") {
+    streams.out << "tessaly 1.36\n";
+    return kExitOk;
+  }
+  const std::vector<std::string> rest(args.begin() + 1, args.end());
+  try {
+    if (args[0] == "click") return ClickCommand(rest, streams);
+    if (args[0] == "fmt") return FormatCommand(rest, streams);
+    if (args[0] == "annotate") return AnnotateCommand(rest, streams);
+    if (args[0] == "menu") return MenuCommand(rest, streams);
+    if (args[0] == "demo") return DemoCommand(rest, streams);
+    throw UsageError("unknown command '" + args[0] + "' (see tessaly --help)");
+  } catch (const UsageError& error) {
+    streams.err << "tessaly: " << error.what() << "\n";
+  } catch (const FileError& error) {
+    streams.err << "tessaly: " << error.what() << "\n";
+  } catch (const std::runtime_error& error) {
+    streams.err << "tessaly: " << error.what() << "\n";
+  }
+  return kExitBadInput;
+}
+
+}  // namespace tessaly::cli

@@ -1,0 +1,63 @@
+#include <iostream>
+
+#include "addin/feature_settings.h"
+#include "cli/arguments.h"
+#include "cli/command_line.h"
+#include "cli/editor_session.h"
+#include "text/utf.h"
+#include "util/get_key_value.h"
+
+namespace tessaly::cli {
+
+namespace {
+
+std::string Text(const util::Variant& value) {
+  if (const auto* text = std::get_if<std::u16string>(&value)) return text::ToUtf8(*text);
+  if (const auto* number = std::get_if<double>(&value)) {
+    return std::to_string(static_cast<long long>(*number));
+  }
+  return "(none)";
+}
+
+}  // namespace
+
+// The editor as a user sees it right after start-up with the add-in loaded.
+int DemoCommand(const std::vector<std::string>& args, Streams streams) {
+  const Arguments arguments(args, {}, {"--host"});
+  const bool vba = arguments.Value("--host") == std::optional<std::string>("vba");
+  EditorSession session(vba ? HostKind::kVba : HostKind::kVb6);
+  auto& os = session.Os();
+  auto& out = streams.out;
+
+  out << "editor: " << text::ToUtf8(session.AddIn().Connection().HostName) << " "
+      << text::ToUtf8(session.AddIn().Connection().HostVersion) << " (host mode "
+      << text::ToUtf8(session.AddIn().Connection().HostMode) << ")\n";
+  out << "Add-Ins menu:\n";
+  for (const auto& control : session.Editor().Bar(u"Add-Ins").ControlList().All()) {
+    if (control->IsDeleted()) continue;
+    out << "    " << (control->Properties().begin_group ? "── " : "   ")
+        << text::ToUtf8(control->Properties().caption) << "\n";
+  }
+  out << "switches:\n";
+  for (std::int32_t index = 0; index < 4; ++index) {
+    out << "    " << text::ToUtf8(addin::kFeatureKeys[index]) << " = "
+        << text::ToUtf8(addin::ReadFeatureSetting(os.settings(), index)) << "\n";
+  }
+  out << "registration written:\n";
+  const char16_t* keys[] = {
+      u"HKEY_CURRENT_USER\\Software\\Microsoft\\VBA\\VBE\\6.0\\Addins\\QWIX.Connect\\",
+      u"HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\Excel\\Addins\\QWIX.Connect\\",
+      u"HKEY_CURRENT_USER\\Software\\Microsoft\\Visual Basic\\6.0\\Addins\\QWIX.Connect\\"};
+  for (const char16_t* key : keys) {
+    const auto name = util::GetKeyValue(os.registry(), os.system(),
+                                        std::u16string(key) + u"FriendlyName", u"", 0);
+    if (Text(name).empty()) continue;
+    const auto behaviour = util::GetKeyValue(os.registry(), os.system(),
+                                             std::u16string(key) + u"LoadBehavior", u"4", 0);
+    out << "    " << text::ToUtf8(key) << "FriendlyName = " << Text(name) << "\n";
+    out << "    " << text::ToUtf8(key) << "LoadBehavior = " << Text(behaviour) << "\n";
+  }
+  return kExitOk;
+}
+
+}  // namespace tessaly::cli

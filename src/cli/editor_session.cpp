@@ -1,0 +1,62 @@
+#include "cli/editor_session.h"
+
+#include "cli/control_path.h"
+
+namespace tessaly::cli {
+
+namespace {
+
+sim::EditorOptions OptionsFor(HostKind host) {
+  sim::EditorOptions options;
+  if (host == HostKind::kVba) {
+    options.name = u"Microsoft Excel";
+    options.version = u"7.01";
+  }
+  return options;
+}
+
+}  // namespace
+
+EditorSession::EditorSession(HostKind host,
+                             const std::optional<std::filesystem::path>& registry_file)
+    : os_(registry_file ? std::make_unique<sim::SimOs>(*registry_file)
+                        : std::make_unique<sim::SimOs>()),
+      host_os_(os_->Os()),
+      editor_(OptionsFor(host)) {
+  add_in_ = std::make_unique<features::TessalyAddIn>(host_os_);
+  add_in_->Connect().OnConnection(editor_.Application(), host::kStartup, instance_);
+  add_in_->Connect().OnStartupComplete();
+}
+
+EditorSession::~EditorSession() {
+  add_in_->Connect().OnDisconnection(0);
+}
+
+sim::SimCodeModule& EditorSession::Load(const std::u16string& module_name,
+                                        const std::vector<std::u16string>& lines) {
+  module_ = &editor_.AddModule(u"Project1", module_name, lines);
+  return *module_;
+}
+
+void EditorSession::Select(const host::Selection& selection) {
+  editor_.Application()->ActiveCodePane()->SetSelection(
+      selection.start_line, selection.start_column, selection.end_line, selection.end_column);
+}
+
+host::Selection EditorSession::Caret() const {
+  auto* pane = editor_.ActivePane();
+  return pane ? pane->CurrentSelection() : host::Selection{};
+}
+
+bool EditorSession::Click(const std::u16string& caption) {
+  const auto path = MenuControlPath(caption);
+  if (!path) return false;
+  editor_.Click(*path);
+  return true;
+}
+
+const std::vector<std::u16string>& EditorSession::Lines() const {
+  return module_->Text();
+}
+
+}  // namespace tessaly::cli

@@ -1,0 +1,57 @@
+#pragma once
+
+// One run of the simulated editor with the add-in loaded, as a user would have it: the
+// module in a code window, the caret where the user put it, and clicks that travel through
+// the menu's button sinks exactly as in the editor.
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "features/tessaly_add_in.h"
+#include "host/editor.h"
+#include "sim/editor/sim_editor.h"
+#include "sim/os/sim_os.h"
+
+namespace tessaly::cli {
+
+enum class HostKind { kVb6, kVba };
+
+class EditorSession {
+ public:
+  // Without a registry file the registry lives in memory and nothing is stored.
+  explicit EditorSession(HostKind host,
+                         const std::optional<std::filesystem::path>& registry_file = {});
+  ~EditorSession();
+  EditorSession(const EditorSession&) = delete;
+  EditorSession& operator=(const EditorSession&) = delete;
+
+  // Loads the lines as a module in its own code window, which gets the caret.
+  sim::SimCodeModule& Load(const std::u16string& module_name,
+                           const std::vector<std::u16string>& lines);
+  // The editor refuses a selection outside the module: HostError.
+  void Select(const host::Selection& selection);
+  host::Selection Caret() const;
+
+  // Clicks the menu control of that caption; false when the menu holds no such caption.
+  bool Click(const std::u16string& caption);
+
+  sim::SimEditor& Editor() { return editor_; }
+  sim::SimOs& Os() { return *os_; }
+  features::TessalyAddIn& AddIn() { return *add_in_; }
+  const std::vector<std::u16string>& Lines() const;
+
+ private:
+  struct AddInInstance : host::AddInInstance {};
+
+  std::unique_ptr<sim::SimOs> os_;
+  host::Os host_os_;
+  sim::SimEditor editor_;
+  AddInInstance instance_;
+  std::unique_ptr<features::TessalyAddIn> add_in_;
+  sim::SimCodeModule* module_ = nullptr;
+};
+
+}  // namespace tessaly::cli

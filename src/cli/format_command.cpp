@@ -1,0 +1,51 @@
+#include <iostream>
+
+#include "cli/arguments.h"
+#include "cli/command_line.h"
+#include "cli/module_input.h"
+#include "codetools/indent.h"
+#include "sim/editor/sim_editor.h"
+
+namespace tessaly::cli {
+
+namespace {
+
+// "代码缩进" with its range set to every line of the module.
+std::vector<std::u16string> IndentWholeModule(const ModuleInput& input) {
+  sim::SimEditor editor;
+  auto& module = editor.AddModule(u"Project1", input.module_name, input.file.VisibleLines());
+  codetools::IndentRange(module, 1, module.LineCount());
+  return module.Text();
+}
+
+}  // namespace
+
+int FormatCommand(const std::vector<std::string>& args, Streams streams) {
+  const Arguments arguments(args, {"--check", "-i"}, {});
+  if (arguments.Operands().empty()) throw UsageError("fmt takes one or more FILEs");
+  const bool check = arguments.Flag("--check");
+  const bool in_place = arguments.Flag("-i");
+  if (check && in_place) throw UsageError("fmt takes --check or -i, not both");
+
+  // Every file is read before any is written, so bad input leaves them all untouched.
+  std::vector<ModuleInput> inputs;
+  for (const auto& path : arguments.Operands())
+    inputs.push_back(ReadModule(path, streams.in));
+
+  int status = kExitOk;
+  for (const auto& input : inputs) {
+    const auto lines = IndentWholeModule(input);
+    const bool changed = lines != input.file.VisibleLines();
+    if (check) {
+      if (changed) {
+        streams.out << input.path << "\n";
+        status = kExitChanged;
+      }
+    } else if (!in_place || changed) {
+      PutModule(input, lines, in_place, streams.out);
+    }
+  }
+  return status;
+}
+
+}  // namespace tessaly::cli

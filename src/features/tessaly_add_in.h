@@ -1,0 +1,56 @@
+#pragma once
+
+// The whole add-in as an editor loads it: the connection state, the add-in object the editor
+// talks to, and every feature it starts and stops. Each face (the Windows DLL, the command
+// line, the tests) makes one of these per loaded add-in and hands it the OS services.
+
+#include <memory>
+#include <string>
+
+#include "addin/connect.h"
+#include "addin/connection.h"
+#include "addin/features.h"
+#include "host/os.h"
+#include "menu/function_menu.h"
+#include "menu/menu_commands.h"
+
+namespace tessaly::features {
+
+class TessalyAddIn : public addin::Features, private menu::MenuCommands {
+ public:
+  explicit TessalyAddIn(host::Os& os);
+  ~TessalyAddIn() override;
+  TessalyAddIn(const TessalyAddIn&) = delete;
+  TessalyAddIn& operator=(const TessalyAddIn&) = delete;
+
+  addin::Connect& Connect() { return connect_; }
+  addin::Connection& Connection() { return connection_; }
+  menu::FunctionMenu& Menu() { return menu_; }
+  bool AboutIsOpen() const { return false; }
+
+  // addin::Features
+  void RunFunctionMenu(const std::u16string& caption) override;
+  void RewireFunctionMenu() override;
+  void CreateTabWindow(host::AddInInstance& add_in) override;
+  void TabInitialize() override;
+  host::WindowProcId ProjectTreeProc() override;
+  void LoadWheel() override;
+  void UnloadWheel() override;
+  void StartDialogWatch() override;
+  void StopDialogWatch() override;
+  void ShowAbout() override;
+
+ private:
+  // menu::MenuCommands
+  void ToggleIdeWindow(std::int32_t window_type) override;
+  void ClearImmediateWindow() override;
+  void OpenWebLookup(const std::u16string& text, std::int32_t mode) override;
+  void AnnotateCode() override;
+
+  host::Os& os_;
+  addin::Connection connection_;
+  menu::FunctionMenu menu_;
+  addin::Connect connect_;
+};
+
+}  // namespace tessaly::features
