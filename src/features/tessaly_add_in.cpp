@@ -1,5 +1,7 @@
 #include "features/tessaly_add_in.h"
 
+#include "codetools/annotation_walk.h"
+
 namespace tessaly::features {
 
 TessalyAddIn::TessalyAddIn(host::Os& os)
@@ -28,6 +30,8 @@ void TessalyAddIn::ShowAbout() {}
 void TessalyAddIn::ToggleIdeWindow(std::int32_t /*window_type*/) {}
 void TessalyAddIn::ClearImmediateWindow() {}
 void TessalyAddIn::OpenWebLookup(const std::u16string& /*text*/, std::int32_t /*mode*/) {}
-void TessalyAddIn::AnnotateCode() {}
+void TessalyAddIn::AnnotateCode() {
+  codetools::AnnotateCode(connection_, dictionary_);
+}
 
 }  // namespace tessaly::features

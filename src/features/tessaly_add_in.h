@@ -10,6 +10,7 @@
 #include "addin/connect.h"
 #include "addin/connection.h"
 #include "addin/features.h"
+#include "codetools/annotation_dictionary.h"
 #include "host/os.h"
 #include "menu/function_menu.h"
 #include "menu/menu_commands.h"
@@ -48,6 +49,7 @@ class TessalyAddIn : public addin::Features, private menu::MenuCommands {
   void AnnotateCode() override;
 
   host::Os& os_;
+  codetools::AnnotationDictionary dictionary_;
   addin::Connection connection_;
   menu::FunctionMenu menu_;
   addin::Connect connect_;
