@@ -1,0 +1,102 @@
+#pragma once
+
+// A connected add-in as the About form sees it: the editor, the OS, the connection filled
+// as at connection time, and recording features behind ApplySetting.
+
+#include <string>
+
+#include "about/about_form_host.h"
+#include "addin/connection.h"
+#include "addin/feature_settings.h"
+#include "host/host_error.h"
+#include "sim/editor/sim_editor.h"
+#include "sim/os/sim_os.h"
+#include "support/recording_features.h"
+
+namespace tessaly::about::testing {
+
+inline sim::EditorOptions ExcelEditor() {
+  sim::EditorOptions options;
+  options.name = u"Microsoft Excel";
+  options.version = u"7.01";
+  return options;
+}
+
+// A settings store whose saves fail, as a store that cannot be written does.
+class UnwritableSettings : public host::SettingsStore {
+ public:
+  explicit UnwritableSettings(host::SettingsStore& inner) : inner_(inner) {}
+  std::u16string GetSetting(const std::u16string& app, const std::u16string& section,
+                            const std::u16string& key,
+                            const std::u16string& default_value) override {
+    return inner_.GetSetting(app, section, key, default_value);
+  }
+  void SaveSetting(const std::u16string&, const std::u16string&, const std::u16string&,
+                   const std::u16string&) override {
+    throw host::HostError("the settings key cannot be written");
+  }
+
+ private:
+  host::SettingsStore& inner_;
+};
+
+class AboutFixture {
+ public:
+  explicit AboutFixture(sim::EditorOptions options = {}) : editor(options) {
+    connection.HostApplication = editor.Application();
+    connection.HostName = options.name;
+    connection.HostVersion = options.version;
+    connection.HostMode = options.name == sim::kVb6HostName ? u"VB6" : u"VBA";
+    connection.MenuBarName = u"TessalyIDE";
+    connection.Program = {u"TessalyIDE", u"V1.36", u"2024-07-08", u"2015-2024", u"Kestrum"};
+    // The function menu's bar exists, as after connection.
+    features.RunFunctionMenu(u"");
+    features.calls.clear();
+    // A 32-bit Visual Basic on 64-bit Windows 10.
+    auto& system = os.system();
+    system.SetVersion({2, 6, 2});
+    system.SetWow64(true);
+    system.SetEnvironmentVariable(u"PROCESSOR_ARCHITECTURE", u"x86");
+    system.SetWmiOsCaption(u"Microsoft Windows 10 专业版");
+    host::RegistryKey key = 0;
+    os.registry().CreateKey(host::kLocalMachine, u"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion",
+                            u"", host::kKeyAllAccess, key);
+    SetString(key, u"CurrentVersion", u"6.3");
+    SetString(key, u"CurrentBuild", u"19045");
+    os.registry().CloseKey(key);
+  }
+
+  FormWindowFactory Windows() {
+    return {[this] {
+              ++windows_made;
+              return os.windows().CreateWindow({u"ThunderFormDC", u""});
+            },
+            [this](host::WindowHandle window) { os.windows().DestroyWindow(window); }};
+  }
+
+  void Store(std::int32_t index, const std::u16string& value) {
+    os.settings().SaveSetting(u"ZOTA", u"QWIX", addin::kFeatureKeys.at(index), value);
+  }
+  std::u16string Stored(std::int32_t index) {
+    return os.settings().GetSetting(u"ZOTA", u"QWIX", addin::kFeatureKeys.at(index), u"(none)");
+  }
+
+  sim::SimEditor editor;
+  sim::SimOs os;
+  addin::Connection connection;
+  tessaly::testing::RecordingFeatures features{connection};
+  AboutFormHost host{connection, features, os.Os(), Windows()};
+  int windows_made = 0;
+
+ private:
+  void SetString(host::RegistryKey key, const std::u16string& name, const std::u16string& text) {
+    std::vector<std::uint8_t> data;
+    for (char16_t unit : text + u'\0') {
+      data.push_back(static_cast<std::uint8_t>(unit & 0xFF));
+      data.push_back(static_cast<std::uint8_t>(unit >> 8));
+    }
+    os.registry().SetValue(key, name, host::kRegSz, data);
+  }
+};
+
+}  // namespace tessaly::about::testing

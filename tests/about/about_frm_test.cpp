@@ -1,0 +1,234 @@
+#include "about/about_frm.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "about/about_fixture.h"
+#include "about/describe_about_form.h"
+#include "addin/feature_settings.h"
+#include "text/utf.h"
+
+namespace tessaly::about {
+namespace {
+
+using testing::AboutFixture;
+using testing::ExcelEditor;
+using testing::UnwritableSettings;
+
+std::string Utf8(const std::u16string& text) {
+  return text::ToUtf8(text);
+}
+
+TEST(AboutLoad, OnAFreshProfileShowsEverythingAndTicksEveryBox) {
+  AboutFixture f;
+  f.host.Show();
+  auto& form = f.host.Form();
+  EXPECT_EQ(Utf8(form.Caption), "关于程序——TessalyIDE_V1.36");
+  EXPECT_EQ(Utf8(form.lblTitle.Caption),
+            "操作系统版本：Windows 10_64位\r"
+            "应用程序版本：Microsoft Visual Basic 6.00_32位\r"
+            "功能全部免费，接受捐赠，金额请随意，谢谢支持。");
+  EXPECT_EQ(Utf8(form.lblDescription.Caption),
+            "TessalyIDE V1.36（2024-07-08）\r版权所有 © 2015-2024 Kestrum");
+  EXPECT_FALSE(form.lblDisclaimer.Visible);
+  const char* captions[] = {"功能菜单", "调整窗口", "多标签页", "鼠标滚轮"};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(Utf8(form.Check1[i].Caption), captions[i]);
+    EXPECT_EQ(form.Check1[i].Value, kChecked) << i;
+    EXPECT_TRUE(form.Check1[i].Visible && form.Check1[i].Enabled) << i;
+  }
+  EXPECT_EQ(Utf8(form.cmdOK.Caption), "确定");
+  EXPECT_EQ(form.cmdOK.ToolTipText, u"");
+  EXPECT_TRUE(form.Visible);
+  // Loading reads the settings; it stores nothing and changes no feature.
+  EXPECT_EQ(f.Stored(0), u"(none)");
+  EXPECT_TRUE(f.features.calls.empty());
+}
+
+TEST(AboutLoad, PlacesTheFormAndKeepsItAboveOtherWindows) {
+  AboutFixture f;
+  f.host.Show();
+  auto& form = f.host.Form();
+  // (1024 - 480) / 2.5 and (768 - 420) / 3 on the simulated screen.
+  EXPECT_EQ(form.Left, 218);
+  EXPECT_EQ(form.Top, 116);
+  EXPECT_EQ(f.os.windows().WindowRect(form.hWnd()),
+            (host::Rect{218, 116, 218 + form.Width, 116 + form.Height}));
+  EXPECT_TRUE(form.Topmost());
+  const auto other = f.os.windows().CreateWindow({u"wndclass_desked_gsk", u"Project1"});
+  f.os.windows().SetForeground(other);
+  EXPECT_EQ(f.os.windows().TopLevelZOrder().front(), form.hWnd());
+}
+
+struct StoredCase {
+  const char* stored;
+  std::int32_t shown;
+};
+
+class AboutStoredValue : public ::testing::TestWithParam<StoredCase> {};
+
+TEST_P(AboutStoredValue, ShowsInItsBox) {
+  AboutFixture f;
+  f.Store(1, text::FromUtf8(GetParam().stored));
+  f.host.Show();
+  EXPECT_EQ(f.host.Form().Check1[1].Value, GetParam().shown);
+}
+
+// A text that is no box value leaves the box as designed: ticked.
+INSTANTIATE_TEST_SUITE_P(Values, AboutStoredValue,
+                         ::testing::Values(StoredCase{"0", 0}, StoredCase{"1", 1},
+                                           StoredCase{"2", 2}, StoredCase{"5", 1},
+                                           StoredCase{"abc", 1}));
+
+class AboutInVbaHost : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(AboutInVbaHost, TheWheelBoxIsClearedAndDisabledWhateverIsStored) {
+  AboutFixture f(ExcelEditor());
+  f.Store(addin::kMouseWheel, text::FromUtf8(GetParam()));
+  f.host.Show();
+  auto& form = f.host.Form();
+  EXPECT_EQ(form.Check1[3].Value, kUnchecked);
+  EXPECT_FALSE(form.Check1[3].Enabled);
+  EXPECT_TRUE(form.Check1[3].Visible);
+  EXPECT_TRUE(form.Check1[2].Enabled);
+  form.ClickCheck(3);
+  EXPECT_EQ(form.Check1[3].Value, kUnchecked);
+  EXPECT_TRUE(f.features.calls.empty());
+  EXPECT_EQ(f.Stored(3), text::FromUtf8(GetParam()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Stored, AboutInVbaHost, ::testing::Values("1", "0", "5"));
+
+TEST(AboutSwitches, AChangedBoxTakesEffectAtOnceAndIsStored) {
+  AboutFixture f;
+  f.host.Show();
+  auto& form = f.host.Form();
+  auto& bar = f.editor.Bar(u"TessalyIDE");
+  bar.SetVisible(true);
+
+  form.ClickCheck(addin::kFunctionMenu);
+  EXPECT_FALSE(bar.Visible());
+  EXPECT_EQ(f.Stored(0), u"0");
+  form.ClickCheck(addin::kFunctionMenu);
+  EXPECT_TRUE(bar.Visible());
+  EXPECT_EQ(f.Stored(0), u"1");
+
+  form.ClickCheck(addin::kMouseWheel);
+  form.ClickCheck(addin::kDialogEnlargement);
+  EXPECT_EQ(f.features.calls, (std::vector<std::string>{"UnloadWheel", "StopDialogWatch"}));
+  EXPECT_EQ(f.Stored(3), u"0");
+  EXPECT_EQ(f.Stored(1), u"0");
+  EXPECT_TRUE(f.os.system().MessageBoxes().empty());
+}
+
+TEST(AboutSwitches, AFailedSaveIsToldToTheUser) {
+  AboutFixture f;
+  UnwritableSettings unwritable(f.os.settings());
+  host::Os os = f.os.Os();
+  AboutFormHost host(f.connection, f.features,
+                     {os.registry, unwritable, os.windows, os.loop, os.system});
+  host.Show();
+  host.Form().ClickCheck(addin::kMouseWheel);
+  // The feature changed all the same; only its memory failed.
+  EXPECT_EQ(f.features.calls, std::vector<std::string>{"UnloadWheel"});
+  ASSERT_EQ(f.os.system().MessageBoxes().size(), 1u);
+  const auto& box = f.os.system().MessageBoxes()[0];
+  EXPECT_EQ(Utf8(box.text),
+            "无法保存“鼠标滚轮”的设置。本次更改已经生效，但下次启动编辑器时不会保留。");
+  EXPECT_EQ(Utf8(box.caption), "关于程序——TessalyIDE_V1.36");
+  EXPECT_EQ(box.style, host::kMbIconExclamation);
+}
+
+class AboutPictures : public ::testing::TestWithParam<int> {};
+
+TEST_P(AboutPictures, OneClickShowsAPictureAloneInTheFirstPlaceAndTheNextRestoresAll) {
+  AboutFixture f;
+  f.host.Show();
+  auto& form = f.host.Form();
+  const int lefts[] = {form.Image1[0].Left, form.Image1[1].Left, form.Image1[2].Left};
+  ASSERT_LT(lefts[0], lefts[1]);
+  ASSERT_LT(lefts[1], lefts[2]);
+  const int clicked = GetParam();
+
+  form.Image1_Click(clicked);
+  for (int i = 0; i < 3; ++i)
+    EXPECT_EQ(form.Image1[i].Visible, i == clicked) << i;
+  EXPECT_EQ(form.Image1[clicked].Left, lefts[0]);
+
+  form.Image1_Click(clicked);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_TRUE(form.Image1[i].Visible) << i;
+    EXPECT_EQ(form.Image1[i].Left, lefts[i]) << i;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Each, AboutPictures, ::testing::Values(0, 1, 2));
+
+TEST(AboutClose, OnlyTheLeftButtonUnloads) {
+  AboutFixture f;
+  f.host.Show();
+  const auto window = f.host.Form().hWnd();
+  f.host.Form().ClickOK(kRightButton);
+  f.host.Form().ClickOK(kMiddleButton);
+  ASSERT_TRUE(f.host.IsLoaded());
+  f.host.Form().ClickOK(kLeftButton);
+  EXPECT_FALSE(f.host.IsLoaded());
+  EXPECT_FALSE(f.os.windows().IsWindow(window));
+  EXPECT_THROW(f.host.Form(), std::logic_error);
+}
+
+TEST(AboutHost, ShowingAgainReusesTheLoadedFormWithoutLoadingIt) {
+  AboutFixture f;
+  f.host.Show();
+  auto* first = &f.host.Form();
+  first->Check1[2].Value = kGrayed;  // a change the user made and no load may undo
+  first->Visible = false;
+  f.host.Show();
+  EXPECT_EQ(&f.host.Form(), first);
+  EXPECT_TRUE(first->Visible);
+  EXPECT_EQ(first->Check1[2].Value, kGrayed);
+  EXPECT_EQ(f.windows_made, 1);
+
+  // Once closed, the next show loads a fresh form from the settings.
+  f.host.Form().ClickOK();
+  f.Store(2, u"0");
+  f.host.Show();
+  EXPECT_EQ(f.host.Form().Check1[2].Value, kUnchecked);
+  EXPECT_EQ(f.windows_made, 2);
+}
+
+TEST(AboutHost, WithoutAWindowTheFormIsStillWholeAndAModel) {
+  AboutFixture f;
+  AboutFormHost bare(f.connection, f.features, f.os.Os());
+  bare.Show();
+  EXPECT_EQ(bare.Form().hWnd(), 0);
+  EXPECT_TRUE(bare.Form().Topmost());
+  EXPECT_EQ(Utf8(bare.Form().Caption), "关于程序——TessalyIDE_V1.36");
+}
+
+TEST(DescribeAboutForm, ListsCaptionSystemLinesAndSwitches) {
+  AboutFixture f(ExcelEditor());
+  f.os.system().SetWow64(false);
+  f.os.system().SetIs64BitProcess(true);
+  f.os.system().SetEnvironmentVariable(u"PROCESSOR_ARCHITECTURE", u"AMD64");
+  f.Store(1, u"0");
+  f.Store(2, u"2");
+  f.host.Show();
+  std::vector<std::string> lines;
+  for (const auto& line : DescribeAboutForm(f.host.Form()))
+    lines.push_back(Utf8(line));
+  EXPECT_EQ(lines, (std::vector<std::string>{
+                       "关于程序——TessalyIDE_V1.36",
+                       "操作系统版本：Windows 10_64位",
+                       "应用程序版本：Microsoft Excel 7.01_64位",
+                       "功能全部免费，接受捐赠，金额请随意，谢谢支持。",
+                       "[x] 功能菜单",
+                       "[ ] 调整窗口",
+                       "[-] 多标签页",
+                       "[ ] 鼠标滚轮（不可用）",
+                   }));
+}
+
+}  // namespace
+}  // namespace tessaly::about
