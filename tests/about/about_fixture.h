@@ -12,6 +12,7 @@
 #include "sim/editor/sim_editor.h"
 #include "sim/os/sim_os.h"
 #include "support/recording_features.h"
+#include "util/set_key_value.h"
 
 namespace tessaly::about::testing {
 
@@ -58,12 +59,9 @@ class AboutFixture {
     system.SetWow64(true);
     system.SetEnvironmentVariable(u"PROCESSOR_ARCHITECTURE", u"x86");
     system.SetWmiOsCaption(u"Microsoft Windows 10 专业版");
-    host::RegistryKey key = 0;
-    os.registry().CreateKey(host::kLocalMachine, u"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion",
-                            u"", host::kKeyAllAccess, key);
-    SetString(key, u"CurrentVersion", u"6.3");
-    SetString(key, u"CurrentBuild", u"19045");
-    os.registry().CloseKey(key);
+    const std::u16string key = u"HKLM\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\";
+    util::SetKeyValue(os.registry(), system, key + u"CurrentVersion", u"6.3");
+    util::SetKeyValue(os.registry(), system, key + u"CurrentBuild", u"19045");
   }
 
   FormWindowFactory Windows() {
@@ -87,16 +85,6 @@ class AboutFixture {
   tessaly::testing::RecordingFeatures features{connection};
   AboutFormHost host{connection, features, os.Os(), Windows()};
   int windows_made = 0;
-
- private:
-  void SetString(host::RegistryKey key, const std::u16string& name, const std::u16string& text) {
-    std::vector<std::uint8_t> data;
-    for (char16_t unit : text + u'\0') {
-      data.push_back(static_cast<std::uint8_t>(unit & 0xFF));
-      data.push_back(static_cast<std::uint8_t>(unit >> 8));
-    }
-    os.registry().SetValue(key, name, host::kRegSz, data);
-  }
 };
 
 }  // namespace tessaly::about::testing
