@@ -1,0 +1,127 @@
+#include "wheel/code_window_hook.h"
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+
+#include "host/host_error.h"
+#include "host/resume.h"
+
+namespace tessaly::wheel {
+namespace {
+
+struct WheelParams {
+  std::int16_t delta = 0;
+  std::uint16_t key_state = 0;
+};
+
+WheelParams DecodeWheel(std::uintptr_t w_param) {
+  return {static_cast<std::int16_t>(static_cast<std::uint16_t>((w_param >> 16) & 0xFFFF)),
+          static_cast<std::uint16_t>(w_param & 0xFFFF)};
+}
+
+std::int32_t ClampToInt32(std::int64_t value) {
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+      value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
+}  // namespace
+
+CodeWindowHook::CodeWindowHook(addin::Connection& connection, host::Os& os)
+    : connection_(connection), os_(os), relay_(std::make_shared<Relay>()) {
+  relay_->hook = this;
+  relay_->windows = &os_.windows;
+  procedure_ = host::ResumeOr<host::WindowProcId>(0, [&] {
+    return os_.windows.RegisterWindowProc(
+        [relay = relay_](host::WindowHandle hwnd, std::uint32_t msg, std::uintptr_t w_param,
+                         std::intptr_t l_param) -> std::intptr_t {
+          if (relay->hook) return relay->hook->CodeWindowProc(hwnd, msg, w_param, l_param);
+          return host::ResumeOr<std::intptr_t>(0, [&] {
+            return relay->windows->CallWindowProc(relay->previous, hwnd, msg, w_param, l_param);
+          });
+        });
+  });
+}
+
+CodeWindowHook::~CodeWindowHook() {
+  relay_->previous = previous_;
+  relay_->hook = nullptr;
+}
+
+void CodeWindowHook::HookCodeWindow(host::WindowHandle hwnd) {
+  if (procedure_ == 0) return;
+  const auto replaced = host::ResumeOr<host::WindowProcId>(
+      0, [&] { return os_.windows.SetWindowProc(hwnd, procedure_); });
+  // Hooking a window that already has this procedure must not make it its own successor.
+  if (replaced != procedure_) previous_ = replaced;
+  RefreshWheelLines(os_.settings, os_.windows, lines_);
+}
+
+void CodeWindowHook::UnhookCodeWindow(host::WindowHandle hwnd) {
+  // Installing no procedure at all would leave the window without one.
+  if (hwnd == 0 || previous_ == 0) return;
+  host::Resume([&] { os_.windows.SetWindowProc(hwnd, previous_); });
+}
+
+std::intptr_t CodeWindowHook::CodeWindowProc(host::WindowHandle hwnd, std::uint32_t msg,
+                                             std::uintptr_t w_param, std::intptr_t l_param) {
+  // A wheel message goes to the focused window; it is ours only while the cursor is over it.
+  if (msg == host::kWmMouseWheel) {
+    const auto under = host::ResumeOr<host::WindowHandle>(
+        0, [&] { return os_.windows.WindowFromPoint(os_.windows.CursorPos()); });
+    if (under == hwnd) HandleWheel(w_param);
+  }
+  return host::ResumeOr<std::intptr_t>(
+      0, [&] { return os_.windows.CallWindowProc(previous_, hwnd, msg, w_param, l_param); });
+}
+
+void CodeWindowHook::HandleWheel(std::uintptr_t w_param) {
+  const auto wheel = DecodeWheel(w_param);
+  std::shared_ptr<host::CodePane> pane;
+  host::Resume([&] {
+    if (!connection_.HostApplication) throw host::HostError("no editor application");
+    pane = connection_.HostApplication->ActiveCodePane();
+  });
+  if (!pane) return;
+  if (wheel.key_state == host::kMkMButton) {
+    MoveSideways(*pane, wheel.delta);
+  } else {
+    ScrollVertically(*pane, wheel.delta);
+  }
+}
+
+void CodeWindowHook::ScrollVertically(host::CodePane& pane, std::int16_t delta) {
+  const auto top =
+      host::ResumeOr<std::optional<std::int32_t>>(std::nullopt, [&] { return pane.TopLine(); });
+  // Without the current top line there is nothing to step from.
+  if (!top) return;
+  // One line at a time, as the user sees the pane move. The editor refuses every line before
+  // the first, and once it refuses a line past the last it refuses all further ones, so those
+  // calls are not made: a huge line setting must not keep the editor busy.
+  const std::int64_t lines = lines_.WheelLines;
+  if (delta > 0) {
+    const std::int64_t end = std::max<std::int64_t>(std::int64_t{*top} - lines, 1);
+    for (std::int64_t line = *top; line >= end; --line) {
+      host::Resume([&] { pane.SetTopLine(static_cast<std::int32_t>(line)); });
+    }
+  } else {
+    const std::int64_t end = std::int64_t{*top} + lines;
+    for (std::int64_t line = *top; line <= end; ++line) {
+      const bool taken = host::Resume([&] { pane.SetTopLine(ClampToInt32(line)); });
+      if (!taken && line > *top) break;
+    }
+  }
+}
+
+void CodeWindowHook::MoveSideways(host::CodePane& pane, std::int16_t delta) {
+  const auto selection = host::ResumeOr<std::optional<host::Selection>>(
+      std::nullopt, [&] { return pane.GetSelection(); });
+  if (!selection) return;
+  const std::int64_t shift = delta > 0 ? -std::int64_t{lines_.WheelLines} : lines_.WheelLines;
+  host::Resume([&] {
+    pane.SetSelection(selection->start_line, ClampToInt32(selection->start_column + shift),
+                      selection->end_line, ClampToInt32(selection->end_column + shift));
+  });
+}
+
+}  // namespace tessaly::wheel

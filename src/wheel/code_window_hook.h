@@ -1,0 +1,64 @@
+#pragma once
+
+// The feature-wide state of wheel scrolling and the subclass of one code window: the
+// replacement window procedure turns a wheel message over the hooked window into a change of
+// the active pane's top line, or, with the middle button alone held, into a sideways move of
+// its selection, and hands every message on to the procedure it replaced.
+//
+// One per add-in, owned by MouseWheel. At most one window is hooked at a time, which is what
+// lets a single PreviousCodeWindowProc serve: the caller restores the old window before it
+// hooks a new one.
+
+#include <cstdint>
+#include <memory>
+
+#include "addin/connection.h"
+#include "host/os.h"
+#include "host/window_system.h"
+#include "wheel/wheel_lines.h"
+
+namespace tessaly::wheel {
+
+class CodeWindowHook {
+ public:
+  // Registers CodeWindowProc with the window system, once for the life of the hook. Both
+  // arguments must outlive it.
+  CodeWindowHook(addin::Connection& connection, host::Os& os);
+  // A window still hooked then keeps a procedure that only passes messages on.
+  ~CodeWindowHook();
+  CodeWindowHook(const CodeWindowHook&) = delete;
+  CodeWindowHook& operator=(const CodeWindowHook&) = delete;
+
+  // Subclasses the window first, then reads the line settings.
+  void HookCodeWindow(host::WindowHandle hwnd);
+  // Puts PreviousCodeWindowProc back on the window; doing it twice is harmless, and a window
+  // that was never hooked (0) or whose hook was refused is left alone.
+  void UnhookCodeWindow(host::WindowHandle hwnd);
+  std::intptr_t CodeWindowProc(host::WindowHandle hwnd, std::uint32_t msg, std::uintptr_t w_param,
+                               std::intptr_t l_param);
+
+  host::WindowProcId ProcedureId() const { return procedure_; }
+  host::WindowProcId PreviousCodeWindowProc() const { return previous_; }
+  const WheelLineState& Lines() const { return lines_; }
+
+ private:
+  // What the registered procedure reaches; it outlives the hook inside the window system.
+  struct Relay {
+    CodeWindowHook* hook = nullptr;
+    host::WindowSystem* windows = nullptr;
+    host::WindowProcId previous = 0;
+  };
+
+  void HandleWheel(std::uintptr_t w_param);
+  void ScrollVertically(host::CodePane& pane, std::int16_t delta);
+  void MoveSideways(host::CodePane& pane, std::int16_t delta);
+
+  addin::Connection& connection_;
+  host::Os& os_;
+  std::shared_ptr<Relay> relay_;
+  host::WindowProcId procedure_ = 0;
+  host::WindowProcId previous_ = 0;
+  WheelLineState lines_;
+};
+
+}  // namespace tessaly::wheel
