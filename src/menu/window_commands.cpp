@@ -88,10 +88,11 @@ host::WindowHandle WindowCommands::FindImmediateWindow() {
     host::Resume([&] { os_.system.MessageBox(kNoProjectAccessMessage, u"", host::kMbOk); });
     return kNoEditorAccess;
   }
-  // Without an immediate window in the editor's list there is nothing to look for: a search
-  // with an empty caption would take any untitled editor window for it.
+  // Without an immediate window in the editor's list, or without its caption, there is
+  // nothing to look for: a search with an empty caption would take any untitled editor window
+  // for it.
   const auto facts = ImmediateWindowState();
-  if (!facts) return 0;
+  if (!facts || facts->caption.empty()) return 0;
 
   auto& windows = os_.windows;
   const host::WindowHandle main = windows.FindWindow(kMainWindowClass, main_caption);
