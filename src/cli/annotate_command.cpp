@@ -32,12 +32,17 @@ int AnnotateCommand(const std::vector<std::string>& args, Streams streams) {
   std::vector<ModuleInput> inputs;
   for (const auto& path : arguments.Operands())
     inputs.push_back(ReadModule(path, streams.in));
+  // Every result is made before any is written, as in fmt.
+  const bool in_place = arguments.Flag("-i");
+  std::vector<std::pair<const ModuleInput*, std::string>> outputs;
   for (const auto& input : inputs) {
     const auto lines = AnnotateEveryProcedure(input);
-    if (!arguments.Flag("-i") || lines != input.file.VisibleLines()) {
-      PutModule(input, lines, arguments.Flag("-i"), streams.out);
+    if (!in_place || lines != input.file.VisibleLines()) {
+      outputs.emplace_back(&input, SerializeModule(input, lines));
     }
   }
+  for (const auto& [input, bytes] : outputs)
+    PutModuleBytes(*input, bytes, in_place, streams.out);
   return kExitOk;
 }
 

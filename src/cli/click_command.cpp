@@ -99,9 +99,12 @@ int ClickCommand(const std::vector<std::string>& args, Streams streams) {
   const ClickReport report(session);
   session.Click(caption);
 
-  // The report first: when it cannot be written, the module is left as it was.
+  // Everything that can fail comes before anything is written: a module the file's encoding
+  // cannot hold writes no report, and a report that cannot be written leaves the module as
+  // it was.
+  const std::string bytes = SerializeModule(input, session.Lines());
   if (report_target) WriteReport(*report_target, report.Json(), streams);
-  PutModule(input, session.Lines(), arguments.Flag("-i"), streams.out);
+  PutModuleBytes(input, bytes, arguments.Flag("-i"), streams.out);
   return kExitOk;
 }
 

@@ -32,9 +32,14 @@ constexpr char kUsage[] =
 }  // namespace
 
 int RunCommandLine(const std::vector<std::string>& args, Streams streams) {
-  if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+  if (args.empty()) {
+    // Bad input like any other: one line on standard error, nothing on standard output.
+    streams.err << "tessaly: no command given (see tessaly --help)\n";
+    return kExitBadInput;
+  }
+  if (args[0] == "--help" || args[0] == "-h") {
     streams.out << kUsage;
-    return args.empty() ? kExitBadInput : kExitOk;
+    return kExitOk;
   }
   if (args[0] == "--version") {
     streams.out << "tessaly 1.36\n";

@@ -32,7 +32,10 @@ int FormatCommand(const std::vector<std::string>& args, Streams streams) {
   for (const auto& path : arguments.Operands())
     inputs.push_back(ReadModule(path, streams.in));
 
+  // And every result is made before any is written, so that a module its encoding cannot
+  // hold stops the run before the first write.
   int status = kExitOk;
+  std::vector<std::pair<const ModuleInput*, std::string>> outputs;
   for (const auto& input : inputs) {
     const auto lines = IndentWholeModule(input);
     const bool changed = lines != input.file.VisibleLines();
@@ -42,9 +45,11 @@ int FormatCommand(const std::vector<std::string>& args, Streams streams) {
         status = kExitChanged;
       }
     } else if (!in_place || changed) {
-      PutModule(input, lines, in_place, streams.out);
+      outputs.emplace_back(&input, SerializeModule(input, lines));
     }
   }
+  for (const auto& [input, bytes] : outputs)
+    PutModuleBytes(*input, bytes, in_place, streams.out);
   return status;
 }
 

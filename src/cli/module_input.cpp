@@ -48,20 +48,27 @@ ModuleInput ReadModule(const std::string& path, std::istream& in) {
   }
 }
 
-void PutModule(const ModuleInput& input, const std::vector<std::u16string>& lines, bool in_place,
-               std::ostream& out) {
-  std::string bytes;
+std::string SerializeModule(const ModuleInput& input, const std::vector<std::u16string>& lines) {
   try {
-    bytes = input.file.Serialize(lines);
+    return input.file.Serialize(lines);
   } catch (const FileError& error) {
     throw FileError((input.path == "-" ? std::string("<stdin>") : input.path) + ": " +
                     error.what());
   }
+}
+
+void PutModuleBytes(const ModuleInput& input, const std::string& bytes, bool in_place,
+                    std::ostream& out) {
   if (in_place && input.path != "-") {
     WriteFileAtomically(input.path, bytes);
   } else {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   }
+}
+
+void PutModule(const ModuleInput& input, const std::vector<std::u16string>& lines, bool in_place,
+               std::ostream& out) {
+  PutModuleBytes(input, SerializeModule(input, lines), in_place, out);
 }
 
 }  // namespace tessaly::cli

@@ -18,7 +18,15 @@ struct ModuleInput {
 // Throws FileError with the path and the reason for a missing, unreadable or binary file.
 ModuleInput ReadModule(const std::string& path, std::istream& in);
 
-// The edited lines back into the file with -i (atomically), else to standard output.
+// The file's bytes with the edited lines; throws FileError, naming the file, when a line
+// holds a character the file's encoding cannot represent.
+std::string SerializeModule(const ModuleInput& input, const std::vector<std::u16string>& lines);
+
+// The bytes back into the file with -i (atomically), else to standard output.
+void PutModuleBytes(const ModuleInput& input, const std::string& bytes, bool in_place,
+                    std::ostream& out);
+
+// Both of the above, for one module on its own.
 void PutModule(const ModuleInput& input, const std::vector<std::u16string>& lines, bool in_place,
                std::ostream& out);
 

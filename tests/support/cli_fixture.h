@@ -1,0 +1,70 @@
+#pragma once
+
+// Running the `tessaly` command line in-process, on modules in a temporary folder of their own.
+
+#include <chrono>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/command_line.h"
+
+namespace tessaly::test_support {
+
+struct CommandResult {
+  int status = -1;
+  std::string out;
+  std::string err;
+
+  // What standard error holds, split at line feeds (a last line without one counts too).
+  std::vector<std::string> ErrorLines() const;
+};
+
+// Header-only, so that only the command-line tests link the command line.
+inline CommandResult RunTessaly(const std::vector<std::string>& args,
+                                const std::string& standard_input = "") {
+  std::istringstream in(standard_input);
+  std::ostringstream out;
+  std::ostringstream err;
+  CommandResult result;
+  result.status = cli::RunCommandLine(args, {in, out, err});
+  result.out = out.str();
+  result.err = err.str();
+  return result;
+}
+
+// A folder of its own under the system's temporary folder, removed with everything in it.
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  const std::filesystem::path& Path() const { return path_; }
+  // Writes the bytes as they are and dates the file an hour back, so that any rewrite shows
+  // in its modification time even on a file system with coarse timestamps.
+  std::string Write(const std::string& name, const std::string& bytes) const;
+  // The names of everything in the folder, sorted.
+  std::vector<std::string> Entries() const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+std::string ReadBytes(const std::filesystem::path& path);
+
+// A file's contents and modification time, to prove that a command left it alone.
+struct FileSnapshot {
+  explicit FileSnapshot(const std::filesystem::path& path);
+  bool operator==(const FileSnapshot&) const = default;
+
+  std::string bytes;
+  std::filesystem::file_time_type modified;
+};
+
+// CR LF joined lines with a final CR LF, as the editor exports them.
+std::string CrLfLines(const std::vector<std::string>& lines);
+
+}  // namespace tessaly::test_support
