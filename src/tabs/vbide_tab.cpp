@@ -60,24 +60,26 @@ void VBIDETab::TabInitialize() {
 void VBIDETab::Code_Click(const std::u16string& tabName) {
   const std::u16string name = ReduceByNameRule(tabName);
   // An empty name would only add a blank tab nobody can tell apart.
-  if (!name.empty() && TabStrip1.SelectedItem().Caption != name) {
-    bool found = false;
-    for (std::int32_t i = 0; i < TabStrip1.Count() && !found; ++i) {
-      if (TabStrip1.Item(i).Caption == name) {
-        SelectTab(i);
-        found = true;
-      }
-    }
-    if (!found && TabStrip1.Count() >= kTabsBeforeRecycling) {
-      const std::int32_t j = state_.NextRecycledTab();
-      SelectTab(j);
-      SetTab(j, name);
-    } else if (!found) {
-      SetTab(TabStrip1.Count(), name);
-      SelectTab(TabStrip1.Count() - 1);
+  if (!name.empty()) SelectTabFor(name);
+  state_.StopPendingTabTimer();
+}
+
+void VBIDETab::SelectTabFor(const std::u16string& name) {
+  if (TabStrip1.SelectedItem().Caption == name) return;
+  for (std::int32_t i = 0; i < TabStrip1.Count(); ++i) {
+    if (TabStrip1.Item(i).Caption == name) {
+      SelectTab(i);
+      return;
     }
   }
-  state_.StopPendingTabTimer();
+  if (TabStrip1.Count() >= kTabsBeforeRecycling) {
+    const std::int32_t j = state_.NextRecycledTab();
+    SelectTab(j);
+    SetTab(j, name);
+    return;
+  }
+  SetTab(TabStrip1.Count(), name);
+  SelectTab(TabStrip1.Count() - 1);
 }
 
 void VBIDETab::SetTab(std::int32_t index, const std::u16string& caption) {

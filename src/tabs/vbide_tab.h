@@ -33,6 +33,7 @@ class VBIDETab : public host::UserDocument {
   TabStrip TabStrip1;
 
  private:
+  void SelectTabFor(const std::u16string& name);
   void TabStrip1_Click();
 
   addin::Connection& connection_;
