@@ -104,7 +104,11 @@ int ClickCommand(const std::vector<std::string>& args, Streams streams) {
   // it was.
   const std::string bytes = SerializeModule(input, session.Lines());
   if (report_target) WriteReport(*report_target, report.Json(), streams);
-  PutModuleBytes(input, bytes, arguments.Flag("-i"), streams.out);
+  // A click that left the text alone does not touch the file, as fmt does not.
+  const bool in_place = arguments.Flag("-i");
+  if (!in_place || session.Lines() != input.file.VisibleLines()) {
+    PutModuleBytes(input, bytes, in_place, streams.out);
+  }
   return kExitOk;
 }
 

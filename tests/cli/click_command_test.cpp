@@ -1,0 +1,216 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <sys/wait.h>
+
+#include "cli/command_line.h"
+#include "support/cli_fixture.h"
+
+namespace tessaly::cli {
+namespace {
+
+using test_support::CrLfLines;
+using test_support::FileSnapshot;
+using test_support::ReadBytes;
+using test_support::RunTessaly;
+using test_support::TempFolder;
+
+const std::string kExamples = TESSALY_SOURCE_DIR "/examples/";
+
+const std::string kBlock = CrLfLines({
+    "Attribute VB_Name = \"Block\"",
+    "Sub A()",
+    "    If x Then",
+    "        y = 1",
+    "",
+    "    End If",
+    "End Sub",
+});
+
+// Edits a click makes to the five lines of kBlock, each checked on the whole output so that
+// the lines it must leave alone are proven untouched too.
+TEST(ClickCommandTest, EditsAtTheCaretAndSelection) {
+  struct Case {
+    std::string name;
+    std::vector<std::string> options;
+    std::vector<std::string> shown_lines;  // below the hidden header
+  };
+  const Case cases[] = {
+      // A snippet goes in above the caret line with that line's indentation, line by line.
+      {"snippet at an indented line",
+       {"With继承", "--line", "3", "--col", "9"},
+       {"Sub A()", "    If x Then", "        With xObj", "        End With", "        y = 1", "",
+        "    End If", "End Sub"}},
+      // On a blank line the indentation comes from the line below, one level into its block.
+      {"snippet on a blank line above End If",
+       {"调试", "--line", "4"},
+       {"Sub A()", "    If x Then", "        y = 1", "        Debug.Print \"1:\"", "    End If",
+        "End Sub"}},
+      // The catalogue's text as it stands, blank before the parentheses included.
+      {"declaration snippet at column 1",
+       {"插入过程", "--line", "3", "--col", "5"},
+       {"Sub A()", "    If x Then", "Private Sub sTest ()", "", "End Sub", "        y = 1", "",
+        "    End If", "End Sub"}},
+      // A selection over two lines is replaced by the clipboard's text, indented as the line
+      // that then stands at the caret ("    End If", so one level deeper).
+      {"paste over a selection",
+       {"粘贴(&S)", "--line", "2", "--col", "5", "--to", "3:3", "--clipboard", "z = 2"},
+       {"Sub A()", "        z = 2", "", "    End If", "End Sub"}},
+      // A module of plain ASCII is taken for code page 936, the editor's own code page, so
+      // the Chinese it gains is written in it.
+      {"paste at a caret inserts",
+       {"粘贴(&S)", "--line", "3", "--col", "9", "--clipboard", "z = 2 ' 中文"},
+       {"Sub A()", "    If x Then", "        z = 2 ' \xD6\xD0\xCE\xC4", "        y = 1", "",
+        "    End If", "End Sub"}},
+      {"quote a selection inside a line",
+       {"文本", "--line", "3", "--col", "13", "--to", "3:14"},
+       {"Sub A()", "    If x Then", "        y = \"1\"", "", "    End If", "End Sub"}},
+      {"comment the selected lines",
+       {"注释(&Z)", "--line", "2", "--to", "3:14"},
+       {"Sub A()", "    'If x Then", "        'y = 1", "", "    End If", "End Sub"}},
+      {"vba host edits alike",
+       {"删行(&X)", "--line", "3", "--host", "vba"},
+       {"Sub A()", "    If x Then", "", "    End If", "End Sub"}},
+  };
+  TempFolder folder;
+  const std::string path = folder.Write("Block.bas", kBlock);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<std::string> args = {"click", c.options[0], path};
+    args.insert(args.end(), c.options.begin() + 1, c.options.end());
+    const auto result = RunTessaly(args);
+    EXPECT_EQ(result.status, kExitOk) << result.err;
+    EXPECT_EQ(result.err, "");
+    std::vector<std::string> lines = {"Attribute VB_Name = \"Block\""};
+    lines.insert(lines.end(), c.shown_lines.begin(), c.shown_lines.end());
+    EXPECT_EQ(result.out, CrLfLines(lines));
+    EXPECT_EQ(ReadBytes(path), kBlock);  // without -i the file stays as it was
+  }
+}
+
+TEST(ClickCommandTest, DefaultsToAnEmptySelectionAtTheFirstLine) {
+  const auto result = RunTessaly({"click", "公私(&J)", "-"}, "Sub A()\nEnd Sub\n");
+  EXPECT_EQ(result.status, kExitOk);
+  EXPECT_EQ(result.out, "Private Sub A()\nEnd Sub\n");
+}
+
+TEST(ClickCommandTest, ReadsStandardInputAndWritesStandardOutput) {
+  const std::string module =
+      CrLfLines({"Attribute VB_Name = \"Piped\"", "Sub A()", "x = 1", "End Sub"});
+  for (const bool in_place : {false, true}) {
+    SCOPED_TRACE(in_place ? "-i" : "plain");
+    std::vector<std::string> args = {"click", "代码缩进", "-", "--line", "2"};
+    if (in_place) args.push_back("-i");  // nothing to write back to: standard output it is
+    const auto result = RunTessaly(args, module);
+    EXPECT_EQ(result.status, kExitOk) << result.err;
+    EXPECT_EQ(result.out,
+              CrLfLines({"Attribute VB_Name = \"Piped\"", "Sub A()", "    x = 1", "End Sub"}));
+  }
+}
+
+TEST(ClickCommandTest, InPlaceKeepsPermissionsAndLeavesNoTemporaryFile) {
+  namespace fs = std::filesystem;
+  TempFolder folder;
+  const std::string path = folder.Write("Block.bas", kBlock);
+  const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                    fs::perms::others_exec;
+  fs::permissions(path, mode);
+  const FileSnapshot before(path);
+
+  const auto result = RunTessaly({"click", "删行(&X)", path, "--line", "3", "-i"});
+  EXPECT_EQ(result.status, kExitOk) << result.err;
+  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(ReadBytes(path), CrLfLines({"Attribute VB_Name = \"Block\"", "Sub A()", "    If x Then",
+                                        "", "    End If", "End Sub"}));
+  EXPECT_EQ(fs::status(path).permissions(), mode);
+  EXPECT_NE(fs::last_write_time(path), before.modified);
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"Block.bas"});
+}
+
+// One line changes; every other byte of the file, its hidden header and member attribute
+// included, is written back as it was, in code page 936 with CR LF.
+TEST(ClickCommandTest, GbkCrLfModuleChangesOnlyTheClickedLine) {
+  TempFolder folder;
+  const std::string original = ReadBytes(kExamples + "SalesReportGbk.bas");
+  const std::string path = folder.Write("SalesReportGbk.bas", original);
+  const std::string clicked = "Set ws = ThisWorkbook.Sheets(\"\xC3\xF7\xCF\xB8\")\r\n";
+  const auto at = original.find(clicked);
+  ASSERT_NE(at, std::string::npos);
+  std::string expected = original;
+  expected.insert(at, "'");
+
+  // Line 12 as the editor shows it: the file's first line and the member attribute are hidden.
+  const auto shown = RunTessaly({"click", "注释(&Z)", path, "--line", "12"});
+  EXPECT_EQ(shown.status, kExitOk) << shown.err;
+  EXPECT_EQ(shown.out, expected);
+
+  const auto in_place = RunTessaly({"click", "注释(&Z)", path, "--line", "12", "-i"});
+  EXPECT_EQ(in_place.status, kExitOk) << in_place.err;
+  EXPECT_EQ(ReadBytes(path), expected);
+
+  // Clicking again takes the apostrophe away: the file is the original, byte for byte.
+  EXPECT_EQ(RunTessaly({"click", "注释(&Z)", path, "--line", "12", "-i"}).status, kExitOk);
+  EXPECT_EQ(ReadBytes(path), original);
+}
+
+TEST(ClickCommandTest, Utf8WithBomLfAndNoFinalNewlineStayAsTheyWere) {
+  const std::string bom = "\xEF\xBB\xBF";
+  const auto result = RunTessaly({"click", "公私(&J)", "-", "--line", "2"},
+                                 bom + "' 说明\nPrivate Sub 汇总()\nEnd Sub");
+  EXPECT_EQ(result.status, kExitOk) << result.err;
+  EXPECT_EQ(result.out, bom + "' 说明\nPublic Sub 汇总()\nEnd Sub");
+}
+
+TEST(ClickCommandTest, UnchangedModuleIsByteIdentical) {
+  TempFolder folder;
+  for (const char* name : {"SalesReport.bas", "SalesReportGbk.bas"}) {
+    SCOPED_TRACE(name);
+    const std::string path = folder.Write(name, ReadBytes(kExamples + name));
+    const FileSnapshot before(path);
+    // A click that leaves the text alone neither rewrites the file nor changes a byte of
+    // what it shows.
+    const auto result = RunTessaly({"click", "资管(&G)", path, "-i"});
+    EXPECT_EQ(result.status, kExitOk) << result.err;
+    EXPECT_TRUE(FileSnapshot(path) == before);
+    EXPECT_EQ(RunTessaly({"click", "资管(&G)", path}).out, before.bytes);
+  }
+}
+
+// The executable is the command line: same answers as in-process.
+TEST(ClickCommandTest, BuiltBinaryAnswers) {
+  auto run = [](const std::string& command) {
+    std::string out;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) return std::make_pair(-1, out);
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+      out.append(buffer, n);
+    const int status = ::pclose(pipe);
+    return std::make_pair(WIFEXITED(status) ? WEXITSTATUS(status) : -1, out);
+  };
+  const std::string binary = std::string("'") + TESSALY_BINARY + "'";
+
+  const auto [version_status, version] = run(binary + " --version");
+  EXPECT_EQ(version_status, kExitOk);
+  EXPECT_EQ(version, "tessaly 1.36\n");
+
+  const std::string example = kExamples + "SalesReport.bas";
+  const auto [click_status, clicked] = run(binary + " click 代码缩进 '" + example + "' --line 8");
+  EXPECT_EQ(click_status, kExitOk);
+  EXPECT_NE(clicked, ReadBytes(example));
+  EXPECT_NE(clicked.find("\r\n    Dim ws As Worksheet, target As Worksheet\r\n"),
+            std::string::npos);
+  EXPECT_EQ(clicked, RunTessaly({"click", "代码缩进", example, "--line", "8"}).out);
+
+  const auto [bad_status, bad_out] =
+      run(binary + " click 代码缩进 '" + example + "' --line 999 2>/dev/null");
+  EXPECT_EQ(bad_status, kExitBadInput);
+  EXPECT_EQ(bad_out, "");
+}
+
+}  // namespace
+}  // namespace tessaly::cli
