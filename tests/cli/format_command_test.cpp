@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cli/command_line.h"
+#include "cli/file_encoding.h"
+#include "support/cli_fixture.h"
+
+namespace tessaly::cli {
+namespace {
+
+using test_support::CrLfLines;
+using test_support::FileSnapshot;
+using test_support::ReadBytes;
+using test_support::RunTessaly;
+using test_support::TempFolder;
+
+const std::string kExamples = TESSALY_SOURCE_DIR "/examples/";
+
+const std::string kFlat = CrLfLines(
+    {"Attribute VB_Name = \"Flat\"", "Sub A()", "If x Then", "y = 1 ' 中文", "End If", "End Sub"});
+const std::string kIndented = CrLfLines({"Attribute VB_Name = \"Flat\"", "Sub A()", "    If x Then",
+                                         "        y = 1 ' 中文", "    End If", "End Sub"});
+
+// The lines of a file with their leading blanks and tabs taken off, line breaks kept.
+std::vector<std::string> WithoutIndentation(const std::string& bytes) {
+  std::vector<std::string> lines;
+  std::size_t begin = 0;
+  while (begin < bytes.size()) {
+    auto end = bytes.find('\n', begin);
+    end = end == std::string::npos ? bytes.size() : end + 1;
+    std::string line = bytes.substr(begin, end - begin);
+    line.erase(0, line.find_first_not_of(" \t"));
+    lines.push_back(line);
+    begin = end;
+  }
+  return lines;
+}
+
+TEST(FormatCommandTest, CheckListsTheFilesThatWouldChange) {
+  TempFolder folder;
+  const std::string flat = folder.Write("Flat.bas", kFlat);
+  const std::string indented = folder.Write("Indented.bas", kIndented);
+  const std::string other_flat = folder.Write("Other.bas", kFlat);
+  struct Case {
+    std::vector<std::string> files;
+    int status;
+    std::string listed;
+  };
+  const Case cases[] = {
+      {{indented}, kExitOk, ""},
+      {{flat}, kExitChanged, flat + "\n"},
+      {{indented, flat, indented, other_flat}, kExitChanged, flat + "\n" + other_flat + "\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.files));
+    const FileSnapshot flat_before(flat);
+    const FileSnapshot indented_before(indented);
+    std::vector<std::string> args = {"fmt", "--check"};
+    args.insert(args.end(), c.files.begin(), c.files.end());
+    const auto result = RunTessaly(args);
+    EXPECT_EQ(result.status, c.status);
+    EXPECT_EQ(result.out, c.listed);
+    EXPECT_EQ(result.err, "");
+    EXPECT_TRUE(FileSnapshot(flat) == flat_before);
+    EXPECT_TRUE(FileSnapshot(indented) == indented_before);
+  }
+  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"Flat.bas", "Indented.bas", "Other.bas"}));
+}
+
+TEST(FormatCommandTest, WritesToStandardOutputOrInPlace) {
+  TempFolder folder;
+  const std::string flat = folder.Write("Flat.bas", kFlat);
+  const std::string indented = folder.Write("Indented.bas", kIndented);
+
+  const auto shown = RunTessaly({"fmt", flat, indented});
+  EXPECT_EQ(shown.status, kExitOk);
+  EXPECT_EQ(shown.out, kIndented + kIndented);
+  EXPECT_EQ(ReadBytes(flat), kFlat);
+
+  const auto piped = RunTessaly({"fmt", "-"}, kFlat);
+  EXPECT_EQ(piped.out, kIndented);
+
+  const FileSnapshot indented_before(indented);
+  const auto in_place = RunTessaly({"fmt", "-i", flat, indented});
+  EXPECT_EQ(in_place.status, kExitOk) << in_place.err;
+  EXPECT_EQ(in_place.out, "");
+  EXPECT_EQ(ReadBytes(flat), kIndented);
+  EXPECT_TRUE(FileSnapshot(indented) == indented_before);  // already formatted: not rewritten
+  EXPECT_EQ(RunTessaly({"fmt", "--check", flat, indented}).status, kExitOk);
+}
+
+// The bundled examples, one UTF-8 and one GBK, both CR LF with hidden attributes: after
+// fmt -i the check passes, a second fmt changes nothing, and only indentation moved.
+TEST(FormatCommandTest, ExamplesPassTheCheckAfterFormatting) {
+  TempFolder folder;
+  std::vector<std::string> paths;
+  for (const char* name : {"SalesReport.bas", "SalesReportGbk.bas"}) {
+    paths.push_back(folder.Write(name, ReadBytes(kExamples + name)));
+  }
+  std::vector<std::string> check = {"fmt", "--check"};
+  check.insert(check.end(), paths.begin(), paths.end());
+  std::vector<std::string> in_place = {"fmt", "-i"};
+  in_place.insert(in_place.end(), paths.begin(), paths.end());
+
+  EXPECT_EQ(RunTessaly(check).status, kExitChanged);
+  const auto formatted = RunTessaly(in_place);
+  ASSERT_EQ(formatted.status, kExitOk) << formatted.err;
+
+  const auto checked = RunTessaly(check);
+  EXPECT_EQ(checked.status, kExitOk);
+  EXPECT_EQ(checked.out, "");
+
+  for (std::size_t i = 0; i < paths.size(); ++i) {
+    SCOPED_TRACE(paths[i]);
+    const std::string original =
+        ReadBytes(kExamples + std::filesystem::path(paths[i]).filename().string());
+    const FileSnapshot after(paths[i]);
+    EXPECT_NE(after.bytes, original);
+    EXPECT_EQ(WithoutIndentation(after.bytes), WithoutIndentation(original));
+    EXPECT_EQ(RunTessaly(in_place).status, kExitOk);
+    EXPECT_TRUE(FileSnapshot(paths[i]) == after);
+  }
+  // The examples hold one module in two encodings (only their names differ): formatted
+  // alike, each kept in its own encoding.
+  auto text = [](const std::string& bytes, FileEncoding encoding) {
+    std::u16string decoded = Decode(bytes, encoding);
+    return decoded.substr(decoded.find(u'\n'));
+  };
+  EXPECT_EQ(text(ReadBytes(paths[0]), FileEncoding::kUtf8),
+            text(ReadBytes(paths[1]), FileEncoding::kCodePage936));
+}
+
+}  // namespace
+}  // namespace tessaly::cli
