@@ -5,7 +5,10 @@
 namespace tessaly::features {
 
 TessalyAddIn::TessalyAddIn(host::Os& os)
-    : os_(os), menu_(connection_, os_, *this), connect_(connection_, os_, *this) {}
+    : os_(os),
+      window_commands_(connection_, os_),
+      menu_(connection_, os_, *this),
+      connect_(connection_, os_, *this) {}
 
 TessalyAddIn::~TessalyAddIn() = default;
 
@@ -27,9 +30,15 @@ void TessalyAddIn::UnloadWheel() {}
 void TessalyAddIn::StartDialogWatch() {}
 void TessalyAddIn::StopDialogWatch() {}
 void TessalyAddIn::ShowAbout() {}
-void TessalyAddIn::ToggleIdeWindow(std::int32_t /*window_type*/) {}
-void TessalyAddIn::ClearImmediateWindow() {}
-void TessalyAddIn::OpenWebLookup(const std::u16string& /*text*/, std::int32_t /*mode*/) {}
+void TessalyAddIn::ToggleIdeWindow(std::int32_t window_type) {
+  window_commands_.ToggleIdeWindow(window_type);
+}
+void TessalyAddIn::ClearImmediateWindow() {
+  window_commands_.ClearImmediateWindow();
+}
+void TessalyAddIn::OpenWebLookup(const std::u16string& text, std::int32_t mode) {
+  window_commands_.OpenWebLookup(text, mode);
+}
 void TessalyAddIn::AnnotateCode() {
   codetools::AnnotateCode(connection_, dictionary_);
 }

@@ -14,6 +14,7 @@
 #include "host/os.h"
 #include "menu/function_menu.h"
 #include "menu/menu_commands.h"
+#include "menu/window_commands.h"
 
 namespace tessaly::features {
 
@@ -51,6 +52,7 @@ class TessalyAddIn : public addin::Features, private menu::MenuCommands {
   host::Os& os_;
   codetools::AnnotationDictionary dictionary_;
   addin::Connection connection_;
+  menu::WindowCommands window_commands_;
   menu::FunctionMenu menu_;
   addin::Connect connect_;
 };
