@@ -180,6 +180,77 @@ TEST(ClickCommandTest, UnchangedModuleIsByteIdentical) {
   }
 }
 
+// What a click did beyond the text, as one JSON object on standard error (--report -) or in
+// a file. The command line's editor has no native windows, so the immediate window is not
+// found and clearing it says so.
+TEST(ClickCommandTest, ReportsCaretAndEvents) {
+  const std::string caret_line_1 =
+      R"({"caret":{"start_line":1,"start_column":1,"end_line":1,"end_column":1},)";
+  struct Case {
+    std::string name;
+    std::vector<std::string> options;
+    std::string json;
+  };
+  const Case cases[] = {
+      {"clear the immediate window",
+       {"清屏(&N)"},
+       caret_line_1 +
+           R"("message_boxes":[{"text":"Immediate Window not found.","caption":"","style":0}],)"
+           R"("urls_opened":[],"windows":[],"forms_opened":[]})"},
+      {"search the clipboard's text",
+       {"在线搜索", "--clipboard", "hello 世界"},
+       caret_line_1 +
+           R"("message_boxes":[],"urls_opened":["https://www.baidu.com/s?wd=hello%20%E4%B8%96%E7%95%8C"],)"
+           R"("windows":[],"forms_opened":[]})"},
+      {"translate the selected word",
+       {"在线翻译", "--line", "3", "--col", "9", "--to", "3:10", "--clipboard", "unused"},
+       R"({"caret":{"start_line":3,"start_column":9,"end_line":3,"end_column":10},)"
+       R"("message_boxes":[],"urls_opened":["https://fanyi.baidu.com/?aldtype=16047#en/zh/y"],)"
+       R"("windows":[],"forms_opened":[]})"},
+      // The project explorer is open when the editor starts, so a click hides it.
+      {"toggle the project explorer",
+       {"资管(&G)"},
+       caret_line_1 + R"("message_boxes":[],"urls_opened":[],)"
+                      R"("windows":[{"caption":"Project - Project1","visible":false}],)"
+                      R"("forms_opened":[]})"},
+      {"toggle the immediate window",
+       {"立即(&M)", "--host", "vba"},
+       caret_line_1 + R"("message_boxes":[],"urls_opened":[],)"
+                      R"("windows":[{"caption":"Immediate","visible":false}],"forms_opened":[]})"},
+      // Indentation puts the caret back at column 1 of the line it started on.
+      {"caret after indentation",
+       {"代码缩进", "--line", "3", "--col", "9", "--to", "4:1"},
+       R"({"caret":{"start_line":3,"start_column":1,"end_line":3,"end_column":1},)"
+       R"("message_boxes":[],"urls_opened":[],"windows":[],"forms_opened":[]})"},
+      {"caret after a comment prefix",
+       {"注解(&C)", "--line", "3", "--col", "9"},
+       R"({"caret":{"start_line":3,"start_column":15,"end_line":3,"end_column":15},)"
+       R"("message_boxes":[],"urls_opened":[],"windows":[],"forms_opened":[]})"},
+  };
+  TempFolder folder;
+  const std::string path = folder.Write("Block.bas", kBlock);
+  const std::string report = (folder.Path() / "report.json").string();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<std::string> args = {"click", c.options[0], path};
+    args.insert(args.end(), c.options.begin() + 1, c.options.end());
+
+    auto to_standard_error = args;
+    to_standard_error.insert(to_standard_error.end(), {"--report", "-"});
+    const auto shown = RunTessaly(to_standard_error);
+    EXPECT_EQ(shown.status, kExitOk);
+    EXPECT_EQ(shown.err, c.json + "\n");
+
+    auto to_file = args;
+    to_file.insert(to_file.end(), {"--report", report});
+    const auto filed = RunTessaly(to_file);
+    EXPECT_EQ(filed.status, kExitOk);
+    EXPECT_EQ(filed.err, "");
+    EXPECT_EQ(filed.out, shown.out);  // the module still goes to standard output
+    EXPECT_EQ(ReadBytes(report), c.json + "\n");
+  }
+}
+
 // The executable is the command line: same answers as in-process.
 TEST(ClickCommandTest, BuiltBinaryAnswers) {
   auto run = [](const std::string& command) {
