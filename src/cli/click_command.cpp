@@ -1,5 +1,6 @@
 #include <fstream>
 #include <iostream>
+#include <utility>
 
 #include "cli/arguments.h"
 #include "cli/click_report.h"
@@ -14,12 +15,6 @@ namespace tessaly::cli {
 
 namespace {
 
-HostKind ParseHost(const std::optional<std::string>& host) {
-  if (!host || *host == "vb6") return HostKind::kVb6;
-  if (*host == "vba") return HostKind::kVba;
-  throw UsageError("--host takes vb6 or vba, not '" + *host + "'");
-}
-
 host::Selection ParseSelection(const Arguments& arguments) {
   host::Selection selection;
   selection.start_line = PositiveNumber(arguments.Value("--line").value_or("1"), "--line");
@@ -31,6 +26,13 @@ host::Selection ParseSelection(const Arguments& arguments) {
     if (colon == std::string::npos) throw UsageError("--to takes LINE:COLUMN, not '" + *to + "'");
     selection.end_line = PositiveNumber(to->substr(0, colon), "--to");
     selection.end_column = PositiveNumber(to->substr(colon + 1), "--to");
+  }
+  // The editor reports a selection made backwards from its first character on, and the
+  // commands count on that: a selection given backwards is the same selection.
+  if (std::pair(selection.end_line, selection.end_column) <
+      std::pair(selection.start_line, selection.start_column)) {
+    std::swap(selection.start_line, selection.end_line);
+    std::swap(selection.start_column, selection.end_column);
   }
   return selection;
 }
@@ -79,7 +81,7 @@ int ClickCommand(const std::vector<std::string>& args, Streams streams) {
     throw UsageError("the function menu has no caption '" + arguments.Operands()[0] +
                      "' (see tessaly menu)");
   }
-  const HostKind host = ParseHost(arguments.Value("--host"));
+  const HostKind host = HostKindOption(arguments.Value("--host"));
   const host::Selection selection = ParseSelection(arguments);
   const auto report_target = arguments.Value("--report");
 

@@ -26,7 +26,8 @@ constexpr char kUsage[] =
     "  annotate [-i] FILE...\n"
     "                      annotate every procedure in Chinese (\"代码注解\")\n"
     "  menu                show the function menu as the bar shows it\n"
-    "  demo                start the simulated editor with the add-in and show its state\n"
+    "  demo [--host vb6|vba]\n"
+    "                      start the simulated editor with the add-in and show its state\n"
     "  --version, --help\n";
 
 }  // namespace

@@ -24,8 +24,8 @@ std::string Text(const util::Variant& value) {
 // The editor as a user sees it right after start-up with the add-in loaded.
 int DemoCommand(const std::vector<std::string>& args, Streams streams) {
   const Arguments arguments(args, {}, {"--host"});
-  const bool vba = arguments.Value("--host") == std::optional<std::string>("vba");
-  EditorSession session(vba ? HostKind::kVba : HostKind::kVb6);
+  if (!arguments.Operands().empty()) throw UsageError("demo takes no FILE, only --host");
+  EditorSession session(HostKindOption(arguments.Value("--host")));
   auto& os = session.Os();
   auto& out = streams.out;
 

@@ -1,5 +1,6 @@
 #include "cli/editor_session.h"
 
+#include "cli/command_line.h"
 #include "cli/control_path.h"
 
 namespace tessaly::cli {
@@ -16,6 +17,12 @@ sim::EditorOptions OptionsFor(HostKind host) {
 }
 
 }  // namespace
+
+HostKind HostKindOption(const std::optional<std::string>& value) {
+  if (!value || *value == "vb6") return HostKind::kVb6;
+  if (*value == "vba") return HostKind::kVba;
+  throw UsageError("--host takes vb6 or vba, not '" + *value + "'");
+}
 
 EditorSession::EditorSession(HostKind host,
                              const std::optional<std::filesystem::path>& registry_file)

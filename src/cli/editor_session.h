@@ -19,6 +19,9 @@ namespace tessaly::cli {
 
 enum class HostKind { kVb6, kVba };
 
+// The value of --host: vb6 (the default when absent) or vba; throws UsageError otherwise.
+HostKind HostKindOption(const std::optional<std::string>& value);
+
 class EditorSession {
  public:
   // Without a registry file the registry lives in memory and nothing is stored.

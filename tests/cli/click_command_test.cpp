@@ -72,6 +72,10 @@ TEST(ClickCommandTest, EditsAtTheCaretAndSelection) {
       {"comment the selected lines",
        {"注释(&Z)", "--line", "2", "--to", "3:14"},
        {"Sub A()", "    'If x Then", "        'y = 1", "", "    End If", "End Sub"}},
+      // The editor reports a selection made backwards from its first character.
+      {"selection given backwards",
+       {"注释(&Z)", "--line", "3", "--col", "14", "--to", "2:1"},
+       {"Sub A()", "    'If x Then", "        'y = 1", "", "    End If", "End Sub"}},
       {"vba host edits alike",
        {"删行(&X)", "--line", "3", "--host", "vba"},
        {"Sub A()", "    If x Then", "", "    End If", "End Sub"}},
@@ -221,6 +225,10 @@ TEST(ClickCommandTest, ReportsCaretAndEvents) {
       {"caret after indentation",
        {"代码缩进", "--line", "3", "--col", "9", "--to", "4:1"},
        R"({"caret":{"start_line":3,"start_column":1,"end_line":3,"end_column":1},)"
+       R"("message_boxes":[],"urls_opened":[],"windows":[],"forms_opened":[]})"},
+      {"caret after commenting lines selected backwards",
+       {"注释(&Z)", "--line", "3", "--col", "14", "--to", "2:1"},
+       R"({"caret":{"start_line":3,"start_column":14,"end_line":3,"end_column":14},)"
        R"("message_boxes":[],"urls_opened":[],"windows":[],"forms_opened":[]})"},
       {"caret after a comment prefix",
        {"注解(&C)", "--line", "3", "--col", "9"},

@@ -67,6 +67,8 @@ TEST(CommandLineTest, WrongArgumentsGiveOneLineAndStatusTwo) {
       {{"fmt", "--check", "-i", module}, "fmt takes --check or -i, not both"},
       {{"annotate"}, "annotate takes one or more FILEs"},
       {{"menu", "x"}, "menu takes no arguments"},
+      {{"demo", module}, "demo takes no FILE"},
+      {{"demo", "--host", "vbx"}, "--host takes vb6 or vba, not 'vbx'"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.args));
