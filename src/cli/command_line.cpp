@@ -30,22 +30,7 @@ constexpr char kUsage[] =
     "                      start the simulated editor with the add-in and show its state\n"
     "  --version, --help\n";
 
-}  // namespace
-
-int RunCommandLine(const std::vector<std::string>& args, Streams streams) {
-  if (args.empty()) {
-    // Bad input like any other: one line on standard error, nothing on standard output.
-    streams.err << "tessaly: no command given (see tessaly --help)\n";
-    return kExitBadInput;
-  }
-  if (args[0] == "--help" || args[0] == "-h") {
-    streams.out << kUsage;
-    return kExitOk;
-  }
-  if (args[0] == "--version") {
-    streams.out << "tessaly 1.36\n";
-    return kExitOk;
-  }
+int RunCommand(const std::vector<std::string>& args, Streams streams) {
   const std::vector<std::string> rest(args.begin() + 1, args.end());
   try {
     if (args[0] == "click") return ClickCommand(rest, streams);
@@ -62,6 +47,31 @@ int RunCommandLine(const std::vector<std::string>& args, Streams streams) {
     streams.err << "tessaly: " << error.what() << "\n";
   }
   return kExitBadInput;
+}
+
+}  // namespace
+
+int RunCommandLine(const std::vector<std::string>& args, Streams streams) {
+  if (args.empty()) {
+    // Bad input like any other: one line on standard error, nothing on standard output.
+    streams.err << "tessaly: no command given (see tessaly --help)\n";
+    return kExitBadInput;
+  }
+  if (args[0] == "--help" || args[0] == "-h") {
+    streams.out << kUsage;
+    return kExitOk;
+  }
+  if (args[0] == "--version") {
+    streams.out << "tessaly 1.36\n";
+    return kExitOk;
+  }
+  const int status = RunCommand(args, streams);
+  // A result that never reached standard output (a full disk, a closed pipe) is no success.
+  if (status != kExitBadInput && !streams.out.flush()) {
+    streams.err << "tessaly: cannot write to standard output\n";
+    return kExitBadInput;
+  }
+  return status;
 }
 
 }  // namespace tessaly::cli

@@ -289,6 +289,10 @@ TEST(ClickCommandTest, BuiltBinaryAnswers) {
       run(binary + " click 代码缩进 '" + example + "' --line 999 2>/dev/null");
   EXPECT_EQ(bad_status, kExitBadInput);
   EXPECT_EQ(bad_out, "");
+
+  if (std::filesystem::exists("/dev/full")) {
+    EXPECT_EQ(run(binary + " menu >/dev/full 2>/dev/null").first, kExitBadInput);
+  }
 }
 
 }  // namespace

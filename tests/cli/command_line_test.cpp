@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 #include <string>
 
 #include <unistd.h>
@@ -169,6 +170,25 @@ TEST(CommandLineTest, BadStandardInputIsNamedAsSuch) {
   ASSERT_EQ(result.ErrorLines().size(), 1u);
   EXPECT_NE(result.err.find("<stdin>: binary file"), std::string::npos) << result.err;
   EXPECT_EQ(result.out, "");
+}
+
+// A result that cannot reach standard output is a failure, whatever the command.
+TEST(CommandLineTest, LostStandardOutputIsAnError) {
+  TempFolder folder;
+  const std::string module = folder.Write("Demo.bas", kModule);
+  const std::vector<std::string> commands[] = {{"menu"},
+                                               {"demo"},
+                                               {"fmt", module},
+                                               {"fmt", "--check", module},
+                                               {"click", "代码缩进", module}};
+  for (const auto& args : commands) {
+    SCOPED_TRACE(testing::PrintToString(args));
+    std::istringstream in;
+    std::ostream lost(nullptr);  // every write fails, as on a full disk
+    std::ostringstream err;
+    EXPECT_EQ(RunCommandLine(args, {in, lost, err}), kExitBadInput);
+    EXPECT_EQ(err.str(), "tessaly: cannot write to standard output\n");
+  }
 }
 
 }  // namespace
