@@ -86,7 +86,9 @@ int ClickCommand(const std::vector<std::string>& args, Streams streams) {
   const auto report_target = arguments.Value("--report");
 
   const ModuleInput input = ReadModule(path, streams.in);
-  CheckInsideModule(selection, input.file.VisibleLines(), path);
+  // Named in messages as ReadModule names it.
+  const std::string shown = path == "-" ? "<stdin>" : path;
+  CheckInsideModule(selection, input.file.VisibleLines(), shown);
 
   EditorSession session(host);
   session.Load(input.module_name, input.file.VisibleLines());
@@ -96,7 +98,7 @@ int ClickCommand(const std::vector<std::string>& args, Streams streams) {
   try {
     session.Select(selection);
   } catch (const host::HostError& error) {
-    throw UsageError(path + ": the editor refuses that selection (" + error.what() + ")");
+    throw UsageError(shown + ": the editor refuses that selection (" + error.what() + ")");
   }
   const ClickReport report(session);
   session.Click(caption);

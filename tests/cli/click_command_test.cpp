@@ -161,6 +161,32 @@ TEST(ClickCommandTest, GbkCrLfModuleChangesOnlyTheClickedLine) {
   EXPECT_EQ(ReadBytes(path), original);
 }
 
+// A class's property block and attributes are not shown: line 2 is the second line the
+// editor shows, and the hidden lines come back where they were.
+TEST(ClickCommandTest, LinesCountWhatTheEditorShows) {
+  const std::vector<std::string> head = {"VERSION 1.0 CLASS",
+                                         "BEGIN",
+                                         "  MultiUse = -1  'True",
+                                         "END",
+                                         "Attribute VB_Name = \"Account\"",
+                                         "Attribute VB_Exposed = False"};
+  auto module = [&](const std::string& property_line) {
+    auto lines = head;
+    lines.insert(lines.end(), {"Private m As Long", property_line,
+                               "Attribute Value.VB_UserMemId = 0", "Value = m", "End Property"});
+    return CrLfLines(lines);
+  };
+  const auto result = RunTessaly({"click", "公私(&J)", "-", "--line", "2"},
+                                 module("Public Property Get Value() As Long"));
+  EXPECT_EQ(result.status, kExitOk) << result.err;
+  EXPECT_EQ(result.out, module("Private Property Get Value() As Long"));
+
+  const auto past = RunTessaly({"click", "公私(&J)", "-", "--line", "5"},
+                               module("Public Property Get Value() As Long"));
+  EXPECT_EQ(past.status, kExitBadInput);
+  EXPECT_EQ(past.err, "tessaly: <stdin>: line 5 is past the module's 4 lines\n");
+}
+
 TEST(ClickCommandTest, Utf8WithBomLfAndNoFinalNewlineStayAsTheyWere) {
   const std::string bom = "\xEF\xBB\xBF";
   const auto result = RunTessaly({"click", "公私(&J)", "-", "--line", "2"},
