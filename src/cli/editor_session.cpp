@@ -29,8 +29,13 @@ EditorSession::EditorSession(HostKind host,
     : os_(registry_file ? std::make_unique<sim::SimOs>(*registry_file)
                         : std::make_unique<sim::SimOs>()),
       host_os_(os_->Os()),
-      editor_(OptionsFor(host)) {
+      editor_(OptionsFor(host)),
+      desktop_(std::make_unique<sim::SimDesktop>(editor_, *os_)) {
   add_in_ = std::make_unique<features::TessalyAddIn>(host_os_);
+  // As the add-in's COM registration lets the editor create the tab window's document.
+  editor_.RegisterDocumentClass(tabs::VBIDETabProgId(add_in_->Connection().ComponentName),
+                                [this] { return add_in_->NewTabDocument(); });
+  desktop_->Sync();
   add_in_->Connect().OnConnection(editor_.Application(), host::kStartup, instance_);
   add_in_->Connect().OnStartupComplete();
 }
@@ -42,6 +47,7 @@ EditorSession::~EditorSession() {
 sim::SimCodeModule& EditorSession::Load(const std::u16string& module_name,
                                         const std::vector<std::u16string>& lines) {
   module_ = &editor_.AddModule(u"Project1", module_name, lines);
+  desktop_->Sync();
   return *module_;
 }
 

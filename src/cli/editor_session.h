@@ -12,6 +12,7 @@
 
 #include "features/tessaly_add_in.h"
 #include "host/editor.h"
+#include "sim/desktop/sim_desktop.h"
 #include "sim/editor/sim_editor.h"
 #include "sim/os/sim_os.h"
 
@@ -42,6 +43,7 @@ class EditorSession {
   bool Click(const std::u16string& caption);
 
   sim::SimEditor& Editor() { return editor_; }
+  sim::SimDesktop& Desktop() { return *desktop_; }
   sim::SimOs& Os() { return *os_; }
   features::TessalyAddIn& AddIn() { return *add_in_; }
   const std::vector<std::u16string>& Lines() const;
@@ -52,6 +54,7 @@ class EditorSession {
   std::unique_ptr<sim::SimOs> os_;
   host::Os host_os_;
   sim::SimEditor editor_;
+  std::unique_ptr<sim::SimDesktop> desktop_;
   AddInInstance instance_;
   std::unique_ptr<features::TessalyAddIn> add_in_;
   sim::SimCodeModule* module_ = nullptr;

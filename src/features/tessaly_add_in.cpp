@@ -7,6 +7,10 @@ namespace tessaly::features {
 TessalyAddIn::TessalyAddIn(host::Os& os)
     : os_(os),
       window_commands_(connection_, os_),
+      wheel_(connection_, os_),
+      dialogs_(connection_, os_),
+      tabs_(connection_, os_.windows, os_.loop),
+      about_(connection_, *this, os_),
       menu_(connection_, os_, *this),
       connect_(connection_, os_, *this) {}
 
@@ -20,25 +24,50 @@ void TessalyAddIn::RewireFunctionMenu() {
   menu_.RewireExistingBar();
 }
 
-void TessalyAddIn::CreateTabWindow(host::AddInInstance& /*add_in*/) {}
-void TessalyAddIn::TabInitialize() {}
-host::WindowProcId TessalyAddIn::ProjectTreeProc() {
-  return 0;
+void TessalyAddIn::CreateTabWindow(host::AddInInstance& add_in) {
+  tabs_.CreateTabWindow(add_in);
 }
-void TessalyAddIn::LoadWheel() {}
-void TessalyAddIn::UnloadWheel() {}
-void TessalyAddIn::StartDialogWatch() {}
-void TessalyAddIn::StopDialogWatch() {}
-void TessalyAddIn::ShowAbout() {}
+
+void TessalyAddIn::TabInitialize() {
+  tabs_.TabInitialize();
+}
+
+host::WindowProcId TessalyAddIn::ProjectTreeProc() {
+  return tabs_.ProjectTreeProc();
+}
+
+void TessalyAddIn::LoadWheel() {
+  wheel_.LoadWheel();
+}
+
+void TessalyAddIn::UnloadWheel() {
+  wheel_.UnloadWheel();
+}
+
+void TessalyAddIn::StartDialogWatch() {
+  dialogs_.StartDialogWatch();
+}
+
+void TessalyAddIn::StopDialogWatch() {
+  dialogs_.StopDialogWatch();
+}
+
+void TessalyAddIn::ShowAbout() {
+  about_.Show();
+}
+
 void TessalyAddIn::ToggleIdeWindow(std::int32_t window_type) {
   window_commands_.ToggleIdeWindow(window_type);
 }
+
 void TessalyAddIn::ClearImmediateWindow() {
   window_commands_.ClearImmediateWindow();
 }
+
 void TessalyAddIn::OpenWebLookup(const std::u16string& text, std::int32_t mode) {
   window_commands_.OpenWebLookup(text, mode);
 }
+
 void TessalyAddIn::AnnotateCode() {
   codetools::AnnotateCode(connection_, dictionary_);
 }

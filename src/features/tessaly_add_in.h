@@ -7,14 +7,18 @@
 #include <memory>
 #include <string>
 
+#include "about/about_form_host.h"
 #include "addin/connect.h"
 #include "addin/connection.h"
 #include "addin/features.h"
 #include "codetools/annotation_dictionary.h"
+#include "dialogs/dialog_watch.h"
 #include "host/os.h"
 #include "menu/function_menu.h"
 #include "menu/menu_commands.h"
 #include "menu/window_commands.h"
+#include "tabs/code_tabs.h"
+#include "wheel/mouse_wheel.h"
 
 namespace tessaly::features {
 
@@ -28,7 +32,11 @@ class TessalyAddIn : public addin::Features, private menu::MenuCommands {
   addin::Connect& Connect() { return connect_; }
   addin::Connection& Connection() { return connection_; }
   menu::FunctionMenu& Menu() { return menu_; }
-  bool AboutIsOpen() const { return false; }
+  tabs::CodeTabs& Tabs() { return tabs_; }
+  about::AboutFormHost& About() { return about_; }
+  bool AboutIsOpen() const { return about_.IsLoaded(); }
+  // The class factory the editor uses to create the tab tool window's document.
+  std::shared_ptr<host::UserDocument> NewTabDocument() { return tabs_.NewDocument(); }
 
   // addin::Features
   void RunFunctionMenu(const std::u16string& caption) override;
@@ -52,7 +60,13 @@ class TessalyAddIn : public addin::Features, private menu::MenuCommands {
   host::Os& os_;
   codetools::AnnotationDictionary dictionary_;
   addin::Connection connection_;
+  // The features hold references to the connection and to each other's seams, so they are
+  // declared after it and destroyed before it; the add-in object that calls them comes last.
   menu::WindowCommands window_commands_;
+  wheel::MouseWheel wheel_;
+  dialogs::DialogWatch dialogs_;
+  tabs::CodeTabs tabs_;
+  about::AboutFormHost about_;
   menu::FunctionMenu menu_;
   addin::Connect connect_;
 };

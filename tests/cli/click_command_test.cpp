@@ -211,8 +211,7 @@ TEST(ClickCommandTest, UnchangedModuleIsByteIdentical) {
 }
 
 // What a click did beyond the text, as one JSON object on standard error (--report -) or in
-// a file. The command line's editor has no native windows, so the immediate window is not
-// found and clearing it says so.
+// a file.
 TEST(ClickCommandTest, ReportsCaretAndEvents) {
   const std::string caret_line_1 =
       R"({"caret":{"start_line":1,"start_column":1,"end_line":1,"end_column":1},)";
@@ -222,11 +221,14 @@ TEST(ClickCommandTest, ReportsCaretAndEvents) {
     std::string json;
   };
   const Case cases[] = {
+      // The simulated desktop has the editor's immediate window, so clearing finds it.
       {"clear the immediate window",
        {"清屏(&N)"},
-       caret_line_1 +
-           R"("message_boxes":[{"text":"Immediate Window not found.","caption":"","style":0}],)"
-           R"("urls_opened":[],"windows":[],"forms_opened":[]})"},
+       caret_line_1 + R"("message_boxes":[],"urls_opened":[],"windows":[],"forms_opened":[]})"},
+      {"open the About form",
+       {"关于程序"},
+       caret_line_1 + R"("message_boxes":[],"urls_opened":[],"windows":[],)"
+                      R"("forms_opened":["AboutFrm"]})"},
       {"search the clipboard's text",
        {"在线搜索", "--clipboard", "hello 世界"},
        caret_line_1 +
