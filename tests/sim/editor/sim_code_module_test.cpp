@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
 #include <vector>
 
@@ -136,7 +135,7 @@ TEST_F(SimCodeModuleTest, ARefusedMemberThrowsUntilAllowed) {
   EXPECT_EQ(calls_->Calls(u"CodeModule.CountOfLines"), 2);
 }
 
-TEST_F(SimCodeModuleTest, ALineByLineWalkOfALargeModuleStaysLinear) {
+TEST_F(SimCodeModuleTest, ALineByLineWalkOfALargeModuleAnswersEveryLineOnce) {
   Lines lines;
   for (int i = 0; i < 65000; ++i) {
     lines.push_back(i % 10 == 0   ? u"Sub P" + std::u16string(1, u'a' + i % 26) + u"()"
@@ -144,15 +143,14 @@ TEST_F(SimCodeModuleTest, ALineByLineWalkOfALargeModuleStaysLinear) {
                                   : u"    x = 1");
   }
   auto module = MakeModule(std::move(lines));
-  auto start = std::chrono::steady_clock::now();
   std::int64_t named = 0;
   for (std::int32_t line = 1; line <= module.CountOfLines(); ++line) {
     if (module.Lines(line, 1).empty()) ADD_FAILURE();
     if (!module.ProcOfLine(line, 0).empty()) ++named;
   }
-  auto elapsed = std::chrono::steady_clock::now() - start;
   EXPECT_EQ(named, 65000);
-  EXPECT_LT(elapsed, std::chrono::seconds(3));
+  EXPECT_EQ(calls_->Calls(u"CodeModule.Lines"), 65000);
+  EXPECT_EQ(calls_->Calls(u"CodeModule.ProcOfLine"), 65000);
 }
 
 TEST_F(SimCodeModuleTest, PaneRefusesLinesAndColumnsOutsideTheModule) {

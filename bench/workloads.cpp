@@ -1,0 +1,89 @@
+#include "workloads.h"
+
+#include <fstream>
+#include <iostream>
+#include <random>
+#include <sstream>
+#include <stdexcept>
+
+#include "cli/module_file.h"
+#include "cli/module_input.h"
+#include "codetools/indent.h"
+
+namespace tessaly::bench {
+
+ClickEditor::ClickEditor(const std::vector<std::u16string>& lines) {
+  module_ = &editor_.AddModule(u"VBAProject", u"模块1", lines);
+  connection_.HostApplication = editor_.Application();
+}
+
+void ClickEditor::Click(std::int32_t line) {
+  module_->Pane()->PlaceCaret(line, 1);
+  editor_.App().SetActivePane(module_->Pane());
+  connection_.SavedStartLine = line;
+}
+
+std::vector<std::int32_t> ClickEditor::ProcedureMiddles() const {
+  std::vector<std::int32_t> middles;
+  for (const auto& procedure : module_->Procedures().Procedures())
+    middles.push_back((procedure.header_line + procedure.end_line) / 2);
+  return middles;
+}
+
+std::int64_t CountChangedLines(const std::vector<std::u16string>& before,
+                               const std::vector<std::u16string>& after) {
+  if (before.size() != after.size()) throw std::logic_error("a tool added or removed lines");
+  std::int64_t changed = 0;
+  for (std::size_t i = 0; i < before.size(); ++i)
+    changed += before[i] != after[i] ? 1 : 0;
+  return changed;
+}
+
+namespace {
+
+std::vector<std::u16string> IndentWholeModule(const cli::ModuleFile& file) {
+  sim::SimEditor editor;
+  auto& module = editor.AddModule(u"Project1", u"Module1", file.VisibleLines());
+  codetools::IndentRange(module, 1, module.LineCount());
+  return module.Text();
+}
+
+}  // namespace
+
+std::string FormatModuleBytes(std::string bytes) {
+  const cli::ModuleFile file = cli::ModuleFile::Parse(std::move(bytes));
+  return file.Serialize(IndentWholeModule(file));
+}
+
+void FormatFile(const std::filesystem::path& in, const std::filesystem::path& out) {
+  const cli::ModuleInput input = cli::ReadModule(in.string(), std::cin);
+  std::ofstream stream(out, std::ios::binary | std::ios::trunc);
+  cli::PutModule(input, IndentWholeModule(input.file), false, stream);
+}
+
+void CopyFileBytes(const std::filesystem::path& in, const std::filesystem::path& out) {
+  std::ifstream source(in, std::ios::binary);
+  std::ostringstream buffer;
+  buffer << source.rdbuf();
+  WriteBytes(out, buffer.str());
+}
+
+void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream stream(path, std::ios::binary | std::ios::trunc);
+  stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!stream) throw std::runtime_error("cannot write " + path.string());
+}
+
+ScratchDirectory::ScratchDirectory() {
+  std::random_device entropy;
+  path_ = std::filesystem::temp_directory_path() /
+          ("tessaly_bench_" + std::to_string(entropy()) + std::to_string(entropy()));
+  std::filesystem::create_directories(path_);
+}
+
+ScratchDirectory::~ScratchDirectory() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
+
+}  // namespace tessaly::bench
