@@ -46,6 +46,14 @@ std::optional<std::string> Arguments::Value(const std::string& name) const {
   return found;
 }
 
+std::vector<std::string> Arguments::Values(const std::string& name) const {
+  std::vector<std::string> found;
+  for (const auto& [option, value] : values_) {
+    if (option == name) found.push_back(value);
+  }
+  return found;
+}
+
 std::int32_t PositiveNumber(const std::string& text, const std::string& option) {
   constexpr std::int64_t kLimit = 16'777'216;
   std::int64_t value = 0;

@@ -17,6 +17,8 @@ class Arguments {
 
   bool Flag(const std::string& name) const;
   std::optional<std::string> Value(const std::string& name) const;
+  // Every value given to an option that may be repeated, in order.
+  std::vector<std::string> Values(const std::string& name) const;
   const std::vector<std::string>& Operands() const { return operands_; }
 
  private:

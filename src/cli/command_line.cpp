@@ -26,6 +26,10 @@ constexpr char kUsage[] =
     "  annotate [-i] FILE...\n"
     "                      annotate every procedure in Chinese (\"代码注解\")\n"
     "  menu                show the function menu as the bar shows it\n"
+    "  about [--host vb6|vba] [--registry FILE] [--set SWITCH=0|1]...\n"
+    "                      show the About form and change its four switches\n"
+    "                      (功能菜单, 调整窗口, 多标签页, 鼠标滚轮), kept in FILE\n"
+    "                      (default $XDG_CONFIG_HOME/tessaly/registry.reg)\n"
     "  demo [--host vb6|vba]\n"
     "                      start the simulated editor with the add-in and show its state\n"
     "  --version, --help\n";
@@ -37,6 +41,7 @@ int RunCommand(const std::vector<std::string>& args, Streams streams) {
     if (args[0] == "fmt") return FormatCommand(rest, streams);
     if (args[0] == "annotate") return AnnotateCommand(rest, streams);
     if (args[0] == "menu") return MenuCommand(rest, streams);
+    if (args[0] == "about") return AboutCommand(rest, streams);
     if (args[0] == "demo") return DemoCommand(rest, streams);
     throw UsageError("unknown command '" + args[0] + "' (see tessaly --help)");
   } catch (const UsageError& error) {

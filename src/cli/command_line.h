@@ -33,6 +33,7 @@ int ClickCommand(const std::vector<std::string>& args, Streams streams);
 int FormatCommand(const std::vector<std::string>& args, Streams streams);
 int AnnotateCommand(const std::vector<std::string>& args, Streams streams);
 int MenuCommand(const std::vector<std::string>& args, Streams streams);
+int AboutCommand(const std::vector<std::string>& args, Streams streams);
 int DemoCommand(const std::vector<std::string>& args, Streams streams);
 
 }  // namespace tessaly::cli

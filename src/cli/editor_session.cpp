@@ -25,7 +25,8 @@ HostKind HostKindOption(const std::optional<std::string>& value) {
 }
 
 EditorSession::EditorSession(HostKind host,
-                             const std::optional<std::filesystem::path>& registry_file)
+                             const std::optional<std::filesystem::path>& registry_file,
+                             bool start_up)
     : os_(registry_file ? std::make_unique<sim::SimOs>(*registry_file)
                         : std::make_unique<sim::SimOs>()),
       host_os_(os_->Os()),
@@ -37,7 +38,7 @@ EditorSession::EditorSession(HostKind host,
                                 [this] { return add_in_->NewTabDocument(); });
   desktop_->Sync();
   add_in_->Connect().OnConnection(editor_.Application(), host::kStartup, instance_);
-  add_in_->Connect().OnStartupComplete();
+  if (start_up) add_in_->Connect().OnStartupComplete();
 }
 
 EditorSession::~EditorSession() {

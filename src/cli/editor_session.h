@@ -25,9 +25,12 @@ HostKind HostKindOption(const std::optional<std::string>& value);
 
 class EditorSession {
  public:
-  // Without a registry file the registry lives in memory and nothing is stored.
+  // Without a registry file the registry lives in memory and nothing is stored. Without
+  // start_up the add-in is connected but the editor's start-up is not completed: no feature
+  // starts and no registration is written, so only what the user changes is stored.
   explicit EditorSession(HostKind host,
-                         const std::optional<std::filesystem::path>& registry_file = {});
+                         const std::optional<std::filesystem::path>& registry_file = {},
+                         bool start_up = true);
   ~EditorSession();
   EditorSession(const EditorSession&) = delete;
   EditorSession& operator=(const EditorSession&) = delete;

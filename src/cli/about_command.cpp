@@ -1,0 +1,88 @@
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+
+#include "about/describe_about_form.h"
+#include "addin/feature_settings.h"
+#include "cli/arguments.h"
+#include "cli/command_line.h"
+#include "cli/editor_session.h"
+#include "text/utf.h"
+
+namespace tessaly::cli {
+
+namespace {
+
+// Where the simulated OS keeps its registry between runs, as other tools keep settings.
+std::filesystem::path DefaultRegistryFile() {
+  if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config) {
+    return std::filesystem::path(config) / "tessaly" / "registry.reg";
+  }
+  if (const char* home = std::getenv("HOME"); home && *home) {
+    return std::filesystem::path(home) / ".config" / "tessaly" / "registry.reg";
+  }
+  throw UsageError("neither XDG_CONFIG_HOME nor HOME is set; name a file with --registry");
+}
+
+struct SwitchChange {
+  std::int32_t index = 0;
+  std::int32_t value = 0;
+};
+
+SwitchChange ParseSwitch(const std::string& assignment) {
+  const auto equals = assignment.find('=');
+  const std::string key = assignment.substr(0, equals);
+  const std::string value = equals == std::string::npos ? "" : assignment.substr(equals + 1);
+  for (std::int32_t index = 0; index < static_cast<std::int32_t>(addin::kFeatureKeys.size());
+       ++index) {
+    if (text::FromUtf8(key) != addin::kFeatureKeys[index]) continue;
+    if (value != "0" && value != "1") {
+      throw UsageError("--set " + key + " takes 0 or 1, not '" + value + "'");
+    }
+    return {index, value == "1" ? 1 : 0};
+  }
+  throw UsageError("--set takes 功能菜单, 调整窗口, 多标签页 or 鼠标滚轮, not '" + key + "'");
+}
+
+}  // namespace
+
+// What the About and settings form shows, and its four switches changed as a click on
+// their boxes would change them.
+int AboutCommand(const std::vector<std::string>& args, Streams streams) {
+  const Arguments arguments(args, {}, {"--host", "--registry", "--set"});
+  if (!arguments.Operands().empty()) throw UsageError("about takes no operands");
+  const HostKind host = HostKindOption(arguments.Value("--host"));
+  std::vector<SwitchChange> changes;
+  for (const auto& assignment : arguments.Values("--set")) {
+    changes.push_back(ParseSwitch(assignment));
+  }
+  const std::filesystem::path registry = arguments.Value("--registry")
+                                             ? std::filesystem::path(*arguments.Value("--registry"))
+                                             : DefaultRegistryFile();
+  if (!changes.empty() && !registry.parent_path().empty()) {
+    std::filesystem::create_directories(registry.parent_path());
+  }
+
+  EditorSession session(host, registry, /*start_up=*/false);
+  session.AddIn().ShowAbout();
+  auto& form = session.AddIn().About().Form();
+  const auto boxes_before = session.Os().system().MessageBoxes().size();
+  for (const auto& change : changes) {
+    auto& box = form.Check1[static_cast<std::size_t>(change.index)];
+    if (!box.Enabled) {
+      throw UsageError(text::ToUtf8(box.Caption) + " cannot be changed in this editor");
+    }
+    box.Value = change.value;
+    form.Check1_MouseUp(change.index, 1, 0, 0, 0);
+  }
+  const auto& boxes = session.Os().system().MessageBoxes();
+  if (boxes.size() > boxes_before) {
+    throw std::runtime_error(text::ToUtf8(boxes.back().text) + " (" + registry.string() + ")");
+  }
+  for (const auto& line : about::DescribeAboutForm(form)) {
+    streams.out << text::ToUtf8(line) << "\n";
+  }
+  return kExitOk;
+}
+
+}  // namespace tessaly::cli
