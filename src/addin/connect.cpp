@@ -186,6 +186,7 @@ void Connect::UnhookProjectTree(host::WindowHandle tree) {
   if (tree == 0 || connection_.PreviousTreeProc == 0) return;
   Resume([&] { os_.windows.SetWindowProc(tree, connection_.PreviousTreeProc); });
   connection_.PreviousTreeProc = 0;
+  Resume([&] { features_.StopPendingTabCheck(); });
 }
 
 void Connect::ClickAt(std::int32_t count, std::int32_t x, std::int32_t y) {

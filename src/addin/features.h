@@ -24,6 +24,8 @@ class Features {
   virtual void TabInitialize() = 0;
   // The procedure that replaces the project tree's, for the double-click hook.
   virtual host::WindowProcId ProjectTreeProc() = 0;
+  // Ends a check a project-explorer double-click started; unhooking the tree ends it too.
+  virtual void StopPendingTabCheck() = 0;
   virtual void LoadWheel() = 0;
   virtual void UnloadWheel() = 0;
   virtual void StartDialogWatch() = 0;

@@ -44,6 +44,7 @@ class TessalyAddIn : public addin::Features, private menu::MenuCommands {
   void CreateTabWindow(host::AddInInstance& add_in) override;
   void TabInitialize() override;
   host::WindowProcId ProjectTreeProc() override;
+  void StopPendingTabCheck() override;
   void LoadWheel() override;
   void UnloadWheel() override;
   void StartDialogWatch() override;

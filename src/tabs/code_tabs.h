@@ -45,6 +45,7 @@ class CodeTabs {
   // Every 150 ms after a double-click: once the active code window has changed, its tab is
   // selected.
   void PendingTabCheck();
+  void StopPendingTabCheck() { state_.StopPendingTabTimer(); }
 
   // The connection's document, when it is a tab document.
   VBIDETab* Document() const;

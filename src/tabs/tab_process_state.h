@@ -19,6 +19,8 @@ inline constexpr std::uint32_t kPendingTabCheckMs = 150;
 class TabProcessState {
  public:
   explicit TabProcessState(host::MessageLoop& loop) : loop_(loop) {}
+  // A check left running would call into an add-in that is gone.
+  ~TabProcessState() { StopPendingTabTimer(); }
   TabProcessState(const TabProcessState&) = delete;
   TabProcessState& operator=(const TabProcessState&) = delete;
 

@@ -33,6 +33,7 @@ class RecordingFeatures : public addin::Features {
   }
   void TabInitialize() override { calls.push_back("TabInitialize"); }
   host::WindowProcId ProjectTreeProc() override { return tree_proc; }
+  void StopPendingTabCheck() override { calls.push_back("StopPendingTabCheck"); }
   void LoadWheel() override { calls.push_back("LoadWheel"); }
   void UnloadWheel() override { calls.push_back("UnloadWheel"); }
   void StartDialogWatch() override { calls.push_back("StartDialogWatch"); }

@@ -1,0 +1,141 @@
+#include "features/tessaly_add_in.h"
+
+#include <gtest/gtest.h>
+
+#include "addin/feature_settings.h"
+#include "sim/desktop/sim_desktop.h"
+#include "sim/editor/sim_editor.h"
+#include "sim/os/sim_os.h"
+#include "tabs/code_tabs.h"
+
+namespace tessaly::features {
+namespace {
+
+struct AddInInstance : host::AddInInstance {};
+
+const std::vector<std::u16string> kModule = {
+    u"Option Explicit", u"Sub 汇总()", u"Dim i As Long", u"For i = 1 To 3",
+    u"Debug.Print i",   u"Next",       u"End Sub",
+};
+
+sim::EditorOptions Excel() {
+  sim::EditorOptions options;
+  options.name = u"Microsoft Excel";
+  options.version = u"7.01";
+  return options;
+}
+
+// The editor, its desktop and the whole add-in, loaded and started as the editor does it.
+class AddInTest : public ::testing::Test {
+ protected:
+  void Start(sim::EditorOptions options = {}) {
+    editor = std::make_unique<sim::SimEditor>(std::move(options));
+    module = &editor->AddModule(u"Project1", u"Report", kModule);
+    desktop = std::make_unique<sim::SimDesktop>(*editor, os);
+    desktop->Sync();
+    Load();
+  }
+  void Load() {
+    add_in = std::make_unique<TessalyAddIn>(host_os);
+    editor->RegisterDocumentClass(tabs::VBIDETabProgId(u"QWIX"),
+                                  [this] { return add_in->NewTabDocument(); });
+    add_in->Connect().OnConnection(editor->Application(), host::kStartup, instance);
+    add_in->Connect().OnStartupComplete();
+  }
+  void Unload() {
+    add_in->Connect().OnDisconnection(0);
+    add_in.reset();
+  }
+  void Click(const std::u16string& popup, const std::u16string& caption) {
+    editor->Click({u"TessalyIDE", popup, caption});
+  }
+
+  sim::SimOs os;
+  host::Os host_os = os.Os();
+  AddInInstance instance;
+  std::unique_ptr<sim::SimEditor> editor;
+  sim::SimCodeModule* module = nullptr;
+  std::unique_ptr<sim::SimDesktop> desktop;
+  std::unique_ptr<TessalyAddIn> add_in;
+};
+
+TEST_F(AddInTest, CodeToolsRunFromTheBarAndAgainAfterTheAddInIsReloaded) {
+  Start();
+  editor->ActivePane()->PlaceCaret(4, 1);
+  Click(u"【功能】", u"代码缩进");
+  EXPECT_EQ(module->Text()[4], u"        Debug.Print i");
+
+  // The editor keeps the bar; the next load finds it and must wire its buttons again.
+  Unload();
+  Load();
+  editor->ActivePane()->PlaceCaret(4, 1);
+  Click(u"【功能】", u"代码注解");
+  EXPECT_EQ(module->Text()[2], u"    Dim i As Long '定义变量 i 为 长整型值");
+  Click(u"常用]", u"强制容错");
+  EXPECT_EQ(module->Text()[3], u"    On Error Resume Next");
+}
+
+TEST_F(AddInTest, AboutFormOpensOnceFromEveryEntry) {
+  Start();
+  editor->Click({u"Add-Ins", u"Tessaly"});
+  ASSERT_TRUE(add_in->AboutIsOpen());
+  auto* form = &add_in->About().Form();
+  editor->Click({u"TessalyIDE", u"关于程序"});
+  add_in->RunFunctionMenu(u"TessalyAid");
+  EXPECT_EQ(&add_in->About().Form(), form);
+  EXPECT_EQ(form->Caption, u"关于程序——TessalyIDE_V1.36");
+
+  Unload();
+  editor = nullptr;
+  Start(Excel());
+  editor->Click({u"Add-Ins", u"Tessaly"});  // through the dispatcher with "Tessaly"
+  ASSERT_TRUE(add_in->AboutIsOpen());
+  EXPECT_EQ(add_in->About().Form().Check1[addin::kMouseWheel].Value, 0);
+  EXPECT_FALSE(add_in->About().Form().Check1[addin::kMouseWheel].Enabled);
+}
+
+TEST_F(AddInTest, SwitchesChangedOnTheFormTakeEffectAtOnce) {
+  Start();
+  ASSERT_EQ(os.loop().RunningTimerCount(), 2u);  // wheel polling and dialog watch
+  add_in->ShowAbout();
+  auto& form = add_in->About().Form();
+
+  form.ClickCheck(addin::kMouseWheel);
+  form.ClickCheck(addin::kDialogEnlargement);
+  EXPECT_EQ(os.loop().RunningTimerCount(), 0u);
+  form.ClickCheck(addin::kFunctionMenu);
+  EXPECT_FALSE(editor->Bar(u"TessalyIDE").IsVisible());
+  form.ClickCheck(addin::kCodeTabs);
+  EXPECT_FALSE(editor->Window(u"标签").IsVisible());
+  for (std::int32_t index = 0; index < 4; ++index) {
+    EXPECT_EQ(addin::ReadFeatureSetting(os.settings(), index), u"0");
+  }
+
+  form.ClickCheck(addin::kDialogEnlargement);
+  form.ClickCheck(addin::kDialogEnlargement);
+  form.ClickCheck(addin::kDialogEnlargement);
+  EXPECT_EQ(os.loop().RunningTimerCount(), 1u);
+}
+
+TEST_F(AddInTest, DisconnectionLeavesNoTimerRunningAndNoProcedureReplaced) {
+  Start();
+  const auto code_window = desktop->CodeWindow(u"Report");
+  const auto tree = desktop->ProjectTree();
+  const auto code_proc = os.windows().WindowProc(code_window);
+  ASSERT_NE(os.windows().WindowProc(tree), 0);
+
+  desktop->PointAt(code_window);
+  os.loop().Advance(250);  // the wheel hooks the window under the cursor
+  ASSERT_NE(os.windows().WindowProc(code_window), code_proc);
+  os.windows().SendMessage(tree, host::kWmLButtonDblClk, 0, 0);  // a tab check starts
+  ASSERT_EQ(os.loop().RunningTimerCount(), 3u);
+
+  const auto tree_proc_before_load = add_in->Connection().PreviousTreeProc;
+  Unload();
+  EXPECT_EQ(os.loop().RunningTimerCount(), 0u);
+  EXPECT_EQ(os.windows().WindowProc(code_window), code_proc);
+  EXPECT_EQ(os.windows().WindowProc(tree), tree_proc_before_load);
+}
+
+}  // namespace
+}  // namespace tessaly::features
