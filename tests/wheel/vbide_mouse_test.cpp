@@ -49,11 +49,11 @@ TEST(VBIDEMouse, OnlyTheActivePanesCodeWindowQualifies) {
       {"a window of another class",
        [](WheelFixture& f) {
          return f.os.windows().CreateWindow(
-             sim::WindowSpec(u"Edit", u"Project1 - Module1 (Code)", 0, {900, 500, 1000, 600}));
+             sim::WindowParams(u"Edit", u"Project1 - Module1 (Code)", 0, {900, 500, 1000, 600}));
        }},
       {"a window of another process",
        [](WheelFixture& f) {
-         return f.os.windows().CreateWindow(sim::WindowSpec(
+         return f.os.windows().CreateWindow(sim::WindowParams(
              u"VbaWindow", u"Project1 - Module1 (Code)", 0, {900, 500, 1000, 600}, 0, 999u));
        }},
       {"the project tree", [](WheelFixture& f) { return f.desktop.ProjectTree(); }},

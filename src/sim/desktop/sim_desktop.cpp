@@ -61,7 +61,7 @@ host::WindowHandle SimDesktop::CreateChild(host::WindowHandle parent,
                                            const std::u16string& title, host::Rect rect,
                                            bool visible) {
   return os_.windows().CreateWindow(
-      WindowSpec(class_name, title, 0, rect, parent, process_, visible));
+      WindowParams(class_name, title, 0, rect, parent, process_, visible));
 }
 
 host::WindowHandle SimDesktop::CreateInMdiArea(const std::u16string& title, bool visible) {
@@ -169,7 +169,7 @@ host::WindowHandle SimDesktop::OpenDialog(const DialogLayout& layout) {
   const std::int32_t left = (screen.width - layout.size.width) / 2;
   const std::int32_t top = (screen.height - layout.size.height) / 2;
   const host::Rect rect{left, top, left + layout.size.width, top + layout.size.height};
-  const auto dialog = os_.windows().CreateWindow(WindowSpec(
+  const auto dialog = os_.windows().CreateWindow(WindowParams(
       layout.class_name, layout.title, layout.style, rect, 0, layout.process.value_or(process_)));
   CreateDialogChildren(dialog, layout.children);
   os_.windows().SetForeground(dialog);

@@ -40,9 +40,6 @@ struct WindowParams {
   bool visible = true;
 };
 
-// The former name, kept only until sim/desktop has moved to WindowParams.
-using WindowSpec = WindowParams;
-
 struct WindowMessageRecord {
   host::WindowHandle window = 0;
   std::uint32_t message = 0;
