@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "text/gbk.h"
+#include "text/utf.h"
 
 namespace tessaly::cli {
 
@@ -52,24 +53,6 @@ std::u16string DecodeUtf8(std::string_view bytes) {
   return text;
 }
 
-void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out.push_back(static_cast<char>(cp));
-  } else if (cp < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else if (cp < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  }
-}
-
 text::Encoded EncodeUtf8(std::u16string_view text) {
   text::Encoded result;
   result.bytes.reserve(text.size() * 3);
@@ -77,7 +60,7 @@ text::Encoded EncodeUtf8(std::u16string_view text) {
     const char16_t unit = text[i];
     const bool high = unit >= 0xD800 && unit < 0xDC00;
     if (high && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
-      AppendUtf8(result.bytes, 0x10000 + ((unit - 0xD800) << 10) + (text[i + 1] - 0xDC00));
+      text::AppendUtf8(result.bytes, 0x10000 + ((unit - 0xD800) << 10) + (text[i + 1] - 0xDC00));
       ++i;
     } else if (text::IsByteEscape(unit)) {
       result.bytes.push_back(text::EscapedByte(unit));
@@ -85,7 +68,7 @@ text::Encoded EncodeUtf8(std::u16string_view text) {
       result.unencodable_at = i;
       return result;
     } else {
-      AppendUtf8(result.bytes, unit);
+      text::AppendUtf8(result.bytes, unit);
     }
   }
   return result;

@@ -82,14 +82,17 @@ std::size_t CountHeaderLines(const std::vector<std::u16string>& lines) {
   return lines.size();
 }
 
-bool AlignRange(LineCache& lines, std::int32_t first, std::int32_t last, std::int32_t mode) {
-  const RangeText range = ReadRange(lines, first, last - 1);
+ProcedureBody ReadProcedureBody(LineCache& lines, std::int32_t first, std::int32_t last) {
+  RangeText range = ReadRange(lines, first, last - 1);
   const auto header = CountHeaderLines(range.lines);
-  const std::vector<std::u16string> body(range.lines.begin() + static_cast<std::ptrdiff_t>(header),
-                                         range.lines.end());
-  WriteChangedLines(lines.Module(), first + static_cast<std::int32_t>(header), body,
-                    AlignLines(body, mode));
-  return range.complete;
+  range.lines.erase(range.lines.begin(), range.lines.begin() + static_cast<std::ptrdiff_t>(header));
+  return {first + static_cast<std::int32_t>(header), std::move(range.lines), range.complete};
+}
+
+bool AlignRange(LineCache& lines, std::int32_t first, std::int32_t last, std::int32_t mode) {
+  const ProcedureBody body = ReadProcedureBody(lines, first, last);
+  WriteChangedLines(lines.Module(), body.first, body.lines, AlignLines(body.lines, mode));
+  return body.complete;
 }
 
 bool AlignRange(host::CodeModule& module, std::int32_t first, std::int32_t last,

@@ -26,6 +26,15 @@ std::vector<std::u16string> AlignLines(const std::vector<std::u16string>& lines,
 // line after them.
 std::size_t CountHeaderLines(const std::vector<std::u16string>& lines);
 
+// The lines of a TargetRange first to last without its header and its end line, which the
+// alignment and annotation walks leave alone; `first` is the line number of lines[0].
+struct ProcedureBody {
+  std::int32_t first = 0;
+  std::vector<std::u16string> lines;
+  bool complete = true;  // false when a line could not be read; lines stop before it
+};
+ProcedureBody ReadProcedureBody(LineCache& lines, std::int32_t first, std::int32_t last);
+
 // The walk over a TargetRange first to last: its last line (the end line) and its header
 // are left out. Returns false when a line could not be read; the lines read before it are
 // aligned among themselves, the rest are untouched.

@@ -8,19 +8,16 @@ namespace tessaly::codetools {
 
 bool AnnotateRange(LineCache& lines, std::int32_t first, std::int32_t last,
                    const AnnotationDictionary& dictionary) {
-  const RangeText range = ReadRange(lines, first, last - 1);
-  const auto header = CountHeaderLines(range.lines);
-  const std::vector<std::u16string> body(range.lines.begin() + static_cast<std::ptrdiff_t>(header),
-                                         range.lines.end());
+  const ProcedureBody body = ReadProcedureBody(lines, first, last);
   std::vector<std::u16string> annotated;
-  annotated.reserve(body.size());
+  annotated.reserve(body.lines.size());
   Annotator annotator(dictionary);
-  for (const auto& line : body) {
+  for (const auto& line : body.lines) {
     auto rendered = annotator.AnnotateLine(line);
     annotated.push_back(rendered ? std::move(*rendered) : line);
   }
-  WriteChangedLines(lines.Module(), first + static_cast<std::int32_t>(header), body, annotated);
-  return range.complete;
+  WriteChangedLines(lines.Module(), body.first, body.lines, annotated);
+  return body.complete;
 }
 
 void AnnotateCode(addin::Connection& connection, const AnnotationDictionary& dictionary) {
