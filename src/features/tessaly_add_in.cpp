@@ -36,7 +36,9 @@ host::WindowProcId TessalyAddIn::ProjectTreeProc() {
   return tabs_.ProjectTreeProc();
 }
 
-void TessalyAddIn::StopPendingTabCheck() { tabs_.StopPendingTabCheck(); }
+void TessalyAddIn::StopPendingTabCheck() {
+  tabs_.StopPendingTabCheck();
+}
 
 void TessalyAddIn::LoadWheel() {
   wheel_.LoadWheel();
