@@ -1,4 +1,3 @@
-#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 
@@ -7,22 +6,12 @@
 #include "cli/arguments.h"
 #include "cli/command_line.h"
 #include "cli/editor_session.h"
+#include "cli/registry_file.h"
 #include "text/utf.h"
 
 namespace tessaly::cli {
 
 namespace {
-
-// Where the simulated OS keeps its registry between runs, as other tools keep settings.
-std::filesystem::path DefaultRegistryFile() {
-  if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config) {
-    return std::filesystem::path(config) / "tessaly" / "registry.reg";
-  }
-  if (const char* home = std::getenv("HOME"); home && *home) {
-    return std::filesystem::path(home) / ".config" / "tessaly" / "registry.reg";
-  }
-  throw UsageError("neither XDG_CONFIG_HOME nor HOME is set; name a file with --registry");
-}
 
 struct SwitchChange {
   std::int32_t index = 0;
@@ -56,12 +45,8 @@ int AboutCommand(const std::vector<std::string>& args, Streams streams) {
   for (const auto& assignment : arguments.Values("--set")) {
     changes.push_back(ParseSwitch(assignment));
   }
-  const std::filesystem::path registry = arguments.Value("--registry")
-                                             ? std::filesystem::path(*arguments.Value("--registry"))
-                                             : DefaultRegistryFile();
-  if (!changes.empty() && !registry.parent_path().empty()) {
-    std::filesystem::create_directories(registry.parent_path());
-  }
+  const std::filesystem::path registry = RegistryFile(arguments);
+  if (!changes.empty()) PrepareRegistryFolder(registry);
 
   EditorSession session(host, registry, /*start_up=*/false);
   session.AddIn().ShowAbout();

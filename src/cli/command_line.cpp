@@ -30,7 +30,7 @@ constexpr char kUsage[] =
     "                      show the About form and change its four switches\n"
     "                      (功能菜单, 调整窗口, 多标签页, 鼠标滚轮), kept in FILE\n"
     "                      (default $XDG_CONFIG_HOME/tessaly/registry.reg)\n"
-    "  demo [--host vb6|vba]\n"
+    "  demo [--host vb6|vba] [--registry FILE]\n"
     "                      start the simulated editor with the add-in and show its state\n"
     "  --version, --help\n";
 

@@ -4,6 +4,7 @@
 #include "cli/arguments.h"
 #include "cli/command_line.h"
 #include "cli/editor_session.h"
+#include "cli/registry_file.h"
 #include "text/utf.h"
 #include "util/get_key_value.h"
 
@@ -23,9 +24,13 @@ std::string Text(const util::Variant& value) {
 
 // The editor as a user sees it right after start-up with the add-in loaded.
 int DemoCommand(const std::vector<std::string>& args, Streams streams) {
-  const Arguments arguments(args, {}, {"--host"});
+  const Arguments arguments(args, {}, {"--host", "--registry"});
   if (!arguments.Operands().empty()) throw UsageError("demo takes no FILE, only --host");
-  EditorSession session(HostKindOption(arguments.Value("--host")));
+  const HostKind host = HostKindOption(arguments.Value("--host"));
+  // Start-up writes the registration, as the add-in does in the editor.
+  const auto registry = RegistryFile(arguments);
+  PrepareRegistryFolder(registry);
+  EditorSession session(host, registry);
   auto& os = session.Os();
   auto& out = streams.out;
 

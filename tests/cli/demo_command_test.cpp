@@ -9,6 +9,7 @@ namespace tessaly::cli {
 namespace {
 
 using test_support::RunTessaly;
+using test_support::TempFolder;
 
 // Start-up as each kind of editor runs it: the host recognised, the Add-Ins entry after a
 // separator, every switch on, and the registration written for the other kind of host.
@@ -28,7 +29,10 @@ TEST(DemoCommandTest, ShowsTheEditorAfterStartUp) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.editor);
-    const auto result = RunTessaly(c.args);
+    TempFolder folder;
+    auto args = c.args;
+    args.insert(args.end(), {"--registry", (folder.Path() / "registry.reg").string()});
+    const auto result = RunTessaly(args);
     EXPECT_EQ(result.status, kExitOk) << result.err;
     EXPECT_EQ(result.out.rfind(c.editor, 0), 0u) << result.out;
     EXPECT_NE(result.out.find("Add-Ins menu:\n       &Add-In Manager...\n    ── Tessaly\n"),
@@ -39,6 +43,21 @@ TEST(DemoCommandTest, ShowsTheEditorAfterStartUp) {
     }
     EXPECT_NE(result.out.find(c.registered_for), std::string::npos) << result.out;
   }
+}
+
+// The demo runs the editor's start-up against the user's registry file, so it shows the
+// switches the user stored and leaves the registration in that file.
+TEST(DemoCommandTest, StartsWithTheStoredSwitchesAndKeepsTheRegistration) {
+  TempFolder folder;
+  const auto registry = (folder.Path() / "conf" / "registry.reg").string();
+  ASSERT_EQ(RunTessaly({"about", "--registry", registry, "--set", "鼠标滚轮=0"}).status, kExitOk);
+  const auto result = RunTessaly({"demo", "--registry", registry});
+  ASSERT_EQ(result.status, kExitOk) << result.err;
+  EXPECT_NE(result.out.find("鼠标滚轮 = 0"), std::string::npos) << result.out;
+  const auto again = RunTessaly({"demo", "--registry", registry});
+  EXPECT_EQ(again.out, result.out);
+  EXPECT_NE(test_support::ReadBytes(registry).find(std::string("L\0o\0a\0d\0", 8)),
+            std::string::npos);  // LoadBehavior, in the file's UTF-16 text
 }
 
 }  // namespace
