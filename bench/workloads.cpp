@@ -42,23 +42,22 @@ std::int64_t CountChangedLines(const std::vector<std::u16string>& before,
 namespace {
 
 std::vector<std::u16string> IndentWholeModule(const cli::ModuleFile& file) {
-  sim::SimEditor editor;
-  auto& module = editor.AddModule(u"Project1", u"Module1", file.VisibleLines());
-  codetools::IndentRange(module, 1, module.LineCount());
-  return module.Text();
+  return codetools::IndentLines(file.VisibleLines());
 }
 
 }  // namespace
 
 std::string FormatModuleBytes(std::string bytes) {
   const cli::ModuleFile file = cli::ModuleFile::Parse(std::move(bytes));
-  return file.Serialize(IndentWholeModule(file));
+  return file.Serialize(IndentWholeModule(file), cli::LinePairing::kSamePlaces);
 }
 
 void FormatFile(const std::filesystem::path& in, const std::filesystem::path& out) {
   const cli::ModuleInput input = cli::ReadModule(in.string(), std::cin);
   std::ofstream stream(out, std::ios::binary | std::ios::trunc);
-  cli::PutModule(input, IndentWholeModule(input.file), false, stream);
+  const std::string bytes =
+      cli::SerializeModule(input, IndentWholeModule(input.file), cli::LinePairing::kSamePlaces);
+  cli::PutModuleBytes(input, bytes, false, stream);
 }
 
 void CopyFileBytes(const std::filesystem::path& in, const std::filesystem::path& out) {

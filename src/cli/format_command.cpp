@@ -4,18 +4,15 @@
 #include "cli/command_line.h"
 #include "cli/module_input.h"
 #include "codetools/indent.h"
-#include "sim/editor/sim_editor.h"
 
 namespace tessaly::cli {
 
 namespace {
 
-// "代码缩进" with its range set to every line of the module.
+// "代码缩进" with its range set to every line of the module: the tool's own engine, without
+// an editor to read the lines from, since every line is in the range.
 std::vector<std::u16string> IndentWholeModule(const ModuleInput& input) {
-  sim::SimEditor editor;
-  auto& module = editor.AddModule(u"Project1", input.module_name, input.file.VisibleLines());
-  codetools::IndentRange(module, 1, module.LineCount());
-  return module.Text();
+  return codetools::IndentLines(input.file.VisibleLines());
 }
 
 }  // namespace
@@ -45,7 +42,8 @@ int FormatCommand(const std::vector<std::string>& args, Streams streams) {
         status = kExitChanged;
       }
     } else if (!in_place || changed) {
-      outputs.emplace_back(&input, SerializeModule(input, lines));
+      // Indentation rewrites lines where they stand.
+      outputs.emplace_back(&input, SerializeModule(input, lines, LinePairing::kSamePlaces));
     }
   }
   for (const auto& [input, bytes] : outputs)

@@ -1,7 +1,9 @@
 #include "cli/module_file.h"
 
 #include <cstdio>
+#include <cstring>
 #include <optional>
+#include <stdexcept>
 #include <string_view>
 
 #include "cli/line_matching.h"
@@ -32,6 +34,23 @@ std::string CharacterName(std::u16string_view text, std::size_t at) {
 // Appends lines one after the other and decides each line break only when the next line
 // comes, so that a line which stops being the last one gets a break and the new last line
 // follows the original file's final newline or lack of it.
+namespace {
+
+std::size_t LeadingBlanks(std::u16string_view line) {
+  std::size_t blanks = 0;
+  while (blanks < line.size() && (line[blanks] == u' ' || line[blanks] == u'\t'))
+    ++blanks;
+  return blanks;
+}
+
+// The library compares char16_t text unit by unit; a byte comparison is several times
+// faster on the long runs of lines a whole-module command compares.
+bool SameText(std::u16string_view a, std::u16string_view b) {
+  return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(char16_t)) == 0;
+}
+
+}  // namespace
+
 class ModuleFile::Writer {
  public:
   explicit Writer(const ModuleFile& file) : file_(file) {
@@ -47,6 +66,17 @@ class ModuleFile::Writer {
   }
   void AppendOriginal(const RawLine& line) {
     Append(std::string_view(file_.bytes_).substr(line.begin, line.length), line.line_break);
+  }
+  // The line with its leading blanks replaced: the new blanks, then the original bytes after
+  // its own blanks, which are one byte each in every encoding the file may have.
+  void AppendReindented(const RawLine& line, std::u16string_view blanks, std::size_t old_blanks) {
+    FinishLine();
+    for (const char16_t blank : blanks)
+      out_.push_back(static_cast<char>(blank));
+    out_ +=
+        std::string_view(file_.bytes_).substr(line.begin + old_blanks, line.length - old_blanks);
+    pending_ = line.line_break;
+    has_line_ = true;
   }
 
   std::string Finish() && {
@@ -103,6 +133,8 @@ ModuleFile ModuleFile::Parse(std::string bytes) {
     contents.push_back(all.substr(line.begin, line.length));
   const std::size_t header_size = CountHeaderLines(contents);
   file.header_.assign(lines.begin(), lines.begin() + header_size);
+  file.body_.reserve(lines.size() - header_size);
+  file.visible_lines_.reserve(lines.size() - header_size);
   for (std::size_t k = header_size; k < lines.size(); ++k) {
     if (!file.body_.empty() && IsMemberAttribute(contents[k])) {
       file.body_.back().hidden_below.push_back(lines[k]);
@@ -114,9 +146,19 @@ ModuleFile ModuleFile::Parse(std::string bytes) {
   return file;
 }
 
-std::string ModuleFile::Serialize(const std::vector<std::u16string>& edited_lines) const {
-  const std::vector<std::optional<std::size_t>> origins =
-      FindLineOrigins(visible_lines_, edited_lines);
+std::string ModuleFile::Serialize(const std::vector<std::u16string>& edited_lines,
+                                  LinePairing pairing) const {
+  std::vector<std::optional<std::size_t>> origins;
+  if (pairing == LinePairing::kSamePlaces) {
+    if (edited_lines.size() != visible_lines_.size()) {
+      throw std::invalid_argument("lines paired by place must keep their number");
+    }
+    origins.resize(edited_lines.size());
+    for (std::size_t i = 0; i < origins.size(); ++i)
+      origins[i] = i;
+  } else {
+    origins = FindLineOrigins(visible_lines_, edited_lines);
+  }
 
   // Hidden lines go below the edited line that their own line became, or that the nearest
   // surviving line above became; index 0 is the place above all edited lines.
@@ -141,8 +183,16 @@ std::string ModuleFile::Serialize(const std::vector<std::u16string>& edited_line
     writer.AppendOriginal(*hidden);
   for (std::size_t j = 0; j < edited_lines.size(); ++j) {
     const BodyLine* origin = origins[j] ? &body_[*origins[j]] : nullptr;
-    if (origin && visible_lines_[*origins[j]] == edited_lines[j]) {
+    const std::u16string_view edited = edited_lines[j];
+    const std::u16string_view original =
+        origin ? std::u16string_view(visible_lines_[*origins[j]]) : std::u16string_view();
+    const std::size_t new_blanks = LeadingBlanks(edited);
+    const std::size_t old_blanks = LeadingBlanks(original);
+    if (origin && SameText(original, edited)) {
       writer.AppendOriginal(origin->raw);
+    } else if (origin && SameText(edited.substr(new_blanks), original.substr(old_blanks))) {
+      // Re-indented: the code keeps its own bytes, whatever they are, and needs no encoding.
+      writer.AppendReindented(origin->raw, edited.substr(0, new_blanks), old_blanks);
     } else {
       const text::Encoded encoded = Encode(edited_lines[j], encoding_);
       if (encoded.unencodable_at) {

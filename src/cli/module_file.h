@@ -10,6 +10,11 @@
 
 namespace tessaly::cli {
 
+// How edited lines are told apart from the lines they came from. Matching by text follows
+// lines that moved (inserted or deleted lines above them); when a command only rewrites
+// lines where they stand (re-indentation), pairing by place gives the same answer at once.
+enum class LinePairing { kMatchByText, kSamePlaces };
+
 // An exported module (.bas, .cls, .frm) as the editor shows it, and the way back to bytes.
 //
 // Writing back changes nothing the edit did not change: the hidden header (module_header.h)
@@ -32,7 +37,8 @@ class ModuleFile {
 
   // The file with its visible lines replaced by `edited_lines`. Throws FileError when an edited
   // line holds a character the file's encoding cannot represent.
-  std::string Serialize(const std::vector<std::u16string>& edited_lines) const;
+  std::string Serialize(const std::vector<std::u16string>& edited_lines,
+                        LinePairing pairing = LinePairing::kMatchByText) const;
 
  private:
   enum class LineBreak : std::uint8_t { kNone, kLf, kCrLf };

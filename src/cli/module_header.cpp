@@ -6,7 +6,7 @@ namespace tessaly::cli {
 
 namespace {
 
-bool IsBlank(char c) {
+constexpr bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\r';
 }
 
@@ -25,8 +25,8 @@ bool EqualsIgnoringCase(std::string_view text, std::string_view lower_word) {
 }
 
 std::string_view FirstWord(std::string_view line) {
-  const auto start = std::find_if_not(line.begin(), line.end(), IsBlank);
-  const auto end = std::find_if(start, line.end(), IsBlank);
+  const auto start = std::find_if_not(line.begin(), line.end(), [](char c) { return IsBlank(c); });
+  const auto end = std::find_if(start, line.end(), [](char c) { return IsBlank(c); });
   return line.substr(start - line.begin(), end - start);
 }
 

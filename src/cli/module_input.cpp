@@ -48,9 +48,10 @@ ModuleInput ReadModule(const std::string& path, std::istream& in) {
   }
 }
 
-std::string SerializeModule(const ModuleInput& input, const std::vector<std::u16string>& lines) {
+std::string SerializeModule(const ModuleInput& input, const std::vector<std::u16string>& lines,
+                            LinePairing pairing) {
   try {
-    return input.file.Serialize(lines);
+    return input.file.Serialize(lines, pairing);
   } catch (const FileError& error) {
     throw FileError((input.path == "-" ? std::string("<stdin>") : input.path) + ": " +
                     error.what());

@@ -20,7 +20,8 @@ ModuleInput ReadModule(const std::string& path, std::istream& in);
 
 // The file's bytes with the edited lines; throws FileError, naming the file, when a line
 // holds a character the file's encoding cannot represent.
-std::string SerializeModule(const ModuleInput& input, const std::vector<std::u16string>& lines);
+std::string SerializeModule(const ModuleInput& input, const std::vector<std::u16string>& lines,
+                            LinePairing pairing = LinePairing::kMatchByText);
 
 // The bytes back into the file with -i (atomically), else to standard output.
 void PutModuleBytes(const ModuleInput& input, const std::string& bytes, bool in_place,

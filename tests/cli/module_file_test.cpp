@@ -215,3 +215,38 @@ TEST(ModuleFile, KeepsMemberAttributesWithTheirLinesInALargeModule) {
 
 }  // namespace
 }  // namespace tessaly::cli
+
+namespace tessaly::cli {
+namespace {
+
+// Re-indentation changes only the blanks in front of a line: the rest keeps its own bytes,
+// even bytes no decoder accepts, and the lines paired by place give the same file as the
+// lines matched by text.
+TEST(ModuleFile, ReindentedLinesKeepTheirBytesUnderEitherPairing) {
+  const std::string bytes =
+      "Attribute VB_Name = \"M\"\r\n"
+      "Sub A()\r\n"
+      "Attribute A.VB_UserMemId = 0\r\n"
+      "x = \"\x80\xD6\xD0\"\r\n"
+      "\t  y = 1\r\n"
+      "End Sub\r\n";
+  const ModuleFile file = ModuleFile::Parse(bytes);
+  std::vector<std::u16string> lines = file.VisibleLines();
+  lines[1] = u"    " + lines[1];
+  lines[2] = u"    y = 1";
+  const std::string expected =
+      "Attribute VB_Name = \"M\"\r\n"
+      "Sub A()\r\n"
+      "Attribute A.VB_UserMemId = 0\r\n"
+      "    x = \"\x80\xD6\xD0\"\r\n"
+      "    y = 1\r\n"
+      "End Sub\r\n";
+  EXPECT_EQ(file.Serialize(lines, LinePairing::kSamePlaces), expected);
+  EXPECT_EQ(file.Serialize(lines, LinePairing::kMatchByText), expected);
+
+  lines.pop_back();
+  EXPECT_THROW(file.Serialize(lines, LinePairing::kSamePlaces), std::invalid_argument);
+}
+
+}  // namespace
+}  // namespace tessaly::cli
