@@ -66,6 +66,11 @@ struct StoredCase {
   std::int32_t shown;
 };
 
+// Names the case in test output; the default would print the struct's padding bytes.
+void PrintTo(const StoredCase& c, std::ostream* out) {
+  *out << c.stored;
+}
+
 class AboutStoredValue : public ::testing::TestWithParam<StoredCase> {};
 
 TEST_P(AboutStoredValue, ShowsInItsBox) {

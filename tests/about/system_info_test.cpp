@@ -57,6 +57,12 @@ struct VersionCase {
   std::u16string expected;
 };
 
+// Names the case in test output; the default would print the struct's padding bytes.
+void PrintTo(const VersionCase& c, std::ostream* out) {
+  *out << c.version.platform << "." << c.version.major << "." << c.version.minor << " -> "
+       << text::ToUtf8(c.expected);
+}
+
 class OsNameOf : public SystemInfo, public ::testing::WithParamInterface<VersionCase> {};
 
 TEST_P(OsNameOf, Version) {
@@ -101,6 +107,10 @@ struct BitsCase {
   std::int32_t os_bits;
   std::int32_t app_bits;
 };
+
+void PrintTo(const BitsCase& c, std::ostream* out) {
+  *out << c.label;
+}
 
 class Bits : public SystemInfo, public ::testing::WithParamInterface<BitsCase> {};
 

@@ -13,6 +13,11 @@ struct NameCase {
   std::u16string by_name_rule;
 };
 
+// Names the case in test output; the default would print the struct's padding bytes.
+void PrintTo(const NameCase& c, std::ostream* out) {
+  *out << text::ToUtf8(c.caption);
+}
+
 class TabNames : public ::testing::TestWithParam<NameCase> {};
 
 TEST_P(TabNames, ReduceACaptionByBothRules) {

@@ -58,11 +58,15 @@ TEST(TabInitialize, PlacesTheStripAndKeepsTheDesignedTabWithoutCodeWindows) {
 struct InitializeCase {
   const char* label;
   bool panels;             // the editor's three panels take window positions 1 to 3
-  bool tool_window_first;  // the tab window itself takes the next position  // the tab window
-                           // itself takes window position 1
+  bool tool_window_first;  // the tab window itself takes window position 1
   int code_windows;
   int expected_tabs;
 };
+
+// Names the case in test output; the default would print the struct's padding bytes.
+void PrintTo(const InitializeCase& c, std::ostream* out) {
+  *out << c.label;
+}
 
 class TabInitializeCount : public ::testing::TestWithParam<InitializeCase> {};
 
