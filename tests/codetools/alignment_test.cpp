@@ -19,6 +19,11 @@ struct AlignCase {
   Lines expected;
 };
 
+// Names the case in test output; the default would print the struct's padding bytes.
+void PrintTo(const AlignCase& c, std::ostream* out) {
+  *out << c.title;
+}
+
 class AlignLinesTest : public ::testing::TestWithParam<AlignCase> {};
 
 TEST_P(AlignLinesTest, PlacesTrailingComments) {
