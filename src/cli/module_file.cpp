@@ -1,5 +1,6 @@
 #include "cli/module_file.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -31,9 +32,6 @@ std::string CharacterName(std::u16string_view text, std::size_t at) {
 
 }  // namespace
 
-// Appends lines one after the other and decides each line break only when the next line
-// comes, so that a line which stops being the last one gets a break and the new last line
-// follows the original file's final newline or lack of it.
 namespace {
 
 std::size_t LeadingBlanks(std::u16string_view line) {
@@ -51,10 +49,14 @@ bool SameText(std::u16string_view a, std::u16string_view b) {
 
 }  // namespace
 
+// Appends lines one after the other and decides each line break only when the next line
+// comes, so that a line which stops being the last one gets a break and the new last line
+// follows the original file's final newline or lack of it.
 class ModuleFile::Writer {
  public:
-  explicit Writer(const ModuleFile& file) : file_(file) {
-    out_.reserve(file.bytes_.size() + 64);
+  // `expected_size` is what the output should come to; a larger output still grows as usual.
+  Writer(const ModuleFile& file, std::size_t expected_size) : file_(file) {
+    out_.reserve(expected_size + 64);
     out_ = std::string_view(file.bytes_).substr(0, file.bom_size_);
   }
 
@@ -67,6 +69,40 @@ class ModuleFile::Writer {
   void AppendOriginal(const RawLine& line) {
     Append(std::string_view(file_.bytes_).substr(line.begin, line.length), line.line_break);
   }
+  // Edited line number `index` (0-based), which stems from visible line `origin` if it has
+  // one. Throws FileError when it holds a character the file's encoding cannot represent.
+  void AppendEdited(std::size_t index, std::u16string_view edited,
+                    std::optional<std::size_t> origin) {
+    if (origin) {
+      const RawLine& raw = file_.body_[*origin].raw;
+      const std::u16string_view original = file_.visible_lines_[*origin];
+      if (SameText(original, edited)) {
+        AppendOriginal(raw);
+        return;
+      }
+      const std::size_t new_blanks = LeadingBlanks(edited);
+      const std::size_t old_blanks = LeadingBlanks(original);
+      if (SameText(edited.substr(new_blanks), original.substr(old_blanks))) {
+        // Re-indented: the code keeps its own bytes, whatever they are, and needs no encoding.
+        AppendReindented(raw, edited.substr(0, new_blanks), old_blanks);
+        return;
+      }
+    }
+    const text::Encoded encoded = Encode(edited, file_.encoding_);
+    if (encoded.unencodable_at) {
+      throw FileError("line " + std::to_string(index + 1) + " holds " +
+                      CharacterName(edited, *encoded.unencodable_at) + ", which " +
+                      EncodingName(file_.encoding_) + " cannot represent");
+    }
+    Append(encoded.bytes, origin ? file_.body_[*origin].raw.line_break : LineBreak::kNone);
+  }
+
+  std::string Finish() && {
+    if (has_line_ && file_.ends_with_line_break_) FinishLine();
+    return std::move(out_);
+  }
+
+ private:
   // The line with its leading blanks replaced: the new blanks, then the original bytes after
   // its own blanks, which are one byte each in every encoding the file may have.
   void AppendReindented(const RawLine& line, std::u16string_view blanks, std::size_t old_blanks) {
@@ -79,16 +115,10 @@ class ModuleFile::Writer {
     has_line_ = true;
   }
 
-  std::string Finish() && {
-    if (has_line_ && file_.ends_with_line_break_) FinishLine();
-    return std::move(out_);
-  }
-
- private:
   void FinishLine() {
     if (!has_line_) return;
     const LineBreak line_break = pending_ == LineBreak::kNone ? file_.usual_break_ : pending_;
-    out_ += line_break == LineBreak::kCrLf ? "\r\n" : "\n";
+    out_.append(line_break == LineBreak::kCrLf ? std::string_view("\r\n") : std::string_view("\n"));
   }
 
   const ModuleFile& file_;
@@ -107,39 +137,47 @@ ModuleFile ModuleFile::Parse(std::string bytes) {
   file.encoding_ = DetectEncoding(all);
   file.bom_size_ = file.encoding_ == FileEncoding::kUtf8WithBom ? kUtf8Bom.size() : 0;
 
-  std::vector<RawLine> lines;
+  // Each line's text without its line break, and nothing else: the break is told by the
+  // bytes that follow the text (see raw_line), so a second list of a whole module's lines is
+  // not needed. Counted first, so that the list is allocated once.
+  std::vector<std::string_view> contents;
+  contents.reserve(static_cast<std::size_t>(std::count(all.begin(), all.end(), '\n')) + 1);
   std::size_t crlf_count = 0;
+  std::size_t lf_count = 0;
   for (std::size_t begin = file.bom_size_; begin < all.size();) {
     const std::size_t lf = all.find('\n', begin);
-    RawLine line{begin, (lf == std::string_view::npos ? all.size() : lf) - begin, LineBreak::kLf};
     if (lf == std::string_view::npos) {
-      line.line_break = LineBreak::kNone;
-    } else if (line.length > 0 && all[lf - 1] == '\r') {
-      line.line_break = LineBreak::kCrLf;
-      --line.length;
-      ++crlf_count;
+      contents.push_back(all.substr(begin));
+      break;
     }
-    lines.push_back(line);
-    begin = lf == std::string_view::npos ? all.size() : lf + 1;
+    const bool crlf = lf > begin && all[lf - 1] == '\r';
+    ++(crlf ? crlf_count : lf_count);
+    contents.push_back(all.substr(begin, lf - begin - (crlf ? 1 : 0)));
+    begin = lf + 1;
   }
-  const std::size_t lf_count =
-      lines.size() - crlf_count - (!lines.empty() && lines.back().line_break == LineBreak::kNone);
+  const auto raw_line = [all](std::string_view content) {
+    const auto begin = static_cast<std::size_t>(content.data() - all.data());
+    const std::size_t end = begin + content.size();
+    // A lone CR stays in the text, so a CR right after it can only start a CR LF.
+    const LineBreak line_break = end == all.size()  ? LineBreak::kNone
+                                 : all[end] == '\n' ? LineBreak::kLf
+                                                    : LineBreak::kCrLf;
+    return RawLine{begin, content.size(), line_break};
+  };
   file.usual_break_ = lf_count > crlf_count ? LineBreak::kLf : LineBreak::kCrLf;
-  file.ends_with_line_break_ = lines.empty() || lines.back().line_break != LineBreak::kNone;
+  file.ends_with_line_break_ = contents.empty() || all.ends_with('\n');
 
-  std::vector<std::string_view> contents;
-  contents.reserve(lines.size());
-  for (const RawLine& line : lines)
-    contents.push_back(all.substr(line.begin, line.length));
   const std::size_t header_size = CountHeaderLines(contents);
-  file.header_.assign(lines.begin(), lines.begin() + header_size);
-  file.body_.reserve(lines.size() - header_size);
-  file.visible_lines_.reserve(lines.size() - header_size);
-  for (std::size_t k = header_size; k < lines.size(); ++k) {
+  file.header_.reserve(header_size);
+  for (std::size_t k = 0; k < header_size; ++k)
+    file.header_.push_back(raw_line(contents[k]));
+  file.body_.reserve(contents.size() - header_size);
+  file.visible_lines_.reserve(contents.size() - header_size);
+  for (std::size_t k = header_size; k < contents.size(); ++k) {
     if (!file.body_.empty() && IsMemberAttribute(contents[k])) {
-      file.body_.back().hidden_below.push_back(lines[k]);
+      file.body_.back().hidden_below.push_back(raw_line(contents[k]));
     } else {
-      file.body_.push_back({lines[k], {}});
+      file.body_.push_back({raw_line(contents[k]), {}});
       file.visible_lines_.push_back(Decode(contents[k], file.encoding_));
     }
   }
@@ -148,18 +186,34 @@ ModuleFile ModuleFile::Parse(std::string bytes) {
 
 std::string ModuleFile::Serialize(const std::vector<std::u16string>& edited_lines,
                                   LinePairing pairing) const {
-  std::vector<std::optional<std::size_t>> origins;
+  // Re-indenting changes only blanks, one byte each, so the output comes to the input plus
+  // the difference in length of all lines; other edits may need the output to grow.
+  std::size_t edited_units = 0;
+  for (const std::u16string& line : edited_lines)
+    edited_units += line.size();
+  std::size_t visible_units = 0;
+  for (const std::u16string& line : visible_lines_)
+    visible_units += line.size();
+  Writer writer(*this,
+                bytes_.size() + (edited_units > visible_units ? edited_units - visible_units : 0));
+  for (const RawLine& line : header_)
+    writer.AppendOriginal(line);
+
   if (pairing == LinePairing::kSamePlaces) {
     if (edited_lines.size() != visible_lines_.size()) {
       throw std::invalid_argument("lines paired by place must keep their number");
     }
-    origins.resize(edited_lines.size());
-    for (std::size_t i = 0; i < origins.size(); ++i)
-      origins[i] = i;
-  } else {
-    origins = FindLineOrigins(visible_lines_, edited_lines);
+    // Every line stays where it stands, and its hidden lines with it.
+    for (std::size_t j = 0; j < edited_lines.size(); ++j) {
+      writer.AppendEdited(j, edited_lines[j], j);
+      for (const RawLine& hidden : body_[j].hidden_below)
+        writer.AppendOriginal(hidden);
+    }
+    return std::move(writer).Finish();
   }
 
+  const std::vector<std::optional<std::size_t>> origins =
+      FindLineOrigins(visible_lines_, edited_lines);
   // Hidden lines go below the edited line that their own line became, or that the nearest
   // surviving line above became; index 0 is the place above all edited lines.
   std::vector<std::vector<const RawLine*>> hidden_below(edited_lines.size() + 1);
@@ -176,32 +230,10 @@ std::string ModuleFile::Serialize(const std::vector<std::u16string>& edited_line
     }
   }
 
-  Writer writer(*this);
-  for (const RawLine& line : header_)
-    writer.AppendOriginal(line);
   for (const RawLine* hidden : hidden_below[0])
     writer.AppendOriginal(*hidden);
   for (std::size_t j = 0; j < edited_lines.size(); ++j) {
-    const BodyLine* origin = origins[j] ? &body_[*origins[j]] : nullptr;
-    const std::u16string_view edited = edited_lines[j];
-    const std::u16string_view original =
-        origin ? std::u16string_view(visible_lines_[*origins[j]]) : std::u16string_view();
-    const std::size_t new_blanks = LeadingBlanks(edited);
-    const std::size_t old_blanks = LeadingBlanks(original);
-    if (origin && SameText(original, edited)) {
-      writer.AppendOriginal(origin->raw);
-    } else if (origin && SameText(edited.substr(new_blanks), original.substr(old_blanks))) {
-      // Re-indented: the code keeps its own bytes, whatever they are, and needs no encoding.
-      writer.AppendReindented(origin->raw, edited.substr(0, new_blanks), old_blanks);
-    } else {
-      const text::Encoded encoded = Encode(edited_lines[j], encoding_);
-      if (encoded.unencodable_at) {
-        throw FileError("line " + std::to_string(j + 1) + " holds " +
-                        CharacterName(edited_lines[j], *encoded.unencodable_at) + ", which " +
-                        EncodingName(encoding_) + " cannot represent");
-      }
-      writer.Append(encoded.bytes, origin ? origin->raw.line_break : LineBreak::kNone);
-    }
+    writer.AppendEdited(j, edited_lines[j], origins[j]);
     for (const RawLine* hidden : hidden_below[j + 1])
       writer.AppendOriginal(*hidden);
   }

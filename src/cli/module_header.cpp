@@ -39,7 +39,8 @@ std::string_view AfterFirstWord(std::string_view line) {
 }
 
 bool IsVersionLine(std::string_view line) {
-  return line.starts_with(FirstWord(line)) && EqualsIgnoringCase(FirstWord(line), "version");
+  const std::string_view word = FirstWord(line);
+  return line.starts_with(word) && EqualsIgnoringCase(word, "version");
 }
 
 // `Object = "{...}#2.0#0"; "MSCOMCTL.OCX"`; the first word may touch the equals sign.
@@ -51,8 +52,9 @@ bool IsObjectLine(std::string_view line) {
 }
 
 bool IsAttributeLine(std::string_view line) {
-  return line.starts_with(FirstWord(line)) && EqualsIgnoringCase(FirstWord(line), "attribute") &&
-         line.size() > FirstWord(line).size();
+  const std::string_view word = FirstWord(line);
+  return line.starts_with(word) && EqualsIgnoringCase(word, "attribute") &&
+         line.size() > word.size();
 }
 
 bool OpensBlock(std::string_view line) {
@@ -102,7 +104,9 @@ std::size_t CountHeaderLines(std::span<const std::string_view> lines) {
 }
 
 bool IsMemberAttribute(std::string_view line) {
-  if (!IsAttributeLine(line)) return false;
+  // Asked of every line of a module: an attribute line starts with its keyword, not a blank,
+  // so the first byte turns almost every line away before any word is looked for.
+  if (line.empty() || Lower(line.front()) != 'a' || !IsAttributeLine(line)) return false;
   const std::string_view rest = AfterFirstWord(line);
   const std::size_t dot = rest.find('.');
   if (dot == 0 || dot == std::string_view::npos) return false;

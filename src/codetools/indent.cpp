@@ -39,9 +39,12 @@ std::vector<std::u16string> IndentLines(const std::vector<std::u16string>& lines
     if (effect.close_before) --level;
     // A closer without its opener in the range goes flush left and the count starts again.
     if (level < 0) level = 0;
-    std::u16string text(kIndentUnit * static_cast<std::size_t>(level), u' ');
-    text.append(line);
-    indented.push_back(std::move(text));
+    // Sized once: starting from the blanks and appending the code would allocate twice for
+    // most lines of a whole module.
+    const std::size_t blanks = kIndentUnit * static_cast<std::size_t>(level);
+    std::u16string& text = indented.emplace_back();
+    text.reserve(blanks + line.size());
+    text.append(blanks, u' ').append(line);
     if (effect.open_after) ++level;
     if (close_after) --level;
   }

@@ -1,25 +1,86 @@
 #include "codetools/indent_rules.h"
 
-#include <algorithm>
-
-#include "codetools/blanks.h"
+#include <array>
+#include <cstdint>
+#include <initializer_list>
 
 namespace tessaly::codetools {
 
 namespace {
 
-using Words = std::initializer_list<std::u16string_view>;
+// The groups of the word table. Every word belongs to one group, so looking a word up once
+// gives the same answer as trying the groups in order.
+enum class WordGroup : std::uint8_t {
+  kNone,
+  kScope,       // Private, Public, Friend: a procedure header when a header word follows
+  kHeader,      // opens a procedure or a declaration block
+  kLoopOrWith,  // opens a block unless the line closes it again
+  kIf,          // opens a block unless the statement is complete on its line
+  kSelect,      // opens a block
+  kMiddle,      // Case, Else, ElseIf: close the branch above and open their own
+  kEnd,         // closes the block its second word names
+  kCloser,      // closes a block
+};
 
-bool IsOneOf(std::u16string_view word, Words words) {
-  return std::find(words.begin(), words.end(), word) != words.end();
+struct WordEntry {
+  std::u16string_view word;
+  WordGroup group;
+};
+
+// Looked up once per line of a whole module, so the table is a flat array: comparing sizes
+// first rejects almost every entry at the cost of one integer comparison.
+constexpr std::array<WordEntry, 23> kFirstWords = {{
+    {u"Private", WordGroup::kScope},   {u"Public", WordGroup::kScope},
+    {u"Friend", WordGroup::kScope},    {u"Sub", WordGroup::kHeader},
+    {u"Function", WordGroup::kHeader}, {u"Type", WordGroup::kHeader},
+    {u"Enum", WordGroup::kHeader},     {u"Property", WordGroup::kHeader},
+    {u"For", WordGroup::kLoopOrWith},  {u"With", WordGroup::kLoopOrWith},
+    {u"Do", WordGroup::kLoopOrWith},   {u"While", WordGroup::kLoopOrWith},
+    {u"Open", WordGroup::kLoopOrWith}, {u"If", WordGroup::kIf},
+    {u"Select", WordGroup::kSelect},   {u"Case", WordGroup::kMiddle},
+    {u"Else", WordGroup::kMiddle},     {u"ElseIf", WordGroup::kMiddle},
+    {u"End", WordGroup::kEnd},         {u"Loop", WordGroup::kCloser},
+    {u"Next", WordGroup::kCloser},     {u"Wend", WordGroup::kCloser},
+    {u"Close", WordGroup::kCloser},
+}};
+
+WordGroup GroupOf(std::u16string_view word) {
+  for (const WordEntry& entry : kFirstWords) {
+    if (entry.word.size() == word.size() && entry.word == word) return entry.group;
+  }
+  return WordGroup::kNone;
 }
 
-bool Contains(std::u16string_view text, std::u16string_view part) {
-  return text.find(part) != std::u16string_view::npos;
+bool IsOneOf(std::u16string_view word, std::initializer_list<std::u16string_view> words) {
+  for (const std::u16string_view candidate : words) {
+    if (candidate == word) return true;
+  }
+  return false;
 }
 
 bool EndsWith(std::u16string_view text, std::u16string_view suffix) {
   return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
+}
+
+bool IsBlankOrTab(char16_t c) {
+  return c == u' ' || c == u'\t';
+}
+
+// Whether `part` (no blanks or tabs in it) occurs in `text` once every blank and tab is taken
+// out of the text, found without building that squeezed copy: a line of a whole module would
+// otherwise cost an allocation for a question most lines answer no to.
+bool ContainsIgnoringBlanksAndTabs(std::u16string_view text, std::u16string_view part) {
+  for (std::size_t start = text.find(part.front()); start != std::u16string_view::npos;
+       start = text.find(part.front(), start + 1)) {
+    std::size_t matched = 1;
+    for (std::size_t at = start + 1; at < text.size() && matched < part.size(); ++at) {
+      if (IsBlankOrTab(text[at])) continue;
+      if (text[at] != part[matched]) break;
+      ++matched;
+    }
+    if (matched == part.size()) return true;
+  }
+  return false;
 }
 
 struct LeadingWords {
@@ -42,45 +103,55 @@ LeadingWords SplitLeadingWords(std::u16string_view line) {
 
 // A one-line loop or With ("For i = 1 To 3: Next") carries its own closer.
 bool HoldsItsOwnCloser(std::u16string_view line) {
-  const std::u16string squeezed = RemoveBlanksAndTabs(line);
-  return Contains(squeezed, u"Next") || Contains(squeezed, u"EndWith") ||
-         Contains(squeezed, u"Loop") || Contains(squeezed, u"Wend");
+  return ContainsIgnoringBlanksAndTabs(line, u"Next") ||
+         ContainsIgnoringBlanksAndTabs(line, u"EndWith") ||
+         ContainsIgnoringBlanksAndTabs(line, u"Loop") ||
+         ContainsIgnoringBlanksAndTabs(line, u"Wend");
 }
 
 // "If a Then b = 1" is complete on its line; "If a Then" and "If a Then ' why" open a block.
 bool IsBlockIf(std::u16string_view line) {
-  return EndsWith(line, u"Then") || Contains(RemoveBlanksAndTabs(line), u"Then'");
+  return EndsWith(line, u"Then") || ContainsIgnoringBlanksAndTabs(line, u"Then'");
 }
 
 }  // namespace
 
 LevelEffect EffectOfWords(std::u16string_view line) {
   const LeadingWords words = SplitLeadingWords(line);
-  const auto second_is = [&](Words candidates) {
+  const auto second_is = [&](std::initializer_list<std::u16string_view> candidates) {
     return words.has_second && IsOneOf(words.second, candidates);
   };
   LevelEffect effect;
-  if (IsOneOf(words.first, {u"Private", u"Public", u"Friend"})) {
-    if (second_is({u"Sub", u"Function", u"Type", u"Enum", u"Property"})) {
+  switch (GroupOf(words.first)) {
+    case WordGroup::kScope:
+      if (second_is({u"Sub", u"Function", u"Type", u"Enum", u"Property"})) {
+        effect.close_before = true;
+        effect.open_after = true;
+      }
+      break;
+    case WordGroup::kHeader:
+    case WordGroup::kSelect:
+      effect.open_after = true;
+      break;
+    case WordGroup::kLoopOrWith:
+      effect.open_after = !HoldsItsOwnCloser(line);
+      break;
+    case WordGroup::kIf:
+      effect.open_after = IsBlockIf(line);
+      break;
+    case WordGroup::kMiddle:
       effect.close_before = true;
       effect.open_after = true;
-    }
-  } else if (IsOneOf(words.first, {u"Sub", u"Function", u"Type", u"Enum", u"Property"})) {
-    effect.open_after = true;
-  } else if (IsOneOf(words.first, {u"For", u"With", u"Do", u"While", u"Open"})) {
-    effect.open_after = !HoldsItsOwnCloser(line);
-  } else if (words.first == u"If") {
-    effect.open_after = IsBlockIf(line);
-  } else if (words.first == u"Select") {
-    effect.open_after = true;
-  } else if (IsOneOf(words.first, {u"Case", u"Else", u"ElseIf"})) {
-    effect.close_before = true;
-    effect.open_after = true;
-  } else if (words.first == u"End") {
-    effect.close_before =
-        second_is({u"Sub", u"Function", u"Type", u"Enum", u"If", u"With", u"Select", u"Property"});
-  } else if (IsOneOf(words.first, {u"Loop", u"Next", u"Wend", u"Close"})) {
-    effect.close_before = true;
+      break;
+    case WordGroup::kEnd:
+      effect.close_before = second_is(
+          {u"Sub", u"Function", u"Type", u"Enum", u"If", u"With", u"Select", u"Property"});
+      break;
+    case WordGroup::kCloser:
+      effect.close_before = true;
+      break;
+    case WordGroup::kNone:
+      break;
   }
   return effect;
 }

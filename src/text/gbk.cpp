@@ -2,9 +2,9 @@
 
 #include <iconv.h>
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -113,13 +113,20 @@ std::u16string DecodeGbk(std::string_view bytes) {
   const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
   std::size_t i = 0;
   while (i < bytes.size()) {
-    // Most of a module is ASCII; widening a whole run in one plain loop lets the compiler
-    // vectorise it.
-    std::size_t run_end = i;
-    while (run_end < bytes.size() && data[run_end] < 0x80)
-      ++run_end;
-    out = std::copy(data + i, data + run_end, out);
-    i = run_end;
+    // Most of a module is ASCII. Eight bytes are tested at once (none has its high bit set)
+    // and widened in a loop of fixed length the compiler unrolls; the rest of a run goes byte
+    // by byte.
+    while (i + 8 <= bytes.size()) {
+      std::uint64_t eight;
+      std::memcpy(&eight, data + i, sizeof eight);
+      if ((eight & 0x8080808080808080u) != 0) break;
+      for (int k = 0; k < 8; ++k)
+        out[k] = data[i + k];
+      out += 8;
+      i += 8;
+    }
+    while (i < bytes.size() && data[i] < 0x80)
+      *out++ = data[i++];
     if (i == bytes.size()) break;
     const unsigned char byte = data[i];
     if (i + 1 < bytes.size()) {
