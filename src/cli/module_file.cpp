@@ -107,8 +107,11 @@ class ModuleFile::Writer {
   // its own blanks, which are one byte each in every encoding the file may have.
   void AppendReindented(const RawLine& line, std::u16string_view blanks, std::size_t old_blanks) {
     FinishLine();
-    for (const char16_t blank : blanks)
-      out_.push_back(static_cast<char>(blank));
+    // Blanks and tabs are ASCII, so each unit narrows to its byte.
+    const std::size_t at = out_.size();
+    out_.resize(at + blanks.size());
+    std::transform(blanks.begin(), blanks.end(), out_.begin() + static_cast<std::ptrdiff_t>(at),
+                   [](char16_t blank) { return static_cast<char>(blank); });
     out_ +=
         std::string_view(file_.bytes_).substr(line.begin + old_blanks, line.length - old_blanks);
     pending_ = line.line_break;

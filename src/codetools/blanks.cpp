@@ -11,8 +11,12 @@ bool IsBlankOrTab(char16_t c) {
 }  // namespace
 
 std::u16string_view TrimLeadingBlanks(std::u16string_view text) {
-  const auto first = text.find_first_not_of(u' ');
-  return first == std::u16string_view::npos ? std::u16string_view() : text.substr(first);
+  // A plain loop: the library's find_first_not_of searches a set of characters for every
+  // character of the text, which shows on a whole module.
+  std::size_t first = 0;
+  while (first < text.size() && text[first] == u' ')
+    ++first;
+  return text.substr(first);
 }
 
 std::u16string_view TrimTrailingBlanks(std::u16string_view text) {

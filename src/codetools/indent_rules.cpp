@@ -1,8 +1,9 @@
 #include "codetools/indent_rules.h"
 
-#include <array>
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
+#include <span>
 
 namespace tessaly::codetools {
 
@@ -27,26 +28,52 @@ struct WordEntry {
   WordGroup group;
 };
 
-// Looked up once per line of a whole module, so the table is a flat array: comparing sizes
-// first rejects almost every entry at the cost of one integer comparison.
-constexpr std::array<WordEntry, 23> kFirstWords = {{
-    {u"Private", WordGroup::kScope},   {u"Public", WordGroup::kScope},
-    {u"Friend", WordGroup::kScope},    {u"Sub", WordGroup::kHeader},
-    {u"Function", WordGroup::kHeader}, {u"Type", WordGroup::kHeader},
-    {u"Enum", WordGroup::kHeader},     {u"Property", WordGroup::kHeader},
-    {u"For", WordGroup::kLoopOrWith},  {u"With", WordGroup::kLoopOrWith},
-    {u"Do", WordGroup::kLoopOrWith},   {u"While", WordGroup::kLoopOrWith},
-    {u"Open", WordGroup::kLoopOrWith}, {u"If", WordGroup::kIf},
-    {u"Select", WordGroup::kSelect},   {u"Case", WordGroup::kMiddle},
-    {u"Else", WordGroup::kMiddle},     {u"ElseIf", WordGroup::kMiddle},
-    {u"End", WordGroup::kEnd},         {u"Loop", WordGroup::kCloser},
-    {u"Next", WordGroup::kCloser},     {u"Wend", WordGroup::kCloser},
-    {u"Close", WordGroup::kCloser},
-}};
+// The table by length of word. A line's first word is looked up for every line of a whole
+// module, and most first words are no keyword at all: picking the few entries of the word's
+// length first turns such a word away after a comparison or two.
+constexpr WordEntry kTwoLetterWords[] = {{u"Do", WordGroup::kLoopOrWith}, {u"If", WordGroup::kIf}};
+constexpr WordEntry kThreeLetterWords[] = {
+    {u"Sub", WordGroup::kHeader}, {u"For", WordGroup::kLoopOrWith}, {u"End", WordGroup::kEnd}};
+constexpr WordEntry kFourLetterWords[] = {
+    {u"Type", WordGroup::kHeader},     {u"Enum", WordGroup::kHeader},
+    {u"With", WordGroup::kLoopOrWith}, {u"Open", WordGroup::kLoopOrWith},
+    {u"Case", WordGroup::kMiddle},     {u"Else", WordGroup::kMiddle},
+    {u"Loop", WordGroup::kCloser},     {u"Next", WordGroup::kCloser},
+    {u"Wend", WordGroup::kCloser}};
+constexpr WordEntry kFiveLetterWords[] = {{u"While", WordGroup::kLoopOrWith},
+                                          {u"Close", WordGroup::kCloser}};
+constexpr WordEntry kSixLetterWords[] = {{u"Public", WordGroup::kScope},
+                                         {u"Friend", WordGroup::kScope},
+                                         {u"Select", WordGroup::kSelect},
+                                         {u"ElseIf", WordGroup::kMiddle}};
+constexpr WordEntry kSevenLetterWords[] = {{u"Private", WordGroup::kScope}};
+constexpr WordEntry kEightLetterWords[] = {{u"Function", WordGroup::kHeader},
+                                           {u"Property", WordGroup::kHeader}};
+
+std::span<const WordEntry> WordsOfLength(std::size_t length) {
+  switch (length) {
+    case 2:
+      return kTwoLetterWords;
+    case 3:
+      return kThreeLetterWords;
+    case 4:
+      return kFourLetterWords;
+    case 5:
+      return kFiveLetterWords;
+    case 6:
+      return kSixLetterWords;
+    case 7:
+      return kSevenLetterWords;
+    case 8:
+      return kEightLetterWords;
+    default:
+      return {};
+  }
+}
 
 WordGroup GroupOf(std::u16string_view word) {
-  for (const WordEntry& entry : kFirstWords) {
-    if (entry.word.size() == word.size() && entry.word == word) return entry.group;
+  for (const WordEntry& entry : WordsOfLength(word.size())) {
+    if (entry.word == word) return entry.group;
   }
   return WordGroup::kNone;
 }
@@ -83,22 +110,17 @@ bool ContainsIgnoringBlanksAndTabs(std::u16string_view text, std::u16string_view
   return false;
 }
 
-struct LeadingWords {
-  std::u16string_view first;
-  std::u16string_view second;
-  bool has_second = false;
-};
-
 // Words split at single blanks, so two blanks in a row make an empty second word.
-LeadingWords SplitLeadingWords(std::u16string_view line) {
-  LeadingWords words;
+std::u16string_view FirstWord(std::u16string_view line) {
+  return line.substr(0, line.find(u' '));
+}
+
+// Empty when the line has no second word; only a few first words need one.
+std::optional<std::u16string_view> SecondWord(std::u16string_view line) {
   const auto first_blank = line.find(u' ');
-  words.first = line.substr(0, first_blank);
-  if (first_blank == std::u16string_view::npos) return words;
+  if (first_blank == std::u16string_view::npos) return std::nullopt;
   const auto rest = line.substr(first_blank + 1);
-  words.second = rest.substr(0, rest.find(u' '));
-  words.has_second = true;
-  return words;
+  return rest.substr(0, rest.find(u' '));
 }
 
 // A one-line loop or With ("For i = 1 To 3: Next") carries its own closer.
@@ -117,12 +139,12 @@ bool IsBlockIf(std::u16string_view line) {
 }  // namespace
 
 LevelEffect EffectOfWords(std::u16string_view line) {
-  const LeadingWords words = SplitLeadingWords(line);
-  const auto second_is = [&](std::initializer_list<std::u16string_view> candidates) {
-    return words.has_second && IsOneOf(words.second, candidates);
+  const auto second_is = [line](std::initializer_list<std::u16string_view> candidates) {
+    const auto second = SecondWord(line);
+    return second && IsOneOf(*second, candidates);
   };
   LevelEffect effect;
-  switch (GroupOf(words.first)) {
+  switch (GroupOf(FirstWord(line))) {
     case WordGroup::kScope:
       if (second_is({u"Sub", u"Function", u"Type", u"Enum", u"Property"})) {
         effect.close_before = true;
