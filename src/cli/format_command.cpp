@@ -35,7 +35,9 @@ int FormatCommand(const std::vector<std::string>& args, Streams streams) {
   std::vector<std::pair<const ModuleInput*, std::string>> outputs;
   for (const auto& input : inputs) {
     const auto lines = IndentWholeModule(input);
-    const bool changed = lines != input.file.VisibleLines();
+    // Only --check and -i ask whether anything changed, and comparing every line of a module
+    // is not free.
+    const bool changed = (check || in_place) && lines != input.file.VisibleLines();
     if (check) {
       if (changed) {
         streams.out << input.path << "\n";
