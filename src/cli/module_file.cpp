@@ -218,11 +218,14 @@ std::string ModuleFile::Serialize(const std::vector<std::u16string>& edited_line
   const std::vector<std::optional<std::size_t>> origins =
       FindLineOrigins(visible_lines_, edited_lines);
   // Hidden lines go below the edited line that their own line became, or that the nearest
-  // surviving line above became; index 0 is the place above all edited lines.
-  std::vector<std::vector<const RawLine*>> hidden_below(edited_lines.size() + 1);
+  // surviving line above became; index 0 is the place above all edited lines. Most modules
+  // have none, and then the places are not worked out at all.
+  const bool any_hidden = std::any_of(
+      body_.begin(), body_.end(), [](const BodyLine& line) { return !line.hidden_below.empty(); });
+  std::vector<std::vector<const RawLine*>> hidden_below(any_hidden ? edited_lines.size() + 1 : 0);
   std::size_t place = 0;
   std::size_t next_edited = 0;
-  for (std::size_t original = 0; original < body_.size(); ++original) {
+  for (std::size_t original = 0; any_hidden && original < body_.size(); ++original) {
     while (next_edited < origins.size() &&
            (!origins[next_edited] || *origins[next_edited] < original)) {
       ++next_edited;
@@ -233,12 +236,15 @@ std::string ModuleFile::Serialize(const std::vector<std::u16string>& edited_line
     }
   }
 
-  for (const RawLine* hidden : hidden_below[0])
-    writer.AppendOriginal(*hidden);
+  const auto write_hidden_at = [&](std::size_t at) {
+    if (!any_hidden) return;
+    for (const RawLine* hidden : hidden_below[at])
+      writer.AppendOriginal(*hidden);
+  };
+  write_hidden_at(0);
   for (std::size_t j = 0; j < edited_lines.size(); ++j) {
     writer.AppendEdited(j, edited_lines[j], origins[j]);
-    for (const RawLine* hidden : hidden_below[j + 1])
-      writer.AppendOriginal(*hidden);
+    write_hidden_at(j + 1);
   }
   return std::move(writer).Finish();
 }
