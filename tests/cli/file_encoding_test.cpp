@@ -35,5 +35,22 @@ TEST(FileEncoding, Utf8KeepsIllFormedBytes) {
   EXPECT_EQ(Encode(u"ab\xD800", FileEncoding::kUtf8).unencodable_at, 2u);
 }
 
+// ASCII is passed over several bytes at a time: the first byte that is not ASCII decides the
+// encoding and is decoded wherever it falls in such a run.
+TEST(FileEncoding, TheFirstByteBeyondAsciiCountsWhereverItFalls) {
+  for (std::size_t before = 0; before <= 18; ++before) {
+    const std::string ascii(before, 'x');
+    const std::u16string text(before, u'x');
+    EXPECT_EQ(DetectEncoding(ascii), FileEncoding::kCodePage936) << before;
+    EXPECT_EQ(DetectEncoding(ascii + "\xE4\xBB\xA3" + ascii), FileEncoding::kUtf8) << before;
+    EXPECT_EQ(DetectEncoding(ascii + "\xD6\xD0" + ascii), FileEncoding::kCodePage936) << before;
+    // Valid UTF-8 first, then a byte no UTF-8 text holds.
+    EXPECT_EQ(DetectEncoding("\xE4\xBB\xA3" + ascii + "\x80"), FileEncoding::kCodePage936)
+        << before;
+    EXPECT_EQ(Decode(ascii + "\xE4\xBB\xA3" + ascii, FileEncoding::kUtf8), text + u"代" + text);
+    EXPECT_EQ(Decode(ascii + "\x80" + ascii, FileEncoding::kUtf8), text + u"\xDC80" + text);
+  }
+}
+
 }  // namespace
 }  // namespace tessaly::cli

@@ -248,5 +248,54 @@ TEST(ModuleFile, ReindentedLinesKeepTheirBytesUnderEitherPairing) {
   EXPECT_THROW(file.Serialize(lines, LinePairing::kSamePlaces), std::invalid_argument);
 }
 
+// Each line's break is told by the bytes right after its text; a lone CR belongs to the text,
+// also when a CR LF follows it.
+TEST(ModuleFile, EachLineKeepsItsOwnBreakWhenReindented) {
+  struct Case {
+    const char* name;
+    std::string bytes;
+    std::vector<std::u16string> visible;
+    std::string reindented;  // every line two blanks in
+  };
+  const Case cases[] = {
+      {"CR before CR LF", "a\r\r\nb\n", {u"a\r", u"b"}, "  a\r\r\n  b\n"},
+      {"lone CR ends the file", "a\nb\r", {u"a", u"b\r"}, "  a\n  b\r"},
+      {"empty lines", "\r\n\n", {u"", u""}, "  \r\n  \n"},
+      {"only a CR", "\r", {u"\r"}, "  \r"},
+      {"no final break after a mark", "\xEF\xBB\xBFx", {u"x"}, "\xEF\xBB\xBF  x"},
+  };
+  for (const auto& c : cases) {
+    const ModuleFile file = ModuleFile::Parse(c.bytes);
+    EXPECT_EQ(file.VisibleLines(), c.visible) << c.name;
+    std::vector<std::u16string> lines = file.VisibleLines();
+    for (auto& line : lines)
+      line = u"  " + line;
+    EXPECT_EQ(file.Serialize(lines, LinePairing::kSamePlaces), c.reindented) << c.name;
+    EXPECT_EQ(file.Serialize(lines, LinePairing::kMatchByText), c.reindented) << c.name;
+  }
+}
+
+// The output is sized for the input and the blanks indentation adds; a result larger than that
+// still comes out whole.
+TEST(ModuleFile, OutputLargerThanForeseenComesOutWhole) {
+  std::string bytes;
+  for (int i = 0; i < 200; ++i)
+    bytes += "x = \"\xD6\xD0\"\r\n";
+  const ModuleFile file = ModuleFile::Parse(bytes);
+  std::vector<std::u16string> lines = file.VisibleLines();
+  std::string expected;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    // Deeper indentation, or a new line of Chinese text at two bytes a character.
+    if (i % 2 == 1) {
+      lines[i] = std::u16string(40, u' ') + lines[i];
+      expected += std::string(40, ' ') + "x = \"\xD6\xD0\"\r\n";
+    } else {
+      lines[i] = u"' 中中中中中中中中";
+      expected += "' \xD6\xD0\xD6\xD0\xD6\xD0\xD6\xD0\xD6\xD0\xD6\xD0\xD6\xD0\xD6\xD0\r\n";
+    }
+  }
+  EXPECT_EQ(file.Serialize(lines, LinePairing::kSamePlaces), expected);
+}
+
 }  // namespace
 }  // namespace tessaly::cli

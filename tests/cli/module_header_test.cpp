@@ -59,5 +59,18 @@ TEST(ModuleHeader, RecognisesMemberAttributes) {
   EXPECT_FALSE(IsMemberAttribute("x = Attribute.VB_Foo"));
 }
 
+// Every line of a module is asked, so most are turned away by their first byte: the keyword
+// must open the line, in any case.
+TEST(ModuleHeader, AMemberAttributeLineStartsWithItsKeyword) {
+  EXPECT_TRUE(IsMemberAttribute("attribute Foo.vb_UserMemId = 0"));
+  EXPECT_TRUE(IsMemberAttribute("ATTRIBUTE Foo.VB_Description = \"x\""));
+  EXPECT_FALSE(IsMemberAttribute(""));
+  EXPECT_FALSE(IsMemberAttribute("A"));
+  EXPECT_FALSE(IsMemberAttribute("Attribute"));
+  EXPECT_FALSE(IsMemberAttribute("\tAttribute Foo.VB_UserMemId = 0"));
+  EXPECT_FALSE(IsMemberAttribute("Attributes Foo.VB_UserMemId = 0"));
+  EXPECT_FALSE(IsMemberAttribute("a = Foo.VB_UserMemId"));
+}
+
 }  // namespace
 }  // namespace tessaly::cli

@@ -75,6 +75,25 @@ TEST(Gbk, EveryByteStringSurvivesARoundTrip) {
             23000u);
 }
 
+// ASCII is decoded in runs taken several bytes at a time: a pair, a stray high byte or the end
+// of the text may fall at any place in such a run.
+TEST(Gbk, ACharacterInterruptsAnAsciiRunAtAnyPlace) {
+  for (std::size_t before = 0; before <= 18; ++before) {
+    for (std::size_t after = 0; after <= 10; ++after) {
+      const std::string ascii_before(before, 'a');
+      const std::string ascii_after(after, 'z');
+      const std::u16string text_before(before, u'a');
+      const std::u16string text_after(after, u'z');
+      const std::string pair = ascii_before + "\xD6\xD0" + ascii_after;
+      EXPECT_EQ(DecodeGbk(pair), text_before + u"中" + text_after) << before << " " << after;
+      const std::string stray = ascii_before + "\xFF" + ascii_after;
+      EXPECT_EQ(DecodeGbk(stray), text_before + u"\xDCFF" + text_after) << before << " " << after;
+      EXPECT_EQ(RoundTrip(stray), stray);
+    }
+    EXPECT_EQ(DecodeGbk(std::string(before, '\x7F')), std::u16string(before, u'\x7F'));
+  }
+}
+
 TEST(Gbk, EachCharacterHasOneEncoding) {
   // Only the encoder's own pair decodes to a character, so re-encoding an edited line cannot
   // silently switch a character to another pair.
