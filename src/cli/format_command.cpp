@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <cstring>
 #include <iostream>
 
 #include "cli/arguments.h"
@@ -13,6 +15,17 @@ namespace {
 // an editor to read the lines from, since every line is in the range.
 std::vector<std::u16string> IndentWholeModule(const ModuleInput& input) {
   return codetools::IndentLines(input.file.VisibleLines());
+}
+
+// Indentation keeps the number of lines. The library compares char16_t text unit by unit; a
+// byte comparison is several times faster over a whole module.
+bool AnyLineChanged(const std::vector<std::u16string>& before,
+                    const std::vector<std::u16string>& after) {
+  return !std::equal(before.begin(), before.end(), after.begin(), after.end(),
+                     [](const std::u16string& a, const std::u16string& b) {
+                       return a.size() == b.size() &&
+                              std::memcmp(a.data(), b.data(), a.size() * sizeof(char16_t)) == 0;
+                     });
 }
 
 }  // namespace
@@ -37,7 +50,7 @@ int FormatCommand(const std::vector<std::string>& args, Streams streams) {
     const auto lines = IndentWholeModule(input);
     // Only --check and -i ask whether anything changed, and comparing every line of a module
     // is not free.
-    const bool changed = (check || in_place) && lines != input.file.VisibleLines();
+    const bool changed = (check || in_place) && AnyLineChanged(input.file.VisibleLines(), lines);
     if (check) {
       if (changed) {
         streams.out << input.path << "\n";
