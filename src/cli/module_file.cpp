@@ -154,14 +154,18 @@ ModuleFile ModuleFile::Parse(std::string bytes) {
       break;
     }
     const bool crlf = lf > begin && all[lf - 1] == '\r';
-    ++(crlf ? crlf_count : lf_count);
+    if (crlf) {
+      ++crlf_count;
+    } else {
+      ++lf_count;
+    }
     contents.push_back(all.substr(begin, lf - begin - (crlf ? 1 : 0)));
     begin = lf + 1;
   }
   const auto raw_line = [all](std::string_view content) {
     const auto begin = static_cast<std::size_t>(content.data() - all.data());
     const std::size_t end = begin + content.size();
-    // A lone CR stays in the text, so a CR right after it can only start a CR LF.
+    // A CR that no LF follows stays in the text, so a CR right after the text starts a CR LF.
     const LineBreak line_break = end == all.size()  ? LineBreak::kNone
                                  : all[end] == '\n' ? LineBreak::kLf
                                                     : LineBreak::kCrLf;
