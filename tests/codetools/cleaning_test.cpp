@@ -18,6 +18,11 @@ struct LineCase {
   std::u16string expected;
 };
 
+// Names the case in test output; the default would print the struct's padding bytes.
+void PrintTo(const LineCase& c, std::ostream* out) {
+  *out << text::ToUtf8(c.line);
+}
+
 class DeleteCommentOfLineTest : public ::testing::TestWithParam<LineCase> {};
 
 TEST_P(DeleteCommentOfLineTest, CutsTheCommentOff) {

@@ -31,6 +31,11 @@ struct CommentStartCase {
   std::int32_t expected;
 };
 
+// Names the case in test output; the default would print the struct's padding bytes.
+void PrintTo(const CommentStartCase& c, std::ostream* out) {
+  *out << text::ToUtf8(c.line);
+}
+
 class FindCommentStartTest : public ::testing::TestWithParam<CommentStartCase> {};
 
 TEST_P(FindCommentStartTest, FindsTheApostropheOpeningATrailingComment) {

@@ -19,6 +19,11 @@ struct IndentCase {
   Lines expected;
 };
 
+// Names the case in test output; the default would print the struct's padding bytes.
+void PrintTo(const IndentCase& c, std::ostream* out) {
+  *out << c.title;
+}
+
 class IndentLinesTest : public ::testing::TestWithParam<IndentCase> {};
 
 TEST_P(IndentLinesTest, WritesFourBlanksPerLevel) {

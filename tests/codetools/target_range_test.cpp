@@ -51,6 +51,11 @@ struct RangeCase {
   TargetRange expected;
 };
 
+// Names the case in test output; the default would print the struct's padding bytes.
+void PrintTo(const RangeCase& c, std::ostream* out) {
+  *out << c.title;
+}
+
 class TargetRangeTest : public ::testing::TestWithParam<RangeCase> {};
 
 TEST_P(TargetRangeTest, FollowsTheSelectionsStartLine) {

@@ -23,6 +23,11 @@ std::u16string Repeat(char16_t c, std::size_t n) {
   return std::u16string(n, c);
 }
 
+// Names the case in test output; the default would print the struct's padding bytes.
+void PrintTo(const EditCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class EditingCommand : public ::testing::TestWithParam<EditCase> {};
 
 TEST_P(EditingCommand, EditsTheLinesAndPlacesTheCaret) {

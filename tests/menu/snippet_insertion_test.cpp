@@ -30,6 +30,11 @@ struct SnippetCase {
   host::Selection caret_after;
 };
 
+// Names the case in test output; the default would print the struct's padding bytes.
+void PrintTo(const SnippetCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class Snippet : public ::testing::TestWithParam<SnippetCase> {};
 
 TEST_P(Snippet, IsInsertedWhereTheCaretIs) {
