@@ -32,6 +32,15 @@ EditorSession::EditorSession(HostKind host,
       host_os_(os_->Os()),
       editor_(OptionsFor(host)),
       desktop_(std::make_unique<sim::SimDesktop>(editor_, *os_)) {
+  // The machine the command line plays: a 32-bit editor on 64-bit Windows 10, as most users
+  // of these editors have it. Version 10.0 is past the name table, so the About form names
+  // the system from the management service, as it does there.
+  auto& system = os_->system();
+  system.SetVersion({2, 10, 0});
+  system.SetWmiOsCaption(u"Microsoft Windows 10 专业版");
+  system.SetWow64(true);
+  system.SetIs64BitProcess(false);
+  system.SetEnvironmentVariable(u"PROCESSOR_ARCHITECTURE", u"x86");
   add_in_ = std::make_unique<features::TessalyAddIn>(host_os_);
   // As the add-in's COM registration lets the editor create the tab window's document.
   editor_.RegisterDocumentClass(tabs::VBIDETabProgId(add_in_->Connection().ComponentName),

@@ -29,7 +29,7 @@ TEST(AboutCommandTest, FreshProfileShowsEveryBoxTickedAndStoresNothing) {
   const auto lines = Lines(result.out);
   ASSERT_EQ(lines.size(), 8u);
   EXPECT_EQ(lines[0], "关于程序——TessalyIDE_V1.36");
-  EXPECT_EQ(lines[1].rfind("操作系统版本：", 0), 0u);
+  EXPECT_EQ(lines[1], "操作系统版本：Microsoft Windows 10 专业版_64位");
   EXPECT_EQ(lines[2], "应用程序版本：Microsoft Visual Basic 6.00_32位");
   EXPECT_EQ(lines[3], "功能全部免费，接受捐赠，金额请随意，谢谢支持。");
   EXPECT_EQ(
