@@ -1,8 +1,6 @@
 #include "addin/vb_conversion.h"
 
-#include <cmath>
-#include <cstdlib>
-#include <limits>
+#include "util/vb_number.h"
 
 namespace tessaly::addin {
 
@@ -34,39 +32,12 @@ std::string Lowered(std::string text) {
 }  // namespace
 
 std::optional<double> ToNumber(const std::u16string& text) {
-  bool ascii = false;
-  const std::string trimmed = TrimmedAscii(text, ascii);
-  if (!ascii || trimmed.empty()) return std::nullopt;
-  const std::string lower = Lowered(trimmed);
-  if (lower.rfind("&h", 0) == 0) {
-    if (lower.size() == 2 || lower.size() > 10) return std::nullopt;
-    char* end = nullptr;
-    const unsigned long value = std::strtoul(lower.c_str() + 2, &end, 16);
-    if (*end != '\0') return std::nullopt;
-    // Eight hex digits read as a signed 32-bit number, like the runtime does.
-    return static_cast<double>(static_cast<std::int32_t>(static_cast<std::uint32_t>(value)));
-  }
-  // Only plain decimal notation: no hexadecimal floats, infinities or NaN from strtod.
-  for (const char c : lower) {
-    if (!((c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e')) {
-      return std::nullopt;
-    }
-  }
-  char* end = nullptr;
-  const double value = std::strtod(trimmed.c_str(), &end);
-  if (end == trimmed.c_str() || *end != '\0' || !std::isfinite(value)) return std::nullopt;
-  return value;
+  return util::ParseVbNumber(text);
 }
 
 std::optional<std::int32_t> ToWholeNumber(const std::u16string& text) {
-  const auto number = ToNumber(text);
-  if (!number) return std::nullopt;
-  const double rounded = std::nearbyint(*number);  // default rounding mode: half to even
-  if (rounded < std::numeric_limits<std::int32_t>::min() ||
-      rounded > std::numeric_limits<std::int32_t>::max()) {
-    return std::nullopt;
-  }
-  return static_cast<std::int32_t>(rounded);
+  const auto number = util::ParseVbNumber(text);
+  return number ? util::VbLong(*number) : std::nullopt;
 }
 
 std::optional<bool> ToBoolean(const std::u16string& text) {
