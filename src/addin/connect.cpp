@@ -111,23 +111,22 @@ void Connect::OnStartupComplete() {
   Resume([&] { WriteRegistration(connection_, os_); });
 }
 
-void Connect::ApplyStartupSettings() {
-  auto& settings = os_.settings;
-  auto setting = [&](std::int32_t index) {
-    return host::ResumeOr(std::u16string(kSettingDefault),
-                          [&] { return ReadFeatureSetting(settings, index); });
-  };
+std::u16string Connect::StartupSetting(std::int32_t index) {
+  return host::ResumeOr(std::u16string(kSettingDefault),
+                        [&] { return ReadFeatureSetting(os_.settings, index); });
+}
 
+void Connect::ApplyStartupSettings() {
   if (connection_.IsVb6()) {
-    const auto wheel = ToWholeNumber(setting(kMouseWheel));
+    const auto wheel = ToWholeNumber(StartupSetting(kMouseWheel));
     if (wheel && *wheel != 0) Resume([&] { features_.LoadWheel(); });
   }
-  const auto dialogs = ToNumber(setting(kDialogEnlargement));
+  const auto dialogs = ToNumber(StartupSetting(kDialogEnlargement));
   if (dialogs && *dialogs == 1) Resume([&] { features_.StartDialogWatch(); });
 
   ShowTabWindowAtStartup();
 
-  const auto menu_visible = ToBoolean(setting(kFunctionMenu));
+  const auto menu_visible = ToBoolean(StartupSetting(kFunctionMenu));
   if (menu_visible) {
     Resume([&] {
       connection_.HostApplication->CommandBars()
@@ -142,9 +141,7 @@ void Connect::ShowTabWindowAtStartup() {
   if (!WindowExists(editor, kTabWindowCaption)) return;
   std::shared_ptr<host::Window> window;
   Resume([&] { window = editor->Windows()->Item(kTabWindowCaption); });
-  const auto tabs = ToNumber(host::ResumeOr(std::u16string(kSettingDefault), [&] {
-    return ReadFeatureSetting(os_.settings, kCodeTabs);
-  }));
+  const auto tabs = ToNumber(StartupSetting(kCodeTabs));
   if (window && tabs && *tabs == 1) Resume([&] { window->SetVisible(true); });
   Resume([&] { features_.TabInitialize(); });
   Resume([&] {

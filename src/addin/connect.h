@@ -48,6 +48,8 @@ class Connect {
 
   bool IsAccepted() const;
   void CreateAddInsEntry();
+  // A switch as start-up reads it: its default when the store refuses.
+  std::u16string StartupSetting(std::int32_t index);
   void ApplyStartupSettings();
   void ShowTabWindowAtStartup();
   host::WindowHandle FindProjectTree();
