@@ -7,6 +7,7 @@
 #include "cli/registry_file.h"
 #include "text/utf.h"
 #include "util/get_key_value.h"
+#include "util/vb_number.h"
 
 namespace tessaly::cli {
 
@@ -15,7 +16,7 @@ namespace {
 std::string Text(const util::Variant& value) {
   if (const auto* text = std::get_if<std::u16string>(&value)) return text::ToUtf8(*text);
   if (const auto* number = std::get_if<double>(&value)) {
-    return std::to_string(static_cast<long long>(*number));
+    return text::ToUtf8(util::FormatVbNumber(*number));
   }
   return "(none)";
 }
