@@ -67,9 +67,4 @@ void PutModuleBytes(const ModuleInput& input, const std::string& bytes, bool in_
   }
 }
 
-void PutModule(const ModuleInput& input, const std::vector<std::u16string>& lines, bool in_place,
-               std::ostream& out) {
-  PutModuleBytes(input, SerializeModule(input, lines), in_place, out);
-}
-
 }  // namespace tessaly::cli

@@ -27,8 +27,4 @@ std::string SerializeModule(const ModuleInput& input, const std::vector<std::u16
 void PutModuleBytes(const ModuleInput& input, const std::string& bytes, bool in_place,
                     std::ostream& out);
 
-// Both of the above, for one module on its own.
-void PutModule(const ModuleInput& input, const std::vector<std::u16string>& lines, bool in_place,
-               std::ostream& out);
-
 }  // namespace tessaly::cli
