@@ -1,0 +1,57 @@
+# QWIX.dll, the add-in the editors load, for the toolchain's architecture; its type library is
+# compiled from IDL by widl and embedded as a resource. Wine's development files provide the
+# system IDL and stdole2.tlb that widl imports.
+
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(wine_lib /usr/lib/x86_64-linux-gnu/wine/x86_64-windows)
+else()
+  set(wine_lib /usr/lib/i386-linux-gnu/wine/i386-windows)
+endif()
+find_program(WIDL ${TESSALY_WIDL} REQUIRED)
+set(idl ${CMAKE_SOURCE_DIR}/src/win32/com/qwix.idl)
+set(generated ${CMAKE_BINARY_DIR}/generated)
+file(MAKE_DIRECTORY ${generated})
+add_custom_command(
+  OUTPUT ${generated}/qwix.tlb ${generated}/qwix_idl.h ${generated}/qwix_idl_i.c
+  COMMAND ${WIDL} -I/usr/include/wine/wine/windows -L${wine_lib} -t -o ${generated}/qwix.tlb ${idl}
+  COMMAND ${WIDL} -I/usr/include/wine/wine/windows -h -o ${generated}/qwix_idl.h ${idl}
+  COMMAND ${WIDL} -I/usr/include/wine/wine/windows -u -o ${generated}/qwix_idl_i.c ${idl}
+  DEPENDS ${idl}
+  COMMENT "Compiling the type library")
+add_custom_target(qwix_idl DEPENDS ${generated}/qwix.tlb ${generated}/qwix_idl.h)
+
+# The seams over the real platform: late-bound editor objects, registry, timers, user32.
+tessaly_library(win32 tessaly_features)
+target_compile_definitions(tessaly_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
+target_include_directories(tessaly_win32 PUBLIC ${generated})
+add_dependencies(tessaly_win32 qwix_idl)
+target_link_libraries(tessaly_win32 PUBLIC ole32 oleaut32 uuid advapi32 user32 gdi32 shell32
+                                            wbemuuid)
+
+# The COM server; the interface identities widl generates are C.
+enable_language(C)
+file(GLOB com_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/win32/com/*.cpp)
+add_library(QWIX SHARED ${com_sources} ${generated}/qwix_idl_i.c ${CMAKE_SOURCE_DIR}/src/win32/com/qwix.rc
+                        ${CMAKE_SOURCE_DIR}/src/win32/com/qwix.def)
+set_target_properties(QWIX PROPERTIES PREFIX "" OUTPUT_NAME QWIX
+                                      RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+target_link_libraries(QWIX PRIVATE tessaly_win32)
+target_include_directories(QWIX PRIVATE ${generated})
+set_property(SOURCE ${CMAKE_SOURCE_DIR}/src/win32/com/qwix.rc APPEND PROPERTY
+             OBJECT_DEPENDS ${generated}/qwix.tlb)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${generated}")
+
+if(TESSALY_TESTS)
+  # Unit tests of the platform layer, and the fake editor host that loads QWIX.dll through COM
+  # the way the editors do; both run under Wine.
+  file(GLOB win32_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
+  add_executable(tests_win32 ${win32_tests})
+  target_link_libraries(tests_win32 PRIVATE tessaly_win32 tessaly_test_support GTest::gtest_main)
+  file(GLOB fake_host CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/fake_host/*.cpp)
+  if(fake_host)
+    add_executable(fake_editor_host ${fake_host})
+    target_link_libraries(fake_editor_host PRIVATE tessaly_win32 tessaly_test_support
+                                                   GTest::gtest)
+    set_target_properties(fake_editor_host PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+  endif()
+endif()

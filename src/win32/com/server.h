@@ -1,0 +1,36 @@
+#pragma once
+
+// What one loaded QWIX.dll has once: its module handle, the type library, and the component
+// object whose state outlives any one connection (the tab window's documents live on while
+// the editor keeps the window, across disconnection and reconnection).
+
+#include <oaidl.h>
+#include <windows.h>
+
+#include <string>
+
+#include "features/tessaly_component.h"
+#include "win32/com_ptr.h"
+
+namespace tessaly::win32 {
+
+class Server {
+ public:
+  explicit Server(HINSTANCE module) : module_(module) {}
+
+  HINSTANCE Module() const { return module_; }
+  std::wstring ModulePath() const;
+  features::TessalyComponent& Component() { return component_; }
+  // From the type library embedded in the DLL; null when it cannot be read.
+  ComPtr<ITypeInfo> TypeInfo(const IID& iid);
+
+ private:
+  HINSTANCE module_;
+  features::TessalyComponent component_;
+  ComPtr<ITypeLib> type_library_;
+};
+
+// The loaded DLL's server, made on first use after DllMain recorded the module.
+Server& TheServer();
+
+}  // namespace tessaly::win32

@@ -1,0 +1,49 @@
+#pragma once
+
+// QWIX.VBIDETab: the tab tool window's document as the editor creates it through our class
+// factory. The COM object only carries the core document; the document's state outlives any
+// one loaded add-in, so the object stays valid across disconnection and reconnection.
+
+#include <memory>
+
+#include "qwix_idl.h"
+#include "win32/com/server.h"
+#include "win32/core_document.h"
+#include "win32/server_lock.h"
+
+namespace tessaly::win32 {
+
+class VBIDETabObject : public _VBIDETab, public ICoreDocument {
+ public:
+  VBIDETabObject(Server& server, std::shared_ptr<host::UserDocument> document)
+      : server_(server), document_(std::move(document)) {}
+  VBIDETabObject(const VBIDETabObject&) = delete;
+  VBIDETabObject& operator=(const VBIDETabObject&) = delete;
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
+  ULONG STDMETHODCALLTYPE AddRef() override;
+  ULONG STDMETHODCALLTYPE Release() override;
+
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
+                                          DISPID* ids) override;
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags,
+                                   DISPPARAMS* parameters, VARIANT* result, EXCEPINFO* exception,
+                                   UINT* bad_argument) override;
+
+  HRESULT STDMETHODCALLTYPE TabInitialize() override;
+  HRESULT STDMETHODCALLTYPE Code_Click(BSTR tabName) override;
+
+  std::shared_ptr<host::UserDocument> CoreDocument() override { return document_; }
+
+ private:
+  ~VBIDETabObject() = default;
+
+  Server& server_;
+  LONG references_ = 1;
+  ServerLock lock_;
+  std::shared_ptr<host::UserDocument> document_;
+};
+
+}  // namespace tessaly::win32

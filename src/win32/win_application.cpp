@@ -1,0 +1,61 @@
+#include <utility>
+
+#include "win32/win_editor.h"
+
+#include "host/host_error.h"
+
+namespace tessaly::win32 {
+
+std::shared_ptr<host::CommandBars> MakeCommandBars(ComPtr<IDispatch> bars);
+
+namespace {
+
+class WinEvents : public host::Events {
+ public:
+  explicit WinEvents(ComPtr<IDispatch> events) : events_(std::move(events)) {}
+
+  std::shared_ptr<host::ClickSource> CommandBarEvents(host::CommandBarControl& control) override;
+
+ private:
+  LateBound events_;
+};
+
+class WinApplication : public host::Application {
+ public:
+  explicit WinApplication(ComPtr<IDispatch> application) : application_(std::move(application)) {}
+
+  std::u16string Name() override { return application_.Get(L"Name").ToString(); }
+  std::u16string Version() override { return application_.Get(L"Version").ToString(); }
+  std::shared_ptr<host::CommandBars> CommandBars() override {
+    return MakeCommandBars(application_.GetObject(L"CommandBars").Pointer());
+  }
+  std::shared_ptr<host::Windows> Windows() override {
+    return MakeWindows(application_.GetObject(L"Windows").Pointer());
+  }
+  std::shared_ptr<host::Window> MainWindow() override {
+    return MakeWindow(application_.GetObject(L"MainWindow").Pointer());
+  }
+  std::shared_ptr<host::Events> Events() override {
+    return std::make_shared<WinEvents>(application_.GetObject(L"Events").Pointer());
+  }
+  std::shared_ptr<host::CodePane> ActiveCodePane() override {
+    return MakeCodePane(application_.GetObject(L"ActiveCodePane").Pointer());
+  }
+
+ private:
+  LateBound application_;
+};
+
+std::shared_ptr<host::ClickSource> WinEvents::CommandBarEvents(host::CommandBarControl& control) {
+  auto* holder = dynamic_cast<HoldsDispatch*>(&control);
+  Variant argument(holder ? holder->Dispatch().Get() : nullptr);
+  return MakeClickSource(events_.GetObject(L"CommandBarEvents", {argument.Get()}).Pointer(), {});
+}
+
+}  // namespace
+
+std::shared_ptr<host::Application> MakeApplication(ComPtr<IDispatch> application) {
+  return std::make_shared<WinApplication>(std::move(application));
+}
+
+}  // namespace tessaly::win32

@@ -1,0 +1,204 @@
+// Clicks of command-bar buttons, through the connection points the editors offer: VB6's
+// CommandBarEvents objects and Office's buttons themselves. The event interface is whatever the
+// connection point reports, since the two editors' type libraries differ; both raise Click as
+// DISPID 1, VB6 with (control, handled, CancelDefault), Office with (Ctrl, CancelDefault).
+
+#include <ocidl.h>
+
+#include <string>
+#include <utility>
+
+#include "host/host_error.h"
+#include "host/resume.h"
+#include "win32/com_barrier.h"
+#include "win32/server_lock.h"
+#include "win32/win_editor.h"
+
+namespace tessaly::win32 {
+
+namespace {
+
+// DIID of Office's _CommandBarButtonEvents.
+constexpr IID kCommandBarButtonEvents = {
+    0x000C0351, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+constexpr DISPID kClick = 1;
+
+bool* ByRefBool(VARIANT& argument) {
+  return argument.vt == (VT_BOOL | VT_BYREF) && argument.pboolVal
+             ? reinterpret_cast<bool*>(argument.pboolVal)
+             : nullptr;
+}
+
+void Store(VARIANT& argument, bool value) {
+  if (argument.vt == (VT_BOOL | VT_BYREF) && argument.pboolVal) {
+    *argument.pboolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
+  }
+}
+
+bool Load(VARIANT& argument) {
+  return ByRefBool(argument) && *argument.pboolVal != VARIANT_FALSE;
+}
+
+class ClickSinkObject : public IDispatch {
+ public:
+  ClickSinkObject(IID events, std::shared_ptr<host::ClickSink> sink, std::u16string own_tag)
+      : events_(events), sink_(std::move(sink)), own_tag_(std::move(own_tag)) {}
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+    if (!object) return E_POINTER;
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
+        IsEqualIID(iid, events_)) {
+      *object = static_cast<IDispatch*>(this);
+      AddRef();
+      return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&references_); }
+  ULONG STDMETHODCALLTYPE Release() override {
+    const ULONG left = InterlockedDecrement(&references_);
+    if (left == 0) delete this;
+    return left;
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+    if (count) *count = 0;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override {
+    if (info) *info = nullptr;
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
+                                          DISPID* ids) override {
+    if (!names || !ids) return E_POINTER;
+    HRESULT result = S_OK;
+    for (UINT i = 0; i < count; ++i) {
+      const bool click = names[i] && std::wstring(names[i]) == L"Click";
+      ids[i] = click && i == 0 ? kClick : DISPID_UNKNOWN;
+      if (!click || i > 0) result = DISP_E_UNKNOWNNAME;
+    }
+    return result;
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*,
+                                   EXCEPINFO*, UINT*) override {
+    if (id != kClick) return S_OK;
+    return Barrier([&] { return OnClick(parameters); });
+  }
+
+ private:
+  HRESULT OnClick(DISPPARAMS* parameters) {
+    if (!parameters || parameters->cArgs < 2 || !parameters->rgvarg) return DISP_E_BADPARAMCOUNT;
+    VARIANT* arguments = parameters->rgvarg;  // last argument first
+    const UINT count = parameters->cArgs;
+    Variant control_argument;
+    VariantCopy(control_argument.Get(), &arguments[count - 1]);
+    auto control = control_argument.ToDispatch();
+    if (!control) return S_OK;
+    if (!own_tag_.empty()) {
+      // Office raises a button's click in every sink of a button with the same Tag.
+      const auto tag = host::ResumeOr<std::u16string>(
+          {}, [&] { return LateBound(control).Get(L"Tag").ToString(); });
+      if (tag != own_tag_) return S_OK;
+    }
+    VARIANT& cancel_default = arguments[0];
+    bool handled = count >= 3 && Load(arguments[1]);
+    bool cancel = Load(cancel_default);
+    auto wrapper = MakeCommandBarControl(std::move(control));
+    sink_->OnClick(*wrapper, handled, cancel);
+    if (count >= 3) Store(arguments[1], handled);
+    Store(cancel_default, cancel);
+    return S_OK;
+  }
+
+  LONG references_ = 1;
+  IID events_;
+  std::shared_ptr<host::ClickSink> sink_;
+  std::u16string own_tag_;
+  ServerLock lock_;
+};
+
+class PointConnection : public host::EventConnection {
+ public:
+  PointConnection(ComPtr<IConnectionPoint> point, DWORD cookie)
+      : point_(std::move(point)), cookie_(cookie) {}
+  ~PointConnection() override { point_->Unadvise(cookie_); }
+
+ private:
+  ComPtr<IConnectionPoint> point_;
+  DWORD cookie_;
+};
+
+ComPtr<IConnectionPoint> FindClickPoint(IDispatch* source, bool office_button) {
+  auto container =
+      ComPtr<IDispatch>(source).As<IConnectionPointContainer>(IID_IConnectionPointContainer);
+  if (!container) throw host::HostError("the object raises no events");
+  ComPtr<IConnectionPoint> point;
+  if (office_button &&
+      SUCCEEDED(container->FindConnectionPoint(kCommandBarButtonEvents, point.Receive()))) {
+    return point;
+  }
+  ComPtr<IEnumConnectionPoints> points;
+  if (FAILED(container->EnumConnectionPoints(points.Receive())) || !points) {
+    throw host::HostError("the object lists no connection points");
+  }
+  ULONG fetched = 0;
+  if (points->Next(1, point.Receive(), &fetched) != S_OK || !point) {
+    throw host::HostError("the object has no connection point");
+  }
+  return point;
+}
+
+std::u16string NewTag() {
+  GUID guid{};
+  CoCreateGuid(&guid);
+  wchar_t text[40] = {};
+  StringFromGUID2(guid, text, 40);
+  std::u16string tag = u"TessalyIDE";
+  for (const wchar_t* c = text; *c; ++c)
+    tag += static_cast<char16_t>(*c);
+  return tag;
+}
+
+class WinClickSource : public host::ClickSource {
+ public:
+  WinClickSource(ComPtr<IDispatch> source, ComPtr<IDispatch> button)
+      : source_(std::move(source)), button_(std::move(button)) {}
+
+  std::unique_ptr<host::EventConnection> Advise(std::shared_ptr<host::ClickSink> sink) override {
+    auto point = FindClickPoint(source_.Get(), static_cast<bool>(button_));
+    IID events{};
+    if (FAILED(point->GetConnectionInterface(&events))) {
+      throw host::HostError("the connection point names no interface");
+    }
+    std::u16string own_tag;
+    if (button_) {
+      LateBound button(button_);
+      own_tag = button.Get(L"Tag").ToString();
+      if (own_tag.empty()) {
+        own_tag = NewTag();
+        button.Put(L"Tag", Variant(own_tag));
+      }
+    }
+    auto* object = new ClickSinkObject(events, std::move(sink), std::move(own_tag));
+    DWORD cookie = 0;
+    const HRESULT result = point->Advise(object, &cookie);
+    object->Release();
+    if (FAILED(result)) throw host::HostError("Advise refused");
+    return std::make_unique<PointConnection>(std::move(point), cookie);
+  }
+
+ private:
+  ComPtr<IDispatch> source_;
+  ComPtr<IDispatch> button_;
+};
+
+}  // namespace
+
+std::shared_ptr<host::ClickSource> MakeClickSource(ComPtr<IDispatch> source,
+                                                   ComPtr<IDispatch> button) {
+  if (!source) throw host::HostError("no event source");
+  return std::make_shared<WinClickSource>(std::move(source), std::move(button));
+}
+
+}  // namespace tessaly::win32

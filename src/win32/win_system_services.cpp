@@ -1,0 +1,147 @@
+#include "win32/win_system_services.h"
+
+#include <shellapi.h>
+#include <windows.h>
+
+#include <vector>
+
+#include "host/host_error.h"
+#include "win32/late_bound.h"
+
+namespace tessaly::win32 {
+
+namespace {
+
+const wchar_t* Wide(const std::u16string& text) {
+  return reinterpret_cast<const wchar_t*>(text.c_str());
+}
+
+std::u16string FromWide(const wchar_t* text, std::size_t length) {
+  return std::u16string(reinterpret_cast<const char16_t*>(text), length);
+}
+
+// Sizes from the query include the terminating zero, reads exclude it.
+template <class Read>
+std::u16string ReadSized(Read read) {
+  std::vector<wchar_t> buffer(256);
+  for (;;) {
+    const DWORD needed = read(buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (needed == 0) return {};
+    if (needed < buffer.size()) return FromWide(buffer.data(), wcslen(buffer.data()));
+    buffer.assign(needed + 1, L'\0');
+  }
+}
+
+}  // namespace
+
+std::int32_t WinSystemServices::MessageBox(const std::u16string& text,
+                                           const std::u16string& caption, std::int32_t style) {
+  const std::u16string title = caption.empty() ? u"Tessaly" : caption;
+  return MessageBoxW(GetActiveWindow(), Wide(text), Wide(title), static_cast<UINT>(style));
+}
+
+std::u16string WinSystemServices::ClipboardText() {
+  if (!OpenClipboard(nullptr)) throw host::HostError("the clipboard is busy");
+  std::u16string text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text = FromWide(chars, wcsnlen(chars, GlobalSize(data) / sizeof(wchar_t)));
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+void WinSystemServices::OpenUrl(const std::u16string& url) {
+  const auto result = reinterpret_cast<INT_PTR>(
+      ShellExecuteW(nullptr, L"open", Wide(url), nullptr, nullptr, SW_SHOWNORMAL));
+  if (result <= 32) throw host::HostError("the browser could not be opened");
+}
+
+std::u16string WinSystemServices::EnvironmentVariable(const std::u16string& name) {
+  return ReadSized([&](wchar_t* buffer, DWORD size) {
+    return GetEnvironmentVariableW(Wide(name), buffer, size);
+  });
+}
+
+std::u16string WinSystemServices::ExpandEnvironmentStrings(const std::u16string& text) {
+  return ReadSized([&](wchar_t* buffer, DWORD size) {
+    const DWORD needed = ExpandEnvironmentStringsW(Wide(text), buffer, size);
+    // This call counts the terminating zero in its result.
+    return needed > size ? needed : (needed == 0 ? 0 : needed - 1);
+  });
+}
+
+host::OsVersion WinSystemServices::Version() {
+  // GetVersionEx answers 6.2 to a program without a compatibility manifest, as the editors
+  // are; the kernel's own query tells the truth.
+  using RtlGetVersion = LONG(WINAPI*)(OSVERSIONINFOW*);
+  OSVERSIONINFOW info{};
+  info.dwOSVersionInfoSize = sizeof(info);
+  HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+  auto query = ntdll ? reinterpret_cast<RtlGetVersion>(
+                           reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlGetVersion")))
+                     : nullptr;
+  if (!query || query(&info) != 0) throw host::HostError("the system version is unknown");
+  return {static_cast<std::int32_t>(info.dwPlatformId),
+          static_cast<std::int32_t>(info.dwMajorVersion),
+          static_cast<std::int32_t>(info.dwMinorVersion)};
+}
+
+bool WinSystemServices::IsWow64Process() {
+  using IsWow64 = BOOL(WINAPI*)(HANDLE, BOOL*);
+  HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
+  auto query = kernel ? reinterpret_cast<IsWow64>(
+                            reinterpret_cast<void*>(GetProcAddress(kernel, "IsWow64Process")))
+                      : nullptr;
+  if (!query) throw host::HostError("IsWow64Process is not offered");
+  BOOL wow64 = FALSE;
+  if (!query(GetCurrentProcess(), &wow64)) throw host::HostError("IsWow64Process failed");
+  return wow64 != FALSE;
+}
+
+bool WinSystemServices::Is64BitProcess() {
+  return sizeof(void*) == 8;
+}
+
+std::u16string WinSystemServices::WmiOsCaption() {
+  // The host owns COM security; the moniker asks only for impersonation on this object.
+  ComPtr<IDispatch> service;
+  if (FAILED(CoGetObject(L"winmgmts:{impersonationLevel=impersonate}!\\\\.\\root\\cimv2", nullptr,
+                         IID_IDispatch, reinterpret_cast<void**>(service.Receive())))) {
+    throw host::HostError("WMI is not available");
+  }
+  Variant query(std::u16string(u"SELECT Caption FROM Win32_OperatingSystem"));
+  auto results = LateBound(service).GetObject(L"ExecQuery", {query.Get()});
+  auto enumerator_object = results.Get(L"_NewEnum");
+  ComPtr<IEnumVARIANT> enumerator;
+  if (enumerator_object.Type() == VT_UNKNOWN || enumerator_object.Type() == VT_DISPATCH) {
+    IUnknown* unknown = enumerator_object.Get()->punkVal;
+    if (unknown)
+      unknown->QueryInterface(IID_IEnumVARIANT, reinterpret_cast<void**>(enumerator.Receive()));
+  }
+  if (!enumerator) throw host::HostError("WMI gave no result");
+  std::u16string caption;
+  bool found = false;
+  Variant item;
+  while (enumerator->Next(1, item.Get(), nullptr) == S_OK) {
+    caption = LateBound(item.ToDispatch()).Get(L"Caption").ToString();
+    found = true;
+    item = Variant();
+  }
+  if (!found) throw host::HostError("WMI knows no operating system");
+  return caption;
+}
+
+std::string WinSystemServices::ToAnsi(const std::u16string& text) {
+  if (text.empty()) return {};
+  const int size = WideCharToMultiByte(CP_ACP, 0, Wide(text), static_cast<int>(text.size()),
+                                       nullptr, 0, nullptr, nullptr);
+  std::string result(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_ACP, 0, Wide(text), static_cast<int>(text.size()), result.data(), size,
+                      nullptr, nullptr);
+  return result;
+}
+
+}  // namespace tessaly::win32

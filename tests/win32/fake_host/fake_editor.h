@@ -1,0 +1,65 @@
+#pragma once
+
+// The fake editor host: the simulated editor's object model handed to QWIX.dll over IDispatch,
+// with the two editors' event sources, as VB6 and the Office VBA editors hand out theirs.
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "sim/editor/sim_editor.h"
+#include "win32/fake_host/fake_object.h"
+
+namespace tessaly::fake_host {
+
+class FakeEditor {
+ public:
+  explicit FakeEditor(sim::EditorOptions options);
+  ~FakeEditor();
+  FakeEditor(const FakeEditor&) = delete;
+  FakeEditor& operator=(const FakeEditor&) = delete;
+
+  sim::SimEditor& Sim() { return sim_; }
+  bool IsVb6() const { return sim_.App().IsVb6(); }
+  ComPtr<IDispatch> Application();
+  ComPtr<IDispatch> AddInInstance();
+  // Fake objects and event points alive now, the host's own included.
+  long LiveObjects() const { return live_.Now(); }
+  // Sinks connected to any control's event point.
+  std::size_t ConnectedSinks() const;
+  // Event points the editor made for its controls; they live as long as the controls.
+  std::size_t PointCount() const { return points_.size(); }
+
+  // The user clicks the control: VB6 raises Click(control, handled, CancelDefault) in the
+  // sinks of the control's events object; Office raises Click(Ctrl, CancelDefault) in the sinks
+  // of every button whose Tag equals the clicked one's.
+  void Click(const sim::ControlPath& path);
+  // The user closes a tool window: the editor lets go of its document.
+  void CloseToolWindow(const std::u16string& caption);
+
+ private:
+  ComPtr<IDispatch> Wrap(std::shared_ptr<host::CommandBars> bars);
+  ComPtr<IDispatch> Wrap(std::shared_ptr<host::CommandBar> bar);
+  ComPtr<IDispatch> Wrap(std::shared_ptr<host::CommandBarControls> controls);
+  ComPtr<IDispatch> Wrap(std::shared_ptr<host::CommandBarControl> control);
+  ComPtr<IDispatch> Wrap(std::shared_ptr<host::Windows> windows);
+  ComPtr<IDispatch> Wrap(std::shared_ptr<host::Window> window);
+  ComPtr<IDispatch> Wrap(std::shared_ptr<host::CodePane> pane);
+  ComPtr<IDispatch> Wrap(std::shared_ptr<host::CodeModule> module);
+  ComPtr<IDispatch> EventsObject();
+  ComPtr<IDispatch> CommandBarEventsOf(const std::shared_ptr<host::CommandBarControl>& control);
+  ComPtr<EventPoint> PointOf(host::CommandBarControl* control, const IID& events);
+  Variant CreateToolWindow(Arguments& arguments);
+
+  LiveCount live_;
+  sim::SimEditor sim_;
+  std::map<host::CommandBarControl*, ComPtr<EventPoint>> points_;
+  std::map<host::CommandBarControl*, std::u16string> tags_;
+  // Documents of tool windows, kept while the window exists, as the editor keeps them.
+  std::map<std::u16string, ComPtr<IDispatch>> tool_documents_;
+};
+
+// A Variant that holds the object and owns the reference the wrapper made.
+Variant Hold(ComPtr<IDispatch> object);
+
+}  // namespace tessaly::fake_host
