@@ -48,7 +48,12 @@ int AnnotateCommand(const std::vector<std::string>& args, Streams streams) {
   for (const auto& input : inputs) {
     const auto lines = AnnotateEveryProcedure(input);
     if (!in_place || lines != input.file.VisibleLines()) {
-      outputs.emplace_back(&input, SerializeModule(input, lines));
+      // Annotating rewrites lines where they stand, unless the editor split a line on
+      // writing it.
+      const auto pairing = lines.size() == input.file.VisibleLines().size()
+                               ? LinePairing::kSamePlaces
+                               : LinePairing::kMatchByText;
+      outputs.emplace_back(&input, SerializeModule(input, lines, pairing));
     }
   }
   for (const auto& [input, bytes] : outputs)
