@@ -14,9 +14,9 @@ namespace {
 
 // "代码注解" in every procedure the editor counts, over that procedure's own range, as a
 // click in its body gives where the range search finds the procedure. A click in a
-// procedure the search misses (a `Friend` or indented header, the second of two procedures
-// of one name) works on another range, so the walk does not click. The boundaries are read
-// once; the procedures are taken from the bottom up, so a line the editor splits on writing
+// procedure the search misses (a `Friend` or indented property header, the second of two
+// procedures of one name) works on another range, so the walk does not click. The boundaries are
+// read once; the procedures are taken from the bottom up, so a line the editor splits on writing
 // cannot move a range still to come.
 std::vector<std::u16string> AnnotateEveryProcedure(const ModuleInput& input) {
   EditorSession session(HostKind::kVba);

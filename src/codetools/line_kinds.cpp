@@ -32,7 +32,7 @@ bool IsProcedureEndLine(std::u16string_view line) {
   for (const std::u16string_view end : {u"End Sub", u"End Function", u"End Property"}) {
     if (!text.starts_with(end)) continue;
     const auto rest = text.substr(end.size());
-    return rest.empty() || IsBlankOrTab(rest.front()) || rest.front() == u'\'';
+    return rest.empty() || IsBlankOrTab(rest.front());
   }
   return false;
 }
