@@ -4,22 +4,32 @@
 #include "cli/command_line.h"
 #include "cli/editor_session.h"
 #include "cli/module_input.h"
+#include "codetools/annotation_dictionary.h"
+#include "codetools/annotation_walk.h"
+#include "codetools/target_range.h"
 
 namespace tessaly::cli {
 
 namespace {
 
-// "代码注解" once per procedure, in file order, with the caret on each procedure's header.
+// "代码注解" in every procedure the editor counts, over that procedure's own range, as a
+// click in its body gives where the range search finds the procedure. A click in a
+// procedure the search misses (a `Friend` or indented property header, the second of two
+// procedures of one name) works on another range, so the walk does not click. The boundaries are
+// read once; the procedures are taken from the bottom up, so a line the editor splits on writing
+// cannot move a range still to come.
 std::vector<std::u16string> AnnotateEveryProcedure(const ModuleInput& input) {
   EditorSession session(HostKind::kVba);
   auto& module = session.Load(input.module_name, input.file.VisibleLines());
-  std::vector<std::int32_t> headers;
-  for (const auto& procedure : module.Procedures().Procedures()) {
-    headers.push_back(procedure.header_line);
-  }
-  for (const std::int32_t header : headers) {
-    session.Select({header, 1, header, 1});
-    session.Click(u"代码注解");
+  const codetools::AnnotationDictionary dictionary;
+  const auto& procedures = module.Procedures().Procedures();
+  std::vector<codetools::TargetRange> ranges;
+  ranges.reserve(procedures.size());
+  for (const auto& procedure : procedures)
+    ranges.push_back({procedure.start_line, procedure.end_line});
+  for (auto range = ranges.rbegin(); range != ranges.rend(); ++range) {
+    codetools::LineCache lines(module);
+    codetools::AnnotateRange(lines, range->FirstLine, range->LastLine, dictionary);
   }
   return session.Lines();
 }
@@ -38,7 +48,12 @@ int AnnotateCommand(const std::vector<std::string>& args, Streams streams) {
   for (const auto& input : inputs) {
     const auto lines = AnnotateEveryProcedure(input);
     if (!in_place || lines != input.file.VisibleLines()) {
-      outputs.emplace_back(&input, SerializeModule(input, lines));
+      // Annotating rewrites lines where they stand, unless the editor split a line on
+      // writing it.
+      const auto pairing = lines.size() == input.file.VisibleLines().size()
+                               ? LinePairing::kSamePlaces
+                               : LinePairing::kMatchByText;
+      outputs.emplace_back(&input, SerializeModule(input, lines, pairing));
     }
   }
   for (const auto& [input, bytes] : outputs)

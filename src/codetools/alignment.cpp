@@ -75,20 +75,6 @@ std::vector<std::u16string> AlignLines(const std::vector<std::u16string>& lines,
   return result;
 }
 
-std::size_t CountHeaderLines(const std::vector<std::u16string>& lines) {
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (!IsBlankLine(lines[i]) && !IsCommentLine(lines[i])) return i + 1;
-  }
-  return lines.size();
-}
-
-ProcedureBody ReadProcedureBody(LineCache& lines, std::int32_t first, std::int32_t last) {
-  RangeText range = ReadRange(lines, first, last - 1);
-  const auto header = CountHeaderLines(range.lines);
-  range.lines.erase(range.lines.begin(), range.lines.begin() + static_cast<std::ptrdiff_t>(header));
-  return {first + static_cast<std::int32_t>(header), std::move(range.lines), range.complete};
-}
-
 bool AlignRange(LineCache& lines, std::int32_t first, std::int32_t last, std::int32_t mode) {
   const ProcedureBody body = ReadProcedureBody(lines, first, last);
   WriteChangedLines(lines.Module(), body.first, body.lines, AlignLines(body.lines, mode));

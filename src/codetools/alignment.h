@@ -9,6 +9,7 @@
 
 #include "addin/connection.h"
 #include "codetools/line_walk.h"
+#include "codetools/procedure_body.h"
 #include "host/editor.h"
 
 namespace tessaly::codetools {
@@ -21,21 +22,7 @@ inline constexpr std::int32_t kUnalignCommentsMode = 1;
 // trailing comment one column past it; no comment ends up left of where it stood.
 std::vector<std::u16string> AlignLines(const std::vector<std::u16string>& lines, std::int32_t mode);
 
-// How many lines at the top of a range belong to the header the walk leaves alone: the
-// blank and whole-line comment lines the editor counts above a procedure, and the first
-// line after them.
-std::size_t CountHeaderLines(const std::vector<std::u16string>& lines);
-
-// The lines of a TargetRange first to last without its header and its end line, which the
-// alignment and annotation walks leave alone; `first` is the line number of lines[0].
-struct ProcedureBody {
-  std::int32_t first = 0;
-  std::vector<std::u16string> lines;
-  bool complete = true;  // false when a line could not be read; lines stop before it
-};
-ProcedureBody ReadProcedureBody(LineCache& lines, std::int32_t first, std::int32_t last);
-
-// The walk over a TargetRange first to last: its last line (the end line) and its header
+// The walk over the body of a TargetRange first to last: its header and its closing line
 // are left out. Returns false when a line could not be read; the lines read before it are
 // aligned among themselves, the rest are untouched.
 bool AlignRange(LineCache& lines, std::int32_t first, std::int32_t last, std::int32_t mode);

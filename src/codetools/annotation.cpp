@@ -2,6 +2,7 @@
 
 #include "codetools/blanks.h"
 #include "codetools/comments.h"
+#include "codetools/line_kinds.h"
 
 namespace tessaly::codetools {
 namespace {
@@ -44,11 +45,6 @@ std::u16string WithoutTabs(std::u16string_view line) {
   return result;
 }
 
-// A comment after a continuation underscore turns the underscore into a syntax error.
-bool ContinuesOnNextLine(std::u16string_view trimmed) {
-  return trimmed == u"_" || trimmed.ends_with(u" _");
-}
-
 // The comment rules pass over a Rem line, so a Rem line annotated once is recognised by the
 // apostrophe the annotation put there; without this every run would add one more comment.
 bool HasApostropheOutsideString(std::u16string_view t) {
@@ -80,8 +76,10 @@ std::vector<std::u16string> AnnotationTokens(std::u16string_view statement) {
 std::optional<std::u16string> Annotator::AnnotateLine(std::u16string_view line) {
   const std::u16string t = WithoutTabs(line);
   const std::u16string_view trimmed = TrimBlanks(t);
+  // A comment after a continuation underscore turns the underscore into a syntax error; a
+  // directive is no statement to render.
   if (trimmed.empty() || trimmed.starts_with(u'\'') || FindCommentStart(t) > 0 ||
-      HasApostropheOutsideString(t) || ContinuesOnNextLine(trimmed)) {
+      HasApostropheOutsideString(t) || ContinuesOnNextLine(trimmed) || IsDirectiveLine(trimmed)) {
     return std::nullopt;
   }
   std::u16string annotated(line);

@@ -26,7 +26,8 @@ class Annotator {
   explicit Annotator(const AnnotationDictionary& dictionary) : dictionary_(dictionary) {}
 
   // The line followed by a blank, an apostrophe and its rendering; nothing for a line that
-  // stays as it is (blank, a comment, already commented, or continued on the next line).
+  // stays as it is (blank, a comment, already commented, continued on the next line, or a
+  // directive).
   std::optional<std::u16string> AnnotateLine(std::u16string_view line);
 
   // The Chinese text for a statement that is not a whole dictionary entry.

@@ -1,8 +1,8 @@
 #include "codetools/annotation_walk.h"
 
-#include "codetools/alignment.h"
 #include "codetools/annotation.h"
 #include "codetools/code_tool.h"
+#include "codetools/procedure_body.h"
 
 namespace tessaly::codetools {
 

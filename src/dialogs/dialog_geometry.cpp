@@ -1,8 +1,17 @@
 #include "dialogs/dialog_geometry.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tessaly::dialogs {
+
+namespace {
+
+// The width formula peaks at this screen width and falls beyond it, to nothing at 5,280
+// pixels: a wider screen gets the dialog this one gets.
+constexpr std::int32_t kWidestScreenForWidth = 2640;
+
+}  // namespace
 
 std::int32_t RoundHalfEven(double value) {
   const double floor = std::floor(value);
@@ -13,7 +22,7 @@ std::int32_t RoundHalfEven(double value) {
 }
 
 host::Size EnlargedSize(host::Size screen) {
-  const double width = screen.width;
+  const double width = std::min(screen.width, kWidestScreenForWidth);
   return {RoundHalfEven(width * (0.66 - 0.000125 * width)), RoundHalfEven(screen.height * 0.755)};
 }
 

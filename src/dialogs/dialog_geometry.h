@@ -14,6 +14,7 @@ namespace tessaly::dialogs {
 std::int32_t RoundHalfEven(double value);
 
 // Width 0.66 - 0.000125 x the screen width of the screen width, height 0.755 of its height.
+// Screens wider than 2,640 pixels get the width of a 2,640-pixel screen.
 host::Size EnlargedSize(host::Size screen);
 
 // Two fifths of the free width from the left, the vertical middle.
