@@ -1,6 +1,7 @@
 #include "cli/arguments.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "cli/command_line.h"
 
@@ -60,7 +61,7 @@ std::int32_t PositiveNumber(const std::string& text, const std::string& option) 
   const bool digits =
       !text.empty() && text.size() <= 9 &&
       std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-  if (digits) value = std::stoll(text);
+  if (digits) std::from_chars(text.data(), text.data() + text.size(), value);
   if (!digits || value < 1 || value > kLimit) {
     throw UsageError(option + " takes a whole number from 1, not '" + text + "'");
   }

@@ -1,0 +1,144 @@
+// The codec's own table against the GNU C library's converters, character by character. The
+// reference exists only where glibc does: the Windows build skips this file's test.
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "text/gbk.h"
+
+#ifndef _WIN32
+#include <iconv.h>
+#endif
+
+namespace tessaly::text {
+namespace {
+
+#ifndef _WIN32
+
+class Iconv {
+ public:
+  Iconv(const char* to, const char* from) : descriptor_(iconv_open(to, from)) {}
+  ~Iconv() {
+    if (IsOpen()) iconv_close(descriptor_);
+  }
+  Iconv(const Iconv&) = delete;
+  Iconv& operator=(const Iconv&) = delete;
+
+  bool IsOpen() const { return descriptor_ != reinterpret_cast<iconv_t>(-1); }
+
+  // The whole input converted, or nothing.
+  std::optional<std::string> operator()(std::string input) {
+    iconv(descriptor_, nullptr, nullptr, nullptr, nullptr);
+    char out[16];
+    char* in_pointer = input.data();
+    std::size_t in_left = input.size();
+    char* out_pointer = out;
+    std::size_t out_left = sizeof out;
+    if (iconv(descriptor_, &in_pointer, &in_left, &out_pointer, &out_left) ==
+            static_cast<std::size_t>(-1) ||
+        in_left != 0) {
+      return std::nullopt;
+    }
+    return std::string(out, out_pointer);
+  }
+
+ private:
+  iconv_t descriptor_;
+};
+
+std::string Utf16Le(char16_t unit) {
+  return {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+}
+
+bool IsPair(std::string_view bytes) {
+  if (bytes.size() != 2) return false;
+  const auto lead = static_cast<unsigned char>(bytes[0]);
+  const auto trail = static_cast<unsigned char>(bytes[1]);
+  return lead >= 0x81 && lead <= 0xFE && trail >= 0x40 && trail <= 0xFE && trail != 0x7F;
+}
+
+// The code page the editor writes, seen from the characters: glibc's CP936 (the Windows code
+// page without its user-defined areas), then GB18030 for the pairs CP936 leaves out. A mapping
+// counts only when it converts back, so each character has one encoding and each code one
+// character.
+class Reference {
+ public:
+  bool IsAvailable() const {
+    return to_cp936_.IsOpen() && from_cp936_.IsOpen() && to_gb18030_.IsOpen() &&
+           from_gb18030_.IsOpen();
+  }
+
+  std::optional<std::string> Encode(char16_t unit) {
+    const auto cp936 = to_cp936_(Utf16Le(unit));
+    if (cp936 && (*cp936 == "\x80" || IsPair(*cp936)) && from_cp936_(*cp936) == Utf16Le(unit)) {
+      return cp936;
+    }
+    const auto gb18030 = to_gb18030_(Utf16Le(unit));
+    if (gb18030 && IsPair(*gb18030) && from_gb18030_(*gb18030) == Utf16Le(unit) &&
+        !DecodesInCp936(*gb18030)) {
+      return gb18030;
+    }
+    return std::nullopt;
+  }
+
+ private:
+  bool DecodesInCp936(const std::string& bytes) {
+    const auto utf16 = from_cp936_(bytes);
+    return utf16 && to_cp936_(*utf16) == bytes;
+  }
+
+  Iconv to_cp936_{"CP936", "UTF-16LE"};
+  Iconv from_cp936_{"UTF-16LE", "CP936"};
+  Iconv to_gb18030_{"GB18030", "UTF-16LE"};
+  Iconv from_gb18030_{"UTF-16LE", "GB18030"};
+};
+
+#endif
+
+TEST(Cp936Table, AgreesWithGlibcOnEveryCharacterAndEveryPair) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the reference converters are glibc's iconv, which Windows does not have";
+#else
+  Reference reference;
+  if (!reference.IsAvailable()) GTEST_SKIP() << "this C library has no CP936 or GB18030 iconv";
+  std::vector<char16_t> expected_decoding(0x10000);  // 0 where a code is no character
+  for (char32_t code_point = 0x80; code_point <= 0xFFFF; ++code_point) {
+    if (code_point >= 0xD800 && code_point <= 0xDFFF) continue;
+    const auto unit = static_cast<char16_t>(code_point);
+    const std::optional<std::string> expected = reference.Encode(unit);
+    const Encoded encoded = EncodeGbk(std::u16string(1, unit));
+    if (expected) {
+      ASSERT_EQ(encoded.bytes, *expected) << std::hex << "U+" << +code_point;
+      ASSERT_FALSE(encoded.unencodable_at.has_value()) << std::hex << "U+" << +code_point;
+      const auto lead = static_cast<unsigned char>((*expected)[0]);
+      const unsigned index =
+          expected->size() == 1 ? lead : lead << 8 | static_cast<unsigned char>((*expected)[1]);
+      expected_decoding[index] = unit;
+    } else {
+      ASSERT_EQ(encoded.unencodable_at, 0u) << std::hex << "U+" << +code_point;
+    }
+  }
+  for (unsigned lead = 0x81; lead <= 0xFE; ++lead) {
+    for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
+      const std::string pair = {static_cast<char>(lead), static_cast<char>(trail)};
+      const std::u16string decoded = DecodeGbk(pair);
+      const char16_t expected = expected_decoding[lead << 8 | trail];
+      if (expected != 0) {
+        ASSERT_EQ(decoded, std::u16string(1, expected)) << std::hex << lead << " " << trail;
+      } else {
+        // Not a character: the lead byte is kept as a byte and the trail read on its own.
+        ASSERT_EQ(decoded.substr(0, 1), std::u16string(1, EscapeByte(lead)))
+            << std::hex << lead << " " << trail;
+      }
+    }
+  }
+  EXPECT_EQ(DecodeGbk("\x80"), std::u16string(1, expected_decoding[0x80]));
+#endif
+}
+
+}  // namespace
+}  // namespace tessaly::text
