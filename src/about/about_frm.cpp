@@ -27,6 +27,46 @@ bool IsCheckValue(std::int32_t value) {
 
 }  // namespace
 
+struct AboutFrm::Shown {
+  std::u16string Caption;
+  std::int32_t Left, Top, Width, Height;
+  bool Visible;
+  Label lblTitle, lblDescription, lblDisclaimer, lblVersion;
+  std::array<CheckBox, 4> Check1;
+  CommandButton cmdOK;
+  std::array<Picture, 3> Image1;
+  bool operator==(const Shown&) const = default;
+};
+
+// Around each entry point: the listener hears of a change once, when the outermost entry
+// ends, however many nested handlers made it.
+class AboutFrm::ChangeScope {
+ public:
+  explicit ChangeScope(AboutFrm& form) : form_(form), before_(form.WhatIsShown()) {
+    ++form_.change_depth_;
+  }
+  ~ChangeScope() {
+    if (--form_.change_depth_ > 0 || !form_.on_change_) return;
+    if (!(form_.WhatIsShown() == before_)) form_.on_change_();
+  }
+  ChangeScope(const ChangeScope&) = delete;
+  ChangeScope& operator=(const ChangeScope&) = delete;
+
+ private:
+  AboutFrm& form_;
+  Shown before_;
+};
+
+AboutFrm::Shown AboutFrm::WhatIsShown() const {
+  return {Caption,        Left,          Top,        Width,  Height, Visible, lblTitle,
+          lblDescription, lblDisclaimer, lblVersion, Check1, cmdOK,  Image1};
+}
+
+void AboutFrm::Show() {
+  ChangeScope scope(*this);
+  Visible = true;
+}
+
 AboutFrm::AboutFrm(addin::Connection& connection, addin::Features& features, host::Os os,
                    host::WindowHandle window, std::function<void()> on_unload)
     : connection_(connection),
@@ -48,6 +88,7 @@ AboutFrm::AboutFrm(addin::Connection& connection, addin::Features& features, hos
 }
 
 void AboutFrm::Form_Load() {
+  ChangeScope scope(*this);
   loaded_ = true;
   host::Resume([&] {
     Caption = u"关于程序——" + connection_.MenuBarName + u"_" + connection_.Program.Version;
@@ -106,6 +147,7 @@ void AboutFrm::ReadSwitches() {
 
 void AboutFrm::Check1_MouseUp(std::int32_t Index, std::int32_t /*Button*/, std::int32_t /*Shift*/,
                               float /*X*/, float /*Y*/) {
+  ChangeScope scope(*this);
   const auto& box = Check1.at(static_cast<std::size_t>(Index));
   try {
     addin::ApplySetting(connection_, features_, os_.settings, Index, box.Value);
@@ -119,10 +161,12 @@ void AboutFrm::Check1_MouseUp(std::int32_t Index, std::int32_t /*Button*/, std::
 
 void AboutFrm::cmdOK_MouseDown(std::int32_t Button, std::int32_t /*Shift*/, float /*X*/,
                                float /*Y*/) {
+  ChangeScope scope(*this);
   if (Button != kRightButton && Button != kMiddleButton) Unload();
 }
 
 void AboutFrm::Image1_Click(std::int32_t Index) {
+  ChangeScope scope(*this);
   auto& clicked = Image1.at(static_cast<std::size_t>(Index));
   bool all_visible = true;
   for (const auto& picture : Image1)
@@ -140,11 +184,13 @@ void AboutFrm::Image1_Click(std::int32_t Index) {
 }
 
 void AboutFrm::SetTopmost(host::WindowHandle window, std::int32_t flag) {
+  ChangeScope scope(*this);
   topmost_ = flag == 0;
   if (window != 0) os_.windows.SetTopmost(window, topmost_);
 }
 
 void AboutFrm::ClickCheck(std::int32_t index) {
+  ChangeScope scope(*this);
   auto& box = Check1.at(static_cast<std::size_t>(index));
   if (!Visible || !box.Visible || !box.Enabled) return;
   box.Value = box.Value == kChecked ? kUnchecked : kChecked;
@@ -152,6 +198,7 @@ void AboutFrm::ClickCheck(std::int32_t index) {
 }
 
 void AboutFrm::ClickOK(std::int32_t button) {
+  ChangeScope scope(*this);
   if (!Visible || !cmdOK.Visible || !cmdOK.Enabled) return;
   cmdOK_MouseDown(button, 0, 0, 0);
 }

@@ -41,10 +41,13 @@ class AboutFrm {
   void ClickCheck(std::int32_t index);
   void ClickOK(std::int32_t button = kLeftButton);
 
-  void Show() { Visible = true; }
+  void Show();
   bool IsLoaded() const { return loaded_; }
   bool Topmost() const { return topmost_; }
   host::WindowHandle hWnd() const { return window_; }
+  // Runs after each event or click that changed anything the form shows (a caption, value,
+  // enabled or visible state, a place), so a face can redraw.
+  void SetChangeListener(std::function<void()> listener) { on_change_ = std::move(listener); }
 
   std::u16string Caption;
   std::int32_t Left = 0;
@@ -62,6 +65,10 @@ class AboutFrm {
   std::array<Picture, 3> Image1;
 
  private:
+  class ChangeScope;
+  struct Shown;
+
+  Shown WhatIsShown() const;
   void Unload();
   void PlaceOnScreen();
   void ReadSwitches();
@@ -73,6 +80,8 @@ class AboutFrm {
   host::Os os_;
   host::WindowHandle window_;
   std::function<void()> on_unload_;
+  std::function<void()> on_change_;
+  int change_depth_ = 0;
   // Where each picture stood at load, so a picture shown alone can go back.
   std::array<std::int32_t, 3> picture_lefts_{};
   bool loaded_ = false;

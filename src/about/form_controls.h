@@ -21,6 +21,7 @@ struct Label {
   std::int32_t Width = 0;
   std::int32_t Height = 0;
   bool Visible = true;
+  bool operator==(const Label&) const = default;
 };
 
 struct CheckBox {
@@ -32,6 +33,7 @@ struct CheckBox {
   std::int32_t Height = 0;
   bool Visible = true;
   bool Enabled = true;
+  bool operator==(const CheckBox&) const = default;
 };
 
 struct CommandButton {
@@ -43,6 +45,7 @@ struct CommandButton {
   std::int32_t Height = 0;
   bool Visible = true;
   bool Enabled = true;
+  bool operator==(const CommandButton&) const = default;
 };
 
 struct Picture {
@@ -52,6 +55,7 @@ struct Picture {
   std::int32_t Width = 0;
   std::int32_t Height = 0;
   bool Visible = true;
+  bool operator==(const struct Picture&) const = default;
 };
 
 }  // namespace tessaly::about

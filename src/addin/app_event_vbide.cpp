@@ -1,28 +1,51 @@
 #include "addin/app_event_vbide.h"
 
+#include "host/host_error.h"
 #include "host/resume.h"
 
 namespace tessaly::addin {
 
-void AppEventVBIDE::OnClick(host::CommandBarControl& control, bool& /*handled*/,
-                            bool& cancel_default) {
-  // The editor must not run an action of its own for our buttons, even when ours fails.
-  host::Resume([&] { dispatcher_(control.Caption()); });
-  cancel_default = true;
+class AppEventVBIDE::Sink : public host::ClickSink {
+ public:
+  explicit Sink(Dispatcher dispatcher) : dispatcher_(std::move(dispatcher)) {}
+
+  void OnClick(host::CommandBarControl& control, bool& /*handled*/, bool& cancel_default) override {
+    // The editor must not run an action of its own for our buttons, even when ours fails.
+    host::Resume([&] { dispatcher_(control.Caption()); });
+    cancel_default = true;
+  }
+
+ private:
+  Dispatcher dispatcher_;
+};
+
+AppEventVBIDE::AppEventVBIDE(Dispatcher dispatcher)
+    : sink_(std::make_shared<Sink>(std::move(dispatcher))) {}
+
+void AppEventVBIDE::Advise() {
+  auto& source = VB6ButtonEvent ? VB6ButtonEvent : VBAButtonEvent;
+  if (!source) throw host::HostError("no click source to subscribe to");
+  connection_ = source->Advise(sink_);
 }
 
 void HookButton(Connection& connection, host::CommandBarControl& button,
                 const AppEventVBIDE::Dispatcher& dispatcher) {
-  auto sink = std::make_shared<AppEventVBIDE>(dispatcher);
+  auto events = std::make_shared<AppEventVBIDE>(dispatcher);
   if (connection.IsVb6()) {
-    sink->VB6ButtonEvent = connection.HostApplication->Events()->CommandBarEvents(button);
-    sink->VB6ButtonEvent->Advise(sink);
+    events->VB6ButtonEvent = connection.HostApplication->Events()->CommandBarEvents(button);
   } else {
-    sink->VBAButtonEvent = button.ButtonEvents();
-    sink->VBAButtonEvent->Advise(sink);
+    events->VBAButtonEvent = button.ButtonEvents();
   }
+  events->Advise();
   if (!connection.ButtonSinks) connection.ButtonSinks.emplace();
-  connection.ButtonSinks->push_back(std::move(sink));
+  connection.ButtonSinks->push_back(std::move(events));
+}
+
+void ReleaseButtonSinks(Connection& connection) {
+  if (!connection.ButtonSinks) return;
+  for (const auto& events : *connection.ButtonSinks)
+    events->Unadvise();
+  connection.ButtonSinks->clear();
 }
 
 }  // namespace tessaly::addin

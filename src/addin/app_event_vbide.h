@@ -9,26 +9,39 @@
 
 namespace tessaly::addin {
 
-// Receives the click of one add-in button and hands its caption to the function menu's
-// dispatcher. One sink serves one button; only the member of the host's kind is set.
-class AppEventVBIDE : public host::ClickSink {
+// Receives the clicks of one add-in button and hands its caption to the function menu's
+// dispatcher. Only the member of the host's kind is set. The editor holds the receiving sink
+// until this object lets go of its subscription (Unadvise, or its destruction), so dropping
+// it is all it takes to disconnect the button; the sink then no longer reaches the
+// dispatcher's owner.
+class AppEventVBIDE {
  public:
   using Dispatcher = std::function<void(const std::u16string& caption)>;
 
-  explicit AppEventVBIDE(Dispatcher dispatcher) : dispatcher_(std::move(dispatcher)) {}
+  explicit AppEventVBIDE(Dispatcher dispatcher);
+  AppEventVBIDE(const AppEventVBIDE&) = delete;
+  AppEventVBIDE& operator=(const AppEventVBIDE&) = delete;
 
-  void OnClick(host::CommandBarControl& control, bool& handled, bool& cancel_default) override;
+  // Subscribes to whichever of the two members is set; throws HostError when refused.
+  void Advise();
+  void Unadvise() { connection_.reset(); }
 
   std::shared_ptr<host::ClickSource> VB6ButtonEvent;  // the VB6 IDE's events object
   std::shared_ptr<host::ClickSource> VBAButtonEvent;  // the Office button's own events
 
  private:
-  Dispatcher dispatcher_;
+  class Sink;
+
+  std::shared_ptr<Sink> sink_;
+  std::unique_ptr<host::EventConnection> connection_;
 };
 
-// Wires one button the way the host mode needs and keeps the sink alive in ButtonSinks.
+// Wires one button the way the host mode needs and keeps its subscription in ButtonSinks.
 // Throws HostError when the host refuses (for example CommandBarEvents in a VBA editor).
 void HookButton(Connection& connection, host::CommandBarControl& button,
                 const AppEventVBIDE::Dispatcher& dispatcher);
+
+// Unadvises every button's sink and empties ButtonSinks.
+void ReleaseButtonSinks(Connection& connection);
 
 }  // namespace tessaly::addin

@@ -58,6 +58,8 @@ void Connect::OnConnection(std::shared_ptr<host::Application> application,
   }
   if (!WindowExists(editor, kTabWindowCaption)) {
     Resume([&] { features_.CreateTabWindow(add_in); });
+  } else {
+    Resume([&] { features_.TakeOverTabWindow(); });
   }
   CreateAddInsEntry();
 }
@@ -69,7 +71,7 @@ void Connect::CreateAddInsEntry() {
       if (!menu_entry_) throw host::HostError("no Add-Ins entry to attach events to");
       menu_handler_ = connection_.HostApplication->Events()->CommandBarEvents(*menu_entry_);
       menu_handler_sink_ = std::make_shared<AboutEntrySink>(features_);
-      menu_handler_->Advise(menu_handler_sink_);
+      menu_handler_connection_ = menu_handler_->Advise(menu_handler_sink_);
     });
     return;
   }
@@ -181,8 +183,19 @@ void Connect::HookProjectTree(host::WindowHandle tree) {
 
 void Connect::UnhookProjectTree(host::WindowHandle tree) {
   if (tree == 0 || connection_.PreviousTreeProc == 0) return;
-  Resume([&] { os_.windows.SetWindowProc(tree, connection_.PreviousTreeProc); });
-  connection_.PreviousTreeProc = 0;
+  // A procedure installed over ours calls ours next: putting the old one back would cut it
+  // off, so ours stays and keeps passing messages on.
+  const bool restored = host::ResumeOr(false, [&] {
+    const auto installed = os_.windows.InstalledWindowProc(tree);
+    if (installed == 0) return true;
+    if (installed != features_.ProjectTreeProc()) return false;
+    os_.windows.SetWindowProc(tree, connection_.PreviousTreeProc);
+    return true;
+  });
+  if (restored) {
+    connection_.PreviousTreeProc = 0;
+    Resume([&] { features_.ReleaseProjectTreeProc(); });
+  }
   Resume([&] { features_.StopPendingTabCheck(); });
 }
 
@@ -208,10 +221,13 @@ void Connect::OnDisconnection(std::int32_t /*remove_mode*/) {
   Resume([&] { features_.UnloadWheel(); });
   Resume([&] { features_.StopDialogWatch(); });
   if (menu_entry_) Resume([&] { menu_entry_->Delete(); });
+  menu_handler_connection_.reset();
   menu_handler_.reset();
   menu_handler_sink_.reset();
   menu_entry_.reset();
   RemoveVbaEntry();
+  // The bar stays in the editor; the next connection wires its buttons to its own sinks.
+  ReleaseButtonSinks(connection_);
   UnhookProjectTree(connection_.ProjectTreeHandle);
 }
 
@@ -221,6 +237,7 @@ void Connect::RemoveVbaEntry() {
   vba_entry_.reset();
   const auto sink = vba_entry_sink_.lock();
   if (sink && connection_.ButtonSinks) {
+    sink->Unadvise();
     std::erase(*connection_.ButtonSinks, sink);
   }
   vba_entry_sink_.reset();

@@ -62,6 +62,7 @@ class Connect {
   std::shared_ptr<host::CommandBarControl> menu_entry_;
   std::shared_ptr<host::ClickSource> menu_handler_;
   std::shared_ptr<AboutEntrySink> menu_handler_sink_;
+  std::unique_ptr<host::EventConnection> menu_handler_connection_;
   std::shared_ptr<host::CommandBarControl> vba_entry_;
   std::weak_ptr<AppEventVBIDE> vba_entry_sink_;
 };

@@ -21,9 +21,15 @@ class Features {
   virtual void RewireFunctionMenu() = 0;
   // Creates the tab tool window "标签" and keeps its document and window in the connection.
   virtual void CreateTabWindow(host::AddInInstance& add_in) = 0;
+  // The window outlives a disconnection: a connection that finds it takes it and its document
+  // again as TabWindow and TabDocument.
+  virtual void TakeOverTabWindow() = 0;
   virtual void TabInitialize() = 0;
-  // The procedure that replaces the project tree's, for the double-click hook.
+  // The procedure that replaces the project tree's, for the double-click hook; registered on
+  // first use.
   virtual host::WindowProcId ProjectTreeProc() = 0;
+  // Unregisters that procedure once no window has it any more.
+  virtual void ReleaseProjectTreeProc() = 0;
   // Ends a check a project-explorer double-click started; unhooking the tree ends it too.
   virtual void StopPendingTabCheck() = 0;
   virtual void LoadWheel() = 0;

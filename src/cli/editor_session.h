@@ -59,6 +59,7 @@ class EditorSession {
   sim::SimEditor editor_;
   std::unique_ptr<sim::SimDesktop> desktop_;
   AddInInstance instance_;
+  features::TessalyComponent component_;
   std::unique_ptr<features::TessalyAddIn> add_in_;
   sim::SimCodeModule* module_ = nullptr;
 };

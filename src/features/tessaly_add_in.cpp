@@ -4,8 +4,9 @@
 
 namespace tessaly::features {
 
-TessalyAddIn::TessalyAddIn(host::Os& os)
+TessalyAddIn::TessalyAddIn(host::Os& os, TessalyComponent& component)
     : os_(os),
+      component_(component),
       window_commands_(connection_, os_),
       wheel_(connection_, os_),
       dialogs_(connection_, os_),
@@ -28,12 +29,20 @@ void TessalyAddIn::CreateTabWindow(host::AddInInstance& add_in) {
   tabs_.CreateTabWindow(add_in);
 }
 
+void TessalyAddIn::TakeOverTabWindow() {
+  tabs_.TakeOverTabWindow(component_.TabDocument());
+}
+
 void TessalyAddIn::TabInitialize() {
   tabs_.TabInitialize();
 }
 
 host::WindowProcId TessalyAddIn::ProjectTreeProc() {
   return tabs_.ProjectTreeProc();
+}
+
+void TessalyAddIn::ReleaseProjectTreeProc() {
+  tabs_.ReleaseProjectTreeProc();
 }
 
 void TessalyAddIn::StopPendingTabCheck() {

@@ -2,7 +2,9 @@
 
 // The whole add-in as an editor loads it: the connection state, the add-in object the editor
 // talks to, and every feature it starts and stops. Each face (the Windows DLL, the command
-// line, the tests) makes one of these per loaded add-in and hands it the OS services.
+// line, the tests) makes one of these per loaded add-in and hands it the OS services and the
+// component, which outlives it. After disconnection and destruction nothing of it is left in
+// the editor or the system: no sink, no window procedure, no timer.
 
 #include <memory>
 #include <string>
@@ -13,6 +15,7 @@
 #include "addin/features.h"
 #include "codetools/annotation_dictionary.h"
 #include "dialogs/dialog_watch.h"
+#include "features/tessaly_component.h"
 #include "host/os.h"
 #include "menu/function_menu.h"
 #include "menu/menu_commands.h"
@@ -24,7 +27,7 @@ namespace tessaly::features {
 
 class TessalyAddIn : public addin::Features, private menu::MenuCommands {
  public:
-  explicit TessalyAddIn(host::Os& os);
+  TessalyAddIn(host::Os& os, TessalyComponent& component);
   ~TessalyAddIn() override;
   TessalyAddIn(const TessalyAddIn&) = delete;
   TessalyAddIn& operator=(const TessalyAddIn&) = delete;
@@ -35,15 +38,15 @@ class TessalyAddIn : public addin::Features, private menu::MenuCommands {
   tabs::CodeTabs& Tabs() { return tabs_; }
   about::AboutFormHost& About() { return about_; }
   bool AboutIsOpen() const { return about_.IsLoaded(); }
-  // The class factory the editor uses to create the tab tool window's document.
-  std::shared_ptr<host::UserDocument> NewTabDocument() { return tabs_.NewDocument(); }
 
   // addin::Features
   void RunFunctionMenu(const std::u16string& caption) override;
   void RewireFunctionMenu() override;
   void CreateTabWindow(host::AddInInstance& add_in) override;
+  void TakeOverTabWindow() override;
   void TabInitialize() override;
   host::WindowProcId ProjectTreeProc() override;
+  void ReleaseProjectTreeProc() override;
   void StopPendingTabCheck() override;
   void LoadWheel() override;
   void UnloadWheel() override;
@@ -59,6 +62,7 @@ class TessalyAddIn : public addin::Features, private menu::MenuCommands {
   void AnnotateCode() override;
 
   host::Os& os_;
+  TessalyComponent& component_;
   codetools::AnnotationDictionary dictionary_;
   addin::Connection connection_;
   // The features hold references to the connection and to each other's seams, so they are

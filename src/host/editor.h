@@ -115,13 +115,19 @@ class ClickSink {
   virtual void OnClick(CommandBarControl& control, bool& handled, bool& cancel_default) = 0;
 };
 
-// Something that raises clicks: a VB6 CommandBarEvents object or an Office button. The
-// source keeps only a weak reference, so a sink is connected exactly as long as its owner
-// keeps it alive (as an event-receiving member does in the editor).
+// A live subscription: the source holds the sink, strongly, as a COM connection point does,
+// until this is released (Unadvise).
+class EventConnection {
+ public:
+  virtual ~EventConnection() = default;
+};
+
+// Something that raises clicks: a VB6 CommandBarEvents object or an Office button.
 class ClickSource {
  public:
   virtual ~ClickSource() = default;
-  virtual void Advise(const std::shared_ptr<ClickSink>& sink) = 0;
+  [[nodiscard]] virtual std::unique_ptr<EventConnection> Advise(
+      std::shared_ptr<ClickSink> sink) = 0;
 };
 
 class CommandBarControl {

@@ -71,9 +71,13 @@ class WindowSystem {
   virtual bool SetTopmost(WindowHandle window, bool topmost) = 0;
 
   // Subclassing: a procedure is registered once and gets an identity that can be installed
-  // on a window; installing returns the identity it replaced (0 when refused).
+  // on a window; installing returns the identity it replaced (0 when refused). A procedure is
+  // unregistered only once no window and no other procedure can call it any more.
   virtual WindowProcId RegisterWindowProc(WindowProc procedure) = 0;
+  virtual void UnregisterWindowProc(WindowProcId procedure) = 0;
   virtual WindowProcId SetWindowProc(WindowHandle window, WindowProcId procedure) = 0;
+  // The procedure installed on the window now (GetWindowLongPtr); 0 for no such window.
+  virtual WindowProcId InstalledWindowProc(WindowHandle window) = 0;
   virtual std::intptr_t CallWindowProc(WindowProcId procedure, WindowHandle window,
                                        std::uint32_t message, std::uintptr_t w_param,
                                        std::intptr_t l_param) = 0;

@@ -89,6 +89,7 @@ int RewireControls(addin::Connection& connection, host::CommandBarControls& cont
 
 void BuildMenuBar(addin::Connection& connection, host::MessageLoop& loop,
                   const Dispatcher& dispatcher) {
+  addin::ReleaseButtonSinks(connection);
   connection.ButtonSinks.emplace();
   std::shared_ptr<host::CommandBar> bar;
   host::Resume([&] {

@@ -25,10 +25,38 @@ std::u16string VBIDETabProgId(const std::u16string& component_name) {
 
 CodeTabs::CodeTabs(addin::Connection& connection, host::WindowSystem& windows,
                    host::MessageLoop& loop)
-    : connection_(connection), windows_(windows), state_(loop) {}
+    : connection_(connection),
+      windows_(windows),
+      state_(loop),
+      tree_proc_(windows, [this](host::WindowHandle window, std::uint32_t message,
+                                 std::uintptr_t w_param, std::intptr_t l_param) {
+        return TreeWindowProc(window, message, w_param, l_param);
+      }) {}
+
+CodeTabs::~CodeTabs() {
+  if (auto document = attached_.lock()) document->Detach(state_);
+  const auto previous = connection_.PreviousTreeProc;
+  if (previous == 0) return;
+  if (tree_proc_.Uninstall(connection_.ProjectTreeHandle, previous)) {
+    connection_.PreviousTreeProc = 0;
+  } else {
+    tree_proc_.PassOnForever(previous);
+  }
+}
 
 std::shared_ptr<host::UserDocument> CodeTabs::NewDocument() {
-  return std::make_shared<VBIDETab>(connection_, state_);
+  return std::make_shared<VBIDETab>();
+}
+
+void CodeTabs::Keep(std::shared_ptr<host::UserDocument> document,
+                    std::shared_ptr<host::Window> window) {
+  if (auto previous = attached_.lock()) previous->Detach(state_);
+  if (auto tab = std::dynamic_pointer_cast<VBIDETab>(document)) {
+    tab->Attach(connection_, state_);
+    attached_ = tab;
+  }
+  connection_.TabDocument = std::move(document);
+  connection_.TabWindow = std::move(window);
 }
 
 void CodeTabs::CreateTabWindow(host::AddInInstance& add_in) {
@@ -38,24 +66,18 @@ void CodeTabs::CreateTabWindow(host::AddInInstance& add_in) {
     auto tool =
         application->Windows()->CreateToolWindow(add_in, VBIDETabProgId(connection_.ComponentName),
                                                  addin::kTabWindowCaption, kToolWindowPosition);
-    connection_.TabDocument = tool.document;
-    connection_.TabWindow = tool.window;
+    Keep(tool.document, tool.window);
   });
+}
+
+void CodeTabs::TakeOverTabWindow(const std::shared_ptr<host::UserDocument>& document) {
+  auto* application = connection_.HostApplication.get();
+  if (!application || !document) return;
+  host::Resume([&] { Keep(document, application->Windows()->Item(addin::kTabWindowCaption)); });
 }
 
 void CodeTabs::TabInitialize() {
   if (auto* document = Document()) document->TabInitialize();
-}
-
-host::WindowProcId CodeTabs::ProjectTreeProc() {
-  if (tree_proc_ == 0) {
-    tree_proc_ =
-        windows_.RegisterWindowProc([this](host::WindowHandle window, std::uint32_t message,
-                                           std::uintptr_t w_param, std::intptr_t l_param) {
-          return TreeWindowProc(window, message, w_param, l_param);
-        });
-  }
-  return tree_proc_;
 }
 
 std::intptr_t CodeTabs::TreeWindowProc(host::WindowHandle window, std::uint32_t message,

@@ -2,15 +2,16 @@
 
 // The code-window tab feature as the add-in's life calls it: the tool window "标签" with its
 // document, the filling at start-up, and the project-explorer hook that notices a code
-// window opened by double-click. The owner registers NewDocument with the editor under
-// VBIDETabProgId(ComponentName) and keeps this object for as long as the editor may call
-// the document or the hook.
+// window opened by double-click. The component registers a factory of VBIDETab documents
+// with the editor under VBIDETabProgId(ComponentName); the document a window holds is
+// attached to this object while it lives.
 
 #include <cstdint>
 #include <memory>
 #include <string>
 
 #include "addin/connection.h"
+#include "addin/subclass_proc.h"
 #include "host/editor.h"
 #include "host/message_loop.h"
 #include "host/window_system.h"
@@ -24,19 +25,25 @@ std::u16string VBIDETabProgId(const std::u16string& component_name);
 class CodeTabs {
  public:
   CodeTabs(addin::Connection& connection, host::WindowSystem& windows, host::MessageLoop& loop);
+  // Restores the project tree when it is still hooked, and detaches the document.
+  ~CodeTabs();
   CodeTabs(const CodeTabs&) = delete;
   CodeTabs& operator=(const CodeTabs&) = delete;
 
-  // The class factory of the tab document.
-  std::shared_ptr<host::UserDocument> NewDocument();
+  // A tab document attached to no add-in, as the class factory makes it.
+  static std::shared_ptr<host::UserDocument> NewDocument();
 
   // Creates the tool window and keeps its document and window in the connection as
   // TabDocument and TabWindow; a refusal leaves both as they were.
   void CreateTabWindow(host::AddInInstance& add_in);
+  // For a connection that finds the window an earlier one made: takes it and its document
+  // (as the class factory last made it) again as TabWindow and TabDocument.
+  void TakeOverTabWindow(const std::shared_ptr<host::UserDocument>& document);
   // TabInitialize of the connection's tab document.
   void TabInitialize();
   // The identity of TreeWindowProc, registered on first use, for HookProjectTree.
-  host::WindowProcId ProjectTreeProc();
+  host::WindowProcId ProjectTreeProc() { return tree_proc_.Id(); }
+  void ReleaseProjectTreeProc() { tree_proc_.Unregister(); }
 
   // Replacement procedure of the project tree: a double-click starts the pending check;
   // every message goes on to PreviousTreeProc.
@@ -52,10 +59,13 @@ class CodeTabs {
   const TabProcessState& State() const { return state_; }
 
  private:
+  void Keep(std::shared_ptr<host::UserDocument> document, std::shared_ptr<host::Window> window);
+
   addin::Connection& connection_;
   host::WindowSystem& windows_;
   TabProcessState state_;
-  host::WindowProcId tree_proc_ = 0;
+  addin::SubclassProc tree_proc_;
+  std::weak_ptr<VBIDETab> attached_;
 };
 
 }  // namespace tessaly::tabs

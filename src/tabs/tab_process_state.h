@@ -1,8 +1,8 @@
 #pragma once
 
 // What the tab feature remembers for as long as the add-in is loaded, shared by the tab
-// document and the project-explorer hook. One object per loaded add-in, owned by whoever
-// owns the features.
+// document attached to it and the project-explorer hook. One object per loaded add-in, owned
+// by whoever owns the features.
 
 #include <cstdint>
 #include <functional>
@@ -24,11 +24,6 @@ class TabProcessState {
   TabProcessState(const TabProcessState&) = delete;
   TabProcessState& operator=(const TabProcessState&) = delete;
 
-  // The position to reuse next, then counts the reuse. The count only ever matters modulo
-  // the strip's size, so it wraps there instead of overflowing.
-  std::int32_t NextRecycledTab();
-  std::int32_t TabReplaceCounter() const { return tab_replace_counter_; }
-
   // Starting a check stops the one before it, so no timer is ever left without its identity.
   void StartPendingTabTimer(std::function<void()> check);
   void StopPendingTabTimer();
@@ -38,7 +33,6 @@ class TabProcessState {
 
  private:
   host::MessageLoop& loop_;
-  std::int32_t tab_replace_counter_ = 0;
   host::TimerId pending_tab_timer_ = 0;
 };
 

@@ -21,24 +21,32 @@ const Tab& TabStrip::Item(std::int32_t index) const {
 
 void TabStrip::SetCaption(std::int32_t index, const std::u16string& caption) {
   RequireIndex(index);
-  tabs_[static_cast<std::size_t>(index)].Caption = caption;
+  auto& shown = tabs_[static_cast<std::size_t>(index)].Caption;
+  if (shown == caption) return;
+  shown = caption;
+  Changed();
 }
 
 std::int32_t TabStrip::Add(const std::u16string& name) {
   tabs_.push_back(Tab{name, u""});
+  Changed();
   return Count() - 1;
 }
 
 void TabStrip::SetSelectedIndex(std::int32_t index) {
   RequireIndex(index);
+  if (selected_ == index) return;
   selected_ = index;
+  Changed();
 }
 
 void TabStrip::Move(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height) {
+  if (left_ == left && top_ == top && width_ == width && height_ == height) return;
   left_ = left;
   top_ = top;
   width_ = width;
   height_ = height;
+  Changed();
 }
 
 void TabStrip::UserClick(std::int32_t index) {

@@ -44,12 +44,18 @@ class TabStrip {
   void Move(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height);
 
   void OnClick(ClickHandler handler) { on_click_ = std::move(handler); }
+  // Runs after every change of what the strip shows (its tabs, a caption, the selection, its
+  // place), so a face can redraw.
+  void SetChangeListener(std::function<void()> listener) { on_change_ = std::move(listener); }
   // What the user's click on a tab does: the tab becomes the selected one, then the click
   // notification runs with its index.
   void UserClick(std::int32_t index);
 
  private:
   void RequireIndex(std::int32_t index) const;
+  void Changed() const {
+    if (on_change_) on_change_();
+  }
 
   std::vector<Tab> tabs_;
   std::int32_t selected_ = 0;
@@ -58,6 +64,7 @@ class TabStrip {
   std::int32_t width_ = 4800;
   std::int32_t height_ = 3600;
   ClickHandler on_click_;
+  std::function<void()> on_change_;
 };
 
 }  // namespace tessaly::tabs

@@ -1,5 +1,6 @@
 #include "tabs/vbide_tab.h"
 
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
@@ -34,14 +35,32 @@ std::optional<std::u16string> CodeWindowTabCaption(host::Windows& windows, std::
 
 }  // namespace
 
-VBIDETab::VBIDETab(addin::Connection& connection, TabProcessState& state)
-    : connection_(connection), state_(state) {
+VBIDETab::VBIDETab() {
   TabStrip1.OnClick([this](std::int32_t) { TabStrip1_Click(); });
+}
+
+void VBIDETab::Attach(addin::Connection& connection, TabProcessState& state) {
+  connection_ = &connection;
+  state_ = &state;
+}
+
+void VBIDETab::Detach(const TabProcessState& state) {
+  if (state_ != &state) return;
+  connection_ = nullptr;
+  state_ = nullptr;
+}
+
+std::int32_t VBIDETab::NextRecycledTab() {
+  const std::int32_t position = tab_replace_counter_ % kTabsBeforeRecycling;
+  constexpr std::int32_t kWrap =
+      std::numeric_limits<std::int32_t>::max() / kTabsBeforeRecycling * kTabsBeforeRecycling;
+  tab_replace_counter_ = tab_replace_counter_ + 1 == kWrap ? 0 : tab_replace_counter_ + 1;
+  return position;
 }
 
 void VBIDETab::TabInitialize() {
   TabStrip1.Move(0, 0, kStripWidth, kStripHeight);
-  auto* application = connection_.HostApplication.get();
+  auto* application = connection_ ? connection_->HostApplication.get() : nullptr;
   if (!application) return;
   auto windows = host::ResumeOr<std::shared_ptr<host::Windows>>(
       nullptr, [&] { return application->Windows(); });
@@ -61,7 +80,7 @@ void VBIDETab::Code_Click(const std::u16string& tabName) {
   const std::u16string name = ReduceByNameRule(tabName);
   // An empty name would only add a blank tab nobody can tell apart.
   if (!name.empty()) SelectTabFor(name);
-  state_.StopPendingTabTimer();
+  if (state_) state_->StopPendingTabTimer();
 }
 
 void VBIDETab::SelectTabFor(const std::u16string& name) {
@@ -73,7 +92,7 @@ void VBIDETab::SelectTabFor(const std::u16string& name) {
     }
   }
   if (TabStrip1.Count() >= kTabsBeforeRecycling) {
-    const std::int32_t j = state_.NextRecycledTab();
+    const std::int32_t j = NextRecycledTab();
     SelectTab(j);
     SetTab(j, name);
     return;
@@ -101,7 +120,7 @@ void VBIDETab::SelectTab(std::int32_t index) {
 
 void VBIDETab::TabStrip1_Click() {
   const std::u16string caption = TabStrip1.SelectedItem().Caption;
-  auto* application = connection_.HostApplication.get();
+  auto* application = connection_ ? connection_->HostApplication.get() : nullptr;
   if (!application) return;
   host::Resume([&] {
     auto windows = application->Windows();

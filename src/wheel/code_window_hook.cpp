@@ -28,39 +28,38 @@ std::int32_t ClampToInt32(std::int64_t value) {
 }  // namespace
 
 CodeWindowHook::CodeWindowHook(addin::Connection& connection, host::Os& os)
-    : connection_(connection), os_(os), relay_(std::make_shared<Relay>()) {
-  relay_->hook = this;
-  relay_->windows = &os_.windows;
-  procedure_ = host::ResumeOr<host::WindowProcId>(0, [&] {
-    return os_.windows.RegisterWindowProc(
-        [relay = relay_](host::WindowHandle hwnd, std::uint32_t msg, std::uintptr_t w_param,
-                         std::intptr_t l_param) -> std::intptr_t {
-          if (relay->hook) return relay->hook->CodeWindowProc(hwnd, msg, w_param, l_param);
-          return host::ResumeOr<std::intptr_t>(0, [&] {
-            return relay->windows->CallWindowProc(relay->previous, hwnd, msg, w_param, l_param);
-          });
-        });
-  });
+    : connection_(connection),
+      os_(os),
+      proc_(os_.windows,
+            [this](host::WindowHandle hwnd, std::uint32_t msg, std::uintptr_t w_param,
+                   std::intptr_t l_param) { return CodeWindowProc(hwnd, msg, w_param, l_param); }) {
 }
 
 CodeWindowHook::~CodeWindowHook() {
-  relay_->previous = previous_;
-  relay_->hook = nullptr;
+  UnhookCodeWindow(hooked_);
+  if (hooked_ != 0) proc_.PassOnForever(previous_);
 }
 
 void CodeWindowHook::HookCodeWindow(host::WindowHandle hwnd) {
+  procedure_ = proc_.Id();
   if (procedure_ == 0) return;
   const auto replaced = host::ResumeOr<host::WindowProcId>(
       0, [&] { return os_.windows.SetWindowProc(hwnd, procedure_); });
   // Hooking a window that already has this procedure must not make it its own successor.
   if (replaced != procedure_) previous_ = replaced;
+  if (replaced != 0) hooked_ = hwnd;
   RefreshWheelLines(os_.settings, os_.windows, lines_);
 }
 
 void CodeWindowHook::UnhookCodeWindow(host::WindowHandle hwnd) {
   // Installing no procedure at all would leave the window without one.
   if (hwnd == 0 || previous_ == 0) return;
-  host::Resume([&] { os_.windows.SetWindowProc(hwnd, previous_); });
+  if (!proc_.Uninstall(hwnd, previous_)) return;
+  if (hwnd == hooked_) hooked_ = 0;
+  if (hooked_ == 0) {
+    proc_.Unregister();
+    procedure_ = 0;
+  }
 }
 
 std::intptr_t CodeWindowHook::CodeWindowProc(host::WindowHandle hwnd, std::uint32_t msg,

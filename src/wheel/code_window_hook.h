@@ -7,12 +7,14 @@
 //
 // One per add-in, owned by MouseWheel. At most one window is hooked at a time, which is what
 // lets a single PreviousCodeWindowProc serve: the caller restores the old window before it
-// hooks a new one.
+// hooks a new one. The procedure is registered while a window is hooked and unregistered
+// once it is restored.
 
 #include <cstdint>
 #include <memory>
 
 #include "addin/connection.h"
+#include "addin/subclass_proc.h"
 #include "host/os.h"
 #include "host/window_system.h"
 #include "wheel/wheel_lines.h"
@@ -21,42 +23,38 @@ namespace tessaly::wheel {
 
 class CodeWindowHook {
  public:
-  // Registers CodeWindowProc with the window system, once for the life of the hook. Both
-  // arguments must outlive it.
+  // Both arguments must outlive the hook.
   CodeWindowHook(addin::Connection& connection, host::Os& os);
-  // A window still hooked then keeps a procedure that only passes messages on.
+  // Restores a window still hooked; one whose procedure was replaced again after ours keeps
+  // ours, which then only passes messages on.
   ~CodeWindowHook();
   CodeWindowHook(const CodeWindowHook&) = delete;
   CodeWindowHook& operator=(const CodeWindowHook&) = delete;
 
   // Subclasses the window first, then reads the line settings.
   void HookCodeWindow(host::WindowHandle hwnd);
-  // Puts PreviousCodeWindowProc back on the window; doing it twice is harmless, and a window
-  // that was never hooked (0) or whose hook was refused is left alone.
+  // Puts PreviousCodeWindowProc back on the window while ours is its procedure; doing it
+  // twice is harmless, and a window that was never hooked (0) or whose hook was refused is
+  // left alone.
   void UnhookCodeWindow(host::WindowHandle hwnd);
   std::intptr_t CodeWindowProc(host::WindowHandle hwnd, std::uint32_t msg, std::uintptr_t w_param,
                                std::intptr_t l_param);
 
+  // 0 while no window is hooked.
   host::WindowProcId ProcedureId() const { return procedure_; }
   host::WindowProcId PreviousCodeWindowProc() const { return previous_; }
   const WheelLineState& Lines() const { return lines_; }
 
  private:
-  // What the registered procedure reaches; it outlives the hook inside the window system.
-  struct Relay {
-    CodeWindowHook* hook = nullptr;
-    host::WindowSystem* windows = nullptr;
-    host::WindowProcId previous = 0;
-  };
-
   void HandleWheel(std::uintptr_t w_param);
   void ScrollVertically(host::CodePane& pane, std::int16_t delta);
   void MoveSideways(host::CodePane& pane, std::int16_t delta);
 
   addin::Connection& connection_;
   host::Os& os_;
-  std::shared_ptr<Relay> relay_;
+  addin::SubclassProc proc_;
   host::WindowProcId procedure_ = 0;
+  host::WindowHandle hooked_ = 0;
   host::WindowProcId previous_ = 0;
   WheelLineState lines_;
 };

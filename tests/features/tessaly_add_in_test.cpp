@@ -36,9 +36,9 @@ class AddInTest : public ::testing::Test {
     Load();
   }
   void Load() {
-    add_in = std::make_unique<TessalyAddIn>(host_os);
+    add_in = std::make_unique<TessalyAddIn>(host_os, component);
     editor->RegisterDocumentClass(tabs::VBIDETabProgId(u"QWIX"),
-                                  [this] { return add_in->NewTabDocument(); });
+                                  [this] { return component.NewTabDocument(); });
     add_in->Connect().OnConnection(editor->Application(), host::kStartup, instance);
     add_in->Connect().OnStartupComplete();
   }
@@ -53,6 +53,7 @@ class AddInTest : public ::testing::Test {
   sim::SimOs os;
   host::Os host_os = os.Os();
   AddInInstance instance;
+  TessalyComponent component;
   std::unique_ptr<sim::SimEditor> editor;
   sim::SimCodeModule* module = nullptr;
   std::unique_ptr<sim::SimDesktop> desktop;

@@ -31,8 +31,10 @@ class RecordingFeatures : public addin::Features {
     connection_.TabDocument = tool.document;
     connection_.TabWindow = tool.window;
   }
+  void TakeOverTabWindow() override { calls.push_back("TakeOverTabWindow"); }
   void TabInitialize() override { calls.push_back("TabInitialize"); }
   host::WindowProcId ProjectTreeProc() override { return tree_proc; }
+  void ReleaseProjectTreeProc() override { calls.push_back("ReleaseProjectTreeProc"); }
   void StopPendingTabCheck() override { calls.push_back("StopPendingTabCheck"); }
   void LoadWheel() override { calls.push_back("LoadWheel"); }
   void UnloadWheel() override { calls.push_back("UnloadWheel"); }

@@ -127,13 +127,13 @@ TEST(CodeClick, AddsTabsThenRecyclesPositionsInTurn) {
     EXPECT_EQ(f.Strip().SelectedIndex(), recycled[n]) << n;
     EXPECT_EQ(f.Strip().Item(recycled[n]).Caption, name + u" ") << n;
   }
-  EXPECT_EQ(f.tabs.State().TabReplaceCounter(), 13);
+  EXPECT_EQ(f.Document().TabReplaceCounter(), 13);
 
   // A module that has a tab is only selected: nothing is renamed, the counter stays.
   document.Code_Click(u"Project1 - R5 (Code)");
   EXPECT_EQ(f.Strip().SelectedIndex(), 5);
   EXPECT_EQ(f.Strip().Item(2).Caption, u"R2 ");
-  EXPECT_EQ(f.tabs.State().TabReplaceCounter(), 13);
+  EXPECT_EQ(f.Document().TabReplaceCounter(), 13);
 }
 
 TEST(CodeClick, RecyclesFromTwelveTabsMadeAtStartUpWithinTheFirstEleven) {

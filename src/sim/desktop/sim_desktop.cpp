@@ -40,7 +40,7 @@ SimDesktop::SimDesktop(SimEditor& editor, SimOs& os)
       process_(os.windows().CurrentProcessId()),
       docking_frame_(
           std::make_shared<SimWindow>(u"", kToolWindowType, true, std::make_shared<CallLog>())) {
-  immediate_proc_ = os_.windows().RegisterWindowProc(
+  immediate_proc_ = os_.windows().RegisterEditorProc(
       [edit = immediate_edit_, &windows = os_.windows()](host::WindowHandle, std::uint32_t message,
                                                          std::uintptr_t w_param, std::intptr_t) {
         if (message == host::kWmKeyDown && w_param < 256) {

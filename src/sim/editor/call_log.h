@@ -28,6 +28,12 @@ class CallLog {
   void Refuse(std::u16string_view member);
   void Allow(std::u16string_view member);
 
+  // Event subscriptions made and not yet released, over the editor's whole life: a reset of
+  // the call counts leaves them alone.
+  void ConnectionMade() { ++live_connections_; }
+  void ConnectionReleased() { --live_connections_; }
+  std::int64_t LiveConnections() const { return live_connections_; }
+
  private:
   struct Entry {
     std::int64_t calls = 0;
@@ -48,6 +54,7 @@ class CallLog {
   // finds its entry without hashing or comparing text. Entries are never erased, so the
   // pointers stay valid.
   std::unordered_map<const char16_t*, Entry*> by_literal_;
+  std::int64_t live_connections_ = 0;
 };
 
 }  // namespace tessaly::sim

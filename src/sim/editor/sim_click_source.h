@@ -1,8 +1,8 @@
 #pragma once
 
 // The click source of one control: the VB6 editor's events object or the Office button's
-// event. It connects sinks to the control by weak reference only, so a sink stays connected
-// exactly as long as its owner keeps it.
+// event. The control holds each sink it is given until the connection Advise returns is
+// released, whoever else still holds the sink.
 
 #include <memory>
 
@@ -17,7 +17,8 @@ class SimClickSource : public host::ClickSource {
   SimClickSource(std::weak_ptr<SimCommandBarControl> control, SinkKind kind,
                  std::shared_ptr<CallLog> calls);
 
-  void Advise(const std::shared_ptr<host::ClickSink>& sink) override;
+  [[nodiscard]] std::unique_ptr<host::EventConnection> Advise(
+      std::shared_ptr<host::ClickSink> sink) override;
 
   SinkKind Kind() const { return kind_; }
 

@@ -102,16 +102,24 @@ std::shared_ptr<host::ClickSource> SimCommandBarControl::ButtonEvents() {
   return std::make_shared<SimClickSource>(weak_from_this(), SinkKind::kButtonEvents, calls_);
 }
 
-void SimCommandBarControl::Connect(SinkKind kind, const std::shared_ptr<host::ClickSink>& sink) {
-  auto& sinks = Sinks(kind);
-  std::erase_if(sinks, [](const auto& weak) { return weak.expired(); });
-  sinks.push_back(sink);
+std::uint64_t SimCommandBarControl::Connect(SinkKind kind, std::shared_ptr<host::ClickSink> sink) {
+  const auto cookie = next_cookie_++;
+  Sinks(kind).push_back({cookie, std::move(sink)});
+  return cookie;
+}
+
+void SimCommandBarControl::Disconnect(SinkKind kind, std::uint64_t cookie) {
+  std::erase_if(Sinks(kind), [&](const auto& connected) { return connected.cookie == cookie; });
+}
+
+bool SimCommandBarControl::IsConnected(SinkKind kind, std::uint64_t cookie) const {
+  const auto& sinks = Sinks(kind);
+  return std::any_of(sinks.begin(), sinks.end(),
+                     [&](const auto& connected) { return connected.cookie == cookie; });
 }
 
 int SimCommandBarControl::LiveSinkCount(SinkKind kind) const {
-  const auto& sinks = Sinks(kind);
-  return static_cast<int>(
-      std::count_if(sinks.begin(), sinks.end(), [](const auto& weak) { return !weak.expired(); }));
+  return static_cast<int>(Sinks(kind).size());
 }
 
 ClickResult SimCommandBarControl::RaiseClick() {
@@ -119,18 +127,17 @@ ClickResult SimCommandBarControl::RaiseClick() {
   // Keeps the control alive while a sink deletes it or rebuilds the menu.
   auto self = shared_from_this();
   for (SinkKind kind : {SinkKind::kCommandBarEvents, SinkKind::kButtonEvents}) {
-    // A snapshot, locked one sink at a time: a sink released by an earlier one is not called.
+    // A snapshot: a sink disconnected by an earlier one during this click is not called.
     const SinkList snapshot = Sinks(kind);
-    for (const auto& weak : snapshot) {
-      auto sink = weak.lock();
-      if (!sink) continue;
+    for (const auto& connected : snapshot) {
+      if (!IsConnected(kind, connected.cookie)) continue;
       ++result.sinks_run;
       if (kind == SinkKind::kCommandBarEvents) {
-        sink->OnClick(*this, result.handled, result.cancel_default);
+        connected.sink->OnClick(*this, result.handled, result.cancel_default);
       } else {
         // The Office button's Click has no handled argument.
         bool unused_handled = false;
-        sink->OnClick(*this, unused_handled, result.cancel_default);
+        connected.sink->OnClick(*this, unused_handled, result.cancel_default);
       }
     }
   }

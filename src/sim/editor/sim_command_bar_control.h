@@ -66,9 +66,12 @@ class SimCommandBarControl : public host::CommandBarControl,
   bool IsDeleted() const { return deleted_; }
   // The controls of a popup; null for a button.
   const std::shared_ptr<SimCommandBarControls>& Children() const { return children_; }
-  void Connect(SinkKind kind, const std::shared_ptr<host::ClickSink>& sink);
+  // Holds the sink until Disconnect with the returned cookie.
+  std::uint64_t Connect(SinkKind kind, std::shared_ptr<host::ClickSink> sink);
+  void Disconnect(SinkKind kind, std::uint64_t cookie);
   int LiveSinkCount(SinkKind kind) const;
-  // Raises the click through every live sink, the events object's first, as the editor does.
+  // Raises the click through every connected sink, the events object's first, as the editor
+  // does.
   ClickResult RaiseClick();
   // Refuses every later call, as the editor does for a deleted control.
   void MarkDeleted();
@@ -76,7 +79,12 @@ class SimCommandBarControl : public host::CommandBarControl,
   void RequireAlive(const char* member) const;
 
  private:
-  using SinkList = std::vector<std::weak_ptr<host::ClickSink>>;
+  struct ConnectedSink {
+    std::uint64_t cookie = 0;
+    std::shared_ptr<host::ClickSink> sink;
+  };
+  using SinkList = std::vector<ConnectedSink>;
+  bool IsConnected(SinkKind kind, std::uint64_t cookie) const;
   SinkList& Sinks(SinkKind kind) { return sinks_[static_cast<std::size_t>(kind)]; }
   const SinkList& Sinks(SinkKind kind) const { return sinks_[static_cast<std::size_t>(kind)]; }
 
@@ -85,6 +93,7 @@ class SimCommandBarControl : public host::CommandBarControl,
   std::shared_ptr<SimCommandBarControls> children_;
   std::weak_ptr<SimCommandBarControls> owner_;
   std::array<SinkList, 2> sinks_;
+  std::uint64_t next_cookie_ = 1;
   bool deleted_ = false;
 };
 

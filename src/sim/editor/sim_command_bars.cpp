@@ -73,6 +73,13 @@ std::shared_ptr<host::CommandBar> SimCommandBars::Add(const std::u16string& name
   return bars_.back();
 }
 
+void SimCommandBars::RemoveBar(std::u16string_view name) {
+  const auto bar = FindShared(name);
+  if (!bar) return;
+  bar->ControlList().MarkDeleted();
+  std::erase(bars_, bar);
+}
+
 SimCommandBar* SimCommandBars::Find(std::u16string_view name) const {
   return FindShared(name).get();
 }

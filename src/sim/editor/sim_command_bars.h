@@ -62,6 +62,8 @@ class SimCommandBars : public host::CommandBars {
   SimCommandBar* Find(std::u16string_view name) const;
   SimCommandBar& AddBar(std::u16string name, std::int32_t position, bool visible);
   const std::vector<std::shared_ptr<SimCommandBar>>& All() const { return bars_; }
+  // The user deletes the bar: it leaves the editor, and its controls refuse every call.
+  void RemoveBar(std::u16string_view name);
 
  private:
   std::shared_ptr<SimCommandBar> FindShared(std::u16string_view name) const;

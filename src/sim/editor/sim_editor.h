@@ -51,6 +51,8 @@ class SimEditor {
   // Raises the click of the control as the editor would, through every live sink of both kinds.
   ClickResult Click(const ControlPath& path);
   int SinkCount(const ControlPath& path, SinkKind kind) const;
+  // Subscriptions to any control's clicks that were made and not yet released.
+  std::int64_t LiveEventConnections() const { return application_->Calls().LiveConnections(); }
 
   std::int64_t Calls(std::u16string_view member) const;
   void ResetCalls();

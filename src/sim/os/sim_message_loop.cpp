@@ -37,6 +37,12 @@ void SimMessageLoop::DoEvents() {
     pending_.pop_front();
     work();
   }
+  Advance(do_events_ms_);
+}
+
+void SimMessageLoop::RunModal(std::uint64_t ms) {
+  windows_.DeliverPostedMessages();
+  Advance(ms);
 }
 
 void SimMessageLoop::Advance(std::uint64_t ms) {
@@ -57,7 +63,8 @@ void SimMessageLoop::Advance(std::uint64_t ms) {
     const auto callback = next->second.callback;
     callback();
   }
-  now_ = end;
+  // A callback that pumped messages may have moved the clock past this call's end already.
+  now_ = std::max(now_, end);
 }
 
 std::uint32_t SimMessageLoop::TimerInterval(host::TimerId timer) const {

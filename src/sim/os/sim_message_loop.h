@@ -1,8 +1,9 @@
 #pragma once
 
-// The user-interface thread on a virtual clock: time moves only when a test calls Advance,
-// and timers fire then, in the order they fall due. DoEvents hands the posted messages to
-// their windows and runs whatever a test queued as further pending work.
+// The user-interface thread on a virtual clock: time moves when a test calls Advance and
+// while the add-in pumps messages, and timers fire then, in the order they fall due. DoEvents
+// hands the posted messages to their windows, runs whatever a test queued as further pending
+// work, and lets a little time pass, so timers fire inside it as they do on Windows.
 
 #include <cstdint>
 #include <deque>
@@ -30,8 +31,12 @@ class SimMessageLoop : public host::MessageLoop {
 
   // ---- for tests ----
   // Moves the clock on, firing every timer that falls due on the way; a timer may set or
-  // kill timers (itself included) from its callback.
+  // kill timers (itself included), or pump messages, from its callback.
   void Advance(std::uint64_t ms);
+  // A modal loop (a message box) open for ms: posted messages and due timers are handled.
+  void RunModal(std::uint64_t ms);
+  // How long one DoEvents takes; at least 1, so a wait on the tick count ends.
+  void SetDoEventsDuration(std::uint32_t ms) { do_events_ms_ = ms == 0 ? 1 : ms; }
   void SetTickCount(std::uint32_t tick) { now_ = tick; }
   std::size_t RunningTimerCount() const { return timers_.size(); }
   bool IsTimerRunning(host::TimerId timer) const { return timers_.contains(timer); }
@@ -55,6 +60,7 @@ class SimMessageLoop : public host::MessageLoop {
   std::uint64_t next_order_ = 0;
   host::TimerId next_id_ = 1;
   std::size_t do_events_count_ = 0;
+  std::uint32_t do_events_ms_ = 1;
 };
 
 }  // namespace tessaly::sim

@@ -31,6 +31,8 @@ class SimOs {
   SimSystemServices& system() { return system_; }
 
  private:
+  void WireModalLoop();
+
   SimRegistry registry_;
   host::RegistrySettingsStore settings_{registry_};
   SimWindowSystem windows_;

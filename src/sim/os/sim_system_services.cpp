@@ -26,6 +26,7 @@ bool IsLowSurrogate(char16_t c) {
 std::int32_t SimSystemServices::MessageBox(const std::u16string& text,
                                            const std::u16string& caption, std::int32_t style) {
   message_boxes_.push_back({text, caption, style});
+  if (modal_) modal_(reading_ms_);
   return message_box_answer_;
 }
 

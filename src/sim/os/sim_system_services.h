@@ -5,6 +5,7 @@
 // Windows.
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -39,6 +40,10 @@ class SimSystemServices : public host::SystemServices {
   std::string ToAnsi(const std::u16string& text) override;
 
   // ---- for tests ----
+  // A message box runs a modal message loop while the user reads it: `modal` is handed the
+  // reading time each time a box opens.
+  void SetModalLoop(std::function<void(std::uint64_t ms)> modal) { modal_ = std::move(modal); }
+  void SetMessageBoxReadingTime(std::uint64_t ms) { reading_ms_ = ms; }
   const std::vector<MessageBoxRecord>& MessageBoxes() const { return message_boxes_; }
   void SetMessageBoxAnswer(std::int32_t answer) { message_box_answer_ = answer; }
   void SetClipboardText(const std::u16string& text) { clipboard_ = text; }
@@ -55,6 +60,8 @@ class SimSystemServices : public host::SystemServices {
  private:
   std::vector<MessageBoxRecord> message_boxes_;
   std::int32_t message_box_answer_ = kIdOk;
+  std::function<void(std::uint64_t)> modal_;
+  std::uint64_t reading_ms_ = 1000;
   std::u16string clipboard_;
   std::vector<std::u16string> opened_urls_;
   // Keyed by the upper-case name: environment names ignore case.

@@ -1,6 +1,7 @@
 #include "sim/os/sim_window_system.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <utility>
 
 namespace tessaly::sim {
@@ -152,12 +153,30 @@ bool SimWindowSystem::SetTopmost(host::WindowHandle window, bool topmost) {
   return true;
 }
 
-host::WindowProcId SimWindowSystem::RegisterWindowProc(host::WindowProc procedure) {
-  if (!procedure) return 0;
+host::WindowProcId SimWindowSystem::AddProcedure(host::WindowProc procedure) {
   const auto id = next_procedure_;
   next_procedure_ += 0x10;
   procedures_.emplace(id, std::move(procedure));
   return id;
+}
+
+host::WindowProcId SimWindowSystem::RegisterWindowProc(host::WindowProc procedure) {
+  if (!procedure) return 0;
+  const auto id = AddProcedure(std::move(procedure));
+  seam_procedures_.insert(id);
+  return id;
+}
+
+void SimWindowSystem::UnregisterWindowProc(host::WindowProcId procedure) {
+  if (!seam_procedures_.contains(procedure)) return;
+  for (const auto& [handle, window] : windows_) {
+    if (window.procedure == procedure) {
+      throw std::logic_error("unregistering a window procedure that is still installed");
+    }
+  }
+  seam_procedures_.erase(procedure);
+  procedures_.erase(procedure);
+  unregistered_.insert(procedure);
 }
 
 host::WindowProcId SimWindowSystem::SetWindowProc(host::WindowHandle window,
@@ -170,11 +189,22 @@ host::WindowProcId SimWindowSystem::SetWindowProc(host::WindowHandle window,
 std::intptr_t SimWindowSystem::CallWindowProc(host::WindowProcId procedure,
                                               host::WindowHandle window, std::uint32_t message,
                                               std::uintptr_t w_param, std::intptr_t l_param) {
+  if (unregistered_.contains(procedure)) {
+    throw std::logic_error("calling a window procedure after it was unregistered");
+  }
   const auto it = procedures_.find(procedure);
   if (it == procedures_.end()) return 0;
   // A copy, so a procedure that registers others while it runs stays intact.
   const host::WindowProc call = it->second;
   return call(window, message, w_param, l_param);
+}
+
+std::vector<host::WindowHandle> SimWindowSystem::WindowsWithRegisteredProc() const {
+  std::vector<host::WindowHandle> hooked;
+  for (const auto& [handle, window] : windows_) {
+    if (seam_procedures_.contains(window.procedure)) hooked.push_back(handle);
+  }
+  return hooked;
 }
 
 bool SimWindowSystem::PostMessage(host::WindowHandle window, std::uint32_t message,
@@ -185,14 +215,14 @@ bool SimWindowSystem::PostMessage(host::WindowHandle window, std::uint32_t messa
 }
 
 void SimWindowSystem::RegisterClass(const std::u16string& class_name, host::WindowProc procedure) {
-  class_procedures_[FoldCase(class_name)] = RegisterWindowProc(std::move(procedure));
+  class_procedures_[FoldCase(class_name)] = AddProcedure(std::move(procedure));
 }
 
 host::WindowProcId SimWindowSystem::ClassProcedure(const std::u16string& class_name) {
   auto& id = class_procedures_[FoldCase(class_name)];
   if (id == 0) {
-    id = RegisterWindowProc([this](host::WindowHandle window, std::uint32_t message,
-                                   std::uintptr_t w_param, std::intptr_t l_param) {
+    id = AddProcedure([this](host::WindowHandle window, std::uint32_t message,
+                             std::uintptr_t w_param, std::intptr_t l_param) {
       default_log_.push_back({window, message, w_param, l_param, keyboard_});
       return std::intptr_t{0};
     });

@@ -10,6 +10,7 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -86,8 +87,14 @@ class SimWindowSystem : public host::WindowSystem {
   bool SetTopmost(host::WindowHandle window, bool topmost) override;
 
   host::WindowProcId RegisterWindowProc(host::WindowProc procedure) override;
+  // Throws std::logic_error for a procedure a window still has installed: on Windows its
+  // next message would run freed code.
+  void UnregisterWindowProc(host::WindowProcId procedure) override;
   host::WindowProcId SetWindowProc(host::WindowHandle window,
                                    host::WindowProcId procedure) override;
+  host::WindowProcId InstalledWindowProc(host::WindowHandle window) override {
+    return WindowProc(window);
+  }
   std::intptr_t CallWindowProc(host::WindowProcId procedure, host::WindowHandle window,
                                std::uint32_t message, std::uintptr_t w_param,
                                std::intptr_t l_param) override;
@@ -107,6 +114,11 @@ class SimWindowSystem : public host::WindowSystem {
   // The class's default procedure for windows created afterwards; a class without one gets
   // a procedure that records each message it receives and returns 0.
   void RegisterClass(const std::u16string& class_name, host::WindowProc procedure);
+  // A procedure of the editor's own windows, installable like a registered one but never
+  // counted among the subclasses.
+  host::WindowProcId RegisterEditorProc(host::WindowProc procedure) {
+    return AddProcedure(std::move(procedure));
+  }
   host::WindowHandle CreateWindow(const WindowParams& params);
   bool DestroyWindow(host::WindowHandle window);
   bool IsWindow(host::WindowHandle window) const { return windows_.contains(window); }
@@ -118,6 +130,10 @@ class SimWindowSystem : public host::WindowSystem {
   void SetWheelScrollLines(std::int32_t lines) { wheel_lines_ = lines; }
   void SetCurrentProcessId(std::uint32_t process) { current_process_ = process; }
   host::WindowProcId WindowProc(host::WindowHandle window) const;
+  // Procedures registered through the seam (not the classes' own) and not unregistered, and
+  // the windows that have one of them installed.
+  std::size_t RegisteredProcCount() const { return seam_procedures_.size(); }
+  std::vector<host::WindowHandle> WindowsWithRegisteredProc() const;
   // Sends through the window's installed chain, as the system does for a sent message.
   std::intptr_t SendMessage(host::WindowHandle window, std::uint32_t message,
                             std::uintptr_t w_param, std::intptr_t l_param);
@@ -141,6 +157,7 @@ class SimWindowSystem : public host::WindowSystem {
   };
 
   Window* Find(host::WindowHandle window);
+  host::WindowProcId AddProcedure(host::WindowProc procedure);
   const std::vector<host::WindowHandle>* Siblings(host::WindowHandle parent) const;
   host::WindowProcId ClassProcedure(const std::u16string& class_name);
   host::WindowHandle DeepestAt(host::WindowHandle window, host::Point point) const;
@@ -152,6 +169,8 @@ class SimWindowSystem : public host::WindowSystem {
   host::WindowHandle next_handle_ = 0x10010;
   host::WindowHandle foreground_ = 0;
   std::map<host::WindowProcId, host::WindowProc> procedures_;
+  std::set<host::WindowProcId> seam_procedures_;
+  std::set<host::WindowProcId> unregistered_;
   host::WindowProcId next_procedure_ = 0x7F000010;
   std::map<std::u16string, host::WindowProcId> class_procedures_;
   std::deque<WindowMessageRecord> posted_;

@@ -209,9 +209,9 @@ TEST(SimEditorTest, Vb6ClicksReachLiveSinksOfBothKindsOnly) {
   auto second = std::make_shared<RecordingSink>();
   auto own = std::make_shared<RecordingSink>();
   auto events_source = app->Events()->CommandBarEvents(*item);
-  events_source->Advise(first);
-  app->Events()->CommandBarEvents(*item)->Advise(second);
-  item->ButtonEvents()->Advise(own);
+  auto first_connection = events_source->Advise(first);
+  auto second_connection = app->Events()->CommandBarEvents(*item)->Advise(second);
+  auto own_connection = item->ButtonEvents()->Advise(own);
   const ControlPath path = {u"Bar", u"Pop", u"Item"};
   EXPECT_EQ(editor.SinkCount(path, SinkKind::kCommandBarEvents), 2);
   EXPECT_EQ(editor.SinkCount(path, SinkKind::kButtonEvents), 1);
@@ -222,23 +222,24 @@ TEST(SimEditorTest, Vb6ClicksReachLiveSinksOfBothKindsOnly) {
   EXPECT_EQ(first->captions, std::vector<std::u16string>{u"Item"});
   EXPECT_EQ(own->captions, std::vector<std::u16string>{u"Item"});
 
-  second.reset();
+  second_connection.reset();
   EXPECT_EQ(editor.SinkCount(path, SinkKind::kCommandBarEvents), 1);
   result = editor.Click(path);
   EXPECT_EQ(result.sinks_run, 2);
   EXPECT_EQ(first->captions.size(), 2u);
 
-  // A sink released by an earlier sink during the same click is not called.
+  // A sink unadvised by an earlier sink during the same click is not called.
   auto victim = std::make_shared<RecordingSink>();
-  app->Events()->CommandBarEvents(*item)->Advise(victim);
+  auto victim_connection = app->Events()->CommandBarEvents(*item)->Advise(victim);
   std::weak_ptr<RecordingSink> watch = victim;
-  first->on_click = [&] { victim.reset(); };
+  first->on_click = [&] { victim_connection.reset(); };
+  victim.reset();
   result = editor.Click(path);
   EXPECT_EQ(result.sinks_run, 2);
   EXPECT_TRUE(watch.expired());
 
-  first.reset();
-  own.reset();
+  first_connection.reset();
+  own_connection.reset();
   result = editor.Click(path);
   EXPECT_EQ(result.sinks_run, 0);
   EXPECT_FALSE(result.cancel_default);
@@ -260,9 +261,10 @@ TEST(SimEditorTest, HandledPassesFromOneEventsSinkToTheNext) {
     void OnClick(host::CommandBarControl&, bool& handled, bool&) override { handled = true; }
   };
   auto handler = std::make_shared<Handler>();
-  editor.Application()->Events()->CommandBarEvents(*item)->Advise(handler);
-  editor.Application()->Events()->CommandBarEvents(*item)->Advise(a);
-  item->ButtonEvents()->Advise(b);
+  auto handler_connection =
+      editor.Application()->Events()->CommandBarEvents(*item)->Advise(handler);
+  auto a_connection = editor.Application()->Events()->CommandBarEvents(*item)->Advise(a);
+  auto b_connection = item->ButtonEvents()->Advise(b);
   EXPECT_TRUE(editor.Click({u"Bar", u"Pop", u"Item"}).handled);
   EXPECT_EQ(a->handled_seen, std::vector<bool>{true});
   EXPECT_EQ(b->handled_seen, std::vector<bool>{false});  // the button's Click has no handled
@@ -278,7 +280,7 @@ TEST(SimEditorTest, OfficeEditorsOfferNoCommandBarEventsButButtonEventsWork) {
   EXPECT_THROW(app->Events()->CommandBarEvents(*item), host::HostError);
 
   auto sink = std::make_shared<RecordingSink>();
-  item->ButtonEvents()->Advise(sink);
+  auto connection = item->ButtonEvents()->Advise(sink);
   ClickResult result = editor.Click({u"Bar", u"Pop", u"Item"});
   EXPECT_EQ(result.sinks_run, 1);
   EXPECT_TRUE(result.cancel_default);
@@ -295,7 +297,7 @@ TEST(SimEditorTest, BarsOutliveAConnectionAndTheNextOneFindsThem) {
     std::shared_ptr<host::CommandBarControl> item;
     auto go = BuildBar(*app, &item);
     auto sink = std::make_shared<RecordingSink>();
-    app->Events()->CommandBarEvents(*go)->Advise(sink);
+    auto connection = app->Events()->CommandBarEvents(*go)->Advise(sink);
     EXPECT_EQ(editor.Click(path).sinks_run, 1);
   }
   EXPECT_EQ(editor.SinkCount(path, SinkKind::kCommandBarEvents), 0);
@@ -307,7 +309,7 @@ TEST(SimEditorTest, BarsOutliveAConnectionAndTheNextOneFindsThem) {
   auto go = bar->Controls()->Item(2);
   EXPECT_EQ(go->Caption(), u"Go");
   auto sink = std::make_shared<RecordingSink>();
-  app->Events()->CommandBarEvents(*go)->Advise(sink);
+  auto connection = app->Events()->CommandBarEvents(*go)->Advise(sink);
   EXPECT_EQ(editor.Click(path).sinks_run, 1);
   EXPECT_EQ(sink->captions, std::vector<std::u16string>{u"Go"});
 }
@@ -319,7 +321,8 @@ TEST(SimEditorTest, ADeletedControlTakesNoNewSinks) {
   auto go = BuildBar(*app, &item);
   auto source = go->ButtonEvents();
   go->Delete();
-  EXPECT_THROW(source->Advise(std::make_shared<RecordingSink>()), host::HostError);
+  EXPECT_THROW(static_cast<void>(source->Advise(std::make_shared<RecordingSink>())),
+               host::HostError);
   EXPECT_THROW(app->Events()->CommandBarEvents(*go), host::HostError);
 }
 

@@ -1,0 +1,13 @@
+#include "features/tessaly_component.h"
+
+#include "tabs/code_tabs.h"
+
+namespace tessaly::features {
+
+std::shared_ptr<host::UserDocument> TessalyComponent::NewTabDocument() {
+  auto document = std::dynamic_pointer_cast<tabs::VBIDETab>(tabs::CodeTabs::NewDocument());
+  tab_document_ = document;
+  return document;
+}
+
+}  // namespace tessaly::features

@@ -1,0 +1,193 @@
+// The assembled add-in loaded, unloaded and loaded again in one editor run, as a user does
+// from the Add-In Manager, and timers that fire while the add-in waits inside a message box
+// or the menu build. Run this program under valgrind after changing any lifetime.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dialogs/dialog_watch.h"
+#include "features/tessaly_add_in.h"
+#include "features/tessaly_component.h"
+#include "menu/window_commands.h"
+#include "sim/desktop/sim_desktop.h"
+#include "sim/editor/sim_editor.h"
+#include "sim/os/sim_os.h"
+#include "tabs/code_tabs.h"
+#include "tabs/tab_process_state.h"
+
+namespace tessaly::features {
+namespace {
+
+struct Instance : host::AddInInstance {};
+
+class AddInLifetime : public ::testing::Test {
+ protected:
+  AddInLifetime() {
+    editor.AddModule(u"Project1", u"Report", {u"Sub A()", u"End Sub"});
+    editor.AddModule(u"Project1", u"Ledger", {u"Sub B()", u"End Sub"});
+    desktop.Sync();
+    editor.RegisterDocumentClass(tabs::VBIDETabProgId(u"QWIX"),
+                                 [this] { return component.NewTabDocument(); });
+  }
+  ~AddInLifetime() override {
+    if (add_in) Unload();
+  }
+
+  void Load() {
+    add_in = std::make_unique<TessalyAddIn>(host_os, component);
+    add_in->Connect().OnConnection(editor.Application(), host::kStartup, instance);
+    add_in->Connect().OnStartupComplete();
+  }
+  void Unload() {
+    add_in->Connect().OnDisconnection(0);
+    add_in.reset();
+  }
+
+  tabs::VBIDETab& Document() {
+    return dynamic_cast<tabs::VBIDETab&>(*editor.Window(u"标签").Document());
+  }
+  std::vector<std::u16string> TabCaptions() {
+    std::vector<std::u16string> captions;
+    for (const auto& tab : Document().TabStrip1.Tabs())
+      captions.push_back(tab.Caption);
+    return captions;
+  }
+  std::int32_t TabOf(const std::u16string& caption) {
+    const auto captions = TabCaptions();
+    return static_cast<std::int32_t>(std::find(captions.begin(), captions.end(), caption) -
+                                     captions.begin());
+  }
+  std::u16string ActiveCaption() { return editor.ActivePane()->CodeWindow().CaptionText(); }
+
+  // A module opened from the project explorer: the double-click reaches the tree first.
+  void OpenFromTree(const std::u16string& module) {
+    os.windows().SendMessage(desktop.ProjectTree(), host::kWmLButtonDblClk, 0, 0);
+    editor.AddModule(u"Project1", module, {u"Sub C()", u"End Sub"});
+    desktop.Sync();
+  }
+
+  void ExpectNothingOfOursLeft() {
+    EXPECT_EQ(editor.LiveEventConnections(), 0);
+    EXPECT_EQ(os.windows().RegisteredProcCount(), 0u);
+    EXPECT_TRUE(os.windows().WindowsWithRegisteredProc().empty());
+    EXPECT_EQ(os.loop().RunningTimerCount(), 0u);
+  }
+
+  sim::SimOs os;
+  host::Os host_os = os.Os();
+  sim::SimEditor editor;
+  sim::SimDesktop desktop{editor, os};
+  Instance instance;
+  TessalyComponent component;
+  std::unique_ptr<TessalyAddIn> add_in;
+};
+
+TEST_F(AddInLifetime, DisconnectionLeavesNoSinkProcedureOrTimerInTheEditor) {
+  Load();
+  desktop.PointAt(desktop.CodeWindow(u"Ledger"));
+  os.loop().Advance(250);  // the wheel hooks the code window under the cursor
+  os.windows().SendMessage(desktop.ProjectTree(), host::kWmLButtonDblClk, 0, 0);
+  add_in->ShowAbout();
+  ASSERT_EQ(os.windows().WindowsWithRegisteredProc().size(), 2u);
+  ASSERT_EQ(os.loop().RunningTimerCount(), 3u);
+  ASSERT_EQ(editor.LiveEventConnections(), 180);  // 179 buttons and the Add-Ins entry
+
+  add_in->Connect().OnDisconnection(0);
+  ExpectNothingOfOursLeft();
+  add_in.reset();
+  ExpectNothingOfOursLeft();
+
+  // The bar the editor kept is wired anew, once per button.
+  Load();
+  const auto wired = editor.LiveEventConnections();
+  Unload();
+  Load();
+  EXPECT_EQ(editor.LiveEventConnections(), wired);
+}
+
+TEST_F(AddInLifetime, AProcedureInstalledOverOursKeepsItsChainAfterUnload) {
+  Load();
+  const auto tree = desktop.ProjectTree();
+  const auto ours = os.windows().WindowProc(tree);
+  int seen_by_theirs = 0;
+  const auto theirs = os.windows().RegisterEditorProc(
+      [&](host::WindowHandle window, std::uint32_t message, std::uintptr_t w, std::intptr_t l) {
+        ++seen_by_theirs;
+        return os.windows().CallWindowProc(ours, window, message, w, l);
+      });
+  os.windows().SetWindowProc(tree, theirs);
+  const auto original_messages = os.windows().DefaultProcMessages().size();
+
+  Unload();
+  EXPECT_EQ(os.windows().WindowProc(tree), theirs);
+  EXPECT_EQ(os.windows().RegisteredProcCount(), 1u);  // ours stays, only passing on
+  os.windows().SendMessage(tree, host::kWmLButtonDblClk, 0, 0);
+  EXPECT_EQ(seen_by_theirs, 1);
+  EXPECT_EQ(os.windows().DefaultProcMessages().size(), original_messages + 1);
+  EXPECT_EQ(os.loop().RunningTimerCount(), 0u);  // no tab check from a gone add-in
+}
+
+TEST_F(AddInLifetime, TheTabWindowKeepsWorkingAcrossAReload) {
+  Load();
+  auto* document = &Document();
+  ASSERT_EQ(add_in->Connection().TabDocument.get(), document);
+  Unload();
+
+  // A click on the surviving window's strip while no add-in is loaded does nothing.
+  editor.Activate(u"Report");
+  document->TabStrip1.UserClick(TabOf(u"Ledger "));
+  EXPECT_EQ(ActiveCaption(), u"Project1 - Report (Code)");
+
+  Load();
+  EXPECT_EQ(add_in->Connection().TabDocument.get(), document);
+  EXPECT_EQ(&Document(), document);
+
+  OpenFromTree(u"Journal");
+  os.loop().Advance(tabs::kPendingTabCheckMs);
+  EXPECT_EQ(document->TabStrip1.SelectedItem().Caption, u"Journal ");
+
+  document->TabStrip1.UserClick(TabOf(u"Ledger "));
+  EXPECT_EQ(ActiveCaption(), u"Project1 - Ledger (Code)");
+
+  Unload();
+  document->TabStrip1.UserClick(TabOf(u"Report "));
+  EXPECT_EQ(ActiveCaption(), u"Project1 - Ledger (Code)");
+  ExpectNothingOfOursLeft();
+}
+
+// A dialog the watch enlarges and a tab check pending, then the add-in waits in `wait`.
+class Reentry : public AddInLifetime {
+ protected:
+  void ExpectTimersFiredInside(const std::function<void()>& wait) {
+    Load();
+    const auto dialog = desktop.OpenDialog(sim::EditorDialog::kReferences);
+    const auto before = os.windows().WindowRect(dialog);
+    OpenFromTree(u"Journal");
+    wait();
+    EXPECT_NE(os.windows().WindowRect(dialog), before);
+    EXPECT_EQ(Document().TabStrip1.SelectedItem().Caption, u"Journal ");
+    EXPECT_EQ(add_in->Tabs().State().PendingTabTimer(), 0u);
+  }
+};
+
+TEST_F(Reentry, TimersFireWhileAMessageBoxIsOpen) {
+  ExpectTimersFiredInside([&] {
+    editor.Refuse(u"Application.MainWindow");
+    add_in->RunFunctionMenu(u"清屏(&N)");
+    ASSERT_EQ(os.system().MessageBoxes().back().text, menu::kNoProjectAccessMessage);
+  });
+}
+
+TEST_F(Reentry, TimersFireWhileTheMenuIsBuilt) {
+  ExpectTimersFiredInside([&] {
+    editor.App().Bars().RemoveBar(u"TessalyIDE");
+    add_in->RunFunctionMenu(u"");
+    EXPECT_EQ(editor.Click({u"TessalyIDE", u"【功能】", u"代码缩进"}).sinks_run, 1);
+  });
+}
+
+}  // namespace
+}  // namespace tessaly::features

@@ -1,0 +1,90 @@
+// Where the simulated OS must be as strict as Windows: procedures live from registration to
+// unregistration, and a modal message box or DoEvents lets timers fire.
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "sim/os/sim_os.h"
+
+namespace tessaly::sim {
+namespace {
+
+using host::WindowHandle;
+
+host::WindowProc Answer(std::intptr_t answer) {
+  return [answer](WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) { return answer; };
+}
+
+TEST(WindowsRules, AProcedureLivesFromRegistrationToUnregistration) {
+  SimWindowSystem windows;
+  const auto code = windows.CreateWindow({u"VbaWindow", u"Module1 (Code)"});
+  const auto other = windows.CreateWindow({u"VbaWindow", u"Module2 (Code)"});
+  const auto editor_own = windows.RegisterEditorProc(Answer(5));
+  const auto hook = windows.RegisterWindowProc(Answer(9));
+  EXPECT_EQ(windows.RegisteredProcCount(), 1u);  // the editor's own is not a subclass
+
+  const auto original = windows.SetWindowProc(code, hook);
+  windows.SetWindowProc(other, editor_own);
+  EXPECT_EQ(windows.InstalledWindowProc(code), hook);
+  EXPECT_EQ(windows.WindowsWithRegisteredProc(), std::vector<WindowHandle>{code});
+  // Freeing a procedure a window still calls would crash the editor.
+  EXPECT_THROW(windows.UnregisterWindowProc(hook), std::logic_error);
+
+  EXPECT_EQ(windows.SetWindowProc(code, original), hook);
+  windows.UnregisterWindowProc(hook);
+  EXPECT_EQ(windows.RegisteredProcCount(), 0u);
+  EXPECT_TRUE(windows.WindowsWithRegisteredProc().empty());
+  EXPECT_EQ(windows.SetWindowProc(code, hook), 0);  // an unregistered one is refused
+  EXPECT_EQ(windows.InstalledWindowProc(code), original);
+  // A chain that still calls it runs freed code.
+  EXPECT_THROW(windows.CallWindowProc(hook, code, 1, 0, 0), std::logic_error);
+  windows.UnregisterWindowProc(hook);  // twice is harmless
+  EXPECT_EQ(windows.InstalledWindowProc(0x999), 0);
+}
+
+TEST(WindowsRules, TimersFireInsideDoEventsAndAMessageBox) {
+  SimOs os;
+  auto& loop = os.loop();
+  std::vector<std::uint32_t> fired;
+  loop.SetTimer(
+      150, [&] { fired.push_back(loop.TickCount()); }, 0);
+
+  // A wait on the tick count ends, and the timer falls due inside it.
+  const auto start = loop.TickCount();
+  while (loop.TickCount() - start < 200)
+    loop.DoEvents();
+  EXPECT_EQ(fired, std::vector<std::uint32_t>{150});
+
+  // The user reads a message box for a while; posted messages and timers are handled.
+  const auto window = os.windows().CreateWindow({u"VbaWindow", u""});
+  os.windows().PostMessage(window, host::kWmKeyDown, 13, 0);
+  os.system().SetMessageBoxReadingTime(400);
+  os.system().MessageBox(u"?", u"", 0);
+  EXPECT_EQ(fired, (std::vector<std::uint32_t>{150, 300, 450, 600}));
+  EXPECT_EQ(os.windows().PendingMessageCount(), 0u);
+}
+
+TEST(WindowsRules, ATimerThatPumpsMessagesDoesNotTurnTheClockBack) {
+  SimOs os;
+  auto& loop = os.loop();
+  std::vector<std::uint32_t> fired;
+  host::TimerId once = 0;
+  once = loop.SetTimer(
+      100,
+      [&] {
+        fired.push_back(loop.TickCount());
+        loop.KillTimer(once);
+        os.system().SetMessageBoxReadingTime(250);
+        os.system().MessageBox(u"busy", u"", 0);
+      },
+      0);
+  loop.Advance(150);
+  EXPECT_EQ(fired, std::vector<std::uint32_t>{100});
+  EXPECT_EQ(loop.TickCount(), 350u);
+}
+
+}  // namespace
+}  // namespace tessaly::sim
