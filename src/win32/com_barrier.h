@@ -4,7 +4,7 @@
 // window procedures, timer callbacks. No C++ exception may leave the DLL: on x86 the unwinder
 // cannot cross the editor's or user32's frames, and the editor would end.
 
-#include <objbase.h>
+#include "win32/windows_headers.h"
 
 #include <new>
 

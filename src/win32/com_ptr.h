@@ -2,7 +2,7 @@
 
 // An owning COM interface pointer: one reference, released on destruction.
 
-#include <objbase.h>
+#include "win32/windows_headers.h"
 
 #include <utility>
 

@@ -4,7 +4,7 @@
 // factory and hands back as IDispatch, is recognised as ours and its core document reached.
 // In-process only: the interface is never registered or marshalled.
 
-#include <objbase.h>
+#include "win32/windows_headers.h"
 
 #include <memory>
 

@@ -5,7 +5,7 @@
 // against the editors' own interfaces, so one DLL serves every editor and version. Any failed
 // call becomes HostError naming the member and the editor's own description.
 
-#include <oaidl.h>
+#include "win32/windows_headers.h"
 
 #include <initializer_list>
 #include <string>

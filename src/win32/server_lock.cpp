@@ -1,6 +1,6 @@
 #include "win32/server_lock.h"
 
-#include <windows.h>
+#include "win32/windows_headers.h"
 
 namespace tessaly::win32 {
 

@@ -4,7 +4,7 @@
 // the conversions the late-bound calls need. A conversion the value cannot make is a refusal
 // of the host (HostError), as the editor's runtime would raise a type mismatch.
 
-#include <oaidl.h>
+#include "win32/windows_headers.h"
 
 #include <cstdint>
 #include <string>

@@ -3,7 +3,7 @@
 // connection point reports, since the two editors' type libraries differ; both raise Click as
 // DISPID 1, VB6 with (control, handled, CancelDefault), Office with (Ctrl, CancelDefault).
 
-#include <ocidl.h>
+#include "win32/windows_headers.h"
 
 #include <string>
 #include <utility>

@@ -4,7 +4,7 @@
 // late-bound call on the editor's own object (see late_bound.h). These objects only translate;
 // the add-in's logic stays in the core.
 
-#include <oaidl.h>
+#include "win32/windows_headers.h"
 
 #include <memory>
 

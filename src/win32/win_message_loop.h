@@ -4,7 +4,7 @@
 // hidden message-only window of ours, so each timer's callback is found from the window and
 // the identity Windows gives back, with no table shared between loaded add-ins.
 
-#include <windows.h>
+#include "win32/windows_headers.h"
 
 #include <functional>
 #include <map>

@@ -2,7 +2,7 @@
 
 // Every OS service over the real system, bundled the way the features take them.
 
-#include <windows.h>
+#include "win32/windows_headers.h"
 
 #include "host/os.h"
 #include "host/registry_settings_store.h"

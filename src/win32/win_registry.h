@@ -3,7 +3,7 @@
 // The registry through advapi32's Unicode calls, so the Chinese setting names survive on a
 // Windows of any language.
 
-#include <windows.h>
+#include "win32/windows_headers.h"
 
 #include "host/registry.h"
 

@@ -1,7 +1,6 @@
 #include "win32/win_system_services.h"
 
-#include <shellapi.h>
-#include <windows.h>
+#include "win32/windows_headers.h"
 
 #include <vector>
 

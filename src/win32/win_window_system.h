@@ -4,7 +4,7 @@
 // finds the core's procedure from properties on the window, with the ANSI or Unicode call that
 // matches the window, so the editor's ANSI windows stay ANSI.
 
-#include <windows.h>
+#include "win32/windows_headers.h"
 
 #include <map>
 

@@ -1,6 +1,6 @@
 // The Windows variant: the simulated registry file is also written by the Wine test runs.
 
-#include <windows.h>
+#include "win32/windows_headers.h"
 
 #include <fstream>
 #include <iterator>

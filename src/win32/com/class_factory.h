@@ -2,7 +2,7 @@
 
 // The class factory of each of our two classes: it makes one object per request.
 
-#include <objbase.h>
+#include "win32/windows_headers.h"
 
 #include <functional>
 
@@ -10,7 +10,7 @@
 
 namespace tessaly::win32 {
 
-class ClassFactory : public IClassFactory {
+class ClassFactory final : public IClassFactory {
  public:
   // Makes a new object holding one reference; null when it cannot.
   using Maker = std::function<IUnknown*()>;

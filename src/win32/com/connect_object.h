@@ -15,7 +15,7 @@
 
 namespace tessaly::win32 {
 
-class ConnectObject : public _IDTExtensibility2 {
+class ConnectObject final : public _IDTExtensibility2 {
  public:
   explicit ConnectObject(Server& server) : server_(server) {}
   ConnectObject(const ConnectObject&) = delete;

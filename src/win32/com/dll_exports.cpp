@@ -1,6 +1,6 @@
 // The four entry points of a COM in-process server.
 
-#include <windows.h>
+#include "win32/windows_headers.h"
 
 #include "win32/com/class_factory.h"
 #include "win32/com/connect_object.h"

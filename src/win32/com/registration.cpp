@@ -1,6 +1,6 @@
 #include "win32/com/registration.h"
 
-#include <olectl.h>
+#include "win32/windows_headers.h"
 
 #include "win32/registration_entries.h"
 

@@ -4,7 +4,7 @@
 // the current user alone (which needs no administrator); the editors' add-in keys always for
 // the current user.
 
-#include <windows.h>
+#include "win32/windows_headers.h"
 
 #include <string>
 

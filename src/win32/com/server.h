@@ -4,8 +4,7 @@
 // object whose state outlives any one connection (the tab window's documents live on while
 // the editor keeps the window, across disconnection and reconnection).
 
-#include <oaidl.h>
-#include <windows.h>
+#include "win32/windows_headers.h"
 
 #include <string>
 

@@ -13,7 +13,7 @@
 
 namespace tessaly::win32 {
 
-class VBIDETabObject : public _VBIDETab, public ICoreDocument {
+class VBIDETabObject final : public _VBIDETab, public ICoreDocument {
  public:
   VBIDETabObject(Server& server, std::shared_ptr<host::UserDocument> document)
       : server_(server), document_(std::move(document)) {}

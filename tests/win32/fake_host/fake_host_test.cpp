@@ -3,7 +3,7 @@
 // simulated editor behind IDispatch objects.
 
 #include <gtest/gtest.h>
-#include <windows.h>
+#include "win32/windows_headers.h"
 
 #include <chrono>
 #include <cstdio>

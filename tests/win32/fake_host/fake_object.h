@@ -5,7 +5,7 @@
 // demand, as a late-bound editor hands out a new reference per call; each counts itself alive
 // so the host can tell that the add-in released everything it took.
 
-#include <ocidl.h>
+#include "win32/windows_headers.h"
 
 #include <functional>
 #include <memory>
