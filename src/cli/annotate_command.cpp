@@ -3,7 +3,9 @@
 #include "cli/arguments.h"
 #include "cli/command_line.h"
 #include "cli/editor_session.h"
+#include "cli/encoding_option.h"
 #include "cli/module_input.h"
+#include "cli/module_output.h"
 
 namespace tessaly::cli {
 
@@ -27,22 +29,20 @@ std::vector<std::u16string> AnnotateEveryProcedure(const ModuleInput& input) {
 }  // namespace
 
 int AnnotateCommand(const std::vector<std::string>& args, Streams streams) {
-  const Arguments arguments(args, {"-i"}, {});
+  const Arguments arguments(args, {"-i"}, {"--encoding"});
   if (arguments.Operands().empty()) throw UsageError("annotate takes one or more FILEs");
-  std::vector<ModuleInput> inputs;
-  for (const auto& path : arguments.Operands())
-    inputs.push_back(ReadModule(path, streams.in));
-  // Every result is made before any is written, as in fmt.
+  const FileEncoding plain_ascii = PlainAsciiEncodingOption(arguments.Value("--encoding"));
   const bool in_place = arguments.Flag("-i");
-  std::vector<std::pair<const ModuleInput*, std::string>> outputs;
-  for (const auto& input : inputs) {
+  // Nothing is put in place before every module is annotated, as in fmt.
+  ModuleOutputs outputs(in_place, streams.out);
+  for (const auto& path : arguments.Operands()) {
+    const ModuleInput input = ReadModule(path, streams.in, plain_ascii);
     const auto lines = AnnotateEveryProcedure(input);
     if (!in_place || lines != input.file.VisibleLines()) {
-      outputs.emplace_back(&input, SerializeModule(input, lines));
+      outputs.Add(input, SerializeModule(input, lines));
     }
   }
-  for (const auto& [input, bytes] : outputs)
-    PutModuleBytes(*input, bytes, in_place, streams.out);
+  outputs.Finish();
   return kExitOk;
 }
 

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/file_encoding.h"
@@ -25,15 +26,19 @@ enum class LinePairing { kMatchByText, kSamePlaces };
 // line they were written below wherever edits move it; if that line is deleted they follow
 // the nearest surviving line above it, so no attribute is ever lost.
 //
-// A line is what ends in LF (or CR LF): a lone CR stays inside the line's text, so a file with
-// classic Mac line ends is never rejoined differently.
+// A line ends as the editor ends one: at CR LF, at LF, or at a CR on its own. A line keeps its
+// own break when written back, so no command can join, split or move lines by the way it
+// reads them, and a file with classic Mac line ends stays one.
 class ModuleFile {
  public:
   // Throws FileError for a binary file (one holding a NUL byte).
-  static ModuleFile Parse(std::string bytes);
+  // Plain ASCII is taken to be in `plain_ascii` (file_encoding.h).
+  static ModuleFile Parse(std::string bytes, FileEncoding plain_ascii = FileEncoding::kCodePage936);
 
   const std::vector<std::u16string>& VisibleLines() const { return visible_lines_; }
   FileEncoding Encoding() const { return encoding_; }
+  // The file as it was read.
+  const std::string& Bytes() const { return bytes_; }
 
   // The file with its visible lines replaced by `edited_lines`. Throws FileError when an edited
   // line holds a character the file's encoding cannot represent.
@@ -41,7 +46,9 @@ class ModuleFile {
                         LinePairing pairing = LinePairing::kMatchByText) const;
 
  private:
-  enum class LineBreak : std::uint8_t { kNone, kLf, kCrLf };
+  enum class LineBreak : std::uint8_t { kNone, kLf, kCrLf, kCr };
+  // The break that starts at `at`, the end of a line's text.
+  static LineBreak BreakAt(std::string_view bytes, std::size_t at);
   struct RawLine {
     std::size_t begin = 0;
     std::size_t length = 0;  // without the line break
