@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include <iostream>
+#include <new>
 
 #include "cli/file_error.h"
 
@@ -50,6 +51,9 @@ int RunCommand(const std::vector<std::string>& args, Streams streams) {
     streams.err << "tessaly: " << error.what() << "\n";
   } catch (const std::runtime_error& error) {
     streams.err << "tessaly: " << error.what() << "\n";
+  } catch (const std::bad_alloc&) {
+    // The one line needs no memory of its own.
+    streams.err << "tessaly: out of memory\n";
   }
   return kExitBadInput;
 }

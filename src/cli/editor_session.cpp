@@ -78,7 +78,7 @@ host::Selection EditorSession::Caret() const {
   const auto& lines = module_->Text();
   const auto last_line = static_cast<std::int32_t>(lines.size());
   const auto keep_inside = [&](std::int32_t& line, std::int32_t& column) {
-    if (line <= std::max(last_line, 1)) return;
+    if (line <= last_line || (last_line == 0 && line == 1 && column == 1)) return;
     line = std::max(last_line, 1);
     column = last_line == 0 ? 1 : static_cast<std::int32_t>(lines.back().size()) + 1;
   };
