@@ -1,6 +1,8 @@
 #include "cli/module_file.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -80,7 +82,7 @@ class ModuleFile::Writer {
   void AppendEdited(std::size_t index, std::u16string_view edited,
                     std::optional<std::size_t> origin) {
     if (origin) {
-      const RawLine& raw = file_.body_[*origin].raw;
+      const RawLine& raw = file_.body_[*origin];
       const std::u16string_view original = file_.visible_lines_[*origin];
       if (SameText(original, edited)) {
         AppendOriginal(raw);
@@ -100,7 +102,7 @@ class ModuleFile::Writer {
                       CharacterName(edited, *encoded.unencodable_at) + ", which " +
                       EncodingName(file_.encoding_) + " cannot represent");
     }
-    Append(encoded.bytes, origin ? file_.body_[*origin].raw.line_break : LineBreak::kNone);
+    Append(encoded.bytes, origin ? file_.body_[*origin].line_break : LineBreak::kNone);
   }
 
   std::string Finish() && {
@@ -167,7 +169,9 @@ ModuleFile ModuleFile::Parse(std::string bytes, FileEncoding plain_ascii) {
   }
   const auto raw_line = [all](std::string_view content) {
     const auto begin = static_cast<std::size_t>(content.data() - all.data());
-    return RawLine{begin, content.size(), BreakAt(all, begin + content.size())};
+    if (content.size() > UINT32_MAX) throw FileError("a line of 4 GiB or more");
+    return RawLine{begin, static_cast<std::uint32_t>(content.size()),
+                   BreakAt(all, begin + content.size())};
   };
   // New lines take the break most lines have; CR LF, as the editor writes, wins a tie.
   const auto count_of = [&](LineBreak line_break) {
@@ -187,13 +191,20 @@ ModuleFile ModuleFile::Parse(std::string bytes, FileEncoding plain_ascii) {
   file.visible_lines_.reserve(contents.size() - header_size);
   for (std::size_t k = header_size; k < contents.size(); ++k) {
     if (!file.body_.empty() && IsMemberAttribute(contents[k])) {
-      file.body_.back().hidden_below.push_back(raw_line(contents[k]));
+      file.hidden_.push_back({file.body_.size() - 1, raw_line(contents[k])});
     } else {
-      file.body_.push_back({raw_line(contents[k]), {}});
+      file.body_.push_back(raw_line(contents[k]));
       file.visible_lines_.push_back(Decode(contents[k], file.encoding_));
     }
   }
   return file;
+}
+
+std::span<const ModuleFile::HiddenLine> ModuleFile::HiddenBelow(std::size_t index) const {
+  const auto [first, last] =
+      std::equal_range(hidden_.begin(), hidden_.end(), HiddenLine{index, {}},
+                       [](const HiddenLine& a, const HiddenLine& b) { return a.below < b.below; });
+  return {first, last};
 }
 
 std::string ModuleFile::Serialize(const std::vector<std::u16string>& edited_lines,
@@ -218,8 +229,8 @@ std::string ModuleFile::Serialize(const std::vector<std::u16string>& edited_line
     // Every line stays where it stands, and its hidden lines with it.
     for (std::size_t j = 0; j < edited_lines.size(); ++j) {
       writer.AppendEdited(j, edited_lines[j], j);
-      for (const RawLine& hidden : body_[j].hidden_below)
-        writer.AppendOriginal(hidden);
+      for (const HiddenLine& hidden : HiddenBelow(j))
+        writer.AppendOriginal(hidden.raw);
     }
     return std::move(writer).Finish();
   }
@@ -229,8 +240,7 @@ std::string ModuleFile::Serialize(const std::vector<std::u16string>& edited_line
   // Hidden lines go below the edited line that their own line became, or that the nearest
   // surviving line above became; index 0 is the place above all edited lines. Most modules
   // have none, and then the places are not worked out at all.
-  const bool any_hidden = std::any_of(
-      body_.begin(), body_.end(), [](const BodyLine& line) { return !line.hidden_below.empty(); });
+  const bool any_hidden = !hidden_.empty();
   std::vector<std::vector<const RawLine*>> hidden_below(any_hidden ? edited_lines.size() + 1 : 0);
   std::size_t place = 0;
   std::size_t next_edited = 0;
@@ -240,8 +250,8 @@ std::string ModuleFile::Serialize(const std::vector<std::u16string>& edited_line
       ++next_edited;
     }
     if (next_edited < origins.size() && origins[next_edited] == original) place = next_edited + 1;
-    for (const RawLine& hidden : body_[original].hidden_below) {
-      hidden_below[place].push_back(&hidden);
+    for (const HiddenLine& hidden : HiddenBelow(original)) {
+      hidden_below[place].push_back(&hidden.raw);
     }
   }
 

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,22 +50,27 @@ class ModuleFile {
   enum class LineBreak : std::uint8_t { kNone, kLf, kCrLf, kCr };
   // The break that starts at `at`, the end of a line's text.
   static LineBreak BreakAt(std::string_view bytes, std::size_t at);
+  // Sixteen bytes a line: a module of short lines has millions of them.
   struct RawLine {
     std::size_t begin = 0;
-    std::size_t length = 0;  // without the line break
+    std::uint32_t length = 0;  // without the line break
     LineBreak line_break = LineBreak::kNone;
   };
-  struct BodyLine {
+  // A member attribute, hidden below visible line `below`.
+  struct HiddenLine {
+    std::size_t below = 0;
     RawLine raw;
-    std::vector<RawLine> hidden_below;
   };
+  // The hidden lines below visible line `index`, in file order.
+  std::span<const HiddenLine> HiddenBelow(std::size_t index) const;
   class Writer;
 
   std::string bytes_;
   FileEncoding encoding_ = FileEncoding::kCodePage936;
   std::size_t bom_size_ = 0;
   std::vector<RawLine> header_;
-  std::vector<BodyLine> body_;
+  std::vector<RawLine> body_;
+  std::vector<HiddenLine> hidden_;  // by `below`, as in the file
   std::vector<std::u16string> visible_lines_;
   LineBreak usual_break_ = LineBreak::kCrLf;
   bool ends_with_line_break_ = true;
