@@ -132,27 +132,39 @@ TEST(BadInput, FormatIsIdempotentWithAnIndentedFormHead) {
   }
 }
 
-// Formats `module` from standard input with room for only a little more than the process
-// already maps, and exits with the command's status.
-[[noreturn]] void FormatWithLittleMemory(const std::string& module) {
+// Runs the command line with room for only `room` bytes more than the process already maps,
+// and exits with its status.
+[[noreturn]] void RunWithLittleMemory(const std::vector<std::string>& args,
+                                      const std::string& standard_input, rlim_t room) {
   std::size_t mapped_pages = 0;
   std::ifstream("/proc/self/statm") >> mapped_pages;
-  const rlim_t room = mapped_pages * static_cast<rlim_t>(sysconf(_SC_PAGESIZE)) + (96u << 20);
+  room += mapped_pages * static_cast<rlim_t>(sysconf(_SC_PAGESIZE));
   const rlimit limit{room, room};
   setrlimit(RLIMIT_AS, &limit);
-  std::istringstream in(module);
+  std::istringstream in(standard_input);
   std::ostringstream out;
-  std::exit(RunCommandLine({"fmt", "-"}, {in, out, std::cerr}));
+  std::exit(RunCommandLine(args, {in, out, std::cerr}));
+}
+
+std::string ModuleOfLines(int lines) {
+  std::string module = "Sub A()\r\n";
+  for (int k = 0; k < lines; ++k)
+    module += "x = 1\r\n";
+  return module + "End Sub\r\n";
 }
 
 // Running out of memory is bad input like any other: one line and status 2, no abort.
 TEST(BadInput, OutOfMemoryIsOneLineAndStatusTwo) {
-  std::string module = "Sub A()\r\n";
-  for (int k = 0; k < 2'000'000; ++k)
-    module += "x = 1\r\n";
-  module += "End Sub\r\n";
-  EXPECT_EXIT(FormatWithLittleMemory(module), testing::ExitedWithCode(kExitBadInput),
-              "^tessaly: out of memory\n$");
+  EXPECT_EXIT(RunWithLittleMemory({"fmt", "-"}, ModuleOfLines(2'000'000), 96u << 20),
+              testing::ExitedWithCode(kExitBadInput), "^tessaly: out of memory\n$");
+}
+
+// fmt --check answers file by file: what four files need is what the largest needs.
+TEST(BadInput, CheckNeedsTheMemoryOfOneFileNotOfAll) {
+  TempFolder folder;
+  const auto path = folder.Write("M.bas", ModuleOfLines(1'000'000));
+  EXPECT_EXIT(RunWithLittleMemory({"fmt", "--check", path, path, path, path}, "", 200u << 20),
+              testing::ExitedWithCode(kExitChanged), "");
 }
 
 }  // namespace
