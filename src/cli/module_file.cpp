@@ -1,7 +1,6 @@
 #include "cli/module_file.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
