@@ -8,6 +8,7 @@
 
 #include "cli/module_file.h"
 #include "cli/module_input.h"
+#include "cli/module_output.h"
 #include "codetools/indent.h"
 
 namespace tessaly::bench {
@@ -55,9 +56,10 @@ std::string FormatModuleBytes(std::string bytes) {
 void FormatFile(const std::filesystem::path& in, const std::filesystem::path& out) {
   const cli::ModuleInput input = cli::ReadModule(in.string(), std::cin);
   std::ofstream stream(out, std::ios::binary | std::ios::trunc);
-  const std::string bytes =
-      cli::SerializeModule(input, IndentWholeModule(input.file), cli::LinePairing::kSamePlaces);
-  cli::PutModuleBytes(input, bytes, false, stream);
+  cli::ModuleOutputs outputs(/*in_place=*/false, stream);
+  outputs.Add(input, cli::SerializeModule(input, IndentWholeModule(input.file),
+                                          cli::LinePairing::kSamePlaces));
+  outputs.Finish();
 }
 
 void CopyFileBytes(const std::filesystem::path& in, const std::filesystem::path& out) {

@@ -7,6 +7,7 @@
 #include "cli/command_line.h"
 #include "cli/editor_session.h"
 #include "cli/registry_file.h"
+#include "cli/registry_lock.h"
 #include "text/utf.h"
 
 namespace tessaly::cli {
@@ -48,6 +49,7 @@ int AboutCommand(const std::vector<std::string>& args, Streams streams) {
   const std::filesystem::path registry = RegistryFile(arguments);
   if (!changes.empty()) PrepareRegistryFolder(registry);
 
+  const RegistryLock lock(registry);
   EditorSession session(host, registry, /*start_up=*/false);
   session.AddIn().ShowAbout();
   auto& form = session.AddIn().About().Form();

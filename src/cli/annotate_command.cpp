@@ -3,7 +3,9 @@
 #include "cli/arguments.h"
 #include "cli/command_line.h"
 #include "cli/editor_session.h"
+#include "cli/encoding_option.h"
 #include "cli/module_input.h"
+#include "cli/module_output.h"
 #include "codetools/annotation_dictionary.h"
 #include "codetools/annotation_walk.h"
 #include "codetools/target_range.h"
@@ -37,15 +39,14 @@ std::vector<std::u16string> AnnotateEveryProcedure(const ModuleInput& input) {
 }  // namespace
 
 int AnnotateCommand(const std::vector<std::string>& args, Streams streams) {
-  const Arguments arguments(args, {"-i"}, {});
+  const Arguments arguments(args, {"-i"}, {"--encoding"});
   if (arguments.Operands().empty()) throw UsageError("annotate takes one or more FILEs");
-  std::vector<ModuleInput> inputs;
-  for (const auto& path : arguments.Operands())
-    inputs.push_back(ReadModule(path, streams.in));
-  // Every result is made before any is written, as in fmt.
+  const FileEncoding plain_ascii = PlainAsciiEncodingOption(arguments.Value("--encoding"));
   const bool in_place = arguments.Flag("-i");
-  std::vector<std::pair<const ModuleInput*, std::string>> outputs;
-  for (const auto& input : inputs) {
+  // Nothing is put in place before every module is annotated, as in fmt.
+  ModuleOutputs outputs(in_place, streams.out);
+  for (const auto& path : arguments.Operands()) {
+    const ModuleInput input = ReadModule(path, streams.in, plain_ascii);
     const auto lines = AnnotateEveryProcedure(input);
     if (!in_place || lines != input.file.VisibleLines()) {
       // Annotating rewrites lines where they stand, unless the editor split a line on
@@ -53,11 +54,10 @@ int AnnotateCommand(const std::vector<std::string>& args, Streams streams) {
       const auto pairing = lines.size() == input.file.VisibleLines().size()
                                ? LinePairing::kSamePlaces
                                : LinePairing::kMatchByText;
-      outputs.emplace_back(&input, SerializeModule(input, lines, pairing));
+      outputs.Add(input, SerializeModule(input, lines, pairing));
     }
   }
-  for (const auto& [input, bytes] : outputs)
-    PutModuleBytes(*input, bytes, in_place, streams.out);
+  outputs.Finish();
   return kExitOk;
 }
 

@@ -3,14 +3,24 @@
 #include <filesystem>
 #include <string_view>
 
+#include "sim/os/file_replacement.h"
+
 namespace tessaly::cli {
 
-// Replaces the file's contents so that a reader, or a crash, sees either the old file or the
-// new one, never a half-written one: the bytes go to a temporary file in the same folder,
-// which takes the old file's permission bits and is then renamed over it. A symbolic link is
-// followed, so the link stays and its target changes. A read-only file is refused. Throws
-// FileError naming the file and the reason; on failure the old file is untouched and no
-// temporary file is left behind.
+// New contents for a file, written to a temporary file beside it and put in place on Commit,
+// as sim::FileReplacement does: a link is followed, the file's mode is kept, a read-only
+// file is refused. Throws FileError naming the file and the reason; a file staged and never
+// committed stays as it was, and no temporary file is left behind.
+class StagedFile {
+ public:
+  StagedFile(const std::filesystem::path& path, std::string_view bytes);
+  void Commit();
+
+ private:
+  sim::FileReplacement replacement_;
+};
+
+// Stages and commits at once.
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace tessaly::cli

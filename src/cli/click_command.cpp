@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <utility>
@@ -7,7 +8,9 @@
 #include "cli/command_line.h"
 #include "cli/control_path.h"
 #include "cli/editor_session.h"
+#include "cli/encoding_option.h"
 #include "cli/module_input.h"
+#include "cli/module_output.h"
 #include "host/host_error.h"
 #include "text/utf.h"
 
@@ -58,6 +61,15 @@ void CheckInsideModule(const host::Selection& selection, const std::vector<std::
   check(selection.end_line, selection.end_column);
 }
 
+// A report over its own module would overwrite the module with JSON.
+void RefuseReportOverInput(const std::optional<std::string>& report, const std::string& path) {
+  if (!report || *report == "-" || path == "-") return;
+  std::error_code error;
+  if (std::filesystem::equivalent(*report, path, error)) {
+    throw UsageError("--report '" + *report + "' names the module itself");
+  }
+}
+
 void WriteReport(const std::string& target, const std::string& json, Streams streams) {
   if (target == "-") {
     streams.err << json;
@@ -71,8 +83,8 @@ void WriteReport(const std::string& target, const std::string& json, Streams str
 }  // namespace
 
 int ClickCommand(const std::vector<std::string>& args, Streams streams) {
-  const Arguments arguments(args, {"-i"},
-                            {"--line", "--col", "--to", "--clipboard", "--host", "--report"});
+  const Arguments arguments(
+      args, {"-i"}, {"--line", "--col", "--to", "--clipboard", "--host", "--report", "--encoding"});
   if (arguments.Operands().size() != 2) throw UsageError("click takes a CAPTION and a FILE");
   const std::u16string caption = text::FromUtf8(arguments.Operands()[0]);
   const std::string& path = arguments.Operands()[1];
@@ -84,10 +96,11 @@ int ClickCommand(const std::vector<std::string>& args, Streams streams) {
   const HostKind host = HostKindOption(arguments.Value("--host"));
   const host::Selection selection = ParseSelection(arguments);
   const auto report_target = arguments.Value("--report");
+  RefuseReportOverInput(report_target, path);
+  const FileEncoding plain_ascii = PlainAsciiEncodingOption(arguments.Value("--encoding"));
 
-  const ModuleInput input = ReadModule(path, streams.in);
-  // Named in messages as ReadModule names it.
-  const std::string shown = path == "-" ? "<stdin>" : path;
+  const ModuleInput input = ReadModule(path, streams.in, plain_ascii);
+  const std::string shown = ShownPath(path);
   CheckInsideModule(selection, input.file.VisibleLines(), shown);
 
   EditorSession session(host);
@@ -103,16 +116,17 @@ int ClickCommand(const std::vector<std::string>& args, Streams streams) {
   const ClickReport report(session);
   session.Click(caption);
 
-  // Everything that can fail comes before anything is written: a module the file's encoding
-  // cannot hold writes no report, and a report that cannot be written leaves the module as
-  // it was.
-  const std::string bytes = SerializeModule(input, session.Lines());
-  if (report_target) WriteReport(*report_target, report.Json(), streams);
-  // A click that left the text alone does not touch the file, as fmt does not.
+  // Everything that can fail comes before anything is put in place: a module the file's
+  // encoding cannot hold, or a file that cannot be written, writes no report, and a report
+  // that cannot be written leaves the module as it was.
   const bool in_place = arguments.Flag("-i");
+  ModuleOutputs outputs(in_place, streams.out);
+  // A click that left the text alone does not touch the file, as fmt does not.
   if (!in_place || session.Lines() != input.file.VisibleLines()) {
-    PutModuleBytes(input, bytes, in_place, streams.out);
+    outputs.Add(input, SerializeModule(input, session.Lines()));
   }
+  if (report_target) WriteReport(*report_target, report.Json(), streams);
+  outputs.Finish();
   return kExitOk;
 }
 

@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include <iostream>
+#include <new>
 
 #include "cli/file_error.h"
 
@@ -16,14 +17,15 @@ constexpr char kUsage[] =
     "\n"
     "commands:\n"
     "  click CAPTION FILE [--line N] [--col C] [--to N2:C2] [--clipboard TEXT]\n"
-    "        [--host vb6|vba] [-i] [--report FILE|-]\n"
+    "        [--host vb6|vba] [-i] [--report FILE|-] [--encoding gbk|utf-8]\n"
     "                      click a menu caption with the caret at line N, column C\n"
     "                      (selection to N2:C2); the result goes to standard output,\n"
     "                      or back into FILE with -i\n"
-    "  fmt [--check] [-i] FILE...\n"
+    "  fmt [--check | --diff | -i] [--encoding gbk|utf-8] FILE...\n"
     "                      re-indent whole modules (\"代码缩进\"); --check lists the files\n"
-    "                      that would change and exits 1 if any would\n"
-    "  annotate [-i] FILE...\n"
+    "                      that would change, --diff shows the changes as a unified diff,\n"
+    "                      and both exit 1 if anything would change\n"
+    "  annotate [-i] [--encoding gbk|utf-8] FILE...\n"
     "                      annotate every procedure in Chinese (\"代码注解\")\n"
     "  menu                show the function menu as the bar shows it\n"
     "  about [--host vb6|vba] [--registry FILE] [--set SWITCH=0|1]...\n"
@@ -32,7 +34,9 @@ constexpr char kUsage[] =
     "                      (default $XDG_CONFIG_HOME/tessaly/registry.reg)\n"
     "  demo [--host vb6|vba] [--registry FILE]\n"
     "                      start the simulated editor with the add-in and show its state\n"
-    "  --version, --help\n";
+    "  --version, --help\n"
+    "\n"
+    "--encoding names the encoding of plain-ASCII files, which fit both (default gbk).\n";
 
 int RunCommand(const std::vector<std::string>& args, Streams streams) {
   const std::vector<std::string> rest(args.begin() + 1, args.end());
@@ -50,6 +54,9 @@ int RunCommand(const std::vector<std::string>& args, Streams streams) {
     streams.err << "tessaly: " << error.what() << "\n";
   } catch (const std::runtime_error& error) {
     streams.err << "tessaly: " << error.what() << "\n";
+  } catch (const std::bad_alloc&) {
+    // The one line needs no memory of its own.
+    streams.err << "tessaly: out of memory\n";
   }
   return kExitBadInput;
 }

@@ -5,6 +5,7 @@
 #include "cli/command_line.h"
 #include "cli/editor_session.h"
 #include "cli/registry_file.h"
+#include "cli/registry_lock.h"
 #include "text/utf.h"
 #include "util/get_key_value.h"
 #include "util/vb_number.h"
@@ -31,6 +32,7 @@ int DemoCommand(const std::vector<std::string>& args, Streams streams) {
   // Start-up writes the registration, as the add-in does in the editor.
   const auto registry = RegistryFile(arguments);
   PrepareRegistryFolder(registry);
+  const RegistryLock lock(registry);
   EditorSession session(host, registry);
   auto& os = session.Os();
   auto& out = streams.out;

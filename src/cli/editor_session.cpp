@@ -1,5 +1,7 @@
 #include "cli/editor_session.h"
 
+#include <algorithm>
+
 #include "cli/command_line.h"
 #include "cli/control_path.h"
 
@@ -68,7 +70,21 @@ void EditorSession::Select(const host::Selection& selection) {
 
 host::Selection EditorSession::Caret() const {
   auto* pane = editor_.ActivePane();
-  return pane ? pane->CurrentSelection() : host::Selection{};
+  if (!pane) return host::Selection{};
+  // The editor keeps its caret inside the text: lines deleted under the caret take it to the
+  // end of the last line left. The simulated pane keeps the place the caret had.
+  host::Selection caret = pane->CurrentSelection();
+  if (!module_) return caret;
+  const auto& lines = module_->Text();
+  const auto last_line = static_cast<std::int32_t>(lines.size());
+  const auto keep_inside = [&](std::int32_t& line, std::int32_t& column) {
+    if (line <= last_line || (last_line == 0 && line == 1 && column == 1)) return;
+    line = std::max(last_line, 1);
+    column = last_line == 0 ? 1 : static_cast<std::int32_t>(lines.back().size()) + 1;
+  };
+  keep_inside(caret.start_line, caret.start_column);
+  keep_inside(caret.end_line, caret.end_column);
+  return caret;
 }
 
 bool EditorSession::Click(const std::u16string& caption) {

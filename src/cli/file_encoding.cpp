@@ -94,7 +94,7 @@ text::Encoded EncodeUtf8(std::u16string_view text) {
 
 }  // namespace
 
-FileEncoding DetectEncoding(std::string_view bytes) {
+FileEncoding DetectEncoding(std::string_view bytes, FileEncoding plain_ascii) {
   if (bytes.starts_with(kUtf8Bom)) return FileEncoding::kUtf8WithBom;
   bool ascii = true;
   std::size_t i = 0;
@@ -111,7 +111,7 @@ FileEncoding DetectEncoding(std::string_view bytes) {
     ascii = ascii && length == 1;
     i += length;
   }
-  return ascii ? FileEncoding::kCodePage936 : FileEncoding::kUtf8;
+  return ascii ? plain_ascii : FileEncoding::kUtf8;
 }
 
 std::u16string Decode(std::string_view bytes, FileEncoding encoding) {

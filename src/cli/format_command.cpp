@@ -4,7 +4,10 @@
 
 #include "cli/arguments.h"
 #include "cli/command_line.h"
+#include "cli/encoding_option.h"
 #include "cli/module_input.h"
+#include "cli/module_output.h"
+#include "cli/unified_diff.h"
 #include "codetools/indent.h"
 
 namespace tessaly::cli {
@@ -28,41 +31,51 @@ bool AnyLineChanged(const std::vector<std::u16string>& before,
                      });
 }
 
+enum class Mode { kPrint, kCheck, kDiff, kInPlace };
+
+Mode ModeOf(const Arguments& arguments) {
+  const bool check = arguments.Flag("--check");
+  const bool diff = arguments.Flag("--diff");
+  const bool in_place = arguments.Flag("-i");
+  if (check + diff + in_place > 1) throw UsageError("fmt takes one of --check, --diff and -i");
+  return check ? Mode::kCheck : diff ? Mode::kDiff : in_place ? Mode::kInPlace : Mode::kPrint;
+}
+
 }  // namespace
 
 int FormatCommand(const std::vector<std::string>& args, Streams streams) {
-  const Arguments arguments(args, {"--check", "-i"}, {});
+  const Arguments arguments(args, {"--check", "--diff", "-i"}, {"--encoding"});
   if (arguments.Operands().empty()) throw UsageError("fmt takes one or more FILEs");
-  const bool check = arguments.Flag("--check");
-  const bool in_place = arguments.Flag("-i");
-  if (check && in_place) throw UsageError("fmt takes --check or -i, not both");
+  const Mode mode = ModeOf(arguments);
+  const FileEncoding plain_ascii = PlainAsciiEncodingOption(arguments.Value("--encoding"));
 
-  // Every file is read before any is written, so bad input leaves them all untouched.
-  std::vector<ModuleInput> inputs;
+  // One module at a time, so that memory follows the largest file, not all of them. Results
+  // are put in place only when every module has been read and every file can be written, so
+  // bad input leaves them all untouched.
   for (const auto& path : arguments.Operands())
-    inputs.push_back(ReadModule(path, streams.in));
-
-  // And every result is made before any is written, so that a module its encoding cannot
-  // hold stops the run before the first write.
+    CheckReadable(path);
   int status = kExitOk;
-  std::vector<std::pair<const ModuleInput*, std::string>> outputs;
-  for (const auto& input : inputs) {
+  ModuleOutputs outputs(mode == Mode::kInPlace, streams.out);
+  for (const auto& path : arguments.Operands()) {
+    const ModuleInput input = ReadModule(path, streams.in, plain_ascii);
     const auto lines = IndentWholeModule(input);
-    // Only --check and -i ask whether anything changed, and comparing every line of a module
-    // is not free.
-    const bool changed = (check || in_place) && AnyLineChanged(input.file.VisibleLines(), lines);
-    if (check) {
-      if (changed) {
-        streams.out << input.path << "\n";
-        status = kExitChanged;
-      }
-    } else if (!in_place || changed) {
-      // Indentation rewrites lines where they stand.
-      outputs.emplace_back(&input, SerializeModule(input, lines, LinePairing::kSamePlaces));
+    // Printing needs no comparison, and comparing every line of a module is not free.
+    if (mode != Mode::kPrint && !AnyLineChanged(input.file.VisibleLines(), lines)) continue;
+    if (mode == Mode::kCheck) {
+      streams.out << path << "\n";
+      status = kExitChanged;
+      continue;
+    }
+    // Indentation rewrites lines where they stand.
+    std::string bytes = SerializeModule(input, lines, LinePairing::kSamePlaces);
+    if (mode == Mode::kDiff) {
+      streams.out << UnifiedDiff(ShownPath(path), input.file.Bytes(), bytes);
+      status = kExitChanged;
+    } else {
+      outputs.Add(input, std::move(bytes));
     }
   }
-  for (const auto& [input, bytes] : outputs)
-    PutModuleBytes(*input, bytes, in_place, streams.out);
+  outputs.Finish();
   return status;
 }
 

@@ -1,6 +1,7 @@
 #include "cli/module_file.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -49,6 +50,12 @@ bool SameText(std::u16string_view a, std::u16string_view b) {
 
 }  // namespace
 
+ModuleFile::LineBreak ModuleFile::BreakAt(std::string_view bytes, std::size_t at) {
+  if (at == bytes.size()) return LineBreak::kNone;
+  if (bytes[at] == '\n') return LineBreak::kLf;
+  return at + 1 < bytes.size() && bytes[at + 1] == '\n' ? LineBreak::kCrLf : LineBreak::kCr;
+}
+
 // Appends lines one after the other and decides each line break only when the next line
 // comes, so that a line which stops being the last one gets a break and the new last line
 // follows the original file's final newline or lack of it.
@@ -74,7 +81,7 @@ class ModuleFile::Writer {
   void AppendEdited(std::size_t index, std::u16string_view edited,
                     std::optional<std::size_t> origin) {
     if (origin) {
-      const RawLine& raw = file_.body_[*origin].raw;
+      const RawLine& raw = file_.body_[*origin];
       const std::u16string_view original = file_.visible_lines_[*origin];
       if (SameText(original, edited)) {
         AppendOriginal(raw);
@@ -94,7 +101,7 @@ class ModuleFile::Writer {
                       CharacterName(edited, *encoded.unencodable_at) + ", which " +
                       EncodingName(file_.encoding_) + " cannot represent");
     }
-    Append(encoded.bytes, origin ? file_.body_[*origin].raw.line_break : LineBreak::kNone);
+    Append(encoded.bytes, origin ? file_.body_[*origin].line_break : LineBreak::kNone);
   }
 
   std::string Finish() && {
@@ -121,7 +128,9 @@ class ModuleFile::Writer {
   void FinishLine() {
     if (!has_line_) return;
     const LineBreak line_break = pending_ == LineBreak::kNone ? file_.usual_break_ : pending_;
-    out_.append(line_break == LineBreak::kCrLf ? std::string_view("\r\n") : std::string_view("\n"));
+    out_.append(line_break == LineBreak::kCrLf ? std::string_view("\r\n")
+                : line_break == LineBreak::kCr ? std::string_view("\r")
+                                               : std::string_view("\n"));
   }
 
   const ModuleFile& file_;
@@ -130,49 +139,48 @@ class ModuleFile::Writer {
   bool has_line_ = false;
 };
 
-ModuleFile ModuleFile::Parse(std::string bytes) {
+ModuleFile ModuleFile::Parse(std::string bytes, FileEncoding plain_ascii) {
   if (bytes.find('\0') != std::string::npos) {
     throw FileError("binary file: it holds a NUL byte, so it is no exported module");
   }
   ModuleFile file;
   file.bytes_ = std::move(bytes);
   const std::string_view all = file.bytes_;
-  file.encoding_ = DetectEncoding(all);
+  file.encoding_ = DetectEncoding(all, plain_ascii);
   file.bom_size_ = file.encoding_ == FileEncoding::kUtf8WithBom ? kUtf8Bom.size() : 0;
 
   // Each line's text without its line break, and nothing else: the break is told by the
   // bytes that follow the text (see raw_line), so a second list of a whole module's lines is
-  // not needed. Counted first, so that the list is allocated once.
+  // not needed. A line ends where the editor ends it: at CR LF, LF, or a CR on its own.
   std::vector<std::string_view> contents;
   contents.reserve(static_cast<std::size_t>(std::count(all.begin(), all.end(), '\n')) + 1);
-  std::size_t crlf_count = 0;
-  std::size_t lf_count = 0;
+  std::size_t break_counts[4] = {};
   for (std::size_t begin = file.bom_size_; begin < all.size();) {
-    const std::size_t lf = all.find('\n', begin);
-    if (lf == std::string_view::npos) {
+    const std::size_t end = all.find_first_of("\r\n", begin);
+    if (end == std::string_view::npos) {
       contents.push_back(all.substr(begin));
       break;
     }
-    const bool crlf = lf > begin && all[lf - 1] == '\r';
-    if (crlf) {
-      ++crlf_count;
-    } else {
-      ++lf_count;
-    }
-    contents.push_back(all.substr(begin, lf - begin - (crlf ? 1 : 0)));
-    begin = lf + 1;
+    contents.push_back(all.substr(begin, end - begin));
+    const LineBreak line_break = BreakAt(all, end);
+    ++break_counts[static_cast<std::size_t>(line_break)];
+    begin = end + (line_break == LineBreak::kCrLf ? 2 : 1);
   }
   const auto raw_line = [all](std::string_view content) {
     const auto begin = static_cast<std::size_t>(content.data() - all.data());
-    const std::size_t end = begin + content.size();
-    // A CR that no LF follows stays in the text, so a CR right after the text starts a CR LF.
-    const LineBreak line_break = end == all.size()  ? LineBreak::kNone
-                                 : all[end] == '\n' ? LineBreak::kLf
-                                                    : LineBreak::kCrLf;
-    return RawLine{begin, content.size(), line_break};
+    if (content.size() > UINT32_MAX) throw FileError("a line of 4 GiB or more");
+    return RawLine{begin, static_cast<std::uint32_t>(content.size()),
+                   BreakAt(all, begin + content.size())};
   };
-  file.usual_break_ = lf_count > crlf_count ? LineBreak::kLf : LineBreak::kCrLf;
-  file.ends_with_line_break_ = contents.empty() || all.ends_with('\n');
+  // New lines take the break most lines have; CR LF, as the editor writes, wins a tie.
+  const auto count_of = [&](LineBreak line_break) {
+    return break_counts[static_cast<std::size_t>(line_break)];
+  };
+  file.usual_break_ = LineBreak::kCrLf;
+  for (const LineBreak other : {LineBreak::kLf, LineBreak::kCr}) {
+    if (count_of(other) > count_of(file.usual_break_)) file.usual_break_ = other;
+  }
+  file.ends_with_line_break_ = contents.empty() || all.ends_with('\n') || all.ends_with('\r');
 
   const std::size_t header_size = CountHeaderLines(contents);
   file.header_.reserve(header_size);
@@ -182,13 +190,20 @@ ModuleFile ModuleFile::Parse(std::string bytes) {
   file.visible_lines_.reserve(contents.size() - header_size);
   for (std::size_t k = header_size; k < contents.size(); ++k) {
     if (!file.body_.empty() && IsMemberAttribute(contents[k])) {
-      file.body_.back().hidden_below.push_back(raw_line(contents[k]));
+      file.hidden_.push_back({file.body_.size() - 1, raw_line(contents[k])});
     } else {
-      file.body_.push_back({raw_line(contents[k]), {}});
+      file.body_.push_back(raw_line(contents[k]));
       file.visible_lines_.push_back(Decode(contents[k], file.encoding_));
     }
   }
   return file;
+}
+
+std::span<const ModuleFile::HiddenLine> ModuleFile::HiddenBelow(std::size_t index) const {
+  const auto [first, last] =
+      std::equal_range(hidden_.begin(), hidden_.end(), HiddenLine{index, {}},
+                       [](const HiddenLine& a, const HiddenLine& b) { return a.below < b.below; });
+  return {first, last};
 }
 
 std::string ModuleFile::Serialize(const std::vector<std::u16string>& edited_lines,
@@ -213,8 +228,8 @@ std::string ModuleFile::Serialize(const std::vector<std::u16string>& edited_line
     // Every line stays where it stands, and its hidden lines with it.
     for (std::size_t j = 0; j < edited_lines.size(); ++j) {
       writer.AppendEdited(j, edited_lines[j], j);
-      for (const RawLine& hidden : body_[j].hidden_below)
-        writer.AppendOriginal(hidden);
+      for (const HiddenLine& hidden : HiddenBelow(j))
+        writer.AppendOriginal(hidden.raw);
     }
     return std::move(writer).Finish();
   }
@@ -224,8 +239,7 @@ std::string ModuleFile::Serialize(const std::vector<std::u16string>& edited_line
   // Hidden lines go below the edited line that their own line became, or that the nearest
   // surviving line above became; index 0 is the place above all edited lines. Most modules
   // have none, and then the places are not worked out at all.
-  const bool any_hidden = std::any_of(
-      body_.begin(), body_.end(), [](const BodyLine& line) { return !line.hidden_below.empty(); });
+  const bool any_hidden = !hidden_.empty();
   std::vector<std::vector<const RawLine*>> hidden_below(any_hidden ? edited_lines.size() + 1 : 0);
   std::size_t place = 0;
   std::size_t next_edited = 0;
@@ -235,8 +249,8 @@ std::string ModuleFile::Serialize(const std::vector<std::u16string>& edited_line
       ++next_edited;
     }
     if (next_edited < origins.size() && origins[next_edited] == original) place = next_edited + 1;
-    for (const RawLine& hidden : body_[original].hidden_below) {
-      hidden_below[place].push_back(&hidden);
+    for (const HiddenLine& hidden : HiddenBelow(original)) {
+      hidden_below[place].push_back(&hidden.raw);
     }
   }
 

@@ -2,7 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/file_encoding.h"
@@ -25,15 +27,19 @@ enum class LinePairing { kMatchByText, kSamePlaces };
 // line they were written below wherever edits move it; if that line is deleted they follow
 // the nearest surviving line above it, so no attribute is ever lost.
 //
-// A line is what ends in LF (or CR LF): a lone CR stays inside the line's text, so a file with
-// classic Mac line ends is never rejoined differently.
+// A line ends as the editor ends one: at CR LF, at LF, or at a CR on its own. A line keeps its
+// own break when written back, so no command can join, split or move lines by the way it
+// reads them, and a file with classic Mac line ends stays one.
 class ModuleFile {
  public:
   // Throws FileError for a binary file (one holding a NUL byte).
-  static ModuleFile Parse(std::string bytes);
+  // Plain ASCII is taken to be in `plain_ascii` (file_encoding.h).
+  static ModuleFile Parse(std::string bytes, FileEncoding plain_ascii = FileEncoding::kCodePage936);
 
   const std::vector<std::u16string>& VisibleLines() const { return visible_lines_; }
   FileEncoding Encoding() const { return encoding_; }
+  // The file as it was read.
+  const std::string& Bytes() const { return bytes_; }
 
   // The file with its visible lines replaced by `edited_lines`. Throws FileError when an edited
   // line holds a character the file's encoding cannot represent.
@@ -41,23 +47,30 @@ class ModuleFile {
                         LinePairing pairing = LinePairing::kMatchByText) const;
 
  private:
-  enum class LineBreak : std::uint8_t { kNone, kLf, kCrLf };
+  enum class LineBreak : std::uint8_t { kNone, kLf, kCrLf, kCr };
+  // The break that starts at `at`, the end of a line's text.
+  static LineBreak BreakAt(std::string_view bytes, std::size_t at);
+  // Sixteen bytes a line: a module of short lines has millions of them.
   struct RawLine {
     std::size_t begin = 0;
-    std::size_t length = 0;  // without the line break
+    std::uint32_t length = 0;  // without the line break
     LineBreak line_break = LineBreak::kNone;
   };
-  struct BodyLine {
+  // A member attribute, hidden below visible line `below`.
+  struct HiddenLine {
+    std::size_t below = 0;
     RawLine raw;
-    std::vector<RawLine> hidden_below;
   };
+  // The hidden lines below visible line `index`, in file order.
+  std::span<const HiddenLine> HiddenBelow(std::size_t index) const;
   class Writer;
 
   std::string bytes_;
   FileEncoding encoding_ = FileEncoding::kCodePage936;
   std::size_t bom_size_ = 0;
   std::vector<RawLine> header_;
-  std::vector<BodyLine> body_;
+  std::vector<RawLine> body_;
+  std::vector<HiddenLine> hidden_;  // by `below`, as in the file
   std::vector<std::u16string> visible_lines_;
   LineBreak usual_break_ = LineBreak::kCrLf;
   bool ends_with_line_break_ = true;

@@ -38,13 +38,19 @@ std::string_view AfterFirstWord(std::string_view line) {
   return rest;
 }
 
+// Header lines are told by their words, wherever they start: an indented header line is
+// still header, so that re-indenting the lines after it cannot make it header on the next run.
+std::string_view WithoutLeadingBlanks(std::string_view line) {
+  return line.substr(std::find_if_not(line.begin(), line.end(), IsBlank) - line.begin());
+}
+
 bool IsVersionLine(std::string_view line) {
-  const std::string_view word = FirstWord(line);
-  return line.starts_with(word) && EqualsIgnoringCase(word, "version");
+  return EqualsIgnoringCase(FirstWord(line), "version");
 }
 
 // `Object = "{...}#2.0#0"; "MSCOMCTL.OCX"`; the first word may touch the equals sign.
 bool IsObjectLine(std::string_view line) {
+  line = WithoutLeadingBlanks(line);
   if (line.size() < 6 || !EqualsIgnoringCase(line.substr(0, 6), "object")) return false;
   const std::string_view rest = line.substr(6);
   const auto equals = std::find_if_not(rest.begin(), rest.end(), IsBlank);
@@ -52,9 +58,9 @@ bool IsObjectLine(std::string_view line) {
 }
 
 bool IsAttributeLine(std::string_view line) {
+  line = WithoutLeadingBlanks(line);
   const std::string_view word = FirstWord(line);
-  return line.starts_with(word) && EqualsIgnoringCase(word, "attribute") &&
-         line.size() > word.size();
+  return EqualsIgnoringCase(word, "attribute") && line.size() > word.size();
 }
 
 bool OpensBlock(std::string_view line) {

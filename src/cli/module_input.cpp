@@ -8,7 +8,6 @@
 #include <iterator>
 #include <sstream>
 
-#include "cli/atomic_write.h"
 #include "text/utf.h"
 
 namespace tessaly::cli {
@@ -21,13 +20,18 @@ std::string ReadAll(std::istream& stream) {
   return buffer.str();
 }
 
-std::string ReadFileBytes(const std::string& path) {
+std::ifstream OpenFile(const std::string& path) {
   std::error_code error;
   if (std::filesystem::is_directory(path, error)) {
     throw FileError(path + ": is a directory");
   }
   std::ifstream file(path, std::ios::binary);
   if (!file) throw FileError(path + ": " + std::strerror(errno));
+  return file;
+}
+
+std::string ReadFileBytes(const std::string& path) {
+  std::ifstream file = OpenFile(path);
   std::string bytes = ReadAll(file);
   if (file.bad()) throw FileError(path + ": read error");
   return bytes;
@@ -35,16 +39,23 @@ std::string ReadFileBytes(const std::string& path) {
 
 }  // namespace
 
-ModuleInput ReadModule(const std::string& path, std::istream& in) {
+void CheckReadable(const std::string& path) {
+  if (path != "-") OpenFile(path);
+}
+
+std::string ShownPath(const std::string& path) {
+  return path == "-" ? "<stdin>" : path;
+}
+
+ModuleInput ReadModule(const std::string& path, std::istream& in, FileEncoding plain_ascii) {
   const bool from_stdin = path == "-";
   std::string bytes = from_stdin ? ReadAll(in) : ReadFileBytes(path);
-  const std::string shown = from_stdin ? "<stdin>" : path;
   try {
-    auto file = ModuleFile::Parse(std::move(bytes));
+    auto file = ModuleFile::Parse(std::move(bytes), plain_ascii);
     const std::string stem = from_stdin ? "Module1" : std::filesystem::path(path).stem().string();
     return {path, text::FromUtf8(stem.empty() ? "Module1" : stem), std::move(file)};
   } catch (const FileError& error) {
-    throw FileError(shown + ": " + error.what());
+    throw FileError(ShownPath(path) + ": " + error.what());
   }
 }
 
@@ -53,17 +64,7 @@ std::string SerializeModule(const ModuleInput& input, const std::vector<std::u16
   try {
     return input.file.Serialize(lines, pairing);
   } catch (const FileError& error) {
-    throw FileError((input.path == "-" ? std::string("<stdin>") : input.path) + ": " +
-                    error.what());
-  }
-}
-
-void PutModuleBytes(const ModuleInput& input, const std::string& bytes, bool in_place,
-                    std::ostream& out) {
-  if (in_place && input.path != "-") {
-    WriteFileAtomically(input.path, bytes);
-  } else {
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    throw FileError(ShownPath(input.path) + ": " + error.what());
   }
 }
 

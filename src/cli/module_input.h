@@ -16,15 +16,20 @@ struct ModuleInput {
 };
 
 // Throws FileError with the path and the reason for a missing, unreadable or binary file.
-ModuleInput ReadModule(const std::string& path, std::istream& in);
+// Plain ASCII is taken to be in `plain_ascii` (file_encoding.h).
+ModuleInput ReadModule(const std::string& path, std::istream& in,
+                       FileEncoding plain_ascii = FileEncoding::kCodePage936);
+
+// Throws FileError, as ReadModule would, for a missing, unreadable or folder FILE; a command
+// that answers file by file asks this of every FILE before it answers anything.
+void CheckReadable(const std::string& path);
+
+// The file's name as messages show it.
+std::string ShownPath(const std::string& path);
 
 // The file's bytes with the edited lines; throws FileError, naming the file, when a line
 // holds a character the file's encoding cannot represent.
 std::string SerializeModule(const ModuleInput& input, const std::vector<std::u16string>& lines,
                             LinePairing pairing = LinePairing::kMatchByText);
-
-// The bytes back into the file with -i (atomically), else to standard output.
-void PutModuleBytes(const ModuleInput& input, const std::string& bytes, bool in_place,
-                    std::ostream& out);
 
 }  // namespace tessaly::cli

@@ -248,8 +248,8 @@ TEST(ModuleFile, ReindentedLinesKeepTheirBytesUnderEitherPairing) {
   EXPECT_THROW(file.Serialize(lines, LinePairing::kSamePlaces), std::invalid_argument);
 }
 
-// Each line's break is told by the bytes right after its text; a lone CR belongs to the text,
-// also when a CR LF follows it.
+// Each line's break is told by the bytes right after its text; a lone CR ends a line, as in
+// the editor, also when a CR LF follows it.
 TEST(ModuleFile, EachLineKeepsItsOwnBreakWhenReindented) {
   struct Case {
     const char* name;
@@ -258,10 +258,10 @@ TEST(ModuleFile, EachLineKeepsItsOwnBreakWhenReindented) {
     std::string reindented;  // every line two blanks in
   };
   const Case cases[] = {
-      {"CR before CR LF", "a\r\r\nb\n", {u"a\r", u"b"}, "  a\r\r\n  b\n"},
-      {"lone CR ends the file", "a\nb\r", {u"a", u"b\r"}, "  a\n  b\r"},
+      {"CR before CR LF", "a\r\r\nb\n", {u"a", u"", u"b"}, "  a\r  \r\n  b\n"},
+      {"lone CR ends the file", "a\nb\r", {u"a", u"b"}, "  a\n  b\r"},
       {"empty lines", "\r\n\n", {u"", u""}, "  \r\n  \n"},
-      {"only a CR", "\r", {u"\r"}, "  \r"},
+      {"only a CR", "\r", {u""}, "  \r"},
       {"no final break after a mark", "\xEF\xBB\xBFx", {u"x"}, "\xEF\xBB\xBF  x"},
   };
   for (const auto& c : cases) {

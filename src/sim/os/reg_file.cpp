@@ -97,18 +97,38 @@ std::u16string ValueLine(const RegistryValue& value) {
   return HexData(std::move(line), value.data);
 }
 
-void AppendKey(const RegistryNode& node, std::u16string& out) {
-  if (node.listed() || !node.values().empty()) {
-    out += u"[" + node.FullPath() + u"]";
-    out += kNewLine;
-    for (const auto& value : node.values()) {
-      out += ValueLine(value);
+// Every key below `root` in the order the keys nest, each with its values. Keys may nest
+// deeper than the call stack goes, so the walk keeps its own stack, and each key's path
+// grows from its parent's instead of being made anew from the root.
+void AppendKeys(const RegistryNode& root, std::u16string& out) {
+  struct Visit {
+    const RegistryNode* node;
+    std::size_t parent_path_size;  // 0 for the root
+  };
+  std::u16string path;
+  std::vector<Visit> pending = {{&root, 0}};
+  while (!pending.empty()) {
+    const Visit visit = pending.back();
+    pending.pop_back();
+    const RegistryNode& node = *visit.node;
+    path.resize(visit.parent_path_size);
+    if (!path.empty()) path += u'\\';
+    path += node.name();
+    if (node.listed() || !node.values().empty()) {
+      out += u"[";
+      out += path;
+      out += u"]";
+      out += kNewLine;
+      for (const auto& value : node.values()) {
+        out += ValueLine(value);
+        out += kNewLine;
+      }
       out += kNewLine;
     }
-    out += kNewLine;
+    const auto& children = node.children();
+    for (auto child = children.rbegin(); child != children.rend(); ++child)
+      pending.push_back({child->get(), path.size()});
   }
-  for (const auto& child : node.children())
-    AppendKey(*child, out);
 }
 
 // ---- reading ----
@@ -316,10 +336,15 @@ std::u16string DecodeFile(const std::vector<std::uint8_t>& bytes, const std::str
     }
     return Utf16FromBytes(std::vector<std::uint8_t>(bytes.begin() + 2, bytes.end()));
   }
-  // A hand-written file may well be UTF-8; it is written back as UTF-16.
+  // A hand-written file may well be UTF-8; it is written back as UTF-16. Bytes in any other
+  // encoding would come back as replacement characters, so such a file is refused instead.
   std::string_view utf8(reinterpret_cast<const char*>(bytes.data()), bytes.size());
   if (utf8.starts_with("\xEF\xBB\xBF")) utf8.remove_prefix(3);
-  return text::FromUtf8(utf8);
+  std::u16string text = text::FromUtf8(utf8);
+  if (text::ToUtf8(text) != utf8) {
+    throw std::runtime_error(source + ":1: neither UTF-16 nor UTF-8 text");
+  }
+  return text;
 }
 
 }  // namespace
@@ -333,7 +358,7 @@ std::vector<std::uint8_t> FormatRegFile(const RegistryTree& tree) {
   text += kNewLine;
   text += kNewLine;
   for (const auto& root : tree.roots())
-    AppendKey(*root, text);
+    AppendKeys(*root, text);
   std::vector<std::uint8_t> bytes = {0xFF, 0xFE};
   const auto body = BytesFromUtf16(text);
   bytes.insert(bytes.end(), body.begin(), body.end());

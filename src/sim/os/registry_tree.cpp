@@ -12,6 +12,12 @@ char16_t FoldAscii(char16_t c) {
   return (c >= u'a' && c <= u'z') ? c - u'a' + u'A' : c;
 }
 
+std::u16string Folded(std::u16string_view name) {
+  std::u16string folded(name);
+  std::transform(folded.begin(), folded.end(), folded.begin(), FoldAscii);
+  return folded;
+}
+
 constexpr std::array<std::uint32_t, 4> kRootNumbers = {host::kClassesRoot, host::kCurrentUser,
                                                        host::kLocalMachine, host::kUsers};
 constexpr std::array<std::u16string_view, 4> kRootNames = {
@@ -25,23 +31,44 @@ bool SameRegistryName(std::u16string_view a, std::u16string_view b) {
                     [](char16_t x, char16_t y) { return FoldAscii(x) == FoldAscii(y); });
 }
 
+// Keys may nest deeper than the call stack goes, so nothing here recurses.
+RegistryNode::~RegistryNode() {
+  std::vector<std::unique_ptr<RegistryNode>> pending = std::move(children_);
+  while (!pending.empty()) {
+    const std::unique_ptr<RegistryNode> node = std::move(pending.back());
+    pending.pop_back();
+    for (auto& child : node->children_)
+      pending.push_back(std::move(child));
+    node->children_.clear();
+  }
+}
+
 std::u16string RegistryNode::FullPath() const {
-  return parent_ ? parent_->FullPath() + u"\\" + name_ : name_;
+  std::vector<const RegistryNode*> chain;
+  for (const RegistryNode* node = this; node; node = node->parent_)
+    chain.push_back(node);
+  std::u16string path;
+  for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+    if (!path.empty()) path += u'\\';
+    path += (*it)->name_;
+  }
+  return path;
 }
 
 RegistryNode* RegistryNode::FindChild(std::u16string_view name) const {
-  for (const auto& child : children_) {
-    if (SameRegistryName(child->name(), name)) return child.get();
-  }
-  return nullptr;
+  const auto found = children_by_name_.find(Folded(name));
+  return found == children_by_name_.end() ? nullptr : found->second;
 }
 
 RegistryNode& RegistryNode::AddChild(std::u16string name) {
-  children_.push_back(std::make_unique<RegistryNode>(std::move(name), this));
+  auto child = std::make_unique<RegistryNode>(std::move(name), this);
+  children_by_name_.emplace(Folded(child->name()), child.get());
+  children_.push_back(std::move(child));
   return *children_.back();
 }
 
 void RegistryNode::RemoveChild(const RegistryNode* child) {
+  std::erase_if(children_by_name_, [child](const auto& entry) { return entry.second == child; });
   std::erase_if(children_, [child](const auto& c) { return c.get() == child; });
 }
 

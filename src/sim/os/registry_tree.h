@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace tessaly::sim {
@@ -26,6 +27,9 @@ class RegistryNode {
  public:
   RegistryNode(std::u16string name, RegistryNode* parent)
       : name_(std::move(name)), parent_(parent) {}
+  ~RegistryNode();
+  RegistryNode(const RegistryNode&) = delete;
+  RegistryNode& operator=(const RegistryNode&) = delete;
 
   const std::u16string& name() const { return name_; }
   RegistryNode* parent() const { return parent_; }
@@ -39,6 +43,7 @@ class RegistryNode {
   bool listed() const { return listed_; }
   void set_listed(bool listed) { listed_ = listed; }
 
+  // Found through an index, so that a key with many subkeys loads in linear time.
   RegistryNode* FindChild(std::u16string_view name) const;
   RegistryNode& AddChild(std::u16string name);
   void RemoveChild(const RegistryNode* child);
@@ -56,6 +61,8 @@ class RegistryNode {
   std::u16string key_class_;
   bool listed_ = false;
   std::vector<std::unique_ptr<RegistryNode>> children_;
+  // The children by their names folded to upper case.
+  std::unordered_map<std::u16string, RegistryNode*> children_by_name_;
   std::vector<RegistryValue> values_;
 };
 

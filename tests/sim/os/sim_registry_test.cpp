@@ -188,10 +188,8 @@ TEST(SimRegistry, AChangeTheFileRefusesIsUndone) {
   SimRegistry registry(file);
   ASSERT_EQ(Write(registry, host::kCurrentUser, u"Kept", u"V", host::kRegSz, Sz(u"old")), 0);
   const auto before = ReadWholeFile(file);
-  // The temporary file cannot be created where a folder of that name stands.
-  const auto trap = fs::path(file) += ".tmp";
-  fs::create_directory(trap);
-  std::ofstream(trap / "occupied") << "x";
+  // A read-only file is not replaced.
+  fs::permissions(file, fs::perms::owner_read);
   EXPECT_EQ(Write(registry, host::kCurrentUser, u"Kept", u"V", host::kRegSz, Sz(u"new")),
             host::kRegAccessDenied);
   EXPECT_EQ(Write(registry, host::kCurrentUser, u"Kept", u"W", host::kRegSz, Sz(u"new")),
@@ -203,7 +201,7 @@ TEST(SimRegistry, AChangeTheFileRefusesIsUndone) {
   EXPECT_FALSE(registry.Value(host::kCurrentUser, u"Kept", u"W"));
   EXPECT_FALSE(registry.KeyExists(host::kCurrentUser, u"New"));
   EXPECT_EQ(ReadWholeFile(file), before);
-  fs::remove_all(trap);
+  fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
   EXPECT_EQ(Write(registry, host::kCurrentUser, u"Kept", u"V", host::kRegSz, Sz(u"new")), 0);
   EXPECT_EQ(SimRegistry(file).Value(host::kCurrentUser, u"Kept", u"V")->data, Sz(u"new"));
 }

@@ -1,0 +1,122 @@
+#include "sim/os/file_replacement.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <random>
+
+namespace tessaly::sim {
+
+namespace {
+
+[[noreturn]] void Fail(const std::filesystem::path& path, const std::string& reason) {
+  throw FileReplacementError("cannot write " + path.string() + ": " + reason);
+}
+
+[[noreturn]] void Fail(const std::filesystem::path& path, const std::string& step, int error) {
+  Fail(path, step + ": " + std::strerror(error));
+}
+
+// The file a write lands in: a symbolic link's target, so that the link stays a link.
+std::filesystem::path FollowLinks(const std::filesystem::path& path) {
+  std::error_code error;
+  if (!std::filesystem::is_symlink(path, error)) return path;
+  auto target = std::filesystem::canonical(path, error);
+  if (error) Fail(path, "cannot follow the symbolic link", error.value());
+  return target;
+}
+
+// Opens a temporary file next to `target` that no one else has: a short random name, created
+// exclusively, so its length does not grow with the target's and nothing already there is
+// ever opened.
+int CreateTemporaryNextTo(const std::filesystem::path& target, std::filesystem::path& temporary) {
+  std::random_device entropy;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    char name[32];
+    std::snprintf(name, sizeof name, ".tessaly-%08x.tmp", static_cast<unsigned>(entropy()));
+    temporary = target;
+    temporary.replace_filename(name);
+    // 0666 less the umask: what a newly created file would get.
+    const int descriptor =
+        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (descriptor >= 0) return descriptor;
+    if (errno != EEXIST) Fail(target, "cannot create a temporary file", errno);
+  }
+  Fail(target, "cannot create a temporary file", EEXIST);
+}
+
+void WriteAll(int descriptor, std::string_view bytes, const std::filesystem::path& target) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written < 0) Fail(target, "write failed", errno);
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+}
+
+void TakePermissionsOf(int descriptor, const struct stat& existing,
+                       const std::filesystem::path& target) {
+  // Keeping the owner needs privileges a user editing a shared file may lack; the file is then
+  // theirs, as with any editor that saves by renaming. The permission bits are kept.
+  if (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid()) {
+    if (::fchown(descriptor, existing.st_uid, existing.st_gid) != 0) {
+      [[maybe_unused]] const int ignored = ::fchown(descriptor, -1, existing.st_gid);
+    }
+  }
+  if (::fchmod(descriptor, existing.st_mode & 07777) != 0) {
+    Fail(target, "cannot set permissions", errno);
+  }
+}
+
+}  // namespace
+
+FileReplacement::FileReplacement(const std::filesystem::path& path, std::string_view bytes)
+    : target_(FollowLinks(path)) {
+  struct stat existing {};
+  const bool exists = ::stat(target_.c_str(), &existing) == 0;
+  if (!exists && errno != ENOENT) Fail(target_, "cannot read its permissions", errno);
+  if (exists && !S_ISREG(existing.st_mode)) Fail(target_, "not a regular file");
+  if (exists && ((existing.st_mode & 0222) == 0 || ::access(target_.c_str(), W_OK) != 0)) {
+    Fail(target_, "the file is read-only");
+  }
+
+  const int descriptor = CreateTemporaryNextTo(target_, temporary_);
+  pending_ = true;
+  try {
+    WriteAll(descriptor, bytes, target_);
+    if (exists) TakePermissionsOf(descriptor, existing, target_);
+    if (::fsync(descriptor) != 0) Fail(target_, "cannot flush to disk", errno);
+  } catch (...) {
+    ::close(descriptor);
+    ::unlink(temporary_.c_str());
+    throw;
+  }
+  if (::close(descriptor) != 0) {
+    const int error = errno;
+    ::unlink(temporary_.c_str());
+    Fail(target_, "cannot close the temporary file", error);
+  }
+}
+
+FileReplacement::~FileReplacement() {
+  if (pending_) ::unlink(temporary_.c_str());
+}
+
+FileReplacement::FileReplacement(FileReplacement&& other) noexcept
+    : target_(std::move(other.target_)),
+      temporary_(std::move(other.temporary_)),
+      pending_(other.pending_) {
+  other.pending_ = false;
+}
+
+void FileReplacement::Commit() {
+  if (!pending_) return;
+  if (::rename(temporary_.c_str(), target_.c_str()) != 0) Fail(target_, "cannot replace it", errno);
+  pending_ = false;
+}
+
+}  // namespace tessaly::sim

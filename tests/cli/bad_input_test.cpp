@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include "cli/command_line.h"
+#include "cli/file_encoding.h"
+#include "cli/module_file.h"
+#include "sim/editor/sim_code_module.h"
+#include "support/cli_fixture.h"
+
+namespace tessaly::cli {
+namespace {
+
+namespace fs = std::filesystem;
+using test_support::FileSnapshot;
+using test_support::ReadBytes;
+using test_support::RunTessaly;
+using test_support::TempFolder;
+
+// The editor ends a line at CR LF, LF or a CR alone; a module read from a file must hold the
+// same lines the editor would make of its text, or a tool's walk over the editor's lines
+// drifts from the file's.
+TEST(BadInput, LinesEndWhereTheEditorEndsThem) {
+  for (const std::string bytes : {"a\rb\r\nc\n", "a\r\r\nb", "a\n\rb\r", "\r\r\n\n", "x\ry\rz"}) {
+    const ModuleFile file = ModuleFile::Parse(bytes);
+    auto editor_lines = sim::SplitCodeLines(Decode(bytes, file.Encoding()));
+    // A final break ends the last line; it does not start another.
+    if (bytes.ends_with('\r') || bytes.ends_with('\n')) editor_lines.pop_back();
+    EXPECT_EQ(file.VisibleLines(), editor_lines) << testing::PrintToString(bytes);
+    EXPECT_EQ(file.Serialize(file.VisibleLines()), bytes);
+  }
+}
+
+// A lone CR once made the walk of a tool lose one line and write another twice, with exit 0.
+TEST(BadInput, NoCommandDropsOrDuplicatesALineAroundALoneCr) {
+  const std::string module = "Sub A()\r\nx\ry\r\nz\r\nEnd Sub\r\n";
+  struct Case {
+    std::vector<std::string> args;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {{"click", "代码缩进", "-", "--line", "1"},
+       "Sub A()\r\n    x\r    y\r\n    z\r\nEnd Sub\r\n"},
+      {{"fmt", "-"}, "Sub A()\r\n    x\r    y\r\n    z\r\nEnd Sub\r\n"},
+      {{"annotate", "-"}, "Sub A()\r\nx 'x\ry 'y\r\nz 'z\r\nEnd Sub\r\n"},
+  };
+  for (const auto& c : cases) {
+    const auto result = RunTessaly(c.args, module);
+    EXPECT_EQ(result.status, kExitOk) << c.args[0] << result.err;
+    EXPECT_EQ(result.out, c.expected) << c.args[0];
+  }
+}
+
+// Every file must be writable before any is rewritten, and no temporary file stays behind.
+TEST(BadInput, MultiFileInPlaceWritesAllOrNone) {
+  for (const std::string command : {"fmt", "annotate"}) {
+    TempFolder folder;
+    const auto writable = folder.Write("A.bas", "Sub A()\r\nx = 1\r\nEnd Sub\r\n");
+    const auto read_only = folder.Write("Ro.bas", "Sub B()\r\ny = 2\r\nEnd Sub\r\n");
+    fs::permissions(read_only, fs::perms::owner_read);
+    const FileSnapshot before(writable);
+    const auto result = RunTessaly({command, "-i", writable, read_only});
+    EXPECT_EQ(result.status, kExitBadInput) << command;
+    EXPECT_NE(result.err.find("Ro.bas: the file is read-only"), std::string::npos) << result.err;
+    EXPECT_EQ(FileSnapshot(writable), before) << command;
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"A.bas", "Ro.bas"})) << command;
+  }
+}
+
+// The temporary name does not grow with the file's: a name near the system's limit of 255
+// bytes is rewritten too.
+TEST(BadInput, InPlaceWorksForLongFileNames) {
+  TempFolder folder;
+  const std::string name = std::string(250, 'm') + ".bas";
+  const auto path = folder.Write(name, "Sub A()\nx = 1\nEnd Sub\n");
+  const auto result = RunTessaly({"fmt", "-i", path});
+  EXPECT_EQ(result.status, kExitOk) << result.err;
+  EXPECT_EQ(ReadBytes(path), "Sub A()\n    x = 1\nEnd Sub\n");
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{name});
+}
+
+// The report is written only when the command succeeds, never over the module it reports on,
+// and shows a caret the editor can have.
+TEST(BadInput, ReportOnlyOnSuccessAndNeverOverTheModule) {
+  TempFolder folder;
+  const auto module = folder.Write("M.bas", "Sub A()\r\nx = 1\r\nEnd Sub\r\n");
+  const auto report = (folder.Path() / "report.json").string();
+  const FileSnapshot before(module);
+
+  auto result = RunTessaly({"click", "代码缩进", module, "--line", "2", "--report", module});
+  EXPECT_EQ(result.status, kExitBadInput);
+  EXPECT_NE(result.err.find("names the module itself"), std::string::npos) << result.err;
+  EXPECT_EQ(FileSnapshot(module), before);
+
+  fs::permissions(module, fs::perms::owner_read);
+  result = RunTessaly({"click", "代码缩进", module, "--line", "2", "-i", "--report", report});
+  EXPECT_EQ(result.status, kExitBadInput);
+  EXPECT_FALSE(fs::exists(report));
+
+  // Deleting the last lines takes the caret to the end of the line left above them.
+  result = RunTessaly({"click", "删行(&X)", module, "--line", "2", "--to", "3:3", "--report", "-"});
+  EXPECT_EQ(result.out, "Sub A()\r\n");
+  const std::string end_of_first = R"({"caret":{"start_line":1,"start_column":8,"end_line":1,)";
+  EXPECT_EQ(result.err.substr(0, end_of_first.size()), end_of_first);
+  result = RunTessaly({"click", "删行(&X)", module, "--line", "1", "--to", "3:3", "--report", "-"});
+  const std::string empty_module = R"({"caret":{"start_line":1,"start_column":1,"end_line":1,)";
+  EXPECT_EQ(result.err.substr(0, empty_module.size()), empty_module);
+}
+
+// A form's head may come indented; it must be head on the first run as on the second.
+TEST(BadInput, FormatIsIdempotentWithAnIndentedFormHead) {
+  const std::string heads[] = {
+      "  VERSION 5.00\r\n  Object = \"{831FDD16-0C5C-11D2-A9FC-0000F8754DA1}#2.0#0\"; \"x.ocx\"\r\n"
+      "Begin VB.Form F\r\n  Caption = \"F\"\r\nEnd\r\n",
+      "VERSION 5.00\r\n\tObject = \"{0}#1.0#0\"; \"x.ocx\"\r\n  Begin VB.Form F\r\n  End\r\n",
+      "VERSION 5.00\r\nBegin VB.Form F\r\nEnd\r\n   Attribute VB_Name = \"F\"\r\n",
+  };
+  for (const auto& head : heads) {
+    const std::string module = head + "Sub A()\r\nx = 1\r\nEnd Sub\r\n";
+    const auto once = RunTessaly({"fmt", "-"}, module);
+    const auto twice = RunTessaly({"fmt", "-"}, once.out);
+    EXPECT_EQ(once.out, head + "Sub A()\r\n    x = 1\r\nEnd Sub\r\n");
+    EXPECT_EQ(twice.out, once.out);
+  }
+}
+
+// Runs the command line with room for only `room` bytes more than the process already maps,
+// and exits with its status.
+[[noreturn]] void RunWithLittleMemory(const std::vector<std::string>& args,
+                                      const std::string& standard_input, rlim_t room) {
+  std::size_t mapped_pages = 0;
+  std::ifstream("/proc/self/statm") >> mapped_pages;
+  room += mapped_pages * static_cast<rlim_t>(sysconf(_SC_PAGESIZE));
+  const rlimit limit{room, room};
+  setrlimit(RLIMIT_AS, &limit);
+  std::istringstream in(standard_input);
+  std::ostringstream out;
+  std::exit(RunCommandLine(args, {in, out, std::cerr}));
+}
+
+std::string ModuleOfLines(int lines) {
+  std::string module = "Sub A()\r\n";
+  for (int k = 0; k < lines; ++k)
+    module += "x = 1\r\n";
+  return module + "End Sub\r\n";
+}
+
+// Running out of memory is bad input like any other: one line and status 2, no abort.
+TEST(BadInput, OutOfMemoryIsOneLineAndStatusTwo) {
+  EXPECT_EXIT(RunWithLittleMemory({"fmt", "-"}, ModuleOfLines(2'000'000), 96u << 20),
+              testing::ExitedWithCode(kExitBadInput), "^tessaly: out of memory\n$");
+}
+
+// fmt --check answers file by file: what four files need is what the largest needs.
+TEST(BadInput, CheckNeedsTheMemoryOfOneFileNotOfAll) {
+  TempFolder folder;
+  const auto path = folder.Write("M.bas", ModuleOfLines(1'000'000));
+  EXPECT_EXIT(RunWithLittleMemory({"fmt", "--check", path, path, path, path}, "", 200u << 20),
+              testing::ExitedWithCode(kExitChanged), "");
+}
+
+}  // namespace
+}  // namespace tessaly::cli
