@@ -31,7 +31,7 @@ host::WindowProcId SubclassProc::Id() {
 }
 
 bool SubclassProc::Uninstall(host::WindowHandle window, host::WindowProcId previous) {
-  if (id_ == 0 || window == 0) return true;
+  if (id_ == 0) return true;
   const auto installed =
       host::ResumeOr<host::WindowProcId>(0, [&] { return windows_.InstalledWindowProc(window); });
   if (installed == 0) return true;

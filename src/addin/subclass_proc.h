@@ -22,7 +22,6 @@ class SubclassProc {
 
   // Registers on first use; 0 when the window system refuses.
   host::WindowProcId Id();
-  bool IsRegistered() const { return id_ != 0; }
   // Puts `previous` back on the window when ours is installed there. True when ours is off
   // the window (restored, or the window is gone); false while another procedure sits on it.
   bool Uninstall(host::WindowHandle window, host::WindowProcId previous);

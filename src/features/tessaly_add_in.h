@@ -3,8 +3,9 @@
 // The whole add-in as an editor loads it: the connection state, the add-in object the editor
 // talks to, and every feature it starts and stops. Each face (the Windows DLL, the command
 // line, the tests) makes one of these per loaded add-in and hands it the OS services and the
-// component, which outlives it. After disconnection and destruction nothing of it is left in
-// the editor or the system: no sink, no window procedure, no timer.
+// component, which outlives it. After disconnection nothing of it is left in the editor or the
+// system (no sink, no window procedure, no timer), except a procedure that another program's
+// subclass, installed over ours, still calls: that one stays and passes messages on.
 
 #include <memory>
 #include <string>
