@@ -48,13 +48,13 @@ Variant::Variant(IDispatch* object) : Variant() {
 }
 
 Variant::Variant(const Variant& other) : Variant() {
-  Require(VariantCopy(&value_, &other.value_), "variant copy refused");
+  Require(VariantCopy(&value_, const_cast<VARIANT*>(&other.value_)), "variant copy refused");
 }
 
 Variant& Variant::operator=(const Variant& other) {
   if (this != &other) {
     VariantClear(&value_);
-    Require(VariantCopy(&value_, &other.value_), "variant copy refused");
+    Require(VariantCopy(&value_, const_cast<VARIANT*>(&other.value_)), "variant copy refused");
   }
   return *this;
 }
@@ -63,7 +63,7 @@ std::u16string Variant::ToString() const {
   if (value_.vt == VT_BSTR) return FromBstr(value_.bstrVal);
   VARIANT converted;
   VariantInit(&converted);
-  Require(VariantChangeType(&converted, &value_, VARIANT_ALPHABOOL, VT_BSTR),
+  Require(VariantChangeType(&converted, const_cast<VARIANT*>(&value_), VARIANT_ALPHABOOL, VT_BSTR),
           "type mismatch: not a text");
   auto text = FromBstr(converted.bstrVal);
   VariantClear(&converted);
@@ -74,7 +74,8 @@ std::int32_t Variant::ToInt32() const {
   if (value_.vt == VT_I4) return value_.lVal;
   VARIANT converted;
   VariantInit(&converted);
-  Require(VariantChangeType(&converted, &value_, 0, VT_I4), "type mismatch: not a number");
+  Require(VariantChangeType(&converted, const_cast<VARIANT*>(&value_), 0, VT_I4),
+          "type mismatch: not a number");
   return converted.lVal;
 }
 
@@ -82,7 +83,8 @@ bool Variant::ToBool() const {
   if (value_.vt == VT_BOOL) return value_.boolVal != VARIANT_FALSE;
   VARIANT converted;
   VariantInit(&converted);
-  Require(VariantChangeType(&converted, &value_, 0, VT_BOOL), "type mismatch: not a Boolean");
+  Require(VariantChangeType(&converted, const_cast<VARIANT*>(&value_), 0, VT_BOOL),
+          "type mismatch: not a Boolean");
   return converted.boolVal != VARIANT_FALSE;
 }
 

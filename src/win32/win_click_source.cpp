@@ -39,7 +39,7 @@ bool Load(VARIANT& argument) {
   return ByRefBool(argument) && *argument.pboolVal != VARIANT_FALSE;
 }
 
-class ClickSinkObject : public IDispatch {
+class ClickSinkObject final : public IDispatch {
  public:
   ClickSinkObject(IID events, std::shared_ptr<host::ClickSink> sink, std::u16string own_tag)
       : events_(events), sink_(std::move(sink)), own_tag_(std::move(own_tag)) {}
@@ -118,7 +118,7 @@ class ClickSinkObject : public IDispatch {
   ServerLock lock_;
 };
 
-class PointConnection : public host::EventConnection {
+class PointConnection final : public host::EventConnection {
  public:
   PointConnection(ComPtr<IConnectionPoint> point, DWORD cookie)
       : point_(std::move(point)), cookie_(cookie) {}

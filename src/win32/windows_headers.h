@@ -4,7 +4,12 @@
 // names the host seams also use (MessageBox, FindWindow, PostMessage...): the seams keep
 // their names, and this layer calls the W functions by their own.
 
-#include "win32/windows_headers.h"
+#include <oaidl.h>
+#include <objbase.h>
+#include <ocidl.h>
+#include <olectl.h>
+#include <shellapi.h>
+#include <windows.h>
 
 #undef MessageBox
 #undef FindWindow

@@ -19,7 +19,7 @@ BSTR Description(const char* what) {
   return win32::ToBstr(text);
 }
 
-class SinglePointEnumerator : public IEnumConnectionPoints {
+class SinglePointEnumerator final : public IEnumConnectionPoints {
  public:
   explicit SinglePointEnumerator(ComPtr<EventPoint> point) : point_(std::move(point)) {}
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
