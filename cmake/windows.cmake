@@ -36,6 +36,10 @@ add_library(QWIX SHARED ${com_sources} ${generated}/qwix_idl_i.c ${CMAKE_SOURCE_
 set_target_properties(QWIX PROPERTIES PREFIX "" OUTPUT_NAME QWIX
                                       RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 target_link_libraries(QWIX PRIVATE tessaly_win32)
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  # The entry points are __stdcall; the .def file names them undecorated, as COM expects.
+  target_link_options(QWIX PRIVATE -Wl,--enable-stdcall-fixup)
+endif()
 target_include_directories(QWIX PRIVATE ${generated})
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/src/win32/com/qwix.rc APPEND PROPERTY
              OBJECT_DEPENDS ${generated}/qwix.tlb)

@@ -75,7 +75,7 @@ Variant LateBound::Get(const wchar_t* member, std::initializer_list<VARIANT*> ar
 }
 
 Variant LateBound::Call(const wchar_t* member, std::initializer_list<VARIANT*> arguments) const {
-  return Invoke(member, DISPATCH_METHOD | DISPATCH_PROPERTYGET, arguments, nullptr);
+  return Invoke(member, DISPATCH_METHOD, arguments, nullptr);
 }
 
 void LateBound::Put(const wchar_t* member, Variant value) const {
