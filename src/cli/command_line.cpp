@@ -4,6 +4,7 @@
 #include <new>
 
 #include "cli/file_error.h"
+#include "tessaly_version.h"
 
 namespace tessaly::cli {
 
@@ -74,7 +75,7 @@ int RunCommandLine(const std::vector<std::string>& args, Streams streams) {
     return kExitOk;
   }
   if (args[0] == "--version") {
-    streams.out << "tessaly 1.36\n";
+    streams.out << "tessaly " TESSALY_VERSION "\n";
     return kExitOk;
   }
   const int status = RunCommand(args, streams);

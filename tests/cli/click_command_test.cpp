@@ -303,7 +303,7 @@ TEST(ClickCommandTest, BuiltBinaryAnswers) {
 
   const auto [version_status, version] = run(binary + " --version");
   EXPECT_EQ(version_status, kExitOk);
-  EXPECT_EQ(version, "tessaly 1.36\n");
+  EXPECT_EQ(version, "tessaly 1.36.0\n");
 
   const std::string example = kExamples + "SalesReport.bas";
   const auto [click_status, clicked] = run(binary + " click 代码缩进 '" + example + "' --line 8");

@@ -38,7 +38,7 @@ TEST(CommandLineTest, HelpAndVersionGoToStandardOutput) {
 
   const auto version = RunTessaly({"--version"});
   EXPECT_EQ(version.status, kExitOk);
-  EXPECT_EQ(version.out, "tessaly 1.36\n");
+  EXPECT_EQ(version.out, "tessaly 1.36.0\n");
 }
 
 // Wrong arguments: exit 2, one line on standard error that names the problem, nothing on

@@ -1,0 +1,73 @@
+// The copy of QWIX.dll that COM hands the editors: the one the installer registered, carrying
+// the project's version in its version resource.
+
+#include <gtest/gtest.h>
+#include "win32/windows_headers.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "tessaly_version.h"
+#include "win32/com_ptr.h"
+
+namespace tessaly::fake_host {
+namespace {
+
+using win32::ComPtr;
+
+// Loads the add-in the way an editor does and returns the module COM loaded, or null.
+HMODULE LoadAddInByProgId(ComPtr<IUnknown>& connect) {
+  CLSID class_id{};
+  if (CLSIDFromProgID(L"QWIX.Connect", &class_id) != S_OK) return nullptr;
+  if (CoCreateInstance(class_id, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+                       reinterpret_cast<void**>(connect.Receive())) != S_OK) {
+    return nullptr;
+  }
+  return GetModuleHandleW(L"QWIX.dll");
+}
+
+std::wstring ModulePath(HMODULE module) {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(module, path, MAX_PATH);
+  return path;
+}
+
+const VS_FIXEDFILEINFO* FixedVersion(HMODULE module) {
+  HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(VS_VERSION_INFO), RT_VERSION);
+  if (!found) return nullptr;
+  const auto* data = static_cast<const unsigned char*>(LockResource(LoadResource(module, found)));
+  const DWORD size = SizeofResource(module, found);
+  // The fixed part follows the block's header, aligned to four bytes; find it by its signature.
+  for (DWORD offset = 0; offset + sizeof(VS_FIXEDFILEINFO) <= size; offset += 4) {
+    DWORD signature = 0;
+    std::memcpy(&signature, data + offset, sizeof(signature));
+    if (signature == VS_FFI_SIGNATURE) {
+      return reinterpret_cast<const VS_FIXEDFILEINFO*>(data + offset);
+    }
+  }
+  return nullptr;
+}
+
+TEST(InstalledCopyTest, ComLoadsTheRegisteredCopyWhichCarriesTheProjectVersion) {
+  ComPtr<IUnknown> connect;
+  const HMODULE module = LoadAddInByProgId(connect);
+  ASSERT_NE(module, nullptr) << "QWIX.Connect is not registered or does not load";
+
+  // scripts/msi-test names the installed copy; after regsvr32 any copy will do.
+  if (const char* expected = std::getenv("TESSALY_EXPECTED_QWIX")) {
+    const std::wstring wanted(expected, expected + std::strlen(expected));
+    EXPECT_EQ(CompareStringOrdinal(ModulePath(module).c_str(), -1, wanted.c_str(), -1, TRUE),
+              CSTR_EQUAL)
+        << "COM loaded a copy other than the installed one";
+  }
+
+  const VS_FIXEDFILEINFO* version = FixedVersion(module);
+  ASSERT_NE(version, nullptr) << "QWIX.dll has no version resource";
+  EXPECT_EQ(version->dwFileVersionMS, DWORD{TESSALY_VERSION_MAJOR} << 16 | TESSALY_VERSION_MINOR);
+  EXPECT_EQ(version->dwFileVersionLS, DWORD{TESSALY_VERSION_PATCH} << 16);
+  EXPECT_EQ(version->dwFileType, static_cast<DWORD>(VFT_DLL));
+}
+
+}  // namespace
+}  // namespace tessaly::fake_host
