@@ -35,7 +35,7 @@ add_library(QWIX SHARED ${com_sources} ${generated}/qwix_idl_i.c ${CMAKE_SOURCE_
                         ${CMAKE_SOURCE_DIR}/src/win32/com/qwix.def)
 set_target_properties(QWIX PROPERTIES PREFIX "" OUTPUT_NAME QWIX
                                       RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
-target_link_libraries(QWIX PRIVATE tessaly_win32)
+target_link_libraries(QWIX PRIVATE tessaly_win32 comctl32)
 target_include_directories(QWIX PRIVATE ${generated})
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/src/win32/com/qwix.rc APPEND PROPERTY
              OBJECT_DEPENDS ${generated}/qwix.tlb)
