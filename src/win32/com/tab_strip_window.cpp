@@ -127,6 +127,15 @@ LRESULT CALLBACK TabStripWindow::Procedure(HWND window, UINT message, WPARAM w_p
   return DefWindowProcW(window, message, w_param, l_param);
 }
 
+int TabStripWindow::TabUnderLastMessage() const {
+  const DWORD position = GetMessagePos();
+  TCHITTESTINFO hit{};
+  hit.pt = {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+  ScreenToClient(tab_control_, &hit.pt);
+  return static_cast<int>(
+      SendMessageW(tab_control_, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+}
+
 LRESULT TabStripWindow::Handle(UINT message, WPARAM w_param, LPARAM l_param) {
   switch (message) {
     case WM_SIZE:
@@ -134,9 +143,15 @@ LRESULT TabStripWindow::Handle(UINT message, WPARAM w_param, LPARAM l_param) {
       return 0;
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<const NMHDR*>(l_param);
-      if (header->hwndFrom == tab_control_ && header->code == static_cast<UINT>(TCN_SELCHANGE)) {
+      if (header->hwndFrom != tab_control_ || !on_click_) return 0;
+      if (header->code == static_cast<UINT>(NM_CLICK)) {
+        // Also a click on the tab that is already selected, which changes no selection.
+        const int index = TabUnderLastMessage();
+        if (index >= 0) on_click_(index);
+      } else if (header->code == static_cast<UINT>(TCN_SELCHANGE) && GetKeyState(VK_LBUTTON) >= 0) {
+        // Chosen by keyboard; a mouse press reports its tab at NM_CLICK.
         const auto index = static_cast<int>(SendMessageW(tab_control_, TCM_GETCURSEL, 0, 0));
-        if (index >= 0 && on_click_) on_click_(index);
+        if (index >= 0) on_click_(index);
       }
       return 0;
     }

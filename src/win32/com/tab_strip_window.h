@@ -40,6 +40,8 @@ class TabStripWindow {
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w_param, LPARAM l_param);
   LRESULT Handle(UINT message, WPARAM w_param, LPARAM l_param);
+  // The tab under the cursor as the message being handled found it, or -1.
+  int TabUnderLastMessage() const;
 
   HINSTANCE module_;
   ClickHandler on_click_;
