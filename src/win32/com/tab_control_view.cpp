@@ -16,13 +16,7 @@ HRESULT TabControlObject::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC, 
   return Barrier([&] {
     const RECT area{bounds->left, bounds->top, bounds->right, bounds->bottom};
     FillRect(target, &area, GetSysColorBrush(COLOR_BTNFACE));
-    if (HWND window = window_.Handle()) {
-      const int saved = SaveDC(target);
-      SetViewportOrgEx(target, area.left, area.top, nullptr);
-      SendMessageW(window, WM_PRINT, reinterpret_cast<WPARAM>(target),
-                   PRF_CLIENT | PRF_CHILDREN | PRF_ERASEBKGND);
-      RestoreDC(target, saved);
-    }
+    window_.PrintTo(target, {area.left, area.top});
     return S_OK;
   });
 }

@@ -108,6 +108,16 @@ void TabStripWindow::ShowTabs(const tabs::TabStrip& strip) {
   }
 }
 
+void TabStripWindow::PrintTo(HDC target, POINT origin) const {
+  if (!tab_control_) return;
+  const int saved = SaveDC(target);
+  SetViewportOrgEx(target, origin.x, origin.y, nullptr);
+  // To the tab control itself: a window passes WM_PRINT on to its children only on some systems.
+  SendMessageW(tab_control_, WM_PRINT, reinterpret_cast<WPARAM>(target),
+               PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
+  RestoreDC(target, saved);
+}
+
 LRESULT CALLBACK TabStripWindow::Procedure(HWND window, UINT message, WPARAM w_param,
                                            LPARAM l_param) {
   if (message == WM_NCCREATE) {

@@ -36,6 +36,8 @@ class TabStripWindow {
   void Show(bool visible);
   // Makes the tab control show the strip's captions and selection, touching only what differs.
   void ShowTabs(const tabs::TabStrip& strip);
+  // Draws the tabs as they show now into `target`, their top-left corner at `origin`.
+  void PrintTo(HDC target, POINT origin) const;
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w_param, LPARAM l_param);

@@ -1,5 +1,7 @@
 #include "win32/fake_host/control_container.h"
 
+#include <set>
+
 namespace tessaly::fake_host {
 
 namespace {
@@ -148,6 +150,29 @@ void ControlContainer::Resize(int width, int height) {
 
 void ControlContainer::Show(bool visible) {
   ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+std::size_t ControlContainer::DrawnColours() const {
+  auto view = control_.As<IViewObject>(IID_IViewObject);
+  if (!view) return 0;
+  const RECT area = ClientArea(window_);
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, area.right, area.bottom);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  const RECTL bounds{0, 0, area.right, area.bottom};
+  std::set<COLORREF> colours;
+  if (SUCCEEDED(view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, memory, &bounds,
+                           nullptr, nullptr, 0))) {
+    for (int y = 0; y < area.bottom; ++y)
+      for (int x = 0; x < area.right; ++x)
+        colours.insert(GetPixel(memory, x, y));
+  }
+  SelectObject(memory, previous);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return colours.size();
 }
 
 void ControlContainer::Close() {

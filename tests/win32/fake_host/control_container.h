@@ -28,6 +28,9 @@ class ControlContainer {
   // The user drags the window's border.
   void Resize(int width, int height);
   void Show(bool visible);
+  // The distinct colours the control draws of itself into a bitmap of the window's client
+  // size, as a container that prints or previews it asks it to.
+  std::size_t DrawnColours() const;
   // Close, then SetClientSite(null), as the editors take a control down.
   void Close();
 

@@ -120,6 +120,8 @@ TEST_P(TabWindowTest, AClickOnATabActivatesItsCodeWindowBeforeAndAfterAReload) {
   EXPECT_TRUE(IsWindowVisible(tabs));
   const std::vector<std::u16string> filled{u"销售报表 ", u"客户资料 ", u"工具函数 "};
   EXPECT_EQ(Captions(tabs), filled);
+  // Asked to draw itself, it draws its tabs, not just its background.
+  EXPECT_GT(container->DrawnColours(), 2u);
 
   ASSERT_EQ(ActiveCaption(), u"工程1 - 工具函数 (Code)");
   // The selected tab too: the strip starts with the first tab selected.
