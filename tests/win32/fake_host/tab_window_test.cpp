@@ -79,19 +79,11 @@ class TabWindowTest : public ::testing::TestWithParam<bool> {
     return captions;
   }
 
-  // The user presses and releases the left button over the tab: real input, which the
-  // system routes to whatever window is under the cursor. Waits until `done` or a second.
-  static void UserClicksTab(HWND tabs, int index, const std::function<bool()>& done) {
-    RECT tab{};
-    ASSERT_TRUE(SendMessageW(tabs, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&tab)));
-    POINT center{(tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2};
-    ClientToScreen(tabs, &center);
-    ASSERT_TRUE(SetCursorPos(center.x, center.y));
-    INPUT press[2] = {};
-    press[0].type = press[1].type = INPUT_MOUSE;
-    press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ASSERT_EQ(SendInput(2, press, sizeof(INPUT)), 2u);
+  // Real input, which the system routes to the window under the cursor or with the focus, as
+  // a user's; waits until `done` or a second.
+  static void Deliver(std::vector<INPUT> input, const std::function<bool()>& done) {
+    ASSERT_EQ(SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT)),
+              input.size());
     const DWORD start = GetTickCount();
     do {
       MSG message;
@@ -101,6 +93,28 @@ class TabWindowTest : public ::testing::TestWithParam<bool> {
       }
       Sleep(5);
     } while (!done() && GetTickCount() - start < 1000);
+  }
+
+  // The user presses and releases the left button over the tab.
+  static void UserClicksTab(HWND tabs, int index, const std::function<bool()>& done) {
+    RECT tab{};
+    ASSERT_TRUE(SendMessageW(tabs, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&tab)));
+    POINT center{(tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2};
+    ClientToScreen(tabs, &center);
+    ASSERT_TRUE(SetCursorPos(center.x, center.y));
+    std::vector<INPUT> press(2);
+    press[0].type = press[1].type = INPUT_MOUSE;
+    press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    Deliver(press, done);
+  }
+
+  static void UserPressesKey(WORD key, const std::function<bool()>& done) {
+    std::vector<INPUT> press(2);
+    press[0].type = press[1].type = INPUT_KEYBOARD;
+    press[0].ki.wVk = press[1].ki.wVk = key;
+    press[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    Deliver(press, done);
   }
 
   std::u16string ActiveCaption() const {
@@ -140,11 +154,16 @@ TEST_P(TabWindowTest, AClickOnATabActivatesItsCodeWindowBeforeAndAfterAReload) {
   EXPECT_EQ(area.right, 600);
   EXPECT_EQ(area.bottom, 52);
 
+  // The clicked tab has the focus: the arrow keys choose the next tab, as a click would.
+  const auto customers_active = [&] { return ActiveCaption() == u"工程1 - 客户资料 (Code)"; };
+  UserPressesKey(VK_RIGHT, customers_active);
+  EXPECT_TRUE(customers_active());
+
   // No add-in loaded: the surviving strip still takes clicks, harmlessly.
   Disconnect(connect);
-  UserClicksTab(tabs, 1, [&] { return SendMessageW(tabs, TCM_GETCURSEL, 0, 0) == 1; });
-  EXPECT_TRUE(report_active());
-  EXPECT_EQ(SendMessageW(tabs, TCM_GETCURSEL, 0, 0), 1);
+  UserClicksTab(tabs, 0, [&] { return SendMessageW(tabs, TCM_GETCURSEL, 0, 0) == 0; });
+  EXPECT_EQ(SendMessageW(tabs, TCM_GETCURSEL, 0, 0), 0);
+  EXPECT_TRUE(customers_active());
 
   // The reloaded add-in takes the same control over, and its start-up shows in it.
   editor->Sim().AddModule(u"工程1", u"打印", {u"Sub 打印()", u"End Sub"});
