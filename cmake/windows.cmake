@@ -35,7 +35,7 @@ add_library(QWIX SHARED ${com_sources} ${generated}/qwix_idl_i.c ${CMAKE_SOURCE_
                         ${CMAKE_SOURCE_DIR}/src/win32/com/qwix.def)
 set_target_properties(QWIX PROPERTIES PREFIX "" OUTPUT_NAME QWIX
                                       RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
-target_link_libraries(QWIX PRIVATE tessaly_win32)
+target_link_libraries(QWIX PRIVATE tessaly_win32 comctl32)
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   # The entry points are __stdcall; the .def file names them undecorated, as COM expects.
   target_link_options(QWIX PRIVATE -Wl,--enable-stdcall-fixup)

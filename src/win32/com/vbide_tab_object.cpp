@@ -19,6 +19,8 @@ HRESULT VBIDETabObject::QueryInterface(REFIID iid, void** object) {
     *object = static_cast<_VBIDETab*>(this);
   } else if (IsEqualIID(iid, kIidCoreDocument)) {
     *object = static_cast<ICoreDocument*>(this);
+  } else if (void* control = ControlInterface(iid)) {
+    *object = control;
   } else {
     *object = nullptr;
     return E_NOINTERFACE;
@@ -93,14 +95,14 @@ HRESULT VBIDETabObject::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* 
 
 HRESULT VBIDETabObject::TabInitialize() {
   return Barrier([&] {
-    if (auto* document = dynamic_cast<tabs::VBIDETab*>(document_.get())) document->TabInitialize();
+    if (auto* document = dynamic_cast<tabs::VBIDETab*>(Document().get())) document->TabInitialize();
     return S_OK;
   });
 }
 
 HRESULT VBIDETabObject::Code_Click(BSTR tabName) {
   return Barrier([&] {
-    if (auto* document = dynamic_cast<tabs::VBIDETab*>(document_.get())) {
+    if (auto* document = dynamic_cast<tabs::VBIDETab*>(Document().get())) {
       document->Code_Click(FromBstr(tabName));
     }
     return S_OK;

@@ -205,6 +205,8 @@ Variant FakeEditor::CreateToolWindow(Arguments& arguments) {
   NoAddIn add_in;
   auto tool = sim_.App().Windows()->CreateToolWindow(add_in, prog_id, caption, arguments.Text(3));
   tool_documents_[caption] = document;
+  containers_[caption] = ControlContainer::Host(
+      document.Get(), reinterpret_cast<const wchar_t*>(caption.c_str()), 420, 40, sites_);
   VARIANT& out = arguments.Mutable(4);
   if (out.vt == (VT_VARIANT | VT_BYREF) && out.pvarVal) {
     VariantClear(out.pvarVal);
@@ -217,7 +219,13 @@ Variant FakeEditor::CreateToolWindow(Arguments& arguments) {
 
 void FakeEditor::CloseToolWindow(const std::u16string& caption) {
   sim_.CloseWindow(caption);
+  containers_.erase(caption);
   tool_documents_.erase(caption);
+}
+
+ControlContainer* FakeEditor::ToolWindowContainer(const std::u16string& caption) const {
+  const auto found = containers_.find(caption);
+  return found == containers_.end() ? nullptr : found->second.get();
 }
 
 ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::Window> window) {
@@ -227,7 +235,12 @@ ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::Window> window) {
       .Member(L"Type", [window](Arguments&) { return Variant(window->Type()); })
       .Member(
           L"Visible", [window](Arguments&) { return Variant(window->Visible()); },
-          [window](Arguments& a) { window->SetVisible(a.Value().ToBool()); })
+          [this, window](Arguments& a) {
+            window->SetVisible(a.Value().ToBool());
+            if (auto* container = ToolWindowContainer(window->Caption())) {
+              container->Show(a.Value().ToBool());
+            }
+          })
       .Member(L"LinkedWindowFrame",
               [this, window](Arguments&) {
                 auto frame = window->LinkedWindowFrame();

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "sim/editor/sim_editor.h"
+#include "win32/fake_host/control_container.h"
 #include "win32/fake_host/fake_object.h"
 
 namespace tessaly::fake_host {
@@ -34,8 +35,12 @@ class FakeEditor {
   // sinks of the control's events object; Office raises Click(Ctrl, CancelDefault) in the sinks
   // of every button whose Tag equals the clicked one's.
   void Click(const sim::ControlPath& path);
-  // The user closes a tool window: the editor lets go of its document.
+  // The user closes a tool window: the editor closes the control and lets go of its document.
   void CloseToolWindow(const std::u16string& caption);
+  // The container of a tool window's control, while the window exists; null otherwise.
+  ControlContainer* ToolWindowContainer(const std::u16string& caption) const;
+  // Client sites the editor gave to controls and the controls still hold.
+  long LiveSites() const { return sites_.Now(); }
 
  private:
   ComPtr<IDispatch> Wrap(std::shared_ptr<host::CommandBars> bars);
@@ -57,6 +62,9 @@ class FakeEditor {
   std::map<host::CommandBarControl*, std::u16string> tags_;
   // Documents of tool windows, kept while the window exists, as the editor keeps them.
   std::map<std::u16string, ComPtr<IDispatch>> tool_documents_;
+  LiveCount sites_;
+  // Declared last: the controls close before their documents are let go.
+  std::map<std::u16string, std::unique_ptr<ControlContainer>> containers_;
 };
 
 // A Variant that holds the object and owns the reference the wrapper made.

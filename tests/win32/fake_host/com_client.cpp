@@ -1,0 +1,57 @@
+#include "win32/fake_host/com_client.h"
+
+#include <algorithm>
+
+namespace tessaly::fake_host::client {
+
+win32::ComPtr<IDispatch> CreateByProgId(const wchar_t* prog_id) {
+  CLSID class_id{};
+  win32::ComPtr<IDispatch> object;
+  if (FAILED(CLSIDFromProgID(prog_id, &class_id))) return object;
+  CoCreateInstance(class_id, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+                   reinterpret_cast<void**>(object.Receive()));
+  return object;
+}
+
+HRESULT CallByName(IDispatch* object, const wchar_t* name, std::vector<VARIANT> arguments) {
+  DISPID id = DISPID_UNKNOWN;
+  auto* member = const_cast<LPOLESTR>(name);
+  const HRESULT found = object->GetIDsOfNames(IID_NULL, &member, 1, LOCALE_USER_DEFAULT, &id);
+  if (FAILED(found)) return found;
+  std::reverse(arguments.begin(), arguments.end());
+  DISPPARAMS parameters{arguments.data(), nullptr, static_cast<UINT>(arguments.size()), 0};
+  return object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &parameters, nullptr,
+                        nullptr, nullptr);
+}
+
+VARIANT Object(IDispatch* object) {
+  VARIANT value;
+  VariantInit(&value);
+  value.vt = VT_DISPATCH;
+  value.pdispVal = object;
+  return value;
+}
+
+VARIANT Long(LONG number) {
+  VARIANT value;
+  VariantInit(&value);
+  value.vt = VT_I4;
+  value.lVal = number;
+  return value;
+}
+
+VARIANT Empty() {
+  VARIANT value;
+  VariantInit(&value);
+  return value;
+}
+
+HRESULT CanUnloadNow() {
+  HMODULE dll = GetModuleHandleW(L"QWIX.dll");
+  if (!dll) return S_OK;
+  auto query = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(
+      reinterpret_cast<void*>(GetProcAddress(dll, "DllCanUnloadNow")));
+  return query ? query() : E_FAIL;
+}
+
+}  // namespace tessaly::fake_host::client

@@ -1,0 +1,208 @@
+// The tab tool window as the editors host it: QWIX.VBIDETab activated in place in the tool
+// window CreateToolWindow makes, filled from the editor's code windows at start-up, and a
+// user's click on the Win32 tab control bringing that code window to the front, before and
+// after the add-in is reloaded.
+
+#include <gtest/gtest.h>
+#include "win32/windows_headers.h"
+
+#include <commctrl.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "win32/fake_host/com_client.h"
+#include "win32/fake_host/fake_editor.h"
+#include "win32/fake_host/screenshot.h"
+
+namespace tessaly::fake_host {
+namespace {
+
+using namespace client;
+
+constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\ZOTA\\QWIX";
+constexpr char16_t kTabWindow[] = u"标签";
+
+class TabWindowTest : public ::testing::TestWithParam<bool> {
+ protected:
+  void SetUp() override {
+    RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+    sim::EditorOptions options;
+    if (!GetParam()) {
+      options.name = u"Microsoft Excel";
+      options.version = u"7.01";
+    }
+    editor = std::make_unique<FakeEditor>(options);
+    for (const auto* module : {u"销售报表", u"客户资料", u"工具函数"})
+      editor->Sim().AddModule(u"工程1", module, {u"Sub 汇总()", u"End Sub"});
+  }
+
+  ComPtr<IDispatch> Connect() {
+    auto connect = CreateByProgId(L"QWIX.Connect");
+    EXPECT_TRUE(connect) << "QWIX.dll is not registered";
+    if (!connect) return connect;
+    auto application = editor->Application();
+    auto instance = editor->AddInInstance();
+    EXPECT_EQ(CallByName(connect.Get(), L"OnConnection",
+                         {Object(application.Get()), Long(1), Object(instance.Get()), Empty()}),
+              S_OK);
+    EXPECT_EQ(CallByName(connect.Get(), L"OnStartupComplete", {Empty()}), S_OK);
+    return connect;
+  }
+
+  void Disconnect(ComPtr<IDispatch>& connect) {
+    EXPECT_EQ(CallByName(connect.Get(), L"OnDisconnection", {Long(0), Empty()}), S_OK);
+    connect.Reset();
+  }
+
+  // The Win32 tab control inside the tool window, found as a window walker would.
+  HWND TabControl() const {
+    auto* container = editor->ToolWindowContainer(kTabWindow);
+    if (!container) return nullptr;
+    HWND strip = FindWindowExW(container->Window(), nullptr, L"TessalyTabStrip", nullptr);
+    return strip ? FindWindowExW(strip, nullptr, WC_TABCONTROLW, nullptr) : nullptr;
+  }
+
+  static std::vector<std::u16string> Captions(HWND tabs) {
+    std::vector<std::u16string> captions;
+    const auto count = SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0);
+    for (int i = 0; i < count; ++i) {
+      wchar_t text[64] = {};
+      TCITEMW item{};
+      item.mask = TCIF_TEXT;
+      item.pszText = text;
+      item.cchTextMax = 64;
+      SendMessageW(tabs, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
+      captions.emplace_back(reinterpret_cast<const char16_t*>(text));
+    }
+    return captions;
+  }
+
+  // Real input, which the system routes to the window under the cursor or with the focus, as
+  // a user's; waits until `done` or a second.
+  static void Deliver(std::vector<INPUT> input, const std::function<bool()>& done) {
+    ASSERT_EQ(SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT)),
+              input.size());
+    const DWORD start = GetTickCount();
+    do {
+      MSG message;
+      while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+      }
+      Sleep(5);
+    } while (!done() && GetTickCount() - start < 1000);
+  }
+
+  // The user presses and releases the left button over the tab.
+  static void UserClicksTab(HWND tabs, int index, const std::function<bool()>& done) {
+    RECT tab{};
+    ASSERT_TRUE(SendMessageW(tabs, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&tab)));
+    POINT center{(tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2};
+    ClientToScreen(tabs, &center);
+    ASSERT_TRUE(SetCursorPos(center.x, center.y));
+    std::vector<INPUT> press(2);
+    press[0].type = press[1].type = INPUT_MOUSE;
+    press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    Deliver(press, done);
+  }
+
+  static void UserPressesKey(WORD key, const std::function<bool()>& done) {
+    std::vector<INPUT> press(2);
+    press[0].type = press[1].type = INPUT_KEYBOARD;
+    press[0].ki.wVk = press[1].ki.wVk = key;
+    press[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    Deliver(press, done);
+  }
+
+  std::u16string ActiveCaption() const {
+    return editor->Sim().ActivePane()->CodeWindow().CaptionText();
+  }
+
+  std::unique_ptr<FakeEditor> editor;
+};
+
+TEST_P(TabWindowTest, AClickOnATabActivatesItsCodeWindowBeforeAndAfterAReload) {
+  auto connect = Connect();
+  auto* container = editor->ToolWindowContainer(kTabWindow);
+  ASSERT_TRUE(container) << "the tool window's document is no ActiveX control";
+  EXPECT_TRUE(IsWindowVisible(container->Window()));
+  HWND tabs = TabControl();
+  ASSERT_TRUE(tabs);
+  EXPECT_TRUE(IsWindowVisible(tabs));
+  const std::vector<std::u16string> filled{u"销售报表 ", u"客户资料 ", u"工具函数 "};
+  EXPECT_EQ(Captions(tabs), filled);
+  // Asked to draw itself, it draws its tabs, not just its background.
+  EXPECT_GT(container->DrawnColours(), 2u);
+
+  ASSERT_EQ(ActiveCaption(), u"工程1 - 工具函数 (Code)");
+  // The selected tab too: the strip starts with the first tab selected.
+  const auto report_active = [&] { return ActiveCaption() == u"工程1 - 销售报表 (Code)"; };
+  UserClicksTab(tabs, 0, report_active);
+  EXPECT_TRUE(report_active());
+  EXPECT_EQ(SendMessageW(tabs, TCM_GETCURSEL, 0, 0), 0);
+  if (GetParam()) {
+    EXPECT_NE(SaveScreenshot(container->Window(), "tab_window"), Screenshot::kFailed);
+  }
+
+  // The strip fills the window whatever its size.
+  container->Resize(600, 52);
+  RECT area{};
+  GetClientRect(tabs, &area);
+  EXPECT_EQ(area.right, 600);
+  EXPECT_EQ(area.bottom, 52);
+
+  // The clicked tab has the focus: the arrow keys choose the next tab, as a click would.
+  const auto customers_active = [&] { return ActiveCaption() == u"工程1 - 客户资料 (Code)"; };
+  UserPressesKey(VK_RIGHT, customers_active);
+  EXPECT_TRUE(customers_active());
+
+  // No add-in loaded: the surviving strip still takes clicks, harmlessly.
+  Disconnect(connect);
+  UserClicksTab(tabs, 0, [&] { return SendMessageW(tabs, TCM_GETCURSEL, 0, 0) == 0; });
+  EXPECT_EQ(SendMessageW(tabs, TCM_GETCURSEL, 0, 0), 0);
+  EXPECT_TRUE(customers_active());
+
+  // The reloaded add-in takes the same control over, and its start-up shows in it.
+  editor->Sim().AddModule(u"工程1", u"打印", {u"Sub 打印()", u"End Sub"});
+  connect = Connect();
+  EXPECT_EQ(editor->ToolWindowContainer(kTabWindow), container);
+  ASSERT_EQ(TabControl(), tabs);
+  EXPECT_EQ(Captions(tabs).size(), 4u);
+  const auto tools_active = [&] { return ActiveCaption() == u"工程1 - 工具函数 (Code)"; };
+  UserClicksTab(tabs, 2, tools_active);
+  EXPECT_TRUE(tools_active());
+  Disconnect(connect);
+
+  editor->CloseToolWindow(kTabWindow);
+  EXPECT_EQ(editor->LiveSites(), 0) << "the control still holds the editor's site";
+  EXPECT_EQ(CanUnloadNow(), S_OK);
+}
+
+TEST_P(TabWindowTest, TheSwitchHidesTheWindowAndItsStripStaysFilled) {
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                            &key, nullptr),
+            ERROR_SUCCESS);
+  const wchar_t off[] = L"0";
+  RegSetValueExW(key, L"多标签页", 0, REG_SZ, reinterpret_cast<const BYTE*>(off), sizeof(off));
+  RegCloseKey(key);
+
+  auto connect = Connect();
+  auto* container = editor->ToolWindowContainer(kTabWindow);
+  ASSERT_TRUE(container);
+  EXPECT_FALSE(IsWindowVisible(container->Window()));
+  HWND tabs = TabControl();
+  ASSERT_TRUE(tabs);
+  EXPECT_EQ(Captions(tabs).size(), 3u);
+  Disconnect(connect);
+  RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothEditors, TabWindowTest, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Vb6" : "Vba"; });
+
+}  // namespace
+}  // namespace tessaly::fake_host
