@@ -56,23 +56,6 @@ TEST(ProcedureHeaderTest, RecognisesOnlyProcedureHeaders) {
   }
 }
 
-TEST(ProcedureHeaderTest, EndsAndCommentsAsTheEditorReadsThem) {
-  EXPECT_TRUE(IsProcedureEnd(u"End Sub"));
-  EXPECT_TRUE(IsProcedureEnd(u"\t  End Function ' done"));
-  EXPECT_TRUE(IsProcedureEnd(u"End Property"));
-  EXPECT_FALSE(IsProcedureEnd(u"End If"));
-  EXPECT_FALSE(IsProcedureEnd(u"' End Sub"));
-  EXPECT_FALSE(IsProcedureEnd(u"Exit Sub"));
-
-  EXPECT_TRUE(IsBlankOrComment(u""));
-  EXPECT_TRUE(IsBlankOrComment(u" \t "));
-  EXPECT_TRUE(IsBlankOrComment(u"   ' note"));
-  EXPECT_TRUE(IsBlankOrComment(u"Rem note"));
-  EXPECT_TRUE(IsBlankOrComment(u"\tRem"));
-  EXPECT_FALSE(IsBlankOrComment(u"RemoveItem 1"));
-  EXPECT_FALSE(IsBlankOrComment(u"Dim a"));
-}
-
 struct ExpectedProc {
   std::u16string name;
   std::int32_t kind;
@@ -192,12 +175,6 @@ TEST(ProcedureTableTest, ModuleAnswersEveryLineAndRefusesPropertiesForKindZero) 
     EXPECT_THROW(module.ProcOfLine(0, 0), host::HostError);
     EXPECT_THROW(module.ProcOfLine(module.LineCount() + 1, 0), host::HostError);
   }
-}
-
-TEST(ProcedureTableTest, NamesMatchInAnyLetterCase) {
-  SimCodeModule module(u"P", u"M", {u"Sub DoIt()", u"End Sub"}, std::make_shared<CallLog>());
-  EXPECT_EQ(module.ProcStartLine(u"doit", 0), 1);
-  EXPECT_EQ(module.ProcCountLines(u"DOIT", 0), 2);
 }
 
 }  // namespace

@@ -48,28 +48,6 @@ std::shared_ptr<host::CommandBarControl> BuildBar(host::Application& app,
   return go;
 }
 
-TEST(SimEditorTest, StartsWithTheEditorsOwnWindowsAndFindsThemByCaptionOrIndex) {
-  SimEditor editor;
-  auto windows = editor.Application()->Windows();
-  ASSERT_EQ(windows->Count(), 3);
-  EXPECT_EQ(windows->Item(1)->Type(), host::kImmediateWindow);
-  EXPECT_EQ(windows->Item(1)->Caption(), u"Immediate");
-  EXPECT_EQ(windows->Item(u"Project - Project1")->Type(), host::kProjectExplorer);
-  EXPECT_EQ(windows->Item(3)->Caption(), u"Properties");
-  EXPECT_THROW(windows->Item(0), host::HostError);
-  EXPECT_THROW(windows->Item(4), host::HostError);
-  EXPECT_THROW(windows->Item(u"标签"), host::HostError);
-  EXPECT_EQ(editor.Application()->MainWindow()->Caption(),
-            u"Project1 - Microsoft Visual Basic [design]");
-
-  auto immediate = windows->Item(1);
-  EXPECT_EQ(immediate->LinkedWindowFrame(), nullptr);
-  editor.Window(u"Immediate").LinkToFrame(editor.Windows()[1]);
-  EXPECT_EQ(immediate->LinkedWindowFrame(), editor.Windows()[1]);
-  immediate->SetVisible(!immediate->Visible());
-  EXPECT_FALSE(editor.Window(u"Immediate").IsVisible());
-}
-
 TEST(SimEditorTest, ModulesOpenCodeWindowsAndTheNewestPaneHasTheCaret) {
   SimEditor editor;
   auto app = editor.Application();
@@ -101,102 +79,6 @@ TEST(SimEditorTest, ModulesOpenCodeWindowsAndTheNewestPaneHasTheCaret) {
   EXPECT_THROW(app->ActiveCodePane(), host::HostError);
   EXPECT_EQ(app->Windows()->Count(), 4);
   EXPECT_THROW(app->Windows()->Item(u"Project1 - Class1 (Code)"), host::HostError);
-}
-
-TEST(SimEditorTest, TheChineseEditorMarksCodeWindowsItsOwnWay) {
-  EditorOptions options;
-  options.code_marker = u"(代码)";
-  SimEditor editor(options);
-  editor.AddModule(u"VBAProject", u"模块1", {});
-  EXPECT_TRUE(editor.HasWindow(u"VBAProject - 模块1 (代码)"));
-}
-
-TEST(SimEditorTest, ToolWindowsComeFromRegisteredDocumentClasses) {
-  SimEditor editor;
-  host::AddInInstance add_in;
-  auto windows = editor.Application()->Windows();
-  EXPECT_THROW(windows->CreateToolWindow(add_in, u"QWIX.VBIDETab", u"标签", u"anystring"),
-               host::HostError);
-  EXPECT_FALSE(editor.HasWindow(u"标签"));
-
-  editor.RegisterDocumentClass(u"QWIX.VBIDETab", [] { return std::make_shared<TabDocument>(); });
-  auto tool = windows->CreateToolWindow(add_in, u"QWIX.VBIDETab", u"标签", u"anystring");
-  ASSERT_NE(tool.document, nullptr);
-  EXPECT_NE(dynamic_cast<TabDocument*>(tool.document.get()), nullptr);
-  EXPECT_EQ(tool.window->Type(), kToolWindowType);
-  EXPECT_FALSE(tool.window->Visible());
-  EXPECT_EQ(windows->Item(u"标签"), tool.window);
-  EXPECT_EQ(editor.Window(u"标签").Document(), tool.document);
-
-  editor.Window(u"标签").SetLeft(100);
-  editor.Window(u"标签").SetTop(50);
-  EXPECT_EQ(tool.window->Left(), 100);
-  EXPECT_EQ(tool.window->Top(), 50);
-  tool.window->SetHeight(60);
-  EXPECT_EQ(editor.Window(u"标签").Height(), 60);
-}
-
-TEST(SimEditorTest, CommandBarsRefuseUnknownAndDuplicateNames) {
-  SimEditor editor;
-  auto bars = editor.Application()->CommandBars();
-  auto add_ins = bars->Item(u"Add-Ins");
-  EXPECT_EQ(add_ins->Controls()->Count(), 1);  // the editor's own Add-In Manager entry
-  EXPECT_THROW(bars->Item(u"TessalyIDE"), host::HostError);
-  auto bar = bars->Add(u"TessalyIDE", host::kBarTop);
-  EXPECT_FALSE(bar->Visible());
-  EXPECT_THROW(bars->Add(u"TessalyIDE", host::kBarTop), host::HostError);
-  EXPECT_THROW(bars->Add(u"tessalyide", host::kBarTop), host::HostError);
-  EXPECT_EQ(bars->Item(u"TessalyIDE"), bar);
-  bar->SetVisible(true);
-  bar->SetEnabled(false);
-  EXPECT_TRUE(editor.Bar(u"TessalyIDE").IsVisible());
-  EXPECT_FALSE(editor.Bar(u"TessalyIDE").IsEnabled());
-  EXPECT_EQ(editor.Bar(u"TessalyIDE").Position(), host::kBarTop);
-  EXPECT_TRUE(editor.Bar(u"TessalyIDE").Properties().visible);
-
-  EditorOptions bare;
-  bare.add_ins_bar = false;
-  SimEditor without(bare);
-  EXPECT_THROW(without.Application()->CommandBars()->Item(u"Add-Ins"), host::HostError);
-}
-
-TEST(SimEditorTest, ControlsKeepEveryPropertyAndDeleteRemovesThem) {
-  SimEditor editor;
-  auto app = editor.Application();
-  std::shared_ptr<host::CommandBarControl> item;
-  auto go = BuildBar(*app, &item);
-  go->SetStyle(host::kIconAndCaption);
-  go->SetBeginGroup(true);
-  go->SetFaceId(59);
-  go->SetTooltipText(u"提示");
-  go->SetParameter(u"TBVBCode");
-  go->SetVisible(false);
-  go->SetEnabled(false);
-  const auto& p = editor.Control({u"Bar", u"Go"}).Properties();
-  EXPECT_EQ(p.type, host::kButton);
-  EXPECT_EQ(p.caption, u"Go");
-  EXPECT_EQ(p.style, host::kIconAndCaption);
-  EXPECT_TRUE(p.begin_group);
-  EXPECT_EQ(p.face_id, 59);
-  EXPECT_EQ(p.tooltip_text, u"提示");
-  EXPECT_EQ(p.parameter, u"TBVBCode");
-  EXPECT_FALSE(p.visible);
-  EXPECT_FALSE(p.enabled);
-
-  EXPECT_THROW(go->Controls(), host::HostError);
-  auto popup = app->CommandBars()->Item(u"Bar")->Controls()->Item(1);
-  EXPECT_EQ(popup->Type(), host::kPopup);
-  EXPECT_EQ(popup->Controls()->Item(1), item);
-  EXPECT_THROW(popup->ButtonEvents(), host::HostError);
-  EXPECT_THROW(popup->Controls()->Add(4), host::HostError);
-
-  go->Delete();
-  EXPECT_EQ(app->CommandBars()->Item(u"Bar")->Controls()->Count(), 1);
-  EXPECT_THROW(editor.Control({u"Bar", u"Go"}), std::invalid_argument);
-  EXPECT_THROW(go->Caption(), host::HostError);
-  EXPECT_THROW(go->Delete(), host::HostError);
-  popup->Delete();
-  EXPECT_THROW(item->SetCaption(u"x"), host::HostError);
 }
 
 TEST(SimEditorTest, Vb6ClicksReachLiveSinksOfBothKindsOnly) {
@@ -249,25 +131,6 @@ TEST(SimEditorTest, Vb6ClicksReachLiveSinksOfBothKindsOnly) {
   EXPECT_THROW(editor.SinkCount({u"Bar"}, SinkKind::kButtonEvents), std::invalid_argument);
 }
 
-TEST(SimEditorTest, HandledPassesFromOneEventsSinkToTheNext) {
-  SimEditor editor;
-  std::shared_ptr<host::CommandBarControl> item;
-  BuildBar(*editor.Application(), &item);
-  auto a = std::make_shared<RecordingSink>();
-  auto b = std::make_shared<RecordingSink>();
-  class Handler : public host::ClickSink {
-   public:
-    void OnClick(host::CommandBarControl&, bool& handled, bool&) override { handled = true; }
-  };
-  auto handler = std::make_shared<Handler>();
-  editor.Application()->Events()->CommandBarEvents(*item)->Advise(handler);
-  editor.Application()->Events()->CommandBarEvents(*item)->Advise(a);
-  item->ButtonEvents()->Advise(b);
-  EXPECT_TRUE(editor.Click({u"Bar", u"Pop", u"Item"}).handled);
-  EXPECT_EQ(a->handled_seen, std::vector<bool>{true});
-  EXPECT_EQ(b->handled_seen, std::vector<bool>{false});  // the button's Click has no handled
-}
-
 TEST(SimEditorTest, OfficeEditorsOfferNoCommandBarEventsButButtonEventsWork) {
   SimEditor editor(ExcelEditor());
   auto app = editor.Application();
@@ -310,54 +173,6 @@ TEST(SimEditorTest, BarsOutliveAConnectionAndTheNextOneFindsThem) {
   app->Events()->CommandBarEvents(*go)->Advise(sink);
   EXPECT_EQ(editor.Click(path).sinks_run, 1);
   EXPECT_EQ(sink->captions, std::vector<std::u16string>{u"Go"});
-}
-
-TEST(SimEditorTest, ADeletedControlTakesNoNewSinks) {
-  SimEditor editor;
-  auto app = editor.Application();
-  std::shared_ptr<host::CommandBarControl> item;
-  auto go = BuildBar(*app, &item);
-  auto source = go->ButtonEvents();
-  go->Delete();
-  EXPECT_THROW(source->Advise(std::make_shared<RecordingSink>()), host::HostError);
-  EXPECT_THROW(app->Events()->CommandBarEvents(*go), host::HostError);
-}
-
-TEST(SimEditorTest, CountsEveryMemberCallAndRefusesOnRequest) {
-  SimEditor editor;
-  editor.AddModule(u"Project1", u"Module1", {u"a", u"b"});
-  editor.ResetCalls();
-  auto app = editor.Application();
-  auto pane = app->ActiveCodePane();
-  auto module = pane->CodeModule();
-  for (std::int32_t line = 1; line <= module->CountOfLines(); ++line)
-    module->Lines(line, 1);
-  module->ReplaceLine(1, u"x");
-  pane->SetSelection(1, 1, 1, 1);
-  app->Windows()->Count();
-  EXPECT_EQ(editor.Calls(u"Application.ActiveCodePane"), 1);
-  EXPECT_EQ(editor.Calls(u"CodePane.CodeModule"), 1);
-  EXPECT_EQ(editor.Calls(u"CodeModule.CountOfLines"), 3);
-  EXPECT_EQ(editor.Calls(u"CodeModule.Lines"), 2);
-  EXPECT_EQ(editor.Calls(u"CodeModule.ReplaceLine"), 1);
-  EXPECT_EQ(editor.Calls(u"CodePane.SetSelection"), 1);
-  EXPECT_EQ(editor.Calls(u"Windows.Count"), 1);
-  EXPECT_EQ(editor.Calls(u"Application.Windows"), 1);
-
-  editor.Refuse(u"Application.MainWindow");
-  EXPECT_THROW(app->MainWindow(), host::HostError);
-  editor.Allow(u"Application.MainWindow");
-  EXPECT_NO_THROW(app->MainWindow());
-  EXPECT_EQ(editor.Calls(u"Application.MainWindow"), 2);
-  editor.ResetCalls();
-  EXPECT_EQ(editor.Calls(u"CodeModule.Lines"), 0);
-}
-
-TEST(SimEditorTest, OfficeMainWindowHasItsOwnCaption) {
-  SimEditor editor(ExcelEditor());
-  EXPECT_EQ(editor.Application()->MainWindow()->Caption(),
-            u"Microsoft Visual Basic for Applications - Project1");
-  EXPECT_EQ(editor.MainWindow().WindowType(), kMainWindowType);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "host/registry.h"
 #include "sim/os/atomic_file.h"
+#include "support/cli_fixture.h"
 
 namespace tessaly::sim {
 namespace {
@@ -24,28 +25,7 @@ std::vector<std::uint8_t> Sz(std::u16string_view text) {
   return bytes;
 }
 
-class TempFolder {
- public:
-  TempFolder() {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = fs::temp_directory_path() /
-            ("tessaly-registry-" + std::to_string(::getpid()) + "-" + test->name());
-    fs::remove_all(path_);
-    fs::create_directories(path_);
-  }
-  ~TempFolder() {
-    std::error_code ignored;
-    fs::permissions(path_, fs::perms::owner_all, ignored);
-    fs::remove_all(path_, ignored);
-  }
-  const fs::path& path() const { return path_; }
-  std::vector<fs::path> Files() const {
-    return {fs::directory_iterator(path_), fs::directory_iterator()};
-  }
-
- private:
-  fs::path path_;
-};
+using test_support::TempFolder;
 
 std::int32_t Write(SimRegistry& registry, std::uint32_t root, const std::u16string& subkey,
                    const std::u16string& name, std::uint32_t type,
@@ -86,17 +66,6 @@ TEST(SimRegistry, AnswersWithWin32StatusCodes) {
   EXPECT_EQ(registry.OpenHandleCount(), 0u);
 }
 
-TEST(SimRegistry, KeepsTheClassGivenAtCreation) {
-  SimRegistry registry;
-  host::RegistryKey key = 0;
-  ASSERT_EQ(registry.CreateKey(host::kCurrentUser, u"A\\B", u"4", host::kKeyAllAccess, key), 0);
-  registry.CloseKey(key);
-  ASSERT_EQ(registry.CreateKey(host::kCurrentUser, u"A\\B", u"1", host::kKeyAllAccess, key), 0);
-  registry.CloseKey(key);
-  EXPECT_EQ(registry.KeyClass(host::kCurrentUser, u"A\\B"), u"4");
-  EXPECT_EQ(registry.KeyClass(host::kCurrentUser, u"A\\C"), std::nullopt);
-}
-
 TEST(SimRegistry, The32BitViewSeparatesOnlyLocalMachineSoftware) {
   SimRegistry registry;
   ASSERT_EQ(Write(registry, host::kLocalMachine, u"SOFTWARE\\Vendor", u"Bits", host::kRegSz,
@@ -127,7 +96,7 @@ TEST(SimRegistry, The32BitViewSeparatesOnlyLocalMachineSoftware) {
 
 TEST(SimRegistry, WritesEveryChangeThroughToItsFileAndReadsItBack) {
   TempFolder folder;
-  const auto file = folder.path() / "registry.reg";
+  const auto file = folder.Path() / "registry.reg";
   {
     SimRegistry registry(file);
     ASSERT_EQ(Write(registry, host::kCurrentUser, u"Software\\中文键", u"名字", host::kRegSz,
@@ -158,33 +127,12 @@ TEST(SimRegistry, WritesEveryChangeThroughToItsFileAndReadsItBack) {
       0);
   EXPECT_EQ(ReadWholeFile(file), first_bytes);
   // Nothing but the file itself is left in the folder.
-  EXPECT_EQ(folder.Files(), std::vector<fs::path>{file});
-}
-
-TEST(SimRegistry, ACorruptFileIsReportedWithPathAndLineAndLeftUntouched) {
-  TempFolder folder;
-  const auto file = folder.path() / "registry.reg";
-  const std::string corrupt =
-      "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\A]\r\n\"x\"=dword:zz\r\n";
-  std::ofstream(file, std::ios::binary) << corrupt;
-  try {
-    SimRegistry registry(file);
-    FAIL() << "a corrupt file was accepted";
-  } catch (const std::runtime_error& error) {
-    EXPECT_EQ(std::string(error.what()).rfind(file.string() + ":4: ", 0), 0u) << error.what();
-  }
-  const auto bytes = ReadWholeFile(file);
-  EXPECT_EQ(std::string(bytes.begin(), bytes.end()), corrupt);
-}
-
-TEST(SimRegistry, AFolderInPlaceOfTheFileIsReported) {
-  TempFolder folder;
-  EXPECT_THROW(SimRegistry registry(folder.path()), std::runtime_error);
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"registry.reg"});
 }
 
 TEST(SimRegistry, AChangeTheFileRefusesIsUndone) {
   TempFolder folder;
-  const auto file = folder.path() / "registry.reg";
+  const auto file = folder.Path() / "registry.reg";
   SimRegistry registry(file);
   ASSERT_EQ(Write(registry, host::kCurrentUser, u"Kept", u"V", host::kRegSz, Sz(u"old")), 0);
   const auto before = ReadWholeFile(file);

@@ -11,41 +11,6 @@ using host::Point;
 using host::Rect;
 using host::WindowHandle;
 
-TEST(SimWindowSystem, FindsWindowsInEnumerationAndZOrder) {
-  SimWindowSystem windows;
-  const auto main = windows.CreateWindow({u"wndclass_desked_gsk", u"工程1", 0, {0, 0, 800, 600}});
-  const auto first = windows.CreateWindow({u"VbaWindow", u"A", 0, {}, main});
-  const auto second = windows.CreateWindow({u"VbaWindow", u"B", 0, {}, main});
-  const auto other = windows.CreateWindow({u"Static", u"A", 0, {}, main});
-  const auto palette = windows.CreateWindow({u"VbFloatingPalette", u"", 0, {}});
-
-  EXPECT_EQ(windows.FindWindow(u"WNDCLASS_DESKED_GSK", u"工程1"), main);
-  EXPECT_EQ(windows.FindWindow(u"wndclass_desked_gsk", u"工程2"), 0);
-  EXPECT_EQ(windows.FindWindow(std::nullopt, std::nullopt), palette);  // the newest is in front
-  EXPECT_EQ(windows.NextWindow(palette), main);
-  EXPECT_EQ(windows.NextWindow(main), 0);
-  EXPECT_EQ(windows.FindWindowEx(main, 0, u"VbaWindow", std::nullopt), first);
-  EXPECT_EQ(windows.FindWindowEx(main, first, u"VbaWindow", std::nullopt), second);
-  EXPECT_EQ(windows.FindWindowEx(main, second, u"VbaWindow", std::nullopt), 0);
-  EXPECT_EQ(windows.FindWindowEx(main, 0, std::nullopt, u"A"), first);
-  EXPECT_EQ(windows.FindWindowEx(main, first, std::nullopt, u"A"), other);
-  EXPECT_EQ(windows.FindWindowEx(main, palette, std::nullopt, std::nullopt), 0);
-  EXPECT_EQ(windows.NextWindow(first), second);
-
-  windows.SetForeground(main);
-  EXPECT_EQ(windows.ForegroundWindow(), main);
-  EXPECT_EQ(windows.TopLevelZOrder(), (std::vector<WindowHandle>{main, palette}));
-  windows.SetTopmost(palette, true);
-  const auto newer = windows.CreateWindow({u"#32770", u"", 0, {}});
-  EXPECT_EQ(windows.TopLevelZOrder(), (std::vector<WindowHandle>{palette, newer, main}));
-
-  windows.DestroyWindow(main);
-  EXPECT_FALSE(windows.IsWindow(first));
-  EXPECT_EQ(windows.ForegroundWindow(), 0);
-  EXPECT_EQ(windows.ClassName(main), u"");
-  EXPECT_EQ(windows.WindowRect(main), Rect{});
-}
-
 TEST(SimWindowSystem, WindowFromPointPrefersTheTopmostAndDeepestVisibleWindow) {
   SimWindowSystem windows;
   const auto back = windows.CreateWindow({u"Back", u"", 0, {0, 0, 500, 500}});
@@ -114,14 +79,6 @@ TEST(SimWindowSystem, SubclassedProceduresFormAChain) {
   EXPECT_EQ(windows.CallWindowProc(999, code, 1, 0, 0), 0);
 }
 
-TEST(SimWindowSystem, ARegisteredClassProcedureHandlesItsWindows) {
-  SimWindowSystem windows;
-  windows.RegisterClass(u"SysTreeView32", [](WindowHandle, std::uint32_t msg, std::uintptr_t,
-                                             std::intptr_t) { return std::intptr_t(msg * 2); });
-  const auto tree = windows.CreateWindow({u"systreeview32", u"", 0, {}});
-  EXPECT_EQ(windows.SendMessage(tree, 21, 0, 0), 42);
-}
-
 TEST(SimWindowSystem, PostedMessagesArriveAtDoEventsWithTheKeyboardStateInForce) {
   SimOs os;
   auto& windows = os.windows();
@@ -144,15 +101,6 @@ TEST(SimWindowSystem, PostedMessagesArriveAtDoEventsWithTheKeyboardStateInForce)
   EXPECT_EQ(windows.Delivered()[0].keyboard, ctrl_shift);
   EXPECT_EQ(windows.DefaultProcMessages().size(), 2u);
   EXPECT_EQ(windows.PendingMessageCount(), 0u);
-}
-
-TEST(SimWindowSystem, MessagesForADestroyedWindowAreDropped) {
-  SimOs os;
-  const auto window = os.windows().CreateWindow({u"X", u"", 0, {}});
-  os.windows().PostMessage(window, 1, 0, 0);
-  os.windows().DestroyWindow(window);
-  os.loop().DoEvents();
-  EXPECT_TRUE(os.windows().Delivered().empty());
 }
 
 }  // namespace
