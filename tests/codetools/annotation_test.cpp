@@ -92,6 +92,9 @@ TEST_F(AnnotatorTest, WordRulesOfCompoundTokens) {
       {u"Msgbox(\"a b\")", u"<消息框>(\"a b\")"},
       // A run of blanks leaves no trace in the rendering.
       {u"x  =  1", u"x 等于 1"},
+      {u"x = \"a'b\"", u"x 等于 \"a'b\""},
+      {u"Rem keep this", u"Remkeepthis"},
+      {u"    rem lower case", u"remlowercase"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(CommentOf(c.line), c.comment) << text::ToUtf8(c.line);
@@ -107,6 +110,8 @@ TEST_F(AnnotatorTest, LinesThatAreNotStatementsStayUnchanged) {
       u"    ' an indented comment",
       u"\t' after a tab",
       u"x = 1 ' already explained",
+      u"Rem don't",
+      u"Rem keep this 'Remkeepthis",
       u"Msgbox \"it's\" ' note",
       // A comment after a continuation would break the statement.
       u"    Msgbox \"a\" & _",
@@ -115,20 +120,6 @@ TEST_F(AnnotatorTest, LinesThatAreNotStatementsStayUnchanged) {
   for (const std::u16string& line : lines) {
     EXPECT_EQ(annotator_.AnnotateLine(line), std::nullopt) << text::ToUtf8(line);
   }
-}
-
-TEST_F(AnnotatorTest, RemLineIsAnnotatedLikeAStatement) {
-  EXPECT_EQ(CommentOf(u"Rem keep this"), u"Remkeepthis");
-  EXPECT_EQ(CommentOf(u"    rem lower case"), u"remlowercase");
-
-  // Once annotated, its apostrophe marks it as done, as for any other line.
-  Annotator second_run(dictionary_);
-  EXPECT_EQ(second_run.AnnotateLine(u"Rem keep this 'Remkeepthis"), std::nullopt);
-  EXPECT_EQ(second_run.AnnotateLine(u"Rem don't"), std::nullopt);
-}
-
-TEST_F(AnnotatorTest, ApostropheInsideALiteralIsNoComment) {
-  EXPECT_EQ(CommentOf(u"x = \"a'b\""), u"x 等于 \"a'b\"");
 }
 
 TEST_F(AnnotatorTest, SecondRunChangesNothingAndCodeStaysAsItWas) {

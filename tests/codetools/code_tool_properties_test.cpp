@@ -120,21 +120,6 @@ TEST(CodeToolProperties, DeletingBlankLinesRemovesOnlyBlankLines) {
   EXPECT_EQ(editor.Text(), WithoutBlankLines(original));
 }
 
-TEST(CodeToolProperties, IndentsARealFunction) {
-  const Lines original = ExcelReportModule();
-  CodeFixture editor(original);
-  std::int32_t line = 1;
-  while (editor.Text()[line - 1].find(u"CountRows = n") == std::u16string::npos)
-    ++line;
-  editor.Click(line);
-  IndentCode(editor.Connection());
-  const Lines function(editor.Text().begin() + line - 6, editor.Text().begin() + line + 1);
-  EXPECT_EQ(function, (Lines{u"Private Function CountRows(ByVal ws As Worksheet) As Long",
-                             u"    Dim n As Long", u"    Do While ws.Cells(n + 1, 1).Value <> \"\"",
-                             u"        n = n + 1", u"    Loop", u"    CountRows = n ' 行数",
-                             u"End Function"}));
-}
-
 Lines HugeModule() {
   const Lines sample = ExcelReportModule();
   Lines huge;

@@ -2,116 +2,51 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
+#include <span>
+#include <string_view>
 
 #include "text/utf.h"
 
 namespace tessaly::codetools {
 namespace {
 
-struct EffectCase {
-  std::u16string line;
-  bool close_before;
-  bool open_after;
-};
-
-void ExpectEffects(std::initializer_list<EffectCase> cases) {
-  for (const auto& c : cases) {
-    const LevelEffect effect = EffectOfWords(c.line);
-    EXPECT_EQ(effect.close_before, c.close_before) << text::ToUtf8(c.line);
-    EXPECT_EQ(effect.open_after, c.open_after) << text::ToUtf8(c.line);
-  }
-}
-
 // The first word is looked up among the keywords of its own length, so every length is tried
-// with a keyword and with words that only look like one.
+// with a keyword and with words that only look like one; only a scope word and End look at the
+// second word (split at single blanks); one-line loops and a block If are told by words found
+// with every blank and tab taken out of the line.
 TEST(EffectOfWords, KnowsEveryKeywordAndNothingLikeIt) {
-  ExpectEffects({
-      {u"Do", false, true},
-      {u"If a Then", false, true},
-      {u"Sub S()", false, true},
-      {u"For i = 1 To 3", false, true},
-      {u"End Sub", true, false},
-      {u"Type T", false, true},
-      {u"Enum E", false, true},
-      {u"With r", false, true},
-      {u"Open f For Input As #1", false, true},
-      {u"Case 1", true, true},
-      {u"Else", true, true},
-      {u"Loop", true, false},
-      {u"Next i", true, false},
-      {u"Wend", true, false},
-      {u"While x", false, true},
-      {u"Close #1", true, false},
-      {u"Select Case x", false, true},
-      {u"ElseIf b Then", true, true},
-      {u"Function F()", false, true},
-      {u"Property Get P()", false, true},
-      {u"Public Sub S()", true, true},
-      {u"Friend Function F()", true, true},
-      {u"Private Property Let P(v)", true, true},
-      // Not keywords: other lengths, other case, other letters.
-      {u"D", false, false},
-      {u"Dx", false, false},
-      {u"Subs", false, false},
-      {u"sub S()", false, false},
-      {u"Fo", false, false},
-      {u"Fore", false, false},
-      {u"EndIf", false, false},
-      {u"Functions", false, false},
-      {u"Elsewhere", false, false},
-      {u"Privates Sub S()", false, false},
-      {u"", false, false},
-      {u"x = 1", false, false},
-      {u"For\ti = 1 To 3", false, false},  // words are split at blanks only
-  });
-}
-
-// Only a scope word and End look at the second word, split at single blanks.
-TEST(EffectOfWords, SecondWordDecidesAfterScopeAndEnd) {
-  ExpectEffects({
-      {u"Private x As Long", false, false},
-      {u"Public Const C = 1", false, false},
-      {u"Private  Sub S()", false, false},  // two blanks: an empty second word
-      {u"Public", false, false},
-      {u"End", false, false},
-      {u"End If", true, false},
-      {u"End With", true, false},
-      {u"End Select", true, false},
-      {u"End Property", true, false},
-      {u"End Function", true, false},
-      {u"End Type", true, false},
-      {u"End Enum", true, false},
-      {u"End Ifx", false, false},
-      {u"End  If", false, false},
-  });
-}
-
-// A one-line loop or With, and a block If, are told by words found with every blank and tab
-// taken out of the line.
-TEST(EffectOfWords, ClosersAndThenAreFoundIgnoringBlanksAndTabs) {
-  ExpectEffects({
-      {u"For i = 1 To 3: s = s + i: Next", false, false},
-      {u"For i = 1 To 3: N e\tx t", false, false},
-      {u"For i = 1 To 3: Nex", false, true},
-      {u"For i = 1 To 3: NNext", false, false},
-      {u"For i = 1 To 3: NexNext", false, false},
-      {u"For i = 1 To 3 ' Ne", false, true},
-      {u"With r: .Value = 1: End With", false, false},
-      {u"With r: .Value = 1: End\tWith", false, false},
-      {u"With r: .Value = 1: End Wit", false, true},
-      {u"Do: i = i + 1: Loop", false, false},
-      {u"Do While x: L\too\tp", false, false},
-      {u"While x: Wend", false, false},
-      {u"While x: Wen", false, true},
-      {u"If a Then", false, true},
-      {u"If a Then ' why", false, true},
-      {u"If a The n\t' why", false, true},
-      {u"If a Then b = 1", false, false},
-      {u"If a Then b = 1 ' why", false, false},
-      {u"If a Thenx", false, false},
-      {u"If a Then'", false, true},
-  });
+  // clang-format off
+  const std::u16string_view kOpening[] = {
+    u"Do", u"If a Then", u"Sub S()", u"For i = 1 To 3", u"Type T", u"Enum E", u"With r",
+    u"Open f For Input As #1", u"While x", u"Select Case x", u"Function F()", u"Property Get P()",
+    u"For i = 1 To 3: Nex", u"For i = 1 To 3 ' Ne", u"With r: .Value = 1: End Wit",
+    u"While x: Wen", u"If a Then ' why", u"If a The n\t' why", u"If a Then'"};
+  const std::u16string_view kClosing[] = {
+    u"End Sub", u"Loop", u"Next i", u"Wend", u"Close #1", u"End If", u"End With", u"End Select",
+    u"End Property", u"End Function", u"End Type", u"End Enum"};
+  const std::u16string_view kBoth[] = {
+    u"Case 1", u"Else", u"ElseIf b Then", u"Public Sub S()", u"Friend Function F()",
+    u"Private Property Let P(v)"};
+  const std::u16string_view kNeither[] = {
+    u"D", u"Dx", u"Subs", u"sub S()", u"Fo", u"Fore", u"EndIf", u"Functions", u"Elsewhere",
+    u"Privates Sub S()", u"", u"x = 1", u"For\ti = 1 To 3", u"Private x As Long",
+    u"Public Const C = 1", u"Private  Sub S()", u"Public", u"End", u"End Ifx", u"End  If",
+    u"For i = 1 To 3: s = s + i: Next", u"For i = 1 To 3: N e\tx t", u"For i = 1 To 3: NNext",
+    u"For i = 1 To 3: NexNext", u"With r: .Value = 1: End With", u"With r: .Value = 1: End\tWith",
+    u"Do: i = i + 1: Loop", u"Do While x: L\too\tp", u"While x: Wend", u"If a Then b = 1",
+    u"If a Then b = 1 ' why", u"If a Thenx"};
+  // clang-format on
+  auto check = [](std::span<const std::u16string_view> lines, bool close_before, bool open_after) {
+    for (const auto line : lines) {
+      const LevelEffect effect = EffectOfWords(line);
+      EXPECT_EQ(effect.close_before, close_before) << text::ToUtf8(line);
+      EXPECT_EQ(effect.open_after, open_after) << text::ToUtf8(line);
+    }
+  };
+  check(kOpening, false, true);
+  check(kClosing, true, false);
+  check(kBoth, true, true);
+  check(kNeither, false, false);
 }
 
 }  // namespace
