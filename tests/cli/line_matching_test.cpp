@@ -71,24 +71,5 @@ TEST(LineMatching, PairsAreEqualAndIncreasingOnRandomTexts) {
   }
 }
 
-TEST(LineMatching, PairsAWholeReindentedModule) {
-  std::vector<std::u16string> before;
-  for (int i = 0; i < 65000; ++i) {
-    before.push_back(i % 10 == 0 ? u"End Sub"
-                                 : u"x" + std::u16string(1, u'0' + i % 7) + u" = " +
-                                       std::u16string(1, u'a' + i % 26));
-  }
-  std::vector<std::u16string> after;
-  for (std::size_t i = 0; i < before.size(); ++i) {
-    after.push_back(u"    " + before[i]);
-    if (i % 1000 == 0) after.push_back(u"' inserted");
-  }
-  const auto origins = FindLineOrigins(before, after);
-  EXPECT_EQ(origins.back(), before.size() - 1);
-  EXPECT_EQ(origins[1], std::nullopt);
-  EXPECT_EQ(origins[2], 1u);
-  EXPECT_EQ(std::count(origins.begin(), origins.end(), std::nullopt), 65);
-}
-
 }  // namespace
 }  // namespace tessaly::cli

@@ -191,28 +191,6 @@ TEST(ModuleFile, RefusesWhatItCannotHandleFaithfully) {
   }
 }
 
-TEST(ModuleFile, KeepsMemberAttributesWithTheirLinesInALargeModule) {
-  std::string bytes = "Attribute VB_Name = \"Big\"\r\n";
-  for (int i = 0; i < 6500; ++i) {
-    const std::string n = std::to_string(i);
-    bytes += "Sub P" + n + "()\r\nAttribute P" + n + ".VB_Description = \"\xB9\xFD\"\r\n";
-    for (int k = 0; k < 8; ++k)
-      bytes += "x = x + " + std::to_string(k) + " ' \xD6\xD0\r\n";
-    bytes += "End Sub\r\n";
-  }
-  const ModuleFile file = ModuleFile::Parse(bytes);
-  std::vector<std::u16string> lines = file.VisibleLines();
-  ASSERT_EQ(lines.size(), 65000u);
-  for (auto& line : lines) {
-    if (!line.starts_with(u"Sub") && !line.starts_with(u"End")) line = u"    " + line;
-  }
-  lines.insert(lines.begin() + 20, u"' 插入");
-  const std::string written = file.Serialize(lines);
-  EXPECT_EQ(file.Serialize(file.VisibleLines()), bytes);
-  EXPECT_NE(written.find("Sub P6499()\r\nAttribute P6499.VB_Description"), std::string::npos);
-  EXPECT_NE(written.find("Sub P2()\r\nAttribute P2.VB_Description"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace tessaly::cli
 

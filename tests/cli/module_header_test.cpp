@@ -50,26 +50,18 @@ TEST(ModuleHeader, CoversWhatTheEditorHides) {
     EXPECT_EQ(HeaderOf(c.lines), c.header) << c.name;
 }
 
-TEST(ModuleHeader, RecognisesMemberAttributes) {
-  EXPECT_TRUE(IsMemberAttribute("Attribute Foo.VB_Description = \"说明\""));
-  EXPECT_TRUE(IsMemberAttribute("Attribute Item.VB_UserMemId = 0"));
-  EXPECT_FALSE(IsMemberAttribute("Attribute VB_Name = \"Module1\""));
-  EXPECT_FALSE(IsMemberAttribute("Attribute = 1"));
-  EXPECT_FALSE(IsMemberAttribute("    Attribute Foo.VB_UserMemId = 0"));
-  EXPECT_FALSE(IsMemberAttribute("x = Attribute.VB_Foo"));
-}
-
 // Every line of a module is asked, so most are turned away by their first byte: the keyword
 // must open the line, in any case.
-TEST(ModuleHeader, AMemberAttributeLineStartsWithItsKeyword) {
-  EXPECT_TRUE(IsMemberAttribute("attribute Foo.vb_UserMemId = 0"));
-  EXPECT_TRUE(IsMemberAttribute("ATTRIBUTE Foo.VB_Description = \"x\""));
-  EXPECT_FALSE(IsMemberAttribute(""));
-  EXPECT_FALSE(IsMemberAttribute("A"));
-  EXPECT_FALSE(IsMemberAttribute("Attribute"));
-  EXPECT_FALSE(IsMemberAttribute("\tAttribute Foo.VB_UserMemId = 0"));
-  EXPECT_FALSE(IsMemberAttribute("Attributes Foo.VB_UserMemId = 0"));
-  EXPECT_FALSE(IsMemberAttribute("a = Foo.VB_UserMemId"));
+TEST(ModuleHeader, RecognisesMemberAttributes) {
+  for (const char* line :
+       {"Attribute Foo.VB_Description = \"说明\"", "Attribute Item.VB_UserMemId = 0",
+        "attribute Foo.vb_UserMemId = 0", "ATTRIBUTE Foo.VB_Description = \"x\""})
+    EXPECT_TRUE(IsMemberAttribute(line)) << line;
+  for (const char* line :
+       {"Attribute VB_Name = \"Module1\"", "Attribute = 1", "    Attribute Foo.VB_UserMemId = 0",
+        "x = Attribute.VB_Foo", "", "A", "Attribute", "\tAttribute Foo.VB_UserMemId = 0",
+        "Attributes Foo.VB_UserMemId = 0", "a = Foo.VB_UserMemId"})
+    EXPECT_FALSE(IsMemberAttribute(line)) << line;
 }
 
 }  // namespace
