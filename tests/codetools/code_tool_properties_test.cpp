@@ -14,13 +14,20 @@
 #include "codetools/indent.h"
 #include "codetools/target_range.h"
 #include "support/code_fixture.h"
+#include "support/realistic_module.h"
 
 namespace tessaly::codetools {
 namespace {
 
 using Lines = std::vector<std::u16string>;
 using test_support::CodeFixture;
-using test_support::ExcelReportModule;
+using test_support::RealisticExcelModule;
+
+// Big enough for every kind of procedure and block the generator writes, small enough to
+// try every caret line.
+Lines SampleModule() {
+  return RealisticExcelModule(240);
+}
 
 Lines WithoutBlanksAndTabs(const Lines& lines) {
   Lines squeezed;
@@ -66,7 +73,7 @@ const Tool kTools[] = {
 };
 
 TEST(CodeToolProperties, WhitespaceToolsChangeOnlyBlanksAndWriteOnlyChangedLines) {
-  const Lines original = ExcelReportModule();
+  const Lines original = SampleModule();
   const auto count = static_cast<std::int32_t>(original.size());
   for (const Tool& tool : kTools) {
     for (std::int32_t caret = 1; caret <= count; ++caret) {
@@ -87,7 +94,7 @@ TEST(CodeToolProperties, WhitespaceToolsChangeOnlyBlanksAndWriteOnlyChangedLines
 }
 
 TEST(CodeToolProperties, IndentingTwiceEqualsIndentingOnce) {
-  const Lines original = ExcelReportModule();
+  const Lines original = SampleModule();
   for (std::int32_t caret = 1; caret <= static_cast<std::int32_t>(original.size()); ++caret) {
     CodeFixture editor(original);
     editor.Click(caret);
@@ -101,7 +108,7 @@ TEST(CodeToolProperties, IndentingTwiceEqualsIndentingOnce) {
 }
 
 TEST(CodeToolProperties, DeletingBlankLinesRemovesOnlyBlankLines) {
-  const Lines original = ExcelReportModule();
+  const Lines original = SampleModule();
   for (std::int32_t caret = 1; caret <= static_cast<std::int32_t>(original.size()); ++caret) {
     CodeFixture editor(original);
     editor.Click(caret);
@@ -120,21 +127,11 @@ TEST(CodeToolProperties, DeletingBlankLinesRemovesOnlyBlankLines) {
   EXPECT_EQ(editor.Text(), WithoutBlankLines(original));
 }
 
-Lines HugeModule() {
-  const Lines sample = ExcelReportModule();
-  Lines huge;
-  while (huge.size() + sample.size() <= 65000)
-    huge.insert(huge.end(), sample.begin(), sample.end());
-  while (huge.size() < 65000)
-    huge.emplace_back(u"  ' filler");
-  return huge;
-}
-
 // The command line formats whole modules through these range variants: each reads a line at
 // most once and writes only what changed, on the editor's largest module. How fast they are
 // is measured in bench/, not here.
 TEST(CodeToolProperties, AWholeModuleOf65000LinesIsReadOnceAndKeepsItsCode) {
-  const Lines original = HugeModule();
+  const Lines original = RealisticExcelModule(65000);
   CodeFixture editor(original);
   const std::function<bool()> runs[] = {
       [&] { return IndentRange(editor.Module(), 1, 65000); },
