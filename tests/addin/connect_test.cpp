@@ -296,12 +296,7 @@ TEST_F(ConnectTest, VbaEditorRegistersForTheStandAloneEditorOnly) {
   EXPECT_EQ(Registered(kVb6Key + u"LoadBehavior", u"4"), util::Variant(3.0));
   EXPECT_FALSE(os.registry().KeyExists(host::kCurrentUser, u"Software\\Microsoft\\VBA"));
   EXPECT_FALSE(os.registry().KeyExists(host::kCurrentUser, u"Software\\Microsoft\\Office"));
-}
-
-TEST_F(ConnectTest, DisconnectionStopsEveryFeatureWhateverTheHost) {
-  Start(Excel());
-  ConnectAndStart();
-  connect->OnDisconnection(0);
+  connect->OnDisconnection(0);  // stops every feature whatever the host
   EXPECT_TRUE(features->Called("UnloadWheel"));
   EXPECT_TRUE(features->Called("StopDialogWatch"));
 }

@@ -37,6 +37,8 @@ TEST(HostRecognition, AcceptsTheFiveEditorsBelowVersionTen) {
 
 TEST(VbConversion, ReadsSettingTextsAsTheRuntimeDoes) {
   EXPECT_EQ(ToNumber(u" 1 "), 1.0);
+  EXPECT_EQ(ToNumber(u"\t1\t"), 1.0);  // tabs are blanks too, at either end
+  EXPECT_EQ(ToNumber(u"7\t\t"), 7.0);
   EXPECT_EQ(ToNumber(u"2.5"), 2.5);
   EXPECT_EQ(ToNumber(u"-3"), -3.0);
   EXPECT_EQ(ToNumber(u"&H10"), 16.0);
