@@ -83,6 +83,16 @@ TEST(TargetRange, NoActivePaneGivesAnEmptyRange) {
   EXPECT_EQ(RangeBoundary(application, u"", true), 0);
 }
 
+// The editor answers the start but refuses the count: the range is empty and no block search
+// replaces it.
+TEST(TargetRange, ARefusedLineCountLeavesAnEmptyRange) {
+  CodeFixture editor(RangeModule());
+  editor.Application().Calls().Refuse(u"CodeModule.ProcCountLines");
+  editor.Click(17);
+  EXPECT_EQ(RangeBoundary(editor.Application(), u"S", false), 14);
+  EXPECT_EQ(RangeBoundary(editor.Application(), u"S", true), 13);
+}
+
 TEST(TargetRange, BlockWithoutEndRunsToTheLastLine) {
   CodeFixture editor({u"Option Explicit", u"Type T", u"    a As Long", u"    b As Long"});
   editor.Click(3);
