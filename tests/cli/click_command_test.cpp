@@ -118,18 +118,18 @@ TEST(ClickCommandTest, PipedModulesKeepTheirForm) {
     std::vector<std::string> args;
     std::string in;
     std::string out;
+    // clang-format off
   } cases[] = {
       {{"click", "公私(&J)", "-"}, "Sub A()\nEnd Sub\n", "Private Sub A()\nEnd Sub\n"},
       {{"click", "代码缩进", "-", "--line", "2", "-i"},
        CrLfLines({"Attribute VB_Name = \"Piped\"", "Sub A()", "x = 1", "End Sub"}),
        CrLfLines({"Attribute VB_Name = \"Piped\"", "Sub A()", "    x = 1", "End Sub"})},
-      {{"click", "公私(&J)", "-", "--line", "2"},
-       account("Public Property Get Value() As Long"),
+      {{"click", "公私(&J)", "-", "--line", "2"}, account("Public Property Get Value() As Long"),
        account("Private Property Get Value() As Long")},
-      {{"click", "公私(&J)", "-", "--line", "2"},
-       bom + "' 说明\nPrivate Sub 汇总()\nEnd Sub",
+      {{"click", "公私(&J)", "-", "--line", "2"}, bom + "' 说明\nPrivate Sub 汇总()\nEnd Sub",
        bom + "' 说明\nPublic Sub 汇总()\nEnd Sub"},
   };
+  // clang-format on
   for (const auto& c : cases) {
     const auto result = RunTessaly(c.args, c.in);
     EXPECT_EQ(result.status, kExitOk) << result.err;

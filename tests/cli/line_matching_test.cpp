@@ -28,6 +28,7 @@ TEST(LineMatching, FindsWhereEachEditedLineCameFrom) {
     std::vector<std::optional<std::size_t>> origins;
   };
   const auto sub = Lines({u"Sub A()", u"x = 1", u"", u"y = 2", u"End Sub"});
+  // clang-format off
   const Case cases[] = {
       {"unchanged", sub, sub, Origins({0, 1, 2, 3, 4})},
       {"re-indented", sub, Lines({u"Sub A()", u"    x = 1", u"", u"    y = 2", u"End Sub"}),
@@ -44,6 +45,7 @@ TEST(LineMatching, FindsWhereEachEditedLineCameFrom) {
       {"repeated lines", Lines({u"End If", u"End If", u"x", u"End If"}),
        Lines({u"End If", u"x", u"End If"}), Origins({0, 2, 3})},
   };
+  // clang-format on
   for (const auto& c : cases)
     EXPECT_EQ(FindLineOrigins(c.before, c.after), c.origins) << c.name;
 }

@@ -18,44 +18,6 @@ struct HeaderCase {
   std::optional<ProcedureHeader> header;
 };
 
-TEST(ProcedureHeaderTest, RecognisesOnlyProcedureHeaders) {
-  const std::vector<HeaderCase> cases = {
-      {u"Sub A()", ProcedureHeader{u"A", kProcKindProcedure}},
-      {u"Public Function F(x) As Long", ProcedureHeader{u"F", kProcKindProcedure}},
-      {u"Private Sub Class_Initialize()", ProcedureHeader{u"Class_Initialize", 0}},
-      {u"Friend Function Fr()", ProcedureHeader{u"Fr", 0}},
-      {u"Private Static Sub S()", ProcedureHeader{u"S", 0}},
-      {u"Static Function T$()", ProcedureHeader{u"T", 0}},
-      {u"\t  Public  Sub\tSpaced ()", ProcedureHeader{u"Spaced", 0}},
-      {u"public sub Lower()", ProcedureHeader{u"Lower", 0}},
-      {u"Sub 代码缩进()", ProcedureHeader{u"代码缩进", 0}},
-      {u"Property Get Value() As Long", ProcedureHeader{u"Value", kProcKindGet}},
-      {u"Public Property Let Value(ByVal v As Long)", ProcedureHeader{u"Value", kProcKindLet}},
-      {u"Friend Property Set Obj(o As Object)", ProcedureHeader{u"Obj", kProcKindSet}},
-      {u"Private Declare Function GetTickCount Lib \"kernel32\" () As Long", std::nullopt},
-      {u"Declare Sub Sleep Lib \"kernel32\" (ByVal ms As Long)", std::nullopt},
-      {u"Public Event Changed()", std::nullopt},
-      {u"Event Changed()", std::nullopt},
-      {u"End Sub", std::nullopt},
-      {u"Exit Function", std::nullopt},
-      {u"' Sub Commented()", std::nullopt},
-      {u"Rem Sub Commented()", std::nullopt},
-      {u"Subtotal = 1", std::nullopt},
-      {u"Sub_1 = 2", std::nullopt},
-      {u"Public Subject As String", std::nullopt},
-      {u"Private Type Point", std::nullopt},
-      {u"Public Function", std::nullopt},
-      {u"Sub ()", std::nullopt},
-      {u"Property Value()", std::nullopt},
-      {u"Static Dim x", std::nullopt},
-      {u"Call Sub1", std::nullopt},
-      {u"", std::nullopt},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(ParseProcedureHeader(c.line), c.header) << text::ToUtf8(c.line);
-  }
-}
-
 struct ExpectedProc {
   std::u16string name;
   std::int32_t kind;

@@ -38,40 +38,6 @@ std::vector<std::uint8_t> Sz(std::u16string_view text) {
   return bytes;
 }
 
-TEST(RegFile, WritesEachValueKindAsRegeditDoes) {
-  RegistryTree tree;
-  auto& key = tree.Root(host::kCurrentUser)->AddChild(u"Software").AddChild(u"测试");
-  key.set_listed(true);
-  key.SetValue({u"", host::kRegSz, Sz(u"默认")});
-  key.SetValue({u"Path", host::kRegSz, Sz(u"C:\\Program Files\\\"Q\"")});
-  key.SetValue({u"Empty", host::kRegSz, Sz(u"")});
-  key.SetValue({u"名\"称\\", host::kRegSz, Sz(u"值")});
-  key.SetValue({u"LoadBehavior", host::kRegDword, {3, 0, 0, 0}});
-  key.SetValue({u"Big", host::kRegDword, {0xFF, 0xFF, 0xFF, 0xFF}});
-  key.SetValue({u"Bin", host::kRegBinary, {0x00, 0xAB, 0x10}});
-  key.SetValue({u"NoBytes", host::kRegBinary, {}});
-  key.SetValue({u"Exp", host::kRegExpandSz, Sz(u"%A%")});
-  key.SetValue({u"Multi", host::kRegMultiSz, {'a', 0, 0, 0, 0, 0}});
-  key.SetValue({u"Lines", host::kRegSz, Sz(u"a\r\nb")});
-
-  EXPECT_EQ(FileText(FormatRegFile(tree)),
-            u"Windows Registry Editor Version 5.00\r\n"
-            u"\r\n"
-            u"[HKEY_CURRENT_USER\\Software\\测试]\r\n"
-            u"@=\"默认\"\r\n"
-            u"\"Path\"=\"C:\\\\Program Files\\\\\\\"Q\\\"\"\r\n"
-            u"\"Empty\"=\"\"\r\n"
-            u"\"名\\\"称\\\\\"=\"值\"\r\n"
-            u"\"LoadBehavior\"=dword:00000003\r\n"
-            u"\"Big\"=dword:ffffffff\r\n"
-            u"\"Bin\"=hex:00,ab,10\r\n"
-            u"\"NoBytes\"=hex:\r\n"
-            u"\"Exp\"=hex(2):25,00,41,00,25,00,00,00\r\n"
-            u"\"Multi\"=hex(7):61,00,00,00,00,00\r\n"
-            u"\"Lines\"=hex(1):61,00,0d,00,0a,00,62,00,00,00\r\n"
-            u"\r\n");
-}
-
 TEST(RegFile, RoundTripsByteForByte) {
   const std::u16string original =
       u"Windows Registry Editor Version 5.00\r\n"

@@ -35,21 +35,6 @@ TEST(SimWindowSystem, WindowFromPointPrefersTheTopmostAndDeepestVisibleWindow) {
   EXPECT_EQ(windows.WindowFromPoint({350, 350}), back);
 }
 
-TEST(SimWindowSystem, MovingAWindowCarriesItsChildren) {
-  SimWindowSystem windows;
-  const auto dialog = windows.CreateWindow({u"#32770", u"引用", 0, {100, 100, 500, 400}});
-  const auto button = windows.CreateWindow({u"Button", u"OK", 0, {110, 120, 190, 140}, dialog});
-  // A child is placed relative to its parent's window rectangle.
-  EXPECT_TRUE(windows.MoveWindow(button, 20, 30, 100, 25, true));
-  EXPECT_EQ(windows.WindowRect(button), (Rect{120, 130, 220, 155}));
-  EXPECT_TRUE(windows.MoveWindow(dialog, 0, 50, 600, 500, true));
-  EXPECT_EQ(windows.WindowRect(dialog), (Rect{0, 50, 600, 550}));
-  EXPECT_EQ(windows.WindowRect(button), (Rect{20, 80, 120, 105}));
-  EXPECT_FALSE(windows.MoveWindow(12345, 0, 0, 1, 1, true));
-  ASSERT_EQ(windows.Moves().size(), 2u);
-  EXPECT_EQ(windows.Moves()[1].window, dialog);
-}
-
 TEST(SimWindowSystem, SubclassedProceduresFormAChain) {
   SimWindowSystem windows;
   const auto code = windows.CreateWindow({u"VbaWindow", u"Module1 (Code)", 0, {}});
