@@ -49,21 +49,6 @@ TEST_F(SimCodeModuleTest, InsertLinesSplitsAtLineBreaksAndInsertsBefore) {
   EXPECT_EQ(module.Text(), Lines{u"a"});
 }
 
-TEST_F(SimCodeModuleTest, ProcedureTableFollowsEdits) {
-  auto module = MakeModule({u"Dim a", u"Sub A()", u"End Sub"});
-  EXPECT_EQ(module.ProcOfLine(2, 0), u"A");
-  module.InsertLines(1, u"Sub First()\r\nEnd Sub");
-  EXPECT_EQ(module.ProcOfLine(1, 0), u"First");
-  EXPECT_EQ(module.ProcStartLine(u"A", 0), 3);
-  module.ReplaceLine(4, u"Sub Renamed()");
-  EXPECT_EQ(module.ProcOfLine(4, 0), u"Renamed");
-  EXPECT_THROW(module.ProcStartLine(u"A", 0), host::HostError);
-  module.DeleteLines(1, 2);
-  EXPECT_EQ(module.ProcStartLine(u"Renamed", 0), 2);
-  module.SetText({u"Dim only"});
-  EXPECT_EQ(module.ProcOfLine(1, 0), u"");
-}
-
 TEST_F(SimCodeModuleTest, RefusedLinesThrowOnceOrAlways) {
   auto module = MakeModule({u"a", u"b", u"c"});
   module.RefuseReplaceAt(2, 1);

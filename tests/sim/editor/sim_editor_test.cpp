@@ -28,13 +28,6 @@ class RecordingSink : public host::ClickSink {
 
 class TabDocument : public host::UserDocument {};
 
-EditorOptions ExcelEditor() {
-  EditorOptions options;
-  options.name = u"Microsoft Excel";
-  options.version = u"16.0";
-  return options;
-}
-
 // Builds "Bar > Pop > Item" and a button "Bar > Go" through the object model.
 std::shared_ptr<host::CommandBarControl> BuildBar(host::Application& app,
                                                   std::shared_ptr<host::CommandBarControl>* item) {
@@ -46,39 +39,6 @@ std::shared_ptr<host::CommandBarControl> BuildBar(host::Application& app,
   auto go = bar->Controls()->Add(host::kButton);
   go->SetCaption(u"Go");
   return go;
-}
-
-TEST(SimEditorTest, ModulesOpenCodeWindowsAndTheNewestPaneHasTheCaret) {
-  SimEditor editor;
-  auto app = editor.Application();
-  EXPECT_THROW(app->ActiveCodePane(), host::HostError);
-
-  auto& first = editor.AddModule(u"Project1", u"Module1", {u"Sub A()", u"End Sub"});
-  auto& second = editor.AddModule(u"Project1", u"Class1", {u"Dim x"});
-  EXPECT_THROW(editor.AddModule(u"Project1", u"Class1", {}), std::invalid_argument);
-  EXPECT_EQ(app->Windows()->Item(4)->Caption(), u"Project1 - Module1 (Code)");
-  EXPECT_EQ(app->Windows()->Item(5)->Type(), host::kCodeWindow);
-  EXPECT_EQ(app->ActiveCodePane()->CodeModule()->Lines(1, 1), u"Dim x");
-  EXPECT_EQ(second.CodePane(), app->ActiveCodePane());
-
-  editor.Activate(u"Module1");
-  EXPECT_EQ(app->ActiveCodePane()->Window()->Caption(), u"Project1 - Module1 (Code)");
-  // Showing a code window brings it to the front.
-  app->Windows()->Item(u"Project1 - Class1 (Code)")->SetVisible(true);
-  EXPECT_EQ(editor.ActivePane(), second.Pane().get());
-  first.Pane()->CodeWindow().SetFocus();
-  EXPECT_EQ(editor.ActivePane(), first.Pane().get());
-  EXPECT_EQ(first.Pane()->CodeWindow().FocusCount(), 1);
-
-  editor.ClearActivePane();
-  EXPECT_THROW(app->ActiveCodePane(), host::HostError);
-  EXPECT_THROW(editor.Module(u"Missing"), std::invalid_argument);
-
-  editor.Activate(u"Class1");
-  editor.CloseWindow(u"Project1 - Class1 (Code)");
-  EXPECT_THROW(app->ActiveCodePane(), host::HostError);
-  EXPECT_EQ(app->Windows()->Count(), 4);
-  EXPECT_THROW(app->Windows()->Item(u"Project1 - Class1 (Code)"), host::HostError);
 }
 
 TEST(SimEditorTest, Vb6ClicksReachLiveSinksOfBothKindsOnly) {
@@ -129,50 +89,6 @@ TEST(SimEditorTest, Vb6ClicksReachLiveSinksOfBothKindsOnly) {
   EXPECT_THROW(editor.Click({u"Bar", u"Go", u"Item"}), std::invalid_argument);
   EXPECT_THROW(editor.Click({u"NoBar", u"Go"}), std::invalid_argument);
   EXPECT_THROW(editor.SinkCount({u"Bar"}, SinkKind::kButtonEvents), std::invalid_argument);
-}
-
-TEST(SimEditorTest, OfficeEditorsOfferNoCommandBarEventsButButtonEventsWork) {
-  SimEditor editor(ExcelEditor());
-  auto app = editor.Application();
-  EXPECT_EQ(app->Name(), u"Microsoft Excel");
-  EXPECT_EQ(app->Version(), u"16.0");
-  std::shared_ptr<host::CommandBarControl> item;
-  BuildBar(*app, &item);
-  EXPECT_THROW(app->Events()->CommandBarEvents(*item), host::HostError);
-
-  auto sink = std::make_shared<RecordingSink>();
-  item->ButtonEvents()->Advise(sink);
-  ClickResult result = editor.Click({u"Bar", u"Pop", u"Item"});
-  EXPECT_EQ(result.sinks_run, 1);
-  EXPECT_TRUE(result.cancel_default);
-  EXPECT_EQ(sink->captions, std::vector<std::u16string>{u"Item"});
-  EXPECT_EQ(editor.SinkCount({u"Bar", u"Pop", u"Item"}, SinkKind::kCommandBarEvents), 0);
-}
-
-TEST(SimEditorTest, BarsOutliveAConnectionAndTheNextOneFindsThem) {
-  SimEditor editor;
-  const ControlPath path = {u"Bar", u"Go"};
-  {
-    // First connection: builds the bar, wires the button, then drops everything.
-    auto app = editor.Application();
-    std::shared_ptr<host::CommandBarControl> item;
-    auto go = BuildBar(*app, &item);
-    auto sink = std::make_shared<RecordingSink>();
-    app->Events()->CommandBarEvents(*go)->Advise(sink);
-    EXPECT_EQ(editor.Click(path).sinks_run, 1);
-  }
-  EXPECT_EQ(editor.SinkCount(path, SinkKind::kCommandBarEvents), 0);
-  EXPECT_EQ(editor.Click(path).sinks_run, 0);
-
-  auto app = editor.Application();
-  auto bar = app->CommandBars()->Item(u"Bar");
-  ASSERT_EQ(bar->Controls()->Count(), 2);
-  auto go = bar->Controls()->Item(2);
-  EXPECT_EQ(go->Caption(), u"Go");
-  auto sink = std::make_shared<RecordingSink>();
-  app->Events()->CommandBarEvents(*go)->Advise(sink);
-  EXPECT_EQ(editor.Click(path).sinks_run, 1);
-  EXPECT_EQ(sink->captions, std::vector<std::u16string>{u"Go"});
 }
 
 }  // namespace

@@ -66,34 +66,6 @@ TEST(SimRegistry, AnswersWithWin32StatusCodes) {
   EXPECT_EQ(registry.OpenHandleCount(), 0u);
 }
 
-TEST(SimRegistry, The32BitViewSeparatesOnlyLocalMachineSoftware) {
-  SimRegistry registry;
-  ASSERT_EQ(Write(registry, host::kLocalMachine, u"SOFTWARE\\Vendor", u"Bits", host::kRegSz,
-                  Sz(u"32"), host::kKeyWow64_32),
-            0);
-  ASSERT_EQ(
-      Write(registry, host::kLocalMachine, u"SOFTWARE\\Vendor", u"Bits", host::kRegSz, Sz(u"64")),
-      0);
-  EXPECT_EQ(registry.Value(host::kLocalMachine, u"SOFTWARE\\Vendor", u"Bits")->data, Sz(u"64"));
-  EXPECT_EQ(
-      registry.Value(host::kLocalMachine, u"SOFTWARE\\Vendor", u"Bits", host::kKeyWow64_32)->data,
-      Sz(u"32"));
-  EXPECT_EQ(registry.Value(host::kLocalMachine, u"SOFTWARE\\WOW6432Node\\Vendor", u"Bits")->data,
-            Sz(u"32"));
-  registry.SetRedirectedByDefault(true);
-  EXPECT_EQ(registry.Value(host::kLocalMachine, u"SOFTWARE\\Vendor", u"Bits")->data, Sz(u"32"));
-  EXPECT_EQ(
-      registry.Value(host::kLocalMachine, u"SOFTWARE\\Vendor", u"Bits", host::kKeyWow64_64)->data,
-      Sz(u"64"));
-  // Elsewhere both views are one.
-  ASSERT_EQ(Write(registry, host::kCurrentUser, u"Software\\Vendor", u"Bits", host::kRegSz,
-                  Sz(u"cu"), host::kKeyWow64_32),
-            0);
-  EXPECT_EQ(
-      registry.Value(host::kCurrentUser, u"Software\\Vendor", u"Bits", host::kKeyWow64_64)->data,
-      Sz(u"cu"));
-}
-
 TEST(SimRegistry, WritesEveryChangeThroughToItsFileAndReadsItBack) {
   TempFolder folder;
   const auto file = folder.Path() / "registry.reg";
