@@ -12,6 +12,7 @@ TEST(VbNumber, ReadsNumericTextAsTheRuntimeDoes) {
   } cases[] = {
       {u"17", 17},
       {u" -2.5 ", -2.5},
+      {u"\t7\t", 7},
       {u".5", 0.5},
       {u"1E3", 1000},
       {u"&HFF", 255},
