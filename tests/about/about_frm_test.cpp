@@ -183,15 +183,6 @@ TEST(AboutHost, ShowingAgainReusesTheLoadedFormWithoutLoadingIt) {
   EXPECT_EQ(f.windows_made, 2);
 }
 
-TEST(AboutHost, WithoutAWindowTheFormIsStillWholeAndAModel) {
-  AboutFixture f;
-  AboutFormHost bare(f.connection, f.features, f.os.Os());
-  bare.Show();
-  EXPECT_EQ(bare.Form().hWnd(), 0);
-  EXPECT_TRUE(bare.Form().Topmost());
-  EXPECT_EQ(Utf8(bare.Form().Caption), "关于程序——TessalyIDE_V1.36");
-}
-
 TEST(DescribeAboutForm, ListsCaptionSystemLinesAndSwitches) {
   AboutFixture f(ExcelEditor());
   f.os.system().SetWow64(false);

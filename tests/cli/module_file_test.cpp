@@ -245,27 +245,5 @@ TEST(ModuleFile, EachLineKeepsItsOwnBreakWhenReindented) {
   }
 }
 
-// The output is sized for the input and the blanks indentation adds; a result larger than that
-// still comes out whole.
-TEST(ModuleFile, OutputLargerThanForeseenComesOutWhole) {
-  std::string bytes;
-  for (int i = 0; i < 200; ++i)
-    bytes += "x = \"\xD6\xD0\"\r\n";
-  const ModuleFile file = ModuleFile::Parse(bytes);
-  std::vector<std::u16string> lines = file.VisibleLines();
-  std::string expected;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    // Deeper indentation, or a new line of Chinese text at two bytes a character.
-    if (i % 2 == 1) {
-      lines[i] = std::u16string(40, u' ') + lines[i];
-      expected += std::string(40, ' ') + "x = \"\xD6\xD0\"\r\n";
-    } else {
-      lines[i] = u"' 中中中中中中中中";
-      expected += "' \xD6\xD0\xD6\xD0\xD6\xD0\xD6\xD0\xD6\xD0\xD6\xD0\xD6\xD0\xD6\xD0\r\n";
-    }
-  }
-  EXPECT_EQ(file.Serialize(lines, LinePairing::kSamePlaces), expected);
-}
-
 }  // namespace
 }  // namespace tessaly::cli

@@ -124,36 +124,5 @@ TEST_F(AnnotatorTest, LinesThatAreNotStatementsStayUnchanged) {
   }
 }
 
-TEST_F(AnnotatorTest, SecondRunChangesNothingAndCodeStaysAsItWas) {
-  const std::vector<std::u16string> body = {
-      u"    Dim i As Long, s As String",
-      u"\tOn Error Resume Next",
-      u"    i = 5",
-      u"    s = \"it's \" & Range(\"A1\").Value",
-      u"    With ActiveSheet",
-      u"        .Cells(i, 1) = s",
-      u"    End With",
-      u"    Rem done",
-      u"",
-      u"    Msgbox s, vbYellow",
-  };
-  std::vector<std::u16string> once;
-  for (const std::u16string& line : body) {
-    const auto annotated = annotator_.AnnotateLine(line);
-    if (line.empty()) {
-      EXPECT_EQ(annotated, std::nullopt);
-      once.push_back(line);
-      continue;
-    }
-    ASSERT_TRUE(annotated.has_value()) << text::ToUtf8(line);
-    EXPECT_EQ(annotated->substr(0, line.size() + 2), line + u" '");
-    once.push_back(*annotated);
-  }
-  Annotator second_run(dictionary_);
-  for (const std::u16string& line : once) {
-    EXPECT_EQ(second_run.AnnotateLine(line), std::nullopt) << text::ToUtf8(line);
-  }
-}
-
 }  // namespace
 }  // namespace tessaly::codetools

@@ -33,24 +33,6 @@ TEST(Dispatch, SendsEachCommandCaptionToItsCommand) {
   }
 }
 
-TEST(Dispatch, ComparesWholeCaptionsCaseSensitively) {
-  EXPECT_EQ(ActionOfCaption(u"tessaly"), MenuAction::kSnippet);
-  EXPECT_EQ(ActionOfCaption(u"资管"), MenuAction::kSnippet);
-  EXPECT_EQ(ActionOfCaption(u"代码缩进 "), MenuAction::kSnippet);
-  EXPECT_EQ(ActionOfCaption(u"在线翻译"), MenuAction::kTranslate);
-}
-
-TEST(Dispatch, LooksUpTheClipboardOrTheSelectedText) {
-  MenuFixture f({u"Dim 中文 As", u"x"});
-  f.os.system().SetClipboardText(u"hello");
-  f.Caret(1, 3);
-  f.Run(u"在线翻译");
-  f.Select(1, 5, 1, 9);
-  f.Run(u"在线搜索");
-  EXPECT_EQ(f.commands.calls,
-            (std::vector<std::string>{"OpenWebLookup(hello,0)", "OpenWebLookup(中文,1)"}));
-}
-
 TEST(Dispatch, WithoutACodePaneOnlyThePaneFreeCommandsAct) {
   MenuFixture f(kCode);
   f.os.system().SetClipboardText(u"word");

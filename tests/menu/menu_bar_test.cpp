@@ -151,14 +151,6 @@ TEST(MenuBar, ReconnectingToAKeptBarWiresItsButtonsAgain) {
   }
 }
 
-TEST(MenuBar, ASecondBuildKeepsTheExistingBarAlive) {
-  MenuFixture f({u""}, VbaEditor());
-  f.Run(u"");
-  f.Run(u"");
-  EXPECT_EQ(f.editor.Bar(u"TessalyIDE").ControlList().All().size(), 24u);
-  ExpectOneSinkPerButton(f.editor, SinkKind::kButtonEvents);
-}
-
 TEST(MenuBar, ClicksAfterTheMenuIsGoneDoNothing) {
   MenuFixture f({u""}, VbaEditor());
   addin::Connection connection = ConnectionTo(f.editor);
