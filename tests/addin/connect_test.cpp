@@ -150,19 +150,18 @@ TEST_F(ConnectTest, EditorWithoutAddInsBarStillConnects) {
   EXPECT_TRUE(features->Called("StartDialogWatch"));
 }
 
-TEST_F(ConnectTest, SecondConnectionReusesBarAndWindowButWiresAndAddsEntryAnew) {
+// The editor keeps the bar and the window: a second connection wires the bar again and adds
+// the Add-Ins entry anew, which each disconnection takes away with its sink.
+TEST_F(ConnectTest, ReloadingRewiresTheBarAndMakesOneEntry) {
   Start(Vb6());
   ConnectAndStart();
   Unload();
-  EXPECT_EQ(AddInsEntries(), 0);  // the VB6 entry goes at disconnection
-
+  EXPECT_EQ(AddInsEntries(), 0);
   Load();
   connect->OnConnection(editor->Application(), host::kAfterStartup, add_in);
   EXPECT_EQ(features->calls, std::vector<std::string>{"RewireFunctionMenu"});
   EXPECT_EQ(AddInsEntries(), 1);
-}
 
-TEST_F(ConnectTest, VbaEntryAndItsSinkGoAtDisconnectionSoReloadingMakesOneEntry) {
   Start(Excel());
   ConnectAndStart();
   const auto sinks_before = connection->ButtonSinks->size();
@@ -172,7 +171,6 @@ TEST_F(ConnectTest, VbaEntryAndItsSinkGoAtDisconnectionSoReloadingMakesOneEntry)
   features.reset();
   connection.reset();
   EXPECT_EQ(AddInsEntries(), 0);
-
   Load();
   ConnectAndStart();
   EXPECT_EQ(AddInsEntries(), 1);
