@@ -90,28 +90,6 @@ TEST(AboutLoad, StoredValuesShowInTheirBoxes) {
   }
 }
 
-TEST(AboutSwitches, AChangedBoxTakesEffectAtOnceAndIsStored) {
-  AboutFixture f;
-  f.host.Show();
-  auto& form = f.host.Form();
-  auto& bar = f.editor.Bar(u"TessalyIDE");
-  bar.SetVisible(true);
-
-  form.ClickCheck(addin::kFunctionMenu);
-  EXPECT_FALSE(bar.Visible());
-  EXPECT_EQ(f.Stored(0), u"0");
-  form.ClickCheck(addin::kFunctionMenu);
-  EXPECT_TRUE(bar.Visible());
-  EXPECT_EQ(f.Stored(0), u"1");
-
-  form.ClickCheck(addin::kMouseWheel);
-  form.ClickCheck(addin::kDialogEnlargement);
-  EXPECT_EQ(f.features.calls, (std::vector<std::string>{"UnloadWheel", "StopDialogWatch"}));
-  EXPECT_EQ(f.Stored(3), u"0");
-  EXPECT_EQ(f.Stored(1), u"0");
-  EXPECT_TRUE(f.os.system().MessageBoxes().empty());
-}
-
 TEST(AboutSwitches, AFailedSaveIsToldToTheUser) {
   AboutFixture f;
   UnwritableSettings unwritable(f.os.settings());

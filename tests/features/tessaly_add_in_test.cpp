@@ -115,6 +115,9 @@ TEST_F(AddInTest, SwitchesChangedOnTheFormTakeEffectAtOnce) {
   form.ClickCheck(addin::kDialogEnlargement);
   form.ClickCheck(addin::kDialogEnlargement);
   EXPECT_EQ(os.loop().RunningTimerCount(), 1u);
+  form.ClickCheck(addin::kFunctionMenu);
+  EXPECT_TRUE(editor->Bar(u"TessalyIDE").IsVisible());
+  EXPECT_EQ(addin::ReadFeatureSetting(os.settings(), addin::kFunctionMenu), u"1");
 }
 
 TEST_F(AddInTest, TabsFollowTheTreeAndDisconnectionLeavesNoTimerOrProcedure) {
