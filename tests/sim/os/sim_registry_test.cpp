@@ -5,8 +5,10 @@
 #include <fstream>
 #include <iterator>
 
+#include <unistd.h>
 #include "host/registry.h"
 #include "sim/os/atomic_file.h"
+#include "sim/os/sim_os.h"
 #include "support/cli_fixture.h"
 
 namespace tessaly::sim {
@@ -126,6 +128,22 @@ TEST(SimRegistry, AChangeTheFileRefusesIsUndone) {
   fs::remove_all(trap);
   EXPECT_EQ(Write(registry, host::kCurrentUser, u"Kept", u"V", host::kRegSz, Sz(u"new")), 0);
   EXPECT_EQ(SimRegistry(file).Value(host::kCurrentUser, u"Kept", u"V")->data, Sz(u"new"));
+}
+
+TEST(SimOs, SettingsLiveInTheRegistryFileAcrossSessions) {
+  const auto file = std::filesystem::temp_directory_path() /
+                    ("tessaly-simos-" + std::to_string(::getpid()) + ".reg");
+  std::filesystem::remove(file);
+  {
+    SimOs os(file);
+    host::Os services = os.Os();
+    services.settings.SaveSetting(u"ZOTA", u"QWIX", u"多标签页", u"0");
+    EXPECT_EQ(&services.registry, &os.registry());
+    EXPECT_EQ(&services.loop, &os.loop());
+  }
+  SimOs again(file);
+  EXPECT_EQ(again.Os().settings.GetSetting(u"ZOTA", u"QWIX", u"多标签页", u"1"), u"0");
+  std::filesystem::remove(file);
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "host/host_error.h"
 #include "sim/os/sim_os.h"
+#include "sim/os/sim_system_services.h"
 
 namespace tessaly::sim {
 namespace {
@@ -86,6 +88,13 @@ TEST(SimWindowSystem, PostedMessagesArriveAtDoEventsWithTheKeyboardStateInForce)
   EXPECT_EQ(windows.Delivered()[0].keyboard, ctrl_shift);
   EXPECT_EQ(windows.DefaultProcMessages().size(), 2u);
   EXPECT_EQ(windows.PendingMessageCount(), 0u);
+}
+
+TEST(SimSystemServices, ConvertsToCodePage936WithQuestionMarksForTheRest) {
+  SimSystemServices system;
+  EXPECT_EQ(system.ToAnsi(u"abc"), "abc");
+  EXPECT_EQ(system.ToAnsi(u"中"), "\xD6\xD0");
+  EXPECT_EQ(system.ToAnsi(u"a\u0E01b\U0001F600c"), "a?b?c");
 }
 
 }  // namespace
