@@ -46,16 +46,6 @@ TEST(ClickCommandTest, EditsAtTheCaretAndSelection) {
        {"With继承", "--line", "3", "--col", "9"},
        {"Sub A()", "    If x Then", "        With xObj", "        End With", "        y = 1", "",
         "    End If", "End Sub"}},
-      // On a blank line the indentation comes from the line below, one level into its block.
-      {"snippet on a blank line above End If",
-       {"调试", "--line", "4"},
-       {"Sub A()", "    If x Then", "        y = 1", "        Debug.Print \"1:\"", "    End If",
-        "End Sub"}},
-      // The catalogue's text as it stands, blank before the parentheses included.
-      {"declaration snippet at column 1",
-       {"插入过程", "--line", "3", "--col", "5"},
-       {"Sub A()", "    If x Then", "Private Sub sTest ()", "", "End Sub", "        y = 1", "",
-        "    End If", "End Sub"}},
       // A selection over two lines is replaced by the clipboard's text, indented as the line
       // that then stands at the caret ("    End If", so one level deeper).
       {"paste over a selection",
@@ -67,12 +57,6 @@ TEST(ClickCommandTest, EditsAtTheCaretAndSelection) {
        {"粘贴(&S)", "--line", "3", "--col", "9", "--clipboard", "z = 2 ' 中文"},
        {"Sub A()", "    If x Then", "        z = 2 ' \xD6\xD0\xCE\xC4", "        y = 1", "",
         "    End If", "End Sub"}},
-      {"quote a selection inside a line",
-       {"文本", "--line", "3", "--col", "13", "--to", "3:14"},
-       {"Sub A()", "    If x Then", "        y = \"1\"", "", "    End If", "End Sub"}},
-      {"comment the selected lines",
-       {"注释(&Z)", "--line", "2", "--to", "3:14"},
-       {"Sub A()", "    'If x Then", "        'y = 1", "", "    End If", "End Sub"}},
       // The editor reports a selection made backwards from its first character.
       {"selection given backwards",
        {"注释(&Z)", "--line", "3", "--col", "14", "--to", "2:1"},
