@@ -93,8 +93,8 @@ TEST_F(AnnotatorTest, WordRulesOfCompoundTokens) {
       // A run of blanks leaves no trace in the rendering.
       {u"x  =  1", u"x 等于 1"},
       {u"x = \"a'b\"", u"x 等于 \"a'b\""},
-      // A bound after the first token of a Dim line is copied as a name of the list.
-      {u"Dim arr(n To m) As Long", u"定义变量 arr(n 到 m) 为 长整型值"},
+      // A line that only starts like Dim: its first word is no further name of a Dim list.
+      {u"DimRow.Value = 1", u" DimRow的值 等于 1"},
       {u"Rem keep this", u"Remkeepthis"},
       {u"    rem lower case", u"remlowercase"},
   };
