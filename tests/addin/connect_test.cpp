@@ -145,7 +145,11 @@ TEST_F(ConnectTest, EditorWithoutAddInsBarStillConnects) {
   sim::EditorOptions options = Vb6();
   options.add_ins_bar = false;
   Start(options);
+  // The main window has no project explorer; a tree elsewhere is not the project's.
+  os.windows().CreateWindow({u"wndclass_desked_gsk", u"Project1"});
+  os.windows().CreateWindow({u"SysTreeView32", u""});
   ConnectAndStart();
+  EXPECT_EQ(connection->ProjectTreeHandle, 0);
   EXPECT_EQ(connect->MenuEntry(), nullptr);
   EXPECT_TRUE(features->Called("StartDialogWatch"));
 }
@@ -243,15 +247,15 @@ TEST_F(ConnectTest, FloatingTabWindowIsClickedIntoPlaceButDockedOneIsLeftAlone) 
   Start(Vb6());
   connect->OnConnection(editor->Application(), host::kStartup, add_in);
   auto& window = editor->Window(u"标签");
-  window.SetLeft(200);
-  window.SetTop(100);
+  window.SetLeft(1);  // the smallest offset that is no docked place
+  window.SetTop(1);
   connect->OnStartupComplete();
   EXPECT_EQ(window.FocusCount(), 1);
   EXPECT_EQ(window.Height(), 60);
   ASSERT_EQ(os.windows().MouseEvents().size(), 4u);
   EXPECT_EQ(os.windows().MouseEvents()[0].flags, host::kMouseLeftDown);
   EXPECT_EQ(os.windows().MouseEvents()[3].flags, host::kMouseLeftUp);
-  EXPECT_EQ(os.windows().MouseEvents()[0].cursor, (host::Point{210, 110}));
+  EXPECT_EQ(os.windows().MouseEvents()[0].cursor, (host::Point{11, 11}));
 
   Unload();
   Start(Vb6());

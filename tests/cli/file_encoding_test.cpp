@@ -19,6 +19,7 @@ TEST(FileEncoding, DetectsFromTheBytes) {
       {"", FileEncoding::kCodePage936},
       {"' \xED\xB2\x80", FileEncoding::kCodePage936},  // an encoded surrogate is no UTF-8
       {"caf\xC3\xA9", FileEncoding::kUtf8},
+      {"\xF0\x90\x80\x80", FileEncoding::kUtf8},
       {"\xE0\x80\xAF", FileEncoding::kCodePage936},  // overlong: '/' in three bytes
       {"\xF0\x80\x80\xAF", FileEncoding::kCodePage936},
   };
@@ -36,6 +37,7 @@ TEST(FileEncoding, Utf8KeepsIllFormedBytes) {
     EXPECT_FALSE(encoded.unencodable_at);
   }
   EXPECT_EQ(Decode("a\x80", FileEncoding::kUtf8WithBom), u"a\xDC80");
+  EXPECT_EQ(Decode("\xF0\x90\x80\x80\xEF\xBF\xBF", FileEncoding::kUtf8), u"\U00010000\uFFFF");
   EXPECT_EQ(Encode(u"ab\xD800", FileEncoding::kUtf8).unencodable_at, 2u);
 }
 

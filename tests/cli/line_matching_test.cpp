@@ -42,6 +42,8 @@ TEST(LineMatching, FindsWhereEachEditedLineCameFrom) {
        Origins({0, -1, 1, 2, 3, 4})},
       {"everything replaced", Lines({u"a", u"b"}), Lines({u"c", u"d", u"e"}), Origins({0, 1, -1})},
       {"all deleted", sub, {}, {}},
+      {"trailing blanks and tabs trimmed", Lines({u"Sub A()", u"x = 1 \t", u"End Sub"}),
+       Lines({u"Sub A()", u"    x = 1", u"End Sub"}), Origins({0, 1, 2})},
       {"repeated lines", Lines({u"End If", u"End If", u"x", u"End If"}),
        Lines({u"End If", u"x", u"End If"}), Origins({0, 2, 3})},
   };

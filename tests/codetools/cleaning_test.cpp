@@ -26,6 +26,7 @@ TEST(Cleaning, CutsCommentsOffAndUnindentsLines) {
                                {u"x = Remainder", u"x = Remainder"},
                                {u"x = 1: Rem note", u"x = 1: Rem note"},
                                {u"Rem note ' more", u""},
+                               {u" ' second place", u" "},
                                {u"x = 1", u"x = 1"}};
   for (const auto& c : comments)
     EXPECT_EQ(DeleteCommentOfLine(c.line), c.expected) << text::ToUtf8(c.line);
