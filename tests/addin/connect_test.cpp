@@ -171,6 +171,7 @@ TEST_F(ConnectTest, ReloadingRewiresTheBarAndMakesOneEntry) {
   const auto sinks_before = connection->ButtonSinks->size();
   connect->OnDisconnection(1);
   EXPECT_EQ(connection->ButtonSinks->size(), sinks_before - 1);
+  EXPECT_EQ(connect->MenuEntry(), nullptr);  // no reference to the deleted entry is kept
   connect.reset();
   features.reset();
   connection.reset();

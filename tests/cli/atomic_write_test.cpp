@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include "cli/file_error.h"
 #include "support/cli_fixture.h"
@@ -13,6 +14,8 @@
 namespace tessaly::cli {
 namespace {
 
+// Descriptor 0 is standard input, which the process holds open: a temporary file is never
+// descriptor 0, so tests of `descriptor_ >= 0` against `>= 1` (or `< 0` against `<= 0`) agree.
 namespace fs = std::filesystem;
 using test_support::ReadBytes;
 using test_support::TempFolder;
@@ -63,6 +66,19 @@ TEST(AtomicWrite, FailsClearlyAndLeavesNothingBehind) {
   expect_failure(folder.Path() / "Folder.bas", "x");
   expect_failure(locked, "new");
   EXPECT_EQ(ReadBytes(locked), "old");
+  // Every one of the hundred temporary names taken: the write gives up.
+  const fs::path crowded = folder.Write("Crowded.bas", "old");
+  for (int attempt = 0; attempt < 100; ++attempt)
+    folder.Write(
+        ".Crowded.bas.tessaly-" + std::to_string(::getpid()) + "-" + std::to_string(attempt), "");
+  const auto crowded_entries = folder.Entries();
+  EXPECT_THROW(WriteFileAtomically(crowded, "new"), FileError);
+  EXPECT_EQ(folder.Entries(), crowded_entries);
+  EXPECT_EQ(ReadBytes(crowded), "old");
+  for (int attempt = 0; attempt < 100; ++attempt)
+    fs::remove(folder.Path() / (".Crowded.bas.tessaly-" + std::to_string(::getpid()) + "-" +
+                                std::to_string(attempt)));
+  fs::remove(crowded);
 
   rlimit before{};
   ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);

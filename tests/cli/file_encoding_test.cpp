@@ -5,6 +5,10 @@
 namespace tessaly::cli {
 namespace {
 
+// Encoding looks at the unit after a high surrogate only below the text's size; looking one
+// further reads the string's terminating null, which is no low surrogate either, so that
+// bound cannot be told by any text.
+
 TEST(FileEncoding, DetectsFromTheBytes) {
   struct Case {
     const char* bytes;

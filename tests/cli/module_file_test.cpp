@@ -8,6 +8,9 @@
 namespace tessaly::cli {
 namespace {
 
+// The `reserve` calls of parsing may go without a test noticing: they size buffers, and the
+// lines kept are the same either way.
+
 std::string RoundTrip(const std::string& bytes) {
   const ModuleFile file = ModuleFile::Parse(bytes);
   return file.Serialize(file.VisibleLines());

@@ -1,6 +1,11 @@
 // Every code tool as a click runs it: on the procedure or block around the caret, line by
 // line through the editor, skipping a line the editor refuses to write and stopping at one it
 // refuses to read (the caret then stays where the user left it).
+//
+// Changes no test here can see, because they cannot change what a walk does: a `reserve` of
+// the line cache or of the indented lines deleted or skipped for a one-line range (only the
+// allocation differs), and the search for a block's End stopping before the module's last
+// line (a block without an End found runs to that last line all the same).
 
 #include <gtest/gtest.h>
 

@@ -115,6 +115,8 @@ TEST(VBIDEMouse, MovingToAnotherCodeWindowRestoresTheFirst) {
   EXPECT_EQ(f.os.windows().WindowProc(second), second_original);
 }
 
+// MouseWheel::UnloadWheel's explicit Unload may go unnoticed: the form is destroyed on the
+// next line, and its destructor unloads it the same way.
 TEST(VBIDEMouse, UnloadingRestoresTheHookedWindowAndRunningItTwiceDoesNoHarm) {
   WheelFixture f;
   const auto code = f.Code(u"Module1");
