@@ -7,7 +7,9 @@
 
 #include <sys/wait.h>
 
+#include "cli/click_report.h"
 #include "cli/command_line.h"
+#include "cli/editor_session.h"
 #include "cli/json_writer.h"
 #include "support/cli_fixture.h"
 
@@ -255,6 +257,19 @@ TEST(ClickCommandTest, ReportsCaretAndEvents) {
     EXPECT_EQ(filed.out, shown.out);  // the module still goes to standard output
     EXPECT_EQ(ReadBytes(report), json);
   }
+}
+
+// A window hidden before the click and still hidden after it is no event. (The command
+// checks the caption before it clicks, so EditorSession::Click's answer is never needed.)
+TEST(ClickCommandTest, ReportsOnlyTheWindowsTheClickChanged) {
+  EditorSession session(HostKind::kVb6);
+  session.Load(u"Block", {u"Sub A()", u"End Sub"});
+  session.Editor().Window(u"Properties").SetVisible(false);
+  const ClickReport report(session);
+  session.Click(u"资管(&G)");
+  EXPECT_NE(report.Json().find(R"("windows":[{"caption":"Project - Project1","visible":false}])"),
+            std::string::npos)
+      << report.Json();
 }
 
 // Texts in the report may hold escaped file bytes (lone surrogates) and control characters:

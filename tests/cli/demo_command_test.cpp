@@ -11,6 +11,9 @@ namespace {
 using test_support::RunTessaly;
 using test_support::TempFolder;
 
+// The session's first sync of the simulated desktop may go unnoticed: loading a module syncs it
+// again before any click, and what about and demo print depends on no native window.
+
 // Start-up as each kind of editor runs it: the host recognised, the Add-Ins entry after a
 // separator, every switch on, and the registration written for the other kind of host.
 TEST(DemoCommandTest, ShowsTheEditorAfterStartUp) {

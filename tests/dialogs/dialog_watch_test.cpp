@@ -18,6 +18,9 @@ namespace {
 
 using sim::EditorDialog;
 
+// EnlargeDialog answers whether it moved the dialog; the watch does not read the answer (it
+// marks the dialog handled either way), so a wrong answer cannot change what a user sees.
+
 struct Watched {
   explicit Watched(bool vb6 = true, host::Size screen = {1024, 768})
       : editor(Options(vb6)), desktop(editor, os) {
