@@ -125,6 +125,11 @@ TEST(MenuBar, ReconnectingToAKeptBarWiresItsButtonsAgain) {
     host::Os host_os = os.Os();
     RecordingCommands commands;
     {
+      auto none = ConnectionTo(editor);
+      FunctionMenu menu(none, host_os, commands, commands);
+      EXPECT_EQ(menu.RewireExistingBar(), 0);  // no bar yet: nothing to wire
+    }
+    {
       auto first = ConnectionTo(editor);
       FunctionMenu menu(first, host_os, commands, commands);
       menu.RunFunctionMenu(u"");

@@ -39,6 +39,7 @@ TEST(PercentEncode, OnlyUnreservedCharactersStayAsTheyAre) {
       {u" &#?=+/%\"'", u"%20%26%23%3F%3D%2B%2F%25%22%27"},
       {u"中", u"%E4%B8%AD"},
       {u"\U0001F600", u"%F0%9F%98%80"},
+      {u"\U0010FFFF", u"%F4%8F%BF%BF"},  // the last high surrogate
       {std::u16string(1, char16_t(0xDC00)), u"%EF%BF%BD"},
       {u"a\r\nb", u"a%0D%0Ab"},
   };

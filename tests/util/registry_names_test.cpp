@@ -58,6 +58,7 @@ TEST(RegKey2Num, TranslatesNamesInAnyCase) {
       {u"hkcu", 0x80000001u},
       {u"HkEyCu", 0x80000001u},
       {u"HKEY_LOCAL_MACHINE", 0x80000002u},
+      {u"hkey_local_machine", 0x80000002u},
       {u"HKLM", 0x80000002u},
       {u"hkeylm", 0x80000002u},
       {u"HKEY_USERS", 0x80000003u},

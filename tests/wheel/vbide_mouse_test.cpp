@@ -116,7 +116,8 @@ TEST(VBIDEMouse, MovingToAnotherCodeWindowRestoresTheFirst) {
 }
 
 // MouseWheel::UnloadWheel's explicit Unload may go unnoticed: the form is destroyed on the
-// next line, and its destructor unloads it the same way.
+// next line, and its destructor unloads it the same way. Conversely the destructor's own
+// Unload is never the one that runs: the feature always unloads the form before it goes.
 TEST(VBIDEMouse, UnloadingRestoresTheHookedWindowAndRunningItTwiceDoesNoHarm) {
   WheelFixture f;
   const auto code = f.Code(u"Module1");
