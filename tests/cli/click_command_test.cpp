@@ -100,11 +100,11 @@ TEST(ClickCommandTest, PipedModulesKeepTheirForm) {
     return CrLfLines(lines);
   };
   const std::string bom = "\xEF\xBB\xBF";
+  // clang-format off
   const struct {
     std::vector<std::string> args;
     std::string in;
     std::string out;
-    // clang-format off
   } cases[] = {
       {{"click", "公私(&J)", "-"}, "Sub A()\nEnd Sub\n", "Private Sub A()\nEnd Sub\n"},
       {{"click", "代码缩进", "-", "--line", "2", "-i"},

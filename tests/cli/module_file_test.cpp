@@ -61,12 +61,13 @@ TEST(ModuleFile, UnchangedFilesAreWrittenBackByteForByte) {
     const char* name;
     std::string bytes;
   };
-  // clang-format off
   const Case cases[] = {
       {"empty", ""},
       {"byte order mark only", "\xEF\xBB\xBF"},
       {"UTF-8", "Sub A()\n' \xE4\xBB\xA3\xE7\xA0\x81\nEnd Sub\n"},
-      {"UTF-8 with mark", "\xEF\xBB\xBF" "Attribute VB_Name = \"M\"\r\n' \xE4\xBB\xA3\r\n"},
+      {"UTF-8 with mark",
+       "\xEF\xBB\xBF"
+       "Attribute VB_Name = \"M\"\r\n' \xE4\xBB\xA3\r\n"},
       {"UTF-8 with mark and a stray byte", "\xEF\xBB\xBFx = \"\x80\"\r\n"},
       {"code page 936, CR LF", "' \xB4\xFA\xC2\xEB\xCB\xF5\xBD\xF8\r\nSub A()\r\nEnd Sub\r\n"},
       {"LF", "Sub A()\nEnd Sub\n"},
@@ -82,7 +83,6 @@ TEST(ModuleFile, UnchangedFilesAreWrittenBackByteForByte) {
       {"class", kClass},
       {"long form", LongForm()},
   };
-  // clang-format on
   for (const auto& c : cases)
     EXPECT_EQ(RoundTrip(c.bytes), c.bytes) << c.name;
 }
@@ -126,7 +126,6 @@ TEST(ModuleFile, NewLinesTakeTheUsualLineBreakAndTheFinalNewlineIsKept) {
     std::vector<std::u16string> edited;
     std::string expected;
   };
-  // clang-format off
   const Case cases[] = {
       {"append to a file without final newline", "a\r\nb", {u"a", u"b", u"c"}, "a\r\nb\r\nc"},
       {"delete the last line", "a\r\nb", {u"a"}, "a"},
@@ -134,14 +133,17 @@ TEST(ModuleFile, NewLinesTakeTheUsualLineBreakAndTheFinalNewlineIsKept) {
       {"mostly LF", "a\r\nb\nc\n", {u"a", u"x", u"b", u"c"}, "a\r\nx\nb\nc\n"},
       {"empty file", "", {u"a"}, "a\r\n"},
       {"delete everything", "a\r\nb\r\n", {}, ""},
-      {"header without final newline", "Attribute VB_Name = \"M\"", {u"x"},
+      {"header without final newline",
+       "Attribute VB_Name = \"M\"",
+       {u"x"},
        "Attribute VB_Name = \"M\"\r\nx"},
       {"ASCII file takes code page 936", "x\r\n", {u"' 代码"}, "' \xB4\xFA\xC2\xEB\r\n"},
-      {"UTF-8 stays UTF-8", "' \xE4\xBB\xA3\n", {u"' 代", u"' 码"},
+      {"UTF-8 stays UTF-8",
+       "' \xE4\xBB\xA3\n",
+       {u"' 代", u"' 码"},
        "' \xE4\xBB\xA3\n' \xE7\xA0\x81\n"},
       {"mark is kept", "\xEF\xBB\xBFx\r\n", {u"y"}, "\xEF\xBB\xBFy\r\n"},
   };
-  // clang-format on
   for (const auto& c : cases) {
     EXPECT_EQ(ModuleFile::Parse(c.bytes).Serialize(c.edited), c.expected) << c.name;
   }
@@ -155,23 +157,31 @@ TEST(ModuleFile, MemberAttributesFollowTheirLine) {
     std::vector<std::u16string> edited;
     std::string body;
   };
-  // clang-format off
   const Case cases[] = {
       {"lines inserted above and the procedure re-indented",
        {u"Option Explicit", u"' 1", u"' 2", u"", u"Public Property Get Item() As Long",
         u"    Item = 1", u"End Property", u"", u"Sub Foo()", u"End Sub"},
-       "Option Explicit\r\n' 1\r\n' 2\r\n\r\nPublic Property Get Item() As Long\r\n" "Attribute Item.VB_UserMemId = 0\r\nAttribute Item.VB_Description = \"\xCF\xEE\"\r\n" "    Item = 1\r\nEnd Property\r\n\r\nSub Foo()\r\n" "Attribute Foo.VB_Description = \"foo\"\r\nEnd Sub\r\n"},
+       "Option Explicit\r\n' 1\r\n' 2\r\n\r\nPublic Property Get Item() As Long\r\n"
+       "Attribute Item.VB_UserMemId = 0\r\nAttribute Item.VB_Description = \"\xCF\xEE\"\r\n"
+       "    Item = 1\r\nEnd Property\r\n\r\nSub Foo()\r\n"
+       "Attribute Foo.VB_Description = \"foo\"\r\nEnd Sub\r\n"},
       {"blank lines deleted, header line changed in place",
        {u"Option Explicit", u"Public Property Get Item() As Long", u"Item = 1", u"End Property",
         u"Public Sub Foo() ' 改", u"End Sub"},
-       "Option Explicit\r\nPublic Property Get Item() As Long\r\n" "Attribute Item.VB_UserMemId = 0\r\nAttribute Item.VB_Description = \"\xCF\xEE\"\r\n" "Item = 1\r\nEnd Property\r\nPublic Sub Foo() ' \xB8\xC4\r\n" "Attribute Foo.VB_Description = \"foo\"\r\nEnd Sub\r\n"},
+       "Option Explicit\r\nPublic Property Get Item() As Long\r\n"
+       "Attribute Item.VB_UserMemId = 0\r\nAttribute Item.VB_Description = \"\xCF\xEE\"\r\n"
+       "Item = 1\r\nEnd Property\r\nPublic Sub Foo() ' \xB8\xC4\r\n"
+       "Attribute Foo.VB_Description = \"foo\"\r\nEnd Sub\r\n"},
       {"procedure deleted: its attribute stays below the surviving line above",
        {u"Option Explicit", u"", u"Sub Foo()", u"End Sub"},
-       "Option Explicit\r\n\r\n" "Attribute Item.VB_UserMemId = 0\r\nAttribute Item.VB_Description = \"\xCF\xEE\"\r\n" "Sub Foo()\r\nAttribute Foo.VB_Description = \"foo\"\r\nEnd Sub\r\n"},
-      {"everything deleted: attributes stay after the header", {},
-       "Attribute Item.VB_UserMemId = 0\r\nAttribute Item.VB_Description = \"\xCF\xEE\"\r\n" "Attribute Foo.VB_Description = \"foo\"\r\n"},
+       "Option Explicit\r\n\r\n"
+       "Attribute Item.VB_UserMemId = 0\r\nAttribute Item.VB_Description = \"\xCF\xEE\"\r\n"
+       "Sub Foo()\r\nAttribute Foo.VB_Description = \"foo\"\r\nEnd Sub\r\n"},
+      {"everything deleted: attributes stay after the header",
+       {},
+       "Attribute Item.VB_UserMemId = 0\r\nAttribute Item.VB_Description = \"\xCF\xEE\"\r\n"
+       "Attribute Foo.VB_Description = \"foo\"\r\n"},
   };
-  // clang-format on
   for (const auto& c : cases)
     EXPECT_EQ(file.Serialize(c.edited), head + c.body) << c.name;
 }
@@ -220,7 +230,6 @@ TEST(ModuleFile, EachLineKeepsItsOwnBreakWhenReindented) {
     std::vector<std::u16string> visible;
     std::string reindented;  // every line two blanks in
   };
-  // clang-format off
   const Case cases[] = {
       {"CR before CR LF", "a\r\r\nb\n", {u"a\r", u"b"}, "  a\r\r\n  b\n"},
       {"lone CR ends the file", "a\nb\r", {u"a", u"b\r"}, "  a\n  b\r"},
@@ -228,7 +237,6 @@ TEST(ModuleFile, EachLineKeepsItsOwnBreakWhenReindented) {
       {"only a CR", "\r", {u"\r"}, "  \r"},
       {"no final break after a mark", "\xEF\xBB\xBFx", {u"x"}, "\xEF\xBB\xBF  x"},
   };
-  // clang-format on
   for (const auto& c : cases) {
     const ModuleFile file = ModuleFile::Parse(c.bytes);
     EXPECT_EQ(file.VisibleLines(), c.visible) << c.name;

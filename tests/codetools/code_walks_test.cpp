@@ -52,10 +52,9 @@ TEST(CodeWalks, EachToolWorksOnTheRangeAroundTheCaret) {
                            u"    n = n + 1",     u"End Sub"};
   // clang-format off
   const Walk walks[] = {
-      {"indent: a selection from A into B works on A only", IndentCode, two_subs, {4, 3, 7, 2}, 0,
-       0,
-       {u"Option Explicit", u"  Dim x", u"Sub A()", u"    a = 1", u"End Sub", u"Sub B()", u"b = 1",
-        u"End Sub"}, {4, 1, 4, 1}},
+      {"indent: a selection from A into B works on A only", IndentCode, two_subs, {4, 3, 7, 2},
+       0, 0, {u"Option Explicit", u"  Dim x", u"Sub A()", u"    a = 1", u"End Sub", u"Sub B()",
+              u"b = 1", u"End Sub"}, {4, 1, 4, 1}},
       // A's If is never closed; B's declared header starts the count again from 0.
       {"indent: the declarations take the whole module", IndentCode,
        {u"Option Explicit", u"  Dim x", u"Sub A()", u"If a Then", u"a = 1", u"End Sub",

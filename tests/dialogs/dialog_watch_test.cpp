@@ -55,28 +55,28 @@ using Rule = std::function<Box(Box old, std::int32_t dW, std::int32_t dH)>;
 // Two controls per dialog, chosen so that every kind of cell (own value, constant, growth in
 // width, in height, both) is met; child 0 is the components page's list box.
 TEST(DialogWatch, EnlargesEachDialogAndPlacesItsControls) {
+  // clang-format off
   const struct {
     EditorDialog dialog;
     bool vb6;
     std::int32_t height;  // 0: from the screen
     std::vector<std::pair<int, Rule>> spots;
-    // clang-format off
   } rows[] = {
       {EditorDialog::kReferences, true, 0,
-       {{2, [](Box o, int dW, int dH) {return Box{o.x, o.y - 25, o.w + dW + 50, o.h + dH};}},
-        {12, [](Box o, int dW, int) {return Box{o.x + dW + 50, o.y, o.w, o.h};}}}},
+       {{2, [](Box o, int dW, int dH) { return Box{o.x, o.y - 25, o.w + dW + 50, o.h + dH}; }},
+        {12, [](Box o, int dW, int) { return Box{o.x + dW + 50, o.y, o.w, o.h}; }}}},
       {EditorDialog::kReferences, false, 0,
-       {{6, [](Box o, int dW, int) {return Box{o.x + dW, o.y + 45, o.w, o.h};}},
-        {9, [](Box o, int dW, int dH) {return Box{o.x, o.y + dH - 25, o.w + dW - 5, o.h};}}}},
+       {{6, [](Box o, int dW, int) { return Box{o.x + dW, o.y + 45, o.w, o.h}; }},
+        {9, [](Box o, int dW, int dH) { return Box{o.x, o.y + dH - 25, o.w + dW - 5, o.h}; }}}},
       {EditorDialog::kNewProject, true, 270,
-       {{1, [](Box o, int dW, int) {return Box{o.x, o.y - 25, o.w + dW, o.h};}},
-        {3, [](Box o, int dW, int) {return Box{o.x + dW, o.y, o.w, o.h};}}}},
+       {{1, [](Box o, int dW, int) { return Box{o.x, o.y - 25, o.w + dW, o.h}; }},
+        {3, [](Box o, int dW, int) { return Box{o.x + dW, o.y, o.w, o.h}; }}}},
       {EditorDialog::kOpenProject, true, 0,
-       {{1, [](Box o, int dW, int dH) {return Box{o.x, o.y - 25, o.w + dW, o.h + dH - 5};}},
-        {17, [](Box o, int dW, int dH) {return Box{o.x, o.y - 23, o.w + dW, o.h + dH};}}}},
+       {{1, [](Box o, int dW, int dH) { return Box{o.x, o.y - 25, o.w + dW, o.h + dH - 5}; }},
+        {17, [](Box o, int dW, int dH) { return Box{o.x, o.y - 23, o.w + dW, o.h + dH}; }}}},
       {EditorDialog::kComponents, true, 0,
-       {{2, [](Box o, int, int dH) {return Box{o.x, o.y + dH - 25, o.w - 5, o.h};}},
-        {0, [](Box o, int dW, int) {return Box{o.x, o.y - 45, o.w + dW, o.h + dW + 10};}}}},
+       {{2, [](Box o, int, int dH) { return Box{o.x, o.y + dH - 25, o.w - 5, o.h}; }},
+        {0, [](Box o, int dW, int) { return Box{o.x, o.y - 45, o.w + dW, o.h + dW + 10}; }}}},
   };
   // clang-format on
   for (const auto& row : rows) {
@@ -124,6 +124,7 @@ using Change = void (*)(sim::DialogLayout&);
 
 TEST(DialogWatch, LeavesAloneWhatIsNoEditorDialogOrDoesNotFitItsRow) {
   const host::Size normal{1024, 768};
+  // clang-format off
   const struct {
     const char* name;
     EditorDialog dialog;
@@ -131,7 +132,6 @@ TEST(DialogWatch, LeavesAloneWhatIsNoEditorDialogOrDoesNotFitItsRow) {
     host::Size screen;
     Change change;
     bool handled;  // becomes LastHandledDialog
-    // clang-format off
   } rows[] = {
       {"800 wide", EditorDialog::kReferences, true, {800, 768}, nullptr, true},
       {"599 high", EditorDialog::kOpenProject, true, {1024, 599}, nullptr, true},
@@ -158,7 +158,10 @@ TEST(DialogWatch, LeavesAloneWhatIsNoEditorDialogOrDoesNotFitItsRow) {
       {"no components page", EditorDialog::kComponents, true, normal,
        [](sim::DialogLayout& l) { l.children.back().class_name = u"Static"; }, true},
       {"a page without its list box", EditorDialog::kComponents, true, normal,
-       [](sim::DialogLayout& l) { auto& page = l.children.back().children; page.erase(page.begin()); },
+       [](sim::DialogLayout& l) {
+         auto& page = l.children.back().children;
+         page.erase(page.begin());
+       },
        true},
       {"a page with two buttons", EditorDialog::kComponents, true, normal,
        [](sim::DialogLayout& l) { l.children.back().children.resize(5); }, true},
