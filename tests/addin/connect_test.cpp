@@ -159,7 +159,11 @@ TEST_F(ConnectTest, EditorWithoutAddInsBarStillConnects) {
 TEST_F(ConnectTest, ReloadingRewiresTheBarAndMakesOneEntry) {
   Start(Vb6());
   ConnectAndStart();
-  Unload();
+  connect->OnDisconnection(1);
+  EXPECT_EQ(connect->MenuEntry(), nullptr);  // no reference to the deleted entry is kept
+  connect.reset();
+  features.reset();
+  connection.reset();
   EXPECT_EQ(AddInsEntries(), 0);
   Load();
   connect->OnConnection(editor->Application(), host::kAfterStartup, add_in);

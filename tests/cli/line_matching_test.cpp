@@ -44,6 +44,9 @@ TEST(LineMatching, FindsWhereEachEditedLineCameFrom) {
       {"all deleted", sub, {}, {}},
       {"trailing blanks and tabs trimmed", Lines({u"Sub A()", u"x = 1 \t", u"End Sub"}),
        Lines({u"Sub A()", u"    x = 1", u"End Sub"}), Origins({0, 1, 2})},
+      {"a line found by its trimmed text, not by its place",
+       Lines({u"Sub A()", u"a \t", u"b", u"End Sub"}),
+       Lines({u"Sub A()", u"x", u"    a", u"End Sub"}), Origins({0, -1, 1, 3})},
       {"repeated lines", Lines({u"End If", u"End If", u"x", u"End If"}),
        Lines({u"End If", u"x", u"End If"}), Origins({0, 2, 3})},
   };

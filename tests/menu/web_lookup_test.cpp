@@ -30,6 +30,8 @@ TEST(IsChineseText, AnyIdeographMakesTheTextChinese) {
     EXPECT_EQ(IsChineseText(row.text), row.chinese) << row.text.size();
 }
 
+// A high surrogate's partner is looked for only below the text's size; looking one further
+// reads the terminating null, which is no low surrogate, so that bound shows in no text.
 TEST(PercentEncode, OnlyUnreservedCharactersStayAsTheyAre) {
   const struct {
     std::u16string text;

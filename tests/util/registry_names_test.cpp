@@ -29,6 +29,9 @@ TEST(RegPathSplit, SplitsEachLayer) {
        u"名称", u"SOFTWARE\\中文\\名称", u"HKEY_LOCAL_MACHINE\\SOFTWARE\\中文\\名称"},
       // A bare root with its backslash has no backslash left.
       {u"HKCU\\", u"", u"", u"", u"", u""},
+      // Two leading backslashes collapse like any other pair, and leave no root.
+      {u"\\\\HKCU\\Software\\V", u"", u"HKCU\\Software", u"V", u"HKCU\\Software\\V",
+       u"\\HKCU\\Software\\V"},
       {u"HKCU", u"", u"", u"", u"", u""},
       {u"", u"", u"", u"", u"", u""},
   };

@@ -5,6 +5,8 @@
 namespace tessaly::util {
 namespace {
 
+// Looking for the decimal point at the text's size itself reads the terminating null, which is
+// no point: that bound shows in no text.
 TEST(VbNumber, ReadsNumericTextAsTheRuntimeDoes) {
   const struct {
     std::u16string text;
