@@ -61,70 +61,33 @@ TEST(AboutLoad, PlacesTheFormAndKeepsItAboveOtherWindows) {
   EXPECT_EQ(f.os.windows().TopLevelZOrder().front(), form.hWnd());
 }
 
-struct StoredCase {
-  const char* stored;
-  std::int32_t shown;
-};
-
-// Names the case in test output; the default would print the struct's padding bytes.
-void PrintTo(const StoredCase& c, std::ostream* out) {
-  *out << c.stored;
-}
-
-class AboutStoredValue : public ::testing::TestWithParam<StoredCase> {};
-
-TEST_P(AboutStoredValue, ShowsInItsBox) {
-  AboutFixture f;
-  f.Store(1, text::FromUtf8(GetParam().stored));
-  f.host.Show();
-  EXPECT_EQ(f.host.Form().Check1[1].Value, GetParam().shown);
-}
-
-// A text that is no box value leaves the box as designed: ticked.
-INSTANTIATE_TEST_SUITE_P(Values, AboutStoredValue,
-                         ::testing::Values(StoredCase{"0", 0}, StoredCase{"1", 1},
-                                           StoredCase{"2", 2}, StoredCase{"5", 1},
-                                           StoredCase{"abc", 1}));
-
-class AboutInVbaHost : public ::testing::TestWithParam<const char*> {};
-
-TEST_P(AboutInVbaHost, TheWheelBoxIsClearedAndDisabledWhateverIsStored) {
-  AboutFixture f(ExcelEditor());
-  f.Store(addin::kMouseWheel, text::FromUtf8(GetParam()));
-  f.host.Show();
-  auto& form = f.host.Form();
-  EXPECT_EQ(form.Check1[3].Value, kUnchecked);
-  EXPECT_FALSE(form.Check1[3].Enabled);
-  EXPECT_TRUE(form.Check1[3].Visible);
-  EXPECT_TRUE(form.Check1[2].Enabled);
-  form.ClickCheck(3);
-  EXPECT_EQ(form.Check1[3].Value, kUnchecked);
-  EXPECT_TRUE(f.features.calls.empty());
-  EXPECT_EQ(f.Stored(3), text::FromUtf8(GetParam()));
-}
-
-INSTANTIATE_TEST_SUITE_P(Stored, AboutInVbaHost, ::testing::Values("1", "0", "5"));
-
-TEST(AboutSwitches, AChangedBoxTakesEffectAtOnceAndIsStored) {
-  AboutFixture f;
-  f.host.Show();
-  auto& form = f.host.Form();
-  auto& bar = f.editor.Bar(u"TessalyIDE");
-  bar.SetVisible(true);
-
-  form.ClickCheck(addin::kFunctionMenu);
-  EXPECT_FALSE(bar.Visible());
-  EXPECT_EQ(f.Stored(0), u"0");
-  form.ClickCheck(addin::kFunctionMenu);
-  EXPECT_TRUE(bar.Visible());
-  EXPECT_EQ(f.Stored(0), u"1");
-
-  form.ClickCheck(addin::kMouseWheel);
-  form.ClickCheck(addin::kDialogEnlargement);
-  EXPECT_EQ(f.features.calls, (std::vector<std::string>{"UnloadWheel", "StopDialogWatch"}));
-  EXPECT_EQ(f.Stored(3), u"0");
-  EXPECT_EQ(f.Stored(1), u"0");
-  EXPECT_TRUE(f.os.system().MessageBoxes().empty());
+// A text that is no box value leaves the box as designed: ticked. In a VBA editor the wheel's
+// box is cleared and disabled whatever is stored, and clicking it changes nothing.
+TEST(AboutLoad, StoredValuesShowInTheirBoxes) {
+  const struct {
+    const char* stored;
+    std::int32_t shown;
+  } cases[] = {{"0", 0}, {"1", 1}, {"2", 2}, {"5", 1}, {"abc", 1}};
+  for (const auto& c : cases) {
+    AboutFixture f;
+    f.Store(1, text::FromUtf8(c.stored));
+    f.host.Show();
+    EXPECT_EQ(f.host.Form().Check1[1].Value, c.shown) << c.stored;
+  }
+  for (const char* stored : {"1", "0", "5"}) {
+    AboutFixture f(ExcelEditor());
+    f.Store(addin::kMouseWheel, text::FromUtf8(stored));
+    f.host.Show();
+    auto& form = f.host.Form();
+    EXPECT_EQ(form.Check1[3].Value, kUnchecked);
+    EXPECT_FALSE(form.Check1[3].Enabled);
+    EXPECT_TRUE(form.Check1[3].Visible);
+    EXPECT_TRUE(form.Check1[2].Enabled);
+    form.ClickCheck(3);
+    EXPECT_EQ(form.Check1[3].Value, kUnchecked);
+    EXPECT_TRUE(f.features.calls.empty());
+    EXPECT_EQ(f.Stored(3), text::FromUtf8(stored));
+  }
 }
 
 TEST(AboutSwitches, AFailedSaveIsToldToTheUser) {
@@ -145,30 +108,25 @@ TEST(AboutSwitches, AFailedSaveIsToldToTheUser) {
   EXPECT_EQ(box.style, host::kMbIconExclamation);
 }
 
-class AboutPictures : public ::testing::TestWithParam<int> {};
-
-TEST_P(AboutPictures, OneClickShowsAPictureAloneInTheFirstPlaceAndTheNextRestoresAll) {
-  AboutFixture f;
-  f.host.Show();
-  auto& form = f.host.Form();
-  const int lefts[] = {form.Image1[0].Left, form.Image1[1].Left, form.Image1[2].Left};
-  ASSERT_LT(lefts[0], lefts[1]);
-  ASSERT_LT(lefts[1], lefts[2]);
-  const int clicked = GetParam();
-
-  form.Image1_Click(clicked);
-  for (int i = 0; i < 3; ++i)
-    EXPECT_EQ(form.Image1[i].Visible, i == clicked) << i;
-  EXPECT_EQ(form.Image1[clicked].Left, lefts[0]);
-
-  form.Image1_Click(clicked);
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_TRUE(form.Image1[i].Visible) << i;
-    EXPECT_EQ(form.Image1[i].Left, lefts[i]) << i;
+TEST(AboutPictures, OneClickShowsAPictureAloneInTheFirstPlaceAndTheNextRestoresAll) {
+  for (int clicked = 0; clicked < 3; ++clicked) {
+    AboutFixture f;
+    f.host.Show();
+    auto& form = f.host.Form();
+    const int lefts[] = {form.Image1[0].Left, form.Image1[1].Left, form.Image1[2].Left};
+    ASSERT_LT(lefts[0], lefts[1]);
+    ASSERT_LT(lefts[1], lefts[2]);
+    form.Image1_Click(clicked);
+    for (int i = 0; i < 3; ++i)
+      EXPECT_EQ(form.Image1[i].Visible, i == clicked) << i;
+    EXPECT_EQ(form.Image1[clicked].Left, lefts[0]);
+    form.Image1_Click(clicked);
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_TRUE(form.Image1[i].Visible) << i;
+      EXPECT_EQ(form.Image1[i].Left, lefts[i]) << i;
+    }
   }
 }
-
-INSTANTIATE_TEST_SUITE_P(Each, AboutPictures, ::testing::Values(0, 1, 2));
 
 TEST(AboutClose, OnlyTheLeftButtonUnloads) {
   AboutFixture f;
@@ -201,15 +159,6 @@ TEST(AboutHost, ShowingAgainReusesTheLoadedFormWithoutLoadingIt) {
   f.host.Show();
   EXPECT_EQ(f.host.Form().Check1[2].Value, kUnchecked);
   EXPECT_EQ(f.windows_made, 2);
-}
-
-TEST(AboutHost, WithoutAWindowTheFormIsStillWholeAndAModel) {
-  AboutFixture f;
-  AboutFormHost bare(f.connection, f.features, f.os.Os());
-  bare.Show();
-  EXPECT_EQ(bare.Form().hWnd(), 0);
-  EXPECT_TRUE(bare.Form().Topmost());
-  EXPECT_EQ(Utf8(bare.Form().Caption), "关于程序——TessalyIDE_V1.36");
 }
 
 TEST(DescribeAboutForm, ListsCaptionSystemLinesAndSwitches) {

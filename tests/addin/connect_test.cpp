@@ -145,24 +145,31 @@ TEST_F(ConnectTest, EditorWithoutAddInsBarStillConnects) {
   sim::EditorOptions options = Vb6();
   options.add_ins_bar = false;
   Start(options);
+  // The main window has no project explorer; a tree elsewhere is not the project's.
+  os.windows().CreateWindow({u"wndclass_desked_gsk", u"Project1"});
+  os.windows().CreateWindow({u"SysTreeView32", u""});
   ConnectAndStart();
+  EXPECT_EQ(connection->ProjectTreeHandle, 0);
   EXPECT_EQ(connect->MenuEntry(), nullptr);
   EXPECT_TRUE(features->Called("StartDialogWatch"));
 }
 
-TEST_F(ConnectTest, SecondConnectionReusesBarAndWindowButWiresAndAddsEntryAnew) {
+// The editor keeps the bar and the window: a second connection wires the bar again and adds
+// the Add-Ins entry anew, which each disconnection takes away with its sink.
+TEST_F(ConnectTest, ReloadingRewiresTheBarAndMakesOneEntry) {
   Start(Vb6());
   ConnectAndStart();
-  Unload();
-  EXPECT_EQ(AddInsEntries(), 0);  // the VB6 entry goes at disconnection
-
+  connect->OnDisconnection(1);
+  EXPECT_EQ(connect->MenuEntry(), nullptr);  // no reference to the deleted entry is kept
+  connect.reset();
+  features.reset();
+  connection.reset();
+  EXPECT_EQ(AddInsEntries(), 0);
   Load();
   connect->OnConnection(editor->Application(), host::kAfterStartup, add_in);
   EXPECT_EQ(features->calls, (std::vector<std::string>{"RewireFunctionMenu", "TakeOverTabWindow"}));
   EXPECT_EQ(AddInsEntries(), 1);
-}
 
-TEST_F(ConnectTest, VbaEntryAndItsSinkGoAtDisconnectionSoReloadingMakesOneEntry) {
   Start(Excel());
   ConnectAndStart();
   connect->OnDisconnection(1);
@@ -171,7 +178,6 @@ TEST_F(ConnectTest, VbaEntryAndItsSinkGoAtDisconnectionSoReloadingMakesOneEntry)
   features.reset();
   connection.reset();
   EXPECT_EQ(AddInsEntries(), 0);
-
   Load();
   ConnectAndStart();
   EXPECT_EQ(AddInsEntries(), 1);
@@ -244,15 +250,15 @@ TEST_F(ConnectTest, FloatingTabWindowIsClickedIntoPlaceButDockedOneIsLeftAlone) 
   Start(Vb6());
   connect->OnConnection(editor->Application(), host::kStartup, add_in);
   auto& window = editor->Window(u"标签");
-  window.SetLeft(200);
-  window.SetTop(100);
+  window.SetLeft(1);  // the smallest offset that is no docked place
+  window.SetTop(1);
   connect->OnStartupComplete();
   EXPECT_EQ(window.FocusCount(), 1);
   EXPECT_EQ(window.Height(), 60);
   ASSERT_EQ(os.windows().MouseEvents().size(), 4u);
   EXPECT_EQ(os.windows().MouseEvents()[0].flags, host::kMouseLeftDown);
   EXPECT_EQ(os.windows().MouseEvents()[3].flags, host::kMouseLeftUp);
-  EXPECT_EQ(os.windows().MouseEvents()[0].cursor, (host::Point{210, 110}));
+  EXPECT_EQ(os.windows().MouseEvents()[0].cursor, (host::Point{11, 11}));
 
   Unload();
   Start(Vb6());
@@ -295,12 +301,7 @@ TEST_F(ConnectTest, VbaEditorRegistersForTheStandAloneEditorOnly) {
   EXPECT_EQ(Registered(kVb6Key + u"LoadBehavior", u"4"), util::Variant(3.0));
   EXPECT_FALSE(os.registry().KeyExists(host::kCurrentUser, u"Software\\Microsoft\\VBA"));
   EXPECT_FALSE(os.registry().KeyExists(host::kCurrentUser, u"Software\\Microsoft\\Office"));
-}
-
-TEST_F(ConnectTest, DisconnectionStopsEveryFeatureWhateverTheHost) {
-  Start(Excel());
-  ConnectAndStart();
-  connect->OnDisconnection(0);
+  connect->OnDisconnection(0);  // stops every feature whatever the host
   EXPECT_TRUE(features->Called("UnloadWheel"));
   EXPECT_TRUE(features->Called("StopDialogWatch"));
 }

@@ -35,8 +35,12 @@ TEST(HostRecognition, AcceptsTheFiveEditorsBelowVersionTen) {
   }
 }
 
+// The number parser after the trim skips blanks and tabs of its own, so a trim of the end that
+// stops early changes no number read.
 TEST(VbConversion, ReadsSettingTextsAsTheRuntimeDoes) {
   EXPECT_EQ(ToNumber(u" 1 "), 1.0);
+  EXPECT_EQ(ToNumber(u"\t1\t"), 1.0);  // tabs are blanks too, at either end
+  EXPECT_EQ(ToNumber(u"7\t\t"), 7.0);
   EXPECT_EQ(ToNumber(u"2.5"), 2.5);
   EXPECT_EQ(ToNumber(u"-3"), -3.0);
   EXPECT_EQ(ToNumber(u"&H10"), 16.0);

@@ -50,6 +50,7 @@ TEST(CommandLineTest, WrongArgumentsGiveOneLineAndStatusTwo) {
     std::vector<std::string> args;
     std::string names;
   };
+  // clang-format off
   const Case cases[] = {
       {{}, "no command given"},
       {{"frob"}, "unknown command 'frob'"},
@@ -71,6 +72,7 @@ TEST(CommandLineTest, WrongArgumentsGiveOneLineAndStatusTwo) {
       {{"demo", module}, "demo takes no FILE"},
       {{"demo", "--host", "vbx"}, "--host takes vb6 or vba, not 'vbx'"},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.args));
     const FileSnapshot before(module);
@@ -102,24 +104,20 @@ TEST(CommandLineTest, BadInputWritesNothing) {
     std::vector<std::string> args;
     std::vector<std::string> named;  // each must appear in the error line
   };
+  // clang-format off
   std::vector<Case> cases = {
       {"missing file", {"click", "代码缩进", missing, "-i"}, {missing, "No such file"}},
       {"folder", {"click", "代码缩进", directory, "-i"}, {directory, "is a directory"}},
-      {"path through a file",
-       {"click", "代码缩进", under_a_file},
+      {"path through a file", {"click", "代码缩进", under_a_file},
        {under_a_file, "Not a directory"}},
       {"binary file", {"click", "代码缩进", binary, "-i"}, {binary, "binary file"}},
-      {"line past the end",
-       {"click", "代码缩进", module, "--line", "6", "-i"},
+      {"line past the end", {"click", "代码缩进", module, "--line", "6", "-i"},
        {module, "line 6", "5 lines"}},
-      {"column past the end",
-       {"click", "代码缩进", module, "--line", "5", "--col", "9", "-i"},
+      {"column past the end", {"click", "代码缩进", module, "--line", "5", "--col", "9", "-i"},
        {module, "column 9", "line 5", "7 characters"}},
-      {"selection end past the end",
-       {"click", "代码缩进", module, "--to", "2:99", "-i"},
+      {"selection end past the end", {"click", "代码缩进", module, "--to", "2:99", "-i"},
        {module, "column 99", "line 2"}},
-      {"selection end line past the end",
-       {"click", "代码缩进", module, "--to", "7:1", "-i"},
+      {"selection end line past the end", {"click", "代码缩进", module, "--to", "7:1", "-i"},
        {module, "line 7"}},
       {"unknown caption", {"click", "代码缩进x", module, "-i"}, {"no caption '代码缩进x'"}},
       {"caption of a popup", {"click", "【功能】", module, "-i"}, {"no caption '【功能】'"}},
@@ -129,14 +127,14 @@ TEST(CommandLineTest, BadInputWritesNothing) {
       // U+1F600 has no code in code page 936; the click would have to write it.
       {"character the encoding cannot hold",
        {"click", "粘贴(&S)", gbk, "--line", "2", "--clipboard", "x = \"\xF0\x9F\x98\x80\"", "-i",
-        "--report", (folder.Path() / "report.json").string()},
-       {gbk, "U+1F600", "code page 936"}},
+        "--report", (folder.Path() / "report.json").string()}, {gbk, "U+1F600", "code page 936"}},
       {"fmt with a missing file", {"fmt", "-i", module, missing}, {missing, "No such file"}},
       {"fmt with a binary file", {"fmt", "-i", module, binary}, {binary, "binary file"}},
       {"fmt --check with a folder", {"fmt", "--check", module, directory}, {directory}},
       {"annotate with a missing file", {"annotate", "-i", module, missing}, {missing}},
       {"annotate with a binary file", {"annotate", "-i", binary, module}, {binary}},
   };
+  // clang-format on
   // The superuser reads a file whatever its permission bits say.
   if (::geteuid() != 0) {
     const std::string locked = folder.Write("Locked.bas", kModule);

@@ -1,9 +1,15 @@
 #include "cli/module_file.h"
 
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
+#include "cli/module_header.h"
 
 namespace tessaly::cli {
 namespace {
+
+// The `reserve` calls of parsing may go without a test noticing: they size buffers, and the
+// lines kept are the same either way.
 
 std::string RoundTrip(const std::string& bytes) {
   const ModuleFile file = ModuleFile::Parse(bytes);
@@ -180,39 +186,6 @@ TEST(ModuleFile, MemberAttributesFollowTheirLine) {
     EXPECT_EQ(file.Serialize(c.edited), head + c.body) << c.name;
 }
 
-TEST(ModuleFile, RefusesWhatItCannotHandleFaithfully) {
-  EXPECT_THROW(ModuleFile::Parse(std::string("Sub A()\r\n\0\r\n", 11)), FileError);
-  const ModuleFile gbk = ModuleFile::Parse("x\r\n");
-  try {
-    gbk.Serialize({u"x", u"' \U0001F600"});
-    ADD_FAILURE() << "an emoji was written to a code page 936 file";
-  } catch (const FileError& error) {
-    EXPECT_STREQ(error.what(), "line 2 holds U+1F600, which code page 936 cannot represent");
-  }
-}
-
-TEST(ModuleFile, KeepsMemberAttributesWithTheirLinesInALargeModule) {
-  std::string bytes = "Attribute VB_Name = \"Big\"\r\n";
-  for (int i = 0; i < 6500; ++i) {
-    const std::string n = std::to_string(i);
-    bytes += "Sub P" + n + "()\r\nAttribute P" + n + ".VB_Description = \"\xB9\xFD\"\r\n";
-    for (int k = 0; k < 8; ++k)
-      bytes += "x = x + " + std::to_string(k) + " ' \xD6\xD0\r\n";
-    bytes += "End Sub\r\n";
-  }
-  const ModuleFile file = ModuleFile::Parse(bytes);
-  std::vector<std::u16string> lines = file.VisibleLines();
-  ASSERT_EQ(lines.size(), 65000u);
-  for (auto& line : lines) {
-    if (!line.starts_with(u"Sub") && !line.starts_with(u"End")) line = u"    " + line;
-  }
-  lines.insert(lines.begin() + 20, u"' 插入");
-  const std::string written = file.Serialize(lines);
-  EXPECT_EQ(file.Serialize(file.VisibleLines()), bytes);
-  EXPECT_NE(written.find("Sub P6499()\r\nAttribute P6499.VB_Description"), std::string::npos);
-  EXPECT_NE(written.find("Sub P2()\r\nAttribute P2.VB_Description"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace tessaly::cli
 
@@ -275,26 +248,60 @@ TEST(ModuleFile, EachLineKeepsItsOwnBreakWhenReindented) {
   }
 }
 
-// The output is sized for the input and the blanks indentation adds; a result larger than that
-// still comes out whole.
-TEST(ModuleFile, OutputLargerThanForeseenComesOutWhole) {
-  std::string bytes;
-  for (int i = 0; i < 200; ++i)
-    bytes += "x = \"\xD6\xD0\"\r\n";
-  const ModuleFile file = ModuleFile::Parse(bytes);
-  std::vector<std::u16string> lines = file.VisibleLines();
-  std::string expected;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    // Deeper indentation, or a new line of Chinese text at two bytes a character.
-    if (i % 2 == 1) {
-      lines[i] = std::u16string(40, u' ') + lines[i];
-      expected += std::string(40, ' ') + "x = \"\xD6\xD0\"\r\n";
-    } else {
-      lines[i] = u"' 中中中中中中中中";
-      expected += "' \xD6\xD0\xD6\xD0\xD6\xD0\xD6\xD0\xD6\xD0\xD6\xD0\xD6\xD0\xD6\xD0\r\n";
-    }
-  }
-  EXPECT_EQ(file.Serialize(lines, LinePairing::kSamePlaces), expected);
+std::size_t HeaderOf(const std::vector<std::string>& lines) {
+  const std::vector<std::string_view> views(lines.begin(), lines.end());
+  return CountHeaderLines(views);
+}
+
+TEST(ModuleHeader, CoversWhatTheEditorHides) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> lines;
+    std::size_t header;
+  };
+  const Case cases[] = {
+      {"standard module",
+       {"Attribute VB_Name = \"Module1\"", "Option Explicit", "Sub A()", "End Sub"},
+       1},
+      {"class",
+       {"VERSION 1.0 CLASS", "BEGIN", "  MultiUse = -1  'True", "END",
+        "Attribute VB_Name = \"Class1\"", "Attribute VB_Exposed = False", "Option Explicit"},
+       6},
+      {"form with controls and objects",
+       {"VERSION 5.00", "Object = \"{831FDD16-0C5C-11D2-A9FC-0000F8754DA1}#2.0#0\"; \"x.OCX\"",
+        "Begin VB.Form Form1", "   Caption = \"End\"", "   BeginProperty Font",
+        "      Name = \"SimSun\"", "   EndProperty", "   Begin VB.CommandButton Command1",
+        "      Caption = \"OK\"   ", "   End", "End", "Attribute VB_Name = \"Form1\"",
+        "Private Sub Command1_Click()"},
+       12},
+      {"user form with blank lines before the attributes",
+       {"VERSION 5.00", "Begin {C62A69F0-16DC-11CE-9E98-00AA00574A4F} UserForm1", "End", "",
+        "Attribute VB_Name = \"UserForm1\"", "", "Sub A()"},
+       5},
+      {"blank line after the header is code", {"Attribute VB_Name = \"M\"", "", "Sub A()"}, 1},
+      {"designer block left open",
+       {"VERSION 5.00", "Begin VB.Form F", "  Begin VB.Label L", "End"},
+       4},
+      {"no version line, so Begin is code", {"Begin x", "End"}, 0},
+      {"plain code", {"Option Explicit", "Attribute x"}, 0},
+      {"empty file", {}, 0},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(HeaderOf(c.lines), c.header) << c.name;
+}
+
+// Every line of a module is asked, so most are turned away by their first byte: the keyword
+// must open the line, in any case.
+TEST(ModuleHeader, RecognisesMemberAttributes) {
+  for (const char* line : {"Attribute Foo.VB_Description = \"说明\"",
+                           "Attribute Item.VB_UserMemId = 0", "attribute Foo.vb_UserMemId = 0",
+                           "ATTRIBUTE Foo.VB_Description = \"x\"", "Attribute A.VB_"})
+    EXPECT_TRUE(IsMemberAttribute(line)) << line;
+  for (const char* line :
+       {"Attribute VB_Name = \"Module1\"", "Attribute = 1", "    Attribute Foo.VB_UserMemId = 0",
+        "x = Attribute.VB_Foo", "", "A", "Attribute", "\tAttribute Foo.VB_UserMemId = 0",
+        "Attributes Foo.VB_UserMemId = 0", "a = Foo.VB_UserMemId"})
+    EXPECT_FALSE(IsMemberAttribute(line)) << line;
 }
 
 }  // namespace

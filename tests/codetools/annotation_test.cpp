@@ -92,6 +92,11 @@ TEST_F(AnnotatorTest, WordRulesOfCompoundTokens) {
       {u"Msgbox(\"a b\")", u"<消息框>(\"a b\")"},
       // A run of blanks leaves no trace in the rendering.
       {u"x  =  1", u"x 等于 1"},
+      {u"x = \"a'b\"", u"x 等于 \"a'b\""},
+      // A line that only starts like Dim: its first word is no further name of a Dim list.
+      {u"DimRow.Value = 1", u" DimRow的值 等于 1"},
+      {u"Rem keep this", u"Remkeepthis"},
+      {u"    rem lower case", u"remlowercase"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(CommentOf(c.line), c.comment) << text::ToUtf8(c.line);
@@ -107,6 +112,8 @@ TEST_F(AnnotatorTest, LinesThatAreNotStatementsStayUnchanged) {
       u"    ' an indented comment",
       u"\t' after a tab",
       u"x = 1 ' already explained",
+      u"Rem don't",
+      u"Rem keep this 'Remkeepthis",
       u"Msgbox \"it's\" ' note",
       // A comment after a continuation would break the statement.
       u"    Msgbox \"a\" & _",
@@ -114,51 +121,6 @@ TEST_F(AnnotatorTest, LinesThatAreNotStatementsStayUnchanged) {
   };
   for (const std::u16string& line : lines) {
     EXPECT_EQ(annotator_.AnnotateLine(line), std::nullopt) << text::ToUtf8(line);
-  }
-}
-
-TEST_F(AnnotatorTest, RemLineIsAnnotatedLikeAStatement) {
-  EXPECT_EQ(CommentOf(u"Rem keep this"), u"Remkeepthis");
-  EXPECT_EQ(CommentOf(u"    rem lower case"), u"remlowercase");
-
-  // Once annotated, its apostrophe marks it as done, as for any other line.
-  Annotator second_run(dictionary_);
-  EXPECT_EQ(second_run.AnnotateLine(u"Rem keep this 'Remkeepthis"), std::nullopt);
-  EXPECT_EQ(second_run.AnnotateLine(u"Rem don't"), std::nullopt);
-}
-
-TEST_F(AnnotatorTest, ApostropheInsideALiteralIsNoComment) {
-  EXPECT_EQ(CommentOf(u"x = \"a'b\""), u"x 等于 \"a'b\"");
-}
-
-TEST_F(AnnotatorTest, SecondRunChangesNothingAndCodeStaysAsItWas) {
-  const std::vector<std::u16string> body = {
-      u"    Dim i As Long, s As String",
-      u"\tOn Error Resume Next",
-      u"    i = 5",
-      u"    s = \"it's \" & Range(\"A1\").Value",
-      u"    With ActiveSheet",
-      u"        .Cells(i, 1) = s",
-      u"    End With",
-      u"    Rem done",
-      u"",
-      u"    Msgbox s, vbYellow",
-  };
-  std::vector<std::u16string> once;
-  for (const std::u16string& line : body) {
-    const auto annotated = annotator_.AnnotateLine(line);
-    if (line.empty()) {
-      EXPECT_EQ(annotated, std::nullopt);
-      once.push_back(line);
-      continue;
-    }
-    ASSERT_TRUE(annotated.has_value()) << text::ToUtf8(line);
-    EXPECT_EQ(annotated->substr(0, line.size() + 2), line + u" '");
-    once.push_back(*annotated);
-  }
-  Annotator second_run(dictionary_);
-  for (const std::u16string& line : once) {
-    EXPECT_EQ(second_run.AnnotateLine(line), std::nullopt) << text::ToUtf8(line);
   }
 }
 

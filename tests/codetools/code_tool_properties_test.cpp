@@ -14,13 +14,20 @@
 #include "codetools/indent.h"
 #include "codetools/target_range.h"
 #include "support/code_fixture.h"
+#include "support/realistic_module.h"
 
 namespace tessaly::codetools {
 namespace {
 
 using Lines = std::vector<std::u16string>;
 using test_support::CodeFixture;
-using test_support::ExcelReportModule;
+using test_support::RealisticExcelModule;
+
+// Big enough for every kind of procedure and block the generator writes, small enough to
+// try every caret line.
+Lines SampleModule() {
+  return RealisticExcelModule(240);
+}
 
 Lines WithoutBlanksAndTabs(const Lines& lines) {
   Lines squeezed;
@@ -66,7 +73,7 @@ const Tool kTools[] = {
 };
 
 TEST(CodeToolProperties, WhitespaceToolsChangeOnlyBlanksAndWriteOnlyChangedLines) {
-  const Lines original = ExcelReportModule();
+  const Lines original = SampleModule();
   const auto count = static_cast<std::int32_t>(original.size());
   for (const Tool& tool : kTools) {
     for (std::int32_t caret = 1; caret <= count; ++caret) {
@@ -87,7 +94,7 @@ TEST(CodeToolProperties, WhitespaceToolsChangeOnlyBlanksAndWriteOnlyChangedLines
 }
 
 TEST(CodeToolProperties, IndentingTwiceEqualsIndentingOnce) {
-  const Lines original = ExcelReportModule();
+  const Lines original = SampleModule();
   for (std::int32_t caret = 1; caret <= static_cast<std::int32_t>(original.size()); ++caret) {
     CodeFixture editor(original);
     editor.Click(caret);
@@ -101,7 +108,7 @@ TEST(CodeToolProperties, IndentingTwiceEqualsIndentingOnce) {
 }
 
 TEST(CodeToolProperties, DeletingBlankLinesRemovesOnlyBlankLines) {
-  const Lines original = ExcelReportModule();
+  const Lines original = SampleModule();
   for (std::int32_t caret = 1; caret <= static_cast<std::int32_t>(original.size()); ++caret) {
     CodeFixture editor(original);
     editor.Click(caret);
@@ -120,36 +127,11 @@ TEST(CodeToolProperties, DeletingBlankLinesRemovesOnlyBlankLines) {
   EXPECT_EQ(editor.Text(), WithoutBlankLines(original));
 }
 
-TEST(CodeToolProperties, IndentsARealFunction) {
-  const Lines original = ExcelReportModule();
-  CodeFixture editor(original);
-  std::int32_t line = 1;
-  while (editor.Text()[line - 1].find(u"CountRows = n") == std::u16string::npos)
-    ++line;
-  editor.Click(line);
-  IndentCode(editor.Connection());
-  const Lines function(editor.Text().begin() + line - 6, editor.Text().begin() + line + 1);
-  EXPECT_EQ(function, (Lines{u"Private Function CountRows(ByVal ws As Worksheet) As Long",
-                             u"    Dim n As Long", u"    Do While ws.Cells(n + 1, 1).Value <> \"\"",
-                             u"        n = n + 1", u"    Loop", u"    CountRows = n ' 行数",
-                             u"End Function"}));
-}
-
-Lines HugeModule() {
-  const Lines sample = ExcelReportModule();
-  Lines huge;
-  while (huge.size() + sample.size() <= 65000)
-    huge.insert(huge.end(), sample.begin(), sample.end());
-  while (huge.size() < 65000)
-    huge.emplace_back(u"  ' filler");
-  return huge;
-}
-
 // The command line formats whole modules through these range variants: each reads a line at
 // most once and writes only what changed, on the editor's largest module. How fast they are
 // is measured in bench/, not here.
 TEST(CodeToolProperties, AWholeModuleOf65000LinesIsReadOnceAndKeepsItsCode) {
-  const Lines original = HugeModule();
+  const Lines original = RealisticExcelModule(65000);
   CodeFixture editor(original);
   const std::function<bool()> runs[] = {
       [&] { return IndentRange(editor.Module(), 1, 65000); },

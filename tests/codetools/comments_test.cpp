@@ -3,19 +3,17 @@
 #include <gtest/gtest.h>
 
 #include "codetools/blanks.h"
+#include "codetools/display_width.h"
 #include "text/utf.h"
 
 namespace tessaly::codetools {
 namespace {
 
-TEST(CommentKey, DropsTriplesOfBlanksThenTrims) {
+TEST(CommentKey, SqueezesTriplesOfBlanksAndItsHeadIsItsFirstFourCharacters) {
   EXPECT_EQ(CommentKey(u"        ' note"), u"' note");
   EXPECT_EQ(CommentKey(u"  x  =  1  "), u"x  =  1");
   EXPECT_EQ(CommentKey(u"a    b"), u"a b");  // four blanks: one triple goes, one stays
   EXPECT_EQ(CommentKey(u"\t' note"), u"\t' note");
-}
-
-TEST(CommentKey, HeadIsTheKeysFirstFourCharacters) {
   // Every short line over an alphabet that exercises squeezing and trimming.
   const std::u16string alphabet = u" R'\tm";
   for (int code = 0; code < 6 * 6 * 6 * 6 * 6 * 6; ++code) {
@@ -26,66 +24,40 @@ TEST(CommentKey, HeadIsTheKeysFirstFourCharacters) {
   }
 }
 
-struct CommentStartCase {
-  const char16_t* line;
-  std::int32_t expected;
-};
+TEST(FindCommentStart, FindsTheApostropheOpeningATrailingComment) {
+  const struct {
+    const char16_t* line;
+    std::int32_t start;
+  } cases[] = {{u"MsgBox \"it's\" ' note", 15},
+               {u"x = 1 ' note", 7},
+               {u"x = 1' note '", 6},
+               {u"        ' whole line", 0},
+               {u"' whole line", 0},
+               {u"rem note 'x'", 0},
+               {u"  REM note 'x'", 0},
+               {u"x = \"a'b\"", 0},
+               {u"x = 1: Rem note", 0},
+               {u"x = \"say \"\"hi\"\"\" ' it", 18},
+               {u"", 0}};
+  for (const auto& c : cases)
+    EXPECT_EQ(FindCommentStart(c.line), c.start) << text::ToUtf8(c.line);
 
-// Names the case in test output; the default would print the struct's padding bytes.
-void PrintTo(const CommentStartCase& c, std::ostream* out) {
-  *out << text::ToUtf8(c.line);
-}
-
-class FindCommentStartTest : public ::testing::TestWithParam<CommentStartCase> {};
-
-TEST_P(FindCommentStartTest, FindsTheApostropheOpeningATrailingComment) {
-  EXPECT_EQ(FindCommentStart(GetParam().line), GetParam().expected)
-      << text::ToUtf8(GetParam().line);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Lines, FindCommentStartTest,
-    ::testing::Values(CommentStartCase{u"MsgBox \"it's\" ' note", 15},
-                      CommentStartCase{u"x = 1 ' note", 7}, CommentStartCase{u"x = 1' note '", 6},
-                      CommentStartCase{u"        ' whole line", 0},
-                      CommentStartCase{u"' whole line", 0}, CommentStartCase{u"rem note 'x'", 0},
-                      CommentStartCase{u"  REM note 'x'", 0}, CommentStartCase{u"x = \"a'b\"", 0},
-                      CommentStartCase{u"x = \"say \"\"hi\"\"\" ' it", 18},
-                      CommentStartCase{u"x = 1: Rem note", 0}, CommentStartCase{u"", 0}));
-
-TEST(IsCommentLine, ApostropheOrCaseSensitiveRemFirst) {
   EXPECT_TRUE(IsCommentLine(u"        ' indented"));
-  EXPECT_TRUE(IsCommentLine(u"'"));
   EXPECT_TRUE(IsCommentLine(u"RemoveItem 1"));  // the three letters are all that is looked at
-  EXPECT_TRUE(IsCommentLine(u"    Rem note"));
   EXPECT_FALSE(IsCommentLine(u"REM note"));
   EXPECT_FALSE(IsCommentLine(u"x = 1 ' note"));
   EXPECT_FALSE(IsCommentLine(u"\t' after a tab"));
-  EXPECT_FALSE(IsCommentLine(u""));
-}
-
-TEST(StripComment, CutsAtTheFirstApostropheOutsideALiteral) {
-  EXPECT_EQ(StripComment(u"x = 1   ' note"), u"x = 1   ");
   EXPECT_EQ(StripComment(u"s = \"it's\" ' it's"), u"s = \"it's\" ");
-  EXPECT_EQ(StripComment(u"s = \"it's\""), u"s = \"it's\"");
-  EXPECT_EQ(StripComment(u"    ' note"), u"    ");
 }
 
-TEST(IsInsideString, OddQuoteCountBeforeThePosition) {
+// No command calls these two any more; they stay part of the library's interface.
+TEST(Comments, QuoteParityAndOverlappingOccurrences) {
   const std::u16string text = u"a \"b\"\"c\" d";
-  EXPECT_FALSE(IsInsideString(text, 1));
-  EXPECT_TRUE(IsInsideString(text, 3));
-  EXPECT_TRUE(IsInsideString(text, 4));
-  EXPECT_FALSE(IsInsideString(text, 5));  // a doubled quote keeps the parity
-  EXPECT_TRUE(IsInsideString(text, 7));
-  EXPECT_FALSE(IsInsideString(text, 10));
-  EXPECT_FALSE(IsInsideString(text, 0));
+  const bool inside[] = {false, false, false, true, true, false, true, true, false, false, false};
+  for (std::int32_t i = 0; i < 11; ++i)
+    EXPECT_EQ(IsInsideString(text, i), inside[i]) << i;
   EXPECT_FALSE(IsInsideString(text, 99));
-}
-
-TEST(CountOccurrences, CountsOverlappingOccurrences) {
   EXPECT_EQ(CountOccurrences(u"aaaa", u"aa"), 3);
-  EXPECT_EQ(CountOccurrences(u"x = 'a' 'b'", u"'"), 4);
   EXPECT_EQ(CountOccurrences(u"abc", u"d"), 0);
   EXPECT_EQ(CountOccurrences(u"abc", u""), 0);
 }
@@ -94,9 +66,25 @@ TEST(Blanks, TrimsSpacesOnlyUnlessTabsAreAskedFor) {
   EXPECT_EQ(TrimBlanksAndTabs(u" \t x y \t\t "), u"x y");
   EXPECT_EQ(TrimBlanksAndTabs(u"\t \t"), u"");
   EXPECT_EQ(TrimBlanks(u" \tx\t "), u"\tx\t");
-  EXPECT_TRUE(IsBlankLine(u"    "));
   EXPECT_TRUE(IsBlankLine(u""));
   EXPECT_FALSE(IsBlankLine(u" \t "));
+}
+
+// Code units from 257 on count two columns; a wide character covers both of its columns.
+TEST(DisplayWidth, CountsWideCharactersTwice) {
+  EXPECT_EQ(DisplayWidth(u"' 注解"), 6);
+  EXPECT_EQ(DisplayWidth(u"\u0100"), 1);
+  EXPECT_EQ(DisplayWidth(u"\u0101"), 2);
+  EXPECT_EQ(DisplayWidth(u"ab中文", 3), 4);
+  EXPECT_EQ(DisplayWidth(u"ab中文", 0), 6);
+  EXPECT_EQ(DisplayWidth(u"ab中文", 99), 6);
+  const struct {
+    std::int32_t width;
+    std::int32_t index;
+  } at[] = {{3, 3}, {4, 3}, {5, 4}, {9, 0}};
+  for (const auto& c : at)
+    EXPECT_EQ(CharIndexAtWidth(u"ab中c", c.width), c.index) << c.width;
+  EXPECT_EQ(CharIndexAtWidth(u"ab", 1), 1);
 }
 
 }  // namespace

@@ -44,42 +44,35 @@ std::vector<std::u16string> RangeModule() {
   };
 }
 
-struct RangeCase {
-  const char* title;
-  std::int32_t start_line;
-  std::int32_t end_line;
-  TargetRange expected;
-};
-
-// Names the case in test output; the default would print the struct's padding bytes.
-void PrintTo(const RangeCase& c, std::ostream* out) {
-  *out << c.title;
+TEST(TargetRange, FollowsTheSelectionsStartLine) {
+  const struct {
+    const char* title;
+    std::int32_t start_line;
+    std::int32_t end_line;
+    TargetRange expected;
+    std::u16string name;
+  } cases[] = {
+      {"procedure with the comment and blank lines above its header", 17, 17, {14, 18}, u"S"},
+      {"a selection across procedures takes the first one", 17, 27, {14, 18}, u"S"},
+      {"member list of a Private Enum", 5, 5, {4, 7}, u""},
+      {"End Type line finds its own Type header", 10, 10, {8, 10}, u""},
+      {"property procedure closes at an End If in column 1", 21, 21, {19, 22}, u"P"},
+      {"indented header is no header", 12, 12, {1, 28}, u""},
+      {"Friend header is no header", 25, 25, {1, 28}, u"Q"},
+      {"Dim below a Public Const is the whole module", 3, 3, {1, 28}, u""},
+      {"first line of the module", 1, 1, {1, 28}, u""}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.title);
+    CodeFixture editor(RangeModule());
+    editor.Click(c.start_line, 3, c.end_line, 2);
+    auto& application = editor.Application();
+    const auto name = ProcNameAtCaret(application);
+    EXPECT_EQ(name, c.name);
+    EXPECT_EQ((TargetRange{RangeBoundary(application, name, false),
+                           RangeBoundary(application, name, true)}),
+              c.expected);
+  }
 }
-
-class TargetRangeTest : public ::testing::TestWithParam<RangeCase> {};
-
-TEST_P(TargetRangeTest, FollowsTheSelectionsStartLine) {
-  CodeFixture editor(RangeModule());
-  editor.Click(GetParam().start_line, 3, GetParam().end_line, 2);
-  auto& application = editor.Application();
-  const auto name = ProcNameAtCaret(application);
-  const TargetRange range{RangeBoundary(application, name, false),
-                          RangeBoundary(application, name, true)};
-  EXPECT_EQ(range, GetParam().expected) << GetParam().title;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Ranges, TargetRangeTest,
-    ::testing::Values(
-        RangeCase{"procedure with the comment and blank lines above its header", 17, 17, {14, 18}},
-        RangeCase{"a selection across procedures takes the first one", 17, 27, {14, 18}},
-        RangeCase{"member list of a Private Enum", 5, 5, {4, 7}},
-        RangeCase{"End Type line finds its own Type header", 10, 10, {8, 10}},
-        RangeCase{"property procedure closes at an End If in column 1", 21, 21, {19, 22}},
-        RangeCase{"indented header is no header", 12, 12, {1, 28}},
-        RangeCase{"Friend header is no header", 25, 25, {1, 28}},
-        RangeCase{"Dim below a Public Const is the whole module", 3, 3, {1, 28}},
-        RangeCase{"first line of the module", 1, 1, {1, 28}}));
 
 TEST(TargetRange, NoActivePaneGivesAnEmptyRange) {
   CodeFixture editor(RangeModule());
@@ -90,19 +83,21 @@ TEST(TargetRange, NoActivePaneGivesAnEmptyRange) {
   EXPECT_EQ(RangeBoundary(application, u"", true), 0);
 }
 
+// The editor answers the start but refuses the count: the range is empty and no block search
+// replaces it.
+TEST(TargetRange, ARefusedLineCountLeavesAnEmptyRange) {
+  CodeFixture editor(RangeModule());
+  editor.Application().Calls().Refuse(u"CodeModule.ProcCountLines");
+  editor.Click(17);
+  EXPECT_EQ(RangeBoundary(editor.Application(), u"S", false), 14);
+  EXPECT_EQ(RangeBoundary(editor.Application(), u"S", true), 13);
+}
+
 TEST(TargetRange, BlockWithoutEndRunsToTheLastLine) {
   CodeFixture editor({u"Option Explicit", u"Type T", u"    a As Long", u"    b As Long"});
   editor.Click(3);
   LineCache lines(editor.Module());
   EXPECT_EQ(FindTargetRange(*editor.Module().Pane(), lines), (TargetRange{2, 4}));
-}
-
-TEST(TargetRange, ProcNameAtCaretNamesTheProcedure) {
-  CodeFixture editor(RangeModule());
-  editor.Click(17);
-  EXPECT_EQ(ProcNameAtCaret(editor.Application()), u"S");
-  editor.Click(2);
-  EXPECT_EQ(ProcNameAtCaret(editor.Application()), u"");
 }
 
 TEST(TargetRange, RestoreCaretPutsAnEmptySelectionOnSavedStartLine) {

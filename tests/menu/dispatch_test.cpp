@@ -33,24 +33,6 @@ TEST(Dispatch, SendsEachCommandCaptionToItsCommand) {
   }
 }
 
-TEST(Dispatch, ComparesWholeCaptionsCaseSensitively) {
-  EXPECT_EQ(ActionOfCaption(u"tessaly"), MenuAction::kSnippet);
-  EXPECT_EQ(ActionOfCaption(u"资管"), MenuAction::kSnippet);
-  EXPECT_EQ(ActionOfCaption(u"代码缩进 "), MenuAction::kSnippet);
-  EXPECT_EQ(ActionOfCaption(u"在线翻译"), MenuAction::kTranslate);
-}
-
-TEST(Dispatch, LooksUpTheClipboardOrTheSelectedText) {
-  MenuFixture f({u"Dim 中文 As", u"x"});
-  f.os.system().SetClipboardText(u"hello");
-  f.Caret(1, 3);
-  f.Run(u"在线翻译");
-  f.Select(1, 5, 1, 9);
-  f.Run(u"在线搜索");
-  EXPECT_EQ(f.commands.calls,
-            (std::vector<std::string>{"OpenWebLookup(hello,0)", "OpenWebLookup(中文,1)"}));
-}
-
 TEST(Dispatch, WithoutACodePaneOnlyThePaneFreeCommandsAct) {
   MenuFixture f(kCode);
   f.os.system().SetClipboardText(u"word");
@@ -105,21 +87,37 @@ TEST(Dispatch, ASelectionEndingAtColumnOneLeavesThatLineOut) {
 namespace tessaly::menu {
 namespace {
 
-// The product's constructor runs the real code tools.
+// The product's constructor runs the real code tools, each on its own caption.
 TEST(Dispatch, RunsTheCodeToolsOfTheProduct) {
-  sim::SimEditor editor;
-  editor.AddModule(u"VBAProject", u"Module1", {u"Sub A()", u"x = 1", u"", u"End Sub"});
-  editor.ActivePane()->PlaceCaret(2, 1);
-  sim::SimOs os;
-  host::Os host_os = os.Os();
-  auto connection = ConnectionTo(editor);
-  RecordingCommands commands;
-  FunctionMenu menu(connection, host_os, commands);
-  menu.RunFunctionMenu(u"代码缩进");
-  menu.RunFunctionMenu(u"删除空行");
-  EXPECT_EQ(editor.Module(u"Module1").Text(),
-            (std::vector<std::u16string>{u"Sub A()", u"    x = 1", u"End Sub"}));
-  EXPECT_TRUE(commands.calls.empty());
+  using Lines = std::vector<std::u16string>;
+  const Lines module = {u"Sub A()", u"  x  = 1 ' a", u"", u"    total = 12 ' b", u"End Sub"};
+  const struct {
+    std::u16string caption;
+    Lines expected;
+    std::vector<std::string> outside_calls = {};
+  } cases[] = {
+      {u"代码缩进", {u"Sub A()", u"    x  = 1 ' a", u"    ", u"    total = 12 ' b", u"End Sub"}},
+      {u"取消缩进", {u"Sub A()", u"x = 1 ' a", u"", u"total = 12 ' b", u"End Sub"}},
+      {u"删除空行", {u"Sub A()", u"  x  = 1 ' a", u"    total = 12 ' b", u"End Sub"}},
+      {u"删除注解", {u"Sub A()", u"  x  = 1 ", u"", u"    total = 12 ", u"End Sub"}},
+      {u"注解对齐", {u"Sub A()", u"  x  = 1       ' a", u"", u"    total = 12 ' b", u"End Sub"}},
+      {u"取消对齐", {u"Sub A()", u"  x  = 1' a", u"", u"    total = 12' b", u"End Sub"}},
+      // Annotation needs the dictionary the add-in owns: it is an outside command.
+      {u"代码注解", module, {"AnnotateCode"}},
+  };
+  for (const auto& c : cases) {
+    sim::SimEditor editor;
+    editor.AddModule(u"VBAProject", u"Module1", module);
+    editor.ActivePane()->PlaceCaret(2, 1);
+    sim::SimOs os;
+    host::Os host_os = os.Os();
+    auto connection = ConnectionTo(editor);
+    RecordingCommands commands;
+    FunctionMenu menu(connection, host_os, commands);
+    menu.RunFunctionMenu(c.caption);
+    EXPECT_EQ(editor.Module(u"Module1").Text(), c.expected) << text::ToUtf8(c.caption);
+    EXPECT_EQ(commands.calls, c.outside_calls);
+  }
 }
 
 }  // namespace

@@ -125,6 +125,11 @@ TEST(MenuBar, ReconnectingToAKeptBarWiresItsButtonsAgain) {
     host::Os host_os = os.Os();
     RecordingCommands commands;
     {
+      auto none = ConnectionTo(editor);
+      FunctionMenu menu(none, host_os, commands, commands);
+      EXPECT_EQ(menu.RewireExistingBar(), 0);  // no bar yet: nothing to wire
+    }
+    {
       auto first = ConnectionTo(editor);
       FunctionMenu menu(first, host_os, commands, commands);
       menu.RunFunctionMenu(u"");
@@ -149,14 +154,6 @@ TEST(MenuBar, ReconnectingToAKeptBarWiresItsButtonsAgain) {
     EXPECT_EQ(commands.calls, (std::vector<std::string>{"ShowAbout", "IndentCode"}));
     commands.calls.clear();
   }
-}
-
-TEST(MenuBar, ASecondBuildKeepsTheExistingBarAlive) {
-  MenuFixture f({u""}, VbaEditor());
-  f.Run(u"");
-  f.Run(u"");
-  EXPECT_EQ(f.editor.Bar(u"TessalyIDE").ControlList().All().size(), 24u);
-  ExpectOneSinkPerButton(f.editor, SinkKind::kButtonEvents);
 }
 
 TEST(MenuBar, ClicksAfterTheMenuIsGoneDoNothing) {

@@ -8,20 +8,6 @@
 namespace tessaly::menu {
 namespace {
 
-TEST(MenuCatalogue, HasEightPopupsOfTheirSizesAndSixteenButtons) {
-  EXPECT_EQ(MenuTop(kPopupGroup).size(), 8u);
-  EXPECT_EQ(MenuTop(kButtonGroup).size(), 16u);
-  const std::size_t sizes[] = {14, 22, 18, 29, 20, 25, 26, 9};
-  std::size_t items = 0;
-  for (int k = 0; k < kPopupCount; ++k) {
-    EXPECT_EQ(MenuItems(k).size(), sizes[k]) << "popup " << k;
-    items += MenuItems(k).size();
-  }
-  EXPECT_EQ(items, 163u);
-  EXPECT_TRUE(MenuItems(8).empty());
-  EXPECT_TRUE(MenuTop(2).empty());
-}
-
 TEST(MenuCatalogue, EveryCaptionOccursOnceTopLevelIncluded) {
   std::set<std::u16string_view> seen;
   std::size_t count = 0;
@@ -39,23 +25,6 @@ TEST(MenuCatalogue, EveryCaptionOccursOnceTopLevelIncluded) {
     }
   }
   EXPECT_EQ(seen.size(), count);
-}
-
-TEST(MenuCatalogue, OnlyBarButtonsHaveTipsAndOnlyToolItemsLackText) {
-  for (const auto& popup : MenuTop(kPopupGroup)) {
-    EXPECT_TRUE(popup.tip.empty());
-    EXPECT_EQ(popup.face_id, 0);
-  }
-  for (const auto& button : MenuTop(kButtonGroup)) {
-    EXPECT_FALSE(button.tip.empty());
-    EXPECT_GT(button.face_id, 0);
-  }
-  for (int k = 0; k < kPopupCount; ++k) {
-    for (const auto& item : MenuItems(k)) {
-      EXPECT_EQ(item.text.empty(), k == 7) << std::string(item.caption.begin(), item.caption.end());
-      EXPECT_GT(item.face_id, 0);
-    }
-  }
 }
 
 // The texts whose blanks, quotes and line breaks a transcription easily loses.

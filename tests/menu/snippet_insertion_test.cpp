@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+#include "menu/head_code.h"
 #include "menu_fixture.h"
 
 namespace tessaly::menu {
@@ -30,89 +32,79 @@ struct SnippetCase {
   host::Selection caret_after;
 };
 
-// Names the case in test output; the default would print the struct's padding bytes.
-void PrintTo(const SnippetCase& c, std::ostream* out) {
-  *out << c.name;
-}
-
-class Snippet : public ::testing::TestWithParam<SnippetCase> {};
-
-TEST_P(Snippet, IsInsertedWhereTheCaretIs) {
-  const auto& c = GetParam();
-  MenuFixture f(c.before);
-  f.Select(c.caret.start_line, c.caret.start_column, c.caret.end_line, c.caret.end_column);
-  f.Run(c.caption);
-  EXPECT_EQ(f.Text(), c.after);
-  EXPECT_EQ(f.Selection(), c.caret_after);
-}
-
 const Lines kIfBlock = {u"Sub A()", u"    If x Then", u"", u"    End If", u"End Sub"};
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, Snippet,
-    ::testing::Values(
-        // A blank line just above a block end is inside that block.
-        SnippetCase{"AboveEndIf",
-                    kIfBlock,
-                    {3, 1, 3, 1},
-                    u"强制容错",
-                    {u"Sub A()", u"    If x Then", u"        On Error Resume Next", u"",
-                     u"    End If", u"End Sub"},
-                    {3, 1, 3, 1}},
-        SnippetCase{"WithBlockOnAnIndentedLine",
-                    {u"    x = 1"},
-                    {1, 5, 1, 5},
-                    u"With继承",
-                    {u"    With xObj", u"    End With", u"    x = 1"},
-                    {1, 5, 1, 5}},
-        SnippetCase{"IfThen",
-                    {u"  x = 1"},
-                    {1, 1, 1, 1},
-                    u"If_Then条件",
-                    {u"  If xObj Then", u"  Else", u"  End If", u"  x = 1"},
-                    {1, 1, 1, 1}},
-        SnippetCase{"IIfThen",
-                    {u"  x = 1"},
-                    {1, 1, 1, 1},
-                    u"IIf_Then条件",
-                    {u"  StrNum = IIf(xObj , xObj, yObj)", u"  x = 1"},
-                    {1, 1, 1, 1}},
-        SnippetCase{"OptionalParameterAtTheCaret",
-                    {u"Function F()"},
-                    {1, 12, 1, 12},
-                    u"参数：可选",
-                    {u"Function F(Optional ByVal Switch As Long)"},
-                    {1, 41, 1, 41}},
-        SnippetCase{"ByValWithItsBlanks",
-                    {u"Sub S(x)"},
-                    {1, 7, 1, 7},
-                    u"参数：传值",
-                    {u"Sub S( ByVal x)"},
-                    {1, 14, 1, 14}},
-        SnippetCase{
-            "FunctionAtColumnOne",
-            {u"Sub A()", u"    x = 1", u"End Sub"},
-            {2, 5, 2, 5},
-            u"插入函数",
-            {u"Sub A()", u"Public Function fTest(ByVal x1 As Variant, Optional ByVal x2 As Long)",
-             u"", u"End Function", u"    x = 1", u"End Sub"},
-            {2, 5, 2, 5}},
-        SnippetCase{"ConstantKeepsItsTrailingBlank",
-                    {u"    x = 1"},
-                    {1, 1, 1, 1},
-                    u"声明常量",
-                    {u"Public Const StrNum = 1365 ", u"    x = 1"},
-                    {1, 1, 1, 1}},
-        // Lines joined without the placeholder start at column 1.
-        SnippetCase{"LaterLinesWithoutPlaceholder",
-                    {u"    x = 1"},
-                    {1, 1, 1, 1},
-                    u"跳转容错",
-                    {u"    On Error GoTo error_handler", u"error_handler:",
-                     u"MsgBox  Err.Number & vbCr & Err.Description, 16 + 0, \"Error Number\"",
-                     u"    x = 1"},
-                    {1, 1, 1, 1}}),
-    [](const auto& info) { return std::string(info.param.name); });
+TEST(Snippet, IsInsertedWhereTheCaretIs) {
+  const SnippetCase cases[] = {
+      // A blank line just above a block end is inside that block.
+      {"AboveEndIf",
+       kIfBlock,
+       {3, 1, 3, 1},
+       u"强制容错",
+       {u"Sub A()", u"    If x Then", u"        On Error Resume Next", u"", u"    End If",
+        u"End Sub"},
+       {3, 1, 3, 1}},
+      {"WithBlockOnAnIndentedLine",
+       {u"    x = 1"},
+       {1, 5, 1, 5},
+       u"With继承",
+       {u"    With xObj", u"    End With", u"    x = 1"},
+       {1, 5, 1, 5}},
+      {"IfThen",
+       {u"  x = 1"},
+       {1, 1, 1, 1},
+       u"If_Then条件",
+       {u"  If xObj Then", u"  Else", u"  End If", u"  x = 1"},
+       {1, 1, 1, 1}},
+      {"IIfThen",
+       {u"  x = 1"},
+       {1, 1, 1, 1},
+       u"IIf_Then条件",
+       {u"  StrNum = IIf(xObj , xObj, yObj)", u"  x = 1"},
+       {1, 1, 1, 1}},
+      {"OptionalParameterAtTheCaret",
+       {u"Function F()"},
+       {1, 12, 1, 12},
+       u"参数：可选",
+       {u"Function F(Optional ByVal Switch As Long)"},
+       {1, 41, 1, 41}},
+      {"ByValWithItsBlanks",
+       {u"Sub S(x)"},
+       {1, 7, 1, 7},
+       u"参数：传值",
+       {u"Sub S( ByVal x)"},
+       {1, 14, 1, 14}},
+      {"FunctionAtColumnOne",
+       {u"Sub A()", u"    x = 1", u"End Sub"},
+       {2, 5, 2, 5},
+       u"插入函数",
+       {u"Sub A()", u"Public Function fTest(ByVal x1 As Variant, Optional ByVal x2 As Long)", u"",
+        u"End Function", u"    x = 1", u"End Sub"},
+       {2, 5, 2, 5}},
+      {"ConstantKeepsItsTrailingBlank",
+       {u"    x = 1"},
+       {1, 1, 1, 1},
+       u"声明常量",
+       {u"Public Const StrNum = 1365 ", u"    x = 1"},
+       {1, 1, 1, 1}},
+      // Lines joined without the placeholder start at column 1.
+      {"LaterLinesWithoutPlaceholder",
+       {u"    x = 1"},
+       {1, 1, 1, 1},
+       u"跳转容错",
+       {u"    On Error GoTo error_handler", u"error_handler:",
+        u"MsgBox  Err.Number & vbCr & Err.Description, 16 + 0, \"Error Number\"", u"    x = 1"},
+       {1, 1, 1, 1}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    MenuFixture f(c.before);
+    f.Select(c.caret.start_line, c.caret.start_column, c.caret.end_line, c.caret.end_column);
+    f.Run(c.caption);
+    EXPECT_EQ(f.Text(), c.after);
+    EXPECT_EQ(f.Selection(), c.caret_after);
+  }
+}
 
 TEST(HeadCode, FollowsTheCodeAroundTheCaret) {
   MenuFixture f({u"        x = 1", u"    Else", u"", u"    End If"});
@@ -124,6 +116,48 @@ TEST(HeadCode, FollowsTheCodeAroundTheCaret) {
   EXPECT_EQ(f.menu.GetHeadCode(), u"        ");
   f.editor.ClearActivePane();
   EXPECT_EQ(f.menu.GetHeadCode(), u"");
+}
+
+// Reads line n of the lines; anything outside them is refused, as the editor refuses.
+LineReader Reader(const std::vector<std::u16string>& lines) {
+  return [&lines](std::int32_t n) -> std::optional<std::u16string> {
+    if (n < 1 || n > static_cast<std::int32_t>(lines.size())) return std::nullopt;
+    return lines[n - 1];
+  };
+}
+
+TEST(IndentPrefix, IsTheCaretLinesBlanksOneLevelDeeperAboveABlockEnd) {
+  const std::vector<std::u16string> lines = {u"        x = 1", u"    Else",   u"    End If",
+                                             u"\tTab",         u"    Case 1", u"    Next i",
+                                             u"  Loop",        u"Wend",       u"Ending = 1"};
+  EXPECT_EQ(IndentPrefixAt(1, Reader(lines)), u"        ");
+  EXPECT_EQ(IndentPrefixAt(2, Reader(lines)), u"    ");
+  EXPECT_EQ(IndentPrefixAt(3, Reader(lines)), u"        ");
+  EXPECT_EQ(IndentPrefixAt(4, Reader(lines)), u"");  // a tab ends the run of blanks
+  EXPECT_EQ(IndentPrefixAt(5, Reader(lines)), u"    ");
+  EXPECT_EQ(IndentPrefixAt(6, Reader(lines)), u"        ");
+  EXPECT_EQ(IndentPrefixAt(7, Reader(lines)), u"      ");
+  EXPECT_EQ(IndentPrefixAt(8, Reader(lines)), u"    ");
+  EXPECT_EQ(IndentPrefixAt(9, Reader(lines)), u"");  // "Endi" is not "End "
+}
+
+TEST(IndentPrefix, OnABlankLineTakesTheNextCodeBelowFirst) {
+  const std::vector<std::u16string> lines = {u"  a = 1", u"", u"", u"    End If"};
+  EXPECT_EQ(IndentPrefixAt(2, Reader(lines)), u"        ");
+  const std::vector<std::u16string> above = {u"  a = 1", u"   ", u"", u"", u""};
+  // Nothing below within reach: the line above is the reference.
+  EXPECT_EQ(IndentPrefixAt(3, Reader(above)), u"  ");
+}
+
+TEST(IndentPrefix, TreatsLinesOutsideTheModuleAsBlank) {
+  // At the last line the search must not take the refused line below for code.
+  const std::vector<std::u16string> lines = {u"Sub A()", u"    b = 2", u""};
+  EXPECT_EQ(IndentPrefixAt(3, Reader(lines)), u"    ");
+  const std::vector<std::u16string> first = {u"", u"      c = 3"};
+  EXPECT_EQ(IndentPrefixAt(1, Reader(first)), u"      ");
+  EXPECT_EQ(IndentPrefixAt(0, Reader(first)), u"      ");
+  const std::vector<std::u16string> empty = {u""};
+  EXPECT_EQ(IndentPrefixAt(1, Reader(empty)), u"");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include "menu/selected_text.h"
 
 namespace tessaly::menu {
 namespace {
@@ -29,6 +30,8 @@ TEST(IsChineseText, AnyIdeographMakesTheTextChinese) {
     EXPECT_EQ(IsChineseText(row.text), row.chinese) << row.text.size();
 }
 
+// A high surrogate's partner is looked for only below the text's size; looking one further
+// reads the terminating null, which is no low surrogate, so that bound shows in no text.
 TEST(PercentEncode, OnlyUnreservedCharactersStayAsTheyAre) {
   const struct {
     std::u16string text;
@@ -38,6 +41,7 @@ TEST(PercentEncode, OnlyUnreservedCharactersStayAsTheyAre) {
       {u" &#?=+/%\"'", u"%20%26%23%3F%3D%2B%2F%25%22%27"},
       {u"中", u"%E4%B8%AD"},
       {u"\U0001F600", u"%F0%9F%98%80"},
+      {u"\U0010FFFF", u"%F4%8F%BF%BF"},  // the last high surrogate
       {std::u16string(1, char16_t(0xDC00)), u"%EF%BF%BD"},
       {u"a\r\nb", u"a%0D%0Ab"},
   };
@@ -49,6 +53,29 @@ TEST(WebLookupAddress, AnyModeButZeroSearches) {
   EXPECT_EQ(WebLookupAddress(u"hi", 0), u"https://fanyi.baidu.com/?aldtype=16047#en/zh/hi");
   for (std::int32_t mode : {1, 2, -1})
     EXPECT_EQ(WebLookupAddress(u"hi", mode), u"https://www.baidu.com/s?wd=hi");
+}
+
+TEST(SelectedText, TurnsDisplayColumnsIntoCharacters) {
+  struct Case {
+    std::u16string_view line;
+    std::int32_t start, end;
+    std::u16string_view expected;
+  };
+  const Case cases[] = {
+      {u"Dim 中文 As", 5, 9, u"中文"},
+      {u"Dim x As Long", 5, 6, u"x"},
+      {u"Dim x As Long", 1, 4, u"Dim"},
+      // A selection to the end of the line ends past its last column.
+      {u"hello", 1, 6, u"hello"},
+      {u"say 你好", 5, 9, u"你好"},
+      {u"hello", 3, 0, u"l"},
+      {u"hello", -4, 3, u"he"},
+      {u"hello", 7, 9, u""},
+      {u"", 1, 3, u""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(GetSelectedText(c.line, c.start, c.end), c.expected) << c.start << ".." << c.end;
+  }
 }
 
 }  // namespace

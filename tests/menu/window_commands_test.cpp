@@ -182,30 +182,6 @@ TEST(ClearImmediateWindow, AnEditorThatRefusesItsMainWindowIsReportedOnce) {
 constexpr char16_t kTranslate[] = u"https://fanyi.baidu.com/?aldtype=16047#";
 constexpr char16_t kSearch[] = u"https://www.baidu.com/s?wd=";
 
-TEST(OpenWebLookup, TheClipboardTextOpensTheRightPageWhenNothingIsSelected) {
-  const struct {
-    std::u16string clipboard;
-    std::u16string translate;
-    std::u16string search;
-  } rows[] = {
-      {u"你好", u"zh/en/%E4%BD%A0%E5%A5%BD", u"%E4%BD%A0%E5%A5%BD"},
-      {u"hello", u"en/zh/hello", u"hello"},
-      {u"hello 世界", u"zh/en/hello%20%E4%B8%96%E7%95%8C", u"hello%20%E4%B8%96%E7%95%8C"},
-      {u"a&b=c#d?e f\"g'h", u"en/zh/a%26b%3Dc%23d%3Fe%20f%22g%27h",
-       u"a%26b%3Dc%23d%3Fe%20f%22g%27h"},
-      {u"x/y+z%", u"en/zh/x%2Fy%2Bz%25", u"x%2Fy%2Bz%25"},
-  };
-  for (const auto& row : rows) {
-    EditorWithMenu e;
-    e.editor.ActivePane()->PlaceCaret(1, 3);
-    e.os.system().SetClipboardText(row.clipboard);
-    e.ClickTool(u"在线翻译");
-    e.ClickTool(u"在线搜索");
-    EXPECT_EQ(e.Urls(),
-              (std::vector<std::u16string>{kTranslate + row.translate, kSearch + row.search}));
-  }
-}
-
 TEST(OpenWebLookup, TheSelectedTextIsLookedUpBeforeTheClipboards) {
   EditorWithMenu e({u"Dim 你好 As String", u"x = \"a b\" & c"});
   e.os.system().SetClipboardText(u"clipboard");

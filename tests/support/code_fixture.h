@@ -39,11 +39,6 @@ class CodeFixture {
   addin::Connection connection_;
 };
 
-// A realistic Excel VBA standard module, indented by hand the way users leave their code
-// (uneven blanks, comments in Chinese, continuations, one-line statements, a Type, an Enum
-// and property procedures).
-std::vector<std::u16string> ExcelReportModule();
-
 // The lines of a UTF-8 text split at line feeds.
 std::vector<std::u16string> SplitUtf8Lines(std::string_view text);
 

@@ -12,30 +12,14 @@ namespace {
 
 using Lines = std::vector<std::u16string>;
 
-constexpr std::array<std::u16string_view, 24> kPhrases = {u"汇总各区域的销售数据",
-                                                          u"读取上月结余",
-                                                          u"跳过空行",
-                                                          u"只统计正数",
-                                                          u"按客户分组",
-                                                          u"写入汇总表",
-                                                          u"清除旧的格式",
-                                                          u"检查日期是否有效",
-                                                          u"金额保留两位小数",
-                                                          u"合并重复的记录",
-                                                          u"数据表名",
-                                                          u"循环变量",
-                                                          u"最后一行",
-                                                          u"出错时恢复屏幕更新",
-                                                          u"导出为 CSV 文件",
-                                                          u"标记异常值",
-                                                          u"计算同比增长",
-                                                          u"区域代码",
-                                                          u"默认为当前工作簿",
-                                                          u"不区分大小写",
-                                                          u"TODO: 以后改成字典",
-                                                          u"月份",
-                                                          u"临时变量",
-                                                          u"返回行数"};
+// clang-format off
+constexpr std::array<std::u16string_view, 24> kPhrases = {
+    u"汇总各区域的销售数据", u"读取上月结余", u"跳过空行", u"只统计正数", u"按客户分组",
+    u"写入汇总表", u"清除旧的格式", u"检查日期是否有效", u"金额保留两位小数", u"合并重复的记录",
+    u"数据表名", u"循环变量", u"最后一行", u"出错时恢复屏幕更新", u"导出为 CSV 文件", u"标记异常值",
+    u"计算同比增长", u"区域代码", u"默认为当前工作簿", u"不区分大小写", u"TODO: 以后改成字典",
+    u"月份", u"临时变量", u"返回行数"};
+// clang-format on
 
 constexpr std::array<std::u16string_view, 8> kSheets = {u"销售", u"库存", u"客户",   u"汇总",
                                                         u"Data", u"明细", u"Report", u"参数"};

@@ -43,25 +43,24 @@ TEST_F(ProjectTreeHook, ADoubleClickThatOpensAModuleSelectsItsNewTab) {
   EXPECT_EQ(RunningTimers(), 0u);
 }
 
-TEST_F(ProjectTreeHook, ADoubleClickThatOpensNothingWaitsForTheNextChange) {
+// A double-click that opens nothing leaves a check waiting for the next change of window; a
+// second double-click replaces it.
+TEST_F(ProjectTreeHook, ACheckWaitsForTheNextChangeAndASecondDoubleClickReplacesIt) {
   f.DoubleClickTree();
+  const auto first = f.tabs.State().PendingTabTimer();
   f.os.loop().Advance(1500);
   EXPECT_EQ(RunningTimers(), 1u);
   EXPECT_EQ(f.Strip().SelectedIndex(), 0);
-  f.editor.Activate(u"A");
-  f.os.loop().Advance(150);
-  EXPECT_EQ(f.Strip().SelectedIndex(), 0);  // A's tab
-  EXPECT_EQ(RunningTimers(), 0u);
-}
-
-TEST_F(ProjectTreeHook, ASecondDoubleClickReplacesThePendingCheck) {
-  f.DoubleClickTree();
-  const auto first = f.tabs.State().PendingTabTimer();
   f.DoubleClickTree();
   EXPECT_EQ(RunningTimers(), 1u);
   EXPECT_FALSE(f.os.loop().IsTimerRunning(first));
+  f.editor.ClearActivePane();  // checks without an active pane wait quietly
+  f.os.loop().Advance(600);
+  EXPECT_EQ(RunningTimers(), 1u);
   f.editor.Activate(u"A");
   f.os.loop().Advance(150);
+  EXPECT_EQ(f.Strip().SelectedIndex(), 0);  // A's tab
+  EXPECT_EQ(f.Strip().Count(), 2);
   EXPECT_EQ(RunningTimers(), 0u);
 }
 
@@ -73,14 +72,6 @@ TEST_F(ProjectTreeHook, WithoutAnActivePaneAnyOpenedWindowCounts) {
   f.os.loop().Advance(150);
   EXPECT_EQ(f.Strip().Item(f.Strip().SelectedIndex()).Caption, u"C ");
   EXPECT_EQ(RunningTimers(), 0u);
-}
-
-TEST_F(ProjectTreeHook, ChecksWithoutAnActivePaneWaitQuietly) {
-  f.DoubleClickTree();
-  f.editor.ClearActivePane();
-  f.os.loop().Advance(600);
-  EXPECT_EQ(RunningTimers(), 1u);
-  EXPECT_EQ(f.Strip().Count(), 2);
 }
 
 TEST(ProjectTreeHookWithoutDocument, TheCheckStopsItself) {

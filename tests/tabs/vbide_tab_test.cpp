@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "host/host_error.h"
 #include "tabs/tabs_fixture.h"
 #include "text/utf.h"
 
@@ -30,69 +31,50 @@ TEST(CreateTabWindow, MakesTheToolWindowAndKeepsItsDocument) {
   ASSERT_TRUE(f.editor.HasWindow(u"标签"));
   EXPECT_EQ(f.connection.TabWindow.get(), &f.editor.Window(u"标签"));
   EXPECT_EQ(f.connection.TabDocument, f.editor.Window(u"标签").Document());
-  ASSERT_NE(f.tabs.Document(), nullptr);
-  // As designed, before TabInitialize.
+  EXPECT_EQ(f.Captions(), std::vector<std::u16string>{u"Tab1"});  // as designed
+  f.tabs.TabInitialize();  // no code window: the designed tab stays
   EXPECT_EQ(f.Captions(), std::vector<std::u16string>{u"Tab1"});
+  EXPECT_EQ(
+      (std::vector<int>{f.Strip().Left(), f.Strip().Top(), f.Strip().Width(), f.Strip().Height()}),
+      (std::vector<int>{0, 0, 28000, 300}));
+
+  TabsFixture other;
+  other.connection.ComponentName = u"Other";  // a class the editor does not know
+  other.CreateTabWindow();
+  EXPECT_FALSE(other.editor.HasWindow(u"标签"));
+  EXPECT_EQ(other.connection.TabDocument, nullptr);
+  EXPECT_EQ(other.connection.TabWindow, nullptr);
 }
 
-TEST(CreateTabWindow, AnUnregisteredClassLeavesTheConnectionEmpty) {
-  TabsFixture f;
-  f.connection.ComponentName = u"Other";
-  f.CreateTabWindow();
-  EXPECT_FALSE(f.editor.HasWindow(u"标签"));
-  EXPECT_EQ(f.connection.TabDocument, nullptr);
-  EXPECT_EQ(f.connection.TabWindow, nullptr);
-}
-
-TEST(TabInitialize, PlacesTheStripAndKeepsTheDesignedTabWithoutCodeWindows) {
-  TabsFixture f;
-  f.CreateTabWindow();
-  f.tabs.TabInitialize();
-  EXPECT_EQ(f.Strip().Left(), 0);
-  EXPECT_EQ(f.Strip().Top(), 0);
-  EXPECT_EQ(f.Strip().Width(), 28000);
-  EXPECT_EQ(f.Strip().Height(), 300);
-  EXPECT_EQ(f.Captions(), std::vector<std::u16string>{u"Tab1"});
-}
-
-struct InitializeCase {
-  const char* label;
-  bool panels;             // the editor's three panels take window positions 1 to 3
-  bool tool_window_first;  // the tab window itself takes window position 1
-  int code_windows;
-  int expected_tabs;
-};
-
-// Names the case in test output; the default would print the struct's padding bytes.
-void PrintTo(const InitializeCase& c, std::ostream* out) {
-  *out << c.label;
-}
-
-class TabInitializeCount : public ::testing::TestWithParam<InitializeCase> {};
-
-TEST_P(TabInitializeCount, StopsAfterTheFirstCodeWindowPastPosition11) {
-  const auto& c = GetParam();
-  TabsFixture f;
-  if (!c.panels) f.ClosePanels();
-  if (c.tool_window_first) f.CreateTabWindow();
-  f.AddModules(NumberedModules(c.code_windows));
-  if (!c.tool_window_first) f.CreateTabWindow();
-  f.tabs.TabInitialize();
-  ASSERT_EQ(f.Strip().Count(), c.expected_tabs) << c.label;
-  for (int i = 0; i < c.expected_tabs; ++i) {
-    EXPECT_EQ(f.Strip().Item(i).Caption, Numbered(u"Module", i + 1) + u" ");
-    EXPECT_EQ(f.Strip().Item(i).Name, Numbered(u"Tab", i + 1));
+// Start-up makes a tab per code window and stops after the first past window position 11.
+TEST(TabInitialize, StopsAfterTheFirstCodeWindowPastPosition11) {
+  const struct {
+    const char* label;
+    bool panels;             // the editor's three panels take window positions 1 to 3
+    bool tool_window_first;  // the tab window itself takes window position 1
+    int code_windows;
+    int expected_tabs;
+  } cases[] = {{"three", true, false, 3, 3},       {"behind the panels", true, false, 14, 9},
+               {"eleven", false, false, 11, 11},   {"twelve", false, false, 12, 12},
+               {"fourteen", false, false, 14, 12}, {"tool window first", false, true, 14, 11}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    TabsFixture f;
+    if (!c.panels) f.ClosePanels();
+    if (c.tool_window_first) f.CreateTabWindow();
+    f.AddModules(NumberedModules(c.code_windows));
+    if (!c.tool_window_first) f.CreateTabWindow();
+    f.tabs.TabInitialize();
+    ASSERT_EQ(f.Strip().Count(), c.expected_tabs);
+    for (int i = 0; i < c.expected_tabs; ++i) {
+      EXPECT_EQ(f.Strip().Item(i).Caption, Numbered(u"Module", i + 1) + u" ");
+      EXPECT_EQ(f.Strip().Item(i).Name, Numbered(u"Tab", i + 1));
+    }
+    EXPECT_THROW(f.Strip().Item(c.expected_tabs), host::HostError);
+    EXPECT_THROW(f.Strip().SetSelectedIndex(c.expected_tabs), host::HostError);
+    EXPECT_THROW(f.Strip().SetSelectedIndex(-1), host::HostError);
   }
 }
-
-INSTANTIATE_TEST_SUITE_P(Windows, TabInitializeCount,
-                         ::testing::Values(InitializeCase{"three", true, false, 3, 3},
-                                           InitializeCase{"behind the panels", true, false, 14, 9},
-                                           InitializeCase{"eleven", false, false, 11, 11},
-                                           InitializeCase{"twelve", false, false, 12, 12},
-                                           InitializeCase{"fourteen", false, false, 14, 12},
-                                           InitializeCase{"tool window first", false, true, 14,
-                                                          11}));
 
 TEST(TabInitialize, TheChineseMarkerGivesTheTabCodeClickFindsAgain) {
   sim::EditorOptions chinese;
@@ -129,6 +111,8 @@ TEST(CodeClick, AddsTabsThenRecyclesPositionsInTurn) {
   }
   EXPECT_EQ(f.Document().TabReplaceCounter(), 13);
 
+  document.Code_Click(u"");  // an empty caption adds no tab
+  EXPECT_EQ(f.Strip().Count(), 11);
   // A module that has a tab is only selected: nothing is renamed, the counter stays.
   document.Code_Click(u"Project1 - R5 (Code)");
   EXPECT_EQ(f.Strip().SelectedIndex(), 5);
@@ -161,13 +145,8 @@ TEST(CodeClick, SelectsWithoutActivatingAnyWindow) {
   EXPECT_EQ(f.editor.ActivePane(), f.editor.Module(u"B").Pane().get());
 }
 
-TEST(CodeClick, AnEmptyCaptionAddsNoTab) {
-  TabsFixture f;
-  f.CreateTabWindow();
-  f.Document().Code_Click(u"");
-  EXPECT_EQ(f.Captions(), std::vector<std::u16string>{u"Tab1"});
-}
-
+// A tab click brings its module's window to the front; the tab of a closed module, or an
+// editor refusing the windows' captions, leaves the editor as it is.
 TEST(TabClick, BringsTheModulesWindowToTheFront) {
   TabsFixture f;
   f.AddModules({u"A", u"B", u"C"});
@@ -177,29 +156,16 @@ TEST(TabClick, BringsTheModulesWindowToTheFront) {
   EXPECT_EQ(f.editor.ActivePane(), f.editor.Module(u"A").Pane().get());
   f.Strip().UserClick(2);
   EXPECT_EQ(f.editor.ActivePane(), f.editor.Module(u"C").Pane().get());
-}
 
-TEST(TabClick, TheTabOfAClosedModuleDoesNothing) {
-  TabsFixture f;
-  f.AddModules({u"A", u"B"});
-  f.CreateTabWindow();
-  f.tabs.TabInitialize();
   f.editor.App().WindowList().Remove(f.editor.Window(u"Project1 - A (Code)"));
   f.editor.ResetCalls();
   f.Strip().UserClick(0);
   EXPECT_EQ(f.Strip().SelectedIndex(), 0);
   EXPECT_EQ(f.editor.Calls(u"Window.SetVisible"), 0);
-  EXPECT_EQ(f.editor.ActivePane(), f.editor.Module(u"B").Pane().get());
-}
-
-TEST(TabClick, ARefusingEditorIsIgnored) {
-  TabsFixture f;
-  f.AddModules({u"A", u"B"});
-  f.CreateTabWindow();
-  f.tabs.TabInitialize();
+  EXPECT_EQ(f.editor.ActivePane(), f.editor.Module(u"C").Pane().get());
   f.editor.Refuse(u"Window.Caption");
-  EXPECT_NO_THROW(f.Strip().UserClick(0));
-  EXPECT_EQ(f.editor.ActivePane(), f.editor.Module(u"B").Pane().get());
+  EXPECT_NO_THROW(f.Strip().UserClick(1));
+  EXPECT_EQ(f.editor.ActivePane(), f.editor.Module(u"C").Pane().get());
 }
 
 }  // namespace

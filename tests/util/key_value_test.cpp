@@ -88,6 +88,7 @@ TEST_F(KeyValueTest, StringsKeepEveryCharacter) {
   EXPECT_EQ(Get(u"Number"), Variant(u"2.5"));
 }
 
+// Reading a string value reserves its text first; without the reserve the text is the same.
 TEST_F(KeyValueTest, ValuesLongerThanTheQueryBufferAreReadWhole) {
   const std::u16string text(5000, u'长');
   EXPECT_TRUE(Set(u"Long", text));

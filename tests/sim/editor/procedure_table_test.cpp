@@ -18,61 +18,6 @@ struct HeaderCase {
   std::optional<ProcedureHeader> header;
 };
 
-TEST(ProcedureHeaderTest, RecognisesOnlyProcedureHeaders) {
-  const std::vector<HeaderCase> cases = {
-      {u"Sub A()", ProcedureHeader{u"A", kProcKindProcedure}},
-      {u"Public Function F(x) As Long", ProcedureHeader{u"F", kProcKindProcedure}},
-      {u"Private Sub Class_Initialize()", ProcedureHeader{u"Class_Initialize", 0}},
-      {u"Friend Function Fr()", ProcedureHeader{u"Fr", 0}},
-      {u"Private Static Sub S()", ProcedureHeader{u"S", 0}},
-      {u"Static Function T$()", ProcedureHeader{u"T", 0}},
-      {u"\t  Public  Sub\tSpaced ()", ProcedureHeader{u"Spaced", 0}},
-      {u"public sub Lower()", ProcedureHeader{u"Lower", 0}},
-      {u"Sub 代码缩进()", ProcedureHeader{u"代码缩进", 0}},
-      {u"Property Get Value() As Long", ProcedureHeader{u"Value", kProcKindGet}},
-      {u"Public Property Let Value(ByVal v As Long)", ProcedureHeader{u"Value", kProcKindLet}},
-      {u"Friend Property Set Obj(o As Object)", ProcedureHeader{u"Obj", kProcKindSet}},
-      {u"Private Declare Function GetTickCount Lib \"kernel32\" () As Long", std::nullopt},
-      {u"Declare Sub Sleep Lib \"kernel32\" (ByVal ms As Long)", std::nullopt},
-      {u"Public Event Changed()", std::nullopt},
-      {u"Event Changed()", std::nullopt},
-      {u"End Sub", std::nullopt},
-      {u"Exit Function", std::nullopt},
-      {u"' Sub Commented()", std::nullopt},
-      {u"Rem Sub Commented()", std::nullopt},
-      {u"Subtotal = 1", std::nullopt},
-      {u"Sub_1 = 2", std::nullopt},
-      {u"Public Subject As String", std::nullopt},
-      {u"Private Type Point", std::nullopt},
-      {u"Public Function", std::nullopt},
-      {u"Sub ()", std::nullopt},
-      {u"Property Value()", std::nullopt},
-      {u"Static Dim x", std::nullopt},
-      {u"Call Sub1", std::nullopt},
-      {u"", std::nullopt},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(ParseProcedureHeader(c.line), c.header) << text::ToUtf8(c.line);
-  }
-}
-
-TEST(ProcedureHeaderTest, EndsAndCommentsAsTheEditorReadsThem) {
-  EXPECT_TRUE(IsProcedureEnd(u"End Sub"));
-  EXPECT_TRUE(IsProcedureEnd(u"\t  End Function ' done"));
-  EXPECT_TRUE(IsProcedureEnd(u"End Property"));
-  EXPECT_FALSE(IsProcedureEnd(u"End If"));
-  EXPECT_FALSE(IsProcedureEnd(u"' End Sub"));
-  EXPECT_FALSE(IsProcedureEnd(u"Exit Sub"));
-
-  EXPECT_TRUE(IsBlankOrComment(u""));
-  EXPECT_TRUE(IsBlankOrComment(u" \t "));
-  EXPECT_TRUE(IsBlankOrComment(u"   ' note"));
-  EXPECT_TRUE(IsBlankOrComment(u"Rem note"));
-  EXPECT_TRUE(IsBlankOrComment(u"\tRem"));
-  EXPECT_FALSE(IsBlankOrComment(u"RemoveItem 1"));
-  EXPECT_FALSE(IsBlankOrComment(u"Dim a"));
-}
-
 struct ExpectedProc {
   std::u16string name;
   std::int32_t kind;
@@ -106,45 +51,22 @@ std::vector<ModuleCase> ModuleCases() {
        {{u"Value", kProcKindGet, 2, 3},
         {u"Value", kProcKindLet, 4, 5},
         {u"Obj", kProcKindSet, 6, 7}}},
-      {"Static and Friend headers, first procedure at line 1",
-       {u"Friend Function F()", u"End Function", u"Private Static Sub S()", u"End Sub",
-        u"Static Function T()", u"End Function"},
-       0,
-       {{u"F", 0, 1, 2}, {u"S", 0, 3, 4}, {u"T", 0, 5, 6}}},
       {"Declare and Event lines stay in the declarations",
        {u"Private Declare Function GetTickCount Lib \"kernel32\" () As Long",
         u"Public Event Changed()", u"Declare Sub Sleep Lib \"kernel32\" (ByVal ms As Long)",
         u"Sub Main()", u"End Sub"},
        3,
        {{u"Main", 0, 4, 5}}},
-      {"a header before the end line starts no procedure",
-       {u"Sub Outer()", u"' Sub Inner() in comment", u"    Sub Inner()", u"End Sub", u"Sub Later()",
-        u"End Sub"},
-       0,
-       {{u"Outer", 0, 1, 4}, {u"Later", 0, 5, 6}}},
       {"no header: all declarations", {u"Option Explicit", u"Dim a", u"' End Sub"}, 3, {}},
-      {"lines after the last end belong to the last procedure",
-       {u"Sub A()", u"End Sub", u"Dim stray", u"' tail"},
-       0,
-       {{u"A", 0, 1, 4}}},
-      {"indented header with tabs, Rem above, any letter case",
-       {u"Const C = 1", u"Rem heading", u"\t", u"\tpublic sub Lower()", u"\tend sub"},
-       1,
-       {{u"Lower", 0, 2, 5}}},
       {"a procedure without end swallows the rest",
        {u"Dim a", u"Sub A()", u"x = 1", u"Sub B()"},
        1,
        {{u"A", 0, 2, 4}}},
-      {"code between procedures belongs to the next one",
-       {u"Sub A()", u"End Sub", u"x = 1", u"Sub B()", u"End Sub"},
-       0,
-       {{u"A", 0, 1, 2}, {u"B", 0, 3, 5}}},
       {"an End If or End Type does not end a procedure",
        {u"Type P", u"  x As Long", u"End Type", u"Sub A()", u"If x Then", u"End If", u"End Sub",
         u"Sub B()", u"End Sub"},
        3,
        {{u"A", 0, 4, 7}, {u"B", 0, 8, 9}}},
-      {"empty module", {}, 0, {}},
   };
 }
 
@@ -192,12 +114,6 @@ TEST(ProcedureTableTest, ModuleAnswersEveryLineAndRefusesPropertiesForKindZero) 
     EXPECT_THROW(module.ProcOfLine(0, 0), host::HostError);
     EXPECT_THROW(module.ProcOfLine(module.LineCount() + 1, 0), host::HostError);
   }
-}
-
-TEST(ProcedureTableTest, NamesMatchInAnyLetterCase) {
-  SimCodeModule module(u"P", u"M", {u"Sub DoIt()", u"End Sub"}, std::make_shared<CallLog>());
-  EXPECT_EQ(module.ProcStartLine(u"doit", 0), 1);
-  EXPECT_EQ(module.ProcCountLines(u"DOIT", 0), 2);
 }
 
 }  // namespace

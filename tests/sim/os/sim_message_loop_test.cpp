@@ -29,20 +29,6 @@ TEST_F(SimMessageLoopTest, TimersFireInTimeOrderAndRepeat) {
   EXPECT_EQ(loop_.RunningTimerCount(), 2u);
 }
 
-TEST_F(SimMessageLoopTest, RequestedIdentitiesAreUsedOnlyWhenFree) {
-  EXPECT_EQ(loop_.SetTimer(150, Record("a"), 4097), 4097u);
-  const auto second = loop_.SetTimer(150, Record("b"), 4097);
-  EXPECT_NE(second, 4097u);
-  EXPECT_NE(second, 0u);
-  const auto third = loop_.SetTimer(150, Record("c"), 0);
-  EXPECT_NE(third, second);
-  EXPECT_EQ(loop_.SetTimer(150, nullptr, 0), 0u);
-  EXPECT_TRUE(loop_.KillTimer(4097));
-  EXPECT_FALSE(loop_.KillTimer(4097));
-  EXPECT_TRUE(loop_.IsTimerRunning(second));
-  EXPECT_EQ(loop_.RunningTimerCount(), 2u);
-}
-
 TEST_F(SimMessageLoopTest, ACallbackMayKillTimersAndSetNewOnes) {
   host::TimerId pending = 0;
   host::TimerId other = 0;

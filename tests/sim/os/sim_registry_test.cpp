@@ -5,8 +5,11 @@
 #include <fstream>
 #include <iterator>
 
+#include <unistd.h>
 #include "host/registry.h"
 #include "sim/os/atomic_file.h"
+#include "sim/os/sim_os.h"
+#include "support/cli_fixture.h"
 
 namespace tessaly::sim {
 namespace {
@@ -24,28 +27,7 @@ std::vector<std::uint8_t> Sz(std::u16string_view text) {
   return bytes;
 }
 
-class TempFolder {
- public:
-  TempFolder() {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = fs::temp_directory_path() /
-            ("tessaly-registry-" + std::to_string(::getpid()) + "-" + test->name());
-    fs::remove_all(path_);
-    fs::create_directories(path_);
-  }
-  ~TempFolder() {
-    std::error_code ignored;
-    fs::permissions(path_, fs::perms::owner_all, ignored);
-    fs::remove_all(path_, ignored);
-  }
-  const fs::path& path() const { return path_; }
-  std::vector<fs::path> Files() const {
-    return {fs::directory_iterator(path_), fs::directory_iterator()};
-  }
-
- private:
-  fs::path path_;
-};
+using test_support::TempFolder;
 
 std::int32_t Write(SimRegistry& registry, std::uint32_t root, const std::u16string& subkey,
                    const std::u16string& name, std::uint32_t type,
@@ -86,48 +68,9 @@ TEST(SimRegistry, AnswersWithWin32StatusCodes) {
   EXPECT_EQ(registry.OpenHandleCount(), 0u);
 }
 
-TEST(SimRegistry, KeepsTheClassGivenAtCreation) {
-  SimRegistry registry;
-  host::RegistryKey key = 0;
-  ASSERT_EQ(registry.CreateKey(host::kCurrentUser, u"A\\B", u"4", host::kKeyAllAccess, key), 0);
-  registry.CloseKey(key);
-  ASSERT_EQ(registry.CreateKey(host::kCurrentUser, u"A\\B", u"1", host::kKeyAllAccess, key), 0);
-  registry.CloseKey(key);
-  EXPECT_EQ(registry.KeyClass(host::kCurrentUser, u"A\\B"), u"4");
-  EXPECT_EQ(registry.KeyClass(host::kCurrentUser, u"A\\C"), std::nullopt);
-}
-
-TEST(SimRegistry, The32BitViewSeparatesOnlyLocalMachineSoftware) {
-  SimRegistry registry;
-  ASSERT_EQ(Write(registry, host::kLocalMachine, u"SOFTWARE\\Vendor", u"Bits", host::kRegSz,
-                  Sz(u"32"), host::kKeyWow64_32),
-            0);
-  ASSERT_EQ(
-      Write(registry, host::kLocalMachine, u"SOFTWARE\\Vendor", u"Bits", host::kRegSz, Sz(u"64")),
-      0);
-  EXPECT_EQ(registry.Value(host::kLocalMachine, u"SOFTWARE\\Vendor", u"Bits")->data, Sz(u"64"));
-  EXPECT_EQ(
-      registry.Value(host::kLocalMachine, u"SOFTWARE\\Vendor", u"Bits", host::kKeyWow64_32)->data,
-      Sz(u"32"));
-  EXPECT_EQ(registry.Value(host::kLocalMachine, u"SOFTWARE\\WOW6432Node\\Vendor", u"Bits")->data,
-            Sz(u"32"));
-  registry.SetRedirectedByDefault(true);
-  EXPECT_EQ(registry.Value(host::kLocalMachine, u"SOFTWARE\\Vendor", u"Bits")->data, Sz(u"32"));
-  EXPECT_EQ(
-      registry.Value(host::kLocalMachine, u"SOFTWARE\\Vendor", u"Bits", host::kKeyWow64_64)->data,
-      Sz(u"64"));
-  // Elsewhere both views are one.
-  ASSERT_EQ(Write(registry, host::kCurrentUser, u"Software\\Vendor", u"Bits", host::kRegSz,
-                  Sz(u"cu"), host::kKeyWow64_32),
-            0);
-  EXPECT_EQ(
-      registry.Value(host::kCurrentUser, u"Software\\Vendor", u"Bits", host::kKeyWow64_64)->data,
-      Sz(u"cu"));
-}
-
 TEST(SimRegistry, WritesEveryChangeThroughToItsFileAndReadsItBack) {
   TempFolder folder;
-  const auto file = folder.path() / "registry.reg";
+  const auto file = folder.Path() / "registry.reg";
   {
     SimRegistry registry(file);
     ASSERT_EQ(Write(registry, host::kCurrentUser, u"Software\\中文键", u"名字", host::kRegSz,
@@ -158,33 +101,12 @@ TEST(SimRegistry, WritesEveryChangeThroughToItsFileAndReadsItBack) {
       0);
   EXPECT_EQ(ReadWholeFile(file), first_bytes);
   // Nothing but the file itself is left in the folder.
-  EXPECT_EQ(folder.Files(), std::vector<fs::path>{file});
-}
-
-TEST(SimRegistry, ACorruptFileIsReportedWithPathAndLineAndLeftUntouched) {
-  TempFolder folder;
-  const auto file = folder.path() / "registry.reg";
-  const std::string corrupt =
-      "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\A]\r\n\"x\"=dword:zz\r\n";
-  std::ofstream(file, std::ios::binary) << corrupt;
-  try {
-    SimRegistry registry(file);
-    FAIL() << "a corrupt file was accepted";
-  } catch (const std::runtime_error& error) {
-    EXPECT_EQ(std::string(error.what()).rfind(file.string() + ":4: ", 0), 0u) << error.what();
-  }
-  const auto bytes = ReadWholeFile(file);
-  EXPECT_EQ(std::string(bytes.begin(), bytes.end()), corrupt);
-}
-
-TEST(SimRegistry, AFolderInPlaceOfTheFileIsReported) {
-  TempFolder folder;
-  EXPECT_THROW(SimRegistry registry(folder.path()), std::runtime_error);
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"registry.reg"});
 }
 
 TEST(SimRegistry, AChangeTheFileRefusesIsUndone) {
   TempFolder folder;
-  const auto file = folder.path() / "registry.reg";
+  const auto file = folder.Path() / "registry.reg";
   SimRegistry registry(file);
   ASSERT_EQ(Write(registry, host::kCurrentUser, u"Kept", u"V", host::kRegSz, Sz(u"old")), 0);
   const auto before = ReadWholeFile(file);
@@ -204,6 +126,22 @@ TEST(SimRegistry, AChangeTheFileRefusesIsUndone) {
   fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
   EXPECT_EQ(Write(registry, host::kCurrentUser, u"Kept", u"V", host::kRegSz, Sz(u"new")), 0);
   EXPECT_EQ(SimRegistry(file).Value(host::kCurrentUser, u"Kept", u"V")->data, Sz(u"new"));
+}
+
+TEST(SimOs, SettingsLiveInTheRegistryFileAcrossSessions) {
+  const auto file = std::filesystem::temp_directory_path() /
+                    ("tessaly-simos-" + std::to_string(::getpid()) + ".reg");
+  std::filesystem::remove(file);
+  {
+    SimOs os(file);
+    host::Os services = os.Os();
+    services.settings.SaveSetting(u"ZOTA", u"QWIX", u"多标签页", u"0");
+    EXPECT_EQ(&services.registry, &os.registry());
+    EXPECT_EQ(&services.loop, &os.loop());
+  }
+  SimOs again(file);
+  EXPECT_EQ(again.Os().settings.GetSetting(u"ZOTA", u"QWIX", u"多标签页", u"1"), u"0");
+  std::filesystem::remove(file);
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "host/host_error.h"
 #include "sim/os/sim_os.h"
+#include "sim/os/sim_system_services.h"
 
 namespace tessaly::sim {
 namespace {
@@ -10,41 +12,6 @@ namespace {
 using host::Point;
 using host::Rect;
 using host::WindowHandle;
-
-TEST(SimWindowSystem, FindsWindowsInEnumerationAndZOrder) {
-  SimWindowSystem windows;
-  const auto main = windows.CreateWindow({u"wndclass_desked_gsk", u"工程1", 0, {0, 0, 800, 600}});
-  const auto first = windows.CreateWindow({u"VbaWindow", u"A", 0, {}, main});
-  const auto second = windows.CreateWindow({u"VbaWindow", u"B", 0, {}, main});
-  const auto other = windows.CreateWindow({u"Static", u"A", 0, {}, main});
-  const auto palette = windows.CreateWindow({u"VbFloatingPalette", u"", 0, {}});
-
-  EXPECT_EQ(windows.FindWindow(u"WNDCLASS_DESKED_GSK", u"工程1"), main);
-  EXPECT_EQ(windows.FindWindow(u"wndclass_desked_gsk", u"工程2"), 0);
-  EXPECT_EQ(windows.FindWindow(std::nullopt, std::nullopt), palette);  // the newest is in front
-  EXPECT_EQ(windows.NextWindow(palette), main);
-  EXPECT_EQ(windows.NextWindow(main), 0);
-  EXPECT_EQ(windows.FindWindowEx(main, 0, u"VbaWindow", std::nullopt), first);
-  EXPECT_EQ(windows.FindWindowEx(main, first, u"VbaWindow", std::nullopt), second);
-  EXPECT_EQ(windows.FindWindowEx(main, second, u"VbaWindow", std::nullopt), 0);
-  EXPECT_EQ(windows.FindWindowEx(main, 0, std::nullopt, u"A"), first);
-  EXPECT_EQ(windows.FindWindowEx(main, first, std::nullopt, u"A"), other);
-  EXPECT_EQ(windows.FindWindowEx(main, palette, std::nullopt, std::nullopt), 0);
-  EXPECT_EQ(windows.NextWindow(first), second);
-
-  windows.SetForeground(main);
-  EXPECT_EQ(windows.ForegroundWindow(), main);
-  EXPECT_EQ(windows.TopLevelZOrder(), (std::vector<WindowHandle>{main, palette}));
-  windows.SetTopmost(palette, true);
-  const auto newer = windows.CreateWindow({u"#32770", u"", 0, {}});
-  EXPECT_EQ(windows.TopLevelZOrder(), (std::vector<WindowHandle>{palette, newer, main}));
-
-  windows.DestroyWindow(main);
-  EXPECT_FALSE(windows.IsWindow(first));
-  EXPECT_EQ(windows.ForegroundWindow(), 0);
-  EXPECT_EQ(windows.ClassName(main), u"");
-  EXPECT_EQ(windows.WindowRect(main), Rect{});
-}
 
 TEST(SimWindowSystem, WindowFromPointPrefersTheTopmostAndDeepestVisibleWindow) {
   SimWindowSystem windows;
@@ -68,21 +35,6 @@ TEST(SimWindowSystem, WindowFromPointPrefersTheTopmostAndDeepestVisibleWindow) {
   }
   windows.SetForeground(back);
   EXPECT_EQ(windows.WindowFromPoint({350, 350}), back);
-}
-
-TEST(SimWindowSystem, MovingAWindowCarriesItsChildren) {
-  SimWindowSystem windows;
-  const auto dialog = windows.CreateWindow({u"#32770", u"引用", 0, {100, 100, 500, 400}});
-  const auto button = windows.CreateWindow({u"Button", u"OK", 0, {110, 120, 190, 140}, dialog});
-  // A child is placed relative to its parent's window rectangle.
-  EXPECT_TRUE(windows.MoveWindow(button, 20, 30, 100, 25, true));
-  EXPECT_EQ(windows.WindowRect(button), (Rect{120, 130, 220, 155}));
-  EXPECT_TRUE(windows.MoveWindow(dialog, 0, 50, 600, 500, true));
-  EXPECT_EQ(windows.WindowRect(dialog), (Rect{0, 50, 600, 550}));
-  EXPECT_EQ(windows.WindowRect(button), (Rect{20, 80, 120, 105}));
-  EXPECT_FALSE(windows.MoveWindow(12345, 0, 0, 1, 1, true));
-  ASSERT_EQ(windows.Moves().size(), 2u);
-  EXPECT_EQ(windows.Moves()[1].window, dialog);
 }
 
 TEST(SimWindowSystem, SubclassedProceduresFormAChain) {
@@ -114,14 +66,6 @@ TEST(SimWindowSystem, SubclassedProceduresFormAChain) {
   EXPECT_EQ(windows.CallWindowProc(999, code, 1, 0, 0), 0);
 }
 
-TEST(SimWindowSystem, ARegisteredClassProcedureHandlesItsWindows) {
-  SimWindowSystem windows;
-  windows.RegisterClass(u"SysTreeView32", [](WindowHandle, std::uint32_t msg, std::uintptr_t,
-                                             std::intptr_t) { return std::intptr_t(msg * 2); });
-  const auto tree = windows.CreateWindow({u"systreeview32", u"", 0, {}});
-  EXPECT_EQ(windows.SendMessage(tree, 21, 0, 0), 42);
-}
-
 TEST(SimWindowSystem, PostedMessagesArriveAtDoEventsWithTheKeyboardStateInForce) {
   SimOs os;
   auto& windows = os.windows();
@@ -146,13 +90,11 @@ TEST(SimWindowSystem, PostedMessagesArriveAtDoEventsWithTheKeyboardStateInForce)
   EXPECT_EQ(windows.PendingMessageCount(), 0u);
 }
 
-TEST(SimWindowSystem, MessagesForADestroyedWindowAreDropped) {
-  SimOs os;
-  const auto window = os.windows().CreateWindow({u"X", u"", 0, {}});
-  os.windows().PostMessage(window, 1, 0, 0);
-  os.windows().DestroyWindow(window);
-  os.loop().DoEvents();
-  EXPECT_TRUE(os.windows().Delivered().empty());
+TEST(SimSystemServices, ConvertsToCodePage936WithQuestionMarksForTheRest) {
+  SimSystemServices system;
+  EXPECT_EQ(system.ToAnsi(u"abc"), "abc");
+  EXPECT_EQ(system.ToAnsi(u"中"), "\xD6\xD0");
+  EXPECT_EQ(system.ToAnsi(u"a\u0E01b\U0001F600c"), "a?b?c");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <random>
+#include "text/utf.h"
 
 namespace tessaly::text {
 namespace {
@@ -14,37 +15,28 @@ std::string RoundTrip(std::string_view bytes) {
   return encoded.bytes;
 }
 
-TEST(Gbk, DecodesTheCharactersOfCodePage936) {
+TEST(Gbk, DecodesCodePage936AndEscapesTheRest) {
   struct Case {
     const char* bytes;
     std::u16string text;
   };
   const Case cases[] = {
-      {"Sub A()", u"Sub A()"}, {"\xB4\xFA\xC2\xEB\xCB\xF5\xBD\xF8", u"代码缩进"},
+      {"Sub A()", u"Sub A()"},
+      {"\xB4\xFA\xC2\xEB\xCB\xF5\xBD\xF8", u"代码缩进"},
       {"\x80", u"\u20AC"},      // the euro sign of the Windows code page
       {"\x81\x40", u"\u4E02"},  // GBK extension, not GB2312
       {"\xAA\xA1", u"\uE000"},  // user-defined area 1
       {"\xF8\xA1", u"\uE234"},  // user-defined area 2
       {"\xA1\x40", u"\uE4C6"},  // user-defined area 3
       {"\xA1\xA4", u"\u00B7"},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(DecodeGbk(c.bytes), c.text) << c.bytes;
-    EXPECT_EQ(RoundTrip(c.bytes), c.bytes);
-  }
-}
-
-TEST(Gbk, BytesThatStartNoCharacterBecomeByteEscapes) {
-  struct Case {
-    const char* bytes;
-    std::u16string text;
-  };
-  const Case cases[] = {
+      // Bytes that start no character become byte escapes.
       {"caf\xE9 \xD6\xD0", u"caf\xDCE9 中"},  // Latin-1 é followed by a blank, then GBK
       {"\xFF", u"\xDCFF"},
       {"\xB4", u"\xDCB4"},                // lead byte cut off at the end of the line
       {"\xB4\x0D", u"\xDCB4\r"},          // a lead byte never swallows a line break
       {"\"\x01\x1F\"", u"\"\x01\x1F\""},  // control bytes stay themselves
+      // Only the encoder's own pair decodes to a character: an edited line keeps its bytes.
+      {"\xA2\xE3", u"\xDCA2\xDCE3"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(DecodeGbk(c.bytes), c.text) << c.bytes;
@@ -94,13 +86,6 @@ TEST(Gbk, ACharacterInterruptsAnAsciiRunAtAnyPlace) {
   }
 }
 
-TEST(Gbk, EachCharacterHasOneEncoding) {
-  // Only the encoder's own pair decodes to a character, so re-encoding an edited line cannot
-  // silently switch a character to another pair.
-  EXPECT_EQ(EncodeGbk(u"\u20AC").bytes, "\x80");
-  EXPECT_EQ(DecodeGbk("\xA2\xE3"), u"\xDCA2\xDCE3");
-}
-
 TEST(Gbk, ReportsTheFirstUnitTheCodePageCannotHold) {
   const std::u16string texts[] = {u"ab\U0001F600", u"ab\u0E01", u"ab\xDC41", u"ab\xD800"};
   for (const auto& text : texts) {
@@ -109,11 +94,19 @@ TEST(Gbk, ReportsTheFirstUnitTheCodePageCannotHold) {
   }
 }
 
-TEST(Gbk, RoundTripsAMegabyte) {
-  std::string bytes;
-  for (int i = 0; i < 100000; ++i)
-    bytes += "x = \xB4\xFA\xC2\xEB\r\n";
-  EXPECT_EQ(RoundTrip(bytes), bytes);
+TEST(Utf, RoundTripsChineseAndAstralText) {
+  const std::string samples[] = {"", "Sub A()", "代码缩进", "a\xF0\x9F\x98\x80z", "关于程序——"};
+  for (const auto& sample : samples) {
+    EXPECT_EQ(ToUtf8(FromUtf8(sample)), sample);
+  }
+  EXPECT_EQ(FromUtf8("代码"), u"代码");
+  EXPECT_EQ(FromUtf8("\xF0\x9F\x98\x80").size(), 2u);
+}
+
+TEST(Utf, IllFormedBytesBecomeReplacementCharacters) {
+  EXPECT_EQ(FromUtf8("a\x80z"), u"a\uFFFDz");
+  EXPECT_EQ(FromUtf8("\xC0\xAF"), u"\uFFFD\uFFFD");  // overlong
+  EXPECT_EQ(FromUtf8("\xE4\xBD"), u"\uFFFD\uFFFD");  // truncated
 }
 
 }  // namespace

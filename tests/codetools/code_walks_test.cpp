@@ -1,0 +1,153 @@
+// Every code tool as a click runs it: on the procedure or block around the caret, line by
+// line through the editor, skipping a line the editor refuses to write and stopping at one it
+// refuses to read (the caret then stays where the user left it).
+//
+// Changes no test here can see, because they cannot change what a walk does: a `reserve` of
+// the line cache or of the indented lines deleted or skipped for a one-line range (only the
+// allocation differs), and the search for a block's End stopping before the module's last
+// line (a block without an End found runs to that last line all the same).
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "codetools/alignment.h"
+#include "codetools/annotation_walk.h"
+#include "codetools/cleaning.h"
+#include "codetools/indent.h"
+#include "support/code_fixture.h"
+
+namespace tessaly::codetools {
+namespace {
+
+using Lines = std::vector<std::u16string>;
+using test_support::CodeFixture;
+
+const AnnotationDictionary kDictionary;
+
+void Annotate(addin::Connection& connection) {
+  AnnotateCode(connection, kDictionary);
+}
+
+struct Walk {
+  const char* name;
+  std::function<void(addin::Connection&)> tool;
+  Lines text;
+  host::Selection click;
+  std::int32_t refuse_read = 0;     // the line the editor will not read
+  std::int32_t refuse_replace = 0;  // the line the editor will not write
+  Lines expected;
+  host::Selection caret;  // where the caret ends
+};
+
+TEST(CodeWalks, EachToolWorksOnTheRangeAroundTheCaret) {
+  const Lines two_subs = {u"Option Explicit", u"  Dim x", u"Sub A()", u"a = 1",
+                          u"End Sub",         u"Sub B()", u"b = 1",   u"End Sub"};
+  const Lines commented = {u"' about A   ", u"Sub A()   ' header", u"x = 1 ' a",
+                           u"total = 12   ' b", u"End Sub   ' end"};
+  const Lines annotated = {u"Option Explicit",   u"' 汇总", u"Sub 汇总()",
+                           u"    Dim n As Long", u"",       u"    n = 5 ' 五",
+                           u"    n = n + 1",     u"End Sub"};
+  // clang-format off
+  const Walk walks[] = {
+      {"indent: a selection from A into B works on A only", IndentCode, two_subs, {4, 3, 7, 2},
+       0, 0, {u"Option Explicit", u"  Dim x", u"Sub A()", u"    a = 1", u"End Sub", u"Sub B()",
+              u"b = 1", u"End Sub"}, {4, 1, 4, 1}},
+      // A's If is never closed; B's declared header starts the count again from 0.
+      {"indent: the declarations take the whole module", IndentCode,
+       {u"Option Explicit", u"  Dim x", u"Sub A()", u"If a Then", u"a = 1", u"End Sub",
+        u"Private Sub B()", u"b = 1", u"End Sub"}, {2, 1, 2, 1}, 0, 0,
+       {u"Option Explicit", u"Dim x", u"Sub A()", u"    If a Then", u"        a = 1",
+        u"    End Sub", u"Private Sub B()", u"    b = 1", u"End Sub"}, {2, 1, 2, 1}},
+      {"indent: a refused write keeps that line", IndentCode,
+       {u"Sub A()", u"a = 1", u"b = 1", u"c = 1", u"End Sub"}, {2, 1, 2, 1}, 0, 3,
+       {u"Sub A()", u"    a = 1", u"b = 1", u"    c = 1", u"End Sub"}, {2, 1, 2, 1}},
+      {"indent: an unreadable line ends the run", IndentCode,
+       {u"Sub A()", u"If a Then", u"a = 1", u"  b = 1", u"c = 1", u"End If", u"End Sub"},
+       {6, 3, 6, 3}, 4, 0,
+       {u"Sub A()", u"    If a Then", u"        a = 1", u"  b = 1", u"c = 1", u"End If",
+        u"End Sub"}, {6, 3, 6, 3}},
+      {"blank lines: above the header too, not in the next procedure", DeleteBlankLines,
+       {u"Option Explicit", u"Sub A()", u"End Sub", u"", u"' about B", u"  ", u"Sub B()", u"x = 1",
+        u"", u"\t", u"", u"y = 1", u"End Sub", u"Sub C()", u"", u"End Sub"}, {8, 1, 8, 1}, 0, 0,
+       {u"Option Explicit", u"Sub A()", u"End Sub", u"' about B", u"Sub B()", u"x = 1", u"\t",
+        u"y = 1", u"End Sub", u"Sub C()", u"", u"End Sub"}, {8, 1, 8, 1}},
+      {"blank lines: an unreadable line ends the run", DeleteBlankLines,
+       {u"Sub A()", u"", u"  x = 1", u"", u"", u"End Sub"}, {3, 2, 3, 2}, 4, 0,
+       {u"Sub A()", u"  x = 1", u"", u"", u"End Sub"}, {3, 2, 3, 2}},
+      {"blank lines: a refused write does not stop deletions", DeleteBlankLines,
+       {u"Sub A()", u"", u"x = 1", u"", u"", u"End Sub"}, {3, 1, 3, 1}, 0, 3,
+       {u"Sub A()", u"x = 1", u"End Sub"}, {3, 1, 3, 1}},
+      {"comments: every kind, literals kept", DeleteComments,
+       {u"Sub A()", u"' column one", u"    ' indented", u"    x = 1   ' note", u"    s = \"it's\"",
+        u"    Rem note", u"End Sub   ' done"}, {3, 1, 3, 1}, 0, 0,
+       {u"Sub A()", u"", u"    ", u"    x = 1   ", u"    s = \"it's\"", u"", u"End Sub   "},
+       {3, 1, 3, 1}},
+      {"unindent: the Enum block around the caret", UnindentCode,
+       {u"Option Explicit", u"Private Enum E", u"    eA   = 1", u"    eB = 2", u"End Enum",
+        u"Sub A()", u"    x = 1", u"End Sub"}, {3, 1, 3, 1}, 0, 0,
+       {u"Option Explicit", u"Private Enum E", u"eA = 1", u"eB = 2", u"End Enum", u"Sub A()",
+        u"    x = 1", u"End Sub"}, {3, 1, 3, 1}},
+      {"other captions change nothing", [](addin::Connection& c) {RunCleaningWalk(c, u"代码缩进");},
+       {u"Sub A()", u"", u"    x = 1 ' note", u"End Sub"}, {3, 1, 3, 1}, 0, 0,
+       {u"Sub A()", u"", u"    x = 1 ' note", u"End Sub"}, {3, 1, 3, 1}},
+      // The widest comment stays where it stood: three blanks after its code.
+      {"align: header and end line stay", AlignComments, commented, {3, 4, 3, 4}, 0, 0,
+       {u"' about A   ", u"Sub A()   ' header", u"x = 1        ' a", u"total = 12   ' b",
+        u"End Sub   ' end"}, {3, 1, 3, 1}},
+      {"align: a refused write keeps that line", AlignComments,
+       {u"Sub A()", u"x = 1 ' a", u"y = 22 ' b", u"longer = 1 ' c", u"End Sub"}, {2, 1, 2, 1}, 0, 3,
+       {u"Sub A()", u"x = 1      ' a", u"y = 22 ' b", u"longer = 1 ' c", u"End Sub"}, {2, 1, 2, 1}},
+      {"align: an unreadable line ends the run there", AlignComments,
+       {u"Sub A()", u"x = 1 ' a", u"y = 22 ' b", u"longest = 1 ' c", u"z = 1 ' d", u"End Sub"},
+       {5, 2, 5, 2}, 4, 0,
+       {u"Sub A()", u"x = 1  ' a", u"y = 22 ' b", u"longest = 1 ' c", u"z = 1 ' d", u"End Sub"},
+       {5, 2, 5, 2}},
+      {"unalign", UnalignComments,
+       {u"Sub A()", u"x = 1    ' a", u"y = 2   ", u"    ' whole", u"End Sub"}, {2, 1, 2, 1}, 0, 0,
+       {u"Sub A()", u"x = 1' a", u"y = 2   ", u"    ' whole", u"End Sub"}, {2, 1, 2, 1}},
+      {"annotate: the body, not header, end or comments", Annotate, annotated, {7, 5, 7, 5}, 0, 0,
+       {u"Option Explicit", u"' 汇总", u"Sub 汇总()", u"    Dim n As Long '定义变量 n 为 长整型值",
+        u"", u"    n = 5 ' 五", u"    n = n + 1 ' n 等于  n+1", u"End Sub"}, {7, 1, 7, 1}},
+      {"annotate: a refused write is skipped", Annotate, annotated, {4, 1, 4, 1}, 0, 4,
+       {u"Option Explicit", u"' 汇总", u"Sub 汇总()", u"    Dim n As Long", u"", u"    n = 5 ' 五",
+        u"    n = n + 1 ' n 等于  n+1", u"End Sub"}, {4, 1, 4, 1}},
+      {"annotate: an unreadable line ends the run", Annotate, annotated, {4, 3, 4, 3}, 7, 0,
+       {u"Option Explicit", u"' 汇总", u"Sub 汇总()", u"    Dim n As Long '定义变量 n 为 长整型值",
+        u"", u"    n = 5 ' 五", u"    n = n + 1", u"End Sub"}, {4, 3, 4, 3}},
+  };
+  // clang-format on
+  for (const Walk& walk : walks) {
+    SCOPED_TRACE(walk.name);
+    CodeFixture editor(walk.text);
+    if (walk.refuse_read) editor.Module().RefuseReadAt(walk.refuse_read);
+    if (walk.refuse_replace) editor.Module().RefuseReplaceAt(walk.refuse_replace);
+    editor.Click(walk.click.start_line, walk.click.start_column, walk.click.end_line,
+                 walk.click.end_column);
+    walk.tool(editor.Connection());
+    EXPECT_EQ(editor.Text(), walk.expected);
+    EXPECT_EQ(editor.Caret(), walk.caret);
+
+    // Without an active code pane, or without an editor, nothing happens.
+    CodeFixture paneless(walk.text);
+    paneless.Click(walk.click.start_line);
+    paneless.ClearActivePane();
+    walk.tool(paneless.Connection());
+    EXPECT_EQ(paneless.Text(), walk.text);
+    addin::Connection unconnected;
+    walk.tool(unconnected);
+  }
+}
+
+TEST(CodeWalks, ARefusedDeletionKeepsTheLine) {
+  CodeFixture editor({u"Sub A()", u"", u"x = 1", u"", u"", u"End Sub"});
+  editor.Application().Calls().Refuse(u"CodeModule.DeleteLines");
+  editor.Click(3);
+  DeleteBlankLines(editor.Connection());
+  EXPECT_EQ(editor.Text().size(), 6u);
+}
+
+}  // namespace
+}  // namespace tessaly::codetools
