@@ -39,7 +39,7 @@ std::vector<HWND> WindowsTitled(const std::wstring& title_start);
 HWND AddInTimerWindow();
 
 // A window of the editor's kind, under the class name the editor gives it and ANSI as the
-// editor's are; it hands keys to its first child. Class registered once per process.
+// editor's are; where it has a child, that is its text, which its keys edit.
 HWND CreateEditorWindow(const std::wstring& class_name, const std::wstring& title, HWND parent,
                         RECT place);
 
