@@ -15,6 +15,7 @@ void AboutFormHost::Show() {
       if (destroy && window != 0) destroy(window);
     };
     form_ = std::make_unique<AboutFrm>(connection_, features_, os_, window, on_unload);
+    if (windows_.attach && window != 0) windows_.attach(window, *form_);
     form_->Form_Load();
   }
   form_->Show();

@@ -21,6 +21,9 @@ namespace tessaly::about {
 struct FormWindowFactory {
   std::function<host::WindowHandle()> create;
   std::function<void(host::WindowHandle)> destroy;
+  // Runs once the form exists and before it loads, so the window follows it from its first
+  // change (SetChangeListener) and raises its events.
+  std::function<void(host::WindowHandle, AboutFrm&)> attach = {};
 };
 
 class AboutFormHost {

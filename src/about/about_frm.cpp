@@ -203,6 +203,11 @@ void AboutFrm::ClickOK(std::int32_t button) {
   cmdOK_MouseDown(button, 0, 0, 0);
 }
 
+void AboutFrm::Close() {
+  ChangeScope scope(*this);
+  Unload();
+}
+
 void AboutFrm::Unload() {
   if (!loaded_) return;
   loaded_ = false;

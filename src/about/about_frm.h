@@ -40,6 +40,8 @@ class AboutFrm {
   // toggles (a ticked box clears, any other ticks) and then raises its mouse-up.
   void ClickCheck(std::int32_t index);
   void ClickOK(std::int32_t button = kLeftButton);
+  // The window's close box: the form unloads as through its button.
+  void Close();
 
   void Show();
   bool IsLoaded() const { return loaded_; }

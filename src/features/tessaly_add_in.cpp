@@ -1,17 +1,20 @@
 #include "features/tessaly_add_in.h"
 
+#include <utility>
+
 #include "codetools/annotation_walk.h"
 
 namespace tessaly::features {
 
-TessalyAddIn::TessalyAddIn(host::Os& os, TessalyComponent& component)
+TessalyAddIn::TessalyAddIn(host::Os& os, TessalyComponent& component,
+                           about::FormWindowFactory about_windows)
     : os_(os),
       component_(component),
       window_commands_(connection_, os_),
       wheel_(connection_, os_),
       dialogs_(connection_, os_),
       tabs_(connection_, os_.windows, os_.loop),
-      about_(connection_, *this, os_),
+      about_(connection_, *this, os_, std::move(about_windows)),
       menu_(connection_, os_, *this),
       connect_(connection_, os_, *this) {}
 

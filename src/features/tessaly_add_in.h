@@ -28,7 +28,9 @@ namespace tessaly::features {
 
 class TessalyAddIn : public addin::Features, private menu::MenuCommands {
  public:
-  TessalyAddIn(host::Os& os, TessalyComponent& component);
+  // about_windows: how the face displays the About form; none leaves it a model only.
+  TessalyAddIn(host::Os& os, TessalyComponent& component,
+               about::FormWindowFactory about_windows = {});
   ~TessalyAddIn() override;
   TessalyAddIn(const TessalyAddIn&) = delete;
   TessalyAddIn& operator=(const TessalyAddIn&) = delete;

@@ -105,13 +105,14 @@ bool WinSystemServices::Is64BitProcess() {
 }
 
 std::u16string WinSystemServices::WmiOsCaption() {
-  // The host owns COM security; the moniker asks only for impersonation on this object.
+  // The host owns COM security (no CoInitializeSecurity here); the moniker's default
+  // impersonation is all a local query needs.
   ComPtr<IDispatch> service;
-  if (FAILED(CoGetObject(L"winmgmts:{impersonationLevel=impersonate}!\\\\.\\root\\cimv2", nullptr,
-                         IID_IDispatch, reinterpret_cast<void**>(service.Receive())))) {
+  if (FAILED(CoGetObject(L"winmgmts:\\\\.\\root\\cimv2", nullptr, IID_IDispatch,
+                         reinterpret_cast<void**>(service.Receive())))) {
     throw host::HostError("WMI is not available");
   }
-  Variant query(std::u16string(u"SELECT Caption FROM Win32_OperatingSystem"));
+  Variant query(std::u16string(u"Select * from Win32_OperatingSystem"));
   auto results = LateBound(service).GetObject(L"ExecQuery", {query.Get()});
   auto enumerator_object = results.Get(L"_NewEnum");
   ComPtr<IEnumVARIANT> enumerator;

@@ -57,11 +57,17 @@ WinWindowSystem::~WinWindowSystem() {
   // A window still subclassed here gets its previous procedure back, so no message can reach
   // a procedure of an unloaded DLL.
   for (const auto& [window, lock] : subclassed_) {
-    const auto previous = reinterpret_cast<LONG_PTR>(GetPropW(window, kPreviousProperty));
-    if (ReadProc(window) == reinterpret_cast<LONG_PTR>(&SubclassProc)) WriteProc(window, previous);
     RemovePropW(window, kOwnerProperty);
     RemovePropW(window, kProcedureProperty);
-    RemovePropW(window, kPreviousProperty);
+    if (!IsWindow(window)) continue;
+    if (ReadProc(window) == reinterpret_cast<LONG_PTR>(&SubclassProc)) {
+      WriteProc(window, reinterpret_cast<LONG_PTR>(GetPropW(window, kPreviousProperty)));
+      RemovePropW(window, kPreviousProperty);
+    } else {
+      // Another subclass sits above ours and will call it: ours stays and passes every message
+      // on to the procedure it replaced, so the DLL must stay loaded for good.
+      new ServerLock();
+    }
   }
 }
 

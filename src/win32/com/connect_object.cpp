@@ -136,7 +136,9 @@ HRESULT ConnectObject::OnConnection(IDispatch* Application, LONG ConnectMode, ID
     // A host that connects again without disconnecting first gets a clean start.
     Disconnect(0);
     if (!os_) os_ = std::make_unique<WinOs>(server_.Module());
-    add_in_ = std::make_unique<features::TessalyAddIn>(os_->Services(), server_.Component());
+    about_dialogs_ = std::make_unique<AboutDialogMaker>(server_.Module());
+    add_in_ = std::make_unique<features::TessalyAddIn>(os_->Services(), server_.Component(),
+                                                       about_dialogs_->Factory());
     add_in_instance_ = std::make_unique<WinAddInInstance>(ComPtr<IDispatch>(AddInInst));
     add_in_->Connect().OnConnection(MakeApplication(ComPtr<IDispatch>(Application)), ConnectMode,
                                     *add_in_instance_);
@@ -170,6 +172,7 @@ void ConnectObject::Disconnect(LONG remove_mode) {
   if (!add_in_) return;
   auto add_in = std::move(add_in_);
   add_in->Connect().OnDisconnection(remove_mode);
+  about_dialogs_.reset();
   add_in.reset();
   add_in_instance_.reset();
 }

@@ -8,6 +8,7 @@
 
 #include "features/tessaly_add_in.h"
 #include "qwix_idl.h"
+#include "win32/com/about_dialog.h"
 #include "win32/com/server.h"
 #include "win32/server_lock.h"
 #include "win32/win_editor.h"
@@ -49,6 +50,8 @@ class ConnectObject final : public _IDTExtensibility2 {
   ServerLock lock_;
   std::unique_ptr<WinOs> os_;
   std::unique_ptr<WinAddInInstance> add_in_instance_;
+  // The About form's window; closed before the add-in, whose form it shows, goes.
+  std::unique_ptr<AboutDialogMaker> about_dialogs_;
   // Made at each connection and destroyed at disconnection, which releases every editor
   // object the add-in held.
   std::unique_ptr<features::TessalyAddIn> add_in_;

@@ -1,0 +1,110 @@
+// The About form as the user meets it in the editors: a real dialog, one window whichever
+// entry opens it, keys moving between its controls inside the editor's message loop, and a
+// switch that acts at once and lands in the registry.
+
+#include <gtest/gtest.h>
+#include "win32/windows_headers.h"
+
+#include "win32/fake_host/add_in_driver.h"
+#include "win32/fake_host/screenshot.h"
+
+namespace tessaly::fake_host {
+namespace {
+
+constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\ZOTA\\QWIX";
+constexpr wchar_t kTitleStart[] = L"关于程序——";
+constexpr int kFirstCheckId = 100;
+
+class AboutDialogTest : public ::testing::TestWithParam<bool> {
+ protected:
+  void SetUp() override {
+    RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+    sim::EditorOptions options;
+    if (!GetParam()) {
+      options.name = u"Microsoft Excel";
+      options.version = u"7.01";
+    }
+    editor = std::make_unique<FakeEditor>(options);
+    editor->Sim().AddModule(u"Project1", u"Module1", {u"Sub Start()", u"End Sub"});
+    add_in = std::make_unique<AddInDriver>(*editor);
+  }
+  void TearDown() override {
+    add_in.reset();
+    RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+  }
+
+  HWND OnlyAboutWindow() {
+    RunMessageLoop(100);
+    const auto windows = WindowsTitled(kTitleStart);
+    EXPECT_EQ(windows.size(), 1u);
+    return windows.empty() ? nullptr : windows.front();
+  }
+
+  std::unique_ptr<FakeEditor> editor;
+  std::unique_ptr<AddInDriver> add_in;
+};
+
+TEST_P(AboutDialogTest, OneDialogFromEveryEntryWithKeysAndSwitchesThatActAtOnce) {
+  ASSERT_TRUE(add_in->Connect());
+  if (GetParam()) editor->Click({u"Add-Ins", u"Tessaly"});
+  editor->Click({u"TessalyIDE", u"关于程序"});
+  editor->Click({u"TessalyIDE", u"关于程序"});
+  HWND dialog = OnlyAboutWindow();
+  ASSERT_TRUE(dialog);
+  EXPECT_TRUE(IsWindowVisible(dialog));
+  EXPECT_TRUE(GetWindowLongW(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  wchar_t title[128] = {};
+  GetWindowTextW(dialog, title, 128);
+  EXPECT_STREQ(title, L"关于程序——TessalyIDE_V1.36");
+  // The whole design fits inside the window, the button at the bottom included.
+  RECT inside{};
+  GetClientRect(dialog, &inside);
+  RECT button{};
+  GetWindowRect(GetDlgItem(dialog, IDOK), &button);
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&button), 2);
+  EXPECT_LE(button.bottom, inside.bottom);
+
+  // Keys reach the dialog although the editor's loop knows nothing of it.
+  HWND first_box = GetDlgItem(dialog, kFirstCheckId);
+  SetForegroundWindow(dialog);
+  SetFocus(GetDlgItem(dialog, IDOK));
+  PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
+  RunMessageLoop(100);
+  EXPECT_EQ(GetFocus(), first_box);
+  PostMessageW(first_box, WM_KEYDOWN, VK_DOWN, 0);
+  RunMessageLoop(100);
+  EXPECT_EQ(GetFocus(), GetDlgItem(dialog, kFirstCheckId + 1));
+  const std::string name =
+      std::string(GetParam() ? "about-vb6-" : "about-vba-") + (sizeof(void*) == 8 ? "x64" : "x86");
+  EXPECT_NE(SaveScreenshot(dialog, name), Screenshot::kFailed);
+
+  // The VBA editors have no wheel to switch.
+  EXPECT_EQ(IsWindowEnabled(GetDlgItem(dialog, kFirstCheckId + 3)) != FALSE, GetParam());
+  SendMessageW(first_box, BM_CLICK, 0, 0);
+  EXPECT_EQ(SendMessageW(first_box, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_FALSE(editor->Sim().Bar(u"TessalyIDE").Visible());
+  EXPECT_EQ(ReadRegistryText(HKEY_CURRENT_USER, kSettingsKey, L"功能菜单"), L"0");
+  SendMessageW(first_box, BM_CLICK, 0, 0);
+  EXPECT_TRUE(editor->Sim().Bar(u"TessalyIDE").Visible());
+  EXPECT_EQ(ReadRegistryText(HKEY_CURRENT_USER, kSettingsKey, L"功能菜单"), L"1");
+
+  // Closed by its button, opened again as a new window; gone with the add-in.
+  SendMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+  EXPECT_FALSE(IsWindow(dialog));
+  editor->Click({u"TessalyIDE", u"关于程序"});
+  EXPECT_TRUE(OnlyAboutWindow());
+  ASSERT_TRUE(add_in->Disconnect());
+  EXPECT_TRUE(WindowsTitled(kTitleStart).empty());
+  EXPECT_FALSE(AddInTimerWindow()) << "a timer of the unloaded add-in can still fire";
+
+  // A reloaded add-in opens its own dialog.
+  ASSERT_TRUE(add_in->Connect());
+  editor->Click({u"TessalyIDE", u"关于程序"});
+  EXPECT_TRUE(OnlyAboutWindow());
+}
+
+INSTANTIATE_TEST_SUITE_P(BothEditors, AboutDialogTest, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Vb6" : "Vba"; });
+
+}  // namespace
+}  // namespace tessaly::fake_host

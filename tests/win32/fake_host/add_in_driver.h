@@ -1,0 +1,49 @@
+#pragma once
+
+// Driving QWIX.dll as an editor does, for the window features' tests: create QWIX.Connect by
+// its ProgID, connect it to a fake editor and let the editor's message loop run.
+
+#include "win32/windows_headers.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "win32/fake_host/fake_editor.h"
+
+namespace tessaly::fake_host {
+
+class AddInDriver {
+ public:
+  explicit AddInDriver(FakeEditor& editor) : editor_(editor) {}
+  ~AddInDriver() { Disconnect(); }
+  AddInDriver(const AddInDriver&) = delete;
+  AddInDriver& operator=(const AddInDriver&) = delete;
+
+  // Connection and start-up complete; false when either call failed.
+  bool Connect();
+  bool Disconnect();
+
+ private:
+  FakeEditor& editor_;
+  ComPtr<IDispatch> connect_;
+};
+
+// The editor's message loop for a while: timers fire, posted messages are handled.
+void RunMessageLoop(DWORD milliseconds);
+
+// Top-level windows of this process whose title starts with the text.
+std::vector<HWND> WindowsTitled(const std::wstring& title_start);
+
+// The timer window of a loaded add-in, null when none is left.
+HWND AddInTimerWindow();
+
+// A window of the editor's kind, under the class name the editor gives it and ANSI as the
+// editor's are; where it has a child, that is its text, which its keys edit.
+HWND CreateEditorWindow(const std::wstring& class_name, const std::wstring& title, HWND parent,
+                        RECT place);
+
+// Text of a registry string value, "<missing>" when absent.
+std::wstring ReadRegistryText(HKEY root, const wchar_t* key, const wchar_t* name);
+
+}  // namespace tessaly::fake_host

@@ -1,0 +1,152 @@
+// The editors' cramped dialogs on the real user32: a dialog of the editor's class, style,
+// title and design size that comes to the foreground is enlarged and its controls placed as
+// its plan says, found and moved through the same calls the editors' dialogs get.
+
+#include <gtest/gtest.h>
+#include "win32/windows_headers.h"
+
+#include <vector>
+
+#include "dialogs/dialog_geometry.h"
+#include "dialogs/dialog_plans.h"
+#include "win32/fake_host/add_in_driver.h"
+
+namespace tessaly::fake_host {
+namespace {
+
+constexpr DWORD kEditorDialogStyle = 0x94C800C4;
+
+struct DialogCase {
+  const wchar_t* title;
+  std::u16string_view plan;
+  bool vb6;
+  int children;
+};
+
+constexpr DialogCase kCases[] = {
+    {L"引用 - Project1", u"引用", true, 14},    {L"新建工程", u"新建工程", true, 4},
+    {L"打开工程", u"打开工程", true, 17},       {L"部件", u"部件", true, 6},
+    {L"引用 - VBAProject", u"引用", false, 14},
+};
+
+struct Control {
+  HWND window;
+  RECT before;  // on the screen
+  const dialogs::PlacementRow* row;
+};
+
+const dialogs::PlacementRow* RowOf(std::span<const dialogs::PlacementRow> rows, int index) {
+  for (const auto& row : rows) {
+    if (index >= row.first && index <= row.last) return &row;
+  }
+  return nullptr;
+}
+
+HWND MakeChild(HWND parent, const wchar_t* window_class, int index) {
+  // A list box keeps the height it is given, as the editor's does.
+  const DWORD list_style = wcscmp(window_class, L"ListBox") == 0 ? LBS_NOINTEGRALHEIGHT : 0;
+  return CreateWindowExW(0, window_class, L"", WS_CHILD | WS_VISIBLE | list_style, 8 + 4 * index,
+                         30 + 6 * index, 60 + index, 20 + index, parent, nullptr,
+                         GetModuleHandleW(nullptr), nullptr);
+}
+
+RECT ScreenRect(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return rect;
+}
+
+// Where a control stands inside its parent, as MoveWindow took it.
+RECT PlaceInParent(HWND window) {
+  RECT rect = ScreenRect(window);
+  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+class DialogWatchTest : public ::testing::TestWithParam<bool> {};
+
+TEST_P(DialogWatchTest, EveryPlanEnlargesItsDialogAsComputed) {
+  HDC screen_dc = GetDC(nullptr);
+  const host::Size screen{GetDeviceCaps(screen_dc, HORZRES), GetDeviceCaps(screen_dc, VERTRES)};
+  ReleaseDC(nullptr, screen_dc);
+  ASSERT_GT(screen.width, 800) << "the enlargement needs a screen wider than 800 pixels";
+  sim::EditorOptions options;
+  if (!GetParam()) {
+    options.name = u"Microsoft Excel";
+    options.version = u"7.01";
+  }
+  FakeEditor editor(options);
+  AddInDriver add_in(editor);
+  ASSERT_TRUE(add_in.Connect());
+
+  for (const auto& row : kCases) {
+    if (row.vb6 != GetParam()) continue;
+    SCOPED_TRACE(testing::Message() << "plan of " << row.children << " children");
+    const auto* plan = dialogs::FindPlan(row.plan, row.vb6);
+    ASSERT_TRUE(plan);
+    HWND dialog =
+        CreateWindowExW(0, L"#32770", row.title, kEditorDialogStyle, 100, 80, plan->design.width,
+                        plan->design.height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_TRUE(dialog);
+    ASSERT_EQ(static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE)), kEditorDialogStyle);
+    std::vector<Control> controls;
+    std::vector<Control> page_controls;
+    for (int i = 1; i <= row.children; ++i) {
+      // The components dialog's first child is its inner page.
+      const bool page = !plan->page.empty() && i == 1;
+      HWND child = MakeChild(dialog, page ? L"#32770" : L"STATIC", i);
+      if (page) {
+        const wchar_t* classes[] = {L"Button", L"Static", L"Button", L"Static",
+                                    L"Button", L"Static", L"ListBox"};
+        const int record[] = {0, 3, 1, 4, 2, 5, 6};
+        for (int j = 0; j < 7; ++j) {
+          HWND inner = MakeChild(child, classes[j], j);
+          page_controls.push_back({inner, ScreenRect(inner), RowOf(plan->page, record[j])});
+        }
+      }
+      controls.push_back({child, ScreenRect(child), RowOf(plan->children, i)});
+    }
+    const RECT origin = ScreenRect(dialog);
+    SetForegroundWindow(dialog);
+    RunMessageLoop(500);
+
+    host::Size size = dialogs::EnlargedSize(screen);
+    if (plan->height_from_first_child)
+      size.height = controls[0].before.bottom - controls[0].before.top + 50;
+    const dialogs::Growth growth{size.width - plan->design.width,
+                                 size.height - plan->design.height};
+    const host::Point place = dialogs::FinalPosition(screen, size);
+    const RECT dialog_now = ScreenRect(dialog);
+    EXPECT_EQ(dialog_now.left, place.x);
+    EXPECT_EQ(dialog_now.top, place.y);
+    EXPECT_EQ(dialog_now.right - dialog_now.left, size.width);
+    EXPECT_EQ(dialog_now.bottom - dialog_now.top, size.height);
+    controls.insert(controls.end(), page_controls.begin(), page_controls.end());
+    for (const auto& control : controls) {
+      ASSERT_TRUE(control.row);
+      const int x0 = control.before.left - origin.left;
+      const int y0 = control.before.top - origin.top;
+      const int x = dialogs::Apply(control.row->x, x0, growth);
+      const int y = dialogs::Apply(control.row->y, y0, growth);
+      const RECT expected{x, y,
+                          x + dialogs::Apply(control.row->width,
+                                             control.before.right - control.before.left, growth),
+                          y + dialogs::Apply(control.row->height,
+                                             control.before.bottom - control.before.top, growth)};
+      const RECT now = PlaceInParent(control.window);
+      EXPECT_TRUE(EqualRect(&now, &expected))
+          << "at " << now.left << "," << now.top << " " << now.right - now.left << "x"
+          << now.bottom - now.top << ", expected " << expected.left << "," << expected.top << " "
+          << expected.right - expected.left << "x" << expected.bottom - expected.top;
+    }
+    DestroyWindow(dialog);
+  }
+  ASSERT_TRUE(add_in.Disconnect());
+  EXPECT_FALSE(AddInTimerWindow()) << "the watch's timer outlives the add-in";
+}
+
+INSTANTIATE_TEST_SUITE_P(BothEditors, DialogWatchTest, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Vb6" : "Vba"; });
+
+}  // namespace
+}  // namespace tessaly::fake_host
