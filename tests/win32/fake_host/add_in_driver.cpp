@@ -1,38 +1,17 @@
 #include "win32/fake_host/add_in_driver.h"
 
+#include "win32/fake_host/com_client.h"
+
 #include <algorithm>
 #include <cstdlib>
 
 namespace tessaly::fake_host {
 
+using client::CallByName;
+using client::Long;
+using client::Object;
+
 namespace {
-
-VARIANT Object(IDispatch* object) {
-  VARIANT value;
-  VariantInit(&value);
-  value.vt = VT_DISPATCH;
-  value.pdispVal = object;
-  return value;
-}
-
-VARIANT Long(LONG number) {
-  VARIANT value;
-  VariantInit(&value);
-  value.vt = VT_I4;
-  value.lVal = number;
-  return value;
-}
-
-HRESULT CallByName(IDispatch* object, const wchar_t* name, std::vector<VARIANT> arguments) {
-  DISPID id = DISPID_UNKNOWN;
-  auto* member = const_cast<LPOLESTR>(name);
-  HRESULT result = object->GetIDsOfNames(IID_NULL, &member, 1, LOCALE_USER_DEFAULT, &id);
-  if (FAILED(result)) return result;
-  std::reverse(arguments.begin(), arguments.end());
-  DISPPARAMS parameters{arguments.data(), nullptr, static_cast<UINT>(arguments.size()), 0};
-  return object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &parameters, nullptr,
-                        nullptr, nullptr);
-}
 
 struct TitleSearch {
   std::wstring start;

@@ -11,74 +11,27 @@
 #include <string>
 
 #include "support/click_cases.h"
+#include "win32/fake_host/add_in_driver.h"
+#include "win32/fake_host/com_client.h"
 #include "win32/fake_host/fake_editor.h"
 #include "win32/late_bound.h"
 
 namespace tessaly::fake_host {
 namespace {
 
+using client::CallByName;
+using client::CanUnloadNow;
+using client::Empty;
+using client::Long;
+using client::Object;
+
 constexpr IID kIdtExtensibility2 = {
     0xB65AD801, 0xABAF, 0x11D0, {0xBB, 0x8B, 0x00, 0xA0, 0xC9, 0x0F, 0x27, 0x44}};
 
-HRESULT CanUnloadNow() {
-  HMODULE dll = GetModuleHandleW(L"QWIX.dll");
-  if (!dll) return S_OK;  // already unloaded
-  auto query = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(
-      reinterpret_cast<void*>(GetProcAddress(dll, "DllCanUnloadNow")));
-  return query ? query() : E_FAIL;
-}
-
 ComPtr<IDispatch> CreateConnect() {
-  CLSID class_id{};
-  EXPECT_EQ(CLSIDFromProgID(L"QWIX.Connect", &class_id), S_OK) << "QWIX.dll is not registered";
-  ComPtr<IDispatch> connect;
-  EXPECT_EQ(CoCreateInstance(class_id, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
-                             reinterpret_cast<void**>(connect.Receive())),
-            S_OK);
+  auto connect = client::CreateByProgId(L"QWIX.Connect");
+  EXPECT_TRUE(connect) << "QWIX.dll is not registered";
   return connect;
-}
-
-// A call through IDispatch by member name, as a client that knows only the interface would.
-HRESULT CallByName(IDispatch* object, const wchar_t* name, std::vector<VARIANT> arguments) {
-  DISPID id = DISPID_UNKNOWN;
-  auto* member = const_cast<LPOLESTR>(name);
-  HRESULT result = object->GetIDsOfNames(IID_NULL, &member, 1, LOCALE_USER_DEFAULT, &id);
-  if (FAILED(result)) return result;
-  std::reverse(arguments.begin(), arguments.end());
-  DISPPARAMS parameters{arguments.data(), nullptr, static_cast<UINT>(arguments.size()), 0};
-  return object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &parameters, nullptr,
-                        nullptr, nullptr);
-}
-
-VARIANT Object(IDispatch* object) {
-  VARIANT value;
-  VariantInit(&value);
-  value.vt = VT_DISPATCH;
-  value.pdispVal = object;
-  return value;
-}
-
-VARIANT Long(LONG number) {
-  VARIANT value;
-  VariantInit(&value);
-  value.vt = VT_I4;
-  value.lVal = number;
-  return value;
-}
-
-VARIANT Empty() {
-  VARIANT value;
-  VariantInit(&value);
-  return value;
-}
-
-std::wstring ReadText(HKEY root, const wchar_t* key, const wchar_t* name) {
-  wchar_t buffer[512] = {};
-  DWORD size = sizeof(buffer);
-  if (RegGetValueW(root, key, name, RRF_RT_REG_SZ, nullptr, buffer, &size) != ERROR_SUCCESS) {
-    return L"<missing>";
-  }
-  return buffer;
 }
 
 DWORD ReadNumber(HKEY root, const wchar_t* key, const wchar_t* name) {
@@ -184,15 +137,15 @@ TEST_P(FakeHostTest, LoadsClicksUnloadsAndReloadsLeavingNothingBehind) {
   // Each running copy registers the add-in for the other kind of editor.
   if (GetParam()) {
     const wchar_t* vba = L"Software\\Microsoft\\VBA\\VBE\\6.0\\Addins\\QWIX.Connect";
-    EXPECT_EQ(ReadText(HKEY_CURRENT_USER, vba, L"FriendlyName"), L"QWIX");
+    EXPECT_EQ(ReadRegistryText(HKEY_CURRENT_USER, vba, L"FriendlyName"), L"QWIX");
     EXPECT_EQ(ReadNumber(HKEY_CURRENT_USER, vba, L"LoadBehavior"), 3u);
-    EXPECT_EQ(
-        ReadText(HKEY_CURRENT_USER, L"Software\\Microsoft\\Office\\Excel\\Addins\\QWIX.Connect",
-                 L"FriendlyName"),
-        L"QWIX");
+    EXPECT_EQ(ReadRegistryText(HKEY_CURRENT_USER,
+                               L"Software\\Microsoft\\Office\\Excel\\Addins\\QWIX.Connect",
+                               L"FriendlyName"),
+              L"QWIX");
   } else {
     const wchar_t* vb6 = L"Software\\Microsoft\\Visual Basic\\6.0\\Addins\\QWIX.Connect";
-    EXPECT_EQ(ReadText(HKEY_CURRENT_USER, vb6, L"FriendlyName"), L"QWIX");
+    EXPECT_EQ(ReadRegistryText(HKEY_CURRENT_USER, vb6, L"FriendlyName"), L"QWIX");
     EXPECT_EQ(ReadNumber(HKEY_CURRENT_USER, vb6, L"LoadBehavior"), 3u);
   }
 
