@@ -11,7 +11,6 @@
 namespace tessaly::fake_host {
 namespace {
 
-constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\ZOTA\\QWIX";
 constexpr wchar_t kTitleStart[] = L"关于程序——";
 constexpr int kFirstCheckId = 100;
 

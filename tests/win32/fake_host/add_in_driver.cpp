@@ -113,6 +113,12 @@ HWND CreateEditorWindow(const std::wstring& class_name, const std::wstring& titl
                          GetModuleHandleW(nullptr), nullptr);
 }
 
+bool StoreSwitch(const wchar_t* name, const wchar_t* value) {
+  const auto size = static_cast<DWORD>((wcslen(value) + 1) * sizeof(wchar_t));
+  return RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, name, REG_SZ, value, size) ==
+         ERROR_SUCCESS;
+}
+
 std::wstring ReadRegistryText(HKEY root, const wchar_t* key, const wchar_t* name) {
   wchar_t buffer[512] = {};
   DWORD size = sizeof(buffer);

@@ -43,6 +43,11 @@ HWND AddInTimerWindow();
 HWND CreateEditorWindow(const std::wstring& class_name, const std::wstring& title, HWND parent,
                         RECT place);
 
+// The key of the four switches the About form keeps.
+inline constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\ZOTA\\QWIX";
+// Stores a switch as the About form would; true when the registry took it.
+bool StoreSwitch(const wchar_t* name, const wchar_t* value);
+
 // Text of a registry string value, "<missing>" when absent.
 std::wstring ReadRegistryText(HKEY root, const wchar_t* key, const wchar_t* name);
 

@@ -41,8 +41,6 @@ DWORD ReadNumber(HKEY root, const wchar_t* key, const wchar_t* name) {
   return value;
 }
 
-constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\ZOTA\\QWIX";
-
 int CountControls(const sim::SimCommandBarControls& controls) {
   int count = 0;
   for (const auto& control : controls.All()) {
@@ -167,13 +165,7 @@ TEST_P(FakeHostTest, LoadsClicksUnloadsAndReloadsLeavingNothingBehind) {
 }
 
 TEST_P(FakeHostTest, SettingsInTheRegistryDecideWhatStartupShows) {
-  HKEY key = nullptr;
-  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                            &key, nullptr),
-            ERROR_SUCCESS);
-  const wchar_t off[] = L"0";
-  RegSetValueExW(key, L"功能菜单", 0, REG_SZ, reinterpret_cast<const BYTE*>(off), sizeof(off));
-  RegCloseKey(key);
+  ASSERT_TRUE(StoreSwitch(L"功能菜单", L"0"));
 
   auto connect = Connect();
   ASSERT_TRUE(editor->Sim().HasBar(u"TessalyIDE"));

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "win32/fake_host/add_in_driver.h"
 #include "win32/fake_host/com_client.h"
 #include "win32/fake_host/fake_editor.h"
 #include "win32/fake_host/screenshot.h"
@@ -21,7 +22,6 @@ namespace {
 
 using namespace client;
 
-constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\ZOTA\\QWIX";
 constexpr char16_t kTabWindow[] = u"标签";
 
 class TabWindowTest : public ::testing::TestWithParam<bool> {
@@ -182,13 +182,7 @@ TEST_P(TabWindowTest, AClickOnATabActivatesItsCodeWindowBeforeAndAfterAReload) {
 }
 
 TEST_P(TabWindowTest, TheSwitchHidesTheWindowAndItsStripStaysFilled) {
-  HKEY key = nullptr;
-  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                            &key, nullptr),
-            ERROR_SUCCESS);
-  const wchar_t off[] = L"0";
-  RegSetValueExW(key, L"多标签页", 0, REG_SZ, reinterpret_cast<const BYTE*>(off), sizeof(off));
-  RegCloseKey(key);
+  ASSERT_TRUE(StoreSwitch(L"多标签页", L"0"));
 
   auto connect = Connect();
   auto* container = editor->ToolWindowContainer(kTabWindow);
