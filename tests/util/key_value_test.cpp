@@ -47,23 +47,17 @@ TEST_F(KeyValueTest, WritesTheRegistrationValues) {
 }
 
 TEST_F(KeyValueTest, DwordsOutOfRangeOrNotNumbersAreRefused) {
+  const std::optional<Bytes> refused;
+  // clang-format off
   const struct {
     Variant value;
     std::optional<Bytes> written;
   } cases[] = {
-      {3.0, Bytes{3, 0, 0, 0}},
-      {u"3", Bytes{3, 0, 0, 0}},
-      {0.0, Bytes{0, 0, 0, 0}},
-      {4294967295.0, Bytes{0xFF, 0xFF, 0xFF, 0xFF}},
-      {305419896.0, Bytes{0x78, 0x56, 0x34, 0x12}},
-      {2.5, Bytes{2, 0, 0, 0}},
-      {-1.0, std::nullopt},
-      {-0.25, std::nullopt},
-      {4294967296.0, std::nullopt},
-      {4294967295.5, std::nullopt},
-      {u"abc", std::nullopt},
-      {std::vector<double>{1}, std::nullopt},
-  };
+      {3.0, Bytes{3, 0, 0, 0}}, {u"3", Bytes{3, 0, 0, 0}}, {0.0, Bytes{0, 0, 0, 0}},
+      {4294967295.0, Bytes{0xFF, 0xFF, 0xFF, 0xFF}}, {305419896.0, Bytes{0x78, 0x56, 0x34, 0x12}},
+      {2.5, Bytes{2, 0, 0, 0}}, {-1.0, refused}, {-0.25, refused}, {4294967296.0, refused},
+      {4294967295.5, refused}, {u"abc", refused}, {std::vector<double>{1}, refused}};
+  // clang-format on
   for (const auto& c : cases) {
     sim::SimOs os;
     EXPECT_EQ(SetKeyValue(os.registry(), os.system(), u"HKCU\\Software\\T\\N", c.value, u"RD"),
