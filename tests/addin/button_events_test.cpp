@@ -48,30 +48,5 @@ TEST(ButtonEvents, ASinkHearsClicksUntilItsSubscriptionIsReleased) {
   }
 }
 
-TEST(ButtonEvents, TheSourceKeepsASinkItsOwnerLetGoOf) {
-  sim::SimEditor editor;
-  auto button = editor.Application()
-                    ->CommandBars()
-                    ->Add(u"Bar", host::kBarTop)
-                    ->Controls()
-                    ->Add(host::kButton);
-  button->SetCaption(u"Go");
-  struct Counting : host::ClickSink {
-    explicit Counting(int& count) : count_(count) {}
-    void OnClick(host::CommandBarControl&, bool&, bool&) override { ++count_; }
-    int& count_;
-  };
-  int count = 0;
-  auto sink = std::make_shared<Counting>(count);
-  std::weak_ptr<Counting> watch = sink;
-  auto subscription = button->ButtonEvents()->Advise(std::move(sink));
-  EXPECT_EQ(editor.Click({u"Bar", u"Go"}).sinks_run, 1);
-  EXPECT_EQ(count, 1);
-  EXPECT_FALSE(watch.expired());
-  subscription.reset();
-  EXPECT_TRUE(watch.expired());
-  EXPECT_EQ(editor.Click({u"Bar", u"Go"}).sinks_run, 0);
-}
-
 }  // namespace
 }  // namespace tessaly::addin

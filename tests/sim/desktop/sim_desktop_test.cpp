@@ -42,13 +42,5 @@ TEST(SimDesktop, TheImmediateWindowAnswersPostedKeysUnderTheKeyboardStateInForce
   EXPECT_EQ(d.desktop.ImmediateText(), u"");
 }
 
-struct DialogRow {
-  EditorDialog dialog;
-  bool vb6;
-  std::u16string title;
-  host::Size size;
-  std::size_t children;
-};
-
 }  // namespace
 }  // namespace tessaly::sim

@@ -76,6 +76,7 @@ TEST(SimEditorTest, Vb6ClicksReachLiveSinksOfBothKindsOnly) {
   std::weak_ptr<RecordingSink> watch = victim;
   first->on_click = [&] { victim_connection.reset(); };
   victim.reset();
+  EXPECT_FALSE(watch.expired());  // a connection point holds its sink until unadvised
   result = editor.Click(path);
   EXPECT_EQ(result.sinks_run, 2);
   EXPECT_TRUE(watch.expired());

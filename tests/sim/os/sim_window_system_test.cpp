@@ -37,35 +37,6 @@ TEST(SimWindowSystem, WindowFromPointPrefersTheTopmostAndDeepestVisibleWindow) {
   EXPECT_EQ(windows.WindowFromPoint({350, 350}), back);
 }
 
-TEST(SimWindowSystem, SubclassedProceduresFormAChain) {
-  SimWindowSystem windows;
-  const auto code = windows.CreateWindow({u"VbaWindow", u"Module1 (Code)", 0, {}});
-  const auto original = windows.WindowProc(code);
-  ASSERT_NE(original, 0);
-
-  std::vector<std::string> seen;
-  host::WindowProcId previous = 0;
-  const auto hook = windows.RegisterWindowProc(
-      [&](WindowHandle hwnd, std::uint32_t msg, std::uintptr_t w, std::intptr_t l) {
-        seen.push_back("hook");
-        return windows.CallWindowProc(previous, hwnd, msg, w, l) + 1;
-      });
-  previous = windows.SetWindowProc(code, hook);
-  EXPECT_EQ(previous, original);
-  EXPECT_EQ(windows.SendMessage(code, host::kWmMouseWheel, 0x00780000, 7), 1);
-  EXPECT_EQ(seen, std::vector<std::string>{"hook"});
-  ASSERT_EQ(windows.DefaultProcMessages().size(), 1u);
-  EXPECT_EQ(windows.DefaultProcMessages()[0].message, host::kWmMouseWheel);
-  EXPECT_EQ(windows.DefaultProcMessages()[0].w_param, 0x00780000u);
-
-  // Restoring puts the class procedure back; refusals answer 0 and change nothing.
-  EXPECT_EQ(windows.SetWindowProc(code, previous), hook);
-  EXPECT_EQ(windows.SetWindowProc(code, 999), 0);
-  EXPECT_EQ(windows.SetWindowProc(777, hook), 0);
-  EXPECT_EQ(windows.WindowProc(code), original);
-  EXPECT_EQ(windows.CallWindowProc(999, code, 1, 0, 0), 0);
-}
-
 TEST(SimWindowSystem, PostedMessagesArriveAtDoEventsWithTheKeyboardStateInForce) {
   SimOs os;
   auto& windows = os.windows();

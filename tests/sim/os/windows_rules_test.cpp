@@ -18,22 +18,37 @@ host::WindowProc Answer(std::intptr_t answer) {
   return [answer](WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) { return answer; };
 }
 
-TEST(WindowsRules, AProcedureLivesFromRegistrationToUnregistration) {
+TEST(WindowsRules, AProcedureChainsAndLivesFromRegistrationToUnregistration) {
   SimWindowSystem windows;
   const auto code = windows.CreateWindow({u"VbaWindow", u"Module1 (Code)"});
   const auto other = windows.CreateWindow({u"VbaWindow", u"Module2 (Code)"});
+  const auto original = windows.WindowProc(code);
   const auto editor_own = windows.RegisterEditorProc(Answer(5));
-  const auto hook = windows.RegisterWindowProc(Answer(9));
+  host::WindowProcId previous = 0;
+  const auto hook = windows.RegisterWindowProc(
+      [&](WindowHandle window, std::uint32_t message, std::uintptr_t w, std::intptr_t l) {
+        return windows.CallWindowProc(previous, window, message, w, l) + 1;
+      });
   EXPECT_EQ(windows.RegisteredProcCount(), 1u);  // the editor's own is not a subclass
 
-  const auto original = windows.SetWindowProc(code, hook);
+  previous = windows.SetWindowProc(code, hook);
+  EXPECT_EQ(previous, original);
   windows.SetWindowProc(other, editor_own);
+  EXPECT_EQ(windows.SendMessage(code, host::kWmMouseWheel, 0x00780000, 7), 1);
+  EXPECT_EQ(windows.SendMessage(other, host::kWmMouseWheel, 0, 0), 5);
+  ASSERT_EQ(windows.DefaultProcMessages().size(), 1u);
+  EXPECT_EQ(windows.DefaultProcMessages()[0].message, host::kWmMouseWheel);
+  EXPECT_EQ(windows.DefaultProcMessages()[0].w_param, 0x00780000u);
   EXPECT_EQ(windows.InstalledWindowProc(code), hook);
   EXPECT_EQ(windows.WindowsWithRegisteredProc(), std::vector<WindowHandle>{code});
   // Freeing a procedure a window still calls would crash the editor.
   EXPECT_THROW(windows.UnregisterWindowProc(hook), std::logic_error);
 
+  // Restoring puts the class procedure back; refusals answer 0 and change nothing.
   EXPECT_EQ(windows.SetWindowProc(code, original), hook);
+  EXPECT_EQ(windows.SetWindowProc(code, 999), 0);
+  EXPECT_EQ(windows.SetWindowProc(777, hook), 0);
+  EXPECT_EQ(windows.CallWindowProc(999, code, 1, 0, 0), 0);
   windows.UnregisterWindowProc(hook);
   EXPECT_EQ(windows.RegisteredProcCount(), 0u);
   EXPECT_TRUE(windows.WindowsWithRegisteredProc().empty());
