@@ -173,14 +173,12 @@ TEST(DescribeAboutForm, ListsCaptionSystemLinesAndSwitches) {
   for (const auto& line : DescribeAboutForm(f.host.Form()))
     lines.push_back(Utf8(line));
   EXPECT_EQ(lines, (std::vector<std::string>{
-                       "关于程序——TessalyIDE_V1.36",
-                       "操作系统版本：Windows 10_64位",
+                       // clang-format off
+                       "关于程序——TessalyIDE_V1.36", "操作系统版本：Windows 10_64位",
                        "应用程序版本：Microsoft Excel 7.01_64位",
-                       "功能全部免费，接受捐赠，金额请随意，谢谢支持。",
-                       "[x] 功能菜单",
-                       "[ ] 调整窗口",
-                       "[-] 多标签页",
-                       "[ ] 鼠标滚轮（不可用）",
+                       "功能全部免费，接受捐赠，金额请随意，谢谢支持。", "[x] 功能菜单",
+                       "[ ] 调整窗口", "[-] 多标签页", "[ ] 鼠标滚轮（不可用）",
+                       // clang-format on
                    }));
 }
 

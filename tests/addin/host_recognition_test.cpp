@@ -15,13 +15,13 @@ TEST(HostRecognition, AcceptsTheFiveEditorsBelowVersionTen) {
     const char16_t* mode;
   };
   const Row rows[] = {
+      // clang-format off
       {u"Microsoft Visual Basic", u"6.00", true, u"VB6"},
-      {u"Microsoft Excel", u"7.01", true, u"VBA"},
-      {u"Microsoft Word", u"7.1", true, u"VBA"},
+      {u"Microsoft Excel", u"7.01", true, u"VBA"}, {u"Microsoft Word", u"7.1", true, u"VBA"},
       {u"Microsoft Access", u"9.99", true, u"VBA"},
       {u"Microsoft PowerPoint", u"7.01", true, u"VBA"},
-      {u"Microsoft Excel", u"10.0", false, u"VBA"},
-      {u"Microsoft Excel", u"16.0", false, u"VBA"},
+      {u"Microsoft Excel", u"10.0", false, u"VBA"}, {u"Microsoft Excel", u"16.0", false, u"VBA"},
+      // clang-format on
       {u"microsoft excel", u"7.01", false, u"VBA"},  // the comparison is case-sensitive
       {u"Microsoft Excel ", u"7.01", false, u"VBA"},
       {u"Microsoft Outlook", u"7.01", false, u"VBA"},

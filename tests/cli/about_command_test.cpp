@@ -75,11 +75,12 @@ TEST(AboutCommandTest, BadInputIsRefusedAndLeavesTheRegistryAlone) {
     const char* message;
   };
   const Case cases[] = {
+      // clang-format off
       {"unknown switch", {"--set", "菜单=1"}, "--set takes"},
       {"value out of range", {"--set", "功能菜单=2"}, "takes 0 or 1"},
       {"no value", {"--set", "功能菜单"}, "takes 0 or 1"},
-      {"unknown host", {"--host", "vb5"}, "vb5"},
-      {"corrupt registry", {}, "corrupt.reg"},
+      {"unknown host", {"--host", "vb5"}, "vb5"}, {"corrupt registry", {}, "corrupt.reg"},
+      // clang-format on
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

@@ -21,12 +21,9 @@ using test_support::TempFolder;
 
 // Five lines as the editor shows them, below the hidden header line.
 const std::string kModule = CrLfLines({
-    "Attribute VB_Name = \"Demo\"",
-    "Sub A()",
-    "If x Then",
-    "y = 1 ' 中文",
-    "End If",
-    "End Sub",
+    // clang-format off
+    "Attribute VB_Name = \"Demo\"", "Sub A()", "If x Then", "y = 1 ' 中文", "End If", "End Sub",
+    // clang-format on
 });
 
 TEST(CommandLineTest, HelpAndVersionGoToStandardOutput) {

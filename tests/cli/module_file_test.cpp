@@ -68,20 +68,19 @@ TEST(ModuleFile, UnchangedFilesAreWrittenBackByteForByte) {
       {"UTF-8 with mark",
        "\xEF\xBB\xBF"
        "Attribute VB_Name = \"M\"\r\n' \xE4\xBB\xA3\r\n"},
+      // clang-format off
       {"UTF-8 with mark and a stray byte", "\xEF\xBB\xBFx = \"\x80\"\r\n"},
       {"code page 936, CR LF", "' \xB4\xFA\xC2\xEB\xCB\xF5\xBD\xF8\r\nSub A()\r\nEnd Sub\r\n"},
-      {"LF", "Sub A()\nEnd Sub\n"},
-      {"no final newline", "Sub A()\r\nEnd Sub"},
+      {"LF", "Sub A()\nEnd Sub\n"}, {"no final newline", "Sub A()\r\nEnd Sub"},
       {"blank last line, no final newline", "Sub A()\r\n   "},
-      {"mixed line breaks", "a\r\nb\nc\r\nd\n"},
-      {"lone CR", "a\rb\r\nc\r"},
+      {"mixed line breaks", "a\r\nb\nc\r\nd\n"}, {"lone CR", "a\rb\r\nc\r"},
       {"lone 0x80", "x = \"\x80\" & \"\xD6\xD0\"\r\n"},
       {"user-defined codes", "x = \"\xAA\xA1\xF8\xA1\xA1\x40\"\r\n"},
       {"control byte in a string", "x = \"\x01\x1B\x7F\" ' \xD6\xD0\r\n"},
       {"Latin-1 beside GBK", "x = \"caf\xE9\" ' \xD6\xD0\xCE\xC4\r\ny = \"\xE9\xD6\xD0\"\r\n"},
-      {"lead byte before the line break", "x = \"\xD6\"\r\n"},
-      {"class", kClass},
+      {"lead byte before the line break", "x = \"\xD6\"\r\n"}, {"class", kClass},
       {"long form", LongForm()},
+      // clang-format on
   };
   for (const auto& c : cases)
     EXPECT_EQ(RoundTrip(c.bytes), c.bytes) << c.name;
@@ -90,12 +89,10 @@ TEST(ModuleFile, UnchangedFilesAreWrittenBackByteForByte) {
 TEST(ModuleFile, ShowsWhatTheEditorShows) {
   const ModuleFile module = ModuleFile::Parse(kClass);
   const std::vector<std::u16string> expected = {u"Option Explicit",
-                                                u"",
-                                                u"Public Property Get Item() As Long",
-                                                u"Item = 1",
-                                                u"End Property",
-                                                u"",
-                                                u"Sub Foo()",
+                                                // clang-format off
+                                                u"", u"Public Property Get Item() As Long",
+                                                u"Item = 1", u"End Property", u"", u"Sub Foo()",
+                                                // clang-format on
                                                 u"End Sub"};
   EXPECT_EQ(module.VisibleLines(), expected);
 
@@ -127,12 +124,13 @@ TEST(ModuleFile, NewLinesTakeTheUsualLineBreakAndTheFinalNewlineIsKept) {
     std::string expected;
   };
   const Case cases[] = {
+      // clang-format off
       {"append to a file without final newline", "a\r\nb", {u"a", u"b", u"c"}, "a\r\nb\r\nc"},
       {"delete the last line", "a\r\nb", {u"a"}, "a"},
       {"append to LF file", "a\nb\n", {u"a", u"b", u"c"}, "a\nb\nc\n"},
       {"mostly LF", "a\r\nb\nc\n", {u"a", u"x", u"b", u"c"}, "a\r\nx\nb\nc\n"},
-      {"empty file", "", {u"a"}, "a\r\n"},
-      {"delete everything", "a\r\nb\r\n", {}, ""},
+      {"empty file", "", {u"a"}, "a\r\n"}, {"delete everything", "a\r\nb\r\n", {}, ""},
+      // clang-format on
       {"header without final newline",
        "Attribute VB_Name = \"M\"",
        {u"x"},
@@ -231,11 +229,12 @@ TEST(ModuleFile, EachLineKeepsItsOwnBreakWhenReindented) {
     std::string reindented;  // every line two blanks in
   };
   const Case cases[] = {
+      // clang-format off
       {"CR before CR LF", "a\r\r\nb\n", {u"a", u"", u"b"}, "  a\r  \r\n  b\n"},
       {"lone CR ends the file", "a\nb\r", {u"a", u"b"}, "  a\n  b\r"},
-      {"empty lines", "\r\n\n", {u"", u""}, "  \r\n  \n"},
-      {"only a CR", "\r", {u""}, "  \r"},
+      {"empty lines", "\r\n\n", {u"", u""}, "  \r\n  \n"}, {"only a CR", "\r", {u""}, "  \r"},
       {"no final break after a mark", "\xEF\xBB\xBFx", {u"x"}, "\xEF\xBB\xBF  x"},
+      // clang-format on
   };
   for (const auto& c : cases) {
     const ModuleFile file = ModuleFile::Parse(c.bytes);

@@ -14,17 +14,11 @@ namespace {
 TEST(AnnotationDictionaryTest, AnswersExactKeysWithTheirFirstEntry) {
   const AnnotationDictionary dictionary;
   const AnnotationEntry rows[] = {
-      {u"\"", u"\""},
-      {u"\"\"", u"空值"},
-      {u"\"\"\"", u"\"\""},
-      {u"&", u" & "},
-      {u").", u"的"},
-      {u":=", u"="},
-      {u"<?", u" 小于 "},
-      {u"Dim", u"定义变量 "},
-      {u"Range", u"单元格区域"},
-      {u"Range(", u"<单元格>区域("},
-      {u"Clear", u"清除"},
+      // clang-format off
+      {u"\"", u"\""}, {u"\"\"", u"空值"}, {u"\"\"\"", u"\"\""}, {u"&", u" & "}, {u").", u"的"},
+      {u":=", u"="}, {u"<?", u" 小于 "}, {u"Dim", u"定义变量 "}, {u"Range", u"单元格区域"},
+      {u"Range(", u"<单元格>区域("}, {u"Clear", u"清除"},
+      // clang-format on
       {u"Private Sub Worksheet_Change(Byval Target As Range)",
        u"当工作表发生改变时执行本程序(固定格式)"},
   };

@@ -53,10 +53,9 @@ TEST(AnnotationRanges, AClickChangesOnlyTheBodyOfTheProcedureTheSearchFinds) {
        37,
        {36}},
       {"one blank line under End Sub",
-       {u"Sub A()", u"    x = 1   ' 一", u"    y = 2", u"End Sub   ' 完", u""},
-       2,
-       2,
-       3,
+       // clang-format off
+       {u"Sub A()", u"    x = 1   ' 一", u"    y = 2", u"End Sub   ' 完", u""}, 2, 2, 3,
+       // clang-format on
        {3}},
   };
   const AnnotationDictionary dictionary;

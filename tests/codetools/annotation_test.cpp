@@ -74,16 +74,17 @@ TEST_F(AnnotatorTest, WordRulesOfCompoundTokens) {
     std::u16string comment;
   };
   const Case cases[] = {
+      // clang-format off
       {u".Value = 1", u"<With对象>的值 等于 1"},
       {u"    .Cells(1, 1) = 0", u"<With对象>的<单元格>坐标(1,1) 等于 0"},
       {u"Open f For Input As #1", u"打开f以Input 为 #1"},
       {u"x = Range(\"A1\").Value", u"x 等于 <单元格>区域(\"A1\" )的值"},
-      {u"Set ws = Nothing", u"设定ws 等于 空值"},
-      {u"y = x * 2", u"y 等于 x*2"},
+      {u"Set ws = Nothing", u"设定ws 等于 空值"}, {u"y = x * 2", u"y 等于 x*2"},
       {u"For i = 1 To 10", u"循环开始 i 等于 1 到 10"},
       {u"If x > 1 Then Exit For", u"如果 x 大于 1 则执行 退出 以"},
       {u"Application.StatusBar = \"busy\"", u" 应用程序的状态栏 等于 \"busy\""},
       {u"Sheets.Add After:=Sheets(1)", u" 工作表及图表集合的添加之后=<工作表>(1)"},
+      // clang-format on
       // Outside Dim lines an underscore stands apart as a word of its own.
       {u"Call Do_It", u"调用 Do循环开始 _It"},
       // A literal with blanks inside a compound token is split like any other text.
@@ -105,16 +106,11 @@ TEST_F(AnnotatorTest, WordRulesOfCompoundTokens) {
 
 TEST_F(AnnotatorTest, LinesThatAreNotStatementsStayUnchanged) {
   const std::u16string lines[] = {
-      u"",
-      u"    ",
-      u"\t\t",
-      u"' a whole-line comment",
-      u"    ' an indented comment",
-      u"\t' after a tab",
-      u"x = 1 ' already explained",
-      u"Rem don't",
-      u"Rem keep this 'Remkeepthis",
+      // clang-format off
+      u"", u"    ", u"\t\t", u"' a whole-line comment", u"    ' an indented comment",
+      u"\t' after a tab", u"x = 1 ' already explained", u"Rem don't", u"Rem keep this 'Remkeepthis",
       u"Msgbox \"it's\" ' note",
+      // clang-format on
       // A comment after a continuation would break the statement.
       u"    Msgbox \"a\" & _",
       u"_",

@@ -29,15 +29,11 @@ TEST(FindCommentStart, FindsTheApostropheOpeningATrailingComment) {
     const char16_t* line;
     std::int32_t start;
   } cases[] = {{u"MsgBox \"it's\" ' note", 15},
-               {u"x = 1 ' note", 7},
-               {u"x = 1' note '", 6},
-               {u"        ' whole line", 0},
-               {u"' whole line", 0},
-               {u"rem note 'x'", 0},
-               {u"  REM note 'x'", 0},
-               {u"x = \"a'b\"", 0},
-               {u"x = 1: Rem note", 0},
-               {u"x = \"say \"\"hi\"\"\" ' it", 18},
+               // clang-format off
+               {u"x = 1 ' note", 7}, {u"x = 1' note '", 6}, {u"        ' whole line", 0},
+               {u"' whole line", 0}, {u"rem note 'x'", 0}, {u"  REM note 'x'", 0},
+               {u"x = \"a'b\"", 0}, {u"x = 1: Rem note", 0}, {u"x = \"say \"\"hi\"\"\" ' it", 18},
+               // clang-format on
                {u"", 0}};
   for (const auto& c : cases)
     EXPECT_EQ(FindCommentStart(c.line), c.start) << text::ToUtf8(c.line);

@@ -13,14 +13,14 @@ using Lines = std::vector<std::u16string>;
 
 TEST(SnippetKind, IsToldByTheTrimmedHead) {
   const std::pair<std::u16string, SnippetKind> cases[] = {
+      // clang-format off
       {u"Public Const X = 1", SnippetKind::kDeclaration},
       {u"Private Sub sTest ()", SnippetKind::kDeclaration},
-      {u"Function F()", SnippetKind::kDeclaration},
-      {u"  Sub S()", SnippetKind::kDeclaration},
+      {u"Function F()", SnippetKind::kDeclaration}, {u"  Sub S()", SnippetKind::kDeclaration},
       {u" ByVal ", SnippetKind::kParameter},
       {u"ParamArray V() As Variant", SnippetKind::kParameter},
-      {u"Optional ByVal S As Long", SnippetKind::kParameter},
-      {u"ByVal x", SnippetKind::kStatement},
+      {u"Optional ByVal S As Long", SnippetKind::kParameter}, {u"ByVal x", SnippetKind::kStatement},
+      // clang-format on
       {u"Subtotal = 1", SnippetKind::kStatement}};
   for (const auto& [head, kind] : cases)
     EXPECT_EQ(KindOfSnippet(head), kind) << text::ToUtf8(head);
@@ -107,11 +107,12 @@ TEST(IndentPrefix, IsTheCaretLinesBlanksOneLevelDeeperAboveABlockEnd) {
       {{u"        x = 1", u"    Else", u"    End If", u"\tTab", u"    Case 1", u"    Next i",
         u"  Loop", u"Wend", u"Ending = 1"},
        {u"        ", u"    ", u"        ", u"", u"    ", u"        ", u"      ", u"    ", u""}},
+      // clang-format off
       {{u"  a = 1", u"", u"", u"    End If"}, {u"  ", u"        "}},
       {{u"  a = 1", u"   ", u"", u"", u""}, {u"  ", u"  ", u"  "}},
       {{u"Sub A()", u"    b = 2", u""}, {u"", u"    ", u"    "}},
-      {{u"", u"      c = 3"}, {u"      "}},
-      {{u""}, {u""}},
+      {{u"", u"      c = 3"}, {u"      "}}, {{u""}, {u""}},
+      // clang-format on
   };
   for (const auto& c : cases) {
     for (std::size_t i = 0; i < c.prefixes.size(); ++i) {

@@ -13,11 +13,9 @@ TEST(IsChineseText, AnyIdeographMakesTheTextChinese) {
     std::u16string text;
     bool chinese;
   } rows[] = {
-      {u"你好", true},
-      {u"hello", false},
-      {u"hello 世界", true},
-      {u"", false},
-      {u"\u4E00", true},
+      // clang-format off
+      {u"你好", true}, {u"hello", false}, {u"hello 世界", true}, {u"", false}, {u"\u4E00", true},
+      // clang-format on
       {u"\u4DFF", false},  // the last of the hexagram symbols, just before the range
       {u"\uFA29", true},
       {u"\uFA2A", false},
@@ -37,10 +35,10 @@ TEST(PercentEncode, OnlyUnreservedCharactersStayAsTheyAre) {
     std::u16string text;
     std::u16string encoded;
   } rows[] = {
-      {u"AZaz09-._~", u"AZaz09-._~"},
-      {u" &#?=+/%\"'", u"%20%26%23%3F%3D%2B%2F%25%22%27"},
-      {u"中", u"%E4%B8%AD"},
-      {u"\U0001F600", u"%F0%9F%98%80"},
+      // clang-format off
+      {u"AZaz09-._~", u"AZaz09-._~"}, {u" &#?=+/%\"'", u"%20%26%23%3F%3D%2B%2F%25%22%27"},
+      {u"中", u"%E4%B8%AD"}, {u"\U0001F600", u"%F0%9F%98%80"},
+      // clang-format on
       {u"\U0010FFFF", u"%F4%8F%BF%BF"},  // the last high surrogate
       {std::u16string(1, char16_t(0xDC00)), u"%EF%BF%BD"},
       {u"a\r\nb", u"a%0D%0Ab"},
@@ -66,12 +64,10 @@ TEST(SelectedText, TurnsDisplayColumnsIntoCharacters) {
       {u"Dim x As Long", 5, 6, u"x"},
       {u"Dim x As Long", 1, 4, u"Dim"},
       // A selection to the end of the line ends past its last column.
-      {u"hello", 1, 6, u"hello"},
-      {u"say 你好", 5, 9, u"你好"},
-      {u"hello", 3, 0, u"l"},
-      {u"hello", -4, 3, u"he"},
-      {u"hello", 7, 9, u""},
-      {u"", 1, 3, u""},
+      // clang-format off
+      {u"hello", 1, 6, u"hello"}, {u"say 你好", 5, 9, u"你好"}, {u"hello", 3, 0, u"l"},
+      {u"hello", -4, 3, u"he"}, {u"hello", 7, 9, u""}, {u"", 1, 3, u""},
+      // clang-format on
   };
   for (const auto& c : cases) {
     EXPECT_EQ(GetSelectedText(c.line, c.start, c.end), c.expected) << c.start << ".." << c.end;

@@ -68,22 +68,19 @@ TEST(VbNumber, ReadsNumericTextAsTheRuntimeDoes) {
 }
 
 TEST(VbNumber, WritesAsCStrAndRoundsHalvesToEven) {
+  // clang-format off
   const struct {
     double number;
     std::u16string text;
-  } texts[] = {{3, u"3"},        {-40, u"-40"},        {2.5, u"2.5"},
-               {0.1, u"0.1"},    {-0.125, u"-0.125"},  {1234567, u"1234567"},
-               {1e20, u"1E+20"}, {1.5e20, u"1.5E+20"}, {4294967295.0, u"4294967295"}};
+  } texts[] = {{3, u"3"}, {-40, u"-40"}, {2.5, u"2.5"}, {0.1, u"0.1"}, {-0.125, u"-0.125"},
+               {1234567, u"1234567"}, {1e20, u"1E+20"}, {1.5e20, u"1.5E+20"},
+               {4294967295.0, u"4294967295"}};
   const struct {
     double number;
     std::optional<std::int32_t> rounded;
-  } longs[] = {{2.5, 2},
-               {3.5, 4},
-               {-2.5, -2},
-               {-3.5, -4},
-               {2.4, 2},
-               {-2.6, -3},
+  } longs[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {2.4, 2}, {-2.6, -3},
                {2147483648.0, std::nullopt}};
+  // clang-format on
   UnderEveryHostState([&] {
     for (const auto& c : texts)
       EXPECT_EQ(FormatVbNumber(c.number), c.text) << c.number;
