@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+#include "addin/app_event_vbide.h"
 #include "addin/apply_setting.h"
 #include "addin/feature_settings.h"
 #include "sim/editor/sim_editor.h"
@@ -350,6 +353,43 @@ TEST_F(ConnectTest, ApplySettingWithoutTabWindowStillStores) {
   ApplySetting(*connection, *features, os.settings(), kCodeTabs, 1);
   EXPECT_FALSE(editor->HasWindow(u"标签"));
   EXPECT_EQ(Stored(kCodeTabs), u"1");
+}
+
+// The editor holds a button's sink until the subscription is released, as a connection point
+// does: whoever drops a sink must unadvise it, or its clicks keep arriving.
+TEST(ButtonEvents, ASinkHearsClicksUntilItsSubscriptionIsReleased) {
+  for (const bool vb6 : {true, false}) {
+    sim::EditorOptions options;
+    if (!vb6) options.name = u"Microsoft Excel";
+    sim::SimEditor editor(options);
+    Connection connection;
+    connection.HostApplication = editor.Application();
+    connection.HostMode = vb6 ? kHostModeVb6 : kHostModeVba;
+    auto button = editor.Application()
+                      ->CommandBars()
+                      ->Add(u"Bar", host::kBarTop)
+                      ->Controls()
+                      ->Add(host::kButton);
+    button->SetCaption(u"Go");
+
+    std::vector<std::u16string> clicks;
+    HookButton(connection, *button,
+               [&](const std::u16string& caption) { clicks.push_back(caption); });
+    HookButton(connection, *button,
+               [&](const std::u16string& caption) { clicks.push_back(caption); });
+    EXPECT_EQ(editor.LiveEventConnections(), 2) << vb6;
+    const auto first = editor.Click({u"Bar", u"Go"});
+    EXPECT_EQ(first.sinks_run, 2) << vb6;
+    EXPECT_TRUE(first.cancel_default) << vb6;
+
+    // Dropping one keeps the other; releasing all leaves the button silent.
+    connection.ButtonSinks->pop_back();
+    EXPECT_EQ(editor.Click({u"Bar", u"Go"}).sinks_run, 1) << vb6;
+    ReleaseButtonSinks(connection);
+    EXPECT_EQ(editor.LiveEventConnections(), 0) << vb6;
+    EXPECT_EQ(editor.Click({u"Bar", u"Go"}).sinks_run, 0) << vb6;
+    EXPECT_EQ(clicks, std::vector<std::u16string>(3, u"Go")) << vb6;
+  }
 }
 
 }  // namespace

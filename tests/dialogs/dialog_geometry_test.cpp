@@ -24,6 +24,15 @@ TEST(EnlargedSize, FollowsTheScreen) {
       {{1280, 1024}, {640, 773}},  // 640 and 773.12
       {{1920, 1080}, {806, 815}},  // 806.4 and 815.4
       {{1600, 900}, {736, 680}},   // 736 and 679.5
+      // Past the width formula's peak at 2,640 pixels no dialog gets narrower.
+      {{2560, 1440}, {870, 1087}},   // 870.4 and 1087.2, by the formula
+      {{2639, 1600}, {871, 1208}},   // 871.199875
+      {{2640, 1600}, {871, 1208}},   // 871.2: the peak
+      {{2641, 1600}, {871, 1208}},   // the formula alone would give 871.199875 again
+      {{3840, 2160}, {871, 1631}},   // and here 691.2
+      {{5120, 2880}, {871, 2174}},   // 102.4
+      {{6000, 3375}, {871, 2548}},   // a negative width
+      {{16384, 8640}, {871, 6523}},  // far past any screen
   };
   for (const auto& row : rows)
     EXPECT_EQ(EnlargedSize(row.screen), row.size) << row.screen.width;

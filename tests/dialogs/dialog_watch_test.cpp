@@ -251,5 +251,17 @@ TEST(DialogWatch, TimerAndScreenFollowStartAndStop) {
   EXPECT_FALSE(f.watch.IsWatching());
 }
 
+// On a screen past the width formula's peak the dialog keeps its widest size and is centred.
+TEST(DialogWatch, EnlargesAndCentresOnAFiveKScreen) {
+  Watched f(true, {5120, 2880});
+  const auto dialog = f.desktop.OpenDialog(EditorDialog::kReferences);
+  f.Tick();
+  // X = (5120 - 871) / 2.5 = 1699.6, Y = (2880 - 2174) / 2.
+  EXPECT_EQ(f.Windows().WindowRect(dialog), (host::Rect{1700, 353, 1700 + 871, 353 + 2174}));
+  ASSERT_EQ(f.Windows().Moves().size(), 16u);  // the dialog twice and its 14 controls
+  for (const auto& move : f.Windows().Moves())
+    EXPECT_TRUE(move.width > 0 && move.height > 0);
+}
+
 }  // namespace
 }  // namespace tessaly::dialogs

@@ -121,33 +121,5 @@ TEST_F(AddInTest, SwitchesChangedOnTheFormTakeEffectAtOnce) {
   EXPECT_EQ(addin::ReadFeatureSetting(os.settings(), addin::kFunctionMenu), u"1");
 }
 
-TEST_F(AddInTest, TabsFollowTheTreeAndDisconnectionLeavesNoTimerOrProcedure) {
-  Start();
-  const auto code_window = desktop->CodeWindow(u"Report");
-  const auto tree = desktop->ProjectTree();
-  const auto code_proc = os.windows().WindowProc(code_window);
-  ASSERT_NE(os.windows().WindowProc(tree), 0);
-
-  desktop->PointAt(code_window);
-  os.loop().Advance(250);  // the wheel hooks the window under the cursor
-  ASSERT_NE(os.windows().WindowProc(code_window), code_proc);
-  // The tabs filled at start-up; a double-click in the project tree that opens a module
-  // selects the module's new tab.
-  const auto& strip = add_in->Tabs().Document()->TabStrip1;
-  EXPECT_EQ(strip.Count(), 1);
-  os.windows().SendMessage(tree, host::kWmLButtonDblClk, 0, 0);
-  editor->AddModule(u"Project1", u"Module2", {});
-  os.loop().Advance(150);
-  EXPECT_EQ(strip.Item(strip.SelectedIndex()).Caption, u"Module2 ");
-  os.windows().SendMessage(tree, host::kWmLButtonDblClk, 0, 0);  // a tab check starts
-  ASSERT_EQ(os.loop().RunningTimerCount(), 3u);
-
-  const auto tree_proc_before_load = add_in->Connection().PreviousTreeProc;
-  Unload();
-  EXPECT_EQ(os.loop().RunningTimerCount(), 0u);
-  EXPECT_EQ(os.windows().WindowProc(code_window), code_proc);
-  EXPECT_EQ(os.windows().WindowProc(tree), tree_proc_before_load);
-}
-
 }  // namespace
 }  // namespace tessaly::features
