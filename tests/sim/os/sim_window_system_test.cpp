@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
 #include "host/host_error.h"
+#include "sim/desktop/sim_desktop.h"
 #include "sim/os/sim_os.h"
 #include "sim/os/sim_system_services.h"
 
@@ -66,6 +69,40 @@ TEST(SimSystemServices, ConvertsToCodePage936WithQuestionMarksForTheRest) {
   EXPECT_EQ(system.ToAnsi(u"abc"), "abc");
   EXPECT_EQ(system.ToAnsi(u"中"), "\xD6\xD0");
   EXPECT_EQ(system.ToAnsi(u"a\u0E01b\U0001F600c"), "a?b?c");
+}
+
+struct Desktop {
+  Desktop() {
+    editor.AddModule(u"Project1", u"Module1", {u"Sub A()", u"End Sub"});
+    desktop.Sync();
+  }
+  SimWindowSystem& Windows() { return os.windows(); }
+
+  SimEditor editor;
+  SimOs os;
+  SimDesktop desktop{editor, os};
+};
+
+TEST(SimDesktop, TheImmediateWindowAnswersPostedKeysUnderTheKeyboardStateInForce) {
+  Desktop d;
+  auto& w = d.Windows();
+  const auto box = d.desktop.ImmediateWindow();
+  d.desktop.SetImmediateText(u"? 1 + 1\r\n 2 \r\n");
+  host::KeyboardState keys{};
+  keys[17] = 0x80;
+  w.SetKeyboardState(keys);
+  w.PostMessage(box, host::kWmKeyDown, 36, 0);  // Control+Home: caret to the start
+  w.DeliverPostedMessages();
+  EXPECT_EQ(d.desktop.ImmediateBox().Caret(), 0u);
+  keys[16] = 0x80;
+  w.SetKeyboardState(keys);
+  w.PostMessage(box, host::kWmKeyDown, 35, 0);  // Shift+Control+End: select all
+  w.DeliverPostedMessages();
+  EXPECT_EQ(d.desktop.ImmediateBox().SelectedText(), u"? 1 + 1\r\n 2 \r\n");
+  w.SetKeyboardState({});
+  w.PostMessage(box, host::kWmKeyDown, 8, 0);
+  w.DeliverPostedMessages();
+  EXPECT_EQ(d.desktop.ImmediateText(), u"");
 }
 
 }  // namespace
