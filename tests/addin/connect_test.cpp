@@ -12,6 +12,7 @@
 #include "sim/editor/sim_editor.h"
 #include "sim/os/sim_os.h"
 #include "support/recording_features.h"
+#include "text/utf.h"
 #include "util/get_key_value.h"
 
 namespace tessaly::addin {
@@ -69,8 +70,14 @@ class ConnectTest : public ::testing::Test {
     }
     return count;
   }
-  util::Variant Registered(const std::u16string& path, const std::u16string& type = u"") {
-    return util::GetKeyValue(os.registry(), os.system(), path, type, 0);
+  void ExpectRegisteredFor(const std::u16string& editor) {
+    const auto key = u"Software\\Microsoft\\" + editor + u"\\Addins\\QWIX.Connect";
+    EXPECT_EQ(util::GetKeyValue(os.registry(), os.system(), u"HKCU\\" + key + u"\\FriendlyName"),
+              util::Variant(std::u16string(u"QWIX")));
+    const auto behaviour = os.registry().Value(host::kCurrentUser, key, u"LoadBehavior");
+    ASSERT_TRUE(behaviour) << text::ToUtf8(key);
+    EXPECT_EQ(behaviour->type, host::kRegDword);
+    EXPECT_EQ(behaviour->data, (std::vector<std::uint8_t>{3, 0, 0, 0}));
   }
 
   sim::SimOs os;
@@ -276,25 +283,12 @@ TEST_F(ConnectTest, FloatingTabWindowIsClickedIntoPlaceButDockedOneIsLeftAlone) 
   EXPECT_NE(docked.Height(), 60);
 }
 
-const std::u16string kVbeKey =
-    u"HKEY_CURRENT_USER\\Software\\Microsoft\\VBA\\VBE\\6.0\\Addins\\QWIX.Connect\\";
-const std::u16string kExcelKey =
-    u"HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\Excel\\Addins\\QWIX.Connect\\";
-const std::u16string kVb6Key =
-    u"HKEY_CURRENT_USER\\Software\\Microsoft\\Visual Basic\\6.0\\Addins\\QWIX.Connect\\";
-
+// Each kind of editor registers the add-in, loaded at start-up, for the other kind only.
 TEST_F(ConnectTest, Vb6EditorRegistersForTheOfficeEditorsOnly) {
   Start(Vb6());
   ConnectAndStart();
-  EXPECT_EQ(Registered(kVbeKey + u"FriendlyName"), util::Variant(std::u16string(u"QWIX")));
-  EXPECT_EQ(Registered(kExcelKey + u"FriendlyName"), util::Variant(std::u16string(u"QWIX")));
-  const auto behaviour = os.registry().Value(
-      host::kCurrentUser, u"Software\\Microsoft\\VBA\\VBE\\6.0\\Addins\\QWIX.Connect",
-      u"LoadBehavior");
-  ASSERT_TRUE(behaviour);
-  EXPECT_EQ(behaviour->type, host::kRegDword);
-  EXPECT_EQ(behaviour->data, (std::vector<std::uint8_t>{3, 0, 0, 0}));
-  EXPECT_EQ(Registered(kExcelKey + u"LoadBehavior", u"4"), util::Variant(3.0));
+  ExpectRegisteredFor(u"VBA\\VBE\\6.0");
+  ExpectRegisteredFor(u"Office\\Excel");
   EXPECT_FALSE(os.registry().KeyExists(host::kCurrentUser,
                                        u"Software\\Microsoft\\Visual Basic\\6.0\\Addins"));
 }
@@ -302,8 +296,7 @@ TEST_F(ConnectTest, Vb6EditorRegistersForTheOfficeEditorsOnly) {
 TEST_F(ConnectTest, VbaEditorRegistersForTheStandAloneEditorOnly) {
   Start(Excel());
   ConnectAndStart();
-  EXPECT_EQ(Registered(kVb6Key + u"FriendlyName"), util::Variant(std::u16string(u"QWIX")));
-  EXPECT_EQ(Registered(kVb6Key + u"LoadBehavior", u"4"), util::Variant(3.0));
+  ExpectRegisteredFor(u"Visual Basic\\6.0");
   EXPECT_FALSE(os.registry().KeyExists(host::kCurrentUser, u"Software\\Microsoft\\VBA"));
   EXPECT_FALSE(os.registry().KeyExists(host::kCurrentUser, u"Software\\Microsoft\\Office"));
   connect->OnDisconnection(0);  // stops every feature whatever the host
@@ -423,34 +416,27 @@ TEST(HostRecognition, AcceptsTheFiveEditorsBelowVersionTen) {
 }
 
 // The number parser after the trim skips blanks and tabs of its own, so a trim of the end that
-// stops early changes no number read.
+// stops early changes no number read. Tabs are blanks at either end; full-width digits are no
+// digits; wholes round half to even.
 TEST(VbConversion, ReadsSettingTextsAsTheRuntimeDoes) {
-  EXPECT_EQ(ToNumber(u" 1 "), 1.0);
-  EXPECT_EQ(ToNumber(u"\t1\t"), 1.0);  // tabs are blanks too, at either end
-  EXPECT_EQ(ToNumber(u"7\t\t"), 7.0);
-  EXPECT_EQ(ToNumber(u"2.5"), 2.5);
-  EXPECT_EQ(ToNumber(u"-3"), -3.0);
-  EXPECT_EQ(ToNumber(u"&H10"), 16.0);
-  EXPECT_EQ(ToNumber(u"&HFFFFFFFF"), -1.0);
-  EXPECT_FALSE(ToNumber(u""));
-  EXPECT_FALSE(ToNumber(u"abc"));
-  EXPECT_FALSE(ToNumber(u"1x"));
-  EXPECT_FALSE(ToNumber(u"inf"));
-  EXPECT_FALSE(ToNumber(u"０"));  // full-width digits are not numbers
-
-  EXPECT_EQ(ToWholeNumber(u"5"), 5);
-  EXPECT_EQ(ToWholeNumber(u"0.5"), 0);  // half to even
-  EXPECT_EQ(ToWholeNumber(u"1.5"), 2);
-  EXPECT_EQ(ToWholeNumber(u"2.5"), 2);
-  EXPECT_FALSE(ToWholeNumber(u"99999999999"));
-
-  EXPECT_EQ(ToBoolean(u"1"), true);
-  EXPECT_EQ(ToBoolean(u"0"), false);
-  EXPECT_EQ(ToBoolean(u"-1"), true);
-  EXPECT_EQ(ToBoolean(u"5"), true);
-  EXPECT_EQ(ToBoolean(u"True"), true);
-  EXPECT_EQ(ToBoolean(u"false"), false);
-  EXPECT_FALSE(ToBoolean(u"yes"));
+  const std::nullopt_t no = std::nullopt;
+  // clang-format off
+  const std::pair<std::u16string, std::optional<double>> numbers[] = {
+      {u" 1 ", 1.0}, {u"\t1\t", 1.0}, {u"7\t\t", 7.0}, {u"2.5", 2.5}, {u"-3", -3.0},
+      {u"&H10", 16.0}, {u"&HFFFFFFFF", -1.0}, {u"", no}, {u"abc", no}, {u"1x", no}, {u"inf", no},
+      {u"０", no}};
+  const std::pair<std::u16string, std::optional<std::int32_t>> wholes[] = {
+      {u"5", 5}, {u"0.5", 0}, {u"1.5", 2}, {u"2.5", 2}, {u"99999999999", no}};
+  const std::pair<std::u16string, std::optional<bool>> booleans[] = {
+      {u"1", true}, {u"0", false}, {u"-1", true}, {u"5", true}, {u"True", true},
+      {u"false", false}, {u"yes", no}};
+  // clang-format on
+  for (const auto& [text, number] : numbers)
+    EXPECT_EQ(ToNumber(text), number) << text::ToUtf8(text);
+  for (const auto& [text, whole] : wholes)
+    EXPECT_EQ(ToWholeNumber(text), whole) << text::ToUtf8(text);
+  for (const auto& [text, boolean] : booleans)
+    EXPECT_EQ(ToBoolean(text), boolean) << text::ToUtf8(text);
 }
 
 TEST(ProgramInfoTest, NamesTheProgramOnlyForAKnownEditor) {
