@@ -105,5 +105,21 @@ TEST(SimDesktop, TheImmediateWindowAnswersPostedKeysUnderTheKeyboardStateInForce
   EXPECT_EQ(d.desktop.ImmediateText(), u"");
 }
 
+// A sync keeps the native window of each code window the editor still has and destroys the
+// native windows of those it closed.
+TEST(SimDesktop, ASyncKeepsTheWindowsOfCodeWindowsTheEditorStillHas) {
+  Desktop d;
+  const auto module1 = d.desktop.CodeWindow(u"Module1");
+  d.editor.AddModule(u"Project1", u"Module2", {});
+  d.desktop.Sync();
+  const auto module2 = d.desktop.CodeWindow(u"Module2");
+  EXPECT_EQ(d.desktop.CodeWindow(u"Module1"), module1);
+  EXPECT_TRUE(d.Windows().IsWindow(module1));
+  d.editor.App().WindowList().Remove(d.editor.Window(u"Project1 - Module1 (Code)"));
+  d.desktop.Sync();
+  EXPECT_FALSE(d.Windows().IsWindow(module1));
+  EXPECT_TRUE(d.Windows().IsWindow(module2));
+}
+
 }  // namespace
 }  // namespace tessaly::sim
