@@ -2,11 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+#include "addin/app_event_vbide.h"
 #include "addin/apply_setting.h"
 #include "addin/feature_settings.h"
+#include "addin/host_recognition.h"
+#include "addin/vb_conversion.h"
 #include "sim/editor/sim_editor.h"
 #include "sim/os/sim_os.h"
 #include "support/recording_features.h"
+#include "text/utf.h"
 #include "util/get_key_value.h"
 
 namespace tessaly::addin {
@@ -64,8 +70,14 @@ class ConnectTest : public ::testing::Test {
     }
     return count;
   }
-  util::Variant Registered(const std::u16string& path, const std::u16string& type = u"") {
-    return util::GetKeyValue(os.registry(), os.system(), path, type, 0);
+  void ExpectRegisteredFor(const std::u16string& editor) {
+    const auto key = u"Software\\Microsoft\\" + editor + u"\\Addins\\QWIX.Connect";
+    EXPECT_EQ(util::GetKeyValue(os.registry(), os.system(), u"HKCU\\" + key + u"\\FriendlyName"),
+              util::Variant(std::u16string(u"QWIX")));
+    const auto behaviour = os.registry().Value(host::kCurrentUser, key, u"LoadBehavior");
+    ASSERT_TRUE(behaviour) << text::ToUtf8(key);
+    EXPECT_EQ(behaviour->type, host::kRegDword);
+    EXPECT_EQ(behaviour->data, (std::vector<std::uint8_t>{3, 0, 0, 0}));
   }
 
   sim::SimOs os;
@@ -271,25 +283,12 @@ TEST_F(ConnectTest, FloatingTabWindowIsClickedIntoPlaceButDockedOneIsLeftAlone) 
   EXPECT_NE(docked.Height(), 60);
 }
 
-const std::u16string kVbeKey =
-    u"HKEY_CURRENT_USER\\Software\\Microsoft\\VBA\\VBE\\6.0\\Addins\\QWIX.Connect\\";
-const std::u16string kExcelKey =
-    u"HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\Excel\\Addins\\QWIX.Connect\\";
-const std::u16string kVb6Key =
-    u"HKEY_CURRENT_USER\\Software\\Microsoft\\Visual Basic\\6.0\\Addins\\QWIX.Connect\\";
-
+// Each kind of editor registers the add-in, loaded at start-up, for the other kind only.
 TEST_F(ConnectTest, Vb6EditorRegistersForTheOfficeEditorsOnly) {
   Start(Vb6());
   ConnectAndStart();
-  EXPECT_EQ(Registered(kVbeKey + u"FriendlyName"), util::Variant(std::u16string(u"QWIX")));
-  EXPECT_EQ(Registered(kExcelKey + u"FriendlyName"), util::Variant(std::u16string(u"QWIX")));
-  const auto behaviour = os.registry().Value(
-      host::kCurrentUser, u"Software\\Microsoft\\VBA\\VBE\\6.0\\Addins\\QWIX.Connect",
-      u"LoadBehavior");
-  ASSERT_TRUE(behaviour);
-  EXPECT_EQ(behaviour->type, host::kRegDword);
-  EXPECT_EQ(behaviour->data, (std::vector<std::uint8_t>{3, 0, 0, 0}));
-  EXPECT_EQ(Registered(kExcelKey + u"LoadBehavior", u"4"), util::Variant(3.0));
+  ExpectRegisteredFor(u"VBA\\VBE\\6.0");
+  ExpectRegisteredFor(u"Office\\Excel");
   EXPECT_FALSE(os.registry().KeyExists(host::kCurrentUser,
                                        u"Software\\Microsoft\\Visual Basic\\6.0\\Addins"));
 }
@@ -297,8 +296,7 @@ TEST_F(ConnectTest, Vb6EditorRegistersForTheOfficeEditorsOnly) {
 TEST_F(ConnectTest, VbaEditorRegistersForTheStandAloneEditorOnly) {
   Start(Excel());
   ConnectAndStart();
-  EXPECT_EQ(Registered(kVb6Key + u"FriendlyName"), util::Variant(std::u16string(u"QWIX")));
-  EXPECT_EQ(Registered(kVb6Key + u"LoadBehavior", u"4"), util::Variant(3.0));
+  ExpectRegisteredFor(u"Visual Basic\\6.0");
   EXPECT_FALSE(os.registry().KeyExists(host::kCurrentUser, u"Software\\Microsoft\\VBA"));
   EXPECT_FALSE(os.registry().KeyExists(host::kCurrentUser, u"Software\\Microsoft\\Office"));
   connect->OnDisconnection(0);  // stops every feature whatever the host
@@ -350,6 +348,99 @@ TEST_F(ConnectTest, ApplySettingWithoutTabWindowStillStores) {
   ApplySetting(*connection, *features, os.settings(), kCodeTabs, 1);
   EXPECT_FALSE(editor->HasWindow(u"标签"));
   EXPECT_EQ(Stored(kCodeTabs), u"1");
+}
+
+// The editor holds a button's sink until the subscription is released, as a connection point
+// does: whoever drops a sink must unadvise it, or its clicks keep arriving.
+TEST(ButtonEvents, ASinkHearsClicksUntilItsSubscriptionIsReleased) {
+  for (const bool vb6 : {true, false}) {
+    sim::EditorOptions options;
+    if (!vb6) options.name = u"Microsoft Excel";
+    sim::SimEditor editor(options);
+    Connection connection;
+    connection.HostApplication = editor.Application();
+    connection.HostMode = vb6 ? kHostModeVb6 : kHostModeVba;
+    auto button = editor.Application()
+                      ->CommandBars()
+                      ->Add(u"Bar", host::kBarTop)
+                      ->Controls()
+                      ->Add(host::kButton);
+    button->SetCaption(u"Go");
+
+    std::vector<std::u16string> clicks;
+    HookButton(connection, *button,
+               [&](const std::u16string& caption) { clicks.push_back(caption); });
+    HookButton(connection, *button,
+               [&](const std::u16string& caption) { clicks.push_back(caption); });
+    EXPECT_EQ(editor.LiveEventConnections(), 2) << vb6;
+    const auto first = editor.Click({u"Bar", u"Go"});
+    EXPECT_EQ(first.sinks_run, 2) << vb6;
+    EXPECT_TRUE(first.cancel_default) << vb6;
+
+    // Dropping one keeps the other; releasing all leaves the button silent.
+    connection.ButtonSinks->pop_back();
+    EXPECT_EQ(editor.Click({u"Bar", u"Go"}).sinks_run, 1) << vb6;
+    ReleaseButtonSinks(connection);
+    EXPECT_EQ(editor.LiveEventConnections(), 0) << vb6;
+    EXPECT_EQ(editor.Click({u"Bar", u"Go"}).sinks_run, 0) << vb6;
+    EXPECT_EQ(clicks, std::vector<std::u16string>(3, u"Go")) << vb6;
+  }
+}
+
+TEST(HostRecognition, AcceptsTheFiveEditorsBelowVersionTen) {
+  struct Row {
+    const char16_t* name;
+    const char16_t* version;
+    bool accepted;
+    const char16_t* mode;
+  };
+  const Row rows[] = {
+      // clang-format off
+      {u"Microsoft Visual Basic", u"6.00", true, u"VB6"},
+      {u"Microsoft Excel", u"7.01", true, u"VBA"}, {u"Microsoft Word", u"7.1", true, u"VBA"},
+      {u"Microsoft Access", u"9.99", true, u"VBA"},
+      {u"Microsoft PowerPoint", u"7.01", true, u"VBA"},
+      {u"Microsoft Excel", u"10.0", false, u"VBA"}, {u"Microsoft Excel", u"16.0", false, u"VBA"},
+      // clang-format on
+      {u"microsoft excel", u"7.01", false, u"VBA"},  // the comparison is case-sensitive
+      {u"Microsoft Excel ", u"7.01", false, u"VBA"},
+      {u"Microsoft Outlook", u"7.01", false, u"VBA"},
+      {u"Microsoft Excel", u"", false, u"VBA"},  // an unreadable version is never accepted
+      {u"Microsoft Excel", u"seven", false, u"VBA"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(row.name, row.name + std::char_traits<char16_t>::length(row.name)));
+    EXPECT_EQ(IsAcceptedHost(row.name, row.version), row.accepted);
+    EXPECT_EQ(HostModeOf(row.name), row.mode);
+  }
+}
+
+// The number parser after the trim skips blanks and tabs of its own, so a trim of the end that
+// stops early changes no number read. Tabs are blanks at either end; full-width digits are no
+// digits; wholes round half to even.
+TEST(VbConversion, ReadsSettingTextsAsTheRuntimeDoes) {
+  const std::nullopt_t no = std::nullopt;
+  // clang-format off
+  const std::pair<std::u16string, std::optional<double>> numbers[] = {
+      {u" 1 ", 1.0}, {u"\t1\t", 1.0}, {u"7\t\t", 7.0}, {u"2.5", 2.5}, {u"-3", -3.0},
+      {u"&H10", 16.0}, {u"&HFFFFFFFF", -1.0}, {u"", no}, {u"abc", no}, {u"1x", no}, {u"inf", no},
+      {u"０", no}};
+  const std::pair<std::u16string, std::optional<std::int32_t>> wholes[] = {
+      {u"5", 5}, {u"0.5", 0}, {u"1.5", 2}, {u"2.5", 2}, {u"99999999999", no}};
+  const std::pair<std::u16string, std::optional<bool>> booleans[] = {
+      {u"1", true}, {u"0", false}, {u"-1", true}, {u"5", true}, {u"True", true},
+      {u"false", false}, {u"yes", no}};
+  // clang-format on
+  for (const auto& [text, number] : numbers)
+    EXPECT_EQ(ToNumber(text), number) << text::ToUtf8(text);
+  for (const auto& [text, whole] : wholes)
+    EXPECT_EQ(ToWholeNumber(text), whole) << text::ToUtf8(text);
+  for (const auto& [text, boolean] : booleans)
+    EXPECT_EQ(ToBoolean(text), boolean) << text::ToUtf8(text);
+}
+
+TEST(ProgramInfoTest, NamesTheProgramOnlyForAKnownEditor) {
+  EXPECT_EQ(GetProgramInfo(nullptr), ProgramInfo{});
 }
 
 }  // namespace

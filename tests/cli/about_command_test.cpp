@@ -1,12 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+#include <filesystem>
+#include <string>
+#include <vector>
 #include "cli/command_line.h"
 #include "support/cli_fixture.h"
 
 namespace tessaly::cli {
 namespace {
 
+namespace fs = std::filesystem;
 using test_support::FileSnapshot;
+using test_support::ReadBytes;
 using test_support::RunTessaly;
 using test_support::TempFolder;
 
@@ -75,11 +82,12 @@ TEST(AboutCommandTest, BadInputIsRefusedAndLeavesTheRegistryAlone) {
     const char* message;
   };
   const Case cases[] = {
+      // clang-format off
       {"unknown switch", {"--set", "菜单=1"}, "--set takes"},
       {"value out of range", {"--set", "功能菜单=2"}, "takes 0 or 1"},
       {"no value", {"--set", "功能菜单"}, "takes 0 or 1"},
-      {"unknown host", {"--host", "vb5"}, "vb5"},
-      {"corrupt registry", {}, "corrupt.reg"},
+      {"unknown host", {"--host", "vb5"}, "vb5"}, {"corrupt registry", {}, "corrupt.reg"},
+      // clang-format on
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -91,6 +99,156 @@ TEST(AboutCommandTest, BadInputIsRefusedAndLeavesTheRegistryAlone) {
     EXPECT_NE(result.ErrorLines()[0].find(c.message), std::string::npos) << result.err;
     EXPECT_TRUE(FileSnapshot(corrupt) == before);
   }
+}
+
+std::string SwitchesShown(const std::string& registry) {
+  const std::string out = RunTessaly({"about", "--registry", registry}).out;
+  return out.substr(out.find("[", out.find("谢谢支持")));
+}
+
+TEST(RegistryFaults, ATemporaryFileOfAGuessableNameIsNeverWrittenThrough) {
+  TempFolder folder;
+  const auto precious = folder.Write("v.txt", "precious");
+  const auto registry = (folder.Path() / "r.reg").string();
+  for (const std::string planted : {"r.reg.tmp", ".r.reg.tmp", "r.tmp"})
+    fs::create_symlink(precious, folder.Path() / planted);
+  EXPECT_EQ(RunTessaly({"about", "--registry", registry, "--set", "鼠标滚轮=0"}).status, kExitOk);
+  EXPECT_EQ(ReadBytes(precious), "precious");
+  EXPECT_EQ(folder.Entries(),
+            (std::vector<std::string>{".r.reg.tmp", "r.reg", "r.reg.tmp", "r.tmp", "v.txt"}));
+}
+
+// Two runs at once each keep their change: one reads what the other wrote.
+TEST(RegistryFaults, ConcurrentChangesAreAllKept) {
+  TempFolder folder;
+  const auto registry = (folder.Path() / "r.reg").string();
+  for (int round = 0; round < 12; ++round) {
+    const std::string value = round % 2 == 0 ? "0" : "1";
+    std::vector<pid_t> children;
+    for (const std::string key : {"多标签页", "鼠标滚轮"}) {
+      const pid_t child = fork();
+      if (child == 0)
+        _exit(RunTessaly({"about", "--registry", registry, "--set", key + "=" + value}).status);
+      children.push_back(child);
+    }
+    for (const pid_t child : children) {
+      int status = -1;
+      waitpid(child, &status, 0);
+      EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == kExitOk);
+    }
+    const std::string box = value == "1" ? "[x]" : "[ ]";
+    EXPECT_EQ(SwitchesShown(registry),
+              "[x] 功能菜单\n[x] 调整窗口\n" + box + " 多标签页\n" + box + " 鼠标滚轮\n")
+        << "round " << round;
+  }
+}
+
+// A registry file is rewritten as -i rewrites a module: its mode is kept, a read-only file is
+// refused, a link stays a link.
+TEST(RegistryFaults, RewritesKeepModeAndLinks) {
+  TempFolder folder;
+  const auto registry = (folder.Path() / "r.reg").string();
+  ASSERT_EQ(RunTessaly({"about", "--registry", registry, "--set", "鼠标滚轮=0"}).status, kExitOk);
+  for (const auto mode : {fs::perms::owner_read | fs::perms::owner_write, fs::perms::owner_all}) {
+    fs::permissions(registry, mode);
+    EXPECT_EQ(RunTessaly({"about", "--registry", registry, "--set", "鼠标滚轮=1"}).status, kExitOk);
+    EXPECT_EQ(fs::status(registry).permissions(), mode);
+  }
+  fs::permissions(registry, fs::perms::owner_read);
+  const FileSnapshot before(registry);
+  const auto refused = RunTessaly({"about", "--registry", registry, "--set", "鼠标滚轮=0"});
+  EXPECT_EQ(refused.status, kExitBadInput);
+  EXPECT_EQ(FileSnapshot(registry), before);
+
+  fs::permissions(registry, fs::perms::owner_read | fs::perms::owner_write);
+  const auto link = (folder.Path() / "link.reg").string();
+  fs::create_symlink(registry, link);
+  EXPECT_EQ(RunTessaly({"about", "--registry", link, "--set", "鼠标滚轮=0"}).status, kExitOk);
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_NE(SwitchesShown(registry).find("[ ] 鼠标滚轮"), std::string::npos);
+}
+
+TEST(RegistryFaults, AFileInNeitherUtf16NorUtf8IsRefusedAndKept) {
+  TempFolder folder;
+  const auto registry = folder.Write(
+      "r.reg", "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\\xD6\xD0]\r\n");
+  const FileSnapshot before(registry);
+  const auto result = RunTessaly({"about", "--registry", registry, "--set", "鼠标滚轮=0"});
+  EXPECT_EQ(result.status, kExitBadInput);
+  EXPECT_EQ(result.ErrorLines().size(), 1u);
+  EXPECT_EQ(FileSnapshot(registry), before);
+}
+
+// A key nested far deeper than the call stack goes is read, kept and written back.
+TEST(RegistryFaults, ADeeplyNestedKeyIsWrittenBack) {
+  TempFolder folder;
+  std::string path = "HKEY_CURRENT_USER";
+  for (int level = 0; level < 100'000; ++level)
+    path += "\\k";
+  const auto registry =
+      folder.Write("r.reg", "Windows Registry Editor Version 5.00\r\n\r\n[" + path + "]\r\n");
+  ASSERT_EQ(RunTessaly({"about", "--registry", registry, "--set", "鼠标滚轮=0"}).status, kExitOk);
+  const std::string written = ReadBytes(registry);
+  std::string utf16_path;
+  for (const char c : "[" + path + "]") {
+    utf16_path += c;
+    utf16_path += '\0';
+  }
+  EXPECT_NE(written.find(utf16_path), std::string::npos);
+}
+
+// The session's first sync of the simulated desktop may go unnoticed: loading a module syncs it
+// again before any click, and what about and demo print depends on no native window.
+
+// Start-up as each kind of editor runs it: the host recognised, the Add-Ins entry after a
+// separator, every switch on, and the registration written for the other kind of host.
+TEST(DemoCommandTest, ShowsTheEditorAfterStartUp) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string editor;
+    std::string registered_for;
+  };
+  const Case cases[] = {
+      {{"demo"},
+       "editor: Microsoft Visual Basic 6.00 (host mode VB6)\n",
+       "Office\\Excel\\Addins\\QWIX.Connect\\LoadBehavior = 3\n"},
+      {{"demo", "--host", "vba"},
+       "editor: Microsoft Excel 7.01 (host mode VBA)\n",
+       "Visual Basic\\6.0\\Addins\\QWIX.Connect\\LoadBehavior = 3\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.editor);
+    TempFolder folder;
+    auto args = c.args;
+    const auto registry = folder.Path() / "conf" / "registry.reg";  // the folder is made too
+    args.insert(args.end(), {"--registry", registry.string()});
+    const auto result = RunTessaly(args);
+    EXPECT_EQ(result.status, kExitOk) << result.err;
+    EXPECT_EQ(result.out.rfind(c.editor, 0), 0u) << result.out;
+    EXPECT_NE(result.out.find("Add-Ins menu:\n       &Add-In Manager...\n    ── Tessaly\n"),
+              std::string::npos)
+        << result.out;
+    for (const char* setting : {"功能菜单 = 1", "调整窗口 = 1", "多标签页 = 1", "鼠标滚轮 = 1"}) {
+      EXPECT_NE(result.out.find(setting), std::string::npos) << setting;
+    }
+    EXPECT_NE(result.out.find(c.registered_for), std::string::npos) << result.out;
+    EXPECT_TRUE(std::filesystem::exists(registry));
+  }
+}
+
+// The demo runs the editor's start-up against the user's registry file, so it shows the
+// switches the user stored and leaves the registration in that file.
+TEST(DemoCommandTest, StartsWithTheStoredSwitchesAndKeepsTheRegistration) {
+  TempFolder folder;
+  const auto registry = (folder.Path() / "conf" / "registry.reg").string();
+  ASSERT_EQ(RunTessaly({"about", "--registry", registry, "--set", "鼠标滚轮=0"}).status, kExitOk);
+  const auto result = RunTessaly({"demo", "--registry", registry});
+  ASSERT_EQ(result.status, kExitOk) << result.err;
+  EXPECT_NE(result.out.find("鼠标滚轮 = 0"), std::string::npos) << result.out;
+  const auto again = RunTessaly({"demo", "--registry", registry});
+  EXPECT_EQ(again.out, result.out);
+  EXPECT_NE(test_support::ReadBytes(registry).find(std::string("L\0o\0a\0d\0", 8)),
+            std::string::npos);  // LoadBehavior, in the file's UTF-16 text
 }
 
 }  // namespace

@@ -10,8 +10,11 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <csignal>
+#include "cli/atomic_write.h"
 #include "cli/command_line.h"
 #include "cli/file_encoding.h"
+#include "cli/file_error.h"
 #include "cli/module_file.h"
 #include "sim/editor/sim_code_module.h"
 #include "support/cli_fixture.h"
@@ -59,11 +62,14 @@ TEST(BadInput, NoCommandDropsOrDuplicatesALineAroundALoneCr) {
   }
 }
 
-// Every file must be writable before any is rewritten, and no temporary file stays behind.
+// Every file must be writable before any is rewritten, and no temporary file stays behind. The
+// temporary name does not grow with the file's: a name near the system's limit of 255 bytes is
+// rewritten too.
 TEST(BadInput, MultiFileInPlaceWritesAllOrNone) {
+  const std::string name = std::string(250, 'm') + ".bas";
   for (const std::string command : {"fmt", "annotate"}) {
     TempFolder folder;
-    const auto writable = folder.Write("A.bas", "Sub A()\r\nx = 1\r\nEnd Sub\r\n");
+    const auto writable = folder.Write(name, "Sub A()\r\nx = 1\r\nEnd Sub\r\n");
     const auto read_only = folder.Write("Ro.bas", "Sub B()\r\ny = 2\r\nEnd Sub\r\n");
     fs::permissions(read_only, fs::perms::owner_read);
     const FileSnapshot before(writable);
@@ -71,20 +77,11 @@ TEST(BadInput, MultiFileInPlaceWritesAllOrNone) {
     EXPECT_EQ(result.status, kExitBadInput) << command;
     EXPECT_NE(result.err.find("Ro.bas: the file is read-only"), std::string::npos) << result.err;
     EXPECT_EQ(FileSnapshot(writable), before) << command;
-    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"A.bas", "Ro.bas"})) << command;
+    fs::permissions(read_only, fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_EQ(RunTessaly({command, "-i", writable, read_only}).status, kExitOk) << command;
+    EXPECT_NE(ReadBytes(writable), before.bytes) << command;
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"Ro.bas", name})) << command;
   }
-}
-
-// The temporary name does not grow with the file's: a name near the system's limit of 255
-// bytes is rewritten too.
-TEST(BadInput, InPlaceWorksForLongFileNames) {
-  TempFolder folder;
-  const std::string name = std::string(250, 'm') + ".bas";
-  const auto path = folder.Write(name, "Sub A()\nx = 1\nEnd Sub\n");
-  const auto result = RunTessaly({"fmt", "-i", path});
-  EXPECT_EQ(result.status, kExitOk) << result.err;
-  EXPECT_EQ(ReadBytes(path), "Sub A()\n    x = 1\nEnd Sub\n");
-  EXPECT_EQ(folder.Entries(), std::vector<std::string>{name});
 }
 
 // The report is written only when the command succeeds, never over the module it reports on,
@@ -165,6 +162,68 @@ TEST(BadInput, CheckNeedsTheMemoryOfOneFileNotOfAll) {
   const auto path = folder.Write("M.bas", ModuleOfLines(1'000'000));
   EXPECT_EXIT(RunWithLittleMemory({"fmt", "--check", path, path, path, path}, "", 200u << 20),
               testing::ExitedWithCode(kExitChanged), "");
+}
+
+// Descriptor 0 is standard input, which the process holds open: a temporary file is never
+// descriptor 0, so tests of `descriptor_ >= 0` against `>= 1` (or `< 0` against `<= 0`) agree.
+
+TEST(AtomicWrite, ReplacesCreatesAndFollowsLinksKeepingPermissions) {
+  TempFolder folder;
+  const fs::path file = folder.Write("Module1.bas", "old");
+  const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+  fs::permissions(file, mode);
+  WriteFileAtomically(file, "Sub A()\r\n\xB4\xFA\r\n");
+  EXPECT_EQ(ReadBytes(file), "Sub A()\r\n\xB4\xFA\r\n");
+  EXPECT_EQ(fs::status(file).permissions(), mode);
+
+  WriteFileAtomically(folder.Path() / "New.bas", "");
+  EXPECT_TRUE(fs::is_regular_file(folder.Path() / "New.bas"));
+
+  const fs::path target = folder.Write("Target.cls", "old");
+  fs::create_symlink(target, folder.Path() / "Link.cls");
+  WriteFileAtomically(folder.Path() / "Link.cls", "new");
+  EXPECT_TRUE(fs::is_symlink(folder.Path() / "Link.cls"));
+  EXPECT_EQ(ReadBytes(target), "new");
+  EXPECT_EQ(folder.Entries(),
+            (std::vector<std::string>{"Link.cls", "Module1.bas", "New.bas", "Target.cls"}));
+}
+
+// Whatever step fails, the error names the file, the target keeps its bytes and no temporary
+// file is left: a missing folder, a folder in the file's place, a read-only file, and a write
+// cut short by the file size limit after the temporary file was made.
+TEST(AtomicWrite, FailsClearlyAndLeavesNothingBehind) {
+  TempFolder folder;
+  const fs::path locked = folder.Write("Locked.frm", "old");
+  fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read);
+  const fs::path limited = folder.Write("Limited.bas", "old");
+  fs::create_directories(folder.Path() / "Folder.bas");
+  const auto entries = folder.Entries();
+
+  auto expect_failure = [&](const fs::path& path, const std::string& bytes) {
+    try {
+      WriteFileAtomically(path, bytes);
+      ADD_FAILURE() << "writing " << path << " succeeded";
+    } catch (const FileError& error) {
+      EXPECT_NE(std::string(error.what()).find(path.filename().string()), std::string::npos)
+          << error.what();
+    }
+    EXPECT_EQ(folder.Entries(), entries);
+  };
+  expect_failure(folder.Path() / "missing" / "Module1.bas", "x");
+  expect_failure(folder.Path() / "Folder.bas", "x");
+  expect_failure(locked, "new");
+  EXPECT_EQ(ReadBytes(locked), "old");
+
+  rlimit before{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+  const auto previous_handler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = before;
+  small.rlim_cur = 16;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  expect_failure(limited, std::string(4096, 'x'));
+  ::setrlimit(RLIMIT_FSIZE, &before);
+  std::signal(SIGXFSZ, previous_handler);
+  EXPECT_EQ(ReadBytes(limited), "old");
 }
 
 }  // namespace

@@ -25,13 +25,10 @@ using test_support::TempFolder;
 const std::string kExamples = TESSALY_SOURCE_DIR "/examples/";
 
 const std::string kBlock = CrLfLines({
-    "Attribute VB_Name = \"Block\"",
-    "Sub A()",
-    "    If x Then",
-    "        y = 1",
-    "",
-    "    End If",
+    // clang-format off
+    "Attribute VB_Name = \"Block\"", "Sub A()", "    If x Then", "        y = 1", "", "    End If",
     "End Sub",
+    // clang-format on
 });
 
 // Edits a click makes to the five lines of kBlock, each checked on the whole output so that
@@ -88,10 +85,10 @@ TEST(ClickCommandTest, EditsAtTheCaretAndSelection) {
 // byte order mark, LF and a missing final newline stay; -i has nothing to write back to.
 TEST(ClickCommandTest, PipedModulesKeepTheirForm) {
   const std::vector<std::string> head = {"VERSION 1.0 CLASS",
-                                         "BEGIN",
-                                         "  MultiUse = -1  'True",
-                                         "END",
+                                         // clang-format off
+                                         "BEGIN", "  MultiUse = -1  'True", "END",
                                          "Attribute VB_Name = \"Account\"",
+                                         // clang-format on
                                          "Attribute VB_Exposed = False"};
   auto account = [&](const std::string& property_line) {
     auto lines = head;

@@ -1,8 +1,12 @@
 #include "cli/module_file.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <random>
 #include <string>
 #include <vector>
+#include "cli/file_encoding.h"
+#include "cli/line_matching.h"
 #include "cli/module_header.h"
 
 namespace tessaly::cli {
@@ -68,20 +72,19 @@ TEST(ModuleFile, UnchangedFilesAreWrittenBackByteForByte) {
       {"UTF-8 with mark",
        "\xEF\xBB\xBF"
        "Attribute VB_Name = \"M\"\r\n' \xE4\xBB\xA3\r\n"},
+      // clang-format off
       {"UTF-8 with mark and a stray byte", "\xEF\xBB\xBFx = \"\x80\"\r\n"},
       {"code page 936, CR LF", "' \xB4\xFA\xC2\xEB\xCB\xF5\xBD\xF8\r\nSub A()\r\nEnd Sub\r\n"},
-      {"LF", "Sub A()\nEnd Sub\n"},
-      {"no final newline", "Sub A()\r\nEnd Sub"},
+      {"LF", "Sub A()\nEnd Sub\n"}, {"no final newline", "Sub A()\r\nEnd Sub"},
       {"blank last line, no final newline", "Sub A()\r\n   "},
-      {"mixed line breaks", "a\r\nb\nc\r\nd\n"},
-      {"lone CR", "a\rb\r\nc\r"},
+      {"mixed line breaks", "a\r\nb\nc\r\nd\n"}, {"lone CR", "a\rb\r\nc\r"},
       {"lone 0x80", "x = \"\x80\" & \"\xD6\xD0\"\r\n"},
       {"user-defined codes", "x = \"\xAA\xA1\xF8\xA1\xA1\x40\"\r\n"},
       {"control byte in a string", "x = \"\x01\x1B\x7F\" ' \xD6\xD0\r\n"},
       {"Latin-1 beside GBK", "x = \"caf\xE9\" ' \xD6\xD0\xCE\xC4\r\ny = \"\xE9\xD6\xD0\"\r\n"},
-      {"lead byte before the line break", "x = \"\xD6\"\r\n"},
-      {"class", kClass},
+      {"lead byte before the line break", "x = \"\xD6\"\r\n"}, {"class", kClass},
       {"long form", LongForm()},
+      // clang-format on
   };
   for (const auto& c : cases)
     EXPECT_EQ(RoundTrip(c.bytes), c.bytes) << c.name;
@@ -90,12 +93,10 @@ TEST(ModuleFile, UnchangedFilesAreWrittenBackByteForByte) {
 TEST(ModuleFile, ShowsWhatTheEditorShows) {
   const ModuleFile module = ModuleFile::Parse(kClass);
   const std::vector<std::u16string> expected = {u"Option Explicit",
-                                                u"",
-                                                u"Public Property Get Item() As Long",
-                                                u"Item = 1",
-                                                u"End Property",
-                                                u"",
-                                                u"Sub Foo()",
+                                                // clang-format off
+                                                u"", u"Public Property Get Item() As Long",
+                                                u"Item = 1", u"End Property", u"", u"Sub Foo()",
+                                                // clang-format on
                                                 u"End Sub"};
   EXPECT_EQ(module.VisibleLines(), expected);
 
@@ -127,12 +128,13 @@ TEST(ModuleFile, NewLinesTakeTheUsualLineBreakAndTheFinalNewlineIsKept) {
     std::string expected;
   };
   const Case cases[] = {
+      // clang-format off
       {"append to a file without final newline", "a\r\nb", {u"a", u"b", u"c"}, "a\r\nb\r\nc"},
       {"delete the last line", "a\r\nb", {u"a"}, "a"},
       {"append to LF file", "a\nb\n", {u"a", u"b", u"c"}, "a\nb\nc\n"},
       {"mostly LF", "a\r\nb\nc\n", {u"a", u"x", u"b", u"c"}, "a\r\nx\nb\nc\n"},
-      {"empty file", "", {u"a"}, "a\r\n"},
-      {"delete everything", "a\r\nb\r\n", {}, ""},
+      {"empty file", "", {u"a"}, "a\r\n"}, {"delete everything", "a\r\nb\r\n", {}, ""},
+      // clang-format on
       {"header without final newline",
        "Attribute VB_Name = \"M\"",
        {u"x"},
@@ -186,12 +188,6 @@ TEST(ModuleFile, MemberAttributesFollowTheirLine) {
     EXPECT_EQ(file.Serialize(c.edited), head + c.body) << c.name;
 }
 
-}  // namespace
-}  // namespace tessaly::cli
-
-namespace tessaly::cli {
-namespace {
-
 // Re-indentation changes only the blanks in front of a line: the rest keeps its own bytes,
 // even bytes no decoder accepts, and the lines paired by place give the same file as the
 // lines matched by text.
@@ -231,11 +227,12 @@ TEST(ModuleFile, EachLineKeepsItsOwnBreakWhenReindented) {
     std::string reindented;  // every line two blanks in
   };
   const Case cases[] = {
+      // clang-format off
       {"CR before CR LF", "a\r\r\nb\n", {u"a", u"", u"b"}, "  a\r  \r\n  b\n"},
       {"lone CR ends the file", "a\nb\r", {u"a", u"b"}, "  a\n  b\r"},
-      {"empty lines", "\r\n\n", {u"", u""}, "  \r\n  \n"},
-      {"only a CR", "\r", {u""}, "  \r"},
+      {"empty lines", "\r\n\n", {u"", u""}, "  \r\n  \n"}, {"only a CR", "\r", {u""}, "  \r"},
       {"no final break after a mark", "\xEF\xBB\xBFx", {u"x"}, "\xEF\xBB\xBF  x"},
+      // clang-format on
   };
   for (const auto& c : cases) {
     const ModuleFile file = ModuleFile::Parse(c.bytes);
@@ -302,6 +299,134 @@ TEST(ModuleHeader, RecognisesMemberAttributes) {
         "x = Attribute.VB_Foo", "", "A", "Attribute", "\tAttribute Foo.VB_UserMemId = 0",
         "Attributes Foo.VB_UserMemId = 0", "a = Foo.VB_UserMemId"})
     EXPECT_FALSE(IsMemberAttribute(line)) << line;
+}
+
+// Encoding looks at the unit after a high surrogate only below the text's size; looking one
+// further reads the string's terminating null, which is no low surrogate either, so that
+// bound cannot be told by any text.
+
+TEST(FileEncoding, DetectsFromTheBytes) {
+  struct Case {
+    const char* bytes;
+    FileEncoding encoding;
+  };
+  const Case cases[] = {
+      {"\xEF\xBB\xBFSub A()", FileEncoding::kUtf8WithBom},
+      {"\xEF\xBB\xBF\xB4\xFA", FileEncoding::kUtf8WithBom},  // the mark wins over the content
+      // clang-format off
+      {"' \xE4\xBB\xA3\xE7\xA0\x81", FileEncoding::kUtf8},
+      {"' \xB4\xFA\xC2\xEB", FileEncoding::kCodePage936},
+      {"Option Explicit\r\n", FileEncoding::kCodePage936}, {"", FileEncoding::kCodePage936},
+      // clang-format on
+      {"' \xED\xB2\x80", FileEncoding::kCodePage936},  // an encoded surrogate is no UTF-8
+      {"caf\xC3\xA9", FileEncoding::kUtf8},
+      {"\xF0\x90\x80\x80", FileEncoding::kUtf8},
+      {"\xE0\x80\xAF", FileEncoding::kCodePage936},  // overlong: '/' in three bytes
+      {"\xF0\x80\x80\xAF", FileEncoding::kCodePage936},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(DetectEncoding(c.bytes), c.encoding) << c.bytes;
+}
+
+TEST(FileEncoding, Utf8KeepsIllFormedBytes) {
+  const std::string samples[] = {
+      "a\x80z",           "\xC0\xAF", "\xE0\x80\xAF", "\xF0\x80\x80\xAF",
+      "\xF0\x8F\xBF\xBF", "\xE4\xBD", "\xED\xB2\x80", "\xF0\x9F\x98\x80 \xE4\xBB\xA3"};
+  for (const auto& bytes : samples) {
+    const text::Encoded encoded = Encode(Decode(bytes, FileEncoding::kUtf8), FileEncoding::kUtf8);
+    EXPECT_EQ(encoded.bytes, bytes);
+    EXPECT_FALSE(encoded.unencodable_at);
+  }
+  EXPECT_EQ(Decode("a\x80", FileEncoding::kUtf8WithBom), u"a\xDC80");
+  EXPECT_EQ(Decode("\xF0\x90\x80\x80\xEF\xBF\xBF", FileEncoding::kUtf8), u"\U00010000\uFFFF");
+  EXPECT_EQ(Encode(u"ab\xD800", FileEncoding::kUtf8).unencodable_at, 2u);
+}
+
+// ASCII is passed over several bytes at a time: the first byte that is not ASCII decides the
+// encoding and is decoded wherever it falls in such a run.
+TEST(FileEncoding, TheFirstByteBeyondAsciiCountsWhereverItFalls) {
+  for (std::size_t before = 0; before <= 18; ++before) {
+    const std::string ascii(before, 'x');
+    const std::u16string text(before, u'x');
+    EXPECT_EQ(DetectEncoding(ascii), FileEncoding::kCodePage936) << before;
+    EXPECT_EQ(DetectEncoding(ascii + "\xE4\xBB\xA3" + ascii), FileEncoding::kUtf8) << before;
+    EXPECT_EQ(DetectEncoding(ascii + "\xD6\xD0" + ascii), FileEncoding::kCodePage936) << before;
+    // Valid UTF-8 first, then a byte no UTF-8 text holds.
+    EXPECT_EQ(DetectEncoding("\xE4\xBB\xA3" + ascii + "\x80"), FileEncoding::kCodePage936)
+        << before;
+    EXPECT_EQ(Decode(ascii + "\xE4\xBB\xA3" + ascii, FileEncoding::kUtf8), text + u"代" + text);
+    EXPECT_EQ(Decode(ascii + "\x80" + ascii, FileEncoding::kUtf8), text + u"\xDC80" + text);
+  }
+}
+
+std::vector<std::u16string> Lines(std::initializer_list<const char16_t*> lines) {
+  return {lines.begin(), lines.end()};
+}
+
+std::vector<std::optional<std::size_t>> Origins(std::initializer_list<int> origins) {
+  std::vector<std::optional<std::size_t>> result;
+  for (int origin : origins) {
+    result.push_back(origin < 0 ? std::nullopt : std::optional<std::size_t>(origin));
+  }
+  return result;
+}
+
+TEST(LineMatching, FindsWhereEachEditedLineCameFrom) {
+  struct Case {
+    const char* name;
+    std::vector<std::u16string> before;
+    std::vector<std::u16string> after;
+    std::vector<std::optional<std::size_t>> origins;
+  };
+  const auto sub = Lines({u"Sub A()", u"x = 1", u"", u"y = 2", u"End Sub"});
+  // clang-format off
+  const Case cases[] = {
+      {"unchanged", sub, sub, Origins({0, 1, 2, 3, 4})},
+      {"re-indented", sub, Lines({u"Sub A()", u"    x = 1", u"", u"    y = 2", u"End Sub"}),
+       Origins({0, 1, 2, 3, 4})},
+      {"blank line deleted", sub, Lines({u"Sub A()", u"x = 1", u"y = 2", u"End Sub"}),
+       Origins({0, 1, 3, 4})},
+      {"comment inserted", sub, Lines({u"'注释", u"Sub A()", u"x = 1", u"", u"y = 2", u"End Sub"}),
+       Origins({-1, 0, 1, 2, 3, 4})},
+      {"header changed in place and a line inserted below it", sub,
+       Lines({u"Public Sub A()", u"Dim z", u"    x = 1", u"", u"    y = 2", u"End Sub"}),
+       Origins({0, -1, 1, 2, 3, 4})},
+      {"everything replaced", Lines({u"a", u"b"}), Lines({u"c", u"d", u"e"}), Origins({0, 1, -1})},
+      {"all deleted", sub, {}, {}},
+      {"trailing blanks and tabs trimmed", Lines({u"Sub A()", u"x = 1 \t", u"End Sub"}),
+       Lines({u"Sub A()", u"    x = 1", u"End Sub"}), Origins({0, 1, 2})},
+      {"a line found by its trimmed text, not by its place",
+       Lines({u"Sub A()", u"a \t", u"b", u"End Sub"}),
+       Lines({u"Sub A()", u"x", u"    a", u"End Sub"}), Origins({0, -1, 1, 3})},
+      {"repeated lines", Lines({u"End If", u"End If", u"x", u"End If"}),
+       Lines({u"End If", u"x", u"End If"}), Origins({0, 2, 3})},
+  };
+  // clang-format on
+  for (const auto& c : cases)
+    EXPECT_EQ(FindLineOrigins(c.before, c.after), c.origins) << c.name;
+}
+
+TEST(LineMatching, PairsAreEqualAndIncreasingOnRandomTexts) {
+  std::mt19937 random(7);
+  const std::u16string_view alphabet[] = {u"a", u"b", u"c", u"d", u"", u"End Sub"};
+  std::uniform_int_distribution<int> pick(0, 5);
+  std::uniform_int_distribution<int> length(0, 60);
+  for (int sample = 0; sample < 300; ++sample) {
+    std::vector<std::u16string_view> before(length(random));
+    std::vector<std::u16string_view> after(length(random));
+    for (auto& line : before)
+      line = alphabet[pick(random)];
+    for (auto& line : after)
+      line = alphabet[pick(random)];
+    const std::vector<LinePair> pairs = MatchEqualLines(before, after);
+    for (std::size_t k = 0; k < pairs.size(); ++k) {
+      ASSERT_EQ(before[pairs[k].before], after[pairs[k].after]);
+      if (k > 0) {
+        ASSERT_LT(pairs[k - 1].before, pairs[k].before);
+        ASSERT_LT(pairs[k - 1].after, pairs[k].after);
+      }
+    }
+  }
 }
 
 }  // namespace

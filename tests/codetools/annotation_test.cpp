@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <algorithm>
+#include "codetools/annotation_dictionary.h"
 #include "text/utf.h"
 
 namespace tessaly::codetools {
@@ -74,16 +76,17 @@ TEST_F(AnnotatorTest, WordRulesOfCompoundTokens) {
     std::u16string comment;
   };
   const Case cases[] = {
+      // clang-format off
       {u".Value = 1", u"<With对象>的值 等于 1"},
       {u"    .Cells(1, 1) = 0", u"<With对象>的<单元格>坐标(1,1) 等于 0"},
       {u"Open f For Input As #1", u"打开f以Input 为 #1"},
       {u"x = Range(\"A1\").Value", u"x 等于 <单元格>区域(\"A1\" )的值"},
-      {u"Set ws = Nothing", u"设定ws 等于 空值"},
-      {u"y = x * 2", u"y 等于 x*2"},
+      {u"Set ws = Nothing", u"设定ws 等于 空值"}, {u"y = x * 2", u"y 等于 x*2"},
       {u"For i = 1 To 10", u"循环开始 i 等于 1 到 10"},
       {u"If x > 1 Then Exit For", u"如果 x 大于 1 则执行 退出 以"},
       {u"Application.StatusBar = \"busy\"", u" 应用程序的状态栏 等于 \"busy\""},
       {u"Sheets.Add After:=Sheets(1)", u" 工作表及图表集合的添加之后=<工作表>(1)"},
+      // clang-format on
       // Outside Dim lines an underscore stands apart as a word of its own.
       {u"Call Do_It", u"调用 Do循环开始 _It"},
       // A literal with blanks inside a compound token is split like any other text.
@@ -105,22 +108,43 @@ TEST_F(AnnotatorTest, WordRulesOfCompoundTokens) {
 
 TEST_F(AnnotatorTest, LinesThatAreNotStatementsStayUnchanged) {
   const std::u16string lines[] = {
-      u"",
-      u"    ",
-      u"\t\t",
-      u"' a whole-line comment",
-      u"    ' an indented comment",
-      u"\t' after a tab",
-      u"x = 1 ' already explained",
-      u"Rem don't",
-      u"Rem keep this 'Remkeepthis",
+      // clang-format off
+      u"", u"    ", u"\t\t", u"' a whole-line comment", u"    ' an indented comment",
+      u"\t' after a tab", u"x = 1 ' already explained", u"Rem don't", u"Rem keep this 'Remkeepthis",
       u"Msgbox \"it's\" ' note",
+      // clang-format on
       // A comment after a continuation would break the statement.
       u"    Msgbox \"a\" & _",
       u"_",
   };
   for (const std::u16string& line : lines) {
     EXPECT_EQ(annotator_.AnnotateLine(line), std::nullopt) << text::ToUtf8(line);
+  }
+}
+
+// Rows a transcription would most easily break: quotes, blanks kept inside glosses and keys,
+// and long keys; a key answers with its first entry, matched exactly.
+TEST(AnnotationDictionaryTest, AnswersExactKeysWithTheirFirstEntry) {
+  const AnnotationDictionary dictionary;
+  const AnnotationEntry rows[] = {
+      // clang-format off
+      {u"\"", u"\""}, {u"\"\"", u"空值"}, {u"\"\"\"", u"\"\""}, {u"&", u" & "}, {u").", u"的"},
+      {u":=", u"="}, {u"<?", u" 小于 "}, {u"Dim", u"定义变量 "}, {u"Range", u"单元格区域"},
+      {u"Range(", u"<单元格>区域("}, {u"Clear", u"清除"},
+      // clang-format on
+      {u"Private Sub Worksheet_Change(Byval Target As Range)",
+       u"当工作表发生改变时执行本程序(固定格式)"},
+  };
+  for (const AnnotationEntry& row : rows)
+    EXPECT_EQ(dictionary.Find(row.key), row.gloss) << text::ToUtf8(row.key);
+  for (const auto* missing : {u"MsgBox", u"value", u"vbNewLine", u"Sleep", u""})
+    EXPECT_EQ(dictionary.Find(missing), std::nullopt) << text::ToUtf8(missing);
+
+  const auto entries = AnnotationEntries();
+  for (const AnnotationEntry& entry : entries) {
+    const auto first = std::find_if(entries.begin(), entries.end(),
+                                    [&](const auto& other) { return other.key == entry.key; });
+    EXPECT_EQ(dictionary.Find(entry.key), first->gloss);
   }
 }
 

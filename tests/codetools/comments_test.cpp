@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+#include "codetools/alignment.h"
 #include "codetools/blanks.h"
+#include "codetools/cleaning.h"
 #include "codetools/display_width.h"
 #include "text/utf.h"
 
@@ -29,15 +32,11 @@ TEST(FindCommentStart, FindsTheApostropheOpeningATrailingComment) {
     const char16_t* line;
     std::int32_t start;
   } cases[] = {{u"MsgBox \"it's\" ' note", 15},
-               {u"x = 1 ' note", 7},
-               {u"x = 1' note '", 6},
-               {u"        ' whole line", 0},
-               {u"' whole line", 0},
-               {u"rem note 'x'", 0},
-               {u"  REM note 'x'", 0},
-               {u"x = \"a'b\"", 0},
-               {u"x = 1: Rem note", 0},
-               {u"x = \"say \"\"hi\"\"\" ' it", 18},
+               // clang-format off
+               {u"x = 1 ' note", 7}, {u"x = 1' note '", 6}, {u"        ' whole line", 0},
+               {u"' whole line", 0}, {u"rem note 'x'", 0}, {u"  REM note 'x'", 0},
+               {u"x = \"a'b\"", 0}, {u"x = 1: Rem note", 0}, {u"x = \"say \"\"hi\"\"\" ' it", 18},
+               // clang-format on
                {u"", 0}};
   for (const auto& c : cases)
     EXPECT_EQ(FindCommentStart(c.line), c.start) << text::ToUtf8(c.line);
@@ -85,6 +84,93 @@ TEST(DisplayWidth, CountsWideCharactersTwice) {
   for (const auto& c : at)
     EXPECT_EQ(CharIndexAtWidth(u"ab中c", c.width), c.index) << c.width;
   EXPECT_EQ(CharIndexAtWidth(u"ab", 1), 1);
+}
+
+struct LineCase {
+  std::u16string line;
+  std::u16string expected;
+};
+
+TEST(Cleaning, CutsCommentsOffAndUnindentsLines) {
+  const LineCase comments[] = {{u"' column one", u""},
+                               // clang-format off
+                               {u"    ' indented", u"    "},
+                               {u"    x = 1   ' note", u"    x = 1   "},
+                               {u"    s = \"it's\"", u"    s = \"it's\""}, {u"    Rem note", u""},
+                               {u"Rem", u""}, {u"x = 1 ' ends with an apostrophe'", u"x = 1 "},
+                               {u"RemoveItem 1", u"RemoveItem 1"},
+                               {u"x = Remainder", u"x = Remainder"},
+                               {u"x = 1: Rem note", u"x = 1: Rem note"}, {u"Rem note ' more", u""},
+                               {u" ' second place", u" "},
+                               // clang-format on
+                               {u"x = 1", u"x = 1"}};
+  for (const auto& c : comments)
+    EXPECT_EQ(DeleteCommentOfLine(c.line), c.expected) << text::ToUtf8(c.line);
+
+  // The ends are trimmed and so is the gap after the first word, nothing else.
+  const LineCase unindented[] = {{u"        Dim    x As Long\t\t", u"Dim x As Long"},
+                                 // clang-format off
+                                 {u"  MsgBox   \"a    b\"", u"MsgBox \"a    b\""},
+                                 {u"\tDim\tx\t", u"Dim\tx"}, {u"Dim\tx As Long", u"Dim x As Long"},
+                                 {u"x    =  \"a\"", u"x =  \"a\""},
+                                 {u"\"a   b\"   c", u"\"a   b\"   c"}, {u"   ", u""},
+                                 // clang-format on
+                                 {u"  End Sub  ", u"End Sub"}};
+  for (const auto& c : unindented)
+    EXPECT_EQ(UnindentLine(c.line), c.expected) << text::ToUtf8(c.line);
+
+  const auto cleaned = CleanLines({u"a", u"", u"   ", u"\t", u"b"}, kDeleteBlankLinesCaption);
+  EXPECT_EQ(cleaned, (std::vector<std::optional<std::u16string>>{u"a", std::nullopt, std::nullopt,
+                                                                 u"\t", u"b"}));
+}
+
+using Lines = std::vector<std::u16string>;
+
+TEST(AlignLines, PlacesTrailingComments) {
+  const struct {
+    const char* title;
+    std::int32_t mode;
+    Lines input;
+    Lines expected;
+  } cases[] = {
+      {"comments move one column past the widest code",
+       kAlignCommentsMode,
+       {u"x = 1 ' a", u"total = 1234 ' b", u"someLongName = 12345"},
+       {u"x = 1               ' a", u"total = 1234        ' b", u"someLongName = 12345"}},
+      {"the widest commented line keeps its comment's column",
+       kAlignCommentsMode,
+       {u"abcdefghij   'note", u"x = 1 ' a"},
+       {u"abcdefghij   'note", u"x = 1        ' a"}},
+      {"Chinese characters count two columns when measured",
+       kAlignCommentsMode,
+       {u"x = 1   ' 中文注解", u"y = 22 ' b"},
+       {u"x = 1    ' 中文注解", u"y = 22   ' b"}},
+      {"Chinese code is measured by its display width",
+       kAlignCommentsMode,
+       {u"s = \"表\" ' a", u"t = \"abc\" ' b"},
+       {u"s = \"表\"  ' a", u"t = \"abc\" ' b"}},
+      {"trailing blanks go, whole-line comments are not measured",
+       kAlignCommentsMode,
+       {u"x = 1 ' a", u"    ", u"    ' a long whole-line comment   ", u"y = 2000   "},
+       {u"x = 1   ' a", u"", u"    ' a long whole-line comment", u"y = 2000"}},
+      {"a literal apostrophe is no comment",
+       kAlignCommentsMode,
+       {u"s = \"it's\" ' a", u"x = 1 ' b"},
+       {u"s = \"it's\" ' a", u"x = 1      ' b"}},
+      {"unaligning joins each comment to its code",
+       kUnalignCommentsMode,
+       {u"x = 1    ' note", u"    ' whole line", u"y = 2   ", u"s = \"it's\"  ' a"},
+       {u"x = 1' note", u"    ' whole line", u"y = 2   ", u"s = \"it's\"' a"}},
+      {"any mode other than 0 unaligns", 7, {u"x = 1  ' note"}, {u"x = 1' note"}},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(AlignLines(c.input, c.mode), c.expected) << c.title;
+}
+
+TEST(CountHeaderLines, SkipsBlankAndCommentLinesAndTheHeader) {
+  EXPECT_EQ(CountHeaderLines({u"", u"Sub A()", u"x = 1"}), 2u);
+  EXPECT_EQ(CountHeaderLines({u"' about A", u"   ", u"Sub A()", u"x = 1"}), 3u);
+  EXPECT_EQ(CountHeaderLines({u"", u""}), 2u);
 }
 
 }  // namespace

@@ -11,37 +11,19 @@ namespace {
 
 using test_support::CodeFixture;
 
+// Lines 4-7 an Enum, 8-10 and 11-13 Types (the second indented), 14-18 S with a comment and a
+// blank line above it, 19-23 P, 24-26 Q, 27-28 F.
 std::vector<std::u16string> RangeModule() {
-  return {
-      u"Option Explicit",                  // 1
-      u"Public Const A As Long = 1",       // 2
-      u"Dim x As Long",                    // 3
-      u"Private Enum Colors",              // 4
-      u"    cRed = 1",                     // 5
-      u"    cBlue = 2",                    // 6
-      u"End Enum",                         // 7
-      u"Type Pair",                        // 8
-      u"    a As Long",                    // 9
-      u"End Type",                         // 10
-      u"  Private Type Indented",          // 11
-      u"    z As Long",                    // 12
-      u"End Type",                         // 13
-      u"' about S",                        // 14
-      u"",                                 // 15
-      u"Sub S()",                          // 16
-      u"    x = 1",                        // 17
-      u"End Sub",                          // 18
-      u"Public Property Get P() As Long",  // 19
-      u"If x Then",                        // 20
-      u"    P = 1",                        // 21
-      u"End If",                           // 22
-      u"End Property",                     // 23
-      u"Friend Property Get Q() As Long",  // 24
-      u"    Q = 2",                        // 25
-      u"End Property",                     // 26
-      u"Function F()",                     // 27
-      u"End Function",                     // 28
-  };
+  // clang-format off
+  return {u"Option Explicit", u"Public Const A As Long = 1", u"Dim x As Long",
+          u"Private Enum Colors", u"    cRed = 1", u"    cBlue = 2", u"End Enum",
+          u"Type Pair", u"    a As Long", u"End Type",
+          u"  Private Type Indented", u"    z As Long", u"End Type",
+          u"' about S", u"", u"Sub S()", u"    x = 1", u"End Sub",
+          u"Public Property Get P() As Long", u"If x Then", u"    P = 1", u"End If", u"End Property",
+          u"Friend Property Get Q() As Long", u"    Q = 2", u"End Property",
+          u"Function F()", u"End Function"};
+  // clang-format on
 }
 
 TEST(TargetRange, FollowsTheSelectionsStartLine) {

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "addin/feature_settings.h"
+#include "features/tessaly_component.h"
 #include "sim/desktop/sim_desktop.h"
 #include "sim/editor/sim_editor.h"
 #include "sim/os/sim_os.h"
+#include "support/click_cases.h"
 #include "tabs/code_tabs.h"
 
 namespace tessaly::features {
@@ -121,33 +123,47 @@ TEST_F(AddInTest, SwitchesChangedOnTheFormTakeEffectAtOnce) {
   EXPECT_EQ(addin::ReadFeatureSetting(os.settings(), addin::kFunctionMenu), u"1");
 }
 
-TEST_F(AddInTest, TabsFollowTheTreeAndDisconnectionLeavesNoTimerOrProcedure) {
-  Start();
-  const auto code_window = desktop->CodeWindow(u"Report");
-  const auto tree = desktop->ProjectTree();
-  const auto code_proc = os.windows().WindowProc(code_window);
-  ASSERT_NE(os.windows().WindowProc(tree), 0);
+// The shared click table through the simulated editor: the same cases the fake editor host runs
+// through QWIX.dll under Wine.
+struct NoAddIn : host::AddInInstance {};
 
-  desktop->PointAt(code_window);
-  os.loop().Advance(250);  // the wheel hooks the window under the cursor
-  ASSERT_NE(os.windows().WindowProc(code_window), code_proc);
-  // The tabs filled at start-up; a double-click in the project tree that opens a module
-  // selects the module's new tab.
-  const auto& strip = add_in->Tabs().Document()->TabStrip1;
-  EXPECT_EQ(strip.Count(), 1);
-  os.windows().SendMessage(tree, host::kWmLButtonDblClk, 0, 0);
-  editor->AddModule(u"Project1", u"Module2", {});
-  os.loop().Advance(150);
-  EXPECT_EQ(strip.Item(strip.SelectedIndex()).Caption, u"Module2 ");
-  os.windows().SendMessage(tree, host::kWmLButtonDblClk, 0, 0);  // a tab check starts
-  ASSERT_EQ(os.loop().RunningTimerCount(), 3u);
+class ClickCaseTest : public ::testing::TestWithParam<std::tuple<test_support::ClickCase, bool>> {};
 
-  const auto tree_proc_before_load = add_in->Connection().PreviousTreeProc;
-  Unload();
-  EXPECT_EQ(os.loop().RunningTimerCount(), 0u);
-  EXPECT_EQ(os.windows().WindowProc(code_window), code_proc);
-  EXPECT_EQ(os.windows().WindowProc(tree), tree_proc_before_load);
+TEST_P(ClickCaseTest, ClickGivesTheTextAndCaretOfTheTable) {
+  const auto& [click, vb6] = GetParam();
+  sim::EditorOptions options;
+  if (!vb6) {
+    options.name = u"Microsoft Excel";
+    options.version = u"7.01";
+  }
+  sim::SimEditor editor(options);
+  auto& module = editor.AddModule(u"Project1", u"Module1", click.before);
+  editor.ActivePane()->Select(click.caret.start_line, click.caret.start_column,
+                              click.caret.end_line, click.caret.end_column);
+  sim::SimOs os;
+  host::Os services = os.Os();
+  TessalyComponent component;
+  TessalyAddIn add_in(services, component);
+  editor.RegisterDocumentClass(tabs::VBIDETabProgId(u"QWIX"),
+                               [&component] { return component.NewTabDocument(); });
+  NoAddIn instance;
+  add_in.Connect().OnConnection(editor.Application(), host::kStartup, instance);
+  add_in.Connect().OnStartupComplete();
+
+  editor.Click(test_support::FunctionMenuPath(editor, click.caption));
+
+  EXPECT_EQ(module.Text(), click.after);
+  EXPECT_EQ(editor.ActivePane()->CurrentSelection(), click.caret_after);
+  add_in.Connect().OnDisconnection(0);
 }
+
+INSTANTIATE_TEST_SUITE_P(BothHosts, ClickCaseTest,
+                         ::testing::Combine(::testing::ValuesIn(test_support::ClickCases()),
+                                            ::testing::Bool()),
+                         [](const auto& info) {
+                           return std::string(std::get<0>(info.param).name) +
+                                  (std::get<1>(info.param) ? "Vb6" : "Vba");
+                         });
 
 }  // namespace
 }  // namespace tessaly::features

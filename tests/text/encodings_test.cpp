@@ -95,7 +95,10 @@ TEST(Gbk, ReportsTheFirstUnitTheCodePageCannotHold) {
 }
 
 TEST(Utf, RoundTripsChineseAndAstralText) {
-  const std::string samples[] = {"", "Sub A()", "代码缩进", "a\xF0\x9F\x98\x80z", "关于程序——"};
+  // The smallest code points of three and four bytes and the largest of all are characters too.
+  const std::string samples[] = {"",           "Sub A()",
+                                 "代码缩进",   "a\xF0\x9F\x98\x80z",
+                                 "关于程序——", "\xE0\xA0\x80\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"};
   for (const auto& sample : samples) {
     EXPECT_EQ(ToUtf8(FromUtf8(sample)), sample);
   }

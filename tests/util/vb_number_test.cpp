@@ -1,54 +1,94 @@
+// Number texts read and write as the runtime does, whatever C locale and floating-point rounding
+// mode the editor's process chose: the add-in shares them with the host, and a German Windows
+// sets a decimal comma.
+
 #include "util/vb_number.h"
 
 #include <gtest/gtest.h>
 
+#include <cfenv>
+#include <clocale>
+#include <cmath>
+#include <functional>
+#include <string>
+
 namespace tessaly::util {
 namespace {
 
+// Runs `check` in every rounding mode under the C locale and under a decimal-comma locale (the
+// glibc name, then the Windows one for the suite's run under Wine), and puts both back.
+void UnderEveryHostState(const std::function<void()>& check) {
+  const std::string locale = std::setlocale(LC_ALL, nullptr);
+  const int rounding = std::fegetround();
+  bool comma_seen = false;
+  for (const char* name : {"C", "de_DE.UTF-8", "German"}) {
+    if (!std::setlocale(LC_ALL, name)) continue;
+    const bool comma = std::localeconv()->decimal_point == std::string(",");
+    if (comma && comma_seen) continue;
+    comma_seen = comma_seen || comma;
+    for (const int mode : {FE_TONEAREST, FE_UPWARD, FE_DOWNWARD, FE_TOWARDZERO}) {
+      ASSERT_EQ(std::fesetround(mode), 0);
+      SCOPED_TRACE(std::string(name) + ", rounding mode " + std::to_string(mode));
+      check();
+    }
+  }
+  std::setlocale(LC_ALL, locale.c_str());
+  std::fesetround(rounding);
+  if (!comma_seen) GTEST_SKIP() << "no decimal-comma locale installed (Debian: locales-all)";
+}
+
 // Looking for the decimal point at the text's size itself reads the terminating null, which is
-// no point: that bound shows in no text.
+// no point: that bound shows in no text. Past a double's range a text is still numeric when it
+// is merely too small (it reads as zero), not when it is too large, however the digits and the
+// exponent share the magnitude.
 TEST(VbNumber, ReadsNumericTextAsTheRuntimeDoes) {
+  const std::u16string zeros(400, u'0');
+  // clang-format off
   const struct {
     std::u16string text;
-    std::optional<double> number;
-  } cases[] = {
-      {u"17", 17},
-      {u" -2.5 ", -2.5},
-      {u"\t7\t", 7},
-      {u".5", 0.5},
-      {u"1E3", 1000},
-      {u"&HFF", 255},
-      {u"&O17", 15},
-      {u"&HFFFFFFFF", -1},
-      {u"", std::nullopt},
-      {u"1e", std::nullopt},
-      {u"1 2", std::nullopt},
-      {u"&H", std::nullopt},
-      {u"&H123456789", std::nullopt},
-      {u"abc", std::nullopt},
-      {u".", std::nullopt},
-      {u"+", std::nullopt},
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(ParseVbNumber(c.text), c.number);
+    double number;
+  } numbers[] = {{u"17", 17}, {u" -2.5 ", -2.5}, {u"\t7\t", 7}, {u".5", 0.5}, {u"1E3", 1000},
+                 {u"-6.25E-2", -0.0625}, {u"&HFF", 255}, {u"&O17", 15}, {u"&HFFFFFFFF", -1},
+                 {u"1e-400", 0.0}, {u"-1E-400", -0.0}, {u"0." + zeros + u"1", 0.0},
+                 {u"0.0001e-330", 0.0}, {u"1" + zeros + u"e-800", 0.0},
+                 {u"1e-99999999999999999999", 0.0}};
+  const std::u16string not_numbers[] = {
+      u"", u"1e", u"1 2", u"1,5", u"&H", u"&H123456789", u"abc", u".", u"+", u"1e400", u"1E+400",
+      u"-1e400", u"1" + zeros, u"0.0001e+330", u"1" + zeros + u"e-50", u"1e99999999999999999999"};
+  // clang-format on
+  UnderEveryHostState([&] {
+    for (const auto& c : numbers) {
+      const auto number = ParseVbNumber(c.text);
+      ASSERT_EQ(number, c.number) << std::string(c.text.begin(), c.text.end());
+      EXPECT_EQ(std::signbit(*number), std::signbit(c.number));
+    }
+    for (const auto& text : not_numbers)
+      EXPECT_EQ(ParseVbNumber(text), std::nullopt) << std::string(text.begin(), text.end());
+  });
 }
 
-TEST(VbNumber, WritesNumbersAsCStrDoes) {
-  EXPECT_EQ(FormatVbNumber(3), u"3");
-  EXPECT_EQ(FormatVbNumber(-40), u"-40");
-  EXPECT_EQ(FormatVbNumber(2.5), u"2.5");
-  EXPECT_EQ(FormatVbNumber(0.1), u"0.1");
-  EXPECT_EQ(FormatVbNumber(4294967295.0), u"4294967295");
-  EXPECT_EQ(FormatVbNumber(1e20), u"1E+20");
-}
-
-TEST(VbNumber, RoundsHalvesToEven) {
-  EXPECT_EQ(VbLong(2.5), 2);
-  EXPECT_EQ(VbLong(3.5), 4);
-  EXPECT_EQ(VbLong(-2.5), -2);
-  EXPECT_EQ(VbLong(2147483648.0), std::nullopt);
-  EXPECT_EQ(RoundHalfEvenIn(255.5, 0, 255), std::nullopt);
-  EXPECT_EQ(RoundHalfEvenIn(254.5, 0, 255), 254);
+TEST(VbNumber, WritesAsCStrAndRoundsHalvesToEven) {
+  // clang-format off
+  const struct {
+    double number;
+    std::u16string text;
+  } texts[] = {{3, u"3"}, {-40, u"-40"}, {2.5, u"2.5"}, {0.1, u"0.1"}, {-0.125, u"-0.125"},
+               {1234567, u"1234567"}, {1e20, u"1E+20"}, {1.5e20, u"1.5E+20"},
+               {4294967295.0, u"4294967295"}};
+  const struct {
+    double number;
+    std::optional<std::int32_t> rounded;
+  } longs[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {2.4, 2}, {-2.6, -3},
+               {2147483648.0, std::nullopt}};
+  // clang-format on
+  UnderEveryHostState([&] {
+    for (const auto& c : texts)
+      EXPECT_EQ(FormatVbNumber(c.number), c.text) << c.number;
+    for (const auto& c : longs)
+      EXPECT_EQ(VbLong(c.number), c.rounded) << c.number;
+    EXPECT_EQ(RoundHalfEvenIn(255.5, 0, 255), std::nullopt);
+    EXPECT_EQ(RoundHalfEvenIn(254.5, 0, 255), 254);
+  });
 }
 
 }  // namespace

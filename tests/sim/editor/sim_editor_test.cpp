@@ -6,7 +6,12 @@
 #include <string>
 #include <vector>
 
+#include <optional>
 #include "host/host_error.h"
+#include "sim/editor/procedure_table.h"
+#include "sim/editor/sim_code_module.h"
+#include "sim/editor/sim_code_pane.h"
+#include "text/utf.h"
 
 namespace tessaly::sim {
 namespace {
@@ -25,8 +30,6 @@ class RecordingSink : public host::ClickSink {
   std::vector<bool> handled_seen;
   std::function<void()> on_click;
 };
-
-class TabDocument : public host::UserDocument {};
 
 // Builds "Bar > Pop > Item" and a button "Bar > Go" through the object model.
 std::shared_ptr<host::CommandBarControl> BuildBar(host::Application& app,
@@ -76,6 +79,7 @@ TEST(SimEditorTest, Vb6ClicksReachLiveSinksOfBothKindsOnly) {
   std::weak_ptr<RecordingSink> watch = victim;
   first->on_click = [&] { victim_connection.reset(); };
   victim.reset();
+  EXPECT_FALSE(watch.expired());  // a connection point holds its sink until unadvised
   result = editor.Click(path);
   EXPECT_EQ(result.sinks_run, 2);
   EXPECT_TRUE(watch.expired());
@@ -90,6 +94,159 @@ TEST(SimEditorTest, Vb6ClicksReachLiveSinksOfBothKindsOnly) {
   EXPECT_THROW(editor.Click({u"Bar", u"Go", u"Item"}), std::invalid_argument);
   EXPECT_THROW(editor.Click({u"NoBar", u"Go"}), std::invalid_argument);
   EXPECT_THROW(editor.SinkCount({u"Bar"}, SinkKind::kButtonEvents), std::invalid_argument);
+}
+
+struct ExpectedProc {
+  std::u16string name;
+  std::int32_t kind;
+  std::int32_t start;
+  std::int32_t end;
+};
+
+struct ModuleCase {
+  const char* title;
+  std::vector<std::u16string> lines;
+  std::int32_t declarations_end;
+  std::vector<ExpectedProc> procedures;
+};
+
+std::vector<ModuleCase> ModuleCases() {
+  return {
+      {"comments and blanks above a header belong to the procedure",
+       {u"Option Explicit", u"", u"' about A", u"Public Sub A()", u"  x = 1", u"End Sub"},
+       1,
+       {{u"A", 0, 2, 6}}},
+      {"the last procedure runs to the module's end",
+       {u"Dim x", u"Sub A()", u"End Sub", u"", u"' B does", u"Function B() As Long",
+        u"End Function", u"", u"' trailing"},
+       1,
+       {{u"A", 0, 2, 3}, {u"B", 0, 4, 9}}},
+      {"property procedures carry their own kinds",
+       {u"Private m As Long", u"Public Property Get Value() As Long", u"End Property",
+        u"Public Property Let Value(ByVal v As Long)", u"End Property",
+        u"Property Set Obj(o As Object)", u"End Property"},
+       1,
+       {{u"Value", kProcKindGet, 2, 3},
+        {u"Value", kProcKindLet, 4, 5},
+        {u"Obj", kProcKindSet, 6, 7}}},
+      {"Declare and Event lines stay in the declarations",
+       {u"Private Declare Function GetTickCount Lib \"kernel32\" () As Long",
+        u"Public Event Changed()", u"Declare Sub Sleep Lib \"kernel32\" (ByVal ms As Long)",
+        u"Sub Main()", u"End Sub"},
+       3,
+       {{u"Main", 0, 4, 5}}},
+      {"no header: all declarations", {u"Option Explicit", u"Dim a", u"' End Sub"}, 3, {}},
+      {"a procedure without end swallows the rest",
+       {u"Dim a", u"Sub A()", u"x = 1", u"Sub B()"},
+       1,
+       {{u"A", 0, 2, 4}}},
+      {"an End If or End Type does not end a procedure",
+       {u"Type P", u"  x As Long", u"End Type", u"Sub A()", u"If x Then", u"End If", u"End Sub",
+        u"Sub B()", u"End Sub"},
+       3,
+       {{u"A", 0, 4, 7}, {u"B", 0, 8, 9}}},
+  };
+}
+
+TEST(ProcedureTableTest, CountsProceduresAsTheEditorDoes) {
+  for (const auto& c : ModuleCases()) {
+    SCOPED_TRACE(c.title);
+    ProcedureTable table = ProcedureTable::Scan(c.lines);
+    EXPECT_EQ(table.DeclarationsEnd(), c.declarations_end);
+    ASSERT_EQ(table.Procedures().size(), c.procedures.size());
+    for (std::size_t i = 0; i < c.procedures.size(); ++i) {
+      const auto& got = table.Procedures()[i];
+      const auto& want = c.procedures[i];
+      EXPECT_EQ(got.name, want.name);
+      EXPECT_EQ(got.kind, want.kind);
+      EXPECT_EQ(got.start_line, want.start);
+      EXPECT_EQ(got.end_line, want.end);
+    }
+  }
+}
+
+// The same cases through the object model: ProcOfLine for every line, and ProcStartLine and
+// ProcCountLines for kind 0, which refuse property procedures.
+TEST(ProcedureTableTest, ModuleAnswersEveryLineAndRefusesPropertiesForKindZero) {
+  for (const auto& c : ModuleCases()) {
+    SCOPED_TRACE(c.title);
+    SimCodeModule module(u"P", u"M", c.lines, std::make_shared<CallLog>());
+    for (std::int32_t line = 1; line <= module.LineCount(); ++line) {
+      std::u16string expected;
+      for (const auto& proc : c.procedures) {
+        if (line >= proc.start && line <= proc.end) expected = proc.name;
+      }
+      EXPECT_EQ(module.ProcOfLine(line, 0), expected) << "line " << line;
+    }
+    for (const auto& proc : c.procedures) {
+      if (proc.kind == kProcKindProcedure) {
+        EXPECT_EQ(module.ProcStartLine(proc.name, 0), proc.start);
+        EXPECT_EQ(module.ProcCountLines(proc.name, 0), proc.end - proc.start + 1);
+      } else {
+        EXPECT_EQ(module.ProcStartLine(proc.name, proc.kind), proc.start);
+        EXPECT_THROW(module.ProcStartLine(proc.name, 0), host::HostError);
+        EXPECT_THROW(module.ProcCountLines(proc.name, 0), host::HostError);
+      }
+    }
+    EXPECT_THROW(module.ProcStartLine(u"Inner", 0), host::HostError);
+    EXPECT_THROW(module.ProcOfLine(0, 0), host::HostError);
+    EXPECT_THROW(module.ProcOfLine(module.LineCount() + 1, 0), host::HostError);
+  }
+}
+
+using Lines = std::vector<std::u16string>;
+
+class SimCodeModuleTest : public ::testing::Test {
+ protected:
+  SimCodeModule MakeModule(Lines lines) {
+    return SimCodeModule(u"P", u"M", std::move(lines), calls_);
+  }
+  std::shared_ptr<CallLog> calls_ = std::make_shared<CallLog>();
+};
+
+struct InsertCase {
+  const char* title;
+  std::int32_t line;
+  std::u16string text;
+  Lines expected;
+};
+
+TEST_F(SimCodeModuleTest, InsertLinesSplitsAtLineBreaksAndInsertsBefore) {
+  const std::vector<InsertCase> cases = {
+      {"single line before the first", 1, u"x", {u"x", u"a", u"b"}},
+      {"CR LF makes two lines", 2, u"x\r\ny", {u"a", u"x", u"y", u"b"}},
+      {"lone LF and lone CR break too", 2, u"x\ny\rz", {u"a", u"x", u"y", u"z", u"b"}},
+      {"count + 1 appends", 3, u"end", {u"a", u"b", u"end"}},
+      {"empty text inserts a blank line", 1, u"", {u"", u"a", u"b"}},
+      {"a trailing CR LF leaves an empty last line", 1, u"x\r\n", {u"x", u"", u"a", u"b"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.title);
+    auto module = MakeModule({u"a", u"b"});
+    module.InsertLines(c.line, c.text);
+    EXPECT_EQ(module.Text(), c.expected);
+  }
+  auto module = MakeModule({u"a"});
+  EXPECT_THROW(module.InsertLines(0, u"x"), host::HostError);
+  EXPECT_THROW(module.InsertLines(3, u"x"), host::HostError);
+  EXPECT_EQ(module.Text(), Lines{u"a"});
+}
+
+TEST_F(SimCodeModuleTest, RefusedLinesThrowOnceOrAlways) {
+  auto module = MakeModule({u"a", u"b", u"c"});
+  module.RefuseReplaceAt(2, 1);
+  EXPECT_THROW(module.ReplaceLine(2, u"x"), host::HostError);
+  EXPECT_EQ(module.Text()[1], u"b");
+  module.ReplaceLine(2, u"x");
+  EXPECT_EQ(module.Text()[1], u"x");
+
+  module.RefuseReadAt(3);
+  EXPECT_THROW(module.Lines(3, 1), host::HostError);
+  EXPECT_THROW(module.Lines(1, 3), host::HostError);
+  EXPECT_THROW(module.Lines(3, 1), host::HostError);
+  EXPECT_EQ(module.Lines(1, 2), u"a\r\nx");
+  module.AllowAll();
+  EXPECT_EQ(module.Lines(3, 1), u"c");
 }
 
 }  // namespace

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
 #include "host/host_error.h"
+#include "sim/desktop/sim_desktop.h"
 #include "sim/os/sim_os.h"
 #include "sim/os/sim_system_services.h"
 
@@ -37,35 +40,6 @@ TEST(SimWindowSystem, WindowFromPointPrefersTheTopmostAndDeepestVisibleWindow) {
   EXPECT_EQ(windows.WindowFromPoint({350, 350}), back);
 }
 
-TEST(SimWindowSystem, SubclassedProceduresFormAChain) {
-  SimWindowSystem windows;
-  const auto code = windows.CreateWindow({u"VbaWindow", u"Module1 (Code)", 0, {}});
-  const auto original = windows.WindowProc(code);
-  ASSERT_NE(original, 0);
-
-  std::vector<std::string> seen;
-  host::WindowProcId previous = 0;
-  const auto hook = windows.RegisterWindowProc(
-      [&](WindowHandle hwnd, std::uint32_t msg, std::uintptr_t w, std::intptr_t l) {
-        seen.push_back("hook");
-        return windows.CallWindowProc(previous, hwnd, msg, w, l) + 1;
-      });
-  previous = windows.SetWindowProc(code, hook);
-  EXPECT_EQ(previous, original);
-  EXPECT_EQ(windows.SendMessage(code, host::kWmMouseWheel, 0x00780000, 7), 1);
-  EXPECT_EQ(seen, std::vector<std::string>{"hook"});
-  ASSERT_EQ(windows.DefaultProcMessages().size(), 1u);
-  EXPECT_EQ(windows.DefaultProcMessages()[0].message, host::kWmMouseWheel);
-  EXPECT_EQ(windows.DefaultProcMessages()[0].w_param, 0x00780000u);
-
-  // Restoring puts the class procedure back; refusals answer 0 and change nothing.
-  EXPECT_EQ(windows.SetWindowProc(code, previous), hook);
-  EXPECT_EQ(windows.SetWindowProc(code, 999), 0);
-  EXPECT_EQ(windows.SetWindowProc(777, hook), 0);
-  EXPECT_EQ(windows.WindowProc(code), original);
-  EXPECT_EQ(windows.CallWindowProc(999, code, 1, 0, 0), 0);
-}
-
 TEST(SimWindowSystem, PostedMessagesArriveAtDoEventsWithTheKeyboardStateInForce) {
   SimOs os;
   auto& windows = os.windows();
@@ -95,6 +69,56 @@ TEST(SimSystemServices, ConvertsToCodePage936WithQuestionMarksForTheRest) {
   EXPECT_EQ(system.ToAnsi(u"abc"), "abc");
   EXPECT_EQ(system.ToAnsi(u"中"), "\xD6\xD0");
   EXPECT_EQ(system.ToAnsi(u"a\u0E01b\U0001F600c"), "a?b?c");
+}
+
+struct Desktop {
+  Desktop() {
+    editor.AddModule(u"Project1", u"Module1", {u"Sub A()", u"End Sub"});
+    desktop.Sync();
+  }
+  SimWindowSystem& Windows() { return os.windows(); }
+
+  SimEditor editor;
+  SimOs os;
+  SimDesktop desktop{editor, os};
+};
+
+TEST(SimDesktop, TheImmediateWindowAnswersPostedKeysUnderTheKeyboardStateInForce) {
+  Desktop d;
+  auto& w = d.Windows();
+  const auto box = d.desktop.ImmediateWindow();
+  d.desktop.SetImmediateText(u"? 1 + 1\r\n 2 \r\n");
+  host::KeyboardState keys{};
+  keys[17] = 0x80;
+  w.SetKeyboardState(keys);
+  w.PostMessage(box, host::kWmKeyDown, 36, 0);  // Control+Home: caret to the start
+  w.DeliverPostedMessages();
+  EXPECT_EQ(d.desktop.ImmediateBox().Caret(), 0u);
+  keys[16] = 0x80;
+  w.SetKeyboardState(keys);
+  w.PostMessage(box, host::kWmKeyDown, 35, 0);  // Shift+Control+End: select all
+  w.DeliverPostedMessages();
+  EXPECT_EQ(d.desktop.ImmediateBox().SelectedText(), u"? 1 + 1\r\n 2 \r\n");
+  w.SetKeyboardState({});
+  w.PostMessage(box, host::kWmKeyDown, 8, 0);
+  w.DeliverPostedMessages();
+  EXPECT_EQ(d.desktop.ImmediateText(), u"");
+}
+
+// A sync keeps the native window of each code window the editor still has and destroys the
+// native windows of those it closed.
+TEST(SimDesktop, ASyncKeepsTheWindowsOfCodeWindowsTheEditorStillHas) {
+  Desktop d;
+  const auto module1 = d.desktop.CodeWindow(u"Module1");
+  d.editor.AddModule(u"Project1", u"Module2", {});
+  d.desktop.Sync();
+  const auto module2 = d.desktop.CodeWindow(u"Module2");
+  EXPECT_EQ(d.desktop.CodeWindow(u"Module1"), module1);
+  EXPECT_TRUE(d.Windows().IsWindow(module1));
+  d.editor.App().WindowList().Remove(d.editor.Window(u"Project1 - Module1 (Code)"));
+  d.desktop.Sync();
+  EXPECT_FALSE(d.Windows().IsWindow(module1));
+  EXPECT_TRUE(d.Windows().IsWindow(module2));
 }
 
 }  // namespace

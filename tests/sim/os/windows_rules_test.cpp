@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "sim/os/sim_message_loop.h"
 #include "sim/os/sim_os.h"
 
 namespace tessaly::sim {
@@ -18,22 +19,37 @@ host::WindowProc Answer(std::intptr_t answer) {
   return [answer](WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) { return answer; };
 }
 
-TEST(WindowsRules, AProcedureLivesFromRegistrationToUnregistration) {
+TEST(WindowsRules, AProcedureChainsAndLivesFromRegistrationToUnregistration) {
   SimWindowSystem windows;
   const auto code = windows.CreateWindow({u"VbaWindow", u"Module1 (Code)"});
   const auto other = windows.CreateWindow({u"VbaWindow", u"Module2 (Code)"});
+  const auto original = windows.WindowProc(code);
   const auto editor_own = windows.RegisterEditorProc(Answer(5));
-  const auto hook = windows.RegisterWindowProc(Answer(9));
+  host::WindowProcId previous = 0;
+  const auto hook = windows.RegisterWindowProc(
+      [&](WindowHandle window, std::uint32_t message, std::uintptr_t w, std::intptr_t l) {
+        return windows.CallWindowProc(previous, window, message, w, l) + 1;
+      });
   EXPECT_EQ(windows.RegisteredProcCount(), 1u);  // the editor's own is not a subclass
 
-  const auto original = windows.SetWindowProc(code, hook);
+  previous = windows.SetWindowProc(code, hook);
+  EXPECT_EQ(previous, original);
   windows.SetWindowProc(other, editor_own);
+  EXPECT_EQ(windows.SendMessage(code, host::kWmMouseWheel, 0x00780000, 7), 1);
+  EXPECT_EQ(windows.SendMessage(other, host::kWmMouseWheel, 0, 0), 5);
+  ASSERT_EQ(windows.DefaultProcMessages().size(), 1u);
+  EXPECT_EQ(windows.DefaultProcMessages()[0].message, host::kWmMouseWheel);
+  EXPECT_EQ(windows.DefaultProcMessages()[0].w_param, 0x00780000u);
   EXPECT_EQ(windows.InstalledWindowProc(code), hook);
   EXPECT_EQ(windows.WindowsWithRegisteredProc(), std::vector<WindowHandle>{code});
   // Freeing a procedure a window still calls would crash the editor.
   EXPECT_THROW(windows.UnregisterWindowProc(hook), std::logic_error);
 
+  // Restoring puts the class procedure back; refusals answer 0 and change nothing.
   EXPECT_EQ(windows.SetWindowProc(code, original), hook);
+  EXPECT_EQ(windows.SetWindowProc(code, 999), 0);
+  EXPECT_EQ(windows.SetWindowProc(777, hook), 0);
+  EXPECT_EQ(windows.CallWindowProc(999, code, 1, 0, 0), 0);
   windows.UnregisterWindowProc(hook);
   EXPECT_EQ(windows.RegisteredProcCount(), 0u);
   EXPECT_TRUE(windows.WindowsWithRegisteredProc().empty());
@@ -84,6 +100,63 @@ TEST(WindowsRules, ATimerThatPumpsMessagesDoesNotTurnTheClockBack) {
   loop.Advance(150);
   EXPECT_EQ(fired, std::vector<std::uint32_t>{100});
   EXPECT_EQ(loop.TickCount(), 350u);
+}
+
+class SimMessageLoopTest : public ::testing::Test {
+ protected:
+  SimWindowSystem windows_;
+  SimMessageLoop loop_{windows_};
+  std::vector<std::string> fired_;
+
+  std::function<void()> Record(std::string name) {
+    return [this, name] { fired_.push_back(name + "@" + std::to_string(loop_.TickCount())); };
+  }
+};
+
+TEST_F(SimMessageLoopTest, TimersFireInTimeOrderAndRepeat) {
+  loop_.SetTimer(200, Record("wheel"), 0);
+  loop_.SetTimer(150, Record("dialog"), 4097);
+  loop_.Advance(450);
+  EXPECT_EQ(fired_, (std::vector<std::string>{"dialog@150", "wheel@200", "dialog@300", "wheel@400",
+                                              "dialog@450"}));
+  EXPECT_EQ(loop_.TickCount(), 450u);
+  EXPECT_EQ(loop_.RunningTimerCount(), 2u);
+}
+
+TEST_F(SimMessageLoopTest, ACallbackMayKillTimersAndSetNewOnes) {
+  host::TimerId pending = 0;
+  host::TimerId other = 0;
+  pending = loop_.SetTimer(
+      150,
+      [&] {
+        fired_.push_back("pending@" + std::to_string(loop_.TickCount()));
+        if (loop_.TickCount() == 300) {
+          loop_.KillTimer(pending);
+          loop_.KillTimer(other);
+          loop_.SetTimer(100, Record("late"), 0);
+        }
+      },
+      0);
+  other = loop_.SetTimer(300, Record("other"), 0);
+  loop_.Advance(1000);
+  // "other" was due at 300 too, but was killed by the timer that fired first.
+  EXPECT_EQ(fired_, (std::vector<std::string>{"pending@150", "pending@300", "late@400", "late@500",
+                                              "late@600", "late@700", "late@800", "late@900",
+                                              "late@1000"}));
+  EXPECT_EQ(loop_.RunningTimerCount(), 1u);
+}
+
+TEST_F(SimMessageLoopTest, DoEventsRunsQueuedPendingWorkOnce) {
+  int runs = 0;
+  loop_.QueuePendingWork([&] {
+    ++runs;
+    loop_.QueuePendingWork([&] { ++runs; });  // waits for the next round
+  });
+  loop_.DoEvents();
+  EXPECT_EQ(runs, 1);
+  loop_.DoEvents();
+  EXPECT_EQ(runs, 2);
+  EXPECT_EQ(loop_.DoEventsCount(), 2u);
 }
 
 }  // namespace

@@ -5,7 +5,11 @@
 #include <string>
 #include <vector>
 
+#include <functional>
 #include "host/host_error.h"
+#include "tabs/code_tabs.h"
+#include "tabs/tab_names.h"
+#include "tabs/tab_strip.h"
 #include "tabs/tabs_fixture.h"
 #include "text/utf.h"
 
@@ -166,6 +170,134 @@ TEST(TabClick, BringsTheModulesWindowToTheFront) {
   f.editor.Refuse(u"Window.Caption");
   EXPECT_NO_THROW(f.Strip().UserClick(1));
   EXPECT_EQ(f.editor.ActivePane(), f.editor.Module(u"C").Pane().get());
+}
+
+// A face redraws the strip only when told: every change of what it shows must tell, and a
+// call that changes nothing must not.
+TEST(TabStripChanges, EachChangeOfWhatItShowsNotifiesOnce) {
+  const struct {
+    const char* what;
+    std::function<void(TabStrip&)> act;
+    int notifications;
+  } cases[] = {
+      {"new caption", [](TabStrip& s) { s.SetCaption(1, u"Ledger "); }, 1},
+      {"same caption", [](TabStrip& s) { s.SetCaption(1, u"Report "); }, 0},
+      {"added tab", [](TabStrip& s) { s.Add(u"Tab3"); }, 1},
+      {"selection from code", [](TabStrip& s) { s.SetSelectedIndex(0); }, 1},
+      {"same selection", [](TabStrip& s) { s.SetSelectedIndex(1); }, 0},
+      {"user's click", [](TabStrip& s) { s.UserClick(0); }, 1},
+      {"user's click on the selected tab", [](TabStrip& s) { s.UserClick(1); }, 0},
+      {"moved", [](TabStrip& s) { s.Move(0, 0, 28000, 300); }, 1},
+      {"same place", [](TabStrip& s) { s.Move(0, 0, 4800, 3600); }, 0},
+  };
+  for (const auto& c : cases) {
+    TabStrip strip;
+    strip.SetCaption(strip.Add(u"Tab2"), u"Report ");
+    strip.SetSelectedIndex(1);
+    int notified = 0;
+    strip.SetChangeListener([&] { ++notified; });
+    c.act(strip);
+    EXPECT_EQ(notified, c.notifications) << c.what;
+  }
+}
+
+TEST(TabNames, ReduceACaptionByBothRules) {
+  const struct {
+    std::u16string caption;
+    std::u16string by_window_rule;
+    std::u16string by_name_rule;
+  } cases[] = {// Both markers give the module name with the blank that stood before the marker.
+               {u"Project1 - Module1 (Code)", u"Module1 ", u"Module1 "},
+               {u"Project1 - Module1 (代码)", u"Module1 ", u"Module1 "},
+               {u"VBAProject - 模块1 (代码)", u"模块1 ", u"模块1 "},
+               // Without " - " the reduced text stays whole.
+               {u"Module1 (Code)", u"Module1 ", u"Module1 "},
+               {u"Immediate", u"Immediate", u"Immediate"},
+               // Without a marker the name rule takes the whole caption and still meets the tab.
+               {u"Project1 - Form1", u"Form1", u"Form1"},
+               // The rules differ on an inner " - ": the window rule drops every one of them.
+               {u"P - A - B (Code)", u"AB ", u"A - B "},
+               {u"", u"", u""}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(text::ToUtf8(ReduceByWindowRule(c.caption)), text::ToUtf8(c.by_window_rule));
+    EXPECT_EQ(text::ToUtf8(ReduceByNameRule(c.caption)), text::ToUtf8(c.by_name_rule));
+  }
+}
+
+class ProjectTreeHook : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    f.AddModules({u"A", u"B"});
+    f.CreateTabWindow();
+    f.tabs.TabInitialize();
+    f.HookProjectTree();
+  }
+
+  std::size_t RunningTimers() { return f.os.loop().RunningTimerCount(); }
+
+  TabsFixture f;
+};
+
+TEST_F(ProjectTreeHook, TheTreeStillGetsEveryMessage) {
+  EXPECT_EQ(f.tabs.ProjectTreeProc(), f.tabs.ProjectTreeProc());
+  EXPECT_EQ(f.DoubleClickTree(), 7);
+  EXPECT_EQ(f.tree_double_clicks, 1);
+  f.os.windows().SendMessage(f.tree, host::kWmKeyDown, 13, 0);
+  EXPECT_EQ(RunningTimers(), 1u);  // only the double-click starts a check
+}
+
+TEST_F(ProjectTreeHook, ADoubleClickThatOpensAModuleSelectsItsNewTab) {
+  f.on_double_click = [&] { f.editor.AddModule(u"Project1", u"C", {}); };
+  f.DoubleClickTree();
+  ASSERT_EQ(RunningTimers(), 1u);
+  EXPECT_EQ(f.os.loop().TimerInterval(f.tabs.State().PendingTabTimer()), 150u);
+  EXPECT_EQ(f.tabs.State().CaptionAtDoubleClick, u"Project1 - B (Code)");
+  f.os.loop().Advance(150);
+  EXPECT_EQ(f.Strip().Count(), 3);
+  EXPECT_EQ(f.Strip().SelectedIndex(), 2);
+  EXPECT_EQ(f.Strip().Item(2).Caption, u"C ");
+  EXPECT_EQ(RunningTimers(), 0u);
+}
+
+// A double-click that opens nothing leaves a check waiting for the next change of window; a
+// second double-click replaces it.
+TEST_F(ProjectTreeHook, ACheckWaitsForTheNextChangeAndASecondDoubleClickReplacesIt) {
+  f.DoubleClickTree();
+  const auto first = f.tabs.State().PendingTabTimer();
+  f.os.loop().Advance(1500);
+  EXPECT_EQ(RunningTimers(), 1u);
+  EXPECT_EQ(f.Strip().SelectedIndex(), 0);
+  f.DoubleClickTree();
+  EXPECT_EQ(RunningTimers(), 1u);
+  EXPECT_FALSE(f.os.loop().IsTimerRunning(first));
+  f.editor.ClearActivePane();  // checks without an active pane wait quietly
+  f.os.loop().Advance(600);
+  EXPECT_EQ(RunningTimers(), 1u);
+  f.editor.Activate(u"A");
+  f.os.loop().Advance(150);
+  EXPECT_EQ(f.Strip().SelectedIndex(), 0);  // A's tab
+  EXPECT_EQ(f.Strip().Count(), 2);
+  EXPECT_EQ(RunningTimers(), 0u);
+}
+
+TEST_F(ProjectTreeHook, WithoutAnActivePaneAnyOpenedWindowCounts) {
+  f.editor.ClearActivePane();
+  f.on_double_click = [&] { f.editor.AddModule(u"Project1", u"C", {}); };
+  f.DoubleClickTree();
+  EXPECT_EQ(f.tabs.State().CaptionAtDoubleClick, u"");
+  f.os.loop().Advance(150);
+  EXPECT_EQ(f.Strip().Item(f.Strip().SelectedIndex()).Caption, u"C ");
+  EXPECT_EQ(RunningTimers(), 0u);
+}
+
+TEST(ProjectTreeHookWithoutDocument, TheCheckStopsItself) {
+  TabsFixture f;
+  f.AddModules({u"A", u"B"});
+  f.HookProjectTree();
+  f.DoubleClickTree();
+  f.editor.Activate(u"A");
+  f.os.loop().Advance(150);
+  EXPECT_EQ(f.os.loop().RunningTimerCount(), 0u);
 }
 
 }  // namespace

@@ -1,0 +1,275 @@
+#include <gtest/gtest.h>
+
+#include "sim/os/sim_os.h"
+#include "sim/os/sim_system_services.h"
+#include "text/utf.h"
+#include "util/get_key_value.h"
+#include "util/help.h"
+#include "util/reg_key_to_num.h"
+#include "util/reg_path_split.h"
+#include "util/registry_utilities.h"
+#include "util/set_key_value.h"
+
+namespace tessaly::util {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+constexpr char16_t kAddinKey[] = u"Software\\Microsoft\\Visual Basic\\6.0\\Addins\\QWIX.Connect";
+constexpr char16_t kAddinPath[] =
+    u"HKEY_CURRENT_USER\\Software\\Microsoft\\Visual Basic\\6.0\\Addins\\QWIX.Connect\\";
+
+class KeyValueTest : public ::testing::Test {
+ protected:
+  sim::SimOs os_;
+  sim::SimRegistry& registry_ = os_.registry();
+  sim::SimSystemServices& system_ = os_.system();
+
+  bool Set(const std::u16string& name, const Variant& value, const std::u16string& type = u"",
+           std::int32_t flag = 0) {
+    return SetKeyValue(registry_, system_, kAddinPath + name, value, type, flag);
+  }
+  Variant Get(const std::u16string& name, const std::u16string& type = u"", std::int32_t flag = 0) {
+    return GetKeyValue(registry_, system_, kAddinPath + name, type, flag);
+  }
+  std::optional<sim::RegistryValue> Stored(const std::u16string& name) {
+    return registry_.Value(host::kCurrentUser, kAddinKey, name);
+  }
+};
+
+TEST_F(KeyValueTest, WritesTheRegistrationValues) {
+  EXPECT_TRUE(Set(u"FriendlyName", u"QWIX", u"1"));
+  EXPECT_TRUE(Set(u"LoadBehavior", 3.0, u"4"));
+  EXPECT_EQ(Stored(u"FriendlyName")->type, host::kRegSz);
+  EXPECT_EQ(Stored(u"FriendlyName")->data, (Bytes{'Q', 0, 'W', 0, 'I', 0, 'X', 0, 0, 0}));
+  EXPECT_EQ(Stored(u"LoadBehavior")->type, host::kRegDword);
+  EXPECT_EQ(Stored(u"LoadBehavior")->data, (Bytes{3, 0, 0, 0}));
+  // The key's class is the decimal type of the write that created it.
+  EXPECT_EQ(registry_.KeyClass(host::kCurrentUser, kAddinKey), u"1");
+  EXPECT_EQ(Get(u"FriendlyName"), Variant(u"QWIX"));
+  EXPECT_EQ(Get(u"LoadBehavior", u"REG_DWORD"), Variant(3.0));
+  EXPECT_EQ(registry_.OpenHandleCount(), 0u);
+}
+
+TEST_F(KeyValueTest, DwordsOutOfRangeOrNotNumbersAreRefused) {
+  const std::optional<Bytes> refused;
+  // clang-format off
+  const struct {
+    Variant value;
+    std::optional<Bytes> written;
+  } cases[] = {
+      {3.0, Bytes{3, 0, 0, 0}}, {u"3", Bytes{3, 0, 0, 0}}, {0.0, Bytes{0, 0, 0, 0}},
+      {4294967295.0, Bytes{0xFF, 0xFF, 0xFF, 0xFF}}, {305419896.0, Bytes{0x78, 0x56, 0x34, 0x12}},
+      {2.5, Bytes{2, 0, 0, 0}}, {-1.0, refused}, {-0.25, refused}, {4294967296.0, refused},
+      {4294967295.5, refused}, {u"abc", refused}, {std::vector<double>{1}, refused}};
+  // clang-format on
+  for (const auto& c : cases) {
+    sim::SimOs os;
+    EXPECT_EQ(SetKeyValue(os.registry(), os.system(), u"HKCU\\Software\\T\\N", c.value, u"RD"),
+              c.written.has_value());
+    const auto stored = os.registry().Value(host::kCurrentUser, u"Software\\T", u"N");
+    EXPECT_EQ(stored ? std::optional<Bytes>(stored->data) : std::nullopt, c.written);
+    if (!c.written) {
+      EXPECT_FALSE(os.registry().KeyExists(host::kCurrentUser, u"Software\\T"));
+    }
+  }
+}
+
+TEST_F(KeyValueTest, StringsKeepEveryCharacter) {
+  const std::u16string text = u"中文 \"引号\" C:\\路径 ✓ \U0001F600";
+  EXPECT_TRUE(Set(u"名称", text, u"RS"));
+  EXPECT_EQ(Get(u"名称"), Variant(text));
+  EXPECT_TRUE(Set(u"", u"默认值"));
+  EXPECT_EQ(Get(u""), Variant(u"默认值"));
+  EXPECT_TRUE(Set(u"Padded", u"  x  "));
+  EXPECT_EQ(Get(u"Padded"), Variant(u"x"));
+  EXPECT_TRUE(Set(u"Number", 2.5));
+  EXPECT_EQ(Get(u"Number"), Variant(u"2.5"));
+}
+
+// Reading a string value reserves its text first; without the reserve the text is the same.
+TEST_F(KeyValueTest, ValuesLongerThanTheQueryBufferAreReadWhole) {
+  const std::u16string text(5000, u'长');
+  EXPECT_TRUE(Set(u"Long", text));
+  EXPECT_EQ(Get(u"Long"), Variant(text));
+}
+
+TEST_F(KeyValueTest, TheRequestedTypeDecidesHowBytesAreRead) {
+  system_.SetEnvironmentVariable(u"SystemRoot", u"C:\\Windows");
+  EXPECT_TRUE(Set(u"Exp", u" %SystemRoot%\\a\r\n ", u"RE"));
+  EXPECT_EQ(Stored(u"Exp")->type, host::kRegExpandSz);
+  EXPECT_EQ(Get(u"Exp", u"RE"), Variant(u"C:\\Windows\\a"));
+  EXPECT_EQ(Get(u"Exp", u"RS"), Variant(u"%SystemRoot%\\a\r\n"));
+
+  EXPECT_TRUE(Set(u"Bin", std::vector<double>{0, 10, 255, 171}, u"REG_BINARY"));
+  EXPECT_EQ(Stored(u"Bin")->data, (Bytes{0x00, 0x0A, 0xFF, 0xAB}));
+  EXPECT_EQ(Get(u"Bin", u"RB"), Variant(u"00 0A FF AB"));
+  EXPECT_EQ(Get(u"Bin", u"RD"), Variant(static_cast<double>(0xABFF0A00u)));
+  EXPECT_FALSE(Set(u"BadBin", std::vector<double>{1, 256}, u"RB"));
+  EXPECT_FALSE(Stored(u"BadBin"));
+  EXPECT_TRUE(Set(u"TextBin", u"a中", u"RB"));
+  EXPECT_EQ(Stored(u"TextBin")->data, (Bytes{'a', 0xD6, 0xD0}));
+
+  EXPECT_TRUE(Set(u"Short", 4.0, u"RD"));
+  EXPECT_EQ(Get(u"Short", u"RS"), Variant(u"\u0004"));
+
+  EXPECT_TRUE(Set(u"List", std::vector<std::u16string>{u"甲", u"", u"c"}, u"RM"));
+  EXPECT_EQ(Stored(u"List")->data, (Bytes{0x32, 0x75, 0, 0, 0, 0, 'c', 0, 0, 0, 0, 0}));
+  EXPECT_EQ(Get(u"List", u"RM"), Variant(std::vector<std::u16string>{u"甲", u"", u"c"}));
+  EXPECT_TRUE(Set(u"OneText", u"a", u"RM"));
+  EXPECT_EQ(Stored(u"OneText")->data, (Bytes{'a', 0, 0, 0, 0, 0}));
+  EXPECT_TRUE(Set(u"NoItems", std::vector<std::u16string>{}, u"RM"));
+  EXPECT_EQ(Get(u"NoItems", u"RM"), Variant(std::vector<std::u16string>{}));
+
+  EXPECT_EQ(Get(u"Bin", u"9"), Variant{});
+}
+
+TEST_F(KeyValueTest, MissingOrIncompletePathsGiveEmptyResults) {
+  EXPECT_EQ(Get(u"Nothing"), Variant(u""));
+  EXPECT_EQ(Get(u"Nothing", u"RD"), Variant(u""));
+  EXPECT_EQ(GetKeyValue(registry_, system_, u"HKCU\\Nowhere\\V"), Variant(u""));
+  EXPECT_EQ(GetKeyValue(registry_, system_, u"HKCU"), Variant(u""));
+  EXPECT_FALSE(SetKeyValue(registry_, system_, u"HKCU\\", u"x"));
+  EXPECT_FALSE(SetKeyValue(registry_, system_, u"\\Software\\V", u"x"));
+  EXPECT_FALSE(SetKeyValue(registry_, system_, u"NOROOT\\Software\\V", u"x"));
+  EXPECT_FALSE(registry_.KeyExists(host::kCurrentUser, u"Software"));
+}
+
+TEST_F(KeyValueTest, AnUnknownTypeCreatesTheKeyButWritesNothing) {
+  EXPECT_FALSE(Set(u"V", u"x", u"abc"));
+  EXPECT_TRUE(registry_.KeyExists(host::kCurrentUser, kAddinKey));
+  EXPECT_EQ(registry_.KeyClass(host::kCurrentUser, kAddinKey), u"0");
+  EXPECT_FALSE(Stored(u"V"));
+}
+
+TEST_F(KeyValueTest, TheViewFlagPicksTheRegistryView) {
+  const std::u16string path =
+      u"HKLM\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\CurrentBuild";
+  EXPECT_TRUE(SetKeyValue(registry_, system_, path, u"22631", u"", 256));
+  EXPECT_TRUE(SetKeyValue(registry_, system_, path, u"9600", u"", 512));
+  EXPECT_EQ(GetKeyValue(registry_, system_, path), Variant(u"22631"));
+  EXPECT_EQ(GetKeyValue(registry_, system_, path, u"", 512), Variant(u"9600"));
+  EXPECT_FALSE(SetKeyValue(registry_, system_, path, u"1", u"", 1));
+  EXPECT_EQ(GetKeyValue(registry_, system_, path, u"", 0x100000), Variant(u""));
+}
+
+TEST(RegPathSplit, SplitsEachLayer) {
+  const struct {
+    std::u16string path;
+    std::u16string root, subkey, value_name, subkey_and_value, whole;
+  } cases[] = {
+      {u"HKCU\\Software\\Foo\\Bar", u"HKCU", u"Software\\Foo", u"Bar", u"Software\\Foo\\Bar",
+       u"HKCU\\Software\\Foo\\Bar"},
+      {u"HKCU\\Software\\Foo\\", u"HKCU", u"Software\\Foo", u"", u"Software\\Foo\\",
+       u"HKCU\\Software\\Foo\\"},
+      {u"HKCU\\Software", u"HKCU", u"Software", u"Software", u"Software", u"HKCU\\Software"},
+      {u"\"HKCU\\Software\\Foo\\Bar\"", u"HKCU", u"Software\\Foo", u"Bar", u"Software\\Foo\\Bar",
+       u"HKCU\\Software\\Foo\\Bar"},
+      {u"HKCU\\\\Software\\\\Foo\\\\Bar", u"HKCU", u"Software\\Foo", u"Bar", u"Software\\Foo\\Bar",
+       u"HKCU\\Software\\Foo\\Bar"},
+      // Three backslashes: one pass leaves two.
+      {u"HKCU\\\\\\A", u"HKCU", u"", u"A", u"\\A", u"HKCU\\\\A"},
+      {u"HKEY_LOCAL_MACHINE\\SOFTWARE\\中文\\名称", u"HKEY_LOCAL_MACHINE", u"SOFTWARE\\中文",
+       u"名称", u"SOFTWARE\\中文\\名称", u"HKEY_LOCAL_MACHINE\\SOFTWARE\\中文\\名称"},
+      // A bare root with its backslash has no backslash left.
+      {u"HKCU\\", u"", u"", u"", u"", u""},
+      // Two leading backslashes collapse like any other pair, and leave no root.
+      {u"\\\\HKCU\\Software\\V", u"", u"HKCU\\Software", u"V", u"HKCU\\Software\\V",
+       u"\\HKCU\\Software\\V"},
+      {u"HKCU", u"", u"", u"", u"", u""},
+      {u"", u"", u"", u"", u"", u""},
+  };
+  sim::SimSystemServices system;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(text::ToUtf8(c.path));
+    EXPECT_EQ(RegPathSplit(system, c.path, 0), c.root);
+    EXPECT_EQ(RegPathSplit(system, c.path, 1), c.subkey);
+    EXPECT_EQ(RegPathSplit(system, c.path, 2), c.value_name);
+    EXPECT_EQ(RegPathSplit(system, c.path, 3), c.subkey_and_value);
+    EXPECT_EQ(RegPathSplit(system, c.path, 4), c.whole);
+    EXPECT_EQ(RegPathSplit(system, c.path, 5), u"");
+    EXPECT_EQ(RegPathSplit(system, c.path, -1), u"");
+  }
+  EXPECT_TRUE(system.MessageBoxes().empty());
+}
+
+TEST(RegKey2Num, TranslatesNamesInAnyCase) {
+  // clang-format off
+  const struct {
+    std::u16string name;
+    std::uint32_t number;
+  } cases[] = {
+      {u"HKEY_CLASSES_ROOT", 0x80000000u}, {u"hkcr", 0x80000000u}, {u"HKEYCR", 0x80000000u},
+      {u"HKEY_CURRENT_USER", 0x80000001u}, {u"hkcu", 0x80000001u}, {u"HkEyCu", 0x80000001u},
+      {u"HKEY_LOCAL_MACHINE", 0x80000002u}, {u"hkey_local_machine", 0x80000002u},
+      {u"HKLM", 0x80000002u}, {u"hkeylm", 0x80000002u}, {u"HKEY_USERS", 0x80000003u},
+      {u"hku", 0x80000003u}, {u"REG_SZ", 1}, {u"rs", 1}, {u"REG_EXPAND_SZ", 2}, {u"RE", 2},
+      {u"REG_BINARY", 3}, {u"rb", 3}, {u"REG_DWORD", 4}, {u"RD", 4}, {u"REG_MULTI_SZ", 7},
+      {u"rm", 7}, {u"KEY_WOW64_64KEY", 256}, {u"key64", 256}, {u"KEY_WOW64_32KEY", 512},
+      {u"KEY32", 512}, {u"17", 17}, {u" 4 ", 4}, {u"2.5", 2}, {u"3.5", 4},
+      {u"&H80000001", 0x80000001u}, {u"&h200", 512}, {u"abc", 0}, {u"", 0}, {u"HKCU ", 0},
+      {u"99999999999", 0}, {u"1e3", 1000}};
+  // clang-format on
+  sim::SimSystemServices system;
+  for (const auto& c : cases) {
+    EXPECT_EQ(static_cast<std::uint32_t>(RegKey2Num(system, c.name)), c.number)
+        << text::ToUtf8(c.name);
+  }
+  EXPECT_EQ(RegKey2Num(system, 17.0), 17);
+  EXPECT_EQ(RegKey2Num(system, -3.0), -3);
+  EXPECT_EQ(RegKey2Num(system, Variant{}), 0);
+  EXPECT_EQ(RegKey2Num(system, std::vector<double>{1.0}), 0);
+  EXPECT_TRUE(system.MessageBoxes().empty());
+}
+
+TEST(RegistryUtilityHelp, EachFunctionShowsItsHelpAndReturnsItsEmptyResult) {
+  for (const std::u16string ask : {u"/?", u"/？"}) {
+    sim::SimOs os;
+    auto& system = os.system();
+    EXPECT_EQ(RegKey2Num(system, ask), 0);
+    EXPECT_EQ(RegPathSplit(system, ask, 4), u"");
+    EXPECT_TRUE(std::holds_alternative<std::monostate>(GetKeyValue(os.registry(), system, ask)));
+    EXPECT_FALSE(SetKeyValue(os.registry(), system, ask, u"1", u"RS"));
+    ASSERT_EQ(system.MessageBoxes().size(), 4u);
+    const std::u16string titles[] = {
+        u"函数[RegKey2Num]注册表关键字转换值", u"函数[RegPathSplit]注册表长路径分解",
+        u"函数[GetKeyValue]获取注册表键值", u"函数[SetKeyValue]设置注册表键值"};
+    for (std::size_t i = 0; i < 4; ++i) {
+      EXPECT_EQ(system.MessageBoxes()[i].caption, titles[i]);
+      EXPECT_EQ(system.MessageBoxes()[i].style, host::kMbIconQuestion);
+    }
+    EXPECT_EQ(system.MessageBoxes()[0].text,
+              u"参数01必选[RegKeyStr]：\r\n   注册表关键字\r\n   HKCR\r\n   HKEYCR\r\n"
+              u"   HKEY_CLASSES_ROOT\r\n   RS\r\n   REG_SZ\r\n   以上简写及全称均可");
+    EXPECT_EQ(system.MessageBoxes()[1].text,
+              u"参数01必选[RegFullName]：\r\n   注册表完整路径，如HKCU\\Software\\Foo\\Bar\r\n"
+              u"   以\\结尾时值名为空，即默认值\r\n参数02必选[Layers]：\r\n   0返回根键\r\n"
+              u"   1返回子键\r\n   2返回值名\r\n   3返回子键及值名\r\n   4返回整理后的完整路径");
+    EXPECT_EQ(system.MessageBoxes()[2].text, HelpMessage(kGetKeyValueHelp.parameters));
+    EXPECT_EQ(system.MessageBoxes()[3].text, HelpMessage(kSetKeyValueHelp.parameters));
+  }
+}
+
+TEST(RegistryUtilityHelp, HeadingsStartAtTheMarginAndTheirLinesAreIndented) {
+  EXPECT_EQ(HelpMessage(u"参数01必选[A]：|说明|参数02可选[B]：|x"),
+            u"参数01必选[A]：\r\n   说明\r\n参数02可选[B]：\r\n   x");
+  for (const auto& help : {kGetKeyValueHelp, kSetKeyValueHelp}) {
+    const auto message = HelpMessage(help.parameters);
+    EXPECT_TRUE(message.starts_with(u"参数01必选[RegFullName]："));
+    EXPECT_EQ(message.find(u"   参数"), std::u16string::npos);
+    EXPECT_EQ(message.find(u'|'), std::u16string::npos);
+  }
+}
+
+TEST(RegistryUtilityHelp, OnlyTheExactQuestionAsksForHelp) {
+  sim::SimSystemServices system;
+  for (const std::u16string not_help : {u"/? ", u"?", u"/", u"／?"}) {
+    RegPathSplit(system, not_help, 0);
+    RegKey2Num(system, not_help);
+  }
+  RegKey2Num(system, 1.0);
+  EXPECT_TRUE(system.MessageBoxes().empty());
+}
+
+}  // namespace
+}  // namespace tessaly::util
