@@ -88,20 +88,14 @@ class FakeHostTest : public ::testing::TestWithParam<bool> {
     editor->Sim().AddModule(u"Project1", u"Module1", {u"Sub Start()", u"End Sub"});
   }
 
-  ComPtr<IDispatch> Connect() {
-    auto connect = CreateConnect();
-    auto application = editor->Application();
-    auto instance = editor->AddInInstance();
-    EXPECT_EQ(CallByName(connect.Get(), L"OnConnection",
-                         {Object(application.Get()), Long(1), Object(instance.Get()), Empty()}),
-              S_OK);
-    EXPECT_EQ(CallByName(connect.Get(), L"OnStartupComplete", {Empty()}), S_OK);
-    return connect;
+  void Connect() {
+    add_in = std::make_unique<AddInDriver>(*editor);
+    EXPECT_TRUE(add_in->Connect()) << "connection or start-up failed";
   }
 
-  void Disconnect(ComPtr<IDispatch>& connect) {
-    EXPECT_EQ(CallByName(connect.Get(), L"OnDisconnection", {Long(0), Empty()}), S_OK);
-    connect.Reset();
+  void Disconnect() {
+    EXPECT_TRUE(add_in->Disconnect());
+    add_in.reset();
   }
 
   void RunClickCases() {
@@ -119,12 +113,14 @@ class FakeHostTest : public ::testing::TestWithParam<bool> {
   }
 
   std::unique_ptr<FakeEditor> editor;
+  // Declared after the editor, so it lets go of the add-in first.
+  std::unique_ptr<AddInDriver> add_in;
   int cases_ = 0;
 };
 
 TEST_P(FakeHostTest, LoadsClicksUnloadsAndReloadsLeavingNothingBehind) {
   const long objects_before = editor->LiveObjects();
-  auto connect = Connect();
+  Connect();
 
   ASSERT_TRUE(editor->Sim().HasBar(u"TessalyIDE"));
   EXPECT_EQ(CountControls(editor->Sim().Bar(u"TessalyIDE").ControlList()), 187);
@@ -147,7 +143,7 @@ TEST_P(FakeHostTest, LoadsClicksUnloadsAndReloadsLeavingNothingBehind) {
     EXPECT_EQ(ReadNumber(HKEY_CURRENT_USER, vb6, L"LoadBehavior"), 3u);
   }
 
-  Disconnect(connect);
+  Disconnect();
   EXPECT_EQ(editor->ConnectedSinks(), 0u) << "a sink is still advised after disconnection";
   EXPECT_EQ(editor->LiveObjects(), objects_before + static_cast<long>(editor->PointCount()))
       << "an editor object handed to the add-in was not released";
@@ -155,9 +151,9 @@ TEST_P(FakeHostTest, LoadsClicksUnloadsAndReloadsLeavingNothingBehind) {
   EXPECT_EQ(CanUnloadNow(), S_FALSE);
 
   // Loaded again in the same editor run: the kept bar is wired again and works.
-  connect = Connect();
+  Connect();
   RunClickCases();
-  Disconnect(connect);
+  Disconnect();
   EXPECT_EQ(editor->ConnectedSinks(), 0u);
 
   editor->CloseToolWindow(u"标签");
@@ -167,17 +163,17 @@ TEST_P(FakeHostTest, LoadsClicksUnloadsAndReloadsLeavingNothingBehind) {
 TEST_P(FakeHostTest, SettingsInTheRegistryDecideWhatStartupShows) {
   ASSERT_TRUE(StoreSwitch(L"功能菜单", L"0"));
 
-  auto connect = Connect();
+  Connect();
   ASSERT_TRUE(editor->Sim().HasBar(u"TessalyIDE"));
   EXPECT_FALSE(editor->Sim().Bar(u"TessalyIDE").Visible());
-  Disconnect(connect);
+  Disconnect();
   RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
 }
 
 // The cost of the code tools over the real object-model calls: the same budget as in the
 // simulation, and the time a click takes through IDispatch.
 TEST_P(FakeHostTest, CodeToolsStayWithinTheirCallBudgetAcrossIDispatch) {
-  auto connect = Connect();
+  Connect();
   std::vector<std::u16string> lines{u"Sub Big()"};
   for (int i = 0; i < 1000; ++i)
     lines.push_back(u"x = x + " + std::u16string(1, u'1'));
@@ -201,7 +197,7 @@ TEST_P(FakeHostTest, CodeToolsStayWithinTheirCallBudgetAcrossIDispatch) {
                 static_cast<long long>(range),
                 std::chrono::duration<double, std::milli>(elapsed).count());
   }
-  Disconnect(connect);
+  Disconnect();
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEditors, FakeHostTest, ::testing::Bool(),

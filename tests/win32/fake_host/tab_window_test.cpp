@@ -38,22 +38,14 @@ class TabWindowTest : public ::testing::TestWithParam<bool> {
       editor->Sim().AddModule(u"工程1", module, {u"Sub 汇总()", u"End Sub"});
   }
 
-  ComPtr<IDispatch> Connect() {
-    auto connect = CreateByProgId(L"QWIX.Connect");
-    EXPECT_TRUE(connect) << "QWIX.dll is not registered";
-    if (!connect) return connect;
-    auto application = editor->Application();
-    auto instance = editor->AddInInstance();
-    EXPECT_EQ(CallByName(connect.Get(), L"OnConnection",
-                         {Object(application.Get()), Long(1), Object(instance.Get()), Empty()}),
-              S_OK);
-    EXPECT_EQ(CallByName(connect.Get(), L"OnStartupComplete", {Empty()}), S_OK);
-    return connect;
+  void Connect() {
+    add_in = std::make_unique<AddInDriver>(*editor);
+    EXPECT_TRUE(add_in->Connect()) << "connection or start-up failed";
   }
 
-  void Disconnect(ComPtr<IDispatch>& connect) {
-    EXPECT_EQ(CallByName(connect.Get(), L"OnDisconnection", {Long(0), Empty()}), S_OK);
-    connect.Reset();
+  void Disconnect() {
+    EXPECT_TRUE(add_in->Disconnect());
+    add_in.reset();
   }
 
   // The Win32 tab control inside the tool window, found as a window walker would.
@@ -122,10 +114,12 @@ class TabWindowTest : public ::testing::TestWithParam<bool> {
   }
 
   std::unique_ptr<FakeEditor> editor;
+  // Declared after the editor, so it lets go of the add-in first.
+  std::unique_ptr<AddInDriver> add_in;
 };
 
 TEST_P(TabWindowTest, AClickOnATabActivatesItsCodeWindowBeforeAndAfterAReload) {
-  auto connect = Connect();
+  Connect();
   auto* container = editor->ToolWindowContainer(kTabWindow);
   ASSERT_TRUE(container) << "the tool window's document is no ActiveX control";
   EXPECT_TRUE(IsWindowVisible(container->Window()));
@@ -160,21 +154,21 @@ TEST_P(TabWindowTest, AClickOnATabActivatesItsCodeWindowBeforeAndAfterAReload) {
   EXPECT_TRUE(customers_active());
 
   // No add-in loaded: the surviving strip still takes clicks, harmlessly.
-  Disconnect(connect);
+  Disconnect();
   UserClicksTab(tabs, 0, [&] { return SendMessageW(tabs, TCM_GETCURSEL, 0, 0) == 0; });
   EXPECT_EQ(SendMessageW(tabs, TCM_GETCURSEL, 0, 0), 0);
   EXPECT_TRUE(customers_active());
 
   // The reloaded add-in takes the same control over, and its start-up shows in it.
   editor->Sim().AddModule(u"工程1", u"打印", {u"Sub 打印()", u"End Sub"});
-  connect = Connect();
+  Connect();
   EXPECT_EQ(editor->ToolWindowContainer(kTabWindow), container);
   ASSERT_EQ(TabControl(), tabs);
   EXPECT_EQ(Captions(tabs).size(), 4u);
   const auto tools_active = [&] { return ActiveCaption() == u"工程1 - 工具函数 (Code)"; };
   UserClicksTab(tabs, 2, tools_active);
   EXPECT_TRUE(tools_active());
-  Disconnect(connect);
+  Disconnect();
 
   editor->CloseToolWindow(kTabWindow);
   EXPECT_EQ(editor->LiveSites(), 0) << "the control still holds the editor's site";
@@ -184,14 +178,14 @@ TEST_P(TabWindowTest, AClickOnATabActivatesItsCodeWindowBeforeAndAfterAReload) {
 TEST_P(TabWindowTest, TheSwitchHidesTheWindowAndItsStripStaysFilled) {
   ASSERT_TRUE(StoreSwitch(L"多标签页", L"0"));
 
-  auto connect = Connect();
+  Connect();
   auto* container = editor->ToolWindowContainer(kTabWindow);
   ASSERT_TRUE(container);
   EXPECT_FALSE(IsWindowVisible(container->Window()));
   HWND tabs = TabControl();
   ASSERT_TRUE(tabs);
   EXPECT_EQ(Captions(tabs).size(), 3u);
-  Disconnect(connect);
+  Disconnect();
   RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
 }
 
