@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "cli/command_line.h"
-#include "support/realistic_module.h"
+#include "realistic_module.h"
 #include "workloads.h"
 
 namespace tessaly::bench {
@@ -29,7 +29,7 @@ void RunToMemory(const std::vector<std::string>& args) {
 void BM_AnnotateAgainstFmt(benchmark::State& state) {
   const ScratchDirectory scratch;
   const auto path = (scratch.Path() / "模块1.bas").string();
-  WriteBytes(path, test_support::RealisticExcelModuleFile(kAnnotatedModuleLines));
+  WriteBytes(path, RealisticExcelModuleFile(kAnnotatedModuleLines));
   double fmt_seconds = 0;
   double annotate_seconds = 0;
   for (auto _ : state) {

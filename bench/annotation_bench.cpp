@@ -7,7 +7,7 @@
 #include "codetools/annotation_dictionary.h"
 #include "codetools/annotation_walk.h"
 #include "codetools/indent.h"
-#include "support/realistic_module.h"
+#include "realistic_module.h"
 #include "workloads.h"
 
 namespace tessaly::bench {
@@ -15,7 +15,7 @@ namespace {
 
 void BM_AnnotateAgainstIndent(benchmark::State& state) {
   const codetools::AnnotationDictionary dictionary;
-  const auto original = test_support::RealisticExcelModule(kLargeModuleLines);
+  const auto original = RealisticExcelModule(kLargeModuleLines);
   ClickEditor editor(original);
   auto& module = editor.Module();
   double annotate_seconds = 0;

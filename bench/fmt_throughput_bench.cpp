@@ -4,7 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "support/realistic_module.h"
+#include "realistic_module.h"
 #include "workloads.h"
 
 namespace tessaly::bench {
@@ -13,7 +13,7 @@ namespace {
 void BM_FmtAgainstCopy(benchmark::State& state) {
   const ScratchDirectory scratch;
   const auto in = scratch.Path() / "模块1.bas";
-  WriteBytes(in, test_support::RealisticExcelModuleFile(kLargeModuleLines));
+  WriteBytes(in, RealisticExcelModuleFile(kLargeModuleLines));
   double copy_seconds = 0;
   double fmt_seconds = 0;
   for (auto _ : state) {

@@ -12,7 +12,7 @@
 #include "codetools/cleaning.h"
 #include "codetools/indent.h"
 #include "codetools/target_range.h"
-#include "support/realistic_module.h"
+#include "realistic_module.h"
 #include "workloads.h"
 
 namespace tessaly::bench {
@@ -99,7 +99,7 @@ struct CallTally {
 // TargetRange, as a user working through the module would. Only the calls count here: the
 // time is mostly the simulated editor rebuilding its procedure table after each edit.
 void BM_ClickEveryProcedure(benchmark::State& state) {
-  const auto original = test_support::RealisticExcelModule(kLargeModuleLines);
+  const auto original = RealisticExcelModule(kLargeModuleLines);
   ClickEditor editor(original);
   const auto carets = editor.ProcedureMiddles();
   std::int64_t range_lines = 0;
@@ -130,7 +130,7 @@ void BM_ClickEveryProcedure(benchmark::State& state) {
 
 // The range variants the command line uses, over all 65,000 lines at once.
 void BM_WholeModuleRange(benchmark::State& state) {
-  const auto original = test_support::RealisticExcelModule(kLargeModuleLines);
+  const auto original = RealisticExcelModule(kLargeModuleLines);
   ClickEditor editor(original);
   CallTally tally;
   for (auto _ : state) {

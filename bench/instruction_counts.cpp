@@ -8,7 +8,7 @@
 #include "codetools/annotation_dictionary.h"
 #include "codetools/annotation_walk.h"
 #include "codetools/indent.h"
-#include "support/realistic_module.h"
+#include "realistic_module.h"
 #include "workloads.h"
 
 namespace tessaly::bench {
@@ -37,8 +37,8 @@ int RunInstructionCounts() {
     return 2;
   }
   const auto nothing = [] {};
-  const std::string small = test_support::RealisticExcelModuleFile(kLargeModuleLines / 10);
-  const std::string large = test_support::RealisticExcelModuleFile(kLargeModuleLines);
+  const std::string small = RealisticExcelModuleFile(kLargeModuleLines / 10);
+  const std::string large = RealisticExcelModuleFile(kLargeModuleLines);
   Count("format-6500", nothing, [&] { FormatModuleBytes(small); });
   Count("format-65000", nothing, [&] { FormatModuleBytes(large); });
 
@@ -49,7 +49,7 @@ int RunInstructionCounts() {
   Count("fmt-file-65000", nothing, [&] { FormatFile(in, scratch.Path() / "fmt.bas"); });
 
   const codetools::AnnotationDictionary dictionary;
-  const auto original = test_support::RealisticExcelModule(kLargeModuleLines);
+  const auto original = RealisticExcelModule(kLargeModuleLines);
   ClickEditor editor(original);
   auto& module = editor.Module();
   const auto reset = [&] { module.SetText(original); };

@@ -4,14 +4,14 @@
 #include <benchmark/benchmark.h>
 
 #include "cli/line_matching.h"
-#include "support/realistic_module.h"
+#include "realistic_module.h"
 #include "workloads.h"
 
 namespace tessaly::bench {
 namespace {
 
 void BM_LineOriginsOfReindentedModule(benchmark::State& state) {
-  const auto before = test_support::RealisticExcelModule(kLargeModuleLines);
+  const auto before = RealisticExcelModule(kLargeModuleLines);
   std::vector<std::u16string> after;
   for (std::size_t i = 0; i < before.size(); ++i) {
     after.push_back(u"    " + before[i]);

@@ -4,14 +4,14 @@
 #include <benchmark/benchmark.h>
 
 #include "cli/module_file.h"
-#include "support/realistic_module.h"
+#include "realistic_module.h"
 #include "workloads.h"
 
 namespace tessaly::bench {
 namespace {
 
 void BM_ModuleFileParseAndSerialize(benchmark::State& state) {
-  const std::string bytes = test_support::RealisticExcelModuleFile(kLargeModuleLines);
+  const std::string bytes = RealisticExcelModuleFile(kLargeModuleLines);
   for (auto _ : state) {
     const cli::ModuleFile file = cli::ModuleFile::Parse(bytes);
     std::vector<std::u16string> lines = file.VisibleLines();

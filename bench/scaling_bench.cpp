@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "support/realistic_module.h"
+#include "realistic_module.h"
 #include "workloads.h"
 
 namespace tessaly::bench {
@@ -14,16 +14,15 @@ namespace {
 constexpr std::int32_t kSmallModuleLines = kLargeModuleLines / 10;
 
 void BM_FormatSize(benchmark::State& state) {
-  const std::string bytes =
-      test_support::RealisticExcelModuleFile(static_cast<std::size_t>(state.range(0)));
+  const std::string bytes = RealisticExcelModuleFile(static_cast<std::size_t>(state.range(0)));
   for (auto _ : state)
     benchmark::DoNotOptimize(FormatModuleBytes(bytes));
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
 void BM_FormatTenfold(benchmark::State& state) {
-  const std::string small = test_support::RealisticExcelModuleFile(kSmallModuleLines);
-  const std::string large = test_support::RealisticExcelModuleFile(kLargeModuleLines);
+  const std::string small = RealisticExcelModuleFile(kSmallModuleLines);
+  const std::string large = RealisticExcelModuleFile(kLargeModuleLines);
   double small_seconds = 0;
   double large_seconds = 0;
   for (auto _ : state) {

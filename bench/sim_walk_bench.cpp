@@ -3,14 +3,14 @@
 
 #include <benchmark/benchmark.h>
 
-#include "support/realistic_module.h"
+#include "realistic_module.h"
 #include "workloads.h"
 
 namespace tessaly::bench {
 namespace {
 
 void BM_SimLineByLineWalk(benchmark::State& state) {
-  ClickEditor editor(test_support::RealisticExcelModule(kLargeModuleLines));
+  ClickEditor editor(RealisticExcelModule(kLargeModuleLines));
   auto& module = editor.Module();
   for (auto _ : state) {
     for (std::int32_t line = 1; line <= module.CountOfLines(); ++line) {

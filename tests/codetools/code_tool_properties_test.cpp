@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -14,19 +16,36 @@
 #include "codetools/indent.h"
 #include "codetools/target_range.h"
 #include "support/code_fixture.h"
-#include "support/realistic_module.h"
+#include "text/utf.h"
 
 namespace tessaly::codetools {
 namespace {
 
 using Lines = std::vector<std::u16string>;
 using test_support::CodeFixture;
-using test_support::RealisticExcelModule;
 
-// Big enough for every kind of procedure and block the generator writes, small enough to
-// try every caret line.
+// A module as users hand it over: procedures of every kind, nested blocks, Chinese comments
+// and strings, continuations, indentation off by a few blanks or a tab. Small enough to try
+// every caret line.
 Lines SampleModule() {
-  return RealisticExcelModule(240);
+  std::ifstream file(TESSALY_SOURCE_DIR "/tests/data/realistic_module.bas", std::ios::binary);
+  Lines lines;
+  for (std::string line; std::getline(file, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(text::FromUtf8(line));
+  }
+  // Without it every property below would hold over nothing.
+  if (lines.size() != 240) throw std::runtime_error("tests/data/realistic_module.bas is missing");
+  return lines;
+}
+
+// The editor's largest module, made of copies of the sample.
+Lines LargeModule(std::size_t line_count) {
+  const Lines sample = SampleModule();
+  Lines lines;
+  while (lines.size() < line_count)
+    lines.push_back(sample[lines.size() % sample.size()]);
+  return lines;
 }
 
 Lines WithoutBlanksAndTabs(const Lines& lines) {
@@ -131,7 +150,7 @@ TEST(CodeToolProperties, DeletingBlankLinesRemovesOnlyBlankLines) {
 // most once and writes only what changed, on the editor's largest module. How fast they are
 // is measured in bench/, not here.
 TEST(CodeToolProperties, AWholeModuleOf65000LinesIsReadOnceAndKeepsItsCode) {
-  const Lines original = RealisticExcelModule(65000);
+  const Lines original = LargeModule(65000);
   CodeFixture editor(original);
   const std::function<bool()> runs[] = {
       [&] { return IndentRange(editor.Module(), 1, 65000); },

@@ -1,4 +1,4 @@
-#include "support/realistic_module.h"
+#include "realistic_module.h"
 
 #include <array>
 #include <random>
@@ -6,7 +6,7 @@
 
 #include "text/gbk.h"
 
-namespace tessaly::test_support {
+namespace tessaly::bench {
 
 namespace {
 
@@ -295,4 +295,4 @@ std::string RealisticExcelModuleFile(std::size_t line_count, std::uint32_t seed)
   return text::EncodeGbk(text).bytes;
 }
 
-}  // namespace tessaly::test_support
+}  // namespace tessaly::bench

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace tessaly::test_support {
+namespace tessaly::bench {
 
 // Exactly line_count lines: a declarations section padded with comment lines, then
 // procedures until the next would not fit.
@@ -21,4 +21,4 @@ std::vector<std::u16string> RealisticExcelModule(std::size_t line_count,
 // in CR LF, in code page 936 as the Chinese editions of the editor export it.
 std::string RealisticExcelModuleFile(std::size_t line_count, std::uint32_t seed = 20240601);
 
-}  // namespace tessaly::test_support
+}  // namespace tessaly::bench
