@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 #include "win32/windows_headers.h"
 
+#include <string>
+#include <vector>
+
 #include "win32/fake_host/add_in_driver.h"
 
 namespace tessaly::fake_host {
@@ -12,6 +15,21 @@ namespace {
 
 constexpr wchar_t kTitleStart[] = L"关于程序——";
 constexpr int kFirstCheckId = 100;
+
+// Top-level windows of this process whose title starts with the text.
+std::vector<HWND> WindowsTitled(const std::wstring& title_start) {
+  std::vector<HWND> found;
+  for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, nullptr, nullptr));) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    wchar_t title[256] = {};
+    GetWindowTextW(window, title, 256);
+    if (process == GetCurrentProcessId() && std::wstring(title).starts_with(title_start)) {
+      found.push_back(window);
+    }
+  }
+  return found;
+}
 
 class AboutDialogTest : public BothEditorsTest {
  protected:

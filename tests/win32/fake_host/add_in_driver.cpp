@@ -44,6 +44,7 @@ void BothEditorsTest::SetUp() {
 }
 
 void BothEditorsTest::TearDown() {
+  EXPECT_TRUE(add_in->Disconnect()) << "disconnection failed";
   add_in.reset();
   RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
 }
@@ -64,56 +65,8 @@ void RunMessageLoop(DWORD milliseconds, const std::function<bool()>& done) {
   } while (!(done && done()) && static_cast<LONG>(end - GetTickCount()) > 0);
 }
 
-std::vector<HWND> WindowsTitled(const std::wstring& title_start) {
-  std::vector<HWND> found;
-  for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, nullptr, nullptr));) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    wchar_t title[256] = {};
-    GetWindowTextW(window, title, 256);
-    if (process == GetCurrentProcessId() && std::wstring(title).starts_with(title_start)) {
-      found.push_back(window);
-    }
-  }
-  return found;
-}
-
 HWND AddInTimerWindow() {
   return FindWindowExW(HWND_MESSAGE, nullptr, L"TessalyTimerWindow", nullptr);
-}
-
-// ANSI like the editor's windows. Their text reads keys at key-down, as the editor's own
-// text windows do: moves go on to the inner edit control, Backspace deletes there whatever
-// modifier is held, and the characters of held control keys are not typed.
-LRESULT CALLBACK EditorWindowProc(HWND window, UINT message, WPARAM w_param, LPARAM l_param) {
-  HWND inner = GetWindow(window, GW_CHILD);
-  if (inner && message == WM_KEYDOWN && w_param == VK_BACK) {
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessageA(inner, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                 reinterpret_cast<LPARAM>(&end));
-    return start != end ? SendMessageA(inner, WM_CLEAR, 0, 0)
-                        : SendMessageA(inner, WM_CHAR, VK_BACK, l_param);
-  }
-  if (inner && message == WM_KEYDOWN) return SendMessageA(inner, message, w_param, l_param);
-  if (inner && message == WM_CHAR) return 0;
-  return DefWindowProcA(window, message, w_param, l_param);
-}
-
-HWND CreateEditorWindow(const std::wstring& class_name, const std::wstring& title, HWND parent,
-                        RECT place) {
-  const std::string ansi_name(class_name.begin(), class_name.end());
-  // Our own class even where the system has one of that name (MDIClient); registering
-  // again fails harmlessly.
-  WNDCLASSA window_class{};
-  window_class.lpfnWndProc = &EditorWindowProc;
-  window_class.hInstance = GetModuleHandleW(nullptr);
-  window_class.lpszClassName = ansi_name.c_str();
-  RegisterClassA(&window_class);
-  const DWORD style = WS_VISIBLE | (parent ? WS_CHILD : WS_POPUP);
-  return CreateWindowExW(0, class_name.c_str(), title.c_str(), style, place.left, place.top,
-                         place.right - place.left, place.bottom - place.top, parent, nullptr,
-                         GetModuleHandleW(nullptr), nullptr);
 }
 
 bool StoreSwitch(const wchar_t* name, const wchar_t* value) {

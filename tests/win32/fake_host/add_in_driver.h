@@ -50,16 +50,8 @@ std::string EditorName(const ::testing::TestParamInfo<bool>& info);
 // handled.
 void RunMessageLoop(DWORD milliseconds, const std::function<bool()>& done = {});
 
-// Top-level windows of this process whose title starts with the text.
-std::vector<HWND> WindowsTitled(const std::wstring& title_start);
-
 // The timer window of a loaded add-in, null when none is left.
 HWND AddInTimerWindow();
-
-// A window of the editor's kind, under the class name the editor gives it and ANSI as the
-// editor's are; where it has a child, that is its text, which its keys edit.
-HWND CreateEditorWindow(const std::wstring& class_name, const std::wstring& title, HWND parent,
-                        RECT place);
 
 // The key of the four switches the About form keeps.
 inline constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\ZOTA\\QWIX";
