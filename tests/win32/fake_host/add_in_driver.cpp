@@ -7,10 +7,7 @@
 
 namespace tessaly::fake_host {
 
-using client::CallByName;
-using client::Empty;
-using client::Long;
-using client::Object;
+using namespace client;
 
 bool AddInDriver::Connect() {
   connect_ = client::CreateByProgId(L"QWIX.Connect");

@@ -15,11 +15,7 @@
 namespace tessaly::fake_host {
 namespace {
 
-using client::CallByName;
-using client::CanUnloadNow;
-using client::Empty;
-using client::Long;
-using client::Object;
+using namespace client;
 
 constexpr IID kIdtExtensibility2 = {
     0xB65AD801, 0xABAF, 0x11D0, {0xBB, 0x8B, 0x00, 0xA0, 0xC9, 0x0F, 0x27, 0x44}};
