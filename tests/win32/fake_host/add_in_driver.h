@@ -1,7 +1,7 @@
 #pragma once
 
-// Driving QWIX.dll as an editor does, for the window features' tests: create QWIX.Connect by
-// its ProgID, connect it to a fake editor and let the editor's message loop run.
+// Driving QWIX.dll as an editor does, for the fake host's tests: create QWIX.Connect by its
+// ProgID, connect it to a fake editor of either kind and let the editor's message loop run.
 
 #include <gtest/gtest.h>
 #include "win32/windows_headers.h"
