@@ -1,63 +1,56 @@
 #include "win32/fake_host/add_in_driver.h"
 
-#include "win32/fake_host/com_client.h"
-
 #include <algorithm>
 #include <cstdlib>
 
+#include "win32/fake_host/com_client.h"
+
 namespace tessaly::fake_host {
 
-using client::CallByName;
-using client::Long;
-using client::Object;
-
-namespace {
-
-struct TitleSearch {
-  std::wstring start;
-  std::vector<HWND> found;
-};
-
-BOOL CALLBACK NoteTitled(HWND window, LPARAM l_param) {
-  auto* search = reinterpret_cast<TitleSearch*>(l_param);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  wchar_t title[256] = {};
-  GetWindowTextW(window, title, 256);
-  if (process == GetCurrentProcessId() && std::wstring(title).rfind(search->start, 0) == 0) {
-    search->found.push_back(window);
-  }
-  return TRUE;
-}
-
-}  // namespace
+using namespace client;
 
 bool AddInDriver::Connect() {
-  CLSID class_id{};
-  if (FAILED(CLSIDFromProgID(L"QWIX.Connect", &class_id))) return false;
-  if (FAILED(CoCreateInstance(class_id, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
-                              reinterpret_cast<void**>(connect_.Receive())))) {
-    return false;
-  }
+  connect_ = client::CreateByProgId(L"QWIX.Connect");
+  if (!connect_) return false;
   auto application = editor_.Application();
   auto instance = editor_.AddInInstance();
-  VARIANT empty;
-  VariantInit(&empty);
   return CallByName(connect_.Get(), L"OnConnection",
-                    {Object(application.Get()), Long(1), Object(instance.Get()), empty}) == S_OK &&
-         CallByName(connect_.Get(), L"OnStartupComplete", {empty}) == S_OK;
+                    {Object(application.Get()), Long(1), Object(instance.Get()), Empty()}) ==
+             S_OK &&
+         CallByName(connect_.Get(), L"OnStartupComplete", {Empty()}) == S_OK;
 }
 
 bool AddInDriver::Disconnect() {
   if (!connect_) return true;
-  VARIANT empty;
-  VariantInit(&empty);
-  const HRESULT result = CallByName(connect_.Get(), L"OnDisconnection", {Long(0), empty});
+  const HRESULT result = CallByName(connect_.Get(), L"OnDisconnection", {Long(0), Empty()});
   connect_.Reset();
   return result == S_OK;
 }
 
-void RunMessageLoop(DWORD milliseconds) {
+void BothEditorsTest::SetUp() {
+  RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+  sim::EditorOptions options;
+  if (!GetParam()) {
+    options.name = u"Microsoft Excel";
+    options.version = u"7.01";
+  }
+  editor = std::make_unique<FakeEditor>(options);
+  for (const auto* module : {u"销售报表", u"客户资料", u"工具函数"})
+    editor->Sim().AddModule(u"工程1", module, {u"Sub 汇总()", u"End Sub"});
+  add_in = std::make_unique<AddInDriver>(*editor);
+}
+
+void BothEditorsTest::TearDown() {
+  EXPECT_TRUE(add_in->Disconnect()) << "disconnection failed";
+  add_in.reset();
+  RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+}
+
+std::string EditorName(const ::testing::TestParamInfo<bool>& info) {
+  return info.param ? "Vb6" : "Vba";
+}
+
+void RunMessageLoop(DWORD milliseconds, const std::function<bool()>& done) {
   const DWORD end = GetTickCount() + milliseconds;
   do {
     MSG message;
@@ -66,51 +59,11 @@ void RunMessageLoop(DWORD milliseconds) {
       DispatchMessageW(&message);
     }
     Sleep(5);
-  } while (static_cast<LONG>(end - GetTickCount()) > 0);
-}
-
-std::vector<HWND> WindowsTitled(const std::wstring& title_start) {
-  TitleSearch search{title_start, {}};
-  EnumWindows(&NoteTitled, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  } while (!(done && done()) && static_cast<LONG>(end - GetTickCount()) > 0);
 }
 
 HWND AddInTimerWindow() {
   return FindWindowExW(HWND_MESSAGE, nullptr, L"TessalyTimerWindow", nullptr);
-}
-
-// ANSI like the editor's windows. Their text reads keys at key-down, as the editor's own
-// text windows do: moves go on to the inner edit control, Backspace deletes there whatever
-// modifier is held, and the characters of held control keys are not typed.
-LRESULT CALLBACK EditorWindowProc(HWND window, UINT message, WPARAM w_param, LPARAM l_param) {
-  HWND inner = GetWindow(window, GW_CHILD);
-  if (inner && message == WM_KEYDOWN && w_param == VK_BACK) {
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessageA(inner, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                 reinterpret_cast<LPARAM>(&end));
-    return start != end ? SendMessageA(inner, WM_CLEAR, 0, 0)
-                        : SendMessageA(inner, WM_CHAR, VK_BACK, l_param);
-  }
-  if (inner && message == WM_KEYDOWN) return SendMessageA(inner, message, w_param, l_param);
-  if (inner && message == WM_CHAR) return 0;
-  return DefWindowProcA(window, message, w_param, l_param);
-}
-
-HWND CreateEditorWindow(const std::wstring& class_name, const std::wstring& title, HWND parent,
-                        RECT place) {
-  const std::string ansi_name(class_name.begin(), class_name.end());
-  // Our own class even where the system has one of that name (MDIClient); registering
-  // again fails harmlessly.
-  WNDCLASSA window_class{};
-  window_class.lpfnWndProc = &EditorWindowProc;
-  window_class.hInstance = GetModuleHandleW(nullptr);
-  window_class.lpszClassName = ansi_name.c_str();
-  RegisterClassA(&window_class);
-  const DWORD style = WS_VISIBLE | (parent ? WS_CHILD : WS_POPUP);
-  return CreateWindowExW(0, class_name.c_str(), title.c_str(), style, place.left, place.top,
-                         place.right - place.left, place.bottom - place.top, parent, nullptr,
-                         GetModuleHandleW(nullptr), nullptr);
 }
 
 bool StoreSwitch(const wchar_t* name, const wchar_t* value) {
@@ -126,6 +79,58 @@ std::wstring ReadRegistryText(HKEY root, const wchar_t* key, const wchar_t* name
     return L"<missing>";
   }
   return buffer;
+}
+
+namespace {
+
+std::wstring Wide(const std::string& text) {
+  return std::wstring(text.begin(), text.end());
+}
+
+// Wine maps the Unix root to drive Z:.
+std::wstring WindowsPath(const std::string& unix_path) {
+  std::wstring path = L"Z:" + Wide(unix_path);
+  std::replace(path.begin(), path.end(), L'/', L'\\');
+  return path;
+}
+
+}  // namespace
+
+bool SaveScreenshot(HWND window, const std::string& name) {
+  const char* directory = std::getenv("TESSALY_SCREENSHOTS");
+  if (!directory || !*directory) return true;
+  SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+  RedrawWindow(window, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  RunMessageLoop(500);
+
+  RECT area{};
+  GetWindowRect(window, &area);
+  const std::string target = std::string(directory) + "/" + name + ".png";
+  const std::string partial = target + ".part";
+  DeleteFileW(WindowsPath(target).c_str());
+  // Written under another name first, so that the file appears only once complete.
+  const std::string script = "import -window root -crop " + std::to_string(area.right - area.left) +
+                             "x" + std::to_string(area.bottom - area.top) + "+" +
+                             std::to_string(area.left) + "+" + std::to_string(area.top) +
+                             " +repage 'png:" + partial + "' && mv '" + partial + "' '" + target +
+                             "'";
+  std::wstring command = L"/bin/sh -c \"" + Wide(script) + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION process{};
+  // Wine starts a Unix program given by its path; it hands back no handle to wait on.
+  if (!CreateProcessW(L"Z:\\bin\\sh", command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    return false;
+  }
+  if (process.hProcess) CloseHandle(process.hProcess);
+  if (process.hThread) CloseHandle(process.hThread);
+  const auto saved = [&] {
+    return GetFileAttributesW(WindowsPath(target).c_str()) != INVALID_FILE_ATTRIBUTES;
+  };
+  RunMessageLoop(20000, saved);
+  return saved();
 }
 
 }  // namespace tessaly::fake_host

@@ -1,10 +1,12 @@
 #pragma once
 
-// Driving QWIX.dll as an editor does, for the window features' tests: create QWIX.Connect by
-// its ProgID, connect it to a fake editor and let the editor's message loop run.
+// Driving QWIX.dll as an editor does, for the fake host's tests: create QWIX.Connect by its
+// ProgID, connect it to a fake editor of either kind and let the editor's message loop run.
 
+#include <gtest/gtest.h>
 #include "win32/windows_headers.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,24 +31,37 @@ class AddInDriver {
   ComPtr<IDispatch> connect_;
 };
 
-// The editor's message loop for a while: timers fire, posted messages are handled.
-void RunMessageLoop(DWORD milliseconds);
+// A test in each editor, VB6 when its parameter is true and Excel's VBA editor otherwise, with
+// the add-in's settings cleared before and after, and three modules of one project.
+class BothEditorsTest : public ::testing::TestWithParam<bool> {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
 
-// Top-level windows of this process whose title starts with the text.
-std::vector<HWND> WindowsTitled(const std::wstring& title_start);
+  std::unique_ptr<FakeEditor> editor;
+  // Made after the editor, so it lets go of the add-in first.
+  std::unique_ptr<AddInDriver> add_in;
+};
+
+// Names the two instantiations of a BothEditorsTest.
+std::string EditorName(const ::testing::TestParamInfo<bool>& info);
+
+// The editor's message loop for a while, or until `done`: timers fire, posted messages are
+// handled.
+void RunMessageLoop(DWORD milliseconds, const std::function<bool()>& done = {});
 
 // The timer window of a loaded add-in, null when none is left.
 HWND AddInTimerWindow();
-
-// A window of the editor's kind, under the class name the editor gives it and ANSI as the
-// editor's are; where it has a child, that is its text, which its keys edit.
-HWND CreateEditorWindow(const std::wstring& class_name, const std::wstring& title, HWND parent,
-                        RECT place);
 
 // The key of the four switches the About form keeps.
 inline constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\ZOTA\\QWIX";
 // Stores a switch as the About form would; true when the registry took it.
 bool StoreSwitch(const wchar_t* name, const wchar_t* value);
+
+// Screenshots for a person to look at: when the run names a Unix directory in
+// TESSALY_SCREENSHOTS, ImageMagick's import saves the window as the X server (Xvfb) shows it, as
+// NAME.png there. False when one was asked for and not saved.
+bool SaveScreenshot(HWND window, const std::string& name);
 
 // Text of a registry string value, "<missing>" when absent.
 std::wstring ReadRegistryText(HKEY root, const wchar_t* key, const wchar_t* name);

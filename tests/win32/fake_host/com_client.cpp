@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "win32/variant.h"
+
 namespace tessaly::fake_host::client {
 
 win32::ComPtr<IDispatch> CreateByProgId(const wchar_t* prog_id) {
@@ -24,26 +26,17 @@ HRESULT CallByName(IDispatch* object, const wchar_t* name, std::vector<VARIANT> 
                         nullptr, nullptr);
 }
 
+// Copies that own nothing: the caller keeps the object alive for the call.
 VARIANT Object(IDispatch* object) {
-  VARIANT value;
-  VariantInit(&value);
-  value.vt = VT_DISPATCH;
-  value.pdispVal = object;
-  return value;
+  return *win32::Variant(object).Get();
 }
 
 VARIANT Long(LONG number) {
-  VARIANT value;
-  VariantInit(&value);
-  value.vt = VT_I4;
-  value.lVal = number;
-  return value;
+  return *win32::Variant(std::int32_t{number}).Get();
 }
 
 VARIANT Empty() {
-  VARIANT value;
-  VariantInit(&value);
-  return value;
+  return *win32::Variant().Get();
 }
 
 HRESULT CanUnloadNow() {

@@ -28,6 +28,13 @@ HWND MainWindow() {
   return main;
 }
 
+// The window size that gives the client area asked for.
+SIZE FrameSize(int width, int height, DWORD style) {
+  RECT frame{0, 0, width, height};
+  AdjustWindowRectEx(&frame, style, FALSE, WS_EX_TOOLWINDOW);
+  return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
 RECT ClientArea(HWND window) {
   RECT area{};
   GetClientRect(window, &area);
@@ -37,28 +44,18 @@ RECT ClientArea(HWND window) {
 }  // namespace
 
 // The site: the container's window for the control, whose whole client area it gets.
-class ControlContainer::Site final : public IOleClientSite, public IOleInPlaceSite {
+class ControlContainer::Site final : public RefCounted<IOleClientSite, IOleInPlaceSite> {
  public:
-  Site(HWND window, LiveCount& live) : window_(window), live_(live) { live_.Up(); }
+  Site(HWND window, const LiveCount& live) : window_(window), alive_(live) {}
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
     if (!object) return E_POINTER;
     *object = nullptr;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IOleClientSite)) {
-      *object = static_cast<IOleClientSite*>(this);
-    } else if (IsEqualIID(iid, IID_IOleWindow) || IsEqualIID(iid, IID_IOleInPlaceSite)) {
-      *object = static_cast<IOleInPlaceSite*>(this);
-    } else {
-      return E_NOINTERFACE;
-    }
-    AddRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
+    const bool found = Offer(iid, {IID_IUnknown, IID_IOleClientSite},
+                             static_cast<IOleClientSite*>(this), object) ||
+                       Offer(iid, {IID_IOleWindow, IID_IOleInPlaceSite},
+                             static_cast<IOleInPlaceSite*>(this), object);
+    return found ? S_OK : E_NOINTERFACE;
   }
 
   HRESULT STDMETHODCALLTYPE SaveObject() override { return S_OK; }
@@ -88,10 +85,7 @@ class ControlContainer::Site final : public IOleClientSite, public IOleInPlaceSi
     *frame = nullptr;
     *document = nullptr;
     *place = *clip = ClientArea(window_);
-    info->fMDIApp = FALSE;
-    info->hwndFrame = window_;
-    info->haccel = nullptr;
-    info->cAccelEntries = 0;
+    *info = {info->cb, FALSE, window_, nullptr, 0};
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE Scroll(SIZE) override { return E_NOTIMPL; }
@@ -102,23 +96,21 @@ class ControlContainer::Site final : public IOleClientSite, public IOleInPlaceSi
   HRESULT STDMETHODCALLTYPE OnPosRectChange(LPCRECT) override { return S_OK; }
 
  private:
-  ~Site() { live_.Down(); }
   HWND window_;
-  LiveCount& live_;
-  ULONG references_ = 1;
+  LiveCount alive_;
 };
 
 std::unique_ptr<ControlContainer> ControlContainer::Host(IDispatch* control, const wchar_t* caption,
-                                                         int width, int height, LiveCount& live) {
+                                                         int width, int height,
+                                                         const LiveCount& live) {
   auto object = ComPtr<IDispatch>(control).As<IOleObject>(IID_IOleObject);
   if (!object) return nullptr;
   RegisterWindowClass();
-  RECT frame{0, 0, width, height};
   const DWORD style = WS_CHILD | WS_CAPTION | WS_THICKFRAME | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
-  AdjustWindowRectEx(&frame, style, FALSE, WS_EX_TOOLWINDOW);
-  HWND window = CreateWindowExW(WS_EX_TOOLWINDOW, kWindowClass, caption, style, 40, 40,
-                                frame.right - frame.left, frame.bottom - frame.top, MainWindow(),
-                                nullptr, GetModuleHandleW(nullptr), nullptr);
+  const SIZE frame = FrameSize(width, height, style);
+  HWND window =
+      CreateWindowExW(WS_EX_TOOLWINDOW, kWindowClass, caption, style, 40, 40, frame.cx, frame.cy,
+                      MainWindow(), nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!window) return nullptr;
   std::unique_ptr<ControlContainer> container(new ControlContainer(object, window, live));
   object->SetClientSite(container->site_.Get());
@@ -128,7 +120,7 @@ std::unique_ptr<ControlContainer> ControlContainer::Host(IDispatch* control, con
   return container;
 }
 
-ControlContainer::ControlContainer(ComPtr<IOleObject> control, HWND window, LiveCount& live)
+ControlContainer::ControlContainer(ComPtr<IOleObject> control, HWND window, const LiveCount& live)
     : control_(std::move(control)),
       window_(window),
       site_(ComPtr<IOleClientSite>::Adopt(new Site(window, live))) {}
@@ -139,10 +131,8 @@ ControlContainer::~ControlContainer() {
 }
 
 void ControlContainer::Resize(int width, int height) {
-  RECT frame{0, 0, width, height};
-  AdjustWindowRectEx(&frame, GetWindowLongW(window_, GWL_STYLE), FALSE, WS_EX_TOOLWINDOW);
-  SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-               SWP_NOMOVE | SWP_NOZORDER);
+  const SIZE frame = FrameSize(width, height, GetWindowLongW(window_, GWL_STYLE));
+  SetWindowPos(window_, nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER);
   auto in_place = control_.As<IOleInPlaceObject>(IID_IOleInPlaceObject);
   const RECT area = ClientArea(window_);
   if (in_place) in_place->SetObjectRects(&area, &area);

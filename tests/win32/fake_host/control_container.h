@@ -19,7 +19,7 @@ class ControlContainer {
   // Activates `control` in a new window of the given client size; null when the control does
   // not take a client site.
   static std::unique_ptr<ControlContainer> Host(IDispatch* control, const wchar_t* caption,
-                                                int width, int height, LiveCount& live);
+                                                int width, int height, const LiveCount& live);
   ~ControlContainer();
   ControlContainer(const ControlContainer&) = delete;
   ControlContainer& operator=(const ControlContainer&) = delete;
@@ -36,7 +36,7 @@ class ControlContainer {
 
  private:
   class Site;
-  ControlContainer(ComPtr<IOleObject> control, HWND window, LiveCount& live);
+  ControlContainer(ComPtr<IOleObject> control, HWND window, const LiveCount& live);
 
   ComPtr<IOleObject> control_;
   HWND window_;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include "win32/windows_headers.h"
 
+#include <array>
 #include <vector>
 
 #include "dialogs/dialog_geometry.h"
@@ -63,21 +64,19 @@ RECT PlaceInParent(HWND window) {
   return rect;
 }
 
-class DialogWatchTest : public ::testing::TestWithParam<bool> {};
+// Left, top, width and height, which a failure prints.
+std::array<LONG, 4> Box(const RECT& rect) {
+  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+using DialogWatchTest = BothEditorsTest;
 
 TEST_P(DialogWatchTest, EveryPlanEnlargesItsDialogAsComputed) {
   HDC screen_dc = GetDC(nullptr);
   const host::Size screen{GetDeviceCaps(screen_dc, HORZRES), GetDeviceCaps(screen_dc, VERTRES)};
   ReleaseDC(nullptr, screen_dc);
   ASSERT_GT(screen.width, 800) << "the enlargement needs a screen wider than 800 pixels";
-  sim::EditorOptions options;
-  if (!GetParam()) {
-    options.name = u"Microsoft Excel";
-    options.version = u"7.01";
-  }
-  FakeEditor editor(options);
-  AddInDriver add_in(editor);
-  ASSERT_TRUE(add_in.Connect());
+  ASSERT_TRUE(add_in->Connect());
 
   for (const auto& row : kCases) {
     if (row.vb6 != GetParam()) continue;
@@ -116,37 +115,28 @@ TEST_P(DialogWatchTest, EveryPlanEnlargesItsDialogAsComputed) {
     const dialogs::Growth growth{size.width - plan->design.width,
                                  size.height - plan->design.height};
     const host::Point place = dialogs::FinalPosition(screen, size);
-    const RECT dialog_now = ScreenRect(dialog);
-    EXPECT_EQ(dialog_now.left, place.x);
-    EXPECT_EQ(dialog_now.top, place.y);
-    EXPECT_EQ(dialog_now.right - dialog_now.left, size.width);
-    EXPECT_EQ(dialog_now.bottom - dialog_now.top, size.height);
+    EXPECT_EQ(Box(ScreenRect(dialog)),
+              (std::array<LONG, 4>{place.x, place.y, size.width, size.height}));
     controls.insert(controls.end(), page_controls.begin(), page_controls.end());
     for (const auto& control : controls) {
       ASSERT_TRUE(control.row);
-      const int x0 = control.before.left - origin.left;
-      const int y0 = control.before.top - origin.top;
-      const int x = dialogs::Apply(control.row->x, x0, growth);
-      const int y = dialogs::Apply(control.row->y, y0, growth);
-      const RECT expected{x, y,
-                          x + dialogs::Apply(control.row->width,
-                                             control.before.right - control.before.left, growth),
-                          y + dialogs::Apply(control.row->height,
-                                             control.before.bottom - control.before.top, growth)};
-      const RECT now = PlaceInParent(control.window);
-      EXPECT_TRUE(EqualRect(&now, &expected))
-          << "at " << now.left << "," << now.top << " " << now.right - now.left << "x"
-          << now.bottom - now.top << ", expected " << expected.left << "," << expected.top << " "
-          << expected.right - expected.left << "x" << expected.bottom - expected.top;
+      const auto before = Box(control.before);
+      const auto grown = [&](const dialogs::Cell& cell, LONG own) {
+        return LONG{dialogs::Apply(cell, own, growth)};
+      };
+      const LONG x = grown(control.row->x, before[0] - origin.left);
+      const LONG y = grown(control.row->y, before[1] - origin.top);
+      EXPECT_EQ(Box(PlaceInParent(control.window)),
+                (std::array<LONG, 4>{x, y, grown(control.row->width, before[2]),
+                                     grown(control.row->height, before[3])}));
     }
     DestroyWindow(dialog);
   }
-  ASSERT_TRUE(add_in.Disconnect());
+  ASSERT_TRUE(add_in->Disconnect());
   EXPECT_FALSE(AddInTimerWindow()) << "the watch's timer outlives the add-in";
 }
 
-INSTANTIATE_TEST_SUITE_P(BothEditors, DialogWatchTest, ::testing::Bool(),
-                         [](const auto& info) { return info.param ? "Vb6" : "Vba"; });
+INSTANTIATE_TEST_SUITE_P(BothEditors, DialogWatchTest, ::testing::Bool(), EditorName);
 
 }  // namespace
 }  // namespace tessaly::fake_host

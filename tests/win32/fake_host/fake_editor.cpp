@@ -1,7 +1,11 @@
 #include "win32/fake_host/fake_editor.h"
 
+#include <type_traits>
+#include <utility>
+
 #include "host/host_error.h"
 #include "win32/core_document.h"
+#include "win32/fake_host/com_client.h"
 
 namespace tessaly::fake_host {
 
@@ -17,15 +21,12 @@ constexpr IID kVb6CommandBarEvents = {
 
 class NoAddIn : public host::AddInInstance {};
 
-template <class T>
-std::shared_ptr<T> Required(std::shared_ptr<T> object, const char* what) {
-  if (!object) throw host::HostError(what);
-  return object;
+Variant Hold(const ComPtr<IDispatch>& object) {
+  return Variant(object.Get());
 }
 
 VARIANT ByRefBool(VARIANT_BOOL& flag) {
-  VARIANT value;
-  VariantInit(&value);
+  VARIANT value = client::Empty();
   value.vt = VT_BOOL | VT_BYREF;
   value.pboolVal = &flag;
   return value;
@@ -34,21 +35,61 @@ VARIANT ByRefBool(VARIANT_BOOL& flag) {
 void StoreLong(VARIANT& argument, LONG value) {
   if (argument.vt == (VT_I4 | VT_BYREF) && argument.plVal) *argument.plVal = value;
   if (argument.vt == (VT_VARIANT | VT_BYREF) && argument.pvarVal) {
-    VariantClear(argument.pvarVal);
-    argument.pvarVal->vt = VT_I4;
-    argument.pvarVal->lVal = value;
+    VariantCopy(argument.pvarVal, Variant(std::int32_t{value}).Get());
   }
 }
 
+// An argument as whichever of the editor's parameter types the member takes.
+struct Converted {
+  Variant value;
+  operator bool() const { return value.ToBool(); }
+  operator std::int32_t() const { return value.ToInt32(); }
+  operator std::u16string() const { return value.ToString(); }
+};
+
 }  // namespace
 
-Variant Hold(ComPtr<IDispatch> object) {
-  return Variant(object.Get());
-}
+// A simulated object's members as the handlers of its IDispatch: the call's arguments become
+// the member's parameters, its result a Variant, an object in it wrapped in turn.
+template <class T>
+class FakeEditor::Bind {
+ public:
+  Bind(FakeEditor& editor, std::shared_ptr<T> object) : editor_(editor), object_(object) {}
 
-FakeEditor::FakeEditor(sim::EditorOptions options) : sim_(std::move(options)) {}
+  template <class R, class... P>
+  FakeObject::Getter operator()(R (T::*member)(P...)) const {
+    return [&editor = editor_, object = object_, member](Arguments& a) {
+      return [&]<std::size_t... I>(std::index_sequence<I...>) {
+        if constexpr (std::is_void_v<R>) {
+          ((*object).*member)(Converted{a.Get(I)}...);
+          return Variant();
+        } else {
+          return Result(editor, ((*object).*member)(Converted{a.Get(I)}...));
+        }
+      }
+      (std::index_sequence_for<P...>{});
+    };
+  }
 
-FakeEditor::~FakeEditor() = default;
+  template <class P>
+  FakeObject::Setter Put(void (T::*member)(P)) const {
+    return [object = object_, member](Arguments& a) { ((*object).*member)(Converted{a.Value()}); };
+  }
+
+ private:
+  template <class R>
+  static Variant Result(FakeEditor& editor, R value) {
+    if constexpr (requires { value.get(); }) {
+      if (!value) throw host::HostError("no such object");
+      return Hold(editor.Wrap(std::move(value)));
+    } else {
+      return Variant(value);
+    }
+  }
+
+  FakeEditor& editor_;
+  std::shared_ptr<T> object_;
+};
 
 std::size_t FakeEditor::ConnectedSinks() const {
   std::size_t sinks = 0;
@@ -57,95 +98,73 @@ std::size_t FakeEditor::ConnectedSinks() const {
   return sinks;
 }
 
+ComPtr<IDispatch> FakeEditor::Make(std::vector<FakeObject::Member> members,
+                                   std::shared_ptr<host::CommandBarControl> control,
+                                   ComPtr<EventPoint> events) {
+  return FakeObject::Make(live_, std::move(members), std::move(control), std::move(events));
+}
+
 ComPtr<IDispatch> FakeEditor::Application() {
-  auto application = sim_.Application();
-  auto* object = new FakeObject(live_);
-  object->Member(L"Name", [application](Arguments&) { return Variant(application->Name()); })
-      .Member(L"Version", [application](Arguments&) { return Variant(application->Version()); })
-      .Member(L"CommandBars",
-              [this, application](Arguments&) { return Hold(Wrap(application->CommandBars())); })
-      .Member(L"Windows",
-              [this, application](Arguments&) { return Hold(Wrap(application->Windows())); })
-      .Member(L"MainWindow",
-              [this, application](Arguments&) { return Hold(Wrap(application->MainWindow())); })
-      .Member(L"Events", [this](Arguments&) { return Hold(EventsObject()); })
-      .Member(L"ActiveCodePane", [this, application](Arguments&) {
-        return Hold(Wrap(application->ActiveCodePane()));
-      });
-  return Adopt(object);
+  using A = host::Application;
+  const Bind<A> bind(*this, sim_.Application());
+  return Make({{L"Name", bind(&A::Name)},
+               {L"Version", bind(&A::Version)},
+               {L"CommandBars", bind(&A::CommandBars)},
+               {L"Windows", bind(&A::Windows)},
+               {L"MainWindow", bind(&A::MainWindow)},
+               {L"ActiveCodePane", bind(&A::ActiveCodePane)},
+               {L"Events", [this](Arguments&) { return Hold(EventsObject()); }}});
 }
 
 ComPtr<IDispatch> FakeEditor::AddInInstance() {
-  auto* object = new FakeObject(live_);
-  object->Member(L"ProgId", [](Arguments&) { return Variant(std::u16string(u"QWIX.Connect")); });
-  return Adopt(object);
+  return Make({{L"ProgId", [](Arguments&) { return Variant(std::u16string(u"QWIX.Connect")); }}});
 }
 
 ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::CommandBars> bars) {
-  Required(bars, "no command bars");
-  auto* object = new FakeObject(live_);
-  object->Member(L"Item", [this, bars](Arguments& a) { return Hold(Wrap(bars->Item(a.Text(0)))); })
-      .Member(L"Add", [this, bars](Arguments& a) {
-        return Hold(Wrap(bars->Add(a.Text(0), a.Count() > 1 ? a.Number(1) : host::kBarTop)));
-      });
-  return Adopt(object);
+  using B = host::CommandBars;
+  const Bind<B> bind(*this, bars);
+  return Make({{L"Item", bind(&B::Item)},
+               {L"Add", [this, bars](Arguments& a) {
+                  return Hold(Wrap(bars->Add(a.Get(0).ToString(),
+                                             a.Count() > 1 ? a.Get(1).ToInt32() : host::kBarTop)));
+                }}});
 }
 
 ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::CommandBar> bar) {
-  Required(bar, "no such command bar");
-  auto* object = new FakeObject(live_);
-  object->Member(L"Name", [bar](Arguments&) { return Variant(bar->Name()); })
-      .Member(
-          L"Visible", [bar](Arguments&) { return Variant(bar->Visible()); },
-          [bar](Arguments& a) { bar->SetVisible(a.Value().ToBool()); })
-      .Member(L"Enabled", {}, [bar](Arguments& a) { bar->SetEnabled(a.Value().ToBool()); })
-      .Member(L"Controls", [this, bar](Arguments&) { return Hold(Wrap(bar->Controls())); });
-  return Adopt(object);
+  using B = host::CommandBar;
+  const Bind<B> bind(*this, bar);
+  return Make({{L"Name", bind(&B::Name)},
+               {L"Visible", bind(&B::Visible), bind.Put(&B::SetVisible)},
+               {L"Enabled", {}, bind.Put(&B::SetEnabled)},
+               {L"Controls", bind(&B::Controls)}});
 }
 
 ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::CommandBarControls> controls) {
-  Required(controls, "no controls");
-  auto* object = new FakeObject(live_);
-  object->Member(L"Count", [controls](Arguments&) { return Variant(controls->Count()); })
-      .Member(L"Item",
-              [this, controls](Arguments& a) { return Hold(Wrap(controls->Item(a.Number(0)))); })
-      .Member(L"Add",
-              [this, controls](Arguments& a) { return Hold(Wrap(controls->Add(a.Number(0)))); });
-  return Adopt(object);
+  using C = host::CommandBarControls;
+  const Bind<C> bind(*this, controls);
+  return Make({{L"Count", bind(&C::Count)}, {L"Item", bind(&C::Item)}, {L"Add", bind(&C::Add)}});
 }
 
 ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::CommandBarControl> control) {
-  Required(control, "no such control");
-  auto* object = new FakeObject(live_);
-  object->control = control;
+  using C = host::CommandBarControl;
+  const Bind<C> bind(*this, control);
   auto* key = control.get();
-  object
-      ->Member(
-          L"Caption", [control](Arguments&) { return Variant(control->Caption()); },
-          [control](Arguments& a) { control->SetCaption(a.Value().ToString()); })
-      .Member(L"Type", [control](Arguments&) { return Variant(control->Type()); })
-      .Member(L"BeginGroup", {},
-              [control](Arguments& a) { control->SetBeginGroup(a.Value().ToBool()); })
-      .Member(L"FaceId", {}, [control](Arguments& a) { control->SetFaceId(a.Value().ToInt32()); })
-      .Member(L"Style", {}, [control](Arguments& a) { control->SetStyle(a.Value().ToInt32()); })
-      .Member(L"TooltipText", {},
-              [control](Arguments& a) { control->SetTooltipText(a.Value().ToString()); })
-      .Member(L"Parameter", {},
-              [control](Arguments& a) { control->SetParameter(a.Value().ToString()); })
-      .Member(L"Visible", {}, [control](Arguments& a) { control->SetVisible(a.Value().ToBool()); })
-      .Member(L"Enabled", {}, [control](Arguments& a) { control->SetEnabled(a.Value().ToBool()); })
-      .Member(
-          L"Tag", [this, key](Arguments&) { return Variant(tags_[key]); },
-          [this, key](Arguments& a) { tags_[key] = a.Value().ToString(); })
-      .Member(L"Delete",
-              [control](Arguments&) {
-                control->Delete();
-                return Variant();
-              })
-      .Member(L"Controls", [this, control](Arguments&) { return Hold(Wrap(control->Controls())); });
-  // Office buttons raise their own click; VB6's controls have none.
-  if (!IsVb6()) object->events = PointOf(key, kButtonEvents);
-  return Adopt(object);
+  return Make({{L"Caption", bind(&C::Caption), bind.Put(&C::SetCaption)},
+               {L"Type", bind(&C::Type)},
+               {L"BeginGroup", {}, bind.Put(&C::SetBeginGroup)},
+               {L"FaceId", {}, bind.Put(&C::SetFaceId)},
+               {L"Style", {}, bind.Put(&C::SetStyle)},
+               {L"TooltipText", {}, bind.Put(&C::SetTooltipText)},
+               {L"Parameter", {}, bind.Put(&C::SetParameter)},
+               {L"Visible", {}, bind.Put(&C::SetVisible)},
+               {L"Enabled", {}, bind.Put(&C::SetEnabled)},
+               {L"Tag", [this, key](Arguments&) { return Variant(tags_[key]); },
+                [this, key](Arguments& a) { tags_[key] = a.Value().ToString(); }},
+               {L"Delete", bind(&C::Delete)},
+               {L"Controls", bind(&C::Controls)}},
+              control,
+              // Office buttons raise their own click; VB6's controls have none.
+              IsVb6() ? ComPtr<EventPoint>() : PointOf(key, kButtonEvents));
 }
 
 ComPtr<EventPoint> FakeEditor::PointOf(host::CommandBarControl* control, const IID& events) {
@@ -156,64 +175,42 @@ ComPtr<EventPoint> FakeEditor::PointOf(host::CommandBarControl* control, const I
 
 ComPtr<IDispatch> FakeEditor::EventsObject() {
   if (!IsVb6()) throw host::HostError("the Office editors have no CommandBarEvents");
-  auto* object = new FakeObject(live_);
-  object->Member(L"CommandBarEvents", [this](Arguments& a) {
-    auto* fake = FakeObject::From(a.Object(0).Get());
-    if (!fake || !fake->control) throw host::HostError("not a command-bar control");
-    return Hold(CommandBarEventsOf(fake->control));
-  });
-  return Adopt(object);
-}
-
-ComPtr<IDispatch> FakeEditor::CommandBarEventsOf(
-    const std::shared_ptr<host::CommandBarControl>& control) {
-  auto* object = new FakeObject(live_);
-  object->events = PointOf(control.get(), kVb6CommandBarEvents);
-  return Adopt(object);
+  return Make({{L"CommandBarEvents", [this](Arguments& a) {
+                  auto* fake = FakeObject::From(a.Get(0).ToDispatch().Get());
+                  if (!fake || !fake->control) throw host::HostError("not a command-bar control");
+                  return Hold(Make({}, {}, PointOf(fake->control.get(), kVb6CommandBarEvents)));
+                }}});
 }
 
 ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::Windows> windows) {
-  Required(windows, "no windows");
-  auto* object = new FakeObject(live_);
-  object->Member(L"Count", [windows](Arguments&) { return Variant(windows->Count()); })
-      .Member(L"Item",
-              [this, windows](Arguments& a) {
-                const auto type = a.At(0).vt & ~VT_BYREF;
-                return Hold(
-                    Wrap(type == VT_BSTR ? windows->Item(a.Text(0)) : windows->Item(a.Number(0))));
-              })
-      .Member(L"CreateToolWindow", [this](Arguments& a) { return CreateToolWindow(a); });
-  return Adopt(object);
+  return Make({{L"Count", Bind<host::Windows>(*this, windows)(&host::Windows::Count)},
+               {L"Item",
+                [this, windows](Arguments& a) {
+                  const auto item = a.Get(0);
+                  return Hold(Wrap(item.Type() == VT_BSTR ? windows->Item(item.ToString())
+                                                          : windows->Item(item.ToInt32())));
+                }},
+               {L"CreateToolWindow", [this](Arguments& a) { return CreateToolWindow(a); }}});
 }
 
 Variant FakeEditor::CreateToolWindow(Arguments& arguments) {
-  const auto prog_id = arguments.Text(1);
-  const auto caption = arguments.Text(2);
+  const auto prog_id = arguments.Get(1).ToString();
+  const auto caption = arguments.Get(2).ToString();
   // The editor creates the document through the component's class factory.
-  CLSID class_id{};
-  if (FAILED(CLSIDFromProgID(reinterpret_cast<const wchar_t*>(prog_id.c_str()), &class_id))) {
-    throw host::HostError("class not registered");
-  }
-  ComPtr<IDispatch> document;
-  if (FAILED(CoCreateInstance(class_id, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
-                              reinterpret_cast<void**>(document.Receive())))) {
-    throw host::HostError("the document could not be created");
-  }
+  auto document = client::CreateByProgId(reinterpret_cast<const wchar_t*>(prog_id.c_str()));
+  if (!document) throw host::HostError("the document could not be created");
   auto core = document.As<win32::ICoreDocument>(win32::kIidCoreDocument);
   auto core_document = core ? core->CoreDocument() : nullptr;
   sim_.RegisterDocumentClass(prog_id, [core_document] { return core_document; });
   NoAddIn add_in;
-  auto tool = sim_.App().Windows()->CreateToolWindow(add_in, prog_id, caption, arguments.Text(3));
+  auto tool =
+      sim_.App().Windows()->CreateToolWindow(add_in, prog_id, caption, arguments.Get(3).ToString());
   tool_documents_[caption] = document;
   containers_[caption] = ControlContainer::Host(
       document.Get(), reinterpret_cast<const wchar_t*>(caption.c_str()), 420, 40, sites_);
-  VARIANT& out = arguments.Mutable(4);
-  if (out.vt == (VT_VARIANT | VT_BYREF) && out.pvarVal) {
-    VariantClear(out.pvarVal);
-    out.pvarVal->vt = VT_DISPATCH;
-    out.pvarVal->pdispVal = document.Get();
-    document->AddRef();
-  }
+  VARIANT& out = arguments.At(4);
+  if (out.vt == (VT_VARIANT | VT_BYREF) && out.pvarVal)
+    VariantCopy(out.pvarVal, Hold(document).Get());
   return Hold(Wrap(tool.window));
 }
 
@@ -229,128 +226,81 @@ ControlContainer* FakeEditor::ToolWindowContainer(const std::u16string& caption)
 }
 
 ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::Window> window) {
-  Required(window, "no such window");
-  auto* object = new FakeObject(live_);
-  object->Member(L"Caption", [window](Arguments&) { return Variant(window->Caption()); })
-      .Member(L"Type", [window](Arguments&) { return Variant(window->Type()); })
-      .Member(
-          L"Visible", [window](Arguments&) { return Variant(window->Visible()); },
-          [this, window](Arguments& a) {
-            window->SetVisible(a.Value().ToBool());
-            if (auto* container = ToolWindowContainer(window->Caption())) {
-              container->Show(a.Value().ToBool());
-            }
-          })
-      .Member(L"LinkedWindowFrame",
-              [this, window](Arguments&) {
-                auto frame = window->LinkedWindowFrame();
-                return frame ? Hold(Wrap(frame)) : Variant(static_cast<IDispatch*>(nullptr));
-              })
-      .Member(L"Left", [window](Arguments&) { return Variant(window->Left()); })
-      .Member(L"Top", [window](Arguments&) { return Variant(window->Top()); })
-      .Member(L"Height", {}, [window](Arguments& a) { window->SetHeight(a.Value().ToInt32()); })
-      .Member(L"SetFocus", [window](Arguments&) {
-        window->SetFocus();
-        return Variant();
-      });
-  return Adopt(object);
+  using W = host::Window;
+  const Bind<W> bind(*this, window);
+  return Make({{L"Caption", bind(&W::Caption)},
+               {L"Type", bind(&W::Type)},
+               {L"Visible", bind(&W::Visible),
+                [this, window](Arguments& a) {
+                  window->SetVisible(a.Value().ToBool());
+                  if (auto* container = ToolWindowContainer(window->Caption())) {
+                    container->Show(a.Value().ToBool());
+                  }
+                }},
+               {L"LinkedWindowFrame",
+                [this, window](Arguments&) {
+                  auto frame = window->LinkedWindowFrame();
+                  return frame ? Hold(Wrap(frame)) : Variant(static_cast<IDispatch*>(nullptr));
+                }},
+               {L"Left", bind(&W::Left)},
+               {L"Top", bind(&W::Top)},
+               {L"Height", {}, bind.Put(&W::SetHeight)},
+               {L"SetFocus", bind(&W::SetFocus)}});
 }
 
 ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::CodePane> pane) {
-  Required(pane, "no code pane");
-  auto* object = new FakeObject(live_);
-  object
-      ->Member(L"GetSelection",
-               [pane](Arguments& a) {
-                 const auto selection = pane->GetSelection();
-                 StoreLong(a.Mutable(0), selection.start_line);
-                 StoreLong(a.Mutable(1), selection.start_column);
-                 StoreLong(a.Mutable(2), selection.end_line);
-                 StoreLong(a.Mutable(3), selection.end_column);
-                 return Variant();
-               })
-      .Member(L"SetSelection",
-              [pane](Arguments& a) {
-                pane->SetSelection(a.Number(0), a.Number(1), a.Number(2), a.Number(3));
-                return Variant();
-              })
-      .Member(
-          L"TopLine", [pane](Arguments&) { return Variant(pane->TopLine()); },
-          [pane](Arguments& a) { pane->SetTopLine(a.Value().ToInt32()); })
-      .Member(L"Window", [this, pane](Arguments&) { return Hold(Wrap(pane->Window())); })
-      .Member(L"CodeModule", [this, pane](Arguments&) { return Hold(Wrap(pane->CodeModule())); });
-  return Adopt(object);
+  using P = host::CodePane;
+  const Bind<P> bind(*this, pane);
+  return Make(
+      {{L"GetSelection",
+        [pane](Arguments& a) {
+          const auto s = pane->GetSelection();
+          const std::int32_t values[] = {s.start_line, s.start_column, s.end_line, s.end_column};
+          for (std::size_t i = 0; i < 4; ++i)
+            StoreLong(a.At(i), values[i]);
+          return Variant();
+        }},
+       {L"SetSelection", bind(&P::SetSelection)},
+       {L"TopLine", bind(&P::TopLine), bind.Put(&P::SetTopLine)},
+       {L"Window", bind(&P::Window)},
+       {L"CodeModule", bind(&P::CodeModule)}});
 }
 
 ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::CodeModule> module) {
-  Required(module, "no code module");
-  auto* object = new FakeObject(live_);
-  object
-      ->Member(L"Lines",
-               [module](Arguments& a) { return Variant(module->Lines(a.Number(0), a.Number(1))); })
-      .Member(L"ReplaceLine",
-              [module](Arguments& a) {
-                module->ReplaceLine(a.Number(0), a.Text(1));
-                return Variant();
-              })
-      .Member(L"InsertLines",
-              [module](Arguments& a) {
-                module->InsertLines(a.Number(0), a.Text(1));
-                return Variant();
-              })
-      .Member(L"DeleteLines",
-              [module](Arguments& a) {
-                module->DeleteLines(a.Number(0), a.Number(1));
-                return Variant();
-              })
-      .Member(L"CountOfLines", [module](Arguments&) { return Variant(module->CountOfLines()); })
-      .Member(L"ProcOfLine",
-              [module](Arguments& a) {
-                // The procedure kind is an out-argument in the editors.
-                const auto name = module->ProcOfLine(a.Number(0), 0);
-                StoreLong(a.Mutable(1), 0);
-                return Variant(name);
-              })
-      .Member(
-          L"ProcStartLine",
-          [module](Arguments& a) { return Variant(module->ProcStartLine(a.Text(0), a.Number(1))); })
-      .Member(L"ProcCountLines",
-              [module](Arguments& a) {
-                return Variant(module->ProcCountLines(a.Text(0), a.Number(1)));
-              })
-      .Member(L"CodePane", [this, module](Arguments&) { return Hold(Wrap(module->CodePane())); });
-  return Adopt(object);
+  using M = host::CodeModule;
+  const Bind<M> bind(*this, module);
+  return Make({{L"Lines", bind(&M::Lines)},
+               {L"ReplaceLine", bind(&M::ReplaceLine)},
+               {L"InsertLines", bind(&M::InsertLines)},
+               {L"DeleteLines", bind(&M::DeleteLines)},
+               {L"CountOfLines", bind(&M::CountOfLines)},
+               {L"ProcOfLine",
+                [module](Arguments& a) {
+                  // The procedure kind is an out-argument in the editors.
+                  const auto name = module->ProcOfLine(a.Get(0).ToInt32(), 0);
+                  StoreLong(a.At(1), 0);
+                  return Variant(name);
+                }},
+               {L"ProcStartLine", bind(&M::ProcStartLine)},
+               {L"ProcCountLines", bind(&M::ProcCountLines)},
+               {L"CodePane", bind(&M::CodePane)}});
 }
 
 void FakeEditor::Click(const sim::ControlPath& path) {
   auto& clicked = sim_.Control(path);
-  auto shared = clicked.shared_from_this();
-  host::CommandBarControl* key = &clicked;
-  auto control_object = Wrap(std::shared_ptr<host::CommandBarControl>(shared));
-  if (IsVb6()) {
-    auto found = points_.find(key);
-    if (found == points_.end()) return;
-    VARIANT_BOOL handled = VARIANT_FALSE, cancel = VARIANT_FALSE;
-    VARIANT control;
-    VariantInit(&control);
-    control.vt = VT_DISPATCH;
-    control.pdispVal = control_object.Get();
-    found->second->RaiseClick({control, ByRefBool(handled), ByRefBool(cancel)});
-    return;
-  }
-  const auto tag = tags_[key];
+  auto control = Wrap(std::shared_ptr<host::CommandBarControl>(clicked.shared_from_this()));
   // Collect first: a sink may add controls or sinks while it runs.
   std::vector<ComPtr<EventPoint>> raised;
-  for (const auto& [control, point] : points_) {
-    if (tags_[control] == tag) raised.push_back(point);
+  for (const auto& [key, point] : points_) {
+    if (IsVb6() ? key == &clicked : tags_[key] == tags_[&clicked]) raised.push_back(point);
   }
   for (auto& point : raised) {
-    VARIANT_BOOL cancel = VARIANT_FALSE;
-    VARIANT control;
-    VariantInit(&control);
-    control.vt = VT_DISPATCH;
-    control.pdispVal = control_object.Get();
-    point->RaiseClick({control, ByRefBool(cancel)});
+    VARIANT_BOOL handled = VARIANT_FALSE, cancel = VARIANT_FALSE;
+    if (IsVb6()) {
+      point->RaiseClick({client::Object(control.Get()), ByRefBool(handled), ByRefBool(cancel)});
+    } else {
+      point->RaiseClick({client::Object(control.Get()), ByRefBool(cancel)});
+    }
   }
 }
 

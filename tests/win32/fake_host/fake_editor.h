@@ -15,17 +15,14 @@ namespace tessaly::fake_host {
 
 class FakeEditor {
  public:
-  explicit FakeEditor(sim::EditorOptions options);
-  ~FakeEditor();
-  FakeEditor(const FakeEditor&) = delete;
-  FakeEditor& operator=(const FakeEditor&) = delete;
+  explicit FakeEditor(sim::EditorOptions options) : sim_(std::move(options)) {}
 
   sim::SimEditor& Sim() { return sim_; }
   bool IsVb6() const { return sim_.App().IsVb6(); }
   ComPtr<IDispatch> Application();
   ComPtr<IDispatch> AddInInstance();
   // Fake objects and event points alive now, the host's own included.
-  long LiveObjects() const { return live_.Now(); }
+  long LiveObjects() const { return live_.use_count() - 1; }
   // Sinks connected to any control's event point.
   std::size_t ConnectedSinks() const;
   // Event points the editor made for its controls; they live as long as the controls.
@@ -40,9 +37,14 @@ class FakeEditor {
   // The container of a tool window's control, while the window exists; null otherwise.
   ControlContainer* ToolWindowContainer(const std::u16string& caption) const;
   // Client sites the editor gave to controls and the controls still hold.
-  long LiveSites() const { return sites_.Now(); }
+  long LiveSites() const { return sites_.use_count() - 1; }
 
  private:
+  template <class T>
+  class Bind;
+  ComPtr<IDispatch> Make(std::vector<FakeObject::Member> members,
+                         std::shared_ptr<host::CommandBarControl> control = {},
+                         ComPtr<EventPoint> events = {});
   ComPtr<IDispatch> Wrap(std::shared_ptr<host::CommandBars> bars);
   ComPtr<IDispatch> Wrap(std::shared_ptr<host::CommandBar> bar);
   ComPtr<IDispatch> Wrap(std::shared_ptr<host::CommandBarControls> controls);
@@ -52,22 +54,18 @@ class FakeEditor {
   ComPtr<IDispatch> Wrap(std::shared_ptr<host::CodePane> pane);
   ComPtr<IDispatch> Wrap(std::shared_ptr<host::CodeModule> module);
   ComPtr<IDispatch> EventsObject();
-  ComPtr<IDispatch> CommandBarEventsOf(const std::shared_ptr<host::CommandBarControl>& control);
   ComPtr<EventPoint> PointOf(host::CommandBarControl* control, const IID& events);
   Variant CreateToolWindow(Arguments& arguments);
 
-  LiveCount live_;
+  LiveCount live_ = std::make_shared<const int>();
   sim::SimEditor sim_;
   std::map<host::CommandBarControl*, ComPtr<EventPoint>> points_;
   std::map<host::CommandBarControl*, std::u16string> tags_;
   // Documents of tool windows, kept while the window exists, as the editor keeps them.
   std::map<std::u16string, ComPtr<IDispatch>> tool_documents_;
-  LiveCount sites_;
+  LiveCount sites_ = std::make_shared<const int>();
   // Declared last: the controls close before their documents are let go.
   std::map<std::u16string, std::unique_ptr<ControlContainer>> containers_;
 };
-
-// A Variant that holds the object and owns the reference the wrapper made.
-Variant Hold(ComPtr<IDispatch> object);
 
 }  // namespace tessaly::fake_host

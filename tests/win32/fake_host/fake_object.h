@@ -1,9 +1,9 @@
 #pragma once
 
 // An editor object as the fake editor host hands it to QWIX.dll: an IDispatch whose members are
-// a table of names and handlers, over the simulated editor's objects. Objects are made on
-// demand, as a late-bound editor hands out a new reference per call; each counts itself alive
-// so the host can tell that the add-in released everything it took.
+// rows of names and handlers, over the simulated editor's objects. Objects are made on demand,
+// as a late-bound editor hands out a new reference per call; each counts itself alive so the
+// host can tell that the add-in released everything it took.
 
 #include "win32/windows_headers.h"
 
@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "host/editor.h"
+#include "win32/fake_host/com_object.h"
 #include "win32/variant.h"
 
 namespace tessaly::fake_host {
@@ -25,12 +26,10 @@ class Arguments {
  public:
   Arguments(DISPPARAMS* parameters, bool put);
   std::size_t Count() const { return count_; }
-  const VARIANT& At(std::size_t index) const;
-  VARIANT& Mutable(std::size_t index);
-  std::u16string Text(std::size_t index) const;
-  std::int32_t Number(std::size_t index) const;
-  bool Flag(std::size_t index) const;
-  ComPtr<IDispatch> Object(std::size_t index) const;
+  // Throws for a missing argument, as the editors refuse such a call.
+  VARIANT& At(std::size_t index) const;
+  // The argument's value, whether it came by reference or not.
+  Variant Get(std::size_t index) const;
   // The assigned value of a property put.
   const Variant& Value() const { return value_; }
 
@@ -40,33 +39,24 @@ class Arguments {
   Variant value_;
 };
 
-class LiveCount {
- public:
-  long Now() const { return count_; }
-  void Up() { ++count_; }
-  void Down() { --count_; }
-
- private:
-  long count_ = 0;
-};
+// Each object the host makes holds a copy of its editor's LiveCount: the copies beyond the
+// editor's own are the objects alive.
+using LiveCount = std::shared_ptr<const int>;
 
 // The event side of an object: one connection point with the interface the editor raises,
 // shared by every object that stands for the same control.
-class EventPoint : public IConnectionPoint {
+class EventPoint : public RefCounted<IConnectionPoint> {
  public:
-  EventPoint(const IID& events, LiveCount& live);
-  EventPoint(const EventPoint&) = delete;
-  EventPoint& operator=(const EventPoint&) = delete;
+  EventPoint(const IID& events, const LiveCount& live) : events_(events), alive_(live) {}
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
   HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID* iid) override;
-  HRESULT STDMETHODCALLTYPE
-  GetConnectionPointContainer(IConnectionPointContainer** container) override;
+  HRESULT STDMETHODCALLTYPE GetConnectionPointContainer(IConnectionPointContainer**) override {
+    return E_NOTIMPL;
+  }
   HRESULT STDMETHODCALLTYPE Advise(IUnknown* sink, DWORD* cookie) override;
   HRESULT STDMETHODCALLTYPE Unadvise(DWORD cookie) override;
-  HRESULT STDMETHODCALLTYPE EnumConnections(IEnumConnections** connections) override;
+  HRESULT STDMETHODCALLTYPE EnumConnections(IEnumConnections**) override { return E_NOTIMPL; }
 
   const IID& Interface() const { return events_; }
   // Raises DISPID 1 in every sink with the arguments in the order written in code.
@@ -74,58 +64,51 @@ class EventPoint : public IConnectionPoint {
   std::size_t SinkCount() const { return sinks_.size(); }
 
  private:
-  virtual ~EventPoint();
   IID events_;
-  LiveCount& live_;
-  LONG references_ = 1;
+  LiveCount alive_;
   DWORD next_cookie_ = 1;
   std::vector<std::pair<DWORD, ComPtr<IDispatch>>> sinks_;
 };
 
-class FakeObject : public IDispatch {
+class FakeObject : public RefCounted<IDispatch, IConnectionPointContainer> {
  public:
   using Getter = std::function<Variant(Arguments&)>;
   using Setter = std::function<void(Arguments&)>;
+  struct Member {
+    const wchar_t* name;
+    Getter get;
+    Setter put = {};
+  };
 
-  explicit FakeObject(LiveCount& live);
-  FakeObject(const FakeObject&) = delete;
-  FakeObject& operator=(const FakeObject&) = delete;
-
-  FakeObject& Member(const wchar_t* name, Getter get, Setter put = {});
+  // `events`, when given, is the connection point the object offers.
+  static ComPtr<IDispatch> Make(const LiveCount& live, std::vector<Member> members,
+                                std::shared_ptr<host::CommandBarControl> control = {},
+                                ComPtr<EventPoint> events = {});
+  // Which FakeObject an IDispatch handed back to the host is.
+  static FakeObject* From(IDispatch* object);
   // The command-bar control behind this object, when it wraps one.
-  std::shared_ptr<host::CommandBarControl> control;
-  // Connection points this object offers.
-  ComPtr<EventPoint> events;
+  const std::shared_ptr<host::CommandBarControl> control;
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+    *count = 0;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
                                           DISPID* ids) override;
   HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* parameters,
                                    VARIANT* result, EXCEPINFO* exception, UINT*) override;
-
-  // Which FakeObject an IDispatch handed back to the host is.
-  static FakeObject* From(IDispatch* object);
+  HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints** points) override;
+  HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID iid, IConnectionPoint** point) override;
 
  private:
-  virtual ~FakeObject();
-  struct Entry {
-    std::wstring name;
-    Getter get;
-    Setter put;
-  };
+  FakeObject(const LiveCount& live, std::vector<Member> members,
+             std::shared_ptr<host::CommandBarControl> control, ComPtr<EventPoint> events);
 
-  LiveCount& live_;
-  LONG references_ = 1;
-  std::vector<Entry> members_;
-  class Container;
-  std::unique_ptr<Container> container_;
+  LiveCount alive_;
+  std::vector<Member> members_;
+  ComPtr<EventPoint> events_;
 };
-
-// Makes a new object; the caller owns its one reference.
-ComPtr<IDispatch> Adopt(FakeObject* object);
 
 }  // namespace tessaly::fake_host

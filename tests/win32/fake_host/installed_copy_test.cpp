@@ -9,29 +9,10 @@
 #include <string>
 
 #include "tessaly_version.h"
-#include "win32/com_ptr.h"
+#include "win32/fake_host/com_client.h"
 
 namespace tessaly::fake_host {
 namespace {
-
-using win32::ComPtr;
-
-// Loads the add-in the way an editor does and returns the module COM loaded, or null.
-HMODULE LoadAddInByProgId(ComPtr<IUnknown>& connect) {
-  CLSID class_id{};
-  if (CLSIDFromProgID(L"QWIX.Connect", &class_id) != S_OK) return nullptr;
-  if (CoCreateInstance(class_id, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
-                       reinterpret_cast<void**>(connect.Receive())) != S_OK) {
-    return nullptr;
-  }
-  return GetModuleHandleW(L"QWIX.dll");
-}
-
-std::wstring ModulePath(HMODULE module) {
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(module, path, MAX_PATH);
-  return path;
-}
 
 const VS_FIXEDFILEINFO* FixedVersion(HMODULE module) {
   HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(VS_VERSION_INFO), RT_VERSION);
@@ -50,15 +31,17 @@ const VS_FIXEDFILEINFO* FixedVersion(HMODULE module) {
 }
 
 TEST(InstalledCopyTest, ComLoadsTheRegisteredCopyWhichCarriesTheProjectVersion) {
-  ComPtr<IUnknown> connect;
-  const HMODULE module = LoadAddInByProgId(connect);
-  ASSERT_NE(module, nullptr) << "QWIX.Connect is not registered or does not load";
+  // Loaded the way an editor does.
+  const auto connect = client::CreateByProgId(L"QWIX.Connect");
+  const HMODULE module = GetModuleHandleW(L"QWIX.dll");
+  ASSERT_TRUE(connect && module) << "QWIX.Connect is not registered or does not load";
 
   // scripts/msi-test names the installed copy; after regsvr32 any copy will do.
   if (const char* expected = std::getenv("TESSALY_EXPECTED_QWIX")) {
     const std::wstring wanted(expected, expected + std::strlen(expected));
-    EXPECT_EQ(CompareStringOrdinal(ModulePath(module).c_str(), -1, wanted.c_str(), -1, TRUE),
-              CSTR_EQUAL)
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(module, path, MAX_PATH);
+    EXPECT_EQ(CompareStringOrdinal(path, -1, wanted.c_str(), -1, TRUE), CSTR_EQUAL)
         << "COM loaded a copy other than the installed one";
   }
 

@@ -14,8 +14,6 @@
 
 #include "win32/fake_host/add_in_driver.h"
 #include "win32/fake_host/com_client.h"
-#include "win32/fake_host/fake_editor.h"
-#include "win32/fake_host/screenshot.h"
 
 namespace tessaly::fake_host {
 namespace {
@@ -24,30 +22,8 @@ using namespace client;
 
 constexpr char16_t kTabWindow[] = u"标签";
 
-class TabWindowTest : public ::testing::TestWithParam<bool> {
+class TabWindowTest : public BothEditorsTest {
  protected:
-  void SetUp() override {
-    RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
-    sim::EditorOptions options;
-    if (!GetParam()) {
-      options.name = u"Microsoft Excel";
-      options.version = u"7.01";
-    }
-    editor = std::make_unique<FakeEditor>(options);
-    for (const auto* module : {u"销售报表", u"客户资料", u"工具函数"})
-      editor->Sim().AddModule(u"工程1", module, {u"Sub 汇总()", u"End Sub"});
-  }
-
-  void Connect() {
-    add_in = std::make_unique<AddInDriver>(*editor);
-    EXPECT_TRUE(add_in->Connect()) << "connection or start-up failed";
-  }
-
-  void Disconnect() {
-    EXPECT_TRUE(add_in->Disconnect());
-    add_in.reset();
-  }
-
   // The Win32 tab control inside the tool window, found as a window walker would.
   HWND TabControl() const {
     auto* container = editor->ToolWindowContainer(kTabWindow);
@@ -72,54 +48,42 @@ class TabWindowTest : public ::testing::TestWithParam<bool> {
   }
 
   // Real input, which the system routes to the window under the cursor or with the focus, as
-  // a user's; waits until `done` or a second.
-  static void Deliver(std::vector<INPUT> input, const std::function<bool()>& done) {
-    ASSERT_EQ(SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT)),
-              input.size());
-    const DWORD start = GetTickCount();
-    do {
-      MSG message;
-      while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-      }
-      Sleep(5);
-    } while (!done() && GetTickCount() - start < 1000);
-  }
-
-  // The user presses and releases the left button over the tab.
+  // a user's: presses and releases the left button over the tab, or the key; waits until `done`
+  // or a second.
   static void UserClicksTab(HWND tabs, int index, const std::function<bool()>& done) {
     RECT tab{};
     ASSERT_TRUE(SendMessageW(tabs, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&tab)));
     POINT center{(tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2};
     ClientToScreen(tabs, &center);
     ASSERT_TRUE(SetCursorPos(center.x, center.y));
-    std::vector<INPUT> press(2);
+    INPUT press[2] = {};
     press[0].type = press[1].type = INPUT_MOUSE;
     press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    Deliver(press, done);
+    ASSERT_EQ(SendInput(2, press, sizeof(INPUT)), 2u);
+    RunMessageLoop(1000, done);
   }
 
   static void UserPressesKey(WORD key, const std::function<bool()>& done) {
-    std::vector<INPUT> press(2);
+    INPUT press[2] = {};
     press[0].type = press[1].type = INPUT_KEYBOARD;
     press[0].ki.wVk = press[1].ki.wVk = key;
     press[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    Deliver(press, done);
+    ASSERT_EQ(SendInput(2, press, sizeof(INPUT)), 2u);
+    RunMessageLoop(1000, done);
   }
 
-  std::u16string ActiveCaption() const {
-    return editor->Sim().ActivePane()->CodeWindow().CaptionText();
+  // Whether the module's code window is the editor's active one.
+  std::function<bool()> Active(const std::u16string& module) const {
+    return [this, module] {
+      return editor->Sim().ActivePane()->CodeWindow().CaptionText() ==
+             u"工程1 - " + module + u" (Code)";
+    };
   }
-
-  std::unique_ptr<FakeEditor> editor;
-  // Declared after the editor, so it lets go of the add-in first.
-  std::unique_ptr<AddInDriver> add_in;
 };
 
 TEST_P(TabWindowTest, AClickOnATabActivatesItsCodeWindowBeforeAndAfterAReload) {
-  Connect();
+  ASSERT_TRUE(add_in->Connect());
   auto* container = editor->ToolWindowContainer(kTabWindow);
   ASSERT_TRUE(container) << "the tool window's document is no ActiveX control";
   EXPECT_TRUE(IsWindowVisible(container->Window()));
@@ -131,14 +95,14 @@ TEST_P(TabWindowTest, AClickOnATabActivatesItsCodeWindowBeforeAndAfterAReload) {
   // Asked to draw itself, it draws its tabs, not just its background.
   EXPECT_GT(container->DrawnColours(), 2u);
 
-  ASSERT_EQ(ActiveCaption(), u"工程1 - 工具函数 (Code)");
+  ASSERT_TRUE(Active(u"工具函数")());
   // The selected tab too: the strip starts with the first tab selected.
-  const auto report_active = [&] { return ActiveCaption() == u"工程1 - 销售报表 (Code)"; };
+  const auto report_active = Active(u"销售报表");
   UserClicksTab(tabs, 0, report_active);
   EXPECT_TRUE(report_active());
   EXPECT_EQ(SendMessageW(tabs, TCM_GETCURSEL, 0, 0), 0);
   if (GetParam()) {
-    EXPECT_NE(SaveScreenshot(container->Window(), "tab_window"), Screenshot::kFailed);
+    EXPECT_TRUE(SaveScreenshot(container->Window(), "tab_window"));
   }
 
   // The strip fills the window whatever its size.
@@ -149,26 +113,26 @@ TEST_P(TabWindowTest, AClickOnATabActivatesItsCodeWindowBeforeAndAfterAReload) {
   EXPECT_EQ(area.bottom, 52);
 
   // The clicked tab has the focus: the arrow keys choose the next tab, as a click would.
-  const auto customers_active = [&] { return ActiveCaption() == u"工程1 - 客户资料 (Code)"; };
+  const auto customers_active = Active(u"客户资料");
   UserPressesKey(VK_RIGHT, customers_active);
   EXPECT_TRUE(customers_active());
 
   // No add-in loaded: the surviving strip still takes clicks, harmlessly.
-  Disconnect();
+  ASSERT_TRUE(add_in->Disconnect());
   UserClicksTab(tabs, 0, [&] { return SendMessageW(tabs, TCM_GETCURSEL, 0, 0) == 0; });
   EXPECT_EQ(SendMessageW(tabs, TCM_GETCURSEL, 0, 0), 0);
   EXPECT_TRUE(customers_active());
 
   // The reloaded add-in takes the same control over, and its start-up shows in it.
   editor->Sim().AddModule(u"工程1", u"打印", {u"Sub 打印()", u"End Sub"});
-  Connect();
+  ASSERT_TRUE(add_in->Connect());
   EXPECT_EQ(editor->ToolWindowContainer(kTabWindow), container);
   ASSERT_EQ(TabControl(), tabs);
   EXPECT_EQ(Captions(tabs).size(), 4u);
-  const auto tools_active = [&] { return ActiveCaption() == u"工程1 - 工具函数 (Code)"; };
+  const auto tools_active = Active(u"工具函数");
   UserClicksTab(tabs, 2, tools_active);
   EXPECT_TRUE(tools_active());
-  Disconnect();
+  ASSERT_TRUE(add_in->Disconnect());
 
   editor->CloseToolWindow(kTabWindow);
   EXPECT_EQ(editor->LiveSites(), 0) << "the control still holds the editor's site";
@@ -177,20 +141,14 @@ TEST_P(TabWindowTest, AClickOnATabActivatesItsCodeWindowBeforeAndAfterAReload) {
 
 TEST_P(TabWindowTest, TheSwitchHidesTheWindowAndItsStripStaysFilled) {
   ASSERT_TRUE(StoreSwitch(L"多标签页", L"0"));
-
-  Connect();
+  ASSERT_TRUE(add_in->Connect());
   auto* container = editor->ToolWindowContainer(kTabWindow);
   ASSERT_TRUE(container);
   EXPECT_FALSE(IsWindowVisible(container->Window()));
-  HWND tabs = TabControl();
-  ASSERT_TRUE(tabs);
-  EXPECT_EQ(Captions(tabs).size(), 3u);
-  Disconnect();
-  RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+  EXPECT_EQ(Captions(TabControl()).size(), 3u);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothEditors, TabWindowTest, ::testing::Bool(),
-                         [](const auto& info) { return info.param ? "Vb6" : "Vba"; });
+INSTANTIATE_TEST_SUITE_P(BothEditors, TabWindowTest, ::testing::Bool(), EditorName);
 
 }  // namespace
 }  // namespace tessaly::fake_host

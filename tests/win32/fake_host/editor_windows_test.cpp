@@ -1,0 +1,159 @@
+// The add-in on the VB6 editor's own windows on the real user32: the project explorer's tree
+// and the code window under the cursor subclassed while it is loaded, every message still
+// reaching their own ANSI procedures, which alone are left on them after unload, load after
+// load; the docked immediate window emptied by forged keys with the user's keyboard state back.
+
+#include <gtest/gtest.h>
+#include "win32/windows_headers.h"
+
+#include "support/click_cases.h"
+#include "win32/fake_host/add_in_driver.h"
+
+namespace tessaly::fake_host {
+namespace {
+
+constexpr wchar_t kWheelKey[] = L"Software\\VB and VBA Program Settings\\ZaduzAdivev";
+constexpr POINT kInside{1000, 250};
+
+// The editor's windows are ANSI; where one has a child, that is its text, which reads keys at
+// key-down as the editor's own text windows do: moves go on to the inner edit control,
+// Backspace deletes there whatever modifier is held, and the characters of held control keys
+// are not typed.
+LRESULT CALLBACK EditorWindowProc(HWND window, UINT message, WPARAM w_param, LPARAM l_param) {
+  HWND inner = GetWindow(window, GW_CHILD);
+  if (inner && message == WM_KEYDOWN && w_param == VK_BACK) {
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageA(inner, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    return start != end ? SendMessageA(inner, WM_CLEAR, 0, 0)
+                        : SendMessageA(inner, WM_CHAR, VK_BACK, l_param);
+  }
+  if (inner && message == WM_KEYDOWN) return SendMessageA(inner, message, w_param, l_param);
+  if (inner && message == WM_CHAR) return 0;
+  return DefWindowProcA(window, message, w_param, l_param);
+}
+
+// A window of the editor's kind, under the class name the editor gives it.
+HWND CreateEditorWindow(const std::wstring& class_name, const std::wstring& title, HWND parent,
+                        RECT place) {
+  const std::string ansi_name(class_name.begin(), class_name.end());
+  // Our own class even where the system has one of that name (MDIClient); registering
+  // again fails harmlessly.
+  WNDCLASSA window_class{};
+  window_class.lpfnWndProc = &EditorWindowProc;
+  window_class.hInstance = GetModuleHandleW(nullptr);
+  window_class.lpszClassName = ansi_name.c_str();
+  RegisterClassA(&window_class);
+  const DWORD style = WS_VISIBLE | (parent ? WS_CHILD : WS_POPUP);
+  return CreateWindowExW(0, class_name.c_str(), title.c_str(), style, place.left, place.top,
+                         place.right - place.left, place.bottom - place.top, parent, nullptr,
+                         GetModuleHandleW(nullptr), nullptr);
+}
+
+int double_clicks_seen = 0;
+
+LRESULT CALLBACK TreeProc(HWND window, UINT message, WPARAM w_param, LPARAM l_param) {
+  if (message == WM_LBUTTONDBLCLK) ++double_clicks_seen;
+  return DefWindowProcA(window, message, w_param, l_param);
+}
+
+std::wstring Wide(const std::u16string& text) {
+  return std::wstring(text.begin(), text.end());
+}
+
+void Wheel(HWND window, short delta) {
+  SendMessageA(window, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)),
+               MAKELPARAM(kInside.x, kInside.y));
+}
+
+// VB6 with a long module, its main window holding the project explorer's tree and the docked
+// immediate window, and beside it the module's code window, under the cursor.
+class EditorWindowsTest : public ::testing::Test {
+ protected:
+  EditorWindowsTest() {
+    editor.Sim().AddModule(u"Project1", u"Module1", std::vector<std::u16string>(200, u"' line"));
+    main = CreateEditorWindow(L"wndclass_desked_gsk", Wide(editor.Sim().MainWindow().CaptionText()),
+                              nullptr, {0, 0, 800, 600});
+    HWND project = CreateEditorWindow(L"PROJECT", L"", main, {0, 0, 200, 300});
+    tree = CreateEditorWindow(L"SysTreeView32", L"", project, {0, 0, 200, 300});
+    SetWindowLongPtrA(tree, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TreeProc));
+    HWND mdi_client = CreateEditorWindow(L"MDIClient", L"", main, {0, 0, 800, 600});
+    HWND docking_view = CreateEditorWindow(L"DockingView", L"", mdi_client, {0, 400, 800, 600});
+    immediate = CreateEditorWindow(L"VbaWindow", L"Immediate", docking_view, {0, 0, 800, 200});
+    code_window = CreateEditorWindow(L"VbaWindow",
+                                     Wide(editor.Sim().ActivePane()->CodeWindow().CaptionText()),
+                                     nullptr, {820, 100, 1220, 400});
+  }
+  ~EditorWindowsTest() override {
+    DestroyWindow(code_window);
+    DestroyWindow(main);
+  }
+
+  FakeEditor editor{sim::EditorOptions{}};
+  AddInDriver add_in{editor};
+  HWND main, tree, immediate, code_window;
+};
+
+TEST_F(EditorWindowsTest, TheTreeAndTheCodeWindowAreHookedWhileLoadedAndPassEveryMessageOn) {
+  ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, (std::wstring(kWheelKey) + L"\\MBS4CP").c_str(),
+                            L"WHEEL_SCROLL_LINES", REG_SZ, L"3", sizeof(L"3")),
+            ERROR_SUCCESS);
+  ASSERT_FALSE(IsWindowUnicode(code_window));
+  const LONG_PTR tree_procedure = GetWindowLongPtrA(tree, GWLP_WNDPROC);
+  const LONG_PTR code_procedure = GetWindowLongPtrA(code_window, GWLP_WNDPROC);
+  auto* pane = editor.Sim().ActivePane();
+  SetCursorPos(kInside.x, kInside.y);
+  for (int load = 1; load <= 2; ++load) {
+    SCOPED_TRACE(testing::Message() << "load " << load);
+    ASSERT_TRUE(add_in.Connect());
+    RunMessageLoop(600);  // the polling timer finds the window under the cursor
+    EXPECT_NE(GetWindowLongPtrA(tree, GWLP_WNDPROC), tree_procedure);
+    EXPECT_NE(GetWindowLongPtrA(code_window, GWLP_WNDPROC), code_procedure);
+    EXPECT_FALSE(IsWindowUnicode(tree));
+    EXPECT_FALSE(IsWindowUnicode(code_window));
+    pane->SetTopLine(50);
+    Wheel(code_window, -120);
+    EXPECT_EQ(pane->CurrentTopLine(), 53);
+    Wheel(code_window, 120);
+    EXPECT_EQ(pane->CurrentTopLine(), 50);
+    double_clicks_seen = 0;
+    SendMessageA(tree, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, 20));
+    RunMessageLoop(400);  // the check that follows a double-click runs and ends
+    EXPECT_EQ(double_clicks_seen, 1);
+
+    ASSERT_TRUE(add_in.Disconnect());
+    EXPECT_EQ(GetWindowLongPtrA(tree, GWLP_WNDPROC), tree_procedure);
+    EXPECT_EQ(GetWindowLongPtrA(code_window, GWLP_WNDPROC), code_procedure);
+    EXPECT_FALSE(GetPropW(code_window, L"Tessaly.Previous"));
+    Wheel(code_window, -120);
+    EXPECT_EQ(pane->CurrentTopLine(), 50);
+  }
+  EXPECT_FALSE(AddInTimerWindow());
+  RegDeleteTreeW(HKEY_CURRENT_USER, kWheelKey);
+}
+
+TEST_F(EditorWindowsTest, ClearingEmptiesTheDockedImmediateWindowAndRestoresTheKeyboard) {
+  HWND text =
+      CreateWindowExA(0, "EDIT", "? 1 + 1\r\n 2 \r\n? Now", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 0,
+                      0, 800, 200, immediate, nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_TRUE(text);
+  SendMessageW(text, EM_SETSEL, 3, 3);  // the caret somewhere in the middle
+  BYTE users_keys[256] = {};
+  users_keys[VK_CAPITAL] = 0x01;  // Caps Lock on, nothing held down
+  users_keys[VK_MENU] = 0x80;
+  SetKeyboardState(users_keys);
+
+  ASSERT_TRUE(add_in.Connect());
+  editor.Click(test_support::FunctionMenuPath(editor.Sim(), u"清屏(&N)"));
+  EXPECT_EQ(GetWindowTextLengthW(text), 0);
+  BYTE keys_after[256] = {};
+  GetKeyboardState(keys_after);
+  EXPECT_EQ(memcmp(keys_after, users_keys, sizeof(keys_after)), 0);
+  ASSERT_TRUE(add_in.Disconnect());
+  BYTE released[256] = {};
+  SetKeyboardState(released);
+}
+
+}  // namespace
+}  // namespace tessaly::fake_host
