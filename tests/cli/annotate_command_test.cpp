@@ -41,15 +41,6 @@ TEST(AnnotateCommandTest, TwiceIsOnce) {
   }
 }
 
-TEST(AnnotateCommandTest, CommentsEachLineInChinese) {
-  const auto result =
-      RunTessaly({"annotate", "-"}, "Sub A()\r\nDim n As Long\r\nn = 1\r\nEnd Sub\r\n");
-  EXPECT_EQ(result.status, kExitOk) << result.err;
-  // An ASCII module is written in code page 936: "定义变量" in GBK.
-  EXPECT_NE(result.out.find("Dim n As Long '\xB6\xA8\xD2\xE5\xB1\xE4\xC1\xBF"), std::string::npos)
-      << result.out;
-}
-
 // `tessaly annotate` annotates every procedure the editor counts over its own body, as a
 // click in that body does where the range search finds the procedure, and touches no
 // header, end line, directive or declaration.
