@@ -15,8 +15,6 @@
 #include "cli/command_line.h"
 #include "cli/file_encoding.h"
 #include "cli/file_error.h"
-#include "cli/module_file.h"
-#include "sim/editor/sim_code_module.h"
 #include "support/cli_fixture.h"
 
 namespace tessaly::cli {
@@ -27,20 +25,6 @@ using test_support::FileSnapshot;
 using test_support::ReadBytes;
 using test_support::RunTessaly;
 using test_support::TempFolder;
-
-// The editor ends a line at CR LF, LF or a CR alone; a module read from a file must hold the
-// same lines the editor would make of its text, or a tool's walk over the editor's lines
-// drifts from the file's.
-TEST(BadInput, LinesEndWhereTheEditorEndsThem) {
-  for (const std::string bytes : {"a\rb\r\nc\n", "a\r\r\nb", "a\n\rb\r", "\r\r\n\n", "x\ry\rz"}) {
-    const ModuleFile file = ModuleFile::Parse(bytes);
-    auto editor_lines = sim::SplitCodeLines(Decode(bytes, file.Encoding()));
-    // A final break ends the last line; it does not start another.
-    if (bytes.ends_with('\r') || bytes.ends_with('\n')) editor_lines.pop_back();
-    EXPECT_EQ(file.VisibleLines(), editor_lines) << testing::PrintToString(bytes);
-    EXPECT_EQ(file.Serialize(file.VisibleLines()), bytes);
-  }
-}
 
 // A lone CR once made the walk of a tool lose one line and write another twice, with exit 0.
 TEST(BadInput, NoCommandDropsOrDuplicatesALineAroundALoneCr) {
@@ -59,20 +43,6 @@ TEST(BadInput, NoCommandDropsOrDuplicatesALineAroundALoneCr) {
     const auto result = RunTessaly(c.args, module);
     EXPECT_EQ(result.status, kExitOk) << c.args[0] << result.err;
     EXPECT_EQ(result.out, c.expected) << c.args[0];
-  }
-}
-
-// The temporary name does not grow with the file's: a name near the system's limit of 255
-// bytes is rewritten too, and no temporary file stays behind.
-TEST(BadInput, InPlaceRewritesAFileWhoseNameIsNearTheLimit) {
-  const std::string name = std::string(250, 'm') + ".bas";
-  const std::string module = "Sub A()\r\nx = 1\r\nEnd Sub\r\n";
-  for (const std::string command : {"fmt", "annotate"}) {
-    TempFolder folder;
-    const auto path = folder.Write(name, module);
-    EXPECT_EQ(RunTessaly({command, "-i", path}).status, kExitOk) << command;
-    EXPECT_NE(ReadBytes(path), module) << command;
-    EXPECT_EQ(folder.Entries(), std::vector<std::string>{name}) << command;
   }
 }
 

@@ -8,6 +8,7 @@
 #include "cli/file_encoding.h"
 #include "cli/line_matching.h"
 #include "cli/module_header.h"
+#include "sim/editor/sim_code_module.h"
 
 namespace tessaly::cli {
 namespace {
@@ -189,59 +190,44 @@ TEST(ModuleFile, MemberAttributesFollowTheirLine) {
 }
 
 // Re-indentation changes only the blanks in front of a line: the rest keeps its own bytes,
-// even bytes no decoder accepts, and the lines paired by place give the same file as the
-// lines matched by text.
-TEST(ModuleFile, ReindentedLinesKeepTheirBytesUnderEitherPairing) {
-  const std::string bytes =
-      "Attribute VB_Name = \"M\"\r\n"
-      "Sub A()\r\n"
-      "Attribute A.VB_UserMemId = 0\r\n"
-      "x = \"\x80\xD6\xD0\"\r\n"
-      "\t  y = 1\r\n"
-      "End Sub\r\n";
-  const ModuleFile file = ModuleFile::Parse(bytes);
-  std::vector<std::u16string> lines = file.VisibleLines();
-  lines[1] = u"    " + lines[1];
-  lines[2] = u"    y = 1";
-  const std::string expected =
-      "Attribute VB_Name = \"M\"\r\n"
-      "Sub A()\r\n"
-      "Attribute A.VB_UserMemId = 0\r\n"
-      "    x = \"\x80\xD6\xD0\"\r\n"
-      "    y = 1\r\n"
-      "End Sub\r\n";
-  EXPECT_EQ(file.Serialize(lines, LinePairing::kSamePlaces), expected);
-  EXPECT_EQ(file.Serialize(lines, LinePairing::kMatchByText), expected);
-
-  lines.pop_back();
-  EXPECT_THROW(file.Serialize(lines, LinePairing::kSamePlaces), std::invalid_argument);
-}
-
-// Each line's break is told by the bytes right after its text; a lone CR ends a line, as in
-// the editor, also when a CR LF follows it.
-TEST(ModuleFile, EachLineKeepsItsOwnBreakWhenReindented) {
+// even bytes no decoder accepts, and its own line break, told by the bytes right after its
+// text. The lines are those the editor makes of the text (a lone CR ends a line, also before a
+// CR LF; a final break starts no line), so that a tool's walk over the editor's lines cannot
+// drift from the file's; and the lines paired by place give the same file as those matched by
+// text.
+TEST(ModuleFile, ReindentedLinesKeepTheirBytesAndBreaks) {
   struct Case {
-    const char* name;
     std::string bytes;
-    std::vector<std::u16string> visible;
     std::string reindented;  // every line two blanks in
   };
   const Case cases[] = {
       // clang-format off
-      {"CR before CR LF", "a\r\r\nb\n", {u"a", u"", u"b"}, "  a\r  \r\n  b\n"},
-      {"lone CR ends the file", "a\nb\r", {u"a", u"b"}, "  a\n  b\r"},
-      {"empty lines", "\r\n\n", {u"", u""}, "  \r\n  \n"}, {"only a CR", "\r", {u""}, "  \r"},
-      {"no final break after a mark", "\xEF\xBB\xBFx", {u"x"}, "\xEF\xBB\xBF  x"},
+      {"a\r\r\nb\n", "  a\r  \r\n  b\n"}, {"a\nb\r", "  a\n  b\r"}, {"\r\n\n", "  \r\n  \n"},
+      {"\r", "  \r"}, {"\xEF\xBB\xBFx", "\xEF\xBB\xBF  x"}, {"a\rb\r\nc\n", "  a\r  b\r\n  c\n"},
+      {"a\n\rb\r", "  a\n  \r  b\r"}, {"\r\r\n\n", "  \r  \r\n  \n"}, {"x\ry\rz", "  x\r  y\r  z"},
       // clang-format on
+      {"Attribute VB_Name = \"M\"\r\nSub A()\r\nAttribute A.VB_UserMemId = 0\r\n"
+       "x = \"\x80\xD6\xD0\"\r\n\t  y = 1\r\nEnd Sub\r\n",
+       "Attribute VB_Name = \"M\"\r\n  Sub A()\r\nAttribute A.VB_UserMemId = 0\r\n"
+       "  x = \"\x80\xD6\xD0\"\r\n  y = 1\r\n  End Sub\r\n"},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.bytes));
     const ModuleFile file = ModuleFile::Parse(c.bytes);
-    EXPECT_EQ(file.VisibleLines(), c.visible) << c.name;
+    // The editor sees neither the byte order mark nor the hidden lines.
+    if (file.Encoding() == FileEncoding::kCodePage936 && !c.bytes.starts_with("Attribute")) {
+      auto editor_lines = sim::SplitCodeLines(Decode(c.bytes, file.Encoding()));
+      if (c.bytes.ends_with('\r') || c.bytes.ends_with('\n')) editor_lines.pop_back();
+      EXPECT_EQ(file.VisibleLines(), editor_lines);
+    }
+    EXPECT_EQ(file.Serialize(file.VisibleLines()), c.bytes);
     std::vector<std::u16string> lines = file.VisibleLines();
     for (auto& line : lines)
-      line = u"  " + line;
-    EXPECT_EQ(file.Serialize(lines, LinePairing::kSamePlaces), c.reindented) << c.name;
-    EXPECT_EQ(file.Serialize(lines, LinePairing::kMatchByText), c.reindented) << c.name;
+      line = u"  " + line.substr(std::min(line.find_first_not_of(u" \t"), line.size()));
+    EXPECT_EQ(file.Serialize(lines, LinePairing::kSamePlaces), c.reindented);
+    EXPECT_EQ(file.Serialize(lines, LinePairing::kMatchByText), c.reindented);
+    lines.pop_back();
+    EXPECT_THROW(file.Serialize(lines, LinePairing::kSamePlaces), std::invalid_argument);
   }
 }
 
