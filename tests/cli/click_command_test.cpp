@@ -46,7 +46,6 @@ struct Caret {
 // error (--report -) or in a file.
 TEST(ClickCommandTest, EditsAndReportsAtTheCaretAndSelection) {
   const struct {
-    std::string name;
     std::vector<std::string> options;
     std::vector<std::string> shown;
     Caret caret;
@@ -55,81 +54,65 @@ TEST(ClickCommandTest, EditsAndReportsAtTheCaretAndSelection) {
     std::string forms = "";
   } cases[] = {
       // A snippet goes in above the caret line with that line's indentation, line by line.
-      {"snippet at an indented line",
-       {"With继承", "--line", "3", "--col", "9"},
+      {{"With继承", "--line", "3", "--col", "9"},
        {"Sub A()", "    If x Then", "        With xObj", "        End With", "        y = 1", "",
         "    End If", "End Sub"},
        {3, 9, 3, 9}},
       // A selection over two lines is replaced by the clipboard's text, indented as the line
       // that then stands at the caret ("    End If", so one level deeper).
-      {"paste over a selection",
-       {"粘贴(&S)", "--line", "2", "--col", "5", "--to", "3:3", "--clipboard", "z = 2"},
+      {{"粘贴(&S)", "--line", "2", "--col", "5", "--to", "3:3", "--clipboard", "z = 2"},
        {"Sub A()", "        z = 2", "", "    End If", "End Sub"},
        {2, 3, 2, 3}},
       // A module of plain ASCII is taken for code page 936, the editor's own code page, so
       // the Chinese it gains is written in it.
-      {"paste at a caret inserts",
-       {"粘贴(&S)", "--line", "3", "--col", "9", "--clipboard", "z = 2 ' 中文"},
+      {{"粘贴(&S)", "--line", "3", "--col", "9", "--clipboard", "z = 2 ' 中文"},
        {"Sub A()", "    If x Then", "        z = 2 ' \xD6\xD0\xCE\xC4", "        y = 1", "",
         "    End If", "End Sub"},
        {3, 9, 3, 9}},
       // The editor reports a selection made backwards from its first character.
-      {"comment lines selected backwards",
-       {"注释(&Z)", "--line", "3", "--col", "14", "--to", "2:1"},
+      {{"注释(&Z)", "--line", "3", "--col", "14", "--to", "2:1"},
        {"Sub A()", "    'If x Then", "        'y = 1", "", "    End If", "End Sub"},
        {3, 14, 3, 14}},
-      {"vba host edits alike",
-       {"删行(&X)", "--line", "3", "--host", "vba"},
+      // The VBA editor edits alike.
+      {{"删行(&X)", "--line", "3", "--host", "vba"},
        {"Sub A()", "    If x Then", "", "    End If", "End Sub"},
        {3, 1, 3, 1}},
       // Deleting the last lines takes the caret to the end of the line left above them.
-      {"delete the last lines",
-       {"删行(&X)", "--line", "4", "--to", "6:8"},
+      {{"删行(&X)", "--line", "4", "--to", "6:8"},
        {"Sub A()", "    If x Then", "        y = 1"},
        {3, 14, 3, 14}},
-      {"delete every line", {"删行(&X)", "--line", "1", "--to", "6:8"}, {}, {1, 1, 1, 1}},
+      {{"删行(&X)", "--line", "1", "--to", "6:8"}, {}, {1, 1, 1, 1}},
       // Indentation, which gives a blank line the depth of the block it stands in as fmt does,
       // puts the caret back at column 1 of the line it started on.
-      {"caret after indentation",
-       {"代码缩进", "--line", "3", "--col", "9", "--to", "4:1"},
+      {{"代码缩进", "--line", "3", "--col", "9", "--to", "4:1"},
        {"Sub A()", "    If x Then", "        y = 1", "        ", "    End If", "End Sub"},
        {3, 1, 3, 1}},
-      {"comment prefix above the caret line",
-       {"注解(&C)", "--line", "3", "--col", "9"},
+      // A comment prefix goes above the caret line, the caret after it.
+      {{"注解(&C)", "--line", "3", "--col", "9"},
        {"Sub A()", "    If x Then", "        '---", "        y = 1", "", "    End If", "End Sub"},
        {3, 15, 3, 15}},
       // The simulated desktop has the editor's immediate window, so clearing finds it.
-      {"clear the immediate window", {"清屏(&N)"}, kShown, {}},
-      {"open the About form", {"关于程序"}, kShown, {}, "", "", R"("AboutFrm")"},
-      {"search the clipboard's text",
-       {"在线搜索", "--clipboard", "hello 世界"},
+      {{"清屏(&N)"}, kShown, {}},
+      // A form shown is named.
+      {{"关于程序"}, kShown, {}, "", "", R"("AboutFrm")"},
+      // Searching takes the clipboard's text; translating, the selected word.
+      {{"在线搜索", "--clipboard", "hello 世界"},
        kShown,
        {},
        R"("https://www.baidu.com/s?wd=hello%20%E4%B8%96%E7%95%8C")"},
-      {"translate the selected word",
-       {"在线翻译", "--line", "3", "--col", "9", "--to", "3:10", "--clipboard", "unused"},
+      {{"在线翻译", "--line", "3", "--col", "9", "--to", "3:10", "--clipboard", "unused"},
        kShown,
        {3, 9, 3, 10},
        R"("https://fanyi.baidu.com/?aldtype=16047#en/zh/y")"},
       // The project explorer is open when the editor starts, so a click hides it.
-      {"toggle the project explorer",
-       {"资管(&G)"},
-       kShown,
-       {},
-       "",
-       R"({"caption":"Project - Project1","visible":false})"},
-      {"toggle the immediate window",
-       {"立即(&M)", "--host", "vba"},
-       kShown,
-       {},
-       "",
-       R"({"caption":"Immediate","visible":false})"},
+      {{"资管(&G)"}, kShown, {}, "", R"({"caption":"Project - Project1","visible":false})"},
+      {{"立即(&M)", "--host", "vba"}, kShown, {}, "", R"({"caption":"Immediate","visible":false})"},
   };
   TempFolder folder;
   const std::string path = folder.Write("Block.bas", kBlock);
   const std::string report = (folder.Path() / "report.json").string();
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(testing::PrintToString(c.options));
     const auto& [start_line, start_column, end_line, end_column] = c.caret;
     const std::string json =
         R"({"caret":{"start_line":)" + std::to_string(start_line) + R"(,"start_column":)" +

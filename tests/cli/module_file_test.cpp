@@ -345,17 +345,8 @@ TEST(FileEncoding, TheFirstByteBeyondAsciiCountsWhereverItFalls) {
   }
 }
 
-std::vector<std::u16string> Lines(std::initializer_list<const char16_t*> lines) {
-  return {lines.begin(), lines.end()};
-}
-
-std::vector<std::optional<std::size_t>> Origins(std::initializer_list<int> origins) {
-  std::vector<std::optional<std::size_t>> result;
-  for (int origin : origins) {
-    result.push_back(origin < 0 ? std::nullopt : std::optional<std::size_t>(origin));
-  }
-  return result;
-}
+// An edited line that came from no line before.
+constexpr std::nullopt_t kNew = std::nullopt;
 
 TEST(LineMatching, FindsWhereEachEditedLineCameFrom) {
   struct Case {
@@ -364,28 +355,27 @@ TEST(LineMatching, FindsWhereEachEditedLineCameFrom) {
     std::vector<std::u16string> after;
     std::vector<std::optional<std::size_t>> origins;
   };
-  const auto sub = Lines({u"Sub A()", u"x = 1", u"", u"y = 2", u"End Sub"});
+  const std::vector<std::u16string> sub = {u"Sub A()", u"x = 1", u"", u"y = 2", u"End Sub"};
   // clang-format off
   const Case cases[] = {
-      {"unchanged", sub, sub, Origins({0, 1, 2, 3, 4})},
-      {"re-indented", sub, Lines({u"Sub A()", u"    x = 1", u"", u"    y = 2", u"End Sub"}),
-       Origins({0, 1, 2, 3, 4})},
-      {"blank line deleted", sub, Lines({u"Sub A()", u"x = 1", u"y = 2", u"End Sub"}),
-       Origins({0, 1, 3, 4})},
-      {"comment inserted", sub, Lines({u"'注释", u"Sub A()", u"x = 1", u"", u"y = 2", u"End Sub"}),
-       Origins({-1, 0, 1, 2, 3, 4})},
+      {"unchanged", sub, sub, {0, 1, 2, 3, 4}},
+      {"re-indented", sub, {u"Sub A()", u"    x = 1", u"", u"    y = 2", u"End Sub"},
+       {0, 1, 2, 3, 4}},
+      {"blank line deleted", sub, {u"Sub A()", u"x = 1", u"y = 2", u"End Sub"}, {0, 1, 3, 4}},
+      {"comment inserted", sub, {u"'注释", u"Sub A()", u"x = 1", u"", u"y = 2", u"End Sub"},
+       {kNew, 0, 1, 2, 3, 4}},
       {"header changed in place and a line inserted below it", sub,
-       Lines({u"Public Sub A()", u"Dim z", u"    x = 1", u"", u"    y = 2", u"End Sub"}),
-       Origins({0, -1, 1, 2, 3, 4})},
-      {"everything replaced", Lines({u"a", u"b"}), Lines({u"c", u"d", u"e"}), Origins({0, 1, -1})},
+       {u"Public Sub A()", u"Dim z", u"    x = 1", u"", u"    y = 2", u"End Sub"},
+       {0, kNew, 1, 2, 3, 4}},
+      {"everything replaced", {u"a", u"b"}, {u"c", u"d", u"e"}, {0, 1, kNew}},
       {"all deleted", sub, {}, {}},
-      {"trailing blanks and tabs trimmed", Lines({u"Sub A()", u"x = 1 \t", u"End Sub"}),
-       Lines({u"Sub A()", u"    x = 1", u"End Sub"}), Origins({0, 1, 2})},
+      {"trailing blanks and tabs trimmed", {u"Sub A()", u"x = 1 \t", u"End Sub"},
+       {u"Sub A()", u"    x = 1", u"End Sub"}, {0, 1, 2}},
       {"a line found by its trimmed text, not by its place",
-       Lines({u"Sub A()", u"a \t", u"b", u"End Sub"}),
-       Lines({u"Sub A()", u"x", u"    a", u"End Sub"}), Origins({0, -1, 1, 3})},
-      {"repeated lines", Lines({u"End If", u"End If", u"x", u"End If"}),
-       Lines({u"End If", u"x", u"End If"}), Origins({0, 2, 3})},
+       {u"Sub A()", u"a \t", u"b", u"End Sub"},
+       {u"Sub A()", u"x", u"    a", u"End Sub"}, {0, kNew, 1, 3}},
+      {"repeated lines", {u"End If", u"End If", u"x", u"End If"},
+       {u"End If", u"x", u"End If"}, {0, 2, 3}},
   };
   // clang-format on
   for (const auto& c : cases)
