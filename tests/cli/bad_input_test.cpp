@@ -26,26 +26,6 @@ using test_support::ReadBytes;
 using test_support::RunTessaly;
 using test_support::TempFolder;
 
-// A lone CR once made the walk of a tool lose one line and write another twice, with exit 0.
-TEST(BadInput, NoCommandDropsOrDuplicatesALineAroundALoneCr) {
-  const std::string module = "Sub A()\r\nx\ry\r\nz\r\nEnd Sub\r\n";
-  struct Case {
-    std::vector<std::string> args;
-    std::string expected;
-  };
-  const Case cases[] = {
-      {{"click", "代码缩进", "-", "--line", "1"},
-       "Sub A()\r\n    x\r    y\r\n    z\r\nEnd Sub\r\n"},
-      {{"fmt", "-"}, "Sub A()\r\n    x\r    y\r\n    z\r\nEnd Sub\r\n"},
-      {{"annotate", "-"}, "Sub A()\r\nx 'x\ry 'y\r\nz 'z\r\nEnd Sub\r\n"},
-  };
-  for (const auto& c : cases) {
-    const auto result = RunTessaly(c.args, module);
-    EXPECT_EQ(result.status, kExitOk) << c.args[0] << result.err;
-    EXPECT_EQ(result.out, c.expected) << c.args[0];
-  }
-}
-
 // A form's head may come indented; it must be head on the first run as on the second.
 TEST(BadInput, FormatIsIdempotentWithAnIndentedFormHead) {
   const std::string heads[] = {

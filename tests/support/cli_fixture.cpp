@@ -9,20 +9,15 @@
 
 namespace tessaly::test_support {
 
-std::vector<std::string> CommandResult::ErrorLines() const {
-  std::vector<std::string> lines;
-  std::istringstream stream(err);
-  for (std::string line; std::getline(stream, line);)
-    lines.push_back(line);
-  return lines;
-}
-
 testing::AssertionResult IsRefusal(const CommandResult& result,
                                    const std::vector<std::string>& parts) {
   auto failure = testing::AssertionFailure() << "status " << result.status << ", out '"
                                              << result.out << "', err '" << result.err << "'";
   if (result.status != cli::kExitBadInput || !result.out.empty()) return failure;
-  if (result.ErrorLines().size() != 1 || !result.err.starts_with("tessaly: ")) return failure;
+  const auto line_feeds = std::count(result.err.begin(), result.err.end(), '\n');
+  if (line_feeds != 1 || !result.err.ends_with('\n') || !result.err.starts_with("tessaly: ")) {
+    return failure;
+  }
   for (const auto& part : parts) {
     if (result.err.find(part) == std::string::npos) return failure << " lacks '" << part << "'";
   }

@@ -20,9 +20,6 @@ struct CommandResult {
   int status = -1;
   std::string out;
   std::string err;
-
-  // What standard error holds, split at line feeds (a last line without one counts too).
-  std::vector<std::string> ErrorLines() const;
 };
 
 // Header-only, so that only the command-line tests link the command line.
