@@ -81,14 +81,11 @@ TEST(BadInput, CheckNeedsTheMemoryOfOneFileNotOfAll) {
 // Descriptor 0 is standard input, which the process holds open: a temporary file is never
 // descriptor 0, so tests of `descriptor_ >= 0` against `>= 1` (or `< 0` against `<= 0`) agree.
 
-TEST(AtomicWrite, ReplacesCreatesAndFollowsLinksKeepingPermissions) {
+TEST(AtomicWrite, ReplacesCreatesAndFollowsLinks) {
   TempFolder folder;
   const fs::path file = folder.Write("Module1.bas", "old");
-  const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
-  fs::permissions(file, mode);
   WriteFileAtomically(file, "Sub A()\r\n\xB4\xFA\r\n");
   EXPECT_EQ(ReadBytes(file), "Sub A()\r\n\xB4\xFA\r\n");
-  EXPECT_EQ(fs::status(file).permissions(), mode);
 
   WriteFileAtomically(folder.Path() / "New.bas", "");
   EXPECT_TRUE(fs::is_regular_file(folder.Path() / "New.bas"));

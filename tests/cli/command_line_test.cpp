@@ -99,9 +99,7 @@ TEST(FirstUse, PreCommitHookChecksModules) {
   std::istringstream words(entry[1].str());
   for (std::string word; words >> word;)
     args.push_back(word);
-  args.push_back(formatted);
-  EXPECT_EQ(RunTessaly(args).status, kExitOk);
-  args.push_back(unformatted);
+  args.insert(args.end(), {formatted, unformatted});
   const auto result = RunTessaly(args);
   EXPECT_EQ(result.status, kExitChanged);
   EXPECT_EQ(result.out, unformatted + "\n");
@@ -111,15 +109,10 @@ const std::string kSeparator = "──────";
 
 // The lines indented by `depth` levels of four blanks, in order, and nothing deeper.
 std::vector<std::string> AtDepth(const std::string& text, std::size_t depth) {
-  const std::string indent(4 * depth, ' ');
+  const std::regex line("(^|\n)" + std::string(4 * depth, ' ') + "([^ \n][^\n]*)");
   std::vector<std::string> found;
-  std::istringstream stream(text);
-  for (std::string line; std::getline(stream, line);) {
-    if (line.compare(0, indent.size(), indent) == 0 && line.size() > indent.size() &&
-        line[indent.size()] != ' ') {
-      found.push_back(line.substr(indent.size()));
-    }
-  }
+  for (std::sregex_iterator at(text.begin(), text.end(), line), end; at != end; ++at)
+    found.push_back((*at)[2]);
   return found;
 }
 
