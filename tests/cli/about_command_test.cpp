@@ -14,7 +14,6 @@ namespace tessaly::cli {
 namespace {
 
 namespace fs = std::filesystem;
-using test_support::FileSnapshot;
 using test_support::ReadBytes;
 using test_support::RunTessaly;
 using test_support::TempFolder;

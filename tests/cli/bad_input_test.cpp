@@ -13,7 +13,6 @@
 #include <csignal>
 #include "cli/atomic_write.h"
 #include "cli/command_line.h"
-#include "cli/file_encoding.h"
 #include "cli/file_error.h"
 #include "support/cli_fixture.h"
 
@@ -21,7 +20,6 @@ namespace tessaly::cli {
 namespace {
 
 namespace fs = std::filesystem;
-using test_support::FileSnapshot;
 using test_support::ReadBytes;
 using test_support::RunTessaly;
 using test_support::TempFolder;

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <sstream>
 #include <string>
 
@@ -14,7 +13,6 @@
 namespace tessaly::cli {
 namespace {
 
-using namespace std::string_literals;
 using test_support::ReadBytes;
 using test_support::RunTessaly;
 using test_support::TempFolder;
