@@ -51,32 +51,6 @@ TEST(FirstUse, TheFirstCommandBuildsOnlyWhatItRuns) {
   EXPECT_NE(ReadBytes(kSourceDir + "/.ci/run").find("\n" + commands[1] + "\n"), std::string::npos);
 }
 
-// Plain ASCII fits both encodings; --encoding decides what Chinese text added to it becomes.
-TEST(FirstUse, EncodingDecidesForPlainAsciiOnly) {
-  const std::string ascii = "Sub A()\r\nDim x As Long\r\nEnd Sub\r\n";
-  const std::string gbk = "Sub A()\r\n\xB4\xFA = 1\r\nEnd Sub\r\n";
-  struct Case {
-    std::vector<std::string> options;
-    std::string module;
-    std::string annotated;  // 定义变量 in the file's encoding
-  };
-  const Case cases[] = {
-      {{}, ascii, "Dim x As Long '\xB6\xA8\xD2\xE5\xB1\xE4\xC1\xBF"},
-      {{"--encoding", "gbk"}, ascii, "Dim x As Long '\xB6\xA8\xD2\xE5\xB1\xE4\xC1\xBF"},
-      {{"--encoding", "utf-8"},
-       ascii,
-       "Dim x As Long '\xE5\xAE\x9A\xE4\xB9\x89\xE5\x8F\x98\xE9\x87\x8F"},
-      {{"--encoding", "utf-8"}, gbk, "'\xB4\xFA"},  // the bytes decide: stays GBK
-  };
-  for (const auto& c : cases) {
-    std::vector<std::string> args = {"annotate", "-"};
-    args.insert(args.end(), c.options.begin(), c.options.end());
-    const auto result = RunTessaly(args, c.module);
-    EXPECT_EQ(result.status, kExitOk) << result.err;
-    EXPECT_NE(result.out.find(c.annotated), std::string::npos) << testing::PrintToString(args);
-  }
-}
-
 // What a pre-commit hook runs: `entry` on the files `files` matches.
 TEST(FirstUse, PreCommitHookChecksModules) {
   const std::string hooks = ReadBytes(kSourceDir + "/.pre-commit-hooks.yaml");
