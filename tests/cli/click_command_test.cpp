@@ -24,15 +24,11 @@ using test_support::TempFolder;
 
 const std::string kExamples = TESSALY_SOURCE_DIR "/examples/";
 
-const std::string kHeader = "Attribute VB_Name = \"Block\"";
+const std::string kHeader = "Attribute VB_Name = \"Block\"\r\n";
 // What the editor shows of the module below: all but its header line.
 const std::vector<std::string> kShown = {"Sub A()", "    If x Then", "        y = 1",
                                          "",        "    End If",    "End Sub"};
-const std::string kBlock = CrLfLines([] {
-  std::vector<std::string> lines = {kHeader};
-  lines.insert(lines.end(), kShown.begin(), kShown.end());
-  return lines;
-}());
+const std::string kBlock = kHeader + CrLfLines(kShown);
 
 struct Caret {
   int start_line = 1;
@@ -122,14 +118,12 @@ TEST(ClickCommandTest, EditsAndReportsAtTheCaretAndSelection) {
         R"(],"forms_opened":[)" + c.forms + "]}\n";
     std::vector<std::string> args = {"click", c.options[0], path};
     args.insert(args.end(), c.options.begin() + 1, c.options.end());
-    std::vector<std::string> lines = {kHeader};
-    lines.insert(lines.end(), c.shown.begin(), c.shown.end());
 
     auto to_standard_error = args;
     to_standard_error.insert(to_standard_error.end(), {"--report", "-"});
     const auto shown = RunTessaly(to_standard_error);
     EXPECT_EQ(shown.status, kExitOk);
-    EXPECT_EQ(shown.out, CrLfLines(lines));
+    EXPECT_EQ(shown.out, kHeader + CrLfLines(c.shown));
     EXPECT_EQ(shown.err, json);
 
     auto to_file = args;
