@@ -14,6 +14,7 @@ namespace tessaly::cli {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 using test_support::ReadBytes;
 using test_support::RunTessaly;
 using test_support::TempFolder;
@@ -146,13 +147,11 @@ TEST(DemoCommandTest, ShowsTheEditorAfterStartUp) {
     const auto result = RunTessaly(args);
     EXPECT_EQ(result.status, kExitOk) << result.err;
     EXPECT_EQ(result.out.rfind(c.editor, 0), 0u) << result.out;
-    EXPECT_NE(result.out.find("Add-Ins menu:\n       &Add-In Manager...\n    ── Tessaly\n"),
-              std::string::npos)
-        << result.out;
-    for (const char* setting : {"功能菜单 = 1", "调整窗口 = 1", "多标签页 = 1", "鼠标滚轮 = 1"}) {
-      EXPECT_NE(result.out.find(setting), std::string::npos) << setting;
+    for (const std::string& part :
+         {"Add-Ins menu:\n       &Add-In Manager...\n    ── Tessaly\n"s, "功能菜单 = 1"s,
+          "调整窗口 = 1"s, "多标签页 = 1"s, "鼠标滚轮 = 1"s, c.registered_for}) {
+      EXPECT_NE(result.out.find(part), std::string::npos) << part << " in " << result.out;
     }
-    EXPECT_NE(result.out.find(c.registered_for), std::string::npos) << result.out;
     EXPECT_NE(ReadBytes(registry).find(std::string("L\0o\0a\0d\0", 8)),
               std::string::npos);  // LoadBehavior, in the file's UTF-16 text
 

@@ -9,6 +9,7 @@
 #include "cli/line_matching.h"
 #include "cli/module_header.h"
 #include "sim/editor/sim_code_module.h"
+#include "support/cli_fixture.h"
 
 namespace tessaly::cli {
 namespace {
@@ -42,24 +43,12 @@ std::string LongForm() {
   return form;
 }
 
-const std::string kClass =
-    "VERSION 1.0 CLASS\r\n"
-    "BEGIN\r\n"
-    "  MultiUse = -1  'True\r\n"
-    "END\r\n"
-    "Attribute VB_Name = \"Class1\"\r\n"
-    "Attribute VB_Exposed = False\r\n"
-    "Option Explicit\r\n"
-    "\r\n"
-    "Public Property Get Item() As Long\r\n"
-    "Attribute Item.VB_UserMemId = 0\r\n"
-    "Attribute Item.VB_Description = \"\xCF\xEE\"\r\n"
-    "Item = 1\r\n"
-    "End Property\r\n"
-    "\r\n"
-    "Sub Foo()\r\n"
-    "Attribute Foo.VB_Description = \"foo\"\r\n"
-    "End Sub\r\n";
+const std::string kClass = test_support::CrLfLines(
+    {"VERSION 1.0 CLASS", "BEGIN", "  MultiUse = -1  'True", "END",
+     "Attribute VB_Name = \"Class1\"", "Attribute VB_Exposed = False", "Option Explicit", "",
+     "Public Property Get Item() As Long", "Attribute Item.VB_UserMemId = 0",
+     "Attribute Item.VB_Description = \"\xCF\xEE\"", "Item = 1", "End Property", "", "Sub Foo()",
+     "Attribute Foo.VB_Description = \"foo\"", "End Sub"});
 
 TEST(ModuleFile, UnchangedFilesAreWrittenBackByteForByte) {
   struct Case {
