@@ -24,23 +24,18 @@ std::string RoundTrip(const std::string& bytes) {
 
 // A form whose designer block is long, nested and full of trailing blanks.
 std::string LongForm() {
-  std::string form =
-      "VERSION 5.00\r\n"
-      "Object = \"{831FDD16-0C5C-11D2-A9FC-0000F8754DA1}#2.0#0\"; \"MSCOMCTL.OCX\"\r\n"
-      "Begin VB.Form \xB4\xB0\xCC\xE5   \r\n"
-      "   Caption         =   \"\xB4\xFA\xC2\xEB\"   \r\n";
+  std::string form = test_support::CrLfLines(
+      {"VERSION 5.00",
+       "Object = \"{831FDD16-0C5C-11D2-A9FC-0000F8754DA1}#2.0#0\"; \"MSCOMCTL.OCX\"",
+       "Begin VB.Form \xB4\xB0\xCC\xE5   ", "   Caption         =   \"\xB4\xFA\xC2\xEB\"   "});
   for (int i = 0; i < 3000; ++i) {
     form += "   Begin VB.Label Label" + std::to_string(i) + "  \r\n";
     form += "      BeginProperty Font \r\n         Name = \"\xCB\xCE\xCC\xE5\"\t\r\n";
     form += "      EndProperty\r\n      Caption = \"\x80\xAA\xA1\"\r\n   \r\n   End   \r\n";
   }
-  form +=
-      "End\r\n\r\n"
-      "Attribute VB_Name = \"Form1\"\r\n"
-      "Attribute VB_PredeclaredId = True\r\n"
-      "Private Sub Form_Load()\r\n"
-      "End Sub\r\n";
-  return form;
+  return form + test_support::CrLfLines({"End", "", "Attribute VB_Name = \"Form1\"",
+                                         "Attribute VB_PredeclaredId = True",
+                                         "Private Sub Form_Load()", "End Sub"});
 }
 
 const std::string kClass = test_support::CrLfLines(
