@@ -13,104 +13,16 @@
 #include <csignal>
 #include "cli/atomic_write.h"
 #include "cli/command_line.h"
-#include "cli/file_encoding.h"
 #include "cli/file_error.h"
-#include "cli/module_file.h"
-#include "sim/editor/sim_code_module.h"
 #include "support/cli_fixture.h"
 
 namespace tessaly::cli {
 namespace {
 
 namespace fs = std::filesystem;
-using test_support::FileSnapshot;
 using test_support::ReadBytes;
 using test_support::RunTessaly;
 using test_support::TempFolder;
-
-// The editor ends a line at CR LF, LF or a CR alone; a module read from a file must hold the
-// same lines the editor would make of its text, or a tool's walk over the editor's lines
-// drifts from the file's.
-TEST(BadInput, LinesEndWhereTheEditorEndsThem) {
-  for (const std::string bytes : {"a\rb\r\nc\n", "a\r\r\nb", "a\n\rb\r", "\r\r\n\n", "x\ry\rz"}) {
-    const ModuleFile file = ModuleFile::Parse(bytes);
-    auto editor_lines = sim::SplitCodeLines(Decode(bytes, file.Encoding()));
-    // A final break ends the last line; it does not start another.
-    if (bytes.ends_with('\r') || bytes.ends_with('\n')) editor_lines.pop_back();
-    EXPECT_EQ(file.VisibleLines(), editor_lines) << testing::PrintToString(bytes);
-    EXPECT_EQ(file.Serialize(file.VisibleLines()), bytes);
-  }
-}
-
-// A lone CR once made the walk of a tool lose one line and write another twice, with exit 0.
-TEST(BadInput, NoCommandDropsOrDuplicatesALineAroundALoneCr) {
-  const std::string module = "Sub A()\r\nx\ry\r\nz\r\nEnd Sub\r\n";
-  struct Case {
-    std::vector<std::string> args;
-    std::string expected;
-  };
-  const Case cases[] = {
-      {{"click", "代码缩进", "-", "--line", "1"},
-       "Sub A()\r\n    x\r    y\r\n    z\r\nEnd Sub\r\n"},
-      {{"fmt", "-"}, "Sub A()\r\n    x\r    y\r\n    z\r\nEnd Sub\r\n"},
-      {{"annotate", "-"}, "Sub A()\r\nx 'x\ry 'y\r\nz 'z\r\nEnd Sub\r\n"},
-  };
-  for (const auto& c : cases) {
-    const auto result = RunTessaly(c.args, module);
-    EXPECT_EQ(result.status, kExitOk) << c.args[0] << result.err;
-    EXPECT_EQ(result.out, c.expected) << c.args[0];
-  }
-}
-
-// Every file must be writable before any is rewritten, and no temporary file stays behind. The
-// temporary name does not grow with the file's: a name near the system's limit of 255 bytes is
-// rewritten too.
-TEST(BadInput, MultiFileInPlaceWritesAllOrNone) {
-  const std::string name = std::string(250, 'm') + ".bas";
-  for (const std::string command : {"fmt", "annotate"}) {
-    TempFolder folder;
-    const auto writable = folder.Write(name, "Sub A()\r\nx = 1\r\nEnd Sub\r\n");
-    const auto read_only = folder.Write("Ro.bas", "Sub B()\r\ny = 2\r\nEnd Sub\r\n");
-    fs::permissions(read_only, fs::perms::owner_read);
-    const FileSnapshot before(writable);
-    const auto result = RunTessaly({command, "-i", writable, read_only});
-    EXPECT_EQ(result.status, kExitBadInput) << command;
-    EXPECT_NE(result.err.find("Ro.bas: the file is read-only"), std::string::npos) << result.err;
-    EXPECT_EQ(FileSnapshot(writable), before) << command;
-    fs::permissions(read_only, fs::perms::owner_write, fs::perm_options::add);
-    EXPECT_EQ(RunTessaly({command, "-i", writable, read_only}).status, kExitOk) << command;
-    EXPECT_NE(ReadBytes(writable), before.bytes) << command;
-    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"Ro.bas", name})) << command;
-  }
-}
-
-// The report is written only when the command succeeds, never over the module it reports on,
-// and shows a caret the editor can have.
-TEST(BadInput, ReportOnlyOnSuccessAndNeverOverTheModule) {
-  TempFolder folder;
-  const auto module = folder.Write("M.bas", "Sub A()\r\nx = 1\r\nEnd Sub\r\n");
-  const auto report = (folder.Path() / "report.json").string();
-  const FileSnapshot before(module);
-
-  auto result = RunTessaly({"click", "代码缩进", module, "--line", "2", "--report", module});
-  EXPECT_EQ(result.status, kExitBadInput);
-  EXPECT_NE(result.err.find("names the module itself"), std::string::npos) << result.err;
-  EXPECT_EQ(FileSnapshot(module), before);
-
-  fs::permissions(module, fs::perms::owner_read);
-  result = RunTessaly({"click", "代码缩进", module, "--line", "2", "-i", "--report", report});
-  EXPECT_EQ(result.status, kExitBadInput);
-  EXPECT_FALSE(fs::exists(report));
-
-  // Deleting the last lines takes the caret to the end of the line left above them.
-  result = RunTessaly({"click", "删行(&X)", module, "--line", "2", "--to", "3:3", "--report", "-"});
-  EXPECT_EQ(result.out, "Sub A()\r\n");
-  const std::string end_of_first = R"({"caret":{"start_line":1,"start_column":8,"end_line":1,)";
-  EXPECT_EQ(result.err.substr(0, end_of_first.size()), end_of_first);
-  result = RunTessaly({"click", "删行(&X)", module, "--line", "1", "--to", "3:3", "--report", "-"});
-  const std::string empty_module = R"({"caret":{"start_line":1,"start_column":1,"end_line":1,)";
-  EXPECT_EQ(result.err.substr(0, empty_module.size()), empty_module);
-}
 
 // A form's head may come indented; it must be head on the first run as on the second.
 TEST(BadInput, FormatIsIdempotentWithAnIndentedFormHead) {
@@ -167,25 +79,15 @@ TEST(BadInput, CheckNeedsTheMemoryOfOneFileNotOfAll) {
 // Descriptor 0 is standard input, which the process holds open: a temporary file is never
 // descriptor 0, so tests of `descriptor_ >= 0` against `>= 1` (or `< 0` against `<= 0`) agree.
 
-TEST(AtomicWrite, ReplacesCreatesAndFollowsLinksKeepingPermissions) {
+// A link is followed: the file it names takes the bytes, and the link stays a link.
+TEST(AtomicWrite, FollowsLinks) {
   TempFolder folder;
-  const fs::path file = folder.Write("Module1.bas", "old");
-  const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
-  fs::permissions(file, mode);
-  WriteFileAtomically(file, "Sub A()\r\n\xB4\xFA\r\n");
-  EXPECT_EQ(ReadBytes(file), "Sub A()\r\n\xB4\xFA\r\n");
-  EXPECT_EQ(fs::status(file).permissions(), mode);
-
-  WriteFileAtomically(folder.Path() / "New.bas", "");
-  EXPECT_TRUE(fs::is_regular_file(folder.Path() / "New.bas"));
-
   const fs::path target = folder.Write("Target.cls", "old");
   fs::create_symlink(target, folder.Path() / "Link.cls");
   WriteFileAtomically(folder.Path() / "Link.cls", "new");
   EXPECT_TRUE(fs::is_symlink(folder.Path() / "Link.cls"));
   EXPECT_EQ(ReadBytes(target), "new");
-  EXPECT_EQ(folder.Entries(),
-            (std::vector<std::string>{"Link.cls", "Module1.bas", "New.bas", "Target.cls"}));
+  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"Link.cls", "Target.cls"}));
 }
 
 // Whatever step fails, the error names the file, the target keeps its bytes and no temporary

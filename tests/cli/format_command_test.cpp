@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -23,26 +24,12 @@ const std::string kFlat = CrLfLines(
 const std::string kIndented = CrLfLines({"Attribute VB_Name = \"Flat\"", "Sub A()", "    If x Then",
                                          "        y = 1 ' 中文", "    End If", "End Sub"});
 
-// The lines of a file with their leading blanks and tabs taken off, line breaks kept.
-std::vector<std::string> WithoutIndentation(const std::string& bytes) {
-  std::vector<std::string> lines;
-  std::size_t begin = 0;
-  while (begin < bytes.size()) {
-    auto end = bytes.find('\n', begin);
-    end = end == std::string::npos ? bytes.size() : end + 1;
-    std::string line = bytes.substr(begin, end - begin);
-    line.erase(0, line.find_first_not_of(" \t"));
-    lines.push_back(line);
-    begin = end;
-  }
-  return lines;
-}
-
 // --check lists each file that would change, once, and exits 1; plain fmt writes the results
 // to standard output; -i rewrites only the files that change.
 TEST(FormatCommandTest, ChecksShowsOrRewrites) {
   TempFolder folder;
-  const std::string flat = folder.Write("Flat.bas", kFlat);
+  const std::string flat_name = std::string(246, 'f') + "Flat.bas";  // near the limit of 255
+  const std::string flat = folder.Write(flat_name, kFlat);
   const std::string indented = folder.Write("Indented.bas", kIndented);
   const std::string other = folder.Write("Other.bas", kFlat);
   const auto clean = RunTessaly({"fmt", "--check", indented});
@@ -57,7 +44,6 @@ TEST(FormatCommandTest, ChecksShowsOrRewrites) {
   EXPECT_EQ(shown.status, kExitOk);
   EXPECT_EQ(shown.out, kIndented + kIndented);
   EXPECT_EQ(ReadBytes(flat), kFlat);
-  EXPECT_EQ(RunTessaly({"fmt", "-"}, kFlat).out, kIndented);
 
   const FileSnapshot indented_before(indented);
   const auto in_place = RunTessaly({"fmt", "-i", flat, indented});
@@ -66,39 +52,31 @@ TEST(FormatCommandTest, ChecksShowsOrRewrites) {
   EXPECT_EQ(ReadBytes(flat), kIndented);
   EXPECT_TRUE(FileSnapshot(indented) == indented_before);  // already formatted: not rewritten
   EXPECT_EQ(ReadBytes(other), kFlat);
-  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"Flat.bas", "Indented.bas", "Other.bas"}));
+  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"Indented.bas", "Other.bas", flat_name}));
 }
 
-// The bundled examples, one UTF-8 and one GBK, both CR LF with hidden attributes: after
-// fmt -i the check passes, a second fmt changes nothing, and only indentation moved.
-TEST(FormatCommandTest, ExamplesPassTheCheckAfterFormatting) {
+// The bundled examples, one UTF-8 and one GBK, both CR LF with hidden attributes: fmt -i
+// moves only indentation, and a second fmt -i finds nothing left to change.
+TEST(FormatCommandTest, ExamplesChangeOnlyInIndentationAndOnlyOnce) {
   TempFolder folder;
-  std::vector<std::string> paths;
-  for (const char* name : {"SalesReport.bas", "SalesReportGbk.bas"}) {
-    paths.push_back(folder.Write(name, ReadBytes(kExamples + name)));
-  }
-  std::vector<std::string> check = {"fmt", "--check"};
-  check.insert(check.end(), paths.begin(), paths.end());
+  const std::string names[] = {"SalesReport.bas", "SalesReportGbk.bas"};
   std::vector<std::string> in_place = {"fmt", "-i"};
-  in_place.insert(in_place.end(), paths.begin(), paths.end());
-
-  EXPECT_EQ(RunTessaly(check).status, kExitChanged);
+  for (const auto& name : names)
+    in_place.push_back(folder.Write(name, ReadBytes(kExamples + name)));
   const auto formatted = RunTessaly(in_place);
   ASSERT_EQ(formatted.status, kExitOk) << formatted.err;
 
-  const auto checked = RunTessaly(check);
-  EXPECT_EQ(checked.status, kExitOk);
-  EXPECT_EQ(checked.out, "");
-
-  for (std::size_t i = 0; i < paths.size(); ++i) {
-    SCOPED_TRACE(paths[i]);
-    const std::string original =
-        ReadBytes(kExamples + std::filesystem::path(paths[i]).filename().string());
-    const FileSnapshot after(paths[i]);
+  auto unindented = [](const std::string& bytes) {
+    return std::regex_replace(bytes, std::regex("(^|\n)[ \t]+"), "$1");
+  };
+  for (std::size_t i = 0; i < 2; ++i) {
+    SCOPED_TRACE(names[i]);
+    const std::string original = ReadBytes(kExamples + names[i]);
+    const FileSnapshot after(in_place[2 + i]);
     EXPECT_NE(after.bytes, original);
-    EXPECT_EQ(WithoutIndentation(after.bytes), WithoutIndentation(original));
+    EXPECT_EQ(unindented(after.bytes), unindented(original));
     EXPECT_EQ(RunTessaly(in_place).status, kExitOk);
-    EXPECT_TRUE(FileSnapshot(paths[i]) == after);
+    EXPECT_TRUE(FileSnapshot(in_place[2 + i]) == after);
   }
   // The examples hold one module in two encodings (only their names differ): formatted
   // alike, each kept in its own encoding.
@@ -106,8 +84,8 @@ TEST(FormatCommandTest, ExamplesPassTheCheckAfterFormatting) {
     std::u16string decoded = Decode(bytes, encoding);
     return decoded.substr(decoded.find(u'\n'));
   };
-  EXPECT_EQ(text(ReadBytes(paths[0]), FileEncoding::kUtf8),
-            text(ReadBytes(paths[1]), FileEncoding::kCodePage936));
+  EXPECT_EQ(text(ReadBytes(in_place[2]), FileEncoding::kUtf8),
+            text(ReadBytes(in_place[3]), FileEncoding::kCodePage936));
 }
 
 }  // namespace

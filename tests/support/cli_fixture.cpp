@@ -1,34 +1,33 @@
 #include "support/cli_fixture.h"
 
+#include <stdlib.h>
+
 #include <algorithm>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <stdexcept>
-
-#include <unistd.h>
 
 namespace tessaly::test_support {
 
-std::vector<std::string> CommandResult::ErrorLines() const {
-  std::vector<std::string> lines;
-  std::size_t begin = 0;
-  while (begin < err.size()) {
-    const auto end = err.find('\n', begin);
-    lines.push_back(err.substr(begin, end == std::string::npos ? end : end - begin));
-    begin = end == std::string::npos ? err.size() : end + 1;
+testing::AssertionResult IsRefusal(const CommandResult& result,
+                                   const std::vector<std::string>& parts) {
+  auto failure = testing::AssertionFailure() << "status " << result.status << ", out '"
+                                             << result.out << "', err '" << result.err << "'";
+  if (result.status != cli::kExitBadInput || !result.out.empty()) return failure;
+  const auto line_feeds = std::count(result.err.begin(), result.err.end(), '\n');
+  if (line_feeds != 1 || !result.err.ends_with('\n') || !result.err.starts_with("tessaly: ")) {
+    return failure;
   }
-  return lines;
+  for (const auto& part : parts) {
+    if (result.err.find(part) == std::string::npos) return failure << " lacks '" << part << "'";
+  }
+  return testing::AssertionSuccess();
 }
 
 TempFolder::TempFolder() {
-  // The process id keeps parallel test programs apart, the random part successive folders.
-  std::random_device random;
-  for (;;) {
-    path_ = std::filesystem::temp_directory_path() /
-            ("tessaly-cli-" + std::to_string(::getpid()) + "-" + std::to_string(random()));
-    if (std::filesystem::create_directory(path_)) return;
-  }
+  std::string name = (std::filesystem::temp_directory_path() / "tessaly-cli-XXXXXX").string();
+  if (!::mkdtemp(name.data())) throw std::runtime_error("cannot make a folder for a test");
+  path_ = name;
 }
 
 TempFolder::~TempFolder() {
@@ -68,6 +67,16 @@ std::string ReadBytes(const std::filesystem::path& path) {
 
 FileSnapshot::FileSnapshot(const std::filesystem::path& path)
     : bytes(ReadBytes(path)), modified(std::filesystem::last_write_time(path)) {}
+
+std::map<std::string, std::optional<FileSnapshot>> SnapshotFolder(const TempFolder& folder) {
+  std::map<std::string, std::optional<FileSnapshot>> entries;
+  for (const auto& name : folder.Entries()) {
+    const auto path = folder.Path() / name;
+    const bool readable = std::ifstream(path).good() && std::filesystem::is_regular_file(path);
+    entries[name] = readable ? std::optional<FileSnapshot>(path) : std::nullopt;
+  }
+  return entries;
+}
 
 std::string CrLfLines(const std::vector<std::string>& lines) {
   std::string joined;

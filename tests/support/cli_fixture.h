@@ -2,8 +2,12 @@
 
 // Running the `tessaly` command line in-process, on modules in a temporary folder of their own.
 
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <filesystem>
+#include <map>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -16,9 +20,6 @@ struct CommandResult {
   int status = -1;
   std::string out;
   std::string err;
-
-  // What standard error holds, split at line feeds (a last line without one counts too).
-  std::vector<std::string> ErrorLines() const;
 };
 
 // Header-only, so that only the command-line tests link the command line.
@@ -33,6 +34,11 @@ inline CommandResult RunTessaly(const std::vector<std::string>& args,
   result.err = err.str();
   return result;
 }
+
+// A refusal: status 2, nothing on standard output, and one line on standard error that starts
+// with the program's name and holds each of `parts`.
+testing::AssertionResult IsRefusal(const CommandResult& result,
+                                   const std::vector<std::string>& parts);
 
 // A folder of its own under the system's temporary folder, removed with everything in it.
 class TempFolder {
@@ -63,6 +69,9 @@ struct FileSnapshot {
   std::string bytes;
   std::filesystem::file_time_type modified;
 };
+
+// Every entry of a folder, with the snapshot of each file that can be read.
+std::map<std::string, std::optional<FileSnapshot>> SnapshotFolder(const TempFolder& folder);
 
 // CR LF joined lines with a final CR LF, as the editor exports them.
 std::string CrLfLines(const std::vector<std::string>& lines);

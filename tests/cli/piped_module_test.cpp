@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cli/command_line.h"
+#include "support/cli_fixture.h"
+
+namespace tessaly::cli {
+namespace {
+
+using test_support::CrLfLines;
+using test_support::RunTessaly;
+
+// A class whose property line is given: its designer block, attributes and the property's
+// member attribute are hidden, so the property line is the second the editor shows.
+std::string Account(const std::string& property_line) {
+  return CrLfLines({"VERSION 1.0 CLASS", "BEGIN", "  MultiUse = -1  'True", "END",
+                    "Attribute VB_Name = \"Account\"", "Attribute VB_Exposed = False",
+                    "Private m As Long", property_line, "Attribute Value.VB_UserMemId = 0",
+                    "Value = m", "End Property"});
+}
+
+// Modules piped through each command: the click's default is an empty selection at line 1;
+// line numbers count what the editor shows; the byte order mark, LF and a missing final
+// newline stay; -i has nothing to write back to.
+TEST(PipedModules, KeepTheirFormThroughEveryCommand) {
+  const std::string bom = "\xEF\xBB\xBF";
+  // A lone CR once made the walk of a tool lose one line and write another twice, with exit 0.
+  const std::string lone_cr = "Sub A()\r\nx\ry\r\nz\r\nEnd Sub\r\n";
+  // Annotated with 退出过程 in code page 936 or in UTF-8.
+  const std::string ascii = "Sub A()\r\nExit Sub\r\nEnd Sub\r\n";
+  const std::string annotated_gbk =
+      "Sub A()\r\nExit Sub '\xCD\xCB\xB3\xF6\xB9\xFD\xB3\xCC\r\nEnd Sub\r\n";
+  const std::string annotated_utf8 =
+      "Sub A()\r\nExit Sub '\xE9\x80\x80\xE5\x87\xBA\xE8\xBF\x87\xE7\xA8\x8B\r\nEnd Sub\r\n";
+  struct Case {
+    std::vector<std::string> args;
+    std::string in;
+    std::string out;
+    int status = kExitOk;
+  };
+  const Case cases[] = {
+      {{"click", "公私(&J)", "-"}, "Sub A()\nEnd Sub\n", "Private Sub A()\nEnd Sub\n"},
+      {{"click", "代码缩进", "-", "--line", "2", "-i"},
+       CrLfLines({"Attribute VB_Name = \"Piped\"", "Sub A()", "x = 1", "End Sub"}),
+       CrLfLines({"Attribute VB_Name = \"Piped\"", "Sub A()", "    x = 1", "End Sub"})},
+      {{"click", "公私(&J)", "-", "--line", "2"},
+       Account("Public Property Get Value() As Long"),
+       Account("Private Property Get Value() As Long")},
+      {{"click", "公私(&J)", "-", "--line", "2"},
+       bom + "' 说明\nPrivate Sub 汇总()\nEnd Sub",
+       bom + "' 说明\nPublic Sub 汇总()\nEnd Sub"},
+      {{"click", "代码缩进", "-", "--line", "1"},
+       lone_cr,
+       "Sub A()\r\n    x\r    y\r\n    z\r\nEnd Sub\r\n"},
+      {{"fmt", "-"}, lone_cr, "Sub A()\r\n    x\r    y\r\n    z\r\nEnd Sub\r\n"},
+      {{"annotate", "-"}, lone_cr, "Sub A()\r\nx 'x\ry 'y\r\nz 'z\r\nEnd Sub\r\n"},
+      // Plain ASCII fits both encodings; --encoding decides what Chinese text added to it
+      // becomes, and only for plain ASCII.
+      {{"annotate", "-"}, ascii, annotated_gbk},
+      {{"annotate", "-", "--encoding", "gbk"}, ascii, annotated_gbk},
+      {{"annotate", "-", "--encoding", "utf-8"}, ascii, annotated_utf8},
+      {{"annotate", "-", "--encoding", "utf-8"},
+       "' \xB4\xFA\r\n" + ascii,
+       "' \xB4\xFA\r\n" + annotated_gbk},
+      // --diff shows what formatting would change; changes more than six lines apart make
+      // hunks of their own, with three lines of context.
+      {{"fmt", "--diff", "-"}, "Sub A()\r\n    x = 1\r\nEnd Sub\r\n", ""},
+      {{"fmt", "--diff", "-"},
+       "Sub A()\r\nx = 1\r\nEnd Sub",
+       "--- <stdin>\n+++ <stdin>\n@@ -1,3 +1,3 @@\n Sub A()\r\n-x = 1\r\n+    x = 1\r\n End Sub\n"
+       "\\ No newline at end of file\n",
+       kExitChanged},
+      {{"fmt", "--diff", "-"},
+       "Sub A()\nx\nEnd Sub\nSub B()\nEnd Sub\nSub C()\nEnd Sub\nSub D()\ny\nEnd Sub\n",
+       "--- <stdin>\n+++ <stdin>\n@@ -1,5 +1,5 @@\n Sub A()\n-x\n+    x\n End Sub\n Sub B()\n"
+       " End Sub\n@@ -6,5 +6,5 @@\n Sub C()\n End Sub\n Sub D()\n-y\n+    y\n End Sub\n",
+       kExitChanged},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.args));
+    const auto result = RunTessaly(c.args, c.in);
+    EXPECT_EQ(result.status, c.status) << result.err;
+    EXPECT_EQ(result.out, c.out);
+  }
+}
+
+}  // namespace
+}  // namespace tessaly::cli
