@@ -51,6 +51,18 @@ TEST(Dispatch, WithoutACodePaneOnlyThePaneFreeCommandsAct) {
             (std::vector<std::string>{"ToggleIdeWindow(6)", "OpenWebLookup(word,1)", "ShowAbout"}));
 }
 
+// A selection is looked up before the clipboard's text.
+TEST(Dispatch, LooksUpTheSelectedText) {
+  MenuFixture f({u"Dim 你好 As String", u"x = \"a b\" & c"});
+  f.os.system().SetClipboardText(u"clipboard");
+  f.Select(1, 5, 1, 9);  // 你好 spans columns 5 to 8
+  f.Run(u"在线翻译");
+  f.Select(2, 5, 2, 14);
+  f.Run(u"在线搜索");
+  EXPECT_EQ(f.commands.calls,
+            (std::vector<std::string>{"OpenWebLookup(你好,0)", "OpenWebLookup(\"a b\" & c,1)"}));
+}
+
 TEST(Dispatch, ARefusedCommandDoesNotEscapeTheClick) {
   MenuFixture f(kCode);
   f.commands.refuse = true;
