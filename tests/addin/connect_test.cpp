@@ -293,41 +293,36 @@ TEST_F(Registration, VbaEditorRegistersForTheStandAloneEditorOnly) {
   ExpectRegisteredOnly(false, {u"Visual Basic\\6.0"}, {u"VBA", u"Office"});
 }
 
+// A grey box (2) changes nothing in the editor but is stored.
 TEST_F(ConnectTest, ApplySettingTakesEffectAtOnceAndIsStored) {
   Start({});
   Store(kFunctionMenu, u"0");
   ConnectAndStart();
-  auto& settings = os.settings();
-
-  ApplySetting(*connection, *features, settings, kFunctionMenu, 1);
-  EXPECT_TRUE(editor->Bar(u"TessalyIDE").Properties().visible);
-  EXPECT_EQ(Stored(kFunctionMenu), u"1");
-
   const struct {
     std::int32_t index;
     std::int32_t value;
-    const char* call;
-  } rows[] = {{kDialogEnlargement, 1, "StartDialogWatch"},
-              {kDialogEnlargement, 0, "StopDialogWatch"},
-              {kMouseWheel, 1, "LoadWheel"},
-              {kMouseWheel, 0, "UnloadWheel"}};
+    std::vector<std::string> calls;
+    bool bar_visible, tabs_visible;
+  } rows[] = {
+      {kFunctionMenu, 1, {}, true, true},
+      {kDialogEnlargement, 1, {"StartDialogWatch"}, true, true},
+      {kDialogEnlargement, 0, {"StopDialogWatch"}, true, true},
+      {kMouseWheel, 1, {"LoadWheel"}, true, true},
+      {kMouseWheel, 0, {"UnloadWheel"}, true, true},
+      {kCodeTabs, 0, {}, true, false},
+      {kFunctionMenu, 0, {}, false, false},
+      {kMouseWheel, 2, {}, false, false},
+      {kFunctionMenu, 2, {}, false, false},
+  };
   for (const auto& row : rows) {
+    SCOPED_TRACE(::testing::Message() << row.index << " " << row.value);
     features->calls.clear();
-    ApplySetting(*connection, *features, settings, row.index, row.value);
-    EXPECT_EQ(features->calls, std::vector<std::string>{row.call});
-    EXPECT_EQ(Stored(row.index), row.value == 1 ? u"1" : u"0");
+    ApplySetting(*connection, *features, os.settings(), row.index, row.value);
+    EXPECT_EQ(features->calls, row.calls);
+    EXPECT_EQ(Stored(row.index), std::u16string(1, static_cast<char16_t>(u'0' + row.value)));
+    EXPECT_EQ(editor->Bar(u"TessalyIDE").Properties().visible, row.bar_visible);
+    EXPECT_EQ(editor->Window(u"标签").IsVisible(), row.tabs_visible);
   }
-
-  ApplySetting(*connection, *features, settings, kCodeTabs, 0);
-  EXPECT_FALSE(editor->Window(u"标签").IsVisible());
-  ApplySetting(*connection, *features, settings, kFunctionMenu, 0);
-  EXPECT_FALSE(editor->Bar(u"TessalyIDE").Properties().visible);
-
-  // A grey box changes nothing in the editor but is stored.
-  features->calls.clear();
-  ApplySetting(*connection, *features, settings, kMouseWheel, 2);
-  EXPECT_TRUE(features->calls.empty());
-  EXPECT_EQ(Stored(kMouseWheel), u"2");
 }
 
 TEST_F(ConnectTest, ApplySettingWithoutTabWindowStillStores) {

@@ -41,7 +41,8 @@ bool VisibleOfType(sim::SimEditor& editor, std::int32_t type) {
   return false;
 }
 
-TEST(ToggleIdeWindow, EachButtonFlipsItsOwnWindowAndASecondClickFlipsItBack) {
+// Only the first window of the type flips; a type no window has changes nothing.
+TEST(ToggleIdeWindow, FlipsTheFirstWindowOfTheTypeAndASecondCallFlipsItBack) {
   const std::int32_t types[] = {host::kProjectExplorer, host::kPropertiesWindow,
                                 host::kImmediateWindow};
   for (const auto flipped : types) {
@@ -53,17 +54,12 @@ TEST(ToggleIdeWindow, EachButtonFlipsItsOwnWindowAndASecondClickFlipsItBack) {
     for (auto type : types)
       EXPECT_TRUE(VisibleOfType(e.editor, type)) << flipped << " " << type;
   }
-}
-
-TEST(ToggleIdeWindow, OnlyTheFirstWindowOfTheTypeFlipsAndAMissingTypeChangesNothing) {
   EditorWindows e;
-  e.commands.ToggleIdeWindow(42);
-  for (const auto& window : e.editor.Windows())
-    EXPECT_TRUE(window->IsVisible());
   e.editor.AddModule(u"Project1", u"Module2", {u""});
+  e.commands.ToggleIdeWindow(42);
   e.commands.ToggleIdeWindow(host::kCodeWindow);
-  EXPECT_FALSE(e.editor.Window(u"Project1 - Module1 (Code)").IsVisible());
-  EXPECT_TRUE(e.editor.Window(u"Project1 - Module2 (Code)").IsVisible());
+  for (const auto& window : e.editor.Windows())
+    EXPECT_EQ(window->IsVisible(), window->Caption() != u"Project1 - Module1 (Code)");
 }
 
 host::KeyboardState UserKeyboard() {
@@ -106,43 +102,39 @@ TEST(ClearImmediateWindow, ClearsTheWindowWhereverItSitsAndGivesTheKeyboardBack)
   }
 }
 
-TEST(ClearImmediateWindow, AWindowThatCannotBeFoundIsReportedAndNothingIsSent) {
+TEST(ClearImmediateWindow, AWindowThatCannotBeFoundIsReportedOnceAndNothingIsSent) {
+  const std::u16string not_found = u"Immediate Window not found.";
   const struct {
     const char* name;
     void (*break_it)(EditorWindows&);
+    std::u16string message;
   } rows[] = {
       {"native title differs",
-       [](EditorWindows& e) { e.os.windows().SetWindowText(e.desktop.ImmediateWindow(), u"x"); }},
+       [](EditorWindows& e) { e.os.windows().SetWindowText(e.desktop.ImmediateWindow(), u"x"); },
+       not_found},
       {"no native window",
-       [](EditorWindows& e) { e.os.windows().DestroyWindow(e.desktop.ImmediateWindow()); }},
+       [](EditorWindows& e) { e.os.windows().DestroyWindow(e.desktop.ImmediateWindow()); },
+       not_found},
       {"no immediate window in the editor",
-       [](EditorWindows& e) { e.editor.App().WindowList().Remove(e.editor.Window(u"Immediate")); }},
+       [](EditorWindows& e) { e.editor.App().WindowList().Remove(e.editor.Window(u"Immediate")); },
+       not_found},
+      {"main window refused", [](EditorWindows& e) { e.editor.Refuse(u"Application.MainWindow"); },
+       u"No Access to Visual Basic Project"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     EditorWindows e;
+    e.desktop.SetImmediateText(u"kept");
     e.os.windows().SetKeyboardState(UserKeyboard());
     row.break_it(e);
     e.commands.ClearImmediateWindow();
-    ASSERT_EQ(e.MessageBoxes().size(), 1u);
-    EXPECT_EQ(e.MessageBoxes()[0],
-              (sim::MessageBoxRecord{u"Immediate Window not found.", u"", host::kMbOk}));
+    EXPECT_EQ(e.MessageBoxes(),
+              (std::vector<sim::MessageBoxRecord>{{row.message, u"", host::kMbOk}}));
     EXPECT_EQ(e.os.windows().PendingMessageCount(), 0u);
     EXPECT_TRUE(e.os.windows().Delivered().empty());
     EXPECT_EQ(e.os.windows().GetKeyboardState(), UserKeyboard());
+    EXPECT_EQ(e.desktop.ImmediateText(), u"kept");
   }
-}
-
-TEST(ClearImmediateWindow, AnEditorThatRefusesItsMainWindowIsReportedOnce) {
-  EditorWindows e;
-  e.desktop.SetImmediateText(u"kept");
-  e.editor.Refuse(u"Application.MainWindow");
-  EXPECT_EQ(e.commands.FindImmediateWindow(), kNoEditorAccess);
-  e.commands.ClearImmediateWindow();
-  ASSERT_EQ(e.MessageBoxes().size(), 2u);  // one for the direct search, one for the clearing
-  for (const auto& box : e.MessageBoxes())
-    EXPECT_EQ(box, (sim::MessageBoxRecord{u"No Access to Visual Basic Project", u"", host::kMbOk}));
-  EXPECT_EQ(e.desktop.ImmediateText(), u"kept");
 }
 
 // Mode 0 translates, from Chinese or into it as the text tells; any other mode searches.
