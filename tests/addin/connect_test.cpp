@@ -222,6 +222,8 @@ TEST_F(ConnectTest, StoredSwitchesDecideWhatStarts) {
       {"wheel stored 0", true, kMouseWheel, u"0", "LoadWheel", false},
       {"wheel stored 1 in a VBA host", false, kMouseWheel, u"1", "LoadWheel", false},
       {"wheel stored garbage", true, kMouseWheel, u"x", "LoadWheel", false},
+      {"tabs stored 0: hidden but initialised", true, kCodeTabs, u"0", "TabInitialize", true},
+      {"menu stored 0: built but hidden", true, kFunctionMenu, u"0", "RunFunctionMenu()", true},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.what);
@@ -229,20 +231,11 @@ TEST_F(ConnectTest, StoredSwitchesDecideWhatStarts) {
     Store(row.index, row.stored);
     ConnectAndStart();
     EXPECT_EQ(Called(row.call), row.started);
+    EXPECT_EQ(editor->Window(u"标签").IsVisible(), row.index != kCodeTabs);
+    EXPECT_EQ(editor->Bar(u"TessalyIDE").Properties().visible, row.index != kFunctionMenu);
     Unload();
     Store(row.index, u"1");
   }
-}
-
-TEST_F(ConnectTest, HiddenTabWindowStillInitialisesAndMenuFollowsItsSwitch) {
-  Start({});
-  Store(kCodeTabs, u"0");
-  Store(kFunctionMenu, u"0");
-  ConnectAndStart();
-  EXPECT_FALSE(editor->Window(u"标签").IsVisible());
-  EXPECT_TRUE(Called("TabInitialize"));
-  EXPECT_TRUE(editor->HasBar(u"TessalyIDE"));
-  EXPECT_FALSE(editor->Bar(u"TessalyIDE").Properties().visible);
 }
 
 // (1, 1) is the smallest offset that is no docked place.

@@ -41,36 +41,42 @@ void ExpectOneSinkPerButton(const sim::SimEditor& editor, SinkKind kind) {
   }
 }
 
+// A refused property is skipped and the rest is built.
 TEST(MenuBar, BuildsTwentyFourControlsWithTheirSeparatorsIconsAndTips) {
-  MenuFixture f({u""}, VbaEditor());
-  f.Run(u"");
-  ASSERT_TRUE(f.editor.HasBar(u"TessalyIDE"));
-  const auto& bar = f.editor.Bar(u"TessalyIDE");
-  EXPECT_EQ(bar.Position(), host::kBarTop);
-  EXPECT_TRUE(bar.IsVisible());
-  EXPECT_TRUE(bar.IsEnabled());
-  const auto& controls = bar.ControlList().All();
-  ASSERT_EQ(controls.size(), 24u);
-  const std::set<std::size_t> separators = {3, 5, 7, 8, 11, 13, 18, 23};
-  for (std::size_t i = 0; i < controls.size(); ++i) {
-    const auto& p = controls[i]->Properties();
-    EXPECT_EQ(p.type, i < 8 ? host::kPopup : host::kButton) << i;
-    EXPECT_EQ(p.begin_group, separators.contains(i)) << i;
-    EXPECT_EQ(p.tooltip_text.empty(), i < 8) << i;
+  for (const bool refuse_icons : {false, true}) {
+    SCOPED_TRACE(refuse_icons);
+    MenuFixture f({u""}, VbaEditor());
+    if (refuse_icons) f.editor.Refuse(u"CommandBarControl.SetFaceId");
+    f.Run(u"");
+    ASSERT_TRUE(f.editor.HasBar(u"TessalyIDE"));
+    const auto& bar = f.editor.Bar(u"TessalyIDE");
+    EXPECT_EQ(bar.Position(), host::kBarTop);
+    EXPECT_TRUE(bar.IsVisible());
+    EXPECT_TRUE(bar.IsEnabled());
+    const auto& controls = bar.ControlList().All();
+    ASSERT_EQ(controls.size(), 24u);
+    const std::set<std::size_t> separators = {3, 5, 7, 8, 11, 13, 18, 23};
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+      const auto& p = controls[i]->Properties();
+      EXPECT_EQ(p.type, i < 8 ? host::kPopup : host::kButton) << i;
+      EXPECT_EQ(p.begin_group, separators.contains(i)) << i;
+      EXPECT_EQ(p.tooltip_text.empty(), i < 8) << i;
+    }
+    const auto& comment = controls[13]->Properties();
+    EXPECT_EQ(comment.caption, u"注释(&Z)");
+    EXPECT_EQ(comment.face_id, refuse_icons ? 0 : 192);
+    EXPECT_EQ(comment.style, host::kIconAndCaption);
+    EXPECT_EQ(comment.tooltip_text, u"添加\\删除当前行注释");
+    const auto& item = f.editor.Control({u"TessalyIDE", u"常用语]", u"单元格选择"}).Properties();
+    EXPECT_EQ(item.face_id, refuse_icons ? 0 : 182);
+    EXPECT_TRUE(item.begin_group);
+    EXPECT_EQ(item.style, host::kIconAndCaption);
+    EXPECT_TRUE(item.tooltip_text.empty());
+    EXPECT_EQ(controls[7]->Children()->All().size(), 9u);
+    // The host repaints after every button and after each group.
+    EXPECT_EQ(f.os.loop().DoEventsCount(), 179u + 2u);
+    ExpectOneSinkPerButton(f.editor, SinkKind::kButtonEvents);
   }
-  const auto& comment = controls[13]->Properties();
-  EXPECT_EQ(comment.caption, u"注释(&Z)");
-  EXPECT_EQ(comment.face_id, 192);
-  EXPECT_EQ(comment.style, host::kIconAndCaption);
-  EXPECT_EQ(comment.tooltip_text, u"添加\\删除当前行注释");
-  const auto& item = f.editor.Control({u"TessalyIDE", u"常用语]", u"单元格选择"}).Properties();
-  EXPECT_EQ(item.face_id, 182);
-  EXPECT_TRUE(item.begin_group);
-  EXPECT_EQ(item.style, host::kIconAndCaption);
-  EXPECT_TRUE(item.tooltip_text.empty());
-  EXPECT_EQ(controls[7]->Children()->All().size(), 9u);
-  // The host repaints after every button and after each group.
-  EXPECT_EQ(f.os.loop().DoEventsCount(), 179u + 2u);
 }
 
 TEST(MenuBar, ABuildReleasesTheSinksItFinds) {
@@ -82,16 +88,6 @@ TEST(MenuBar, ABuildReleasesTheSinksItFinds) {
   ASSERT_EQ(f.editor.SinkCount({u"Add-Ins", u"Tessaly"}, SinkKind::kButtonEvents), 1);
   f.Run(u"");
   EXPECT_EQ(f.editor.SinkCount({u"Add-Ins", u"Tessaly"}, SinkKind::kButtonEvents), 0);
-}
-
-TEST(MenuBar, ARefusedPropertyIsSkippedAndTheRestIsBuilt) {
-  MenuFixture f({u""}, VbaEditor());
-  f.editor.Refuse(u"CommandBarControl.SetFaceId");
-  f.Run(u"");
-  const auto& button = f.editor.Control({u"TessalyIDE", u"关于程序"}).Properties();
-  EXPECT_EQ(button.face_id, 0);
-  EXPECT_EQ(button.tooltip_text, u"关于本程序");
-  ExpectOneSinkPerButton(f.editor, SinkKind::kButtonEvents);
 }
 
 // Each host kind wires its own sink to every button. An editor that keeps its bars shows the bar
