@@ -95,19 +95,12 @@ TEST(MenuBar, ABuildReleasesTheSinksItFinds) {
 TEST(MenuBar, WiresEachButtonOnceAndAgainWhenReconnectingToAKeptBar) {
   for (bool vb6 : {false, true}) {
     const SinkKind kind = vb6 ? SinkKind::kCommandBarEvents : SinkKind::kButtonEvents;
-    sim::SimEditor editor(vb6 ? sim::EditorOptions{} : VbaEditor());
-    editor.AddModule(u"VBAProject", u"Module1", {u"x = 1"});
-    sim::SimOs os;
-    host::Os host_os = os.Os();
-    RecordingCommands commands;
-    {
-      auto none = ConnectionTo(editor);
-      FunctionMenu menu(none, host_os, commands, commands);
-      EXPECT_EQ(menu.RewireExistingBar(), 0);  // no bar yet: nothing to wire
-    }
+    MenuFixture f({u"x = 1"}, vb6 ? sim::EditorOptions{} : VbaEditor());
+    auto& editor = f.editor;
+    EXPECT_EQ(f.menu.RewireExistingBar(), 0);  // no bar yet: nothing to wire
     {
       auto first = ConnectionTo(editor);
-      FunctionMenu menu(first, host_os, commands, commands);
+      FunctionMenu menu(first, f.host_os, f.commands, f.commands);
       menu.RunFunctionMenu(u"");
       ExpectOneSinkPerButton(editor, kind);
       EXPECT_EQ(first.ButtonSinks->size(), 179u);
@@ -117,19 +110,16 @@ TEST(MenuBar, WiresEachButtonOnceAndAgainWhenReconnectingToAKeptBar) {
     editor.Bar(u"TessalyIDE").ControlList().Append(host::kButton)->MutableProperties().caption =
         u"Mine";
 
-    auto second = ConnectionTo(editor);
-    FunctionMenu menu(second, host_os, commands, commands);
-    EXPECT_EQ(menu.RewireExistingBar(), 179);
+    EXPECT_EQ(f.menu.RewireExistingBar(), 179);
     ExpectOneSinkPerButton(editor, kind);
     EXPECT_EQ(editor.SinkCount({u"TessalyIDE", u"Mine"}, kind), 0);
     // Once wired, asking again adds no second sink.
-    EXPECT_EQ(menu.RewireExistingBar(), 0);
+    EXPECT_EQ(f.menu.RewireExistingBar(), 0);
     ExpectOneSinkPerButton(editor, kind);
 
     editor.Click({u"TessalyIDE", u"关于程序"});
     editor.Click({u"TessalyIDE", u"【功能】", u"代码缩进"});
-    EXPECT_EQ(commands.calls, (std::vector<std::string>{"ShowAbout", "IndentCode"}));
-    commands.calls.clear();
+    EXPECT_EQ(f.commands.calls, (std::vector<std::string>{"ShowAbout", "IndentCode"}));
   }
 }
 
