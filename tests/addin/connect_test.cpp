@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 #include "addin/app_event_vbide.h"
@@ -23,14 +24,14 @@ using testing::RecordingFeatures;
 struct TestAddIn : host::AddInInstance {};
 struct TestDocument : host::UserDocument {};
 
-sim::EditorOptions Vb6() {
-  return {};
-}
 sim::EditorOptions Excel() {
   sim::EditorOptions options;
   options.name = u"Microsoft Excel";
   options.version = u"7.01";
   return options;
+}
+sim::EditorOptions Editor(bool vb6) {
+  return vb6 ? sim::EditorOptions{} : Excel();
 }
 
 // One editor and OS, and one loaded add-in that can be unloaded and loaded again.
@@ -51,12 +52,16 @@ class ConnectTest : public ::testing::Test {
     connect->OnConnection(editor->Application(), mode, add_in);
     connect->OnStartupComplete();
   }
-  void Unload() {
-    connect->OnDisconnection(1);
+  void Drop() {
     connect.reset();
     features.reset();
     connection.reset();
   }
+  void Unload() {
+    connect->OnDisconnection(1);
+    Drop();
+  }
+  bool Called(const std::string& call) { return std::ranges::count(features->calls, call) > 0; }
   void Store(std::int32_t index, const std::u16string& value) {
     os.settings().SaveSetting(kSettingsApp, kSettingsSection, kFeatureKeys[index], value);
   }
@@ -64,11 +69,10 @@ class ConnectTest : public ::testing::Test {
     return os.settings().GetSetting(kSettingsApp, kSettingsSection, kFeatureKeys[index], u"");
   }
   int AddInsEntries() {
-    int count = 0;
-    for (const auto& control : editor->Bar(u"Add-Ins").ControlList().All()) {
-      if (control->Properties().caption == u"Tessaly" && !control->IsDeleted()) ++count;
-    }
-    return count;
+    return static_cast<int>(
+        std::ranges::count_if(editor->Bar(u"Add-Ins").ControlList().All(), [](const auto& control) {
+          return control->Properties().caption == u"Tessaly" && !control->IsDeleted();
+        }));
   }
   void ExpectRegisteredFor(const std::u16string& editor) {
     const auto key = u"Software\\Microsoft\\" + editor + u"\\Addins\\QWIX.Connect";
@@ -89,56 +93,48 @@ class ConnectTest : public ::testing::Test {
   std::unique_ptr<Connect> connect;
 };
 
-TEST_F(ConnectTest, Vb6EditorGetsMenuTabWindowAndAboutEntry) {
-  Start(Vb6());
-  connect->OnConnection(editor->Application(), host::kStartup, add_in);
+// The VB6 entry opens the About form itself; the VBA one goes through the dispatcher.
+TEST_F(ConnectTest, EachEditorGetsMenuTabWindowAndOneAddInsEntry) {
+  for (const bool vb6 : {true, false}) {
+    SCOPED_TRACE(vb6);
+    Start(Editor(vb6));
+    connect->OnConnection(editor->Application(), host::kStartup, add_in);
 
-  EXPECT_EQ(connection->HostMode, u"VB6");
-  EXPECT_EQ(connection->MenuBarName, u"TessalyIDE");
-  EXPECT_EQ(connection->Program.Version, u"V1.36");
-  EXPECT_EQ(features->calls, (std::vector<std::string>{"RunFunctionMenu()", "CreateTabWindow"}));
-  ASSERT_TRUE(editor->HasWindow(u"标签"));
-  EXPECT_NE(connection->TabDocument, nullptr);
+    EXPECT_EQ(connection->HostMode, vb6 ? u"VB6" : u"VBA");
+    EXPECT_EQ(connection->MenuBarName, u"TessalyIDE");
+    EXPECT_EQ(connection->Program.Version, u"V1.36");
+    EXPECT_EQ(features->calls, (std::vector<std::string>{"RunFunctionMenu()", "CreateTabWindow"}));
+    ASSERT_TRUE(editor->HasWindow(u"标签"));
+    EXPECT_NE(connection->TabDocument, nullptr);
 
-  ASSERT_EQ(AddInsEntries(), 1);
-  const auto& entry = editor->Control({u"Add-Ins", u"Tessaly"});
-  EXPECT_TRUE(entry.Properties().begin_group);
-  editor->Click({u"Add-Ins", u"Tessaly"});
-  editor->Click({u"Add-Ins", u"Tessaly"});
-  EXPECT_EQ(features->calls.back(), "ShowAbout");
-  EXPECT_EQ(std::count(features->calls.begin(), features->calls.end(), "ShowAbout"), 2);
-}
-
-TEST_F(ConnectTest, VbaEditorEntryGoesThroughTheDispatcherWithItsCaption) {
-  Start(Excel());
-  connect->OnConnection(editor->Application(), host::kStartup, add_in);
-
-  EXPECT_EQ(connection->HostMode, u"VBA");
-  const auto& entry = editor->Control({u"Add-Ins", u"Tessaly"});
-  EXPECT_EQ(entry.Properties().parameter, u"TBVBCode");
-  EXPECT_TRUE(entry.Properties().visible);
-  EXPECT_TRUE(entry.Properties().enabled);
-  EXPECT_TRUE(entry.Properties().begin_group);
-  EXPECT_EQ(editor->SinkCount({u"Add-Ins", u"Tessaly"}, sim::SinkKind::kButtonEvents), 1);
-
-  const auto result = editor->Click({u"Add-Ins", u"Tessaly"});
-  EXPECT_TRUE(result.cancel_default);
-  EXPECT_EQ(features->calls.back(), "RunFunctionMenu(Tessaly)");
+    ASSERT_EQ(AddInsEntries(), 1);
+    const auto& entry = editor->Control({u"Add-Ins", u"Tessaly"}).Properties();
+    EXPECT_TRUE(entry.begin_group && entry.visible && entry.enabled);
+    EXPECT_EQ(entry.parameter, vb6 ? u"" : u"TBVBCode");
+    const auto first = editor->Click({u"Add-Ins", u"Tessaly"});
+    editor->Click({u"Add-Ins", u"Tessaly"});
+    if (!vb6) {
+      EXPECT_EQ(editor->SinkCount({u"Add-Ins", u"Tessaly"}, sim::SinkKind::kButtonEvents), 1);
+      EXPECT_TRUE(first.cancel_default);
+    }
+    EXPECT_EQ(features->calls.back(), vb6 ? "ShowAbout" : "RunFunctionMenu(Tessaly)");
+    EXPECT_EQ(features->calls.size(), 4u);  // each click is heard once
+    Unload();
+  }
 }
 
 TEST_F(ConnectTest, RefusedHostsGetNothing) {
-  struct Row {
-    const char* what;
-    sim::EditorOptions options;
-    std::int32_t mode;
-  };
   sim::EditorOptions outlook = Excel();
   outlook.name = u"Microsoft Outlook";
   sim::EditorOptions excel10 = Excel();
   excel10.version = u"10.0";
-  const Row rows[] = {{"unknown name", outlook, host::kStartup},
-                      {"version 10", excel10, host::kStartup},
-                      {"external connection", Vb6(), host::kExternal}};
+  const struct {
+    const char* what;
+    sim::EditorOptions options;
+    std::int32_t mode;
+  } rows[] = {{"unknown name", outlook, host::kStartup},
+              {"version 10", excel10, host::kStartup},
+              {"external connection", {}, host::kExternal}};
   for (const auto& row : rows) {
     SCOPED_TRACE(row.what);
     Start(row.options);
@@ -154,7 +150,7 @@ TEST_F(ConnectTest, RefusedHostsGetNothing) {
 }
 
 TEST_F(ConnectTest, EditorWithoutAddInsBarStillConnects) {
-  sim::EditorOptions options = Vb6();
+  sim::EditorOptions options;
   options.add_ins_bar = false;
   Start(options);
   // The main window has no project explorer; a tree elsewhere is not the project's.
@@ -163,40 +159,32 @@ TEST_F(ConnectTest, EditorWithoutAddInsBarStillConnects) {
   ConnectAndStart();
   EXPECT_EQ(connection->ProjectTreeHandle, 0);
   EXPECT_EQ(connect->MenuEntry(), nullptr);
-  EXPECT_TRUE(features->Called("StartDialogWatch"));
+  EXPECT_TRUE(Called("StartDialogWatch"));
 }
 
 // The editor keeps the bar and the window: a second connection wires the bar again and adds
 // the Add-Ins entry anew, which each disconnection takes away with its sink.
 TEST_F(ConnectTest, ReloadingRewiresTheBarAndMakesOneEntry) {
-  Start(Vb6());
-  ConnectAndStart();
-  connect->OnDisconnection(1);
-  EXPECT_EQ(connect->MenuEntry(), nullptr);  // no reference to the deleted entry is kept
-  connect.reset();
-  features.reset();
-  connection.reset();
-  EXPECT_EQ(AddInsEntries(), 0);
-  Load();
-  connect->OnConnection(editor->Application(), host::kAfterStartup, add_in);
-  EXPECT_EQ(features->calls, (std::vector<std::string>{"RewireFunctionMenu", "TakeOverTabWindow"}));
-  EXPECT_EQ(AddInsEntries(), 1);
-
-  Start(Excel());
-  ConnectAndStart();
-  connect->OnDisconnection(1);
-  EXPECT_TRUE(connection->ButtonSinks->empty());
-  connect.reset();
-  features.reset();
-  connection.reset();
-  EXPECT_EQ(AddInsEntries(), 0);
-  Load();
-  ConnectAndStart();
-  EXPECT_EQ(AddInsEntries(), 1);
+  for (const bool vb6 : {true, false}) {
+    SCOPED_TRACE(vb6);
+    Start(Editor(vb6));
+    ConnectAndStart();
+    connect->OnDisconnection(1);
+    EXPECT_EQ(connect->MenuEntry(), nullptr);  // no reference to the deleted entry is kept
+    EXPECT_TRUE(connection->ButtonSinks->empty());
+    Drop();
+    EXPECT_EQ(AddInsEntries(), 0);
+    Load();
+    connect->OnConnection(editor->Application(), host::kAfterStartup, add_in);
+    EXPECT_EQ(features->calls,
+              (std::vector<std::string>{"RewireFunctionMenu", "TakeOverTabWindow"}));
+    EXPECT_EQ(AddInsEntries(), 1);
+    Unload();
+  }
 }
 
 TEST_F(ConnectTest, FreshProfileStartsEveryFeatureTheHostAllows) {
-  Start(Vb6());
+  Start({});
   const auto tree_main = os.windows().CreateWindow({u"wndclass_desked_gsk", u"Project1"});
   const auto project = os.windows().CreateWindow({u"PROJECT", u"", 0, {}, tree_main});
   const auto tree = os.windows().CreateWindow({u"SysTreeView32", u"", 0, {}, project});
@@ -219,131 +207,119 @@ TEST_F(ConnectTest, FreshProfileStartsEveryFeatureTheHostAllows) {
 }
 
 TEST_F(ConnectTest, StoredSwitchesDecideWhatStarts) {
-  struct Row {
+  const struct {
     const char* what;
-    sim::EditorOptions options;
+    bool vb6;
     std::int32_t index;
     std::u16string stored;
     const char* call;
     bool started;
-  };
-  const Row rows[] = {
-      {"dialogs stored 2 (equality with 1)", Vb6(), kDialogEnlargement, u"2", "StartDialogWatch",
+  } rows[] = {
+      {"dialogs stored 2 (equality with 1)", true, kDialogEnlargement, u"2", "StartDialogWatch",
        false},
-      {"dialogs stored 1", Vb6(), kDialogEnlargement, u"1", "StartDialogWatch", true},
-      {"wheel stored 5 (not zero)", Vb6(), kMouseWheel, u"5", "LoadWheel", true},
-      {"wheel stored 0", Vb6(), kMouseWheel, u"0", "LoadWheel", false},
-      {"wheel stored 1 in a VBA host", Excel(), kMouseWheel, u"1", "LoadWheel", false},
-      {"wheel stored garbage", Vb6(), kMouseWheel, u"x", "LoadWheel", false},
+      {"dialogs stored 1", true, kDialogEnlargement, u"1", "StartDialogWatch", true},
+      {"wheel stored 5 (not zero)", true, kMouseWheel, u"5", "LoadWheel", true},
+      {"wheel stored 0", true, kMouseWheel, u"0", "LoadWheel", false},
+      {"wheel stored 1 in a VBA host", false, kMouseWheel, u"1", "LoadWheel", false},
+      {"wheel stored garbage", true, kMouseWheel, u"x", "LoadWheel", false},
+      {"tabs stored 0: hidden but initialised", true, kCodeTabs, u"0", "TabInitialize", true},
+      {"menu stored 0: built but hidden", true, kFunctionMenu, u"0", "RunFunctionMenu()", true},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.what);
-    Start(row.options);
+    Start(Editor(row.vb6));
     Store(row.index, row.stored);
     ConnectAndStart();
-    EXPECT_EQ(features->Called(row.call), row.started);
+    EXPECT_EQ(Called(row.call), row.started);
+    EXPECT_EQ(editor->Window(u"标签").IsVisible(), row.index != kCodeTabs);
+    EXPECT_EQ(editor->Bar(u"TessalyIDE").Properties().visible, row.index != kFunctionMenu);
     Unload();
-    os.settings().SaveSetting(kSettingsApp, kSettingsSection, kFeatureKeys[row.index], u"1");
+    Store(row.index, u"1");
   }
 }
 
-TEST_F(ConnectTest, HiddenTabWindowStillInitialisesAndMenuFollowsItsSwitch) {
-  Start(Vb6());
-  Store(kCodeTabs, u"0");
-  Store(kFunctionMenu, u"0");
-  ConnectAndStart();
-  EXPECT_FALSE(editor->Window(u"标签").IsVisible());
-  EXPECT_TRUE(features->Called("TabInitialize"));
-  EXPECT_TRUE(editor->HasBar(u"TessalyIDE"));
-  EXPECT_FALSE(editor->Bar(u"TessalyIDE").Properties().visible);
-}
-
+// (1, 1) is the smallest offset that is no docked place.
 TEST_F(ConnectTest, FloatingTabWindowIsClickedIntoPlaceButDockedOneIsLeftAlone) {
-  Start(Vb6());
-  connect->OnConnection(editor->Application(), host::kStartup, add_in);
-  auto& window = editor->Window(u"标签");
-  window.SetLeft(1);  // the smallest offset that is no docked place
-  window.SetTop(1);
-  connect->OnStartupComplete();
-  EXPECT_EQ(window.FocusCount(), 1);
-  EXPECT_EQ(window.Height(), 60);
-  ASSERT_EQ(os.windows().MouseEvents().size(), 4u);
-  EXPECT_EQ(os.windows().MouseEvents()[0].flags, host::kMouseLeftDown);
-  EXPECT_EQ(os.windows().MouseEvents()[3].flags, host::kMouseLeftUp);
-  EXPECT_EQ(os.windows().MouseEvents()[0].cursor, (host::Point{11, 11}));
-
-  Unload();
-  Start(Vb6());
-  connect->OnConnection(editor->Application(), host::kStartup, add_in);
-  auto& docked = editor->Window(u"标签");
-  docked.SetLeft(200);
-  docked.SetTop(0);
-  connect->OnStartupComplete();
-  EXPECT_EQ(docked.FocusCount(), 0);
-  EXPECT_NE(docked.Height(), 60);
+  for (const bool floating : {false, true}) {
+    SCOPED_TRACE(floating);
+    Start({});
+    connect->OnConnection(editor->Application(), host::kStartup, add_in);
+    auto& window = editor->Window(u"标签");
+    window.SetLeft(floating ? 1 : 200);
+    window.SetTop(floating ? 1 : 0);
+    connect->OnStartupComplete();
+    EXPECT_EQ(window.FocusCount(), floating ? 1 : 0);
+    EXPECT_EQ(window.Height() == 60, floating);
+    const auto& mouse = os.windows().MouseEvents();
+    ASSERT_EQ(mouse.size(), floating ? 4u : 0u);
+    if (floating) {
+      EXPECT_EQ(mouse[0].flags, host::kMouseLeftDown);
+      EXPECT_EQ(mouse[3].flags, host::kMouseLeftUp);
+      EXPECT_EQ(mouse[0].cursor, (host::Point{11, 11}));
+    }
+    Unload();
+  }
 }
 
-// Each kind of editor registers the add-in, loaded at start-up, for the other kind only.
-TEST_F(ConnectTest, Vb6EditorRegistersForTheOfficeEditorsOnly) {
-  Start(Vb6());
-  ConnectAndStart();
-  ExpectRegisteredFor(u"VBA\\VBE\\6.0");
-  ExpectRegisteredFor(u"Office\\Excel");
-  EXPECT_FALSE(os.registry().KeyExists(host::kCurrentUser,
-                                       u"Software\\Microsoft\\Visual Basic\\6.0\\Addins"));
+// Each kind of editor registers the add-in, loaded at start-up, for the other kind only;
+// disconnecting stops every feature whatever the host.
+class Registration : public ConnectTest {
+ protected:
+  void ExpectRegisteredOnly(bool vb6, const std::vector<std::u16string>& registered,
+                            const std::vector<std::u16string>& untouched) {
+    Start(Editor(vb6));
+    ConnectAndStart();
+    for (const auto& key : registered)
+      ExpectRegisteredFor(key);
+    for (const auto& key : untouched)
+      EXPECT_FALSE(os.registry().KeyExists(host::kCurrentUser, u"Software\\Microsoft\\" + key));
+    connect->OnDisconnection(0);
+    EXPECT_TRUE(Called("UnloadWheel") && Called("StopDialogWatch"));
+  }
+};
+
+TEST_F(Registration, Vb6EditorRegistersForTheOfficeEditorsOnly) {
+  ExpectRegisteredOnly(true, {u"VBA\\VBE\\6.0", u"Office\\Excel"}, {u"Visual Basic\\6.0\\Addins"});
 }
 
-TEST_F(ConnectTest, VbaEditorRegistersForTheStandAloneEditorOnly) {
-  Start(Excel());
-  ConnectAndStart();
-  ExpectRegisteredFor(u"Visual Basic\\6.0");
-  EXPECT_FALSE(os.registry().KeyExists(host::kCurrentUser, u"Software\\Microsoft\\VBA"));
-  EXPECT_FALSE(os.registry().KeyExists(host::kCurrentUser, u"Software\\Microsoft\\Office"));
-  connect->OnDisconnection(0);  // stops every feature whatever the host
-  EXPECT_TRUE(features->Called("UnloadWheel"));
-  EXPECT_TRUE(features->Called("StopDialogWatch"));
+TEST_F(Registration, VbaEditorRegistersForTheStandAloneEditorOnly) {
+  ExpectRegisteredOnly(false, {u"Visual Basic\\6.0"}, {u"VBA", u"Office"});
 }
 
+// A grey box (2) changes nothing in the editor but is stored.
 TEST_F(ConnectTest, ApplySettingTakesEffectAtOnceAndIsStored) {
-  Start(Vb6());
+  Start({});
   Store(kFunctionMenu, u"0");
   ConnectAndStart();
-  auto& settings = os.settings();
-
-  ApplySetting(*connection, *features, settings, kFunctionMenu, 1);
-  EXPECT_TRUE(editor->Bar(u"TessalyIDE").Properties().visible);
-  EXPECT_EQ(Stored(kFunctionMenu), u"1");
-
-  struct Row {
+  const struct {
     std::int32_t index;
     std::int32_t value;
-    const char* call;
+    std::vector<std::string> calls;
+    bool bar_visible, tabs_visible;
+  } rows[] = {
+      {kFunctionMenu, 1, {}, true, true},
+      {kDialogEnlargement, 1, {"StartDialogWatch"}, true, true},
+      {kDialogEnlargement, 0, {"StopDialogWatch"}, true, true},
+      {kMouseWheel, 1, {"LoadWheel"}, true, true},
+      {kMouseWheel, 0, {"UnloadWheel"}, true, true},
+      {kCodeTabs, 0, {}, true, false},
+      {kFunctionMenu, 0, {}, false, false},
+      {kMouseWheel, 2, {}, false, false},
+      {kFunctionMenu, 2, {}, false, false},
   };
-  const Row rows[] = {{kDialogEnlargement, 1, "StartDialogWatch"},
-                      {kDialogEnlargement, 0, "StopDialogWatch"},
-                      {kMouseWheel, 1, "LoadWheel"},
-                      {kMouseWheel, 0, "UnloadWheel"}};
   for (const auto& row : rows) {
+    SCOPED_TRACE(::testing::Message() << row.index << " " << row.value);
     features->calls.clear();
-    ApplySetting(*connection, *features, settings, row.index, row.value);
-    EXPECT_EQ(features->calls, std::vector<std::string>{row.call});
-    EXPECT_EQ(Stored(row.index), row.value == 1 ? u"1" : u"0");
+    ApplySetting(*connection, *features, os.settings(), row.index, row.value);
+    EXPECT_EQ(features->calls, row.calls);
+    EXPECT_EQ(Stored(row.index), std::u16string(1, static_cast<char16_t>(u'0' + row.value)));
+    EXPECT_EQ(editor->Bar(u"TessalyIDE").Properties().visible, row.bar_visible);
+    EXPECT_EQ(editor->Window(u"标签").IsVisible(), row.tabs_visible);
   }
-
-  ApplySetting(*connection, *features, settings, kCodeTabs, 0);
-  EXPECT_FALSE(editor->Window(u"标签").IsVisible());
-  ApplySetting(*connection, *features, settings, kFunctionMenu, 0);
-  EXPECT_FALSE(editor->Bar(u"TessalyIDE").Properties().visible);
-
-  // A grey box changes nothing in the editor but is stored.
-  features->calls.clear();
-  ApplySetting(*connection, *features, settings, kMouseWheel, 2);
-  EXPECT_TRUE(features->calls.empty());
-  EXPECT_EQ(Stored(kMouseWheel), u"2");
 }
 
 TEST_F(ConnectTest, ApplySettingWithoutTabWindowStillStores) {
-  Start(Vb6());
+  Start({});
   connection->HostApplication = editor->Application();
   ApplySetting(*connection, *features, os.settings(), kCodeTabs, 1);
   EXPECT_FALSE(editor->HasWindow(u"标签"));
@@ -354,47 +330,40 @@ TEST_F(ConnectTest, ApplySettingWithoutTabWindowStillStores) {
 // does: whoever drops a sink must unadvise it, or its clicks keep arriving.
 TEST(ButtonEvents, ASinkHearsClicksUntilItsSubscriptionIsReleased) {
   for (const bool vb6 : {true, false}) {
-    sim::EditorOptions options;
-    if (!vb6) options.name = u"Microsoft Excel";
-    sim::SimEditor editor(options);
+    SCOPED_TRACE(vb6);
+    sim::SimEditor editor(Editor(vb6));
     Connection connection;
     connection.HostApplication = editor.Application();
     connection.HostMode = vb6 ? kHostModeVb6 : kHostModeVba;
-    auto button = editor.Application()
-                      ->CommandBars()
-                      ->Add(u"Bar", host::kBarTop)
-                      ->Controls()
-                      ->Add(host::kButton);
+    auto bar = editor.Application()->CommandBars()->Add(u"Bar", host::kBarTop);
+    auto button = bar->Controls()->Add(host::kButton);
     button->SetCaption(u"Go");
 
     std::vector<std::u16string> clicks;
-    HookButton(connection, *button,
-               [&](const std::u16string& caption) { clicks.push_back(caption); });
-    HookButton(connection, *button,
-               [&](const std::u16string& caption) { clicks.push_back(caption); });
-    EXPECT_EQ(editor.LiveEventConnections(), 2) << vb6;
+    for (int i = 0; i < 2; ++i)
+      HookButton(connection, *button, [&](const std::u16string& c) { clicks.push_back(c); });
+    EXPECT_EQ(editor.LiveEventConnections(), 2);
     const auto first = editor.Click({u"Bar", u"Go"});
-    EXPECT_EQ(first.sinks_run, 2) << vb6;
-    EXPECT_TRUE(first.cancel_default) << vb6;
+    EXPECT_EQ(first.sinks_run, 2);
+    EXPECT_TRUE(first.cancel_default);
 
     // Dropping one keeps the other; releasing all leaves the button silent.
     connection.ButtonSinks->pop_back();
-    EXPECT_EQ(editor.Click({u"Bar", u"Go"}).sinks_run, 1) << vb6;
+    EXPECT_EQ(editor.Click({u"Bar", u"Go"}).sinks_run, 1);
     ReleaseButtonSinks(connection);
-    EXPECT_EQ(editor.LiveEventConnections(), 0) << vb6;
-    EXPECT_EQ(editor.Click({u"Bar", u"Go"}).sinks_run, 0) << vb6;
-    EXPECT_EQ(clicks, std::vector<std::u16string>(3, u"Go")) << vb6;
+    EXPECT_EQ(editor.LiveEventConnections(), 0);
+    EXPECT_EQ(editor.Click({u"Bar", u"Go"}).sinks_run, 0);
+    EXPECT_EQ(clicks, std::vector<std::u16string>(3, u"Go"));
   }
 }
 
 TEST(HostRecognition, AcceptsTheFiveEditorsBelowVersionTen) {
-  struct Row {
+  const struct {
     const char16_t* name;
     const char16_t* version;
     bool accepted;
     const char16_t* mode;
-  };
-  const Row rows[] = {
+  } rows[] = {
       // clang-format off
       {u"Microsoft Visual Basic", u"6.00", true, u"VB6"},
       {u"Microsoft Excel", u"7.01", true, u"VBA"}, {u"Microsoft Word", u"7.1", true, u"VBA"},

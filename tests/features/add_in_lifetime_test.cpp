@@ -4,96 +4,58 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <algorithm>
+#include <functional>
 #include <string>
-#include <vector>
 
-#include "dialogs/dialog_watch.h"
-#include "features/tessaly_add_in.h"
-#include "features/tessaly_component.h"
+#include "add_in_fixture.h"
 #include "menu/window_commands.h"
-#include "sim/desktop/sim_desktop.h"
-#include "sim/editor/sim_editor.h"
-#include "sim/os/sim_os.h"
-#include "tabs/code_tabs.h"
 #include "tabs/tab_process_state.h"
 
 namespace tessaly::features {
 namespace {
 
-struct Instance : host::AddInInstance {};
-
-class AddInLifetime : public ::testing::Test {
+class AddInLifetime : public AddInFixture {
  protected:
-  AddInLifetime() {
-    editor.AddModule(u"Project1", u"Report", {u"Sub A()", u"End Sub"});
-    editor.AddModule(u"Project1", u"Ledger", {u"Sub B()", u"End Sub"});
-    desktop.Sync();
-    editor.RegisterDocumentClass(tabs::VBIDETabProgId(u"QWIX"),
-                                 [this] { return component.NewTabDocument(); });
-  }
-  ~AddInLifetime() override {
-    if (add_in) Unload();
-  }
-
-  void Load() {
-    add_in = std::make_unique<TessalyAddIn>(host_os, component);
-    add_in->Connect().OnConnection(editor.Application(), host::kStartup, instance);
-    add_in->Connect().OnStartupComplete();
-  }
-  void Unload() {
-    add_in->Connect().OnDisconnection(0);
-    add_in.reset();
+  void Start() {
+    AddInFixture::Start(
+        {{u"Report", {u"Sub A()", u"End Sub"}}, {u"Ledger", {u"Sub B()", u"End Sub"}}});
   }
 
   tabs::VBIDETab& Document() {
-    return dynamic_cast<tabs::VBIDETab&>(*editor.Window(u"标签").Document());
-  }
-  std::vector<std::u16string> TabCaptions() {
-    std::vector<std::u16string> captions;
-    for (const auto& tab : Document().TabStrip1.Tabs())
-      captions.push_back(tab.Caption);
-    return captions;
+    return dynamic_cast<tabs::VBIDETab&>(*editor->Window(u"标签").Document());
   }
   std::int32_t TabOf(const std::u16string& caption) {
-    const auto captions = TabCaptions();
-    return static_cast<std::int32_t>(std::find(captions.begin(), captions.end(), caption) -
-                                     captions.begin());
+    const auto& tabs = Document().TabStrip1.Tabs();
+    return static_cast<std::int32_t>(std::ranges::find(tabs, caption, &tabs::Tab::Caption) -
+                                     tabs.begin());
   }
-  std::u16string ActiveCaption() { return editor.ActivePane()->CodeWindow().CaptionText(); }
+  std::u16string ActiveCaption() { return editor->ActivePane()->CodeWindow().CaptionText(); }
 
   // A module opened from the project explorer: the double-click reaches the tree first.
   void OpenFromTree(const std::u16string& module) {
-    os.windows().SendMessage(desktop.ProjectTree(), host::kWmLButtonDblClk, 0, 0);
-    editor.AddModule(u"Project1", module, {u"Sub C()", u"End Sub"});
-    desktop.Sync();
+    os.windows().SendMessage(desktop->ProjectTree(), host::kWmLButtonDblClk, 0, 0);
+    editor->AddModule(u"Project1", module, {u"Sub C()", u"End Sub"});
+    desktop->Sync();
   }
 
   void ExpectNothingOfOursLeft() {
-    EXPECT_EQ(editor.LiveEventConnections(), 0);
+    EXPECT_EQ(editor->LiveEventConnections(), 0);
     EXPECT_EQ(os.windows().RegisteredProcCount(), 0u);
     EXPECT_TRUE(os.windows().WindowsWithRegisteredProc().empty());
     EXPECT_EQ(os.loop().RunningTimerCount(), 0u);
   }
-
-  sim::SimOs os;
-  host::Os host_os = os.Os();
-  sim::SimEditor editor;
-  sim::SimDesktop desktop{editor, os};
-  Instance instance;
-  TessalyComponent component;
-  std::unique_ptr<TessalyAddIn> add_in;
 };
 
 TEST_F(AddInLifetime, DisconnectionLeavesNoSinkProcedureOrTimerInTheEditor) {
-  Load();
-  desktop.PointAt(desktop.CodeWindow(u"Ledger"));
+  Start();
+  desktop->PointAt(desktop->CodeWindow(u"Ledger"));
   os.loop().Advance(250);  // the wheel hooks the code window under the cursor
-  os.windows().SendMessage(desktop.ProjectTree(), host::kWmLButtonDblClk, 0, 0);
+  os.windows().SendMessage(desktop->ProjectTree(), host::kWmLButtonDblClk, 0, 0);
   add_in->ShowAbout();
   ASSERT_EQ(os.windows().WindowsWithRegisteredProc().size(), 2u);
   ASSERT_EQ(os.loop().RunningTimerCount(), 3u);
-  ASSERT_EQ(editor.LiveEventConnections(), 180);  // 179 buttons and the Add-Ins entry
+  ASSERT_EQ(editor->LiveEventConnections(), 180);  // 179 buttons and the Add-Ins entry
 
   add_in->Connect().OnDisconnection(0);
   ExpectNothingOfOursLeft();
@@ -102,15 +64,15 @@ TEST_F(AddInLifetime, DisconnectionLeavesNoSinkProcedureOrTimerInTheEditor) {
 
   // The bar the editor kept is wired anew, once per button.
   Load();
-  const auto wired = editor.LiveEventConnections();
+  const auto wired = editor->LiveEventConnections();
   Unload();
   Load();
-  EXPECT_EQ(editor.LiveEventConnections(), wired);
+  EXPECT_EQ(editor->LiveEventConnections(), wired);
 }
 
 TEST_F(AddInLifetime, AProcedureInstalledOverOursKeepsItsChainAfterUnload) {
-  Load();
-  const auto tree = desktop.ProjectTree();
+  Start();
+  const auto tree = desktop->ProjectTree();
   const auto ours = os.windows().WindowProc(tree);
   int seen_by_theirs = 0;
   const auto theirs = os.windows().RegisterEditorProc(
@@ -131,13 +93,13 @@ TEST_F(AddInLifetime, AProcedureInstalledOverOursKeepsItsChainAfterUnload) {
 }
 
 TEST_F(AddInLifetime, TheTabWindowKeepsWorkingAcrossAReload) {
-  Load();
+  Start();
   auto* document = &Document();
   ASSERT_EQ(add_in->Connection().TabDocument.get(), document);
   Unload();
 
   // A click on the surviving window's strip while no add-in is loaded does nothing.
-  editor.Activate(u"Report");
+  editor->Activate(u"Report");
   document->TabStrip1.UserClick(TabOf(u"Ledger "));
   EXPECT_EQ(ActiveCaption(), u"Project1 - Report (Code)");
 
@@ -162,8 +124,8 @@ TEST_F(AddInLifetime, TheTabWindowKeepsWorkingAcrossAReload) {
 class Reentry : public AddInLifetime {
  protected:
   void ExpectTimersFiredInside(const std::function<void()>& wait) {
-    Load();
-    const auto dialog = desktop.OpenDialog(sim::EditorDialog::kReferences);
+    Start();
+    const auto dialog = desktop->OpenDialog(sim::EditorDialog::kReferences);
     const auto before = os.windows().WindowRect(dialog);
     OpenFromTree(u"Journal");
     wait();
@@ -175,7 +137,7 @@ class Reentry : public AddInLifetime {
 
 TEST_F(Reentry, TimersFireWhileAMessageBoxIsOpen) {
   ExpectTimersFiredInside([&] {
-    editor.Refuse(u"Application.MainWindow");
+    editor->Refuse(u"Application.MainWindow");
     add_in->RunFunctionMenu(u"清屏(&N)");
     ASSERT_EQ(os.system().MessageBoxes().back().text, menu::kNoProjectAccessMessage);
   });
@@ -183,9 +145,9 @@ TEST_F(Reentry, TimersFireWhileAMessageBoxIsOpen) {
 
 TEST_F(Reentry, TimersFireWhileTheMenuIsBuilt) {
   ExpectTimersFiredInside([&] {
-    editor.App().Bars().RemoveBar(u"TessalyIDE");
+    editor->App().Bars().RemoveBar(u"TessalyIDE");
     add_in->RunFunctionMenu(u"");
-    EXPECT_EQ(editor.Click({u"TessalyIDE", u"【功能】", u"代码缩进"}).sinks_run, 1);
+    EXPECT_EQ(editor->Click({u"TessalyIDE", u"【功能】", u"代码缩进"}).sinks_run, 1);
   });
 }
 

@@ -27,12 +27,15 @@ TEST(Dispatch, SendsEachCommandCaptionToItsCommand) {
       {u"TessalyAid", "ShowAbout"},          {u"Tessaly", "ShowAbout"},
   };
   for (const auto& c : cases) {
-    MenuFixture f(kCode);
-    f.Caret(3, 2);
-    f.Run(c.caption);
-    EXPECT_EQ(f.commands.calls, std::vector<std::string>{c.call}) << c.call;
-    EXPECT_EQ(f.connection.SavedStartLine, 3);
-    EXPECT_EQ(f.Text(), kCode) << c.call;
+    for (const bool refuse : {false, true}) {  // a refused command does not escape the click
+      MenuFixture f(kCode);
+      f.commands.refuse = refuse;
+      f.Caret(3, 2);
+      EXPECT_NO_THROW(f.Run(c.caption));
+      EXPECT_EQ(f.commands.calls, std::vector<std::string>{c.call}) << c.call;
+      EXPECT_EQ(f.connection.SavedStartLine, 3);
+      EXPECT_EQ(f.Text(), kCode) << c.call;
+    }
   }
 }
 
@@ -51,12 +54,16 @@ TEST(Dispatch, WithoutACodePaneOnlyThePaneFreeCommandsAct) {
             (std::vector<std::string>{"ToggleIdeWindow(6)", "OpenWebLookup(word,1)", "ShowAbout"}));
 }
 
-TEST(Dispatch, ARefusedCommandDoesNotEscapeTheClick) {
-  MenuFixture f(kCode);
-  f.commands.refuse = true;
-  EXPECT_NO_THROW(f.Run(u"代码缩进"));
-  EXPECT_NO_THROW(f.Run(u"清屏(&N)"));
-  EXPECT_EQ(f.commands.calls.size(), 2u);
+// A selection is looked up before the clipboard's text.
+TEST(Dispatch, LooksUpTheSelectedText) {
+  MenuFixture f({u"Dim 你好 As String", u"x = \"a b\" & c"});
+  f.os.system().SetClipboardText(u"clipboard");
+  f.Select(1, 5, 1, 9);  // 你好 spans columns 5 to 8
+  f.Run(u"在线翻译");
+  f.Select(2, 5, 2, 14);
+  f.Run(u"在线搜索");
+  EXPECT_EQ(f.commands.calls,
+            (std::vector<std::string>{"OpenWebLookup(你好,0)", "OpenWebLookup(\"a b\" & c,1)"}));
 }
 
 TEST(Dispatch, AnUnknownCaptionChangesNothing) {
@@ -68,20 +75,6 @@ TEST(Dispatch, AnUnknownCaptionChangesNothing) {
   EXPECT_EQ(f.Text(), kCode);
   EXPECT_EQ(f.Selection(), (host::Selection{2, 5, 3, 3}));
   EXPECT_TRUE(f.commands.calls.empty());
-}
-
-TEST(Dispatch, ASelectionEndingAtColumnOneLeavesThatLineOut) {
-  std::vector<std::u16string> lines;
-  for (int i = 1; i <= 14; ++i)
-    lines.push_back(u"line" + text::FromUtf8(std::to_string(i)));
-  MenuFixture f(lines);
-  f.Select(10, 5, 12, 1);
-  f.Run(u"删行(&X)");
-  ASSERT_EQ(f.Text().size(), 12u);
-  EXPECT_EQ(f.Text()[8], u"line9");
-  EXPECT_EQ(f.Text()[9], u"line12");
-  EXPECT_EQ(f.Selection(), (host::Selection{10, 1, 10, 1}));
-  EXPECT_EQ(f.connection.SavedStartLine, 10);
 }
 
 // The product's constructor runs the real code tools, each on its own caption.
@@ -102,17 +95,12 @@ TEST(Dispatch, RunsTheCodeToolsOfTheProduct) {
       {u"代码注解", module, {"AnnotateCode"}},
   };
   for (const auto& c : cases) {
-    sim::SimEditor editor;
-    editor.AddModule(u"VBAProject", u"Module1", module);
-    editor.ActivePane()->PlaceCaret(2, 1);
-    sim::SimOs os;
-    host::Os host_os = os.Os();
-    auto connection = ConnectionTo(editor);
-    RecordingCommands commands;
-    FunctionMenu menu(connection, host_os, commands);
-    menu.RunFunctionMenu(c.caption);
-    EXPECT_EQ(editor.Module(u"Module1").Text(), c.expected) << text::ToUtf8(c.caption);
-    EXPECT_EQ(commands.calls, c.outside_calls);
+    MenuFixture f(module);
+    FunctionMenu product_menu(f.connection, f.host_os, f.commands);
+    f.Caret(2, 1);
+    product_menu.RunFunctionMenu(c.caption);
+    EXPECT_EQ(f.Text(), c.expected) << text::ToUtf8(c.caption);
+    EXPECT_EQ(f.commands.calls, c.outside_calls);
   }
 }
 
@@ -134,7 +122,7 @@ const std::u16string kSeparator = u"'-----";
 // Display width 200 with a double-width character over columns 150 and 151.
 const std::u16string kWideSeparator = kSeparator + Repeat(u'a', 143) + u"中" + Repeat(u'b', 49);
 
-TEST(EditingCommands, EditTheLinesAndPlaceTheCaret) {
+TEST(EditingCommands, EditTheLinesAndPlaceTheCaretSnippetsIncluded) {
   // clang-format off
   const EditCase cases[] = {
       {"PrivateBecomesPublic", {u"Private Sub A()"}, {1, 3, 1, 3}, u"公私(&J)", {u"Public Sub A()"},
@@ -179,6 +167,33 @@ TEST(EditingCommands, EditTheLinesAndPlaceTheCaret) {
        {1, 4, 1, 4}},
       {"Concatenation", {u"a b"}, {1, 2, 1, 3}, u"链接", {u"a & b"}, {1, 6, 1, 6}},
       {"LineBreak", {u"s = a b"}, {1, 6, 1, 7}, u"换行", {u"s = a VbCrLf b"}, {1, 15, 1, 15}},
+      // A selection ending at column 1 leaves that line out.
+      {"DeleteLines", {u"line1", u"line2", u"line3", u"line4", u"line5"}, {2, 5, 4, 1},
+       u"删行(&X)", {u"line1", u"line4", u"line5"}, {2, 1, 2, 1}},
+      // Snippets. A blank line just above a block end is inside that block.
+      {"AboveEndIf", {u"Sub A()", u"    If x Then", u"", u"    End If", u"End Sub"}, {3, 1, 3, 1}, u"强制容错",
+       {u"Sub A()", u"    If x Then", u"        On Error Resume Next", u"", u"    End If",
+        u"End Sub"}, {3, 1, 3, 1}},
+      {"WithBlockOnAnIndentedLine", {u"    x = 1"}, {1, 5, 1, 5}, u"With继承",
+       {u"    With xObj", u"    End With", u"    x = 1"}, {1, 5, 1, 5}},
+      {"IfThen", {u"  x = 1"}, {1, 1, 1, 1}, u"If_Then条件",
+       {u"  If xObj Then", u"  Else", u"  End If", u"  x = 1"}, {1, 1, 1, 1}},
+      {"IIfThen", {u"  x = 1"}, {1, 1, 1, 1}, u"IIf_Then条件",
+       {u"  StrNum = IIf(xObj , xObj, yObj)", u"  x = 1"}, {1, 1, 1, 1}},
+      {"OptionalParameterAtTheCaret", {u"Function F()"}, {1, 12, 1, 12}, u"参数：可选",
+       {u"Function F(Optional ByVal Switch As Long)"}, {1, 41, 1, 41}},
+      {"ByValWithItsBlanks", {u"Sub S(x)"}, {1, 7, 1, 7}, u"参数：传值", {u"Sub S( ByVal x)"},
+       {1, 14, 1, 14}},
+      {"FunctionAtColumnOne", {u"Sub A()", u"    x = 1", u"End Sub"}, {2, 5, 2, 5}, u"插入函数",
+       {u"Sub A()", u"Public Function fTest(ByVal x1 As Variant, Optional ByVal x2 As Long)", u"",
+        u"End Function", u"    x = 1", u"End Sub"}, {2, 5, 2, 5}},
+      {"ConstantKeepsItsTrailingBlank", {u"    x = 1"}, {1, 1, 1, 1}, u"声明常量",
+       {u"Public Const StrNum = 1365 ", u"    x = 1"}, {1, 1, 1, 1}},
+      // Lines joined without the placeholder start at column 1.
+      {"LaterLinesWithoutPlaceholder", {u"    x = 1"}, {1, 1, 1, 1}, u"跳转容错",
+       {u"    On Error GoTo error_handler", u"error_handler:",
+        u"MsgBox  Err.Number & vbCr & Err.Description, 16 + 0, \"Error Number\"", u"    x = 1"},
+       {1, 1, 1, 1}},
   };
   // clang-format on
   for (const auto& c : cases) {

@@ -41,47 +41,42 @@ void ExpectOneSinkPerButton(const sim::SimEditor& editor, SinkKind kind) {
   }
 }
 
+// A refused property is skipped and the rest is built.
 TEST(MenuBar, BuildsTwentyFourControlsWithTheirSeparatorsIconsAndTips) {
-  MenuFixture f({u""}, VbaEditor());
-  f.Run(u"");
-  ASSERT_TRUE(f.editor.HasBar(u"TessalyIDE"));
-  const auto& bar = f.editor.Bar(u"TessalyIDE");
-  EXPECT_EQ(bar.Position(), host::kBarTop);
-  EXPECT_TRUE(bar.IsVisible());
-  EXPECT_TRUE(bar.IsEnabled());
-  const auto& controls = bar.ControlList().All();
-  ASSERT_EQ(controls.size(), 24u);
-  const std::set<std::size_t> separators = {3, 5, 7, 8, 11, 13, 18, 23};
-  for (std::size_t i = 0; i < controls.size(); ++i) {
-    const auto& p = controls[i]->Properties();
-    EXPECT_EQ(p.type, i < 8 ? host::kPopup : host::kButton) << i;
-    EXPECT_EQ(p.begin_group, separators.contains(i)) << i;
-    EXPECT_EQ(p.tooltip_text.empty(), i < 8) << i;
+  for (const bool refuse_icons : {false, true}) {
+    SCOPED_TRACE(refuse_icons);
+    MenuFixture f({u""}, VbaEditor());
+    if (refuse_icons) f.editor.Refuse(u"CommandBarControl.SetFaceId");
+    f.Run(u"");
+    ASSERT_TRUE(f.editor.HasBar(u"TessalyIDE"));
+    const auto& bar = f.editor.Bar(u"TessalyIDE");
+    EXPECT_EQ(bar.Position(), host::kBarTop);
+    EXPECT_TRUE(bar.IsVisible());
+    EXPECT_TRUE(bar.IsEnabled());
+    const auto& controls = bar.ControlList().All();
+    ASSERT_EQ(controls.size(), 24u);
+    const std::set<std::size_t> separators = {3, 5, 7, 8, 11, 13, 18, 23};
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+      const auto& p = controls[i]->Properties();
+      EXPECT_EQ(p.type, i < 8 ? host::kPopup : host::kButton) << i;
+      EXPECT_EQ(p.begin_group, separators.contains(i)) << i;
+      EXPECT_EQ(p.tooltip_text.empty(), i < 8) << i;
+    }
+    const auto& comment = controls[13]->Properties();
+    EXPECT_EQ(comment.caption, u"注释(&Z)");
+    EXPECT_EQ(comment.face_id, refuse_icons ? 0 : 192);
+    EXPECT_EQ(comment.style, host::kIconAndCaption);
+    EXPECT_EQ(comment.tooltip_text, u"添加\\删除当前行注释");
+    const auto& item = f.editor.Control({u"TessalyIDE", u"常用语]", u"单元格选择"}).Properties();
+    EXPECT_EQ(item.face_id, refuse_icons ? 0 : 182);
+    EXPECT_TRUE(item.begin_group);
+    EXPECT_EQ(item.style, host::kIconAndCaption);
+    EXPECT_TRUE(item.tooltip_text.empty());
+    EXPECT_EQ(controls[7]->Children()->All().size(), 9u);
+    // The host repaints after every button and after each group.
+    EXPECT_EQ(f.os.loop().DoEventsCount(), 179u + 2u);
+    ExpectOneSinkPerButton(f.editor, SinkKind::kButtonEvents);
   }
-  const auto& comment = controls[13]->Properties();
-  EXPECT_EQ(comment.caption, u"注释(&Z)");
-  EXPECT_EQ(comment.face_id, 192);
-  EXPECT_EQ(comment.style, host::kIconAndCaption);
-  EXPECT_EQ(comment.tooltip_text, u"添加\\删除当前行注释");
-  const auto& item = f.editor.Control({u"TessalyIDE", u"常用语]", u"单元格选择"}).Properties();
-  EXPECT_EQ(item.face_id, 182);
-  EXPECT_TRUE(item.begin_group);
-  EXPECT_EQ(item.style, host::kIconAndCaption);
-  EXPECT_TRUE(item.tooltip_text.empty());
-  EXPECT_EQ(controls[7]->Children()->All().size(), 9u);
-  // The host repaints after every button and after each group.
-  EXPECT_EQ(f.os.loop().DoEventsCount(), 179u + 2u);
-}
-
-TEST(MenuBar, WiresEachButtonOnceWithTheSinkOfTheHostKind) {
-  MenuFixture vba({u""}, VbaEditor());
-  vba.Run(u"");
-  ExpectOneSinkPerButton(vba.editor, SinkKind::kButtonEvents);
-  EXPECT_EQ(vba.connection.ButtonSinks->size(), 179u);
-
-  MenuFixture vb6;
-  vb6.Run(u"");
-  ExpectOneSinkPerButton(vb6.editor, SinkKind::kCommandBarEvents);
 }
 
 TEST(MenuBar, ABuildReleasesTheSinksItFinds) {
@@ -95,66 +90,36 @@ TEST(MenuBar, ABuildReleasesTheSinksItFinds) {
   EXPECT_EQ(f.editor.SinkCount({u"Add-Ins", u"Tessaly"}, SinkKind::kButtonEvents), 0);
 }
 
-TEST(MenuBar, ARefusedPropertyIsSkippedAndTheRestIsBuilt) {
-  MenuFixture f({u""}, VbaEditor());
-  f.editor.Refuse(u"CommandBarControl.SetFaceId");
-  f.Run(u"");
-  const auto& button = f.editor.Control({u"TessalyIDE", u"关于程序"}).Properties();
-  EXPECT_EQ(button.face_id, 0);
-  EXPECT_EQ(button.tooltip_text, u"关于本程序");
-  ExpectOneSinkPerButton(f.editor, SinkKind::kButtonEvents);
-}
-
-TEST(MenuBar, AClickOnTheBarReachesTheDispatcher) {
-  MenuFixture f({u"    x = 1"}, VbaEditor());
-  f.Run(u"");
-  f.Caret(1, 5);
-  const auto result = f.editor.Click({u"TessalyIDE", u"[循环", u"With继承"});
-  EXPECT_TRUE(result.cancel_default);
-  EXPECT_EQ(f.Text(),
-            (std::vector<std::u16string>{u"    With xObj", u"    End With", u"    x = 1"}));
-  f.editor.Click({u"TessalyIDE", u"资管(&G)"});
-  EXPECT_EQ(f.commands.calls, std::vector<std::string>{"ToggleIdeWindow(6)"});
-}
-
-// An editor that keeps its bars shows the bar at the next connection, which skips the build:
-// the bar must not stay dead.
-TEST(MenuBar, ReconnectingToAKeptBarWiresItsButtonsAgain) {
+// Each host kind wires its own sink to every button. An editor that keeps its bars shows the bar
+// at the next connection, which skips the build: the bar must not stay dead.
+TEST(MenuBar, WiresEachButtonOnceAndAgainWhenReconnectingToAKeptBar) {
   for (bool vb6 : {false, true}) {
-    sim::SimEditor editor(vb6 ? sim::EditorOptions{} : VbaEditor());
-    editor.AddModule(u"VBAProject", u"Module1", {u"x = 1"});
-    sim::SimOs os;
-    host::Os host_os = os.Os();
-    RecordingCommands commands;
-    {
-      auto none = ConnectionTo(editor);
-      FunctionMenu menu(none, host_os, commands, commands);
-      EXPECT_EQ(menu.RewireExistingBar(), 0);  // no bar yet: nothing to wire
-    }
+    const SinkKind kind = vb6 ? SinkKind::kCommandBarEvents : SinkKind::kButtonEvents;
+    MenuFixture f({u"x = 1"}, vb6 ? sim::EditorOptions{} : VbaEditor());
+    auto& editor = f.editor;
+    EXPECT_EQ(f.menu.RewireExistingBar(), 0);  // no bar yet: nothing to wire
     {
       auto first = ConnectionTo(editor);
-      FunctionMenu menu(first, host_os, commands, commands);
+      FunctionMenu menu(first, f.host_os, f.commands, f.commands);
       menu.RunFunctionMenu(u"");
+      ExpectOneSinkPerButton(editor, kind);
+      EXPECT_EQ(first.ButtonSinks->size(), 179u);
     }
-    const SinkKind kind = vb6 ? SinkKind::kCommandBarEvents : SinkKind::kButtonEvents;
     ASSERT_EQ(editor.SinkCount({u"TessalyIDE", u"关于程序"}, kind), 0);
     // Somebody else's button on the bar keeps its own action.
     editor.Bar(u"TessalyIDE").ControlList().Append(host::kButton)->MutableProperties().caption =
         u"Mine";
 
-    auto second = ConnectionTo(editor);
-    FunctionMenu menu(second, host_os, commands, commands);
-    EXPECT_EQ(menu.RewireExistingBar(), 179);
+    EXPECT_EQ(f.menu.RewireExistingBar(), 179);
     ExpectOneSinkPerButton(editor, kind);
     EXPECT_EQ(editor.SinkCount({u"TessalyIDE", u"Mine"}, kind), 0);
     // Once wired, asking again adds no second sink.
-    EXPECT_EQ(menu.RewireExistingBar(), 0);
+    EXPECT_EQ(f.menu.RewireExistingBar(), 0);
     ExpectOneSinkPerButton(editor, kind);
 
     editor.Click({u"TessalyIDE", u"关于程序"});
     editor.Click({u"TessalyIDE", u"【功能】", u"代码缩进"});
-    EXPECT_EQ(commands.calls, (std::vector<std::string>{"ShowAbout", "IndentCode"}));
-    commands.calls.clear();
+    EXPECT_EQ(f.commands.calls, (std::vector<std::string>{"ShowAbout", "IndentCode"}));
   }
 }
 
@@ -172,46 +137,30 @@ TEST(MenuBar, ClicksAfterTheMenuIsGoneDoNothing) {
 
 TEST(MenuCatalogue, EveryCaptionOccursOnceTopLevelIncluded) {
   std::set<std::u16string_view> seen;
-  std::size_t count = 0;
-  for (int group : {kPopupGroup, kButtonGroup}) {
-    for (const auto& control : MenuTop(group)) {
-      seen.insert(control.caption);
-      ++count;
-    }
+  for (const auto& path : AllButtonPaths()) {
+    EXPECT_FALSE(path.back().empty());
+    seen.insert(path.back());
   }
-  for (int k = 0; k < kPopupCount; ++k) {
-    for (const auto& item : MenuItems(k)) {
-      EXPECT_FALSE(item.caption.empty());
-      seen.insert(item.caption);
-      ++count;
-    }
-  }
-  EXPECT_EQ(seen.size(), count);
+  for (const auto& popup : MenuTop(kPopupGroup))
+    seen.insert(popup.caption);
+  EXPECT_EQ(seen.size(), 179u + kPopupCount);
 }
 
-// The texts whose blanks, quotes and line breaks a transcription easily loses.
+// The texts whose blanks, quotes and line breaks a transcription easily loses (those the
+// snippet tests insert are checked there).
 TEST(MenuCatalogue, KeepsSnippetTextsByteForByte) {
   struct Case {
     std::u16string_view caption;
     std::u16string_view text;
   };
   const Case cases[] = {
-      {u"参数：传值", u" ByVal "},
-      {u"声明常量", u"Public Const StrNum = 1365 "},
       {u"启用屏幕更新", u"Application.ScreenUpdating =True"},
-      {u"插入函数",
-       u"Public Function fTest(ByVal x1 As Variant, Optional ByVal x2 As Long)\r\n\r\nEnd "
-       u"Function"},
-      {u"With继承", u"With xObj\r\nHeadCodeEnd With"},
       {u"For_to循环", u"For i = LBound(xObj) To UBound(xObj)  Step 1\r\nHeadCodeNext"},
       {u"耗时差循环内计算",
        u"getTMid = Now()\r\nHeadCodeMsgbox \" [ 耗时：\" & Format(Now() - getTMid, "
        u"\"HH.mm.ss.ms\") & \" ]"},
       {u"Do_Loop循环",
        u"Do'While|Until\r\nHeadCode    If xObj=yObj Then Exit Do\r\nHeadCodeLoop'While|Until"},
-      {u"跳转容错",
-       u"On Error GoTo error_handler\r\nerror_handler:\r\nMsgBox  Err.Number & vbCr & "
-       u"Err.Description, 16 + 0, \"Error Number\""},
       {u"创建外壳对象",
        u"Dim  WinShell As Object\r\nHeadCodeSet WinShell = CreateObject(\"Shell.Application\")"
        u"\r\nHeadCodeSet objFolder = WinShell.Namespace(FONTS)\r\nHeadCodeobjFolder.CopyHere "

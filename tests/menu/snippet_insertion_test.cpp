@@ -26,56 +26,6 @@ TEST(SnippetKind, IsToldByTheTrimmedHead) {
     EXPECT_EQ(KindOfSnippet(head), kind) << text::ToUtf8(head);
 }
 
-struct SnippetCase {
-  const char* name;
-  Lines before;
-  host::Selection caret;
-  std::u16string caption;
-  Lines after;
-  host::Selection caret_after;
-};
-
-const Lines kIfBlock = {u"Sub A()", u"    If x Then", u"", u"    End If", u"End Sub"};
-
-TEST(Snippet, IsInsertedWhereTheCaretIs) {
-  // clang-format off
-  const SnippetCase cases[] = {
-      // A blank line just above a block end is inside that block.
-      {"AboveEndIf", kIfBlock, {3, 1, 3, 1}, u"强制容错",
-       {u"Sub A()", u"    If x Then", u"        On Error Resume Next", u"", u"    End If",
-        u"End Sub"}, {3, 1, 3, 1}},
-      {"WithBlockOnAnIndentedLine", {u"    x = 1"}, {1, 5, 1, 5}, u"With继承",
-       {u"    With xObj", u"    End With", u"    x = 1"}, {1, 5, 1, 5}},
-      {"IfThen", {u"  x = 1"}, {1, 1, 1, 1}, u"If_Then条件",
-       {u"  If xObj Then", u"  Else", u"  End If", u"  x = 1"}, {1, 1, 1, 1}},
-      {"IIfThen", {u"  x = 1"}, {1, 1, 1, 1}, u"IIf_Then条件",
-       {u"  StrNum = IIf(xObj , xObj, yObj)", u"  x = 1"}, {1, 1, 1, 1}},
-      {"OptionalParameterAtTheCaret", {u"Function F()"}, {1, 12, 1, 12}, u"参数：可选",
-       {u"Function F(Optional ByVal Switch As Long)"}, {1, 41, 1, 41}},
-      {"ByValWithItsBlanks", {u"Sub S(x)"}, {1, 7, 1, 7}, u"参数：传值", {u"Sub S( ByVal x)"},
-       {1, 14, 1, 14}},
-      {"FunctionAtColumnOne", {u"Sub A()", u"    x = 1", u"End Sub"}, {2, 5, 2, 5}, u"插入函数",
-       {u"Sub A()", u"Public Function fTest(ByVal x1 As Variant, Optional ByVal x2 As Long)", u"",
-        u"End Function", u"    x = 1", u"End Sub"}, {2, 5, 2, 5}},
-      {"ConstantKeepsItsTrailingBlank", {u"    x = 1"}, {1, 1, 1, 1}, u"声明常量",
-       {u"Public Const StrNum = 1365 ", u"    x = 1"}, {1, 1, 1, 1}},
-      // Lines joined without the placeholder start at column 1.
-      {"LaterLinesWithoutPlaceholder", {u"    x = 1"}, {1, 1, 1, 1}, u"跳转容错",
-       {u"    On Error GoTo error_handler", u"error_handler:",
-        u"MsgBox  Err.Number & vbCr & Err.Description, 16 + 0, \"Error Number\"", u"    x = 1"},
-       {1, 1, 1, 1}},
-  };
-  // clang-format on
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    MenuFixture f(c.before);
-    f.Select(c.caret.start_line, c.caret.start_column, c.caret.end_line, c.caret.end_column);
-    f.Run(c.caption);
-    EXPECT_EQ(f.Text(), c.after);
-    EXPECT_EQ(f.Selection(), c.caret_after);
-  }
-}
-
 TEST(HeadCode, FollowsTheCodeAroundTheCaret) {
   MenuFixture f({u"        x = 1", u"    Else", u"", u"    End If"});
   f.Caret(1, 3);

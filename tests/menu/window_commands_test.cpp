@@ -6,8 +6,6 @@
 #include <vector>
 
 #include "addin/connection.h"
-#include "menu/function_menu.h"
-#include "menu/menu_commands.h"
 #include "menu/selected_text.h"
 #include "menu/web_lookup.h"
 #include "sim/desktop/sim_desktop.h"
@@ -17,39 +15,15 @@
 namespace tessaly::menu {
 namespace {
 
-// The product's side of the seam: the window commands answer the menu's window and web
-// clicks; the other two are not this test's business.
-class ForwardingCommands : public MenuCommands {
- public:
-  explicit ForwardingCommands(WindowCommands& window_commands) : commands_(window_commands) {}
-  void ToggleIdeWindow(std::int32_t type) override { commands_.ToggleIdeWindow(type); }
-  void ClearImmediateWindow() override { commands_.ClearImmediateWindow(); }
-  void OpenWebLookup(const std::u16string& text, std::int32_t mode) override {
-    commands_.OpenWebLookup(text, mode);
-  }
-  void AnnotateCode() override {}
-  void ShowAbout() override {}
-
- private:
-  WindowCommands& commands_;
-};
-
-// A VB6 editor with the function menu's bar built, clicked as a user clicks it.
-struct EditorWithMenu {
-  explicit EditorWithMenu(std::vector<std::u16string> lines = {u"Dim 你好 As String"}) {
+// A VB6 editor on its desktop and the window commands the menu's clicks reach.
+struct EditorWindows {
+  explicit EditorWindows(std::vector<std::u16string> lines = {u"Dim 你好 As String"}) {
     editor.AddModule(u"Project1", u"Module1", lines);
     desktop.Sync();
     connection.HostApplication = editor.Application();
     connection.HostMode = addin::kHostModeVb6;
-    connection.MenuBarName = u"TessalyIDE";
-    menu.RunFunctionMenu(u"");
-  }
-  void Click(const std::u16string& caption) { editor.Click({u"TessalyIDE", caption}); }
-  void ClickTool(const std::u16string& caption) {
-    editor.Click({u"TessalyIDE", u"【功能】", caption});
   }
   const std::vector<sim::MessageBoxRecord>& MessageBoxes() { return os.system().MessageBoxes(); }
-  const std::vector<std::u16string>& Urls() { return os.system().OpenedUrls(); }
 
   sim::SimEditor editor;
   sim::SimOs os;
@@ -57,8 +31,6 @@ struct EditorWithMenu {
   sim::SimDesktop desktop{editor, os};
   addin::Connection connection;
   WindowCommands commands{connection, host_os};
-  ForwardingCommands forwarding{commands};
-  FunctionMenu menu{connection, host_os, forwarding};
 };
 
 bool VisibleOfType(sim::SimEditor& editor, std::int32_t type) {
@@ -69,35 +41,25 @@ bool VisibleOfType(sim::SimEditor& editor, std::int32_t type) {
   return false;
 }
 
-TEST(ToggleIdeWindow, EachButtonFlipsItsOwnWindowAndASecondClickFlipsItBack) {
-  const struct {
-    std::u16string caption;
-    std::int32_t type;
-  } rows[] = {{u"资管(&G)", host::kProjectExplorer},
-              {u"属性(&Y)", host::kPropertiesWindow},
-              {u"立即(&M)", host::kImmediateWindow}};
+// Only the first window of the type flips; a type no window has changes nothing.
+TEST(ToggleIdeWindow, FlipsTheFirstWindowOfTheTypeAndASecondCallFlipsItBack) {
   const std::int32_t types[] = {host::kProjectExplorer, host::kPropertiesWindow,
                                 host::kImmediateWindow};
-  for (const auto& row : rows) {
-    EditorWithMenu e;
-    e.Click(row.caption);
+  for (const auto flipped : types) {
+    EditorWindows e;
+    e.commands.ToggleIdeWindow(flipped);
     for (auto type : types)
-      EXPECT_EQ(VisibleOfType(e.editor, type), type != row.type) << row.type << " " << type;
-    e.Click(row.caption);
+      EXPECT_EQ(VisibleOfType(e.editor, type), type != flipped) << flipped << " " << type;
+    e.commands.ToggleIdeWindow(flipped);
     for (auto type : types)
-      EXPECT_TRUE(VisibleOfType(e.editor, type)) << row.type << " " << type;
+      EXPECT_TRUE(VisibleOfType(e.editor, type)) << flipped << " " << type;
   }
-}
-
-TEST(ToggleIdeWindow, OnlyTheFirstWindowOfTheTypeFlipsAndAMissingTypeChangesNothing) {
-  EditorWithMenu e;
-  e.commands.ToggleIdeWindow(42);
-  for (const auto& window : e.editor.Windows())
-    EXPECT_TRUE(window->IsVisible());
+  EditorWindows e;
   e.editor.AddModule(u"Project1", u"Module2", {u""});
+  e.commands.ToggleIdeWindow(42);
   e.commands.ToggleIdeWindow(host::kCodeWindow);
-  EXPECT_FALSE(e.editor.Window(u"Project1 - Module1 (Code)").IsVisible());
-  EXPECT_TRUE(e.editor.Window(u"Project1 - Module2 (Code)").IsVisible());
+  for (const auto& window : e.editor.Windows())
+    EXPECT_EQ(window->IsVisible(), window->Caption() != u"Project1 - Module1 (Code)");
 }
 
 host::KeyboardState UserKeyboard() {
@@ -111,7 +73,7 @@ TEST(ClearImmediateWindow, ClearsTheWindowWhereverItSitsAndGivesTheKeyboardBack)
   enum class Place { kDocked, kHidden, kFloating };
   for (const auto place : {Place::kDocked, Place::kHidden, Place::kFloating}) {
     SCOPED_TRACE(static_cast<int>(place));
-    EditorWithMenu e;
+    EditorWindows e;
     if (place == Place::kHidden) e.editor.Window(u"Immediate").SetVisible(false);
     if (place == Place::kFloating) e.desktop.SetImmediateLinked(true);
     e.desktop.Sync();
@@ -120,7 +82,7 @@ TEST(ClearImmediateWindow, ClearsTheWindowWhereverItSitsAndGivesTheKeyboardBack)
     auto& windows = e.os.windows();
     windows.SetKeyboardState(UserKeyboard());
 
-    e.Click(u"清屏(&N)");
+    e.commands.ClearImmediateWindow();
 
     EXPECT_EQ(e.desktop.ImmediateText(), u"");
     EXPECT_EQ(windows.GetKeyboardState(), UserKeyboard());
@@ -140,60 +102,61 @@ TEST(ClearImmediateWindow, ClearsTheWindowWhereverItSitsAndGivesTheKeyboardBack)
   }
 }
 
-TEST(ClearImmediateWindow, AWindowThatCannotBeFoundIsReportedAndNothingIsSent) {
+TEST(ClearImmediateWindow, AWindowThatCannotBeFoundIsReportedOnceAndNothingIsSent) {
+  const std::u16string not_found = u"Immediate Window not found.";
   const struct {
     const char* name;
-    void (*break_it)(EditorWithMenu&);
+    void (*break_it)(EditorWindows&);
+    std::u16string message;
   } rows[] = {
       {"native title differs",
-       [](EditorWithMenu& e) { e.os.windows().SetWindowText(e.desktop.ImmediateWindow(), u"x"); }},
+       [](EditorWindows& e) { e.os.windows().SetWindowText(e.desktop.ImmediateWindow(), u"x"); },
+       not_found},
       {"no native window",
-       [](EditorWithMenu& e) { e.os.windows().DestroyWindow(e.desktop.ImmediateWindow()); }},
+       [](EditorWindows& e) { e.os.windows().DestroyWindow(e.desktop.ImmediateWindow()); },
+       not_found},
       {"no immediate window in the editor",
-       [](EditorWithMenu& e) {
-         e.editor.App().WindowList().Remove(e.editor.Window(u"Immediate"));
-       }},
+       [](EditorWindows& e) { e.editor.App().WindowList().Remove(e.editor.Window(u"Immediate")); },
+       not_found},
+      {"main window refused", [](EditorWindows& e) { e.editor.Refuse(u"Application.MainWindow"); },
+       u"No Access to Visual Basic Project"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
-    EditorWithMenu e;
+    EditorWindows e;
+    e.desktop.SetImmediateText(u"kept");
     e.os.windows().SetKeyboardState(UserKeyboard());
     row.break_it(e);
-    e.Click(u"清屏(&N)");
-    ASSERT_EQ(e.MessageBoxes().size(), 1u);
-    EXPECT_EQ(e.MessageBoxes()[0],
-              (sim::MessageBoxRecord{u"Immediate Window not found.", u"", host::kMbOk}));
+    e.commands.ClearImmediateWindow();
+    EXPECT_EQ(e.MessageBoxes(),
+              (std::vector<sim::MessageBoxRecord>{{row.message, u"", host::kMbOk}}));
     EXPECT_EQ(e.os.windows().PendingMessageCount(), 0u);
     EXPECT_TRUE(e.os.windows().Delivered().empty());
     EXPECT_EQ(e.os.windows().GetKeyboardState(), UserKeyboard());
+    EXPECT_EQ(e.desktop.ImmediateText(), u"kept");
   }
 }
 
-TEST(ClearImmediateWindow, AnEditorThatRefusesItsMainWindowIsReportedOnce) {
-  EditorWithMenu e;
-  e.desktop.SetImmediateText(u"kept");
-  e.editor.Refuse(u"Application.MainWindow");
-  EXPECT_EQ(e.commands.FindImmediateWindow(), kNoEditorAccess);
-  e.Click(u"清屏(&N)");
-  ASSERT_EQ(e.MessageBoxes().size(), 2u);  // one for the direct search, one for the click
-  for (const auto& box : e.MessageBoxes())
-    EXPECT_EQ(box, (sim::MessageBoxRecord{u"No Access to Visual Basic Project", u"", host::kMbOk}));
-  EXPECT_EQ(e.desktop.ImmediateText(), u"kept");
-}
-
-constexpr char16_t kTranslate[] = u"https://fanyi.baidu.com/?aldtype=16047#";
-constexpr char16_t kSearch[] = u"https://www.baidu.com/s?wd=";
-
-TEST(OpenWebLookup, TheSelectedTextIsLookedUpBeforeTheClipboards) {
-  EditorWithMenu e({u"Dim 你好 As String", u"x = \"a b\" & c"});
-  e.os.system().SetClipboardText(u"clipboard");
-  e.editor.ActivePane()->Select(1, 5, 1, 9);  // 你好 spans columns 5 to 8
-  e.ClickTool(u"在线翻译");
-  e.editor.ActivePane()->Select(2, 5, 2, 14);
-  e.ClickTool(u"在线搜索");
-  EXPECT_EQ(e.Urls(),
-            (std::vector<std::u16string>{std::u16string(kTranslate) + u"zh/en/%E4%BD%A0%E5%A5%BD",
-                                         std::u16string(kSearch) + u"%22a%20b%22%20%26%20c"}));
+// Mode 0 translates, from Chinese or into it as the text tells; any other mode searches.
+TEST(OpenWebLookup, OpensTheAddressOfTheModeWithTheTextEncoded) {
+  const std::u16string translate = u"https://fanyi.baidu.com/?aldtype=16047#";
+  const std::u16string search = u"https://www.baidu.com/s?wd=";
+  const struct {
+    std::u16string text;
+    std::int32_t mode;
+    std::u16string url;
+  } rows[] = {
+      {u"你好", 0, translate + u"zh/en/%E4%BD%A0%E5%A5%BD"},
+      {u"hi", 0, translate + u"en/zh/hi"},
+      {u"\"a b\" & c", 1, search + u"%22a%20b%22%20%26%20c"},
+      {u"hi", 2, search + u"hi"},
+      {u"hi", -1, search + u"hi"},
+  };
+  EditorWindows e;
+  for (const auto& row : rows) {
+    e.commands.OpenWebLookup(row.text, row.mode);
+    EXPECT_EQ(e.os.system().OpenedUrls().back(), row.url);
+  }
 }
 
 TEST(IsChineseText, AnyIdeographMakesTheTextChinese) {
@@ -233,12 +196,6 @@ TEST(PercentEncode, OnlyUnreservedCharactersStayAsTheyAre) {
   };
   for (const auto& row : rows)
     EXPECT_EQ(PercentEncode(row.text), row.encoded);
-}
-
-TEST(WebLookupAddress, AnyModeButZeroSearches) {
-  EXPECT_EQ(WebLookupAddress(u"hi", 0), u"https://fanyi.baidu.com/?aldtype=16047#en/zh/hi");
-  for (std::int32_t mode : {1, 2, -1})
-    EXPECT_EQ(WebLookupAddress(u"hi", mode), u"https://www.baidu.com/s?wd=hi");
 }
 
 TEST(SelectedText, TurnsDisplayColumnsIntoCharacters) {

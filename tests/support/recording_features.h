@@ -42,13 +42,6 @@ class RecordingFeatures : public addin::Features {
   void StopDialogWatch() override { calls.push_back("StopDialogWatch"); }
   void ShowAbout() override { calls.push_back("ShowAbout"); }
 
-  bool Called(const std::string& call) const {
-    for (const auto& c : calls) {
-      if (c == call) return true;
-    }
-    return false;
-  }
-
   std::vector<std::string> calls;
   host::WindowProcId tree_proc = 0;
 

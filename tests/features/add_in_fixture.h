@@ -1,0 +1,71 @@
+#pragma once
+
+// The editor on its desktop and the whole add-in, loaded and started as the editor does it,
+// and unloaded as the Add-In Manager does.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "features/tessaly_add_in.h"
+#include "features/tessaly_component.h"
+#include "sim/desktop/sim_desktop.h"
+#include "sim/editor/sim_editor.h"
+#include "sim/os/sim_os.h"
+#include "tabs/code_tabs.h"
+
+namespace tessaly::features {
+
+using Modules = std::vector<std::pair<std::u16string, std::vector<std::u16string>>>;
+
+inline sim::EditorOptions Excel() {
+  sim::EditorOptions options;
+  options.name = u"Microsoft Excel";
+  options.version = u"7.01";
+  return options;
+}
+
+class AddInFixture : public ::testing::Test {
+ protected:
+  ~AddInFixture() override {
+    if (add_in) Unload();
+  }
+
+  // A new editor (the add-in unloaded from the last one) whose Project1 holds the modules.
+  void Start(const Modules& modules, sim::EditorOptions options = {}) {
+    if (add_in) Unload();
+    desktop.reset();
+    editor = std::make_unique<sim::SimEditor>(std::move(options));
+    for (const auto& [name, lines] : modules)
+      editor->AddModule(u"Project1", name, lines);
+    desktop = std::make_unique<sim::SimDesktop>(*editor, os);
+    desktop->Sync();
+    editor->RegisterDocumentClass(tabs::VBIDETabProgId(u"QWIX"),
+                                  [this] { return component.NewTabDocument(); });
+    Load();
+  }
+  void Load() {
+    add_in = std::make_unique<TessalyAddIn>(host_os, component);
+    add_in->Connect().OnConnection(editor->Application(), host::kStartup, instance);
+    add_in->Connect().OnStartupComplete();
+  }
+  void Unload() {
+    add_in->Connect().OnDisconnection(0);
+    add_in.reset();
+  }
+
+  struct Instance : host::AddInInstance {};
+
+  sim::SimOs os;
+  host::Os host_os = os.Os();
+  Instance instance;
+  TessalyComponent component;
+  std::unique_ptr<sim::SimEditor> editor;
+  std::unique_ptr<sim::SimDesktop> desktop;
+  std::unique_ptr<TessalyAddIn> add_in;
+};
+
+}  // namespace tessaly::features
