@@ -2,13 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include <memory>
 #include <optional>
+
 #include "wheel/code_window_hook.h"
 #include "wheel/wheel_fixture.h"
-#include "wheel_fixture.h"
 
 namespace tessaly::wheel {
 namespace {
@@ -76,27 +74,25 @@ TEST(VBIDEMouse, AWindowWithTheActiveCaptionButNoCodeMarkerDoesNotQualify) {
   for (const std::u16string marker : {u"(Code)", u"(代码)", u"(Form)"}) {
     sim::EditorOptions options;
     options.code_marker = marker;
-    sim::SimEditor editor(options);
-    editor.AddModule(u"Project1", u"Form1", HundredLines());
-    sim::SimOs os;
-    host::Os host_os = os.Os();
-    sim::SimDesktop desktop(editor, os);
-    addin::Connection connection;
-    connection.HostApplication = editor.Application();
-    MouseWheel wheel(connection, host_os);
-    wheel.LoadWheel();
-    desktop.PointAt(desktop.CodeWindow(u"Form1"));
-    os.loop().Advance(200);
-    EXPECT_EQ(wheel.Form()->HookedCodeWindow() != 0, marker != u"(Form)");
+    WheelFixture f(options);
+    f.wheel.LoadWheel();
+    f.Hover(f.Code(u"Module1"));
+    EXPECT_EQ(f.wheel.Form()->HookedCodeWindow() != 0, marker != u"(Form)");
   }
 }
 
-TEST(VBIDEMouse, WithoutAnActivePaneACodeWindowOfTheEditorStillQualifies) {
+// The active pane is looked for again at each message: without one, the wheel passes on.
+TEST(VBIDEMouse, WithoutAnActivePaneACodeWindowIsHookedButTheWheelOnlyPassesOn) {
   WheelFixture f;
   f.wheel.LoadWheel();
   f.editor.ClearActivePane();
-  f.Hover(f.Code(u"Module2"));
-  EXPECT_TRUE(f.Hooked(f.Code(u"Module2")));
+  const auto code = f.Code(u"Module2");
+  f.Hover(code);
+  EXPECT_TRUE(f.Hooked(code));
+  f.Pane(u"Module2").SetTopLine(10);
+  f.Wheel(code, 120);
+  EXPECT_EQ(f.Pane(u"Module2").CurrentTopLine(), 10);
+  EXPECT_EQ(f.os.windows().DefaultProcMessages().size(), 1u);
 }
 
 TEST(VBIDEMouse, MovingToAnotherCodeWindowRestoresTheFirst) {
@@ -117,6 +113,13 @@ TEST(VBIDEMouse, MovingToAnotherCodeWindowRestoresTheFirst) {
   f.Hover(first);
   EXPECT_TRUE(f.Hooked(first));
   EXPECT_EQ(f.os.windows().WindowProc(second), second_original);
+  // A hooked window the editor destroyed gives way to the next qualifying one.
+  f.os.windows().DestroyWindow(first);
+  f.editor.Activate(u"Module2");
+  f.Hover(second);
+  EXPECT_TRUE(f.Hooked(second));
+  f.wheel.UnloadWheel();
+  EXPECT_FALSE(f.Hooked(second));
 }
 
 // MouseWheel::UnloadWheel's explicit Unload may go unnoticed: the form is destroyed on the
@@ -146,18 +149,6 @@ TEST(VBIDEMouse, UnloadingRestoresTheHookedWindowAndRunningItTwiceDoesNoHarm) {
   f.Hover(code);
   EXPECT_TRUE(f.Hooked(code));
   EXPECT_EQ(f.wheel.Hook().PreviousCodeWindowProc(), original);
-}
-
-TEST(VBIDEMouse, AHookedWindowTheEditorDestroyedIsReplacedAtTheNextQualifyingWindow) {
-  WheelFixture f;
-  f.wheel.LoadWheel();
-  f.Hover(f.Code(u"Module1"));
-  f.os.windows().DestroyWindow(f.Code(u"Module1"));
-  f.editor.Activate(u"Module2");
-  f.Hover(f.Code(u"Module2"));
-  EXPECT_TRUE(f.Hooked(f.Code(u"Module2")));
-  f.wheel.UnloadWheel();
-  EXPECT_FALSE(f.Hooked(f.Code(u"Module2")));
 }
 
 struct ScrollRow {
@@ -265,17 +256,6 @@ TEST(CodeWindowProc, EveryMessageReachesThePreviousProcedureUnchanged) {
   }
 }
 
-TEST(CodeWindowProc, WithoutAnActivePaneTheMessageIsOnlyPassedOn) {
-  WheelFixture f;
-  f.wheel.LoadWheel();
-  f.Hover(f.Code(u"Module1"));
-  f.Pane().SetTopLine(10);
-  f.editor.ClearActivePane();
-  f.Wheel(f.Code(u"Module1"), 120);
-  EXPECT_EQ(f.Pane().CurrentTopLine(), 10);
-  EXPECT_EQ(f.os.windows().DefaultProcMessages().size(), 1u);
-}
-
 TEST(CodeWindowHook, SettingsAreReadAgainOnlyWhenTheHookedWindowChanges) {
   WheelFixture f;
   f.Setting(kWheelScrollLinesKey, u"2");
@@ -297,19 +277,17 @@ TEST(CodeWindowHook, SettingsAreReadAgainOnlyWhenTheHookedWindowChanges) {
 }
 
 TEST(CodeWindowHook, AHookOutlivedByItsWindowOnlyPassesMessagesOn) {
-  sim::SimEditor editor;
-  sim::SimOs os;
-  host::Os host_os = os.Os();
-  sim::SimDesktop desktop(editor, os);
-  addin::Connection connection;
-  connection.HostApplication = editor.Application();
-  const auto window = desktop.AddEditorWindow(u"Project1 - Module1 (Code)");
+  WheelFixture f;
+  const auto window = f.Code(u"Module1");
   {
-    CodeWindowHook hook(connection, host_os);
+    CodeWindowHook hook(f.connection, f.host_os);
     hook.HookCodeWindow(window);
   }
-  os.windows().SendMessage(window, host::kWmMouseWheel, WheelParam(120, 0), 0);
-  EXPECT_EQ(os.windows().DefaultProcMessages().size(), 1u);
+  f.desktop.PointAt(window);
+  f.Pane().SetTopLine(10);
+  f.Wheel(window, 120);
+  EXPECT_EQ(f.Pane().CurrentTopLine(), 10);
+  EXPECT_EQ(f.os.windows().DefaultProcMessages().size(), 1u);
 }
 
 // Unhooking as Win32 allows it: ours is put back only while it is the window's procedure; a
