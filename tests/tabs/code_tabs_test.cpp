@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
-#include <functional>
 #include "host/host_error.h"
 #include "tabs/code_tabs.h"
 #include "tabs/tab_names.h"
@@ -84,13 +84,17 @@ TEST(TabInitialize, TheChineseMarkerGivesTheTabCodeClickFindsAgain) {
   sim::EditorOptions chinese;
   chinese.code_marker = u"(代码)";
   TabsFixture f(chinese);
-  f.AddModules({u"模块1", u"模块2"});
-  f.CreateTabWindow();
-  f.tabs.TabInitialize();
+  f.StartWith({u"模块1", u"模块2"});
   ASSERT_EQ(f.Captions(), (std::vector<std::u16string>{u"模块1 ", u"模块2 "}));
   f.Document().Code_Click(u"Project1 - 模块2 (代码)");
   EXPECT_EQ(f.Strip().Count(), 2);
   EXPECT_EQ(f.Strip().SelectedIndex(), 1);
+  // Code_Click only selects: no window is activated.
+  f.editor.ResetCalls();
+  f.Document().Code_Click(u"Project1 - 模块1 (代码)");
+  EXPECT_EQ(f.Strip().SelectedIndex(), 0);
+  EXPECT_EQ(f.editor.Calls(u"Window.SetVisible"), 0);
+  EXPECT_EQ(f.editor.ActivePane(), f.editor.Module(u"模块2").Pane().get());
 }
 
 TEST(CodeClick, AddsTabsThenRecyclesPositionsInTurn) {
@@ -127,9 +131,7 @@ TEST(CodeClick, AddsTabsThenRecyclesPositionsInTurn) {
 TEST(CodeClick, RecyclesFromTwelveTabsMadeAtStartUpWithinTheFirstEleven) {
   TabsFixture f;
   f.ClosePanels();
-  f.AddModules(NumberedModules(12));
-  f.CreateTabWindow();
-  f.tabs.TabInitialize();
+  f.StartWith(NumberedModules(12));
   ASSERT_EQ(f.Strip().Count(), 12);
   f.Document().Code_Click(u"Project1 - New (Code)");
   EXPECT_EQ(f.Strip().Count(), 12);
@@ -137,25 +139,11 @@ TEST(CodeClick, RecyclesFromTwelveTabsMadeAtStartUpWithinTheFirstEleven) {
   EXPECT_EQ(f.Strip().Item(11).Caption, u"Module12 ");
 }
 
-TEST(CodeClick, SelectsWithoutActivatingAnyWindow) {
-  TabsFixture f;
-  f.AddModules({u"A", u"B"});
-  f.CreateTabWindow();
-  f.tabs.TabInitialize();
-  f.editor.ResetCalls();
-  f.Document().Code_Click(u"Project1 - A (Code)");
-  EXPECT_EQ(f.Strip().SelectedIndex(), 0);
-  EXPECT_EQ(f.editor.Calls(u"Window.SetVisible"), 0);
-  EXPECT_EQ(f.editor.ActivePane(), f.editor.Module(u"B").Pane().get());
-}
-
 // A tab click brings its module's window to the front; the tab of a closed module, or an
 // editor refusing the windows' captions, leaves the editor as it is.
 TEST(TabClick, BringsTheModulesWindowToTheFront) {
   TabsFixture f;
-  f.AddModules({u"A", u"B", u"C"});
-  f.CreateTabWindow();
-  f.tabs.TabInitialize();
+  f.StartWith({u"A", u"B", u"C"});
   f.Strip().UserClick(0);
   EXPECT_EQ(f.editor.ActivePane(), f.editor.Module(u"A").Pane().get());
   f.Strip().UserClick(2);
@@ -227,9 +215,7 @@ TEST(TabNames, ReduceACaptionByBothRules) {
 class ProjectTreeHook : public ::testing::Test {
  protected:
   void SetUp() override {
-    f.AddModules({u"A", u"B"});
-    f.CreateTabWindow();
-    f.tabs.TabInitialize();
+    f.StartWith({u"A", u"B"});
     f.HookProjectTree();
   }
 
