@@ -7,7 +7,6 @@
 #include "sim/os/reg_file.h"
 #include "sim/os/sim_os.h"
 #include "support/cli_fixture.h"
-#include "text/utf.h"
 
 namespace tessaly::sim {
 namespace {

@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
-#include "host/host_error.h"
 #include "sim/desktop/sim_desktop.h"
 #include "sim/os/sim_os.h"
 #include "sim/os/sim_system_services.h"
