@@ -288,7 +288,6 @@ TEST(EnlargedSize, FollowsTheScreen) {
       {{2640, 1600}, {871, 1208}},   // 871.2: the peak
       {{2641, 1600}, {871, 1208}},   // the formula alone would give 871.199875 again
       {{3840, 2160}, {871, 1631}},   // and here 691.2
-      {{5120, 2880}, {871, 2174}},   // 102.4
       {{6000, 3375}, {871, 2548}},   // a negative width
       {{16384, 8640}, {871, 6523}},  // far past any screen
   };

@@ -224,17 +224,14 @@ class ProjectTreeHook : public ::testing::Test {
   TabsFixture f;
 };
 
-TEST_F(ProjectTreeHook, TheTreeStillGetsEveryMessage) {
+TEST_F(ProjectTreeHook, ADoubleClickThatOpensAModuleSelectsItsNewTab) {
+  // The tree still gets every message; only a double-click starts a check.
   EXPECT_EQ(f.tabs.ProjectTreeProc(), f.tabs.ProjectTreeProc());
+  f.os.windows().SendMessage(f.tree, host::kWmKeyDown, 13, 0);
+  EXPECT_EQ(RunningTimers(), 0u);
+  f.on_double_click = [&] { f.editor.AddModule(u"Project1", u"C", {}); };
   EXPECT_EQ(f.DoubleClickTree(), 7);
   EXPECT_EQ(f.tree_double_clicks, 1);
-  f.os.windows().SendMessage(f.tree, host::kWmKeyDown, 13, 0);
-  EXPECT_EQ(RunningTimers(), 1u);  // only the double-click starts a check
-}
-
-TEST_F(ProjectTreeHook, ADoubleClickThatOpensAModuleSelectsItsNewTab) {
-  f.on_double_click = [&] { f.editor.AddModule(u"Project1", u"C", {}); };
-  f.DoubleClickTree();
   ASSERT_EQ(RunningTimers(), 1u);
   EXPECT_EQ(f.os.loop().TimerInterval(f.tabs.State().PendingTabTimer()), 150u);
   EXPECT_EQ(f.tabs.State().CaptionAtDoubleClick, u"Project1 - B (Code)");
