@@ -128,10 +128,6 @@ TEST(AlignLines, PlacesTrailingComments) {
        kAlignCommentsMode,
        {u"x = 1 ' a", u"total = 1234 ' b", u"someLongName = 12345"},
        {u"x = 1               ' a", u"total = 1234        ' b", u"someLongName = 12345"}},
-      {"the widest commented line keeps its comment's column",
-       kAlignCommentsMode,
-       {u"abcdefghij   'note", u"x = 1 ' a"},
-       {u"abcdefghij   'note", u"x = 1        ' a"}},
       {"Chinese characters count two columns when measured",
        kAlignCommentsMode,
        {u"x = 1   ' 中文注解", u"y = 22 ' b"},
@@ -148,11 +144,11 @@ TEST(AlignLines, PlacesTrailingComments) {
        kAlignCommentsMode,
        {u"s = \"it's\" ' a", u"x = 1 ' b"},
        {u"s = \"it's\" ' a", u"x = 1      ' b"}},
-      {"unaligning joins each comment to its code",
-       kUnalignCommentsMode,
-       {u"x = 1    ' note", u"    ' whole line", u"y = 2   ", u"s = \"it's\"  ' a"},
-       {u"x = 1' note", u"    ' whole line", u"y = 2   ", u"s = \"it's\"' a"}},
-      {"any mode other than 0 unaligns", 7, {u"x = 1  ' note"}, {u"x = 1' note"}},
+      // The walk of "取消对齐" meets the plain cases.
+      {"any mode other than 0 unaligns, a literal apostrophe is no comment",
+       7,
+       {u"s = \"it's\"  ' a"},
+       {u"s = \"it's\"' a"}},
   };
   for (const auto& c : cases)
     EXPECT_EQ(AlignLines(c.input, c.mode), c.expected) << c.title;
