@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <optional>
 
 #include "wheel/code_window_hook.h"
 #include "wheel/wheel_fixture.h"
@@ -156,43 +155,40 @@ struct ScrollRow {
   std::int32_t top;
   std::int16_t delta;
   std::uint16_t keys;
-  std::optional<std::u16string> use_sys_param;
-  std::optional<std::u16string> scroll_lines;
+  const char16_t* use_sys_param;  // nullptr: not stored
+  const char16_t* scroll_lines;
   std::int32_t system_lines;
   std::int32_t expected_top;
 };
 
 TEST(CodeWindowProc, AWheelMessageMovesTheTopLineLineByLine) {
   const ScrollRow rows[] = {
-      {"default one line up", 10, 120, kNoKeys, std::nullopt, std::nullopt, 3, 9},
-      {"three down", 10, -120, kNoKeys, std::nullopt, u"3", 3, 13},
-      {"any delta size scrolls once", 10, -960, kNoKeys, std::nullopt, u"3", 3, 13},
-      {"a delta of 0 counts as towards the user", 10, 0, kNoKeys, std::nullopt, u"3", 3, 13},
-      {"Shift scrolls like the plain wheel", 10, 120, kShift, std::nullopt, u"3", 3, 7},
-      {"Ctrl scrolls like the plain wheel", 10, 120, kControl, std::nullopt, u"3", 3, 7},
-      {"middle with Shift is no sideways move", 10, 120, kMiddle | kShift, std::nullopt, u"3", 3,
-       7},
-      {"near the top the rejected lines are skipped", 2, 120, kNoKeys, std::nullopt, u"3", 3, 1},
-      {"near the end the last line stays", 99, -120, kNoKeys, std::nullopt, u"3", 3, 100},
-      {"a line setting of 0 moves one line", 10, -120, kNoKeys, std::nullopt, u"0", 3, 11},
-      {"a negative line setting moves nothing down", 10, -120, kNoKeys, std::nullopt, u"-2", 3, 10},
-      {"a negative line setting moves nothing up", 10, 120, kNoKeys, std::nullopt, u"-2", 3, 10},
+      {"default one line up", 10, 120, kNoKeys, nullptr, nullptr, 3, 9},
+      {"three down", 10, -120, kNoKeys, nullptr, u"3", 3, 13},
+      {"any delta size scrolls once", 10, -960, kNoKeys, nullptr, u"3", 3, 13},
+      {"a delta of 0 counts as towards the user", 10, 0, kNoKeys, nullptr, u"3", 3, 13},
+      {"Shift scrolls like the plain wheel", 10, 120, kShift, nullptr, u"3", 3, 7},
+      {"Ctrl scrolls like the plain wheel", 10, 120, kControl, nullptr, u"3", 3, 7},
+      {"middle with Shift is no sideways move", 10, 120, kMiddle | kShift, nullptr, u"3", 3, 7},
+      {"near the top the rejected lines are skipped", 2, 120, kNoKeys, nullptr, u"3", 3, 1},
+      {"near the end the last line stays", 99, -120, kNoKeys, nullptr, u"3", 3, 100},
+      {"a line setting of 0 moves one line", 10, -120, kNoKeys, nullptr, u"0", 3, 11},
+      {"a negative line setting moves nothing down", 10, -120, kNoKeys, nullptr, u"-2", 3, 10},
+      {"a negative line setting moves nothing up", 10, 120, kNoKeys, nullptr, u"-2", 3, 10},
       {"the system's lines when asked", 10, -120, kNoKeys, u"1", u"3", 5, 15},
       {"the system's 0 is kept: nothing moves", 10, -120, kNoKeys, u"1", u"3", 0, 10},
       {"the system's page scroll moves nothing", 10, 120, kNoKeys, u"1", u"3", -1, 10},
       {"UseSysParam other than 1 keeps the own lines", 10, -120, kNoKeys, u"2", u"4", 5, 14},
-      {"a huge setting ends at the last line", 10, -120, kNoKeys, std::nullopt, u"2000000000", 3,
-       100},
-      {"a huge setting ends at the first line", 10, 120, kNoKeys, std::nullopt, u"2000000000", 3,
-       1},
-      {"an unreadable setting leaves 0 lines", 10, -120, kNoKeys, std::nullopt, u"many", 3, 10},
+      {"a huge setting ends at the last line", 10, -120, kNoKeys, nullptr, u"2000000000", 3, 100},
+      {"a huge setting ends at the first line", 10, 120, kNoKeys, nullptr, u"2000000000", 3, 1},
+      {"an unreadable setting leaves 0 lines", 10, -120, kNoKeys, nullptr, u"many", 3, 10},
       {"an unreadable switch leaves 0 lines", 10, -120, kNoKeys, u"yes", u"3", 3, 10},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     WheelFixture f;
-    if (row.use_sys_param) f.Setting(kUseSysParamKey, *row.use_sys_param);
-    if (row.scroll_lines) f.Setting(kWheelScrollLinesKey, *row.scroll_lines);
+    if (row.use_sys_param) f.Setting(kUseSysParamKey, row.use_sys_param);
+    if (row.scroll_lines) f.Setting(kWheelScrollLinesKey, row.scroll_lines);
     f.os.windows().SetWheelScrollLines(row.system_lines);
     f.wheel.LoadWheel();
     f.Hover(f.Code(u"Module1"));
