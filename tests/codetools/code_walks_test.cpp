@@ -193,12 +193,11 @@ TEST(AnnotationRanges, AClickChangesOnlyTheBodyOfTheProcedureTheSearchFinds) {
        // clang-format on
        {3}},
   };
-  const AnnotationDictionary dictionary;
   const struct {
     const char* caption;
     std::function<void(addin::Connection&)> tool;
   } tools[] = {
-      {"代码注解", [&](addin::Connection& c) { AnnotateCode(c, dictionary); }},
+      {"代码注解", Annotate},
       {"注解对齐", AlignComments},
       {"取消对齐", UnalignComments},
   };
