@@ -148,28 +148,10 @@ std::vector<ModuleCase> ModuleCases() {
   };
 }
 
-TEST(ProcedureTableTest, CountsProceduresAsTheEditorDoes) {
+TEST(ProcedureTableTest, ModuleAnswersEveryLineAsTheEditorCountsAndRefusesPropertiesForKindZero) {
   for (const auto& c : ModuleCases()) {
     SCOPED_TRACE(c.title);
-    ProcedureTable table = ProcedureTable::Scan(c.lines);
-    EXPECT_EQ(table.DeclarationsEnd(), c.declarations_end);
-    ASSERT_EQ(table.Procedures().size(), c.procedures.size());
-    for (std::size_t i = 0; i < c.procedures.size(); ++i) {
-      const auto& got = table.Procedures()[i];
-      const auto& want = c.procedures[i];
-      EXPECT_EQ(got.name, want.name);
-      EXPECT_EQ(got.kind, want.kind);
-      EXPECT_EQ(got.start_line, want.start);
-      EXPECT_EQ(got.end_line, want.end);
-    }
-  }
-}
-
-// The same cases through the object model: ProcOfLine for every line, and ProcStartLine and
-// ProcCountLines for kind 0, which refuse property procedures.
-TEST(ProcedureTableTest, ModuleAnswersEveryLineAndRefusesPropertiesForKindZero) {
-  for (const auto& c : ModuleCases()) {
-    SCOPED_TRACE(c.title);
+    EXPECT_EQ(ProcedureTable::Scan(c.lines).DeclarationsEnd(), c.declarations_end);
     auto module = MakeModule(c.lines);
     for (std::int32_t line = 1; line <= module.LineCount(); ++line) {
       std::u16string expected;
