@@ -41,7 +41,8 @@ struct Walk {
   std::int32_t refuse_read = 0;     // the line the editor will not read
   std::int32_t refuse_replace = 0;  // the line the editor will not write
   Lines expected;
-  host::Selection caret;  // where the caret ends
+  host::Selection caret;                  // where the caret ends
+  const char16_t* refuse_call = nullptr;  // a call the editor refuses
 };
 
 TEST(CodeWalks, EachToolWorksOnTheRangeAroundTheCaret) {
@@ -79,6 +80,9 @@ TEST(CodeWalks, EachToolWorksOnTheRangeAroundTheCaret) {
       {"blank lines: an unreadable line ends the run", DeleteBlankLines,
        {u"Sub A()", u"", u"  x = 1", u"", u"", u"End Sub"}, {3, 2, 3, 2}, 4, 0,
        {u"Sub A()", u"  x = 1", u"", u"", u"End Sub"}, {3, 2, 3, 2}},
+      {"blank lines: a refused deletion keeps the line", DeleteBlankLines,
+       {u"Sub A()", u"", u"x = 1", u"", u"End Sub"}, {3, 1, 3, 1}, 0, 0,
+       {u"Sub A()", u"", u"x = 1", u"", u"End Sub"}, {3, 1, 3, 1}, u"CodeModule.DeleteLines"},
       {"blank lines: a refused write does not stop deletions", DeleteBlankLines,
        {u"Sub A()", u"", u"x = 1", u"", u"", u"End Sub"}, {3, 1, 3, 1}, 0, 3,
        {u"Sub A()", u"x = 1", u"End Sub"}, {3, 1, 3, 1}},
@@ -126,6 +130,7 @@ TEST(CodeWalks, EachToolWorksOnTheRangeAroundTheCaret) {
     CodeFixture editor(walk.text);
     if (walk.refuse_read) editor.Module().RefuseReadAt(walk.refuse_read);
     if (walk.refuse_replace) editor.Module().RefuseReplaceAt(walk.refuse_replace);
+    if (walk.refuse_call) editor.Application().Calls().Refuse(walk.refuse_call);
     editor.Click(walk.click.start_line, walk.click.start_column, walk.click.end_line,
                  walk.click.end_column);
     walk.tool(editor.Connection());
@@ -141,14 +146,6 @@ TEST(CodeWalks, EachToolWorksOnTheRangeAroundTheCaret) {
     addin::Connection unconnected;
     walk.tool(unconnected);
   }
-}
-
-TEST(CodeWalks, ARefusedDeletionKeepsTheLine) {
-  CodeFixture editor({u"Sub A()", u"", u"x = 1", u"", u"", u"End Sub"});
-  editor.Application().Calls().Refuse(u"CodeModule.DeleteLines");
-  editor.Click(3);
-  DeleteBlankLines(editor.Connection());
-  EXPECT_EQ(editor.Text().size(), 6u);
 }
 
 // A click of "代码注解", "注解对齐" or "取消对齐" in a procedure works on that procedure's body
@@ -193,12 +190,11 @@ TEST(AnnotationRanges, AClickChangesOnlyTheBodyOfTheProcedureTheSearchFinds) {
        // clang-format on
        {3}},
   };
-  const AnnotationDictionary dictionary;
   const struct {
     const char* caption;
     std::function<void(addin::Connection&)> tool;
   } tools[] = {
-      {"代码注解", [&](addin::Connection& c) { AnnotateCode(c, dictionary); }},
+      {"代码注解", Annotate},
       {"注解对齐", AlignComments},
       {"取消对齐", UnalignComments},
   };

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
-#include <functional>
 #include "host/host_error.h"
 #include "tabs/code_tabs.h"
 #include "tabs/tab_names.h"
@@ -84,13 +84,17 @@ TEST(TabInitialize, TheChineseMarkerGivesTheTabCodeClickFindsAgain) {
   sim::EditorOptions chinese;
   chinese.code_marker = u"(代码)";
   TabsFixture f(chinese);
-  f.AddModules({u"模块1", u"模块2"});
-  f.CreateTabWindow();
-  f.tabs.TabInitialize();
+  f.StartWith({u"模块1", u"模块2"});
   ASSERT_EQ(f.Captions(), (std::vector<std::u16string>{u"模块1 ", u"模块2 "}));
   f.Document().Code_Click(u"Project1 - 模块2 (代码)");
   EXPECT_EQ(f.Strip().Count(), 2);
   EXPECT_EQ(f.Strip().SelectedIndex(), 1);
+  // Code_Click only selects: no window is activated.
+  f.editor.ResetCalls();
+  f.Document().Code_Click(u"Project1 - 模块1 (代码)");
+  EXPECT_EQ(f.Strip().SelectedIndex(), 0);
+  EXPECT_EQ(f.editor.Calls(u"Window.SetVisible"), 0);
+  EXPECT_EQ(f.editor.ActivePane(), f.editor.Module(u"模块2").Pane().get());
 }
 
 TEST(CodeClick, AddsTabsThenRecyclesPositionsInTurn) {
@@ -127,9 +131,7 @@ TEST(CodeClick, AddsTabsThenRecyclesPositionsInTurn) {
 TEST(CodeClick, RecyclesFromTwelveTabsMadeAtStartUpWithinTheFirstEleven) {
   TabsFixture f;
   f.ClosePanels();
-  f.AddModules(NumberedModules(12));
-  f.CreateTabWindow();
-  f.tabs.TabInitialize();
+  f.StartWith(NumberedModules(12));
   ASSERT_EQ(f.Strip().Count(), 12);
   f.Document().Code_Click(u"Project1 - New (Code)");
   EXPECT_EQ(f.Strip().Count(), 12);
@@ -137,25 +139,11 @@ TEST(CodeClick, RecyclesFromTwelveTabsMadeAtStartUpWithinTheFirstEleven) {
   EXPECT_EQ(f.Strip().Item(11).Caption, u"Module12 ");
 }
 
-TEST(CodeClick, SelectsWithoutActivatingAnyWindow) {
-  TabsFixture f;
-  f.AddModules({u"A", u"B"});
-  f.CreateTabWindow();
-  f.tabs.TabInitialize();
-  f.editor.ResetCalls();
-  f.Document().Code_Click(u"Project1 - A (Code)");
-  EXPECT_EQ(f.Strip().SelectedIndex(), 0);
-  EXPECT_EQ(f.editor.Calls(u"Window.SetVisible"), 0);
-  EXPECT_EQ(f.editor.ActivePane(), f.editor.Module(u"B").Pane().get());
-}
-
 // A tab click brings its module's window to the front; the tab of a closed module, or an
 // editor refusing the windows' captions, leaves the editor as it is.
 TEST(TabClick, BringsTheModulesWindowToTheFront) {
   TabsFixture f;
-  f.AddModules({u"A", u"B", u"C"});
-  f.CreateTabWindow();
-  f.tabs.TabInitialize();
+  f.StartWith({u"A", u"B", u"C"});
   f.Strip().UserClick(0);
   EXPECT_EQ(f.editor.ActivePane(), f.editor.Module(u"A").Pane().get());
   f.Strip().UserClick(2);
@@ -206,9 +194,7 @@ TEST(TabNames, ReduceACaptionByBothRules) {
     std::u16string caption;
     std::u16string by_window_rule;
     std::u16string by_name_rule;
-  } cases[] = {// Both markers give the module name with the blank that stood before the marker.
-               {u"Project1 - Module1 (Code)", u"Module1 ", u"Module1 "},
-               {u"Project1 - Module1 (代码)", u"Module1 ", u"Module1 "},
+  } cases[] = {// Start-up and Code_Click meet both markers; the project's name plays no part.
                {u"VBAProject - 模块1 (代码)", u"模块1 ", u"模块1 "},
                // Without " - " the reduced text stays whole.
                {u"Module1 (Code)", u"Module1 ", u"Module1 "},
@@ -227,9 +213,7 @@ TEST(TabNames, ReduceACaptionByBothRules) {
 class ProjectTreeHook : public ::testing::Test {
  protected:
   void SetUp() override {
-    f.AddModules({u"A", u"B"});
-    f.CreateTabWindow();
-    f.tabs.TabInitialize();
+    f.StartWith({u"A", u"B"});
     f.HookProjectTree();
   }
 
@@ -238,17 +222,14 @@ class ProjectTreeHook : public ::testing::Test {
   TabsFixture f;
 };
 
-TEST_F(ProjectTreeHook, TheTreeStillGetsEveryMessage) {
+TEST_F(ProjectTreeHook, ADoubleClickThatOpensAModuleSelectsItsNewTab) {
+  // The tree still gets every message; only a double-click starts a check.
   EXPECT_EQ(f.tabs.ProjectTreeProc(), f.tabs.ProjectTreeProc());
+  f.os.windows().SendMessage(f.tree, host::kWmKeyDown, 13, 0);
+  EXPECT_EQ(RunningTimers(), 0u);
+  f.on_double_click = [&] { f.editor.AddModule(u"Project1", u"C", {}); };
   EXPECT_EQ(f.DoubleClickTree(), 7);
   EXPECT_EQ(f.tree_double_clicks, 1);
-  f.os.windows().SendMessage(f.tree, host::kWmKeyDown, 13, 0);
-  EXPECT_EQ(RunningTimers(), 1u);  // only the double-click starts a check
-}
-
-TEST_F(ProjectTreeHook, ADoubleClickThatOpensAModuleSelectsItsNewTab) {
-  f.on_double_click = [&] { f.editor.AddModule(u"Project1", u"C", {}); };
-  f.DoubleClickTree();
   ASSERT_EQ(RunningTimers(), 1u);
   EXPECT_EQ(f.os.loop().TimerInterval(f.tabs.State().PendingTabTimer()), 150u);
   EXPECT_EQ(f.tabs.State().CaptionAtDoubleClick, u"Project1 - B (Code)");

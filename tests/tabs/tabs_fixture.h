@@ -25,6 +25,12 @@ class TabsFixture {
   }
 
   void CreateTabWindow() { tabs.CreateTabWindow(add_in); }
+  // The modules open before the add-in connects, as at start-up.
+  void StartWith(const std::vector<std::u16string>& modules) {
+    AddModules(modules);
+    CreateTabWindow();
+    tabs.TabInitialize();
+  }
   VBIDETab& Document() { return *tabs.Document(); }
   TabStrip& Strip() { return Document().TabStrip1; }
 

@@ -75,7 +75,8 @@ TEST_F(KeyValueTest, DwordsOutOfRangeOrNotNumbersAreRefused) {
   }
 }
 
-TEST_F(KeyValueTest, StringsKeepEveryCharacter) {
+// Reading a string value reserves its text first; without the reserve the text is the same.
+TEST_F(KeyValueTest, StringsKeepEveryCharacterAndAnyLength) {
   const std::u16string text = u"中文 \"引号\" C:\\路径 ✓ \U0001F600";
   EXPECT_TRUE(Set(u"名称", text, u"RS"));
   EXPECT_EQ(Get(u"名称"), Variant(text));
@@ -85,13 +86,9 @@ TEST_F(KeyValueTest, StringsKeepEveryCharacter) {
   EXPECT_EQ(Get(u"Padded"), Variant(u"x"));
   EXPECT_TRUE(Set(u"Number", 2.5));
   EXPECT_EQ(Get(u"Number"), Variant(u"2.5"));
-}
-
-// Reading a string value reserves its text first; without the reserve the text is the same.
-TEST_F(KeyValueTest, ValuesLongerThanTheQueryBufferAreReadWhole) {
-  const std::u16string text(5000, u'长');
-  EXPECT_TRUE(Set(u"Long", text));
-  EXPECT_EQ(Get(u"Long"), Variant(text));
+  const std::u16string long_text(5000, u'长');  // longer than the query buffer
+  EXPECT_TRUE(Set(u"Long", long_text));
+  EXPECT_EQ(Get(u"Long"), Variant(long_text));
 }
 
 TEST_F(KeyValueTest, TheRequestedTypeDecidesHowBytesAreRead) {
@@ -124,7 +121,7 @@ TEST_F(KeyValueTest, TheRequestedTypeDecidesHowBytesAreRead) {
   EXPECT_EQ(Get(u"Bin", u"9"), Variant{});
 }
 
-TEST_F(KeyValueTest, MissingOrIncompletePathsGiveEmptyResults) {
+TEST_F(KeyValueTest, MissingPathsGiveEmptyResultsAndUnknownTypesWriteNothing) {
   EXPECT_EQ(Get(u"Nothing"), Variant(u""));
   EXPECT_EQ(Get(u"Nothing", u"RD"), Variant(u""));
   EXPECT_EQ(GetKeyValue(registry_, system_, u"HKCU\\Nowhere\\V"), Variant(u""));
@@ -133,11 +130,8 @@ TEST_F(KeyValueTest, MissingOrIncompletePathsGiveEmptyResults) {
   EXPECT_FALSE(SetKeyValue(registry_, system_, u"\\Software\\V", u"x"));
   EXPECT_FALSE(SetKeyValue(registry_, system_, u"NOROOT\\Software\\V", u"x"));
   EXPECT_FALSE(registry_.KeyExists(host::kCurrentUser, u"Software"));
-}
-
-TEST_F(KeyValueTest, AnUnknownTypeCreatesTheKeyButWritesNothing) {
+  // An unknown type creates the key but writes nothing.
   EXPECT_FALSE(Set(u"V", u"x", u"abc"));
-  EXPECT_TRUE(registry_.KeyExists(host::kCurrentUser, kAddinKey));
   EXPECT_EQ(registry_.KeyClass(host::kCurrentUser, kAddinKey), u"0");
   EXPECT_FALSE(Stored(u"V"));
 }
@@ -158,8 +152,7 @@ TEST(RegPathSplit, SplitsEachLayer) {
     std::u16string path;
     std::u16string root, subkey, value_name, subkey_and_value, whole;
   } cases[] = {
-      {u"HKCU\\Software\\Foo\\Bar", u"HKCU", u"Software\\Foo", u"Bar", u"Software\\Foo\\Bar",
-       u"HKCU\\Software\\Foo\\Bar"},
+      // A plain path gives what its quoted and doubled forms below give.
       {u"HKCU\\Software\\Foo\\", u"HKCU", u"Software\\Foo", u"", u"Software\\Foo\\",
        u"HKCU\\Software\\Foo\\"},
       {u"HKCU\\Software", u"HKCU", u"Software", u"Software", u"Software", u"HKCU\\Software"},
@@ -199,16 +192,15 @@ TEST(RegKey2Num, TranslatesNamesInAnyCase) {
     std::u16string name;
     std::uint32_t number;
   } cases[] = {
+      // The key-value tests use HKEY_CURRENT_USER, HKLM, RE, RD, REG_DWORD and REG_BINARY.
       {u"HKEY_CLASSES_ROOT", 0x80000000u}, {u"hkcr", 0x80000000u}, {u"HKEYCR", 0x80000000u},
-      {u"HKEY_CURRENT_USER", 0x80000001u}, {u"hkcu", 0x80000001u}, {u"HkEyCu", 0x80000001u},
-      {u"HKEY_LOCAL_MACHINE", 0x80000002u}, {u"hkey_local_machine", 0x80000002u},
-      {u"HKLM", 0x80000002u}, {u"hkeylm", 0x80000002u}, {u"HKEY_USERS", 0x80000003u},
-      {u"hku", 0x80000003u}, {u"REG_SZ", 1}, {u"rs", 1}, {u"REG_EXPAND_SZ", 2}, {u"RE", 2},
-      {u"REG_BINARY", 3}, {u"rb", 3}, {u"REG_DWORD", 4}, {u"RD", 4}, {u"REG_MULTI_SZ", 7},
-      {u"rm", 7}, {u"KEY_WOW64_64KEY", 256}, {u"key64", 256}, {u"KEY_WOW64_32KEY", 512},
-      {u"KEY32", 512}, {u"17", 17}, {u" 4 ", 4}, {u"2.5", 2}, {u"3.5", 4},
-      {u"&H80000001", 0x80000001u}, {u"&h200", 512}, {u"abc", 0}, {u"", 0}, {u"HKCU ", 0},
-      {u"99999999999", 0}, {u"1e3", 1000}};
+      {u"hkcu", 0x80000001u}, {u"HkEyCu", 0x80000001u}, {u"HKEY_LOCAL_MACHINE", 0x80000002u},
+      {u"hkey_local_machine", 0x80000002u}, {u"hkeylm", 0x80000002u}, {u"HKEY_USERS", 0x80000003u},
+      {u"hku", 0x80000003u}, {u"REG_SZ", 1}, {u"rs", 1}, {u"REG_EXPAND_SZ", 2}, {u"rb", 3},
+      {u"REG_MULTI_SZ", 7}, {u"rm", 7}, {u"KEY_WOW64_64KEY", 256}, {u"key64", 256},
+      {u"KEY_WOW64_32KEY", 512}, {u"KEY32", 512}, {u"17", 17}, {u" 4 ", 4}, {u"2.5", 2},
+      {u"3.5", 4}, {u"&H80000001", 0x80000001u}, {u"&h200", 512}, {u"abc", 0}, {u"", 0},
+      {u"HKCU ", 0}, {u"99999999999", 0}, {u"1e3", 1000}};
   // clang-format on
   sim::SimSystemServices system;
   for (const auto& c : cases) {
@@ -222,10 +214,15 @@ TEST(RegKey2Num, TranslatesNamesInAnyCase) {
   EXPECT_TRUE(system.MessageBoxes().empty());
 }
 
-TEST(RegistryUtilityHelp, EachFunctionShowsItsHelpAndReturnsItsEmptyResult) {
+TEST(RegistryUtilityHelp, OnlyTheExactQuestionShowsEachFunctionsHelpAndAnEmptyResult) {
   for (const std::u16string ask : {u"/?", u"/？"}) {
     sim::SimOs os;
     auto& system = os.system();
+    for (const std::u16string not_help : {u"/? ", u"?", u"/", u"／?"}) {
+      RegPathSplit(system, not_help, 0);
+      RegKey2Num(system, not_help);
+    }
+    RegKey2Num(system, 1.0);
     EXPECT_EQ(RegKey2Num(system, ask), 0);
     EXPECT_EQ(RegPathSplit(system, ask, 4), u"");
     EXPECT_TRUE(std::holds_alternative<std::monostate>(GetKeyValue(os.registry(), system, ask)));
@@ -259,16 +256,6 @@ TEST(RegistryUtilityHelp, HeadingsStartAtTheMarginAndTheirLinesAreIndented) {
     EXPECT_EQ(message.find(u"   参数"), std::u16string::npos);
     EXPECT_EQ(message.find(u'|'), std::u16string::npos);
   }
-}
-
-TEST(RegistryUtilityHelp, OnlyTheExactQuestionAsksForHelp) {
-  sim::SimSystemServices system;
-  for (const std::u16string not_help : {u"/? ", u"?", u"/", u"／?"}) {
-    RegPathSplit(system, not_help, 0);
-    RegKey2Num(system, not_help);
-  }
-  RegKey2Num(system, 1.0);
-  EXPECT_TRUE(system.MessageBoxes().empty());
 }
 
 }  // namespace

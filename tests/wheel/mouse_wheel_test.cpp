@@ -2,13 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include <memory>
-#include <optional>
+
 #include "wheel/code_window_hook.h"
 #include "wheel/wheel_fixture.h"
-#include "wheel_fixture.h"
 
 namespace tessaly::wheel {
 namespace {
@@ -76,27 +73,25 @@ TEST(VBIDEMouse, AWindowWithTheActiveCaptionButNoCodeMarkerDoesNotQualify) {
   for (const std::u16string marker : {u"(Code)", u"(代码)", u"(Form)"}) {
     sim::EditorOptions options;
     options.code_marker = marker;
-    sim::SimEditor editor(options);
-    editor.AddModule(u"Project1", u"Form1", HundredLines());
-    sim::SimOs os;
-    host::Os host_os = os.Os();
-    sim::SimDesktop desktop(editor, os);
-    addin::Connection connection;
-    connection.HostApplication = editor.Application();
-    MouseWheel wheel(connection, host_os);
-    wheel.LoadWheel();
-    desktop.PointAt(desktop.CodeWindow(u"Form1"));
-    os.loop().Advance(200);
-    EXPECT_EQ(wheel.Form()->HookedCodeWindow() != 0, marker != u"(Form)");
+    WheelFixture f(options);
+    f.wheel.LoadWheel();
+    f.Hover(f.Code(u"Module1"));
+    EXPECT_EQ(f.wheel.Form()->HookedCodeWindow() != 0, marker != u"(Form)");
   }
 }
 
-TEST(VBIDEMouse, WithoutAnActivePaneACodeWindowOfTheEditorStillQualifies) {
+// The active pane is looked for again at each message: without one, the wheel passes on.
+TEST(VBIDEMouse, WithoutAnActivePaneACodeWindowIsHookedButTheWheelOnlyPassesOn) {
   WheelFixture f;
   f.wheel.LoadWheel();
   f.editor.ClearActivePane();
-  f.Hover(f.Code(u"Module2"));
-  EXPECT_TRUE(f.Hooked(f.Code(u"Module2")));
+  const auto code = f.Code(u"Module2");
+  f.Hover(code);
+  EXPECT_TRUE(f.Hooked(code));
+  f.Pane(u"Module2").SetTopLine(10);
+  f.Wheel(code, 120);
+  EXPECT_EQ(f.Pane(u"Module2").CurrentTopLine(), 10);
+  EXPECT_EQ(f.os.windows().DefaultProcMessages().size(), 1u);
 }
 
 TEST(VBIDEMouse, MovingToAnotherCodeWindowRestoresTheFirst) {
@@ -117,6 +112,13 @@ TEST(VBIDEMouse, MovingToAnotherCodeWindowRestoresTheFirst) {
   f.Hover(first);
   EXPECT_TRUE(f.Hooked(first));
   EXPECT_EQ(f.os.windows().WindowProc(second), second_original);
+  // A hooked window the editor destroyed gives way to the next qualifying one.
+  f.os.windows().DestroyWindow(first);
+  f.editor.Activate(u"Module2");
+  f.Hover(second);
+  EXPECT_TRUE(f.Hooked(second));
+  f.wheel.UnloadWheel();
+  EXPECT_FALSE(f.Hooked(second));
 }
 
 // MouseWheel::UnloadWheel's explicit Unload may go unnoticed: the form is destroyed on the
@@ -148,60 +150,45 @@ TEST(VBIDEMouse, UnloadingRestoresTheHookedWindowAndRunningItTwiceDoesNoHarm) {
   EXPECT_EQ(f.wheel.Hook().PreviousCodeWindowProc(), original);
 }
 
-TEST(VBIDEMouse, AHookedWindowTheEditorDestroyedIsReplacedAtTheNextQualifyingWindow) {
-  WheelFixture f;
-  f.wheel.LoadWheel();
-  f.Hover(f.Code(u"Module1"));
-  f.os.windows().DestroyWindow(f.Code(u"Module1"));
-  f.editor.Activate(u"Module2");
-  f.Hover(f.Code(u"Module2"));
-  EXPECT_TRUE(f.Hooked(f.Code(u"Module2")));
-  f.wheel.UnloadWheel();
-  EXPECT_FALSE(f.Hooked(f.Code(u"Module2")));
-}
-
 struct ScrollRow {
   const char* name;
   std::int32_t top;
   std::int16_t delta;
   std::uint16_t keys;
-  std::optional<std::u16string> use_sys_param;
-  std::optional<std::u16string> scroll_lines;
+  const char16_t* use_sys_param;  // nullptr: not stored
+  const char16_t* scroll_lines;
   std::int32_t system_lines;
   std::int32_t expected_top;
 };
 
 TEST(CodeWindowProc, AWheelMessageMovesTheTopLineLineByLine) {
   const ScrollRow rows[] = {
-      {"default one line up", 10, 120, kNoKeys, std::nullopt, std::nullopt, 3, 9},
-      {"three down", 10, -120, kNoKeys, std::nullopt, u"3", 3, 13},
-      {"any delta size scrolls once", 10, -960, kNoKeys, std::nullopt, u"3", 3, 13},
-      {"a delta of 0 counts as towards the user", 10, 0, kNoKeys, std::nullopt, u"3", 3, 13},
-      {"Shift scrolls like the plain wheel", 10, 120, kShift, std::nullopt, u"3", 3, 7},
-      {"Ctrl scrolls like the plain wheel", 10, 120, kControl, std::nullopt, u"3", 3, 7},
-      {"middle with Shift is no sideways move", 10, 120, kMiddle | kShift, std::nullopt, u"3", 3,
-       7},
-      {"near the top the rejected lines are skipped", 2, 120, kNoKeys, std::nullopt, u"3", 3, 1},
-      {"near the end the last line stays", 99, -120, kNoKeys, std::nullopt, u"3", 3, 100},
-      {"a line setting of 0 moves one line", 10, -120, kNoKeys, std::nullopt, u"0", 3, 11},
-      {"a negative line setting moves nothing down", 10, -120, kNoKeys, std::nullopt, u"-2", 3, 10},
-      {"a negative line setting moves nothing up", 10, 120, kNoKeys, std::nullopt, u"-2", 3, 10},
+      {"default one line up", 10, 120, kNoKeys, nullptr, nullptr, 3, 9},
+      {"three down", 10, -120, kNoKeys, nullptr, u"3", 3, 13},
+      {"any delta size scrolls once", 10, -960, kNoKeys, nullptr, u"3", 3, 13},
+      {"a delta of 0 counts as towards the user", 10, 0, kNoKeys, nullptr, u"3", 3, 13},
+      {"Shift scrolls like the plain wheel", 10, 120, kShift, nullptr, u"3", 3, 7},
+      {"Ctrl scrolls like the plain wheel", 10, 120, kControl, nullptr, u"3", 3, 7},
+      {"middle with Shift is no sideways move", 10, 120, kMiddle | kShift, nullptr, u"3", 3, 7},
+      {"near the top the rejected lines are skipped", 2, 120, kNoKeys, nullptr, u"3", 3, 1},
+      {"near the end the last line stays", 99, -120, kNoKeys, nullptr, u"3", 3, 100},
+      {"a line setting of 0 moves one line", 10, -120, kNoKeys, nullptr, u"0", 3, 11},
+      {"a negative line setting moves nothing down", 10, -120, kNoKeys, nullptr, u"-2", 3, 10},
+      {"a negative line setting moves nothing up", 10, 120, kNoKeys, nullptr, u"-2", 3, 10},
       {"the system's lines when asked", 10, -120, kNoKeys, u"1", u"3", 5, 15},
       {"the system's 0 is kept: nothing moves", 10, -120, kNoKeys, u"1", u"3", 0, 10},
       {"the system's page scroll moves nothing", 10, 120, kNoKeys, u"1", u"3", -1, 10},
       {"UseSysParam other than 1 keeps the own lines", 10, -120, kNoKeys, u"2", u"4", 5, 14},
-      {"a huge setting ends at the last line", 10, -120, kNoKeys, std::nullopt, u"2000000000", 3,
-       100},
-      {"a huge setting ends at the first line", 10, 120, kNoKeys, std::nullopt, u"2000000000", 3,
-       1},
-      {"an unreadable setting leaves 0 lines", 10, -120, kNoKeys, std::nullopt, u"many", 3, 10},
+      {"a huge setting ends at the last line", 10, -120, kNoKeys, nullptr, u"2000000000", 3, 100},
+      {"a huge setting ends at the first line", 10, 120, kNoKeys, nullptr, u"2000000000", 3, 1},
+      {"an unreadable setting leaves 0 lines", 10, -120, kNoKeys, nullptr, u"many", 3, 10},
       {"an unreadable switch leaves 0 lines", 10, -120, kNoKeys, u"yes", u"3", 3, 10},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     WheelFixture f;
-    if (row.use_sys_param) f.Setting(kUseSysParamKey, *row.use_sys_param);
-    if (row.scroll_lines) f.Setting(kWheelScrollLinesKey, *row.scroll_lines);
+    if (row.use_sys_param) f.Setting(kUseSysParamKey, row.use_sys_param);
+    if (row.scroll_lines) f.Setting(kWheelScrollLinesKey, row.scroll_lines);
     f.os.windows().SetWheelScrollLines(row.system_lines);
     f.wheel.LoadWheel();
     f.Hover(f.Code(u"Module1"));
@@ -265,17 +252,6 @@ TEST(CodeWindowProc, EveryMessageReachesThePreviousProcedureUnchanged) {
   }
 }
 
-TEST(CodeWindowProc, WithoutAnActivePaneTheMessageIsOnlyPassedOn) {
-  WheelFixture f;
-  f.wheel.LoadWheel();
-  f.Hover(f.Code(u"Module1"));
-  f.Pane().SetTopLine(10);
-  f.editor.ClearActivePane();
-  f.Wheel(f.Code(u"Module1"), 120);
-  EXPECT_EQ(f.Pane().CurrentTopLine(), 10);
-  EXPECT_EQ(f.os.windows().DefaultProcMessages().size(), 1u);
-}
-
 TEST(CodeWindowHook, SettingsAreReadAgainOnlyWhenTheHookedWindowChanges) {
   WheelFixture f;
   f.Setting(kWheelScrollLinesKey, u"2");
@@ -297,19 +273,17 @@ TEST(CodeWindowHook, SettingsAreReadAgainOnlyWhenTheHookedWindowChanges) {
 }
 
 TEST(CodeWindowHook, AHookOutlivedByItsWindowOnlyPassesMessagesOn) {
-  sim::SimEditor editor;
-  sim::SimOs os;
-  host::Os host_os = os.Os();
-  sim::SimDesktop desktop(editor, os);
-  addin::Connection connection;
-  connection.HostApplication = editor.Application();
-  const auto window = desktop.AddEditorWindow(u"Project1 - Module1 (Code)");
+  WheelFixture f;
+  const auto window = f.Code(u"Module1");
   {
-    CodeWindowHook hook(connection, host_os);
+    CodeWindowHook hook(f.connection, f.host_os);
     hook.HookCodeWindow(window);
   }
-  os.windows().SendMessage(window, host::kWmMouseWheel, WheelParam(120, 0), 0);
-  EXPECT_EQ(os.windows().DefaultProcMessages().size(), 1u);
+  f.desktop.PointAt(window);
+  f.Pane().SetTopLine(10);
+  f.Wheel(window, 120);
+  EXPECT_EQ(f.Pane().CurrentTopLine(), 10);
+  EXPECT_EQ(f.os.windows().DefaultProcMessages().size(), 1u);
 }
 
 // Unhooking as Win32 allows it: ours is put back only while it is the window's procedure; a

@@ -30,7 +30,7 @@ inline std::uintptr_t WheelParam(std::int16_t delta, std::uint16_t keys) {
 enum Keys : std::uint16_t { kNoKeys = 0, kShift = 0x04, kControl = 0x08, kMiddle = 0x10 };
 
 struct WheelFixture {
-  WheelFixture() {
+  explicit WheelFixture(sim::EditorOptions options = {}) : editor(std::move(options)) {
     editor.AddModule(u"Project1", u"Module2", HundredLines());
     editor.AddModule(u"Project1", u"Module1", HundredLines());
     desktop.Sync();

@@ -2,16 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-#include <optional>
 #include "host/host_error.h"
 #include "sim/editor/procedure_table.h"
 #include "sim/editor/sim_code_module.h"
-#include "sim/editor/sim_code_pane.h"
-#include "text/utf.h"
 
 namespace tessaly::sim {
 namespace {
@@ -20,35 +19,30 @@ namespace {
 // action, as the add-in's sinks do.
 class RecordingSink : public host::ClickSink {
  public:
-  void OnClick(host::CommandBarControl& control, bool& handled, bool& cancel_default) override {
+  void OnClick(host::CommandBarControl& control, bool&, bool& cancel_default) override {
     captions.push_back(control.Caption());
-    handled_seen.push_back(handled);
     if (on_click) on_click();
     cancel_default = true;
   }
   std::vector<std::u16string> captions;
-  std::vector<bool> handled_seen;
   std::function<void()> on_click;
 };
 
-// Builds "Bar > Pop > Item" and a button "Bar > Go" through the object model.
-std::shared_ptr<host::CommandBarControl> BuildBar(host::Application& app,
-                                                  std::shared_ptr<host::CommandBarControl>* item) {
+// Builds "Bar > Pop > Item", which it answers, and a button "Bar > Go" through the object model.
+std::shared_ptr<host::CommandBarControl> BuildBar(host::Application& app) {
   auto bar = app.CommandBars()->Add(u"Bar", host::kBarTop);
   auto popup = bar->Controls()->Add(host::kPopup);
   popup->SetCaption(u"Pop");
-  *item = popup->Controls()->Add(host::kButton);
-  (*item)->SetCaption(u"Item");
-  auto go = bar->Controls()->Add(host::kButton);
-  go->SetCaption(u"Go");
-  return go;
+  auto item = popup->Controls()->Add(host::kButton);
+  item->SetCaption(u"Item");
+  bar->Controls()->Add(host::kButton)->SetCaption(u"Go");
+  return item;
 }
 
 TEST(SimEditorTest, Vb6ClicksReachLiveSinksOfBothKindsOnly) {
   SimEditor editor;
   auto app = editor.Application();
-  std::shared_ptr<host::CommandBarControl> item;
-  BuildBar(*app, &item);
+  const auto item = BuildBar(*app);
 
   auto first = std::make_shared<RecordingSink>();
   auto second = std::make_shared<RecordingSink>();
@@ -94,6 +88,12 @@ TEST(SimEditorTest, Vb6ClicksReachLiveSinksOfBothKindsOnly) {
   EXPECT_THROW(editor.Click({u"Bar", u"Go", u"Item"}), std::invalid_argument);
   EXPECT_THROW(editor.Click({u"NoBar", u"Go"}), std::invalid_argument);
   EXPECT_THROW(editor.SinkCount({u"Bar"}, SinkKind::kButtonEvents), std::invalid_argument);
+}
+
+using Lines = std::vector<std::u16string>;
+
+SimCodeModule MakeModule(Lines lines) {
+  return SimCodeModule(u"P", u"M", std::move(lines), std::make_shared<CallLog>());
 }
 
 struct ExpectedProc {
@@ -148,29 +148,11 @@ std::vector<ModuleCase> ModuleCases() {
   };
 }
 
-TEST(ProcedureTableTest, CountsProceduresAsTheEditorDoes) {
+TEST(ProcedureTableTest, ModuleAnswersEveryLineAsTheEditorCountsAndRefusesPropertiesForKindZero) {
   for (const auto& c : ModuleCases()) {
     SCOPED_TRACE(c.title);
-    ProcedureTable table = ProcedureTable::Scan(c.lines);
-    EXPECT_EQ(table.DeclarationsEnd(), c.declarations_end);
-    ASSERT_EQ(table.Procedures().size(), c.procedures.size());
-    for (std::size_t i = 0; i < c.procedures.size(); ++i) {
-      const auto& got = table.Procedures()[i];
-      const auto& want = c.procedures[i];
-      EXPECT_EQ(got.name, want.name);
-      EXPECT_EQ(got.kind, want.kind);
-      EXPECT_EQ(got.start_line, want.start);
-      EXPECT_EQ(got.end_line, want.end);
-    }
-  }
-}
-
-// The same cases through the object model: ProcOfLine for every line, and ProcStartLine and
-// ProcCountLines for kind 0, which refuse property procedures.
-TEST(ProcedureTableTest, ModuleAnswersEveryLineAndRefusesPropertiesForKindZero) {
-  for (const auto& c : ModuleCases()) {
-    SCOPED_TRACE(c.title);
-    SimCodeModule module(u"P", u"M", c.lines, std::make_shared<CallLog>());
+    EXPECT_EQ(ProcedureTable::Scan(c.lines).DeclarationsEnd(), c.declarations_end);
+    auto module = MakeModule(c.lines);
     for (std::int32_t line = 1; line <= module.LineCount(); ++line) {
       std::u16string expected;
       for (const auto& proc : c.procedures) {
@@ -194,16 +176,6 @@ TEST(ProcedureTableTest, ModuleAnswersEveryLineAndRefusesPropertiesForKindZero) 
   }
 }
 
-using Lines = std::vector<std::u16string>;
-
-class SimCodeModuleTest : public ::testing::Test {
- protected:
-  SimCodeModule MakeModule(Lines lines) {
-    return SimCodeModule(u"P", u"M", std::move(lines), calls_);
-  }
-  std::shared_ptr<CallLog> calls_ = std::make_shared<CallLog>();
-};
-
 struct InsertCase {
   const char* title;
   std::int32_t line;
@@ -211,7 +183,7 @@ struct InsertCase {
   Lines expected;
 };
 
-TEST_F(SimCodeModuleTest, InsertLinesSplitsAtLineBreaksAndInsertsBefore) {
+TEST(SimCodeModuleTest, InsertLinesSplitsAtLineBreaksAndInsertsBefore) {
   const std::vector<InsertCase> cases = {
       {"single line before the first", 1, u"x", {u"x", u"a", u"b"}},
       {"CR LF makes two lines", 2, u"x\r\ny", {u"a", u"x", u"y", u"b"}},
@@ -232,7 +204,7 @@ TEST_F(SimCodeModuleTest, InsertLinesSplitsAtLineBreaksAndInsertsBefore) {
   EXPECT_EQ(module.Text(), Lines{u"a"});
 }
 
-TEST_F(SimCodeModuleTest, RefusedLinesThrowOnceOrAlways) {
+TEST(SimCodeModuleTest, RefusedLinesThrowOnceOrAlways) {
   auto module = MakeModule({u"a", u"b", u"c"});
   module.RefuseReplaceAt(2, 1);
   EXPECT_THROW(module.ReplaceLine(2, u"x"), host::HostError);

@@ -2,17 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
-#include <unistd.h>
-#include <stdexcept>
 #include "host/registry.h"
 #include "sim/os/atomic_file.h"
 #include "sim/os/reg_file.h"
 #include "sim/os/sim_os.h"
 #include "support/cli_fixture.h"
-#include "text/utf.h"
 
 namespace tessaly::sim {
 namespace {
@@ -132,9 +126,8 @@ TEST(SimRegistry, AChangeTheFileRefusesIsUndone) {
 }
 
 TEST(SimOs, SettingsLiveInTheRegistryFileAcrossSessions) {
-  const auto file = std::filesystem::temp_directory_path() /
-                    ("tessaly-simos-" + std::to_string(::getpid()) + ".reg");
-  std::filesystem::remove(file);
+  TempFolder folder;
+  const auto file = folder.Path() / "registry.reg";
   {
     SimOs os(file);
     host::Os services = os.Os();
@@ -144,27 +137,14 @@ TEST(SimOs, SettingsLiveInTheRegistryFileAcrossSessions) {
   }
   SimOs again(file);
   EXPECT_EQ(again.Os().settings.GetSetting(u"ZOTA", u"QWIX", u"多标签页", u"1"), u"0");
-  std::filesystem::remove(file);
 }
 
+// The file's bytes: a byte-order mark, then the text without a terminating null.
 std::vector<std::uint8_t> Utf16File(std::u16string_view text) {
-  std::vector<std::uint8_t> bytes = {0xFF, 0xFE};
-  for (char16_t c : text) {
-    bytes.push_back(static_cast<std::uint8_t>(c & 0xFF));
-    bytes.push_back(static_cast<std::uint8_t>(c >> 8));
-  }
+  auto bytes = Sz(text);
+  bytes.resize(bytes.size() - 2);
+  bytes.insert(bytes.begin(), {0xFF, 0xFE});
   return bytes;
-}
-
-std::u16string FileText(const std::vector<std::uint8_t>& bytes) {
-  EXPECT_GE(bytes.size(), 2u);
-  EXPECT_EQ(bytes[0], 0xFF);
-  EXPECT_EQ(bytes[1], 0xFE);
-  std::u16string text;
-  for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
-    text.push_back(static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8)));
-  }
-  return text;
 }
 
 TEST(RegFile, RoundTripsByteForByte) {
@@ -187,7 +167,7 @@ TEST(RegFile, RoundTripsByteForByte) {
       u"\r\n";
   RegistryTree tree;
   ParseRegFile(Utf16File(original), "round.reg", tree);
-  EXPECT_EQ(FileText(FormatRegFile(tree)), original);
+  EXPECT_EQ(FormatRegFile(tree), Utf16File(original));
   const auto* settings = tree.Root(host::kCurrentUser)
                              ->FindChild(u"software")
                              ->FindChild(u"VB and VBA Program Settings")

@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
-#include "host/host_error.h"
 #include "sim/desktop/sim_desktop.h"
 #include "sim/os/sim_os.h"
 #include "sim/os/sim_system_services.h"
@@ -21,10 +19,9 @@ TEST(SimWindowSystem, WindowFromPointPrefersTheTopmostAndDeepestVisibleWindow) {
   const auto back = windows.CreateWindow({u"Back", u"", 0, {0, 0, 500, 500}});
   const auto code = windows.CreateWindow({u"VbaWindow", u"", 0, {10, 10, 200, 200}, back});
   const auto inner = windows.CreateWindow({u"Edit", u"", 0, {20, 20, 50, 50}, code});
-  const auto hidden =
-      windows.CreateWindow({u"Edit", u"", 0, {100, 100, 150, 150}, code, std::nullopt, false});
+  // A hidden window over part of the code window.
+  windows.CreateWindow({u"Edit", u"", 0, {100, 100, 150, 150}, code, std::nullopt, false});
   const auto front = windows.CreateWindow({u"Front", u"", 0, {300, 300, 600, 600}});
-  static_cast<void>(hidden);
 
   const struct {
     Point point;

@@ -15,16 +15,13 @@ namespace {
 
 using host::WindowHandle;
 
-host::WindowProc Answer(std::intptr_t answer) {
-  return [answer](WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) { return answer; };
-}
-
 TEST(WindowsRules, AProcedureChainsAndLivesFromRegistrationToUnregistration) {
   SimWindowSystem windows;
   const auto code = windows.CreateWindow({u"VbaWindow", u"Module1 (Code)"});
   const auto other = windows.CreateWindow({u"VbaWindow", u"Module2 (Code)"});
   const auto original = windows.WindowProc(code);
-  const auto editor_own = windows.RegisterEditorProc(Answer(5));
+  const auto editor_own = windows.RegisterEditorProc(
+      [](WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) { return std::intptr_t{5}; });
   host::WindowProcId previous = 0;
   const auto hook = windows.RegisterWindowProc(
       [&](WindowHandle window, std::uint32_t message, std::uintptr_t w, std::intptr_t l) {
