@@ -13,37 +13,6 @@
 namespace tessaly::cli {
 namespace {
 
-using test_support::FileSnapshot;
-using test_support::ReadBytes;
-using test_support::RunTessaly;
-using test_support::TempFolder;
-
-const std::string kExamples = TESSALY_SOURCE_DIR "/examples/";
-
-// Annotating an annotated module adds nothing: twice is once, in both encodings. The
-// temporary name does not grow with the file's: a name near the system's limit of 255 bytes
-// is rewritten too, and no temporary file stays behind.
-TEST(AnnotateCommandTest, TwiceIsOnce) {
-  TempFolder folder;
-  for (const std::string name : {"SalesReport.bas", "SalesReportGbk.bas"}) {
-    SCOPED_TRACE(name);
-    const std::string original = ReadBytes(kExamples + name);
-    const std::string path = folder.Write(std::string(254 - name.size(), 'm') + name, original);
-
-    const auto once = RunTessaly({"annotate", "-i", path});
-    ASSERT_EQ(once.status, kExitOk) << once.err;
-    const FileSnapshot annotated(path);
-    EXPECT_GT(annotated.bytes.size(), original.size());
-    EXPECT_EQ(annotated.bytes.rfind("Attribute VB_Name", 0), 0u);  // the header stays first
-
-    const auto twice = RunTessaly({"annotate", "-i", path});
-    EXPECT_EQ(twice.status, kExitOk) << twice.err;
-    EXPECT_TRUE(FileSnapshot(path) == annotated);
-    EXPECT_EQ(RunTessaly({"annotate", path}).out, annotated.bytes);
-  }
-  EXPECT_EQ(folder.Entries().size(), 2u);
-}
-
 // `tessaly annotate` annotates every procedure the editor counts over its own body, as a
 // click in that body does where the range search finds the procedure, and touches no
 // header, end line, directive or declaration.

@@ -55,37 +55,45 @@ TEST(FormatCommandTest, ChecksShowsOrRewrites) {
   EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"Indented.bas", "Other.bas", flat_name}));
 }
 
-// The bundled examples, one UTF-8 and one GBK, both CR LF with hidden attributes: fmt -i
-// moves only indentation, and a second fmt -i finds nothing left to change.
-TEST(FormatCommandTest, ExamplesChangeOnlyInIndentationAndOnlyOnce) {
-  TempFolder folder;
-  const std::string names[] = {"SalesReport.bas", "SalesReportGbk.bas"};
-  std::vector<std::string> in_place = {"fmt", "-i"};
-  for (const auto& name : names)
-    in_place.push_back(folder.Write(name, ReadBytes(kExamples + name)));
-  const auto formatted = RunTessaly(in_place);
-  ASSERT_EQ(formatted.status, kExitOk) << formatted.err;
-
+// The bundled examples hold one module in UTF-8 and in code page 936, CR LF with hidden
+// attributes: fmt -i moves only indentation, annotate -i adds, each once, alike in both files
+// and each file kept in its own encoding; a second run rewrites nothing. The temporary name
+// does not grow with the file's: names near the system's limit of 255 bytes are rewritten too.
+TEST(ExampleModules, ChangeOnceAndAlikeInBothEncodings) {
   auto unindented = [](const std::string& bytes) {
     return std::regex_replace(bytes, std::regex("(^|\n)[ \t]+"), "$1");
   };
-  for (std::size_t i = 0; i < 2; ++i) {
-    SCOPED_TRACE(names[i]);
-    const std::string original = ReadBytes(kExamples + names[i]);
-    const FileSnapshot after(in_place[2 + i]);
-    EXPECT_NE(after.bytes, original);
-    EXPECT_EQ(unindented(after.bytes), unindented(original));
-    EXPECT_EQ(RunTessaly(in_place).status, kExitOk);
-    EXPECT_TRUE(FileSnapshot(in_place[2 + i]) == after);
-  }
-  // The examples hold one module in two encodings (only their names differ): formatted
-  // alike, each kept in its own encoding.
-  auto text = [](const std::string& bytes, FileEncoding encoding) {
-    std::u16string decoded = Decode(bytes, encoding);
+  auto text = [](const std::string& path, FileEncoding encoding) {
+    const std::u16string decoded = Decode(ReadBytes(path), encoding);
     return decoded.substr(decoded.find(u'\n'));
   };
-  EXPECT_EQ(text(ReadBytes(in_place[2]), FileEncoding::kUtf8),
-            text(ReadBytes(in_place[3]), FileEncoding::kCodePage936));
+  const std::string names[] = {"SalesReport.bas", "SalesReportGbk.bas"};
+  for (const std::string command : {"fmt", "annotate"}) {
+    SCOPED_TRACE(command);
+    TempFolder folder;
+    std::vector<std::string> paths;
+    for (const auto& name : names)
+      paths.push_back(
+          folder.Write(std::string(254 - name.size(), 'm') + name, ReadBytes(kExamples + name)));
+    const auto once = RunTessaly({command, "-i", paths[0], paths[1]});
+    ASSERT_EQ(once.status, kExitOk) << once.err;
+    for (std::size_t i = 0; i < 2; ++i) {
+      const std::string original = ReadBytes(kExamples + names[i]);
+      const FileSnapshot after(paths[i]);
+      EXPECT_EQ(after.bytes.rfind("Attribute VB_Name", 0), 0u);  // the header stays first
+      if (command == "fmt") {
+        EXPECT_NE(after.bytes, original);
+        EXPECT_EQ(unindented(after.bytes), unindented(original));
+      } else {
+        EXPECT_GT(after.bytes.size(), original.size());
+      }
+      EXPECT_EQ(RunTessaly({command, paths[i]}).out, after.bytes);
+      EXPECT_EQ(RunTessaly({command, "-i", paths[i]}).status, kExitOk);
+      EXPECT_TRUE(FileSnapshot(paths[i]) == after);
+    }
+    EXPECT_EQ(text(paths[0], FileEncoding::kUtf8), text(paths[1], FileEncoding::kCodePage936));
+    EXPECT_EQ(folder.Entries().size(), 2u);
+  }
 }
 
 }  // namespace

@@ -140,15 +140,12 @@ TEST(Refusals, GiveOneLineAndStatusTwoAndLeaveEveryFileAsItWas) {
   }
 }
 
-// A result that cannot reach standard output is a failure, whatever the command.
+// A result that cannot reach standard output is a failure, also where the command's own
+// status tells of a change. Every command's output is flushed at one place.
 TEST(Refusals, LostStandardOutputIsAnError) {
   TempFolder folder;
   const std::string module = folder.Write("Demo.bas", kModule);
-  const std::vector<std::string> commands[] = {{"menu"},
-                                               {"demo"},
-                                               {"fmt", module},
-                                               {"fmt", "--check", module},
-                                               {"click", "代码缩进", module}};
+  const std::vector<std::string> commands[] = {{"menu"}, {"fmt", "--check", module}};
   for (const auto& args : commands) {
     SCOPED_TRACE(testing::PrintToString(args));
     std::istringstream in;
