@@ -1,7 +1,7 @@
 #include "win32/fake_host/add_in_driver.h"
 
-#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 
 #include "win32/fake_host/com_client.h"
 
@@ -81,21 +81,6 @@ std::wstring ReadRegistryText(HKEY root, const wchar_t* key, const wchar_t* name
   return buffer;
 }
 
-namespace {
-
-std::wstring Wide(const std::string& text) {
-  return std::wstring(text.begin(), text.end());
-}
-
-// Wine maps the Unix root to drive Z:.
-std::wstring WindowsPath(const std::string& unix_path) {
-  std::wstring path = L"Z:" + Wide(unix_path);
-  std::replace(path.begin(), path.end(), L'/', L'\\');
-  return path;
-}
-
-}  // namespace
-
 bool SaveScreenshot(HWND window, const std::string& name) {
   const char* directory = std::getenv("TESSALY_SCREENSHOTS");
   if (!directory || !*directory) return true;
@@ -108,27 +93,28 @@ bool SaveScreenshot(HWND window, const std::string& name) {
   GetWindowRect(window, &area);
   const std::string target = std::string(directory) + "/" + name + ".png";
   const std::string partial = target + ".part";
-  DeleteFileW(WindowsPath(target).c_str());
+  // Wine maps the Unix root to drive Z:.
+  const std::filesystem::path seen_here = "Z:" + target;
+  std::error_code ignored;
+  std::filesystem::remove(seen_here, ignored);
   // Written under another name first, so that the file appears only once complete.
   const std::string script = "import -window root -crop " + std::to_string(area.right - area.left) +
                              "x" + std::to_string(area.bottom - area.top) + "+" +
                              std::to_string(area.left) + "+" + std::to_string(area.top) +
                              " +repage 'png:" + partial + "' && mv '" + partial + "' '" + target +
                              "'";
-  std::wstring command = L"/bin/sh -c \"" + Wide(script) + L"\"";
-  STARTUPINFOW startup{};
+  std::string command = "/bin/sh -c \"" + script + "\"";
+  STARTUPINFOA startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION process{};
   // Wine starts a Unix program given by its path; it hands back no handle to wait on.
-  if (!CreateProcessW(L"Z:\\bin\\sh", command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+  if (!CreateProcessA("Z:\\bin\\sh", command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                       &startup, &process)) {
     return false;
   }
   if (process.hProcess) CloseHandle(process.hProcess);
   if (process.hThread) CloseHandle(process.hThread);
-  const auto saved = [&] {
-    return GetFileAttributesW(WindowsPath(target).c_str()) != INVALID_FILE_ATTRIBUTES;
-  };
+  const auto saved = [&] { return std::filesystem::exists(seen_here, ignored); };
   RunMessageLoop(20000, saved);
   return saved();
 }

@@ -8,23 +8,21 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"TessalyFakeToolWindow";
 
-void RegisterWindowClass() {
-  WNDCLASSEXW window_class{};
-  window_class.cbSize = sizeof(window_class);
-  window_class.lpfnWndProc = DefWindowProcW;
-  window_class.hInstance = GetModuleHandleW(nullptr);
-  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  window_class.lpszClassName = kWindowClass;
-  RegisterClassExW(&window_class);
-}
-
 // The editor's main window, which its tool windows dock in. Made once and kept for the whole
 // run: a top-level window that is hidden or destroyed costs Wine up to two seconds without a
 // window manager.
 HWND MainWindow() {
-  static const HWND main =
-      CreateWindowExW(0, kWindowClass, L"", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 800, 600,
-                      nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  static const HWND main = [] {
+    WNDCLASSEXW window_class{};
+    window_class.cbSize = sizeof(window_class);
+    window_class.lpfnWndProc = DefWindowProcW;
+    window_class.hInstance = GetModuleHandleW(nullptr);
+    window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    window_class.lpszClassName = kWindowClass;
+    RegisterClassExW(&window_class);
+    return CreateWindowExW(0, kWindowClass, L"", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 800,
+                           600, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  }();
   return main;
 }
 
@@ -105,7 +103,6 @@ std::unique_ptr<ControlContainer> ControlContainer::Host(IDispatch* control, con
                                                          const LiveCount& live) {
   auto object = ComPtr<IDispatch>(control).As<IOleObject>(IID_IOleObject);
   if (!object) return nullptr;
-  RegisterWindowClass();
   const DWORD style = WS_CHILD | WS_CAPTION | WS_THICKFRAME | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
   const SIZE frame = FrameSize(width, height, style);
   HWND window =
@@ -136,10 +133,6 @@ void ControlContainer::Resize(int width, int height) {
   auto in_place = control_.As<IOleInPlaceObject>(IID_IOleInPlaceObject);
   const RECT area = ClientArea(window_);
   if (in_place) in_place->SetObjectRects(&area, &area);
-}
-
-void ControlContainer::Show(bool visible) {
-  ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE);
 }
 
 std::size_t ControlContainer::DrawnColours() const {

@@ -27,7 +27,7 @@ class ControlContainer {
   HWND Window() const { return window_; }
   // The user drags the window's border.
   void Resize(int width, int height);
-  void Show(bool visible);
+  void Show(bool visible) { ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE); }
   // The distinct colours the control draws of itself into a bitmap of the window's client
   // size, as a container that prints or previews it asks it to.
   std::size_t DrawnColours() const;

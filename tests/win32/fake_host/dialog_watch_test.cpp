@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include "win32/windows_headers.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -37,10 +38,9 @@ struct Control {
 };
 
 const dialogs::PlacementRow* RowOf(std::span<const dialogs::PlacementRow> rows, int index) {
-  for (const auto& row : rows) {
-    if (index >= row.first && index <= row.last) return &row;
-  }
-  return nullptr;
+  const auto row = std::ranges::find_if(
+      rows, [&](const auto& row) { return index >= row.first && index <= row.last; });
+  return row == rows.end() ? nullptr : &*row;
 }
 
 HWND MakeChild(HWND parent, const wchar_t* window_class, int index) {
@@ -72,9 +72,7 @@ std::array<LONG, 4> Box(const RECT& rect) {
 using DialogWatchTest = BothEditorsTest;
 
 TEST_P(DialogWatchTest, EveryPlanEnlargesItsDialogAsComputed) {
-  HDC screen_dc = GetDC(nullptr);
-  const host::Size screen{GetDeviceCaps(screen_dc, HORZRES), GetDeviceCaps(screen_dc, VERTRES)};
-  ReleaseDC(nullptr, screen_dc);
+  const host::Size screen{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   ASSERT_GT(screen.width, 800) << "the enlargement needs a screen wider than 800 pixels";
   ASSERT_TRUE(add_in->Connect());
 
@@ -89,21 +87,20 @@ TEST_P(DialogWatchTest, EveryPlanEnlargesItsDialogAsComputed) {
     ASSERT_TRUE(dialog);
     ASSERT_EQ(static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE)), kEditorDialogStyle);
     std::vector<Control> controls;
-    std::vector<Control> page_controls;
     for (int i = 1; i <= row.children; ++i) {
       // The components dialog's first child is its inner page.
       const bool page = !plan->page.empty() && i == 1;
       HWND child = MakeChild(dialog, page ? L"#32770" : L"STATIC", i);
+      controls.push_back({child, ScreenRect(child), RowOf(plan->children, i)});
       if (page) {
         const wchar_t* classes[] = {L"Button", L"Static", L"Button", L"Static",
                                     L"Button", L"Static", L"ListBox"};
         const int record[] = {0, 3, 1, 4, 2, 5, 6};
         for (int j = 0; j < 7; ++j) {
           HWND inner = MakeChild(child, classes[j], j);
-          page_controls.push_back({inner, ScreenRect(inner), RowOf(plan->page, record[j])});
+          controls.push_back({inner, ScreenRect(inner), RowOf(plan->page, record[j])});
         }
       }
-      controls.push_back({child, ScreenRect(child), RowOf(plan->children, i)});
     }
     const RECT origin = ScreenRect(dialog);
     SetForegroundWindow(dialog);
@@ -117,7 +114,6 @@ TEST_P(DialogWatchTest, EveryPlanEnlargesItsDialogAsComputed) {
     const host::Point place = dialogs::FinalPosition(screen, size);
     EXPECT_EQ(Box(ScreenRect(dialog)),
               (std::array<LONG, 4>{place.x, place.y, size.width, size.height}));
-    controls.insert(controls.end(), page_controls.begin(), page_controls.end());
     for (const auto& control : controls) {
       ASSERT_TRUE(control.row);
       const auto before = Box(control.before);

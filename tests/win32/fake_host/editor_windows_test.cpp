@@ -35,7 +35,7 @@ LRESULT CALLBACK EditorWindowProc(HWND window, UINT message, WPARAM w_param, LPA
 }
 
 // A window of the editor's kind, under the class name the editor gives it.
-HWND CreateEditorWindow(const std::wstring& class_name, const std::wstring& title, HWND parent,
+HWND CreateEditorWindow(const std::wstring& class_name, const std::u16string& title, HWND parent,
                         RECT place) {
   const std::string ansi_name(class_name.begin(), class_name.end());
   // Our own class even where the system has one of that name (MDIClient); registering
@@ -46,9 +46,10 @@ HWND CreateEditorWindow(const std::wstring& class_name, const std::wstring& titl
   window_class.lpszClassName = ansi_name.c_str();
   RegisterClassA(&window_class);
   const DWORD style = WS_VISIBLE | (parent ? WS_CHILD : WS_POPUP);
-  return CreateWindowExW(0, class_name.c_str(), title.c_str(), style, place.left, place.top,
-                         place.right - place.left, place.bottom - place.top, parent, nullptr,
-                         GetModuleHandleW(nullptr), nullptr);
+  return CreateWindowExW(0, class_name.c_str(), reinterpret_cast<const wchar_t*>(title.c_str()),
+                         style, place.left, place.top, place.right - place.left,
+                         place.bottom - place.top, parent, nullptr, GetModuleHandleW(nullptr),
+                         nullptr);
 }
 
 int double_clicks_seen = 0;
@@ -56,10 +57,6 @@ int double_clicks_seen = 0;
 LRESULT CALLBACK TreeProc(HWND window, UINT message, WPARAM w_param, LPARAM l_param) {
   if (message == WM_LBUTTONDBLCLK) ++double_clicks_seen;
   return DefWindowProcA(window, message, w_param, l_param);
-}
-
-std::wstring Wide(const std::u16string& text) {
-  return std::wstring(text.begin(), text.end());
 }
 
 void Wheel(HWND window, short delta) {
@@ -73,17 +70,17 @@ class EditorWindowsTest : public ::testing::Test {
  protected:
   EditorWindowsTest() {
     editor.Sim().AddModule(u"Project1", u"Module1", std::vector<std::u16string>(200, u"' line"));
-    main = CreateEditorWindow(L"wndclass_desked_gsk", Wide(editor.Sim().MainWindow().CaptionText()),
+    main = CreateEditorWindow(L"wndclass_desked_gsk", editor.Sim().MainWindow().CaptionText(),
                               nullptr, {0, 0, 800, 600});
-    HWND project = CreateEditorWindow(L"PROJECT", L"", main, {0, 0, 200, 300});
-    tree = CreateEditorWindow(L"SysTreeView32", L"", project, {0, 0, 200, 300});
+    HWND project = CreateEditorWindow(L"PROJECT", u"", main, {0, 0, 200, 300});
+    tree = CreateEditorWindow(L"SysTreeView32", u"", project, {0, 0, 200, 300});
     SetWindowLongPtrA(tree, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TreeProc));
-    HWND mdi_client = CreateEditorWindow(L"MDIClient", L"", main, {0, 0, 800, 600});
-    HWND docking_view = CreateEditorWindow(L"DockingView", L"", mdi_client, {0, 400, 800, 600});
-    immediate = CreateEditorWindow(L"VbaWindow", L"Immediate", docking_view, {0, 0, 800, 200});
-    code_window = CreateEditorWindow(L"VbaWindow",
-                                     Wide(editor.Sim().ActivePane()->CodeWindow().CaptionText()),
-                                     nullptr, {820, 100, 1220, 400});
+    HWND mdi_client = CreateEditorWindow(L"MDIClient", u"", main, {0, 0, 800, 600});
+    HWND docking_view = CreateEditorWindow(L"DockingView", u"", mdi_client, {0, 400, 800, 600});
+    immediate = CreateEditorWindow(L"VbaWindow", u"Immediate", docking_view, {0, 0, 800, 200});
+    code_window =
+        CreateEditorWindow(L"VbaWindow", editor.Sim().ActivePane()->CodeWindow().CaptionText(),
+                           nullptr, {820, 100, 1220, 400});
   }
   ~EditorWindowsTest() override {
     DestroyWindow(code_window);

@@ -21,10 +21,6 @@ constexpr IID kVb6CommandBarEvents = {
 
 class NoAddIn : public host::AddInInstance {};
 
-Variant Hold(const ComPtr<IDispatch>& object) {
-  return Variant(object.Get());
-}
-
 VARIANT ByRefBool(VARIANT_BOOL& flag) {
   VARIANT value = client::Empty();
   value.vt = VT_BOOL | VT_BYREF;
@@ -32,11 +28,9 @@ VARIANT ByRefBool(VARIANT_BOOL& flag) {
   return value;
 }
 
+// The editors' out-arguments come as references to a Long.
 void StoreLong(VARIANT& argument, LONG value) {
   if (argument.vt == (VT_I4 | VT_BYREF) && argument.plVal) *argument.plVal = value;
-  if (argument.vt == (VT_VARIANT | VT_BYREF) && argument.pvarVal) {
-    VariantCopy(argument.pvarVal, Variant(std::int32_t{value}).Get());
-  }
 }
 
 // An argument as whichever of the editor's parameter types the member takes.
@@ -81,7 +75,7 @@ class FakeEditor::Bind {
   static Variant Result(FakeEditor& editor, R value) {
     if constexpr (requires { value.get(); }) {
       if (!value) throw host::HostError("no such object");
-      return Hold(editor.Wrap(std::move(value)));
+      return Variant(editor.Wrap(std::move(value)).Get());
     } else {
       return Variant(value);
     }
@@ -113,7 +107,7 @@ ComPtr<IDispatch> FakeEditor::Application() {
                {L"Windows", bind(&A::Windows)},
                {L"MainWindow", bind(&A::MainWindow)},
                {L"ActiveCodePane", bind(&A::ActiveCodePane)},
-               {L"Events", [this](Arguments&) { return Hold(EventsObject()); }}});
+               {L"Events", [this](Arguments&) { return Variant(EventsObject().Get()); }}});
 }
 
 ComPtr<IDispatch> FakeEditor::AddInInstance() {
@@ -125,8 +119,9 @@ ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::CommandBars> bars) {
   const Bind<B> bind(*this, bars);
   return Make({{L"Item", bind(&B::Item)},
                {L"Add", [this, bars](Arguments& a) {
-                  return Hold(Wrap(bars->Add(a.Get(0).ToString(),
-                                             a.Count() > 1 ? a.Get(1).ToInt32() : host::kBarTop)));
+                  return Variant(Wrap(bars->Add(a.Get(0).ToString(),
+                                                a.Count() > 1 ? a.Get(1).ToInt32() : host::kBarTop))
+                                     .Get());
                 }}});
 }
 
@@ -176,9 +171,11 @@ ComPtr<EventPoint> FakeEditor::PointOf(host::CommandBarControl* control, const I
 ComPtr<IDispatch> FakeEditor::EventsObject() {
   if (!IsVb6()) throw host::HostError("the Office editors have no CommandBarEvents");
   return Make({{L"CommandBarEvents", [this](Arguments& a) {
-                  auto* fake = FakeObject::From(a.Get(0).ToDispatch().Get());
+                  // In process, the control handed back is the host's own object.
+                  auto* fake = dynamic_cast<FakeObject*>(a.Get(0).ToDispatch().Get());
                   if (!fake || !fake->control) throw host::HostError("not a command-bar control");
-                  return Hold(Make({}, {}, PointOf(fake->control.get(), kVb6CommandBarEvents)));
+                  return Variant(
+                      Make({}, {}, PointOf(fake->control.get(), kVb6CommandBarEvents)).Get());
                 }}});
 }
 
@@ -187,8 +184,9 @@ ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::Windows> windows) {
                {L"Item",
                 [this, windows](Arguments& a) {
                   const auto item = a.Get(0);
-                  return Hold(Wrap(item.Type() == VT_BSTR ? windows->Item(item.ToString())
-                                                          : windows->Item(item.ToInt32())));
+                  return Variant(Wrap(item.Type() == VT_BSTR ? windows->Item(item.ToString())
+                                                             : windows->Item(item.ToInt32()))
+                                     .Get());
                 }},
                {L"CreateToolWindow", [this](Arguments& a) { return CreateToolWindow(a); }}});
 }
@@ -210,8 +208,8 @@ Variant FakeEditor::CreateToolWindow(Arguments& arguments) {
       document.Get(), reinterpret_cast<const wchar_t*>(caption.c_str()), 420, 40, sites_);
   VARIANT& out = arguments.At(4);
   if (out.vt == (VT_VARIANT | VT_BYREF) && out.pvarVal)
-    VariantCopy(out.pvarVal, Hold(document).Get());
-  return Hold(Wrap(tool.window));
+    VariantCopy(out.pvarVal, Variant(document.Get()).Get());
+  return Variant(Wrap(tool.window).Get());
 }
 
 void FakeEditor::CloseToolWindow(const std::u16string& caption) {
@@ -240,7 +238,7 @@ ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::Window> window) {
                {L"LinkedWindowFrame",
                 [this, window](Arguments&) {
                   auto frame = window->LinkedWindowFrame();
-                  return frame ? Hold(Wrap(frame)) : Variant(static_cast<IDispatch*>(nullptr));
+                  return Variant(frame ? Wrap(frame).Get() : nullptr);
                 }},
                {L"Left", bind(&W::Left)},
                {L"Top", bind(&W::Top)},
@@ -296,11 +294,10 @@ void FakeEditor::Click(const sim::ControlPath& path) {
   }
   for (auto& point : raised) {
     VARIANT_BOOL handled = VARIANT_FALSE, cancel = VARIANT_FALSE;
-    if (IsVb6()) {
-      point->RaiseClick({client::Object(control.Get()), ByRefBool(handled), ByRefBool(cancel)});
-    } else {
-      point->RaiseClick({client::Object(control.Get()), ByRefBool(cancel)});
-    }
+    std::vector<VARIANT> arguments{client::Object(control.Get()), ByRefBool(handled),
+                                   ByRefBool(cancel)};
+    if (!IsVb6()) arguments.erase(arguments.begin() + 1);
+    point->RaiseClick(arguments);
   }
 }
 

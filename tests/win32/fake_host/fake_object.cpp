@@ -8,10 +8,6 @@ namespace tessaly::fake_host {
 
 namespace {
 
-// {6D0F1C44-2A1B-4E63-9E0B-5E1C6A2F7D10}: "this is a fake editor object", in-process only.
-constexpr IID kIidFakeObject = {
-    0x6D0F1C44, 0x2A1B, 0x4E63, {0x9E, 0x0B, 0x5E, 0x1C, 0x6A, 0x2F, 0x7D, 0x10}};
-
 class SinglePointEnumerator final : public RefCounted<IEnumConnectionPoints> {
  public:
   explicit SinglePointEnumerator(ComPtr<EventPoint> point) : point_(std::move(point)) {}
@@ -77,22 +73,13 @@ FakeObject::FakeObject(const LiveCount& live, std::vector<Member> members,
       members_(std::move(members)),
       events_(std::move(events)) {}
 
-FakeObject* FakeObject::From(IDispatch* object) {
-  FakeObject* fake = nullptr;
-  if (object &&
-      SUCCEEDED(object->QueryInterface(kIidFakeObject, reinterpret_cast<void**>(&fake)))) {
-    fake->Release();
-  }
-  return fake;
-}
-
 HRESULT FakeObject::QueryInterface(REFIID iid, void** object) {
   if (!object) return E_POINTER;
   *object = nullptr;
-  const bool found = Offer(iid, {IID_IUnknown, IID_IDispatch, kIidFakeObject},
-                           static_cast<IDispatch*>(this), object) ||
-                     (events_ && Offer(iid, {IID_IConnectionPointContainer},
-                                       static_cast<IConnectionPointContainer*>(this), object));
+  const bool found =
+      Offer(iid, {IID_IUnknown, IID_IDispatch}, static_cast<IDispatch*>(this), object) ||
+      (events_ && Offer(iid, {IID_IConnectionPointContainer},
+                        static_cast<IConnectionPointContainer*>(this), object));
   return found ? S_OK : E_NOINTERFACE;
 }
 

@@ -84,8 +84,6 @@ class FakeObject : public RefCounted<IDispatch, IConnectionPointContainer> {
   static ComPtr<IDispatch> Make(const LiveCount& live, std::vector<Member> members,
                                 std::shared_ptr<host::CommandBarControl> control = {},
                                 ComPtr<EventPoint> events = {});
-  // Which FakeObject an IDispatch handed back to the host is.
-  static FakeObject* From(IDispatch* object);
   // The command-bar control behind this object, when it wraps one.
   const std::shared_ptr<host::CommandBarControl> control;
 

@@ -16,18 +16,12 @@ namespace {
 
 const VS_FIXEDFILEINFO* FixedVersion(HMODULE module) {
   HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(VS_VERSION_INFO), RT_VERSION);
-  if (!found) return nullptr;
-  const auto* data = static_cast<const unsigned char*>(LockResource(LoadResource(module, found)));
-  const DWORD size = SizeofResource(module, found);
-  // The fixed part follows the block's header, aligned to four bytes; find it by its signature.
-  for (DWORD offset = 0; offset + sizeof(VS_FIXEDFILEINFO) <= size; offset += 4) {
-    DWORD signature = 0;
-    std::memcpy(&signature, data + offset, sizeof(signature));
-    if (signature == VS_FFI_SIGNATURE) {
-      return reinterpret_cast<const VS_FIXEDFILEINFO*>(data + offset);
-    }
-  }
-  return nullptr;
+  if (!found || SizeofResource(module, found) < 40 + sizeof(VS_FIXEDFILEINFO)) return nullptr;
+  // The fixed part follows the block's three sizes and its key L"VS_VERSION_INFO", aligned to
+  // four bytes.
+  const auto* data = static_cast<const char*>(LockResource(LoadResource(module, found)));
+  const auto* fixed = reinterpret_cast<const VS_FIXEDFILEINFO*>(data + 40);
+  return fixed->dwSignature == VS_FFI_SIGNATURE ? fixed : nullptr;
 }
 
 TEST(InstalledCopyTest, ComLoadsTheRegisteredCopyWhichCarriesTheProjectVersion) {

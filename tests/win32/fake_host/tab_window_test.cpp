@@ -34,43 +34,40 @@ class TabWindowTest : public BothEditorsTest {
 
   static std::vector<std::u16string> Captions(HWND tabs) {
     std::vector<std::u16string> captions;
-    const auto count = SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0);
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < TabCtrl_GetItemCount(tabs); ++i) {
       wchar_t text[64] = {};
-      TCITEMW item{};
-      item.mask = TCIF_TEXT;
-      item.pszText = text;
-      item.cchTextMax = 64;
-      SendMessageW(tabs, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
+      TCITEMW item{TCIF_TEXT, 0, 0, text, 64, 0, 0};
+      TabCtrl_GetItem(tabs, i, &item);
       captions.emplace_back(reinterpret_cast<const char16_t*>(text));
     }
     return captions;
   }
 
   // Real input, which the system routes to the window under the cursor or with the focus, as
-  // a user's: presses and releases the left button over the tab, or the key; waits until `done`
-  // or a second.
-  static void UserClicksTab(HWND tabs, int index, const std::function<bool()>& done) {
+  // a user's: a press and release of the left button over the tab, or of the key; waits until
+  // `done` or a second, and tells whether it came.
+  static bool UserClicksTab(HWND tabs, int index, const std::function<bool()>& done) {
     RECT tab{};
-    ASSERT_TRUE(SendMessageW(tabs, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&tab)));
+    EXPECT_TRUE(TabCtrl_GetItemRect(tabs, index, &tab));
     POINT center{(tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2};
     ClientToScreen(tabs, &center);
-    ASSERT_TRUE(SetCursorPos(center.x, center.y));
-    INPUT press[2] = {};
-    press[0].type = press[1].type = INPUT_MOUSE;
-    press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ASSERT_EQ(SendInput(2, press, sizeof(INPUT)), 2u);
-    RunMessageLoop(1000, done);
+    EXPECT_TRUE(SetCursorPos(center.x, center.y));
+    return UserInput(INPUT_MOUSE, 0, done);
   }
 
-  static void UserPressesKey(WORD key, const std::function<bool()>& done) {
+  static bool UserInput(DWORD type, WORD key, const std::function<bool()>& done) {
     INPUT press[2] = {};
-    press[0].type = press[1].type = INPUT_KEYBOARD;
-    press[0].ki.wVk = press[1].ki.wVk = key;
-    press[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    ASSERT_EQ(SendInput(2, press, sizeof(INPUT)), 2u);
+    press[0].type = press[1].type = type;
+    if (type == INPUT_MOUSE) {
+      press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+      press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    } else {
+      press[0].ki.wVk = press[1].ki.wVk = key;
+      press[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    }
+    EXPECT_EQ(SendInput(2, press, sizeof(INPUT)), 2u);
     RunMessageLoop(1000, done);
+    return done();
   }
 
   // Whether the module's code window is the editor's active one.
@@ -86,10 +83,9 @@ TEST_P(TabWindowTest, AClickOnATabActivatesItsCodeWindowBeforeAndAfterAReload) {
   ASSERT_TRUE(add_in->Connect());
   auto* container = editor->ToolWindowContainer(kTabWindow);
   ASSERT_TRUE(container) << "the tool window's document is no ActiveX control";
-  EXPECT_TRUE(IsWindowVisible(container->Window()));
   HWND tabs = TabControl();
   ASSERT_TRUE(tabs);
-  EXPECT_TRUE(IsWindowVisible(tabs));
+  EXPECT_TRUE(IsWindowVisible(tabs)) << "the window or its strip is hidden";
   const std::vector<std::u16string> filled{u"销售报表 ", u"客户资料 ", u"工具函数 "};
   EXPECT_EQ(Captions(tabs), filled);
   // Asked to draw itself, it draws its tabs, not just its background.
@@ -97,10 +93,8 @@ TEST_P(TabWindowTest, AClickOnATabActivatesItsCodeWindowBeforeAndAfterAReload) {
 
   ASSERT_TRUE(Active(u"工具函数")());
   // The selected tab too: the strip starts with the first tab selected.
-  const auto report_active = Active(u"销售报表");
-  UserClicksTab(tabs, 0, report_active);
-  EXPECT_TRUE(report_active());
-  EXPECT_EQ(SendMessageW(tabs, TCM_GETCURSEL, 0, 0), 0);
+  EXPECT_TRUE(UserClicksTab(tabs, 0, Active(u"销售报表")));
+  EXPECT_EQ(TabCtrl_GetCurSel(tabs), 0);
   if (GetParam()) {
     EXPECT_TRUE(SaveScreenshot(container->Window(), "tab_window"));
   }
@@ -114,24 +108,19 @@ TEST_P(TabWindowTest, AClickOnATabActivatesItsCodeWindowBeforeAndAfterAReload) {
 
   // The clicked tab has the focus: the arrow keys choose the next tab, as a click would.
   const auto customers_active = Active(u"客户资料");
-  UserPressesKey(VK_RIGHT, customers_active);
-  EXPECT_TRUE(customers_active());
+  EXPECT_TRUE(UserInput(INPUT_KEYBOARD, VK_RIGHT, customers_active));
 
   // No add-in loaded: the surviving strip still takes clicks, harmlessly.
   ASSERT_TRUE(add_in->Disconnect());
-  UserClicksTab(tabs, 0, [&] { return SendMessageW(tabs, TCM_GETCURSEL, 0, 0) == 0; });
-  EXPECT_EQ(SendMessageW(tabs, TCM_GETCURSEL, 0, 0), 0);
+  EXPECT_TRUE(UserClicksTab(tabs, 0, [&] { return TabCtrl_GetCurSel(tabs) == 0; }));
   EXPECT_TRUE(customers_active());
 
   // The reloaded add-in takes the same control over, and its start-up shows in it.
   editor->Sim().AddModule(u"工程1", u"打印", {u"Sub 打印()", u"End Sub"});
   ASSERT_TRUE(add_in->Connect());
-  EXPECT_EQ(editor->ToolWindowContainer(kTabWindow), container);
   ASSERT_EQ(TabControl(), tabs);
   EXPECT_EQ(Captions(tabs).size(), 4u);
-  const auto tools_active = Active(u"工具函数");
-  UserClicksTab(tabs, 2, tools_active);
-  EXPECT_TRUE(tools_active());
+  EXPECT_TRUE(UserClicksTab(tabs, 2, Active(u"工具函数")));
   ASSERT_TRUE(add_in->Disconnect());
 
   editor->CloseToolWindow(kTabWindow);
@@ -139,9 +128,10 @@ TEST_P(TabWindowTest, AClickOnATabActivatesItsCodeWindowBeforeAndAfterAReload) {
   EXPECT_EQ(CanUnloadNow(), S_OK);
 }
 
-TEST_P(TabWindowTest, TheSwitchHidesTheWindowAndItsStripStaysFilled) {
-  ASSERT_TRUE(StoreSwitch(L"多标签页", L"0"));
+TEST_P(TabWindowTest, TheSwitchesInTheRegistryHideTheBarAndTheWindowWhoseStripStaysFilled) {
+  ASSERT_TRUE(StoreSwitch(L"功能菜单", L"0") && StoreSwitch(L"多标签页", L"0"));
   ASSERT_TRUE(add_in->Connect());
+  EXPECT_FALSE(editor->Sim().Bar(u"TessalyIDE").Visible());
   auto* container = editor->ToolWindowContainer(kTabWindow);
   ASSERT_TRUE(container);
   EXPECT_FALSE(IsWindowVisible(container->Window()));
