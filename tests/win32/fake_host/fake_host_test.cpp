@@ -6,6 +6,7 @@
 #include "win32/windows_headers.h"
 
 #include <string>
+#include <vector>
 
 #include "support/click_cases.h"
 #include "win32/fake_host/add_in_driver.h"
@@ -105,6 +106,24 @@ TEST_P(FakeHostTest, LoadsClicksUnloadsAndReloadsLeavingNothingBehind) {
   RunClickCases();
   ASSERT_TRUE(add_in->Disconnect());
   EXPECT_EQ(editor->ConnectedSinks(), 0u);
+}
+
+// The Windows face reaches the editor through its own late-bound objects: a wrapper that asked
+// the editor twice per line (a count, a second fetch) would double a big procedure's cost
+// without any core test noticing.
+TEST_P(FakeHostTest, CodeToolsStayWithinTheirCallBudgetAcrossIDispatch) {
+  ASSERT_TRUE(add_in->Connect());
+  std::vector<std::u16string> lines(1002, u"x = x + 1");
+  lines.front() = u"Sub Big()";
+  lines.back() = u"End Sub";
+  editor->Sim().AddModule(u"Project1", u"Big", lines);
+  editor->Sim().ActivePane()->PlaceCaret(10, 1);
+  for (const std::u16string caption : {u"代码缩进", u"代码注解"}) {
+    editor->Sim().ResetCalls();
+    editor->Click(test_support::FunctionMenuPath(editor->Sim(), caption));
+    EXPECT_LE(editor->Sim().Calls(u"CodeModule.Lines"), 1004);
+    EXPECT_LE(editor->Sim().Calls(u"CodeModule.ReplaceLine"), 1000);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEditors, FakeHostTest, ::testing::Bool(), EditorName);
