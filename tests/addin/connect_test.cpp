@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <string>
 #include <vector>
-#include "addin/app_event_vbide.h"
 #include "addin/apply_setting.h"
 #include "addin/feature_settings.h"
 #include "addin/host_recognition.h"

@@ -26,7 +26,7 @@ class AddInTest : public AddInFixture {
 };
 
 // The editor keeps the bar; the next load finds it and must wire its buttons again.
-TEST_F(AddInTest, CodeToolsRunFromTheBarAfterTheAddInIsReloaded) {
+TEST_F(AddInTest, ToolsAndWindowCommandsRunFromTheBarAfterTheAddInIsReloaded) {
   Start();
   Unload();
   Load();
@@ -36,12 +36,7 @@ TEST_F(AddInTest, CodeToolsRunFromTheBarAfterTheAddInIsReloaded) {
   EXPECT_EQ(Text()[2], u"    Dim i As Long '定义变量 i 为 长整型值");
   Click(u"常用]", u"强制容错");
   EXPECT_EQ(Text()[3], u"    On Error Resume Next");
-}
-
-// The command line's clicks show the window and web commands reaching the editor and the
-// browser; what it cannot see is the immediate window's text.
-TEST_F(AddInTest, ClearingReachesTheImmediateWindow) {
-  Start();
+  // The command line's clicks cannot see the immediate window's text.
   desktop->SetImmediateText(u"? 1\r\n1\r\n");
   editor->Click({u"TessalyIDE", u"清屏(&N)"});
   EXPECT_EQ(desktop->ImmediateText(), u"");

@@ -97,13 +97,10 @@ struct EditCase {
   std::u16string clipboard = u"c = 3";
 };
 
-std::u16string Repeat(char16_t c, std::size_t n) {
-  return std::u16string(n, c);
-}
-
 const std::u16string kSeparator = u"'-----";
 // Display width 200 with a double-width character over columns 150 and 151.
-const std::u16string kWideSeparator = kSeparator + Repeat(u'a', 143) + u"中" + Repeat(u'b', 49);
+const std::u16string kWideSeparator =
+    kSeparator + std::u16string(143, u'a') + u"中" + std::u16string(49, u'b');
 
 TEST(EditingCommands, EditTheLinesAndPlaceTheCaretSnippetsIncluded) {
   // clang-format off
@@ -135,7 +132,7 @@ TEST(EditingCommands, EditTheLinesAndPlaceTheCaretSnippetsIncluded) {
       {"NewSeparator", {u"    x = 1"}, {1, 3, 1, 3}, u"分割(&B)", {kSeparator, u"    x = 1"},
        {1, 9, 1, 9}},
       {"SeparatorCompleted", {kSeparator}, {1, 7, 1, 7}, u"分割(&B)",
-       {kSeparator + Repeat(u'-', 144)}, {1, 151, 1, 151}},
+       {kSeparator + std::u16string(144, u'-')}, {1, 151, 1, 151}},
       {"SeparatorCutAfterTheWideCharacter", {kWideSeparator}, {1, 1, 1, 1}, u"分割(&B)",
        {kWideSeparator.substr(0, 150)}, {1, 151, 1, 151}},
       {"MessageBoxAboveTheCaretLine", {u"    x = 1"}, {1, 2, 1, 2}, u"弹窗",
