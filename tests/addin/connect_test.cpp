@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <string>
 #include <vector>
-#include "addin/app_event_vbide.h"
 #include "addin/apply_setting.h"
 #include "addin/feature_settings.h"
 #include "addin/host_recognition.h"
@@ -74,14 +73,25 @@ class ConnectTest : public ::testing::Test {
           return control->Properties().caption == u"Tessaly" && !control->IsDeleted();
         }));
   }
-  void ExpectRegisteredFor(const std::u16string& editor) {
-    const auto key = u"Software\\Microsoft\\" + editor + u"\\Addins\\QWIX.Connect";
-    EXPECT_EQ(util::GetKeyValue(os.registry(), os.system(), u"HKCU\\" + key + u"\\FriendlyName"),
-              util::Variant(std::u16string(u"QWIX")));
-    const auto behaviour = os.registry().Value(host::kCurrentUser, key, u"LoadBehavior");
-    ASSERT_TRUE(behaviour) << text::ToUtf8(key);
-    EXPECT_EQ(behaviour->type, host::kRegDword);
-    EXPECT_EQ(behaviour->data, (std::vector<std::uint8_t>{3, 0, 0, 0}));
+  // Starts the editor and checks the add-in registered, loaded at start-up, under each key
+  // of `registered` and nothing under `untouched`.
+  void ExpectRegisteredOnly(bool vb6, const std::vector<std::u16string>& registered,
+                            const std::vector<std::u16string>& untouched) {
+    Start(Editor(vb6));
+    ConnectAndStart();
+    for (const auto& editor_key : registered) {
+      const auto key = u"Software\\Microsoft\\" + editor_key + u"\\Addins\\QWIX.Connect";
+      EXPECT_EQ(util::GetKeyValue(os.registry(), os.system(), u"HKCU\\" + key + u"\\FriendlyName"),
+                util::Variant(std::u16string(u"QWIX")));
+      const auto behaviour = os.registry().Value(host::kCurrentUser, key, u"LoadBehavior");
+      ASSERT_TRUE(behaviour) << text::ToUtf8(key);
+      EXPECT_EQ(behaviour->type, host::kRegDword);
+      EXPECT_EQ(behaviour->data, (std::vector<std::uint8_t>{3, 0, 0, 0}));
+    }
+    for (const auto& key : untouched)
+      EXPECT_FALSE(os.registry().KeyExists(host::kCurrentUser, u"Software\\Microsoft\\" + key));
+    connect->OnDisconnection(0);
+    EXPECT_TRUE(Called("UnloadWheel") && Called("StopDialogWatch"));
   }
 
   sim::SimOs os;
@@ -126,14 +136,11 @@ TEST_F(ConnectTest, EachEditorGetsMenuTabWindowAndOneAddInsEntry) {
 TEST_F(ConnectTest, RefusedHostsGetNothing) {
   sim::EditorOptions outlook = Excel();
   outlook.name = u"Microsoft Outlook";
-  sim::EditorOptions excel10 = Excel();
-  excel10.version = u"10.0";
   const struct {
     const char* what;
     sim::EditorOptions options;
     std::int32_t mode;
   } rows[] = {{"unknown name", outlook, host::kStartup},
-              {"version 10", excel10, host::kStartup},
               {"external connection", {}, host::kExternal}};
   for (const auto& row : rows) {
     SCOPED_TRACE(row.what);
@@ -261,28 +268,13 @@ TEST_F(ConnectTest, FloatingTabWindowIsClickedIntoPlaceButDockedOneIsLeftAlone) 
   }
 }
 
-// Each kind of editor registers the add-in, loaded at start-up, for the other kind only;
-// disconnecting stops every feature whatever the host.
-class Registration : public ConnectTest {
- protected:
-  void ExpectRegisteredOnly(bool vb6, const std::vector<std::u16string>& registered,
-                            const std::vector<std::u16string>& untouched) {
-    Start(Editor(vb6));
-    ConnectAndStart();
-    for (const auto& key : registered)
-      ExpectRegisteredFor(key);
-    for (const auto& key : untouched)
-      EXPECT_FALSE(os.registry().KeyExists(host::kCurrentUser, u"Software\\Microsoft\\" + key));
-    connect->OnDisconnection(0);
-    EXPECT_TRUE(Called("UnloadWheel") && Called("StopDialogWatch"));
-  }
-};
-
-TEST_F(Registration, Vb6EditorRegistersForTheOfficeEditorsOnly) {
+// Each kind of editor registers the add-in for the other kind only; disconnecting stops every
+// feature whatever the host.
+TEST_F(ConnectTest, Vb6EditorRegistersForTheOfficeEditorsOnly) {
   ExpectRegisteredOnly(true, {u"VBA\\VBE\\6.0", u"Office\\Excel"}, {u"Visual Basic\\6.0\\Addins"});
 }
 
-TEST_F(Registration, VbaEditorRegistersForTheStandAloneEditorOnly) {
+TEST_F(ConnectTest, VbaEditorRegistersForTheStandAloneEditorOnly) {
   ExpectRegisteredOnly(false, {u"Visual Basic\\6.0"}, {u"VBA", u"Office"});
 }
 
@@ -324,37 +316,6 @@ TEST_F(ConnectTest, ApplySettingWithoutTabWindowStillStores) {
   ApplySetting(*connection, *features, os.settings(), kCodeTabs, 1);
   EXPECT_FALSE(editor->HasWindow(u"标签"));
   EXPECT_EQ(Stored(kCodeTabs), u"1");
-}
-
-// The editor holds a button's sink until the subscription is released, as a connection point
-// does: whoever drops a sink must unadvise it, or its clicks keep arriving.
-TEST(ButtonEvents, ASinkHearsClicksUntilItsSubscriptionIsReleased) {
-  for (const bool vb6 : {true, false}) {
-    SCOPED_TRACE(vb6);
-    sim::SimEditor editor(Editor(vb6));
-    Connection connection;
-    connection.HostApplication = editor.Application();
-    connection.HostMode = vb6 ? kHostModeVb6 : kHostModeVba;
-    auto bar = editor.Application()->CommandBars()->Add(u"Bar", host::kBarTop);
-    auto button = bar->Controls()->Add(host::kButton);
-    button->SetCaption(u"Go");
-
-    std::vector<std::u16string> clicks;
-    for (int i = 0; i < 2; ++i)
-      HookButton(connection, *button, [&](const std::u16string& c) { clicks.push_back(c); });
-    EXPECT_EQ(editor.LiveEventConnections(), 2);
-    const auto first = editor.Click({u"Bar", u"Go"});
-    EXPECT_EQ(first.sinks_run, 2);
-    EXPECT_TRUE(first.cancel_default);
-
-    // Dropping one keeps the other; releasing all leaves the button silent.
-    connection.ButtonSinks->pop_back();
-    EXPECT_EQ(editor.Click({u"Bar", u"Go"}).sinks_run, 1);
-    ReleaseButtonSinks(connection);
-    EXPECT_EQ(editor.LiveEventConnections(), 0);
-    EXPECT_EQ(editor.Click({u"Bar", u"Go"}).sinks_run, 0);
-    EXPECT_EQ(clicks, std::vector<std::u16string>(3, u"Go"));
-  }
 }
 
 TEST(HostRecognition, AcceptsTheFiveEditorsBelowVersionTen) {

@@ -9,8 +9,6 @@
 namespace tessaly::menu {
 namespace {
 
-using Lines = std::vector<std::u16string>;
-
 TEST(SnippetKind, IsToldByTheTrimmedHead) {
   const std::pair<std::u16string, SnippetKind> cases[] = {
       // clang-format off
@@ -51,7 +49,7 @@ LineReader Reader(const std::vector<std::u16string>& lines) {
 // last line the search must not take the refused line below for code.
 TEST(IndentPrefix, IsTheCaretLinesBlanksOneLevelDeeperAboveABlockEnd) {
   const struct {
-    Lines lines;
+    std::vector<std::u16string> lines;
     std::vector<std::u16string> prefixes;  // at lines 1, 2, ...
   } cases[] = {
       {{u"        x = 1", u"    Else", u"    End If", u"\tTab", u"    Case 1", u"    Next i",

@@ -17,19 +17,6 @@ const std::vector<std::u16string> kCommented = {
     u"",           u"    Debug.Print i  ' show",        u"End Sub",
 };
 
-bool FindPath(const sim::SimCommandBarControls& controls, const std::u16string& caption,
-              sim::ControlPath& path) {
-  for (const auto& control : controls.All()) {
-    path.push_back(control->Properties().caption);
-    if (control->Properties().caption == caption && control->Properties().type == host::kButton) {
-      return true;
-    }
-    if (control->Children() && FindPath(*control->Children(), caption, path)) return true;
-    path.pop_back();
-  }
-  return false;
-}
-
 }  // namespace
 
 const std::vector<ClickCase>& ClickCases() {
@@ -81,12 +68,17 @@ const std::vector<ClickCase>& ClickCases() {
   return cases;
 }
 
+// The bar holds buttons and popups of buttons, one level deep.
 sim::ControlPath FunctionMenuPath(const sim::SimEditor& editor, const std::u16string& caption) {
-  sim::ControlPath path{u"TessalyIDE"};
-  if (!FindPath(editor.Bar(u"TessalyIDE").ControlList(), caption, path)) {
-    throw std::invalid_argument("no such function-menu button");
+  for (const auto& control : editor.Bar(u"TessalyIDE").ControlList().All()) {
+    const auto& top = control->Properties().caption;
+    if (top == caption) return {u"TessalyIDE", caption};
+    if (!control->Children()) continue;
+    for (const auto& item : control->Children()->All()) {
+      if (item->Properties().caption == caption) return {u"TessalyIDE", top, caption};
+    }
   }
-  return path;
+  throw std::invalid_argument("no such function-menu button");
 }
 
 }  // namespace tessaly::test_support
