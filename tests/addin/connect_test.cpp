@@ -359,7 +359,7 @@ TEST(VbConversion, ReadsSettingTextsAsTheRuntimeDoes) {
       {u"5", 5}, {u"0.5", 0}, {u"1.5", 2}, {u"2.5", 2}, {u"99999999999", no}};
   const std::pair<std::u16string, std::optional<bool>> booleans[] = {
       {u"1", true}, {u"0", false}, {u"-1", true}, {u"5", true}, {u"True", true},
-      {u"false", false}, {u"yes", no}};
+      {u"false", false}, {u"FALSE", false}, {u"yes", no}};
   // clang-format on
   for (const auto& [text, number] : numbers)
     EXPECT_EQ(ToNumber(text), number) << text::ToUtf8(text);

@@ -167,6 +167,7 @@ TEST(CodeWindowProc, AWheelMessageMovesTheTopLineLineByLine) {
       {"three down", 10, -120, kNoKeys, nullptr, u"3", 3, 13},
       {"any delta size scrolls once", 10, -960, kNoKeys, nullptr, u"3", 3, 13},
       {"a delta of 0 counts as towards the user", 10, 0, kNoKeys, nullptr, u"3", 3, 13},
+      {"the smallest step away from the user scrolls up", 10, 1, kNoKeys, nullptr, u"3", 3, 7},
       {"Shift scrolls like the plain wheel", 10, 120, kShift, nullptr, u"3", 3, 7},
       {"Ctrl scrolls like the plain wheel", 10, 120, kControl, nullptr, u"3", 3, 7},
       {"middle with Shift is no sideways move", 10, 120, kMiddle | kShift, nullptr, u"3", 3, 7},
