@@ -57,5 +57,12 @@ if(TESSALY_TESTS)
     target_link_libraries(fake_editor_host PRIVATE tessaly_win32 tessaly_test_support
                                                    GTest::gtest)
     set_target_properties(fake_editor_host PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+    # The host as the editors' programs: the VBA editor publishes no name, so the add-in knows
+    # which Office program it serves by the program's file name.
+    foreach(program EXCEL.EXE)
+      add_custom_command(TARGET fake_editor_host POST_BUILD
+        COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:fake_editor_host>
+                ${CMAKE_BINARY_DIR}/editors/${program})
+    endforeach()
   endif()
 endif()

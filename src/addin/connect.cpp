@@ -41,7 +41,7 @@ bool Connect::IsAccepted() const {
 void Connect::OnConnection(std::shared_ptr<host::Application> application,
                            std::int32_t connect_mode, host::AddInInstance& add_in) {
   program_info_source_ = application;
-  Resume([&] { connection_.HostName = application->Name(); });
+  connection_.HostName = ReadHostName(*application);
   Resume([&] { connection_.HostVersion = application->Version(); });
   connection_.Program = GetProgramInfo(program_info_source_.get());
   if (!IsAccepted() || connect_mode == host::kExternal) return;

@@ -1,6 +1,9 @@
 #include "addin/host_recognition.h"
 
+#include <algorithm>
 #include <array>
+#include <string_view>
+#include <utility>
 
 #include "addin/vb_conversion.h"
 #include "host/resume.h"
@@ -14,7 +17,41 @@ constexpr std::array<const char16_t*, 5> kHostNames = {u"Microsoft Access", u"Mi
                                                        u"Microsoft Visual Basic"};
 constexpr char16_t kStandAloneEditor[] = u"Microsoft Visual Basic";
 
+constexpr std::array<std::pair<const char16_t*, const char16_t*>, 5> kHostPrograms = {{
+    {u"EXCEL.EXE", u"Microsoft Excel"},
+    {u"WINWORD.EXE", u"Microsoft Word"},
+    {u"MSACCESS.EXE", u"Microsoft Access"},
+    {u"POWERPNT.EXE", u"Microsoft PowerPoint"},
+    {u"VB6.EXE", kStandAloneEditor},
+}};
+
+char16_t AsciiUpper(char16_t c) {
+  return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
+}
+
+bool SameIgnoringAsciiCase(std::u16string_view a, std::u16string_view b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(),
+                    [](char16_t x, char16_t y) { return AsciiUpper(x) == AsciiUpper(y); });
+}
+
 }  // namespace
+
+std::u16string HostNameOfExecutable(const std::u16string& file_name) {
+  for (const auto& [program, name] : kHostPrograms) {
+    if (SameIgnoringAsciiCase(file_name, program)) return name;
+  }
+  return {};
+}
+
+std::u16string ReadHostName(host::Application& application) {
+  try {
+    return application.Name();
+  } catch (const host::HostError&) {
+    return host::ResumeOr(std::u16string(),
+                          [&] { return HostNameOfExecutable(application.ExecutableName()); });
+  }
+}
 
 bool IsRecognisedHost(const std::u16string& host_name) {
   for (const char16_t* name : kHostNames) {
@@ -34,7 +71,7 @@ std::u16string HostModeOf(const std::u16string& host_name) {
 
 ProgramInfo GetProgramInfo(host::Application* application) {
   if (application == nullptr) return {};
-  const auto name = host::ResumeOr(std::u16string(), [&] { return application->Name(); });
+  const auto name = ReadHostName(*application);
   const auto version = host::ResumeOr(std::u16string(), [&] { return application->Version(); });
   const auto number = ToNumber(version);
   if (!IsRecognisedHost(name) || !number || *number > 10) return {};

@@ -7,6 +7,12 @@
 
 namespace tessaly::addin {
 
+// The editor's name: its own answer where it publishes one (VB6), otherwise the name of the
+// program it runs in; empty when neither tells.
+std::u16string ReadHostName(host::Application& application);
+// "Microsoft Excel" for EXCEL.EXE (any letter case), and so on for the five editors' programs;
+// empty for any other program.
+std::u16string HostNameOfExecutable(const std::u16string& file_name);
 // One of the five editors the add-in knows, by exact name.
 bool IsRecognisedHost(const std::u16string& host_name);
 // Recognised, with a version below 10; an unreadable version is never accepted.

@@ -185,8 +185,12 @@ class Events {
 class Application {
  public:
   virtual ~Application() = default;
+  // The VB6 IDE publishes its name; the VBA editor's VBE has no such member and refuses it.
   virtual std::u16string Name() = 0;
   virtual std::u16string Version() = 0;
+  // The file name of the program the editor runs in ("EXCEL.EXE"): not a member of the
+  // editor's object, but the only way to tell which Office program hosts a VBA editor.
+  virtual std::u16string ExecutableName() = 0;
   virtual std::shared_ptr<host::CommandBars> CommandBars() = 0;
   virtual std::shared_ptr<host::Windows> Windows() = 0;
   virtual std::shared_ptr<Window> MainWindow() = 0;

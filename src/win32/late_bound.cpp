@@ -45,7 +45,8 @@ std::string Hex(HRESULT result) {
 }  // namespace
 
 Variant LateBound::Invoke(const wchar_t* member, WORD flags,
-                          std::initializer_list<VARIANT*> arguments, VARIANT* put_value) const {
+                          std::initializer_list<VARIANT*> arguments, VARIANT* put_value,
+                          Result wanted) const {
   if (!object_) throw host::HostError(Narrow(member) + " called on Nothing");
   DISPID id = DISPID_UNKNOWN;
   auto* name = const_cast<LPOLESTR>(member);
@@ -64,22 +65,24 @@ Variant LateBound::Invoke(const wchar_t* member, WORD flags,
                         static_cast<UINT>(reversed.size()), put_value ? 1u : 0u};
   Variant value;
   UINT bad_argument = 0;
-  result = object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &parameters,
-                           put_value ? nullptr : value.Get(), &exception, &bad_argument);
+  result =
+      object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &parameters,
+                      wanted == Result::kWanted ? value.Get() : nullptr, &exception, &bad_argument);
   if (FAILED(result)) Refuse(member, result, exception);
   return value;
 }
 
 Variant LateBound::Get(const wchar_t* member, std::initializer_list<VARIANT*> arguments) const {
-  return Invoke(member, DISPATCH_PROPERTYGET | DISPATCH_METHOD, arguments, nullptr);
+  return Invoke(member, DISPATCH_PROPERTYGET | DISPATCH_METHOD, arguments, nullptr,
+                Result::kWanted);
 }
 
-Variant LateBound::Call(const wchar_t* member, std::initializer_list<VARIANT*> arguments) const {
-  return Invoke(member, DISPATCH_METHOD, arguments, nullptr);
+void LateBound::Call(const wchar_t* member, std::initializer_list<VARIANT*> arguments) const {
+  Invoke(member, DISPATCH_METHOD, arguments, nullptr, Result::kNone);
 }
 
 void LateBound::Put(const wchar_t* member, Variant value) const {
-  Invoke(member, DISPATCH_PROPERTYPUT, {}, value.Get());
+  Invoke(member, DISPATCH_PROPERTYPUT, {}, value.Get(), Result::kNone);
 }
 
 LateBound LateBound::GetObject(const wchar_t* member,

@@ -27,14 +27,17 @@ class LateBound {
   // A property read or a method that yields a value; arguments in the order written in code.
   // Arguments may be by-reference variants, which the callee fills.
   Variant Get(const wchar_t* member, std::initializer_list<VARIANT*> arguments = {}) const;
-  Variant Call(const wchar_t* member, std::initializer_list<VARIANT*> arguments = {}) const;
+  // A method that returns nothing: called without a result, which a type library's dispatch
+  // refuses for such a member.
+  void Call(const wchar_t* member, std::initializer_list<VARIANT*> arguments = {}) const;
   void Put(const wchar_t* member, Variant value) const;
   // The object a property or method yields; HostError when it yields Nothing.
   LateBound GetObject(const wchar_t* member, std::initializer_list<VARIANT*> arguments = {}) const;
 
  private:
+  enum class Result { kWanted, kNone };
   Variant Invoke(const wchar_t* member, WORD flags, std::initializer_list<VARIANT*> arguments,
-                 VARIANT* put_value) const;
+                 VARIANT* put_value, Result result) const;
 
   ComPtr<IDispatch> object_;
 };

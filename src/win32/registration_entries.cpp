@@ -52,6 +52,8 @@ std::vector<RegistryEntry> ClassEntries(const std::u16string& classes_key,
   AddClass(entries, classes_key, kConnectProgId, kConnectClassId, u"Tessaly", dll_path);
   AddClass(entries, classes_key, kTabProgId, kTabClassId, u"Tessaly 标签", dll_path);
   entries.push_back(Text(classes_key + u"\\CLSID\\" + kTabClassId + u"\\Control", u"", u""));
+  // An ActiveX document too, as VB6's tool windows hold them.
+  entries.push_back(Text(classes_key + u"\\CLSID\\" + kTabClassId + u"\\DocObject", u"", u"0"));
 
   const auto library = classes_key + u"\\TypeLib\\" + kLibraryId + u"\\1.0";
   entries.push_back(Text(library, u"", u"Tessaly"));
@@ -66,13 +68,24 @@ std::vector<RegistryEntry> ClassEntries(const std::u16string& classes_key,
   return entries;
 }
 
-std::vector<std::u16string> OwnedClassKeys(const std::u16string& classes_key, bool /*win64*/) {
-  return {classes_key + u"\\" + kConnectProgId,
-          classes_key + u"\\" + kTabProgId,
-          classes_key + u"\\CLSID\\" + kConnectClassId,
-          classes_key + u"\\CLSID\\" + kTabClassId,
-          classes_key + u"\\TypeLib\\" + kLibraryId,
-          classes_key + u"\\Interface\\" + kTabInterfaceId};
+std::vector<std::u16string> OwnedClassKeys(const std::u16string& classes_key, bool /*win64*/,
+                                           ClassKeys which) {
+  std::vector<std::u16string> keys;
+  if (which != ClassKeys::kShared) {
+    keys.push_back(classes_key + u"\\CLSID\\" + kConnectClassId);
+    keys.push_back(classes_key + u"\\CLSID\\" + kTabClassId);
+  }
+  if (which != ClassKeys::kSeparatePerBitness) {
+    keys.push_back(classes_key + u"\\" + kConnectProgId);
+    keys.push_back(classes_key + u"\\" + kTabProgId);
+    keys.push_back(classes_key + u"\\TypeLib\\" + kLibraryId);
+    keys.push_back(classes_key + u"\\Interface\\" + kTabInterfaceId);
+  }
+  return keys;
+}
+
+std::u16string OwnTypeLibraryEntry(const std::u16string& classes_key, bool win64) {
+  return classes_key + u"\\TypeLib\\" + kLibraryId + u"\\1.0\\0\\" + (win64 ? u"win64" : u"win32");
 }
 
 std::vector<RegistryEntry> EditorAddInEntries(bool win64) {

@@ -27,8 +27,14 @@ inline constexpr char16_t kTabInterfaceId[] = u"{3E0DB944-A094-4416-BFC9-734FA17
 // Class registration below a classes key ("Software\Classes" of the machine or of the user).
 std::vector<RegistryEntry> ClassEntries(const std::u16string& classes_key,
                                         const std::u16string& dll_path, bool win64);
+// Which of our class keys: 64-bit Windows keeps the CLSID keys of each bitness apart and shares
+// the rest (ProgIDs, the type library, the interface).
+enum class ClassKeys { kAll, kSeparatePerBitness, kShared };
 // The keys, below the same classes key, that unregistering removes whole.
-std::vector<std::u16string> OwnedClassKeys(const std::u16string& classes_key, bool win64);
+std::vector<std::u16string> OwnedClassKeys(const std::u16string& classes_key, bool win64,
+                                           ClassKeys which = ClassKeys::kAll);
+// The type library's entry for this bitness's DLL alone.
+std::u16string OwnTypeLibraryEntry(const std::u16string& classes_key, bool win64);
 
 // The current user's add-in keys that make the editors of this bitness list the add-in:
 // 64-bit Office's VBA editor for the x64 DLL, 32-bit Office's and VB6 for the x86 DLL.

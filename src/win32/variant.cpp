@@ -88,6 +88,18 @@ bool Variant::ToBool() const {
   return converted.boolVal != VARIANT_FALSE;
 }
 
+ComPtr<IUnknown> Variant::ToUnknown() const {
+  const VARIANT* value = &value_;
+  if (value->vt == (VT_VARIANT | VT_BYREF) && value->pvarVal) value = value->pvarVal;
+  switch (value->vt) {
+    case VT_UNKNOWN:
+    case VT_DISPATCH:
+      return ComPtr<IUnknown>(value->punkVal);
+    default:
+      return {};
+  }
+}
+
 ComPtr<IDispatch> Variant::ToDispatch() const {
   const VARIANT* value = &value_;
   if (value->vt == (VT_VARIANT | VT_BYREF) && value->pvarVal) value = value->pvarVal;

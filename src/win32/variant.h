@@ -37,6 +37,8 @@ class Variant {
   bool ToBool() const;
   // Null for Nothing, Empty or an object without IDispatch.
   ComPtr<IDispatch> ToDispatch() const;
+  // Any object, with IDispatch or without; null for Nothing or a value that is no object.
+  ComPtr<IUnknown> ToUnknown() const;
 
  private:
   VARIANT value_;

@@ -26,6 +26,16 @@ class WinApplication : public host::Application {
 
   std::u16string Name() override { return application_.Get(L"Name").ToString(); }
   std::u16string Version() override { return application_.Get(L"Version").ToString(); }
+  std::u16string ExecutableName() override {
+    std::wstring path(32768, L'\0');
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0 || length >= path.size())
+      throw host::HostError("the program's path is unknown");
+    path.resize(length);
+    const auto slash = path.find_last_of(L"\\/");
+    const std::wstring file = slash == std::wstring::npos ? path : path.substr(slash + 1);
+    return std::u16string(file.begin(), file.end());
+  }
   std::shared_ptr<host::CommandBars> CommandBars() override {
     return MakeCommandBars(application_.GetObject(L"CommandBars").Pointer());
   }
@@ -49,7 +59,11 @@ class WinApplication : public host::Application {
 std::shared_ptr<host::ClickSource> WinEvents::CommandBarEvents(host::CommandBarControl& control) {
   auto* holder = dynamic_cast<HoldsDispatch*>(&control);
   Variant argument(holder ? holder->Dispatch().Get() : nullptr);
-  return MakeClickSource(events_.GetObject(L"CommandBarEvents", {argument.Get()}).Pointer(), {});
+  // The events object publishes no IDispatch (its interface derives from IUnknown alone), so it
+  // is taken as whatever object comes back.
+  auto source = events_.Get(L"CommandBarEvents", {argument.Get()}).ToUnknown();
+  if (!source) throw host::HostError("CommandBarEvents is Nothing");
+  return MakeClickSource(std::move(source), {});
 }
 
 }  // namespace

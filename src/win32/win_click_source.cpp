@@ -1,10 +1,11 @@
-// Clicks of command-bar buttons, through the connection points the editors offer: VB6's
-// CommandBarEvents objects and Office's buttons themselves. The event interface is whatever the
-// connection point reports, since the two editors' type libraries differ; both raise Click as
-// DISPID 1, VB6 with (control, handled, CancelDefault), Office with (Ctrl, CancelDefault).
+// Clicks of command-bar buttons, through the connection points the editors offer: the objects
+// VBE.Events.CommandBarEvents returns and Office's buttons themselves. Each is found by the
+// event interface its type library publishes; both raise Click as DISPID 1, the events object
+// with (control, handled, CancelDefault), an Office button with (Ctrl, CancelDefault).
 
 #include "win32/windows_headers.h"
 
+#include <span>
 #include <string>
 #include <utility>
 
@@ -18,9 +19,14 @@ namespace tessaly::win32 {
 
 namespace {
 
-// DIID of Office's _CommandBarButtonEvents.
+// The published event interfaces: Office's _CommandBarButtonEvents, and the
+// _dispCommandBarControlEvents of VB6's and of the VBA editor's extensibility libraries.
 constexpr IID kCommandBarButtonEvents = {
     0x000C0351, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+constexpr IID kVb6ControlEvents = {
+    0x0002E198, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+constexpr IID kVbaControlEvents = {
+    0x0002E131, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 constexpr DISPID kClick = 1;
 
 bool* ByRefBool(VARIANT& argument) {
@@ -129,24 +135,37 @@ class PointConnection final : public host::EventConnection {
   DWORD cookie_;
 };
 
-ComPtr<IConnectionPoint> FindClickPoint(IDispatch* source, bool office_button) {
+bool IsPublishedEvents(const IID& events, bool office_button) {
+  if (office_button) return IsEqualIID(events, kCommandBarButtonEvents);
+  return IsEqualIID(events, kVb6ControlEvents) || IsEqualIID(events, kVbaControlEvents);
+}
+
+// The connection point of the published click interface; a container that does not find it by
+// IID is searched by enumeration, which lists its points in no promised order.
+ComPtr<IConnectionPoint> FindClickPoint(IUnknown* source, bool office_button) {
   auto container =
-      ComPtr<IDispatch>(source).As<IConnectionPointContainer>(IID_IConnectionPointContainer);
+      ComPtr<IUnknown>(source).As<IConnectionPointContainer>(IID_IConnectionPointContainer);
   if (!container) throw host::HostError("the object raises no events");
   ComPtr<IConnectionPoint> point;
-  if (office_button &&
-      SUCCEEDED(container->FindConnectionPoint(kCommandBarButtonEvents, point.Receive()))) {
-    return point;
+  static constexpr const IID* kButtonInterfaces[] = {&kCommandBarButtonEvents};
+  static constexpr const IID* kControlInterfaces[] = {&kVb6ControlEvents, &kVbaControlEvents};
+  for (const IID* events : office_button ? std::span<const IID* const>(kButtonInterfaces)
+                                         : std::span<const IID* const>(kControlInterfaces)) {
+    if (SUCCEEDED(container->FindConnectionPoint(*events, point.Receive())) && point) return point;
   }
   ComPtr<IEnumConnectionPoints> points;
   if (FAILED(container->EnumConnectionPoints(points.Receive())) || !points) {
     throw host::HostError("the object lists no connection points");
   }
   ULONG fetched = 0;
-  if (points->Next(1, point.Receive(), &fetched) != S_OK || !point) {
-    throw host::HostError("the object has no connection point");
+  while (points->Next(1, point.Receive(), &fetched) == S_OK && point) {
+    IID events{};
+    if (SUCCEEDED(point->GetConnectionInterface(&events)) &&
+        IsPublishedEvents(events, office_button)) {
+      return point;
+    }
   }
-  return point;
+  throw host::HostError("the object has no click connection point");
 }
 
 std::u16string NewTag() {
@@ -162,7 +181,7 @@ std::u16string NewTag() {
 
 class WinClickSource : public host::ClickSource {
  public:
-  WinClickSource(ComPtr<IDispatch> source, ComPtr<IDispatch> button)
+  WinClickSource(ComPtr<IUnknown> source, ComPtr<IDispatch> button)
       : source_(std::move(source)), button_(std::move(button)) {}
 
   std::unique_ptr<host::EventConnection> Advise(std::shared_ptr<host::ClickSink> sink) override {
@@ -189,13 +208,13 @@ class WinClickSource : public host::ClickSource {
   }
 
  private:
-  ComPtr<IDispatch> source_;
+  ComPtr<IUnknown> source_;
   ComPtr<IDispatch> button_;
 };
 
 }  // namespace
 
-std::shared_ptr<host::ClickSource> MakeClickSource(ComPtr<IDispatch> source,
+std::shared_ptr<host::ClickSource> MakeClickSource(ComPtr<IUnknown> source,
                                                    ComPtr<IDispatch> button) {
   if (!source) throw host::HostError("no event source");
   return std::make_shared<WinClickSource>(std::move(source), std::move(button));

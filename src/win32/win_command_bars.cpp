@@ -53,7 +53,7 @@ class WinCommandBarControl : public host::CommandBarControl, public HoldsDispatc
     return std::make_shared<WinCommandBarControls>(control_.GetObject(L"Controls").Pointer());
   }
   std::shared_ptr<host::ClickSource> ButtonEvents() override {
-    return MakeClickSource(control_.Pointer(), control_.Pointer());
+    return MakeClickSource(ComPtr<IUnknown>(control_.Object()), control_.Pointer());
   }
 
  private:

@@ -38,7 +38,7 @@ std::shared_ptr<host::CodeModule> MakeCodeModule(ComPtr<IDispatch> module);
 std::shared_ptr<host::Windows> MakeWindows(ComPtr<IDispatch> windows);
 // The click source of a VB6 CommandBarEvents object or of an Office button: clicks arrive
 // through the connection point the object offers.
-std::shared_ptr<host::ClickSource> MakeClickSource(ComPtr<IDispatch> source,
+std::shared_ptr<host::ClickSource> MakeClickSource(ComPtr<IUnknown> source,
                                                    ComPtr<IDispatch> button);
 
 }  // namespace tessaly::win32

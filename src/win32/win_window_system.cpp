@@ -71,17 +71,32 @@ WinWindowSystem::~WinWindowSystem() {
   }
 }
 
+namespace {
+
+// Another editor running beside ours has windows of the same classes and captions; their
+// procedures cannot be replaced from here, so only this process's windows are ever found.
+bool BelongsToThisProcess(HWND window) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  return process == GetCurrentProcessId();
+}
+
+}  // namespace
+
 host::WindowHandle WinWindowSystem::FindWindow(const std::optional<std::u16string>& class_name,
                                                const std::optional<std::u16string>& title) {
-  return Value(FindWindowW(OptionalWide(class_name), OptionalWide(title)));
+  return FindWindowEx(0, 0, class_name, title);
 }
 
 host::WindowHandle WinWindowSystem::FindWindowEx(host::WindowHandle parent,
                                                  host::WindowHandle child_after,
                                                  const std::optional<std::u16string>& class_name,
                                                  const std::optional<std::u16string>& title) {
-  return Value(FindWindowExW(Handle(parent), Handle(child_after), OptionalWide(class_name),
-                             OptionalWide(title)));
+  HWND found = Handle(child_after);
+  do {
+    found = FindWindowExW(Handle(parent), found, OptionalWide(class_name), OptionalWide(title));
+  } while (found && !BelongsToThisProcess(found));
+  return Value(found);
 }
 
 host::WindowHandle WinWindowSystem::NextWindow(host::WindowHandle window) {

@@ -29,8 +29,8 @@ class WinWindow : public host::Window {
   LateBound window_;
 };
 
-std::shared_ptr<host::UserDocument> CoreDocumentOf(const Variant& document) {
-  auto object = document.ToDispatch().As<ICoreDocument>(kIidCoreDocument);
+std::shared_ptr<host::UserDocument> CoreDocumentOf(const ComPtr<IDispatch>& document) {
+  auto object = document.As<ICoreDocument>(kIidCoreDocument);
   return object ? object->CoreDocument() : nullptr;
 }
 
@@ -53,11 +53,11 @@ class WinWindows : public host::Windows {
     auto* instance = dynamic_cast<WinAddInInstance*>(&add_in);
     Variant add_in_object(instance ? instance->Object() : nullptr);
     Variant class_name(prog_id), window_caption(caption), position(position_guid);
-    // The document comes back through a by-reference variant the editor fills.
-    Variant document;
+    // The document comes back through the [in,out] IDispatch** the editor fills.
+    ComPtr<IDispatch> document;
     Variant document_reference;
-    document_reference.Get()->vt = VT_VARIANT | VT_BYREF;
-    document_reference.Get()->pvarVal = document.Get();
+    document_reference.Get()->vt = VT_DISPATCH | VT_BYREF;
+    document_reference.Get()->ppdispVal = document.Receive();
     auto window =
         windows_
             .Get(L"CreateToolWindow", {add_in_object.Get(), class_name.Get(), window_caption.Get(),

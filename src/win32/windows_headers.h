@@ -4,6 +4,7 @@
 // names the host seams also use (MessageBox, FindWindow, PostMessage...): the seams keep
 // their names, and this layer calls the W functions by their own.
 
+#include <docobj.h>
 #include <oaidl.h>
 #include <objbase.h>
 #include <ocidl.h>

@@ -156,6 +156,36 @@ TEST_F(ConnectTest, RefusedHostsGetNothing) {
   }
 }
 
+// The VBA editor's VBE publishes no Name: the Office program around it is known by the file
+// name of the program, in any letter case. Where the editor answers Name (VB6), it decides.
+TEST_F(ConnectTest, TheVbaEditorIsKnownByItsProgram) {
+  const struct {
+    bool vb6;
+    const char16_t* program;
+    const char16_t* host_name;
+  } rows[] = {{false, u"EXCEL.EXE", u"Microsoft Excel"},
+              {false, u"winword.exe", u"Microsoft Word"},
+              {false, u"MsAccess.Exe", u"Microsoft Access"},
+              {false, u"POWERPNT.EXE", u"Microsoft PowerPoint"},
+              {false, u"OUTLOOK.EXE", u""},
+              {false, u"EXCEL.EXE.bak", u""},
+              {false, u"", u""},
+              {true, u"EXCEL.EXE", u"Microsoft Visual Basic"}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(
+        std::string(row.program, row.program + std::char_traits<char16_t>::length(row.program)));
+    auto options = Editor(row.vb6);
+    options.executable = row.program[0] ? row.program : u"?";
+    Start(options);
+    ConnectAndStart();
+    EXPECT_EQ(connection->HostName, row.host_name);
+    EXPECT_EQ(features->calls.empty(), std::u16string(row.host_name).empty());
+    EXPECT_EQ(connection->Program.Version, row.host_name[0] ? u"V1.36" : u"");
+    EXPECT_EQ(connection->HostMode, !row.host_name[0] ? u"" : row.vb6 ? u"VB6" : u"VBA");
+    Unload();
+  }
+}
+
 TEST_F(ConnectTest, EditorWithoutAddInsBarStillConnects) {
   sim::EditorOptions options;
   options.add_ins_bar = false;

@@ -14,6 +14,8 @@ struct EditorOptions {
   std::u16string code_marker = u"(Code)";
   // Empty: the caption the host kind shows at design time.
   std::u16string main_caption;
+  // The program the editor runs as; empty: the usual one of the editor named.
+  std::u16string executable;
 };
 
 inline constexpr char16_t kVb6HostName[] = u"Microsoft Visual Basic";

@@ -1,5 +1,7 @@
 #include "sim/editor/sim_application.h"
 
+#include <utility>
+
 #include "host/host_error.h"
 
 namespace tessaly::sim {
@@ -44,7 +46,22 @@ void SimApplication::AddStandardBars() {
 
 std::u16string SimApplication::Name() {
   calls_->Enter(u"Application.Name");
+  if (!IsVb6()) throw host::HostError("the VBA editor's VBE has no Name");
   return options_.name;
+}
+
+std::u16string SimApplication::ExecutableName() {
+  if (!options_.executable.empty()) return options_.executable;
+  static constexpr std::pair<const char16_t*, const char16_t*> kPrograms[] = {
+      {kVb6HostName, u"VB6.EXE"},
+      {u"Microsoft Excel", u"EXCEL.EXE"},
+      {u"Microsoft Word", u"WINWORD.EXE"},
+      {u"Microsoft Access", u"MSACCESS.EXE"},
+      {u"Microsoft PowerPoint", u"POWERPNT.EXE"}};
+  for (const auto& [name, program] : kPrograms) {
+    if (options_.name == name) return program;
+  }
+  return u"HOST.EXE";
 }
 
 std::u16string SimApplication::Version() {

@@ -23,6 +23,7 @@ class SimApplication : public host::Application {
   explicit SimApplication(EditorOptions options);
 
   std::u16string Name() override;
+  std::u16string ExecutableName() override;
   std::u16string Version() override;
   std::shared_ptr<host::CommandBars> CommandBars() override;
   std::shared_ptr<host::Windows> Windows() override;

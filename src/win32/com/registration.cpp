@@ -40,9 +40,45 @@ LSTATUS WriteAll(HKEY root, const std::vector<RegistryEntry>& entries) {
   return ERROR_SUCCESS;
 }
 
-void DeleteAll(HKEY root, const std::vector<std::u16string>& keys) {
-  for (const auto& key : keys)
-    RegDeleteTreeW(root, Wide(key));
+void DeleteAll(HKEY root, const std::vector<std::u16string>& keys, REGSAM view = 0) {
+  for (const auto& key : keys) {
+    HKEY opened = nullptr;
+    if (RegOpenKeyExW(root, Wide(key), 0, KEY_ALL_ACCESS | view, &opened) != ERROR_SUCCESS) {
+      continue;
+    }
+    RegDeleteTreeW(opened, nullptr);
+    RegCloseKey(opened);
+    RegDeleteKeyExW(root, Wide(key), view, 0);
+  }
+}
+
+// The other bitness's view of the registry (on 32-bit Windows, the only view).
+constexpr REGSAM kOtherView = kWin64 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
+
+// Whether the DLL of the other bitness still has its class registered below `root`.
+bool OtherBitnessRegistered(HKEY root) {
+  const auto server =
+      std::u16string(kClasses) + u"\\CLSID\\" + kConnectClassId + u"\\InprocServer32";
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(root, Wide(server), 0, KEY_READ | kOtherView, &key) != ERROR_SUCCESS) {
+    return false;
+  }
+  RegCloseKey(key);
+  return true;
+}
+
+// 64-bit Windows keeps the CLSID keys of each bitness apart but shares the ProgIDs, the type
+// library and (on some versions) the interface keys: those go only with the last DLL
+// registered; before that, only this bitness's entry of the type library goes.
+void Unregister(HKEY root) {
+  DeleteAll(root, OwnedClassKeys(kClasses, kWin64, ClassKeys::kSeparatePerBitness));
+  if (OtherBitnessRegistered(root)) {
+    DeleteAll(root, {OwnTypeLibraryEntry(kClasses, kWin64)});
+    return;
+  }
+  const auto shared = OwnedClassKeys(kClasses, kWin64, ClassKeys::kShared);
+  DeleteAll(root, shared, KEY_WOW64_64KEY);
+  DeleteAll(root, shared, KEY_WOW64_32KEY);
 }
 
 std::u16string FromWide(const std::wstring& text) {
@@ -56,9 +92,9 @@ HRESULT RegisterServer(const std::wstring& dll_path) {
   const auto classes = ClassEntries(kClasses, FromWide(dll_path), kWin64);
   if (WriteAll(HKEY_LOCAL_MACHINE, classes) != ERROR_SUCCESS) {
     // Not an administrator: undo the part written and register for this user alone.
-    DeleteAll(HKEY_LOCAL_MACHINE, OwnedClassKeys(kClasses, kWin64));
+    Unregister(HKEY_LOCAL_MACHINE);
     if (WriteAll(HKEY_CURRENT_USER, classes) != ERROR_SUCCESS) {
-      DeleteAll(HKEY_CURRENT_USER, OwnedClassKeys(kClasses, kWin64));
+      Unregister(HKEY_CURRENT_USER);
       return SELFREG_E_CLASS;
     }
   }
@@ -69,9 +105,8 @@ HRESULT RegisterServer(const std::wstring& dll_path) {
 }
 
 HRESULT UnregisterServer() {
-  const auto classes = OwnedClassKeys(kClasses, kWin64);
-  DeleteAll(HKEY_LOCAL_MACHINE, classes);
-  DeleteAll(HKEY_CURRENT_USER, classes);
+  Unregister(HKEY_LOCAL_MACHINE);
+  Unregister(HKEY_CURRENT_USER);
   DeleteAll(HKEY_CURRENT_USER, OwnedEditorKeys(kWin64));
   return S_OK;
 }

@@ -7,10 +7,9 @@
 
 namespace tessaly::win32 {
 
-HRESULT TabControlObject::ActivateInPlace(IOleClientSite* site, HWND parent, LPCRECT place) {
+HRESULT TabControlObject::ActivateInPlace(ComPtr<IOleInPlaceSite> in_place_site, HWND parent,
+                                          LPCRECT place) {
   if (window_.Handle()) return S_OK;
-  if (!site) return E_INVALIDARG;
-  auto in_place_site = ComPtr<IOleClientSite>(site).As<IOleInPlaceSite>(IID_IOleInPlaceSite);
   if (!in_place_site) return E_NOINTERFACE;
   if (in_place_site->CanInPlaceActivate() != S_OK) return E_FAIL;
   in_place_site->OnInPlaceActivate();

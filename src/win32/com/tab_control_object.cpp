@@ -39,6 +39,8 @@ void* TabControlObject::ControlInterface(REFIID iid) {
   if (IsEqualIID(iid, IID_IPersist) || IsEqualIID(iid, IID_IPersistStreamInit)) {
     return static_cast<IPersistStreamInit*>(this);
   }
+  if (IsEqualIID(iid, IID_IOleDocument)) return static_cast<IOleDocument*>(this);
+  if (IsEqualIID(iid, IID_IOleDocumentView)) return static_cast<IOleDocumentView*>(this);
   return nullptr;
 }
 
@@ -64,6 +66,7 @@ HRESULT TabControlObject::SetHostNames(LPCOLESTR, LPCOLESTR) {
 HRESULT TabControlObject::Close(DWORD) {
   return Barrier([&] {
     DeactivateInPlace();
+    view_site_.Reset();
     if (advise_holder_) advise_holder_->SendOnClose();
     // Whoever still holds a sink here would keep the container alive.
     advise_holder_.Reset();
@@ -98,7 +101,14 @@ HRESULT TabControlObject::DoVerb(LONG verb, LPMSG, IOleClientSite* site, LONG, H
       case OLEIVERB_SHOW:
       case OLEIVERB_INPLACEACTIVATE:
       case OLEIVERB_UIACTIVATE: {
-        const HRESULT status = ActivateInPlace(site ? site : client_site_.Get(), parent, place);
+        auto* client = site ? site : client_site_.Get();
+        // A document container activates its documents itself, through their views.
+        if (auto document_site =
+                ComPtr<IOleClientSite>(client).As<IOleDocumentSite>(IID_IOleDocumentSite)) {
+          return document_site->ActivateMe(nullptr);
+        }
+        const HRESULT status = ActivateInPlace(
+            ComPtr<IOleClientSite>(client).As<IOleInPlaceSite>(IID_IOleInPlaceSite), parent, place);
         if (FAILED(status)) return status;
         window_.Show(true);
         return verb == OLEIVERB_UIACTIVATE ? ActivateUi() : S_OK;

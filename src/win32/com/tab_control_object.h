@@ -1,11 +1,12 @@
 #pragma once
 
-// The tab document as an ActiveX control, so that the editor's CreateToolWindow can host it:
-// embedding (IOleObject), in-place activation in the tool window (IOleInPlaceObject,
-// IOleInPlaceActiveObject), drawing on request (IViewObject2) and an empty persistent state
-// (IPersistStreamInit). While active in place it shows the core's TabStrip1 in a TabStripWindow
-// and hands a user's click on a tab to the core. The class that derives from it answers
-// IUnknown for all of them.
+// The tab document as an ActiveX control and an ActiveX document, so that either editor's
+// CreateToolWindow can host it: embedding (IOleObject), in-place activation in the tool window
+// (IOleInPlaceObject, IOleInPlaceActiveObject), a document's one view for VB6's document
+// container (IOleDocument, IOleDocumentView), drawing on request (IViewObject2) and an empty
+// persistent state (IPersistStreamInit). While active in place it shows the core's TabStrip1 in a
+// TabStripWindow and hands a user's click on a tab to the core. The class that derives from it
+// answers IUnknown for all of them.
 
 #include "win32/windows_headers.h"
 
@@ -22,7 +23,9 @@ class TabControlObject : public IOleObject,
                          public IOleInPlaceObject,
                          public IOleInPlaceActiveObject,
                          public IViewObject2,
-                         public IPersistStreamInit {
+                         public IPersistStreamInit,
+                         public IOleDocument,
+                         public IOleDocumentView {
  public:
   TabControlObject(HINSTANCE module, std::shared_ptr<host::UserDocument> document);
   virtual ~TabControlObject();
@@ -92,13 +95,36 @@ class TabControlObject : public IOleObject,
   HRESULT STDMETHODCALLTYPE GetSizeMax(ULARGE_INTEGER* size) override;
   HRESULT STDMETHODCALLTYPE InitNew() override;
 
+  // IOleDocument: one view, which is the object itself.
+  HRESULT STDMETHODCALLTYPE CreateView(IOleInPlaceSite* site, IStream* state, DWORD,
+                                       IOleDocumentView** view) override;
+  HRESULT STDMETHODCALLTYPE GetDocMiscStatus(DWORD* status) override;
+  HRESULT STDMETHODCALLTYPE EnumViews(IEnumOleDocumentViews** views,
+                                      IOleDocumentView** view) override;
+
+  // IOleDocumentView
+  HRESULT STDMETHODCALLTYPE SetInPlaceSite(IOleInPlaceSite* site) override;
+  HRESULT STDMETHODCALLTYPE GetInPlaceSite(IOleInPlaceSite** site) override;
+  HRESULT STDMETHODCALLTYPE GetDocument(IUnknown** document) override;
+  HRESULT STDMETHODCALLTYPE SetRect(LPRECT view) override;
+  HRESULT STDMETHODCALLTYPE GetRect(LPRECT view) override;
+  HRESULT STDMETHODCALLTYPE SetRectComplex(LPRECT view, LPRECT horizontal, LPRECT vertical,
+                                           LPRECT box) override;
+  HRESULT STDMETHODCALLTYPE Show(BOOL show) override;
+  HRESULT STDMETHODCALLTYPE UIActivate(BOOL activate) override;
+  HRESULT STDMETHODCALLTYPE Open() override;
+  HRESULT STDMETHODCALLTYPE CloseView(DWORD) override;
+  HRESULT STDMETHODCALLTYPE SaveViewState(LPSTREAM stream) override;
+  HRESULT STDMETHODCALLTYPE ApplyViewState(LPSTREAM stream) override;
+  HRESULT STDMETHODCALLTYPE Clone(IOleInPlaceSite* site, IOleDocumentView** view) override;
+
  protected:
   // The interface of ours that `iid` names, without a reference; null for none of these.
   void* ControlInterface(REFIID iid);
   const std::shared_ptr<host::UserDocument>& Document() const { return document_; }
 
  private:
-  HRESULT ActivateInPlace(IOleClientSite* site, HWND parent, LPCRECT place);
+  HRESULT ActivateInPlace(ComPtr<IOleInPlaceSite> site, HWND parent, LPCRECT place);
   HRESULT ActivateUi();
   void DeactivateInPlace();
   void DeactivateUi();
@@ -110,6 +136,8 @@ class TabControlObject : public IOleObject,
   TabStripWindow window_;
   ComPtr<IOleClientSite> client_site_;
   ComPtr<IOleInPlaceSite> in_place_site_;
+  // The site a document container gave the view, before and while it is active.
+  ComPtr<IOleInPlaceSite> view_site_;
   ComPtr<IOleInPlaceFrame> frame_;
   ComPtr<IOleInPlaceUIWindow> ui_window_;
   bool ui_active_ = false;

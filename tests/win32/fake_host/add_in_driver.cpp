@@ -9,22 +9,66 @@ namespace tessaly::fake_host {
 
 using namespace client;
 
-bool AddInDriver::Connect() {
-  connect_ = client::CreateByProgId(L"QWIX.Connect");
-  if (!connect_) return false;
-  auto application = editor_.Application();
-  auto instance = editor_.AddInInstance();
-  return CallByName(connect_.Get(), L"OnConnection",
-                    {Object(application.Get()), Long(1), Object(instance.Get()), Empty()}) ==
-             S_OK &&
-         CallByName(connect_.Get(), L"OnStartupComplete", {Empty()}) == S_OK;
+namespace {
+
+constexpr wchar_t kProgId[] = L"QWIX.Connect";
+
+// The empty `custom` array the editors pass by reference to every call.
+class CustomArray {
+ public:
+  CustomArray() : array_(SafeArrayCreateVector(VT_VARIANT, 0, 0)) {}
+  ~CustomArray() { SafeArrayDestroy(array_); }
+  CustomArray(const CustomArray&) = delete;
+  CustomArray& operator=(const CustomArray&) = delete;
+  SAFEARRAY** Reference() { return &array_; }
+
+ private:
+  SAFEARRAY* array_;
+};
+
+}  // namespace
+
+std::wstring EditorAddInsKey(bool vb6) {
+  // VB6 exists as a 32-bit program only; an x64 host playing it reads the key of the add-ins of
+  // its own bitness, the one the x64 DLL registers.
+  if (vb6 && sizeof(void*) == 4) return L"Software\\Microsoft\\Visual Basic\\6.0\\Addins";
+  return sizeof(void*) == 8 ? L"Software\\Microsoft\\VBA\\VBE\\6.0\\Addins64"
+                            : L"Software\\Microsoft\\VBA\\VBE\\6.0\\Addins";
 }
 
-bool AddInDriver::Disconnect() {
+bool AddInDriver::Connect(Load how) {
+  const std::wstring listed = EditorAddInsKey(editor_.IsVb6()) + L"\\" + kProgId;
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, listed.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+    ADD_FAILURE() << "the editor's add-in key does not list "
+                  << "QWIX.Connect";
+    return false;
+  }
+  RegCloseKey(key);
+  CLSID class_id{};
+  if (FAILED(CLSIDFromProgID(kProgId, &class_id)) ||
+      FAILED(CoCreateInstance(class_id, nullptr, CLSCTX_INPROC_SERVER, kExtensibility2,
+                              reinterpret_cast<void**>(connect_.Receive())))) {
+    ADD_FAILURE() << "QWIX.Connect cannot be created as _IDTExtensibility2";
+    return false;
+  }
+  auto application = editor_.Application();
+  auto instance = editor_.AddInInstance();
+  CustomArray custom;
+  const bool at_startup = how == Load::kAtStartup;
+  return connect_->OnConnection(application.Get(), at_startup ? 1 : 0, instance.Get(),
+                                custom.Reference()) == S_OK &&
+         (!at_startup || connect_->OnStartupComplete(custom.Reference()) == S_OK);
+}
+
+bool AddInDriver::Disconnect(Unload how) {
   if (!connect_) return true;
-  const HRESULT result = CallByName(connect_.Get(), L"OnDisconnection", {Long(0), Empty()});
+  CustomArray custom;
+  const bool at_exit = how == Unload::kAtExit;
+  const bool shut_down = !at_exit || connect_->OnBeginShutdown(custom.Reference()) == S_OK;
+  const HRESULT result = connect_->OnDisconnection(at_exit ? 0 : 1, custom.Reference());
   connect_.Reset();
-  return result == S_OK;
+  return shut_down && result == S_OK;
 }
 
 void BothEditorsTest::SetUp() {
@@ -33,6 +77,10 @@ void BothEditorsTest::SetUp() {
   if (!GetParam()) {
     options.name = u"Microsoft Excel";
     options.version = u"7.01";
+    wchar_t program[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, program, MAX_PATH);
+    ASSERT_EQ(_wcsicmp(std::filesystem::path(program).filename().c_str(), L"EXCEL.EXE"), 0)
+        << "the VBA editor is known by its program: run this host as editors\\EXCEL.EXE";
   }
   editor = std::make_unique<FakeEditor>(options);
   for (const auto* module : {u"销售报表", u"客户资料", u"工具函数"})

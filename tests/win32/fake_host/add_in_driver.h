@@ -1,7 +1,8 @@
 #pragma once
 
-// Driving QWIX.dll as an editor does, for the fake host's tests: create QWIX.Connect by its
-// ProgID, connect it to a fake editor of either kind and let the editor's message loop run.
+// Driving QWIX.dll as an editor does, for the fake host's tests: create the add-in by the ProgID
+// its editor's add-in key names, connect it through _IDTExtensibility2's vtable to a fake editor
+// of either kind and let the editor's message loop run.
 
 #include <gtest/gtest.h>
 #include "win32/windows_headers.h"
@@ -11,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "qwix_idl.h"
 #include "win32/fake_host/fake_editor.h"
 
 namespace tessaly::fake_host {
@@ -22,14 +24,25 @@ class AddInDriver {
   AddInDriver(const AddInDriver&) = delete;
   AddInDriver& operator=(const AddInDriver&) = delete;
 
-  // Connection and start-up complete; false when either call failed.
-  bool Connect();
-  bool Disconnect();
+  // At the editor's start-up: ConnectMode 1, then OnStartupComplete. From the Add-In Manager:
+  // ConnectMode 0 alone.
+  enum class Load { kAtStartup, kFromAddInManager };
+  // At the editor's exit: OnBeginShutdown, then RemoveMode 0. From the Add-In Manager:
+  // RemoveMode 1 alone.
+  enum class Unload { kAtExit, kFromAddInManager };
+
+  // False, with the reason as a test failure, when the add-in is not listed in the editor's key,
+  // cannot be created, or refuses a call.
+  bool Connect(Load how = Load::kAtStartup);
+  bool Disconnect(Unload how = Unload::kAtExit);
 
  private:
   FakeEditor& editor_;
-  ComPtr<IDispatch> connect_;
+  ComPtr<_IDTExtensibility2> connect_;
 };
+
+// The key below HKEY_CURRENT_USER whose subkeys name the add-ins the editor loads.
+std::wstring EditorAddInsKey(bool vb6);
 
 // A test in each editor, VB6 when its parameter is true and Excel's VBA editor otherwise, with
 // the add-in's settings cleared before and after, and three modules of one project.

@@ -6,7 +6,8 @@ namespace tessaly::fake_host {
 
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"TessalyFakeToolWindow";
+constexpr wchar_t kWindowClass[] = L"TessalyFakeMainWindow";
+constexpr wchar_t kToolWindowClass[] = L"TessalyFakeToolWindow";
 
 // The editor's main window, which its tool windows dock in. Made once and kept for the whole
 // run: a top-level window that is hidden or destroyed costs Wine up to two seconds without a
@@ -41,10 +42,15 @@ RECT ClientArea(HWND window) {
 
 }  // namespace
 
-// The site: the container's window for the control, whose whole client area it gets.
-class ControlContainer::Site final : public RefCounted<IOleClientSite, IOleInPlaceSite> {
+// The site: the container's window for the control, whose whole client area it gets; in a
+// document container also the document's site.
+class ControlContainer::Site final
+    : public RefCounted<IOleClientSite, IOleInPlaceSite, IOleDocumentSite> {
  public:
-  Site(HWND window, const LiveCount& live) : window_(window), alive_(live) {}
+  Site(HWND window, const LiveCount& live, ControlContainer* document_container)
+      : window_(window), alive_(live), document_container_(document_container) {}
+  // The container is going; the document can no longer ask it for anything.
+  void Leave() { document_container_ = nullptr; }
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
     if (!object) return E_POINTER;
@@ -52,8 +58,13 @@ class ControlContainer::Site final : public RefCounted<IOleClientSite, IOleInPla
     const bool found = Offer(iid, {IID_IUnknown, IID_IOleClientSite},
                              static_cast<IOleClientSite*>(this), object) ||
                        Offer(iid, {IID_IOleWindow, IID_IOleInPlaceSite},
-                             static_cast<IOleInPlaceSite*>(this), object);
+                             static_cast<IOleInPlaceSite*>(this), object) ||
+                       (document_container_ && Offer(iid, {IID_IOleDocumentSite},
+                                                     static_cast<IOleDocumentSite*>(this), object));
     return found ? S_OK : E_NOINTERFACE;
+  }
+  HRESULT STDMETHODCALLTYPE ActivateMe(IOleDocumentView* view) override {
+    return document_container_ ? document_container_->ActivateDocument(view) : E_UNEXPECTED;
   }
 
   HRESULT STDMETHODCALLTYPE SaveObject() override { return S_OK; }
@@ -96,43 +107,91 @@ class ControlContainer::Site final : public RefCounted<IOleClientSite, IOleInPla
  private:
   HWND window_;
   LiveCount alive_;
+  ControlContainer* document_container_;
 };
 
 std::unique_ptr<ControlContainer> ControlContainer::Host(IDispatch* control, const wchar_t* caption,
                                                          int width, int height,
-                                                         const LiveCount& live) {
+                                                         const LiveCount& live, Kind kind) {
   auto object = ComPtr<IDispatch>(control).As<IOleObject>(IID_IOleObject);
   if (!object) return nullptr;
+  static const ATOM tool_window_class = [] {
+    WNDCLASSEXW window_class{};
+    window_class.cbSize = sizeof(window_class);
+    window_class.lpfnWndProc = ToolWindowProcedure;
+    window_class.hInstance = GetModuleHandleW(nullptr);
+    window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    window_class.lpszClassName = kToolWindowClass;
+    return RegisterClassExW(&window_class);
+  }();
+  if (!tool_window_class) return nullptr;
   const DWORD style = WS_CHILD | WS_CAPTION | WS_THICKFRAME | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
   const SIZE frame = FrameSize(width, height, style);
   HWND window =
-      CreateWindowExW(WS_EX_TOOLWINDOW, kWindowClass, caption, style, 40, 40, frame.cx, frame.cy,
-                      MainWindow(), nullptr, GetModuleHandleW(nullptr), nullptr);
+      CreateWindowExW(WS_EX_TOOLWINDOW, kToolWindowClass, caption, style, 40, 40, frame.cx,
+                      frame.cy, MainWindow(), nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!window) return nullptr;
-  std::unique_ptr<ControlContainer> container(new ControlContainer(object, window, live));
+  std::unique_ptr<ControlContainer> container(new ControlContainer(object, window, live, kind));
+  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(container.get()));
   object->SetClientSite(container->site_.Get());
   RECT area = ClientArea(window);
-  object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, container->site_.Get(), 0, window, &area);
+  // A document asks its document site to activate it (ActivateMe) when told to show.
+  if (kind == Kind::kControl) {
+    object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, container->site_.Get(), 0, window, &area);
+  }
   object->DoVerb(OLEIVERB_SHOW, nullptr, container->site_.Get(), 0, window, &area);
   return container;
 }
 
-ControlContainer::ControlContainer(ComPtr<IOleObject> control, HWND window, const LiveCount& live)
+ControlContainer::ControlContainer(ComPtr<IOleObject> control, HWND window, const LiveCount& live,
+                                   Kind kind)
     : control_(std::move(control)),
       window_(window),
-      site_(ComPtr<IOleClientSite>::Adopt(new Site(window, live))) {}
+      site_(ComPtr<IOleClientSite>::Adopt(
+          new Site(window, live, kind == Kind::kDocument ? this : nullptr))) {}
 
 ControlContainer::~ControlContainer() {
   Close();
+  SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
   DestroyWindow(window_);
 }
 
+LRESULT CALLBACK ControlContainer::ToolWindowProcedure(HWND window, UINT message, WPARAM w_param,
+                                                       LPARAM l_param) {
+  auto* container = reinterpret_cast<ControlContainer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (message == WM_SIZE && container) container->Layout();
+  return DefWindowProcW(window, message, w_param, l_param);
+}
+
+HRESULT ControlContainer::ActivateDocument(IOleDocumentView* view) {
+  ComPtr<IOleDocumentView> shown(view);
+  if (!shown) {
+    auto document = control_.As<IOleDocument>(IID_IOleDocument);
+    auto in_place_site = site_.As<IOleInPlaceSite>(IID_IOleInPlaceSite);
+    if (!document ||
+        FAILED(document->CreateView(in_place_site.Get(), nullptr, 0, shown.Receive())) || !shown) {
+      return E_FAIL;
+    }
+  }
+  view_ = shown;
+  RECT area = ClientArea(window_);
+  if (FAILED(view_->UIActivate(TRUE)) || FAILED(view_->SetRect(&area))) return E_FAIL;
+  return view_->Show(TRUE);
+}
+
+void ControlContainer::Layout() {
+  RECT area = ClientArea(window_);
+  if (view_) {
+    view_->SetRect(&area);
+  } else if (auto in_place = control_.As<IOleInPlaceObject>(IID_IOleInPlaceObject)) {
+    in_place->SetObjectRects(&area, &area);
+  }
+}
+
 void ControlContainer::Resize(int width, int height) {
+  // The window's WM_SIZE tells the document.
   const SIZE frame = FrameSize(width, height, GetWindowLongW(window_, GWL_STYLE));
   SetWindowPos(window_, nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER);
-  auto in_place = control_.As<IOleInPlaceObject>(IID_IOleInPlaceObject);
-  const RECT area = ClientArea(window_);
-  if (in_place) in_place->SetObjectRects(&area, &area);
 }
 
 std::size_t ControlContainer::DrawnColours() const {
@@ -160,6 +219,13 @@ std::size_t ControlContainer::DrawnColours() const {
 
 void ControlContainer::Close() {
   if (!control_) return;
+  if (auto view = std::move(view_)) {
+    view->UIActivate(FALSE);
+    view->Show(FALSE);
+    view->CloseView(0);
+    view->SetInPlaceSite(nullptr);
+  }
+  static_cast<Site*>(site_.Get())->Leave();
   control_->Close(OLECLOSE_NOSAVE);
   control_->SetClientSite(nullptr);
   control_.Reset();

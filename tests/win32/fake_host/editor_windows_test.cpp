@@ -6,8 +6,11 @@
 #include <gtest/gtest.h>
 #include "win32/windows_headers.h"
 
+#include <string>
+
 #include "support/click_cases.h"
 #include "win32/fake_host/add_in_driver.h"
+#include "win32/fake_host/host_program.h"
 
 namespace tessaly::fake_host {
 namespace {
@@ -52,6 +55,51 @@ HWND CreateEditorWindow(const std::wstring& class_name, const std::u16string& ti
                          nullptr);
 }
 
+constexpr char16_t kMainCaption[] = u"Project1 - Microsoft Visual Basic [design]";
+
+// The main window of this process's editor of that caption, or of another process's.
+HWND FindMainWindow(bool ours) {
+  HWND found = nullptr;
+  while ((found = FindWindowExW(nullptr, found, L"wndclass_desked_gsk",
+                                reinterpret_cast<const wchar_t*>(kMainCaption)))) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(found, &process);
+    if ((process == GetCurrentProcessId()) == ours) return found;
+  }
+  return nullptr;
+}
+
+// Another VB6 editor beside ours, in a process of its own, until it is ended.
+class AnotherEditor {
+ public:
+  AnotherEditor() {
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring command = std::wstring(L"\"") + self + L"\" " + kPlayAnotherEditor;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    if (!CreateProcessW(self, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process_)) {
+      return;
+    }
+    RunMessageLoop(20000, [this] { return (main_ = FindMainWindow(false)) != nullptr; });
+  }
+  ~AnotherEditor() {
+    if (!process_.hProcess) return;
+    TerminateProcess(process_.hProcess, 0);
+    WaitForSingleObject(process_.hProcess, 10000);
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+  }
+  AnotherEditor(const AnotherEditor&) = delete;
+  AnotherEditor& operator=(const AnotherEditor&) = delete;
+  HWND Main() const { return main_; }
+
+ private:
+  PROCESS_INFORMATION process_{};
+  HWND main_ = nullptr;
+};
+
 int double_clicks_seen = 0;
 
 LRESULT CALLBACK TreeProc(HWND window, UINT message, WPARAM w_param, LPARAM l_param) {
@@ -91,6 +139,20 @@ class EditorWindowsTest : public ::testing::Test {
   AddInDriver add_in{editor};
   HWND main, tree, immediate, code_window;
 };
+
+// Another editor's windows are of the same classes and captions, and the first found; their
+// procedures cannot be replaced from here, so the add-in must look among its own.
+TEST_F(EditorWindowsTest, AnotherRunningEditorsWindowsAreNotTakenForOurs) {
+  AnotherEditor other;
+  ASSERT_TRUE(other.Main()) << "the other editor did not start";
+  SetWindowPos(other.Main(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  ASSERT_EQ(FindWindowW(L"wndclass_desked_gsk", nullptr), other.Main());
+  ASSERT_EQ(FindMainWindow(true), main);
+  const LONG_PTR tree_procedure = GetWindowLongPtrA(tree, GWLP_WNDPROC);
+  ASSERT_TRUE(add_in.Connect());
+  EXPECT_NE(GetWindowLongPtrA(tree, GWLP_WNDPROC), tree_procedure) << "our tree was not hooked";
+  ASSERT_TRUE(add_in.Disconnect());
+}
 
 TEST_F(EditorWindowsTest, TheTreeAndTheCodeWindowAreHookedWhileLoadedAndPassEveryMessageOn) {
   ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, (std::wstring(kWheelKey) + L"\\MBS4CP").c_str(),
@@ -153,4 +215,15 @@ TEST_F(EditorWindowsTest, ClearingEmptiesTheDockedImmediateWindowAndRestoresTheK
 }
 
 }  // namespace
+
+int PlayAnotherEditor() {
+  HWND main = CreateEditorWindow(L"wndclass_desked_gsk", kMainCaption, nullptr, {0, 0, 400, 300});
+  HWND project = CreateEditorWindow(L"PROJECT", u"", main, {0, 0, 200, 300});
+  CreateEditorWindow(L"SysTreeView32", u"", project, {0, 0, 200, 300});
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0)
+    DispatchMessageW(&message);
+  return 0;
+}
+
 }  // namespace tessaly::fake_host

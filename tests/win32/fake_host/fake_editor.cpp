@@ -11,14 +11,6 @@ namespace tessaly::fake_host {
 
 namespace {
 
-// Office's _CommandBarButtonEvents, which QWIX.dll must find by name.
-constexpr IID kButtonEvents = {
-    0x000C0351, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
-// A stand-in for VB6's CommandBarEvents interface: deliberately not Office's, so the DLL has
-// to take whatever interface the connection point reports.
-constexpr IID kVb6CommandBarEvents = {
-    0xFAC0B6E1, 0x5D2A, 0x4C7E, {0x8F, 0x11, 0x2B, 0x9A, 0x3C, 0x4D, 0x5E, 0x6F}};
-
 class NoAddIn : public host::AddInInstance {};
 
 VARIANT ByRefBool(VARIANT_BOOL& flag) {
@@ -28,9 +20,9 @@ VARIANT ByRefBool(VARIANT_BOOL& flag) {
   return value;
 }
 
-// The editors' out-arguments come as references to a Long.
+// The editors' out-arguments are references to a Long, as the published checks made sure.
 void StoreLong(VARIANT& argument, LONG value) {
-  if (argument.vt == (VT_I4 | VT_BYREF) && argument.plVal) *argument.plVal = value;
+  *argument.plVal = value;
 }
 
 // An argument as whichever of the editor's parameter types the member takes.
@@ -51,7 +43,7 @@ class FakeEditor::Bind {
   Bind(FakeEditor& editor, std::shared_ptr<T> object) : editor_(editor), object_(object) {}
 
   template <class R, class... P>
-  FakeObject::Getter operator()(R (T::*member)(P...)) const {
+  FakeObject::Handler operator()(R (T::*member)(P...)) const {
     return [&editor = editor_, object = object_, member](Arguments& a) {
       return [&]<std::size_t... I>(std::index_sequence<I...>) {
         if constexpr (std::is_void_v<R>) {
@@ -87,37 +79,46 @@ class FakeEditor::Bind {
 
 std::size_t FakeEditor::ConnectedSinks() const {
   std::size_t sinks = 0;
-  for (const auto& [control, point] : points_)
-    sinks += point->SinkCount();
+  for (const auto* points : {&control_points_, &button_points_}) {
+    for (const auto& [control, point] : *points)
+      sinks += point->SinkCount();
+  }
   return sinks;
 }
 
-ComPtr<IDispatch> FakeEditor::Make(std::vector<FakeObject::Member> members,
+ComPtr<IDispatch> FakeEditor::Make(std::string_view published,
+                                   std::vector<FakeObject::Member> members,
                                    std::shared_ptr<host::CommandBarControl> control,
                                    ComPtr<EventPoint> events) {
-  return FakeObject::Make(live_, std::move(members), std::move(control), std::move(events));
+  return FakeObject::Make(live_, Published(Kind(), published), std::move(members),
+                          std::move(control), std::move(events));
 }
 
 ComPtr<IDispatch> FakeEditor::Application() {
   using A = host::Application;
   const Bind<A> bind(*this, sim_.Application());
-  return Make({{L"Name", bind(&A::Name)},
-               {L"Version", bind(&A::Version)},
-               {L"CommandBars", bind(&A::CommandBars)},
-               {L"Windows", bind(&A::Windows)},
-               {L"MainWindow", bind(&A::MainWindow)},
-               {L"ActiveCodePane", bind(&A::ActiveCodePane)},
-               {L"Events", [this](Arguments&) { return Variant(EventsObject().Get()); }}});
+  std::vector<FakeObject::Member> members{
+      {L"Version", bind(&A::Version)},
+      {L"CommandBars", bind(&A::CommandBars)},
+      {L"Windows", bind(&A::Windows)},
+      {L"MainWindow", bind(&A::MainWindow)},
+      {L"ActiveCodePane", bind(&A::ActiveCodePane)},
+      {L"Events", [this](Arguments&) { return Variant(EventsObject().Get()); }}};
+  // The VBA editor's VBE publishes no Name.
+  if (IsVb6()) members.push_back({L"Name", bind(&A::Name)});
+  return Make("VBE", std::move(members));
 }
 
 ComPtr<IDispatch> FakeEditor::AddInInstance() {
-  return Make({{L"ProgId", [](Arguments&) { return Variant(std::u16string(u"QWIX.Connect")); }}});
+  return Make("AddIn",
+              {{L"ProgId", [](Arguments&) { return Variant(std::u16string(u"QWIX.Connect")); }}});
 }
 
 ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::CommandBars> bars) {
   using B = host::CommandBars;
   const Bind<B> bind(*this, bars);
-  return Make({{L"Item", bind(&B::Item)},
+  return Make("CommandBars",
+              {{L"Item", bind(&B::Item)},
                {L"Add", [this, bars](Arguments& a) {
                   return Variant(Wrap(bars->Add(a.Get(0).ToString(),
                                                 a.Count() > 1 ? a.Get(1).ToInt32() : host::kBarTop))
@@ -128,59 +129,80 @@ ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::CommandBars> bars) {
 ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::CommandBar> bar) {
   using B = host::CommandBar;
   const Bind<B> bind(*this, bar);
-  return Make({{L"Name", bind(&B::Name)},
-               {L"Visible", bind(&B::Visible), bind.Put(&B::SetVisible)},
-               {L"Enabled", {}, bind.Put(&B::SetEnabled)},
-               {L"Controls", bind(&B::Controls)}});
+  return Make("CommandBar", {{L"Name", bind(&B::Name)},
+                             {L"Visible", bind(&B::Visible), bind.Put(&B::SetVisible)},
+                             {L"Enabled", {}, bind.Put(&B::SetEnabled)},
+                             {L"Controls", bind(&B::Controls)}});
 }
 
 ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::CommandBarControls> controls) {
   using C = host::CommandBarControls;
   const Bind<C> bind(*this, controls);
-  return Make({{L"Count", bind(&C::Count)}, {L"Item", bind(&C::Item)}, {L"Add", bind(&C::Add)}});
+  return Make("CommandBarControls",
+              {{L"Count", bind(&C::Count)}, {L"Item", bind(&C::Item)}, {L"Add", bind(&C::Add)}});
 }
 
 ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::CommandBarControl> control) {
   using C = host::CommandBarControl;
   const Bind<C> bind(*this, control);
   auto* key = control.get();
-  return Make({{L"Caption", bind(&C::Caption), bind.Put(&C::SetCaption)},
-               {L"Type", bind(&C::Type)},
-               {L"BeginGroup", {}, bind.Put(&C::SetBeginGroup)},
-               {L"FaceId", {}, bind.Put(&C::SetFaceId)},
-               {L"Style", {}, bind.Put(&C::SetStyle)},
-               {L"TooltipText", {}, bind.Put(&C::SetTooltipText)},
-               {L"Parameter", {}, bind.Put(&C::SetParameter)},
-               {L"Visible", {}, bind.Put(&C::SetVisible)},
-               {L"Enabled", {}, bind.Put(&C::SetEnabled)},
-               {L"Tag", [this, key](Arguments&) { return Variant(tags_[key]); },
-                [this, key](Arguments& a) { tags_[key] = a.Value().ToString(); }},
-               {L"Delete", bind(&C::Delete)},
-               {L"Controls", bind(&C::Controls)}},
-              control,
-              // Office buttons raise their own click; VB6's controls have none.
-              IsVb6() ? ComPtr<EventPoint>() : PointOf(key, kButtonEvents));
+  std::vector<FakeObject::Member> members{
+      {L"Caption", bind(&C::Caption), bind.Put(&C::SetCaption)},
+      {L"Type", bind(&C::Type)},
+      {L"BeginGroup", {}, bind.Put(&C::SetBeginGroup)},
+      {L"TooltipText", {}, bind.Put(&C::SetTooltipText)},
+      {L"Parameter", {}, bind.Put(&C::SetParameter)},
+      {L"Visible", {}, bind.Put(&C::SetVisible)},
+      {L"Enabled", {}, bind.Put(&C::SetEnabled)},
+      {L"Tag", [this, key](Arguments&) { return Variant(tags_[key]); },
+       [this, key](Arguments& a) { tags_[key] = a.Value().ToString(); }},
+      {L"Delete", [control](Arguments&) {
+         control->Delete();
+         return Variant();
+       }}};
+  if (control->Type() == host::kPopup) {
+    members.push_back({L"Controls", bind(&C::Controls)});
+    return Make("CommandBarPopup", std::move(members), control);
+  }
+  members.push_back({L"FaceId", {}, bind.Put(&C::SetFaceId)});
+  members.push_back({L"Style", {}, bind.Put(&C::SetStyle)});
+  // Office's buttons raise their own click; VB6's Office library has no button events.
+  return Make(
+      "CommandBarButton", std::move(members), control,
+      IsVb6() ? ComPtr<EventPoint>() : PointOf(button_points_, key, kCommandBarButtonEvents));
 }
 
-ComPtr<EventPoint> FakeEditor::PointOf(host::CommandBarControl* control, const IID& events) {
-  auto& point = points_[control];
+ComPtr<EventPoint> FakeEditor::PointOf(
+    std::map<host::CommandBarControl*, ComPtr<EventPoint>>& points,
+    host::CommandBarControl* control, const IID& events) {
+  auto& point = points[control];
   if (!point) point = ComPtr<EventPoint>::Adopt(new EventPoint(events, live_));
   return point;
 }
 
 ComPtr<IDispatch> FakeEditor::EventsObject() {
-  if (!IsVb6()) throw host::HostError("the Office editors have no CommandBarEvents");
-  return Make({{L"CommandBarEvents", [this](Arguments& a) {
-                  // In process, the control handed back is the host's own object.
-                  auto* fake = dynamic_cast<FakeObject*>(a.Get(0).ToDispatch().Get());
-                  if (!fake || !fake->control) throw host::HostError("not a command-bar control");
-                  return Variant(
-                      Make({}, {}, PointOf(fake->control.get(), kVb6CommandBarEvents)).Get());
-                }}});
+  return Make("Events", {{L"CommandBarEvents", [this](Arguments& a) {
+                            // In process, the control handed back is the host's own object.
+                            auto* fake = dynamic_cast<FakeObject*>(a.Get(0).ToDispatch().Get());
+                            if (!fake || !fake->control) {
+                              throw host::HostError("not a command-bar control");
+                            }
+                            const bool vb6 = IsVb6();
+                            auto point = PointOf(control_points_, fake->control.get(),
+                                                 vb6 ? kVb6ControlEvents : kVbaControlEvents);
+                            auto events = ControlEventsObject::Make(
+                                live_, vb6 ? kVb6ControlEventsObject : kVbaControlEventsObject,
+                                std::move(point));
+                            Variant answer;
+                            answer.Get()->vt = VT_UNKNOWN;
+                            answer.Get()->punkVal = events.Detach();
+                            return answer;
+                          }}});
 }
 
 ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::Windows> windows) {
-  return Make({{L"Count", Bind<host::Windows>(*this, windows)(&host::Windows::Count)},
+  return Make("Windows",
+              {{L"Count", Bind<host::Windows>(*this, windows)(&host::Windows::Count)},
                {L"Item",
                 [this, windows](Arguments& a) {
                   const auto item = a.Get(0);
@@ -205,10 +227,12 @@ Variant FakeEditor::CreateToolWindow(Arguments& arguments) {
       sim_.App().Windows()->CreateToolWindow(add_in, prog_id, caption, arguments.Get(3).ToString());
   tool_documents_[caption] = document;
   containers_[caption] = ControlContainer::Host(
-      document.Get(), reinterpret_cast<const wchar_t*>(caption.c_str()), 420, 40, sites_);
-  VARIANT& out = arguments.At(4);
-  if (out.vt == (VT_VARIANT | VT_BYREF) && out.pvarVal)
-    VariantCopy(out.pvarVal, Variant(document.Get()).Get());
+      document.Get(), reinterpret_cast<const wchar_t*>(caption.c_str()), 420, 40, sites_,
+      IsVb6() ? ControlContainer::Kind::kDocument : ControlContainer::Kind::kControl);
+  // [in,out] IDispatch**: whatever came in is released, the document goes out.
+  IDispatch*& out = *arguments.At(4).ppdispVal;
+  if (out) out->Release();
+  out = ComPtr<IDispatch>(document).Detach();
   return Variant(Wrap(tool.window).Get());
 }
 
@@ -226,30 +250,31 @@ ControlContainer* FakeEditor::ToolWindowContainer(const std::u16string& caption)
 ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::Window> window) {
   using W = host::Window;
   const Bind<W> bind(*this, window);
-  return Make({{L"Caption", bind(&W::Caption)},
-               {L"Type", bind(&W::Type)},
-               {L"Visible", bind(&W::Visible),
-                [this, window](Arguments& a) {
-                  window->SetVisible(a.Value().ToBool());
-                  if (auto* container = ToolWindowContainer(window->Caption())) {
-                    container->Show(a.Value().ToBool());
-                  }
-                }},
-               {L"LinkedWindowFrame",
-                [this, window](Arguments&) {
-                  auto frame = window->LinkedWindowFrame();
-                  return Variant(frame ? Wrap(frame).Get() : nullptr);
-                }},
-               {L"Left", bind(&W::Left)},
-               {L"Top", bind(&W::Top)},
-               {L"Height", {}, bind.Put(&W::SetHeight)},
-               {L"SetFocus", bind(&W::SetFocus)}});
+  return Make("Window", {{L"Caption", bind(&W::Caption)},
+                         {L"Type", bind(&W::Type)},
+                         {L"Visible", bind(&W::Visible),
+                          [this, window](Arguments& a) {
+                            window->SetVisible(a.Value().ToBool());
+                            if (auto* container = ToolWindowContainer(window->Caption())) {
+                              container->Show(a.Value().ToBool());
+                            }
+                          }},
+                         {L"LinkedWindowFrame",
+                          [this, window](Arguments&) {
+                            auto frame = window->LinkedWindowFrame();
+                            return Variant(frame ? Wrap(frame).Get() : nullptr);
+                          }},
+                         {L"Left", bind(&W::Left)},
+                         {L"Top", bind(&W::Top)},
+                         {L"Height", {}, bind.Put(&W::SetHeight)},
+                         {L"SetFocus", bind(&W::SetFocus)}});
 }
 
 ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::CodePane> pane) {
   using P = host::CodePane;
   const Bind<P> bind(*this, pane);
   return Make(
+      "CodePane",
       {{L"GetSelection",
         [pane](Arguments& a) {
           const auto s = pane->GetSelection();
@@ -267,37 +292,41 @@ ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::CodePane> pane) {
 ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::CodeModule> module) {
   using M = host::CodeModule;
   const Bind<M> bind(*this, module);
-  return Make({{L"Lines", bind(&M::Lines)},
-               {L"ReplaceLine", bind(&M::ReplaceLine)},
-               {L"InsertLines", bind(&M::InsertLines)},
-               {L"DeleteLines", bind(&M::DeleteLines)},
-               {L"CountOfLines", bind(&M::CountOfLines)},
-               {L"ProcOfLine",
-                [module](Arguments& a) {
-                  // The procedure kind is an out-argument in the editors.
-                  const auto name = module->ProcOfLine(a.Get(0).ToInt32(), 0);
-                  StoreLong(a.At(1), 0);
-                  return Variant(name);
-                }},
-               {L"ProcStartLine", bind(&M::ProcStartLine)},
-               {L"ProcCountLines", bind(&M::ProcCountLines)},
-               {L"CodePane", bind(&M::CodePane)}});
+  return Make("CodeModule", {{L"Lines", bind(&M::Lines)},
+                             {L"ReplaceLine", bind(&M::ReplaceLine)},
+                             {L"InsertLines", bind(&M::InsertLines)},
+                             {L"DeleteLines", bind(&M::DeleteLines)},
+                             {L"CountOfLines", bind(&M::CountOfLines)},
+                             {L"ProcOfLine",
+                              [module](Arguments& a) {
+                                // The procedure kind is an out-argument in the editors.
+                                const auto name = module->ProcOfLine(a.Get(0).ToInt32(), 0);
+                                StoreLong(a.At(1), 0);
+                                return Variant(name);
+                              }},
+                             {L"ProcStartLine", bind(&M::ProcStartLine)},
+                             {L"ProcCountLines", bind(&M::ProcCountLines)},
+                             {L"CodePane", bind(&M::CodePane)}});
 }
 
 void FakeEditor::Click(const sim::ControlPath& path) {
   auto& clicked = sim_.Control(path);
   auto control = Wrap(std::shared_ptr<host::CommandBarControl>(clicked.shared_from_this()));
   // Collect first: a sink may add controls or sinks while it runs.
-  std::vector<ComPtr<EventPoint>> raised;
-  for (const auto& [key, point] : points_) {
-    if (IsVb6() ? key == &clicked : tags_[key] == tags_[&clicked]) raised.push_back(point);
+  std::vector<ComPtr<EventPoint>> events_objects, buttons;
+  for (const auto& [key, point] : control_points_) {
+    if (key == &clicked) events_objects.push_back(point);
   }
-  for (auto& point : raised) {
+  for (const auto& [key, point] : button_points_) {
+    if (tags_[key] == tags_[&clicked]) buttons.push_back(point);
+  }
+  for (auto& point : events_objects) {
     VARIANT_BOOL handled = VARIANT_FALSE, cancel = VARIANT_FALSE;
-    std::vector<VARIANT> arguments{client::Object(control.Get()), ByRefBool(handled),
-                                   ByRefBool(cancel)};
-    if (!IsVb6()) arguments.erase(arguments.begin() + 1);
-    point->RaiseClick(arguments);
+    point->RaiseClick({client::Object(control.Get()), ByRefBool(handled), ByRefBool(cancel)});
+  }
+  for (auto& point : buttons) {
+    VARIANT_BOOL cancel = VARIANT_FALSE;
+    point->RaiseClick({client::Object(control.Get()), ByRefBool(cancel)});
   }
 }
 

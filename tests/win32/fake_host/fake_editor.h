@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "sim/editor/sim_editor.h"
 #include "win32/fake_host/control_container.h"
@@ -19,6 +20,7 @@ class FakeEditor {
 
   sim::SimEditor& Sim() { return sim_; }
   bool IsVb6() const { return sim_.App().IsVb6(); }
+  EditorKind Kind() const { return IsVb6() ? EditorKind::kVb6 : EditorKind::kVba; }
   ComPtr<IDispatch> Application();
   ComPtr<IDispatch> AddInInstance();
   // Fake objects and event points alive now, the host's own included.
@@ -26,11 +28,11 @@ class FakeEditor {
   // Sinks connected to any control's event point.
   std::size_t ConnectedSinks() const;
   // Event points the editor made for its controls; they live as long as the controls.
-  std::size_t PointCount() const { return points_.size(); }
+  std::size_t PointCount() const { return control_points_.size() + button_points_.size(); }
 
-  // The user clicks the control: VB6 raises Click(control, handled, CancelDefault) in the
-  // sinks of the control's events object; Office raises Click(Ctrl, CancelDefault) in the sinks
-  // of every button whose Tag equals the clicked one's.
+  // The user clicks the control: each editor raises Click(control, handled, CancelDefault) in
+  // the sinks of the control's events object; Office also raises Click(Ctrl, CancelDefault) in
+  // the sinks of every button whose Tag equals the clicked one's.
   void Click(const sim::ControlPath& path);
   // The user closes a tool window: the editor closes the control and lets go of its document.
   void CloseToolWindow(const std::u16string& caption);
@@ -42,7 +44,7 @@ class FakeEditor {
  private:
   template <class T>
   class Bind;
-  ComPtr<IDispatch> Make(std::vector<FakeObject::Member> members,
+  ComPtr<IDispatch> Make(std::string_view published, std::vector<FakeObject::Member> members,
                          std::shared_ptr<host::CommandBarControl> control = {},
                          ComPtr<EventPoint> events = {});
   ComPtr<IDispatch> Wrap(std::shared_ptr<host::CommandBars> bars);
@@ -54,12 +56,15 @@ class FakeEditor {
   ComPtr<IDispatch> Wrap(std::shared_ptr<host::CodePane> pane);
   ComPtr<IDispatch> Wrap(std::shared_ptr<host::CodeModule> module);
   ComPtr<IDispatch> EventsObject();
-  ComPtr<EventPoint> PointOf(host::CommandBarControl* control, const IID& events);
+  ComPtr<EventPoint> PointOf(std::map<host::CommandBarControl*, ComPtr<EventPoint>>& points,
+                             host::CommandBarControl* control, const IID& events);
   Variant CreateToolWindow(Arguments& arguments);
 
   LiveCount live_ = std::make_shared<const int>();
   sim::SimEditor sim_;
-  std::map<host::CommandBarControl*, ComPtr<EventPoint>> points_;
+  // The click points of the controls' events objects, and Office's buttons' own.
+  std::map<host::CommandBarControl*, ComPtr<EventPoint>> control_points_;
+  std::map<host::CommandBarControl*, ComPtr<EventPoint>> button_points_;
   std::map<host::CommandBarControl*, std::u16string> tags_;
   // Documents of tool windows, kept while the window exists, as the editor keeps them.
   std::map<std::u16string, ComPtr<IDispatch>> tool_documents_;

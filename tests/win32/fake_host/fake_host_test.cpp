@@ -12,6 +12,7 @@
 #include "win32/fake_host/add_in_driver.h"
 #include "win32/fake_host/com_client.h"
 #include "win32/fake_host/fake_editor.h"
+#include "win32/fake_host/host_program.h"
 
 namespace tessaly::fake_host {
 namespace {
@@ -133,6 +134,18 @@ INSTANTIATE_TEST_SUITE_P(BothEditors, FakeHostTest, ::testing::Bool(), EditorNam
 
 int main(int argc, char** argv) {
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  int wide_count = 0;
+  LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &wide_count);
+  const std::wstring mode = wide_count == 2 ? wide[1] : L"";
+  LocalFree(wide);
+  if (mode == tessaly::fake_host::kConnectAsThisProgram ||
+      mode == tessaly::fake_host::kPlayAnotherEditor) {
+    const int status = mode == tessaly::fake_host::kPlayAnotherEditor
+                           ? tessaly::fake_host::PlayAnotherEditor()
+                           : tessaly::fake_host::ConnectAsThisProgram();
+    CoUninitialize();
+    return status;
+  }
   ::testing::InitGoogleTest(&argc, argv);
   const int result = RUN_ALL_TESTS();
   CoUninitialize();

@@ -1,16 +1,15 @@
 #include "win32/fake_host/fake_object.h"
 
 #include <algorithm>
-
-#include "host/host_error.h"
+#include <stdexcept>
 
 namespace tessaly::fake_host {
 
 namespace {
 
-class SinglePointEnumerator final : public RefCounted<IEnumConnectionPoints> {
+class PointEnumerator final : public RefCounted<IEnumConnectionPoints> {
  public:
-  explicit SinglePointEnumerator(ComPtr<EventPoint> point) : point_(std::move(point)) {}
+  explicit PointEnumerator(std::vector<ComPtr<EventPoint>> points) : points_(std::move(points)) {}
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
     *object = nullptr;
     return Offer(iid, {IID_IUnknown, IID_IEnumConnectionPoints}, this, object) ? S_OK
@@ -18,94 +17,193 @@ class SinglePointEnumerator final : public RefCounted<IEnumConnectionPoints> {
   }
   HRESULT STDMETHODCALLTYPE Next(ULONG count, IConnectionPoint** points, ULONG* fetched) override {
     ULONG given = 0;
-    if (count > 0 && !done_) {
-      points[given++] = ComPtr<EventPoint>(point_).Detach();
-      done_ = true;
-    }
+    for (; given < count && next_ < points_.size(); ++given)
+      points[given] = ComPtr<EventPoint>(points_[next_++]).Detach();
     if (fetched) *fetched = given;
     return given == count ? S_OK : S_FALSE;
   }
   HRESULT STDMETHODCALLTYPE Skip(ULONG) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE Reset() override {
-    done_ = false;
+    next_ = 0;
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE Clone(IEnumConnectionPoints**) override { return E_NOTIMPL; }
 
  private:
-  ComPtr<EventPoint> point_;
-  bool done_ = false;
+  std::vector<ComPtr<EventPoint>> points_;
+  std::size_t next_ = 0;
 };
+
+bool Omitted(const VARIANT& argument) {
+  return argument.vt == VT_ERROR && argument.scode == DISP_E_PARAMNOTFOUND;
+}
+
+// An argument as its parameter takes it, as a type library's dispatch does: by-value ones
+// converted as VariantChangeType can; by-reference ones only as a reference to the published
+// type (a VARIANT* alone takes a reference to a variant).
+HRESULT Convert(const PublishedParameter& parameter, VARIANT& given, Variant& converted) {
+  if (parameter.by_reference) {
+    return given.vt == (parameter.type | VT_BYREF) && given.byref ? S_OK : DISP_E_TYPEMISMATCH;
+  }
+  if (parameter.optional && Omitted(given)) return S_OK;
+  if (FAILED(VariantCopyInd(converted.Get(), &given))) return DISP_E_TYPEMISMATCH;
+  if (parameter.type == VT_VARIANT) return S_OK;
+  return FAILED(VariantChangeType(converted.Get(), converted.Get(), 0, parameter.type))
+             ? DISP_E_TYPEMISMATCH
+             : S_OK;
+}
 
 }  // namespace
 
-Arguments::Arguments(DISPPARAMS* parameters, bool put)
-    : parameters_(parameters), count_(parameters ? parameters->cArgs : 0) {
-  if (put && count_ > 0) {
-    // The assigned value is the named DISPID_PROPERTYPUT argument, first in the array.
-    VariantCopyInd(value_.Get(), &parameters->rgvarg[0]);
-    --count_;
-  }
-}
-
 VARIANT& Arguments::At(std::size_t index) const {
-  if (index >= count_) throw host::HostError("argument not optional");
-  return parameters_->rgvarg[parameters_->cArgs - 1 - index];
+  if (index >= given_.size()) throw std::out_of_range("argument not given");
+  return *given_[index];
 }
 
 Variant Arguments::Get(std::size_t index) const {
-  Variant copy;
-  VariantCopyInd(copy.Get(), &At(index));
-  return copy;
+  if (index >= converted_.size()) throw std::out_of_range("argument not given");
+  if (converted_[index].Type() != VT_EMPTY || !(At(index).vt & VT_BYREF)) {
+    return converted_[index];
+  }
+  Variant referenced;
+  VariantCopyInd(referenced.Get(), &At(index));
+  return referenced;
 }
 
-ComPtr<IDispatch> FakeObject::Make(const LiveCount& live, std::vector<Member> members,
+EventPoints::EventPoints(ComPtr<EventPoint> events, const LiveCount& live)
+    : events_(std::move(events)) {
+  if (events_) other_ = ComPtr<EventPoint>::Adopt(new EventPoint(IID_IPropertyNotifySink, live));
+}
+
+HRESULT EventPoints::Enumerate(IEnumConnectionPoints** points) const {
+  if (!points) return E_POINTER;
+  *points = new PointEnumerator({other_, events_});
+  return S_OK;
+}
+
+HRESULT EventPoints::Find(REFIID iid, IConnectionPoint** point) const {
+  if (!point) return E_POINTER;
+  *point = nullptr;
+  const ComPtr<EventPoint>* found = IsEqualIID(iid, events_->Interface())  ? &events_
+                                    : IsEqualIID(iid, other_->Interface()) ? &other_
+                                                                           : nullptr;
+  if (!found) return CONNECT_E_NOCONNECTION;
+  *point = ComPtr<EventPoint>(*found).Detach();
+  return S_OK;
+}
+
+ComPtr<IDispatch> FakeObject::Make(const LiveCount& live, const PublishedInterface& published,
+                                   std::vector<Member> members,
                                    std::shared_ptr<host::CommandBarControl> control,
                                    ComPtr<EventPoint> events) {
   return ComPtr<IDispatch>::Adopt(
-      new FakeObject(live, std::move(members), std::move(control), std::move(events)));
+      new FakeObject(live, published, std::move(members), std::move(control), std::move(events)));
 }
 
-FakeObject::FakeObject(const LiveCount& live, std::vector<Member> members,
+FakeObject::FakeObject(const LiveCount& live, const PublishedInterface& published,
+                       std::vector<Member> members,
                        std::shared_ptr<host::CommandBarControl> control, ComPtr<EventPoint> events)
     : control(std::move(control)),
       alive_(live),
+      published_(published),
       members_(std::move(members)),
-      events_(std::move(events)) {}
+      points_(std::move(events), live) {
+  // A member the host plays that its editor does not publish is a fault of the host.
+  for (const auto& member : members_) {
+    const auto published_here =
+        std::any_of(published_.functions.begin(), published_.functions.end(),
+                    [&](const PublishedFunction& function) {
+                      return _wcsicmp(function.name, member.name) == 0;
+                    });
+    if (!published_here) throw std::logic_error("the fake plays a member its editor lacks");
+  }
+}
+
+const FakeObject::Member* FakeObject::Played(const wchar_t* name) const {
+  const auto found = std::find_if(members_.begin(), members_.end(), [&](const Member& member) {
+    return _wcsicmp(member.name, name) == 0;
+  });
+  return found == members_.end() ? nullptr : &*found;
+}
 
 HRESULT FakeObject::QueryInterface(REFIID iid, void** object) {
   if (!object) return E_POINTER;
   *object = nullptr;
   const bool found =
       Offer(iid, {IID_IUnknown, IID_IDispatch}, static_cast<IDispatch*>(this), object) ||
-      (events_ && Offer(iid, {IID_IConnectionPointContainer},
+      (points_ && Offer(iid, {IID_IConnectionPointContainer},
                         static_cast<IConnectionPointContainer*>(this), object));
   return found ? S_OK : E_NOINTERFACE;
 }
 
 HRESULT FakeObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
-  // Members only: no named arguments.
+  if (!names || !ids) return E_POINTER;
+  // The member's name first; no parameter is known by name.
   std::fill_n(ids, count, DISPID_UNKNOWN);
-  for (std::size_t m = 0; count > 0 && m < members_.size(); ++m) {
-    if (_wcsicmp(members_[m].name, names[0]) == 0) ids[0] = static_cast<DISPID>(m + 1);
+  for (const auto& function : published_.functions) {
+    if (count > 0 && _wcsicmp(function.name, names[0]) == 0) ids[0] = function.id;
   }
   return count == 1 && ids[0] != DISPID_UNKNOWN ? S_OK : DISP_E_UNKNOWNNAME;
 }
 
 HRESULT FakeObject::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* parameters,
-                           VARIANT* result, EXCEPINFO* exception, UINT*) {
-  if (id < 1 || static_cast<std::size_t>(id) > members_.size()) return DISP_E_MEMBERNOTFOUND;
-  const Member& member = members_[static_cast<std::size_t>(id - 1)];
+                           VARIANT* result, EXCEPINFO* exception, UINT* argument_error) {
+  if (!parameters) return E_INVALIDARG;
   const bool put = (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) != 0;
-  if (put ? !member.put : !member.get) return DISP_E_MEMBERNOTFOUND;
+  const auto function = std::find_if(
+      published_.functions.begin(), published_.functions.end(), [&](const PublishedFunction& f) {
+        return f.id == id &&
+               (put ? f.kind == flags : (f.kind & flags & ~DISPATCH_PROPERTYPUT) != 0);
+      });
+  if (function == published_.functions.end()) return DISP_E_MEMBERNOTFOUND;
+  // A put's value is the one named argument; nothing else is passed by name.
+  if (put ? parameters->cNamedArgs != 1 || parameters->rgdispidNamedArgs[0] != DISPID_PROPERTYPUT
+          : parameters->cNamedArgs != 0) {
+    return put ? DISP_E_PARAMNOTOPTIONAL : DISP_E_NONAMEDARGS;
+  }
+  // A function that returns nothing refuses a place for its result.
+  if (!put && function->result == VT_EMPTY && result) return DISP_E_MEMBERNOTFOUND;
+  const auto& declared = function->parameters;
+  const auto required = static_cast<UINT>(std::count_if(
+      declared.begin(), declared.end(), [](const PublishedParameter& p) { return !p.optional; }));
+  if (parameters->cArgs > declared.size()) return DISP_E_BADPARAMCOUNT;
+  if (parameters->cArgs < required) return DISP_E_PARAMNOTOPTIONAL;
+
+  // In the order written in code: positional arguments come last to first, after a put's value.
+  const UINT positional = parameters->cArgs - (put ? 1 : 0);
+  std::vector<VARIANT*> given;
+  std::vector<Variant> converted(positional);
+  Variant value;
+  for (UINT i = 0; i < parameters->cArgs; ++i) {
+    const bool is_value = put && i == positional;
+    const UINT slot = is_value ? 0 : parameters->cArgs - 1 - i;
+    const auto& parameter = is_value ? declared.back() : declared[i];
+    VARIANT& argument = parameters->rgvarg[slot];
+    if (FAILED(Convert(parameter, argument, is_value ? value : converted[i]))) {
+      if (argument_error) *argument_error = slot;
+      return DISP_E_TYPEMISMATCH;
+    }
+    if (!is_value) given.push_back(&argument);
+  }
+
+  const Member* member = Played(function->name);
   try {
-    Arguments arguments(parameters, put);
+    if (!member || !(put ? static_cast<bool>(member->put) : static_cast<bool>(member->get))) {
+      throw std::runtime_error("the fake editor does not play this member");
+    }
+    Arguments arguments(std::move(given), std::move(converted), std::move(value));
     if (put) {
-      member.put(arguments);
-    } else if (result) {
-      VariantCopy(result, member.get(arguments).Get());
-    } else {
-      member.get(arguments);
+      member->put(arguments);
+      return S_OK;
+    }
+    Variant answer = member->get(arguments);
+    if (result && function->result != VT_EMPTY) {
+      // Handed back as the published result type.
+      if (function->result != VT_VARIANT &&
+          FAILED(VariantChangeType(answer.Get(), answer.Get(), 0, function->result))) {
+        throw std::runtime_error("the fake's answer is not of the published type");
+      }
+      VariantCopy(result, answer.Get());
     }
     return S_OK;
   } catch (const std::exception& error) {
@@ -120,18 +218,17 @@ HRESULT FakeObject::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* para
   }
 }
 
-HRESULT FakeObject::EnumConnectionPoints(IEnumConnectionPoints** points) {
-  if (!points) return E_POINTER;
-  *points = new SinglePointEnumerator(events_);
-  return S_OK;
+ComPtr<IUnknown> ControlEventsObject::Make(const LiveCount& live, const IID& own_interface,
+                                           ComPtr<EventPoint> events) {
+  return ComPtr<IUnknown>::Adopt(new ControlEventsObject(live, own_interface, std::move(events)));
 }
 
-HRESULT FakeObject::FindConnectionPoint(REFIID iid, IConnectionPoint** point) {
-  if (!point) return E_POINTER;
-  *point = nullptr;
-  if (!IsEqualIID(iid, events_->Interface())) return CONNECT_E_NOCONNECTION;
-  *point = ComPtr<EventPoint>(events_).Detach();
-  return S_OK;
+HRESULT ControlEventsObject::QueryInterface(REFIID iid, void** object) {
+  if (!object) return E_POINTER;
+  *object = nullptr;
+  return Offer(iid, {IID_IUnknown, own_interface_, IID_IConnectionPointContainer}, this, object)
+             ? S_OK
+             : E_NOINTERFACE;
 }
 
 HRESULT EventPoint::QueryInterface(REFIID iid, void** object) {

@@ -83,6 +83,8 @@ TEST_P(TabWindowTest, AClickOnATabActivatesItsCodeWindowBeforeAndAfterAReload) {
   ASSERT_TRUE(add_in->Connect());
   auto* container = editor->ToolWindowContainer(kTabWindow);
   ASSERT_TRUE(container) << "the tool window's document is no ActiveX control";
+  // VB6 holds its tool windows' documents as ActiveX documents, shown through a view.
+  EXPECT_EQ(container->View() != nullptr, GetParam());
   HWND tabs = TabControl();
   ASSERT_TRUE(tabs);
   EXPECT_TRUE(IsWindowVisible(tabs)) << "the window or its strip is hidden";
