@@ -50,7 +50,9 @@ enum KeyStateFlag : std::uint32_t { kMkMButton = 0x0010 };
 class WindowSystem {
  public:
   virtual ~WindowSystem() = default;
-  // An absent class or title matches any; 0 means not found.
+  // An absent class or title matches any; 0 means not found. Only this process's windows are
+  // found: another editor running beside ours has windows of the same classes and captions,
+  // whose procedures cannot be replaced from here.
   virtual WindowHandle FindWindow(const std::optional<std::u16string>& class_name,
                                   const std::optional<std::u16string>& title) = 0;
   virtual WindowHandle FindWindowEx(WindowHandle parent, WindowHandle child_after,

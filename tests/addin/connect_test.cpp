@@ -225,6 +225,13 @@ TEST_F(ConnectTest, FreshProfileStartsEveryFeatureTheHostAllows) {
   const auto tree_main = os.windows().CreateWindow({u"wndclass_desked_gsk", u"Project1"});
   const auto project = os.windows().CreateWindow({u"PROJECT", u"", 0, {}, tree_main});
   const auto tree = os.windows().CreateWindow({u"SysTreeView32", u"", 0, {}, project});
+  // Another editor running beside ours, found first by class: its tree is not ours to hook.
+  constexpr std::uint32_t kOtherEditor = 7;
+  const auto other_main =
+      os.windows().CreateWindow({u"wndclass_desked_gsk", u"Project1", 0, {}, 0, kOtherEditor});
+  const auto other_project =
+      os.windows().CreateWindow({u"PROJECT", u"", 0, {}, other_main, kOtherEditor});
+  os.windows().CreateWindow({u"SysTreeView32", u"", 0, {}, other_project, kOtherEditor});
   const auto original_proc = os.windows().WindowProc(tree);
   features->tree_proc = os.windows().RegisterWindowProc(
       [](host::WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) { return 0; });

@@ -54,6 +54,9 @@ host::WindowHandle SimWindowSystem::FindWindowEx(host::WindowHandle parent,
   }
   for (; it != siblings->end(); ++it) {
     const auto& params = windows_.at(*it).params;
+    // Another program's windows of the same kind cannot be hooked from here: only this
+    // process's are found.
+    if (params.process.value_or(current_process_) != current_process_) continue;
     if (class_name && FoldCase(*class_name) != FoldCase(params.class_name)) continue;
     if (title && *title != params.title) continue;
     return *it;

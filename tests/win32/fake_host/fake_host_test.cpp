@@ -1,6 +1,7 @@
 // QWIX.dll as the editors meet it: registered by regsvr32 (see scripts/windows-test), created
-// by ProgID through COM, driven through the add-in connection interface by name, with the
-// simulated editor behind IDispatch objects.
+// by the ProgID its editor's add-in key names, driven through _IDTExtensibility2's vtable (and
+// by name, as a script client would), with the simulated editor behind IDispatch objects that
+// answer as the editors' type libraries publish them.
 
 #include <gtest/gtest.h>
 #include "win32/windows_headers.h"
@@ -102,10 +103,11 @@ TEST_P(FakeHostTest, LoadsClicksUnloadsAndReloadsLeavingNothingBehind) {
   // The editor still keeps the tab window's document, so the DLL must stay.
   EXPECT_EQ(CanUnloadNow(), S_FALSE);
 
-  // Loaded again in the same editor run: the kept bar is wired again and works.
-  ASSERT_TRUE(add_in->Connect());
+  // Loaded again from the Add-In Manager in the same editor run (ConnectMode 0, no start-up
+  // complete): the kept bar is wired again and works; unloaded there too (RemoveMode 1).
+  ASSERT_TRUE(add_in->Connect(AddInDriver::Load::kFromAddInManager));
   RunClickCases();
-  ASSERT_TRUE(add_in->Disconnect());
+  ASSERT_TRUE(add_in->Disconnect(AddInDriver::Unload::kFromAddInManager));
   EXPECT_EQ(editor->ConnectedSinks(), 0u);
 }
 
