@@ -164,7 +164,11 @@ void Connect::ShowTabWindowAtStartup() {
 
 host::WindowHandle Connect::FindProjectTree() {
   auto& windows = os_.windows;
-  const auto main = windows.FindWindow(u"wndclass_desked_gsk", std::nullopt);
+  // The editor's own word for its main window where it gives one; otherwise the first of the
+  // main window's class.
+  auto main = host::ResumeOr(host::WindowHandle{0},
+                             [&] { return connection_.HostApplication->MainWindow()->HWnd(); });
+  if (main == 0) main = windows.FindWindow(u"wndclass_desked_gsk", std::nullopt);
   if (main == 0) return 0;
   const auto project = windows.FindWindowEx(main, 0, u"PROJECT", std::nullopt);
   if (project == 0) return 0;

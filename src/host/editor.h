@@ -9,6 +9,8 @@
 #include <memory>
 #include <string>
 
+#include "host/window_system.h"
+
 namespace tessaly::host {
 
 class CodeModule;
@@ -78,6 +80,9 @@ class Window {
   virtual std::int32_t Top() = 0;
   virtual void SetHeight(std::int32_t height) = 0;
   virtual void SetFocus() = 0;
+  // The window's handle, which the editors give through a hidden member; throws where the
+  // window has none to give.
+  virtual WindowHandle HWnd() = 0;
 };
 
 // The document object a tool window hosts; the add-in's own classes derive from it.

@@ -24,6 +24,12 @@ class WinWindow : public host::Window {
   std::int32_t Top() override { return window_.Get(L"Top").ToInt32(); }
   void SetHeight(std::int32_t height) override { window_.Put(L"Height", Variant(height)); }
   void SetFocus() override { window_.Call(L"SetFocus"); }
+  host::WindowHandle HWnd() override {
+    // Published as a Long in both bitnesses: a 64-bit handle's significant half, sign-extended.
+    const std::int32_t handle = window_.Get(L"HWnd").ToInt32();
+    if (handle == 0) throw host::HostError("the window gives no handle");
+    return static_cast<host::WindowHandle>(handle);
+  }
 
  private:
   LateBound window_;

@@ -232,6 +232,10 @@ TEST_F(ConnectTest, FreshProfileStartsEveryFeatureTheHostAllows) {
   const auto other_project =
       os.windows().CreateWindow({u"PROJECT", u"", 0, {}, other_main, kOtherEditor});
   os.windows().CreateWindow({u"SysTreeView32", u"", 0, {}, other_project, kOtherEditor});
+  // Of this process, a window of the main window's class found before it: the editor's HWnd
+  // names the main window.
+  os.windows().CreateWindow({u"wndclass_desked_gsk", u"Splash"});
+  editor->MainWindow().SetHandle(tree_main);
   const auto original_proc = os.windows().WindowProc(tree);
   features->tree_proc = os.windows().RegisterWindowProc(
       [](host::WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) { return 0; });

@@ -53,6 +53,7 @@ SimDesktop::SimDesktop(SimEditor& editor, SimOs& os)
   docking_view_ = CreateChild(mdi_client_, u"DockingView", u"", kDockingRect);
   project_ = CreateChild(main_, u"PROJECT", u"", kProjectRect);
   project_tree_ = CreateChild(project_, u"SysTreeView32", u"", kProjectTreeRect);
+  editor_.MainWindow().SetHandle(main_);
   Sync();
 }
 

@@ -1,5 +1,7 @@
 #include "sim/editor/sim_window.h"
 
+#include "host/host_error.h"
+
 namespace tessaly::sim {
 
 SimWindow::SimWindow(std::u16string caption, std::int32_t type, bool visible,
@@ -51,6 +53,12 @@ void SimWindow::SetFocus() {
   calls_->Enter(u"Window.SetFocus");
   ++focus_count_;
   BringToFront();
+}
+
+host::WindowHandle SimWindow::HWnd() {
+  calls_->Enter(u"Window.HWnd");
+  if (handle_ == 0) throw host::HostError("the window gives no handle");
+  return handle_;
 }
 
 void SimWindow::BringToFront() {

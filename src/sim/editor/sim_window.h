@@ -31,6 +31,7 @@ class SimWindow : public host::Window {
   std::int32_t Top() override;
   void SetHeight(std::int32_t height) override;
   void SetFocus() override;
+  host::WindowHandle HWnd() override;
 
   // Test side; not counted.
   const std::u16string& CaptionText() const { return caption_; }
@@ -41,6 +42,8 @@ class SimWindow : public host::Window {
   void SetTop(std::int32_t top) { top_ = top; }
   std::int32_t Height() const { return height_; }
   int FocusCount() const { return focus_count_; }
+  // The handle the window's HWnd gives; 0: none, as for the windows the editors give none of.
+  void SetHandle(host::WindowHandle handle) { handle_ = handle; }
   void LinkToFrame(std::shared_ptr<SimWindow> frame) { frame_ = std::move(frame); }
   const std::shared_ptr<host::UserDocument>& Document() const { return document_; }
   void SetDocument(std::shared_ptr<host::UserDocument> document) {
@@ -63,6 +66,7 @@ class SimWindow : public host::Window {
   std::int32_t top_ = 0;
   std::int32_t height_ = 0;
   int focus_count_ = 0;
+  host::WindowHandle handle_ = 0;
 };
 
 }  // namespace tessaly::sim

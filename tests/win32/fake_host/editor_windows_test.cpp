@@ -159,6 +159,8 @@ TEST_F(EditorWindowsTest, TheTreeAndTheCodeWindowAreHookedWhileLoadedAndPassEver
                             L"WHEEL_SCROLL_LINES", REG_SZ, L"3", sizeof(L"3")),
             ERROR_SUCCESS);
   ASSERT_FALSE(IsWindowUnicode(code_window));
+  // The editor names its main window through the hidden HWnd.
+  editor.Sim().MainWindow().SetHandle(reinterpret_cast<host::WindowHandle>(main));
   const LONG_PTR tree_procedure = GetWindowLongPtrA(tree, GWLP_WNDPROC);
   const LONG_PTR code_procedure = GetWindowLongPtrA(code_window, GWLP_WNDPROC);
   auto* pane = editor.Sim().ActivePane();

@@ -267,7 +267,10 @@ ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::Window> window) {
                          {L"Left", bind(&W::Left)},
                          {L"Top", bind(&W::Top)},
                          {L"Height", {}, bind.Put(&W::SetHeight)},
-                         {L"SetFocus", bind(&W::SetFocus)}});
+                         {L"SetFocus", bind(&W::SetFocus)},
+                         {L"HWnd", [window](Arguments&) {
+                            return Variant(static_cast<std::int32_t>(window->HWnd()));
+                          }}});
 }
 
 ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::CodePane> pane) {
