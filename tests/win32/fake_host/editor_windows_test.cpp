@@ -82,7 +82,7 @@ class AnotherEditor {
                         &startup, &process_)) {
       return;
     }
-    RunMessageLoop(20000, [this] { return (main_ = FindMainWindow(false)) != nullptr; });
+    RunMessageLoop(60000, [this] { return (main_ = FindMainWindow(false)) != nullptr; });
   }
   ~AnotherEditor() {
     if (!process_.hProcess) return;
