@@ -16,6 +16,7 @@ constexpr std::pair<std::u16string_view, MenuAction> kDispatchTable[] = {
     {u"注解对齐",   MenuAction::kAlignComments},
     {u"在线翻译",   MenuAction::kTranslate},
     {u"在线搜索",   MenuAction::kSearch},
+    {u"撤销上次修改", MenuAction::kUndoLastChange},
     {u"资管(&G)",   MenuAction::kToggleProjectExplorer},
     {u"属性(&Y)",   MenuAction::kTogglePropertiesWindow},
     {u"立即(&M)",   MenuAction::kToggleImmediateWindow},

@@ -31,6 +31,7 @@ enum class MenuAction {
   kConcatenation,
   kLineBreak,
   kAbout,
+  kUndoLastChange,
   kSnippet,
 };
 

@@ -2,6 +2,7 @@
 
 #include "codetools/blanks.h"
 #include "host/resume.h"
+#include "menu/change_recorder.h"
 #include "menu/connection_code_tools.h"
 #include "menu/dispatch_table.h"
 #include "menu/editing_commands.h"
@@ -9,6 +10,7 @@
 #include "menu/required.h"
 #include "menu/selected_text.h"
 #include "menu/snippet_insertion.h"
+#include "menu/undo_last_change.h"
 
 namespace tessaly::menu {
 
@@ -47,10 +49,39 @@ void FunctionMenu::RunFunctionMenu(const std::u16string& caption) {
     BuildMenuBar(connection_, os_.loop, ClickDispatcher());
     return;
   }
-  std::shared_ptr<host::CodeModule> code_module;
-  const ClickState click = Prepare(code_module);
-  ClickModule module(code_module);
-  Dispatch(caption, click, module);
+  if (ActionOfCaption(caption) == MenuAction::kUndoLastChange) return UndoLastChange();
+  RunRecorded(caption);
+}
+
+void FunctionMenu::RunRecorded(const std::u16string& caption) {
+  ChangeRecorder recorder;
+  // Every step of the click reaches the editor through the connection's application object.
+  struct Swap {
+    std::shared_ptr<host::Application>& slot;
+    std::shared_ptr<host::Application> kept;
+    ~Swap() { slot = std::move(kept); }
+  } swap{connection_.HostApplication, connection_.HostApplication};
+  connection_.HostApplication = recorder.Wrap(swap.kept);
+  {
+    std::shared_ptr<host::CodeModule> code_module;
+    const ClickState click = Prepare(code_module);
+    ClickModule module(code_module);
+    Dispatch(caption, click, module);
+  }
+  if (auto change = recorder.Finish()) undo_history_.Add(std::move(*change));
+}
+
+void FunctionMenu::UndoLastChange() {
+  if (!connection_.HostApplication) return;
+  const auto outcome = menu::UndoLastChange(*connection_.HostApplication, undo_history_);
+  const char16_t* message = outcome == UndoOutcome::kNothingToUndo  ? kNothingToUndoMessage
+                            : outcome == UndoOutcome::kChangedSince ? kChangedSinceMessage
+                                                                    : nullptr;
+  if (message) {
+    const auto style = outcome == UndoOutcome::kNothingToUndo ? host::kMbIconInformation
+                                                              : host::kMbIconExclamation;
+    Command([&] { os_.system.MessageBox(message, u"", style); });
+  }
 }
 
 ClickState FunctionMenu::Prepare(std::shared_ptr<host::CodeModule>& module) {
@@ -136,6 +167,8 @@ void FunctionMenu::Dispatch(const std::u16string& caption, const ClickState& cli
       return ReplaceSelection(module, click, u" VbCrLf ");
     case MenuAction::kAbout:
       return Command([&] { commands_.ShowAbout(); });
+    case MenuAction::kUndoLastChange:
+      return UndoLastChange();
     case MenuAction::kSnippet:
       return InsertSnippet(module, click, caption);
   }

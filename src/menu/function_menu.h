@@ -13,6 +13,7 @@
 #include "menu/click_state.h"
 #include "menu/menu_code_tools.h"
 #include "menu/menu_commands.h"
+#include "menu/undo_history.h"
 
 namespace tessaly::menu {
 
@@ -42,6 +43,9 @@ class FunctionMenu {
  private:
   ClickState Prepare(std::shared_ptr<host::CodeModule>& module);
   void Dispatch(const std::u16string& caption, const ClickState& click, ClickModule& module);
+  // A click with what it changes recorded for "撤销上次修改".
+  void RunRecorded(const std::u16string& caption);
+  void UndoLastChange();
   void LookUp(const ClickState& click, std::int32_t mode);
   std::u16string ClipboardText();
   template <class Step>
@@ -52,6 +56,7 @@ class FunctionMenu {
   MenuCommands& commands_;
   std::unique_ptr<MenuCodeTools> owned_code_tools_;
   MenuCodeTools& code_tools_;
+  UndoHistory undo_history_;
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 

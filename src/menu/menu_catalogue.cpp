@@ -231,6 +231,7 @@ constexpr MenuItem kPopup8[] = {
     {false,   14, u"取消对齐", u""},
     {true,   202, u"在线翻译", u""},
     {false, 1922, u"在线搜索", u""},
+    {true,   128, u"撤销上次修改", u""},
 };
 // clang-format on
 

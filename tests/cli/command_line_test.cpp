@@ -85,7 +85,8 @@ TEST(MenuCommandTest, PrintsTheBarAsBuilt) {
   EXPECT_NE(result.out.find("\n    ──────\n    【功能】\n        代码缩进\n        取消缩进\n"
                             "        ──────\n        删除空行\n        ──────\n        代码注解\n"
                             "        删除注解\n        注解对齐\n        取消对齐\n        ──────\n"
-                            "        在线翻译\n        在线搜索\n    ──────\n"
+                            "        在线翻译\n        在线搜索\n        ──────\n"
+                            "        撤销上次修改\n    ──────\n"
                             "    资管(&G)    (工程资源管理器窗口)\n"),
             std::string::npos)
       << result.out;

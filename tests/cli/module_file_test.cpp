@@ -168,7 +168,7 @@ TEST(ModuleFile, ReindentedLinesKeepTheirBytesAndBreaks) {
     const ModuleFile file = ModuleFile::Parse(c.bytes);
     // The editor sees neither the byte order mark nor the hidden lines.
     if (file.Encoding() == FileEncoding::kCodePage936 && !c.bytes.starts_with("Attribute")) {
-      auto editor_lines = sim::SplitCodeLines(Decode(c.bytes, file.Encoding()));
+      auto editor_lines = host::SplitCodeLines(Decode(c.bytes, file.Encoding()));
       if (c.bytes.ends_with('\r') || c.bytes.ends_with('\n')) editor_lines.pop_back();
       EXPECT_EQ(file.VisibleLines(), editor_lines);
     }

@@ -55,7 +55,7 @@ TEST_F(AddInLifetime, DisconnectionLeavesNoSinkProcedureOrTimerInTheEditor) {
   add_in->ShowAbout();
   ASSERT_EQ(os.windows().WindowsWithRegisteredProc().size(), 2u);
   ASSERT_EQ(os.loop().RunningTimerCount(), 3u);
-  ASSERT_EQ(editor->LiveEventConnections(), 180);  // 179 buttons and the Add-Ins entry
+  ASSERT_EQ(editor->LiveEventConnections(), 181);  // 180 buttons and the Add-Ins entry
 
   add_in->Connect().OnDisconnection(0);
   ExpectNothingOfOursLeft();

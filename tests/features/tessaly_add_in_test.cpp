@@ -83,6 +83,11 @@ TEST_P(ClickCaseTest, ClickGivesTheTextAndCaretOfTheTable) {
 
   EXPECT_EQ(editor->Module(u"Module1").Text(), click.after);
   EXPECT_EQ(editor->ActivePane()->CurrentSelection(), click.caret_after);
+  // As the fake editor host does after each case.
+  editor->Click(test_support::FunctionMenuPath(*editor, u"撤销上次修改"));
+  EXPECT_EQ(editor->Module(u"Module1").Text(), click.before);
+  EXPECT_EQ(editor->ActivePane()->CurrentSelection(), click.caret);
+  EXPECT_TRUE(os.system().MessageBoxes().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(BothHosts, ClickCaseTest,

@@ -34,7 +34,7 @@ void ExpectOneSinkPerButton(const sim::SimEditor& editor, SinkKind kind) {
   const SinkKind other =
       kind == SinkKind::kButtonEvents ? SinkKind::kCommandBarEvents : SinkKind::kButtonEvents;
   const auto paths = AllButtonPaths();
-  ASSERT_EQ(paths.size(), 179u);
+  ASSERT_EQ(paths.size(), 180u);
   for (const auto& path : paths) {
     EXPECT_EQ(editor.SinkCount(path, kind), 1) << text::ToUtf8(path.back());
     EXPECT_EQ(editor.SinkCount(path, other), 0) << text::ToUtf8(path.back());
@@ -77,9 +77,9 @@ TEST(MenuBar, BuildsTwentyFourControlsWithTheirSeparatorsIconsAndTips) {
     EXPECT_TRUE(item.begin_group);
     EXPECT_EQ(item.style, host::kIconAndCaption);
     EXPECT_TRUE(item.tooltip_text.empty());
-    EXPECT_EQ(controls[7]->Children()->All().size(), 9u);
+    EXPECT_EQ(controls[7]->Children()->All().size(), 10u);
     // The host repaints after every button and after each group.
-    EXPECT_EQ(f.os.loop().DoEventsCount(), 179u + 2u);
+    EXPECT_EQ(f.os.loop().DoEventsCount(), 180u + 2u);
     ExpectOneSinkPerButton(f.editor, SinkKind::kButtonEvents);
   }
 }
@@ -97,7 +97,7 @@ TEST(MenuBar, WiresEachButtonOnceAndAgainWhenReconnectingToAKeptBar) {
       FunctionMenu menu(*first, f.host_os, f.commands, f.commands);
       menu.RunFunctionMenu(u"");
       ExpectOneSinkPerButton(editor, kind);
-      EXPECT_EQ(first->ButtonSinks->size(), 179u);
+      EXPECT_EQ(first->ButtonSinks->size(), 180u);
     }
     // The sinks outlive the menu, which their clicks no longer reach; dropping them unwires.
     EXPECT_EQ(editor.Click({u"TessalyIDE", u"关于程序"}).sinks_run, 1);
@@ -108,7 +108,7 @@ TEST(MenuBar, WiresEachButtonOnceAndAgainWhenReconnectingToAKeptBar) {
     editor.Bar(u"TessalyIDE").ControlList().Append(host::kButton)->MutableProperties().caption =
         u"Mine";
 
-    EXPECT_EQ(f.menu.RewireExistingBar(), 179);
+    EXPECT_EQ(f.menu.RewireExistingBar(), 180);
     ExpectOneSinkPerButton(editor, kind);
     EXPECT_EQ(editor.SinkCount({u"TessalyIDE", u"Mine"}, kind), 0);
     // Once wired, asking again adds no second sink.
@@ -129,7 +129,7 @@ TEST(MenuCatalogue, EveryCaptionOccursOnceTopLevelIncluded) {
   }
   for (const auto& popup : MenuTop(kPopupGroup))
     seen.insert(popup.caption);
-  EXPECT_EQ(seen.size(), 179u + kPopupCount);
+  EXPECT_EQ(seen.size(), 180u + kPopupCount);
 }
 
 // The texts whose blanks, quotes and line breaks a transcription easily loses (those the

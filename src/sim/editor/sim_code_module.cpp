@@ -33,18 +33,6 @@ void AddRefusal(std::map<std::int32_t, int>& refusals, std::int32_t line, int ti
 
 }  // namespace
 
-std::vector<std::u16string> SplitCodeLines(std::u16string_view text) {
-  std::vector<std::u16string> lines;
-  std::size_t start = 0;
-  for (;;) {
-    std::size_t stop = text.find_first_of(u"\r\n", start);
-    lines.emplace_back(text.substr(start, stop - start));
-    if (stop == std::u16string_view::npos) return lines;
-    start = stop + 1;
-    if (text[stop] == u'\r' && start < text.size() && text[start] == u'\n') ++start;
-  }
-}
-
 SimCodeModule::SimCodeModule(std::u16string project, std::u16string name,
                              std::vector<std::u16string> lines, std::shared_ptr<CallLog> calls)
     : project_(std::move(project)),
@@ -87,7 +75,7 @@ void SimCodeModule::ReplaceLine(std::int32_t line, const std::u16string& code) {
     Edited();
     return;
   }
-  auto replacement = SplitCodeLines(code);
+  auto replacement = host::SplitCodeLines(code);
   lines_[line - 1] = std::move(replacement.front());
   lines_.insert(lines_.begin() + line, std::make_move_iterator(replacement.begin() + 1),
                 std::make_move_iterator(replacement.end()));
@@ -99,7 +87,7 @@ void SimCodeModule::InsertLines(std::int32_t line, const std::u16string& code) {
   if (line < 1 || line > LineCount() + 1) {
     throw host::HostError("InsertLines: line " + std::to_string(line) + " outside the module");
   }
-  auto inserted = SplitCodeLines(code);
+  auto inserted = host::SplitCodeLines(code);
   lines_.insert(lines_.begin() + (line - 1), std::make_move_iterator(inserted.begin()),
                 std::make_move_iterator(inserted.end()));
   Edited();

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "host/code_lines.h"
 #include "host/editor.h"
 #include "sim/editor/call_log.h"
 #include "sim/editor/procedure_table.h"
@@ -18,9 +19,6 @@
 namespace tessaly::sim {
 
 class SimCodePane;
-
-// Splits inserted text the way the editor does: at CR LF, and at a lone CR or LF as well.
-std::vector<std::u16string> SplitCodeLines(std::u16string_view text);
 
 class SimCodeModule : public host::CodeModule {
  public:

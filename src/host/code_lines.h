@@ -1,0 +1,14 @@
+#pragma once
+
+// How the editors take code handed to InsertLines or ReplaceLine: CR, LF and CR LF each break
+// a line, so a text of n breaks becomes n + 1 lines.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tessaly::host {
+
+std::vector<std::u16string> SplitCodeLines(std::u16string_view text);
+
+}  // namespace tessaly::host

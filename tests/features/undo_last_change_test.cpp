@@ -1,0 +1,222 @@
+// "撤销上次修改" through clicks as the user makes them: every kind of change the function menu
+// makes comes back byte for byte with its caret, newest first, never over text changed since.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "add_in_fixture.h"
+#include "menu/undo_history.h"
+#include "menu/undo_last_change.h"
+#include "support/click_cases.h"
+#include "text/utf.h"
+
+namespace tessaly::features {
+namespace {
+
+const std::vector<std::u16string> kModule = {
+    u"Option Explicit",
+    u"Private Sub Demo()",
+    u"    Dim i As Integer   ' counter",
+    u"",
+    u"  For i = 1 To 10",
+    u"Debug.Print i  ' show",
+    u"    Next",
+    u"    x = total",
+    u"End Sub",
+};
+
+class UndoTest : public AddInFixture {
+ protected:
+  void Start(sim::EditorOptions options = {}) {
+    AddInFixture::Start({{u"Module1", kModule}, {u"Module2", {u"Sub B()", u"End Sub"}}}, options);
+    editor->Activate(u"Module1");
+  }
+  const std::vector<std::u16string>& Text(const std::u16string& module = u"Module1") {
+    return editor->Module(module).Text();
+  }
+  void Click(const std::u16string& caption) {
+    editor->Click(test_support::FunctionMenuPath(*editor, caption));
+  }
+  void Select(const host::Selection& s) {
+    editor->ActivePane()->Select(s.start_line, s.start_column, s.end_line, s.end_column);
+  }
+  host::Selection Caret() { return editor->ActivePane()->CurrentSelection(); }
+  // The texts of the message boxes shown since the last call.
+  std::vector<std::u16string> NewMessages() {
+    std::vector<std::u16string> texts;
+    for (const auto& box : os.system().MessageBoxes())
+      texts.push_back(box.text);
+    texts.erase(texts.begin(), texts.begin() + static_cast<std::ptrdiff_t>(seen_));
+    seen_ += texts.size();
+    return texts;
+  }
+
+ private:
+  std::size_t seen_ = 0;
+};
+
+using Texts = std::vector<std::u16string>;
+
+TEST_F(UndoTest, EveryKindOfChangeComesBackWithItsCaretInBothEditors) {
+  const struct {
+    const char16_t* caption;
+    host::Selection caret;
+  } rows[] = {
+      {u"代码缩进", {5, 1, 5, 1}}, {u"取消缩进", {5, 1, 5, 1}},     {u"删除空行", {5, 1, 5, 1}},
+      {u"删除注解", {5, 1, 5, 1}}, {u"注解对齐", {5, 1, 5, 1}},     {u"取消对齐", {3, 1, 3, 1}},
+      {u"代码注解", {5, 1, 5, 1}}, {u"强制变量声明", {3, 5, 3, 5}}, {u"With继承", {8, 5, 8, 5}},
+      {u"公私(&J)", {2, 1, 2, 1}}, {u"注释(&Z)", {3, 1, 5, 1}},     {u"删行(&X)", {5, 1, 7, 1}},
+      {u"粘贴(&S)", {8, 1, 8, 1}}, {u"注解(&C)", {8, 5, 8, 5}},     {u"分割(&B)", {8, 1, 8, 1}},
+      {u"弹窗", {8, 5, 8, 10}},    {u"调试", {8, 5, 8, 10}},        {u"文本", {8, 9, 8, 14}},
+      {u"链接", {8, 9, 8, 14}},    {u"换行", {8, 9, 8, 14}},
+  };
+  for (const bool vb6 : {true, false}) {
+    Start(vb6 ? sim::EditorOptions{} : Excel());
+    os.system().SetClipboardText(u"y = 2");
+    for (const auto& row : rows) {
+      SCOPED_TRACE(testing::Message()
+                   << (vb6 ? "VB6 " : "VBA ") << std::string(row.caption, row.caption + 1).size());
+      Select(row.caret);
+      Click(row.caption);
+      ASSERT_NE(Text(), kModule) << "the click changed nothing to undo";
+      Click(u"撤销上次修改");
+      EXPECT_EQ(Text(), kModule);
+      EXPECT_EQ(Caret(), row.caret);
+    }
+    EXPECT_EQ(NewMessages(), Texts{});
+  }
+}
+
+TEST_F(UndoTest, TwoUndosTakeBackTwoChangesNewestFirstThenThereIsNothingLeft) {
+  Start();
+  Select({5, 1, 5, 1});
+  Click(u"代码缩进");
+  const auto indented = Text();
+  Select({6, 3, 6, 3});
+  Click(u"删除注解");
+  ASSERT_NE(Text(), indented);
+  Click(u"撤销上次修改");
+  EXPECT_EQ(Text(), indented);
+  EXPECT_EQ(Caret(), (host::Selection{6, 3, 6, 3}));
+  Click(u"撤销上次修改");
+  EXPECT_EQ(Text(), kModule);
+  EXPECT_EQ(Caret(), (host::Selection{5, 1, 5, 1}));
+  Click(u"撤销上次修改");
+  EXPECT_EQ(Text(), kModule);
+  EXPECT_EQ(NewMessages(), Texts{menu::kNothingToUndoMessage});
+}
+
+TEST_F(UndoTest, TextTypedSinceIsNeverOverwrittenAndTheChangeIsDropped) {
+  Start();
+  const struct {
+    const char* what;
+    const char16_t* caption;
+    host::Selection caret;
+    std::int32_t typed_line;  // a line the change left, or beside a deletion's gap
+  } rows[] = {{"a re-indented line", u"代码缩进", {5, 1, 5, 1}, 6},
+              {"an inserted line", u"分割(&B)", {8, 1, 8, 1}, 8},
+              {"a replaced line", u"调试", {8, 5, 8, 10}, 8},
+              {"the line that closed a deletion's gap", u"删除空行", {5, 1, 5, 1}, 4}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    Start();
+    Select(row.caret);
+    Click(row.caption);
+    auto& module = editor->Module(u"Module1");
+    module.ReplaceLine(row.typed_line, module.Text()[row.typed_line - 1] + u" ' typed");
+    const auto typed = Text();
+    Click(u"撤销上次修改");
+    EXPECT_EQ(Text(), typed);
+    Click(u"撤销上次修改");
+    EXPECT_EQ(Text(), typed);
+    EXPECT_EQ(NewMessages(), (Texts{menu::kChangedSinceMessage, menu::kNothingToUndoMessage}));
+  }
+}
+
+TEST_F(UndoTest, EachModuleUndoesItsOwnChangesAndAReloadForgetsThem) {
+  Start();
+  Select({5, 1, 5, 1});
+  Click(u"代码缩进");
+  const auto indented = Text();
+  editor->Activate(u"Module2");
+  Click(u"撤销上次修改");
+  EXPECT_EQ(Text(), indented);
+  EXPECT_EQ(NewMessages(), Texts{menu::kNothingToUndoMessage});
+  editor->ActivePane()->PlaceCaret(1, 1);
+  Click(u"分割(&B)");
+  editor->Activate(u"Module1");
+  Click(u"撤销上次修改");
+  EXPECT_EQ(Text(), kModule);
+  EXPECT_EQ(Text(u"Module2").size(), 3u) << "the other module's change stays";
+
+  // A click that changes nothing leaves nothing to undo: the undo takes back the click before.
+  Select({5, 1, 5, 1});
+  Click(u"删除空行");
+  Click(u"删除空行");
+  Click(u"撤销上次修改");
+  EXPECT_EQ(Text(), kModule);
+  // Nor does a reload.
+  Click(u"代码缩进");
+  Unload();
+  Load();
+  Click(u"撤销上次修改");
+  EXPECT_EQ(Text(), indented);
+  EXPECT_EQ(NewMessages(), Texts{menu::kNothingToUndoMessage});
+}
+
+TEST_F(UndoTest, AnUndoCostsOneReadPerRunOfLinesAndOneWritePerEdit) {
+  Start();
+  Select({5, 1, 5, 1});
+  Click(u"代码缩进");
+  std::int64_t changed = 0;
+  for (std::size_t i = 0; i < kModule.size(); ++i)
+    changed += Text()[i] != kModule[i];
+  ASSERT_GE(changed, 3);
+  editor->ResetCalls();
+  Click(u"撤销上次修改");
+  ASSERT_EQ(Text(), kModule);
+  // The click itself reads the caret line once, as every click does.
+  EXPECT_LE(editor->Calls(u"CodeModule.Lines"), changed + 1);
+  EXPECT_EQ(editor->Calls(u"CodeModule.ReplaceLine") + editor->Calls(u"CodeModule.InsertLines") +
+                editor->Calls(u"CodeModule.DeleteLines"),
+            changed);
+}
+
+TEST_F(UndoTest, FiftyChangesAModuleAreKeptTheOldestGoingFirst) {
+  Start();
+  Select({3, 1, 3, 1});
+  for (std::size_t i = 0; i < menu::UndoHistory::kChangesPerModule + 1; ++i)
+    Click(u"注释(&Z)");
+  const auto after_first = Text();  // 51 toggles: commented
+  for (std::size_t i = 0; i < menu::UndoHistory::kChangesPerModule; ++i)
+    Click(u"撤销上次修改");
+  EXPECT_EQ(NewMessages(), Texts{});
+  EXPECT_EQ(Text(), after_first) << "the first change was dropped, the fifty after it undone";
+  Click(u"撤销上次修改");
+  EXPECT_EQ(NewMessages(), Texts{menu::kNothingToUndoMessage});
+}
+
+TEST(UndoHistory, KeepsEightMegabytesInAllDroppingTheOldestOfAnyModule) {
+  menu::UndoHistory history;
+  const auto change = [](const char16_t* module, char16_t fill) {
+    menu::ChangeRecord record;
+    record.module = module;
+    record.edits.push_back(
+        {menu::LineEdit::Kind::kInsert, 1, {}, {std::u16string(1 << 20, fill)}});  // 2 MB
+    return record;
+  };
+  history.Add(change(u"A", u'a'));
+  for (char16_t fill = u'b'; fill < u'f'; ++fill)
+    history.Add(change(u"B", fill));
+  EXPECT_LE(history.Bytes(), menu::UndoHistory::kBytesInAll);
+  EXPECT_EQ(history.Newest(u"A"), nullptr) << "the oldest change went first";
+  EXPECT_EQ(history.Count(u"B"), 3u);
+  EXPECT_EQ(history.Newest(u"B")->edits.front().after.front().front(), u'e');
+  history.DropNewest(u"B");
+  EXPECT_EQ(history.Newest(u"B")->edits.front().after.front().front(), u'd');
+}
+
+}  // namespace
+}  // namespace tessaly::features
