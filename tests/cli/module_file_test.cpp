@@ -256,6 +256,28 @@ TEST(FileEncoding, Utf8KeepsIllFormedBytes) {
   EXPECT_EQ(Encode(u"ab\xD800", FileEncoding::kUtf8).unencodable_at, 2u);
 }
 
+// Every byte from 0x80 on as a lead, followed by bytes at the edges of the continuation range
+// and by a byte outside it: the bytes survive decoding, and a file is taken for UTF-8 only
+// when all of it decodes as UTF-8.
+TEST(FileEncoding, NoByteIsReadAsPartOfASequenceItCannotStart) {
+  const char followers[] = {'\x80', '\x8F', '\x90', '\x9F', '\xA0', '\xBF', 'A'};
+  for (int lead = 0x80; lead <= 0xFF; ++lead) {
+    for (const char second : followers) {
+      for (const char third : followers) {
+        for (const char fourth : followers) {
+          const std::string bytes{static_cast<char>(lead), second, third, fourth};
+          SCOPED_TRACE(testing::PrintToString(bytes));
+          const std::u16string text = Decode(bytes, FileEncoding::kUtf8);
+          ASSERT_EQ(Encode(text, FileEncoding::kUtf8).bytes, bytes);
+          if (DetectEncoding(bytes) == FileEncoding::kUtf8) {
+            ASSERT_TRUE(std::none_of(text.begin(), text.end(), text::IsByteEscape));
+          }
+        }
+      }
+    }
+  }
+}
+
 // ASCII is passed over several bytes at a time: the first byte that is not ASCII decides the
 // encoding and is decoded wherever it falls in such a run.
 TEST(FileEncoding, TheFirstByteBeyondAsciiCountsWhereverItFalls) {

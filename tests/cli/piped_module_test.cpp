@@ -56,6 +56,16 @@ TEST(PipedModules, KeepTheirFormThroughEveryCommand) {
        "Sub A()\r\n    x\r    y\r\n    z\r\nEnd Sub\r\n"},
       {{"fmt", "-"}, lone_cr, "Sub A()\r\n    x\r    y\r\n    z\r\nEnd Sub\r\n"},
       {{"annotate", "-"}, lone_cr, "Sub A()\r\nx 'x\ry 'y\r\nz 'z\r\nEnd Sub\r\n"},
+      // F5 to FF start no UTF-8 sequence: the byte and those after it stay as they were, and
+      // a file that holds them is no UTF-8.
+      {{"click", "取消对齐", "-", "--line", "2"},
+       bom + "Sub A()\nx = 1  '\xFB\xB6\xB1\nEnd Sub\n",
+       bom + "Sub A()\nx = 1'\xFB\xB6\xB1\nEnd Sub\n"},
+      {{"annotate", "-"},
+       "Sub A()\nx = \"\xFB\xB6\xB1\xE4\xB8\xAD\"\nEnd Sub\n",
+       "Sub A()\nx = \"\xFB\xB6\xB1\xE4\xB8\xAD\" 'x \xB5\xC8\xD3\xDA "
+       "\"\xFB\xB6\xB1\xE4\xB8\xAD\"\n"
+       "End Sub\n"},
       // Plain ASCII fits both encodings; --encoding decides what Chinese text added to it
       // becomes, and only for plain ASCII.
       {{"annotate", "-"}, ascii, annotated_gbk},
