@@ -123,7 +123,7 @@ int ClickCommand(const std::vector<std::string>& args, Streams streams) {
   ModuleOutputs outputs(in_place, streams.out);
   // A click that left the text alone does not touch the file, as fmt does not.
   if (!in_place || session.Lines() != input.file.VisibleLines()) {
-    outputs.Add(input, SerializeModule(input, session.Lines()));
+    outputs.Add(input, SerializeModule(input, session.Lines(), session.LineOrigins()));
   }
   if (report_target) WriteReport(*report_target, report.Json(), streams);
   outputs.Finish();

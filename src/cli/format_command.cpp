@@ -67,7 +67,7 @@ int FormatCommand(const std::vector<std::string>& args, Streams streams) {
       continue;
     }
     // Indentation rewrites lines where they stand.
-    std::string bytes = SerializeModule(input, lines, LinePairing::kSamePlaces);
+    std::string bytes = SerializeModule(input, lines);
     if (mode == Mode::kDiff) {
       streams.out << UnifiedDiff(ShownPath(path), input.file.Bytes(), bytes);
       status = kExitChanged;

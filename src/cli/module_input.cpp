@@ -59,13 +59,26 @@ ModuleInput ReadModule(const std::string& path, std::istream& in, FileEncoding p
   }
 }
 
-std::string SerializeModule(const ModuleInput& input, const std::vector<std::u16string>& lines,
-                            LinePairing pairing) {
+namespace {
+
+template <typename Serialize>
+std::string NamingTheFile(const ModuleInput& input, Serialize serialize) {
   try {
-    return input.file.Serialize(lines, pairing);
+    return serialize();
   } catch (const FileError& error) {
     throw FileError(ShownPath(input.path) + ": " + error.what());
   }
+}
+
+}  // namespace
+
+std::string SerializeModule(const ModuleInput& input, const std::vector<std::u16string>& lines,
+                            LineOrigins origins) {
+  return NamingTheFile(input, [&] { return input.file.Serialize(lines, origins); });
+}
+
+std::string SerializeModule(const ModuleInput& input, const std::vector<std::u16string>& lines) {
+  return NamingTheFile(input, [&] { return input.file.Serialize(lines); });
 }
 
 }  // namespace tessaly::cli

@@ -36,6 +36,8 @@ TEST(Refusals, GiveOneLineAndStatusTwoAndLeaveEveryFileAsItWas) {
   const std::string binary = folder.Write("Binary.bas", "Sub A()\r\n\0End Sub\r\n"s);
   const std::string gbk =
       folder.Write("Gbk.bas", "Sub A()\r\n    x = \"\xD6\xD0\xCE\xC4\"\r\nEnd Sub\r\n");
+  // Stray GBK lead bytes, which a letter inserted after them would complete.
+  const std::string stray = folder.Write("Stray.bas", "Sub A()\r\nx = 1\x81\r\ny = 2\xFE\r\n");
   const std::string read_only = folder.Write("ReadOnly.bas", kModule);
   fs::permissions(read_only, fs::perms::owner_read);
   const std::string missing = (folder.Path() / "Missing.bas").string();
@@ -101,6 +103,9 @@ TEST(Refusals, GiveOneLineAndStatusTwoAndLeaveEveryFileAsItWas) {
       {{"fmt", "--check", module, directory}, {directory}},
       {{"annotate", "-i", module, missing}, {missing}},
       {{"annotate", "-i", binary, module}, {binary}},
+      {{"click", "参数：可选", stray, "--line", "2", "--col", "7", "-i"},
+       {stray, "line 2: the stray byte 0x81 would join the text after it"}},
+      {{"click", "参数：数组", stray, "--line", "3", "--col", "7"}, {stray, "0xFE"}},
       // Every file must be writable before any is rewritten.
       {{"fmt", "-i", module, read_only}, {"ReadOnly.bas: the file is read-only"}},
       {{"annotate", "-i", module, read_only}, {"ReadOnly.bas: the file is read-only"}},
