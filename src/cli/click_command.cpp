@@ -70,13 +70,17 @@ void RefuseReportOverInput(const std::optional<std::string>& report, const std::
   }
 }
 
+// A write error may show only when the file is closed (a full disk, /dev/full): the report
+// counts as written once it is closed.
 void WriteReport(const std::string& target, const std::string& json, Streams streams) {
   if (target == "-") {
-    streams.err << json;
+    if (!(streams.err << json).flush())
+      throw UsageError("cannot write the report to standard error");
     return;
   }
   std::ofstream file(target, std::ios::binary);
   file << json;
+  file.close();
   if (!file) throw UsageError("cannot write the report to '" + target + "'");
 }
 
