@@ -54,7 +54,7 @@ int AnnotateCommand(const std::vector<std::string>& args, Streams streams) {
   for (const auto& path : arguments.Operands()) {
     const ModuleInput input = ReadModule(path, streams.in, plain_ascii);
     const Annotated annotated = AnnotateEveryProcedure(input);
-    if (!in_place || annotated.lines != input.file.VisibleLines()) {
+    if (!outputs.WritesBack(input) || annotated.lines != input.file.VisibleLines()) {
       outputs.Add(input, SerializeModule(input, annotated.lines, annotated.origins));
     }
   }

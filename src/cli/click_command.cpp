@@ -126,7 +126,7 @@ int ClickCommand(const std::vector<std::string>& args, Streams streams) {
   const bool in_place = arguments.Flag("-i");
   ModuleOutputs outputs(in_place, streams.out);
   // A click that left the text alone does not touch the file, as fmt does not.
-  if (!in_place || session.Lines() != input.file.VisibleLines()) {
+  if (!outputs.WritesBack(input) || session.Lines() != input.file.VisibleLines()) {
     outputs.Add(input, SerializeModule(input, session.Lines(), session.LineOrigins()));
   }
   if (report_target) WriteReport(*report_target, report.Json(), streams);

@@ -7,7 +7,7 @@
 namespace tessaly::cli {
 
 void ModuleOutputs::Add(const ModuleInput& input, std::string bytes) {
-  if (in_place_ && input.path != "-") {
+  if (WritesBack(input)) {
     staged_.emplace_back(input.path, bytes);
   } else {
     printed_.push_back(std::move(bytes));

@@ -19,6 +19,10 @@ class ModuleOutputs {
  public:
   ModuleOutputs(bool in_place, std::ostream& out) : in_place_(in_place), out_(out) {}
 
+  // Whether the module's result goes back into its file: with -i, and unless it was read from
+  // standard input, which has no file to go back to. Only then may an unchanged result be
+  // left out.
+  bool WritesBack(const ModuleInput& input) const { return in_place_ && input.path != "-"; }
   // Throws FileError when the file cannot be written.
   void Add(const ModuleInput& input, std::string bytes);
   // Throws FileError when standard output cannot be written, or a file cannot be put in place

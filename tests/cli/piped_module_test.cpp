@@ -56,6 +56,10 @@ TEST(PipedModules, KeepTheirFormThroughEveryCommand) {
        "Sub A()\r\n    x\r    y\r\n    z\r\nEnd Sub\r\n"},
       {{"fmt", "-"}, lone_cr, "Sub A()\r\n    x\r    y\r\n    z\r\nEnd Sub\r\n"},
       {{"annotate", "-"}, lone_cr, "Sub A()\r\nx 'x\ry 'y\r\nz 'z\r\nEnd Sub\r\n"},
+      // With -i a module from standard input still goes to standard output, changed or not.
+      {{"fmt", "-i", "-"}, "Sub A()\n    x\nEnd Sub\n", "Sub A()\n    x\nEnd Sub\n"},
+      {{"annotate", "-i", "-"}, "' x\r\n", "' x\r\n"},
+      {{"click", "资管(&G)", "-", "-i"}, "Sub A()\r\n", "Sub A()\r\n"},
       // Every line keeps its own break: an emptied line after a lone CR takes CR LF, so the
       // two breaks do not read as one, and equal lines keep theirs where the click leaves them.
       {{"fmt", "-"}, "x = 1\r   \ny = 2\n", "x = 1\r\r\ny = 2\n"},
