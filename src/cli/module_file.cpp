@@ -122,9 +122,12 @@ class ModuleFile::Writer {
     const auto [differs, ignored] =
         std::mismatch(edited.begin(), edited.end(), read_back.begin(), read_back.end());
     if (differs == edited.end() && read_back.size() == edited.size()) return;
-    // The joining byte is the last one kept before the first unit that reads back otherwise.
-    const auto stray =
-        std::find_if(std::make_reverse_iterator(differs + 1), edited.rend(), text::IsByteEscape);
+    // The joining byte is the last one kept up to the first unit that reads back otherwise.
+    const auto up_to = differs == edited.end() ? differs : differs + 1;
+    auto stray = std::find_if(std::make_reverse_iterator(up_to), edited.rend(), text::IsByteEscape);
+    if (stray == edited.rend()) {
+      stray = std::find_if(edited.rbegin(), edited.rend(), text::IsByteEscape);
+    }
     char name[8];
     std::snprintf(name, sizeof name, "0x%02X",
                   static_cast<unsigned>(static_cast<unsigned char>(text::EscapedByte(*stray))));
