@@ -3,6 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <optional>
+
 #include "cli/module_file.h"
 #include "realistic_module.h"
 #include "workloads.h"
@@ -18,7 +20,12 @@ void BM_ModuleFileParseAndSerialize(benchmark::State& state) {
     for (auto& line : lines)
       line.insert(0, u"  ");
     lines.insert(lines.begin() + 20, u"' 插入");
-    benchmark::DoNotOptimize(file.Serialize(lines));
+    std::vector<std::optional<std::size_t>> origins(lines.size());
+    for (std::size_t k = 0; k < lines.size(); ++k)
+      origins[k] = k < 20   ? std::optional<std::size_t>(k)
+                   : k > 20 ? std::optional(k - 1)
+                            : std::nullopt;
+    benchmark::DoNotOptimize(file.Serialize(lines, origins));
   }
   state.SetItemsProcessed(state.iterations() * kLargeModuleLines);
 }

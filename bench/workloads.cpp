@@ -50,15 +50,14 @@ std::vector<std::u16string> IndentWholeModule(const cli::ModuleFile& file) {
 
 std::string FormatModuleBytes(std::string bytes) {
   const cli::ModuleFile file = cli::ModuleFile::Parse(std::move(bytes));
-  return file.Serialize(IndentWholeModule(file), cli::LinePairing::kSamePlaces);
+  return file.Serialize(IndentWholeModule(file));
 }
 
 void FormatFile(const std::filesystem::path& in, const std::filesystem::path& out) {
   const cli::ModuleInput input = cli::ReadModule(in.string(), std::cin);
   std::ofstream stream(out, std::ios::binary | std::ios::trunc);
   cli::ModuleOutputs outputs(/*in_place=*/false, stream);
-  outputs.Add(input, cli::SerializeModule(input, IndentWholeModule(input.file),
-                                          cli::LinePairing::kSamePlaces));
+  outputs.Add(input, cli::SerializeModule(input, IndentWholeModule(input.file)));
   outputs.Finish();
 }
 

@@ -54,11 +54,15 @@ int AboutCommand(const std::vector<std::string>& args, Streams streams) {
   session.AddIn().ShowAbout();
   auto& form = session.AddIn().About().Form();
   const auto boxes_before = session.Os().system().MessageBoxes().size();
+  // Each click stores its switch at once, so every switch is checked before the first click.
   for (const auto& change : changes) {
-    auto& box = form.Check1[static_cast<std::size_t>(change.index)];
+    const auto& box = form.Check1[static_cast<std::size_t>(change.index)];
     if (!box.Enabled) {
       throw UsageError(text::ToUtf8(box.Caption) + " cannot be changed in this editor");
     }
+  }
+  for (const auto& change : changes) {
+    auto& box = form.Check1[static_cast<std::size_t>(change.index)];
     box.Value = change.value;
     form.Check1_MouseUp(change.index, 1, 0, 0, 0);
   }

@@ -1,4 +1,5 @@
 #include <iostream>
+#include <optional>
 
 #include "cli/arguments.h"
 #include "cli/command_line.h"
@@ -20,7 +21,12 @@ namespace {
 // procedures of one name) works on another range, so the walk does not click. The boundaries are
 // read once; the procedures are taken from the bottom up, so a line the editor splits on writing
 // cannot move a range still to come.
-std::vector<std::u16string> AnnotateEveryProcedure(const ModuleInput& input) {
+struct Annotated {
+  std::vector<std::u16string> lines;
+  std::vector<std::optional<std::size_t>> origins;
+};
+
+Annotated AnnotateEveryProcedure(const ModuleInput& input) {
   EditorSession session(HostKind::kVba);
   auto& module = session.Load(input.module_name, input.file.VisibleLines());
   const codetools::AnnotationDictionary dictionary;
@@ -33,7 +39,7 @@ std::vector<std::u16string> AnnotateEveryProcedure(const ModuleInput& input) {
     codetools::LineCache lines(module);
     codetools::AnnotateRange(lines, range->FirstLine, range->LastLine, dictionary);
   }
-  return session.Lines();
+  return {session.Lines(), session.LineOrigins()};
 }
 
 }  // namespace
@@ -47,14 +53,9 @@ int AnnotateCommand(const std::vector<std::string>& args, Streams streams) {
   ModuleOutputs outputs(in_place, streams.out);
   for (const auto& path : arguments.Operands()) {
     const ModuleInput input = ReadModule(path, streams.in, plain_ascii);
-    const auto lines = AnnotateEveryProcedure(input);
-    if (!in_place || lines != input.file.VisibleLines()) {
-      // Annotating rewrites lines where they stand, unless the editor split a line on
-      // writing it.
-      const auto pairing = lines.size() == input.file.VisibleLines().size()
-                               ? LinePairing::kSamePlaces
-                               : LinePairing::kMatchByText;
-      outputs.Add(input, SerializeModule(input, lines, pairing));
+    const Annotated annotated = AnnotateEveryProcedure(input);
+    if (!outputs.WritesBack(input) || annotated.lines != input.file.VisibleLines()) {
+      outputs.Add(input, SerializeModule(input, annotated.lines, annotated.origins));
     }
   }
   outputs.Finish();

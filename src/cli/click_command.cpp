@@ -70,13 +70,17 @@ void RefuseReportOverInput(const std::optional<std::string>& report, const std::
   }
 }
 
+// A write error may show only when the file is closed (a full disk, /dev/full): the report
+// counts as written once it is closed.
 void WriteReport(const std::string& target, const std::string& json, Streams streams) {
   if (target == "-") {
-    streams.err << json;
+    if (!(streams.err << json).flush())
+      throw UsageError("cannot write the report to standard error");
     return;
   }
   std::ofstream file(target, std::ios::binary);
   file << json;
+  file.close();
   if (!file) throw UsageError("cannot write the report to '" + target + "'");
 }
 
@@ -122,8 +126,8 @@ int ClickCommand(const std::vector<std::string>& args, Streams streams) {
   const bool in_place = arguments.Flag("-i");
   ModuleOutputs outputs(in_place, streams.out);
   // A click that left the text alone does not touch the file, as fmt does not.
-  if (!in_place || session.Lines() != input.file.VisibleLines()) {
-    outputs.Add(input, SerializeModule(input, session.Lines()));
+  if (!outputs.WritesBack(input) || session.Lines() != input.file.VisibleLines()) {
+    outputs.Add(input, SerializeModule(input, session.Lines(), session.LineOrigins()));
   }
   if (report_target) WriteReport(*report_target, report.Json(), streams);
   outputs.Finish();

@@ -1,7 +1,9 @@
 #include "cli/command_line.h"
 
+#include <cstdio>
 #include <iostream>
 #include <new>
+#include <string_view>
 
 #include "cli/file_error.h"
 #include "tessaly_version.h"
@@ -39,6 +41,40 @@ constexpr char kUsage[] =
     "\n"
     "--encoding names the encoding of plain-ASCII files, which fit both (default gbk).\n";
 
+// A message echoes what the user gave (a caption, a path, an option's value), which may hold
+// control characters: a line break would split the one line of the answer, an escape sequence
+// would reach the terminal. They are written as escapes (\n, \x1B), C1 controls as the two
+// bytes UTF-8 gives them (\xC2\x9B).
+std::string OneLine(std::string_view message) {
+  std::string line;
+  line.reserve(message.size());
+  for (std::size_t i = 0; i < message.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(message[i]);
+    const bool c1 = byte == 0xC2 && i + 1 < message.size() &&
+                    static_cast<unsigned char>(message[i + 1]) >= 0x80 &&
+                    static_cast<unsigned char>(message[i + 1]) <= 0x9F;
+    if (byte >= 0x20 && byte != 0x7F && !c1) {
+      line.push_back(message[i]);
+    } else if (byte == '\n') {
+      line += "\\n";
+    } else if (byte == '\r') {
+      line += "\\r";
+    } else if (byte == '\t') {
+      line += "\\t";
+    } else {
+      const std::size_t count = c1 ? 2 : 1;
+      for (std::size_t k = 0; k < count; ++k) {
+        char escape[5];
+        std::snprintf(escape, sizeof escape, "\\x%02X",
+                      static_cast<unsigned>(static_cast<unsigned char>(message[i + k])));
+        line += escape;
+      }
+      i += count - 1;
+    }
+  }
+  return line;
+}
+
 int RunCommand(const std::vector<std::string>& args, Streams streams) {
   const std::vector<std::string> rest(args.begin() + 1, args.end());
   try {
@@ -49,12 +85,9 @@ int RunCommand(const std::vector<std::string>& args, Streams streams) {
     if (args[0] == "about") return AboutCommand(rest, streams);
     if (args[0] == "demo") return DemoCommand(rest, streams);
     throw UsageError("unknown command '" + args[0] + "' (see tessaly --help)");
-  } catch (const UsageError& error) {
-    streams.err << "tessaly: " << error.what() << "\n";
-  } catch (const FileError& error) {
-    streams.err << "tessaly: " << error.what() << "\n";
   } catch (const std::runtime_error& error) {
-    streams.err << "tessaly: " << error.what() << "\n";
+    // UsageError, FileError and the simulation's own errors alike.
+    streams.err << "tessaly: " << OneLine(error.what()) << "\n";
   } catch (const std::bad_alloc&) {
     // The one line needs no memory of its own.
     streams.err << "tessaly: out of memory\n";

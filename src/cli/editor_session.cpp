@@ -98,4 +98,8 @@ const std::vector<std::u16string>& EditorSession::Lines() const {
   return module_->Text();
 }
 
+const std::vector<std::optional<std::size_t>>& EditorSession::LineOrigins() const {
+  return module_->LineOrigins();
+}
+
 }  // namespace tessaly::cli

@@ -50,6 +50,8 @@ class EditorSession {
   sim::SimOs& Os() { return *os_; }
   features::TessalyAddIn& AddIn() { return *add_in_; }
   const std::vector<std::u16string>& Lines() const;
+  // For each of Lines(), the loaded line it stems from (sim::SimCodeModule::LineOrigins).
+  const std::vector<std::optional<std::size_t>>& LineOrigins() const;
 
  private:
   struct AddInInstance : host::AddInInstance {};

@@ -13,23 +13,10 @@ namespace {
 // Length of the well-formed UTF-8 sequence at `at` and its code point, or 0. Encoded
 // surrogates are refused: U+DC80..U+DCFF would be mistaken for byte escapes.
 int Utf8SequenceAt(std::string_view bytes, std::size_t at, char32_t& code_point) {
-  const auto b0 = static_cast<std::uint8_t>(bytes[at]);
-  if (b0 < 0x80) {
-    code_point = b0;
-    return 1;
-  }
-  const int length = b0 >= 0xF0 && b0 < 0xF5 ? 4 : b0 >= 0xE0 ? 3 : b0 >= 0xC2 && b0 < 0xE0 ? 2 : 0;
-  if (length == 0 || at + length > bytes.size()) return 0;
-  char32_t cp = length == 4 ? b0 & 0x07 : length == 3 ? b0 & 0x0F : b0 & 0x1F;
-  for (int k = 1; k < length; ++k) {
-    const auto b = static_cast<std::uint8_t>(bytes[at + k]);
-    if ((b & 0xC0) != 0x80) return 0;
-    cp = (cp << 6) | (b & 0x3F);
-  }
-  const bool overlong = (length == 3 && cp < 0x800) || (length == 4 && cp < 0x10000);
-  if (overlong || cp > 0x10FFFF || (cp >= 0xD800 && cp < 0xE000)) return 0;
-  code_point = cp;
-  return length;
+  const text::Utf8Sequence sequence = text::Utf8SequenceAt(bytes, at);
+  if (sequence.code_point >= 0xD800 && sequence.code_point < 0xE000) return 0;
+  code_point = sequence.code_point;
+  return sequence.length;
 }
 
 // Whether the eight bytes from `at` are all there and all ASCII (none has its high bit set),

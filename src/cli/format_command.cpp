@@ -59,15 +59,18 @@ int FormatCommand(const std::vector<std::string>& args, Streams streams) {
   for (const auto& path : arguments.Operands()) {
     const ModuleInput input = ReadModule(path, streams.in, plain_ascii);
     const auto lines = IndentWholeModule(input);
-    // Printing needs no comparison, and comparing every line of a module is not free.
-    if (mode != Mode::kPrint && !AnyLineChanged(input.file.VisibleLines(), lines)) continue;
+    // Printing needs no comparison, and comparing every line of a module is not free; only a
+    // result that is not printed may be left out.
+    const bool printed =
+        mode == Mode::kPrint || (mode == Mode::kInPlace && !outputs.WritesBack(input));
+    if (!printed && !AnyLineChanged(input.file.VisibleLines(), lines)) continue;
     if (mode == Mode::kCheck) {
       streams.out << path << "\n";
       status = kExitChanged;
       continue;
     }
     // Indentation rewrites lines where they stand.
-    std::string bytes = SerializeModule(input, lines, LinePairing::kSamePlaces);
+    std::string bytes = SerializeModule(input, lines);
     if (mode == Mode::kDiff) {
       streams.out << UnifiedDiff(ShownPath(path), input.file.Bytes(), bytes);
       status = kExitChanged;

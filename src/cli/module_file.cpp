@@ -8,7 +8,6 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "cli/line_matching.h"
 #include "cli/module_header.h"
 
 namespace tessaly::cli {
@@ -72,6 +71,7 @@ class ModuleFile::Writer {
     out_ += content;
     pending_ = line_break;
     has_line_ = true;
+    line_empty_ = content.empty();
   }
   void AppendOriginal(const RawLine& line) {
     Append(std::string_view(file_.bytes_).substr(line.begin, line.length), line.line_break);
@@ -101,15 +101,41 @@ class ModuleFile::Writer {
                       CharacterName(edited, *encoded.unencodable_at) + ", which " +
                       EncodingName(file_.encoding_) + " cannot represent");
     }
+    RefuseJoinedBytes(index, edited, encoded.bytes);
     Append(encoded.bytes, origin ? file_.body_[*origin].line_break : LineBreak::kNone);
   }
 
   std::string Finish() && {
-    if (has_line_ && file_.ends_with_line_break_) FinishLine();
+    if (has_line_ && (file_.ends_with_line_break_ || line_empty_)) FinishLine();
     return std::move(out_);
   }
 
  private:
+  // A byte that no decoder accepted is kept as it was, but the text an edit puts next to it
+  // may complete it: a GBK lead byte before a letter reads back as one character. The line
+  // would no longer read as edited, so it is refused. Only such bytes can join their
+  // neighbours; lines without them are not decoded again.
+  void RefuseJoinedBytes(std::size_t index, std::u16string_view edited,
+                         std::string_view bytes) const {
+    if (std::none_of(edited.begin(), edited.end(), text::IsByteEscape)) return;
+    const std::u16string read_back = Decode(bytes, file_.encoding_);
+    const auto [differs, ignored] =
+        std::mismatch(edited.begin(), edited.end(), read_back.begin(), read_back.end());
+    if (differs == edited.end() && read_back.size() == edited.size()) return;
+    // The joining byte is the last one kept up to the first unit that reads back otherwise.
+    const auto up_to = differs == edited.end() ? differs : differs + 1;
+    auto stray = std::find_if(std::make_reverse_iterator(up_to), edited.rend(), text::IsByteEscape);
+    if (stray == edited.rend()) {
+      stray = std::find_if(edited.rbegin(), edited.rend(), text::IsByteEscape);
+    }
+    char name[8];
+    std::snprintf(name, sizeof name, "0x%02X",
+                  static_cast<unsigned>(static_cast<unsigned char>(text::EscapedByte(*stray))));
+    throw FileError("line " + std::to_string(index + 1) + ": the stray byte " + name +
+                    " would join the text after it into another character in " +
+                    EncodingName(file_.encoding_));
+  }
+
   // The line with its leading blanks replaced: the new blanks, then the original bytes after
   // its own blanks, which are one byte each in every encoding the file may have.
   void AppendReindented(const RawLine& line, std::u16string_view blanks, std::size_t old_blanks) {
@@ -123,20 +149,30 @@ class ModuleFile::Writer {
         std::string_view(file_.bytes_).substr(line.begin + old_blanks, line.length - old_blanks);
     pending_ = line.line_break;
     has_line_ = true;
+    line_empty_ = blanks.empty() && line.length == old_blanks;
   }
 
   void FinishLine() {
     if (!has_line_) return;
-    const LineBreak line_break = pending_ == LineBreak::kNone ? file_.usual_break_ : pending_;
+    LineBreak line_break = pending_ == LineBreak::kNone ? file_.usual_break_ : pending_;
+    // A lone CR, nothing, then LF would read back as one CR LF: the empty line would vanish.
+    if (line_empty_ && break_before_ == LineBreak::kCr && line_break == LineBreak::kLf) {
+      line_break = LineBreak::kCrLf;
+    }
     out_.append(line_break == LineBreak::kCrLf ? std::string_view("\r\n")
                 : line_break == LineBreak::kCr ? std::string_view("\r")
                                                : std::string_view("\n"));
+    break_before_ = line_break;
+    has_line_ = false;
   }
 
   const ModuleFile& file_;
   std::string out_;
   LineBreak pending_ = LineBreak::kNone;
   bool has_line_ = false;
+  bool line_empty_ = false;
+  // The break written before the line being appended; none before the first.
+  LineBreak break_before_ = LineBreak::kNone;
 };
 
 ModuleFile ModuleFile::Parse(std::string bytes, FileEncoding plain_ascii) {
@@ -206,8 +242,7 @@ std::span<const ModuleFile::HiddenLine> ModuleFile::HiddenBelow(std::size_t inde
   return {first, last};
 }
 
-std::string ModuleFile::Serialize(const std::vector<std::u16string>& edited_lines,
-                                  LinePairing pairing) const {
+std::size_t ModuleFile::ExpectedSize(const std::vector<std::u16string>& edited_lines) const {
   // Re-indenting changes only blanks, one byte each, so the output comes to the input plus
   // the difference in length of all lines; other edits may need the output to grow.
   std::size_t edited_units = 0;
@@ -216,26 +251,42 @@ std::string ModuleFile::Serialize(const std::vector<std::u16string>& edited_line
   std::size_t visible_units = 0;
   for (const std::u16string& line : visible_lines_)
     visible_units += line.size();
-  Writer writer(*this,
-                bytes_.size() + (edited_units > visible_units ? edited_units - visible_units : 0));
+  return bytes_.size() + (edited_units > visible_units ? edited_units - visible_units : 0);
+}
+
+std::string ModuleFile::Serialize(const std::vector<std::u16string>& edited_lines) const {
+  if (edited_lines.size() != visible_lines_.size()) {
+    throw std::invalid_argument("lines edited in place must keep their number");
+  }
+  Writer writer(*this, ExpectedSize(edited_lines));
+  for (const RawLine& line : header_)
+    writer.AppendOriginal(line);
+  // Every line stays where it stands, and its hidden lines with it.
+  for (std::size_t j = 0; j < edited_lines.size(); ++j) {
+    writer.AppendEdited(j, edited_lines[j], j);
+    for (const HiddenLine& hidden : HiddenBelow(j))
+      writer.AppendOriginal(hidden.raw);
+  }
+  return std::move(writer).Finish();
+}
+
+std::string ModuleFile::Serialize(const std::vector<std::u16string>& edited_lines,
+                                  LineOrigins origins) const {
+  if (origins.size() != edited_lines.size()) {
+    throw std::invalid_argument("each edited line needs its origin");
+  }
+  std::optional<std::size_t> previous;
+  for (const std::optional<std::size_t>& origin : origins) {
+    if (!origin) continue;
+    if (*origin >= visible_lines_.size() || (previous && *origin <= *previous)) {
+      throw std::invalid_argument("origins must name visible lines in increasing order");
+    }
+    previous = origin;
+  }
+  Writer writer(*this, ExpectedSize(edited_lines));
   for (const RawLine& line : header_)
     writer.AppendOriginal(line);
 
-  if (pairing == LinePairing::kSamePlaces) {
-    if (edited_lines.size() != visible_lines_.size()) {
-      throw std::invalid_argument("lines paired by place must keep their number");
-    }
-    // Every line stays where it stands, and its hidden lines with it.
-    for (std::size_t j = 0; j < edited_lines.size(); ++j) {
-      writer.AppendEdited(j, edited_lines[j], j);
-      for (const HiddenLine& hidden : HiddenBelow(j))
-        writer.AppendOriginal(hidden.raw);
-    }
-    return std::move(writer).Finish();
-  }
-
-  const std::vector<std::optional<std::size_t>> origins =
-      FindLineOrigins(visible_lines_, edited_lines);
   // Hidden lines go below the edited line that their own line became, or that the nearest
   // surviving line above became; index 0 is the place above all edited lines. Most modules
   // have none, and then the places are not worked out at all.

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -12,10 +13,10 @@
 
 namespace tessaly::cli {
 
-// How edited lines are told apart from the lines they came from. Matching by text follows
-// lines that moved (inserted or deleted lines above them); when a command only rewrites
-// lines where they stand (re-indentation), pairing by place gives the same answer at once.
-enum class LinePairing { kMatchByText, kSamePlaces };
+// For each edited line, the visible line (0-based) it was edited from, or none for a line the
+// edit inserted. The editor knows: it keeps each line's origin through its edits
+// (sim::SimCodeModule::LineOrigins). Lines keep their order, so the origins given increase.
+using LineOrigins = std::span<const std::optional<std::size_t>>;
 
 // An exported module (.bas, .cls, .frm) as the editor shows it, and the way back to bytes.
 //
@@ -29,7 +30,10 @@ enum class LinePairing { kMatchByText, kSamePlaces };
 //
 // A line ends as the editor ends one: at CR LF, at LF, or at a CR on its own. A line keeps its
 // own break when written back, so no command can join, split or move lines by the way it
-// reads them, and a file with classic Mac line ends stays one.
+// reads them, and a file with classic Mac line ends stays one. Where the bytes would read back
+// as other lines, one break gives way: an empty line after a lone CR ends in CR LF, not LF
+// (else the two breaks would read as one), and an empty last line gets a break even in a file
+// without a final newline (else it would be no line at all).
 class ModuleFile {
  public:
   // Throws FileError for a binary file (one holding a NUL byte).
@@ -41,10 +45,14 @@ class ModuleFile {
   // The file as it was read.
   const std::string& Bytes() const { return bytes_; }
 
-  // The file with its visible lines replaced by `edited_lines`. Throws FileError when an edited
-  // line holds a character the file's encoding cannot represent.
-  std::string Serialize(const std::vector<std::u16string>& edited_lines,
-                        LinePairing pairing = LinePairing::kMatchByText) const;
+  // The file with its visible lines replaced by `edited_lines`, which stem from the visible
+  // lines `origins` gives. Throws FileError when an edited line holds a character the file's
+  // encoding cannot represent, or a byte no decoder accepted next to text it would join in
+  // another character (a GBK lead byte before a letter the edit put after it).
+  std::string Serialize(const std::vector<std::u16string>& edited_lines, LineOrigins origins) const;
+  // Every line edited where it stands (re-indentation), so there are as many as the file
+  // shows; throws std::invalid_argument otherwise.
+  std::string Serialize(const std::vector<std::u16string>& edited_lines) const;
 
  private:
   enum class LineBreak : std::uint8_t { kNone, kLf, kCrLf, kCr };
@@ -63,6 +71,8 @@ class ModuleFile {
   };
   // The hidden lines below visible line `index`, in file order.
   std::span<const HiddenLine> HiddenBelow(std::size_t index) const;
+  // What the file will about come to with these lines, to reserve room for it.
+  std::size_t ExpectedSize(const std::vector<std::u16string>& edited_lines) const;
   class Writer;
 
   std::string bytes_;

@@ -1,46 +1,44 @@
 #include "cli/module_input.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iostream>
-#include <iterator>
-#include <sstream>
 
+#include "cli/bounded_read.h"
 #include "text/utf.h"
 
 namespace tessaly::cli {
 
 namespace {
 
-std::string ReadAll(std::istream& stream) {
-  std::ostringstream buffer;
-  buffer << stream.rdbuf();
-  return buffer.str();
-}
-
-std::ifstream OpenFile(const std::string& path) {
-  std::error_code error;
-  if (std::filesystem::is_directory(path, error)) {
-    throw FileError(path + ": is a directory");
+// A descriptor closed when it goes out of scope.
+class OpenFile {
+ public:
+  explicit OpenFile(const std::string& path) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+      throw FileError(path + ": is a directory");
+    }
+    descriptor_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor_ < 0) throw FileError(path + ": " + std::strerror(errno));
   }
-  std::ifstream file(path, std::ios::binary);
-  if (!file) throw FileError(path + ": " + std::strerror(errno));
-  return file;
-}
+  ~OpenFile() { ::close(descriptor_); }
+  OpenFile(const OpenFile&) = delete;
+  OpenFile& operator=(const OpenFile&) = delete;
 
-std::string ReadFileBytes(const std::string& path) {
-  std::ifstream file = OpenFile(path);
-  std::string bytes = ReadAll(file);
-  if (file.bad()) throw FileError(path + ": read error");
-  return bytes;
-}
+  int Descriptor() const { return descriptor_; }
+
+ private:
+  int descriptor_ = -1;
+};
 
 }  // namespace
 
 void CheckReadable(const std::string& path) {
-  if (path != "-") OpenFile(path);
+  if (path != "-") OpenFile{path};
 }
 
 std::string ShownPath(const std::string& path) {
@@ -49,7 +47,8 @@ std::string ShownPath(const std::string& path) {
 
 ModuleInput ReadModule(const std::string& path, std::istream& in, FileEncoding plain_ascii) {
   const bool from_stdin = path == "-";
-  std::string bytes = from_stdin ? ReadAll(in) : ReadFileBytes(path);
+  std::string bytes = from_stdin ? ReadBounded(in, ShownPath(path))
+                                 : ReadBounded(OpenFile(path).Descriptor(), path);
   try {
     auto file = ModuleFile::Parse(std::move(bytes), plain_ascii);
     const std::string stem = from_stdin ? "Module1" : std::filesystem::path(path).stem().string();
@@ -59,13 +58,26 @@ ModuleInput ReadModule(const std::string& path, std::istream& in, FileEncoding p
   }
 }
 
-std::string SerializeModule(const ModuleInput& input, const std::vector<std::u16string>& lines,
-                            LinePairing pairing) {
+namespace {
+
+template <typename Serialize>
+std::string NamingTheFile(const ModuleInput& input, Serialize serialize) {
   try {
-    return input.file.Serialize(lines, pairing);
+    return serialize();
   } catch (const FileError& error) {
     throw FileError(ShownPath(input.path) + ": " + error.what());
   }
+}
+
+}  // namespace
+
+std::string SerializeModule(const ModuleInput& input, const std::vector<std::u16string>& lines,
+                            LineOrigins origins) {
+  return NamingTheFile(input, [&] { return input.file.Serialize(lines, origins); });
+}
+
+std::string SerializeModule(const ModuleInput& input, const std::vector<std::u16string>& lines) {
+  return NamingTheFile(input, [&] { return input.file.Serialize(lines); });
 }
 
 }  // namespace tessaly::cli

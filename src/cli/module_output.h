@@ -11,16 +11,22 @@ namespace tessaly::cli {
 
 // Where a command's results go: back into their files with -i, else to standard output.
 // Nothing is put anywhere before Finish, so a command that fails on a later module, or on a
-// file that cannot be written, leaves every file as it was and prints nothing. With -i each
-// result goes to disk beside its file as soon as it is added, so a run over many files holds
-// one result in memory at a time.
+// file that cannot be written, leaves every file as it was and prints nothing. Finish writes
+// standard output first and puts files in place only once it has taken everything. With -i
+// each result goes to disk beside its file as soon as it is added, so a run over many files
+// holds one result in memory at a time.
 class ModuleOutputs {
  public:
   ModuleOutputs(bool in_place, std::ostream& out) : in_place_(in_place), out_(out) {}
 
+  // Whether the module's result goes back into its file: with -i, and unless it was read from
+  // standard input, which has no file to go back to. Only then may an unchanged result be
+  // left out.
+  bool WritesBack(const ModuleInput& input) const { return in_place_ && input.path != "-"; }
   // Throws FileError when the file cannot be written.
   void Add(const ModuleInput& input, std::string bytes);
-  // Throws FileError when a file cannot be put in place after all.
+  // Throws FileError when standard output cannot be written, or a file cannot be put in place
+  // after all.
   void Finish();
 
  private:

@@ -18,35 +18,39 @@ void AppendCodePoint(std::u16string& out, char32_t cp) {
 
 }  // namespace
 
+Utf8Sequence Utf8SequenceAt(std::string_view bytes, std::size_t at) {
+  const auto b0 = static_cast<std::uint8_t>(bytes[at]);
+  if (b0 < 0x80) return {1, b0};
+  // Lead bytes: C2..DF start two bytes, E0..EF three, F0..F4 four; every other byte none.
+  const int length = b0 >= 0xC2 && b0 <= 0xDF   ? 2
+                     : b0 >= 0xE0 && b0 <= 0xEF ? 3
+                     : b0 >= 0xF0 && b0 <= 0xF4 ? 4
+                                                : 0;
+  if (length == 0 || bytes.size() - at < static_cast<std::size_t>(length)) return {};
+  char32_t cp = b0 & (0x7F >> length);
+  for (int k = 1; k < length; ++k) {
+    const auto b = static_cast<std::uint8_t>(bytes[at + k]);
+    if ((b & 0xC0) != 0x80) return {};
+    cp = (cp << 6) | (b & 0x3F);
+  }
+  const char32_t smallest = length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000;
+  if (cp < smallest || cp > 0x10FFFF) return {};
+  return {length, cp};
+}
+
 std::u16string FromUtf8(std::string_view utf8) {
   std::u16string out;
   out.reserve(utf8.size());
   std::size_t i = 0;
   while (i < utf8.size()) {
-    const auto b0 = static_cast<std::uint8_t>(utf8[i]);
-    if (b0 < 0x80) {
-      out.push_back(b0);
-      ++i;
-      continue;
-    }
-    int length = b0 >= 0xF0 && b0 < 0xF5 ? 4 : b0 >= 0xE0 ? 3 : b0 >= 0xC2 && b0 < 0xE0 ? 2 : 0;
-    char32_t cp = length == 4 ? b0 & 0x07 : length == 3 ? b0 & 0x0F : b0 & 0x1F;
-    bool ok = length > 0 && i + length <= utf8.size();
-    for (int k = 1; ok && k < length; ++k) {
-      const auto b = static_cast<std::uint8_t>(utf8[i + k]);
-      ok = (b & 0xC0) == 0x80;
-      cp = (cp << 6) | (b & 0x3F);
-    }
-    if (ok) {
-      ok = !(length == 3 && cp < 0x800) && !(length == 4 && (cp < 0x10000 || cp > 0x10FFFF));
-    }
-    if (!ok) {
+    const Utf8Sequence sequence = Utf8SequenceAt(utf8, i);
+    if (sequence.length == 0) {
       out.push_back(u'\uFFFD');
       ++i;
       continue;
     }
-    AppendCodePoint(out, cp);
-    i += length;
+    AppendCodePoint(out, sequence.code_point);
+    i += static_cast<std::size_t>(sequence.length);
   }
   return out;
 }

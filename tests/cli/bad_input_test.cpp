@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -41,6 +42,20 @@ TEST(BadInput, FormatIsIdempotentWithAnIndentedFormHead) {
   }
 }
 
+// AddressSanitizer reserves terabytes of address space for its shadow memory, so it cannot
+// start under an address-space limit; the tests that set one are skipped in such a build.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAddressSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kAddressSanitizer = true;
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+
 // Runs the command line with room for only `room` bytes more than the process already maps,
 // and exits with its status.
 [[noreturn]] void RunWithLittleMemory(const std::vector<std::string>& args,
@@ -64,16 +79,61 @@ std::string ModuleOfLines(int lines) {
 
 // Running out of memory is bad input like any other: one line and status 2, no abort.
 TEST(BadInput, OutOfMemoryIsOneLineAndStatusTwo) {
+  if (kAddressSanitizer) GTEST_SKIP() << "AddressSanitizer cannot start under RLIMIT_AS";
   EXPECT_EXIT(RunWithLittleMemory({"fmt", "-"}, ModuleOfLines(2'000'000), 96u << 20),
               testing::ExitedWithCode(kExitBadInput), "^tessaly: out of memory\n$");
 }
 
 // fmt --check answers file by file: what four files need is what the largest needs.
 TEST(BadInput, CheckNeedsTheMemoryOfOneFileNotOfAll) {
+  if (kAddressSanitizer) GTEST_SKIP() << "AddressSanitizer cannot start under RLIMIT_AS";
   TempFolder folder;
   const auto path = folder.Write("M.bas", ModuleOfLines(1'000'000));
   EXPECT_EXIT(RunWithLittleMemory({"fmt", "--check", path, path, path, path}, "", 200u << 20),
               testing::ExitedWithCode(kExitChanged), "");
+}
+
+// Standard input that fails on reading, or never ends.
+class HostileInput : public std::streambuf {
+ public:
+  explicit HostileInput(bool fails) : fails_(fails) { buffer_.fill('x'); }
+
+ protected:
+  int_type underflow() override {
+    if (fails_) {
+      throw std::ios_base::failure("read", std::make_error_code(std::errc::io_error));
+    }
+    setg(buffer_.data(), buffer_.data(), buffer_.data() + buffer_.size());
+    return traits_type::to_int_type(buffer_[0]);
+  }
+
+ private:
+  bool fails_;
+  std::array<char, 1 << 16> buffer_;
+};
+
+// A read error on standard input is no empty module, and input that never ends is refused at
+// the limit: one line, status 2, nothing written.
+TEST(BadInput, StandardInputThatFailsOrNeverEndsIsRefused) {
+  TempFolder folder;
+  const std::string module = folder.Write("A.bas", "Sub A()\r\nx\r\nEnd Sub\r\n");
+  struct Case {
+    bool fails;
+    std::string error;
+  };
+  const Case cases[] = {
+      {true, "tessaly: <stdin>: Input/output error\n"},
+      {false, "tessaly: <stdin>: larger than 256 MiB, the most a module may hold\n"}};
+  for (const auto& c : cases) {
+    HostileInput source(c.fails);
+    std::istream in(&source);
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunCommandLine({"fmt", "-i", module, "-"}, {in, out, err}), kExitBadInput);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(err.str(), c.error);
+    EXPECT_EQ(ReadBytes(module), "Sub A()\r\nx\r\nEnd Sub\r\n");
+  }
 }
 
 // Descriptor 0 is standard input, which the process holds open: a temporary file is never

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 #include "cli/file_encoding.h"
-#include "cli/line_matching.h"
 #include "cli/module_header.h"
 #include "sim/editor/sim_code_module.h"
 #include "support/cli_fixture.h"
@@ -79,34 +78,154 @@ TEST(ModuleFile, AFormShowsOnlyItsCode) {
             (std::vector<std::u16string>{u"Private Sub Form_Load()", u"End Sub"}));
 }
 
+using Origins = std::vector<std::optional<std::size_t>>;
+// An edited line that came from no line before.
+constexpr std::nullopt_t kNew = std::nullopt;
+
 TEST(ModuleFile, NewLinesTakeTheUsualLineBreakAndTheFinalNewlineIsKept) {
   struct Case {
     const char* name;
     std::string bytes;
     std::vector<std::u16string> edited;
+    Origins origins;
     std::string expected;
   };
   const Case cases[] = {
       // clang-format off
-      {"append to a file without final newline", "a\r\nb", {u"a", u"b", u"c"}, "a\r\nb\r\nc"},
-      {"delete the last line", "a\r\nb", {u"a"}, "a"},
-      {"append to LF file", "a\nb\n", {u"a", u"b", u"c"}, "a\nb\nc\n"},
-      {"mostly LF", "a\r\nb\nc\n", {u"a", u"x", u"b", u"c"}, "a\r\nx\nb\nc\n"},
-      {"empty file", "", {u"a"}, "a\r\n"}, {"delete everything", "a\r\nb\r\n", {}, ""},
-      // clang-format on
-      {"header without final newline",
-       "Attribute VB_Name = \"M\"",
-       {u"x"},
+      {"append to a file without final newline", "a\r\nb", {u"a", u"b", u"c"}, {0, 1, kNew},
+       "a\r\nb\r\nc"},
+      {"delete the last line", "a\r\nb", {u"a"}, {0}, "a"},
+      {"append to LF file", "a\nb\n", {u"a", u"b", u"c"}, {0, 1, kNew}, "a\nb\nc\n"},
+      {"mostly LF", "a\r\nb\nc\n", {u"a", u"x", u"b", u"c"}, {0, kNew, 1, 2}, "a\r\nx\nb\nc\n"},
+      {"empty file", "", {u"a"}, {kNew}, "a\r\n"},
+      {"delete everything", "a\r\nb\r\n", {}, {}, ""},
+      {"header without final newline", "Attribute VB_Name = \"M\"", {u"x"}, {kNew},
        "Attribute VB_Name = \"M\"\r\nx"},
-      {"ASCII file takes code page 936", "x\r\n", {u"' 代码"}, "' \xB4\xFA\xC2\xEB\r\n"},
-      {"UTF-8 stays UTF-8",
-       "' \xE4\xBB\xA3\n",
-       {u"' 代", u"' 码"},
+      {"ASCII file takes code page 936", "x\r\n", {u"' 代码"}, {0}, "' \xB4\xFA\xC2\xEB\r\n"},
+      {"UTF-8 stays UTF-8", "' \xE4\xBB\xA3\n", {u"' 代", u"' 码"}, {0, kNew},
        "' \xE4\xBB\xA3\n' \xE7\xA0\x81\n"},
-      {"mark is kept", "\xEF\xBB\xBFx\r\n", {u"y"}, "\xEF\xBB\xBFy\r\n"},
+      {"mark is kept", "\xEF\xBB\xBFx\r\n", {u"y"}, {0}, "\xEF\xBB\xBFy\r\n"},
+      // Equal lines keep their own breaks: each goes with the line it stems from.
+      {"equal lines", "' c\n\n\r\n' c\n", {u"", u"", u"", u""}, {0, 1, 2, 3}, "\n\n\r\n\n"},
+      {"the first of equal lines deleted", "x\r\nx\nx\r\n", {u"x", u"x"}, {1, 2}, "x\nx\r\n"},
+      // clang-format on
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(ModuleFile::Parse(c.bytes).Serialize(c.edited), c.expected) << c.name;
+    EXPECT_EQ(ModuleFile::Parse(c.bytes).Serialize(c.edited, c.origins), c.expected) << c.name;
+  }
+}
+
+// A lone CR, then nothing, then LF reads back as one CR LF; a break at the very end starts no
+// line. Wherever an edit makes an empty line meet them, the empty line's break gives way, so
+// that the file reads back as the lines edited.
+TEST(ModuleFile, NoLineIsJoinedOrLostWhereBreaksMeet) {
+  struct Case {
+    const char* name;
+    std::string bytes;
+    std::vector<std::u16string> edited;
+    Origins origins;
+    std::string expected;
+  };
+  const Case cases[] = {
+      // clang-format off
+      {"emptied after a lone CR", "x = 1\r   \ny = 2\n", {u"x = 1", u"", u"y = 2"}, {0, 1, 2},
+       "x = 1\r\r\ny = 2\n"},
+      {"comment emptied after a lone CR", "Sub A()\r' c\nEnd Sub\n", {u"Sub A()", u"", u"End Sub"},
+       {0, 1, 2}, "Sub A()\r\r\nEnd Sub\n"},
+      {"moved under a lone CR by a deletion", "a\rx\n\nb\n", {u"a", u"", u"b"}, {0, 2, 3},
+       "a\r\r\nb\n"},
+      {"inserted under a lone CR", "a\rb\nc\n", {u"a", u"", u"b", u"c"}, {0, kNew, 1, 2},
+       "a\r\r\nb\nc\n"},
+      {"last line emptied, no final newline", "a\n   ", {u"a", u""}, {0, 1}, "a\n\n"},
+      {"last line emptied after a lone CR", "a\r\n\r   ", {u"a", u"", u""}, {0, 1, 2},
+       "a\r\n\r\r\n"},
+      {"the only line emptied", "   ", {u""}, {0}, "\r\n"},
+      {"empty line appended", "a", {u"a", u""}, {0, kNew}, "a\r\n\r\n"},
+      // clang-format on
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string bytes = ModuleFile::Parse(c.bytes).Serialize(c.edited, c.origins);
+    EXPECT_EQ(bytes, c.expected);
+    EXPECT_EQ(ModuleFile::Parse(bytes).VisibleLines(), c.edited);
+  }
+}
+
+// Random modules edited at random, as the editor edits (lines replaced, inserted and deleted,
+// order kept): the file written reads back as exactly the lines edited. Lines hold bytes no
+// decoder accepts (0x81, a GBK lead byte; E4, a UTF-8 one), so an edit may put text after them
+// that would join them; that, and only that, is refused. The first line, never edited, settles
+// the encoding: a byte order mark, or GBK that is no UTF-8.
+TEST(ModuleFile, EditedLinesReadBackAsEdited) {
+  const std::string contents[] = {
+      "", "  ", "x", "' c", "x\x81", "\x81", "\xE4", "\xE4\xBB\xA3", "Attribute A.VB_X = 1"};
+  const std::string breaks[] = {"\r", "\n", "\r\n"};
+  std::mt19937 random(21);
+  const auto pick = [&](std::size_t count) {
+    return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
+  };
+  for (int sample = 0; sample < 3000; ++sample) {
+    std::string bytes = pick(2) == 0 ? "\xEF\xBB\xBF' x\n" : "' \xD6\xD0\n";
+    for (std::size_t k = 0, lines = pick(7); k < lines; ++k)
+      bytes += contents[pick(std::size(contents))] + breaks[pick(std::size(breaks))];
+    if (pick(2) == 0) bytes += contents[pick(std::size(contents))];
+    const ModuleFile file = ModuleFile::Parse(bytes);
+    std::vector<std::u16string> edited = file.VisibleLines();
+    Origins origins(edited.size());
+    for (std::size_t k = 0; k < origins.size(); ++k)
+      origins[k] = k;
+    for (std::size_t edits = pick(4); edits > 0; --edits) {
+      const std::size_t at = 1 + pick(edited.size());
+      // Two texts side by side, as an edit puts text beside what a line holds.
+      const std::u16string text = Decode(contents[pick(std::size(contents) - 1)], file.Encoding()) +
+                                  Decode(contents[pick(std::size(contents) - 1)], file.Encoding());
+      if (at < edited.size() && pick(3) == 0) {
+        edited.erase(edited.begin() + static_cast<std::ptrdiff_t>(at));
+        origins.erase(origins.begin() + static_cast<std::ptrdiff_t>(at));
+      } else if (at < edited.size() && pick(2) == 0) {
+        edited[at] = text;
+      } else {
+        edited.insert(edited.begin() + static_cast<std::ptrdiff_t>(at), text);
+        origins.insert(origins.begin() + static_cast<std::ptrdiff_t>(at), kNew);
+      }
+    }
+    SCOPED_TRACE(testing::PrintToString(bytes) + " edited to " + testing::PrintToString(edited));
+    try {
+      ASSERT_EQ(ModuleFile::Parse(file.Serialize(edited, origins)).VisibleLines(), edited);
+    } catch (const FileError& error) {
+      ASSERT_NE(std::string(error.what()).find("would join the text after it"), std::string::npos)
+          << error.what();
+    }
+  }
+}
+
+// A byte no decoder accepted stays a byte of its own: where an edit puts text after it that
+// would complete a character, the line is refused, naming the byte.
+TEST(ModuleFile, AByteNoDecoderTookNeverJoinsTheTextAfterIt) {
+  struct Case {
+    std::string bytes;
+    std::u16string edited;  // the only line, edited in place
+    std::string expected;   // or the error's part
+  };
+  const Case cases[] = {
+      // clang-format off
+      {"x = 1\x81\r\n", u"x = 1\xDC81Optional", "line 1: the stray byte 0x81 would join the text "
+       "after it into another character in code page 936"},
+      {"\xEF\xBB\xBF\xE4\xB8 \xAD\n", u"\xDCE4\xDCB8\xDCAD", "line 1: the stray byte 0xE4 would "
+       "join the text after it into another character in UTF-8"},
+      {"x = 1\x81\r\n", u"x = 1\xDC81 Optional", "x = 1\x81 Optional\r\n"},
+      {"x\x81\r\n", u"' x\xDC81", "' x\x81\r\n"},
+      {"\xFF\r\n", u"\xDCFF\x4E2D", "\xFF\xD6\xD0\r\n"},  // FF starts no pair
+      // clang-format on
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.bytes));
+    const ModuleFile file = ModuleFile::Parse(c.bytes);
+    try {
+      EXPECT_EQ(file.Serialize({c.edited}), c.expected);
+    } catch (const FileError& error) {
+      EXPECT_EQ(error.what(), c.expected);
+    }
   }
 }
 
@@ -119,34 +238,41 @@ TEST(ModuleFile, MemberAttributesFollowTheirLine) {
   struct Case {
     const char* name;
     std::vector<std::u16string> edited;
+    Origins origins;
     std::string body;
   };
   const Case cases[] = {
       {"lines inserted above and the procedure re-indented",
        {u"Option Explicit", u"' 1", u"' 2", u"", u"Public Property Get Item() As Long",
         u"    Item = 1", u"End Property", u"", u"Sub Foo()", u"End Sub"},
+       {0, kNew, kNew, 1, 2, 3, 4, 5, 6, 7},
        "Option Explicit\r\n' 1\r\n' 2\r\n\r\nPublic Property Get Item() As Long\r\n" + item +
            "    Item = 1\r\nEnd Property\r\n\r\nSub Foo()\r\n" + foo + "End Sub\r\n"},
       {"blank lines deleted, header line changed in place",
        {u"Option Explicit", u"Public Property Get Item() As Long", u"Item = 1", u"End Property",
         u"Public Sub Foo() ' 改", u"End Sub"},
+       {0, 2, 3, 4, 6, 7},
        "Option Explicit\r\nPublic Property Get Item() As Long\r\n" + item +
            "Item = 1\r\nEnd Property\r\nPublic Sub Foo() ' \xB8\xC4\r\n" + foo + "End Sub\r\n"},
       {"procedure deleted: its attribute stays below the surviving line above",
        {u"Option Explicit", u"", u"Sub Foo()", u"End Sub"},
+       {0, 1, 6, 7},
        "Option Explicit\r\n\r\n" + item + "Sub Foo()\r\n" + foo + "End Sub\r\n"},
-      {"everything deleted: attributes stay after the header", {}, item + foo},
+      {"everything deleted: attributes stay after the header", {}, {}, item + foo},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(file.Serialize(c.edited), head + c.body) << c.name;
+    EXPECT_EQ(file.Serialize(c.edited, c.origins), head + c.body) << c.name;
+  // Origins must name lines of the file, in order.
+  for (const Origins& bad : {Origins{8}, Origins{1, 0}, Origins{1, 1}, Origins{}})
+    EXPECT_THROW(file.Serialize({u"a", u"b"}, bad), std::invalid_argument);
 }
 
 // Re-indentation changes only the blanks in front of a line: the rest keeps its own bytes,
 // even bytes no decoder accepts, and its own line break, told by the bytes right after its
 // text. The lines are those the editor makes of the text (a lone CR ends a line, also before a
 // CR LF; a final break starts no line), so that a tool's walk over the editor's lines cannot
-// drift from the file's; and the lines paired by place give the same file as those matched by
-// text.
+// drift from the file's; and lines edited in place give the same file as lines given their
+// origins.
 TEST(ModuleFile, ReindentedLinesKeepTheirBytesAndBreaks) {
   struct Case {
     std::string bytes;
@@ -176,10 +302,13 @@ TEST(ModuleFile, ReindentedLinesKeepTheirBytesAndBreaks) {
     std::vector<std::u16string> lines = file.VisibleLines();
     for (auto& line : lines)
       line = u"  " + line.substr(std::min(line.find_first_not_of(u" \t"), line.size()));
-    EXPECT_EQ(file.Serialize(lines, LinePairing::kSamePlaces), c.reindented);
-    EXPECT_EQ(file.Serialize(lines, LinePairing::kMatchByText), c.reindented);
+    Origins origins(lines.size());
+    for (std::size_t k = 0; k < origins.size(); ++k)
+      origins[k] = k;
+    EXPECT_EQ(file.Serialize(lines), c.reindented);
+    EXPECT_EQ(file.Serialize(lines, origins), c.reindented);
     lines.pop_back();
-    EXPECT_THROW(file.Serialize(lines, LinePairing::kSamePlaces), std::invalid_argument);
+    EXPECT_THROW(file.Serialize(lines), std::invalid_argument);
   }
 }
 
@@ -256,6 +385,28 @@ TEST(FileEncoding, Utf8KeepsIllFormedBytes) {
   EXPECT_EQ(Encode(u"ab\xD800", FileEncoding::kUtf8).unencodable_at, 2u);
 }
 
+// Every byte from 0x80 on as a lead, followed by bytes at the edges of the continuation range
+// and by a byte outside it: the bytes survive decoding, and a file is taken for UTF-8 only
+// when all of it decodes as UTF-8.
+TEST(FileEncoding, NoByteIsReadAsPartOfASequenceItCannotStart) {
+  const char followers[] = {'\x80', '\x8F', '\x90', '\x9F', '\xA0', '\xBF', 'A'};
+  for (int lead = 0x80; lead <= 0xFF; ++lead) {
+    for (const char second : followers) {
+      for (const char third : followers) {
+        for (const char fourth : followers) {
+          const std::string bytes{static_cast<char>(lead), second, third, fourth};
+          SCOPED_TRACE(testing::PrintToString(bytes));
+          const std::u16string text = Decode(bytes, FileEncoding::kUtf8);
+          ASSERT_EQ(Encode(text, FileEncoding::kUtf8).bytes, bytes);
+          if (DetectEncoding(bytes) == FileEncoding::kUtf8) {
+            ASSERT_TRUE(std::none_of(text.begin(), text.end(), text::IsByteEscape));
+          }
+        }
+      }
+    }
+  }
+}
+
 // ASCII is passed over several bytes at a time: the first byte that is not ASCII decides the
 // encoding and is decoded wherever it falls in such a run.
 TEST(FileEncoding, TheFirstByteBeyondAsciiCountsWhereverItFalls) {
@@ -270,66 +421,6 @@ TEST(FileEncoding, TheFirstByteBeyondAsciiCountsWhereverItFalls) {
         << before;
     EXPECT_EQ(Decode(ascii + "\xE4\xBB\xA3" + ascii, FileEncoding::kUtf8), text + u"代" + text);
     EXPECT_EQ(Decode(ascii + "\x80" + ascii, FileEncoding::kUtf8), text + u"\xDC80" + text);
-  }
-}
-
-// An edited line that came from no line before.
-constexpr std::nullopt_t kNew = std::nullopt;
-
-TEST(LineMatching, FindsWhereEachEditedLineCameFrom) {
-  struct Case {
-    const char* name;
-    std::vector<std::u16string> before;
-    std::vector<std::u16string> after;
-    std::vector<std::optional<std::size_t>> origins;
-  };
-  const std::vector<std::u16string> sub = {u"Sub A()", u"x = 1", u"", u"y = 2", u"End Sub"};
-  // clang-format off
-  const Case cases[] = {
-      {"unchanged", sub, sub, {0, 1, 2, 3, 4}},
-      {"re-indented", sub, {u"Sub A()", u"    x = 1", u"", u"    y = 2", u"End Sub"},
-       {0, 1, 2, 3, 4}},
-      {"blank line deleted", sub, {u"Sub A()", u"x = 1", u"y = 2", u"End Sub"}, {0, 1, 3, 4}},
-      {"comment inserted", sub, {u"'注释", u"Sub A()", u"x = 1", u"", u"y = 2", u"End Sub"},
-       {kNew, 0, 1, 2, 3, 4}},
-      {"header changed in place and a line inserted below it", sub,
-       {u"Public Sub A()", u"Dim z", u"    x = 1", u"", u"    y = 2", u"End Sub"},
-       {0, kNew, 1, 2, 3, 4}},
-      {"everything replaced", {u"a", u"b"}, {u"c", u"d", u"e"}, {0, 1, kNew}},
-      {"all deleted", sub, {}, {}},
-      {"trailing blanks and tabs trimmed", {u"Sub A()", u"x = 1 \t", u"End Sub"},
-       {u"Sub A()", u"    x = 1", u"End Sub"}, {0, 1, 2}},
-      {"a line found by its trimmed text, not by its place",
-       {u"Sub A()", u"a \t", u"b", u"End Sub"},
-       {u"Sub A()", u"x", u"    a", u"End Sub"}, {0, kNew, 1, 3}},
-      {"repeated lines", {u"End If", u"End If", u"x", u"End If"},
-       {u"End If", u"x", u"End If"}, {0, 2, 3}},
-  };
-  // clang-format on
-  for (const auto& c : cases)
-    EXPECT_EQ(FindLineOrigins(c.before, c.after), c.origins) << c.name;
-}
-
-TEST(LineMatching, PairsAreEqualAndIncreasingOnRandomTexts) {
-  std::mt19937 random(7);
-  const std::u16string_view alphabet[] = {u"a", u"b", u"c", u"d", u"", u"End Sub"};
-  std::uniform_int_distribution<int> pick(0, 5);
-  std::uniform_int_distribution<int> length(0, 60);
-  for (int sample = 0; sample < 300; ++sample) {
-    std::vector<std::u16string_view> before(length(random));
-    std::vector<std::u16string_view> after(length(random));
-    for (auto& line : before)
-      line = alphabet[pick(random)];
-    for (auto& line : after)
-      line = alphabet[pick(random)];
-    const std::vector<LinePair> pairs = MatchEqualLines(before, after);
-    for (std::size_t k = 0; k < pairs.size(); ++k) {
-      ASSERT_EQ(before[pairs[k].before], after[pairs[k].after]);
-      if (k > 0) {
-        ASSERT_LT(pairs[k - 1].before, pairs[k].before);
-        ASSERT_LT(pairs[k - 1].after, pairs[k].after);
-      }
-    }
   }
 }
 

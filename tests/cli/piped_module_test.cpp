@@ -56,6 +56,32 @@ TEST(PipedModules, KeepTheirFormThroughEveryCommand) {
        "Sub A()\r\n    x\r    y\r\n    z\r\nEnd Sub\r\n"},
       {{"fmt", "-"}, lone_cr, "Sub A()\r\n    x\r    y\r\n    z\r\nEnd Sub\r\n"},
       {{"annotate", "-"}, lone_cr, "Sub A()\r\nx 'x\ry 'y\r\nz 'z\r\nEnd Sub\r\n"},
+      // With -i a module from standard input still goes to standard output, changed or not.
+      {{"fmt", "-i", "-"}, "Sub A()\n    x\nEnd Sub\n", "Sub A()\n    x\nEnd Sub\n"},
+      {{"annotate", "-i", "-"}, "' x\r\n", "' x\r\n"},
+      {{"click", "资管(&G)", "-", "-i"}, "Sub A()\r\n", "Sub A()\r\n"},
+      // Every line keeps its own break: an emptied line after a lone CR takes CR LF, so the
+      // two breaks do not read as one, and equal lines keep theirs where the click leaves them.
+      {{"fmt", "-"}, "x = 1\r   \ny = 2\n", "x = 1\r\r\ny = 2\n"},
+      {{"click", "删除注解", "-", "--line", "1"},
+       "Sub A()\r' c\nEnd Sub\n",
+       "Sub A()\r\r\nEnd Sub\n"},
+      {{"click", "删除注解", "-", "--line", "2"},
+       "Sub A()\n' c\n\n\r\n' c\nEnd Sub\n",
+       "Sub A()\n\n\n\r\n\nEnd Sub\n"},
+      {{"click", "删行(&X)", "-", "--line", "2"},
+       "Sub A()\nx = 1\r\nx = 1\nEnd Sub\n",
+       "Sub A()\nx = 1\nEnd Sub\n"},
+      // F5 to FF start no UTF-8 sequence: the byte and those after it stay as they were, and
+      // a file that holds them is no UTF-8.
+      {{"click", "取消对齐", "-", "--line", "2"},
+       bom + "Sub A()\nx = 1  '\xFB\xB6\xB1\nEnd Sub\n",
+       bom + "Sub A()\nx = 1'\xFB\xB6\xB1\nEnd Sub\n"},
+      {{"annotate", "-"},
+       "Sub A()\nx = \"\xFB\xB6\xB1\xE4\xB8\xAD\"\nEnd Sub\n",
+       "Sub A()\nx = \"\xFB\xB6\xB1\xE4\xB8\xAD\" 'x \xB5\xC8\xD3\xDA "
+       "\"\xFB\xB6\xB1\xE4\xB8\xAD\"\n"
+       "End Sub\n"},
       // Plain ASCII fits both encodings; --encoding decides what Chinese text added to it
       // becomes, and only for plain ASCII.
       {{"annotate", "-"}, ascii, annotated_gbk},

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -15,6 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::string_literals;
 using test_support::CrLfLines;
+using test_support::FileSnapshot;
 using test_support::IsRefusal;
 using test_support::RunTessaly;
 using test_support::SnapshotFolder;
@@ -36,9 +39,13 @@ TEST(Refusals, GiveOneLineAndStatusTwoAndLeaveEveryFileAsItWas) {
   const std::string binary = folder.Write("Binary.bas", "Sub A()\r\n\0End Sub\r\n"s);
   const std::string gbk =
       folder.Write("Gbk.bas", "Sub A()\r\n    x = \"\xD6\xD0\xCE\xC4\"\r\nEnd Sub\r\n");
+  // Stray GBK lead bytes, which a letter inserted after them would complete.
+  const std::string stray = folder.Write("Stray.bas", "Sub A()\r\nx = 1\x81\r\ny = 2\xFE\r\n");
   const std::string read_only = folder.Write("ReadOnly.bas", kModule);
   fs::permissions(read_only, fs::perms::owner_read);
   const std::string missing = (folder.Path() / "Missing.bas").string();
+  // A line break, an escape sequence and a C1 control in what a message echoes.
+  const std::string controls = (folder.Path() / "x\ny\x1B[31m\xC2\x9B.bas").string();
   const std::string directory = (folder.Path() / "Folder.bas").string();
   fs::create_directory(directory);
   const std::string report = (folder.Path() / "report.json").string();
@@ -49,6 +56,8 @@ TEST(Refusals, GiveOneLineAndStatusTwoAndLeaveEveryFileAsItWas) {
   const std::string locked_registry =
       folder.Write("locked.reg", "Windows Registry Editor Version 5.00\r\n");
   fs::permissions(locked_registry, fs::perms::owner_read);
+  const std::string registry =
+      folder.Write("switches.reg", "Windows Registry Editor Version 5.00\r\n");
   struct Case {
     std::vector<std::string> args;
     std::vector<std::string> parts;  // each must appear in the error line
@@ -92,6 +101,13 @@ TEST(Refusals, GiveOneLineAndStatusTwoAndLeaveEveryFileAsItWas) {
        {"tessaly: <stdin>: line 3 is past the module's 2 lines\n"},
        "Attribute VB_Name = \"C\"\r\nSub A()\r\nEnd Sub\r\n"},
       {{"click", "代码缩进x", module, "-i"}, {"no caption '代码缩进x'"}},
+      // What a message echoes stays on its one line and sends the terminal nothing.
+      {{"click", "a\nb", module}, {"no caption 'a\\nb'"}},
+      {{"fmt", controls}, {"x\\ny\\x1B[31m\\xC2\\x9B.bas: No such file"}},
+      {{"click", "代码缩进", module, "--line", "1\r\t"}, {"not '1\\r\\t'"}},
+      // A read error is no empty file; a device that never ends is refused at the limit.
+      {{"fmt", "/proc/self/mem"}, {"/proc/self/mem: Input/output error"}},
+      {{"fmt", "-i", module, "/dev/zero"}, {"/dev/zero: larger than 256 MiB"}},
       {{"click", "【功能】", module, "-i"}, {"no caption '【功能】'"}},
       // U+1F600 has no code in code page 936; the click would have to write it.
       {{"click", "粘贴(&S)", gbk, "--line", "2", "--clipboard", "x = \"\xF0\x9F\x98\x80\"", "-i",
@@ -101,6 +117,9 @@ TEST(Refusals, GiveOneLineAndStatusTwoAndLeaveEveryFileAsItWas) {
       {{"fmt", "--check", module, directory}, {directory}},
       {{"annotate", "-i", module, missing}, {missing}},
       {{"annotate", "-i", binary, module}, {binary}},
+      {{"click", "参数：可选", stray, "--line", "2", "--col", "7", "-i"},
+       {stray, "line 2: the stray byte 0x81 would join the text after it"}},
+      {{"click", "参数：数组", stray, "--line", "3", "--col", "7"}, {stray, "0xFE"}},
       // Every file must be writable before any is rewritten.
       {{"fmt", "-i", module, read_only}, {"ReadOnly.bas: the file is read-only"}},
       {{"annotate", "-i", module, read_only}, {"ReadOnly.bas: the file is read-only"}},
@@ -116,11 +135,23 @@ TEST(Refusals, GiveOneLineAndStatusTwoAndLeaveEveryFileAsItWas) {
       {{"about", "--registry", no_registry, "--host", "vb5"}, {"vb5"}},
       {{"about", "--registry", no_registry, "--host", "vba", "--set", "鼠标滚轮=1"},
        {"cannot be changed in this editor"}},
+      // Every switch is checked before any is stored.
+      {{"about", "--registry", no_registry, "--host", "vba", "--set", "功能菜单=1", "--set",
+        "鼠标滚轮=1"},
+       {"鼠标滚轮", "cannot be changed in this editor"}},
+      {{"about", "--registry", registry, "--host", "vba", "--set", "调整窗口=0", "--set",
+        "多标签页=0", "--set", "鼠标滚轮=0"},
+       {"cannot be changed in this editor"}},
       {{"about", "--registry", corrupt}, {corrupt}},
       {{"about", "--registry", gbk_registry, "--set", "鼠标滚轮=0"}, {gbk_registry}},
       {{"about", "--registry", locked_registry, "--set", "鼠标滚轮=1"}, {locked_registry}},
   };
   // clang-format on
+  // A report whose write fails only when the file is closed leaves the module as it was.
+  if (fs::exists("/dev/full")) {
+    cases.push_back({{"click", "代码缩进", module, "-i", "--line", "2", "--report", "/dev/full"},
+                     {"cannot write the report to '/dev/full'"}});
+  }
   // The superuser reads a file whatever its permission bits say.
   if (::geteuid() != 0) {
     const std::string locked = folder.Write("Locked.bas", kModule);
@@ -137,18 +168,65 @@ TEST(Refusals, GiveOneLineAndStatusTwoAndLeaveEveryFileAsItWas) {
 }
 
 // A result that cannot reach standard output is a failure, also where the command's own
-// status tells of a change. Every command's output is flushed at one place.
+// status tells of a change, and no file is put in place unless standard output took
+// everything.
 TEST(Refusals, LostStandardOutputIsAnError) {
   TempFolder folder;
   const std::string module = folder.Write("Demo.bas", kModule);
-  const std::vector<std::string> commands[] = {{"menu"}, {"fmt", "--check", module}};
+  const std::vector<std::string> commands[] = {
+      {"menu"},
+      {"fmt", "--check", module},
+      {"fmt", "-i", module, "-"},
+      {"annotate", "-i", module, "-"},
+      {"click", "代码缩进", "-", "--line", "3", "-i"},
+  };
+  const auto before = SnapshotFolder(folder);
   for (const auto& args : commands) {
     SCOPED_TRACE(testing::PrintToString(args));
-    std::istringstream in;
+    std::istringstream in(kModule);
     std::ostream lost(nullptr);  // every write fails, as on a full disk
     std::ostringstream err;
     EXPECT_EQ(RunCommandLine(args, {in, lost, err}), kExitBadInput);
     EXPECT_EQ(err.str(), "tessaly: cannot write to standard output\n");
+    EXPECT_TRUE(SnapshotFolder(folder) == before);
+  }
+}
+
+// Output into a pipe whose reader has gone fails as a write, with status 2 and the one line,
+// rather than killing the program; a module given with -i stays as it was.
+TEST(Refusals, AClosedPipeIsAFailedWrite) {
+  TempFolder folder;
+  const std::string module = folder.Write("Demo.bas", kModule);
+  const std::string input = folder.Write("input.bas", kModule);
+  const std::string err = (folder.Path() / "err").string();
+  const std::vector<std::string> commands[] = {{"fmt", module}, {"annotate", "-i", module, "-"}};
+  for (const auto& args : commands) {
+    SCOPED_TRACE(testing::PrintToString(args));
+    const FileSnapshot before(module);
+    int pipe_ends[2];
+    ASSERT_EQ(::pipe(pipe_ends), 0);
+    ::close(pipe_ends[0]);
+    const pid_t child = ::fork();
+    if (child == 0) {
+      const int in = ::open(input.c_str(), O_RDONLY);
+      const int error = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+      ::dup2(in, 0);
+      ::dup2(pipe_ends[1], 1);
+      ::dup2(error, 2);
+      std::vector<char*> argv{const_cast<char*>(TESSALY_BINARY)};
+      for (const auto& arg : args)
+        argv.push_back(const_cast<char*>(arg.c_str()));
+      argv.push_back(nullptr);
+      ::execv(TESSALY_BINARY, argv.data());
+      ::_exit(127);
+    }
+    ::close(pipe_ends[1]);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), kExitBadInput);
+    EXPECT_EQ(test_support::ReadBytes(err), "tessaly: cannot write to standard output\n");
+    EXPECT_TRUE(FileSnapshot(module) == before);
   }
 }
 

@@ -122,8 +122,10 @@ TEST(MenuBar, WiresEachButtonOnceAndAgainWhenReconnectingToAKeptBar) {
 }
 
 TEST(MenuCatalogue, EveryCaptionOccursOnceTopLevelIncluded) {
+  // The set keeps views into the paths, which must outlive it.
+  const auto paths = AllButtonPaths();
   std::set<std::u16string_view> seen;
-  for (const auto& path : AllButtonPaths()) {
+  for (const auto& path : paths) {
     EXPECT_FALSE(path.back().empty());
     seen.insert(path.back());
   }

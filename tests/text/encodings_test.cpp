@@ -103,10 +103,36 @@ TEST(Utf, RoundTripsChineseAndAstralText) {
   EXPECT_EQ(FromUtf8("\xF0\x9F\x98\x80").size(), 2u);
 }
 
+// A sequence the decoder takes is the shortest form of its code point, so it encodes back to
+// its own bytes; any other byte becomes one U+FFFD. Every byte from 0x80 on is tried as a lead,
+// followed by bytes at the edges of the continuation range and by a byte outside it.
+TEST(Utf, TakesOnlySequencesThatEncodeBackToTheirOwnBytes) {
+  const char followers[] = {'\x80', '\x8F', '\x90', '\x9F', '\xA0', '\xBF', 'A'};
+  for (int lead = 0x80; lead <= 0xFF; ++lead) {
+    for (const char second : followers) {
+      for (const char third : followers) {
+        for (const char fourth : followers) {
+          const std::string bytes{static_cast<char>(lead), second, third, fourth};
+          const std::u16string text = FromUtf8(bytes);
+          const auto replaced = std::count(text.begin(), text.end(), u'\uFFFD');
+          std::u16string kept = text;
+          std::erase(kept, u'\uFFFD');
+          ASSERT_EQ(ToUtf8(kept).size() + static_cast<std::size_t>(replaced), bytes.size())
+              << testing::PrintToString(bytes);
+          if (replaced == 0) {
+            ASSERT_EQ(ToUtf8(text), bytes) << testing::PrintToString(bytes);
+          }
+        }
+      }
+    }
+  }
+}
+
 TEST(Utf, IllFormedBytesBecomeReplacementCharacters) {
   EXPECT_EQ(FromUtf8("a\x80z"), u"a\uFFFDz");
-  EXPECT_EQ(FromUtf8("\xC0\xAF"), u"\uFFFD\uFFFD");  // overlong
-  EXPECT_EQ(FromUtf8("\xE4\xBD"), u"\uFFFD\uFFFD");  // truncated
+  EXPECT_EQ(FromUtf8("\xC0\xAF"), u"\uFFFD\uFFFD");            // overlong
+  EXPECT_EQ(FromUtf8("\xE4\xBD"), u"\uFFFD\uFFFD");            // truncated
+  EXPECT_EQ(FromUtf8("\xFB\xB6\xB1"), u"\uFFFD\uFFFD\uFFFD");  // FB starts no sequence
 }
 
 }  // namespace

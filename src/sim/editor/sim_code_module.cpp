@@ -31,6 +31,14 @@ void AddRefusal(std::map<std::int32_t, int>& refusals, std::int32_t line, int ti
   refusals[line] = times;
 }
 
+// Every line where it stands: the lines of a text just set.
+std::vector<std::optional<std::size_t>> OriginalPlaces(std::size_t count) {
+  std::vector<std::optional<std::size_t>> places(count);
+  for (std::size_t k = 0; k < count; ++k)
+    places[k] = k;
+  return places;
+}
+
 }  // namespace
 
 SimCodeModule::SimCodeModule(std::u16string project, std::u16string name,
@@ -38,6 +46,7 @@ SimCodeModule::SimCodeModule(std::u16string project, std::u16string name,
     : project_(std::move(project)),
       name_(std::move(name)),
       lines_(std::move(lines)),
+      origins_(OriginalPlaces(lines_.size())),
       calls_(std::move(calls)) {}
 
 void SimCodeModule::RequireLines(std::int32_t start_line, std::int32_t count,
@@ -79,6 +88,7 @@ void SimCodeModule::ReplaceLine(std::int32_t line, const std::u16string& code) {
   lines_[line - 1] = std::move(replacement.front());
   lines_.insert(lines_.begin() + line, std::make_move_iterator(replacement.begin() + 1),
                 std::make_move_iterator(replacement.end()));
+  origins_.insert(origins_.begin() + line, replacement.size() - 1, std::nullopt);
   Edited();
 }
 
@@ -90,6 +100,7 @@ void SimCodeModule::InsertLines(std::int32_t line, const std::u16string& code) {
   auto inserted = host::SplitCodeLines(code);
   lines_.insert(lines_.begin() + (line - 1), std::make_move_iterator(inserted.begin()),
                 std::make_move_iterator(inserted.end()));
+  origins_.insert(origins_.begin() + (line - 1), inserted.size(), std::nullopt);
   Edited();
 }
 
@@ -98,6 +109,7 @@ void SimCodeModule::DeleteLines(std::int32_t start_line, std::int32_t count) {
   if (count < 1) throw host::HostError("DeleteLines: count below 1");
   RequireLines(start_line, count, "DeleteLines");
   lines_.erase(lines_.begin() + (start_line - 1), lines_.begin() + (start_line - 1 + count));
+  origins_.erase(origins_.begin() + (start_line - 1), origins_.begin() + (start_line - 1 + count));
   Edited();
 }
 
@@ -135,6 +147,7 @@ std::shared_ptr<host::CodePane> SimCodeModule::CodePane() {
 
 void SimCodeModule::SetText(std::vector<std::u16string> lines) {
   lines_ = std::move(lines);
+  origins_ = OriginalPlaces(lines_.size());
   Edited();
 }
 

@@ -41,6 +41,11 @@ class SimCodeModule : public host::CodeModule {
   const std::u16string& Project() const { return project_; }
   const std::u16string& Name() const { return name_; }
   const std::vector<std::u16string>& Text() const { return lines_; }
+  // For each line, the line of the text the module was made or last set with (0-based) that it
+  // stems from, however often it was replaced or moved by lines inserted and deleted above it;
+  // none for a line inserted since. Of a line that ReplaceLine splits, the first part stems
+  // from it. Lines never change their order, so the origins given increase.
+  const std::vector<std::optional<std::size_t>>& LineOrigins() const { return origins_; }
   void SetText(std::vector<std::u16string> lines);
   std::int32_t LineCount() const { return static_cast<std::int32_t>(lines_.size()); }
   const ProcedureTable& Procedures() const;
@@ -58,6 +63,7 @@ class SimCodeModule : public host::CodeModule {
   std::u16string project_;
   std::u16string name_;
   std::vector<std::u16string> lines_;
+  std::vector<std::optional<std::size_t>> origins_;
   std::shared_ptr<CallLog> calls_;
   std::shared_ptr<SimCodePane> pane_;
   // Rebuilt only after an edit, so reading a module line by line stays linear.

@@ -204,6 +204,25 @@ TEST(SimCodeModuleTest, InsertLinesSplitsAtLineBreaksAndInsertsBefore) {
   EXPECT_EQ(module.Text(), Lines{u"a"});
 }
 
+// Each line remembers the line of the loaded text it stems from, through every kind of edit;
+// a refused edit changes nothing, and setting the text starts over.
+TEST(SimCodeModuleTest, LinesKeepTheirOriginThroughEdits) {
+  using Origins = std::vector<std::optional<std::size_t>>;
+  constexpr std::nullopt_t kNew = std::nullopt;
+  auto module = MakeModule({u"a", u"b", u"c", u"d"});
+  module.ReplaceLine(2, u"");          // in place
+  module.InsertLines(1, u"x\ny");      // above everything
+  module.DeleteLines(3, 1);            // "a"
+  module.ReplaceLine(4, u"c1\r\nc2");  // split: the first part is the line
+  module.RefuseReplaceAt(1, 1);
+  EXPECT_THROW(module.ReplaceLine(1, u"z\nz"), host::HostError);
+  EXPECT_THROW(module.DeleteLines(7, 1), host::HostError);
+  EXPECT_EQ(module.Text(), (Lines{u"x", u"y", u"", u"c1", u"c2", u"d"}));
+  EXPECT_EQ(module.LineOrigins(), (Origins{kNew, kNew, 1, 2, kNew, 3}));
+  module.SetText({u"p", u"q"});
+  EXPECT_EQ(module.LineOrigins(), (Origins{0, 1}));
+}
+
 TEST(SimCodeModuleTest, RefusedLinesThrowOnceOrAlways) {
   auto module = MakeModule({u"a", u"b", u"c"});
   module.RefuseReplaceAt(2, 1);
