@@ -9,6 +9,7 @@
 #include "cli/control_path.h"
 #include "cli/editor_session.h"
 #include "cli/encoding_option.h"
+#include "cli/json_writer.h"
 #include "cli/module_input.h"
 #include "cli/module_output.h"
 #include "host/host_error.h"
@@ -88,14 +89,19 @@ void WriteReport(const std::string& target, const std::string& json, Streams str
 
 int ClickCommand(const std::vector<std::string>& args, Streams streams) {
   const Arguments arguments(
-      args, {"-i"}, {"--line", "--col", "--to", "--clipboard", "--host", "--report", "--encoding"});
+      args, {"-i"},
+      {"--line", "--col", "--to", "--clipboard", "--host", "--report", "--encoding", "--then"});
   if (arguments.Operands().size() != 2) throw UsageError("click takes a CAPTION and a FILE");
-  const std::u16string caption = text::FromUtf8(arguments.Operands()[0]);
   const std::string& path = arguments.Operands()[1];
-  // The editor ignores a caption it does not know; a command line should say so.
-  if (!MenuControlPath(caption)) {
-    throw UsageError("the function menu has no caption '" + arguments.Operands()[0] +
-                     "' (see tessaly menu)");
+  // The click, then those --then names, one after another in the same editor.
+  std::vector<std::string> captions{arguments.Operands()[0]};
+  for (auto& then : arguments.Values("--then"))
+    captions.push_back(std::move(then));
+  for (const auto& caption : captions) {
+    // The editor ignores a caption it does not know; a command line should say so.
+    if (!MenuControlPath(text::FromUtf8(caption))) {
+      throw UsageError("the function menu has no caption '" + caption + "' (see tessaly menu)");
+    }
   }
   const HostKind host = HostKindOption(arguments.Value("--host"));
   const host::Selection selection = ParseSelection(arguments);
@@ -118,7 +124,14 @@ int ClickCommand(const std::vector<std::string>& args, Streams streams) {
     throw UsageError(shown + ": the editor refuses that selection (" + error.what() + ")");
   }
   const ClickReport report(session);
-  session.Click(caption);
+  std::string each_click;
+  for (const auto& caption : captions) {
+    const ClickReport click(session);
+    session.Click(text::FromUtf8(caption));
+    if (!each_click.empty()) each_click += ",";
+    each_click +=
+        "{\"caption\":" + JsonString(text::FromUtf8(caption)) + "," + click.Members() + "}";
+  }
 
   // Everything that can fail comes before anything is put in place: a module the file's
   // encoding cannot hold, or a file that cannot be written, writes no report, and a report
@@ -129,7 +142,14 @@ int ClickCommand(const std::vector<std::string>& args, Streams streams) {
   if (!outputs.WritesBack(input) || session.Lines() != input.file.VisibleLines()) {
     outputs.Add(input, SerializeModule(input, session.Lines(), session.LineOrigins()));
   }
-  if (report_target) WriteReport(*report_target, report.Json(), streams);
+  if (report_target) {
+    // A run of several clicks lists each click's own events too, in order.
+    WriteReport(*report_target,
+                captions.size() == 1
+                    ? report.Json()
+                    : "{" + report.Members() + ",\"clicks\":[" + each_click + "]}\n",
+                streams);
+  }
   outputs.Finish();
   return kExitOk;
 }

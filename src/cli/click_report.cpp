@@ -24,8 +24,12 @@ ClickReport::ClickReport(EditorSession& session)
       about_open_before_(session.AddIn().AboutIsOpen()) {}
 
 std::string ClickReport::Json() const {
+  return "{" + Members() + "}\n";
+}
+
+std::string ClickReport::Members() const {
   const auto caret = session_.Caret();
-  std::string json = "{\"caret\":{\"start_line\":" + std::to_string(caret.start_line) +
+  std::string json = "\"caret\":{\"start_line\":" + std::to_string(caret.start_line) +
                      ",\"start_column\":" + std::to_string(caret.start_column) +
                      ",\"end_line\":" + std::to_string(caret.end_line) +
                      ",\"end_column\":" + std::to_string(caret.end_column) + "}";
@@ -62,7 +66,7 @@ std::string ClickReport::Json() const {
 
   json += "],\"forms_opened\":[";
   if (!about_open_before_ && session_.AddIn().AboutIsOpen()) json += "\"AboutFrm\"";
-  json += "]}\n";
+  json += "]";
   return json;
 }
 

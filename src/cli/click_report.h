@@ -16,6 +16,8 @@ class ClickReport {
   // Notes the state before the click, so only the click's own events are reported.
   explicit ClickReport(EditorSession& session);
   std::string Json() const;
+  // The object's members without its braces, to nest in a larger report.
+  std::string Members() const;
 
  private:
   EditorSession& session_;

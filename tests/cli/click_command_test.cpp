@@ -168,6 +168,43 @@ TEST(ClickCommandTest, InPlaceChangesOnlyTheClickedLine) {
   EXPECT_EQ(ReadBytes(path), original.bytes);
 }
 
+// --then clicks on in the same editor, the caret where the click before left it: two changes
+// and their two undos leave the file untouched; the report follows each click in order. A fresh
+// run has nothing to undo, says so, and writes nothing.
+TEST(ClickCommandTest, ThenClicksOnInTheSameEditorAndReportsEachClick) {
+  TempFolder folder;
+  const std::string path = folder.Write("Block.bas", kBlock);
+  const std::string report = (folder.Path() / "report.json").string();
+  const FileSnapshot original(path);
+  const auto run = RunTessaly({"click", "取消缩进", path, "--line", "3", "--then", "代码缩进",
+                               "--then", "撤销上次修改", "--then", "撤销上次修改", "--then",
+                               "撤销上次修改", "-i", "--report", report});
+  ASSERT_EQ(run.status, kExitOk) << run.err;
+  EXPECT_TRUE(FileSnapshot(path) == original);
+  const std::string caret =
+      R"("caret":{"start_line":3,"start_column":1,"end_line":3,"end_column":1})";
+  const std::string quiet =
+      caret + R"(,"message_boxes":[],"urls_opened":[],"windows":[],"forms_opened":[])";
+  const std::string nothing =
+      caret + R"(,"message_boxes":[{"text":"没有可撤销的修改。","caption":"","style":64}],)"
+              R"("urls_opened":[],"windows":[],"forms_opened":[])";
+  EXPECT_EQ(ReadBytes(report), "{" + nothing + R"(,"clicks":[{"caption":"取消缩进",)" + quiet +
+                                   R"(},{"caption":"代码缩进",)" + quiet +
+                                   R"(},{"caption":"撤销上次修改",)" + quiet +
+                                   R"(},{"caption":"撤销上次修改",)" + quiet +
+                                   R"(},{"caption":"撤销上次修改",)" + nothing + "}]}\n");
+
+  const auto fresh = RunTessaly({"click", "撤销上次修改", path, "-i", "--report", "-"});
+  EXPECT_EQ(fresh.status, kExitOk);
+  EXPECT_EQ(fresh.err, "{" + std::string(R"("caret":{"start_line":1,"start_column":1,)") +
+                           R"("end_line":1,"end_column":1},)" +
+                           nothing.substr(nothing.find("\"message")) + "}\n");
+  EXPECT_TRUE(FileSnapshot(path) == original);
+  EXPECT_EQ(RunTessaly({"click", "代码缩进", path, "--then", "没有这个", "-i"}).status,
+            kExitBadInput);
+  EXPECT_TRUE(FileSnapshot(path) == original);
+}
+
 // A window hidden before the click and still hidden after it is no event. (The command
 // checks the caption before it clicks, so EditorSession::Click's answer is never needed.)
 TEST(ClickCommandTest, ReportsOnlyTheWindowsTheClickChanged) {
