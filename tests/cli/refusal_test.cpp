@@ -30,6 +30,10 @@ const std::string kModule = CrLfLines({
     // clang-format on
 });
 
+// A message ending in 0xC2 makes the escaping look at the byte after it only below the
+// message's size; looking one further reads the terminating null, which is no C1 control
+// either, so that bound shows in no message.
+//
 // Wrong arguments, bad files, positions and settings: exit 2, one line on standard error that
 // names the problem, nothing on standard output, and every file of the folder as it was, with
 // -i too: no byte, no modification time, no temporary file, no report.
