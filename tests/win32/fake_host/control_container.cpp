@@ -9,18 +9,22 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"TessalyFakeMainWindow";
 constexpr wchar_t kToolWindowClass[] = L"TessalyFakeToolWindow";
 
+ATOM RegisterWindowClass(const wchar_t* name, WNDPROC procedure) {
+  WNDCLASSEXW window_class{};
+  window_class.cbSize = sizeof(window_class);
+  window_class.lpfnWndProc = procedure;
+  window_class.hInstance = GetModuleHandleW(nullptr);
+  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  window_class.lpszClassName = name;
+  return RegisterClassExW(&window_class);
+}
+
 // The editor's main window, which its tool windows dock in. Made once and kept for the whole
 // run: a top-level window that is hidden or destroyed costs Wine up to two seconds without a
 // window manager.
 HWND MainWindow() {
   static const HWND main = [] {
-    WNDCLASSEXW window_class{};
-    window_class.cbSize = sizeof(window_class);
-    window_class.lpfnWndProc = DefWindowProcW;
-    window_class.hInstance = GetModuleHandleW(nullptr);
-    window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    window_class.lpszClassName = kWindowClass;
-    RegisterClassExW(&window_class);
+    RegisterWindowClass(kWindowClass, DefWindowProcW);
     return CreateWindowExW(0, kWindowClass, L"", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 800,
                            600, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   }();
@@ -115,15 +119,7 @@ std::unique_ptr<ControlContainer> ControlContainer::Host(IDispatch* control, con
                                                          const LiveCount& live, Kind kind) {
   auto object = ComPtr<IDispatch>(control).As<IOleObject>(IID_IOleObject);
   if (!object) return nullptr;
-  static const ATOM tool_window_class = [] {
-    WNDCLASSEXW window_class{};
-    window_class.cbSize = sizeof(window_class);
-    window_class.lpfnWndProc = ToolWindowProcedure;
-    window_class.hInstance = GetModuleHandleW(nullptr);
-    window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    window_class.lpszClassName = kToolWindowClass;
-    return RegisterClassExW(&window_class);
-  }();
+  static const ATOM tool_window_class = RegisterWindowClass(kToolWindowClass, ToolWindowProcedure);
   if (!tool_window_class) return nullptr;
   const DWORD style = WS_CHILD | WS_CAPTION | WS_THICKFRAME | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
   const SIZE frame = FrameSize(width, height, style);
