@@ -1,12 +1,11 @@
 #include "addin/host_recognition.h"
 
-#include <algorithm>
 #include <array>
-#include <string_view>
 #include <utility>
 
 #include "addin/vb_conversion.h"
 #include "host/resume.h"
+#include "text/ascii_case.h"
 
 namespace tessaly::addin {
 
@@ -25,21 +24,11 @@ constexpr std::array<std::pair<const char16_t*, const char16_t*>, 5> kHostProgra
     {u"VB6.EXE", kStandAloneEditor},
 }};
 
-char16_t AsciiUpper(char16_t c) {
-  return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
-}
-
-bool SameIgnoringAsciiCase(std::u16string_view a, std::u16string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(),
-                    [](char16_t x, char16_t y) { return AsciiUpper(x) == AsciiUpper(y); });
-}
-
 }  // namespace
 
 std::u16string HostNameOfExecutable(const std::u16string& file_name) {
   for (const auto& [program, name] : kHostPrograms) {
-    if (SameIgnoringAsciiCase(file_name, program)) return name;
+    if (text::EqualsIgnoringAsciiCase(file_name, program)) return name;
   }
   return {};
 }

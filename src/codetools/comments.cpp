@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "codetools/blanks.h"
+#include "text/ascii_case.h"
 
 namespace tessaly::codetools {
 
@@ -12,13 +13,9 @@ bool StartsWith(std::u16string_view text, std::u16string_view prefix) {
   return text.substr(0, prefix.size()) == prefix;
 }
 
-char16_t AsciiUpper(char16_t c) {
-  return c >= u'a' && c <= u'z' ? c - (u'a' - u'A') : c;
-}
-
 bool StartsWithRemAndBlankInAnyCase(std::u16string_view key) {
-  return key.size() >= 4 && AsciiUpper(key[0]) == u'R' && AsciiUpper(key[1]) == u'E' &&
-         AsciiUpper(key[2]) == u'M' && key[3] == u' ';
+  return key.size() >= 4 && text::AsciiUpper(key[0]) == u'R' && text::AsciiUpper(key[1]) == u'E' &&
+         text::AsciiUpper(key[2]) == u'M' && key[3] == u' ';
 }
 
 // Position of the first apostrophe met at an even quote count, or npos.

@@ -14,4 +14,13 @@ std::vector<std::u16string> SplitCodeLines(std::u16string_view text) {
   }
 }
 
+std::u16string JoinCodeLines(std::span<const std::u16string> lines) {
+  std::u16string text;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) text += u"\r\n";
+    text += lines[i];
+  }
+  return text;
+}
+
 }  // namespace tessaly::host

@@ -11,15 +11,6 @@ namespace tessaly::menu {
 
 namespace {
 
-std::u16string Joined(const std::vector<std::u16string>& lines) {
-  std::u16string text;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (i > 0) text += u"\r\n";
-    text += lines[i];
-  }
-  return text;
-}
-
 // Whether every line the change left still reads as it left it, reading each run of
 // neighbouring lines at once.
 bool StillAsLeft(host::CodeModule& module, const ChangeRecord& change) {
@@ -49,7 +40,7 @@ void TakeBack(host::CodeModule& module, const LineEdit& edit) {
     case LineEdit::Kind::kInsert:
       return module.DeleteLines(edit.line, static_cast<std::int32_t>(edit.after.size()));
     case LineEdit::Kind::kDelete:
-      return module.InsertLines(edit.line, Joined(edit.before));
+      return module.InsertLines(edit.line, host::JoinCodeLines(edit.before));
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "text/ascii_case.h"
+
 namespace tessaly::sim {
 namespace {
 
@@ -9,18 +11,11 @@ bool IsBlank(char16_t c) {
   return c == u' ' || c == u'\t';
 }
 
-char16_t AsciiLower(char16_t c) {
-  return c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c;
-}
-
-bool EqualsIgnoringCase(std::u16string_view a, std::u16string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(),
-                    [](char16_t x, char16_t y) { return AsciiLower(x) == AsciiLower(y); });
-}
+using text::EqualsIgnoringAsciiCase;
 
 bool StartsWithIgnoringCase(std::u16string_view text, std::u16string_view prefix) {
-  return text.size() >= prefix.size() && EqualsIgnoringCase(text.substr(0, prefix.size()), prefix);
+  return text.size() >= prefix.size() &&
+         EqualsIgnoringAsciiCase(text.substr(0, prefix.size()), prefix);
 }
 
 std::u16string_view TrimLeft(std::u16string_view text) {
@@ -72,9 +67,9 @@ class WordReader {
 };
 
 std::optional<std::int32_t> PropertyKind(std::u16string_view word) {
-  if (EqualsIgnoringCase(word, u"Get")) return kProcKindGet;
-  if (EqualsIgnoringCase(word, u"Let")) return kProcKindLet;
-  if (EqualsIgnoringCase(word, u"Set")) return kProcKindSet;
+  if (EqualsIgnoringAsciiCase(word, u"Get")) return kProcKindGet;
+  if (EqualsIgnoringAsciiCase(word, u"Let")) return kProcKindLet;
+  if (EqualsIgnoringAsciiCase(word, u"Set")) return kProcKindSet;
   return std::nullopt;
 }
 
@@ -83,18 +78,19 @@ std::optional<std::int32_t> PropertyKind(std::u16string_view word) {
 std::optional<ProcedureHeader> ParseProcedureHeader(std::u16string_view line) {
   WordReader reader(line);
   std::u16string_view word = reader.NextWord();
-  if (EqualsIgnoringCase(word, u"Public") || EqualsIgnoringCase(word, u"Private") ||
-      EqualsIgnoringCase(word, u"Friend")) {
+  if (EqualsIgnoringAsciiCase(word, u"Public") || EqualsIgnoringAsciiCase(word, u"Private") ||
+      EqualsIgnoringAsciiCase(word, u"Friend")) {
     word = reader.NextWord();
   }
-  if (EqualsIgnoringCase(word, u"Static")) word = reader.NextWord();
+  if (EqualsIgnoringAsciiCase(word, u"Static")) word = reader.NextWord();
 
   std::int32_t kind = kProcKindProcedure;
-  if (EqualsIgnoringCase(word, u"Property")) {
+  if (EqualsIgnoringAsciiCase(word, u"Property")) {
     auto property_kind = PropertyKind(reader.NextWord());
     if (!property_kind) return std::nullopt;
     kind = *property_kind;
-  } else if (!EqualsIgnoringCase(word, u"Sub") && !EqualsIgnoringCase(word, u"Function")) {
+  } else if (!EqualsIgnoringAsciiCase(word, u"Sub") &&
+             !EqualsIgnoringAsciiCase(word, u"Function")) {
     return std::nullopt;
   }
   std::u16string_view name = reader.NextIdentifier();
@@ -165,7 +161,7 @@ const Procedure* ProcedureTable::At(std::int32_t line) const {
 
 const Procedure* ProcedureTable::Find(std::u16string_view name, std::int32_t kind) const {
   for (const auto& procedure : procedures_) {
-    if (procedure.kind == kind && EqualsIgnoringCase(procedure.name, name)) {
+    if (procedure.kind == kind && EqualsIgnoringAsciiCase(procedure.name, name)) {
       return &procedure;
     }
   }

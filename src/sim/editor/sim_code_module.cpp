@@ -1,5 +1,6 @@
 #include "sim/editor/sim_code_module.h"
 
+#include <span>
 #include <string>
 
 #include "host/host_error.h"
@@ -64,13 +65,8 @@ std::u16string SimCodeModule::Lines(std::int32_t start_line, std::int32_t count)
   if (count > 0 && ConsumeRefusal(refused_reads_, start_line, start_line + count - 1)) {
     throw host::HostError("Lines: read refused");
   }
-  if (count == 1) return lines_[start_line - 1];
-  std::u16string text;
-  for (std::int32_t i = 0; i < count; ++i) {
-    if (i > 0) text += u"\r\n";
-    text += lines_[start_line - 1 + i];
-  }
-  return text;
+  return host::JoinCodeLines(std::span(lines_).subspan(static_cast<std::size_t>(start_line - 1),
+                                                       static_cast<std::size_t>(count)));
 }
 
 void SimCodeModule::ReplaceLine(std::int32_t line, const std::u16string& code) {

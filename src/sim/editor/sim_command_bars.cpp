@@ -3,23 +3,10 @@
 #include <algorithm>
 
 #include "host/host_error.h"
+#include "text/ascii_case.h"
 #include "text/utf.h"
 
 namespace tessaly::sim {
-namespace {
-
-char16_t AsciiLower(char16_t c) {
-  return c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c;
-}
-
-bool SameName(std::u16string_view a, std::u16string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(),
-                    [](char16_t x, char16_t y) { return AsciiLower(x) == AsciiLower(y); });
-}
-
-}  // namespace
-
 SimCommandBar::SimCommandBar(std::u16string name, std::int32_t position, bool visible,
                              std::shared_ptr<CallLog> calls)
     : name_(std::move(name)),
@@ -86,7 +73,7 @@ SimCommandBar* SimCommandBars::Find(std::u16string_view name) const {
 
 std::shared_ptr<SimCommandBar> SimCommandBars::FindShared(std::u16string_view name) const {
   for (const auto& bar : bars_) {
-    if (SameName(bar->BarName(), name)) return bar;
+    if (text::EqualsIgnoringAsciiCase(bar->BarName(), name)) return bar;
   }
   return nullptr;
 }
