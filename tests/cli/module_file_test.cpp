@@ -82,15 +82,17 @@ using Origins = std::vector<std::optional<std::size_t>>;
 // An edited line that came from no line before.
 constexpr std::nullopt_t kNew = std::nullopt;
 
+// A file's bytes, the lines the editor left and where each stems from, and the bytes written.
+struct SerializeCase {
+  const char* name;
+  std::string bytes;
+  std::vector<std::u16string> edited;
+  Origins origins;
+  std::string expected;
+};
+
 TEST(ModuleFile, NewLinesTakeTheUsualLineBreakAndTheFinalNewlineIsKept) {
-  struct Case {
-    const char* name;
-    std::string bytes;
-    std::vector<std::u16string> edited;
-    Origins origins;
-    std::string expected;
-  };
-  const Case cases[] = {
+  const SerializeCase cases[] = {
       // clang-format off
       {"append to a file without final newline", "a\r\nb", {u"a", u"b", u"c"}, {0, 1, kNew},
        "a\r\nb\r\nc"},
@@ -119,14 +121,7 @@ TEST(ModuleFile, NewLinesTakeTheUsualLineBreakAndTheFinalNewlineIsKept) {
 // line. Wherever an edit makes an empty line meet them, the empty line's break gives way, so
 // that the file reads back as the lines edited.
 TEST(ModuleFile, NoLineIsJoinedOrLostWhereBreaksMeet) {
-  struct Case {
-    const char* name;
-    std::string bytes;
-    std::vector<std::u16string> edited;
-    Origins origins;
-    std::string expected;
-  };
-  const Case cases[] = {
+  const SerializeCase cases[] = {
       // clang-format off
       {"emptied after a lone CR", "x = 1\r   \ny = 2\n", {u"x = 1", u"", u"y = 2"}, {0, 1, 2},
        "x = 1\r\r\ny = 2\n"},
