@@ -21,7 +21,7 @@ add_custom_command(
 add_custom_target(qwix_idl DEPENDS ${generated}/qwix.tlb ${generated}/qwix_idl.h)
 
 # The seams over the real platform: late-bound editor objects, registry, timers, user32.
-tessaly_library(win32 tessaly_features)
+tessaly_library(win32 tessaly_composition)
 target_compile_definitions(tessaly_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 target_include_directories(tessaly_win32 PUBLIC ${generated})
 add_dependencies(tessaly_win32 qwix_idl)

@@ -6,7 +6,7 @@
 #include "about/os_name_table.h"
 #include "addin/vb_conversion.h"
 #include "host/resume.h"
-#include "util/get_key_value.h"
+#include "registry_paths/get_key_value.h"
 
 namespace tessaly::about {
 
@@ -19,9 +19,11 @@ constexpr double kFirstWindows11Build = 21996;
 
 std::u16string ReadVersionValue(host::SystemServices& system, host::Registry& registry,
                                 const std::u16string& name) {
-  const util::Variant value = host::ResumeOr<util::Variant>(std::monostate{}, [&] {
-    return util::GetKeyValue(registry, system, kCurrentVersionKey + name, u"REG_SZ", 0);
-  });
+  const registry_paths::Variant value =
+      host::ResumeOr<registry_paths::Variant>(std::monostate{}, [&] {
+        return registry_paths::GetKeyValue(registry, system, kCurrentVersionKey + name, u"REG_SZ",
+                                           0);
+      });
   const auto* text = std::get_if<std::u16string>(&value);
   return text ? *text : u"";
 }

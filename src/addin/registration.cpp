@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "util/set_key_value.h"
+#include "registry_paths/set_key_value.h"
 
 namespace tessaly::addin {
 
@@ -18,9 +18,10 @@ constexpr double kLoadAtStartup = 3;
 
 void Register(const std::u16string& prefix, const Connection& connection, host::Os& os) {
   const std::u16string key = prefix + connection.ComponentName + u".Connect\\";
-  util::SetKeyValue(os.registry, os.system, key + u"FriendlyName", connection.ComponentName, u"1",
-                    0);
-  util::SetKeyValue(os.registry, os.system, key + u"LoadBehavior", kLoadAtStartup, u"4", 0);
+  registry_paths::SetKeyValue(os.registry, os.system, key + u"FriendlyName",
+                              connection.ComponentName, u"1", 0);
+  registry_paths::SetKeyValue(os.registry, os.system, key + u"LoadBehavior", kLoadAtStartup, u"4",
+                              0);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "addin/vb_conversion.h"
 
-#include "util/vb_number.h"
+#include "registry_paths/vb_number.h"
 
 namespace tessaly::addin {
 
@@ -32,12 +32,12 @@ std::string Lowered(std::string text) {
 }  // namespace
 
 std::optional<double> ToNumber(const std::u16string& text) {
-  return util::ParseVbNumber(text);
+  return registry_paths::ParseVbNumber(text);
 }
 
 std::optional<std::int32_t> ToWholeNumber(const std::u16string& text) {
-  const auto number = util::ParseVbNumber(text);
-  return number ? util::VbLong(*number) : std::nullopt;
+  const auto number = registry_paths::ParseVbNumber(text);
+  return number ? registry_paths::VbLong(*number) : std::nullopt;
 }
 
 std::optional<bool> ToBoolean(const std::u16string& text) {

@@ -10,8 +10,8 @@
 
 namespace tessaly::addin {
 
-// As the runtime reads a numeric text (util::ParseVbNumber): decimal with sign, fraction and
-// exponent, or &H / &O.
+// As the runtime reads a numeric text (registry_paths::ParseVbNumber): decimal with sign, fraction
+// and exponent, or &H / &O.
 std::optional<double> ToNumber(const std::u16string& text);
 // Rounded half to even, as the runtime rounds to a whole number; nothing when out of range.
 std::optional<std::int32_t> ToWholeNumber(const std::u16string& text);

@@ -6,18 +6,18 @@
 #include "cli/editor_session.h"
 #include "cli/registry_file.h"
 #include "cli/registry_lock.h"
+#include "registry_paths/get_key_value.h"
+#include "registry_paths/vb_number.h"
 #include "text/utf.h"
-#include "util/get_key_value.h"
-#include "util/vb_number.h"
 
 namespace tessaly::cli {
 
 namespace {
 
-std::string Text(const util::Variant& value) {
+std::string Text(const registry_paths::Variant& value) {
   if (const auto* text = std::get_if<std::u16string>(&value)) return text::ToUtf8(*text);
   if (const auto* number = std::get_if<double>(&value)) {
-    return text::ToUtf8(util::FormatVbNumber(*number));
+    return text::ToUtf8(registry_paths::FormatVbNumber(*number));
   }
   return "(none)";
 }
@@ -57,11 +57,11 @@ int DemoCommand(const std::vector<std::string>& args, Streams streams) {
       u"HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\Excel\\Addins\\QWIX.Connect\\",
       u"HKEY_CURRENT_USER\\Software\\Microsoft\\Visual Basic\\6.0\\Addins\\QWIX.Connect\\"};
   for (const char16_t* key : keys) {
-    const auto name = util::GetKeyValue(os.registry(), os.system(),
-                                        std::u16string(key) + u"FriendlyName", u"", 0);
+    const auto name = registry_paths::GetKeyValue(os.registry(), os.system(),
+                                                  std::u16string(key) + u"FriendlyName", u"", 0);
     if (Text(name).empty()) continue;
-    const auto behaviour = util::GetKeyValue(os.registry(), os.system(),
-                                             std::u16string(key) + u"LoadBehavior", u"4", 0);
+    const auto behaviour = registry_paths::GetKeyValue(
+        os.registry(), os.system(), std::u16string(key) + u"LoadBehavior", u"4", 0);
     out << "    " << text::ToUtf8(key) << "FriendlyName = " << Text(name) << "\n";
     out << "    " << text::ToUtf8(key) << "LoadBehavior = " << Text(behaviour) << "\n";
   }

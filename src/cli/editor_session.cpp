@@ -43,7 +43,7 @@ EditorSession::EditorSession(HostKind host,
   system.SetWow64(true);
   system.SetIs64BitProcess(false);
   system.SetEnvironmentVariable(u"PROCESSOR_ARCHITECTURE", u"x86");
-  add_in_ = std::make_unique<features::TessalyAddIn>(host_os_, component_);
+  add_in_ = std::make_unique<composition::TessalyAddIn>(host_os_, component_);
   // As the add-in's COM registration lets the editor create the tab window's document.
   editor_.RegisterDocumentClass(tabs::VBIDETabProgId(add_in_->Connection().ComponentName),
                                 [this] { return component_.NewTabDocument(); });

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "features/tessaly_add_in.h"
+#include "composition/tessaly_add_in.h"
 #include "host/editor.h"
 #include "sim/desktop/sim_desktop.h"
 #include "sim/editor/sim_editor.h"
@@ -48,7 +48,7 @@ class EditorSession {
   sim::SimEditor& Editor() { return editor_; }
   sim::SimDesktop& Desktop() { return *desktop_; }
   sim::SimOs& Os() { return *os_; }
-  features::TessalyAddIn& AddIn() { return *add_in_; }
+  composition::TessalyAddIn& AddIn() { return *add_in_; }
   const std::vector<std::u16string>& Lines() const;
   // For each of Lines(), the loaded line it stems from (sim::SimCodeModule::LineOrigins).
   const std::vector<std::optional<std::size_t>>& LineOrigins() const;
@@ -61,8 +61,8 @@ class EditorSession {
   sim::SimEditor editor_;
   std::unique_ptr<sim::SimDesktop> desktop_;
   AddInInstance instance_;
-  features::TessalyComponent component_;
-  std::unique_ptr<features::TessalyAddIn> add_in_;
+  composition::TessalyComponent component_;
+  std::unique_ptr<composition::TessalyAddIn> add_in_;
   sim::SimCodeModule* module_ = nullptr;
 };
 

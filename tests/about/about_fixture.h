@@ -9,10 +9,10 @@
 #include "addin/connection.h"
 #include "addin/feature_settings.h"
 #include "host/host_error.h"
+#include "registry_paths/set_key_value.h"
 #include "sim/editor/sim_editor.h"
 #include "sim/os/sim_os.h"
 #include "support/recording_features.h"
-#include "util/set_key_value.h"
 
 namespace tessaly::about::testing {
 
@@ -60,8 +60,8 @@ class AboutFixture {
     system.SetEnvironmentVariable(u"PROCESSOR_ARCHITECTURE", u"x86");
     system.SetWmiOsCaption(u"Microsoft Windows 10 专业版");
     const std::u16string key = u"HKLM\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\";
-    util::SetKeyValue(os.registry(), system, key + u"CurrentVersion", u"6.3");
-    util::SetKeyValue(os.registry(), system, key + u"CurrentBuild", u"19045");
+    registry_paths::SetKeyValue(os.registry(), system, key + u"CurrentVersion", u"6.3");
+    registry_paths::SetKeyValue(os.registry(), system, key + u"CurrentBuild", u"19045");
   }
 
   FormWindowFactory Windows() {

@@ -10,9 +10,9 @@
 #include "about/describe_about_form.h"
 #include "about/system_info.h"
 #include "addin/feature_settings.h"
+#include "registry_paths/set_key_value.h"
 #include "sim/os/sim_os.h"
 #include "text/utf.h"
-#include "util/set_key_value.h"
 
 namespace tessaly::about {
 namespace {
@@ -264,9 +264,11 @@ TEST(SystemInfo, NamesTheSystem) {
     os.system().SetVersion(c.version);
     os.system().SetWmiOsCaption(c.wmi_caption);
     if (c.current_version)
-      util::SetKeyValue(os.registry(), os.system(), key + u"CurrentVersion", *c.current_version);
+      registry_paths::SetKeyValue(os.registry(), os.system(), key + u"CurrentVersion",
+                                  *c.current_version);
     if (c.current_build)
-      util::SetKeyValue(os.registry(), os.system(), key + u"CurrentBuild", *c.current_build);
+      registry_paths::SetKeyValue(os.registry(), os.system(), key + u"CurrentBuild",
+                                  *c.current_build);
     EXPECT_EQ(GetOSName(os.system(), os.registry()), c.expected)
         << c.version.major << "." << c.version.minor;
     EXPECT_EQ(GetWmiOSCaption(os.system()), c.wmi_caption.value_or(u""));

@@ -9,11 +9,11 @@
 #include "addin/feature_settings.h"
 #include "addin/host_recognition.h"
 #include "addin/vb_conversion.h"
+#include "registry_paths/get_key_value.h"
 #include "sim/editor/sim_editor.h"
 #include "sim/os/sim_os.h"
 #include "support/recording_features.h"
 #include "text/utf.h"
-#include "util/get_key_value.h"
 
 namespace tessaly::addin {
 namespace {
@@ -81,8 +81,9 @@ class ConnectTest : public ::testing::Test {
     ConnectAndStart();
     for (const auto& editor_key : registered) {
       const auto key = u"Software\\Microsoft\\" + editor_key + u"\\Addins\\QWIX.Connect";
-      EXPECT_EQ(util::GetKeyValue(os.registry(), os.system(), u"HKCU\\" + key + u"\\FriendlyName"),
-                util::Variant(std::u16string(u"QWIX")));
+      EXPECT_EQ(registry_paths::GetKeyValue(os.registry(), os.system(),
+                                            u"HKCU\\" + key + u"\\FriendlyName"),
+                registry_paths::Variant(std::u16string(u"QWIX")));
       const auto behaviour = os.registry().Value(host::kCurrentUser, key, u"LoadBehavior");
       ASSERT_TRUE(behaviour) << text::ToUtf8(key);
       EXPECT_EQ(behaviour->type, host::kRegDword);

@@ -137,8 +137,8 @@ HRESULT ConnectObject::OnConnection(IDispatch* Application, LONG ConnectMode, ID
     Disconnect(0);
     if (!os_) os_ = std::make_unique<WinOs>(server_.Module());
     about_dialogs_ = std::make_unique<AboutDialogMaker>(server_.Module());
-    add_in_ = std::make_unique<features::TessalyAddIn>(os_->Services(), server_.Component(),
-                                                       about_dialogs_->Factory());
+    add_in_ = std::make_unique<composition::TessalyAddIn>(os_->Services(), server_.Component(),
+                                                          about_dialogs_->Factory());
     add_in_instance_ = std::make_unique<WinAddInInstance>(ComPtr<IDispatch>(AddInInst));
     add_in_->Connect().OnConnection(MakeApplication(ComPtr<IDispatch>(Application)), ConnectMode,
                                     *add_in_instance_);

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "features/tessaly_add_in.h"
+#include "composition/tessaly_add_in.h"
 #include "qwix_idl.h"
 #include "win32/com/about_dialog.h"
 #include "win32/com/server.h"
@@ -54,7 +54,7 @@ class ConnectObject final : public _IDTExtensibility2 {
   std::unique_ptr<AboutDialogMaker> about_dialogs_;
   // Made at each connection and destroyed at disconnection, which releases every editor
   // object the add-in held.
-  std::unique_ptr<features::TessalyAddIn> add_in_;
+  std::unique_ptr<composition::TessalyAddIn> add_in_;
 };
 
 }  // namespace tessaly::win32

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "features/tessaly_component.h"
+#include "composition/tessaly_component.h"
 #include "win32/com_ptr.h"
 
 namespace tessaly::win32 {
@@ -19,13 +19,13 @@ class Server {
 
   HINSTANCE Module() const { return module_; }
   std::wstring ModulePath() const;
-  features::TessalyComponent& Component() { return component_; }
+  composition::TessalyComponent& Component() { return component_; }
   // From the type library embedded in the DLL; null when it cannot be read.
   ComPtr<ITypeInfo> TypeInfo(const IID& iid);
 
  private:
   HINSTANCE module_;
-  features::TessalyComponent component_;
+  composition::TessalyComponent component_;
   ComPtr<ITypeLib> type_library_;
 };
 

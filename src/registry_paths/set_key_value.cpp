@@ -1,13 +1,13 @@
-#include "util/set_key_value.h"
+#include "registry_paths/set_key_value.h"
 
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "util/reg_value_path.h"
-#include "util/vb_number.h"
+#include "registry_paths/reg_value_path.h"
+#include "registry_paths/vb_number.h"
 
-namespace tessaly::util {
+namespace tessaly::registry_paths {
 
 namespace {
 
@@ -131,4 +131,4 @@ bool SetKeyValue(host::Registry& registry, host::SystemServices& system,
   return status == host::kRegSuccess;
 }
 
-}  // namespace tessaly::util
+}  // namespace tessaly::registry_paths

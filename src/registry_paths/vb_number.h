@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace tessaly::util {
+namespace tessaly::registry_paths {
 
 // A numeric text (IsNumeric): blanks around, a sign, digits with a decimal point and an
 // exponent, or &H / &O followed by at most 8 hex or 11 octal digits, read as a 32-bit value.
@@ -22,4 +22,4 @@ std::optional<std::int32_t> VbLong(double number);
 // The same rounding into an arbitrary range.
 std::optional<std::int64_t> RoundHalfEvenIn(double number, std::int64_t low, std::int64_t high);
 
-}  // namespace tessaly::util
+}  // namespace tessaly::registry_paths

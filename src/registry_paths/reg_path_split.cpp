@@ -1,6 +1,6 @@
-#include "util/reg_path_split.h"
+#include "registry_paths/reg_path_split.h"
 
-namespace tessaly::util {
+namespace tessaly::registry_paths {
 
 std::u16string NormaliseRegPath(std::u16string_view path) {
   if (path.starts_with(u'"')) path.remove_prefix(1);
@@ -44,4 +44,4 @@ std::u16string RegPathSplit(host::SystemServices& system, const std::u16string& 
   return RegPathLayerOf(reg_full_name, layers);
 }
 
-}  // namespace tessaly::util
+}  // namespace tessaly::registry_paths

@@ -10,14 +10,14 @@
 #include <utility>
 #include <vector>
 
-#include "features/tessaly_add_in.h"
-#include "features/tessaly_component.h"
+#include "composition/tessaly_add_in.h"
+#include "composition/tessaly_component.h"
 #include "sim/desktop/sim_desktop.h"
 #include "sim/editor/sim_editor.h"
 #include "sim/os/sim_os.h"
 #include "tabs/code_tabs.h"
 
-namespace tessaly::features {
+namespace tessaly::composition {
 
 using Modules = std::vector<std::pair<std::u16string, std::vector<std::u16string>>>;
 
@@ -68,4 +68,4 @@ class AddInFixture : public ::testing::Test {
   std::unique_ptr<TessalyAddIn> add_in;
 };
 
-}  // namespace tessaly::features
+}  // namespace tessaly::composition

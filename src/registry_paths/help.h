@@ -1,6 +1,6 @@
 #pragma once
 
-// The utility library's help convention: each function has a title and a parameter text
+// The registry path library's help convention: each function has a title and a parameter text
 // whose lines are separated by "|"; called with "/?" or "/？" as its first argument it shows
 // them in a question box and returns its empty result.
 
@@ -8,9 +8,9 @@
 #include <string_view>
 
 #include "host/system_services.h"
-#include "util/variant.h"
+#include "registry_paths/variant.h"
 
-namespace tessaly::util {
+namespace tessaly::registry_paths {
 
 struct HelpText {
   std::u16string_view title;
@@ -25,4 +25,4 @@ std::u16string HelpMessage(std::u16string_view parameters);
 
 void ShowHelp(host::SystemServices& system, const HelpText& help);
 
-}  // namespace tessaly::util
+}  // namespace tessaly::registry_paths

@@ -7,10 +7,10 @@
 
 #include "host/registry.h"
 #include "host/system_services.h"
-#include "util/help.h"
-#include "util/variant.h"
+#include "registry_paths/help.h"
+#include "registry_paths/variant.h"
 
-namespace tessaly::util {
+namespace tessaly::registry_paths {
 
 inline constexpr HelpText kGetKeyValueHelp = {
     u"函数[GetKeyValue]获取注册表键值",
@@ -29,4 +29,4 @@ Variant GetKeyValue(host::Registry& registry, host::SystemServices& system,
                     const std::u16string& reg_full_name, const std::u16string& value_type_var = u"",
                     std::int32_t wow64_flag = 0);
 
-}  // namespace tessaly::util
+}  // namespace tessaly::registry_paths

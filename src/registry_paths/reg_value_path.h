@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace tessaly::util {
+namespace tessaly::registry_paths {
 
 struct RegValuePath {
   std::u16string root_text;
@@ -32,4 +32,4 @@ std::optional<std::uint32_t> ViewFlagOf(std::int32_t wow64_flag);
 std::vector<std::uint8_t> Utf16Bytes(std::u16string_view text);
 std::u16string TextOfBytes(const std::vector<std::uint8_t>& data);
 
-}  // namespace tessaly::util
+}  // namespace tessaly::registry_paths

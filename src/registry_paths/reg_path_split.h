@@ -8,9 +8,9 @@
 #include <string_view>
 
 #include "host/system_services.h"
-#include "util/help.h"
+#include "registry_paths/help.h"
 
-namespace tessaly::util {
+namespace tessaly::registry_paths {
 
 inline constexpr HelpText kRegPathSplitHelp = {
     u"函数[RegPathSplit]注册表长路径分解",
@@ -39,4 +39,4 @@ std::u16string RegPathLayerOf(std::u16string_view reg_full_name, std::int32_t la
 std::u16string RegPathSplit(host::SystemServices& system, const std::u16string& reg_full_name,
                             std::int32_t layers);
 
-}  // namespace tessaly::util
+}  // namespace tessaly::registry_paths

@@ -12,7 +12,7 @@
 #include "menu/window_commands.h"
 #include "tabs/tab_process_state.h"
 
-namespace tessaly::features {
+namespace tessaly::composition {
 namespace {
 
 class AddInLifetime : public AddInFixture {
@@ -152,4 +152,4 @@ TEST_F(Reentry, TimersFireWhileTheMenuIsBuilt) {
 }
 
 }  // namespace
-}  // namespace tessaly::features
+}  // namespace tessaly::composition

@@ -15,8 +15,8 @@
 #include "addin/connection.h"
 #include "addin/features.h"
 #include "codetools/annotation_dictionary.h"
+#include "composition/tessaly_component.h"
 #include "dialogs/dialog_watch.h"
-#include "features/tessaly_component.h"
 #include "host/os.h"
 #include "menu/function_menu.h"
 #include "menu/menu_commands.h"
@@ -24,7 +24,7 @@
 #include "tabs/code_tabs.h"
 #include "wheel/mouse_wheel.h"
 
-namespace tessaly::features {
+namespace tessaly::composition {
 
 class TessalyAddIn : public addin::Features, private menu::MenuCommands {
  public:
@@ -79,4 +79,4 @@ class TessalyAddIn : public addin::Features, private menu::MenuCommands {
   addin::Connect connect_;
 };
 
-}  // namespace tessaly::features
+}  // namespace tessaly::composition

@@ -1,6 +1,6 @@
-#include "util/help.h"
+#include "registry_paths/help.h"
 
-namespace tessaly::util {
+namespace tessaly::registry_paths {
 
 namespace {
 
@@ -33,4 +33,4 @@ void ShowHelp(host::SystemServices& system, const HelpText& help) {
                     host::kMbIconQuestion);
 }
 
-}  // namespace tessaly::util
+}  // namespace tessaly::registry_paths

@@ -7,9 +7,9 @@
 #include <variant>
 #include <vector>
 
-namespace tessaly::util {
+namespace tessaly::registry_paths {
 
 using Variant = std::variant<std::monostate, std::u16string, double, std::vector<std::u16string>,
                              std::vector<double>>;
 
-}  // namespace tessaly::util
+}  // namespace tessaly::registry_paths

@@ -1,16 +1,16 @@
 #include <gtest/gtest.h>
 
+#include "registry_paths/get_key_value.h"
+#include "registry_paths/help.h"
+#include "registry_paths/reg_key_to_num.h"
+#include "registry_paths/reg_path_split.h"
+#include "registry_paths/registry_utilities.h"
+#include "registry_paths/set_key_value.h"
 #include "sim/os/sim_os.h"
 #include "sim/os/sim_system_services.h"
 #include "text/utf.h"
-#include "util/get_key_value.h"
-#include "util/help.h"
-#include "util/reg_key_to_num.h"
-#include "util/reg_path_split.h"
-#include "util/registry_utilities.h"
-#include "util/set_key_value.h"
 
-namespace tessaly::util {
+namespace tessaly::registry_paths {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -259,4 +259,4 @@ TEST(RegistryUtilityHelp, HeadingsStartAtTheMarginAndTheirLinesAreIndented) {
 }
 
 }  // namespace
-}  // namespace tessaly::util
+}  // namespace tessaly::registry_paths

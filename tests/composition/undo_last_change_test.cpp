@@ -12,7 +12,7 @@
 #include "support/click_cases.h"
 #include "text/utf.h"
 
-namespace tessaly::features {
+namespace tessaly::composition {
 namespace {
 
 const std::vector<std::u16string> kModule = {
@@ -219,4 +219,4 @@ TEST(UndoHistory, KeepsEightMegabytesInAllDroppingTheOldestOfAnyModule) {
 }
 
 }  // namespace
-}  // namespace tessaly::features
+}  // namespace tessaly::composition

@@ -1,11 +1,11 @@
-#include "util/reg_key_to_num.h"
+#include "registry_paths/reg_key_to_num.h"
 
 #include <string_view>
 
 #include "host/registry.h"
-#include "util/vb_number.h"
+#include "registry_paths/vb_number.h"
 
-namespace tessaly::util {
+namespace tessaly::registry_paths {
 
 namespace {
 
@@ -75,4 +75,4 @@ std::int32_t RegKey2Num(host::SystemServices& system, const Variant& reg_key_str
   return RegKeyNumber(reg_key_str);
 }
 
-}  // namespace tessaly::util
+}  // namespace tessaly::registry_paths

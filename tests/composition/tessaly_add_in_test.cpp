@@ -1,4 +1,4 @@
-#include "features/tessaly_add_in.h"
+#include "composition/tessaly_add_in.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include "addin/feature_settings.h"
 #include "support/click_cases.h"
 
-namespace tessaly::features {
+namespace tessaly::composition {
 namespace {
 
 const std::vector<std::u16string> kModule = {
@@ -99,4 +99,4 @@ INSTANTIATE_TEST_SUITE_P(BothHosts, ClickCaseTest,
                          });
 
 }  // namespace
-}  // namespace tessaly::features
+}  // namespace tessaly::composition

@@ -1,8 +1,8 @@
-#include "features/tessaly_component.h"
+#include "composition/tessaly_component.h"
 
 #include "tabs/code_tabs.h"
 
-namespace tessaly::features {
+namespace tessaly::composition {
 
 std::shared_ptr<host::UserDocument> TessalyComponent::NewTabDocument() {
   auto document = std::dynamic_pointer_cast<tabs::VBIDETab>(tabs::CodeTabs::NewDocument());
@@ -10,4 +10,4 @@ std::shared_ptr<host::UserDocument> TessalyComponent::NewTabDocument() {
   return document;
 }
 
-}  // namespace tessaly::features
+}  // namespace tessaly::composition

@@ -1,10 +1,10 @@
-#include "util/reg_value_path.h"
+#include "registry_paths/reg_value_path.h"
 
 #include "host/registry.h"
-#include "util/reg_key_to_num.h"
-#include "util/reg_path_split.h"
+#include "registry_paths/reg_key_to_num.h"
+#include "registry_paths/reg_path_split.h"
 
-namespace tessaly::util {
+namespace tessaly::registry_paths {
 
 RegValuePath LocateValue(std::u16string_view reg_full_name) {
   RegValuePath path;
@@ -47,4 +47,4 @@ std::u16string TextOfBytes(const std::vector<std::uint8_t>& data) {
   return text;
 }
 
-}  // namespace tessaly::util
+}  // namespace tessaly::registry_paths

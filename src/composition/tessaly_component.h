@@ -10,7 +10,7 @@
 #include "host/editor.h"
 #include "tabs/vbide_tab.h"
 
-namespace tessaly::features {
+namespace tessaly::composition {
 
 class TessalyComponent {
  public:
@@ -27,4 +27,4 @@ class TessalyComponent {
   std::weak_ptr<tabs::VBIDETab> tab_document_;
 };
 
-}  // namespace tessaly::features
+}  // namespace tessaly::composition

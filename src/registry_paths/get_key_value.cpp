@@ -1,8 +1,8 @@
-#include "util/get_key_value.h"
+#include "registry_paths/get_key_value.h"
 
-#include "util/reg_value_path.h"
+#include "registry_paths/reg_value_path.h"
 
-namespace tessaly::util {
+namespace tessaly::registry_paths {
 
 namespace {
 
@@ -96,4 +96,4 @@ Variant GetKeyValue(host::Registry& registry, host::SystemServices& system,
   }
 }
 
-}  // namespace tessaly::util
+}  // namespace tessaly::registry_paths

@@ -5,10 +5,10 @@
 #include <cstdint>
 
 #include "host/system_services.h"
-#include "util/help.h"
-#include "util/variant.h"
+#include "registry_paths/help.h"
+#include "registry_paths/variant.h"
 
-namespace tessaly::util {
+namespace tessaly::registry_paths {
 
 inline constexpr HelpText kRegKey2NumHelp = {
     u"函数[RegKey2Num]注册表关键字转换值",
@@ -23,4 +23,4 @@ std::int32_t RegKeyNumber(const Variant& reg_key_str);
 // The same, with the help convention.
 std::int32_t RegKey2Num(host::SystemServices& system, const Variant& reg_key_str);
 
-}  // namespace tessaly::util
+}  // namespace tessaly::registry_paths

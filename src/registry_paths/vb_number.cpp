@@ -1,4 +1,4 @@
-#include "util/vb_number.h"
+#include "registry_paths/vb_number.h"
 
 #include <algorithm>
 #include <charconv>
@@ -7,7 +7,7 @@
 #include <string>
 #include <system_error>
 
-namespace tessaly::util {
+namespace tessaly::registry_paths {
 
 namespace {
 
@@ -148,4 +148,4 @@ std::optional<std::int32_t> VbLong(double number) {
   return rounded ? std::optional<std::int32_t>(static_cast<std::int32_t>(*rounded)) : std::nullopt;
 }
 
-}  // namespace tessaly::util
+}  // namespace tessaly::registry_paths

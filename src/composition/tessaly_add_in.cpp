@@ -1,10 +1,10 @@
-#include "features/tessaly_add_in.h"
+#include "composition/tessaly_add_in.h"
 
 #include <utility>
 
 #include "codetools/annotation_walk.h"
 
-namespace tessaly::features {
+namespace tessaly::composition {
 
 TessalyAddIn::TessalyAddIn(host::Os& os, TessalyComponent& component,
                            about::FormWindowFactory about_windows)
@@ -88,4 +88,4 @@ void TessalyAddIn::AnnotateCode() {
   codetools::AnnotateCode(connection_, dictionary_);
 }
 
-}  // namespace tessaly::features
+}  // namespace tessaly::composition

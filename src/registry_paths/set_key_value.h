@@ -7,10 +7,10 @@
 
 #include "host/registry.h"
 #include "host/system_services.h"
-#include "util/help.h"
-#include "util/variant.h"
+#include "registry_paths/help.h"
+#include "registry_paths/variant.h"
 
-namespace tessaly::util {
+namespace tessaly::registry_paths {
 
 inline constexpr HelpText kSetKeyValueHelp = {
     u"函数[SetKeyValue]设置注册表键值",
@@ -30,4 +30,4 @@ bool SetKeyValue(host::Registry& registry, host::SystemServices& system,
                  const std::u16string& reg_full_name, const Variant& key_value,
                  const std::u16string& value_type_var = u"", std::int32_t wow64_flag = 0);
 
-}  // namespace tessaly::util
+}  // namespace tessaly::registry_paths

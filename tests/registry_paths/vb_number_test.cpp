@@ -2,7 +2,7 @@
 // mode the editor's process chose: the add-in shares them with the host, and a German Windows
 // sets a decimal comma.
 
-#include "util/vb_number.h"
+#include "registry_paths/vb_number.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 #include <functional>
 #include <string>
 
-namespace tessaly::util {
+namespace tessaly::registry_paths {
 namespace {
 
 // Runs `check` in every rounding mode under the C locale and under a decimal-comma locale (the
@@ -92,4 +92,4 @@ TEST(VbNumber, WritesAsCStrAndRoundsHalvesToEven) {
 }
 
 }  // namespace
-}  // namespace tessaly::util
+}  // namespace tessaly::registry_paths
