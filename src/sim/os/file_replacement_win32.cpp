@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "sim/os/file_replacement.h"
+#include "win32/unique_handle.h"
 
 namespace tessaly::sim {
 
@@ -37,11 +38,12 @@ FileReplacement::FileReplacement(const std::filesystem::path& path, std::string_
                        FILE_ATTRIBUTE_NORMAL, nullptr);
   }
   if (file == INVALID_HANDLE_VALUE) Fail(target_, "no temporary file can be made beside it");
-  DWORD written = 0;
-  const bool ok =
-      WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-      written == bytes.size() && FlushFileBuffers(file);
-  CloseHandle(file);
+  const bool ok = [&] {
+    const win32::UniqueFile owned(file);
+    DWORD written = 0;
+    return WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+           written == bytes.size() && FlushFileBuffers(file);
+  }();
   pending_ = true;
   if (!ok) {
     DeleteFileW(temporary_.c_str());
