@@ -17,24 +17,14 @@ class OwnedRegistryKey {
   OwnedRegistryKey(Registry& registry, RegistryKey key) : registry_(&registry), key_(key) {}
   OwnedRegistryKey(OwnedRegistryKey&& other) noexcept
       : registry_(std::exchange(other.registry_, nullptr)), key_(std::exchange(other.key_, 0)) {}
-  OwnedRegistryKey& operator=(OwnedRegistryKey&& other) noexcept {
-    if (this != &other) {
-      Close();
-      registry_ = std::exchange(other.registry_, nullptr);
-      key_ = std::exchange(other.key_, 0);
-    }
-    return *this;
+  OwnedRegistryKey& operator=(OwnedRegistryKey&&) = delete;
+  ~OwnedRegistryKey() {
+    if (registry_) registry_->CloseKey(key_);
   }
-  ~OwnedRegistryKey() { Close(); }
 
   RegistryKey Get() const { return key_; }
-  explicit operator bool() const { return registry_ != nullptr; }
 
  private:
-  void Close() {
-    if (registry_) std::exchange(registry_, nullptr)->CloseKey(std::exchange(key_, 0));
-  }
-
   Registry* registry_ = nullptr;
   RegistryKey key_ = 0;
 };
