@@ -125,6 +125,18 @@ TEST(SimRegistry, AChangeTheFileRefusesIsUndone) {
   EXPECT_EQ(SimRegistry(file).Value(host::kCurrentUser, u"Kept", u"V")->data, Sz(u"new"));
 }
 
+TEST(SimRegistry, AFolderIsNoRegistryFile) {
+  TempFolder folder;
+  try {
+    SimRegistry registry(folder.Path());
+    ADD_FAILURE() << "a folder was taken for a registry file";
+  } catch (const std::runtime_error& error) {
+    EXPECT_NE(std::string(error.what()).find("cannot be read as a registry file"),
+              std::string::npos)
+        << error.what();
+  }
+}
+
 TEST(SimOs, SettingsLiveInTheRegistryFileAcrossSessions) {
   TempFolder folder;
   const auto file = folder.Path() / "registry.reg";
