@@ -12,6 +12,7 @@
 #include "cli/json_writer.h"
 #include "cli/module_input.h"
 #include "cli/module_output.h"
+#include "cli/native_path.h"
 #include "host/host_error.h"
 #include "text/utf.h"
 
@@ -66,7 +67,7 @@ void CheckInsideModule(const host::Selection& selection, const std::vector<std::
 void RefuseReportOverInput(const std::optional<std::string>& report, const std::string& path) {
   if (!report || *report == "-" || path == "-") return;
   std::error_code error;
-  if (std::filesystem::equivalent(*report, path, error)) {
+  if (std::filesystem::equivalent(NativePath(*report), NativePath(path), error)) {
     throw UsageError("--report '" + *report + "' names the module itself");
   }
 }
@@ -79,7 +80,7 @@ void WriteReport(const std::string& target, const std::string& json, Streams str
       throw UsageError("cannot write the report to standard error");
     return;
   }
-  std::ofstream file(target, std::ios::binary);
+  std::ofstream file(NativePath(target), std::ios::binary);
   file << json;
   file.close();
   if (!file) throw UsageError("cannot write the report to '" + target + "'");

@@ -18,6 +18,11 @@ sim::EditorOptions OptionsFor(HostKind host) {
   return options;
 }
 
+host::Os WithSettings(host::Os os, host::SettingsStore* settings) {
+  if (!settings) return os;
+  return {os.registry, *settings, os.windows, os.loop, os.system};
+}
+
 }  // namespace
 
 HostKind HostKindOption(const std::optional<std::string>& value) {
@@ -28,10 +33,10 @@ HostKind HostKindOption(const std::optional<std::string>& value) {
 
 EditorSession::EditorSession(HostKind host,
                              const std::optional<std::filesystem::path>& registry_file,
-                             bool start_up)
+                             bool start_up, host::SettingsStore* settings)
     : os_(registry_file ? std::make_unique<sim::SimOs>(*registry_file)
                         : std::make_unique<sim::SimOs>()),
-      host_os_(os_->Os()),
+      host_os_(WithSettings(os_->Os(), settings)),
       editor_(OptionsFor(host)),
       desktop_(std::make_unique<sim::SimDesktop>(editor_, *os_)) {
   // The machine the command line plays: a 32-bit editor on 64-bit Windows 10, as most users

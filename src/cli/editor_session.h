@@ -27,10 +27,12 @@ class EditorSession {
  public:
   // Without a registry file the registry lives in memory and nothing is stored. Without
   // start_up the add-in is connected but the editor's start-up is not completed: no feature
-  // starts and no registration is written, so only what the user changes is stored.
+  // starts and no registration is written, so only what the user changes is stored. A settings
+  // store given (the add-in's own in the real registry) takes the settings instead of the
+  // simulated registry; it must outlive the session.
   explicit EditorSession(HostKind host,
                          const std::optional<std::filesystem::path>& registry_file = {},
-                         bool start_up = true);
+                         bool start_up = true, host::SettingsStore* settings = nullptr);
   ~EditorSession();
   EditorSession(const EditorSession&) = delete;
   EditorSession& operator=(const EditorSession&) = delete;

@@ -72,7 +72,7 @@ int FormatCommand(const std::vector<std::string>& args, Streams streams) {
     // Indentation rewrites lines where they stand.
     std::string bytes = SerializeModule(input, lines);
     if (mode == Mode::kDiff) {
-      streams.out << UnifiedDiff(ShownPath(path), input.file.Bytes(), bytes);
+      WriteModuleBytes(streams.out, UnifiedDiff(ShownPath(path), input.file.Bytes(), bytes));
       status = kExitChanged;
     } else {
       outputs.Add(input, std::move(bytes));
