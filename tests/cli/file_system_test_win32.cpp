@@ -43,10 +43,10 @@ TEST(WindowsFiles, AFileHeldOpenIsRefusedAndNothingIsLost) {
     TempFolder folder;
     const std::string first = folder.Write("First.bas", kFlat);
     const std::string held = folder.Write("代码.bas", kFlat);
+    const auto before = SnapshotFolder(folder);
     HANDLE holder = CreateFileW(Utf8Path(held).c_str(), GENERIC_READ | GENERIC_WRITE, sharing,
                                 nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-    const auto before = SnapshotFolder(folder);
     for (const auto& args : std::vector<std::vector<std::string>>{
              {"fmt", "-i", first, held}, {"annotate", "-i", first, held}}) {
       SCOPED_TRACE(testing::PrintToString(args));
@@ -65,10 +65,12 @@ TEST(WindowsFiles, TheReadOnlyAttributeIsRespected) {
   const std::string path = folder.Write("只读.bas", kFlat);
   ASSERT_TRUE(SetFileAttributesW(Utf8Path(path).c_str(), FILE_ATTRIBUTE_READONLY));
   const FileSnapshot before(path);
+  const DWORD attributes = Attributes(path);
+  ASSERT_TRUE(attributes & FILE_ATTRIBUTE_READONLY);
   const auto result = RunBinary({"fmt", "-i", path});
   EXPECT_TRUE(IsRefusal(result, {"cannot write " + path + ": the file is read-only"}));
   EXPECT_TRUE(FileSnapshot(path) == before);
-  EXPECT_EQ(Attributes(path), static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
+  EXPECT_EQ(Attributes(path), attributes);
 }
 
 // A file rewritten in place keeps the attributes a user sees (hidden, archive), as it keeps its

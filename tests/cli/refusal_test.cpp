@@ -45,7 +45,8 @@ TEST(Refusals, GiveOneLineAndStatusTwoAndLeaveEveryFileAsItWas) {
   fs::permissions(read_only, fs::perms::owner_read);
   const std::string missing = (folder.Path() / "Missing.bas").string();
   // A line break, an escape sequence and a C1 control in what a message echoes.
-  const std::string controls = (folder.Path() / "x\ny\x1B[31m\xC2\x9B.bas").string();
+  const std::string controls =
+      test_support::Utf8Text(folder.Path() / test_support::Utf8Path("x\ny\x1B[31m\xC2\x9B.bas"));
   const std::string directory = (folder.Path() / "Folder.bas").string();
   fs::create_directory(directory);
   const std::string report = (folder.Path() / "report.json").string();
