@@ -20,7 +20,7 @@ inline constexpr std::size_t kModuleSizeLimit = std::size_t{256} << 20;
 // Every byte of the file at `path` (UTF-8, as given on the command line). Throws FileError,
 // starting with the path, for a missing, unreadable or folder FILE, with the system's reason
 // for a read error, or when there are more than kModuleSizeLimit bytes.
-std::string ReadFileBounded(const std::string& path);
+std::string ReadFileBounded(const std::string& path);  // file_read.cpp, file_read_win32.cpp
 // Throws FileError, as ReadFileBounded would, for a FILE that cannot be opened; a command that
 // answers file by file asks this of every FILE before it answers anything.
 void CheckOpenable(const std::string& path);

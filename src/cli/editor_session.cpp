@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
+#include "addin/editor_queries.h"
 #include "cli/command_line.h"
-#include "cli/control_path.h"
+#include "menu/menu_catalogue.h"
 
 namespace tessaly::cli {
 
@@ -29,6 +30,24 @@ HostKind HostKindOption(const std::optional<std::string>& value) {
   if (!value || *value == "vb6") return HostKind::kVb6;
   if (*value == "vba") return HostKind::kVba;
   throw UsageError("--host takes vb6 or vba, not '" + *value + "'");
+}
+
+std::optional<std::vector<std::u16string>> MenuControlPath(const std::u16string& caption) {
+  const auto popups = menu::MenuTop(menu::kPopupGroup);
+  for (int popup = 0; popup < menu::kPopupCount; ++popup) {
+    for (const auto& item : menu::MenuItems(popup)) {
+      if (item.caption == caption) {
+        return std::vector<std::u16string>{addin::kMenuBarName,
+                                           std::u16string(popups[popup].caption), caption};
+      }
+    }
+  }
+  for (const auto& button : menu::MenuTop(menu::kButtonGroup)) {
+    if (button.caption == caption) {
+      return std::vector<std::u16string>{addin::kMenuBarName, caption};
+    }
+  }
+  return std::nullopt;
 }
 
 EditorSession::EditorSession(HostKind host,

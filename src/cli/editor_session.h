@@ -23,6 +23,10 @@ enum class HostKind { kVb6, kVba };
 // The value of --host: vb6 (the default when absent) or vba; throws UsageError otherwise.
 HostKind HostKindOption(const std::optional<std::string>& value);
 
+// Where a caption stands on the function menu's bar: the bar's name, the popup's caption for
+// a popup item, then the caption itself. Nothing for a caption the menu does not hold.
+std::optional<std::vector<std::u16string>> MenuControlPath(const std::u16string& caption);
+
 class EditorSession {
  public:
   // Without a registry file the registry lives in memory and nothing is stored. Without

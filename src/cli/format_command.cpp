@@ -4,7 +4,6 @@
 
 #include "cli/arguments.h"
 #include "cli/command_line.h"
-#include "cli/encoding_option.h"
 #include "cli/module_input.h"
 #include "cli/module_output.h"
 #include "cli/unified_diff.h"

@@ -7,7 +7,6 @@
 #include "cli/click_report.h"
 #include "cli/command_line.h"
 #include "cli/editor_session.h"
-#include "cli/json_writer.h"
 #include "support/cli_fixture.h"
 
 namespace tessaly::cli {
