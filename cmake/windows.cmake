@@ -51,6 +51,7 @@ if(TESSALY_TESTS)
   file(GLOB win32_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
   add_executable(tests_win32 ${win32_tests})
   target_link_libraries(tests_win32 PRIVATE tessaly_win32 tessaly_test_support GTest::gtest_main)
+  tessaly_wine_test(tests_win32 COMMAND tests_win32 --gtest_brief=1)
   file(GLOB fake_host CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/fake_host/*.cpp)
   if(fake_host)
     add_executable(fake_editor_host ${fake_host})
@@ -64,5 +65,12 @@ if(TESSALY_TESTS)
         COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:fake_editor_host>
                 ${CMAKE_BINARY_DIR}/editors/${program})
     endforeach()
+    # Registered once registering and unregistering were seen to leave nothing behind.
+    tessaly_wine_test(qwix_registration
+      COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-registration-test ${TESSALY_WINE_ARCH}
+              ${TESSALY_WINE_PREFIX} $<TARGET_FILE:QWIX> $<TARGET_FILE:registry_table>)
+    set_tests_properties(qwix_registration PROPERTIES FIXTURES_SETUP qwix_registered)
+    tessaly_wine_test(fake_editor_host COMMAND ${TESSALY_WINE_RUN} ${CMAKE_BINARY_DIR}/editors/EXCEL.EXE)
+    set_tests_properties(fake_editor_host PROPERTIES FIXTURES_REQUIRED "wine;qwix_registered")
   endif()
 endif()

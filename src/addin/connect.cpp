@@ -146,10 +146,7 @@ void Connect::ShowTabWindowAtStartup() {
   const auto tabs = ToNumber(StartupSetting(kCodeTabs));
   if (window && tabs && *tabs == 1) Resume([&] { window->SetVisible(true); });
   Resume([&] { features_.TabInitialize(); });
-  Resume([&] {
-    connection_.ProjectTreeHandle = FindProjectTree();
-    HookProjectTree(connection_.ProjectTreeHandle);
-  });
+  Resume([&] { features_.HookProjectTree(); });
   if (!window) return;
   Resume([&] {
     const std::int32_t top = window->Top();
@@ -160,47 +157,6 @@ void Connect::ShowTabWindowAtStartup() {
     ClickAt(2, left + 10, top + 10);
     window->SetHeight(60);
   });
-}
-
-host::WindowHandle Connect::FindProjectTree() {
-  auto& windows = os_.windows;
-  // The editor's own word for its main window where it gives one; otherwise the first of the
-  // main window's class.
-  auto main = host::ResumeOr(host::WindowHandle{0},
-                             [&] { return connection_.HostApplication->MainWindow()->HWnd(); });
-  if (main == 0) main = windows.FindWindow(u"wndclass_desked_gsk", std::nullopt);
-  if (main == 0) return 0;
-  const auto project = windows.FindWindowEx(main, 0, u"PROJECT", std::nullopt);
-  if (project == 0) return 0;
-  return windows.FindWindowEx(project, 0, u"SysTreeView32", std::nullopt);
-}
-
-void Connect::HookProjectTree(host::WindowHandle tree) {
-  if (tree == 0) return;
-  Resume([&] {
-    const auto procedure = features_.ProjectTreeProc();
-    if (procedure == 0) return;
-    const auto previous = os_.windows.SetWindowProc(tree, procedure);
-    if (previous != 0) connection_.PreviousTreeProc = previous;
-  });
-}
-
-void Connect::UnhookProjectTree(host::WindowHandle tree) {
-  if (tree == 0 || connection_.PreviousTreeProc == 0) return;
-  // A procedure installed over ours calls ours next: putting the old one back would cut it
-  // off, so ours stays and keeps passing messages on.
-  const bool restored = host::ResumeOr(false, [&] {
-    const auto installed = os_.windows.InstalledWindowProc(tree);
-    if (installed == 0) return true;
-    if (installed != features_.ProjectTreeProc()) return false;
-    os_.windows.SetWindowProc(tree, connection_.PreviousTreeProc);
-    return true;
-  });
-  if (restored) {
-    connection_.PreviousTreeProc = 0;
-    Resume([&] { features_.ReleaseProjectTreeProc(); });
-  }
-  Resume([&] { features_.StopPendingTabCheck(); });
 }
 
 void Connect::ClickAt(std::int32_t count, std::int32_t x, std::int32_t y) {
@@ -232,7 +188,7 @@ void Connect::OnDisconnection(std::int32_t /*remove_mode*/) {
   RemoveVbaEntry();
   // The bar stays in the editor; the next connection wires its buttons to its own sinks.
   ReleaseButtonSinks(connection_);
-  UnhookProjectTree(connection_.ProjectTreeHandle);
+  Resume([&] { features_.UnhookProjectTree(); });
 }
 
 // Loading the add-in again from the Add-In Manager must not leave a second entry behind.

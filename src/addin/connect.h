@@ -37,8 +37,6 @@ class Connect {
   void ClickAt(std::int32_t count, std::int32_t x, std::int32_t y);
   // Lets the editor process its messages until ms milliseconds have passed; at least once.
   void Delay(std::uint32_t ms);
-  void HookProjectTree(host::WindowHandle tree);
-  void UnhookProjectTree(host::WindowHandle tree);
 
   const std::shared_ptr<host::CommandBarControl>& MenuEntry() const { return menu_entry_; }
   const std::shared_ptr<host::CommandBarControl>& VbaEntry() const { return vba_entry_; }
@@ -52,7 +50,6 @@ class Connect {
   std::u16string StartupSetting(std::int32_t index);
   void ApplyStartupSettings();
   void ShowTabWindowAtStartup();
-  host::WindowHandle FindProjectTree();
   void RemoveVbaEntry();
 
   Connection& connection_;

@@ -25,13 +25,10 @@ class Features {
   // again as TabWindow and TabDocument.
   virtual void TakeOverTabWindow() = 0;
   virtual void TabInitialize() = 0;
-  // The procedure that replaces the project tree's, for the double-click hook; registered on
-  // first use.
-  virtual host::WindowProcId ProjectTreeProc() = 0;
-  // Unregisters that procedure once no window has it any more.
-  virtual void ReleaseProjectTreeProc() = 0;
-  // Ends a check a project-explorer double-click started; unhooking the tree ends it too.
-  virtual void StopPendingTabCheck() = 0;
+  // The project explorer's double-click hook, which selects the tab of a window it opens;
+  // unhooking also ends a check a double-click started.
+  virtual void HookProjectTree() = 0;
+  virtual void UnhookProjectTree() = 0;
   virtual void LoadWheel() = 0;
   virtual void UnloadWheel() = 0;
   virtual void StartDialogWatch() = 0;

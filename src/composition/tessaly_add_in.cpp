@@ -40,16 +40,12 @@ void TessalyAddIn::TabInitialize() {
   tabs_.TabInitialize();
 }
 
-host::WindowProcId TessalyAddIn::ProjectTreeProc() {
-  return tabs_.ProjectTreeProc();
+void TessalyAddIn::HookProjectTree() {
+  tabs_.HookProjectTree();
 }
 
-void TessalyAddIn::ReleaseProjectTreeProc() {
-  tabs_.ReleaseProjectTreeProc();
-}
-
-void TessalyAddIn::StopPendingTabCheck() {
-  tabs_.StopPendingTabCheck();
+void TessalyAddIn::UnhookProjectTree() {
+  tabs_.UnhookProjectTree();
 }
 
 void TessalyAddIn::LoadWheel() {

@@ -48,9 +48,8 @@ class TessalyAddIn : public addin::Features, private menu::MenuCommands {
   void CreateTabWindow(host::AddInInstance& add_in) override;
   void TakeOverTabWindow() override;
   void TabInitialize() override;
-  host::WindowProcId ProjectTreeProc() override;
-  void ReleaseProjectTreeProc() override;
-  void StopPendingTabCheck() override;
+  void HookProjectTree() override;
+  void UnhookProjectTree() override;
   void LoadWheel() override;
   void UnloadWheel() override;
   void StartDialogWatch() override;

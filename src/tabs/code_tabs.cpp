@@ -28,20 +28,19 @@ CodeTabs::CodeTabs(addin::Connection& connection, host::WindowSystem& windows,
     : connection_(connection),
       windows_(windows),
       state_(loop),
-      tree_proc_(windows, [this](host::WindowHandle window, std::uint32_t message,
-                                 std::uintptr_t w_param, std::intptr_t l_param) {
-        return TreeWindowProc(window, message, w_param, l_param);
-      }) {}
+      tree_hook_(connection, windows,
+                 [this](host::WindowHandle window, std::uint32_t message, std::uintptr_t w_param,
+                        std::intptr_t l_param) {
+                   return TreeWindowProc(window, message, w_param, l_param);
+                 }) {}
 
 CodeTabs::~CodeTabs() {
   if (auto document = attached_.lock()) document->Detach(state_);
-  const auto previous = connection_.PreviousTreeProc;
-  if (previous == 0) return;
-  if (tree_proc_.Uninstall(connection_.ProjectTreeHandle, previous)) {
-    connection_.PreviousTreeProc = 0;
-  } else {
-    tree_proc_.PassOnForever(previous);
-  }
+}
+
+void CodeTabs::UnhookProjectTree() {
+  tree_hook_.Uninstall();
+  state_.StopPendingTabTimer();
 }
 
 std::shared_ptr<host::UserDocument> CodeTabs::NewDocument() {
@@ -88,10 +87,7 @@ std::intptr_t CodeTabs::TreeWindowProc(host::WindowHandle window, std::uint32_t 
         ActiveCodeWindowCaption(connection_.HostApplication.get()).value_or(u"");
     state_.StartPendingTabTimer([this] { PendingTabCheck(); });
   }
-  if (connection_.PreviousTreeProc == 0) return 0;
-  return host::ResumeOr<std::intptr_t>(0, [&] {
-    return windows_.CallWindowProc(connection_.PreviousTreeProc, window, message, w_param, l_param);
-  });
+  return tree_hook_.CallPrevious(window, message, w_param, l_param);
 }
 
 void CodeTabs::PendingTabCheck() {

@@ -11,10 +11,10 @@
 #include <string>
 
 #include "addin/connection.h"
-#include "addin/subclass_proc.h"
 #include "host/editor.h"
 #include "host/message_loop.h"
 #include "host/window_system.h"
+#include "tabs/project_tree_hook.h"
 #include "tabs/tab_process_state.h"
 #include "tabs/vbide_tab.h"
 
@@ -25,7 +25,7 @@ std::u16string VBIDETabProgId(const std::u16string& component_name);
 class CodeTabs {
  public:
   CodeTabs(addin::Connection& connection, host::WindowSystem& windows, host::MessageLoop& loop);
-  // Restores the project tree when it is still hooked, and detaches the document.
+  // Detaches the document; the tree hook then takes itself off the tree.
   ~CodeTabs();
   CodeTabs(const CodeTabs&) = delete;
   CodeTabs& operator=(const CodeTabs&) = delete;
@@ -41,9 +41,11 @@ class CodeTabs {
   void TakeOverTabWindow(const std::shared_ptr<host::UserDocument>& document);
   // TabInitialize of the connection's tab document.
   void TabInitialize();
-  // The identity of TreeWindowProc, registered on first use, for HookProjectTree.
-  host::WindowProcId ProjectTreeProc() { return tree_proc_.Id(); }
-  void ReleaseProjectTreeProc() { tree_proc_.Unregister(); }
+  // Puts TreeWindowProc in front of the project tree's own procedure, and takes it off again
+  // (which also ends a pending check).
+  void HookProjectTree() { tree_hook_.Install(); }
+  void UnhookProjectTree();
+  host::WindowProcId TreeProcedureId() { return tree_hook_.ProcedureId(); }
 
   // Replacement procedure of the project tree: a double-click starts the pending check;
   // every message goes on to PreviousTreeProc.
@@ -52,7 +54,6 @@ class CodeTabs {
   // Every 150 ms after a double-click: once the active code window has changed, its tab is
   // selected.
   void PendingTabCheck();
-  void StopPendingTabCheck() { state_.StopPendingTabTimer(); }
 
   // The connection's document, when it is a tab document.
   VBIDETab* Document() const;
@@ -64,8 +65,9 @@ class CodeTabs {
   addin::Connection& connection_;
   host::WindowSystem& windows_;
   TabProcessState state_;
-  addin::SubclassProc tree_proc_;
   std::weak_ptr<VBIDETab> attached_;
+  // Last, so it leaves the tree before the state its procedure uses goes.
+  ProjectTreeHook tree_hook_;
 };
 
 }  // namespace tessaly::tabs

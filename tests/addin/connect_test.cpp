@@ -191,11 +191,7 @@ TEST_F(ConnectTest, EditorWithoutAddInsBarStillConnects) {
   sim::EditorOptions options;
   options.add_ins_bar = false;
   Start(options);
-  // The main window has no project explorer; a tree elsewhere is not the project's.
-  os.windows().CreateWindow({u"wndclass_desked_gsk", u"Project1"});
-  os.windows().CreateWindow({u"SysTreeView32", u""});
   ConnectAndStart();
-  EXPECT_EQ(connection->ProjectTreeHandle, 0);
   EXPECT_EQ(connect->MenuEntry(), nullptr);
   EXPECT_TRUE(Called("StartDialogWatch"));
 }
@@ -223,36 +219,16 @@ TEST_F(ConnectTest, ReloadingRewiresTheBarAndMakesOneEntry) {
 
 TEST_F(ConnectTest, FreshProfileStartsEveryFeatureTheHostAllows) {
   Start({});
-  const auto tree_main = os.windows().CreateWindow({u"wndclass_desked_gsk", u"Project1"});
-  const auto project = os.windows().CreateWindow({u"PROJECT", u"", 0, {}, tree_main});
-  const auto tree = os.windows().CreateWindow({u"SysTreeView32", u"", 0, {}, project});
-  // Another editor running beside ours, found first by class: its tree is not ours to hook.
-  constexpr std::uint32_t kOtherEditor = 7;
-  const auto other_main =
-      os.windows().CreateWindow({u"wndclass_desked_gsk", u"Project1", 0, {}, 0, kOtherEditor});
-  const auto other_project =
-      os.windows().CreateWindow({u"PROJECT", u"", 0, {}, other_main, kOtherEditor});
-  os.windows().CreateWindow({u"SysTreeView32", u"", 0, {}, other_project, kOtherEditor});
-  // Of this process, a window of the main window's class found before it: the editor's HWnd
-  // names the main window.
-  os.windows().CreateWindow({u"wndclass_desked_gsk", u"Splash"});
-  editor->MainWindow().SetHandle(tree_main);
-  const auto original_proc = os.windows().WindowProc(tree);
-  features->tree_proc = os.windows().RegisterWindowProc(
-      [](host::WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) { return 0; });
-
   ConnectAndStart();
 
   EXPECT_EQ(features->calls,
             (std::vector<std::string>{"RunFunctionMenu()", "CreateTabWindow", "LoadWheel",
-                                      "StartDialogWatch", "TabInitialize"}));
+                                      "StartDialogWatch", "TabInitialize", "HookProjectTree"}));
   EXPECT_TRUE(editor->Window(u"标签").IsVisible());
   EXPECT_TRUE(editor->Bar(u"TessalyIDE").Properties().visible);
-  EXPECT_EQ(connection->ProjectTreeHandle, tree);
-  EXPECT_EQ(os.windows().WindowProc(tree), features->tree_proc);
 
   connect->OnDisconnection(0);
-  EXPECT_EQ(os.windows().WindowProc(tree), original_proc);
+  EXPECT_EQ(features->calls.back(), "UnhookProjectTree");
 }
 
 TEST_F(ConnectTest, StoredSwitchesDecideWhatStarts) {

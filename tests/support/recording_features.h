@@ -33,9 +33,8 @@ class RecordingFeatures : public addin::Features {
   }
   void TakeOverTabWindow() override { calls.push_back("TakeOverTabWindow"); }
   void TabInitialize() override { calls.push_back("TabInitialize"); }
-  host::WindowProcId ProjectTreeProc() override { return tree_proc; }
-  void ReleaseProjectTreeProc() override { calls.push_back("ReleaseProjectTreeProc"); }
-  void StopPendingTabCheck() override { calls.push_back("StopPendingTabCheck"); }
+  void HookProjectTree() override { calls.push_back("HookProjectTree"); }
+  void UnhookProjectTree() override { calls.push_back("UnhookProjectTree"); }
   void LoadWheel() override { calls.push_back("LoadWheel"); }
   void UnloadWheel() override { calls.push_back("UnloadWheel"); }
   void StartDialogWatch() override { calls.push_back("StartDialogWatch"); }
@@ -43,7 +42,6 @@ class RecordingFeatures : public addin::Features {
   void ShowAbout() override { calls.push_back("ShowAbout"); }
 
   std::vector<std::string> calls;
-  host::WindowProcId tree_proc = 0;
 
  private:
   addin::Connection& connection_;

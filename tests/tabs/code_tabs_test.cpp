@@ -210,7 +210,7 @@ TEST(TabNames, ReduceACaptionByBothRules) {
   }
 }
 
-class ProjectTreeHook : public ::testing::Test {
+class ProjectTreeDoubleClick : public ::testing::Test {
  protected:
   void SetUp() override {
     f.StartWith({u"A", u"B"});
@@ -222,9 +222,9 @@ class ProjectTreeHook : public ::testing::Test {
   TabsFixture f;
 };
 
-TEST_F(ProjectTreeHook, ADoubleClickThatOpensAModuleSelectsItsNewTab) {
+TEST_F(ProjectTreeDoubleClick, ADoubleClickThatOpensAModuleSelectsItsNewTab) {
   // The tree still gets every message; only a double-click starts a check.
-  EXPECT_EQ(f.tabs.ProjectTreeProc(), f.tabs.ProjectTreeProc());
+  EXPECT_EQ(f.os.windows().WindowProc(f.tree), f.tabs.TreeProcedureId());
   f.os.windows().SendMessage(f.tree, host::kWmKeyDown, 13, 0);
   EXPECT_EQ(RunningTimers(), 0u);
   f.on_double_click = [&] { f.editor.AddModule(u"Project1", u"C", {}); };
@@ -242,7 +242,7 @@ TEST_F(ProjectTreeHook, ADoubleClickThatOpensAModuleSelectsItsNewTab) {
 
 // A double-click that opens nothing leaves a check waiting for the next change of window; a
 // second double-click replaces it.
-TEST_F(ProjectTreeHook, ACheckWaitsForTheNextChangeAndASecondDoubleClickReplacesIt) {
+TEST_F(ProjectTreeDoubleClick, ACheckWaitsForTheNextChangeAndASecondDoubleClickReplacesIt) {
   f.DoubleClickTree();
   const auto first = f.tabs.State().PendingTabTimer();
   f.os.loop().Advance(1500);
@@ -261,7 +261,7 @@ TEST_F(ProjectTreeHook, ACheckWaitsForTheNextChangeAndASecondDoubleClickReplaces
   EXPECT_EQ(RunningTimers(), 0u);
 }
 
-TEST_F(ProjectTreeHook, WithoutAnActivePaneAnyOpenedWindowCounts) {
+TEST_F(ProjectTreeDoubleClick, WithoutAnActivePaneAnyOpenedWindowCounts) {
   f.editor.ClearActivePane();
   f.on_double_click = [&] { f.editor.AddModule(u"Project1", u"C", {}); };
   f.DoubleClickTree();
@@ -269,6 +269,48 @@ TEST_F(ProjectTreeHook, WithoutAnActivePaneAnyOpenedWindowCounts) {
   f.os.loop().Advance(150);
   EXPECT_EQ(f.Strip().Item(f.Strip().SelectedIndex()).Caption, u"C ");
   EXPECT_EQ(RunningTimers(), 0u);
+}
+
+// Only this editor's tree is ours: the one under the main window the editor names (or, where it
+// names none, the first of the main window's class), inside its project explorer.
+TEST(ProjectTreeHook, HooksOnlyThisEditorsTreeAndTakesItselfOffAgain) {
+  const struct {
+    const char* what;
+    bool names_its_main_window;
+    bool another_editor_first;
+    bool tree_in_project_explorer;
+    bool hooked;
+  } rows[] = {
+      {"the named main window's tree", true, true, true, true},
+      {"no name: the first main window of the class", false, false, true, true},
+      {"no name: another editor's main window before ours is passed over", false, true, true, true},
+      {"a tree outside the project explorer", true, false, false, false},
+  };
+  constexpr std::uint32_t kOtherEditor = 7;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    TabsFixture f;
+    auto& windows = f.os.windows();
+    if (row.another_editor_first) {
+      const auto other =
+          windows.CreateWindow({u"wndclass_desked_gsk", u"Project1", 0, {}, 0, kOtherEditor});
+      const auto project = windows.CreateWindow({u"PROJECT", u"", 0, {}, other, kOtherEditor});
+      windows.CreateWindow({u"SysTreeView32", u"", 0, {}, project, kOtherEditor});
+    }
+    const auto main = windows.CreateWindow({u"wndclass_desked_gsk", u"Project1"});
+    const auto project = windows.CreateWindow({u"PROJECT", u"", 0, {}, main});
+    const auto tree = windows.CreateWindow(
+        {u"SysTreeView32", u"", 0, {}, row.tree_in_project_explorer ? project : main});
+    if (row.names_its_main_window) f.editor.MainWindow().SetHandle(main);
+    const auto original = windows.WindowProc(tree);
+
+    f.tabs.HookProjectTree();
+    EXPECT_EQ(f.connection.ProjectTreeHandle, row.hooked ? tree : 0);
+    EXPECT_EQ(windows.WindowProc(tree) == f.tabs.TreeProcedureId(), row.hooked);
+    f.tabs.UnhookProjectTree();
+    EXPECT_EQ(windows.WindowProc(tree), original);
+    EXPECT_EQ(f.connection.PreviousTreeProc, 0);
+  }
 }
 
 TEST(ProjectTreeHookWithoutDocument, TheCheckStopsItself) {

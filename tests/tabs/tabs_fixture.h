@@ -71,8 +71,8 @@ class TabsFixture {
         windows.CreateWindow({u"wndclass_desked_gsk", u"Project1 - Microsoft Visual Basic"});
     const auto project = windows.CreateWindow({u"PROJECT", u"工程", 0, {}, main});
     tree = windows.CreateWindow({u"SysTreeView32", u"", 0, {}, project});
-    connection.ProjectTreeHandle = tree;
-    connection.PreviousTreeProc = windows.SetWindowProc(tree, tabs.ProjectTreeProc());
+    editor.MainWindow().SetHandle(main);
+    tabs.HookProjectTree();
   }
 
   std::intptr_t DoubleClickTree() {
