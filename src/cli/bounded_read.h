@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 #include "cli/file_error.h"
 
@@ -29,24 +30,38 @@ std::string ReadBounded(std::istream& in, const std::string& shown);
 
 [[noreturn]] void RefuseTooLarge(const std::string& shown);
 
-// Reads into `bytes` by `read_some(at, room)`, which answers how many bytes it put there (0 at
-// the end); the buffer grows by doubling up to one byte past the limit, which tells a module
-// just at the limit from one beyond it. `expected` is the size the file says it has, or 0.
+// Reads by `read_some(at, room)`, which answers how many bytes it put there (0 at the end), up to
+// one byte past the limit, which tells a module just at the limit from one beyond it.
+// `expected` is the size the file says it has, or 0: a file of known size is read into one
+// buffer of its size. Input of unknown size goes into blocks that grow with what has come but
+// stay at most 16 MiB, joined at the end, so that input that never ends is refused without ever
+// asking for more than one block at once: a 32-bit process finds no 256 MiB in one piece.
 template <typename ReadSome>
 std::string ReadChunks(std::size_t expected, const std::string& shown, ReadSome read_some) {
-  constexpr std::size_t kFirstChunk = 64 * 1024;
-  std::string bytes(std::min(std::max(expected + 1, kFirstChunk), kModuleSizeLimit + 1), '\0');
-  std::size_t size = 0;
-  for (;;) {
-    if (size == bytes.size()) {
-      if (size > kModuleSizeLimit) RefuseTooLarge(shown);
-      bytes.resize(std::min(size * 2, kModuleSizeLimit + 1));
+  constexpr std::size_t kFirstBlock = 64 * 1024;
+  constexpr std::size_t kLargestBlock = 16 << 20;
+  std::vector<std::string> blocks;
+  std::size_t total = 0;
+  std::size_t room = std::min(std::max(expected + 1, kFirstBlock), kModuleSizeLimit + 1);
+  for (bool ended = false; !ended;) {
+    std::string block(room, '\0');
+    std::size_t size = 0;
+    while (size < block.size() && !ended) {
+      const std::size_t got = read_some(block.data() + size, block.size() - size);
+      ended = got == 0;
+      size += got;
     }
-    const std::size_t got = read_some(bytes.data() + size, bytes.size() - size);
-    if (got == 0) break;
-    size += got;
+    block.resize(size);
+    total += size;
+    blocks.push_back(std::move(block));
+    if (total > kModuleSizeLimit) RefuseTooLarge(shown);
+    room = std::min({std::max(total, kFirstBlock), kLargestBlock, kModuleSizeLimit + 1 - total});
   }
-  bytes.resize(size);
+  if (blocks.size() == 1) return std::move(blocks.front());
+  std::string bytes;
+  bytes.reserve(total);
+  for (const auto& block : blocks)
+    bytes += block;
   return bytes;
 }
 
