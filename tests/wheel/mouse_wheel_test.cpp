@@ -188,15 +188,7 @@ TEST(CodeWindowProc, AWheelMessageMovesTheTopLineOrTheSelection) {
       {"an unreadable switch leaves 0 lines", 10, -120, kNoKeys, u"yes", u"3", 3, 10},
       {"middle away from the user: left", 4, 120, kMiddle, nullptr, u"3", 3, 4, {5, 7, 6, 9}},
       {"middle towards the user: right", 4, -120, kMiddle, nullptr, u"3", 3, 4, {5, 13, 6, 15}},
-      {"middle: negative lines go the other way",
-       4,
-       120,
-       kMiddle,
-       nullptr,
-       u"-2",
-       3,
-       4,
-       {5, 12, 6, 14}},
+      {"middle, lines below 0: right", 4, 120, kMiddle, nullptr, u"-2", 3, 4, {5, 12, 6, 14}},
       {"middle: a move before column 1 is refused whole", 4, 120, kMiddle, nullptr, u"11", 3, 4},
   };
   for (const auto& row : rows) {
