@@ -5,7 +5,6 @@
 #include "host/registry.h"
 #include "sim/os/atomic_file.h"
 #include "sim/os/reg_file.h"
-#include "sim/os/sim_os.h"
 #include "support/cli_fixture.h"
 
 namespace tessaly::sim {
@@ -123,20 +122,6 @@ TEST(SimRegistry, AChangeTheFileRefusesIsUndone) {
   fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
   EXPECT_EQ(Write(registry, host::kCurrentUser, u"Kept", u"V", host::kRegSz, Sz(u"new")), 0);
   EXPECT_EQ(SimRegistry(file).Value(host::kCurrentUser, u"Kept", u"V")->data, Sz(u"new"));
-}
-
-TEST(SimOs, SettingsLiveInTheRegistryFileAcrossSessions) {
-  TempFolder folder;
-  const auto file = folder.Path() / "registry.reg";
-  {
-    SimOs os(file);
-    host::Os services = os.Os();
-    services.settings.SaveSetting(u"ZOTA", u"QWIX", u"多标签页", u"0");
-    EXPECT_EQ(&services.registry, &os.registry());
-    EXPECT_EQ(&services.loop, &os.loop());
-  }
-  SimOs again(file);
-  EXPECT_EQ(again.Os().settings.GetSetting(u"ZOTA", u"QWIX", u"多标签页", u"1"), u"0");
 }
 
 // The file's bytes: a byte-order mark, then the text without a terminating null.
