@@ -39,7 +39,7 @@ void ClickTool(std::int64_t tool, addin::Connection& connection) {
       codetools::IndentCode(connection);
       break;
     case kUnindent:
-      codetools::RunCleaningWalk(connection, codetools::kUnindentCaption);
+      codetools::RunCleaningWalk(connection, codetools::Cleaning::kUnindent);
       break;
     case kAlign:
       codetools::AlignComments(connection);
@@ -56,7 +56,7 @@ void WholeModuleTool(std::int64_t tool, sim::SimCodeModule& module) {
       codetools::IndentRange(module, 1, last);
       break;
     case kUnindent:
-      codetools::CleanRange(module, 1, last, codetools::kUnindentCaption);
+      codetools::CleanRange(module, 1, last, codetools::Cleaning::kUnindent);
       break;
     case kAlign:
       codetools::AlignRange(module, 1, last, codetools::kAlignCommentsMode);

@@ -19,8 +19,8 @@ constexpr double kFirstWindows11Build = 21996;
 
 std::u16string ReadVersionValue(host::SystemServices& system, host::Registry& registry,
                                 const std::u16string& name) {
-  const registry_paths::Variant value =
-      host::ResumeOr<registry_paths::Variant>(std::monostate{}, [&] {
+  const registry_paths::VbValue value =
+      host::ResumeOr<registry_paths::VbValue>(std::monostate{}, [&] {
         return registry_paths::GetKeyValue(registry, system, kCurrentVersionKey + name, u"REG_SZ",
                                            0);
       });

@@ -13,7 +13,7 @@ namespace tessaly::cli {
 
 namespace {
 
-std::string Text(const registry_paths::Variant& value) {
+std::string Text(const registry_paths::VbValue& value) {
   if (const auto* text = std::get_if<std::u16string>(&value)) return text::ToUtf8(*text);
   if (const auto* number = std::get_if<double>(&value)) {
     return text::ToUtf8(registry_paths::FormatVbNumber(*number));

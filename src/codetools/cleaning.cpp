@@ -37,28 +37,46 @@ std::u16string DeleteCommentOfLine(std::u16string_view line) {
   return cut;
 }
 
+namespace {
+
+using LineCleaner = std::optional<std::u16string> (*)(const std::u16string& line);
+
+std::optional<std::u16string> DeleteIfBlank(const std::u16string& line) {
+  if (IsBlankLine(line)) return std::nullopt;
+  return line;
+}
+
+LineCleaner CleanerOf(Cleaning cleaning) {
+  switch (cleaning) {
+    case Cleaning::kUnindent:
+      return [](const std::u16string& line) -> std::optional<std::u16string> {
+        return UnindentLine(line);
+      };
+    case Cleaning::kDeleteBlankLines:
+      return &DeleteIfBlank;
+    case Cleaning::kDeleteComments:
+      return [](const std::u16string& line) -> std::optional<std::u16string> {
+        return DeleteCommentOfLine(line);
+      };
+  }
+  return [](const std::u16string& line) -> std::optional<std::u16string> { return line; };
+}
+
+}  // namespace
+
 std::vector<std::optional<std::u16string>> CleanLines(const std::vector<std::u16string>& lines,
-                                                      std::u16string_view caption) {
+                                                      Cleaning cleaning) {
+  const LineCleaner clean = CleanerOf(cleaning);
   std::vector<std::optional<std::u16string>> cleaned;
   cleaned.reserve(lines.size());
-  for (const auto& line : lines) {
-    if (caption == kDeleteCommentsCaption) {
-      cleaned.emplace_back(DeleteCommentOfLine(line));
-    } else if (caption == kDeleteBlankLinesCaption && IsBlankLine(line)) {
-      cleaned.emplace_back(std::nullopt);
-    } else if (caption == kUnindentCaption) {
-      cleaned.emplace_back(UnindentLine(line));
-    } else {
-      cleaned.emplace_back(line);
-    }
-  }
+  for (const auto& line : lines)
+    cleaned.push_back(clean(line));
   return cleaned;
 }
 
-bool CleanRange(LineCache& lines, std::int32_t first, std::int32_t last,
-                std::u16string_view caption) {
+bool CleanRange(LineCache& lines, std::int32_t first, std::int32_t last, Cleaning cleaning) {
   const RangeText range = ReadRange(lines, first, last);
-  const auto cleaned = CleanLines(range.lines, caption);
+  const auto cleaned = CleanLines(range.lines, cleaning);
   host::CodeModule& module = lines.Module();
   for (auto i = cleaned.size(); i-- > 0;) {
     const auto line = first + static_cast<std::int32_t>(i);
@@ -72,27 +90,27 @@ bool CleanRange(LineCache& lines, std::int32_t first, std::int32_t last,
 }
 
 bool CleanRange(host::CodeModule& module, std::int32_t first, std::int32_t last,
-                std::u16string_view caption) {
+                Cleaning cleaning) {
   LineCache lines(module);
-  return CleanRange(lines, first, last, caption);
+  return CleanRange(lines, first, last, cleaning);
 }
 
-void RunCleaningWalk(addin::Connection& connection, std::u16string_view caption) {
-  RunOnTargetRange(connection, [caption](LineCache& lines, TargetRange range) {
-    return CleanRange(lines, range.FirstLine, range.LastLine, caption);
+void RunCleaningWalk(addin::Connection& connection, Cleaning cleaning) {
+  RunOnTargetRange(connection, [cleaning](LineCache& lines, TargetRange range) {
+    return CleanRange(lines, range.FirstLine, range.LastLine, cleaning);
   });
 }
 
 void UnindentCode(addin::Connection& connection) {
-  RunCleaningWalk(connection, kUnindentCaption);
+  RunCleaningWalk(connection, Cleaning::kUnindent);
 }
 
 void DeleteBlankLines(addin::Connection& connection) {
-  RunCleaningWalk(connection, kDeleteBlankLinesCaption);
+  RunCleaningWalk(connection, Cleaning::kDeleteBlankLines);
 }
 
 void DeleteComments(addin::Connection& connection) {
-  RunCleaningWalk(connection, kDeleteCommentsCaption);
+  RunCleaningWalk(connection, Cleaning::kDeleteComments);
 }
 
 }  // namespace tessaly::codetools

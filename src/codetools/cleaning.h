@@ -1,7 +1,7 @@
 #pragma once
 
-// The cleaning walk behind "取消缩进", "删除空行" and "删除注解": one operation that takes the
-// clicked caption. Any other caption changes nothing.
+// The cleaning walk behind "取消缩进", "删除空行" and "删除注解": one walk over the lines, each
+// line cleaned the one way the menu chose.
 
 #include <cstdint>
 #include <optional>
@@ -15,9 +15,7 @@
 
 namespace tessaly::codetools {
 
-inline constexpr char16_t kUnindentCaption[] = u"取消缩进";
-inline constexpr char16_t kDeleteBlankLinesCaption[] = u"删除空行";
-inline constexpr char16_t kDeleteCommentsCaption[] = u"删除注解";
+enum class Cleaning { kUnindent, kDeleteBlankLines, kDeleteComments };
 
 // "取消缩进" on one line: ends trimmed of blanks and tabs, the gap after the first word
 // shrunk to one blank unless a string literal starts before it.
@@ -29,18 +27,16 @@ std::u16string DeleteCommentOfLine(std::u16string_view line);
 
 // The new text of every line, or nullopt for a line to delete.
 std::vector<std::optional<std::u16string>> CleanLines(const std::vector<std::u16string>& lines,
-                                                      std::u16string_view caption);
+                                                      Cleaning cleaning);
 
 // Cleans lines first to last of a module; deletions go bottom-up, so a deleted line never
 // moves one still to be handled. Returns false when a line could not be read: the lines
 // above it are cleaned, the rest untouched.
-bool CleanRange(LineCache& lines, std::int32_t first, std::int32_t last,
-                std::u16string_view caption);
-bool CleanRange(host::CodeModule& module, std::int32_t first, std::int32_t last,
-                std::u16string_view caption);
+bool CleanRange(LineCache& lines, std::int32_t first, std::int32_t last, Cleaning cleaning);
+bool CleanRange(host::CodeModule& module, std::int32_t first, std::int32_t last, Cleaning cleaning);
 
 // The menu tool over the TargetRange of the active code pane.
-void RunCleaningWalk(addin::Connection& connection, std::u16string_view caption);
+void RunCleaningWalk(addin::Connection& connection, Cleaning cleaning);
 void UnindentCode(addin::Connection& connection);
 void DeleteBlankLines(addin::Connection& connection);
 void DeleteComments(addin::Connection& connection);

@@ -4,8 +4,8 @@
 
 namespace tessaly::composition {
 
-std::shared_ptr<host::UserDocument> TessalyComponent::NewTabDocument() {
-  auto document = std::dynamic_pointer_cast<tabs::VBIDETab>(tabs::CodeTabs::NewDocument());
+std::shared_ptr<tabs::VBIDETab> TessalyComponent::NewTabDocument() {
+  auto document = tabs::CodeTabs::NewDocument();
   tab_document_ = document;
   return document;
 }

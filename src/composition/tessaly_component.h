@@ -19,7 +19,7 @@ class TessalyComponent {
   TessalyComponent& operator=(const TessalyComponent&) = delete;
 
   // The class factory of ProgID QWIX.VBIDETab; the face registers it with the editor.
-  std::shared_ptr<host::UserDocument> NewTabDocument();
+  std::shared_ptr<tabs::VBIDETab> NewTabDocument();
   // The document the factory made last, while the editor keeps it; null otherwise.
   std::shared_ptr<tabs::VBIDETab> TabDocument() const { return tab_document_.lock(); }
 

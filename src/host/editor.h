@@ -4,6 +4,7 @@
 // member maps to one call on the real editor object (late-bound on Windows, in memory in the
 // simulation). Any member may throw HostError when the editor refuses it.
 
+#include <any>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -85,16 +86,31 @@ class Window {
   virtual WindowHandle HWnd() = 0;
 };
 
-// The document object a tool window hosts; the add-in's own classes derive from it.
+// The document object a tool window hosts, reached as its class publishes it: the tab strip's
+// document is the add-in's one kind.
 class UserDocument {
  public:
   virtual ~UserDocument() = default;
+  virtual void TabInitialize() = 0;
+  // tabName is a code window's full caption.
+  virtual void Code_Click(const std::u16string& tabName) = 0;
 };
 
-// The add-in instance the editor hands over at connection, needed to create tool windows.
+// The add-in instance the editor hands over at connection. The add-in only gives it back to
+// create tool windows, so it carries the editor's own object without knowing its type.
 class AddInInstance {
  public:
-  virtual ~AddInInstance() = default;
+  AddInInstance() = default;
+  explicit AddInInstance(std::any editor_object) : editor_object_(std::move(editor_object)) {}
+
+  // Null when the instance carries no object of type T.
+  template <class T>
+  const T* EditorObject() const {
+    return std::any_cast<T>(&editor_object_);
+  }
+
+ private:
+  std::any editor_object_;
 };
 
 struct ToolWindow {

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "host/host_error.h"
+#include "host/registry_key.h"
 #include "text/utf.h"
 
 namespace tessaly::host {
@@ -45,14 +46,11 @@ std::u16string RegistrySettingsStore::GetSetting(const std::u16string& app,
                                                  const std::u16string& key,
                                                  const std::u16string& default_value) {
   if (app.empty() || section.empty()) return default_value;
-  RegistryKey handle = 0;
-  if (registry_.OpenKey(kCurrentUser, SectionPath(app, section), kKeyRead, handle) != kRegSuccess) {
-    return default_value;
-  }
+  const auto opened = OpenKey(registry_, kCurrentUser, SectionPath(app, section), kKeyRead);
+  if (opened.status != kRegSuccess) return default_value;
   std::uint32_t type = kRegNone;
   std::vector<std::uint8_t> data;
-  const auto status = registry_.QueryValue(handle, key, type, data);
-  registry_.CloseKey(handle);
+  const auto status = registry_.QueryValue(opened.key.Get(), key, type, data);
   if (status != kRegSuccess || (type != kRegSz && type != kRegExpandSz)) return default_value;
   return TextBeforeZero(data);
 }
@@ -63,13 +61,11 @@ void RegistrySettingsStore::SaveSetting(const std::u16string& app, const std::u1
   if (app.empty() || section.empty()) {
     throw HostError("SaveSetting needs an application and a section: " + where);
   }
-  RegistryKey handle = 0;
-  auto status =
-      registry_.CreateKey(kCurrentUser, SectionPath(app, section), u"", kKeyAllAccess, handle);
-  if (status == kRegSuccess) {
-    status = registry_.SetValue(handle, key, kRegSz, StringData(value));
-    registry_.CloseKey(handle);
-  }
+  const auto created =
+      CreateKey(registry_, kCurrentUser, SectionPath(app, section), u"", kKeyAllAccess);
+  const auto status = created.status == kRegSuccess
+                          ? registry_.SetValue(created.key.Get(), key, kRegSz, StringData(value))
+                          : created.status;
   if (status != kRegSuccess) {
     throw HostError("SaveSetting could not store " + where + " (status " + std::to_string(status) +
                     ")");

@@ -10,8 +10,8 @@ void ConnectionCodeTools::IndentCode() {
   codetools::IndentCode(connection_);
 }
 
-void ConnectionCodeTools::CleanLines(const std::u16string& caption) {
-  codetools::RunCleaningWalk(connection_, caption);
+void ConnectionCodeTools::CleanLines(codetools::Cleaning cleaning) {
+  codetools::RunCleaningWalk(connection_, cleaning);
 }
 
 void ConnectionCodeTools::AlignComments() {

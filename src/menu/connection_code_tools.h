@@ -11,7 +11,7 @@ class ConnectionCodeTools : public MenuCodeTools {
   explicit ConnectionCodeTools(addin::Connection& connection) : connection_(connection) {}
 
   void IndentCode() override;
-  void CleanLines(const std::u16string& caption) override;
+  void CleanLines(codetools::Cleaning cleaning) override;
   void AlignComments() override;
   void UnalignComments() override;
 

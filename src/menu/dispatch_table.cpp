@@ -9,9 +9,9 @@ namespace {
 constexpr std::pair<std::u16string_view, MenuAction> kDispatchTable[] = {
     {u"代码缩进",   MenuAction::kIndentCode},
     {u"取消对齐",   MenuAction::kUnalignComments},
-    {u"删除注解",   MenuAction::kCleanLines},
-    {u"删除空行",   MenuAction::kCleanLines},
-    {u"取消缩进",   MenuAction::kCleanLines},
+    {u"删除注解",   MenuAction::kDeleteComments},
+    {u"删除空行",   MenuAction::kDeleteBlankLines},
+    {u"取消缩进",   MenuAction::kUnindent},
     {u"代码注解",   MenuAction::kAnnotateCode},
     {u"注解对齐",   MenuAction::kAlignComments},
     {u"在线翻译",   MenuAction::kTranslate},

@@ -10,7 +10,9 @@ namespace tessaly::menu {
 enum class MenuAction {
   kIndentCode,
   kUnalignComments,
-  kCleanLines,
+  kDeleteComments,
+  kDeleteBlankLines,
+  kUnindent,
   kAnnotateCode,
   kAlignComments,
   kTranslate,

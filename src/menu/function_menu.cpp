@@ -125,8 +125,12 @@ void FunctionMenu::Dispatch(const std::u16string& caption, const ClickState& cli
       return Command([&] { code_tools_.IndentCode(); });
     case MenuAction::kUnalignComments:
       return Command([&] { code_tools_.UnalignComments(); });
-    case MenuAction::kCleanLines:
-      return Command([&] { code_tools_.CleanLines(caption); });
+    case MenuAction::kDeleteComments:
+      return Command([&] { code_tools_.CleanLines(codetools::Cleaning::kDeleteComments); });
+    case MenuAction::kDeleteBlankLines:
+      return Command([&] { code_tools_.CleanLines(codetools::Cleaning::kDeleteBlankLines); });
+    case MenuAction::kUnindent:
+      return Command([&] { code_tools_.CleanLines(codetools::Cleaning::kUnindent); });
     case MenuAction::kAnnotateCode:
       return Command([&] { commands_.AnnotateCode(); });
     case MenuAction::kAlignComments:

@@ -52,7 +52,6 @@ class WindowCommands {
 
   std::optional<ImmediateWindowFacts> ImmediateWindowState();
   host::WindowHandle FindInFloatingPalettes(const std::u16string& caption);
-  void ForgeKeys();
 
   addin::Connection& connection_;
   host::Os& os_;

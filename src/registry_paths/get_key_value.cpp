@@ -1,5 +1,6 @@
 #include "registry_paths/get_key_value.h"
 
+#include "host/registry_key.h"
 #include "registry_paths/reg_value_path.h"
 
 namespace tessaly::registry_paths {
@@ -49,14 +50,9 @@ std::vector<std::u16string> StringListOf(std::u16string text) {
   return list;
 }
 
-bool IsReadableType(std::uint32_t type) {
-  return type == host::kRegSz || type == host::kRegExpandSz || type == host::kRegBinary ||
-         type == host::kRegDword || type == host::kRegMultiSz;
-}
-
 }  // namespace
 
-Variant GetKeyValue(host::Registry& registry, host::SystemServices& system,
+VbValue GetKeyValue(host::Registry& registry, host::SystemServices& system,
                     const std::u16string& reg_full_name, const std::u16string& value_type_var,
                     std::int32_t wow64_flag) {
   if (IsHelpRequest(reg_full_name)) {
@@ -67,16 +63,13 @@ Variant GetKeyValue(host::Registry& registry, host::SystemServices& system,
   const auto type = ValueTypeOf(value_type_var);
   const auto view = ViewFlagOf(wow64_flag);
   if (!path.IsComplete() || !view) return std::u16string();
-  if (!IsReadableType(type)) return {};
+  if (!IsHandledValueType(type)) return {};
 
-  host::RegistryKey key = 0;
-  if (registry.OpenKey(path.root, path.subkey, host::kKeyRead + *view, key) != host::kRegSuccess) {
-    return std::u16string();
-  }
+  const auto opened = host::OpenKey(registry, path.root, path.subkey, host::kKeyRead + *view);
+  if (opened.status != host::kRegSuccess) return std::u16string();
   std::uint32_t stored_type = host::kRegNone;
   std::vector<std::uint8_t> data;
-  const auto status = registry.QueryValue(key, path.value_name, stored_type, data);
-  registry.CloseKey(key);
+  const auto status = registry.QueryValue(opened.key.Get(), path.value_name, stored_type, data);
   if (status != host::kRegSuccess) return std::u16string();
 
   switch (type) {

@@ -8,7 +8,7 @@
 #include "host/registry.h"
 #include "host/system_services.h"
 #include "registry_paths/help.h"
-#include "registry_paths/variant.h"
+#include "registry_paths/vb_value.h"
 
 namespace tessaly::registry_paths {
 
@@ -25,7 +25,7 @@ inline constexpr HelpText kGetKeyValueHelp = {
 // as "0A 1B", REG_DWORD a number, REG_MULTI_SZ a list of strings; any other type gives
 // Empty. A path without root or subkey, a missing key or value, or a refused view flag gives
 // an empty string. Values of any length are read whole.
-Variant GetKeyValue(host::Registry& registry, host::SystemServices& system,
+VbValue GetKeyValue(host::Registry& registry, host::SystemServices& system,
                     const std::u16string& reg_full_name, const std::u16string& value_type_var = u"",
                     std::int32_t wow64_flag = 0);
 

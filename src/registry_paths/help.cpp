@@ -19,7 +19,7 @@ bool IsHelpRequest(const std::u16string& first_argument) {
   return first_argument == u"/?" || first_argument == u"/？";
 }
 
-bool IsHelpRequest(const Variant& first_argument) {
+bool IsHelpRequest(const VbValue& first_argument) {
   const auto* text = std::get_if<std::u16string>(&first_argument);
   return text && IsHelpRequest(*text);
 }

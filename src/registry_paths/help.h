@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "host/system_services.h"
-#include "registry_paths/variant.h"
+#include "registry_paths/vb_value.h"
 
 namespace tessaly::registry_paths {
 
@@ -18,7 +18,7 @@ struct HelpText {
 };
 
 bool IsHelpRequest(const std::u16string& first_argument);
-bool IsHelpRequest(const Variant& first_argument);
+bool IsHelpRequest(const VbValue& first_argument);
 
 // The parameter text as the box shows it: headings at the margin, their lines indented.
 std::u16string HelpMessage(std::u16string_view parameters);

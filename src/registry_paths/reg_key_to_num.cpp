@@ -55,7 +55,7 @@ std::int32_t WholeNumber(double number) {
 
 }  // namespace
 
-std::int32_t RegKeyNumber(const Variant& reg_key_str) {
+std::int32_t RegKeyNumber(const VbValue& reg_key_str) {
   if (const auto* number = std::get_if<double>(&reg_key_str)) return WholeNumber(*number);
   const auto* text = std::get_if<std::u16string>(&reg_key_str);
   if (!text) return 0;
@@ -67,7 +67,7 @@ std::int32_t RegKeyNumber(const Variant& reg_key_str) {
   return number ? WholeNumber(*number) : 0;
 }
 
-std::int32_t RegKey2Num(host::SystemServices& system, const Variant& reg_key_str) {
+std::int32_t RegKey2Num(host::SystemServices& system, const VbValue& reg_key_str) {
   if (IsHelpRequest(reg_key_str)) {
     ShowHelp(system, kRegKey2NumHelp);
     return 0;

@@ -6,7 +6,7 @@
 
 #include "host/system_services.h"
 #include "registry_paths/help.h"
-#include "registry_paths/variant.h"
+#include "registry_paths/vb_value.h"
 
 namespace tessaly::registry_paths {
 
@@ -18,9 +18,9 @@ inline constexpr HelpText kRegKey2NumHelp = {
 
 // A name of the table (any case) gives its number, a number or numeric text its own value
 // as a whole number, anything else 0.
-std::int32_t RegKeyNumber(const Variant& reg_key_str);
+std::int32_t RegKeyNumber(const VbValue& reg_key_str);
 
 // The same, with the help convention.
-std::int32_t RegKey2Num(host::SystemServices& system, const Variant& reg_key_str);
+std::int32_t RegKey2Num(host::SystemServices& system, const VbValue& reg_key_str);
 
 }  // namespace tessaly::registry_paths

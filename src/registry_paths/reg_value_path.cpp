@@ -20,6 +20,11 @@ std::uint32_t ValueTypeOf(std::u16string_view value_type_var) {
   return static_cast<std::uint32_t>(RegKeyNumber(std::u16string(value_type_var)));
 }
 
+bool IsHandledValueType(std::uint32_t type) {
+  return type == host::kRegSz || type == host::kRegExpandSz || type == host::kRegBinary ||
+         type == host::kRegDword || type == host::kRegMultiSz;
+}
+
 std::optional<std::uint32_t> ViewFlagOf(std::int32_t wow64_flag) {
   if (wow64_flag == 0 || wow64_flag == static_cast<std::int32_t>(host::kKeyWow64_64) ||
       wow64_flag == static_cast<std::int32_t>(host::kKeyWow64_32)) {

@@ -25,6 +25,10 @@ RegValuePath LocateValue(std::u16string_view reg_full_name);
 // Empty means REG_SZ; otherwise a name or number of the RegKey2Num table.
 std::uint32_t ValueTypeOf(std::u16string_view value_type_var);
 
+// The value types the utilities read and write: strings, expandable strings, binary, DWORD and
+// string lists.
+bool IsHandledValueType(std::uint32_t type);
+
 // 0, KEY_WOW64_64KEY or KEY_WOW64_32KEY; any other flag would be added to the access rights
 // as stray bits, so it is refused.
 std::optional<std::uint32_t> ViewFlagOf(std::int32_t wow64_flag);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "host/registry_key.h"
 #include "registry_paths/reg_value_path.h"
 #include "registry_paths/vb_number.h"
 
@@ -13,14 +14,14 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-std::optional<std::u16string> TextOf(const Variant& value) {
+std::optional<std::u16string> TextOf(const VbValue& value) {
   if (std::holds_alternative<std::monostate>(value)) return std::u16string();
   if (const auto* text = std::get_if<std::u16string>(&value)) return *text;
   if (const auto* number = std::get_if<double>(&value)) return FormatVbNumber(*number);
   return std::nullopt;
 }
 
-std::optional<double> NumberOf(const Variant& value) {
+std::optional<double> NumberOf(const VbValue& value) {
   if (std::holds_alternative<std::monostate>(value)) return 0.0;
   if (const auto* number = std::get_if<double>(&value)) return *number;
   if (const auto* text = std::get_if<std::u16string>(&value)) return ParseVbNumber(*text);
@@ -34,12 +35,12 @@ Bytes Terminated(std::u16string_view text) {
   return data;
 }
 
-std::optional<Bytes> StringData(const Variant& value) {
+std::optional<Bytes> StringData(const VbValue& value) {
   const auto text = TextOf(value);
   return text ? std::optional<Bytes>(Terminated(*text)) : std::nullopt;
 }
 
-std::optional<Bytes> MultiStringData(const Variant& value) {
+std::optional<Bytes> MultiStringData(const VbValue& value) {
   std::u16string joined;
   if (const auto* list = std::get_if<std::vector<std::u16string>>(&value)) {
     for (const auto& item : *list)
@@ -53,7 +54,7 @@ std::optional<Bytes> MultiStringData(const Variant& value) {
   return Terminated(joined);
 }
 
-std::optional<Bytes> BinaryData(const Variant& value, host::SystemServices& system) {
+std::optional<Bytes> BinaryData(const VbValue& value, host::SystemServices& system) {
   if (const auto* numbers = std::get_if<std::vector<double>>(&value)) {
     Bytes data;
     for (const double number : *numbers) {
@@ -69,7 +70,7 @@ std::optional<Bytes> BinaryData(const Variant& value, host::SystemServices& syst
   return Bytes(ansi.begin(), ansi.end());
 }
 
-std::optional<Bytes> DwordData(const Variant& value) {
+std::optional<Bytes> DwordData(const VbValue& value) {
   const auto number = NumberOf(value);
   if (!number || *number < 0 || *number > 4294967295.0) return std::nullopt;
   const auto whole = RoundHalfEvenIn(*number, 0, 0xFFFFFFFFll);
@@ -80,7 +81,7 @@ std::optional<Bytes> DwordData(const Variant& value) {
 }
 
 // Nothing for a value the type cannot hold.
-std::optional<Bytes> DataFor(std::uint32_t type, const Variant& value,
+std::optional<Bytes> DataFor(std::uint32_t type, const VbValue& value,
                              host::SystemServices& system) {
   switch (type) {
     case host::kRegSz:
@@ -97,15 +98,10 @@ std::optional<Bytes> DataFor(std::uint32_t type, const Variant& value,
   }
 }
 
-bool IsWritableType(std::uint32_t type) {
-  return type == host::kRegSz || type == host::kRegExpandSz || type == host::kRegBinary ||
-         type == host::kRegDword || type == host::kRegMultiSz;
-}
-
 }  // namespace
 
 bool SetKeyValue(host::Registry& registry, host::SystemServices& system,
-                 const std::u16string& reg_full_name, const Variant& key_value,
+                 const std::u16string& reg_full_name, const VbValue& key_value,
                  const std::u16string& value_type_var, std::int32_t wow64_flag) {
   if (IsHelpRequest(reg_full_name)) {
     ShowHelp(system, kSetKeyValueHelp);
@@ -115,19 +111,17 @@ bool SetKeyValue(host::Registry& registry, host::SystemServices& system,
   const auto type = ValueTypeOf(value_type_var);
   const auto view = ViewFlagOf(wow64_flag);
   if (!path.IsComplete() || !view) return false;
-  const bool writable = IsWritableType(type);
+  const bool writable = IsHandledValueType(type);
   const auto data = writable ? DataFor(type, key_value, system) : std::nullopt;
   if (writable && !data) return false;
 
-  host::RegistryKey key = 0;
   const auto key_class = std::to_string(static_cast<std::int32_t>(type));
-  if (registry.CreateKey(path.root, path.subkey, std::u16string(key_class.begin(), key_class.end()),
-                         host::kKeyAllAccess + *view, key) != host::kRegSuccess) {
-    return false;
-  }
-  const auto status =
-      data ? registry.SetValue(key, path.value_name, type, *data) : host::kRegInvalidParameter;
-  registry.CloseKey(key);
+  const auto created = host::CreateKey(registry, path.root, path.subkey,
+                                       std::u16string(key_class.begin(), key_class.end()),
+                                       host::kKeyAllAccess + *view);
+  if (created.status != host::kRegSuccess) return false;
+  const auto status = data ? registry.SetValue(created.key.Get(), path.value_name, type, *data)
+                           : host::kRegInvalidParameter;
   return status == host::kRegSuccess;
 }
 

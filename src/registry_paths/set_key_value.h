@@ -8,7 +8,7 @@
 #include "host/registry.h"
 #include "host/system_services.h"
 #include "registry_paths/help.h"
-#include "registry_paths/variant.h"
+#include "registry_paths/vb_value.h"
 
 namespace tessaly::registry_paths {
 
@@ -27,7 +27,7 @@ inline constexpr HelpText kSetKeyValueHelp = {
 // 4294967295 or not a number, a byte outside 0..255) is refused before anything is created.
 // A type outside 1, 2, 3, 4 and 7 creates the key, writes nothing and returns false.
 bool SetKeyValue(host::Registry& registry, host::SystemServices& system,
-                 const std::u16string& reg_full_name, const Variant& key_value,
+                 const std::u16string& reg_full_name, const VbValue& key_value,
                  const std::u16string& value_type_var = u"", std::int32_t wow64_flag = 0);
 
 }  // namespace tessaly::registry_paths

@@ -43,13 +43,15 @@ void CodeTabs::UnhookProjectTree() {
   state_.StopPendingTabTimer();
 }
 
-std::shared_ptr<host::UserDocument> CodeTabs::NewDocument() {
+std::shared_ptr<VBIDETab> CodeTabs::NewDocument() {
   return std::make_shared<VBIDETab>();
 }
 
 void CodeTabs::Keep(std::shared_ptr<host::UserDocument> document,
                     std::shared_ptr<host::Window> window) {
   if (auto previous = attached_.lock()) previous->Detach(state_);
+  attached_.reset();
+  // The editor hands back whatever object the class it was asked for made.
   if (auto tab = std::dynamic_pointer_cast<VBIDETab>(document)) {
     tab->Attach(connection_, state_);
     attached_ = tab;
@@ -103,7 +105,7 @@ void CodeTabs::PendingTabCheck() {
 }
 
 VBIDETab* CodeTabs::Document() const {
-  return dynamic_cast<VBIDETab*>(connection_.TabDocument.get());
+  return attached_.lock().get();
 }
 
 }  // namespace tessaly::tabs

@@ -31,7 +31,7 @@ class CodeTabs {
   CodeTabs& operator=(const CodeTabs&) = delete;
 
   // A tab document attached to no add-in, as the class factory makes it.
-  static std::shared_ptr<host::UserDocument> NewDocument();
+  static std::shared_ptr<VBIDETab> NewDocument();
 
   // Creates the tool window and keeps its document and window in the connection as
   // TabDocument and TabWindow; a refusal leaves both as they were.

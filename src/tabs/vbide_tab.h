@@ -32,10 +32,9 @@ class VBIDETab : public host::UserDocument {
   bool IsAttached() const { return connection_ != nullptr; }
 
   // Lays the strip out and makes one tab per open code window, at most twelve.
-  void TabInitialize();
-  // tabName is a code window's full caption: its tab is selected, made or recycled, and the
-  // pending double-click check ends.
-  void Code_Click(const std::u16string& tabName);
+  void TabInitialize() override;
+  // The caption's tab is selected, made or recycled, and the pending double-click check ends.
+  void Code_Click(const std::u16string& tabName) override;
 
   void SetTab(std::int32_t index, const std::u16string& caption);
   void AddTab(std::int32_t index, const std::u16string& caption);

@@ -12,12 +12,11 @@
 
 namespace tessaly::win32 {
 
-// {3EA2AC05-4D5C-41D3-87A9-AB408467A06C}
-inline constexpr IID kIidCoreDocument = {
-    0x3EA2AC05, 0x4D5C, 0x41D3, {0x87, 0xA9, 0xAB, 0x40, 0x84, 0x67, 0xA0, 0x6C}};
-
 struct ICoreDocument : public IUnknown {
   virtual std::shared_ptr<host::UserDocument> CoreDocument() = 0;
 };
 
 }  // namespace tessaly::win32
+
+__CRT_UUID_DECL(tessaly::win32::ICoreDocument, 0x3EA2AC05, 0x4D5C, 0x41D3, 0x87, 0xA9, 0xAB, 0x40,
+                0x84, 0x67, 0xA0, 0x6C)

@@ -26,19 +26,21 @@ std::string Hex(HRESULT result) {
 }
 
 [[noreturn]] void Refuse(const wchar_t* member, HRESULT result, EXCEPINFO& exception) {
+  if (result == DISP_E_EXCEPTION && exception.pfnDeferredFillIn) {
+    exception.pfnDeferredFillIn(&exception);
+  }
+  // The object's strings are ours to free.
+  const UniqueBstr source(exception.bstrSource), help_file(exception.bstrHelpFile);
+  const UniqueBstr description_text(exception.bstrDescription);
   std::string what = Narrow(member) + " refused (" + Hex(result) + ")";
   if (result == DISP_E_EXCEPTION) {
-    if (exception.pfnDeferredFillIn) exception.pfnDeferredFillIn(&exception);
-    const auto description = FromBstr(exception.bstrDescription);
+    const auto description = FromBstr(description_text.Get());
     if (!description.empty()) {
       what += ": ";
       for (char16_t c : description)
         what += c < 0x80 ? static_cast<char>(c) : '?';
     }
   }
-  SysFreeString(exception.bstrSource);
-  SysFreeString(exception.bstrDescription);
-  SysFreeString(exception.bstrHelpFile);
   throw host::HostError(what);
 }
 

@@ -19,15 +19,15 @@ std::u16string FromBstr(BSTR text) {
   return std::u16string(reinterpret_cast<const char16_t*>(text), SysStringLen(text));
 }
 
-BSTR ToBstr(const std::u16string& text) {
-  BSTR result = SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data()),
-                                  static_cast<UINT>(text.size()));
+UniqueBstr ToBstr(const std::u16string& text) {
+  UniqueBstr result(SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data()),
+                                      static_cast<UINT>(text.size())));
   if (!result) throw std::bad_alloc();
   return result;
 }
 
 Variant::Variant(const std::u16string& text) : Variant() {
-  value_.bstrVal = ToBstr(text);
+  value_.bstrVal = ToBstr(text).Release();
   value_.vt = VT_BSTR;
 }
 

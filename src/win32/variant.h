@@ -10,12 +10,13 @@
 #include <string>
 
 #include "win32/com_ptr.h"
+#include "win32/unique_handle.h"
 
 namespace tessaly::win32 {
 
 std::u16string FromBstr(BSTR text);
-// A new BSTR the caller owns; throws std::bad_alloc when none can be made.
-BSTR ToBstr(const std::u16string& text);
+// Throws std::bad_alloc when none can be made.
+UniqueBstr ToBstr(const std::u16string& text);
 
 class Variant {
  public:

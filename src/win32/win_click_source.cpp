@@ -12,7 +12,7 @@
 #include "host/host_error.h"
 #include "host/resume.h"
 #include "win32/com_barrier.h"
-#include "win32/server_lock.h"
+#include "win32/com_object.h"
 #include "win32/win_editor.h"
 
 namespace tessaly::win32 {
@@ -29,43 +29,32 @@ constexpr IID kVbaControlEvents = {
     0x0002E131, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 constexpr DISPID kClick = 1;
 
-bool* ByRefBool(VARIANT& argument) {
-  return argument.vt == (VT_BOOL | VT_BYREF) && argument.pboolVal
-             ? reinterpret_cast<bool*>(argument.pboolVal)
-             : nullptr;
+// The VARIANT_BOOL a ByRef Boolean argument points to; null when the argument is none.
+VARIANT_BOOL* ByRefBool(VARIANT& argument) {
+  return argument.vt == (VT_BOOL | VT_BYREF) ? argument.pboolVal : nullptr;
 }
 
 void Store(VARIANT& argument, bool value) {
-  if (argument.vt == (VT_BOOL | VT_BYREF) && argument.pboolVal) {
-    *argument.pboolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
-  }
+  if (auto* flag = ByRefBool(argument)) *flag = value ? VARIANT_TRUE : VARIANT_FALSE;
 }
 
 bool Load(VARIANT& argument) {
-  return ByRefBool(argument) && *argument.pboolVal != VARIANT_FALSE;
+  const auto* flag = ByRefBool(argument);
+  return flag && *flag != VARIANT_FALSE;
 }
 
-class ClickSinkObject final : public IDispatch {
+// The events interface is the editor's, known only once its connection point is found, and has
+// no type library of ours: the sink answers it by IID at run time and reads Click's arguments
+// itself.
+class ClickSinkObject final : public ComObject<ClickSinkObject, IDispatch> {
  public:
+  using Offered = Offers<Offer<IDispatch>>;
+
   ClickSinkObject(IID events, std::shared_ptr<host::ClickSink> sink, std::u16string own_tag)
       : events_(events), sink_(std::move(sink)), own_tag_(std::move(own_tag)) {}
 
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-    if (!object) return E_POINTER;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
-        IsEqualIID(iid, events_)) {
-      *object = static_cast<IDispatch*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&references_); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG left = InterlockedDecrement(&references_);
-    if (left == 0) delete this;
-    return left;
+  void* RuntimeInterface(REFIID iid) {
+    return IsEqualIID(iid, events_) ? static_cast<IDispatch*>(this) : nullptr;
   }
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
     if (count) *count = 0;
@@ -117,11 +106,9 @@ class ClickSinkObject final : public IDispatch {
     return S_OK;
   }
 
-  LONG references_ = 1;
   IID events_;
   std::shared_ptr<host::ClickSink> sink_;
   std::u16string own_tag_;
-  ServerLock lock_;
 };
 
 class PointConnection final : public host::EventConnection {

@@ -13,16 +13,6 @@
 
 namespace tessaly::win32 {
 
-// The add-in instance the editor passes at connection; needed again for CreateToolWindow.
-class WinAddInInstance : public host::AddInInstance {
- public:
-  explicit WinAddInInstance(ComPtr<IDispatch> object) : object_(std::move(object)) {}
-  IDispatch* Object() const { return object_.Get(); }
-
- private:
-  ComPtr<IDispatch> object_;
-};
-
 // Implemented by the wrappers whose editor object is handed back to the editor as an argument.
 class HoldsDispatch {
  public:

@@ -1,12 +1,10 @@
 #include "win32/win_registry.h"
 
+#include "win32/wide_text.h"
+
 namespace tessaly::win32 {
 
 namespace {
-
-const wchar_t* Wide(const std::u16string& text) {
-  return reinterpret_cast<const wchar_t*>(text.c_str());
-}
 
 HKEY Handle(host::RegistryKey key) {
   return reinterpret_cast<HKEY>(key);
@@ -23,7 +21,7 @@ std::int32_t WinRegistry::CreateKey(std::uint32_t root, const std::u16string& su
                                     host::RegistryKey& key) {
   HKEY created = nullptr;
   const LONG status =
-      RegCreateKeyExW(RootKey(root), Wide(subkey), 0, const_cast<wchar_t*>(Wide(key_class)),
+      RegCreateKeyExW(RootKey(root), WideView(subkey), 0, const_cast<wchar_t*>(WideView(key_class)),
                       REG_OPTION_NON_VOLATILE, access, nullptr, &created, nullptr);
   key = status == ERROR_SUCCESS ? reinterpret_cast<host::RegistryKey>(created) : 0;
   return status;
@@ -32,14 +30,14 @@ std::int32_t WinRegistry::CreateKey(std::uint32_t root, const std::u16string& su
 std::int32_t WinRegistry::OpenKey(std::uint32_t root, const std::u16string& subkey,
                                   std::uint32_t access, host::RegistryKey& key) {
   HKEY opened = nullptr;
-  const LONG status = RegOpenKeyExW(RootKey(root), Wide(subkey), 0, access, &opened);
+  const LONG status = RegOpenKeyExW(RootKey(root), WideView(subkey), 0, access, &opened);
   key = status == ERROR_SUCCESS ? reinterpret_cast<host::RegistryKey>(opened) : 0;
   return status;
 }
 
 std::int32_t WinRegistry::SetValue(host::RegistryKey key, const std::u16string& name,
                                    std::uint32_t type, const std::vector<std::uint8_t>& data) {
-  return RegSetValueExW(Handle(key), Wide(name), 0, type, data.data(),
+  return RegSetValueExW(Handle(key), WideView(name), 0, type, data.data(),
                         static_cast<DWORD>(data.size()));
 }
 
@@ -49,10 +47,12 @@ std::int32_t WinRegistry::QueryValue(host::RegistryKey key, const std::u16string
   for (;;) {
     DWORD size = 0;
     DWORD stored_type = 0;
-    LONG status = RegQueryValueExW(Handle(key), Wide(name), nullptr, &stored_type, nullptr, &size);
+    LONG status =
+        RegQueryValueExW(Handle(key), WideView(name), nullptr, &stored_type, nullptr, &size);
     if (status != ERROR_SUCCESS) return status;
     data.assign(size, 0);
-    status = RegQueryValueExW(Handle(key), Wide(name), nullptr, &stored_type, data.data(), &size);
+    status =
+        RegQueryValueExW(Handle(key), WideView(name), nullptr, &stored_type, data.data(), &size);
     if (status == ERROR_MORE_DATA) continue;
     if (status == ERROR_SUCCESS) {
       data.resize(size);

@@ -6,18 +6,11 @@
 
 #include "host/host_error.h"
 #include "win32/late_bound.h"
+#include "win32/wide_text.h"
 
 namespace tessaly::win32 {
 
 namespace {
-
-const wchar_t* Wide(const std::u16string& text) {
-  return reinterpret_cast<const wchar_t*>(text.c_str());
-}
-
-std::u16string FromWide(const wchar_t* text, std::size_t length) {
-  return std::u16string(reinterpret_cast<const char16_t*>(text), length);
-}
 
 // Sizes from the query include the terminating zero, reads exclude it.
 template <class Read>
@@ -26,7 +19,7 @@ std::u16string ReadSized(Read read) {
   for (;;) {
     const DWORD needed = read(buffer.data(), static_cast<DWORD>(buffer.size()));
     if (needed == 0) return {};
-    if (needed < buffer.size()) return FromWide(buffer.data(), wcslen(buffer.data()));
+    if (needed < buffer.size()) return FromWide(buffer.data());
     buffer.assign(needed + 1, L'\0');
   }
 }
@@ -36,7 +29,7 @@ std::u16string ReadSized(Read read) {
 std::int32_t WinSystemServices::MessageBox(const std::u16string& text,
                                            const std::u16string& caption, std::int32_t style) {
   const std::u16string title = caption.empty() ? u"Tessaly" : caption;
-  return MessageBoxW(GetActiveWindow(), Wide(text), Wide(title), static_cast<UINT>(style));
+  return MessageBoxW(GetActiveWindow(), WideView(text), WideView(title), static_cast<UINT>(style));
 }
 
 std::u16string WinSystemServices::ClipboardText() {
@@ -44,7 +37,7 @@ std::u16string WinSystemServices::ClipboardText() {
   std::u16string text;
   if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
     if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-      text = FromWide(chars, wcsnlen(chars, GlobalSize(data) / sizeof(wchar_t)));
+      text = FromWide({chars, wcsnlen(chars, GlobalSize(data) / sizeof(wchar_t))});
       GlobalUnlock(data);
     }
   }
@@ -54,19 +47,19 @@ std::u16string WinSystemServices::ClipboardText() {
 
 void WinSystemServices::OpenUrl(const std::u16string& url) {
   const auto result = reinterpret_cast<INT_PTR>(
-      ShellExecuteW(nullptr, L"open", Wide(url), nullptr, nullptr, SW_SHOWNORMAL));
+      ShellExecuteW(nullptr, L"open", WideView(url), nullptr, nullptr, SW_SHOWNORMAL));
   if (result <= 32) throw host::HostError("the browser could not be opened");
 }
 
 std::u16string WinSystemServices::EnvironmentVariable(const std::u16string& name) {
   return ReadSized([&](wchar_t* buffer, DWORD size) {
-    return GetEnvironmentVariableW(Wide(name), buffer, size);
+    return GetEnvironmentVariableW(WideView(name), buffer, size);
   });
 }
 
 std::u16string WinSystemServices::ExpandEnvironmentStrings(const std::u16string& text) {
   return ReadSized([&](wchar_t* buffer, DWORD size) {
-    const DWORD needed = ExpandEnvironmentStringsW(Wide(text), buffer, size);
+    const DWORD needed = ExpandEnvironmentStringsW(WideView(text), buffer, size);
     // This call counts the terminating zero in its result.
     return needed > size ? needed : (needed == 0 ? 0 : needed - 1);
   });
@@ -136,10 +129,10 @@ std::u16string WinSystemServices::WmiOsCaption() {
 
 std::string WinSystemServices::ToAnsi(const std::u16string& text) {
   if (text.empty()) return {};
-  const int size = WideCharToMultiByte(CP_ACP, 0, Wide(text), static_cast<int>(text.size()),
+  const int size = WideCharToMultiByte(CP_ACP, 0, WideView(text), static_cast<int>(text.size()),
                                        nullptr, 0, nullptr, nullptr);
   std::string result(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_ACP, 0, Wide(text), static_cast<int>(text.size()), result.data(), size,
+  WideCharToMultiByte(CP_ACP, 0, WideView(text), static_cast<int>(text.size()), result.data(), size,
                       nullptr, nullptr);
   return result;
 }

@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "win32/com_barrier.h"
+#include "win32/unique_handle.h"
+#include "win32/wide_text.h"
 
 namespace tessaly::win32 {
 
@@ -22,7 +24,7 @@ host::WindowHandle Value(HWND window) {
 }
 
 const wchar_t* OptionalWide(const std::optional<std::u16string>& text) {
-  return text ? reinterpret_cast<const wchar_t*>(text->c_str()) : nullptr;
+  return text ? WideView(*text) : nullptr;
 }
 
 LONG_PTR ReadProc(HWND window) {
@@ -259,10 +261,8 @@ void WinWindowSystem::MouseEvent(std::uint32_t flags) {
 }
 
 host::Size WinWindowSystem::ScreenSize() {
-  HDC screen = GetDC(nullptr);
-  const host::Size size{GetDeviceCaps(screen, HORZRES), GetDeviceCaps(screen, VERTRES)};
-  ReleaseDC(nullptr, screen);
-  return size;
+  const auto screen = ScreenDc();
+  return {GetDeviceCaps(screen.Get(), HORZRES), GetDeviceCaps(screen.Get(), VERTRES)};
 }
 
 std::int32_t WinWindowSystem::WheelScrollLines() {

@@ -36,7 +36,7 @@ class WinWindow : public host::Window {
 };
 
 std::shared_ptr<host::UserDocument> CoreDocumentOf(const ComPtr<IDispatch>& document) {
-  auto object = document.As<ICoreDocument>(kIidCoreDocument);
+  auto object = document.As<ICoreDocument>(__uuidof(ICoreDocument));
   return object ? object->CoreDocument() : nullptr;
 }
 
@@ -56,8 +56,9 @@ class WinWindows : public host::Windows {
   host::ToolWindow CreateToolWindow(host::AddInInstance& add_in, const std::u16string& prog_id,
                                     const std::u16string& caption,
                                     const std::u16string& position_guid) override {
-    auto* instance = dynamic_cast<WinAddInInstance*>(&add_in);
-    Variant add_in_object(instance ? instance->Object() : nullptr);
+    // The editor's AddIn object, as the editor handed it over at connection.
+    const auto* instance = add_in.EditorObject<ComPtr<IDispatch>>();
+    Variant add_in_object(instance ? instance->Get() : nullptr);
     Variant class_name(prog_id), window_caption(caption), position(position_guid);
     // The document comes back through the [in,out] IDispatch** the editor fills.
     ComPtr<IDispatch> document;

@@ -22,7 +22,10 @@ namespace {
 using testing::RecordingFeatures;
 
 struct TestAddIn : host::AddInInstance {};
-struct TestDocument : host::UserDocument {};
+struct TestDocument : host::UserDocument {
+  void TabInitialize() override {}
+  void Code_Click(const std::u16string&) override {}
+};
 
 using test_support::EditorFor;
 using test_support::ExcelEditor;
@@ -77,7 +80,7 @@ class ConnectTest : public ::testing::Test {
       const auto key = u"Software\\Microsoft\\" + editor_key + u"\\Addins\\QWIX.Connect";
       EXPECT_EQ(registry_paths::GetKeyValue(os.registry(), os.system(),
                                             u"HKCU\\" + key + u"\\FriendlyName"),
-                registry_paths::Variant(std::u16string(u"QWIX")));
+                registry_paths::VbValue(std::u16string(u"QWIX")));
       const auto behaviour = os.registry().Value(host::kCurrentUser, key, u"LoadBehavior");
       ASSERT_TRUE(behaviour) << text::ToUtf8(key);
       EXPECT_EQ(behaviour->type, host::kRegDword);

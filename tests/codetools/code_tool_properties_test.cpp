@@ -150,7 +150,7 @@ TEST(CodeToolProperties, AWholeModuleOf65000LinesIsReadOnceAndKeepsItsCode) {
   const std::function<bool()> runs[] = {
       [&] { return IndentRange(editor.Module(), 1, 65000); },
       [&] { return AlignRange(editor.Module(), 1, 65000, kAlignCommentsMode); },
-      [&] { return CleanRange(editor.Module(), 1, 65000, kUnindentCaption); },
+      [&] { return CleanRange(editor.Module(), 1, 65000, Cleaning::kUnindent); },
   };
   for (const auto& run : runs) {
     editor.ResetCalls();

@@ -96,9 +96,6 @@ TEST(CodeWalks, EachToolWorksOnTheRangeAroundTheCaret) {
         u"Sub A()", u"    x = 1", u"End Sub"}, {3, 1, 3, 1}, 0, 0,
        {u"Option Explicit", u"Private Enum E", u"eA = 1", u"eB = 2", u"End Enum", u"Sub A()",
         u"    x = 1", u"End Sub"}, {3, 1, 3, 1}},
-      {"other captions change nothing", [](addin::Connection& c) {RunCleaningWalk(c, u"代码缩进");},
-       {u"Sub A()", u"", u"    x = 1 ' note", u"End Sub"}, {3, 1, 3, 1}, 0, 0,
-       {u"Sub A()", u"", u"    x = 1 ' note", u"End Sub"}, {3, 1, 3, 1}},
       // The widest comment stays where it stood: three blanks after its code.
       {"align: header and end line stay", AlignComments, commented, {3, 4, 3, 4}, 0, 0,
        {u"' about A   ", u"Sub A()   ' header", u"x = 1        ' a", u"total = 12   ' b",

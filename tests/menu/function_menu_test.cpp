@@ -19,13 +19,20 @@ TEST(Dispatch, SendsEachCommandCaptionToItsCommand) {
     std::string call;
   };
   std::vector<Case> cases = {
-      {u"代码缩进", "IndentCode"},           {u"取消对齐", "UnalignComments"},
-      {u"删除注解", "CleanLines(删除注解)"}, {u"删除空行", "CleanLines(删除空行)"},
-      {u"取消缩进", "CleanLines(取消缩进)"}, {u"代码注解", "AnnotateCode"},
-      {u"注解对齐", "AlignComments"},        {u"资管(&G)", "ToggleIdeWindow(6)"},
-      {u"属性(&Y)", "ToggleIdeWindow(7)"},   {u"立即(&M)", "ToggleIdeWindow(5)"},
-      {u"清屏(&N)", "ClearImmediateWindow"}, {u"关于程序", "ShowAbout"},
-      {u"TessalyAid", "ShowAbout"},          {u"Tessaly", "ShowAbout"},
+      {u"代码缩进", "IndentCode"},
+      {u"取消对齐", "UnalignComments"},
+      {u"删除注解", "CleanLines(DeleteComments)"},
+      {u"删除空行", "CleanLines(DeleteBlankLines)"},
+      {u"取消缩进", "CleanLines(Unindent)"},
+      {u"代码注解", "AnnotateCode"},
+      {u"注解对齐", "AlignComments"},
+      {u"资管(&G)", "ToggleIdeWindow(6)"},
+      {u"属性(&Y)", "ToggleIdeWindow(7)"},
+      {u"立即(&M)", "ToggleIdeWindow(5)"},
+      {u"清屏(&N)", "ClearImmediateWindow"},
+      {u"关于程序", "ShowAbout"},
+      {u"TessalyAid", "ShowAbout"},
+      {u"Tessaly", "ShowAbout"},
   };
   for (const auto* caption : {u"Nothing here", u"If_Then", u"条件", u"【功能】", u"[循环"})
     cases.push_back({caption, ""});

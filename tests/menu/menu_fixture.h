@@ -31,8 +31,9 @@ class RecordingCommands : public MenuCommands, public MenuCodeTools {
   void AnnotateCode() override { Record("AnnotateCode"); }
   void ShowAbout() override { Record("ShowAbout"); }
   void IndentCode() override { Record("IndentCode"); }
-  void CleanLines(const std::u16string& caption) override {
-    Record("CleanLines(" + text::ToUtf8(caption) + ")");
+  void CleanLines(codetools::Cleaning cleaning) override {
+    static constexpr const char* kNames[] = {"Unindent", "DeleteBlankLines", "DeleteComments"};
+    Record(std::string("CleanLines(") + kNames[static_cast<int>(cleaning)] + ")");
   }
   void AlignComments() override { Record("AlignComments"); }
   void UnalignComments() override { Record("UnalignComments"); }

@@ -25,11 +25,11 @@ class KeyValueTest : public ::testing::Test {
   sim::SimRegistry& registry_ = os_.registry();
   sim::SimSystemServices& system_ = os_.system();
 
-  bool Set(const std::u16string& name, const Variant& value, const std::u16string& type = u"",
+  bool Set(const std::u16string& name, const VbValue& value, const std::u16string& type = u"",
            std::int32_t flag = 0) {
     return SetKeyValue(registry_, system_, kAddinPath + name, value, type, flag);
   }
-  Variant Get(const std::u16string& name, const std::u16string& type = u"", std::int32_t flag = 0) {
+  VbValue Get(const std::u16string& name, const std::u16string& type = u"", std::int32_t flag = 0) {
     return GetKeyValue(registry_, system_, kAddinPath + name, type, flag);
   }
   std::optional<sim::RegistryValue> Stored(const std::u16string& name) {
@@ -46,8 +46,8 @@ TEST_F(KeyValueTest, WritesTheRegistrationValues) {
   EXPECT_EQ(Stored(u"LoadBehavior")->data, (Bytes{3, 0, 0, 0}));
   // The key's class is the decimal type of the write that created it.
   EXPECT_EQ(registry_.KeyClass(host::kCurrentUser, kAddinKey), u"1");
-  EXPECT_EQ(Get(u"FriendlyName"), Variant(u"QWIX"));
-  EXPECT_EQ(Get(u"LoadBehavior", u"REG_DWORD"), Variant(3.0));
+  EXPECT_EQ(Get(u"FriendlyName"), VbValue(u"QWIX"));
+  EXPECT_EQ(Get(u"LoadBehavior", u"REG_DWORD"), VbValue(3.0));
   EXPECT_EQ(registry_.OpenHandleCount(), 0u);
 }
 
@@ -55,7 +55,7 @@ TEST_F(KeyValueTest, DwordsOutOfRangeOrNotNumbersAreRefused) {
   const std::optional<Bytes> refused;
   // clang-format off
   const struct {
-    Variant value;
+    VbValue value;
     std::optional<Bytes> written;
   } cases[] = {
       {3.0, Bytes{3, 0, 0, 0}}, {u"3", Bytes{3, 0, 0, 0}}, {0.0, Bytes{0, 0, 0, 0}},
@@ -79,53 +79,53 @@ TEST_F(KeyValueTest, DwordsOutOfRangeOrNotNumbersAreRefused) {
 TEST_F(KeyValueTest, StringsKeepEveryCharacterAndAnyLength) {
   const std::u16string text = u"中文 \"引号\" C:\\路径 ✓ \U0001F600";
   EXPECT_TRUE(Set(u"名称", text, u"RS"));
-  EXPECT_EQ(Get(u"名称"), Variant(text));
+  EXPECT_EQ(Get(u"名称"), VbValue(text));
   EXPECT_TRUE(Set(u"", u"默认值"));
-  EXPECT_EQ(Get(u""), Variant(u"默认值"));
+  EXPECT_EQ(Get(u""), VbValue(u"默认值"));
   EXPECT_TRUE(Set(u"Padded", u"  x  "));
-  EXPECT_EQ(Get(u"Padded"), Variant(u"x"));
+  EXPECT_EQ(Get(u"Padded"), VbValue(u"x"));
   EXPECT_TRUE(Set(u"Number", 2.5));
-  EXPECT_EQ(Get(u"Number"), Variant(u"2.5"));
+  EXPECT_EQ(Get(u"Number"), VbValue(u"2.5"));
   const std::u16string long_text(5000, u'长');  // longer than the query buffer
   EXPECT_TRUE(Set(u"Long", long_text));
-  EXPECT_EQ(Get(u"Long"), Variant(long_text));
+  EXPECT_EQ(Get(u"Long"), VbValue(long_text));
 }
 
 TEST_F(KeyValueTest, TheRequestedTypeDecidesHowBytesAreRead) {
   system_.SetEnvironmentVariable(u"SystemRoot", u"C:\\Windows");
   EXPECT_TRUE(Set(u"Exp", u" %SystemRoot%\\a\r\n ", u"RE"));
   EXPECT_EQ(Stored(u"Exp")->type, host::kRegExpandSz);
-  EXPECT_EQ(Get(u"Exp", u"RE"), Variant(u"C:\\Windows\\a"));
-  EXPECT_EQ(Get(u"Exp", u"RS"), Variant(u"%SystemRoot%\\a\r\n"));
+  EXPECT_EQ(Get(u"Exp", u"RE"), VbValue(u"C:\\Windows\\a"));
+  EXPECT_EQ(Get(u"Exp", u"RS"), VbValue(u"%SystemRoot%\\a\r\n"));
 
   EXPECT_TRUE(Set(u"Bin", std::vector<double>{0, 10, 255, 171}, u"REG_BINARY"));
   EXPECT_EQ(Stored(u"Bin")->data, (Bytes{0x00, 0x0A, 0xFF, 0xAB}));
-  EXPECT_EQ(Get(u"Bin", u"RB"), Variant(u"00 0A FF AB"));
-  EXPECT_EQ(Get(u"Bin", u"RD"), Variant(static_cast<double>(0xABFF0A00u)));
+  EXPECT_EQ(Get(u"Bin", u"RB"), VbValue(u"00 0A FF AB"));
+  EXPECT_EQ(Get(u"Bin", u"RD"), VbValue(static_cast<double>(0xABFF0A00u)));
   EXPECT_FALSE(Set(u"BadBin", std::vector<double>{1, 256}, u"RB"));
   EXPECT_FALSE(Stored(u"BadBin"));
   EXPECT_TRUE(Set(u"TextBin", u"a中", u"RB"));
   EXPECT_EQ(Stored(u"TextBin")->data, (Bytes{'a', 0xD6, 0xD0}));
 
   EXPECT_TRUE(Set(u"Short", 4.0, u"RD"));
-  EXPECT_EQ(Get(u"Short", u"RS"), Variant(u"\u0004"));
+  EXPECT_EQ(Get(u"Short", u"RS"), VbValue(u"\u0004"));
 
   EXPECT_TRUE(Set(u"List", std::vector<std::u16string>{u"甲", u"", u"c"}, u"RM"));
   EXPECT_EQ(Stored(u"List")->data, (Bytes{0x32, 0x75, 0, 0, 0, 0, 'c', 0, 0, 0, 0, 0}));
-  EXPECT_EQ(Get(u"List", u"RM"), Variant(std::vector<std::u16string>{u"甲", u"", u"c"}));
+  EXPECT_EQ(Get(u"List", u"RM"), VbValue(std::vector<std::u16string>{u"甲", u"", u"c"}));
   EXPECT_TRUE(Set(u"OneText", u"a", u"RM"));
   EXPECT_EQ(Stored(u"OneText")->data, (Bytes{'a', 0, 0, 0, 0, 0}));
   EXPECT_TRUE(Set(u"NoItems", std::vector<std::u16string>{}, u"RM"));
-  EXPECT_EQ(Get(u"NoItems", u"RM"), Variant(std::vector<std::u16string>{}));
+  EXPECT_EQ(Get(u"NoItems", u"RM"), VbValue(std::vector<std::u16string>{}));
 
-  EXPECT_EQ(Get(u"Bin", u"9"), Variant{});
+  EXPECT_EQ(Get(u"Bin", u"9"), VbValue{});
 }
 
 TEST_F(KeyValueTest, MissingPathsGiveEmptyResultsAndUnknownTypesWriteNothing) {
-  EXPECT_EQ(Get(u"Nothing"), Variant(u""));
-  EXPECT_EQ(Get(u"Nothing", u"RD"), Variant(u""));
-  EXPECT_EQ(GetKeyValue(registry_, system_, u"HKCU\\Nowhere\\V"), Variant(u""));
-  EXPECT_EQ(GetKeyValue(registry_, system_, u"HKCU"), Variant(u""));
+  EXPECT_EQ(Get(u"Nothing"), VbValue(u""));
+  EXPECT_EQ(Get(u"Nothing", u"RD"), VbValue(u""));
+  EXPECT_EQ(GetKeyValue(registry_, system_, u"HKCU\\Nowhere\\V"), VbValue(u""));
+  EXPECT_EQ(GetKeyValue(registry_, system_, u"HKCU"), VbValue(u""));
   EXPECT_FALSE(SetKeyValue(registry_, system_, u"HKCU\\", u"x"));
   EXPECT_FALSE(SetKeyValue(registry_, system_, u"\\Software\\V", u"x"));
   EXPECT_FALSE(SetKeyValue(registry_, system_, u"NOROOT\\Software\\V", u"x"));
@@ -141,10 +141,10 @@ TEST_F(KeyValueTest, TheViewFlagPicksTheRegistryView) {
       u"HKLM\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\CurrentBuild";
   EXPECT_TRUE(SetKeyValue(registry_, system_, path, u"22631", u"", 256));
   EXPECT_TRUE(SetKeyValue(registry_, system_, path, u"9600", u"", 512));
-  EXPECT_EQ(GetKeyValue(registry_, system_, path), Variant(u"22631"));
-  EXPECT_EQ(GetKeyValue(registry_, system_, path, u"", 512), Variant(u"9600"));
+  EXPECT_EQ(GetKeyValue(registry_, system_, path), VbValue(u"22631"));
+  EXPECT_EQ(GetKeyValue(registry_, system_, path, u"", 512), VbValue(u"9600"));
   EXPECT_FALSE(SetKeyValue(registry_, system_, path, u"1", u"", 1));
-  EXPECT_EQ(GetKeyValue(registry_, system_, path, u"", 0x100000), Variant(u""));
+  EXPECT_EQ(GetKeyValue(registry_, system_, path, u"", 0x100000), VbValue(u""));
 }
 
 TEST(RegPathSplit, SplitsEachLayer) {
@@ -209,7 +209,7 @@ TEST(RegKey2Num, TranslatesNamesInAnyCase) {
   }
   EXPECT_EQ(RegKey2Num(system, 17.0), 17);
   EXPECT_EQ(RegKey2Num(system, -3.0), -3);
-  EXPECT_EQ(RegKey2Num(system, Variant{}), 0);
+  EXPECT_EQ(RegKey2Num(system, VbValue{}), 0);
   EXPECT_EQ(RegKey2Num(system, std::vector<double>{1.0}), 0);
   EXPECT_TRUE(system.MessageBoxes().empty());
 }

@@ -10,6 +10,7 @@
 
 #include "sim/os/file_replacement.h"
 #include "text/utf.h"
+#include "win32/unique_handle.h"
 
 namespace tessaly::sim {
 
@@ -63,10 +64,10 @@ std::filesystem::path FollowLinks(const std::filesystem::path& path) {
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                             OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (file == INVALID_HANDLE_VALUE) Fail(path, "cannot follow the link", GetLastError());
+  const win32::UniqueFile link(file);
   std::wstring target(32768, L'\0');
   const DWORD length =
       GetFinalPathNameByHandleW(file, target.data(), static_cast<DWORD>(target.size()), 0);
-  CloseHandle(file);
   if (length == 0 || length >= target.size()) Fail(path, "cannot follow the link", GetLastError());
   target.resize(length);
   return target;
@@ -79,7 +80,7 @@ void RefuseWhenHeldOpen(const std::filesystem::path& target) {
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                             OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) Fail(target, Reason(GetLastError()));
-  CloseHandle(file);
+  const win32::UniqueFile closed_at_once(file);
 }
 
 bool WriteAll(HANDLE file, std::string_view bytes) {
@@ -123,9 +124,12 @@ FileReplacement::FileReplacement(const std::filesystem::path& path, std::string_
   }
   if (file == INVALID_HANDLE_VALUE) Fail(target_, "cannot create a temporary file", error);
   pending_ = true;
-  const bool written = WriteAll(file, bytes) && FlushFileBuffers(file);
-  error = GetLastError();
-  CloseHandle(file);
+  bool written = false;
+  {
+    const win32::UniqueFile staged(file);
+    written = WriteAll(file, bytes) && FlushFileBuffers(file);
+    error = GetLastError();
+  }
   // The attributes a user sees in Explorer go with the contents; ReplaceFileW keeps them where
   // the system implements it fully, and this keeps them where it does not.
   constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |

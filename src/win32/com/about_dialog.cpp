@@ -6,6 +6,8 @@
 
 #include "win32/com/about_pictures.h"
 #include "win32/com_barrier.h"
+#include "win32/unique_handle.h"
+#include "win32/wide_text.h"
 
 namespace tessaly::win32 {
 
@@ -47,14 +49,9 @@ bool FontExists(const wchar_t* face) {
   wanted.lfCharSet = DEFAULT_CHARSET;
   wcsncpy(wanted.lfFaceName, face, LF_FACESIZE - 1);
   bool found = false;
-  HDC screen = GetDC(nullptr);
-  EnumFontFamiliesExW(screen, &wanted, &NoteFontFound, reinterpret_cast<LPARAM>(&found), 0);
-  ReleaseDC(nullptr, screen);
+  EnumFontFamiliesExW(ScreenDc().Get(), &wanted, &NoteFontFound, reinterpret_cast<LPARAM>(&found),
+                      0);
   return found;
-}
-
-const wchar_t* Wide(const std::u16string& text) {
-  return reinterpret_cast<const wchar_t*>(text.c_str());
 }
 
 // The form breaks lines with a lone carriage return; a static control needs CR LF.
@@ -72,7 +69,7 @@ void SetTextIfChanged(HWND window, const std::u16string& text) {
   std::wstring now(static_cast<std::size_t>(length) + 1, L'\0');
   GetWindowTextW(window, now.data(), length + 1);
   now.resize(static_cast<std::size_t>(length));
-  if (now != Wide(text)) SetWindowTextW(window, Wide(text));
+  if (now != WideView(text)) SetWindowTextW(window, WideView(text));
 }
 
 template <class Control>
@@ -108,8 +105,8 @@ AboutDialog::AboutDialog(HINSTANCE module) : module_(module) {
                                        reinterpret_cast<LPARAM>(this));
   if (!window_) return;
   lock_.emplace();
-  hook_ =
-      SetWindowsHookExW(WH_GETMESSAGE, &AboutDialog::KeyboardHook, nullptr, GetCurrentThreadId());
+  hook_.Reset(
+      SetWindowsHookExW(WH_GETMESSAGE, &AboutDialog::KeyboardHook, nullptr, GetCurrentThreadId()));
 }
 
 AboutDialog::~AboutDialog() {
@@ -125,34 +122,30 @@ void AboutDialog::Attach(about::AboutFrm& form) {
 void AboutDialog::Dismiss() {
   if (form_) form_->SetChangeListener({});
   form_ = nullptr;
-  if (hook_) UnhookWindowsHookEx(hook_);
-  hook_ = nullptr;
+  hook_.Reset();
   if (HWND window = window_) {
     window_ = nullptr;
     DestroyWindow(window);
   }
-  if (own_font_) DeleteObject(font_);
-  font_ = nullptr;
-  own_font_ = false;
+  font_.Reset();
   lock_.reset();
 }
 
 void AboutDialog::CreateControls() {
   for (const wchar_t* face : kFontFaces) {
     if (!FontExists(face)) continue;
-    font_ = CreateFontW(kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                        DEFAULT_PITCH | FF_DONTCARE, face);
-    own_font_ = font_ != nullptr;
+    font_.Reset(CreateFontW(kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                            DEFAULT_PITCH | FF_DONTCARE, face));
     if (font_) break;
   }
-  if (!font_) font_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  const HFONT font = font_ ? font_.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 
   auto make = [&](const wchar_t* window_class, DWORD style, int id) {
     HWND control =
         CreateWindowExW(0, window_class, L"", WS_CHILD | style, 0, 0, 0, 0, window_,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), module_, nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   };
   for (int i = 0; i < 3; ++i)
     make(L"STATIC", SS_OWNERDRAW | SS_NOTIFY, kFirstPictureId + i);

@@ -14,6 +14,7 @@
 #include "about/about_form_host.h"
 #include "about/about_frm.h"
 #include "win32/server_lock.h"
+#include "win32/unique_handle.h"
 
 namespace tessaly::win32 {
 
@@ -40,9 +41,9 @@ class AboutDialog {
   HINSTANCE module_;
   HWND window_ = nullptr;
   RECT placed_{};
-  HFONT font_ = nullptr;
-  bool own_font_ = false;
-  HHOOK hook_ = nullptr;
+  // Null when the stock font serves.
+  UniqueGdiObject<HFONT> font_;
+  UniqueHook hook_;
   about::AboutFrm* form_ = nullptr;
   std::optional<ServerLock> lock_;
 };

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "win32/unique_handle.h"
+
 namespace tessaly::win32 {
 
 namespace {
@@ -36,25 +38,19 @@ class Canvas {
     std::array<POINT, N> points{};
     for (std::size_t i = 0; i < N; ++i)
       points[i] = {X(design[i].x), Y(design[i].y)};
-    HPEN pen = CreatePen(PS_SOLID, width, colour);
-    HGDIOBJ old_pen = SelectObject(dc_, pen);
+    UniqueGdiObject<HPEN> pen(CreatePen(PS_SOLID, width, colour));
+    Selection selected(dc_, pen.Get());
     Polyline(dc_, points.data(), static_cast<int>(N));
-    SelectObject(dc_, old_pen);
-    DeleteObject(pen);
   }
 
  private:
   template <class Shape>
   void Draw(COLORREF fill, COLORREF line, int width, Shape shape) {
-    HBRUSH brush = CreateSolidBrush(fill);
-    HPEN pen = CreatePen(PS_SOLID, width, line);
-    HGDIOBJ old_brush = SelectObject(dc_, brush);
-    HGDIOBJ old_pen = SelectObject(dc_, pen);
+    UniqueGdiObject<HBRUSH> brush(CreateSolidBrush(fill));
+    UniqueGdiObject<HPEN> pen(CreatePen(PS_SOLID, width, line));
+    Selection brush_selected(dc_, brush.Get());
+    Selection pen_selected(dc_, pen.Get());
     shape();
-    SelectObject(dc_, old_pen);
-    SelectObject(dc_, old_brush);
-    DeleteObject(pen);
-    DeleteObject(brush);
   }
 
   HDC dc_;

@@ -1,5 +1,7 @@
 #include "win32/com/caption_font.h"
 
+#include "win32/unique_handle.h"
+
 namespace tessaly::win32 {
 
 namespace {
@@ -26,21 +28,16 @@ bool FaceInstalled(HDC screen, const wchar_t* face) {
 }  // namespace
 
 CaptionFont::CaptionFont() {
-  HDC screen = GetDC(nullptr);
+  const auto screen = ScreenDc();
   if (!screen) return;
-  const int height = -MulDiv(kPoints, GetDeviceCaps(screen, LOGPIXELSY), 72);
+  const int height = -MulDiv(kPoints, GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
   for (const wchar_t* face : kFaces) {
-    if (!FaceInstalled(screen, face)) continue;
-    font_ = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                        DEFAULT_PITCH | FF_DONTCARE, face);
+    if (!FaceInstalled(screen.Get(), face)) continue;
+    font_.Reset(CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                            DEFAULT_PITCH | FF_DONTCARE, face));
     if (font_) break;
   }
-  ReleaseDC(nullptr, screen);
-}
-
-CaptionFont::~CaptionFont() {
-  if (font_) DeleteObject(font_);
 }
 
 }  // namespace tessaly::win32

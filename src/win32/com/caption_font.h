@@ -5,22 +5,21 @@
 
 #include "win32/windows_headers.h"
 
+#include "win32/unique_handle.h"
+
 namespace tessaly::win32 {
 
 class CaptionFont {
  public:
   CaptionFont();
-  ~CaptionFont();
-  CaptionFont(const CaptionFont&) = delete;
-  CaptionFont& operator=(const CaptionFont&) = delete;
 
   HFONT Handle() const {
-    return font_ ? font_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    return font_ ? font_.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   }
 
  private:
   // Null when the stock font serves; the stock font is never deleted.
-  HFONT font_ = nullptr;
+  UniqueGdiObject<HFONT> font_;
 };
 
 }  // namespace tessaly::win32

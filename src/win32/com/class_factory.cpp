@@ -1,6 +1,7 @@
 #include "win32/com/class_factory.h"
 
 #include "win32/com_barrier.h"
+#include "win32/server_lock.h"
 
 namespace tessaly::win32 {
 
@@ -15,27 +16,22 @@ HRESULT ClassFactory::QueryInterface(REFIID iid, void** object) {
   return E_NOINTERFACE;
 }
 
+// The object is never deleted; the counts a static object returns mean nothing to a client.
 ULONG ClassFactory::AddRef() {
-  return InterlockedIncrement(&references_);
+  ServerLock::Lock(true);
+  return 2;
 }
 
 ULONG ClassFactory::Release() {
-  const ULONG left = InterlockedDecrement(&references_);
-  if (left == 0) delete this;
-  return left;
+  ServerLock::Lock(false);
+  return 1;
 }
 
 HRESULT ClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** object) {
   if (!object) return E_POINTER;
   *object = nullptr;
   if (outer) return CLASS_E_NOAGGREGATION;
-  return Barrier([&] {
-    IUnknown* made = maker_();
-    if (!made) return E_OUTOFMEMORY;
-    const HRESULT result = made->QueryInterface(iid, object);
-    made->Release();
-    return result;
-  });
+  return Barrier([&] { return maker_(iid, object); });
 }
 
 HRESULT ClassFactory::LockServer(BOOL lock) {

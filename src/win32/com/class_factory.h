@@ -1,20 +1,18 @@
 #pragma once
 
-// The class factory of each of our two classes: it makes one object per request.
+// The class factory of each of our two classes, a static object as in Wine's own servers: it
+// lives as long as the DLL and makes one object per request. A reference a client holds still
+// keeps the DLL loaded, as a lock of the server.
 
 #include "win32/windows_headers.h"
-
-#include <functional>
-
-#include "win32/server_lock.h"
 
 namespace tessaly::win32 {
 
 class ClassFactory final : public IClassFactory {
  public:
-  // Makes a new object holding one reference; null when it cannot.
-  using Maker = std::function<IUnknown*()>;
-  explicit ClassFactory(Maker maker) : maker_(std::move(maker)) {}
+  // Makes the object and hands out the interface `iid` names.
+  using Maker = HRESULT (*)(REFIID iid, void** object);
+  constexpr explicit ClassFactory(Maker maker) : maker_(maker) {}
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
   ULONG STDMETHODCALLTYPE AddRef() override;
@@ -23,10 +21,6 @@ class ClassFactory final : public IClassFactory {
   HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override;
 
  private:
-  virtual ~ClassFactory() = default;
-
-  LONG references_ = 1;
-  ServerLock lock_;
   Maker maker_;
 };
 

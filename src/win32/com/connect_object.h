@@ -1,8 +1,8 @@
 #pragma once
 
 // QWIX.Connect: the add-in object the editors create. The editors call it through the vtable
-// of _IDTExtensibility2; script clients and tests through IDispatch. Both reach the same five
-// methods, each behind the barrier.
+// of _IDTExtensibility2; script clients and tests through IDispatch, which the type library
+// turns into the same five calls, each behind the barrier.
 
 #include <memory>
 
@@ -10,30 +10,22 @@
 #include "qwix_idl.h"
 #include "win32/com/about_dialog.h"
 #include "win32/com/server.h"
-#include "win32/server_lock.h"
+#include "win32/com/type_library_dispatch.h"
+#include "win32/com_object.h"
 #include "win32/win_editor.h"
 #include "win32/win_os.h"
 
 namespace tessaly::win32 {
 
-class ConnectObject final : public _IDTExtensibility2 {
+class ConnectObject final
+    : public ComObject<ConnectObject, TypeLibraryDispatch<_IDTExtensibility2>> {
  public:
+  using Offered = Offers<Offer<_IDTExtensibility2, IDispatch>>;
+
   explicit ConnectObject(Server& server) : server_(server) {}
-  ConnectObject(const ConnectObject&) = delete;
-  ConnectObject& operator=(const ConnectObject&) = delete;
+  ~ConnectObject() override;
 
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
-
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
-                                          DISPID* ids) override;
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags,
-                                   DISPPARAMS* parameters, VARIANT* result, EXCEPINFO* exception,
-                                   UINT* bad_argument) override;
-
+  // Nothing for the editor or for the add-in instance is refused with E_INVALIDARG.
   HRESULT STDMETHODCALLTYPE OnConnection(IDispatch* Application, LONG ConnectMode,
                                          IDispatch* AddInInst, SAFEARRAY** custom) override;
   HRESULT STDMETHODCALLTYPE OnDisconnection(LONG RemoveMode, SAFEARRAY** custom) override;
@@ -42,14 +34,11 @@ class ConnectObject final : public _IDTExtensibility2 {
   HRESULT STDMETHODCALLTYPE OnBeginShutdown(SAFEARRAY** custom) override;
 
  private:
-  ~ConnectObject() = default;
   void Disconnect(LONG remove_mode);
 
   Server& server_;
-  LONG references_ = 1;
-  ServerLock lock_;
   std::unique_ptr<WinOs> os_;
-  std::unique_ptr<WinAddInInstance> add_in_instance_;
+  std::unique_ptr<host::AddInInstance> add_in_instance_;
   // The About form's window; closed before the add-in, whose form it shows, goes.
   std::unique_ptr<AboutDialogMaker> about_dialogs_;
   // Made at each connection and destroyed at disconnection, which releases every editor

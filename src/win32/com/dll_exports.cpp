@@ -10,34 +10,35 @@
 #include "win32/com_barrier.h"
 
 using tessaly::win32::Barrier;
-using tessaly::win32::ClassFactory;
-using tessaly::win32::ConnectObject;
-using tessaly::win32::Server;
 using tessaly::win32::ServerLock;
 using tessaly::win32::TheServer;
-using tessaly::win32::VBIDETabObject;
+
+namespace {
+
+using tessaly::win32::ClassFactory;
+using tessaly::win32::MakeComObject;
+
+HRESULT MakeConnect(REFIID iid, void** object) {
+  return MakeComObject<tessaly::win32::ConnectObject>(iid, object, TheServer());
+}
+
+HRESULT MakeVBIDETab(REFIID iid, void** object) {
+  auto& server = TheServer();
+  return MakeComObject<tessaly::win32::VBIDETabObject>(iid, object, server.Module(),
+                                                       server.Component().NewTabDocument());
+}
+
+constinit ClassFactory connect_factory(MakeConnect);
+constinit ClassFactory vbide_tab_factory(MakeVBIDETab);
+
+}  // namespace
 
 extern "C" HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID class_id, REFIID iid, void** object) {
   if (!object) return E_POINTER;
   *object = nullptr;
-  return Barrier([&]() -> HRESULT {
-    Server& server = TheServer();
-    ClassFactory::Maker maker;
-    if (IsEqualCLSID(class_id, CLSID_Connect)) {
-      maker = [&server]() -> IUnknown* { return new ConnectObject(server); };
-    } else if (IsEqualCLSID(class_id, CLSID_VBIDETab)) {
-      maker = [&server]() -> IUnknown* {
-        return static_cast<_VBIDETab*>(
-            new VBIDETabObject(server, server.Component().NewTabDocument()));
-      };
-    } else {
-      return CLASS_E_CLASSNOTAVAILABLE;
-    }
-    auto* factory = new ClassFactory(std::move(maker));
-    const HRESULT result = factory->QueryInterface(iid, object);
-    factory->Release();
-    return result;
-  });
+  if (IsEqualCLSID(class_id, CLSID_Connect)) return connect_factory.QueryInterface(iid, object);
+  if (IsEqualCLSID(class_id, CLSID_VBIDETab)) return vbide_tab_factory.QueryInterface(iid, object);
+  return CLASS_E_CLASSNOTAVAILABLE;
 }
 
 extern "C" HRESULT STDAPICALLTYPE DllCanUnloadNow() {

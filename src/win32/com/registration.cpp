@@ -3,6 +3,8 @@
 #include "win32/windows_headers.h"
 
 #include "win32/registration_entries.h"
+#include "win32/unique_handle.h"
+#include "win32/wide_text.h"
 
 namespace tessaly::win32 {
 
@@ -11,25 +13,21 @@ namespace {
 constexpr bool kWin64 = sizeof(void*) == 8;
 constexpr char16_t kClasses[] = u"Software\\Classes";
 
-const wchar_t* Wide(const std::u16string& text) {
-  return reinterpret_cast<const wchar_t*>(text.c_str());
-}
-
 LSTATUS Write(HKEY root, const RegistryEntry& entry) {
-  HKEY key = nullptr;
-  LSTATUS status = RegCreateKeyExW(root, Wide(entry.key), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                   KEY_SET_VALUE, nullptr, &key, nullptr);
+  UniqueHkey key;
+  LSTATUS status = RegCreateKeyExW(root, WideView(entry.key), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                   KEY_SET_VALUE, nullptr, key.Receive(), nullptr);
   if (status != ERROR_SUCCESS) return status;
-  const wchar_t* name = entry.name.empty() ? nullptr : Wide(entry.name);
+  const wchar_t* name = entry.name.empty() ? nullptr : WideView(entry.name);
   if (entry.is_number) {
     const DWORD number = entry.number;
-    status = RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
+    status = RegSetValueExW(key.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
                             sizeof(number));
   } else {
-    status = RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(Wide(entry.text)),
+    status = RegSetValueExW(key.Get(), name, 0, REG_SZ,
+                            reinterpret_cast<const BYTE*>(WideView(entry.text)),
                             static_cast<DWORD>((entry.text.size() + 1) * sizeof(wchar_t)));
   }
-  RegCloseKey(key);
   return status;
 }
 
@@ -42,13 +40,15 @@ LSTATUS WriteAll(HKEY root, const std::vector<RegistryEntry>& entries) {
 
 void DeleteAll(HKEY root, const std::vector<std::u16string>& keys, REGSAM view = 0) {
   for (const auto& key : keys) {
-    HKEY opened = nullptr;
-    if (RegOpenKeyExW(root, Wide(key), 0, KEY_ALL_ACCESS | view, &opened) != ERROR_SUCCESS) {
-      continue;
+    {
+      UniqueHkey opened;
+      if (RegOpenKeyExW(root, WideView(key), 0, KEY_ALL_ACCESS | view, opened.Receive()) !=
+          ERROR_SUCCESS) {
+        continue;
+      }
+      RegDeleteTreeW(opened.Get(), nullptr);
     }
-    RegDeleteTreeW(opened, nullptr);
-    RegCloseKey(opened);
-    RegDeleteKeyExW(root, Wide(key), view, 0);
+    RegDeleteKeyExW(root, WideView(key), view, 0);
   }
 }
 
@@ -59,12 +59,9 @@ constexpr REGSAM kOtherView = kWin64 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
 bool OtherBitnessRegistered(HKEY root) {
   const auto server =
       std::u16string(kClasses) + u"\\CLSID\\" + kConnectClassId + u"\\InprocServer32";
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(root, Wide(server), 0, KEY_READ | kOtherView, &key) != ERROR_SUCCESS) {
-    return false;
-  }
-  RegCloseKey(key);
-  return true;
+  UniqueHkey key;
+  return RegOpenKeyExW(root, WideView(server), 0, KEY_READ | kOtherView, key.Receive()) ==
+         ERROR_SUCCESS;
 }
 
 // 64-bit Windows keeps the CLSID keys of each bitness apart but shares the ProgIDs, the type
@@ -79,10 +76,6 @@ void Unregister(HKEY root) {
   const auto shared = OwnedClassKeys(kClasses, kWin64, ClassKeys::kShared);
   DeleteAll(root, shared, KEY_WOW64_64KEY);
   DeleteAll(root, shared, KEY_WOW64_32KEY);
-}
-
-std::u16string FromWide(const std::wstring& text) {
-  return std::u16string(text.begin(), text.end());
 }
 
 }  // namespace

@@ -32,4 +32,9 @@ class Server {
 // The loaded DLL's server, made on first use after DllMain recorded the module.
 Server& TheServer();
 
+// The type information of one of our interfaces, from the loaded DLL's type library.
+inline ComPtr<ITypeInfo> TypeInfoOf(const IID& iid) {
+  return TheServer().TypeInfo(iid);
+}
+
 }  // namespace tessaly::win32

@@ -31,11 +31,8 @@ HRESULT TabControlObject::ActivateInPlace(ComPtr<IOleInPlaceSite> in_place_site,
   in_place_site_ = std::move(in_place_site);
   frame_ = std::move(frame);
   ui_window_ = std::move(ui_window);
-  if (tab_document_) {
-    tab_document_->TabStrip1.SetChangeListener(
-        [this] { window_.ShowTabs(tab_document_->TabStrip1); });
-    window_.ShowTabs(tab_document_->TabStrip1);
-  }
+  document_->TabStrip1.SetChangeListener([this] { window_.ShowTabs(document_->TabStrip1); });
+  window_.ShowTabs(document_->TabStrip1);
   return S_OK;
 }
 
@@ -60,7 +57,7 @@ void TabControlObject::DeactivateUi() {
 void TabControlObject::DeactivateInPlace() {
   DeactivateUi();
   // The document outlives the window: it must stop calling into it.
-  if (tab_document_) tab_document_->TabStrip1.SetChangeListener(nullptr);
+  document_->TabStrip1.SetChangeListener(nullptr);
   window_.Destroy();
   frame_.Reset();
   ui_window_.Reset();

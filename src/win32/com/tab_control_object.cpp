@@ -15,33 +15,13 @@ constexpr DWORD kMiscStatus = OLEMISC_RECOMPOSEONRESIZE | OLEMISC_CANTLINKINSIDE
 
 }  // namespace
 
-TabControlObject::TabControlObject(HINSTANCE module, std::shared_ptr<host::UserDocument> document)
+TabControlObject::TabControlObject(HINSTANCE module, std::shared_ptr<tabs::VBIDETab> document)
     : document_(std::move(document)),
-      tab_document_(dynamic_cast<tabs::VBIDETab*>(document_.get())),
       window_(module, [this](int index) { UserClickedTab(index); }) {}
 
 TabControlObject::~TabControlObject() {
   // An editor that released the control without closing it.
   QuietBarrier([&] { DeactivateInPlace(); });
-}
-
-void* TabControlObject::ControlInterface(REFIID iid) {
-  if (IsEqualIID(iid, IID_IOleObject)) return static_cast<IOleObject*>(this);
-  if (IsEqualIID(iid, IID_IOleWindow) || IsEqualIID(iid, IID_IOleInPlaceObject)) {
-    return static_cast<IOleInPlaceObject*>(this);
-  }
-  if (IsEqualIID(iid, IID_IOleInPlaceActiveObject)) {
-    return static_cast<IOleInPlaceActiveObject*>(this);
-  }
-  if (IsEqualIID(iid, IID_IViewObject) || IsEqualIID(iid, IID_IViewObject2)) {
-    return static_cast<IViewObject2*>(this);
-  }
-  if (IsEqualIID(iid, IID_IPersist) || IsEqualIID(iid, IID_IPersistStreamInit)) {
-    return static_cast<IPersistStreamInit*>(this);
-  }
-  if (IsEqualIID(iid, IID_IOleDocument)) return static_cast<IOleDocument*>(this);
-  if (IsEqualIID(iid, IID_IOleDocumentView)) return static_cast<IOleDocumentView*>(this);
-  return nullptr;
 }
 
 HRESULT TabControlObject::SetClientSite(IOleClientSite* site) {
@@ -191,7 +171,7 @@ HRESULT TabControlObject::SetColorScheme(LOGPALETTE*) {
 }
 
 void TabControlObject::UserClickedTab(int index) {
-  if (tab_document_) tab_document_->TabStrip1.UserClick(index);
+  document_->TabStrip1.UserClick(index);
 }
 
 }  // namespace tessaly::win32

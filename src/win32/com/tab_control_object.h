@@ -5,8 +5,8 @@
 // (IOleInPlaceObject, IOleInPlaceActiveObject), a document's one view for VB6's document
 // container (IOleDocument, IOleDocumentView), drawing on request (IViewObject2) and an empty
 // persistent state (IPersistStreamInit). While active in place it shows the core's TabStrip1 in a
-// TabStripWindow and hands a user's click on a tab to the core. The class that derives from it
-// answers IUnknown for all of them.
+// TabStripWindow and hands a user's click on a tab to the core. The COM object made of it offers
+// ControlInterfaces among its own.
 
 #include "win32/windows_headers.h"
 
@@ -15,6 +15,7 @@
 #include "host/editor.h"
 #include "tabs/vbide_tab.h"
 #include "win32/com/tab_strip_window.h"
+#include "win32/com_object.h"
 #include "win32/com_ptr.h"
 
 namespace tessaly::win32 {
@@ -27,7 +28,12 @@ class TabControlObject : public IOleObject,
                          public IOleDocument,
                          public IOleDocumentView {
  public:
-  TabControlObject(HINSTANCE module, std::shared_ptr<host::UserDocument> document);
+  using ControlInterfaces =
+      Offers<Offer<IOleObject>, Offer<IOleInPlaceObject, IOleWindow>,
+             Offer<IOleInPlaceActiveObject>, Offer<IViewObject2, IViewObject>,
+             Offer<IPersistStreamInit, IPersist>, Offer<IOleDocument>, Offer<IOleDocumentView>>;
+
+  TabControlObject(HINSTANCE module, std::shared_ptr<tabs::VBIDETab> document);
   virtual ~TabControlObject();
   TabControlObject(const TabControlObject&) = delete;
   TabControlObject& operator=(const TabControlObject&) = delete;
@@ -119,9 +125,7 @@ class TabControlObject : public IOleObject,
   HRESULT STDMETHODCALLTYPE Clone(IOleInPlaceSite* site, IOleDocumentView** view) override;
 
  protected:
-  // The interface of ours that `iid` names, without a reference; null for none of these.
-  void* ControlInterface(REFIID iid);
-  const std::shared_ptr<host::UserDocument>& Document() const { return document_; }
+  const std::shared_ptr<tabs::VBIDETab>& Document() const { return document_; }
 
  private:
   HRESULT ActivateInPlace(ComPtr<IOleInPlaceSite> site, HWND parent, LPCRECT place);
@@ -131,8 +135,7 @@ class TabControlObject : public IOleObject,
   // Called from the window when the user selects a tab.
   void UserClickedTab(int index);
 
-  std::shared_ptr<host::UserDocument> document_;
-  tabs::VBIDETab* tab_document_;
+  std::shared_ptr<tabs::VBIDETab> document_;
   TabStripWindow window_;
   ComPtr<IOleClientSite> client_site_;
   ComPtr<IOleInPlaceSite> in_place_site_;

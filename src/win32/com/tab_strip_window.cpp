@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "win32/com_barrier.h"
+#include "win32/wide_text.h"
 
 namespace tessaly::win32 {
 
@@ -26,12 +27,8 @@ bool RegisterWindowClass(HINSTANCE module, WNDPROC procedure) {
   return RegisterClassExW(&window_class) != 0;
 }
 
-std::wstring Wide(const std::u16string& text) {
-  return std::wstring(text.begin(), text.end());
-}
-
 void SetCaption(HWND tab_control, int index, const std::u16string& caption, bool insert) {
-  std::wstring text = Wide(caption);
+  std::wstring text = WideCopy(caption);
   TCITEMW item{};
   item.mask = TCIF_TEXT;
   item.pszText = text.data();

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "win32/fake_host/com_client.h"
+#include "win32/unique_handle.h"
 
 namespace tessaly::fake_host {
 
@@ -38,13 +39,13 @@ std::wstring EditorAddInsKey(bool vb6) {
 
 bool AddInDriver::Connect(Load how) {
   const std::wstring listed = EditorAddInsKey(editor_.IsVb6()) + L"\\" + kProgId;
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, listed.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+  win32::UniqueHkey key;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, listed.c_str(), 0, KEY_READ, key.Receive()) !=
+      ERROR_SUCCESS) {
     ADD_FAILURE() << "the editor's add-in key does not list "
                   << "QWIX.Connect";
     return false;
   }
-  RegCloseKey(key);
   CLSID class_id{};
   if (FAILED(CLSIDFromProgID(kProgId, &class_id)) ||
       FAILED(CoCreateInstance(class_id, nullptr, CLSCTX_INPROC_SERVER, kExtensibility2,

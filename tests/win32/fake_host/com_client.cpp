@@ -39,6 +39,22 @@ VARIANT Empty() {
   return *win32::Variant().Get();
 }
 
+VARIANT Text(const wchar_t* text) {
+  VARIANT value;
+  VariantInit(&value);
+  value.vt = VT_BSTR;
+  value.bstrVal = SysAllocString(text);
+  return value;
+}
+
+VARIANT CustomArgument::Get() {
+  VARIANT value;
+  VariantInit(&value);
+  value.vt = VT_ARRAY | VT_VARIANT | VT_BYREF;
+  value.pparray = &array_;
+  return value;
+}
+
 HRESULT CanUnloadNow() {
   HMODULE dll = GetModuleHandleW(L"QWIX.dll");
   if (!dll) return S_OK;

@@ -219,7 +219,7 @@ Variant FakeEditor::CreateToolWindow(Arguments& arguments) {
   // The editor creates the document through the component's class factory.
   auto document = client::CreateByProgId(reinterpret_cast<const wchar_t*>(prog_id.c_str()));
   if (!document) throw host::HostError("the document could not be created");
-  auto core = document.As<win32::ICoreDocument>(win32::kIidCoreDocument);
+  auto core = document.As<win32::ICoreDocument>(__uuidof(win32::ICoreDocument));
   auto core_document = core ? core->CoreDocument() : nullptr;
   sim_.RegisterDocumentClass(prog_id, [core_document] { return core_document; });
   NoAddIn add_in;

@@ -212,7 +212,8 @@ HRESULT FakeObject::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* para
       const std::string what = error.what();
       *exception = EXCEPINFO{};
       exception->scode = E_FAIL;
-      exception->bstrDescription = win32::ToBstr(std::u16string(what.begin(), what.end()));
+      exception->bstrDescription =
+          win32::ToBstr(std::u16string(what.begin(), what.end())).Release();
     }
     return DISP_E_EXCEPTION;
   }

@@ -9,7 +9,7 @@
 
 namespace tessaly::registry_paths {
 
-using Variant = std::variant<std::monostate, std::u16string, double, std::vector<std::u16string>,
+using VbValue = std::variant<std::monostate, std::u16string, double, std::vector<std::u16string>,
                              std::vector<double>>;
 
 }  // namespace tessaly::registry_paths

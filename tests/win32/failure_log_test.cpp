@@ -1,0 +1,93 @@
+#include "win32/failure_log.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "win32/com_barrier.h"
+
+namespace tessaly::win32 {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> LinesOf(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);)
+    lines.push_back(line);
+  return lines;
+}
+
+// A fresh %LOCALAPPDATA% for each test, so the user's own log is never touched.
+class FailureLogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    wchar_t saved[MAX_PATH] = {};
+    if (GetEnvironmentVariableW(L"LOCALAPPDATA", saved, MAX_PATH)) saved_ = saved;
+    folder_ = fs::temp_directory_path() /
+              ("tessaly-log-" + std::to_string(GetCurrentProcessId()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    SetEnvironmentVariableW(L"LOCALAPPDATA", folder_.wstring().c_str());
+  }
+  void TearDown() override {
+    SetEnvironmentVariableW(L"LOCALAPPDATA", saved_.empty() ? nullptr : saved_.c_str());
+    fs::remove_all(folder_);
+  }
+  fs::path Log() const { return folder_ / "Tessaly" / "tessaly.log"; }
+
+  fs::path folder_;
+  std::wstring saved_;
+};
+
+TEST_F(FailureLogTest, ACaughtFailureLeavesOneLineSayingWhereAndWhat) {
+  EXPECT_EQ(Barrier([] { return S_OK; }), S_OK);
+  QuietBarrier([] {});
+  EXPECT_FALSE(fs::exists(Log())) << "nothing is written while all is well";
+
+  EXPECT_EQ(Barrier([]() -> HRESULT { throw std::runtime_error("the editor went away"); }),
+            E_UNEXPECTED);
+  const auto lines = LinesOf(Log());
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_NE(lines[0].find("the editor went away"), std::string::npos) << lines[0];
+  EXPECT_NE(lines[0].find("failure_log_test.cpp:"), std::string::npos) << lines[0];
+  EXPECT_NE(lines[0].find("TestBody"), std::string::npos) << lines[0];
+
+  QuietBarrier([] { throw std::bad_alloc(); });
+  const auto both = LinesOf(Log());
+  ASSERT_EQ(both.size(), 2u);
+  EXPECT_NE(both[1].find("out of memory"), std::string::npos) << both[1];
+}
+
+TEST_F(FailureLogTest, PastItsBoundTheFileKeepsItsNewerHalf) {
+  const FailureLog log(Log().wstring(), 200);
+  for (int i = 10; i < 40; ++i) {
+    ASSERT_TRUE(log.Append("line " + std::to_string(i) + " of the log"));
+    EXPECT_LE(fs::file_size(Log()), 200u);
+  }
+  const auto lines = LinesOf(Log());
+  ASSERT_GE(lines.size(), 4u);
+  EXPECT_EQ(lines.back(), "line 39 of the log\r");
+  EXPECT_EQ(lines[lines.size() - 2], "line 38 of the log\r");
+  // Whole lines only: the cut falls on a line's start.
+  EXPECT_EQ(lines.front().rfind("line ", 0), 0u) << lines.front();
+}
+
+TEST_F(FailureLogTest, ALogThatCannotBeWrittenIsGivenUpQuietly) {
+  // A file where the log's folder should be.
+  std::ofstream(folder_ / "Tessaly") << "in the way";
+  EXPECT_FALSE(FailureLog::OfUser().Append("lost"));
+  EXPECT_EQ(Barrier([]() -> HRESULT { throw std::logic_error("still answered"); }), E_UNEXPECTED);
+  SetEnvironmentVariableW(L"LOCALAPPDATA", nullptr);
+  EXPECT_FALSE(FailureLog::OfUser().Append("nowhere to go"));
+}
+
+}  // namespace
+}  // namespace tessaly::win32
