@@ -54,7 +54,9 @@ std::string FormatModuleBytes(std::string bytes) {
 }
 
 void FormatFile(const std::filesystem::path& in, const std::filesystem::path& out) {
-  const cli::ModuleInput input = cli::ReadModule(in.string(), std::cin);
+  // The command line takes its paths as UTF-8, on Windows too.
+  const std::u8string utf8 = in.u8string();
+  const cli::ModuleInput input = cli::ReadModule(std::string(utf8.begin(), utf8.end()), std::cin);
   std::ofstream stream(out, std::ios::binary | std::ios::trunc);
   cli::ModuleOutputs outputs(/*in_place=*/false, stream);
   outputs.Add(input, cli::SerializeModule(input, IndentWholeModule(input.file)));

@@ -6,8 +6,8 @@
 #include "cli/arguments.h"
 #include "cli/command_line.h"
 #include "cli/editor_session.h"
+#include "cli/native_path.h"
 #include "cli/registry_file.h"
-#include "cli/registry_lock.h"
 #include "text/utf.h"
 
 namespace tessaly::cli {
@@ -46,11 +46,19 @@ int AboutCommand(const std::vector<std::string>& args, Streams streams) {
   for (const auto& assignment : arguments.Values("--set")) {
     changes.push_back(ParseSwitch(assignment));
   }
-  const std::filesystem::path registry = RegistryFile(arguments);
-  if (!changes.empty()) PrepareRegistryFolder(registry);
-
-  const RegistryLock lock(registry);
-  EditorSession session(host, registry, /*start_up=*/false);
+  // The switches the add-in really reads, where the system has them and no file is named.
+  std::string store_name;
+  const auto add_in_store =
+      arguments.Value("--registry") ? nullptr : AddInSettingsStore(store_name);
+  std::optional<std::filesystem::path> registry;
+  std::optional<RegistryLock> lock;
+  if (!add_in_store) {
+    registry = RegistryFile(arguments);
+    if (!changes.empty()) PrepareRegistryFolder(*registry);
+    lock.emplace(*registry);
+    store_name = PathText(*registry);
+  }
+  EditorSession session(host, registry, /*start_up=*/false, add_in_store.get());
   session.AddIn().ShowAbout();
   auto& form = session.AddIn().About().Form();
   const auto boxes_before = session.Os().system().MessageBoxes().size();
@@ -68,7 +76,7 @@ int AboutCommand(const std::vector<std::string>& args, Streams streams) {
   }
   const auto& boxes = session.Os().system().MessageBoxes();
   if (boxes.size() > boxes_before) {
-    throw std::runtime_error(text::ToUtf8(boxes.back().text) + " (" + registry.string() + ")");
+    throw std::runtime_error(text::ToUtf8(boxes.back().text) + " (" + store_name + ")");
   }
   for (const auto& line : about::DescribeAboutForm(form)) {
     streams.out << text::ToUtf8(line) << "\n";

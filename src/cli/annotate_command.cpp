@@ -4,7 +4,6 @@
 #include "cli/arguments.h"
 #include "cli/command_line.h"
 #include "cli/editor_session.h"
-#include "cli/encoding_option.h"
 #include "cli/module_input.h"
 #include "cli/module_output.h"
 #include "codetools/annotation_dictionary.h"

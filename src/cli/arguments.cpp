@@ -68,4 +68,10 @@ std::int32_t PositiveNumber(const std::string& text, const std::string& option) 
   return static_cast<std::int32_t>(value);
 }
 
+FileEncoding PlainAsciiEncodingOption(const std::optional<std::string>& value) {
+  if (!value || *value == "gbk") return FileEncoding::kCodePage936;
+  if (*value == "utf-8") return FileEncoding::kUtf8;
+  throw UsageError("--encoding takes gbk or utf-8, not '" + *value + "'");
+}
+
 }  // namespace tessaly::cli

@@ -1,11 +1,14 @@
 #pragma once
 
-// A small reader of command arguments: flags, options with a value, positional operands.
+// A small reader of command arguments: flags, options with a value, positional operands; and
+// the values of the options several commands share.
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "cli/file_encoding.h"
 
 namespace tessaly::cli {
 
@@ -30,5 +33,9 @@ class Arguments {
 // A whole positive number no larger than the editor's line limit; throws UsageError naming
 // the option otherwise.
 std::int32_t PositiveNumber(const std::string& text, const std::string& option);
+
+// `--encoding gbk|utf-8`: the encoding of files whose bytes do not decide it (plain ASCII);
+// code page 936 when not given. Throws UsageError for any other value.
+FileEncoding PlainAsciiEncodingOption(const std::optional<std::string>& value);
 
 }  // namespace tessaly::cli

@@ -6,12 +6,10 @@
 #include "cli/arguments.h"
 #include "cli/click_report.h"
 #include "cli/command_line.h"
-#include "cli/control_path.h"
 #include "cli/editor_session.h"
-#include "cli/encoding_option.h"
-#include "cli/json_writer.h"
 #include "cli/module_input.h"
 #include "cli/module_output.h"
+#include "cli/native_path.h"
 #include "host/host_error.h"
 #include "text/utf.h"
 
@@ -66,7 +64,7 @@ void CheckInsideModule(const host::Selection& selection, const std::vector<std::
 void RefuseReportOverInput(const std::optional<std::string>& report, const std::string& path) {
   if (!report || *report == "-" || path == "-") return;
   std::error_code error;
-  if (std::filesystem::equivalent(*report, path, error)) {
+  if (std::filesystem::equivalent(NativePath(*report), NativePath(path), error)) {
     throw UsageError("--report '" + *report + "' names the module itself");
   }
 }
@@ -79,7 +77,7 @@ void WriteReport(const std::string& target, const std::string& json, Streams str
       throw UsageError("cannot write the report to standard error");
     return;
   }
-  std::ofstream file(target, std::ios::binary);
+  std::ofstream file(NativePath(target), std::ios::binary);
   file << json;
   file.close();
   if (!file) throw UsageError("cannot write the report to '" + target + "'");

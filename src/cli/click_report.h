@@ -5,6 +5,7 @@
 // forms opened).
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/editor_session.h"
@@ -26,5 +27,8 @@ class ClickReport {
   std::vector<std::pair<std::u16string, bool>> windows_before_;
   bool about_open_before_;
 };
+
+// A JSON string literal, quotes included, from UTF-16 text.
+std::string JsonString(std::u16string_view text);
 
 }  // namespace tessaly::cli

@@ -98,6 +98,14 @@ int RunCommand(const std::vector<std::string>& args, Streams streams) {
 
 }  // namespace
 
+void WriteModuleBytes(std::ostream& out, std::string_view bytes) {
+  if (auto* raw = dynamic_cast<RawBytesOutput*>(out.rdbuf())) {
+    if (!out.flush() || !raw->WriteRawBytes(bytes)) out.setstate(std::ios::badbit);
+    return;
+  }
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
 int RunCommandLine(const std::vector<std::string>& args, Streams streams) {
   if (args.empty()) {
     // Bad input like any other: one line on standard error, nothing on standard output.

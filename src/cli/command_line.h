@@ -7,6 +7,7 @@
 #include <iosfwd>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tessaly::cli {
@@ -16,6 +17,19 @@ struct Streams {
   std::ostream& out;
   std::ostream& err;
 };
+
+// An output that shows text rather than keeping bytes (a console on Windows, which takes
+// UTF-16) has a way round for module text, which goes out in its file's own encoding.
+class RawBytesOutput {
+ public:
+  virtual ~RawBytesOutput() = default;
+  // False when the bytes could not all be written.
+  virtual bool WriteRawBytes(std::string_view bytes) = 0;
+};
+
+// A module's bytes, exactly as they would be written to its file; a failed write shows in the
+// stream's state, as any other.
+void WriteModuleBytes(std::ostream& out, std::string_view bytes);
 
 // Wrong arguments; the message is the one line the user sees.
 class UsageError : public std::runtime_error {

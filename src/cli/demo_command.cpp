@@ -5,7 +5,6 @@
 #include "cli/command_line.h"
 #include "cli/editor_session.h"
 #include "cli/registry_file.h"
-#include "cli/registry_lock.h"
 #include "registry_paths/get_key_value.h"
 #include "registry_paths/vb_number.h"
 #include "text/utf.h"

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
+#include "addin/editor_queries.h"
 #include "cli/command_line.h"
-#include "cli/control_path.h"
+#include "menu/menu_catalogue.h"
 
 namespace tessaly::cli {
 
@@ -18,6 +19,11 @@ sim::EditorOptions OptionsFor(HostKind host) {
   return options;
 }
 
+host::Os WithSettings(host::Os os, host::SettingsStore* settings) {
+  if (!settings) return os;
+  return {os.registry, *settings, os.windows, os.loop, os.system};
+}
+
 }  // namespace
 
 HostKind HostKindOption(const std::optional<std::string>& value) {
@@ -26,12 +32,30 @@ HostKind HostKindOption(const std::optional<std::string>& value) {
   throw UsageError("--host takes vb6 or vba, not '" + *value + "'");
 }
 
+std::optional<std::vector<std::u16string>> MenuControlPath(const std::u16string& caption) {
+  const auto popups = menu::MenuTop(menu::kPopupGroup);
+  for (int popup = 0; popup < menu::kPopupCount; ++popup) {
+    for (const auto& item : menu::MenuItems(popup)) {
+      if (item.caption == caption) {
+        return std::vector<std::u16string>{addin::kMenuBarName,
+                                           std::u16string(popups[popup].caption), caption};
+      }
+    }
+  }
+  for (const auto& button : menu::MenuTop(menu::kButtonGroup)) {
+    if (button.caption == caption) {
+      return std::vector<std::u16string>{addin::kMenuBarName, caption};
+    }
+  }
+  return std::nullopt;
+}
+
 EditorSession::EditorSession(HostKind host,
                              const std::optional<std::filesystem::path>& registry_file,
-                             bool start_up)
+                             bool start_up, host::SettingsStore* settings)
     : os_(registry_file ? std::make_unique<sim::SimOs>(*registry_file)
                         : std::make_unique<sim::SimOs>()),
-      host_os_(os_->Os()),
+      host_os_(WithSettings(os_->Os(), settings)),
       editor_(OptionsFor(host)),
       desktop_(std::make_unique<sim::SimDesktop>(editor_, *os_)) {
   // The machine the command line plays: a 32-bit editor on 64-bit Windows 10, as most users

@@ -23,14 +23,20 @@ enum class HostKind { kVb6, kVba };
 // The value of --host: vb6 (the default when absent) or vba; throws UsageError otherwise.
 HostKind HostKindOption(const std::optional<std::string>& value);
 
+// Where a caption stands on the function menu's bar: the bar's name, the popup's caption for
+// a popup item, then the caption itself. Nothing for a caption the menu does not hold.
+std::optional<std::vector<std::u16string>> MenuControlPath(const std::u16string& caption);
+
 class EditorSession {
  public:
   // Without a registry file the registry lives in memory and nothing is stored. Without
   // start_up the add-in is connected but the editor's start-up is not completed: no feature
-  // starts and no registration is written, so only what the user changes is stored.
+  // starts and no registration is written, so only what the user changes is stored. A settings
+  // store given (the add-in's own in the real registry) takes the settings instead of the
+  // simulated registry; it must outlive the session.
   explicit EditorSession(HostKind host,
                          const std::optional<std::filesystem::path>& registry_file = {},
-                         bool start_up = true);
+                         bool start_up = true, host::SettingsStore* settings = nullptr);
   ~EditorSession();
   EditorSession(const EditorSession&) = delete;
   EditorSession& operator=(const EditorSession&) = delete;

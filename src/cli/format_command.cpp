@@ -4,7 +4,6 @@
 
 #include "cli/arguments.h"
 #include "cli/command_line.h"
-#include "cli/encoding_option.h"
 #include "cli/module_input.h"
 #include "cli/module_output.h"
 #include "cli/unified_diff.h"
@@ -72,7 +71,7 @@ int FormatCommand(const std::vector<std::string>& args, Streams streams) {
     // Indentation rewrites lines where they stand.
     std::string bytes = SerializeModule(input, lines);
     if (mode == Mode::kDiff) {
-      streams.out << UnifiedDiff(ShownPath(path), input.file.Bytes(), bytes);
+      WriteModuleBytes(streams.out, UnifiedDiff(ShownPath(path), input.file.Bytes(), bytes));
       status = kExitChanged;
     } else {
       outputs.Add(input, std::move(bytes));

@@ -2,9 +2,29 @@
 
 #include <ostream>
 
+#include "cli/command_line.h"
 #include "cli/file_error.h"
+#include "cli/native_path.h"
 
 namespace tessaly::cli {
+
+StagedFile::StagedFile(const std::string& path, std::string_view bytes) try
+    : replacement_(NativePath(path), bytes) {
+} catch (const sim::FileReplacementError& error) {
+  throw FileError(error.what());
+}
+
+void StagedFile::Commit() {
+  try {
+    replacement_.Commit();
+  } catch (const sim::FileReplacementError& error) {
+    throw FileError(error.what());
+  }
+}
+
+void WriteFileAtomically(const std::string& path, std::string_view bytes) {
+  StagedFile(path, bytes).Commit();
+}
 
 void ModuleOutputs::Add(const ModuleInput& input, std::string bytes) {
   if (WritesBack(input)) {
@@ -16,7 +36,7 @@ void ModuleOutputs::Add(const ModuleInput& input, std::string bytes) {
 
 void ModuleOutputs::Finish() {
   for (const std::string& bytes : printed_)
-    out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    WriteModuleBytes(out_, bytes);
   printed_.clear();
   // Standard output may be a full disk or a closed pipe; the files stay as they were unless it
   // took everything.

@@ -4,10 +4,27 @@
 #include <string>
 #include <vector>
 
-#include "cli/atomic_write.h"
 #include "cli/module_input.h"
+#include "sim/os/file_replacement.h"
 
 namespace tessaly::cli {
+
+// New contents for a file (its path as given on the command line), written to a temporary
+// file beside it and put in place on Commit, as sim::FileReplacement does: a link is followed,
+// the file's mode (on Windows its attributes) is kept, a read-only file is refused. Throws
+// FileError naming the file and the reason; a file staged and never committed stays as it
+// was, and no temporary file is left behind.
+class StagedFile {
+ public:
+  StagedFile(const std::string& path, std::string_view bytes);
+  void Commit();
+
+ private:
+  sim::FileReplacement replacement_;
+};
+
+// Stages and commits at once.
+void WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 // Where a command's results go: back into their files with -i, else to standard output.
 // Nothing is put anywhere before Finish, so a command that fails on a later module, or on a

@@ -1,6 +1,12 @@
 #include "cli/registry_file.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 
 #include "cli/command_line.h"
 #include "cli/file_error.h"
@@ -25,6 +31,34 @@ void PrepareRegistryFolder(const std::filesystem::path& file) {
   if (error) {
     throw FileError(file.parent_path().string() + ": " + error.message());
   }
+}
+
+std::unique_ptr<host::SettingsStore> AddInSettingsStore(std::string&) {
+  return nullptr;
+}
+
+RegistryLock::RegistryLock(const std::filesystem::path& registry_file) {
+  std::error_code error;
+  std::filesystem::path folder =
+      std::filesystem::weakly_canonical(std::filesystem::absolute(registry_file, error), error)
+          .parent_path();
+  if (error || !std::filesystem::is_directory(folder, error)) return;
+  const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (descriptor < 0) {
+    throw FileError("cannot lock " + registry_file.string() + ": " + std::strerror(errno));
+  }
+  while (::flock(descriptor, LOCK_EX) != 0) {
+    if (errno == EINTR) continue;
+    const int failure = errno;
+    ::close(descriptor);
+    throw FileError("cannot lock " + registry_file.string() + ": " + std::strerror(failure));
+  }
+  lock_ = descriptor;
+}
+
+RegistryLock::~RegistryLock() {
+  // Closing the folder lets the lock go.
+  if (lock_ >= 0) ::close(static_cast<int>(lock_));
 }
 
 }  // namespace tessaly::cli

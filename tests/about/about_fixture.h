@@ -12,16 +12,12 @@
 #include "registry_paths/set_key_value.h"
 #include "sim/editor/sim_editor.h"
 #include "sim/os/sim_os.h"
+#include "support/host_editors.h"
 #include "support/recording_features.h"
 
 namespace tessaly::about::testing {
 
-inline sim::EditorOptions ExcelEditor() {
-  sim::EditorOptions options;
-  options.name = u"Microsoft Excel";
-  options.version = u"7.01";
-  return options;
-}
+using test_support::ExcelEditor;
 
 // A settings store whose saves fail, as a store that cannot be written does.
 class UnwritableSettings : public host::SettingsStore {

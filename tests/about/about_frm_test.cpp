@@ -126,33 +126,6 @@ TEST(AboutPictures, OneClickShowsAPictureAloneInTheFirstPlaceAndTheNextRestoresA
   }
 }
 
-TEST(AboutHost, ShowingAgainReusesTheLoadedFormUntilTheLeftButtonUnloadsIt) {
-  AboutFixture f;
-  f.host.Show();
-  auto* first = &f.host.Form();
-  first->Check1[2].Value = kGrayed;  // a change the user made and no load may undo
-  first->Visible = false;
-  f.host.Show();
-  EXPECT_EQ(&f.host.Form(), first);
-  EXPECT_TRUE(first->Visible);
-  EXPECT_EQ(first->Check1[2].Value, kGrayed);
-  EXPECT_EQ(f.windows_made, 1);
-
-  // Only the left button closes; the next show loads a fresh form from the settings.
-  const auto window = first->hWnd();
-  first->ClickOK(kRightButton);
-  first->ClickOK(kMiddleButton);
-  ASSERT_TRUE(f.host.IsLoaded());
-  first->ClickOK(kLeftButton);
-  EXPECT_FALSE(f.host.IsLoaded());
-  EXPECT_FALSE(f.os.windows().IsWindow(window));
-  EXPECT_THROW(f.host.Form(), std::logic_error);
-  f.Store(2, u"0");
-  f.host.Show();
-  EXPECT_EQ(f.host.Form().Check1[2].Value, kUnchecked);
-  EXPECT_EQ(f.windows_made, 2);
-}
-
 TEST(DescribeAboutForm, ListsCaptionSystemLinesAndSwitches) {
   AboutFixture f(ExcelEditor());
   f.os.system().SetWow64(false);
@@ -201,32 +174,50 @@ TEST(AboutFrmChanges, EachChangeOfWhatItShowsNotifiesOnce) {
 }
 
 // A face that draws the About form gets the form before it loads, so it hears the load
-// itself, and gets a new window for each form; the close box unloads the form.
-TEST(AboutFormWindow, TheFaceHearsTheLoadAndTheCloseBoxUnloads) {
-  AboutFixture fixture;
+// itself, and a new window for each form. Showing again reuses the loaded form; only the left
+// button on OK, or the close box, unloads it, and the next show loads afresh from the settings.
+TEST(AboutHost, ShowingAgainReusesTheFormUntilOKOrTheCloseBoxUnloadsIt) {
+  AboutFixture f;
   int attached = 0;
   std::vector<std::pair<std::u16string, bool>> heard;  // caption, shown
-  FormWindowFactory windows = fixture.Windows();
+  FormWindowFactory windows = f.Windows();
   windows.attach = [&](host::WindowHandle window, AboutFrm& form) {
     ++attached;
     EXPECT_EQ(window, form.hWnd());
     form.SetChangeListener([&heard, &form] { heard.emplace_back(form.Caption, form.Visible); });
   };
-  AboutFormHost host{fixture.connection, fixture.features, fixture.os.Os(), windows};
+  AboutFormHost host{f.connection, f.features, f.os.Os(), windows};
 
   host.Show();
-  host.Show();
-  EXPECT_EQ(attached, 1);
+  auto* first = &host.Form();
   // First the load, before the form is shown, then the showing.
   ASSERT_EQ(heard.size(), 2u);
   EXPECT_EQ(heard[0], std::make_pair(std::u16string(u"关于程序——TessalyIDE_V1.36"), false));
   EXPECT_TRUE(heard[1].second);
+  first->Check1[2].Value = kGrayed;  // a change the user made and no load may undo
+  first->Visible = false;
+  host.Show();
+  EXPECT_EQ(&host.Form(), first);
+  EXPECT_TRUE(first->Visible);
+  EXPECT_EQ(first->Check1[2].Value, kGrayed);
+  EXPECT_EQ(attached, 1);
 
+  const auto window = first->hWnd();
+  first->ClickOK(kRightButton);
+  first->ClickOK(kMiddleButton);
+  ASSERT_TRUE(host.IsLoaded());
+  first->ClickOK(kLeftButton);
+  EXPECT_FALSE(host.IsLoaded());
+  EXPECT_FALSE(f.os.windows().IsWindow(window));
+  EXPECT_THROW(host.Form(), std::logic_error);
+  f.Store(2, u"0");
+  host.Show();
+  EXPECT_EQ(host.Form().Check1[2].Value, kUnchecked);
   host.Form().Close();
   EXPECT_FALSE(host.IsLoaded());
   host.Show();
-  EXPECT_EQ(attached, 2);
-  EXPECT_EQ(fixture.windows_made, 2);
+  EXPECT_EQ(attached, 3);
+  EXPECT_EQ(f.windows_made, 3);
 }
 
 constexpr char16_t kWmiCaption[] = u"Microsoft Windows 10 专业版";

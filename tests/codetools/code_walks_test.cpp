@@ -170,23 +170,18 @@ struct ClickCase {
 
 TEST(AnnotationRanges, AClickChangesOnlyTheBodyOfTheProcedureTheSearchFinds) {
   const Lines framed = test_support::SplitUtf8Lines(test_support::kFramedModule);
+  // clang-format off
   const ClickCase cases[] = {
       {"a comment above the header", framed, 6, 6, 7, {7}},
       {"a comment and an #If between the header and the procedure above", framed, 13, 13, 14, {14}},
       {"the second Trace: the search finds the first", framed, 18, 13, 14, {14}},
       {"an indented header, directives in the body", framed, 27, 27, 30, {27, 29}},
-      {"a continued header under #If, #End If and a blank line under End Sub",
-       framed,
-       36,
-       36,
-       37,
+      {"a continued header under #If, #End If and a blank line under End Sub", framed, 36, 36, 37,
        {36}},
       {"one blank line under End Sub",
-       // clang-format off
-       {u"Sub A()", u"    x = 1   ' 一", u"    y = 2", u"End Sub   ' 完", u""}, 2, 2, 3,
-       // clang-format on
-       {3}},
+       {u"Sub A()", u"    x = 1   ' 一", u"    y = 2", u"End Sub   ' 完", u""}, 2, 2, 3, {3}},
   };
+  // clang-format on
   const struct {
     const char* caption;
     std::function<void(addin::Connection&)> tool;

@@ -15,18 +15,14 @@
 #include "sim/desktop/sim_desktop.h"
 #include "sim/editor/sim_editor.h"
 #include "sim/os/sim_os.h"
+#include "support/host_editors.h"
 #include "tabs/code_tabs.h"
 
 namespace tessaly::composition {
 
+using test_support::EditorFor;
+using test_support::ExcelEditor;
 using Modules = std::vector<std::pair<std::u16string, std::vector<std::u16string>>>;
-
-inline sim::EditorOptions Excel() {
-  sim::EditorOptions options;
-  options.name = u"Microsoft Excel";
-  options.version = u"7.01";
-  return options;
-}
 
 class AddInFixture : public ::testing::Test {
  protected:

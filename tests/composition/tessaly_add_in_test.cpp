@@ -45,7 +45,7 @@ TEST_F(AddInTest, ToolsAndWindowCommandsRunFromTheBarAfterTheAddInIsReloaded) {
 // A VBA editor's Add-Ins entry goes through the dispatcher with "Tessaly"; the form knows the
 // host has no wheel to offer.
 TEST_F(AddInTest, TheAddInsEntryOpensTheAboutForm) {
-  Start(Excel());
+  Start(ExcelEditor());
   editor->Click({u"Add-Ins", u"Tessaly"});
   ASSERT_TRUE(add_in->AboutIsOpen());
   EXPECT_FALSE(add_in->About().Form().Check1[addin::kMouseWheel].Enabled);
@@ -75,7 +75,7 @@ class ClickCaseTest
 
 TEST_P(ClickCaseTest, ClickGivesTheTextAndCaretOfTheTable) {
   const auto& [click, vb6] = GetParam();
-  Start({{u"Module1", click.before}}, vb6 ? sim::EditorOptions{} : Excel());
+  Start({{u"Module1", click.before}}, EditorFor(vb6));
   const auto& s = click.caret;
   editor->ActivePane()->Select(s.start_line, s.start_column, s.end_line, s.end_column);
 

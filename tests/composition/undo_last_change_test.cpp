@@ -73,7 +73,7 @@ TEST_F(UndoTest, EveryKindOfChangeComesBackWithItsCaretInBothEditors) {
       {u"链接", {8, 9, 8, 14}},    {u"换行", {8, 9, 8, 14}},
   };
   for (const bool vb6 : {true, false}) {
-    Start(vb6 ? sim::EditorOptions{} : Excel());
+    Start(EditorFor(vb6));
     os.system().SetClipboardText(u"y = 2");
     for (const auto& row : rows) {
       SCOPED_TRACE(testing::Message()

@@ -12,6 +12,7 @@
 #include "sim/desktop/sim_desktop.h"
 #include "sim/editor/sim_editor.h"
 #include "sim/os/sim_os.h"
+#include "support/host_editors.h"
 
 namespace tessaly::dialogs {
 namespace {
@@ -23,16 +24,11 @@ using sim::EditorDialog;
 
 struct Watched {
   explicit Watched(bool vb6 = true, host::Size screen = {1024, 768})
-      : editor(Options(vb6)), desktop(editor, os) {
+      : editor(test_support::EditorFor(vb6)), desktop(editor, os) {
     os.windows().SetScreenSize(screen);
     connection.HostApplication = editor.Application();
     connection.HostMode = vb6 ? addin::kHostModeVb6 : addin::kHostModeVba;
     watch.StartDialogWatch();
-  }
-  static sim::EditorOptions Options(bool vb6) {
-    sim::EditorOptions options;
-    if (!vb6) options.name = u"Microsoft Excel";
-    return options;
   }
   void Tick() { os.loop().Advance(kDialogTimerInterval); }
   sim::SimWindowSystem& Windows() { return os.windows(); }

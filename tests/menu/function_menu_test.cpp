@@ -67,33 +67,6 @@ TEST(Dispatch, WithoutACodePaneOnlyThePaneFreeCommandsAct) {
             (std::vector<std::string>{"ToggleIdeWindow(6)", "OpenWebLookup(word,1)", "ShowAbout"}));
 }
 
-// The product's constructor runs the real code tools, each on its own caption.
-TEST(Dispatch, RunsTheCodeToolsOfTheProduct) {
-  const Lines module = {u"Sub A()", u"  x  = 1 ' a", u"", u"    total = 12 ' b", u"End Sub"};
-  const struct {
-    std::u16string caption;
-    Lines expected;
-    std::vector<std::string> outside_calls = {};
-  } cases[] = {
-      {u"代码缩进", {u"Sub A()", u"    x  = 1 ' a", u"    ", u"    total = 12 ' b", u"End Sub"}},
-      {u"取消缩进", {u"Sub A()", u"x = 1 ' a", u"", u"total = 12 ' b", u"End Sub"}},
-      {u"删除空行", {u"Sub A()", u"  x  = 1 ' a", u"    total = 12 ' b", u"End Sub"}},
-      {u"删除注解", {u"Sub A()", u"  x  = 1 ", u"", u"    total = 12 ", u"End Sub"}},
-      {u"注解对齐", {u"Sub A()", u"  x  = 1       ' a", u"", u"    total = 12 ' b", u"End Sub"}},
-      {u"取消对齐", {u"Sub A()", u"  x  = 1' a", u"", u"    total = 12' b", u"End Sub"}},
-      // Annotation needs the dictionary the add-in owns: it is an outside command.
-      {u"代码注解", module, {"AnnotateCode"}},
-  };
-  for (const auto& c : cases) {
-    MenuFixture f(module);
-    FunctionMenu product_menu(f.connection, f.host_os, f.commands);
-    f.Caret(2, 1);
-    product_menu.RunFunctionMenu(c.caption);
-    EXPECT_EQ(f.Text(), c.expected) << text::ToUtf8(c.caption);
-    EXPECT_EQ(f.commands.calls, c.outside_calls);
-  }
-}
-
 struct EditCase {
   const char* name;
   Lines before;

@@ -46,7 +46,7 @@ void ExpectOneSinkPerButton(const sim::SimEditor& editor, SinkKind kind) {
 TEST(MenuBar, BuildsTwentyFourControlsWithTheirSeparatorsIconsAndTips) {
   for (const bool refuse_icons : {false, true}) {
     SCOPED_TRACE(refuse_icons);
-    MenuFixture f({u""}, VbaEditor());
+    MenuFixture f({u""}, test_support::ExcelEditor());
     if (refuse_icons) f.editor.Refuse(u"CommandBarControl.SetFaceId");
     auto entry = f.editor.Bar(u"Add-Ins").ControlList().Append(host::kButton);
     entry->MutableProperties().caption = u"Tessaly";
@@ -89,7 +89,7 @@ TEST(MenuBar, BuildsTwentyFourControlsWithTheirSeparatorsIconsAndTips) {
 TEST(MenuBar, WiresEachButtonOnceAndAgainWhenReconnectingToAKeptBar) {
   for (bool vb6 : {false, true}) {
     const SinkKind kind = vb6 ? SinkKind::kCommandBarEvents : SinkKind::kButtonEvents;
-    MenuFixture f({u"x = 1"}, vb6 ? sim::EditorOptions{} : VbaEditor());
+    MenuFixture f({u"x = 1"}, test_support::EditorFor(vb6));
     auto& editor = f.editor;
     EXPECT_EQ(f.menu.RewireExistingBar(), 0);  // no bar yet: nothing to wire
     auto first = std::make_unique<addin::Connection>(ConnectionTo(editor));

@@ -14,6 +14,7 @@
 #include "menu/menu_commands.h"
 #include "sim/editor/sim_editor.h"
 #include "sim/os/sim_os.h"
+#include "support/host_editors.h"
 #include "text/utf.h"
 
 namespace tessaly::menu {
@@ -53,13 +54,6 @@ inline addin::Connection ConnectionTo(sim::SimEditor& editor) {
   connection.HostMode = editor.App().IsVb6() ? addin::kHostModeVb6 : addin::kHostModeVba;
   connection.MenuBarName = u"TessalyIDE";
   return connection;
-}
-
-inline sim::EditorOptions VbaEditor() {
-  sim::EditorOptions options;
-  options.name = u"Microsoft Excel";
-  options.version = u"7.00";
-  return options;
 }
 
 struct MenuFixture {

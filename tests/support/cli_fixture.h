@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -40,6 +41,31 @@ inline CommandResult RunTessaly(const std::vector<std::string>& args,
 testing::AssertionResult IsRefusal(const CommandResult& result,
                                    const std::vector<std::string>& parts);
 
+// The built program (TESSALY_BINARY; on Windows the tessaly.exe beside the test program) run
+// with these arguments, standard input from `standard_input`, standard output and error
+// captured; with `output_closed` standard output is a pipe whose reader has already gone.
+CommandResult RunBinary(const std::vector<std::string>& args,
+                        const std::string& standard_input = "", bool output_closed = false);
+
+// The built program started with these arguments and its standard handles on nothing, for runs
+// at the same time; Wait answers its exit status.
+class StartedBinary {
+ public:
+  explicit StartedBinary(const std::vector<std::string>& args);
+  ~StartedBinary();
+  StartedBinary(const StartedBinary&) = delete;
+  StartedBinary& operator=(const StartedBinary&) = delete;
+  int Wait();
+
+ private:
+  std::intptr_t process_ = -1;
+};
+
+// A path given as UTF-8 text, as the command line takes it, and back: on Windows a path is
+// UTF-16, and a narrow std::string of it would go through the process's code page.
+std::filesystem::path Utf8Path(const std::string& utf8);
+std::string Utf8Text(const std::filesystem::path& path);
+
 // A folder of its own under the system's temporary folder, removed with everything in it.
 class TempFolder {
  public:
@@ -50,7 +76,8 @@ class TempFolder {
 
   const std::filesystem::path& Path() const { return path_; }
   // Writes the bytes as they are and dates the file an hour back, so that any rewrite shows
-  // in its modification time even on a file system with coarse timestamps.
+  // in its modification time even on a file system with coarse timestamps. The name and the
+  // path answered are UTF-8.
   std::string Write(const std::string& name, const std::string& bytes) const;
   // The names of everything in the folder, sorted.
   std::vector<std::string> Entries() const;
@@ -60,10 +87,12 @@ class TempFolder {
 };
 
 std::string ReadBytes(const std::filesystem::path& path);
+std::string ReadBytes(const std::string& utf8_path);
 
 // A file's contents and modification time, to prove that a command left it alone.
 struct FileSnapshot {
   explicit FileSnapshot(const std::filesystem::path& path);
+  explicit FileSnapshot(const std::string& utf8_path);
   bool operator==(const FileSnapshot&) const = default;
 
   std::string bytes;

@@ -20,51 +20,31 @@ const std::vector<std::u16string> kCommented = {
 }  // namespace
 
 const std::vector<ClickCase>& ClickCases() {
+  // clang-format off
   static const std::vector<ClickCase> cases = {
-      {"Indent",
-       kLoop,
-       {2, 1, 2, 1},
-       u"代码缩进",
+      {"Indent", kLoop, {2, 1, 2, 1}, u"代码缩进",
        {u"Sub Demo()", u"    Dim i As Integer", u"    For i = 1 To 10", u"        If i > 5 Then",
-        u"            Debug.Print i", u"        End If", u"    Next", u"End Sub"},
-       {2, 1, 2, 1}},
-      {"DeleteBlankLines",
-       kCommented,
-       {4, 3, 4, 3},
-       u"删除空行",
+        u"            Debug.Print i", u"        End If", u"    Next", u"End Sub"}, {2, 1, 2, 1}},
+      {"DeleteBlankLines", kCommented, {4, 3, 4, 3}, u"删除空行",
        {u"Sub Demo()", u"    Dim i As Integer   ' counter", u"    i = 1",
-        u"    Debug.Print i  ' show", u"End Sub"},
-       {4, 1, 4, 1}},
-      {"DeleteComments",
-       kCommented,
-       {2, 1, 2, 1},
-       u"删除注解",
+        u"    Debug.Print i  ' show", u"End Sub"}, {4, 1, 4, 1}},
+      {"DeleteComments", kCommented, {2, 1, 2, 1}, u"删除注解",
        {u"Sub Demo()", u"    Dim i As Integer   ", u"", u"    i = 1", u"", u"    Debug.Print i  ",
-        u"End Sub"},
-       {2, 1, 2, 1}},
-      {"AlignComments",
-       kCommented,
-       {2, 1, 2, 1},
-       u"注解对齐",
+        u"End Sub"}, {2, 1, 2, 1}},
+      {"AlignComments", kCommented, {2, 1, 2, 1}, u"注解对齐",
        {u"Sub Demo()", u"    Dim i As Integer   ' counter", u"", u"    i = 1", u"",
-        u"    Debug.Print i      ' show", u"End Sub"},
-       {2, 1, 2, 1}},
-      {"Annotate",
-       kLoop,
-       {2, 1, 2, 1},
-       u"代码注解",
+        u"    Debug.Print i      ' show", u"End Sub"}, {2, 1, 2, 1}},
+      {"Annotate", kLoop, {2, 1, 2, 1}, u"代码注解",
        {u"Sub Demo()", u"Dim i As Integer '定义变量 i 为 整型值",
         u"For i = 1 To 10 '循环开始  i 等于 1 到 10", u"If i > 5 Then '如果  i 大于 5 则执行 ",
         u"Debug.Print i ' 调试的输出 i", u"End If 'If判断过程结束", u"Next '循环结束", u"End Sub"},
        {2, 1, 2, 1}},
       // A snippet goes in once per click, whatever the editor does with other buttons' sinks.
-      {"Snippet",
-       {u"Sub Demo()", u"    x = 1", u"End Sub"},
-       {2, 5, 2, 5},
-       u"禁用屏幕更新",
+      {"Snippet", {u"Sub Demo()", u"    x = 1", u"End Sub"}, {2, 5, 2, 5}, u"禁用屏幕更新",
        {u"Sub Demo()", u"    Application.ScreenUpdating = False", u"    x = 1", u"End Sub"},
        {2, 5, 2, 5}},
   };
+  // clang-format on
   return cases;
 }
 

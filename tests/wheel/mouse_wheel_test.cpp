@@ -159,9 +159,11 @@ struct ScrollRow {
   const char16_t* scroll_lines;
   std::int32_t system_lines;
   std::int32_t expected_top;
+  host::Selection expected_selection = {5, 10, 6, 12};  // as selected
 };
 
-TEST(CodeWindowProc, AWheelMessageMovesTheTopLineLineByLine) {
+// The wheel moves the top line; the middle button alone moves the selection sideways instead.
+TEST(CodeWindowProc, AWheelMessageMovesTheTopLineOrTheSelection) {
   const ScrollRow rows[] = {
       {"default one line up", 10, 120, kNoKeys, nullptr, nullptr, 3, 9},
       {"three down", 10, -120, kNoKeys, nullptr, u"3", 3, 13},
@@ -184,6 +186,10 @@ TEST(CodeWindowProc, AWheelMessageMovesTheTopLineLineByLine) {
       {"a huge setting ends at the first line", 10, 120, kNoKeys, nullptr, u"2000000000", 3, 1},
       {"an unreadable setting leaves 0 lines", 10, -120, kNoKeys, nullptr, u"many", 3, 10},
       {"an unreadable switch leaves 0 lines", 10, -120, kNoKeys, u"yes", u"3", 3, 10},
+      {"middle away from the user: left", 4, 120, kMiddle, nullptr, u"3", 3, 4, {5, 7, 6, 9}},
+      {"middle towards the user: right", 4, -120, kMiddle, nullptr, u"3", 3, 4, {5, 13, 6, 15}},
+      {"middle, lines below 0: right", 4, 120, kMiddle, nullptr, u"-2", 3, 4, {5, 12, 6, 14}},
+      {"middle: a move before column 1 is refused whole", 4, 120, kMiddle, nullptr, u"11", 3, 4},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -194,37 +200,11 @@ TEST(CodeWindowProc, AWheelMessageMovesTheTopLineLineByLine) {
     f.wheel.LoadWheel();
     f.Hover(f.Code(u"Module1"));
     ASSERT_TRUE(f.Hooked(f.Code(u"Module1")));
-    f.Pane().Select(20, 5, 20, 8);
+    f.Pane().Select(5, 10, 6, 12);
     f.Pane().SetTopLine(row.top);
     f.Wheel(f.Code(u"Module1"), row.delta, row.keys);
     EXPECT_EQ(f.Pane().CurrentTopLine(), row.expected_top);
-    EXPECT_EQ(f.Pane().CurrentSelection(), (host::Selection{20, 5, 20, 8}));
-  }
-}
-
-TEST(CodeWindowProc, TheMiddleButtonAloneMovesTheSelectionSideways) {
-  const struct {
-    const char* name;
-    std::u16string lines;
-    std::int16_t delta;
-    host::Selection expected;
-  } rows[] = {
-      {"away from the user: left", u"3", 120, {5, 7, 6, 9}},
-      {"towards the user: right", u"3", -120, {5, 13, 6, 15}},
-      {"negative lines go the other way", u"-2", 120, {5, 12, 6, 14}},
-      {"a move before column 1 is refused whole", u"11", 120, {5, 10, 6, 12}},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.name);
-    WheelFixture f;
-    f.Setting(kWheelScrollLinesKey, row.lines);
-    f.wheel.LoadWheel();
-    f.Hover(f.Code(u"Module1"));
-    f.Pane().Select(5, 10, 6, 12);
-    f.Pane().SetTopLine(4);
-    f.Wheel(f.Code(u"Module1"), row.delta, kMiddle);
-    EXPECT_EQ(f.Pane().CurrentSelection(), row.expected);
-    EXPECT_EQ(f.Pane().CurrentTopLine(), 4);
+    EXPECT_EQ(f.Pane().CurrentSelection(), row.expected_selection);
   }
 }
 

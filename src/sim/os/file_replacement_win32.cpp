@@ -1,5 +1,7 @@
-// The Windows variant, for the simulated OS's registry file when the core's tests run under
-// Wine: the same staging, with the system's exclusive create and replacing move.
+// The Windows variant, for tessaly.exe's modules and registry file and for the simulated OS's
+// registry file when the core's tests run under Wine: the same staging, with the system's
+// exclusive create, and ReplaceFileW, which keeps the replaced file's attributes, security and
+// creation time.
 
 #include "win32/windows_headers.h"
 
@@ -7,48 +9,138 @@
 #include <utility>
 
 #include "sim/os/file_replacement.h"
+#include "text/utf.h"
 #include "win32/unique_handle.h"
 
 namespace tessaly::sim {
 
 namespace {
 
+// The path as the user knows it: UTF-8, without the \\?\ form of a long path.
+std::string Shown(const std::filesystem::path& path) {
+  std::wstring_view wide = path.native();
+  if (wide.starts_with(L"\\\\?\\UNC\\")) {
+    return "\\\\" + Shown(std::wstring(wide.substr(8)));
+  }
+  if (wide.starts_with(L"\\\\?\\")) wide.remove_prefix(4);
+  return text::ToUtf8(std::u16string(wide.begin(), wide.end()));
+}
+
 [[noreturn]] void Fail(const std::filesystem::path& path, const std::string& reason) {
-  throw FileReplacementError("cannot write " + path.string() + ": " + reason);
+  throw FileReplacementError("cannot write " + Shown(path) + ": " + reason);
+}
+
+// The reasons in the words the Linux face uses, where the two systems agree.
+std::string Reason(DWORD error) {
+  switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+      return "No such file or directory";
+    case ERROR_ACCESS_DENIED:
+      return "Permission denied";
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_USER_MAPPED_FILE:
+      return "the file is in use by another program";
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return "No space left on device";
+    default:
+      return "system error " + std::to_string(error);
+  }
+}
+
+[[noreturn]] void Fail(const std::filesystem::path& path, const std::string& step, DWORD error) {
+  Fail(path, step + ": " + Reason(error));
+}
+
+// A symbolic link or junction is followed, so that the link stays and its target changes.
+std::filesystem::path FollowLinks(const std::filesystem::path& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+    return path;
+  }
+  HANDLE file = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (file == INVALID_HANDLE_VALUE) Fail(path, "cannot follow the link", GetLastError());
+  const win32::UniqueFile link(file);
+  std::wstring target(32768, L'\0');
+  const DWORD length =
+      GetFinalPathNameByHandleW(file, target.data(), static_cast<DWORD>(target.size()), 0);
+  if (length == 0 || length >= target.size()) Fail(path, "cannot follow the link", GetLastError());
+  target.resize(length);
+  return target;
+}
+
+// Whether another program holds the file open without letting it be replaced; asked before
+// anything is staged, so that a run over many files rewrites none of them.
+void RefuseWhenHeldOpen(const std::filesystem::path& target) {
+  HANDLE file = CreateFileW(target.c_str(), DELETE | FILE_READ_ATTRIBUTES,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) Fail(target, Reason(GetLastError()));
+  const win32::UniqueFile closed_at_once(file);
+}
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+  while (!bytes.empty()) {
+    DWORD written = 0;
+    const auto count = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 20));
+    if (!WriteFile(file, bytes.data(), count, &written, nullptr) || written == 0) return false;
+    bytes.remove_prefix(written);
+  }
+  return true;
 }
 
 }  // namespace
 
-FileReplacement::FileReplacement(const std::filesystem::path& path, std::string_view bytes) {
-  std::error_code error;
-  target_ = std::filesystem::weakly_canonical(path, error);
-  if (error) target_ = path;
+FileReplacement::FileReplacement(const std::filesystem::path& path, std::string_view bytes)
+    : target_(FollowLinks(path)) {
   const DWORD attributes = GetFileAttributesW(target_.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
-    Fail(target_, "it is read-only");
+  const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+  if (const DWORD error = GetLastError();
+      !exists && error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) {
+    Fail(target_, "cannot read its attributes", error);
   }
+  if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY)) Fail(target_, "not a regular file");
+  if (exists && (attributes & FILE_ATTRIBUTE_READONLY)) Fail(target_, "the file is read-only");
+  if (exists) RefuseWhenHeldOpen(target_);
+
   std::random_device entropy;
   HANDLE file = INVALID_HANDLE_VALUE;
-  for (int attempt = 0; attempt < 16 && file == INVALID_HANDLE_VALUE; ++attempt) {
+  DWORD error = ERROR_FILE_EXISTS;
+  for (int attempt = 0; attempt < 100 && file == INVALID_HANDLE_VALUE; ++attempt) {
     wchar_t name[32];
     swprintf(name, 32, L".tessaly-%08x.tmp", static_cast<unsigned>(entropy()));
     temporary_ = target_;
     temporary_.replace_filename(name);
     file = CreateFileW(temporary_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                        FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+      error = GetLastError();
+      if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) break;
+    }
   }
-  if (file == INVALID_HANDLE_VALUE) Fail(target_, "no temporary file can be made beside it");
-  const bool ok = [&] {
-    const win32::UniqueFile owned(file);
-    DWORD written = 0;
-    return WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-           written == bytes.size() && FlushFileBuffers(file);
-  }();
+  if (file == INVALID_HANDLE_VALUE) Fail(target_, "cannot create a temporary file", error);
   pending_ = true;
-  if (!ok) {
+  bool written = false;
+  {
+    const win32::UniqueFile staged(file);
+    written = WriteAll(file, bytes) && FlushFileBuffers(file);
+    error = GetLastError();
+  }
+  // The attributes a user sees in Explorer go with the contents; ReplaceFileW keeps them where
+  // the system implements it fully, and this keeps them where it does not.
+  constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                          FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+  if (written && exists && (attributes & kKept)) {
+    SetFileAttributesW(temporary_.c_str(), attributes & kKept);
+  }
+  if (!written) {
     DeleteFileW(temporary_.c_str());
     pending_ = false;
-    Fail(target_, "the disk refused the bytes");
+    Fail(target_, "write failed", error);
   }
 }
 
@@ -63,10 +155,12 @@ FileReplacement::FileReplacement(FileReplacement&& other) noexcept
 
 void FileReplacement::Commit() {
   if (!pending_) return;
-  if (!MoveFileExW(temporary_.c_str(), target_.c_str(),
-                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    Fail(target_, "cannot replace it");
-  }
+  const bool exists = GetFileAttributesW(target_.c_str()) != INVALID_FILE_ATTRIBUTES;
+  const bool replaced =
+      exists ? ReplaceFileW(target_.c_str(), temporary_.c_str(), nullptr,
+                            REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
+             : MoveFileExW(temporary_.c_str(), target_.c_str(), MOVEFILE_WRITE_THROUGH);
+  if (!replaced) Fail(target_, "cannot replace it", GetLastError());
   pending_ = false;
 }
 

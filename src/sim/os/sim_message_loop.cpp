@@ -32,11 +32,6 @@ bool SimMessageLoop::KillTimer(host::TimerId timer) {
 void SimMessageLoop::DoEvents() {
   ++do_events_count_;
   windows_.DeliverPostedMessages();
-  for (auto count = pending_.size(); count > 0; --count) {
-    auto work = std::move(pending_.front());
-    pending_.pop_front();
-    work();
-  }
   Advance(do_events_ms_);
 }
 

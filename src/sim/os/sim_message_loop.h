@@ -6,7 +6,6 @@
 // work, and lets a little time pass, so timers fire inside it as they do on Windows.
 
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <map>
 
@@ -41,8 +40,6 @@ class SimMessageLoop : public host::MessageLoop {
   std::size_t RunningTimerCount() const { return timers_.size(); }
   bool IsTimerRunning(host::TimerId timer) const { return timers_.contains(timer); }
   std::uint32_t TimerInterval(host::TimerId timer) const;
-  // Work the next DoEvents performs, after delivering the posted messages.
-  void QueuePendingWork(std::function<void()> work) { pending_.push_back(std::move(work)); }
   std::size_t DoEventsCount() const { return do_events_count_; }
 
  private:
@@ -55,7 +52,6 @@ class SimMessageLoop : public host::MessageLoop {
 
   SimWindowSystem& windows_;
   std::map<host::TimerId, Timer> timers_;
-  std::deque<std::function<void()>> pending_;
   std::uint64_t now_ = 0;
   std::uint64_t next_order_ = 0;
   host::TimerId next_id_ = 1;

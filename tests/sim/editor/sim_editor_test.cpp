@@ -110,43 +110,34 @@ struct ModuleCase {
   std::vector<ExpectedProc> procedures;
 };
 
+// clang-format off
 std::vector<ModuleCase> ModuleCases() {
   return {
       {"comments and blanks above a header belong to the procedure",
-       {u"Option Explicit", u"", u"' about A", u"Public Sub A()", u"  x = 1", u"End Sub"},
-       1,
+       {u"Option Explicit", u"", u"' about A", u"Public Sub A()", u"  x = 1", u"End Sub"}, 1,
        {{u"A", 0, 2, 6}}},
       {"the last procedure runs to the module's end",
        {u"Dim x", u"Sub A()", u"End Sub", u"", u"' B does", u"Function B() As Long",
-        u"End Function", u"", u"' trailing"},
-       1,
-       {{u"A", 0, 2, 3}, {u"B", 0, 4, 9}}},
+        u"End Function", u"", u"' trailing"}, 1, {{u"A", 0, 2, 3}, {u"B", 0, 4, 9}}},
       {"property procedures carry their own kinds",
        {u"Private m As Long", u"Public Property Get Value() As Long", u"End Property",
         u"Public Property Let Value(ByVal v As Long)", u"End Property",
         u"Property Set Obj(o As Object)", u"End Property"},
-       1,
-       {{u"Value", kProcKindGet, 2, 3},
-        {u"Value", kProcKindLet, 4, 5},
-        {u"Obj", kProcKindSet, 6, 7}}},
+       1, {{u"Value", kProcKindGet, 2, 3}, {u"Value", kProcKindLet, 4, 5},
+           {u"Obj", kProcKindSet, 6, 7}}},
       {"Declare and Event lines stay in the declarations",
        {u"Private Declare Function GetTickCount Lib \"kernel32\" () As Long",
         u"Public Event Changed()", u"Declare Sub Sleep Lib \"kernel32\" (ByVal ms As Long)",
-        u"Sub Main()", u"End Sub"},
-       3,
-       {{u"Main", 0, 4, 5}}},
+        u"Sub Main()", u"End Sub"}, 3, {{u"Main", 0, 4, 5}}},
       {"no header: all declarations", {u"Option Explicit", u"Dim a", u"' End Sub"}, 3, {}},
-      {"a procedure without end swallows the rest",
-       {u"Dim a", u"Sub A()", u"x = 1", u"Sub B()"},
-       1,
+      {"a procedure without end swallows the rest", {u"Dim a", u"Sub A()", u"x = 1", u"Sub B()"}, 1,
        {{u"A", 0, 2, 4}}},
       {"an End If or End Type does not end a procedure",
        {u"Type P", u"  x As Long", u"End Type", u"Sub A()", u"If x Then", u"End If", u"End Sub",
-        u"Sub B()", u"End Sub"},
-       3,
-       {{u"A", 0, 4, 7}, {u"B", 0, 8, 9}}},
+        u"Sub B()", u"End Sub"}, 3, {{u"A", 0, 4, 7}, {u"B", 0, 8, 9}}},
   };
 }
+// clang-format on
 
 TEST(ProcedureTableTest, ModuleAnswersEveryLineAsTheEditorCountsAndRefusesPropertiesForKindZero) {
   for (const auto& c : ModuleCases()) {

@@ -5,7 +5,6 @@
 #include "host/registry.h"
 #include "sim/os/atomic_file.h"
 #include "sim/os/reg_file.h"
-#include "sim/os/sim_os.h"
 #include "support/cli_fixture.h"
 
 namespace tessaly::sim {
@@ -135,20 +134,6 @@ TEST(SimRegistry, AFolderIsNoRegistryFile) {
               std::string::npos)
         << error.what();
   }
-}
-
-TEST(SimOs, SettingsLiveInTheRegistryFileAcrossSessions) {
-  TempFolder folder;
-  const auto file = folder.Path() / "registry.reg";
-  {
-    SimOs os(file);
-    host::Os services = os.Os();
-    services.settings.SaveSetting(u"ZOTA", u"QWIX", u"多标签页", u"0");
-    EXPECT_EQ(&services.registry, &os.registry());
-    EXPECT_EQ(&services.loop, &os.loop());
-  }
-  SimOs again(file);
-  EXPECT_EQ(again.Os().settings.GetSetting(u"ZOTA", u"QWIX", u"多标签页", u"1"), u"0");
 }
 
 // The file's bytes: a byte-order mark, then the text without a terminating null.

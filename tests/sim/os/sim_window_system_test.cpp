@@ -68,54 +68,24 @@ TEST(SimSystemServices, ConvertsToCodePage936WithQuestionMarksForTheRest) {
   EXPECT_EQ(system.ToAnsi(u"a\u0E01b\U0001F600c"), "a?b?c");
 }
 
-struct Desktop {
-  Desktop() {
-    editor.AddModule(u"Project1", u"Module1", {u"Sub A()", u"End Sub"});
-    desktop.Sync();
-  }
-  SimWindowSystem& Windows() { return os.windows(); }
-
-  SimEditor editor;
-  SimOs os;
-  SimDesktop desktop{editor, os};
-};
-
-TEST(SimDesktop, TheImmediateWindowAnswersPostedKeysUnderTheKeyboardStateInForce) {
-  Desktop d;
-  auto& w = d.Windows();
-  const auto box = d.desktop.ImmediateWindow();
-  d.desktop.SetImmediateText(u"? 1 + 1\r\n 2 \r\n");
-  host::KeyboardState keys{};
-  keys[17] = 0x80;
-  w.SetKeyboardState(keys);
-  w.PostMessage(box, host::kWmKeyDown, 36, 0);  // Control+Home: caret to the start
-  w.DeliverPostedMessages();
-  EXPECT_EQ(d.desktop.ImmediateBox().Caret(), 0u);
-  keys[16] = 0x80;
-  w.SetKeyboardState(keys);
-  w.PostMessage(box, host::kWmKeyDown, 35, 0);  // Shift+Control+End: select all
-  w.DeliverPostedMessages();
-  EXPECT_EQ(d.desktop.ImmediateBox().SelectedText(), u"? 1 + 1\r\n 2 \r\n");
-  w.SetKeyboardState({});
-  w.PostMessage(box, host::kWmKeyDown, 8, 0);
-  w.DeliverPostedMessages();
-  EXPECT_EQ(d.desktop.ImmediateText(), u"");
-}
-
 // A sync keeps the native window of each code window the editor still has and destroys the
 // native windows of those it closed.
 TEST(SimDesktop, ASyncKeepsTheWindowsOfCodeWindowsTheEditorStillHas) {
-  Desktop d;
-  const auto module1 = d.desktop.CodeWindow(u"Module1");
-  d.editor.AddModule(u"Project1", u"Module2", {});
-  d.desktop.Sync();
-  const auto module2 = d.desktop.CodeWindow(u"Module2");
-  EXPECT_EQ(d.desktop.CodeWindow(u"Module1"), module1);
-  EXPECT_TRUE(d.Windows().IsWindow(module1));
-  d.editor.App().WindowList().Remove(d.editor.Window(u"Project1 - Module1 (Code)"));
-  d.desktop.Sync();
-  EXPECT_FALSE(d.Windows().IsWindow(module1));
-  EXPECT_TRUE(d.Windows().IsWindow(module2));
+  SimEditor editor;
+  SimOs os;
+  SimDesktop desktop{editor, os};
+  editor.AddModule(u"Project1", u"Module1", {u"Sub A()", u"End Sub"});
+  desktop.Sync();
+  const auto module1 = desktop.CodeWindow(u"Module1");
+  editor.AddModule(u"Project1", u"Module2", {});
+  desktop.Sync();
+  const auto module2 = desktop.CodeWindow(u"Module2");
+  EXPECT_EQ(desktop.CodeWindow(u"Module1"), module1);
+  EXPECT_TRUE(os.windows().IsWindow(module1));
+  editor.App().WindowList().Remove(editor.Window(u"Project1 - Module1 (Code)"));
+  desktop.Sync();
+  EXPECT_FALSE(os.windows().IsWindow(module1));
+  EXPECT_TRUE(os.windows().IsWindow(module2));
 }
 
 }  // namespace

@@ -143,18 +143,5 @@ TEST_F(SimMessageLoopTest, ACallbackMayKillTimersAndSetNewOnes) {
   EXPECT_EQ(loop_.RunningTimerCount(), 1u);
 }
 
-TEST_F(SimMessageLoopTest, DoEventsRunsQueuedPendingWorkOnce) {
-  int runs = 0;
-  loop_.QueuePendingWork([&] {
-    ++runs;
-    loop_.QueuePendingWork([&] { ++runs; });  // waits for the next round
-  });
-  loop_.DoEvents();
-  EXPECT_EQ(runs, 1);
-  loop_.DoEvents();
-  EXPECT_EQ(runs, 2);
-  EXPECT_EQ(loop_.DoEventsCount(), 2u);
-}
-
 }  // namespace
 }  // namespace tessaly::sim

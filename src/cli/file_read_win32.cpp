@@ -1,0 +1,117 @@
+#include <windows.h>
+
+#include <filesystem>
+
+#include "cli/bounded_read.h"
+#include "cli/native_path.h"
+#include "text/utf.h"
+
+namespace tessaly::cli {
+
+namespace {
+
+// Linux says "Not a directory" where a file stands in the path's folders; Windows only says
+// the path was not found.
+bool AFileStandsForAFolder(const std::filesystem::path& path) {
+  for (auto folder = path.parent_path(); !folder.empty() && folder != folder.parent_path();
+       folder = folder.parent_path()) {
+    const DWORD attributes = GetFileAttributesW(folder.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) continue;
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+  }
+  return false;
+}
+
+std::string SystemText(DWORD error) {
+  wchar_t* text = nullptr;
+  const DWORD flags =
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
+  DWORD length = FormatMessageW(flags, nullptr, error, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US),
+                                reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  if (length == 0) {
+    length =
+        FormatMessageW(flags, nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  }
+  if (length == 0) return "system error " + std::to_string(error);
+  std::u16string message(text, text + length);
+  LocalFree(text);
+  while (!message.empty() && (message.back() == u'\n' || message.back() == u'\r' ||
+                              message.back() == u'.' || message.back() == u' ')) {
+    message.pop_back();
+  }
+  return text::ToUtf8(message);
+}
+
+// Why the system refused a file, in the words the command line uses on every system: the
+// reasons a Linux user reads for the failures both systems share, the system's own text for
+// the others.
+std::string SystemReason(DWORD error, const std::filesystem::path& path) {
+  switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_DIRECTORY:
+    case ERROR_INVALID_NAME:
+      return AFileStandsForAFolder(path) ? "Not a directory" : "No such file or directory";
+    case ERROR_ACCESS_DENIED:
+      return "Permission denied";
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+      return "the file is in use by another program";
+    default:
+      return SystemText(error);
+  }
+}
+
+// A handle closed when it goes out of scope. Others may go on reading, writing or renaming
+// the file while it is read, as on Linux; a program that holds it without sharing keeps us out.
+class OpenFile {
+ public:
+  explicit OpenFile(const std::string& path) {
+    const auto native = NativePath(path);
+    const DWORD attributes = GetFileAttributesW(native.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+      throw FileError(path + ": is a directory");
+    }
+    handle_ = CreateFileW(native.c_str(), GENERIC_READ,
+                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                          OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (handle_ == INVALID_HANDLE_VALUE) {
+      throw FileError(path + ": " + SystemReason(GetLastError(), native));
+    }
+  }
+  ~OpenFile() { CloseHandle(handle_); }
+  OpenFile(const OpenFile&) = delete;
+  OpenFile& operator=(const OpenFile&) = delete;
+
+  HANDLE Handle() const { return handle_; }
+
+ private:
+  HANDLE handle_ = INVALID_HANDLE_VALUE;
+};
+
+}  // namespace
+
+void CheckOpenable(const std::string& path) {
+  OpenFile{path};
+}
+
+std::string ReadFileBounded(const std::string& path) {
+  const OpenFile file(path);
+  LARGE_INTEGER size{};
+  const bool on_disk =
+      GetFileType(file.Handle()) == FILE_TYPE_DISK && GetFileSizeEx(file.Handle(), &size);
+  const auto expected = on_disk ? static_cast<std::size_t>(size.QuadPart) : 0;
+  return ReadChunks(expected, path, [&](char* at, std::size_t room) {
+    DWORD got = 0;
+    const auto asked = static_cast<DWORD>(std::min<std::size_t>(room, 1u << 30));
+    if (!ReadFile(file.Handle(), at, asked, &got, nullptr)) {
+      const DWORD error = GetLastError();
+      // The writer of a pipe closing it is the end of the input.
+      if (error == ERROR_BROKEN_PIPE) return std::size_t{0};
+      throw FileError(path + ": " + SystemReason(error, NativePath(path)));
+    }
+    return static_cast<std::size_t>(got);
+  });
+}
+
+}  // namespace tessaly::cli

@@ -1,0 +1,184 @@
+// What the command line meets on Linux and not on Windows: permission bits, symbolic links,
+// devices, resource limits. The Windows counterparts are in file_system_test_win32.cpp.
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/command_line.h"
+#include "cli/file_error.h"
+#include "cli/module_output.h"
+#include "support/cli_fixture.h"
+
+namespace tessaly::cli {
+namespace {
+
+namespace fs = std::filesystem;
+using test_support::CrLfLines;
+using test_support::FileSnapshot;
+using test_support::IsRefusal;
+using test_support::ReadBytes;
+using test_support::RunTessaly;
+using test_support::SnapshotFolder;
+using test_support::TempFolder;
+
+const std::string kModule =
+    CrLfLines({"Attribute VB_Name = \"Demo\"", "Sub A()", "x = 1", "End Sub"});
+
+// Devices and permission bits: one line, status 2, and the folder as it was. A read error is no
+// empty file; a device that never ends is refused at the limit; a report whose write fails only
+// when the file is closed leaves the module as it was.
+TEST(PosixFiles, DevicesAndUnreadableFilesAreRefused) {
+  TempFolder folder;
+  const std::string module = folder.Write("Demo.bas", kModule);
+  struct Case {
+    std::vector<std::string> args;
+    std::vector<std::string> parts;
+  };
+  std::vector<Case> cases = {
+      {{"fmt", "/proc/self/mem"}, {"/proc/self/mem: Input/output error"}},
+      {{"fmt", "-i", module, "/dev/zero"}, {"/dev/zero: larger than 256 MiB"}},
+      {{"click", "代码缩进", module, "-i", "--line", "2", "--report", "/dev/full"},
+       {"cannot write the report to '/dev/full'"}},
+  };
+  // The superuser reads a file whatever its permission bits say.
+  if (::geteuid() != 0) {
+    const std::string locked = folder.Write("Locked.bas", kModule);
+    fs::permissions(locked, fs::perms::none);
+    cases.push_back({{"click", "代码缩进", locked, "-i"}, {locked, "Permission denied"}});
+  }
+  const auto before = SnapshotFolder(folder);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.args));
+    EXPECT_TRUE(IsRefusal(RunTessaly(c.args), c.parts));
+    EXPECT_TRUE(SnapshotFolder(folder) == before);
+  }
+}
+
+// A file rewritten in place keeps its permission bits.
+TEST(PosixFiles, InPlaceKeepsTheMode) {
+  TempFolder folder;
+  const std::string path = folder.Write("Demo.bas", kModule);
+  const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                    fs::perms::others_exec;
+  fs::permissions(path, mode);
+  ASSERT_EQ(RunTessaly({"fmt", "-i", path}).status, kExitOk);
+  EXPECT_NE(ReadBytes(path), kModule);
+  EXPECT_EQ(fs::status(path).permissions(), mode);
+}
+
+// AddressSanitizer reserves terabytes of address space for its shadow memory, so it cannot
+// start under an address-space limit; the tests that set one are skipped in such a build.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAddressSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kAddressSanitizer = true;
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+
+// Runs the command line with room for only `room` bytes more than the process already maps,
+// and exits with its status.
+[[noreturn]] void RunWithLittleMemory(const std::vector<std::string>& args,
+                                      const std::string& standard_input, rlim_t room) {
+  std::size_t mapped_pages = 0;
+  std::ifstream("/proc/self/statm") >> mapped_pages;
+  room += mapped_pages * static_cast<rlim_t>(sysconf(_SC_PAGESIZE));
+  const rlimit limit{room, room};
+  setrlimit(RLIMIT_AS, &limit);
+  std::istringstream in(standard_input);
+  std::ostringstream out;
+  std::exit(RunCommandLine(args, {in, out, std::cerr}));
+}
+
+std::string ModuleOfLines(int lines) {
+  std::string module = "Sub A()\r\n";
+  for (int k = 0; k < lines; ++k)
+    module += "x = 1\r\n";
+  return module + "End Sub\r\n";
+}
+
+// Running out of memory is bad input like any other: one line and status 2, no abort.
+TEST(BadInput, OutOfMemoryIsOneLineAndStatusTwo) {
+  if (kAddressSanitizer) GTEST_SKIP() << "AddressSanitizer cannot start under RLIMIT_AS";
+  EXPECT_EXIT(RunWithLittleMemory({"fmt", "-"}, ModuleOfLines(2'000'000), 96u << 20),
+              testing::ExitedWithCode(kExitBadInput), "^tessaly: out of memory\n$");
+}
+
+// fmt --check answers file by file: what four files need is what the largest needs.
+TEST(BadInput, CheckNeedsTheMemoryOfOneFileNotOfAll) {
+  if (kAddressSanitizer) GTEST_SKIP() << "AddressSanitizer cannot start under RLIMIT_AS";
+  TempFolder folder;
+  const auto path = folder.Write("M.bas", ModuleOfLines(1'000'000));
+  EXPECT_EXIT(RunWithLittleMemory({"fmt", "--check", path, path, path, path}, "", 200u << 20),
+              testing::ExitedWithCode(kExitChanged), "");
+}
+
+// Descriptor 0 is standard input, which the process holds open: a temporary file, or a module
+// opened for reading, is never descriptor 0, so tests of `descriptor_ >= 0` against `>= 1` (or
+// `< 0` against `<= 0`) agree.
+
+// A link is followed: the file it names takes the bytes, and the link stays a link.
+TEST(AtomicWrite, FollowsLinks) {
+  TempFolder folder;
+  const fs::path target = folder.Write("Target.cls", "old");
+  fs::create_symlink(target, folder.Path() / "Link.cls");
+  WriteFileAtomically((folder.Path() / "Link.cls").string(), "new");
+  EXPECT_TRUE(fs::is_symlink(folder.Path() / "Link.cls"));
+  EXPECT_EQ(ReadBytes(target), "new");
+  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"Link.cls", "Target.cls"}));
+}
+
+// Whatever step fails, the error names the file, the target keeps its bytes and no temporary
+// file is left: a missing folder, a folder in the file's place, a read-only file, and a write
+// cut short by the file size limit after the temporary file was made.
+TEST(AtomicWrite, FailsClearlyAndLeavesNothingBehind) {
+  TempFolder folder;
+  const fs::path locked = folder.Write("Locked.frm", "old");
+  fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read);
+  const fs::path limited = folder.Write("Limited.bas", "old");
+  fs::create_directories(folder.Path() / "Folder.bas");
+  const auto entries = folder.Entries();
+
+  auto expect_failure = [&](const fs::path& path, const std::string& bytes) {
+    try {
+      WriteFileAtomically(path.string(), bytes);
+      ADD_FAILURE() << "writing " << path << " succeeded";
+    } catch (const FileError& error) {
+      EXPECT_NE(std::string(error.what()).find(path.filename().string()), std::string::npos)
+          << error.what();
+    }
+    EXPECT_EQ(folder.Entries(), entries);
+  };
+  expect_failure(folder.Path() / "missing" / "Module1.bas", "x");
+  expect_failure(folder.Path() / "Folder.bas", "x");
+  expect_failure(locked, "new");
+  EXPECT_EQ(ReadBytes(locked), "old");
+
+  rlimit before{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+  const auto previous_handler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = before;
+  small.rlim_cur = 16;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  expect_failure(limited, std::string(4096, 'x'));
+  ::setrlimit(RLIMIT_FSIZE, &before);
+  std::signal(SIGXFSZ, previous_handler);
+  EXPECT_EQ(ReadBytes(limited), "old");
+}
+
+}  // namespace
+}  // namespace tessaly::cli

@@ -1,0 +1,144 @@
+// What the command line meets on Windows and not on Linux: file attributes, files another
+// program holds open, and the user's real registry. The Linux counterparts are in
+// file_system_test.cpp.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cli/command_line.h"
+#include "support/cli_fixture.h"
+
+namespace tessaly::cli {
+namespace {
+
+using test_support::CrLfLines;
+using test_support::FileSnapshot;
+using test_support::IsRefusal;
+using test_support::ReadBytes;
+using test_support::RunBinary;
+using test_support::RunTessaly;
+using test_support::SnapshotFolder;
+using test_support::TempFolder;
+using test_support::Utf8Path;
+
+const std::string kFlat = CrLfLines({"Attribute VB_Name = \"M\"", "Sub A()", "x = 1", "End Sub"});
+const std::string kIndented =
+    CrLfLines({"Attribute VB_Name = \"M\"", "Sub A()", "    x = 1", "End Sub"});
+
+DWORD Attributes(const std::string& path) {
+  return GetFileAttributesW(Utf8Path(path).c_str());
+}
+
+// A file another program holds open: without any sharing it cannot be read; shared for reading
+// only, it can be read but not replaced. Either way one line and status 2, found before any file
+// is put in place, and nothing is lost: the other file of the run stays as it was too.
+TEST(WindowsFiles, AFileHeldOpenIsRefusedAndNothingIsLost) {
+  const DWORD sharings[] = {0, FILE_SHARE_READ};
+  for (const DWORD sharing : sharings) {
+    SCOPED_TRACE(sharing);
+    TempFolder folder;
+    const std::string first = folder.Write("First.bas", kFlat);
+    const std::string held = folder.Write("代码.bas", kFlat);
+    const auto before = SnapshotFolder(folder);
+    HANDLE holder = CreateFileW(Utf8Path(held).c_str(), GENERIC_READ | GENERIC_WRITE, sharing,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"fmt", "-i", first, held}, {"annotate", "-i", first, held}}) {
+      SCOPED_TRACE(testing::PrintToString(args));
+      EXPECT_TRUE(IsRefusal(RunTessaly(args), {held, "the file is in use by another program"}));
+      EXPECT_TRUE(IsRefusal(RunBinary(args), {held, "the file is in use by another program"}));
+    }
+    CloseHandle(holder);
+    EXPECT_TRUE(SnapshotFolder(folder) == before);
+  }
+}
+
+// The read-only attribute, as source control sets it on files not checked out: refused with the
+// words of the Linux face, the file untouched and still read-only.
+TEST(WindowsFiles, TheReadOnlyAttributeIsRespected) {
+  TempFolder folder;
+  const std::string path = folder.Write("只读.bas", kFlat);
+  ASSERT_TRUE(SetFileAttributesW(Utf8Path(path).c_str(), FILE_ATTRIBUTE_READONLY));
+  const FileSnapshot before(path);
+  const DWORD attributes = Attributes(path);
+  ASSERT_TRUE(attributes & FILE_ATTRIBUTE_READONLY);
+  const auto result = RunBinary({"fmt", "-i", path});
+  EXPECT_TRUE(IsRefusal(result, {"cannot write " + path + ": the file is read-only"}));
+  EXPECT_TRUE(FileSnapshot(path) == before);
+  EXPECT_EQ(Attributes(path), attributes);
+}
+
+// A file rewritten in place keeps the attributes a user sees (hidden, archive), as it keeps its
+// mode on Linux; no temporary file is left.
+TEST(WindowsFiles, InPlaceKeepsTheAttributes) {
+  TempFolder folder;
+  const std::string path = folder.Write("Hidden.bas", kFlat);
+  const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE;
+  ASSERT_TRUE(SetFileAttributesW(Utf8Path(path).c_str(), kept));
+  const auto result = RunBinary({"fmt", "-i", path});
+  EXPECT_EQ(result.status, kExitOk) << result.err;
+  EXPECT_EQ(ReadBytes(path), kIndented);
+  EXPECT_EQ(Attributes(path), kept);
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"Hidden.bas"});
+}
+
+// Standard input and output are binary: no CR is added to a lone LF, none taken from CR LF, and
+// a byte 0x1A (Ctrl-Z) is no end of input.
+TEST(WindowsFiles, StandardStreamsAreBinary) {
+  const std::string module = "Sub A()\nx = \"\x1A\"\r\nEnd Sub\n";
+  const auto result = RunBinary({"fmt", "-"}, module);
+  EXPECT_EQ(result.status, kExitOk) << result.err;
+  EXPECT_EQ(result.out, "Sub A()\n    x = \"\x1A\"\r\nEnd Sub\n");
+}
+
+// The add-in's own switches in the user's registry, where the add-in reads them: `about` shows
+// them and --set writes them; --registry keeps to its file, and demo never writes the editors'
+// add-in keys of the real registry.
+TEST(WindowsRegistry, AboutReadsAndWritesTheAddInsOwnSwitches) {
+  const wchar_t kSection[] = L"Software\\VB and VBA Program Settings\\ZOTA\\QWIX";
+  const wchar_t kTabs[] = L"\u591A\u6807\u7B7E\u9875";  // 多标签页
+  auto stored = [&]() -> std::wstring {
+    wchar_t value[16] = {};
+    DWORD size = sizeof value;
+    if (RegGetValueW(HKEY_CURRENT_USER, kSection, kTabs, RRF_RT_REG_SZ, nullptr, value, &size)) {
+      return L"(none)";
+    }
+    return value;
+  };
+  const std::wstring before = stored();
+  const auto set = RunBinary({"about", "--set", "多标签页=0"});
+  EXPECT_EQ(set.status, kExitOk) << set.err;
+  EXPECT_NE(set.out.find("\n[ ] 多标签页\n"), std::string::npos) << set.out;
+  EXPECT_EQ(stored(), L"0");
+  EXPECT_NE(RunBinary({"about"}).out.find("[ ] 多标签页"), std::string::npos);
+
+  TempFolder folder;
+  const std::string registry = (folder.Path() / "r.reg").string();
+  EXPECT_NE(RunBinary({"about", "--registry", registry}).out.find("[x] 多标签页"),
+            std::string::npos);
+  EXPECT_EQ(RunBinary({"about", "--registry", registry, "--set", "多标签页=1"}).status, kExitOk);
+  EXPECT_EQ(stored(), L"0");
+  EXPECT_EQ(RunBinary({"demo", "--registry", registry}).status, kExitOk);
+  HKEY addin = nullptr;
+  EXPECT_NE(RegOpenKeyExW(HKEY_CURRENT_USER,
+                          L"Software\\Microsoft\\Visual Basic\\6.0\\Addins\\QWIX.Connect", 0,
+                          KEY_READ, &addin),
+            ERROR_SUCCESS);
+
+  EXPECT_EQ(RunBinary({"about", "--set", "多标签页=1"}).status, kExitOk);
+  EXPECT_EQ(stored(), L"1");
+  if (before == L"(none)") {
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, kSection, kTabs);
+  } else {
+    RegSetKeyValueW(HKEY_CURRENT_USER, kSection, kTabs, REG_SZ, before.c_str(),
+                    static_cast<DWORD>((before.size() + 1) * sizeof(wchar_t)));
+  }
+}
+
+}  // namespace
+}  // namespace tessaly::cli
