@@ -16,13 +16,10 @@ namespace tessaly::cli {
 namespace {
 
 using test_support::CommandResult;
-using test_support::CrLfLines;
+using test_support::kFlatModule;
+using test_support::kIndentedModule;
 using test_support::ReadBytes;
 using test_support::TempFolder;
-
-const std::string kFlat = CrLfLines({"Attribute VB_Name = \"M\"", "Sub A()", "x = 1", "End Sub"});
-const std::string kIndented =
-    CrLfLines({"Attribute VB_Name = \"M\"", "Sub A()", "    x = 1", "End Sub"});
 
 TEST(FileNames, ChineseNamesAndLongPathsWorkAlike) {
   using Run = std::function<CommandResult(const std::vector<std::string>&)>;
@@ -39,8 +36,8 @@ TEST(FileNames, ChineseNamesAndLongPathsWorkAlike) {
     const std::string deep = std::string(100, 'd') + "/" + std::string(100, 'e') + "/";
     std::filesystem::create_directories(folder.Path() / test_support::Utf8Path(deep));
     const std::string paths[] = {
-        folder.Write("代码模块.bas", kFlat),
-        folder.Write(deep + std::string(90, 'f') + "模块.bas", kFlat),
+        folder.Write("代码模块.bas", kFlatModule),
+        folder.Write(deep + std::string(90, 'f') + "模块.bas", kFlatModule),
     };
     ASSERT_GT(paths[1].size(), 300u);
     for (const auto& path : paths) {
@@ -49,10 +46,10 @@ TEST(FileNames, ChineseNamesAndLongPathsWorkAlike) {
       EXPECT_EQ(check.status, kExitChanged) << check.err;
       EXPECT_EQ(check.out, path + "\n");
       const auto clicked = runner.run({"click", "代码缩进", path, "--line", "2"});
-      EXPECT_EQ(clicked.out, kIndented) << clicked.err;
+      EXPECT_EQ(clicked.out, kIndentedModule) << clicked.err;
       const auto in_place = runner.run({"fmt", "-i", path});
       EXPECT_EQ(in_place.status, kExitOk) << in_place.err;
-      EXPECT_EQ(ReadBytes(path), kIndented);
+      EXPECT_EQ(ReadBytes(path), kIndentedModule);
       EXPECT_EQ(runner.run({"fmt", "--check", path}).status, kExitOk);
       const auto missing = runner.run({"annotate", path + "x"});
       EXPECT_EQ(missing.err, "tessaly: " + path + "x: No such file or directory\n");

@@ -15,19 +15,16 @@
 namespace tessaly::cli {
 namespace {
 
-using test_support::CrLfLines;
 using test_support::FileSnapshot;
 using test_support::IsRefusal;
+using test_support::kFlatModule;
+using test_support::kIndentedModule;
 using test_support::ReadBytes;
 using test_support::RunBinary;
 using test_support::RunTessaly;
 using test_support::SnapshotFolder;
 using test_support::TempFolder;
 using test_support::Utf8Path;
-
-const std::string kFlat = CrLfLines({"Attribute VB_Name = \"M\"", "Sub A()", "x = 1", "End Sub"});
-const std::string kIndented =
-    CrLfLines({"Attribute VB_Name = \"M\"", "Sub A()", "    x = 1", "End Sub"});
 
 DWORD Attributes(const std::string& path) {
   return GetFileAttributesW(Utf8Path(path).c_str());
@@ -41,8 +38,8 @@ TEST(WindowsFiles, AFileHeldOpenIsRefusedAndNothingIsLost) {
   for (const DWORD sharing : sharings) {
     SCOPED_TRACE(sharing);
     TempFolder folder;
-    const std::string first = folder.Write("First.bas", kFlat);
-    const std::string held = folder.Write("代码.bas", kFlat);
+    const std::string first = folder.Write("First.bas", kFlatModule);
+    const std::string held = folder.Write("代码.bas", kFlatModule);
     const auto before = SnapshotFolder(folder);
     HANDLE holder = CreateFileW(Utf8Path(held).c_str(), GENERIC_READ | GENERIC_WRITE, sharing,
                                 nullptr, OPEN_EXISTING, 0, nullptr);
@@ -62,7 +59,7 @@ TEST(WindowsFiles, AFileHeldOpenIsRefusedAndNothingIsLost) {
 // words of the Linux face, the file untouched and still read-only.
 TEST(WindowsFiles, TheReadOnlyAttributeIsRespected) {
   TempFolder folder;
-  const std::string path = folder.Write("只读.bas", kFlat);
+  const std::string path = folder.Write("只读.bas", kFlatModule);
   ASSERT_TRUE(SetFileAttributesW(Utf8Path(path).c_str(), FILE_ATTRIBUTE_READONLY));
   const FileSnapshot before(path);
   const DWORD attributes = Attributes(path);
@@ -77,12 +74,12 @@ TEST(WindowsFiles, TheReadOnlyAttributeIsRespected) {
 // mode on Linux; no temporary file is left.
 TEST(WindowsFiles, InPlaceKeepsTheAttributes) {
   TempFolder folder;
-  const std::string path = folder.Write("Hidden.bas", kFlat);
+  const std::string path = folder.Write("Hidden.bas", kFlatModule);
   const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE;
   ASSERT_TRUE(SetFileAttributesW(Utf8Path(path).c_str(), kept));
   const auto result = RunBinary({"fmt", "-i", path});
   EXPECT_EQ(result.status, kExitOk) << result.err;
-  EXPECT_EQ(ReadBytes(path), kIndented);
+  EXPECT_EQ(ReadBytes(path), kIndentedModule);
   EXPECT_EQ(Attributes(path), kept);
   EXPECT_EQ(folder.Entries(), std::vector<std::string>{"Hidden.bas"});
 }

@@ -105,4 +105,10 @@ std::map<std::string, std::optional<FileSnapshot>> SnapshotFolder(const TempFold
 // CR LF joined lines with a final CR LF, as the editor exports them.
 std::string CrLfLines(const std::vector<std::string>& lines);
 
+// One procedure, as exported flat and as re-indenting leaves it.
+inline const std::string kFlatModule =
+    CrLfLines({"Attribute VB_Name = \"M\"", "Sub A()", "x = 1", "End Sub"});
+inline const std::string kIndentedModule =
+    CrLfLines({"Attribute VB_Name = \"M\"", "Sub A()", "    x = 1", "End Sub"});
+
 }  // namespace tessaly::test_support

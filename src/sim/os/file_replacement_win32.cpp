@@ -9,25 +9,15 @@
 #include <utility>
 
 #include "sim/os/file_replacement.h"
-#include "text/utf.h"
+#include "win32/long_path.h"
 #include "win32/unique_handle.h"
 
 namespace tessaly::sim {
 
 namespace {
 
-// The path as the user knows it: UTF-8, without the \\?\ form of a long path.
-std::string Shown(const std::filesystem::path& path) {
-  std::wstring_view wide = path.native();
-  if (wide.starts_with(L"\\\\?\\UNC\\")) {
-    return "\\\\" + Shown(std::wstring(wide.substr(8)));
-  }
-  if (wide.starts_with(L"\\\\?\\")) wide.remove_prefix(4);
-  return text::ToUtf8(std::u16string(wide.begin(), wide.end()));
-}
-
 [[noreturn]] void Fail(const std::filesystem::path& path, const std::string& reason) {
-  throw FileReplacementError("cannot write " + Shown(path) + ": " + reason);
+  throw FileReplacementError("cannot write " + win32::ShownPath(path) + ": " + reason);
 }
 
 // The reasons in the words the Linux face uses, where the two systems agree.

@@ -15,14 +15,7 @@ namespace tessaly::fake_host {
 namespace {
 
 using client::Long;
-
-VARIANT Text(const wchar_t* text) {
-  VARIANT value;
-  VariantInit(&value);
-  value.vt = VT_BSTR;
-  value.bstrVal = SysAllocString(text);
-  return value;
-}
+using client::Text;
 
 VARIANT Reference(VARTYPE type, void* target) {
   VARIANT value;
