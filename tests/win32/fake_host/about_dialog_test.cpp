@@ -9,27 +9,12 @@
 #include <vector>
 
 #include "win32/fake_host/add_in_driver.h"
+#include "win32/fake_host/user_view.h"
 
 namespace tessaly::fake_host {
 namespace {
 
-constexpr wchar_t kTitle[] = L"关于程序——TessalyIDE_V1.36";
 constexpr int kFirstCheckId = 100;
-
-// Top-level windows of that title.
-std::vector<HWND> AboutWindows() {
-  std::vector<HWND> found;
-  for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, nullptr, kTitle));)
-    found.push_back(window);
-  return found;
-}
-
-HWND OnlyAboutWindow() {
-  RunMessageLoop(100);
-  const auto windows = AboutWindows();
-  EXPECT_EQ(windows.size(), 1u);
-  return windows.empty() ? nullptr : windows.front();
-}
 
 using AboutDialogTest = BothEditorsTest;
 

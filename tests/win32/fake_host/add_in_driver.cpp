@@ -65,27 +65,32 @@ bool AddInDriver::Connect(Load how) {
 bool AddInDriver::Disconnect(Unload how) {
   if (!connect_) return true;
   CustomArray custom;
-  const bool at_exit = how == Unload::kAtExit;
-  const bool shut_down = !at_exit || connect_->OnBeginShutdown(custom.Reference()) == S_OK;
-  const HRESULT result = connect_->OnDisconnection(at_exit ? 0 : 1, custom.Reference());
+  const bool shut_down =
+      how != Unload::kAtExit || connect_->OnBeginShutdown(custom.Reference()) == S_OK;
+  const HRESULT result =
+      connect_->OnDisconnection(how == Unload::kFromAddInManager ? 1 : 0, custom.Reference());
   connect_.Reset();
   return shut_down && result == S_OK;
 }
 
-void BothEditorsTest::SetUp() {
-  RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
-  sim::EditorOptions options;
-  if (!GetParam()) {
+std::unique_ptr<FakeEditor> EditorWithThreeModules(bool vb6, sim::EditorOptions options) {
+  if (!vb6) {
     options.name = u"Microsoft Excel";
     options.version = u"7.01";
     wchar_t program[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, program, MAX_PATH);
-    ASSERT_EQ(_wcsicmp(std::filesystem::path(program).filename().c_str(), L"EXCEL.EXE"), 0)
+    EXPECT_EQ(_wcsicmp(std::filesystem::path(program).filename().c_str(), L"EXCEL.EXE"), 0)
         << "the VBA editor is known by its program: run this host as editors\\EXCEL.EXE";
   }
-  editor = std::make_unique<FakeEditor>(options);
-  for (const auto* module : {u"销售报表", u"客户资料", u"工具函数"})
+  auto editor = std::make_unique<FakeEditor>(options);
+  for (const auto& module : kThreeModules)
     editor->Sim().AddModule(u"工程1", module, {u"Sub 汇总()", u"End Sub"});
+  return editor;
+}
+
+void BothEditorsTest::SetUp() {
+  RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+  editor = EditorWithThreeModules(GetParam());
   add_in = std::make_unique<AddInDriver>(*editor);
 }
 

@@ -25,11 +25,13 @@ class AddInDriver {
   AddInDriver& operator=(const AddInDriver&) = delete;
 
   // At the editor's start-up: ConnectMode 1, then OnStartupComplete. From the Add-In Manager:
-  // ConnectMode 0 alone.
+  // ConnectMode 0 alone, as OnStartupComplete is called only for an add-in connected during
+  // start-up (Microsoft KB 302901).
   enum class Load { kAtStartup, kFromAddInManager };
-  // At the editor's exit: OnBeginShutdown, then RemoveMode 0. From the Add-In Manager:
-  // RemoveMode 1 alone.
-  enum class Unload { kAtExit, kFromAddInManager };
+  // At the editor's exit: OnBeginShutdown, then RemoveMode 0; or RemoveMode 0 alone, as a host
+  // of the older IDTExtensibility, which has no OnBeginShutdown, ends. From the Add-In Manager:
+  // RemoveMode 1 alone, as OnBeginShutdown is called only at the host's shutdown (KB 302901).
+  enum class Unload { kAtExit, kAtExitWithoutBeginShutdown, kFromAddInManager };
 
   // False, with the reason as a test failure, when the add-in is not listed in the editor's key,
   // cannot be created, or refuses a call.
@@ -43,6 +45,12 @@ class AddInDriver {
 
 // The key below HKEY_CURRENT_USER whose subkeys name the add-ins the editor loads.
 std::wstring EditorAddInsKey(bool vb6);
+
+// An editor of either kind (VB6, or Excel's VBA editor when `vb6` is false) with three modules of
+// one project, the last one active. A VBA editor fails the test when this host does not run as
+// the program the VBA editor is known by.
+std::unique_ptr<FakeEditor> EditorWithThreeModules(bool vb6, sim::EditorOptions options = {});
+inline const std::vector<std::u16string> kThreeModules{u"销售报表", u"客户资料", u"工具函数"};
 
 // A test in each editor, VB6 when its parameter is true and Excel's VBA editor otherwise, with
 // the add-in's settings cleared before and after, and three modules of one project.

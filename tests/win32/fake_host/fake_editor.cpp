@@ -218,6 +218,11 @@ ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::Windows> windows) {
 Variant FakeEditor::CreateToolWindow(Arguments& arguments) {
   const auto prog_id = arguments.Get(1).ToString();
   const auto caption = arguments.Get(2).ToString();
+  // The editors make one window of a caption per run; once the user has closed it, another is
+  // refused, so a reloaded add-in has to find and reuse its own.
+  if (!tool_windows_made_.insert(caption).second) {
+    throw host::HostError("a tool window of this caption was made in this run");
+  }
   // The editor creates the document through the component's class factory.
   auto document = client::CreateByProgId(reinterpret_cast<const wchar_t*>(prog_id.c_str()));
   if (!document) throw host::HostError("the document could not be created");
@@ -242,6 +247,14 @@ void FakeEditor::CloseToolWindow(const std::u16string& caption) {
   sim_.CloseWindow(caption);
   containers_.erase(caption);
   tool_documents_.erase(caption);
+}
+
+void FakeEditor::Exit() {
+  while (!containers_.empty())
+    CloseToolWindow(containers_.begin()->first);
+  control_points_.clear();
+  button_points_.clear();
+  tool_windows_made_.clear();
 }
 
 ControlContainer* FakeEditor::ToolWindowContainer(const std::u16string& caption) const {

@@ -5,6 +5,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -40,6 +41,11 @@ class FakeEditor {
   ControlContainer* ToolWindowContainer(const std::u16string& caption) const;
   // Client sites the editor gave to controls and the controls still hold.
   long LiveSites() const { return sites_.use_count() - 1; }
+  // The editor exits, after disconnecting its add-ins: it closes its tool windows (each control's
+  // IOleObject::Close comes after OnDisconnection) and lets go of the event sources it made. The
+  // same object then plays the editor's next run, which starts with the command bars and
+  // controls this one kept, as the editors keep those added without the temporary flag.
+  void Exit();
 
  private:
   template <class T>
@@ -68,6 +74,8 @@ class FakeEditor {
   std::map<host::CommandBarControl*, std::u16string> tags_;
   // Documents of tool windows, kept while the window exists, as the editor keeps them.
   std::map<std::u16string, ComPtr<IDispatch>> tool_documents_;
+  // Captions of the tool windows made in this run, closed ones included.
+  std::set<std::u16string> tool_windows_made_;
   LiveCount sites_ = std::make_shared<const int>();
   // Declared last: the controls close before their documents are let go.
   std::map<std::u16string, std::unique_ptr<ControlContainer>> containers_;

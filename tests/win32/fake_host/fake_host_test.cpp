@@ -14,6 +14,7 @@
 #include "win32/fake_host/com_client.h"
 #include "win32/fake_host/fake_editor.h"
 #include "win32/fake_host/host_program.h"
+#include "win32/fake_host/user_view.h"
 
 namespace tessaly::fake_host {
 namespace {
@@ -22,15 +23,6 @@ using namespace client;
 
 constexpr IID kIdtExtensibility2 = {
     0xB65AD801, 0xABAF, 0x11D0, {0xBB, 0x8B, 0x00, 0xA0, 0xC9, 0x0F, 0x27, 0x44}};
-
-int CountControls(const sim::SimCommandBarControls& controls) {
-  int count = 0;
-  for (const auto& control : controls.All()) {
-    ++count;
-    if (control->Children()) count += CountControls(*control->Children());
-  }
-  return count;
-}
 
 TEST(PlatformClientTest, ConnectIsUsableByNameAndUnloadsCleanly) {
   {
@@ -52,28 +44,7 @@ TEST(PlatformClientTest, ConnectIsUsableByNameAndUnloadsCleanly) {
   EXPECT_EQ(CanUnloadNow(), S_OK);
 }
 
-class FakeHostTest : public BothEditorsTest {
- protected:
-  void RunClickCases() {
-    for (const auto& click : test_support::ClickCases()) {
-      SCOPED_TRACE(click.name);
-      auto& module = editor->Sim().AddModule(
-          u"Project1", std::u16string(u"Case") + static_cast<char16_t>(u'A' + cases_++),
-          click.before);
-      editor->Sim().ActivePane()->Select(click.caret.start_line, click.caret.start_column,
-                                         click.caret.end_line, click.caret.end_column);
-      editor->Click(test_support::FunctionMenuPath(editor->Sim(), click.caption));
-      EXPECT_EQ(module.Text(), click.after);
-      EXPECT_EQ(editor->Sim().ActivePane()->CurrentSelection(), click.caret_after);
-      // The editors' own Undo does not see the change; the add-in's takes it back.
-      editor->Click(test_support::FunctionMenuPath(editor->Sim(), u"撤销上次修改"));
-      EXPECT_EQ(module.Text(), click.before);
-      EXPECT_EQ(editor->Sim().ActivePane()->CurrentSelection(), click.caret);
-    }
-  }
-
-  int cases_ = 0;
-};
+using FakeHostTest = BothEditorsTest;
 
 TEST_P(FakeHostTest, LoadsClicksUnloadsAndReloadsLeavingNothingBehind) {
   const long objects_before = editor->LiveObjects();
@@ -81,7 +52,7 @@ TEST_P(FakeHostTest, LoadsClicksUnloadsAndReloadsLeavingNothingBehind) {
 
   EXPECT_EQ(CountControls(editor->Sim().Bar(u"TessalyIDE").ControlList()), 188);
   EXPECT_TRUE(editor->Sim().Bar(u"TessalyIDE").Visible());
-  RunClickCases();
+  RunClickCases(*editor, u"Case");
 
   // Each running copy registers the add-in for the other kind of editor.
   const auto others = GetParam() ? std::vector<std::wstring>{L"VBA\\VBE\\6.0", L"Office\\Excel"}
@@ -105,7 +76,7 @@ TEST_P(FakeHostTest, LoadsClicksUnloadsAndReloadsLeavingNothingBehind) {
   // Loaded again from the Add-In Manager in the same editor run (ConnectMode 0, no start-up
   // complete): the kept bar is wired again and works; unloaded there too (RemoveMode 1).
   ASSERT_TRUE(add_in->Connect(AddInDriver::Load::kFromAddInManager));
-  RunClickCases();
+  RunClickCases(*editor, u"Again");
   ASSERT_TRUE(add_in->Disconnect(AddInDriver::Unload::kFromAddInManager));
   EXPECT_EQ(editor->ConnectedSinks(), 0u);
 }

@@ -150,18 +150,24 @@ Functions AddIn(EditorKind editor) {
 }
 
 Functions CommandBars() {
-  return Join({Get(L"Item", 0, VT_DISPATCH, {kAny}),
+  return Join({Get(L"Item", 0, VT_DISPATCH, {kAny}), Get(L"ActiveMenuBar", 0x60030001, VT_DISPATCH),
                Method(L"Add", 0x60030002, {kOptionalAny, kOptionalAny, kOptionalAny, kOptionalAny},
                       VT_DISPATCH),
-               Get(L"Count", 0x60030003, VT_I4)});
+               Get(L"Count", 0x60030003, VT_I4),
+               Method(L"FindControl", 0x60030008,
+                      {kOptionalAny, kOptionalAny, kOptionalAny, kOptionalAny}, VT_DISPATCH)});
 }
 
 Functions CommandBar() {
   // Enabled is not in the reference's list; its DISPID follows from the library's order
   // (BuiltIn, Context, Controls, Delete, Enabled), as the listed ones do.
-  return Join({Get(L"Controls", 0x60040003, VT_DISPATCH), Method(L"Delete", 0x60040004),
-               GetPut(L"Enabled", 0x60040005, VT_BOOL), GetPut(L"Name", 0x6004000E, VT_BSTR),
-               GetPut(L"Position", 0x60040013, VT_I4), GetPut(L"Visible", 0x6004001E, VT_BOOL)});
+  return Join(
+      {Get(L"Controls", 0x60040003, VT_DISPATCH), Method(L"Delete", 0x60040004),
+       GetPut(L"Enabled", 0x60040005, VT_BOOL),
+       Method(L"FindControl", 0x60040007,
+              {kOptionalAny, kOptionalAny, kOptionalAny, kOptionalAny, kOptionalAny}, VT_DISPATCH),
+       GetPut(L"Name", 0x6004000E, VT_BSTR), GetPut(L"Position", 0x60040013, VT_I4),
+       GetPut(L"Visible", 0x6004001E, VT_BOOL)});
 }
 
 Functions CommandBarControls() {
@@ -174,9 +180,10 @@ Functions CommandBarControls() {
 Functions CommandBarControl() {
   return Join({GetPut(L"BeginGroup", 0x60040000, VT_BOOL), GetPut(L"Caption", 0x60040003, VT_BSTR),
                Method(L"Delete", 0x60040007, {kOptionalAny}),
-               GetPut(L"Enabled", 0x6004000A, VT_BOOL), GetPut(L"Parameter", 0x6004001D, VT_BSTR),
-               GetPut(L"Tag", 0x60040023, VT_BSTR), GetPut(L"TooltipText", 0x60040025, VT_BSTR),
-               Get(L"Type", 0x60040028, VT_I4), GetPut(L"Visible", 0x60040029, VT_BOOL)});
+               GetPut(L"Enabled", 0x6004000A, VT_BOOL), Get(L"Id", 0x60040013, VT_I4),
+               GetPut(L"Parameter", 0x6004001D, VT_BSTR), GetPut(L"Tag", 0x60040023, VT_BSTR),
+               GetPut(L"TooltipText", 0x60040025, VT_BSTR), Get(L"Type", 0x60040028, VT_I4),
+               GetPut(L"Visible", 0x60040029, VT_BOOL)});
 }
 
 using Tables = std::map<std::pair<EditorKind, std::wstring>, PublishedInterface>;
@@ -200,7 +207,8 @@ Tables MakeTables() {
     // FaceId and Style are the button's alone, Controls the popup's.
     add(L"CommandBarButton", Join({CommandBarControl(), GetPut(L"FaceId", 0x60050003, VT_I4),
                                    GetPut(L"Style", 0x6005000A, VT_I4)}));
-    add(L"CommandBarPopup", Join({CommandBarControl(), Get(L"Controls", 0x60050001, VT_DISPATCH)}));
+    add(L"CommandBarPopup", Join({CommandBarControl(), Get(L"CommandBar", 0x60050000, VT_DISPATCH),
+                                  Get(L"Controls", 0x60050001, VT_DISPATCH)}));
   }
   return tables;
 }

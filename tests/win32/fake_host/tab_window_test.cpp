@@ -14,35 +14,15 @@
 
 #include "win32/fake_host/add_in_driver.h"
 #include "win32/fake_host/com_client.h"
+#include "win32/fake_host/user_view.h"
 
 namespace tessaly::fake_host {
 namespace {
 
 using namespace client;
 
-constexpr char16_t kTabWindow[] = u"标签";
-
 class TabWindowTest : public BothEditorsTest {
  protected:
-  // The Win32 tab control inside the tool window, found as a window walker would.
-  HWND TabControl() const {
-    auto* container = editor->ToolWindowContainer(kTabWindow);
-    if (!container) return nullptr;
-    HWND strip = FindWindowExW(container->Window(), nullptr, L"TessalyTabStrip", nullptr);
-    return strip ? FindWindowExW(strip, nullptr, WC_TABCONTROLW, nullptr) : nullptr;
-  }
-
-  static std::vector<std::u16string> Captions(HWND tabs) {
-    std::vector<std::u16string> captions;
-    for (int i = 0; i < TabCtrl_GetItemCount(tabs); ++i) {
-      wchar_t text[64] = {};
-      TCITEMW item{TCIF_TEXT, 0, 0, text, 64, 0, 0};
-      TabCtrl_GetItem(tabs, i, &item);
-      captions.emplace_back(reinterpret_cast<const char16_t*>(text));
-    }
-    return captions;
-  }
-
   // Real input, which the system routes to the window under the cursor or with the focus, as
   // a user's: a press and release of the left button over the tab, or of the key; waits until
   // `done` or a second, and tells whether it came.
@@ -85,11 +65,11 @@ TEST_P(TabWindowTest, AClickOnATabActivatesItsCodeWindowBeforeAndAfterAReload) {
   ASSERT_TRUE(container) << "the tool window's document is no ActiveX control";
   // VB6 holds its tool windows' documents as ActiveX documents, shown through a view.
   EXPECT_EQ(container->View() != nullptr, GetParam());
-  HWND tabs = TabControl();
+  HWND tabs = TabControl(*editor);
   ASSERT_TRUE(tabs);
   EXPECT_TRUE(IsWindowVisible(tabs)) << "the window or its strip is hidden";
   const std::vector<std::u16string> filled{u"销售报表 ", u"客户资料 ", u"工具函数 "};
-  EXPECT_EQ(Captions(tabs), filled);
+  EXPECT_EQ(TabCaptions(tabs), filled);
   // Asked to draw itself, it draws its tabs, not just its background.
   EXPECT_GT(container->DrawnColours(), 2u);
 
@@ -120,8 +100,8 @@ TEST_P(TabWindowTest, AClickOnATabActivatesItsCodeWindowBeforeAndAfterAReload) {
   // The reloaded add-in takes the same control over, and its start-up shows in it.
   editor->Sim().AddModule(u"工程1", u"打印", {u"Sub 打印()", u"End Sub"});
   ASSERT_TRUE(add_in->Connect());
-  ASSERT_EQ(TabControl(), tabs);
-  EXPECT_EQ(Captions(tabs).size(), 4u);
+  ASSERT_EQ(TabControl(*editor), tabs);
+  EXPECT_EQ(TabCaptions(tabs).size(), 4u);
   EXPECT_TRUE(UserClicksTab(tabs, 2, Active(u"工具函数")));
   ASSERT_TRUE(add_in->Disconnect());
 
@@ -137,7 +117,7 @@ TEST_P(TabWindowTest, TheSwitchesInTheRegistryHideTheBarAndTheWindowWhoseStripSt
   auto* container = editor->ToolWindowContainer(kTabWindow);
   ASSERT_TRUE(container);
   EXPECT_FALSE(IsWindowVisible(container->Window()));
-  EXPECT_EQ(Captions(TabControl()).size(), 3u);
+  EXPECT_EQ(TabCaptions(TabControl(*editor)).size(), 3u);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEditors, TabWindowTest, ::testing::Bool(), EditorName);
