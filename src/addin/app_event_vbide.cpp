@@ -10,10 +10,12 @@ class AppEventVBIDE::Sink : public host::ClickSink {
   explicit Sink(Dispatcher dispatcher) : dispatcher_(std::move(dispatcher)) {}
 
   void OnClick(host::CommandBarControl& control, bool& /*handled*/, bool& cancel_default) override {
+    if (!dispatcher_) return;
     // The editor must not run an action of its own for our buttons, even when ours fails.
     host::Resume([&] { dispatcher_(control.Caption()); });
     cancel_default = true;
   }
+  void Detach() { dispatcher_ = nullptr; }
 
  private:
   Dispatcher dispatcher_;
@@ -21,6 +23,19 @@ class AppEventVBIDE::Sink : public host::ClickSink {
 
 AppEventVBIDE::AppEventVBIDE(Dispatcher dispatcher)
     : sink_(std::make_shared<Sink>(std::move(dispatcher))) {}
+
+AppEventVBIDE::~AppEventVBIDE() {
+  Detach();
+}
+
+void AppEventVBIDE::Unadvise() {
+  Detach();
+  connection_.reset();
+}
+
+void AppEventVBIDE::Detach() {
+  sink_->Detach();
+}
 
 void AppEventVBIDE::Advise() {
   auto& source = VB6ButtonEvent ? VB6ButtonEvent : VBAButtonEvent;
@@ -39,6 +54,12 @@ void HookButton(Connection& connection, host::CommandBarControl& button,
   events->Advise();
   if (!connection.ButtonSinks) connection.ButtonSinks.emplace();
   connection.ButtonSinks->push_back(std::move(events));
+}
+
+void DetachButtonSinks(Connection& connection) {
+  if (!connection.ButtonSinks) return;
+  for (const auto& events : *connection.ButtonSinks)
+    events->Detach();
 }
 
 void ReleaseButtonSinks(Connection& connection) {

@@ -19,12 +19,16 @@ class AppEventVBIDE {
   using Dispatcher = std::function<void(const std::u16string& caption)>;
 
   explicit AppEventVBIDE(Dispatcher dispatcher);
+  ~AppEventVBIDE();
   AppEventVBIDE(const AppEventVBIDE&) = delete;
   AppEventVBIDE& operator=(const AppEventVBIDE&) = delete;
 
   // Subscribes to whichever of the two members is set; throws HostError when refused.
   void Advise();
-  void Unadvise() { connection_.reset(); }
+  void Unadvise();
+  // Clicks from now on are ignored, even one the editor delivers after the add-in is gone to
+  // a sink it still holds: the dispatcher's owner may be half torn down or freed.
+  void Detach();
 
   std::shared_ptr<host::ClickSource> VB6ButtonEvent;  // the VB6 IDE's events object
   std::shared_ptr<host::ClickSource> VBAButtonEvent;  // the Office button's own events
@@ -43,5 +47,7 @@ void HookButton(Connection& connection, host::CommandBarControl& button,
 
 // Unadvises every button's sink and empties ButtonSinks.
 void ReleaseButtonSinks(Connection& connection);
+// Every button's sink ignores clicks from now on (see AppEventVBIDE::Detach).
+void DetachButtonSinks(Connection& connection);
 
 }  // namespace tessaly::addin

@@ -19,11 +19,14 @@ class Connect::AboutEntrySink : public host::ClickSink {
   explicit AboutEntrySink(Features& features) : features_(features) {}
   void OnClick(host::CommandBarControl& /*control*/, bool& /*handled*/,
                bool& /*cancel_default*/) override {
-    Resume([&] { features_.ShowAbout(); });
+    if (!detached_) Resume([&] { features_.ShowAbout(); });
   }
+  // See AppEventVBIDE::Detach.
+  void Detach() { detached_ = true; }
 
  private:
   Features& features_;
+  bool detached_ = false;
 };
 
 Connect::Connect(Connection& connection, host::Os& os, Features& features,
@@ -62,6 +65,20 @@ void Connect::OnConnection(std::shared_ptr<host::Application> application,
     Resume([&] { features_.TakeOverTabWindow(); });
   }
   CreateAddInsEntry();
+  // Loaded from the Add-In Manager into a running editor: no start-up complete will follow.
+  if (connect_mode == host::kAfterStartup) OnStartupComplete();
+}
+
+std::shared_ptr<host::CommandBar> Connect::AddInsBar() {
+  const auto bars = connection_.HostApplication->CommandBars();
+  // The bar's name is the user's language's ("外接程序"); its popup's Id is the same everywhere.
+  std::shared_ptr<host::CommandBar> bar;
+  Resume([&] {
+    if (const auto popup = bars->ActiveMenuBar()->FindControl(host::kAddInsPopupId)) {
+      bar = popup->CommandBar();
+    }
+  });
+  return bar ? bar : bars->Item(u"Add-Ins");
 }
 
 void Connect::CreateAddInsEntry() {
@@ -75,12 +92,7 @@ void Connect::CreateAddInsEntry() {
     });
     return;
   }
-  Resume([&] {
-    vba_entry_ = connection_.HostApplication->CommandBars()
-                     ->Item(u"Add-Ins")
-                     ->Controls()
-                     ->Add(host::kButton);
-  });
+  Resume([&] { vba_entry_ = AddInsBar()->Controls()->Add(host::kButton); });
   if (!vba_entry_) return;
   Resume([&] { vba_entry_->SetCaption(kAddInsEntryCaption); });
   Resume([&] { vba_entry_->SetVisible(true); });
@@ -97,10 +109,7 @@ void Connect::CreateAddInsEntry() {
 std::shared_ptr<host::CommandBarControl> Connect::AddToAddInCommandBar(
     const std::u16string& caption) {
   return host::ResumeOr(std::shared_ptr<host::CommandBarControl>(), [&] {
-    auto control = connection_.HostApplication->CommandBars()
-                       ->Item(u"Add-Ins")
-                       ->Controls()
-                       ->Add(host::kButton);
+    auto control = AddInsBar()->Controls()->Add(host::kButton);
     control->SetCaption(caption);
     control->SetBeginGroup(true);
     return control;
@@ -108,7 +117,8 @@ std::shared_ptr<host::CommandBarControl> Connect::AddToAddInCommandBar(
 }
 
 void Connect::OnStartupComplete() {
-  if (!IsAccepted() || !connection_.HostApplication) return;
+  if (!IsAccepted() || !connection_.HostApplication || started_) return;
+  started_ = true;
   ApplyStartupSettings();
   Resume([&] { WriteRegistration(connection_, os_); });
 }
@@ -178,6 +188,10 @@ void Connect::Delay(std::uint32_t ms) {
 }
 
 void Connect::OnDisconnection(std::int32_t /*remove_mode*/) {
+  started_ = false;
+  // A click the editor delivers while the features stop must find nothing to run.
+  if (menu_handler_sink_) menu_handler_sink_->Detach();
+  DetachButtonSinks(connection_);
   Resume([&] { features_.UnloadWheel(); });
   Resume([&] { features_.StopDialogWatch(); });
   if (menu_entry_) Resume([&] { menu_entry_->Delete(); });

@@ -45,6 +45,8 @@ class Connect {
   class AboutEntrySink;
 
   bool IsAccepted() const;
+  // The editor's Add-Ins bar, found by its popup's built-in Id before its English name.
+  std::shared_ptr<host::CommandBar> AddInsBar();
   void CreateAddInsEntry();
   // A switch as start-up reads it: its default when the store refuses.
   std::u16string StartupSetting(std::int32_t index);
@@ -62,6 +64,8 @@ class Connect {
   std::unique_ptr<host::EventConnection> menu_handler_connection_;
   std::shared_ptr<host::CommandBarControl> vba_entry_;
   std::weak_ptr<AppEventVBIDE> vba_entry_sink_;
+  // The start-up steps ran for this connection: they run once, whichever event brings them.
+  bool started_ = false;
 };
 
 }  // namespace tessaly::addin

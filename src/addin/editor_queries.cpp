@@ -6,12 +6,12 @@ namespace tessaly::addin {
 
 bool CommandBarExists(host::Application* application, const std::u16string& name) {
   if (application == nullptr) return false;
-  return host::ResumeOr(false, [&] { return application->CommandBars()->Item(name) != nullptr; });
+  return host::ProbeOr(false, [&] { return application->CommandBars()->Item(name) != nullptr; });
 }
 
 bool WindowExists(host::Application* application, const std::u16string& caption) {
   if (application == nullptr) return false;
-  return host::ResumeOr(false, [&] { return application->Windows()->Item(caption) != nullptr; });
+  return host::ProbeOr(false, [&] { return application->Windows()->Item(caption) != nullptr; });
 }
 
 }  // namespace tessaly::addin

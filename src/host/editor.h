@@ -17,6 +17,7 @@ namespace tessaly::host {
 class CodeModule;
 class CodePane;
 class Window;
+class CommandBar;
 class CommandBarControl;
 class CommandBarControls;
 
@@ -169,6 +170,10 @@ class CommandBarControl {
   virtual std::shared_ptr<CommandBarControls> Controls() = 0;
   // The click of an Office command-bar button (the VBA editors' event source).
   virtual std::shared_ptr<ClickSource> ButtonEvents() = 0;
+  // The built-in Id, the same in every language of the editor; 1 for an add-in's own control.
+  virtual std::int32_t Id() = 0;
+  // The bar a popup opens; refused for a button.
+  virtual std::shared_ptr<host::CommandBar> CommandBar() = 0;
 };
 
 class CommandBarControls {
@@ -187,6 +192,8 @@ class CommandBar {
   virtual void SetVisible(bool visible) = 0;
   virtual void SetEnabled(bool enabled) = 0;
   virtual std::shared_ptr<CommandBarControls> Controls() = 0;
+  // The bar's own control (not one inside its popups) with this built-in Id; null when none.
+  virtual std::shared_ptr<CommandBarControl> FindControl(std::int32_t id) = 0;
 };
 
 class CommandBars {
@@ -194,7 +201,12 @@ class CommandBars {
   virtual ~CommandBars() = default;
   virtual std::shared_ptr<CommandBar> Item(const std::u16string& name) = 0;
   virtual std::shared_ptr<CommandBar> Add(const std::u16string& name, std::int32_t position) = 0;
+  // The editor's menu bar, whatever its name in the user's language.
+  virtual std::shared_ptr<CommandBar> ActiveMenuBar() = 0;
 };
+
+// The built-in Id of the menu bar's Add-Ins popup, whose bar holds the add-ins' entries.
+inline constexpr std::int32_t kAddInsPopupId = 30038;
 
 class Events {
  public:

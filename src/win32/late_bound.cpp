@@ -4,57 +4,67 @@
 #include <vector>
 
 #include "host/host_error.h"
+#include "host/refusal_log.h"
+#include "text/utf.h"
+#include "win32/failure_log.h"
+#include "win32/wide_text.h"
 
 namespace tessaly::win32 {
 
 namespace {
 
-std::string Narrow(const wchar_t* text) {
-  std::string result;
-  for (; *text; ++text)
-    result += *text < 0x80 ? static_cast<char>(*text) : '?';
-  return result;
+std::string Utf8(std::wstring_view text) {
+  return text::ToUtf8(FromWide(text));
 }
 
-std::string Hex(HRESULT result) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  std::string text = "0x";
-  for (int shift = 28; shift >= 0; shift -= 4) {
-    text += kDigits[(static_cast<unsigned long>(result) >> shift) & 0xF];
+// "CommandBars.Item": the object's interface as its type information names it, when it gives
+// any, so that a line of the log says which of the editor's objects refused.
+std::string MemberName(IDispatch* object, const wchar_t* member) {
+  ComPtr<ITypeInfo> type;
+  BSTR name = nullptr;
+  if (SUCCEEDED(object->GetTypeInfo(0, LOCALE_USER_DEFAULT, type.Receive())) && type &&
+      SUCCEEDED(type->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr))) {
+    const UniqueBstr interface_name(name);
+    const auto text = FromBstr(interface_name.Get());
+    if (!text.empty()) return text::ToUtf8(text) + "." + Utf8(member);
   }
-  return text;
+  return Utf8(member);
 }
 
-[[noreturn]] void Refuse(const wchar_t* member, HRESULT result, EXCEPINFO& exception) {
+[[noreturn]] void Refuse(IDispatch* object, const wchar_t* member, HRESULT result,
+                         EXCEPINFO& exception) {
   if (result == DISP_E_EXCEPTION && exception.pfnDeferredFillIn) {
     exception.pfnDeferredFillIn(&exception);
   }
   // The object's strings are ours to free.
   const UniqueBstr source(exception.bstrSource), help_file(exception.bstrHelpFile);
   const UniqueBstr description_text(exception.bstrDescription);
-  std::string what = Narrow(member) + " refused (" + Hex(result) + ")";
-  if (result == DISP_E_EXCEPTION) {
-    const auto description = FromBstr(description_text.Get());
-    if (!description.empty()) {
-      what += ": ";
-      for (char16_t c : description)
-        what += c < 0x80 ? static_cast<char>(c) : '?';
-    }
-  }
-  throw host::HostError(what);
+  host::Refusal refusal{MemberName(object, member), static_cast<std::uint32_t>(result), ""};
+  if (result == DISP_E_EXCEPTION)
+    refusal.description = text::ToUtf8(FromBstr(description_text.Get()));
+  throw host::HostError(refusal, EditorRefusalLog());
 }
 
 }  // namespace
 
+const std::shared_ptr<host::RefusalLog>& EditorRefusalLog() {
+  // One per loaded DLL: the editors load one copy of the add-in per process.
+  static const auto log = std::make_shared<host::RefusalLog>(
+      [](const std::source_location& where, const std::string& what) {
+        ReportFailure(where, what.c_str());
+      });
+  return log;
+}
+
 Variant LateBound::Invoke(const wchar_t* member, WORD flags,
                           std::initializer_list<VARIANT*> arguments, VARIANT* put_value,
                           Result wanted) const {
-  if (!object_) throw host::HostError(Narrow(member) + " called on Nothing");
+  if (!object_) throw host::HostError(Utf8(member) + " called on Nothing");
   DISPID id = DISPID_UNKNOWN;
   auto* name = const_cast<LPOLESTR>(member);
   HRESULT result = object_->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id);
   EXCEPINFO exception{};
-  if (FAILED(result)) Refuse(member, result, exception);
+  if (FAILED(result)) Refuse(object_.Get(), member, result, exception);
 
   // Invoke takes the arguments last to first.
   std::vector<VARIANT> reversed;
@@ -70,7 +80,7 @@ Variant LateBound::Invoke(const wchar_t* member, WORD flags,
   result =
       object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &parameters,
                       wanted == Result::kWanted ? value.Get() : nullptr, &exception, &bad_argument);
-  if (FAILED(result)) Refuse(member, result, exception);
+  if (FAILED(result)) Refuse(object_.Get(), member, result, exception);
   return value;
 }
 
@@ -90,7 +100,7 @@ void LateBound::Put(const wchar_t* member, Variant value) const {
 LateBound LateBound::GetObject(const wchar_t* member,
                                std::initializer_list<VARIANT*> arguments) const {
   auto object = Get(member, arguments).ToDispatch();
-  if (!object) throw host::HostError(Narrow(member) + " is Nothing");
+  if (!object) throw host::HostError(Utf8(member) + " is Nothing");
   return LateBound(std::move(object));
 }
 

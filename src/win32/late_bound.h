@@ -8,12 +8,18 @@
 #include "win32/windows_headers.h"
 
 #include <initializer_list>
+#include <memory>
 #include <string>
 
+#include "host/refusal_log.h"
 #include "win32/com_ptr.h"
 #include "win32/variant.h"
 
 namespace tessaly::win32 {
+
+// Where the editor's refusals of late-bound calls are written: the failure log, once per place
+// in our code per load (the connection starts a new load).
+const std::shared_ptr<host::RefusalLog>& EditorRefusalLog();
 
 class LateBound {
  public:

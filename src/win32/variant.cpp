@@ -47,6 +47,13 @@ Variant::Variant(IDispatch* object) : Variant() {
   if (object) object->AddRef();
 }
 
+Variant Variant::Missing() {
+  Variant missing;
+  missing.value_.vt = VT_ERROR;
+  missing.value_.scode = DISP_E_PARAMNOTFOUND;
+  return missing;
+}
+
 Variant::Variant(const Variant& other) : Variant() {
   Require(VariantCopy(&value_, const_cast<VARIANT*>(&other.value_)), "variant copy refused");
 }

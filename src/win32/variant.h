@@ -25,6 +25,8 @@ class Variant {
   explicit Variant(std::int32_t number);
   explicit Variant(bool flag);
   explicit Variant(IDispatch* object);  // takes a reference of its own
+  // An optional argument left out, as a call that names only later arguments passes it.
+  static Variant Missing();
   Variant(const Variant& other);
   Variant& operator=(const Variant& other);
   ~Variant() { VariantClear(&value_); }

@@ -24,6 +24,8 @@ class WinCommandBarControls : public host::CommandBarControls {
   LateBound controls_;
 };
 
+std::shared_ptr<host::CommandBar> MakeCommandBar(ComPtr<IDispatch> bar);
+
 class WinCommandBarControl : public host::CommandBarControl, public HoldsDispatch {
  public:
   explicit WinCommandBarControl(ComPtr<IDispatch> control) : control_(std::move(control)) {}
@@ -55,6 +57,10 @@ class WinCommandBarControl : public host::CommandBarControl, public HoldsDispatc
   std::shared_ptr<host::ClickSource> ButtonEvents() override {
     return MakeClickSource(ComPtr<IUnknown>(control_.Object()), control_.Pointer());
   }
+  std::int32_t Id() override { return control_.Get(L"Id").ToInt32(); }
+  std::shared_ptr<host::CommandBar> CommandBar() override {
+    return MakeCommandBar(control_.GetObject(L"CommandBar").Pointer());
+  }
 
  private:
   LateBound control_;
@@ -70,6 +76,12 @@ class WinCommandBar : public host::CommandBar {
   void SetEnabled(bool enabled) override { bar_.Put(L"Enabled", Variant(enabled)); }
   std::shared_ptr<host::CommandBarControls> Controls() override {
     return std::make_shared<WinCommandBarControls>(bar_.GetObject(L"Controls").Pointer());
+  }
+  std::shared_ptr<host::CommandBarControl> FindControl(std::int32_t id) override {
+    // FindControl(Type, Id, ...): Type left out, as FindControl(Id:=id) passes it.
+    Variant type = Variant::Missing(), which(id);
+    auto control = bar_.Get(L"FindControl", {type.Get(), which.Get()}).ToDispatch();
+    return control ? MakeCommandBarControl(std::move(control)) : nullptr;
   }
 
  private:
@@ -90,10 +102,17 @@ class WinCommandBars : public host::CommandBars {
     return std::make_shared<WinCommandBar>(
         bars_.GetObject(L"Add", {bar_name.Get(), where.Get()}).Pointer());
   }
+  std::shared_ptr<host::CommandBar> ActiveMenuBar() override {
+    return std::make_shared<WinCommandBar>(bars_.GetObject(L"ActiveMenuBar").Pointer());
+  }
 
  private:
   LateBound bars_;
 };
+
+std::shared_ptr<host::CommandBar> MakeCommandBar(ComPtr<IDispatch> bar) {
+  return std::make_shared<WinCommandBar>(std::move(bar));
+}
 
 }  // namespace
 

@@ -31,7 +31,8 @@ class AddInFixture : public ::testing::Test {
   }
 
   // A new editor (the add-in unloaded from the last one) whose Project1 holds the modules.
-  void Start(const Modules& modules, sim::EditorOptions options = {}) {
+  void Start(const Modules& modules, sim::EditorOptions options = {},
+             host::ConnectMode mode = host::kStartup) {
     if (add_in) Unload();
     desktop.reset();
     editor = std::make_unique<sim::SimEditor>(std::move(options));
@@ -41,12 +42,14 @@ class AddInFixture : public ::testing::Test {
     desktop->Sync();
     editor->RegisterDocumentClass(tabs::VBIDETabProgId(u"QWIX"),
                                   [this] { return component.NewTabDocument(); });
-    Load();
+    Load(mode);
   }
-  void Load() {
+  // At the editor's start-up the editor says when it is done; the Add-In Manager's load
+  // (host::kAfterStartup) is followed by nothing.
+  void Load(host::ConnectMode mode = host::kStartup) {
     add_in = std::make_unique<TessalyAddIn>(host_os, component);
-    add_in->Connect().OnConnection(editor->Application(), host::kStartup, instance);
-    add_in->Connect().OnStartupComplete();
+    add_in->Connect().OnConnection(editor->Application(), mode, instance);
+    if (mode == host::kStartup) add_in->Connect().OnStartupComplete();
   }
   void Unload() {
     add_in->Connect().OnDisconnection(0);

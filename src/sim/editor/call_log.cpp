@@ -19,7 +19,12 @@ void CallLog::EnterLiteral(std::u16string_view member) {
     by_literal_.emplace(member.data(), entry);
   }
   ++entry->calls;
-  if (entry->refused) throw host::HostError("the editor refused " + text::ToUtf8(member));
+  if (entry->refused) throw Refused("the editor refused " + text::ToUtf8(member));
+}
+
+host::HostError CallLog::Refused(const std::string& description) const {
+  // E_FAIL: the simulated editor gives no code of its own.
+  return host::HostError(host::Refusal{"", 0x80004005, description}, refusals_);
 }
 
 std::int64_t CallLog::Calls(std::u16string_view member) const {

@@ -9,6 +9,10 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
+
+#include "host/host_error.h"
+#include "host/refusal_log.h"
 
 namespace tessaly::sim {
 
@@ -27,6 +31,13 @@ class CallLog {
   // Every later call of the member is refused until Allow.
   void Refuse(std::u16string_view member);
   void Allow(std::u16string_view member);
+
+  // A refusal as the editor raises one: the step that absorbs it writes it to the editor's
+  // refusal log.
+  host::HostError Refused(const std::string& description) const;
+  host::RefusalLog& Refusals() const { return *refusals_; }
+  // What the refusals left in the log, one line each: the place in our code, then the refusal.
+  const std::vector<std::string>& RefusalLines() const { return *refusal_lines_; }
 
   // Event subscriptions made and not yet released, over the editor's whole life: a reset of
   // the call counts leaves them alone.
@@ -55,6 +66,13 @@ class CallLog {
   // pointers stay valid.
   std::unordered_map<const char16_t*, Entry*> by_literal_;
   std::int64_t live_connections_ = 0;
+  std::shared_ptr<std::vector<std::string>> refusal_lines_ =
+      std::make_shared<std::vector<std::string>>();
+  std::shared_ptr<host::RefusalLog> refusals_ = std::make_shared<host::RefusalLog>(
+      [lines = refusal_lines_](const std::source_location& where, const std::string& what) {
+        lines->push_back(std::string(where.file_name()) + ":" + std::to_string(where.line()) + " " +
+                         what);
+      });
 };
 
 }  // namespace tessaly::sim

@@ -24,7 +24,8 @@ SimApplication::SimApplication(EditorOptions options)
           std::make_shared<SimWindow>(MainCaption(options_), kMainWindowType, true, calls_)),
       events_(std::make_shared<SimEvents>(IsVb6(), calls_)),
       focus_(std::make_shared<PaneFocus>()) {
-  windows_->Append(std::make_shared<SimWindow>(u"Immediate", host::kImmediateWindow, true, calls_));
+  windows_->Append(std::make_shared<SimWindow>(NamesOf(options_).immediate_window,
+                                               host::kImmediateWindow, true, calls_));
   windows_->Append(
       std::make_shared<SimWindow>(u"Project - Project1", host::kProjectExplorer, true, calls_));
   windows_->Append(
@@ -33,20 +34,26 @@ SimApplication::SimApplication(EditorOptions options)
 }
 
 void SimApplication::AddStandardBars() {
-  bars_->AddBar(u"Menu Bar", host::kBarTop, true);
+  const auto names = NamesOf(options_);
+  auto& menu_bar = bars_->AddBar(names.menu_bar, host::kBarTop, true);
+  bars_->SetActiveMenuBar(names.menu_bar);
   bars_->AddBar(u"Standard", host::kBarTop, true);
   bars_->AddBar(u"Edit", host::kBarTop, false);
   if (options_.add_ins_bar) {
     // The editor's own entry comes first, so an add-in's entry is never control 1.
-    auto& add_ins = bars_->AddBar(u"Add-Ins", host::kBarTop, false);
+    auto& add_ins = bars_->AddBar(names.add_ins_bar, host::kBarTop, false);
     add_ins.ControlList().Append(host::kButton)->MutableProperties().caption =
         u"&Add-In Manager...";
+    auto popup = menu_bar.ControlList().Append(host::kPopup);
+    popup->MutableProperties().caption = names.add_ins_popup;
+    popup->MutableProperties().id = host::kAddInsPopupId;
+    popup->OpenBar(bars_->All().back(), add_ins.SharedControls());
   }
 }
 
 std::u16string SimApplication::Name() {
   calls_->Enter(u"Application.Name");
-  if (!IsVb6()) throw host::HostError("the VBA editor's VBE has no Name");
+  if (!IsVb6()) throw calls_->Refused("the VBA editor's VBE has no Name");
   return options_.name;
 }
 
@@ -100,8 +107,9 @@ SimCodeModule& SimApplication::AddModule(const std::u16string& project,
                                          const std::u16string& module,
                                          std::vector<std::u16string> lines) {
   auto code_module = std::make_shared<SimCodeModule>(project, module, std::move(lines), calls_);
-  auto window = std::make_shared<SimWindow>(project + u" - " + module + u" " + options_.code_marker,
-                                            host::kCodeWindow, true, calls_);
+  auto window =
+      std::make_shared<SimWindow>(project + u" - " + module + u" " + NamesOf(options_).code_marker,
+                                  host::kCodeWindow, true, calls_);
   auto pane = std::make_shared<SimCodePane>(code_module, window, calls_);
   // Showing or focusing a code window brings its pane to the front, as the editor does.
   window->OnBroughtToFront(

@@ -37,8 +37,8 @@ std::unique_ptr<host::EventConnection> SimClickSource::Advise(
     std::shared_ptr<host::ClickSink> sink) {
   calls_->Enter(u"ClickSource.Advise");
   auto control = control_.lock();
-  if (!control || control->IsDeleted()) throw host::HostError("Advise: the control is gone");
-  if (!sink) throw host::HostError("Advise: no sink");
+  if (!control || control->IsDeleted()) throw calls_->Refused("Advise: the control is gone");
+  if (!sink) throw calls_->Refused("Advise: no sink");
   const auto cookie = control->Connect(kind_, std::move(sink));
   return std::make_unique<SimEventConnection>(control, kind_, cookie, calls_);
 }

@@ -54,7 +54,7 @@ void SimCodeModule::RequireLines(std::int32_t start_line, std::int32_t count,
                                  const char* member) const {
   if (start_line < 1 || count < 0 || start_line > LineCount() ||
       count > LineCount() - start_line + 1) {
-    throw host::HostError(std::string(member) + ": lines " + std::to_string(start_line) + "+" +
+    throw calls_->Refused(std::string(member) + ": lines " + std::to_string(start_line) + "+" +
                           std::to_string(count) + " outside " + text::ToUtf8(name_));
   }
 }
@@ -63,7 +63,7 @@ std::u16string SimCodeModule::Lines(std::int32_t start_line, std::int32_t count)
   calls_->Enter(u"CodeModule.Lines");
   RequireLines(start_line, count, "Lines");
   if (count > 0 && ConsumeRefusal(refused_reads_, start_line, start_line + count - 1)) {
-    throw host::HostError("Lines: read refused");
+    throw calls_->Refused("Lines: read refused");
   }
   return host::JoinCodeLines(std::span(lines_).subspan(static_cast<std::size_t>(start_line - 1),
                                                        static_cast<std::size_t>(count)));
@@ -73,7 +73,7 @@ void SimCodeModule::ReplaceLine(std::int32_t line, const std::u16string& code) {
   calls_->Enter(u"CodeModule.ReplaceLine");
   RequireLines(line, 1, "ReplaceLine");
   if (ConsumeRefusal(refused_replaces_, line, line)) {
-    throw host::HostError("ReplaceLine: write refused");
+    throw calls_->Refused("ReplaceLine: write refused");
   }
   if (!HasLineBreak(code)) {
     lines_[line - 1] = code;
@@ -91,7 +91,7 @@ void SimCodeModule::ReplaceLine(std::int32_t line, const std::u16string& code) {
 void SimCodeModule::InsertLines(std::int32_t line, const std::u16string& code) {
   calls_->Enter(u"CodeModule.InsertLines");
   if (line < 1 || line > LineCount() + 1) {
-    throw host::HostError("InsertLines: line " + std::to_string(line) + " outside the module");
+    throw calls_->Refused("InsertLines: line " + std::to_string(line) + " outside the module");
   }
   auto inserted = host::SplitCodeLines(code);
   lines_.insert(lines_.begin() + (line - 1), std::make_move_iterator(inserted.begin()),
@@ -102,7 +102,7 @@ void SimCodeModule::InsertLines(std::int32_t line, const std::u16string& code) {
 
 void SimCodeModule::DeleteLines(std::int32_t start_line, std::int32_t count) {
   calls_->Enter(u"CodeModule.DeleteLines");
-  if (count < 1) throw host::HostError("DeleteLines: count below 1");
+  if (count < 1) throw calls_->Refused("DeleteLines: count below 1");
   RequireLines(start_line, count, "DeleteLines");
   lines_.erase(lines_.begin() + (start_line - 1), lines_.begin() + (start_line - 1 + count));
   origins_.erase(origins_.begin() + (start_line - 1), origins_.begin() + (start_line - 1 + count));
@@ -124,20 +124,20 @@ std::u16string SimCodeModule::ProcOfLine(std::int32_t line, std::int32_t /*proc_
 std::int32_t SimCodeModule::ProcStartLine(const std::u16string& name, std::int32_t proc_kind) {
   calls_->Enter(u"CodeModule.ProcStartLine");
   const Procedure* procedure = Procedures().Find(name, proc_kind);
-  if (!procedure) throw host::HostError("ProcStartLine: no procedure " + text::ToUtf8(name));
+  if (!procedure) throw calls_->Refused("ProcStartLine: no procedure " + text::ToUtf8(name));
   return procedure->start_line;
 }
 
 std::int32_t SimCodeModule::ProcCountLines(const std::u16string& name, std::int32_t proc_kind) {
   calls_->Enter(u"CodeModule.ProcCountLines");
   const Procedure* procedure = Procedures().Find(name, proc_kind);
-  if (!procedure) throw host::HostError("ProcCountLines: no procedure " + text::ToUtf8(name));
+  if (!procedure) throw calls_->Refused("ProcCountLines: no procedure " + text::ToUtf8(name));
   return procedure->end_line - procedure->start_line + 1;
 }
 
 std::shared_ptr<host::CodePane> SimCodeModule::CodePane() {
   calls_->Enter(u"CodeModule.CodePane");
-  if (!pane_) throw host::HostError("CodePane: the module has no open pane");
+  if (!pane_) throw calls_->Refused("CodePane: the module has no open pane");
   return pane_;
 }
 

@@ -14,13 +14,13 @@ SimCodePane::SimCodePane(std::weak_ptr<SimCodeModule> module, std::shared_ptr<Si
 
 std::int32_t SimCodePane::LastLine() const {
   auto module = module_.lock();
-  if (!module) throw host::HostError("the pane's module is gone");
+  if (!module) throw calls_->Refused("the pane's module is gone");
   return std::max(1, module->LineCount());
 }
 
 void SimCodePane::RequireLine(std::int32_t line, const char* member) const {
   if (line < 1 || line > LastLine()) {
-    throw host::HostError(std::string(member) + ": line " + std::to_string(line) + " out of range");
+    throw calls_->Refused(std::string(member) + ": line " + std::to_string(line) + " out of range");
   }
 }
 
@@ -41,7 +41,7 @@ void SimCodePane::Select(std::int32_t start_line, std::int32_t start_column, std
   RequireLine(end_line, "SetSelection");
   for (std::int32_t column : {start_column, end_column}) {
     if (column < 1 || column > kMaxColumn) {
-      throw host::HostError("SetSelection: column " + std::to_string(column) + " out of range");
+      throw calls_->Refused("SetSelection: column " + std::to_string(column) + " out of range");
     }
   }
   selection_ = host::Selection{start_line, start_column, end_line, end_column};
@@ -66,7 +66,7 @@ std::shared_ptr<host::Window> SimCodePane::Window() {
 std::shared_ptr<host::CodeModule> SimCodePane::CodeModule() {
   calls_->Enter(u"CodePane.CodeModule");
   auto module = module_.lock();
-  if (!module) throw host::HostError("CodeModule: the pane's module is gone");
+  if (!module) throw calls_->Refused("CodeModule: the pane's module is gone");
   return module;
 }
 

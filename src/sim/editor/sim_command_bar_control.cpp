@@ -5,6 +5,7 @@
 
 #include "host/host_error.h"
 #include "sim/editor/sim_click_source.h"
+#include "sim/editor/sim_command_bars.h"
 
 namespace tessaly::sim {
 
@@ -15,7 +16,7 @@ SimCommandBarControl::SimCommandBarControl(std::int32_t type, std::shared_ptr<Ca
 }
 
 void SimCommandBarControl::RequireAlive(const char* member) const {
-  if (deleted_) throw host::HostError(std::string(member) + ": the control was deleted");
+  if (deleted_) throw calls_->Refused(std::string(member) + ": the control was deleted");
 }
 
 std::u16string SimCommandBarControl::Caption() {
@@ -46,14 +47,14 @@ void SimCommandBarControl::SetFaceId(std::int32_t face_id) {
   calls_->Enter(u"CommandBarControl.SetFaceId");
   RequireAlive("SetFaceId");
   // Only buttons carry an icon.
-  if (properties_.type != host::kButton) throw host::HostError("SetFaceId: not a button");
+  if (properties_.type != host::kButton) throw calls_->Refused("SetFaceId: not a button");
   properties_.face_id = face_id;
 }
 
 void SimCommandBarControl::SetStyle(std::int32_t style) {
   calls_->Enter(u"CommandBarControl.SetStyle");
   RequireAlive("SetStyle");
-  if (properties_.type != host::kButton) throw host::HostError("SetStyle: not a button");
+  if (properties_.type != host::kButton) throw calls_->Refused("SetStyle: not a button");
   properties_.style = style;
 }
 
@@ -91,15 +92,35 @@ void SimCommandBarControl::Delete() {
 std::shared_ptr<host::CommandBarControls> SimCommandBarControl::Controls() {
   calls_->Enter(u"CommandBarControl.Controls");
   RequireAlive("Controls");
-  if (!children_) throw host::HostError("Controls: a button has no controls");
+  if (!children_) throw calls_->Refused("Controls: a button has no controls");
   return children_;
 }
 
 std::shared_ptr<host::ClickSource> SimCommandBarControl::ButtonEvents() {
   calls_->Enter(u"CommandBarControl.ButtonEvents");
   RequireAlive("ButtonEvents");
-  if (properties_.type != host::kButton) throw host::HostError("ButtonEvents: not a button");
+  if (properties_.type != host::kButton) throw calls_->Refused("ButtonEvents: not a button");
   return std::make_shared<SimClickSource>(weak_from_this(), SinkKind::kButtonEvents, calls_);
+}
+
+std::int32_t SimCommandBarControl::Id() {
+  calls_->Enter(u"CommandBarControl.Id");
+  RequireAlive("Id");
+  return properties_.id;
+}
+
+std::shared_ptr<host::CommandBar> SimCommandBarControl::CommandBar() {
+  calls_->Enter(u"CommandBarPopup.CommandBar");
+  RequireAlive("CommandBar");
+  if (!children_) throw calls_->Refused("CommandBar: a button opens no bar");
+  if (!bar_) bar_ = std::make_shared<SimCommandBar>(properties_.caption, children_, calls_);
+  return bar_;
+}
+
+void SimCommandBarControl::OpenBar(std::shared_ptr<host::CommandBar> bar,
+                                   std::shared_ptr<SimCommandBarControls> controls) {
+  bar_ = std::move(bar);
+  children_ = std::move(controls);
 }
 
 std::uint64_t SimCommandBarControl::Connect(SinkKind kind, std::shared_ptr<host::ClickSink> sink) {
@@ -153,7 +174,7 @@ SimCommandBarControls::SimCommandBarControls(std::shared_ptr<CallLog> calls)
     : calls_(std::move(calls)) {}
 
 void SimCommandBarControls::RequireAlive(const char* member) const {
-  if (deleted_) throw host::HostError(std::string(member) + ": the popup was deleted");
+  if (deleted_) throw calls_->Refused(std::string(member) + ": the popup was deleted");
 }
 
 std::int32_t SimCommandBarControls::Count() {
@@ -166,7 +187,7 @@ std::shared_ptr<host::CommandBarControl> SimCommandBarControls::Item(std::int32_
   calls_->Enter(u"CommandBarControls.Item");
   RequireAlive("Item");
   if (index < 1 || index > static_cast<std::int32_t>(controls_.size())) {
-    throw host::HostError("Item: no control " + std::to_string(index));
+    throw calls_->Refused("Item: no control " + std::to_string(index));
   }
   return controls_[index - 1];
 }
@@ -176,7 +197,7 @@ std::shared_ptr<host::CommandBarControl> SimCommandBarControls::Add(std::int32_t
   RequireAlive("Add");
   // Edit boxes and combo boxes exist in the editor but no feature uses them.
   if (type != host::kButton && type != host::kPopup) {
-    throw host::HostError("Add: control type " + std::to_string(type) + " not supported");
+    throw calls_->Refused("Add: control type " + std::to_string(type) + " not supported");
   }
   return Append(type);
 }

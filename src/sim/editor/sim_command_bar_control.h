@@ -36,6 +36,8 @@ struct ControlProperties {
   std::u16string parameter;
   bool visible = true;
   bool enabled = true;
+  // Every control an add-in adds is 1; the editor's own carry their built-in Id.
+  std::int32_t id = 1;
 };
 
 class SimCommandBarControls;
@@ -58,6 +60,8 @@ class SimCommandBarControl : public host::CommandBarControl,
   void Delete() override;
   std::shared_ptr<host::CommandBarControls> Controls() override;
   std::shared_ptr<host::ClickSource> ButtonEvents() override;
+  std::int32_t Id() override;
+  std::shared_ptr<host::CommandBar> CommandBar() override;
 
   // Test side; not counted.
   const ControlProperties& Properties() const { return properties_; }
@@ -76,6 +80,10 @@ class SimCommandBarControl : public host::CommandBarControl,
   // Refuses every later call, as the editor does for a deleted control.
   void MarkDeleted();
   void SetOwner(std::weak_ptr<SimCommandBarControls> owner) { owner_ = std::move(owner); }
+  // Makes this popup open an existing bar, as the menu bar's Add-Ins popup opens the Add-Ins
+  // bar: both show the same controls.
+  void OpenBar(std::shared_ptr<host::CommandBar> bar,
+               std::shared_ptr<SimCommandBarControls> controls);
   void RequireAlive(const char* member) const;
 
  private:
@@ -91,6 +99,7 @@ class SimCommandBarControl : public host::CommandBarControl,
   ControlProperties properties_;
   std::shared_ptr<CallLog> calls_;
   std::shared_ptr<SimCommandBarControls> children_;
+  std::shared_ptr<host::CommandBar> bar_;
   std::weak_ptr<SimCommandBarControls> owner_;
   std::array<SinkList, 2> sinks_;
   std::uint64_t next_cookie_ = 1;

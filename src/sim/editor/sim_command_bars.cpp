@@ -15,6 +15,14 @@ SimCommandBar::SimCommandBar(std::u16string name, std::int32_t position, bool vi
       calls_(std::move(calls)),
       controls_(std::make_shared<SimCommandBarControls>(calls_)) {}
 
+SimCommandBar::SimCommandBar(std::u16string name, std::shared_ptr<SimCommandBarControls> controls,
+                             std::shared_ptr<CallLog> calls)
+    : name_(std::move(name)),
+      position_(host::kBarTop),
+      visible_(false),
+      calls_(std::move(calls)),
+      controls_(std::move(controls)) {}
+
 std::u16string SimCommandBar::Name() {
   calls_->Enter(u"CommandBar.Name");
   return name_;
@@ -40,12 +48,20 @@ std::shared_ptr<host::CommandBarControls> SimCommandBar::Controls() {
   return controls_;
 }
 
+std::shared_ptr<host::CommandBarControl> SimCommandBar::FindControl(std::int32_t id) {
+  calls_->Enter(u"CommandBar.FindControl");
+  for (const auto& control : controls_->All()) {
+    if (control->Properties().id == id) return control;
+  }
+  return nullptr;
+}
+
 SimCommandBars::SimCommandBars(std::shared_ptr<CallLog> calls) : calls_(std::move(calls)) {}
 
 std::shared_ptr<host::CommandBar> SimCommandBars::Item(const std::u16string& name) {
   calls_->Enter(u"CommandBars.Item");
   auto bar = FindShared(name);
-  if (!bar) throw host::HostError("CommandBars: no bar " + text::ToUtf8(name));
+  if (!bar) throw calls_->Refused("CommandBars: no bar " + text::ToUtf8(name));
   return bar;
 }
 
@@ -53,11 +69,17 @@ std::shared_ptr<host::CommandBar> SimCommandBars::Add(const std::u16string& name
                                                       std::int32_t position) {
   calls_->Enter(u"CommandBars.Add");
   if (name.empty() || FindShared(name)) {
-    throw host::HostError("CommandBars.Add: invalid or duplicate name " + text::ToUtf8(name));
+    throw calls_->Refused("CommandBars.Add: invalid or duplicate name " + text::ToUtf8(name));
   }
   // A new bar stays hidden until it is shown, as in the editor.
   AddBar(name, position, false);
   return bars_.back();
+}
+
+std::shared_ptr<host::CommandBar> SimCommandBars::ActiveMenuBar() {
+  calls_->Enter(u"CommandBars.ActiveMenuBar");
+  if (!menu_bar_) throw calls_->Refused("ActiveMenuBar: the editor shows no menu bar");
+  return menu_bar_;
 }
 
 void SimCommandBars::RemoveBar(std::u16string_view name) {

@@ -26,12 +26,16 @@ class SimCommandBar : public host::CommandBar {
  public:
   SimCommandBar(std::u16string name, std::int32_t position, bool visible,
                 std::shared_ptr<CallLog> calls);
+  // The bar a popup opens, over the popup's own controls.
+  SimCommandBar(std::u16string name, std::shared_ptr<SimCommandBarControls> controls,
+                std::shared_ptr<CallLog> calls);
 
   std::u16string Name() override;
   bool Visible() override;
   void SetVisible(bool visible) override;
   void SetEnabled(bool enabled) override;
   std::shared_ptr<host::CommandBarControls> Controls() override;
+  std::shared_ptr<host::CommandBarControl> FindControl(std::int32_t id) override;
 
   // Test side; not counted.
   const std::u16string& BarName() const { return name_; }
@@ -40,6 +44,7 @@ class SimCommandBar : public host::CommandBar {
   bool IsEnabled() const { return enabled_; }
   BarProperties Properties() const { return {name_, position_, visible_, enabled_}; }
   SimCommandBarControls& ControlList() const { return *controls_; }
+  const std::shared_ptr<SimCommandBarControls>& SharedControls() const { return controls_; }
 
  private:
   std::u16string name_;
@@ -57,10 +62,12 @@ class SimCommandBars : public host::CommandBars {
   // Names compare in any letter case, as the editor's do.
   std::shared_ptr<host::CommandBar> Item(const std::u16string& name) override;
   std::shared_ptr<host::CommandBar> Add(const std::u16string& name, std::int32_t position) override;
+  std::shared_ptr<host::CommandBar> ActiveMenuBar() override;
 
   // Test side; not counted.
   SimCommandBar* Find(std::u16string_view name) const;
   SimCommandBar& AddBar(std::u16string name, std::int32_t position, bool visible);
+  void SetActiveMenuBar(std::u16string_view name) { menu_bar_ = FindShared(name); }
   const std::vector<std::shared_ptr<SimCommandBar>>& All() const { return bars_; }
   // The user deletes the bar: it leaves the editor, and its controls refuse every call.
   void RemoveBar(std::u16string_view name);
@@ -70,6 +77,7 @@ class SimCommandBars : public host::CommandBars {
 
   std::shared_ptr<CallLog> calls_;
   std::vector<std::shared_ptr<SimCommandBar>> bars_;
+  std::shared_ptr<SimCommandBar> menu_bar_;
 };
 
 }  // namespace tessaly::sim

@@ -11,9 +11,9 @@ SimEvents::SimEvents(bool vb6_host, std::shared_ptr<CallLog> calls)
 
 std::shared_ptr<host::ClickSource> SimEvents::CommandBarEvents(host::CommandBarControl& control) {
   calls_->Enter(u"Events.CommandBarEvents");
-  if (!vb6_host_) throw host::HostError("CommandBarEvents: not offered by this editor");
+  if (!vb6_host_) throw calls_->Refused("CommandBarEvents: not offered by this editor");
   auto* sim_control = dynamic_cast<SimCommandBarControl*>(&control);
-  if (!sim_control) throw host::HostError("CommandBarEvents: not a control of this editor");
+  if (!sim_control) throw calls_->Refused("CommandBarEvents: not a control of this editor");
   sim_control->RequireAlive("CommandBarEvents");
   return std::make_shared<SimClickSource>(sim_control->weak_from_this(),
                                           SinkKind::kCommandBarEvents, calls_);

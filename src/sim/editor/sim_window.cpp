@@ -57,7 +57,7 @@ void SimWindow::SetFocus() {
 
 host::WindowHandle SimWindow::HWnd() {
   calls_->Enter(u"Window.HWnd");
-  if (handle_ == 0) throw host::HostError("the window gives no handle");
+  if (handle_ == 0) throw calls_->Refused("the window gives no handle");
   return handle_;
 }
 

@@ -17,7 +17,7 @@ std::int32_t SimWindows::Count() {
 std::shared_ptr<host::Window> SimWindows::Item(std::int32_t index) {
   calls_->Enter(u"Windows.Item");
   if (index < 1 || index > static_cast<std::int32_t>(windows_.size())) {
-    throw host::HostError("Windows: no window " + std::to_string(index));
+    throw calls_->Refused("Windows: no window " + std::to_string(index));
   }
   return windows_[index - 1];
 }
@@ -27,7 +27,7 @@ std::shared_ptr<host::Window> SimWindows::Item(const std::u16string& caption) {
   for (const auto& window : windows_) {
     if (window->CaptionText() == caption) return window;
   }
-  throw host::HostError("Windows: no window " + text::ToUtf8(caption));
+  throw calls_->Refused("Windows: no window " + text::ToUtf8(caption));
 }
 
 host::ToolWindow SimWindows::CreateToolWindow(host::AddInInstance& /*add_in*/,
@@ -37,10 +37,10 @@ host::ToolWindow SimWindows::CreateToolWindow(host::AddInInstance& /*add_in*/,
   calls_->Enter(u"Windows.CreateToolWindow");
   auto factory = factories_.find(prog_id);
   if (factory == factories_.end()) {
-    throw host::HostError("CreateToolWindow: class not registered " + text::ToUtf8(prog_id));
+    throw calls_->Refused("CreateToolWindow: class not registered " + text::ToUtf8(prog_id));
   }
   auto document = factory->second();
-  if (!document) throw host::HostError("CreateToolWindow: the class made no document");
+  if (!document) throw calls_->Refused("CreateToolWindow: the class made no document");
   auto window = std::make_shared<SimWindow>(caption, kToolWindowType, false, calls_);
   window->SetDocument(document);
   Append(window);

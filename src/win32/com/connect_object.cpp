@@ -15,6 +15,7 @@ HRESULT ConnectObject::OnConnection(IDispatch* Application, LONG ConnectMode, ID
   return Barrier([&] {
     // A host that connects again without disconnecting first gets a clean start.
     Disconnect(0);
+    EditorRefusalLog()->NewLoad();
     if (!os_) os_ = std::make_unique<WinOs>(server_.Module());
     about_dialogs_ = std::make_unique<AboutDialogMaker>(server_.Module());
     add_in_ = std::make_unique<composition::TessalyAddIn>(os_->Services(), server_.Component(),

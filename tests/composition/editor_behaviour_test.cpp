@@ -1,0 +1,110 @@
+// The add-in in the editors as they behave beyond their type libraries: loaded from the
+// Add-In Manager (no start-up complete follows), in a Chinese editor (the built-in bars carry
+// Chinese names), and unloaded and loaded again in one run. Each case checks what a user sees.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "add_in_fixture.h"
+#include "support/click_cases.h"
+#include "tabs/vbide_tab.h"
+
+namespace tessaly::composition {
+namespace {
+
+using sim::EditorLanguage;
+
+struct EditorCase {
+  const char* name;
+  bool vb6;
+  host::ConnectMode mode;
+  EditorLanguage language;
+  bool reloaded;  // unloaded from the Add-In Manager and loaded again in the same run
+};
+
+void PrintTo(const EditorCase& row, std::ostream* out) {
+  *out << row.name;
+}
+
+class EditorBehaviour : public AddInFixture, public ::testing::WithParamInterface<EditorCase> {
+ protected:
+  void SetUp() override {
+    auto options = EditorFor(GetParam().vb6);
+    options.language = GetParam().language;
+    names = sim::NamesOf(options);
+    Start({{u"Report", {u"Sub 汇总()", u"Dim i As Long", u"End Sub"}}}, options, GetParam().mode);
+    if (GetParam().reloaded) {
+      Unload();
+      Load(GetParam().mode);
+    }
+  }
+  int EntriesOfOurs() {
+    const auto& all = editor->Bar(names.add_ins_bar).ControlList().All();
+    return static_cast<int>(std::ranges::count_if(all, [](const auto& control) {
+      return control->Properties().caption == u"Tessaly" && !control->IsDeleted();
+    }));
+  }
+
+  sim::BuiltInNames names;
+};
+
+TEST_P(EditorBehaviour, EveryFeatureIsThereOnceAndGoneAfterUnload) {
+  EXPECT_TRUE(editor->Bar(u"TessalyIDE").IsVisible());
+  auto& tab_window = editor->Window(u"标签");
+  EXPECT_TRUE(tab_window.IsVisible());
+  const auto& tabs = dynamic_cast<tabs::VBIDETab&>(*tab_window.Document()).TabStrip1.Tabs();
+  ASSERT_EQ(tabs.size(), 1u);
+  EXPECT_EQ(tabs[0].Caption, u"Report ");
+  EXPECT_EQ(os.windows().WindowsWithRegisteredProc().size(), 1u);      // the project tree
+  EXPECT_EQ(os.loop().RunningTimerCount(), GetParam().vb6 ? 2u : 1u);  // wheel, dialogs
+
+  ASSERT_EQ(EntriesOfOurs(), 1);
+  editor->Click({names.add_ins_bar, u"Tessaly"});
+  EXPECT_TRUE(add_in->AboutIsOpen());
+
+  // A snippet is not idempotent: a second sink or a second action would insert it twice.
+  editor->ActivePane()->PlaceCaret(2, 1);
+  const auto before = editor->Module(u"Report").Text().size();
+  editor->Click(test_support::FunctionMenuPath(*editor, u"注解(&C)"));
+  EXPECT_EQ(editor->Module(u"Report").Text().size(), before + 1);
+  EXPECT_TRUE(editor->App().Calls().RefusalLines().empty());
+
+  Unload();
+  EXPECT_EQ(editor->LiveEventConnections(), 0);
+  EXPECT_TRUE(os.windows().WindowsWithRegisteredProc().empty());
+  EXPECT_EQ(os.loop().RunningTimerCount(), 0u);
+  EXPECT_EQ(EntriesOfOurs(), 0);
+}
+
+// A member the editor refuses for every line leaves one line in the log, naming the member
+// and where our code met it, so that a dead button can be traced.
+TEST_F(AddInFixture, ARefusedMemberIsLoggedOncePerPlace) {
+  Start({{u"Report", {u"Sub A()", u"If x Then", u"y = 1", u"End If", u"End Sub"}}});
+  editor->Refuse(u"CodeModule.ReplaceLine");
+  editor->ActivePane()->PlaceCaret(2, 1);
+  editor->Click(test_support::FunctionMenuPath(*editor, u"代码缩进"));
+  editor->Click(test_support::FunctionMenuPath(*editor, u"代码缩进"));
+  const auto& lines = editor->App().Calls().RefusalLines();
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_NE(lines[0].find("codetools/"), std::string::npos) << lines[0];
+  EXPECT_NE(lines[0].find("the editor refused CodeModule.ReplaceLine"), std::string::npos);
+}
+
+constexpr auto kStartup = host::kStartup;
+constexpr auto kManager = host::kAfterStartup;
+constexpr auto kEnglish = EditorLanguage::kEnglish;
+constexpr auto kChinese = EditorLanguage::kChinese;
+
+INSTANTIATE_TEST_SUITE_P(
+    Editors, EditorBehaviour,
+    ::testing::Values(EditorCase{"Vb6AtStartup", true, kStartup, kEnglish, false},
+                      EditorCase{"ExcelFromTheManager", false, kManager, kEnglish, false},
+                      EditorCase{"Vb6FromTheManagerReloaded", true, kManager, kEnglish, true},
+                      EditorCase{"ChineseVb6FromTheManager", true, kManager, kChinese, false},
+                      EditorCase{"ChineseExcelAtStartupReloaded", false, kStartup, kChinese, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace tessaly::composition

@@ -1,0 +1,63 @@
+#include "host/refusal_log.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/resume.h"
+
+namespace tessaly::host {
+namespace {
+
+struct Written {
+  std::uint_least32_t line;
+  std::string what;
+};
+
+class RefusalLogTest : public ::testing::Test {
+ protected:
+  std::vector<Written> written;
+  std::shared_ptr<RefusalLog> log = std::make_shared<RefusalLog>(
+      [this](const std::source_location& where, const std::string& what) {
+        written.push_back({where.line(), what});
+      });
+  HostError Refused(const std::string& description) const {
+    return HostError(Refusal{"CodeModule.ReplaceLine", 0x80020009, description}, log);
+  }
+};
+
+// A refusal met once for every line of a module costs one line of the log, per place and per
+// load; the editor's own description is kept as it gave it.
+TEST_F(RefusalLogTest, EachPlaceWritesOncePerLoad) {
+  const auto refuse_every_line = [&] {
+    for (int line = 0; line < 3; ++line)
+      Resume([&] { throw Refused("权限被拒绝"); });
+  };
+  refuse_every_line();
+  const bool done = Resume([&] { throw Refused(""); });  // a second place
+  ASSERT_EQ(written.size(), 2u);
+  EXPECT_FALSE(done);
+  EXPECT_EQ(written[0].what, "CodeModule.ReplaceLine refused (0x80020009): 权限被拒绝");
+  EXPECT_EQ(written[1].what, "CodeModule.ReplaceLine refused (0x80020009)");
+  EXPECT_NE(written[0].line, written[1].line);
+
+  refuse_every_line();
+  EXPECT_EQ(written.size(), 2u);
+  log->NewLoad();
+  refuse_every_line();
+  EXPECT_EQ(written.size(), 3u);
+}
+
+// What is expected to fail, and errors of our own that are no refusal of the editor, leave
+// nothing.
+TEST_F(RefusalLogTest, ProbesAndOurOwnErrorsWriteNothing) {
+  EXPECT_EQ(ProbeOr(7, [&]() -> int { throw Refused("no such bar"); }), 7);
+  EXPECT_EQ(ResumeOr(5, []() -> int { throw HostError("no editor application"); }), 5);
+  EXPECT_EQ(ResumeOr(4, [&]() -> int { throw Refused("x"); }), 4);
+  EXPECT_EQ(written.size(), 1u);
+}
+
+}  // namespace
+}  // namespace tessaly::host
