@@ -22,7 +22,8 @@ VARIANT ByRefBool(VARIANT_BOOL& flag) {
   return value;
 }
 
-// The editors' out-arguments are references to a Long, as the published checks made sure.
+// The editors' out-arguments are references to a Long, as the published checks
+// made sure.
 void StoreLong(VARIANT& argument, LONG value) {
   *argument.plVal = value;
 }
@@ -37,8 +38,9 @@ struct Converted {
 
 }  // namespace
 
-// A simulated object's members as the handlers of its IDispatch: the call's arguments become
-// the member's parameters, its result a Variant, an object in it wrapped in turn.
+// A simulated object's members as the handlers of its IDispatch: the call's
+// arguments become the member's parameters, its result a Variant, an object in
+// it wrapped in turn.
 template <class T>
 class FakeEditor::Bind {
  public:
@@ -121,6 +123,7 @@ ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::CommandBars> bars) {
   const Bind<B> bind(*this, bars);
   return Make("CommandBars",
               {{L"Item", bind(&B::Item)},
+               {L"ActiveMenuBar", bind(&B::ActiveMenuBar)},
                {L"Add", [this, bars](Arguments& a) {
                   return Variant(Wrap(bars->Add(a.Get(0).ToString(),
                                                 a.Count() > 1 ? a.Get(1).ToInt32() : host::kBarTop))
@@ -131,10 +134,30 @@ ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::CommandBars> bars) {
 ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::CommandBar> bar) {
   using B = host::CommandBar;
   const Bind<B> bind(*this, bar);
-  return Make("CommandBar", {{L"Name", bind(&B::Name)},
-                             {L"Visible", bind(&B::Visible), bind.Put(&B::SetVisible)},
-                             {L"Enabled", {}, bind.Put(&B::SetEnabled)},
-                             {L"Controls", bind(&B::Controls)}});
+  return Make("CommandBar",
+              {{L"Name", bind(&B::Name)},
+               {L"Visible", bind(&B::Visible), bind.Put(&B::SetVisible)},
+               {L"Enabled", {}, bind.Put(&B::SetEnabled)},
+               {L"Controls", bind(&B::Controls)},
+               {L"FindControl", [this, bar](Arguments& a) { return FindControl(*bar, a); }}});
+}
+
+// FindControl(Type, Id, Tag, Visible, Recursive) by Id alone, the one way the
+// add-in asks; any other criterion is refused rather than ignored. Nothing when
+// no control has the Id, as the editors answer.
+Variant FakeEditor::FindControl(host::CommandBar& bar, Arguments& arguments) {
+  constexpr std::size_t kId = 1;
+  const auto omitted = [&](std::size_t index) {
+    return index >= arguments.Count() || (arguments.At(index).vt == VT_ERROR &&
+                                          arguments.At(index).scode == DISP_E_PARAMNOTFOUND);
+  };
+  for (std::size_t i = 0; i < arguments.Count(); ++i) {
+    if (i != kId && !omitted(i))
+      throw host::HostError("the fake editor finds controls by Id alone");
+  }
+  if (omitted(kId)) throw host::HostError("the fake editor finds controls by Id alone");
+  auto control = bar.FindControl(arguments.Get(kId).ToInt32());
+  return Variant(control ? Wrap(std::move(control)).Get() : nullptr);
 }
 
 ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::CommandBarControls> controls) {
@@ -156,6 +179,7 @@ ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::CommandBarControl> cont
       {L"Parameter", {}, bind.Put(&C::SetParameter)},
       {L"Visible", {}, bind.Put(&C::SetVisible)},
       {L"Enabled", {}, bind.Put(&C::SetEnabled)},
+      {L"Id", bind(&C::Id)},
       {L"Tag", [this, key](Arguments&) { return Variant(tags_[key]); },
        [this, key](Arguments& a) { tags_[key] = a.Value().ToString(); }},
       {L"Delete", [control](Arguments&) {
@@ -164,11 +188,13 @@ ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::CommandBarControl> cont
        }}};
   if (control->Type() == host::kPopup) {
     members.push_back({L"Controls", bind(&C::Controls)});
+    members.push_back({L"CommandBar", bind(&C::CommandBar)});
     return Make("CommandBarPopup", std::move(members), control);
   }
   members.push_back({L"FaceId", {}, bind.Put(&C::SetFaceId)});
   members.push_back({L"Style", {}, bind.Put(&C::SetStyle)});
-  // Office's buttons raise their own click; VB6's Office library has no button events.
+  // Office's buttons raise their own click; VB6's Office library has no button
+  // events.
   return Make(
       "CommandBarButton", std::move(members), control,
       IsVb6() ? ComPtr<EventPoint>() : PointOf(button_points_, key, kCommandBarButtonEvents));
@@ -218,8 +244,8 @@ ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::Windows> windows) {
 Variant FakeEditor::CreateToolWindow(Arguments& arguments) {
   const auto prog_id = arguments.Get(1).ToString();
   const auto caption = arguments.Get(2).ToString();
-  // The editors make one window of a caption per run; once the user has closed it, another is
-  // refused, so a reloaded add-in has to find and reuse its own.
+  // The editors make one window of a caption per run; once the user has closed
+  // it, another is refused, so a reloaded add-in has to find and reuse its own.
   if (!tool_windows_made_.insert(caption).second) {
     throw host::HostError("a tool window of this caption was made in this run");
   }
@@ -317,7 +343,8 @@ ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::CodeModule> module) {
                              {L"CountOfLines", bind(&M::CountOfLines)},
                              {L"ProcOfLine",
                               [module](Arguments& a) {
-                                // The procedure kind is an out-argument in the editors.
+                                // The procedure kind is an out-argument in the
+                                // editors.
                                 const auto name = module->ProcOfLine(a.Get(0).ToInt32(), 0);
                                 StoreLong(a.At(1), 0);
                                 return Variant(name);
@@ -345,7 +372,8 @@ void FakeEditor::Click(const sim::ControlPath& path) {
   for (auto& point : buttons) {
     VARIANT_BOOL cancel = VARIANT_FALSE;
     point->RaiseClick({client::Object(control.Get()), ByRefBool(cancel)});
-    // An Office button of ours acts for the add-in alone: the editor must skip its own action.
+    // An Office button of ours acts for the add-in alone: the editor must skip
+    // its own action.
     EXPECT_EQ(cancel, VARIANT_TRUE);
   }
 }

@@ -65,6 +65,7 @@ class FakeEditor {
   ComPtr<EventPoint> PointOf(std::map<host::CommandBarControl*, ComPtr<EventPoint>>& points,
                              host::CommandBarControl* control, const IID& events);
   Variant CreateToolWindow(Arguments& arguments);
+  Variant FindControl(host::CommandBar& bar, Arguments& arguments);
 
   LiveCount live_ = std::make_shared<const int>();
   sim::SimEditor sim_;
