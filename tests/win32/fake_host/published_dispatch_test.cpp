@@ -25,6 +25,15 @@ VARIANT Reference(VARTYPE type, void* target) {
   return value;
 }
 
+// An optional argument left out, as the editors expect it.
+VARIANT Missing() {
+  VARIANT value;
+  VariantInit(&value);
+  value.vt = VT_ERROR;
+  value.scode = DISP_E_PARAMNOTFOUND;
+  return value;
+}
+
 struct Outcome {
   HRESULT result;
   UINT argument_error;
@@ -98,6 +107,7 @@ TEST_P(PublishedDispatchTest, CallsAreCheckedAsTheTypeLibraryDeclaresThem) {
   auto pane = Member(L"Window");
   auto code_pane = Vbe().GetObject(L"ActiveCodePane").Pointer();
   auto windows = Vbe().GetObject(L"Windows").Pointer();
+  auto menu_bar = Vbe().GetObject(L"CommandBars").GetObject(L"ActiveMenuBar").Pointer();
   LONG a = 0, b = 0, c = 0, d = 0;
   VARIANT nested;
   VariantInit(&nested);
@@ -185,6 +195,22 @@ TEST_P(PublishedDispatchTest, CallsAreCheckedAsTheTypeLibraryDeclaresThem) {
        false,
        S_OK,
        99},
+      {"optional arguments left out before the one given",
+       menu_bar.Get(),
+       L"FindControl",
+       DISPATCH_METHOD,
+       {Missing(), Long(30038)},
+       true,
+       S_OK,
+       99},
+      {"a criterion the fake editor does not play",
+       menu_bar.Get(),
+       L"FindControl",
+       DISPATCH_METHOD,
+       {Long(10), Long(30038)},
+       true,
+       DISP_E_EXCEPTION,
+       99},
       {"out parameters by reference",
        code_pane.Get(),
        L"GetSelection",
@@ -202,6 +228,14 @@ TEST_P(PublishedDispatchTest, CallsAreCheckedAsTheTypeLibraryDeclaresThem) {
     EXPECT_EQ(outcome.result, row.result);
     EXPECT_EQ(outcome.argument_error, row.argument_error);
   }
+  // No control of that Id: Nothing, as the editors answer.
+  Variant found;
+  EXPECT_EQ(
+      Call(menu_bar.Get(), L"FindControl", DISPATCH_METHOD, {Missing(), Long(4242)}, found.Get())
+          .result,
+      S_OK);
+  EXPECT_EQ(found.Type(), VT_DISPATCH);
+  EXPECT_FALSE(found.Get()->pdispVal);
   // The converted selection was made, and the out parameters carry it back.
   EXPECT_EQ((std::vector<LONG>{a, b, c, d}), (std::vector<LONG>{2, 1, 2, 3}));
   EXPECT_EQ(editor.Sim().ActivePane()->CurrentSelection().start_line, 2);
