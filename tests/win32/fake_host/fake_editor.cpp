@@ -125,6 +125,9 @@ ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::CommandBars> bars) {
               {{L"Item", bind(&B::Item)},
                {L"ActiveMenuBar", bind(&B::ActiveMenuBar)},
                {L"Add", [this, bars](Arguments& a) {
+                  // MenuBar and Temporary are not played: a bar made here is one the next run
+                  // keeps.
+                  a.RequireLeftOutFrom(2);
                   return Variant(Wrap(bars->Add(a.Get(0).ToString(),
                                                 a.Count() > 1 ? a.Get(1).ToInt32() : host::kBarTop))
                                      .Get());
@@ -142,20 +145,15 @@ ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::CommandBar> bar) {
                {L"FindControl", [this, bar](Arguments& a) { return FindControl(*bar, a); }}});
 }
 
-// FindControl(Type, Id, Tag, Visible, Recursive) by Id alone, the one way the
-// add-in asks; any other criterion is refused rather than ignored. Nothing when
-// no control has the Id, as the editors answer.
+// FindControl(Type, Id, Tag, Visible, Recursive) by Id alone, the one way the add-in asks; any
+// other criterion is refused rather than ignored. Nothing when no control has the Id, as the
+// editors answer.
 Variant FakeEditor::FindControl(host::CommandBar& bar, Arguments& arguments) {
   constexpr std::size_t kId = 1;
-  const auto omitted = [&](std::size_t index) {
-    return index >= arguments.Count() || (arguments.At(index).vt == VT_ERROR &&
-                                          arguments.At(index).scode == DISP_E_PARAMNOTFOUND);
-  };
-  for (std::size_t i = 0; i < arguments.Count(); ++i) {
-    if (i != kId && !omitted(i))
-      throw host::HostError("the fake editor finds controls by Id alone");
+  if (!arguments.LeftOut(0) || arguments.LeftOut(kId)) {
+    throw host::HostError("the fake editor finds controls by Id alone");
   }
-  if (omitted(kId)) throw host::HostError("the fake editor finds controls by Id alone");
+  arguments.RequireLeftOutFrom(kId + 1);
   auto control = bar.FindControl(arguments.Get(kId).ToInt32());
   return Variant(control ? Wrap(std::move(control)).Get() : nullptr);
 }
@@ -164,7 +162,14 @@ ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::CommandBarControls> con
   using C = host::CommandBarControls;
   const Bind<C> bind(*this, controls);
   return Make("CommandBarControls",
-              {{L"Count", bind(&C::Count)}, {L"Item", bind(&C::Item)}, {L"Add", bind(&C::Add)}});
+              {{L"Count", bind(&C::Count)},
+               {L"Item", bind(&C::Item)},
+               {L"Add", [this, controls](Arguments& a) {
+                  // Id, Parameter, Before and Temporary are not played: a control made here is a
+                  // custom one the next run keeps.
+                  a.RequireLeftOutFrom(1);
+                  return Variant(Wrap(controls->Add(a.Get(0).ToInt32())).Get());
+                }}});
 }
 
 ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::CommandBarControl> control) {

@@ -60,6 +60,16 @@ VARIANT& Arguments::At(std::size_t index) const {
   return *given_[index];
 }
 
+bool Arguments::LeftOut(std::size_t index) const {
+  return index >= given_.size() || Omitted(*given_[index]);
+}
+
+void Arguments::RequireLeftOutFrom(std::size_t index) const {
+  for (; index < given_.size(); ++index) {
+    if (!LeftOut(index)) throw std::runtime_error("the fake editor does not play this argument");
+  }
+}
+
 Variant Arguments::Get(std::size_t index) const {
   if (index >= converted_.size()) throw std::out_of_range("argument not given");
   if (converted_[index].Type() != VT_EMPTY || !(At(index).vt & VT_BYREF)) {

@@ -36,6 +36,10 @@ class Arguments {
   Variant Get(std::size_t index) const;
   // The assigned value of a property put.
   const Variant& Value() const { return value_; }
+  // Whether an optional argument was left out: not passed, or passed as the editors' marker.
+  bool LeftOut(std::size_t index) const;
+  // Refuses the arguments from `index` on unless left out: the fake plays no more of the member.
+  void RequireLeftOutFrom(std::size_t index) const;
 
  private:
   std::vector<VARIANT*> given_;
