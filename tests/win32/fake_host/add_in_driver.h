@@ -28,9 +28,10 @@ class AddInDriver {
   // ConnectMode 0 alone, as OnStartupComplete is called only for an add-in connected during
   // start-up (Microsoft KB 302901).
   enum class Load { kAtStartup, kFromAddInManager };
-  // At the editor's exit: OnBeginShutdown, then RemoveMode 0; or RemoveMode 0 alone, as a host
-  // of the older IDTExtensibility, which has no OnBeginShutdown, ends. From the Add-In Manager:
-  // RemoveMode 1 alone, as OnBeginShutdown is called only at the host's shutdown (KB 302901).
+  // At the editor's exit: OnBeginShutdown, then RemoveMode 0; or RemoveMode 0 alone, since an
+  // add-in cannot count on OnBeginShutdown (VB6's own IDTExtensibility has none). From the
+  // Add-In Manager: RemoveMode 1 alone, as OnBeginShutdown comes only at the host's shutdown
+  // (KB 302901).
   enum class Unload { kAtExit, kAtExitWithoutBeginShutdown, kFromAddInManager };
 
   // False, with the reason as a test failure, when the add-in is not listed in the editor's key,
