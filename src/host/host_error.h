@@ -30,6 +30,9 @@ class HostError : public std::runtime_error {
   explicit HostError(const std::string& what) : std::runtime_error(what) {}
   HostError(const Refusal& refusal, std::shared_ptr<RefusalLog> log);
 
+  // What the editor said, for a refusal of the editor; else what().
+  std::string Description() const { return refusal_ ? refusal_->description : what(); }
+
   // Writes the refusal, with the place in our code that met it, to the log it carries.
   void Report(const std::source_location& where) const noexcept;
 

@@ -19,7 +19,10 @@ void CallLog::EnterLiteral(std::u16string_view member) {
     by_literal_.emplace(member.data(), entry);
   }
   ++entry->calls;
-  if (entry->refused) throw Refused("the editor refused " + text::ToUtf8(member));
+  if (entry->refused) {
+    throw Refused(entry->description.empty() ? "the editor refused " + text::ToUtf8(member)
+                                             : entry->description);
+  }
 }
 
 host::HostError CallLog::Refused(const std::string& description) const {
@@ -44,8 +47,10 @@ void CallLog::Reset() {
     entry.calls = 0;
 }
 
-void CallLog::Refuse(std::u16string_view member) {
-  Find(member).refused = true;
+void CallLog::Refuse(std::u16string_view member, std::string description) {
+  auto& entry = Find(member);
+  entry.refused = true;
+  entry.description = std::move(description);
 }
 
 void CallLog::Allow(std::u16string_view member) {

@@ -28,8 +28,9 @@ class CallLog {
   std::int64_t TotalCalls() const;
   void Reset();
 
-  // Every later call of the member is refused until Allow.
-  void Refuse(std::u16string_view member);
+  // Every later call of the member is refused until Allow, with the editor's own description
+  // (UTF-8) when one is given.
+  void Refuse(std::u16string_view member, std::string description = {});
   void Allow(std::u16string_view member);
 
   // A refusal as the editor raises one: the step that absorbs it writes it to the editor's
@@ -49,6 +50,7 @@ class CallLog {
   struct Entry {
     std::int64_t calls = 0;
     bool refused = false;
+    std::string description;
   };
   struct NameHash {
     using is_transparent = void;

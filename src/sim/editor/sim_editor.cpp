@@ -65,8 +65,8 @@ void SimEditor::ResetCalls() {
   application_->Calls().Reset();
 }
 
-void SimEditor::Refuse(std::u16string_view member) {
-  application_->Calls().Refuse(member);
+void SimEditor::Refuse(std::u16string_view member, std::string description) {
+  application_->Calls().Refuse(member, std::move(description));
 }
 
 void SimEditor::Allow(std::u16string_view member) {

@@ -57,7 +57,7 @@ class SimEditor {
   std::int64_t Calls(std::u16string_view member) const;
   void ResetCalls();
   // Makes every later call of the member ("Interface.Member") throw HostError until allowed.
-  void Refuse(std::u16string_view member);
+  void Refuse(std::u16string_view member, std::string description = {});
   void Allow(std::u16string_view member);
 
   bool HasBar(std::u16string_view name) const;

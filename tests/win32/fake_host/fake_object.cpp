@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "host/host_error.h"
+#include "text/utf.h"
+
 namespace tessaly::fake_host {
 
 namespace {
@@ -219,11 +222,11 @@ HRESULT FakeObject::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* para
   } catch (const std::exception& error) {
     // The editor's refusals come back as an exception with its description, as the editors do.
     if (exception) {
-      const std::string what = error.what();
+      const auto* refusal = dynamic_cast<const host::HostError*>(&error);
+      const std::string what = refusal ? refusal->Description() : error.what();
       *exception = EXCEPINFO{};
       exception->scode = E_FAIL;
-      exception->bstrDescription =
-          win32::ToBstr(std::u16string(what.begin(), what.end())).Release();
+      exception->bstrDescription = win32::ToBstr(text::FromUtf8(what)).Release();
     }
     return DISP_E_EXCEPTION;
   }

@@ -1,0 +1,78 @@
+// A member the editor refuses leaves one line in the user's failure log: the member, the
+// HRESULT, the editor's own description as it gave it (Chinese kept) and where in our code the
+// refusal was met; a refusal met for every line costs one line per load.
+
+#include <gtest/gtest.h>
+#include "win32/windows_headers.h"
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "support/click_cases.h"
+#include "win32/fake_host/add_in_driver.h"
+
+namespace tessaly::fake_host {
+namespace {
+
+namespace fs = std::filesystem;
+
+class RefusalLogTest : public BothEditorsTest {
+ protected:
+  void SetUp() override {
+    BothEditorsTest::SetUp();
+    wchar_t saved[MAX_PATH] = {};
+    if (GetEnvironmentVariableW(L"LOCALAPPDATA", saved, MAX_PATH)) saved_ = saved;
+    folder_ =
+        fs::temp_directory_path() / ("tessaly-refusals-" + std::to_string(GetCurrentProcessId()) +
+                                     "-" + std::to_string(GetParam()));
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    SetEnvironmentVariableW(L"LOCALAPPDATA", folder_.wstring().c_str());
+  }
+  void TearDown() override {
+    BothEditorsTest::TearDown();
+    SetEnvironmentVariableW(L"LOCALAPPDATA", saved_.empty() ? nullptr : saved_.c_str());
+    fs::remove_all(folder_);
+  }
+  // The log's lines that speak of the member.
+  std::vector<std::string> LinesAbout(const std::string& member) const {
+    std::ifstream in(folder_ / "Tessaly" / "tessaly.log", std::ios::binary);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+      if (line.find(member) != std::string::npos) lines.push_back(line);
+    }
+    return lines;
+  }
+  void IndentTwice() {
+    editor->Sim().Activate(u"缩进");
+    editor->Sim().ActivePane()->PlaceCaret(2, 1);
+    for (int click = 0; click < 2; ++click)
+      editor->Click(test_support::FunctionMenuPath(editor->Sim(), u"代码缩进"));
+  }
+
+  fs::path folder_;
+  std::wstring saved_;
+};
+
+TEST_P(RefusalLogTest, ARefusedMemberIsWrittenOncePerPlaceAndLoad) {
+  editor->Sim().AddModule(u"Project1", u"缩进", {u"Sub A()", u"x = 1", u"y = 2", u"End Sub"});
+  editor->Sim().Refuse(u"CodeModule.ReplaceLine", "权限被拒绝");
+  ASSERT_TRUE(add_in->Connect());
+  IndentTwice();
+  auto lines = LinesAbout("ReplaceLine refused (0x80020009): 权限被拒绝");
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_NE(lines[0].find("line_walk.cpp:"), std::string::npos) << lines[0];
+  EXPECT_EQ(editor->Sim().Module(u"缩进").Text()[1], u"x = 1");
+
+  ASSERT_TRUE(add_in->Disconnect(AddInDriver::Unload::kFromAddInManager));
+  ASSERT_TRUE(add_in->Connect(AddInDriver::Load::kFromAddInManager));
+  IndentTwice();
+  EXPECT_EQ(LinesAbout("ReplaceLine refused").size(), 2u);  // a new load writes again
+}
+
+INSTANTIATE_TEST_SUITE_P(BothEditors, RefusalLogTest, ::testing::Bool(), EditorName);
+
+}  // namespace
+}  // namespace tessaly::fake_host
