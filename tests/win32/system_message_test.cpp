@@ -1,0 +1,33 @@
+#include "win32/system_message.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace tessaly::win32 {
+namespace {
+
+// A reason goes into a message of one line, after the file's name: the system's text without
+// its line break and full stop, and never a bare number, even for a code the system has no
+// text for.
+TEST(SystemMessage, IsOneLineOfWordsForEveryCode) {
+  const struct {
+    DWORD code;
+    const char* holds;
+  } cases[] = {
+      {ERROR_DIRECTORY, ""},
+      {ERROR_UNABLE_TO_MOVE_REPLACEMENT, ""},
+      {0x2000ABCDu, "no text for (0x2000ABCD)"},
+  };
+  for (const auto& row : cases) {
+    SCOPED_TRACE(row.code);
+    const std::string message = SystemMessage(row.code);
+    EXPECT_NE(message.find_first_not_of("0123456789 ()x"), std::string::npos) << message;
+    EXPECT_EQ(message.find_first_of("\r\n"), std::string::npos) << message;
+    EXPECT_NE(message.back(), '.');
+    EXPECT_NE(message.find(row.holds), std::string::npos) << message;
+  }
+}
+
+}  // namespace
+}  // namespace tessaly::win32
