@@ -58,8 +58,8 @@ class ModuleFile {
   // instead of the blanks (spaces) it starts with, its code kept byte for byte. Throws
   // std::invalid_argument unless there is a width for each visible line.
   std::string SerializeReindented(std::span<const std::size_t> widths) const;
-  // What SerializeReindented comes to, within the few bytes of line breaks that an emptied line
-  // may gain; whether it changes any line.
+  // What SerializeReindented comes to, but for the line break (two bytes at most) that a line
+  // it empties may gain; whether it changes any line.
   struct Reindentation {
     std::size_t size = 0;
     bool changes = false;

@@ -62,7 +62,7 @@ TEST(ResultBound, EveryGrowingCommandIsRefusedAtTheBound) {
   const std::string nested = folder.Write("Nested.bas", NestedIfs(1'000));
   const std::string far =
       folder.Write("Far.bas", "Sub A()\r\nx = " + std::string(512 * 1024, '1') + "\r\n" +
-                                  Repeated("y = 2 ' note\r\n", 100) + "End Sub\r\n");
+                                  Repeated("y = 2 ' note\r\n", 20) + "End Sub\r\n");
   const std::string plain =
       folder.Write("Plain.bas", "Sub A()\r\n" + Repeated("x = 1\r\n", 100'000) + "End Sub\r\n");
   const auto before = SnapshotFolder(folder);

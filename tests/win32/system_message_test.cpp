@@ -29,5 +29,20 @@ TEST(SystemMessage, IsOneLineOfWordsForEveryCode) {
   }
 }
 
+// The user's language, not the system's first: a Chinese Windows says why in Chinese, without
+// its full stop. The CTest entry tests_win32_chinese runs this under a Chinese locale; in any
+// other it has nothing to show.
+TEST(SystemMessage, IsInTheUsersLanguage) {
+  if (PRIMARYLANGID(GetUserDefaultUILanguage()) != LANG_CHINESE) {
+    GTEST_SKIP() << "the user's language is not Chinese";
+  }
+  const std::string message = SystemMessage(ERROR_DIRECTORY);
+  EXPECT_EQ(message.find_first_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"),
+            std::string::npos)
+      << message;
+  EXPECT_FALSE(message.ends_with("\u3002")) << message;
+  EXPECT_GE(message.size(), 6u);
+}
+
 }  // namespace
 }  // namespace tessaly::win32

@@ -59,14 +59,16 @@ std::filesystem::path FollowLinks(const std::filesystem::path& path) {
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                             OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
-    Fail(win32::ShownPath(path), "cannot follow the link", GetLastError());
+    const DWORD error = GetLastError();
+    Fail(win32::ShownPath(path), "cannot follow the link", error);
   }
   const win32::UniqueFile link(file);
   std::wstring target(32768, L'\0');
   const DWORD length =
       GetFinalPathNameByHandleW(file, target.data(), static_cast<DWORD>(target.size()), 0);
   if (length == 0 || length >= target.size()) {
-    Fail(win32::ShownPath(path), "cannot follow the link", GetLastError());
+    const DWORD error = GetLastError();
+    Fail(win32::ShownPath(path), "cannot follow the link", error);
   }
   target.resize(length);
   return target;
@@ -78,7 +80,10 @@ void RefuseWhenHeldOpen(const std::filesystem::path& target, const std::string& 
   HANDLE file = CreateFileW(target.c_str(), DELETE | FILE_READ_ATTRIBUTES,
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                             OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) Fail(shown, Reason(GetLastError()));
+  if (file == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    Fail(shown, Reason(error));
+  }
   const win32::UniqueFile closed_at_once(file);
 }
 
@@ -161,7 +166,10 @@ void FileReplacement::Commit() {
       exists ? ReplaceFileW(target_.c_str(), temporary_.c_str(), nullptr,
                             REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
              : MoveFileExW(temporary_.c_str(), target_.c_str(), MOVEFILE_WRITE_THROUGH);
-  if (!replaced) Fail(shown_, "cannot replace it", GetLastError());
+  if (!replaced) {
+    const DWORD error = GetLastError();
+    Fail(shown_, "cannot replace it", error);
+  }
   pending_ = false;
 }
 
