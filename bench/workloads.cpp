@@ -42,15 +42,15 @@ std::int64_t CountChangedLines(const std::vector<std::u16string>& before,
 
 namespace {
 
-std::vector<std::u16string> IndentWholeModule(const cli::ModuleFile& file) {
-  return codetools::IndentLines(file.VisibleLines());
+// As fmt does it: the widths first, then the bytes, without the lines built.
+std::string Reindented(const cli::ModuleFile& file) {
+  return file.SerializeReindented(codetools::IndentWidths(file.VisibleLines()));
 }
 
 }  // namespace
 
 std::string FormatModuleBytes(std::string bytes) {
-  const cli::ModuleFile file = cli::ModuleFile::Parse(std::move(bytes));
-  return file.Serialize(IndentWholeModule(file));
+  return Reindented(cli::ModuleFile::Parse(std::move(bytes)));
 }
 
 void FormatFile(const std::filesystem::path& in, const std::filesystem::path& out) {
@@ -59,7 +59,7 @@ void FormatFile(const std::filesystem::path& in, const std::filesystem::path& ou
   const cli::ModuleInput input = cli::ReadModule(std::string(utf8.begin(), utf8.end()), std::cin);
   std::ofstream stream(out, std::ios::binary | std::ios::trunc);
   cli::ModuleOutputs outputs(/*in_place=*/false, stream);
-  outputs.Add(input, cli::SerializeModule(input, IndentWholeModule(input.file)));
+  outputs.Add(input, Reindented(input.file));
   outputs.Finish();
 }
 

@@ -52,6 +52,11 @@ if(TESSALY_TESTS)
   add_executable(tests_win32 ${win32_tests})
   target_link_libraries(tests_win32 PRIVATE tessaly_win32 tessaly_test_support GTest::gtest_main)
   tessaly_wine_test(tests_win32 COMMAND tests_win32 --gtest_brief=1)
+  # The system's own words for an error, in the user's language: the same program under a
+  # Chinese locale, which Wine takes from the environment.
+  tessaly_wine_test(tests_win32_chinese COMMAND tests_win32 --gtest_brief=1
+                                                --gtest_filter=SystemMessage.*)
+  set_tests_properties(tests_win32_chinese PROPERTIES ENVIRONMENT "LANG=zh_CN.UTF-8;LC_ALL=zh_CN.UTF-8")
   file(GLOB fake_host CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/fake_host/*.cpp)
   if(fake_host)
     add_executable(fake_editor_host ${fake_host})

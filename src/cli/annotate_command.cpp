@@ -6,6 +6,7 @@
 #include "cli/editor_session.h"
 #include "cli/module_input.h"
 #include "cli/module_output.h"
+#include "cli/result_bound.h"
 #include "codetools/annotation_dictionary.h"
 #include "codetools/annotation_walk.h"
 #include "codetools/target_range.h"
@@ -25,9 +26,11 @@ struct Annotated {
   std::vector<std::optional<std::size_t>> origins;
 };
 
-Annotated AnnotateEveryProcedure(const ModuleInput& input) {
+// Annotation adds to every line: the editor takes no more than `limit` (result_bound.h).
+Annotated AnnotateEveryProcedure(const ModuleInput& input, std::size_t limit) {
   EditorSession session(HostKind::kVba);
   auto& module = session.Load(input.module_name, input.file.VisibleLines());
+  module.SetCapacity(limit);
   const codetools::AnnotationDictionary dictionary;
   const auto& procedures = module.Procedures().Procedures();
   std::vector<codetools::TargetRange> ranges;
@@ -38,6 +41,7 @@ Annotated AnnotateEveryProcedure(const ModuleInput& input) {
     codetools::LineCache lines(module);
     codetools::AnnotateRange(lines, range->FirstLine, range->LastLine, dictionary);
   }
+  if (module.Overflowed()) RefuseLargerResult(limit, ShownPath(input.path));
   return {session.Lines(), session.LineOrigins()};
 }
 
@@ -52,9 +56,11 @@ int AnnotateCommand(const std::vector<std::string>& args, Streams streams) {
   ModuleOutputs outputs(in_place, streams.out);
   for (const auto& path : arguments.Operands()) {
     const ModuleInput input = ReadModule(path, streams.in, plain_ascii);
-    const Annotated annotated = AnnotateEveryProcedure(input);
+    const Annotated annotated = AnnotateEveryProcedure(input, streams.result_limit);
     if (!outputs.WritesBack(input) || annotated.lines != input.file.VisibleLines()) {
-      outputs.Add(input, SerializeModule(input, annotated.lines, annotated.origins));
+      std::string bytes = SerializeModule(input, annotated.lines, annotated.origins);
+      CheckResultSize(bytes.size(), streams.result_limit, ShownPath(path));
+      outputs.Add(input, std::move(bytes));
     }
   }
   outputs.Finish();

@@ -10,6 +10,7 @@
 #include "cli/module_input.h"
 #include "cli/module_output.h"
 #include "cli/native_path.h"
+#include "cli/result_bound.h"
 #include "host/host_error.h"
 #include "text/utf.h"
 
@@ -112,7 +113,10 @@ int ClickCommand(const std::vector<std::string>& args, Streams streams) {
   CheckInsideModule(selection, input.file.VisibleLines(), shown);
 
   EditorSession session(host);
-  session.Load(input.module_name, input.file.VisibleLines());
+  // The editor takes no more than a module may hold, so a click whose result would pass the
+  // bound is refused once it gets there, holding no more than that.
+  auto& module = session.Load(input.module_name, input.file.VisibleLines());
+  module.SetCapacity(streams.result_limit);
   if (const auto clipboard = arguments.Value("--clipboard")) {
     session.Os().system().SetClipboardText(text::FromUtf8(*clipboard));
   }
@@ -131,6 +135,8 @@ int ClickCommand(const std::vector<std::string>& args, Streams streams) {
         "{\"caption\":" + JsonString(text::FromUtf8(caption)) + "," + click.Members() + "}";
   }
 
+  if (module.Overflowed()) RefuseLargerResult(streams.result_limit, shown);
+
   // Everything that can fail comes before anything is put in place: a module the file's
   // encoding cannot hold, or a file that cannot be written, writes no report, and a report
   // that cannot be written leaves the module as it was.
@@ -138,7 +144,9 @@ int ClickCommand(const std::vector<std::string>& args, Streams streams) {
   ModuleOutputs outputs(in_place, streams.out);
   // A click that left the text alone does not touch the file, as fmt does not.
   if (!outputs.WritesBack(input) || session.Lines() != input.file.VisibleLines()) {
-    outputs.Add(input, SerializeModule(input, session.Lines(), session.LineOrigins()));
+    std::string bytes = SerializeModule(input, session.Lines(), session.LineOrigins());
+    CheckResultSize(bytes.size(), streams.result_limit, shown);
+    outputs.Add(input, std::move(bytes));
   }
   if (report_target) {
     // A run of several clicks lists each click's own events too, in order.

@@ -4,18 +4,24 @@
 // simulated editor, and answers with an exit status (0 done, 1 a check found changes, 2 bad
 // input, with one line on standard error).
 
+#include <cstddef>
 #include <iosfwd>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "cli/bounded_read.h"
+
 namespace tessaly::cli {
 
+// Where a run reads and writes, and the most a module it writes may hold (result_bound.h),
+// which tests lower.
 struct Streams {
   std::istream& in;
   std::ostream& out;
   std::ostream& err;
+  std::size_t result_limit = kModuleSizeLimit;
 };
 
 // An output that shows text rather than keeping bytes (a console on Windows, which takes

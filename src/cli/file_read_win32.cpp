@@ -4,7 +4,7 @@
 
 #include "cli/bounded_read.h"
 #include "cli/native_path.h"
-#include "text/utf.h"
+#include "win32/system_message.h"
 
 namespace tessaly::cli {
 
@@ -20,26 +20,6 @@ bool AFileStandsForAFolder(const std::filesystem::path& path) {
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
   }
   return false;
-}
-
-std::string SystemText(DWORD error) {
-  wchar_t* text = nullptr;
-  const DWORD flags =
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
-  DWORD length = FormatMessageW(flags, nullptr, error, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US),
-                                reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-  if (length == 0) {
-    length =
-        FormatMessageW(flags, nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-  }
-  if (length == 0) return "system error " + std::to_string(error);
-  std::u16string message(text, text + length);
-  LocalFree(text);
-  while (!message.empty() && (message.back() == u'\n' || message.back() == u'\r' ||
-                              message.back() == u'.' || message.back() == u' ')) {
-    message.pop_back();
-  }
-  return text::ToUtf8(message);
 }
 
 // Why the system refused a file, in the words the command line uses on every system: the
@@ -58,7 +38,7 @@ std::string SystemReason(DWORD error, const std::filesystem::path& path) {
     case ERROR_LOCK_VIOLATION:
       return "the file is in use by another program";
     default:
-      return SystemText(error);
+      return win32::SystemMessage(error);
   }
 }
 

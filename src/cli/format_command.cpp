@@ -1,34 +1,16 @@
-#include <algorithm>
-#include <cstring>
 #include <iostream>
 
 #include "cli/arguments.h"
 #include "cli/command_line.h"
 #include "cli/module_input.h"
 #include "cli/module_output.h"
+#include "cli/result_bound.h"
 #include "cli/unified_diff.h"
 #include "codetools/indent.h"
 
 namespace tessaly::cli {
 
 namespace {
-
-// "代码缩进" with its range set to every line of the module: the tool's own engine, without
-// an editor to read the lines from, since every line is in the range.
-std::vector<std::u16string> IndentWholeModule(const ModuleInput& input) {
-  return codetools::IndentLines(input.file.VisibleLines());
-}
-
-// Indentation keeps the number of lines. The library compares char16_t text unit by unit; a
-// byte comparison is several times faster over a whole module.
-bool AnyLineChanged(const std::vector<std::u16string>& before,
-                    const std::vector<std::u16string>& after) {
-  return !std::equal(before.begin(), before.end(), after.begin(), after.end(),
-                     [](const std::u16string& a, const std::u16string& b) {
-                       return a.size() == b.size() &&
-                              std::memcmp(a.data(), b.data(), a.size() * sizeof(char16_t)) == 0;
-                     });
-}
 
 enum class Mode { kPrint, kCheck, kDiff, kInPlace };
 
@@ -57,19 +39,24 @@ int FormatCommand(const std::vector<std::string>& args, Streams streams) {
   ModuleOutputs outputs(mode == Mode::kInPlace, streams.out);
   for (const auto& path : arguments.Operands()) {
     const ModuleInput input = ReadModule(path, streams.in, plain_ascii);
-    const auto lines = IndentWholeModule(input);
-    // Printing needs no comparison, and comparing every line of a module is not free; only a
-    // result that is not printed may be left out.
+    // "代码缩进" with its range set to every line of the module: the tool's own engine, without
+    // an editor to read the lines from. What the module comes to is known from the widths
+    // alone, so a result past the bound is refused, even by --check, before it is built.
+    const auto widths = codetools::IndentWidths(input.file.VisibleLines());
+    const auto measured = input.file.MeasureReindented(widths);
+    CheckResultSize(measured.size, streams.result_limit, ShownPath(path));
+    // Only a result that is not printed may be left out.
     const bool printed =
         mode == Mode::kPrint || (mode == Mode::kInPlace && !outputs.WritesBack(input));
-    if (!printed && !AnyLineChanged(input.file.VisibleLines(), lines)) continue;
+    if (!printed && !measured.changes) continue;
     if (mode == Mode::kCheck) {
       streams.out << path << "\n";
       status = kExitChanged;
       continue;
     }
-    // Indentation rewrites lines where they stand.
-    std::string bytes = SerializeModule(input, lines);
+    std::string bytes = input.file.SerializeReindented(widths);
+    // The measure leaves out the line break an emptied line may gain.
+    CheckResultSize(bytes.size(), streams.result_limit, ShownPath(path));
     if (mode == Mode::kDiff) {
       WriteModuleBytes(streams.out, UnifiedDiff(ShownPath(path), input.file.Bytes(), bytes));
       status = kExitChanged;

@@ -76,6 +76,12 @@ class ModuleFile::Writer {
   void AppendOriginal(const RawLine& line) {
     Append(std::string_view(file_.bytes_).substr(line.begin, line.length), line.line_break);
   }
+  // The line behind `width` spaces instead of its own `old_blanks` blanks.
+  void AppendReindented(const RawLine& line, std::size_t width, std::size_t old_blanks) {
+    FinishLine();
+    out_.append(width, ' ');
+    AppendAfterBlanks(line, width == 0, old_blanks);
+  }
   // Edited line number `index` (0-based), which stems from visible line `origin` if it has
   // one. Throws FileError when it holds a character the file's encoding cannot represent.
   void AppendEdited(std::size_t index, std::u16string_view edited,
@@ -145,11 +151,14 @@ class ModuleFile::Writer {
     out_.resize(at + blanks.size());
     std::transform(blanks.begin(), blanks.end(), out_.begin() + static_cast<std::ptrdiff_t>(at),
                    [](char16_t blank) { return static_cast<char>(blank); });
+    AppendAfterBlanks(line, blanks.empty(), old_blanks);
+  }
+  void AppendAfterBlanks(const RawLine& line, bool no_blanks, std::size_t old_blanks) {
     out_ +=
         std::string_view(file_.bytes_).substr(line.begin + old_blanks, line.length - old_blanks);
     pending_ = line.line_break;
     has_line_ = true;
-    line_empty_ = blanks.empty() && line.length == old_blanks;
+    line_empty_ = no_blanks && line.length == old_blanks;
   }
 
   void FinishLine() {
@@ -264,6 +273,51 @@ std::string ModuleFile::Serialize(const std::vector<std::u16string>& edited_line
   // Every line stays where it stands, and its hidden lines with it.
   for (std::size_t j = 0; j < edited_lines.size(); ++j) {
     writer.AppendEdited(j, edited_lines[j], j);
+    for (const HiddenLine& hidden : HiddenBelow(j))
+      writer.AppendOriginal(hidden.raw);
+  }
+  return std::move(writer).Finish();
+}
+
+namespace {
+
+std::size_t LeadingSpaces(std::u16string_view line) {
+  std::size_t spaces = 0;
+  while (spaces < line.size() && line[spaces] == u' ')
+    ++spaces;
+  return spaces;
+}
+
+}  // namespace
+
+ModuleFile::Reindentation ModuleFile::MeasureReindented(std::span<const std::size_t> widths) const {
+  if (widths.size() != visible_lines_.size()) {
+    throw std::invalid_argument("a width for each visible line");
+  }
+  // The bytes stay but for each line's blanks; the sum is kept as growth and shrinkage apart,
+  // so that neither can wrap round.
+  std::size_t added = 0;
+  std::size_t removed = 0;
+  for (std::size_t j = 0; j < widths.size(); ++j) {
+    const std::size_t spaces = LeadingSpaces(visible_lines_[j]);
+    if (widths[j] > spaces) added += widths[j] - spaces;
+    if (widths[j] < spaces) removed += spaces - widths[j];
+  }
+  return {bytes_.size() - removed + added, added > 0 || removed > 0};
+}
+
+std::string ModuleFile::SerializeReindented(std::span<const std::size_t> widths) const {
+  const Reindentation measured = MeasureReindented(widths);
+  Writer writer(*this, measured.size);
+  for (const RawLine& line : header_)
+    writer.AppendOriginal(line);
+  for (std::size_t j = 0; j < widths.size(); ++j) {
+    const std::size_t spaces = LeadingSpaces(visible_lines_[j]);
+    if (spaces == widths[j]) {
+      writer.AppendOriginal(body_[j]);
+    } else {
+      writer.AppendReindented(body_[j], widths[j], spaces);
+    }
     for (const HiddenLine& hidden : HiddenBelow(j))
       writer.AppendOriginal(hidden.raw);
   }

@@ -46,8 +46,4 @@ std::string SerializeModule(const ModuleInput& input, const std::vector<std::u16
   return NamingTheFile(input, [&] { return input.file.Serialize(lines, origins); });
 }
 
-std::string SerializeModule(const ModuleInput& input, const std::vector<std::u16string>& lines) {
-  return NamingTheFile(input, [&] { return input.file.Serialize(lines); });
-}
-
 }  // namespace tessaly::cli

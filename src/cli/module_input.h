@@ -27,11 +27,10 @@ void CheckReadable(const std::string& path);
 // The file's name as messages show it.
 std::string ShownPath(const std::string& path);
 
-// The file's bytes with the edited lines, which stem from the lines `origins` gives, or each
-// from the line at its place; throws FileError, naming the file, when a line cannot be written
-// in the file's encoding (ModuleFile::Serialize).
+// The file's bytes with the edited lines, which stem from the lines `origins` gives; throws
+// FileError, naming the file, when a line cannot be written in the file's encoding
+// (ModuleFile::Serialize).
 std::string SerializeModule(const ModuleInput& input, const std::vector<std::u16string>& lines,
                             LineOrigins origins);
-std::string SerializeModule(const ModuleInput& input, const std::vector<std::u16string>& lines);
 
 }  // namespace tessaly::cli

@@ -6,6 +6,7 @@
 #include "codetools/code_tool.h"
 #include "codetools/comments.h"
 #include "codetools/display_width.h"
+#include "host/resume.h"
 
 namespace tessaly::codetools {
 
@@ -54,30 +55,46 @@ std::u16string Place(const std::u16string& line, std::int32_t mode, std::int32_t
   return joined;
 }
 
+// Aligning tightens every line first and measures the widest code: the lines as placing starts
+// from them, and the column their comments go to. Unaligning starts from the lines as they are.
+struct Tightening {
+  std::vector<std::u16string> lines;
+  std::int32_t width = 0;
+};
+
+Tightening TightenAll(const std::vector<std::u16string>& lines, std::int32_t mode) {
+  if (mode != kAlignCommentsMode) return {lines, 0};
+  Tightening tightening;
+  tightening.lines.reserve(lines.size());
+  for (const auto& line : lines) {
+    Tightened tightened = Tighten(line);
+    tightening.width = std::max(tightening.width, tightened.width);
+    tightening.lines.push_back(std::move(tightened.text));
+  }
+  return tightening;
+}
+
 }  // namespace
 
 std::vector<std::u16string> AlignLines(const std::vector<std::u16string>& lines,
                                        std::int32_t mode) {
-  std::vector<std::u16string> result;
-  result.reserve(lines.size());
-  std::int32_t width = 0;
-  if (mode == kAlignCommentsMode) {
-    for (const auto& line : lines) {
-      Tightened tightened = Tighten(line);
-      width = std::max(width, tightened.width);
-      result.push_back(std::move(tightened.text));
-    }
-  } else {
-    result = lines;
-  }
-  for (auto& line : result)
-    line = Place(line, mode, width);
-  return result;
+  Tightening tightening = TightenAll(lines, mode);
+  for (auto& line : tightening.lines)
+    line = Place(line, mode, tightening.width);
+  return std::move(tightening.lines);
 }
 
 bool AlignRange(LineCache& lines, std::int32_t first, std::int32_t last, std::int32_t mode) {
   const ProcedureBody body = ReadProcedureBody(lines, first, last);
-  WriteChangedLines(lines.Module(), body.first, body.lines, AlignLines(body.lines, mode));
+  const Tightening tightening = TightenAll(body.lines, mode);
+  // Each placed line is built only when it is written: one long line in a body would otherwise
+  // pad every other comment out to it at once.
+  for (std::size_t i = 0; i < body.lines.size(); ++i) {
+    std::u16string placed = Place(tightening.lines[i], mode, tightening.width);
+    if (placed == body.lines[i]) continue;
+    const auto number = body.first + static_cast<std::int32_t>(i);
+    host::Resume([&] { lines.Module().ReplaceLine(number, placed); });
+  }
   return body.complete;
 }
 

@@ -24,6 +24,9 @@ struct LineEdit {
   std::vector<std::u16string> after;
 };
 
+// What an edit's text holds in memory: two bytes a unit, and a little for each line's keeping.
+std::size_t KeptBytes(const LineEdit& edit);
+
 struct ChangeRecord {
   // The module's code window caption: which module the change belongs to.
   std::u16string module;

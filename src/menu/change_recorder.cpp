@@ -4,6 +4,7 @@
 
 #include "host/code_lines.h"
 #include "host/host_error.h"
+#include "menu/undo_history.h"
 
 namespace tessaly::menu {
 
@@ -36,29 +37,33 @@ class ChangeRecorder::State {
     if (!caret_) caret_ = selection;
   }
   void SeeLines(std::int32_t start, const std::u16string& text) {
+    if (too_large_) return;
     const auto lines = host::SplitCodeLines(text);
     for (std::size_t i = 0; i < lines.size(); ++i)
       known_[start + static_cast<std::int32_t>(i)] = lines[i];
   }
 
   void Replace(host::CodeModule& module, std::int32_t line, const std::u16string& code) {
+    if (too_large_) return module.ReplaceLine(line, code);
     auto lines = host::SplitCodeLines(code);
     const std::u16string old = Known(module, line);
     module.ReplaceLine(line, code);
     known_[line] = lines.front();
     if (lines.front() != old) {
       left_[line] = lines.front();
-      edits_.push_back({LineEdit::Kind::kReplace, line, {old}, {lines.front()}});
+      Note({LineEdit::Kind::kReplace, line, {old}, {lines.front()}});
     }
     // A replacement with line breaks inserts the lines after its first.
     if (lines.size() > 1) Inserted(line + 1, {lines.begin() + 1, lines.end()});
   }
   void Insert(host::CodeModule& module, std::int32_t line, const std::u16string& code) {
+    if (too_large_) return module.InsertLines(line, code);
     auto lines = host::SplitCodeLines(code);
     module.InsertLines(line, code);
     Inserted(line, std::move(lines));
   }
   void Delete(host::CodeModule& module, std::int32_t start, std::int32_t count) {
+    if (too_large_) return module.DeleteLines(start, count);
     std::vector<std::u16string> old;
     for (std::int32_t line = start; line < start + count; ++line)
       old.push_back(Known(module, line));
@@ -70,11 +75,13 @@ class ChangeRecorder::State {
     // The line that closed the gap, where the click read it, tells later whether the place is
     // still as the deletion left it.
     if (const auto next = known_.find(start); next != known_.end()) left_[start] = next->second;
-    edits_.push_back({LineEdit::Kind::kDelete, start, std::move(old), {}});
+    Note({LineEdit::Kind::kDelete, start, std::move(old), {}});
   }
 
+  bool TooLarge() const { return too_large_; }
+
   std::optional<ChangeRecord> Finish() {
-    if (edits_.empty() || !pane_) return std::nullopt;
+    if (too_large_ || edits_.empty() || !pane_) return std::nullopt;
     ChangeRecord change;
     try {
       change.module = pane_->Window()->Caption();
@@ -97,13 +104,26 @@ class ChangeRecorder::State {
     return known_[line] = module.Lines(line, 1);
   }
   void Inserted(std::int32_t line, std::vector<std::u16string> lines) {
+    if (too_large_) return;
     const auto count = static_cast<std::int32_t>(lines.size());
     for (auto* known : {&known_, &left_}) {
       Shift(*known, line, count);
       for (std::int32_t i = 0; i < count; ++i)
         (*known)[line + i] = lines[static_cast<std::size_t>(i)];
     }
-    edits_.push_back({LineEdit::Kind::kInsert, line, {}, std::move(lines)});
+    Note({LineEdit::Kind::kInsert, line, {}, std::move(lines)});
+  }
+  // Keeps the edit, unless the edits come to more than the history could keep: then nothing
+  // the click did is kept any more, and nothing it does from now on is noted.
+  void Note(LineEdit edit) {
+    if (too_large_) return;
+    edit_bytes_ += KeptBytes(edit);
+    edits_.push_back(std::move(edit));
+    if (edit_bytes_ <= UndoHistory::kBytesInAll) return;
+    too_large_ = true;
+    known_ = {};
+    left_ = {};
+    edits_ = {};
   }
 
   std::shared_ptr<host::CodePane> pane_;
@@ -111,6 +131,8 @@ class ChangeRecorder::State {
   std::map<std::int32_t, std::u16string> known_;
   std::map<std::int32_t, std::u16string> left_;
   std::vector<LineEdit> edits_;
+  std::size_t edit_bytes_ = 0;
+  bool too_large_ = false;
 };
 
 namespace {
@@ -222,6 +244,10 @@ std::shared_ptr<host::Application> ChangeRecorder::Wrap(
 
 std::optional<ChangeRecord> ChangeRecorder::Finish() {
   return state_->Finish();
+}
+
+bool ChangeRecorder::TooLargeToKeep() const {
+  return state_->TooLarge();
 }
 
 }  // namespace tessaly::menu

@@ -22,9 +22,13 @@ class ChangeRecorder {
   // `application` as the click sees it: every code module reached through it is recorded.
   std::shared_ptr<host::Application> Wrap(std::shared_ptr<host::Application> application);
 
-  // The click's change, once it is over; nothing when it changed no line. Names the module by
-  // its code window's caption (one read of the editor, for a click that changed something).
+  // The click's change, once it is over; nothing when it changed no line, or more than the
+  // history can keep. Names the module by its code window's caption (one read of the editor,
+  // for a click that changed something).
   std::optional<ChangeRecord> Finish();
+  // Whether the click changed more than UndoHistory keeps in all. The recorder then stopped
+  // noting anything, so that a click's memory is not several times the text it writes.
+  bool TooLargeToKeep() const;
 
   class State;
 

@@ -68,7 +68,11 @@ void FunctionMenu::RunRecorded(const std::u16string& caption) {
     ClickModule module(code_module);
     Dispatch(caption, click, module);
   }
-  if (auto change = recorder.Finish()) undo_history_.Add(std::move(*change));
+  if (recorder.TooLargeToKeep()) {
+    undo_history_.DropAll();
+  } else if (auto change = recorder.Finish()) {
+    undo_history_.Add(std::move(*change));
+  }
 }
 
 void FunctionMenu::UndoLastChange() {

@@ -4,19 +4,30 @@
 
 namespace tessaly::menu {
 
-std::size_t ChangeRecord::Bytes() const {
-  // Text at two bytes a unit, and a little for each line's own keeping.
+namespace {
+
+std::size_t TextBytes(const std::u16string& text) {
   constexpr std::size_t kPerLine = 32;
-  const auto size = [](const std::u16string& text) { return text.size() * 2 + kPerLine; };
-  std::size_t bytes = size(module);
-  for (const auto& edit : edits) {
-    for (const auto& line : edit.before)
-      bytes += size(line);
-    for (const auto& line : edit.after)
-      bytes += size(line);
-  }
+  return text.size() * 2 + kPerLine;
+}
+
+}  // namespace
+
+std::size_t KeptBytes(const LineEdit& edit) {
+  std::size_t bytes = 0;
+  for (const auto& line : edit.before)
+    bytes += TextBytes(line);
+  for (const auto& line : edit.after)
+    bytes += TextBytes(line);
+  return bytes;
+}
+
+std::size_t ChangeRecord::Bytes() const {
+  std::size_t bytes = TextBytes(module);
+  for (const auto& edit : edits)
+    bytes += KeptBytes(edit);
   for (const auto& [line, text] : left)
-    bytes += size(text);
+    bytes += TextBytes(text);
   return bytes;
 }
 
@@ -30,6 +41,11 @@ void UndoHistory::Add(ChangeRecord change) {
   }
   while (bytes_ > kBytesInAll && !changes_.empty())
     DropAt(changes_.begin());
+}
+
+void UndoHistory::DropAll() {
+  changes_.clear();
+  bytes_ = 0;
 }
 
 const ChangeRecord* UndoHistory::Newest(const std::u16string& module) const {

@@ -16,7 +16,11 @@ class UndoHistory {
   static constexpr std::size_t kChangesPerModule = 50;
   static constexpr std::size_t kBytesInAll = std::size_t{8} << 20;
 
+  // A change larger than kBytesInAll by itself pushes out every change before it, and then
+  // itself: the history is empty.
   void Add(ChangeRecord change);
+  // What Add does with a change too large to keep, for one never recorded in full.
+  void DropAll();
   // The newest change of the module; null when it has none.
   const ChangeRecord* Newest(const std::u16string& module) const;
   void DropNewest(const std::u16string& module);

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/bounded_read.h"
 #include "cli/command_line.h"
 #include "cli/file_error.h"
 #include "cli/module_output.h"
@@ -93,7 +94,8 @@ constexpr bool kAddressSanitizer = false;
 // Runs the command line with room for only `room` bytes more than the process already maps,
 // and exits with its status.
 [[noreturn]] void RunWithLittleMemory(const std::vector<std::string>& args,
-                                      const std::string& standard_input, rlim_t room) {
+                                      const std::string& standard_input, rlim_t room,
+                                      std::size_t result_limit = kModuleSizeLimit) {
   std::size_t mapped_pages = 0;
   std::ifstream("/proc/self/statm") >> mapped_pages;
   room += mapped_pages * static_cast<rlim_t>(sysconf(_SC_PAGESIZE));
@@ -101,7 +103,7 @@ constexpr bool kAddressSanitizer = false;
   setrlimit(RLIMIT_AS, &limit);
   std::istringstream in(standard_input);
   std::ostringstream out;
-  std::exit(RunCommandLine(args, {in, out, std::cerr}));
+  std::exit(RunCommandLine(args, {in, out, std::cerr, result_limit}));
 }
 
 std::string ModuleOfLines(int lines) {
@@ -116,6 +118,31 @@ TEST(BadInput, OutOfMemoryIsOneLineAndStatusTwo) {
   if (kAddressSanitizer) GTEST_SKIP() << "AddressSanitizer cannot start under RLIMIT_AS";
   EXPECT_EXIT(RunWithLittleMemory({"fmt", "-"}, ModuleOfLines(2'000'000), 96u << 20),
               testing::ExitedWithCode(kExitBadInput), "^tessaly: out of memory\n$");
+}
+
+// A module that grows past the bound is refused for that, within memory of the order of the
+// larger of input and bound: fmt measures the result before it builds it, and the editor takes
+// no more than the bound.
+TEST(BadInput, AResultPastTheBoundIsRefusedWithinLittleMemory) {
+  if (kAddressSanitizer) GTEST_SKIP() << "AddressSanitizer cannot start under RLIMIT_AS";
+  const auto nested = [](int depth) {
+    std::string module = "Sub A()\r\n";
+    for (int k = 0; k < depth; ++k)
+      module += "If x Then\r\n";
+    for (int k = 0; k < depth; ++k)
+      module += "End If\r\n";
+    return module + "End Sub\r\n";
+  };
+  TempFolder folder;
+  const auto deep = folder.Write("Deep.bas", nested(40'000));
+  EXPECT_EXIT(RunWithLittleMemory({"fmt", deep}, "", 48u << 20),
+              testing::ExitedWithCode(kExitBadInput),
+              "^tessaly: .*Deep.bas: the result would be larger than 256 MiB, the most a module "
+              "may hold\n$");
+  const auto nested_4000 = folder.Write("Nested.bas", nested(4'000));
+  EXPECT_EXIT(RunWithLittleMemory({"click", "代码缩进", nested_4000, "--line", "2"}, "", 96u << 20,
+                                  16u << 20),
+              testing::ExitedWithCode(kExitBadInput), "larger than 16 MiB");
 }
 
 // fmt --check answers file by file: what four files need is what the largest needs.

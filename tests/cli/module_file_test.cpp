@@ -7,6 +7,7 @@
 #include <vector>
 #include "cli/file_encoding.h"
 #include "cli/module_header.h"
+#include "codetools/indent.h"
 #include "sim/editor/sim_code_module.h"
 #include "support/cli_fixture.h"
 
@@ -191,6 +192,33 @@ TEST(ModuleFile, EditedLinesReadBackAsEdited) {
       ASSERT_NE(std::string(error.what()).find("would join the text after it"), std::string::npos)
           << error.what();
     }
+  }
+}
+
+// Re-indenting from the widths alone writes what the re-indented lines would, and measures it
+// but for the break an emptied line may gain; it changes the file exactly when it says so.
+TEST(ModuleFile, ReindentingFromWidthsWritesWhatTheIndentedLinesWould) {
+  const std::string contents[] = {"",         "   ",     "x",  "  \tx",   "If x Then",
+                                  "  End If", "Sub A()", " _", "  x\x81", "Attribute A.VB_X = 1"};
+  const std::string breaks[] = {"\r", "\n", "\r\n"};
+  std::mt19937 random(26);
+  const auto pick = [&](std::size_t count) {
+    return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
+  };
+  for (int sample = 0; sample < 2000; ++sample) {
+    std::string bytes = pick(2) == 0 ? "\xEF\xBB\xBF" : "";
+    for (std::size_t k = 0, lines = pick(8); k < lines; ++k)
+      bytes += contents[pick(std::size(contents))] + breaks[pick(std::size(breaks))];
+    if (pick(2) == 0) bytes += contents[pick(std::size(contents))];
+    SCOPED_TRACE(testing::PrintToString(bytes));
+    const ModuleFile file = ModuleFile::Parse(bytes);
+    const auto widths = codetools::IndentWidths(file.VisibleLines());
+    const std::string written = file.SerializeReindented(widths);
+    ASSERT_EQ(written, file.Serialize(codetools::IndentLines(file.VisibleLines())));
+    const auto measured = file.MeasureReindented(widths);
+    EXPECT_LE(measured.size, written.size());
+    EXPECT_LE(written.size() - measured.size, 2 * file.VisibleLines().size());
+    EXPECT_EQ(measured.changes, written != bytes);
   }
 }
 

@@ -198,6 +198,22 @@ TEST_F(UndoTest, FiftyChangesAModuleAreKeptTheOldestGoingFirst) {
   EXPECT_EQ(NewMessages(), Texts{menu::kNothingToUndoMessage});
 }
 
+// A change larger than the history keeps pushes out every change before it, as if it had been
+// kept and dropped at once: an undo never skips past it to an older change.
+TEST_F(UndoTest, AChangeTooLargeToKeepLeavesNothingToUndo) {
+  const std::u16string long_line = u"x = " + std::u16string(std::size_t{3} << 20, u'1');
+  AddInFixture::Start({{u"Module1", {u"Sub A()", long_line, u"y = 2", u"End Sub"}}});
+  editor->Activate(u"Module1");
+  Select({3, 1, 3, 1});
+  Click(u"注释(&Z)");
+  Click(u"代码缩进");  // the long line twice, before and after: 12 MB
+  const auto indented = Text();
+  EXPECT_EQ(indented[1], u"    " + long_line);
+  Click(u"撤销上次修改");
+  EXPECT_EQ(NewMessages(), Texts{menu::kNothingToUndoMessage});
+  EXPECT_EQ(Text(), indented);
+}
+
 TEST(UndoHistory, KeepsEightMegabytesInAllDroppingTheOldestOfAnyModule) {
   menu::UndoHistory history;
   const auto change = [](const char16_t* module, char16_t fill) {

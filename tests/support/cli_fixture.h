@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <map>
@@ -23,14 +24,16 @@ struct CommandResult {
   std::string err;
 };
 
-// Header-only, so that only the command-line tests link the command line.
+// Header-only, so that only the command-line tests link the command line. A module written may
+// hold no more than `result_limit` bytes.
 inline CommandResult RunTessaly(const std::vector<std::string>& args,
-                                const std::string& standard_input = "") {
+                                const std::string& standard_input = "",
+                                std::size_t result_limit = cli::kModuleSizeLimit) {
   std::istringstream in(standard_input);
   std::ostringstream out;
   std::ostringstream err;
   CommandResult result;
-  result.status = cli::RunCommandLine(args, {in, out, err});
+  result.status = cli::RunCommandLine(args, {in, out, err, result_limit});
   result.out = out.str();
   result.err = err.str();
   return result;

@@ -32,6 +32,13 @@ void AddRefusal(std::map<std::int32_t, int>& refusals, std::int32_t line, int ti
   refusals[line] = times;
 }
 
+std::size_t UnitsOf(std::span<const std::u16string> lines) {
+  std::size_t units = 0;
+  for (const auto& line : lines)
+    units += line.size();
+  return units;
+}
+
 // Every line where it stands: the lines of a text just set.
 std::vector<std::optional<std::size_t>> OriginalPlaces(std::size_t count) {
   std::vector<std::optional<std::size_t>> places(count);
@@ -48,7 +55,14 @@ SimCodeModule::SimCodeModule(std::u16string project, std::u16string name,
       name_(std::move(name)),
       lines_(std::move(lines)),
       origins_(OriginalPlaces(lines_.size())),
-      calls_(std::move(calls)) {}
+      calls_(std::move(calls)),
+      units_(UnitsOf(lines_)) {}
+
+void SimCodeModule::RequireRoomFor(std::size_t units, const char* member) {
+  if (!capacity_ || units <= *capacity_) return;
+  overflowed_ = true;
+  throw host::HostError(std::string(member) + ": out of memory");
+}
 
 void SimCodeModule::RequireLines(std::int32_t start_line, std::int32_t count,
                                  const char* member) const {
@@ -75,13 +89,19 @@ void SimCodeModule::ReplaceLine(std::int32_t line, const std::u16string& code) {
   if (ConsumeRefusal(refused_replaces_, line, line)) {
     throw calls_->Refused("ReplaceLine: write refused");
   }
+  std::u16string& replaced = lines_[line - 1];
   if (!HasLineBreak(code)) {
-    lines_[line - 1] = code;
+    RequireRoomFor(units_ - replaced.size() + code.size(), "ReplaceLine");
+    units_ = units_ - replaced.size() + code.size();
+    replaced = code;
     Edited();
     return;
   }
   auto replacement = host::SplitCodeLines(code);
-  lines_[line - 1] = std::move(replacement.front());
+  const std::size_t units = units_ - replaced.size() + UnitsOf(replacement);
+  RequireRoomFor(units, "ReplaceLine");
+  units_ = units;
+  replaced = std::move(replacement.front());
   lines_.insert(lines_.begin() + line, std::make_move_iterator(replacement.begin() + 1),
                 std::make_move_iterator(replacement.end()));
   origins_.insert(origins_.begin() + line, replacement.size() - 1, std::nullopt);
@@ -94,6 +114,8 @@ void SimCodeModule::InsertLines(std::int32_t line, const std::u16string& code) {
     throw calls_->Refused("InsertLines: line " + std::to_string(line) + " outside the module");
   }
   auto inserted = host::SplitCodeLines(code);
+  RequireRoomFor(units_ + UnitsOf(inserted), "InsertLines");
+  units_ += UnitsOf(inserted);
   lines_.insert(lines_.begin() + (line - 1), std::make_move_iterator(inserted.begin()),
                 std::make_move_iterator(inserted.end()));
   origins_.insert(origins_.begin() + (line - 1), inserted.size(), std::nullopt);
@@ -104,6 +126,8 @@ void SimCodeModule::DeleteLines(std::int32_t start_line, std::int32_t count) {
   calls_->Enter(u"CodeModule.DeleteLines");
   if (count < 1) throw calls_->Refused("DeleteLines: count below 1");
   RequireLines(start_line, count, "DeleteLines");
+  units_ -= UnitsOf(std::span(lines_).subspan(static_cast<std::size_t>(start_line - 1),
+                                              static_cast<std::size_t>(count)));
   lines_.erase(lines_.begin() + (start_line - 1), lines_.begin() + (start_line - 1 + count));
   origins_.erase(origins_.begin() + (start_line - 1), origins_.begin() + (start_line - 1 + count));
   Edited();
@@ -143,6 +167,7 @@ std::shared_ptr<host::CodePane> SimCodeModule::CodePane() {
 
 void SimCodeModule::SetText(std::vector<std::u16string> lines) {
   lines_ = std::move(lines);
+  units_ = UnitsOf(lines_);
   origins_ = OriginalPlaces(lines_.size());
   Edited();
 }

@@ -53,12 +53,19 @@ class SimCodeModule : public host::CodeModule {
   void RefuseReplaceAt(std::int32_t line, int times = kAlways);
   void RefuseReadAt(std::int32_t line, int times = kAlways);
   void AllowAll();
+  // The most text (UTF-16 units, line breaks not counted) the module takes: an edit that would
+  // take it past that is refused, as the editor refuses one when it runs out of memory, and
+  // Overflowed says so from then on. Unbounded unless set.
+  void SetCapacity(std::size_t units) { capacity_ = units; }
+  bool Overflowed() const { return overflowed_; }
   const std::shared_ptr<SimCodePane>& Pane() const { return pane_; }
   void AttachPane(std::shared_ptr<SimCodePane> pane) { pane_ = std::move(pane); }
 
  private:
   void RequireLines(std::int32_t start_line, std::int32_t count, const char* member) const;
   void Edited() { procedures_.reset(); }
+  // Throws HostError, for `member`, when the module's text would come to `units`.
+  void RequireRoomFor(std::size_t units, const char* member);
 
   std::u16string project_;
   std::u16string name_;
@@ -70,6 +77,9 @@ class SimCodeModule : public host::CodeModule {
   mutable std::optional<ProcedureTable> procedures_;
   std::map<std::int32_t, int> refused_reads_;
   std::map<std::int32_t, int> refused_replaces_;
+  std::size_t units_ = 0;
+  std::optional<std::size_t> capacity_;
+  bool overflowed_ = false;
 };
 
 }  // namespace tessaly::sim

@@ -13,12 +13,12 @@ namespace tessaly::sim {
 
 namespace {
 
-[[noreturn]] void Fail(const std::filesystem::path& path, const std::string& reason) {
-  throw FileReplacementError("cannot write " + path.string() + ": " + reason);
+[[noreturn]] void Fail(const std::string& shown, const std::string& reason) {
+  throw FileReplacementError("cannot write " + shown + ": " + reason);
 }
 
-[[noreturn]] void Fail(const std::filesystem::path& path, const std::string& step, int error) {
-  Fail(path, step + ": " + std::strerror(error));
+[[noreturn]] void Fail(const std::string& shown, const std::string& step, int error) {
+  Fail(shown, step + ": " + std::strerror(error));
 }
 
 // The file a write lands in: a symbolic link's target, so that the link stays a link.
@@ -26,7 +26,7 @@ std::filesystem::path FollowLinks(const std::filesystem::path& path) {
   std::error_code error;
   if (!std::filesystem::is_symlink(path, error)) return path;
   auto target = std::filesystem::canonical(path, error);
-  if (error) Fail(path, "cannot follow the symbolic link", error.value());
+  if (error) Fail(path.string(), "cannot follow the symbolic link", error.value());
   return target;
 }
 
@@ -44,22 +44,21 @@ int CreateTemporaryNextTo(const std::filesystem::path& target, std::filesystem::
     const int descriptor =
         ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (descriptor >= 0) return descriptor;
-    if (errno != EEXIST) Fail(target, "cannot create a temporary file", errno);
+    if (errno != EEXIST) Fail(target.string(), "cannot create a temporary file", errno);
   }
-  Fail(target, "cannot create a temporary file", EEXIST);
+  Fail(target.string(), "cannot create a temporary file", EEXIST);
 }
 
-void WriteAll(int descriptor, std::string_view bytes, const std::filesystem::path& target) {
+void WriteAll(int descriptor, std::string_view bytes, const std::string& shown) {
   while (!bytes.empty()) {
     const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
     if (written < 0 && errno == EINTR) continue;
-    if (written < 0) Fail(target, "write failed", errno);
+    if (written < 0) Fail(shown, "write failed", errno);
     bytes.remove_prefix(static_cast<std::size_t>(written));
   }
 }
 
-void TakePermissionsOf(int descriptor, const struct stat& existing,
-                       const std::filesystem::path& target) {
+void TakePermissionsOf(int descriptor, const struct stat& existing, const std::string& shown) {
   // Keeping the owner needs privileges a user editing a shared file may lack; the file is then
   // theirs, as with any editor that saves by renaming. The permission bits are kept.
   if (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid()) {
@@ -68,28 +67,28 @@ void TakePermissionsOf(int descriptor, const struct stat& existing,
     }
   }
   if (::fchmod(descriptor, existing.st_mode & 07777) != 0) {
-    Fail(target, "cannot set permissions", errno);
+    Fail(shown, "cannot set permissions", errno);
   }
 }
 
 }  // namespace
 
 FileReplacement::FileReplacement(const std::filesystem::path& path, std::string_view bytes)
-    : target_(FollowLinks(path)) {
+    : target_(FollowLinks(path)), shown_(target_.string()) {
   struct stat existing {};
   const bool exists = ::stat(target_.c_str(), &existing) == 0;
-  if (!exists && errno != ENOENT) Fail(target_, "cannot read its permissions", errno);
-  if (exists && !S_ISREG(existing.st_mode)) Fail(target_, "not a regular file");
+  if (!exists && errno != ENOENT) Fail(shown_, "cannot read its permissions", errno);
+  if (exists && !S_ISREG(existing.st_mode)) Fail(shown_, "not a regular file");
   if (exists && ((existing.st_mode & 0222) == 0 || ::access(target_.c_str(), W_OK) != 0)) {
-    Fail(target_, "the file is read-only");
+    Fail(shown_, "the file is read-only");
   }
 
   const int descriptor = CreateTemporaryNextTo(target_, temporary_);
   pending_ = true;
   try {
-    WriteAll(descriptor, bytes, target_);
-    if (exists) TakePermissionsOf(descriptor, existing, target_);
-    if (::fsync(descriptor) != 0) Fail(target_, "cannot flush to disk", errno);
+    WriteAll(descriptor, bytes, shown_);
+    if (exists) TakePermissionsOf(descriptor, existing, shown_);
+    if (::fsync(descriptor) != 0) Fail(shown_, "cannot flush to disk", errno);
   } catch (...) {
     ::close(descriptor);
     ::unlink(temporary_.c_str());
@@ -98,7 +97,7 @@ FileReplacement::FileReplacement(const std::filesystem::path& path, std::string_
   if (::close(descriptor) != 0) {
     const int error = errno;
     ::unlink(temporary_.c_str());
-    Fail(target_, "cannot close the temporary file", error);
+    Fail(shown_, "cannot close the temporary file", error);
   }
 }
 
@@ -108,6 +107,7 @@ FileReplacement::~FileReplacement() {
 
 FileReplacement::FileReplacement(FileReplacement&& other) noexcept
     : target_(std::move(other.target_)),
+      shown_(std::move(other.shown_)),
       temporary_(std::move(other.temporary_)),
       pending_(other.pending_) {
   other.pending_ = false;
@@ -115,7 +115,7 @@ FileReplacement::FileReplacement(FileReplacement&& other) noexcept
 
 void FileReplacement::Commit() {
   if (!pending_) return;
-  if (::rename(temporary_.c_str(), target_.c_str()) != 0) Fail(target_, "cannot replace it", errno);
+  if (::rename(temporary_.c_str(), target_.c_str()) != 0) Fail(shown_, "cannot replace it", errno);
   pending_ = false;
 }
 

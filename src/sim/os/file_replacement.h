@@ -39,6 +39,8 @@ class FileReplacement {
 
  private:
   std::filesystem::path target_;
+  // The target as messages name it: as the user gave it, or the link's target.
+  std::string shown_;
   std::filesystem::path temporary_;
   bool pending_ = false;
 };

@@ -1,7 +1,10 @@
 // The Windows variant, for tessaly.exe's modules and registry file and for the simulated OS's
 // registry file when the core's tests run under Wine: the same staging, with the system's
 // exclusive create, and ReplaceFileW, which keeps the replaced file's attributes, security and
-// creation time.
+// creation time. Every call gets the absolute path: the system's ReplaceFileW, on Wine at
+// least, takes the folder of a bare name for an invalid one ("Module1.bas" failed with
+// ERROR_DIRECTORY), and a folder that a relative path resolved against could change under a
+// long run.
 
 #include "win32/windows_headers.h"
 
@@ -10,17 +13,19 @@
 
 #include "sim/os/file_replacement.h"
 #include "win32/long_path.h"
+#include "win32/system_message.h"
 #include "win32/unique_handle.h"
 
 namespace tessaly::sim {
 
 namespace {
 
-[[noreturn]] void Fail(const std::filesystem::path& path, const std::string& reason) {
-  throw FileReplacementError("cannot write " + win32::ShownPath(path) + ": " + reason);
+[[noreturn]] void Fail(const std::string& shown, const std::string& reason) {
+  throw FileReplacementError("cannot write " + shown + ": " + reason);
 }
 
-// The reasons in the words the Linux face uses, where the two systems agree.
+// The reasons in the words the Linux face uses, where the two systems agree; the system's own
+// text for the others.
 std::string Reason(DWORD error) {
   switch (error) {
     case ERROR_FILE_NOT_FOUND:
@@ -36,12 +41,12 @@ std::string Reason(DWORD error) {
     case ERROR_HANDLE_DISK_FULL:
       return "No space left on device";
     default:
-      return "system error " + std::to_string(error);
+      return win32::SystemMessage(error);
   }
 }
 
-[[noreturn]] void Fail(const std::filesystem::path& path, const std::string& step, DWORD error) {
-  Fail(path, step + ": " + Reason(error));
+[[noreturn]] void Fail(const std::string& shown, const std::string& step, DWORD error) {
+  Fail(shown, step + ": " + Reason(error));
 }
 
 // A symbolic link or junction is followed, so that the link stays and its target changes.
@@ -53,23 +58,32 @@ std::filesystem::path FollowLinks(const std::filesystem::path& path) {
   HANDLE file = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                             OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-  if (file == INVALID_HANDLE_VALUE) Fail(path, "cannot follow the link", GetLastError());
+  if (file == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    Fail(win32::ShownPath(path), "cannot follow the link", error);
+  }
   const win32::UniqueFile link(file);
   std::wstring target(32768, L'\0');
   const DWORD length =
       GetFinalPathNameByHandleW(file, target.data(), static_cast<DWORD>(target.size()), 0);
-  if (length == 0 || length >= target.size()) Fail(path, "cannot follow the link", GetLastError());
+  if (length == 0 || length >= target.size()) {
+    const DWORD error = GetLastError();
+    Fail(win32::ShownPath(path), "cannot follow the link", error);
+  }
   target.resize(length);
   return target;
 }
 
 // Whether another program holds the file open without letting it be replaced; asked before
 // anything is staged, so that a run over many files rewrites none of them.
-void RefuseWhenHeldOpen(const std::filesystem::path& target) {
+void RefuseWhenHeldOpen(const std::filesystem::path& target, const std::string& shown) {
   HANDLE file = CreateFileW(target.c_str(), DELETE | FILE_READ_ATTRIBUTES,
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                             OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) Fail(target, Reason(GetLastError()));
+  if (file == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    Fail(shown, Reason(error));
+  }
   const win32::UniqueFile closed_at_once(file);
 }
 
@@ -86,16 +100,17 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 }  // namespace
 
 FileReplacement::FileReplacement(const std::filesystem::path& path, std::string_view bytes)
-    : target_(FollowLinks(path)) {
+    : target_(FollowLinks(path)), shown_(win32::ShownPath(target_)) {
+  target_ = win32::LongFullPath(target_.native());
   const DWORD attributes = GetFileAttributesW(target_.c_str());
   const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
   if (const DWORD error = GetLastError();
       !exists && error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) {
-    Fail(target_, "cannot read its attributes", error);
+    Fail(shown_, "cannot read its attributes", error);
   }
-  if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY)) Fail(target_, "not a regular file");
-  if (exists && (attributes & FILE_ATTRIBUTE_READONLY)) Fail(target_, "the file is read-only");
-  if (exists) RefuseWhenHeldOpen(target_);
+  if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY)) Fail(shown_, "not a regular file");
+  if (exists && (attributes & FILE_ATTRIBUTE_READONLY)) Fail(shown_, "the file is read-only");
+  if (exists) RefuseWhenHeldOpen(target_, shown_);
 
   std::random_device entropy;
   HANDLE file = INVALID_HANDLE_VALUE;
@@ -112,7 +127,7 @@ FileReplacement::FileReplacement(const std::filesystem::path& path, std::string_
       if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) break;
     }
   }
-  if (file == INVALID_HANDLE_VALUE) Fail(target_, "cannot create a temporary file", error);
+  if (file == INVALID_HANDLE_VALUE) Fail(shown_, "cannot create a temporary file", error);
   pending_ = true;
   bool written = false;
   {
@@ -130,7 +145,7 @@ FileReplacement::FileReplacement(const std::filesystem::path& path, std::string_
   if (!written) {
     DeleteFileW(temporary_.c_str());
     pending_ = false;
-    Fail(target_, "write failed", error);
+    Fail(shown_, "write failed", error);
   }
 }
 
@@ -140,6 +155,7 @@ FileReplacement::~FileReplacement() {
 
 FileReplacement::FileReplacement(FileReplacement&& other) noexcept
     : target_(std::move(other.target_)),
+      shown_(std::move(other.shown_)),
       temporary_(std::move(other.temporary_)),
       pending_(std::exchange(other.pending_, false)) {}
 
@@ -150,7 +166,10 @@ void FileReplacement::Commit() {
       exists ? ReplaceFileW(target_.c_str(), temporary_.c_str(), nullptr,
                             REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
              : MoveFileExW(temporary_.c_str(), target_.c_str(), MOVEFILE_WRITE_THROUGH);
-  if (!replaced) Fail(target_, "cannot replace it", GetLastError());
+  if (!replaced) {
+    const DWORD error = GetLastError();
+    Fail(shown_, "cannot replace it", error);
+  }
   pending_ = false;
 }
 

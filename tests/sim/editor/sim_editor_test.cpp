@@ -231,5 +231,30 @@ TEST(SimCodeModuleTest, RefusedLinesThrowOnceOrAlways) {
   EXPECT_EQ(module.Lines(3, 1), u"c");
 }
 
+// A module with a capacity keeps count of its text through every kind of edit: what an edit
+// frees makes room again, and one that would pass the capacity is refused, leaves the text as
+// it was and is remembered.
+TEST(SimCodeModuleTest, AnEditPastTheCapacityIsRefusedAndRemembered) {
+  auto module = MakeModule({u"abcd", u"ef"});
+  module.SetCapacity(8);
+  module.ReplaceLine(2, u"efgh");  // 8
+  EXPECT_THROW(module.InsertLines(1, u"x"), host::HostError);
+  EXPECT_EQ(module.Text(), (Lines{u"abcd", u"efgh"}));
+  EXPECT_TRUE(module.Overflowed());
+  auto room = MakeModule({u"abcd", u"ef"});
+  room.SetCapacity(8);
+  room.DeleteLines(1, 1);          // 2
+  room.InsertLines(1, u"xy\nzw");  // 6
+  room.ReplaceLine(3, u"e");       // 5
+  room.ReplaceLine(1, u"123\n4");  // 7
+  room.ReplaceLine(4, u"ee");      // 8
+  EXPECT_FALSE(room.Overflowed());
+  EXPECT_THROW(room.ReplaceLine(4, u"eee"), host::HostError);
+  EXPECT_EQ(room.Text(), (Lines{u"123", u"4", u"zw", u"ee"}));
+  EXPECT_TRUE(room.Overflowed());
+  room.SetText({u"12345678"});
+  EXPECT_THROW(room.InsertLines(1, u"9"), host::HostError);
+}
+
 }  // namespace
 }  // namespace tessaly::sim
