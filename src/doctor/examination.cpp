@@ -232,12 +232,11 @@ class Diagnosis {
   }
 
   // A wrong DLL behind the user's own registration is mended by registering the installed one
-  // for the user again; the machine's registration needs an administrator.
+  // for the user again (a fault of the installed one itself fails CanRegister); the machine's
+  // registration needs an administrator.
   Remedy DllRemedy(Bitness bitness, const EditorFindings& found) {
-    const bool other = found.dll_path != installation_.InstalledDll(bitness);
-    return found.dll_hive == Hive::kCurrentUser && other && CanRegister(bitness)
-               ? Remedy::kUserRegistration
-               : Remedy::kNone;
+    return found.dll_hive == Hive::kCurrentUser && CanRegister(bitness) ? Remedy::kUserRegistration
+                                                                        : Remedy::kNone;
   }
 
   // `found` names the registered DLL at fault; none when the registration itself is lacking.

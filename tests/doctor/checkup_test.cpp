@@ -40,130 +40,79 @@ struct BreakCase {
   Hive package;
   std::function<void(FakeInstallation&)> breaking;
   std::vector<std::string> problems;
-  // What is left once --fix has run: the problems it may not mend.
-  std::vector<std::string> left_after_fix;
+  bool mended;  // by --fix; otherwise it leaves every problem as it was
 };
 
 // Each row installs one package, breaks one thing, and checks every problem line the doctor
 // gives, then what --fix leaves.
 TEST(CheckupTest, NamesEachProblemAndFixesWhatNeedsNoAdministrator) {
-  const std::string user_x86 = "C:\\users\\me\\AppData\\Local\\Programs\\Tessaly\\x86\\QWIX.dll";
-  const std::string user_x64 = "C:\\users\\me\\AppData\\Local\\Programs\\Tessaly\\x64\\QWIX.dll";
-  const std::string machine_x86 = "C:\\Program Files\\Tessaly\\x86\\QWIX.dll";
-  const std::string lb0 =
-      "LoadBehavior is 0: the editor turned the add-in off, as it does when the add-in fails to "
-      "load; run: tessaly doctor --fix";
-  const std::string elevated =
-      "VB6: VB6.EXE is marked to run as administrator (C:\\VB98\\VB6.EXE), and an elevated "
-      "editor does not read a per-user registration; install tessaly-1.36.0-allusers.msi as "
-      "administrator, or clear \"Run this program as an administrator\" for VB6.EXE";
-  const auto x64_for_x86 = [&](const std::string& path, const std::string& remedy) {
-    return std::vector<std::string>{
-        "VB6: " + path + " is a 64-bit DLL, which a 32-bit editor cannot load; " + remedy,
-        "VBA x86: " + path + " is a 64-bit DLL, which a 32-bit editor cannot load; " + remedy};
+  const std::string user = "C:\\users\\me\\AppData\\Local\\Programs\\Tessaly\\";
+  const std::string machine = "C:\\Program Files\\Tessaly\\";
+  const std::string fix = "run: tessaly doctor --fix";
+  const std::string again = "; install tessaly-1.36.0.msi again";
+  const std::string admin = "; install tessaly-1.36.0-allusers.msi again, as administrator";
+  const auto both_x86 = [](const std::string& line) {
+    return std::vector<std::string>{"VB6: " + line, "VBA x86: " + line};
   };
+  const auto x64_for_x86 = [&](const std::string& folder, const std::string& remedy) {
+    return both_x86(folder + "x64\\QWIX.dll is a 64-bit DLL, which a 32-bit editor cannot load; " +
+                    remedy);
+  };
+  const auto server = [&](Hive hive, const std::string& folder) {
+    return [=](FakeInstallation& i) {
+      i.Put(hive, Bitness::kX86, {kServer, u"", text::FromUtf8(folder + "x64\\QWIX.dll")});
+    };
+  };
+  // clang-format off
   const BreakCase cases[] = {
-      {"healthy per-user", Hive::kCurrentUser, [](auto&) {}, {}, {}},
-      {"healthy machine-wide", Hive::kLocalMachine, [](auto&) {}, {}, {}},
-      {"elevated VB6 with the machine-wide classes",
-       Hive::kLocalMachine,
-       [](auto& i) { MarkElevated(i, Hive::kCurrentUser, u"~ RUNASADMIN"); },
-       {},
-       {}},
-      {"LoadBehavior 0",
-       Hive::kCurrentUser,
-       [](auto& i) {
-         i.Put(Hive::kCurrentUser, Bitness::kX86,
-               {win32::Vb6AddInKey(), u"LoadBehavior", {}, 0, true});
-       },
-       {"VB6: " + lb0},
-       {}},
-      {"LoadBehavior 2, machine-wide",
-       Hive::kLocalMachine,
-       [](auto& i) {
-         i.Put(Hive::kCurrentUser, Bitness::kX64,
-               {win32::VbaAddInKey(true), u"LoadBehavior", {}, 2, true});
-       },
-       {"VBA x64: LoadBehavior is 2, not 3 (loaded at start-up); run: tessaly doctor --fix"},
-       {}},
-      {"not listed",
-       Hive::kCurrentUser,
+      {"healthy per-user", Hive::kCurrentUser, [](auto&) {}, {}, true},
+      {"healthy machine-wide", Hive::kLocalMachine, [](auto&) {}, {}, true},
+      {"elevated VB6 with the machine-wide classes", Hive::kLocalMachine,
+       [](auto& i) { MarkElevated(i, Hive::kCurrentUser, u"~ RUNASADMIN"); }, {}, true},
+      {"LoadBehavior 0", Hive::kCurrentUser,
+       [](auto& i) { i.Put(Hive::kCurrentUser, Bitness::kX86, {win32::Vb6AddInKey(), u"LoadBehavior", {}, 0, true}); },
+       {"VB6: LoadBehavior is 0: the editor turned the add-in off, as it does when the add-in "
+        "fails to load; " + fix}, true},
+      {"LoadBehavior 2, machine-wide", Hive::kLocalMachine,
+       [](auto& i) { i.Put(Hive::kCurrentUser, Bitness::kX64, {win32::VbaAddInKey(true), u"LoadBehavior", {}, 2, true}); },
+       {"VBA x64: LoadBehavior is 2, not 3 (loaded at start-up); " + fix}, true},
+      {"not listed", Hive::kCurrentUser,
        [](auto& i) { i.Remove(Hive::kCurrentUser, Bitness::kX86, win32::VbaAddInKey(false)); },
-       {"VBA x86: the add-in is not in the editor's add-in list; run: tessaly doctor --fix"},
-       {}},
-      {"the DLL deleted, per-user",
-       Hive::kCurrentUser,
-       [&](auto& i) { i.files.erase(text::FromUtf8(user_x64)); },
-       {"VBA x64: " + user_x64 + " does not exist; install tessaly-1.36.0.msi again"},
-       {"VBA x64: " + user_x64 + " does not exist; install tessaly-1.36.0.msi again"}},
-      {"the DLL deleted, machine-wide",
-       Hive::kLocalMachine,
-       [&](auto& i) { i.files.erase(text::FromUtf8(machine_x86)); },
-       {"VB6: " + machine_x86 +
-            " does not exist; install tessaly-1.36.0-allusers.msi again, as administrator",
-        "VBA x86: " + machine_x86 +
-            " does not exist; install tessaly-1.36.0-allusers.msi again, as administrator"},
-       {"VB6: " + machine_x86 +
-            " does not exist; install tessaly-1.36.0-allusers.msi again, as administrator",
-        "VBA x86: " + machine_x86 +
-            " does not exist; install tessaly-1.36.0-allusers.msi again, as administrator"}},
-      {"the x64 DLL registered for the x86 editors, per-user",
-       Hive::kCurrentUser,
-       [&](auto& i) {
-         i.Put(Hive::kCurrentUser, Bitness::kX86, {kServer, u"", text::FromUtf8(user_x64)});
-       },
-       x64_for_x86(user_x64, "run: tessaly doctor --fix (registers x86\\QWIX.dll for this user)"),
-       {}},
+       {"VBA x86: the add-in is not in the editor's add-in list; " + fix}, true},
+      {"the DLL deleted, per-user", Hive::kCurrentUser,
+       [&](auto& i) { i.files.erase(text::FromUtf8(user + "x64\\QWIX.dll")); },
+       {"VBA x64: " + user + "x64\\QWIX.dll does not exist" + again}, false},
+      {"the DLL deleted, machine-wide", Hive::kLocalMachine,
+       [&](auto& i) { i.files.erase(text::FromUtf8(machine + "x86\\QWIX.dll")); },
+       both_x86(machine + "x86\\QWIX.dll does not exist" + admin), false},
+      {"the x64 DLL registered for the x86 editors, per-user", Hive::kCurrentUser,
+       server(Hive::kCurrentUser, user),
+       x64_for_x86(user, fix + " (registers x86\\QWIX.dll for this user)"), true},
       {"the x64 DLL registered for the x86 editors, machine-wide", Hive::kLocalMachine,
-       [](auto& i) {
-         i.Put(Hive::kLocalMachine, Bitness::kX86,
-               {kServer, u"", u"C:\\Program Files\\Tessaly\\x64\\QWIX.dll"});
-       },
-       x64_for_x86("C:\\Program Files\\Tessaly\\x64\\QWIX.dll",
-                   "install tessaly-1.36.0-allusers.msi again, as administrator"),
-       x64_for_x86("C:\\Program Files\\Tessaly\\x64\\QWIX.dll",
-                   "install tessaly-1.36.0-allusers.msi again, as administrator")},
-      {"a file that is no DLL",
-       Hive::kCurrentUser,
-       [&](auto& i) {
-         i.files[text::FromUtf8(user_x64)].head = {'M', 'Z'};
-       },
-       {"VBA x64: " + user_x64 + " is not a Windows DLL; install tessaly-1.36.0.msi again"},
-       {"VBA x64: " + user_x64 + " is not a Windows DLL; install tessaly-1.36.0.msi again"}},
-      {"VB6 elevated, per-user only",
-       Hive::kCurrentUser,
+       server(Hive::kLocalMachine, machine), x64_for_x86(machine, admin.substr(2)), false},
+      {"a file that is no DLL", Hive::kCurrentUser,
+       [&](auto& i) { i.files[text::FromUtf8(user + "x64\\QWIX.dll")].head = {'M', 'Z'}; },
+       {"VBA x64: " + user + "x64\\QWIX.dll is not a Windows DLL" + again}, false},
+      {"VB6 elevated, per-user only", Hive::kCurrentUser,
        [](auto& i) { MarkElevated(i, Hive::kLocalMachine, u"WINXPSP3 RUNASADMIN"); },
-       {elevated},
-       {elevated}},
-      {"another layer alone",
-       Hive::kCurrentUser,
-       [](auto& i) { MarkElevated(i, Hive::kCurrentUser, u"~ RUNASADMINX WINXPSP3"); },
-       {},
-       {}},
-      {"the 64-bit registration gone",
-       Hive::kCurrentUser,
+       {"VB6: VB6.EXE is marked to run as administrator (C:\\VB98\\VB6.EXE), and an elevated "
+        "editor does not read a per-user registration; install tessaly-1.36.0-allusers.msi as "
+        "administrator, or clear \"Run this program as an administrator\" for VB6.EXE"}, false},
+      {"another layer alone", Hive::kCurrentUser,
+       [](auto& i) { MarkElevated(i, Hive::kCurrentUser, u"~ RUNASADMINX WINXPSP3"); }, {}, true},
+      {"the 64-bit registration gone", Hive::kCurrentUser,
        [](auto& i) { i.Remove(Hive::kCurrentUser, Bitness::kX64, u"Software\\Classes"); },
        {"VBA x64: the class, the ProgID, the type library of the add-in are not registered for "
-        "64-bit programs; run: tessaly doctor --fix (registers x64\\QWIX.dll for this user)"},
-       {}},
-      {"the type library's key gone, machine-wide",
-       Hive::kLocalMachine,
+        "64-bit programs; " + fix + " (registers x64\\QWIX.dll for this user)"}, true},
+      {"the type library's key gone, machine-wide", Hive::kLocalMachine,
        [](auto& i) { i.Remove(Hive::kLocalMachine, Bitness::kX64, kClasses + u"\\TypeLib"); },
-       {"VBA x64: the type library of the add-in is not registered for 64-bit programs; run: "
-        "tessaly doctor --fix (registers x64\\QWIX.dll for this user)"},
-       {}},
-      {"an older DLL",
-       Hive::kCurrentUser,
-       [&](auto& i) { i.files[text::FromUtf8(user_x86)].version = u"1.35.0"; },
-       {"VB6: " + user_x86 +
-            " is version 1.35.0, not 1.36.0 as tessaly is; install tessaly-1.36.0.msi again",
-        "VBA x86: " + user_x86 +
-            " is version 1.35.0, not 1.36.0 as tessaly is; install tessaly-1.36.0.msi again"},
-       {"VB6: " + user_x86 +
-            " is version 1.35.0, not 1.36.0 as tessaly is; install tessaly-1.36.0.msi again",
-        "VBA x86: " + user_x86 +
-            " is version 1.35.0, not 1.36.0 as tessaly is; install tessaly-1.36.0.msi again"}},
+       {"VBA x64: the type library of the add-in is not registered for 64-bit programs; " + fix +
+        " (registers x64\\QWIX.dll for this user)"}, true},
+      {"an older DLL", Hive::kCurrentUser,
+       [&](auto& i) { i.files[text::FromUtf8(user + "x86\\QWIX.dll")].version = u"1.35.0"; },
+       both_x86(user + "x86\\QWIX.dll is version 1.35.0, not 1.36.0 as tessaly is" + again), false},
   };
+  // clang-format on
   for (const auto& row : cases) {
     FakeInstallation installation;
     installation.InstallPackage(
@@ -172,7 +121,9 @@ TEST(CheckupTest, NamesEachProblemAndFixesWhatNeedsNoAdministrator) {
     const auto examination = Examine(installation, kVersion);
     EXPECT_EQ(Lines(examination.problems), row.problems) << row.name;
     ApplyRemedies(installation, examination);
-    EXPECT_EQ(Lines(Examine(installation, kVersion).problems), row.left_after_fix) << row.name;
+    EXPECT_EQ(Lines(Examine(installation, kVersion).problems),
+              row.mended ? std::vector<std::string>{} : row.problems)
+        << row.name;
   }
 }
 
