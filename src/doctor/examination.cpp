@@ -154,6 +154,14 @@ class Diagnosis {
     const auto add = [&](std::string line, Remedy remedy) {
       problems.push_back({found.editor, found.editor.name + ": " + std::move(line), remedy});
     };
+    const Bitness bitness = found.editor.bitness;
+    const bool nothing = !found.listed && found.classes == Place::kMissing &&
+                         found.prog_ids == Place::kMissing && found.type_library == Place::kMissing;
+    if (nothing && !CanRegister(bitness)) {
+      add("the add-in is not installed for this editor; " + RegisterAgain(bitness, nullptr),
+          Remedy::kNone);
+      return;
+    }
     if (!found.listed) {
       add("the add-in is not in the editor's add-in list; " + kRunFix, Remedy::kAddInKey);
     } else if (found.load_behavior != win32::kLoadAtStartup) {
@@ -167,7 +175,6 @@ class Diagnosis {
     for (const auto& [place, part] : parts) {
       if (place == Place::kMissing || place == Place::kIncomplete) lacking.push_back(part);
     }
-    const Bitness bitness = found.editor.bitness;
     if (!lacking.empty()) {
       std::string what;
       for (const auto& part : lacking)

@@ -51,6 +51,9 @@ TEST(CheckupTest, NamesEachProblemAndFixesWhatNeedsNoAdministrator) {
   const std::string fix = "run: tessaly doctor --fix";
   const std::string again = "; install tessaly-1.36.0.msi again";
   const std::string admin = "; install tessaly-1.36.0-allusers.msi again, as administrator";
+  const std::string nothing =
+      "the add-in is not installed for this editor; install tessaly-1.36.0-allusers.msi as "
+      "administrator, or tessaly-1.36.0.msi for this user alone";
   const auto both_x86 = [](const std::string& line) {
     return std::vector<std::string>{"VB6: " + line, "VBA x86: " + line};
   };
@@ -108,6 +111,9 @@ TEST(CheckupTest, NamesEachProblemAndFixesWhatNeedsNoAdministrator) {
        [](auto& i) { i.Remove(Hive::kLocalMachine, Bitness::kX64, kClasses + u"\\TypeLib"); },
        {"VBA x64: the type library of the add-in is not registered for 64-bit programs; " + fix +
         " (registers x64\\QWIX.dll for this user)"}, true},
+      {"nothing installed", Hive::kCurrentUser,
+       [](auto& i) { i.keys.clear(); i.files.clear(); },
+       {"VB6: " + nothing, "VBA x86: " + nothing, "VBA x64: " + nothing}, false},
       {"an older DLL", Hive::kCurrentUser,
        [&](auto& i) { i.files[text::FromUtf8(user + "x86\\QWIX.dll")].version = u"1.35.0"; },
        both_x86(user + "x86\\QWIX.dll is version 1.35.0, not 1.36.0 as tessaly is" + again), false},
