@@ -113,6 +113,11 @@ EditorFindings Find(Installation& installation, const Editor& editor) {
   found.classes = PlaceOf(installation, view, groups.classes);
   found.prog_ids = PlaceOf(installation, view, groups.prog_ids);
   found.type_library = PlaceOf(installation, view, groups.type_library);
+  for (const auto* group : {&groups.classes, &groups.prog_ids, &groups.type_library}) {
+    for (const auto& entry : *group) {
+      found.machine_keys |= installation.KeyExists(Hive::kLocalMachine, view, entry.key);
+    }
+  }
   if (!editor.program.empty()) found.elevated_by = ElevatedBy(installation, editor.program);
 
   // An elevated editor reads only the machine's classes; any other the user's first.
@@ -158,7 +163,8 @@ class Diagnosis {
     const bool nothing = !found.listed && found.classes == Place::kMissing &&
                          found.prog_ids == Place::kMissing && found.type_library == Place::kMissing;
     if (nothing && !CanRegister(bitness)) {
-      add("the add-in is not installed for this editor; " + RegisterAgain(bitness, nullptr),
+      add("the add-in is not installed for this editor; " +
+              Advice(Remedy::kNone, bitness, std::nullopt),
           Remedy::kNone);
       return;
     }
@@ -179,9 +185,15 @@ class Diagnosis {
       std::string what;
       for (const auto& part : lacking)
         what += (what.empty() ? "" : ", ") + part;
+      // What the machine's registration lacks needs an administrator: registering for the user
+      // would serve no elevated editor and outlive the all-users package.
+      const Remedy remedy =
+          !found.machine_keys && CanRegister(bitness) ? Remedy::kUserRegistration : Remedy::kNone;
+      const auto registered_in =
+          found.machine_keys ? std::optional(Hive::kLocalMachine) : std::nullopt;
       add(what + " of the add-in " + (lacking.size() == 1 ? "is" : "are") + " not registered for " +
-              BitsOf(bitness) + " programs; " + RegisterAgain(bitness, nullptr),
-          CanRegister(bitness) ? Remedy::kUserRegistration : Remedy::kNone);
+              BitsOf(bitness) + " programs; " + Advice(remedy, bitness, registered_in),
+          remedy);
       return;
     }
     const bool machine_wide = found.classes != Place::kPerUser &&
@@ -199,21 +211,21 @@ class Diagnosis {
     }
     if (!found.dll_path) return;
     const std::string path = text::ToUtf8(*found.dll_path);
+    const Remedy remedy = DllRemedy(bitness, found);
     if (found.dll == DllState::kMissing) {
-      add(path + " does not exist; " + RegisterAgain(bitness, &found), DllRemedy(bitness, found));
+      add(path + " does not exist; " + Advice(remedy, bitness, found.dll_hive), remedy);
     } else if (!found.dll_bitness) {
-      add(path + " is not a Windows DLL; " + RegisterAgain(bitness, &found),
-          DllRemedy(bitness, found));
+      add(path + " is not a Windows DLL; " + Advice(remedy, bitness, found.dll_hive), remedy);
     } else if (found.dll_bitness != bitness) {
       add(path + " is a " + BitsOf(*found.dll_bitness) + " DLL, which a " + BitsOf(bitness) +
-              " editor cannot load; " + RegisterAgain(bitness, &found),
-          DllRemedy(bitness, found));
+              " editor cannot load; " + Advice(remedy, bitness, found.dll_hive),
+          remedy);
     } else if (found.dll_version != text::FromUtf8(version_)) {
       add(path + " is " +
               (found.dll_version ? "version " + text::ToUtf8(*found.dll_version)
                                  : std::string("of no version")) +
-              ", not " + version_ + " as tessaly is; install " +
-              (found.dll_hive == Hive::kCurrentUser ? UserPackage() : AllUsersPackage()) + " again",
+              ", not " + version_ + " as tessaly is; " +
+              Advice(Remedy::kNone, bitness, found.dll_hive),
           Remedy::kNone);
     }
   }
@@ -246,15 +258,15 @@ class Diagnosis {
                                                                         : Remedy::kNone;
   }
 
-  // `found` names the registered DLL at fault; none when the registration itself is lacking.
-  std::string RegisterAgain(Bitness bitness, const EditorFindings* found) {
-    if (found ? DllRemedy(bitness, *found) == Remedy::kUserRegistration : CanRegister(bitness)) {
+  // What to do about a lacking or wrong registration, found in `registered_in` if anywhere.
+  std::string Advice(Remedy remedy, Bitness bitness, std::optional<Hive> registered_in) const {
+    if (remedy == Remedy::kUserRegistration) {
       return "run: tessaly doctor --fix (registers " + DllName(bitness) + " for this user)";
     }
-    if (found && found->dll_hive == Hive::kLocalMachine) {
+    if (registered_in == Hive::kLocalMachine) {
       return "install " + AllUsersPackage() + " again, as administrator";
     }
-    if (found) return "install " + UserPackage() + " again";
+    if (registered_in == Hive::kCurrentUser) return "install " + UserPackage() + " again";
     return "install " + AllUsersPackage() + " as administrator, or " + UserPackage() +
            " for this user alone";
   }

@@ -25,6 +25,7 @@ struct EditorFindings {
   Place classes = Place::kMissing;
   Place prog_ids = Place::kMissing;
   Place type_library = Place::kMissing;
+  bool machine_keys = false;  // any key of the registration in the machine's classes
   // The program's entry among the compatibility layers that asks for elevation, if any.
   std::optional<std::u16string> elevated_by;
   // The DLL the editor would load: the class's server, where the editor looks first.
