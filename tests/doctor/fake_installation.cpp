@@ -18,20 +18,26 @@ bool FakeInstallation::KeyExists(Hive hive, Bitness view, const std::u16string& 
   return keys.contains({hive, view, key});
 }
 
+const FakeInstallation::Value* FakeInstallation::Find(Hive hive, Bitness view,
+                                                      const std::u16string& key,
+                                                      const std::u16string& name) const {
+  const auto found = keys.find({hive, view, key});
+  if (found == keys.end() || !found->second.contains(name)) return nullptr;
+  return &found->second.at(name);
+}
+
 std::optional<std::u16string> FakeInstallation::Text(Hive hive, Bitness view,
                                                      const std::u16string& key,
                                                      const std::u16string& name) {
-  const auto found = keys.find({hive, view, key});
-  if (found == keys.end() || !found->second.contains(name)) return std::nullopt;
-  return found->second.at(name).text;
+  const Value* value = Find(hive, view, key, name);
+  return value ? value->text : std::nullopt;
 }
 
 std::optional<std::uint32_t> FakeInstallation::Number(Hive hive, Bitness view,
                                                       const std::u16string& key,
                                                       const std::u16string& name) {
-  const auto found = keys.find({hive, view, key});
-  if (found == keys.end() || !found->second.contains(name)) return std::nullopt;
-  return found->second.at(name).number;
+  const Value* value = Find(hive, view, key, name);
+  return value ? value->number : std::nullopt;
 }
 
 std::vector<std::pair<std::u16string, std::u16string>> FakeInstallation::Texts(

@@ -46,6 +46,9 @@ class FakeInstallation : public Installation {
   // the editors' add-in keys for the user; the command line runs from the same folder.
   void InstallPackage(Hive hive, const std::u16string& folder, const std::u16string& version);
 
+  const Value* Find(Hive hive, Bitness view, const std::u16string& key,
+                    const std::u16string& name) const;
+
   std::map<Key, std::map<std::u16string, Value>> keys;
   std::map<std::u16string, DllFile> files;
   std::u16string program_folder = kUserFolder;
