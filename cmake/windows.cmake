@@ -26,7 +26,7 @@ target_compile_definitions(tessaly_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_
 target_include_directories(tessaly_win32 PUBLIC ${generated})
 add_dependencies(tessaly_win32 qwix_idl)
 target_link_libraries(tessaly_win32 PUBLIC ole32 oleaut32 uuid advapi32 user32 gdi32 shell32
-                                            wbemuuid)
+                                            wbemuuid version)
 
 # The COM server; the interface identities widl generates are C.
 enable_language(C)

@@ -38,6 +38,9 @@ constexpr char kUsage[] =
     "                      (default $XDG_CONFIG_HOME/tessaly/registry.reg)\n"
     "  demo [--host vb6|vba] [--registry FILE]\n"
     "                      start the simulated editor with the add-in and show its state\n"
+    "  doctor [--fix]      (Windows) check that each editor can load the installed add-in,\n"
+    "                      say what to do where it cannot, and exit 1; --fix mends what\n"
+    "                      needs no administrator\n"
     "  --version, --help\n"
     "\n"
     "--encoding names the encoding of plain-ASCII files, which fit both (default gbk).\n";
@@ -85,6 +88,7 @@ int RunCommand(const std::vector<std::string>& args, Streams streams) {
     if (args[0] == "menu") return MenuCommand(rest, streams);
     if (args[0] == "about") return AboutCommand(rest, streams);
     if (args[0] == "demo") return DemoCommand(rest, streams);
+    if (args[0] == "doctor") return DoctorCommand(rest, streams);
     throw UsageError("unknown command '" + args[0] + "' (see tessaly --help)");
   } catch (const std::runtime_error& error) {
     // UsageError, FileError and the simulation's own errors alike.

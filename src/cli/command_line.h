@@ -55,5 +55,6 @@ int AnnotateCommand(const std::vector<std::string>& args, Streams streams);
 int MenuCommand(const std::vector<std::string>& args, Streams streams);
 int AboutCommand(const std::vector<std::string>& args, Streams streams);
 int DemoCommand(const std::vector<std::string>& args, Streams streams);
+int DoctorCommand(const std::vector<std::string>& args, Streams streams);
 
 }  // namespace tessaly::cli

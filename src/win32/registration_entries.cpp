@@ -10,8 +10,6 @@ constexpr char16_t kFriendlyName[] = u"QWIX";
 constexpr char16_t kDescription[] = u"Tessaly 中文代码编辑器插件 (code-editor add-in)";
 // The system's automation marshaller, for our own dual interface.
 constexpr char16_t kAutomationProxy[] = u"{00020424-0000-0000-C000-000000000046}";
-// Loaded at start-up and connected.
-constexpr std::uint32_t kLoadAtStartup = 3;
 
 RegistryEntry Text(std::u16string key, std::u16string name, std::u16string text) {
   return {std::move(key), std::move(name), std::move(text), 0, false};
@@ -36,15 +34,16 @@ void AddClass(std::vector<RegistryEntry>& entries, const std::u16string& classes
   entries.push_back(Text(clsid + u"\\VERSION", u"", u"1.0"));
 }
 
-std::u16string VbaAddInsKey(bool win64) {
+}  // namespace
+
+std::u16string VbaAddInKey(bool win64) {
   return win64 ? u"Software\\Microsoft\\VBA\\VBE\\6.0\\Addins64\\QWIX.Connect"
                : u"Software\\Microsoft\\VBA\\VBE\\6.0\\Addins\\QWIX.Connect";
 }
 
-constexpr char16_t kVb6AddInsKey[] =
-    u"Software\\Microsoft\\Visual Basic\\6.0\\Addins\\QWIX.Connect";
-
-}  // namespace
+std::u16string Vb6AddInKey() {
+  return u"Software\\Microsoft\\Visual Basic\\6.0\\Addins\\QWIX.Connect";
+}
 
 std::vector<RegistryEntry> ClassEntries(const std::u16string& classes_key,
                                         const std::u16string& dll_path, bool win64) {
@@ -89,9 +88,9 @@ std::u16string OwnTypeLibraryEntry(const std::u16string& classes_key, bool win64
 }
 
 std::vector<RegistryEntry> EditorAddInEntries(bool win64) {
-  std::vector<std::u16string> keys{VbaAddInsKey(win64)};
+  std::vector<std::u16string> keys{VbaAddInKey(win64)};
   // VB6 exists only as a 32-bit program.
-  if (!win64) keys.emplace_back(kVb6AddInsKey);
+  if (!win64) keys.push_back(Vb6AddInKey());
   std::vector<RegistryEntry> entries;
   for (const auto& key : keys) {
     entries.push_back(Text(key, u"FriendlyName", kFriendlyName));
@@ -102,8 +101,8 @@ std::vector<RegistryEntry> EditorAddInEntries(bool win64) {
 }
 
 std::vector<std::u16string> OwnedEditorKeys(bool win64) {
-  if (win64) return {VbaAddInsKey(true)};
-  return {VbaAddInsKey(false), kVb6AddInsKey};
+  if (win64) return {VbaAddInKey(true)};
+  return {VbaAddInKey(false), Vb6AddInKey()};
 }
 
 }  // namespace tessaly::win32

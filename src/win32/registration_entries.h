@@ -23,6 +23,8 @@ inline constexpr char16_t kLibraryId[] = u"{8B535C6E-5603-4A2A-B16B-E82CE7794FBC
 inline constexpr char16_t kConnectClassId[] = u"{3C327CA5-7194-4BBD-9363-069B158C4AC4}";
 inline constexpr char16_t kTabClassId[] = u"{A646415C-7C2A-41A3-A6A5-EA97CBF993B6}";
 inline constexpr char16_t kTabInterfaceId[] = u"{3E0DB944-A094-4416-BFC9-734FA170F2EC}";
+// An editor's LoadBehavior for an add-in loaded at start-up and connected.
+inline constexpr std::uint32_t kLoadAtStartup = 3;
 
 // Class registration below a classes key ("Software\Classes" of the machine or of the user).
 std::vector<RegistryEntry> ClassEntries(const std::u16string& classes_key,
@@ -39,6 +41,10 @@ std::u16string OwnTypeLibraryEntry(const std::u16string& classes_key, bool win64
 // The current user's add-in keys that make the editors of this bitness list the add-in:
 // 64-bit Office's VBA editor for the x64 DLL, 32-bit Office's and VB6 for the x86 DLL.
 std::vector<RegistryEntry> EditorAddInEntries(bool win64);
+// One editor's add-in key below the current user's root: the VBA editor of Office of either
+// bitness, and VB6, which exists only as a 32-bit program.
+std::u16string VbaAddInKey(bool win64);
+std::u16string Vb6AddInKey();
 std::vector<std::u16string> OwnedEditorKeys(bool win64);
 
 }  // namespace tessaly::win32

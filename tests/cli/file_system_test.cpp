@@ -154,6 +154,12 @@ TEST(BadInput, CheckNeedsTheMemoryOfOneFileNotOfAll) {
               testing::ExitedWithCode(kExitChanged), "");
 }
 
+// The add-in is installed on Windows alone: here the doctor has nothing to examine, and says so.
+TEST(BadInput, DoctorHasNoInstallationToExamine) {
+  EXPECT_TRUE(IsRefusal(RunTessaly({"doctor", "--fix"}),
+                        {"doctor checks the add-in's installation on Windows"}));
+}
+
 // Descriptor 0 is standard input, which the process holds open: a temporary file, or a module
 // opened for reading, is never descriptor 0, so tests of `descriptor_ >= 0` against `>= 1` (or
 // `< 0` against `<= 0`) agree.

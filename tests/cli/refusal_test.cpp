@@ -87,6 +87,8 @@ TEST(Refusals, GiveOneLineAndStatusTwoAndLeaveEveryFileAsItWas) {
       {{"menu", "x"}, {"menu takes no arguments"}},
       {{"demo", module}, {"demo takes no FILE"}},
       {{"demo", "--host", "vbx"}, {"--host takes vb6 or vba, not 'vbx'"}},
+      {{"doctor", "x"}, {"doctor takes no operands, only --fix"}},
+      {{"doctor", "--fixit"}, {"unknown option '--fixit'"}},
       // Files and positions.
       {{"click", "代码缩进", missing, "-i"}, {missing, "No such file"}},
       {{"click", "代码缩进", directory, "-i"}, {directory, "is a directory"}},

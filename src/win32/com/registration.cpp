@@ -5,6 +5,7 @@
 #include "win32/registration_entries.h"
 #include "win32/unique_handle.h"
 #include "win32/wide_text.h"
+#include "win32/write_registry_entry.h"
 
 namespace tessaly::win32 {
 
@@ -13,27 +14,10 @@ namespace {
 constexpr bool kWin64 = sizeof(void*) == 8;
 constexpr char16_t kClasses[] = u"Software\\Classes";
 
-LSTATUS Write(HKEY root, const RegistryEntry& entry) {
-  UniqueHkey key;
-  LSTATUS status = RegCreateKeyExW(root, WideView(entry.key), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                   KEY_SET_VALUE, nullptr, key.Receive(), nullptr);
-  if (status != ERROR_SUCCESS) return status;
-  const wchar_t* name = entry.name.empty() ? nullptr : WideView(entry.name);
-  if (entry.is_number) {
-    const DWORD number = entry.number;
-    status = RegSetValueExW(key.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
-                            sizeof(number));
-  } else {
-    status = RegSetValueExW(key.Get(), name, 0, REG_SZ,
-                            reinterpret_cast<const BYTE*>(WideView(entry.text)),
-                            static_cast<DWORD>((entry.text.size() + 1) * sizeof(wchar_t)));
-  }
-  return status;
-}
-
 LSTATUS WriteAll(HKEY root, const std::vector<RegistryEntry>& entries) {
   for (const auto& entry : entries) {
-    if (const LSTATUS status = Write(root, entry); status != ERROR_SUCCESS) return status;
+    if (const LSTATUS status = WriteRegistryEntry(root, entry); status != ERROR_SUCCESS)
+      return status;
   }
   return ERROR_SUCCESS;
 }

@@ -1,0 +1,14 @@
+#pragma once
+
+// One entry of the registration table written to the registry, in the view given (0: the
+// program's own): registering the DLL and `tessaly doctor --fix` write alike.
+
+#include "win32/windows_headers.h"
+
+#include "win32/registration_entries.h"
+
+namespace tessaly::win32 {
+
+LSTATUS WriteRegistryEntry(HKEY root, const RegistryEntry& entry, REGSAM view = 0);
+
+}  // namespace tessaly::win32

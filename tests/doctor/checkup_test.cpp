@@ -1,0 +1,181 @@
+#include "doctor/checkup.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+
+#include "doctor/examination.h"
+#include "doctor/fake_installation.h"
+#include "doctor/remedies.h"
+#include "text/utf.h"
+
+namespace tessaly::doctor {
+namespace {
+
+using testing::FakeInstallation;
+using testing::kMachineFolder;
+using testing::kUserFolder;
+using testing::kVersion;
+
+const std::u16string kClasses = u"Software\\Classes";
+const std::u16string kLayers =
+    u"Software\\Microsoft\\Windows NT\\CurrentVersion\\AppCompatFlags\\Layers";
+const std::u16string kServer =
+    kClasses + u"\\CLSID\\" + win32::kConnectClassId + u"\\InprocServer32";
+
+std::vector<std::string> Lines(const std::vector<Problem>& problems) {
+  std::vector<std::string> lines;
+  for (const auto& problem : problems)
+    lines.push_back(problem.line);
+  return lines;
+}
+
+void MarkElevated(FakeInstallation& installation, Hive hive, const std::u16string& layers) {
+  installation.Put(hive, Bitness::kX64, {kLayers, u"C:\\VB98\\VB6.EXE", layers});
+}
+
+struct BreakCase {
+  const char* name;
+  Hive package;
+  std::function<void(FakeInstallation&)> breaking;
+  std::vector<std::string> problems;
+  bool mended;  // by --fix; otherwise it leaves every problem as it was
+};
+
+// Each row installs one package, breaks one thing, and checks every problem line the doctor
+// gives, then what --fix leaves.
+TEST(CheckupTest, NamesEachProblemAndFixesWhatNeedsNoAdministrator) {
+  const std::string user = "C:\\users\\me\\AppData\\Local\\Programs\\Tessaly\\";
+  const std::string machine = "C:\\Program Files\\Tessaly\\";
+  const std::string fix = "run: tessaly doctor --fix";
+  const std::string again = "; install tessaly-1.36.0.msi again";
+  const std::string admin = "; install tessaly-1.36.0-allusers.msi again, as administrator";
+  const std::string nothing =
+      "the add-in is not installed for this editor; install tessaly-1.36.0-allusers.msi as "
+      "administrator, or tessaly-1.36.0.msi for this user alone";
+  const auto both_x86 = [](const std::string& line) {
+    return std::vector<std::string>{"VB6: " + line, "VBA x86: " + line};
+  };
+  const auto x64_for_x86 = [&](const std::string& folder, const std::string& remedy) {
+    return both_x86(folder + "x64\\QWIX.dll is a 64-bit DLL, which a 32-bit editor cannot load; " +
+                    remedy);
+  };
+  const auto server = [&](Hive hive, const std::string& folder) {
+    return [=](FakeInstallation& i) {
+      i.Put(hive, Bitness::kX86, {kServer, u"", text::FromUtf8(folder + "x64\\QWIX.dll")});
+    };
+  };
+  // clang-format off
+  const BreakCase cases[] = {
+      {"healthy per-user", Hive::kCurrentUser, [](auto&) {}, {}, true},
+      {"healthy machine-wide", Hive::kLocalMachine, [](auto&) {}, {}, true},
+      {"elevated VB6 with the machine-wide classes", Hive::kLocalMachine,
+       [](auto& i) { MarkElevated(i, Hive::kCurrentUser, u"~ RUNASADMIN"); }, {}, true},
+      {"LoadBehavior 0", Hive::kCurrentUser,
+       [](auto& i) { i.Put(Hive::kCurrentUser, Bitness::kX86, {win32::Vb6AddInKey(), u"LoadBehavior", {}, 0, true}); },
+       {"VB6: LoadBehavior is 0: the editor turned the add-in off, as it does when the add-in "
+        "fails to load; " + fix}, true},
+      {"LoadBehavior 2, machine-wide", Hive::kLocalMachine,
+       [](auto& i) { i.Put(Hive::kCurrentUser, Bitness::kX64, {win32::VbaAddInKey(true), u"LoadBehavior", {}, 2, true}); },
+       {"VBA x64: LoadBehavior is 2, not 3 (loaded at start-up); " + fix}, true},
+      {"not listed", Hive::kCurrentUser,
+       [](auto& i) { i.Remove(Hive::kCurrentUser, Bitness::kX86, win32::VbaAddInKey(false)); },
+       {"VBA x86: the add-in is not in the editor's add-in list; " + fix}, true},
+      {"the DLL deleted, per-user", Hive::kCurrentUser,
+       [&](auto& i) { i.files.erase(text::FromUtf8(user + "x64\\QWIX.dll")); },
+       {"VBA x64: " + user + "x64\\QWIX.dll does not exist" + again}, false},
+      {"the DLL deleted, machine-wide", Hive::kLocalMachine,
+       [&](auto& i) { i.files.erase(text::FromUtf8(machine + "x86\\QWIX.dll")); },
+       both_x86(machine + "x86\\QWIX.dll does not exist" + admin), false},
+      {"the x64 DLL registered for the x86 editors, per-user", Hive::kCurrentUser,
+       server(Hive::kCurrentUser, user),
+       x64_for_x86(user, fix + " (registers x86\\QWIX.dll for this user)"), true},
+      {"the x64 DLL registered for the x86 editors, machine-wide", Hive::kLocalMachine,
+       server(Hive::kLocalMachine, machine), x64_for_x86(machine, admin.substr(2)), false},
+      {"a file that is no DLL", Hive::kCurrentUser,
+       [&](auto& i) { i.files[text::FromUtf8(user + "x64\\QWIX.dll")].head = {'M', 'Z'}; },
+       {"VBA x64: " + user + "x64\\QWIX.dll is not a Windows DLL" + again}, false},
+      {"VB6 elevated, per-user only", Hive::kCurrentUser,
+       [](auto& i) { MarkElevated(i, Hive::kLocalMachine, u"WINXPSP3 RUNASADMIN"); },
+       {"VB6: VB6.EXE is marked to run as administrator (C:\\VB98\\VB6.EXE), and an elevated "
+        "editor does not read a per-user registration; install tessaly-1.36.0-allusers.msi as "
+        "administrator, or clear \"Run this program as an administrator\" for VB6.EXE"}, false},
+      {"another layer alone", Hive::kCurrentUser,
+       [](auto& i) { MarkElevated(i, Hive::kCurrentUser, u"~ RUNASADMINX WINXPSP3"); }, {}, true},
+      {"the 64-bit registration gone", Hive::kCurrentUser,
+       [](auto& i) { i.Remove(Hive::kCurrentUser, Bitness::kX64, u"Software\\Classes"); },
+       {"VBA x64: the class, the ProgID, the type library of the add-in are not registered for "
+        "64-bit programs; " + fix + " (registers x64\\QWIX.dll for this user)"}, true},
+      {"the type library's key gone, machine-wide", Hive::kLocalMachine,
+       [](auto& i) { i.Remove(Hive::kLocalMachine, Bitness::kX64, kClasses + u"\\TypeLib"); },
+       {"VBA x64: the type library of the add-in is not registered for 64-bit programs" + admin}, false},
+      {"nothing installed", Hive::kCurrentUser,
+       [](auto& i) { i.keys.clear(); i.files.clear(); },
+       {"VB6: " + nothing, "VBA x86: " + nothing, "VBA x64: " + nothing}, false},
+      {"an older DLL", Hive::kCurrentUser,
+       [&](auto& i) { i.files[text::FromUtf8(user + "x86\\QWIX.dll")].version = u"1.35.0"; },
+       both_x86(user + "x86\\QWIX.dll is version 1.35.0, not 1.36.0 as tessaly is" + again), false},
+  };
+  // clang-format on
+  for (const auto& row : cases) {
+    FakeInstallation installation;
+    installation.InstallPackage(
+        row.package, row.package == Hive::kCurrentUser ? kUserFolder : kMachineFolder, u"1.36.0");
+    row.breaking(installation);
+    const auto examination = Examine(installation, kVersion);
+    EXPECT_EQ(Lines(examination.problems), row.problems) << row.name;
+    ApplyRemedies(installation, examination);
+    EXPECT_EQ(Lines(Examine(installation, kVersion).problems),
+              row.mended ? std::vector<std::string>{} : row.problems)
+        << row.name;
+  }
+}
+
+// The answer as the user reads it, --fix's lines first; the status says whether a problem is
+// left.
+TEST(CheckupTest, AnswersWithTheTableAndTheProblemsLeft) {
+  FakeInstallation installation;
+  installation.InstallPackage(Hive::kCurrentUser, kUserFolder, u"1.36.0");
+  installation.Put(Hive::kCurrentUser, Bitness::kX64,
+                   {win32::VbaAddInKey(true), u"LoadBehavior", {}, 0, true});
+  MarkElevated(installation, Hive::kCurrentUser, u"RUNASADMIN");
+  const std::string table_head =
+      "editor   LoadBehavior  class     ProgID    type library  as admin  DLL         file\n";
+  const std::string vb6 =
+      "VB6      3             per-user  per-user  per-user      yes       -           -\n";
+  const std::string x86 =
+      "VBA x86  3             per-user  per-user  per-user      -         x86 1.36.0  "
+      "C:\\users\\me\\AppData\\Local\\Programs\\Tessaly\\x86\\QWIX.dll\n";
+  std::ostringstream checked;
+  EXPECT_EQ(Checkup(installation, kVersion, /*fix=*/false, checked), 1);
+  EXPECT_EQ(checked.str().substr(0, table_head.size() + vb6.size() + x86.size()),
+            table_head + vb6 + x86);
+  EXPECT_NE(checked.str().find("VBA x64  0 (off)  "), std::string::npos) << checked.str();
+
+  std::ostringstream fixed;
+  EXPECT_EQ(Checkup(installation, kVersion, /*fix=*/true, fixed), 1);
+  EXPECT_EQ(fixed.str().substr(0, fixed.str().find("editor ")),
+            "VBA x64: wrote the editor's add-in key, LoadBehavior 3 (loaded at start-up)\n\n");
+  EXPECT_NE(fixed.str().find("VBA x64  3  "), std::string::npos) << fixed.str();
+
+  installation.keys.erase({Hive::kCurrentUser, Bitness::kX64, kLayers});
+  std::ostringstream healthy;
+  EXPECT_EQ(Checkup(installation, kVersion, /*fix=*/true, healthy), 0);
+  EXPECT_EQ(healthy.str().substr(healthy.str().rfind("\n\n")),
+            "\n\nno problem found: every editor can load the add-in\n");
+}
+
+TEST(CheckupTest, SaysWhatTheRegistryRefused) {
+  FakeInstallation installation;
+  installation.InstallPackage(Hive::kCurrentUser, kUserFolder, u"1.36.0");
+  installation.Remove(Hive::kCurrentUser, Bitness::kX86, kClasses);
+  installation.refuse_writes = true;
+  std::ostringstream out;
+  EXPECT_EQ(Checkup(installation, kVersion, /*fix=*/true, out), 1);
+  EXPECT_EQ(out.str().substr(0, out.str().find('\n')),
+            "could not write HKEY_CURRENT_USER\\Software\\Classes\\QWIX.Connect");
+}
+
+}  // namespace
+}  // namespace tessaly::doctor
