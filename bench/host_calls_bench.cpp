@@ -33,19 +33,19 @@ const char* CaptionOf(std::int64_t tool) {
   }
 }
 
-void ClickTool(std::int64_t tool, addin::Connection& connection) {
+void ClickTool(std::int64_t tool, const codetools::CodeTarget& target) {
   switch (tool) {
     case kIndent:
-      codetools::IndentCode(connection);
+      codetools::IndentCode(target);
       break;
     case kUnindent:
-      codetools::RunCleaningWalk(connection, codetools::Cleaning::kUnindent);
+      codetools::RunCleaningWalk(target, codetools::Cleaning::kUnindent);
       break;
     case kAlign:
-      codetools::AlignComments(connection);
+      codetools::RunAlignmentWalk(target, codetools::kAlignCommentsMode);
       break;
     default:
-      codetools::UnalignComments(connection);
+      codetools::RunAlignmentWalk(target, codetools::kUnalignCommentsMode);
   }
 }
 
@@ -106,7 +106,7 @@ void BM_ClickEveryProcedure(benchmark::State& state) {
   for (const auto caret : carets) {
     editor.Click(caret);
     codetools::LineCache lines(editor.Module());
-    const auto range = codetools::FindTargetRange(*editor.Module().Pane(), lines);
+    const auto range = codetools::FindTargetRange(lines, caret);
     range_lines += range.LastLine - range.FirstLine + 1;
   }
   CallTally tally;
@@ -117,7 +117,7 @@ void BM_ClickEveryProcedure(benchmark::State& state) {
     state.ResumeTiming();
     for (const auto caret : carets) {
       editor.Click(caret);
-      ClickTool(state.range(0), editor.Connection());
+      ClickTool(state.range(0), editor.Target());
     }
     state.PauseTiming();
     tally.Add(editor, original, range_lines, static_cast<std::int64_t>(carets.size()));

@@ -15,13 +15,12 @@ namespace tessaly::bench {
 
 ClickEditor::ClickEditor(const std::vector<std::u16string>& lines) {
   module_ = &editor_.AddModule(u"VBAProject", u"模块1", lines);
-  connection_.HostApplication = editor_.Application();
 }
 
 void ClickEditor::Click(std::int32_t line) {
   module_->Pane()->PlaceCaret(line, 1);
   editor_.App().SetActivePane(module_->Pane());
-  connection_.SavedStartLine = line;
+  saved_start_line_ = line;
 }
 
 std::vector<std::int32_t> ClickEditor::ProcedureMiddles() const {

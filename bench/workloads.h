@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "addin/connection.h"
+#include "codetools/code_tool.h"
 #include "sim/editor/sim_editor.h"
 
 namespace tessaly::bench {
@@ -18,15 +18,15 @@ namespace tessaly::bench {
 // The size the command line is expected to handle briskly: the editor's own line limit.
 inline constexpr std::int32_t kLargeModuleLines = 65000;
 
-// A simulated editor holding one module in the active code pane, with the add-in's
-// connection pointing at it.
+// A simulated editor holding one module in the active code pane.
 class ClickEditor {
  public:
   explicit ClickEditor(const std::vector<std::u16string>& lines);
 
   sim::SimEditor& Editor() { return editor_; }
   sim::SimCodeModule& Module() { return *module_; }
-  addin::Connection& Connection() { return connection_; }
+  // What a click hands a code tool: the pane, its module and the line Click saved.
+  codetools::CodeTarget Target() { return {*module_->Pane(), *module_, saved_start_line_}; }
 
   // The selection set and its start line saved, as the dispatcher does before a tool runs.
   void Click(std::int32_t line);
@@ -37,7 +37,7 @@ class ClickEditor {
  private:
   sim::SimEditor editor_;
   sim::SimCodeModule* module_ = nullptr;
-  addin::Connection connection_;
+  std::int32_t saved_start_line_ = 0;
 };
 
 // Lines whose text differs; both texts have the same number of lines.

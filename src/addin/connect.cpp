@@ -55,7 +55,7 @@ void Connect::OnConnection(std::shared_ptr<host::Application> application,
   auto* editor = connection_.HostApplication.get();
 
   if (!CommandBarExists(editor, connection_.MenuBarName)) {
-    Resume([&] { features_.RunFunctionMenu(u""); });
+    Resume([&] { features_.BuildFunctionMenu(); });
   } else if (!connection_.ButtonSinks || connection_.ButtonSinks->empty()) {
     Resume([&] { features_.RewireFunctionMenu(); });
   }

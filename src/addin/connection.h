@@ -42,9 +42,6 @@ struct Connection {
   host::WindowHandle ProjectTreeHandle = 0;
   host::WindowProcId PreviousTreeProc = 0;
   ProgramInfo Program;
-  // The selection's start line at the latest function-menu click; code tools return the
-  // caret to it.
-  std::int32_t SavedStartLine = 0;
 
   bool IsVb6() const { return HostMode == kHostModeVb6; }
 };

@@ -14,7 +14,9 @@ namespace tessaly::addin {
 class Features {
  public:
   virtual ~Features() = default;
-  // The function menu's dispatcher: an empty caption builds the menu, any other runs it.
+  // Builds the function menu's bar "TessalyIDE" and wires its buttons.
+  virtual void BuildFunctionMenu() = 0;
+  // The function menu's dispatcher, for the VBA editor's Add-Ins entry.
   virtual void RunFunctionMenu(const std::u16string& caption) = 0;
   // An editor that keeps command bars between runs shows the bar at the next connection,
   // which skips the build; its buttons then need this run's sinks.

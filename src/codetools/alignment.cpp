@@ -104,18 +104,10 @@ bool AlignRange(host::CodeModule& module, std::int32_t first, std::int32_t last,
   return AlignRange(lines, first, last, mode);
 }
 
-void RunAlignmentWalk(addin::Connection& connection, std::int32_t mode) {
-  RunOnTargetRange(connection, [mode](LineCache& lines, TargetRange range) {
+void RunAlignmentWalk(const CodeTarget& target, std::int32_t mode) {
+  RunOnTargetRange(target, [mode](LineCache& lines, TargetRange range) {
     return AlignRange(lines, range.FirstLine, range.LastLine, mode);
   });
-}
-
-void AlignComments(addin::Connection& connection) {
-  RunAlignmentWalk(connection, kAlignCommentsMode);
-}
-
-void UnalignComments(addin::Connection& connection) {
-  RunAlignmentWalk(connection, kUnalignCommentsMode);
 }
 
 }  // namespace tessaly::codetools

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "addin/connection.h"
+#include "codetools/code_tool.h"
 #include "codetools/line_walk.h"
 #include "codetools/procedure_body.h"
 #include "host/editor.h"
@@ -28,9 +28,7 @@ std::vector<std::u16string> AlignLines(const std::vector<std::u16string>& lines,
 bool AlignRange(LineCache& lines, std::int32_t first, std::int32_t last, std::int32_t mode);
 bool AlignRange(host::CodeModule& module, std::int32_t first, std::int32_t last, std::int32_t mode);
 
-// The menu tools over the TargetRange of the active code pane.
-void RunAlignmentWalk(addin::Connection& connection, std::int32_t mode);
-void AlignComments(addin::Connection& connection);
-void UnalignComments(addin::Connection& connection);
+// The menu tool over the TargetRange of the click's target.
+void RunAlignmentWalk(const CodeTarget& target, std::int32_t mode);
 
 }  // namespace tessaly::codetools

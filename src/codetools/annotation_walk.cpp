@@ -20,8 +20,8 @@ bool AnnotateRange(LineCache& lines, std::int32_t first, std::int32_t last,
   return body.complete;
 }
 
-void AnnotateCode(addin::Connection& connection, const AnnotationDictionary& dictionary) {
-  RunOnTargetRange(connection, [&dictionary](LineCache& lines, TargetRange range) {
+void AnnotateCode(const CodeTarget& target, const AnnotationDictionary& dictionary) {
+  RunOnTargetRange(target, [&dictionary](LineCache& lines, TargetRange range) {
     return AnnotateRange(lines, range.FirstLine, range.LastLine, dictionary);
   });
 }

@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "addin/connection.h"
 #include "codetools/annotation_dictionary.h"
+#include "codetools/code_tool.h"
 #include "codetools/line_walk.h"
 
 namespace tessaly::codetools {
@@ -18,6 +18,6 @@ bool AnnotateRange(LineCache& lines, std::int32_t first, std::int32_t last,
 
 // The menu tool over the TargetRange of the active code pane, then the caret back to
 // SavedStartLine.
-void AnnotateCode(addin::Connection& connection, const AnnotationDictionary& dictionary);
+void AnnotateCode(const CodeTarget& target, const AnnotationDictionary& dictionary);
 
 }  // namespace tessaly::codetools

@@ -95,22 +95,10 @@ bool CleanRange(host::CodeModule& module, std::int32_t first, std::int32_t last,
   return CleanRange(lines, first, last, cleaning);
 }
 
-void RunCleaningWalk(addin::Connection& connection, Cleaning cleaning) {
-  RunOnTargetRange(connection, [cleaning](LineCache& lines, TargetRange range) {
+void RunCleaningWalk(const CodeTarget& target, Cleaning cleaning) {
+  RunOnTargetRange(target, [cleaning](LineCache& lines, TargetRange range) {
     return CleanRange(lines, range.FirstLine, range.LastLine, cleaning);
   });
-}
-
-void UnindentCode(addin::Connection& connection) {
-  RunCleaningWalk(connection, Cleaning::kUnindent);
-}
-
-void DeleteBlankLines(addin::Connection& connection) {
-  RunCleaningWalk(connection, Cleaning::kDeleteBlankLines);
-}
-
-void DeleteComments(addin::Connection& connection) {
-  RunCleaningWalk(connection, Cleaning::kDeleteComments);
 }
 
 }  // namespace tessaly::codetools

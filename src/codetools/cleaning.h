@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "addin/connection.h"
+#include "codetools/code_tool.h"
 #include "codetools/line_walk.h"
 #include "host/editor.h"
 
@@ -35,10 +35,7 @@ std::vector<std::optional<std::u16string>> CleanLines(const std::vector<std::u16
 bool CleanRange(LineCache& lines, std::int32_t first, std::int32_t last, Cleaning cleaning);
 bool CleanRange(host::CodeModule& module, std::int32_t first, std::int32_t last, Cleaning cleaning);
 
-// The menu tool over the TargetRange of the active code pane.
-void RunCleaningWalk(addin::Connection& connection, Cleaning cleaning);
-void UnindentCode(addin::Connection& connection);
-void DeleteBlankLines(addin::Connection& connection);
-void DeleteComments(addin::Connection& connection);
+// The menu tool over the TargetRange of the click's target.
+void RunCleaningWalk(const CodeTarget& target, Cleaning cleaning);
 
 }  // namespace tessaly::codetools

@@ -2,12 +2,10 @@
 
 namespace tessaly::codetools {
 
-void RunOnTargetRange(addin::Connection& connection, const RangeWalk& walk) {
-  const ActiveCode active = FindActiveCode(connection.HostApplication.get());
-  if (!active.pane) return;
-  LineCache lines(*active.module);
-  const TargetRange range = FindTargetRange(*active.pane, lines);
-  if (walk(lines, range)) RestoreCaret(connection);
+void RunOnTargetRange(const CodeTarget& target, const RangeWalk& walk) {
+  LineCache lines(target.module);
+  const TargetRange range = FindTargetRange(lines, target.SavedStartLine);
+  if (walk(lines, range)) RestoreCaret(target.pane, target.SavedStartLine);
 }
 
 }  // namespace tessaly::codetools

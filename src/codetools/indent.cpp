@@ -84,8 +84,8 @@ bool IndentRange(host::CodeModule& module, std::int32_t first, std::int32_t last
   return IndentRange(lines, first, last);
 }
 
-void IndentCode(addin::Connection& connection) {
-  RunOnTargetRange(connection, [](LineCache& lines, TargetRange range) {
+void IndentCode(const CodeTarget& target) {
+  RunOnTargetRange(target, [](LineCache& lines, TargetRange range) {
     return IndentRange(lines, range.FirstLine, range.LastLine);
   });
 }

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "addin/connection.h"
+#include "codetools/code_tool.h"
 #include "codetools/line_walk.h"
 #include "host/editor.h"
 
@@ -32,6 +32,6 @@ bool IndentRange(host::CodeModule& module, std::int32_t first, std::int32_t last
 
 // The menu tool: the TargetRange of the active code pane, then the caret back to
 // SavedStartLine.
-void IndentCode(addin::Connection& connection);
+void IndentCode(const CodeTarget& target);
 
 }  // namespace tessaly::codetools

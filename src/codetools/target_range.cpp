@@ -40,36 +40,6 @@ TargetRange WholeModule(std::int32_t count_of_lines) {
 
 }  // namespace
 
-ActiveCode FindActiveCode(host::Application* application) {
-  ActiveCode active;
-  if (application == nullptr) return active;
-  host::Resume([&] {
-    auto pane = application->ActiveCodePane();
-    auto module = pane ? pane->CodeModule() : nullptr;
-    if (pane && module) active = {std::move(pane), std::move(module)};
-  });
-  return active;
-}
-
-std::u16string ProcNameAtCaret(host::Application& application) {
-  const ActiveCode active = FindActiveCode(&application);
-  if (!active.pane) return {};
-  return host::ResumeOr(std::u16string(), [&] {
-    const auto start_line = active.pane->GetSelection().start_line;
-    return active.module->ProcOfLine(start_line, kOrdinaryProcedure);
-  });
-}
-
-std::int32_t RangeBoundary(host::Application& application, const std::u16string& proc_name,
-                           bool want_last) {
-  const ActiveCode active = FindActiveCode(&application);
-  if (!active.pane) return want_last ? 0 : 1;
-  LineCache lines(*active.module);
-  const auto start_line = host::ResumeOr(0, [&] { return active.pane->GetSelection().start_line; });
-  const TargetRange range = RangeAroundLine(lines, proc_name, start_line);
-  return want_last ? range.LastLine : range.FirstLine;
-}
-
 TargetRange RangeAroundLine(LineCache& lines, const std::u16string& proc_name,
                             std::int32_t start_line) {
   host::CodeModule& module = lines.Module();
@@ -91,21 +61,14 @@ TargetRange RangeAroundLine(LineCache& lines, const std::u16string& proc_name,
   return {header, count_of_lines};
 }
 
-TargetRange FindTargetRange(host::CodePane& pane, LineCache& lines) {
-  const auto start_line = host::ResumeOr(0, [&] { return pane.GetSelection().start_line; });
+TargetRange FindTargetRange(LineCache& lines, std::int32_t start_line) {
   const auto proc_name = host::ResumeOr(
       std::u16string(), [&] { return lines.Module().ProcOfLine(start_line, kOrdinaryProcedure); });
   return RangeAroundLine(lines, proc_name, start_line);
 }
 
-void RestoreCaret(addin::Connection& connection) {
-  if (!connection.HostApplication) return;
-  const auto line = connection.SavedStartLine;
-  host::Resume([&] {
-    if (auto pane = connection.HostApplication->ActiveCodePane()) {
-      pane->SetSelection(line, 1, line, 1);
-    }
-  });
+void RestoreCaret(host::CodePane& pane, std::int32_t line) {
+  host::Resume([&] { pane.SetSelection(line, 1, line, 1); });
 }
 
 }  // namespace tessaly::codetools

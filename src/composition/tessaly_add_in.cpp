@@ -2,8 +2,6 @@
 
 #include <utility>
 
-#include "codetools/annotation_walk.h"
-
 namespace tessaly::composition {
 
 TessalyAddIn::TessalyAddIn(host::Os& os, TessalyComponent& component,
@@ -15,10 +13,14 @@ TessalyAddIn::TessalyAddIn(host::Os& os, TessalyComponent& component,
       dialogs_(connection_, os_),
       tabs_(connection_, os_.windows, os_.loop),
       about_(connection_, *this, os_, std::move(about_windows)),
-      menu_(connection_, os_, *this),
+      menu_(connection_, os_, *this, dictionary_),
       connect_(connection_, os_, *this) {}
 
 TessalyAddIn::~TessalyAddIn() = default;
+
+void TessalyAddIn::BuildFunctionMenu() {
+  menu_.BuildMenuBar();
+}
 
 void TessalyAddIn::RunFunctionMenu(const std::u16string& caption) {
   menu_.RunFunctionMenu(caption);
@@ -78,10 +80,6 @@ void TessalyAddIn::ClearImmediateWindow() {
 
 void TessalyAddIn::OpenWebLookup(const std::u16string& text, std::int32_t mode) {
   window_commands_.OpenWebLookup(text, mode);
-}
-
-void TessalyAddIn::AnnotateCode() {
-  codetools::AnnotateCode(connection_, dictionary_);
 }
 
 }  // namespace tessaly::composition

@@ -43,6 +43,7 @@ class TessalyAddIn : public addin::Features, private menu::MenuCommands {
   bool AboutIsOpen() const { return about_.IsLoaded(); }
 
   // addin::Features
+  void BuildFunctionMenu() override;
   void RunFunctionMenu(const std::u16string& caption) override;
   void RewireFunctionMenu() override;
   void CreateTabWindow(host::AddInInstance& add_in) override;
@@ -61,7 +62,6 @@ class TessalyAddIn : public addin::Features, private menu::MenuCommands {
   void ToggleIdeWindow(std::int32_t window_type) override;
   void ClearImmediateWindow() override;
   void OpenWebLookup(const std::u16string& text, std::int32_t mode) override;
-  void AnnotateCode() override;
 
   host::Os& os_;
   TessalyComponent& component_;

@@ -1,9 +1,12 @@
 #include "menu/function_menu.h"
 
+#include "codetools/alignment.h"
+#include "codetools/annotation_walk.h"
 #include "codetools/blanks.h"
+#include "codetools/cleaning.h"
+#include "codetools/indent.h"
 #include "host/resume.h"
 #include "menu/change_recorder.h"
-#include "menu/connection_code_tools.h"
 #include "menu/dispatch_table.h"
 #include "menu/editing_commands.h"
 #include "menu/menu_bar.h"
@@ -14,16 +17,9 @@
 
 namespace tessaly::menu {
 
-FunctionMenu::FunctionMenu(addin::Connection& connection, host::Os& os, MenuCommands& commands)
-    : connection_(connection),
-      os_(os),
-      commands_(commands),
-      owned_code_tools_(std::make_unique<ConnectionCodeTools>(connection)),
-      code_tools_(*owned_code_tools_) {}
-
 FunctionMenu::FunctionMenu(addin::Connection& connection, host::Os& os, MenuCommands& commands,
-                           MenuCodeTools& code_tools)
-    : connection_(connection), os_(os), commands_(commands), code_tools_(code_tools) {}
+                           const codetools::AnnotationDictionary& dictionary)
+    : connection_(connection), os_(os), commands_(commands), dictionary_(dictionary) {}
 
 addin::AppEventVBIDE::Dispatcher FunctionMenu::ClickDispatcher() {
   // The sinks live in the connection and may outlast this object.
@@ -36,38 +32,17 @@ int FunctionMenu::RewireExistingBar() {
   return menu::RewireExistingBar(connection_, ClickDispatcher());
 }
 
-std::u16string FunctionMenu::GetHeadCode() {
-  std::shared_ptr<host::CodeModule> module;
-  host::Resume([&] {
-    module = Required(Required(connection_.HostApplication).ActiveCodePane()).CodeModule();
-  });
-  return ClickModule(module).GetHeadCode();
+void FunctionMenu::BuildMenuBar() {
+  menu::BuildMenuBar(connection_, os_.loop, ClickDispatcher());
 }
 
 void FunctionMenu::RunFunctionMenu(const std::u16string& caption) {
-  if (caption.empty()) {
-    BuildMenuBar(connection_, os_.loop, ClickDispatcher());
-    return;
-  }
-  if (ActionOfCaption(caption) == MenuAction::kUndoLastChange) return UndoLastChange();
-  RunRecorded(caption);
-}
-
-void FunctionMenu::RunRecorded(const std::u16string& caption) {
+  const MenuAction action = ActionOfCaption(caption);
+  if (action == MenuAction::kUndoLastChange) return UndoLastChange();
+  // What the click changes is recorded for "撤销上次修改": it reaches the code through the
+  // wrapped application only.
   ChangeRecorder recorder;
-  // Every step of the click reaches the editor through the connection's application object.
-  struct Swap {
-    std::shared_ptr<host::Application>& slot;
-    std::shared_ptr<host::Application> kept;
-    ~Swap() { slot = std::move(kept); }
-  } swap{connection_.HostApplication, connection_.HostApplication};
-  connection_.HostApplication = recorder.Wrap(swap.kept);
-  {
-    std::shared_ptr<host::CodeModule> code_module;
-    const ClickState click = Prepare(code_module);
-    ClickModule module(code_module);
-    Dispatch(caption, click, module);
-  }
+  Dispatch(caption, Prepare(action, recorder.Wrap(connection_.HostApplication)));
   if (recorder.TooLargeToKeep()) {
     undo_history_.DropAll();
   } else if (auto change = recorder.Finish()) {
@@ -88,21 +63,29 @@ void FunctionMenu::UndoLastChange() {
   }
 }
 
-ClickState FunctionMenu::Prepare(std::shared_ptr<host::CodeModule>& module) {
-  ClickState click;
-  std::shared_ptr<host::CodePane> pane;
-  host::Resume([&] { pane = Required(connection_.HostApplication).ActiveCodePane(); });
-  host::Resume([&] { click.selection = Required(pane).GetSelection(); });
-  auto& s = click.selection;
+FunctionMenu::Click FunctionMenu::Prepare(MenuAction action,
+                                          const std::shared_ptr<host::Application>& application) {
+  Click click;
+  click.action = action;
+  host::Resume([&] { click.pane = Required(application).ActiveCodePane(); });
+  auto& s = click.state.selection;
+  host::Resume([&] { s = Required(click.pane).GetSelection(); });
   if (s.start_line != s.end_line && s.end_column == 1) --s.end_line;
-  connection_.SavedStartLine = s.start_line;
-  host::Resume([&] { module = Required(pane).CodeModule(); });
+  click.SavedStartLine = s.start_line;
+  host::Resume([&] { click.module = Required(click.pane).CodeModule(); });
   host::Resume([&] {
-    click.line_text = Required(module).Lines(s.start_line, 1);
-    click.line_read = true;
+    click.state.line_text = Required(click.module).Lines(s.start_line, 1);
+    click.state.line_read = true;
   });
-  click.line_length = static_cast<std::int32_t>(codetools::TrimBlanks(click.line_text).size());
+  click.state.line_length =
+      static_cast<std::int32_t>(codetools::TrimBlanks(click.state.line_text).size());
   return click;
+}
+
+void FunctionMenu::RunCodeTool(const Click& click,
+                               const std::function<void(const codetools::CodeTarget&)>& tool) {
+  if (!click.pane || !click.module) return;
+  Command([&] { tool({*click.pane, *click.module, click.SavedStartLine}); });
 }
 
 template <class Step>
@@ -122,27 +105,42 @@ void FunctionMenu::LookUp(const ClickState& click, std::int32_t mode) {
   Command([&] { commands_.OpenWebLookup(text, mode); });
 }
 
-void FunctionMenu::Dispatch(const std::u16string& caption, const ClickState& click,
-                            ClickModule& module) {
-  switch (ActionOfCaption(caption)) {
+void FunctionMenu::Dispatch(const std::u16string& caption, const Click& click) {
+  using codetools::Cleaning;
+  using codetools::CodeTarget;
+  ClickModule module(click.module);
+  const ClickState& state = click.state;
+  switch (click.action) {
     case MenuAction::kIndentCode:
-      return Command([&] { code_tools_.IndentCode(); });
+      return RunCodeTool(click, [](const CodeTarget& target) { codetools::IndentCode(target); });
     case MenuAction::kUnalignComments:
-      return Command([&] { code_tools_.UnalignComments(); });
+      return RunCodeTool(click, [](const CodeTarget& target) {
+        codetools::RunAlignmentWalk(target, codetools::kUnalignCommentsMode);
+      });
     case MenuAction::kDeleteComments:
-      return Command([&] { code_tools_.CleanLines(codetools::Cleaning::kDeleteComments); });
+      return RunCodeTool(click, [](const CodeTarget& target) {
+        codetools::RunCleaningWalk(target, Cleaning::kDeleteComments);
+      });
     case MenuAction::kDeleteBlankLines:
-      return Command([&] { code_tools_.CleanLines(codetools::Cleaning::kDeleteBlankLines); });
+      return RunCodeTool(click, [](const CodeTarget& target) {
+        codetools::RunCleaningWalk(target, Cleaning::kDeleteBlankLines);
+      });
     case MenuAction::kUnindent:
-      return Command([&] { code_tools_.CleanLines(codetools::Cleaning::kUnindent); });
+      return RunCodeTool(click, [](const CodeTarget& target) {
+        codetools::RunCleaningWalk(target, Cleaning::kUnindent);
+      });
     case MenuAction::kAnnotateCode:
-      return Command([&] { commands_.AnnotateCode(); });
+      return RunCodeTool(click, [this](const CodeTarget& target) {
+        codetools::AnnotateCode(target, dictionary_);
+      });
     case MenuAction::kAlignComments:
-      return Command([&] { code_tools_.AlignComments(); });
+      return RunCodeTool(click, [](const CodeTarget& target) {
+        codetools::RunAlignmentWalk(target, codetools::kAlignCommentsMode);
+      });
     case MenuAction::kTranslate:
-      return LookUp(click, kTranslate);
+      return LookUp(state, kTranslate);
     case MenuAction::kSearch:
-      return LookUp(click, kSearch);
+      return LookUp(state, kSearch);
     case MenuAction::kToggleProjectExplorer:
       return Command([&] { commands_.ToggleIdeWindow(host::kProjectExplorer); });
     case MenuAction::kTogglePropertiesWindow:
@@ -152,33 +150,32 @@ void FunctionMenu::Dispatch(const std::u16string& caption, const ClickState& cli
     case MenuAction::kClearImmediateWindow:
       return Command([&] { commands_.ClearImmediateWindow(); });
     case MenuAction::kSwitchPublicPrivate:
-      return SwitchPublicPrivate(module, click);
+      return SwitchPublicPrivate(module, state);
     case MenuAction::kToggleComment:
-      return ToggleComment(module, click);
+      return ToggleComment(module, state);
     case MenuAction::kDeleteLines:
-      return DeleteLines(module, click);
+      return DeleteLines(module, state);
     case MenuAction::kPaste:
-      return PasteText(module, click, ClipboardText());
+      return PasteText(module, state, ClipboardText());
     case MenuAction::kCommentPrefix:
-      return InsertCommentPrefix(module, click);
+      return InsertCommentPrefix(module, state);
     case MenuAction::kSeparator:
-      return InsertSeparator(module, click);
+      return InsertSeparator(module, state);
     case MenuAction::kMessageBoxLine:
-      return InsertDebugLine(module, click, DebugLineKind::kMessageBox);
+      return InsertDebugLine(module, state, DebugLineKind::kMessageBox);
     case MenuAction::kDebugPrintLine:
-      return InsertDebugLine(module, click, DebugLineKind::kDebugPrint);
+      return InsertDebugLine(module, state, DebugLineKind::kDebugPrint);
     case MenuAction::kQuote:
-      return QuoteSelection(module, click);
+      return QuoteSelection(module, state);
     case MenuAction::kConcatenation:
-      return ReplaceSelection(module, click, u" & ");
+      return ReplaceSelection(module, state, u" & ");
     case MenuAction::kLineBreak:
-      return ReplaceSelection(module, click, u" VbCrLf ");
+      return ReplaceSelection(module, state, u" VbCrLf ");
     case MenuAction::kAbout:
       return Command([&] { commands_.ShowAbout(); });
-    case MenuAction::kUndoLastChange:
-      return UndoLastChange();
+    case MenuAction::kUndoLastChange:  // taken before the click is prepared
     case MenuAction::kSnippet:
-      return InsertSnippet(module, click, caption);
+      return InsertSnippet(module, state, caption);
   }
 }
 

@@ -1,17 +1,20 @@
 #pragma once
 
-// The function menu's single entry: an empty caption builds the bar, any other caption is a
-// click to carry out on the active code pane.
+// The function menu: its bar, built once per editor run, and the click on any of its buttons.
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "addin/app_event_vbide.h"
 #include "addin/connection.h"
+#include "codetools/annotation_dictionary.h"
+#include "codetools/code_tool.h"
 #include "host/os.h"
 #include "menu/click_module.h"
 #include "menu/click_state.h"
-#include "menu/menu_code_tools.h"
+#include "menu/dispatch_table.h"
 #include "menu/menu_commands.h"
 #include "menu/undo_history.h"
 
@@ -19,32 +22,42 @@ namespace tessaly::menu {
 
 class FunctionMenu {
  public:
-  // Runs the product's code tools on the connection.
-  FunctionMenu(addin::Connection& connection, host::Os& os, MenuCommands& commands);
   FunctionMenu(addin::Connection& connection, host::Os& os, MenuCommands& commands,
-               MenuCodeTools& code_tools);
+               const codetools::AnnotationDictionary& dictionary);
   FunctionMenu(const FunctionMenu&) = delete;
   FunctionMenu& operator=(const FunctionMenu&) = delete;
 
-  // Every host call runs as a resumed step: with no active code pane only the commands that
-  // need no pane act (window toggles, clearing, web look-up, About).
-  void RunFunctionMenu(const std::u16string& caption);
+  // The bar "TessalyIDE" from the catalogue, each button wired to this menu.
+  void BuildMenuBar();
 
   // For the connection that finds the bar already in the editor and skips the build: wires
   // its buttons when no sink does in this run. Returns the number of buttons wired.
   int RewireExistingBar();
 
-  // The indentation prefix for the active code pane's caret line.
-  std::u16string GetHeadCode();
+  // A click on a button of the bar, or on the VBA editor's Add-Ins entry ("Tessaly"). Every
+  // host call runs as a resumed step: with no active code pane only the commands that need
+  // no pane act (window toggles, clearing, web look-up, About).
+  void RunFunctionMenu(const std::u16string& caption);
 
   // What the bar's sinks call. A click that arrives after this menu is gone does nothing.
   addin::AppEventVBIDE::Dispatcher ClickDispatcher();
 
  private:
-  ClickState Prepare(std::shared_ptr<host::CodeModule>& module);
-  void Dispatch(const std::u16string& caption, const ClickState& click, ClickModule& module);
-  // A click with what it changes recorded for "撤销上次修改".
-  void RunRecorded(const std::u16string& caption);
+  // One click: the action its caption names and what it read from the editor, each once.
+  struct Click {
+    MenuAction action = MenuAction::kSnippet;
+    std::shared_ptr<host::CodePane> pane;
+    std::shared_ptr<host::CodeModule> module;
+    ClickState state;
+    // The selection's start line, where a code tool puts the caret back.
+    std::int32_t SavedStartLine = 0;
+  };
+
+  Click Prepare(MenuAction action, const std::shared_ptr<host::Application>& application);
+  void Dispatch(const std::u16string& caption, const Click& click);
+  // The code tool on the click's pane and module; nothing without an active code pane.
+  void RunCodeTool(const Click& click,
+                   const std::function<void(const codetools::CodeTarget&)>& tool);
   void UndoLastChange();
   void LookUp(const ClickState& click, std::int32_t mode);
   std::u16string ClipboardText();
@@ -54,8 +67,7 @@ class FunctionMenu {
   addin::Connection& connection_;
   host::Os& os_;
   MenuCommands& commands_;
-  std::unique_ptr<MenuCodeTools> owned_code_tools_;
-  MenuCodeTools& code_tools_;
+  const codetools::AnnotationDictionary& dictionary_;
   UndoHistory undo_history_;
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

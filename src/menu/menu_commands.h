@@ -1,7 +1,7 @@
 #pragma once
 
 // The commands a function-menu click can reach that live outside the menu: the editor-window
-// commands, the web look-up, code annotation and the About form. The product fills this seam;
+// commands, the web look-up and the About form. The product fills this seam;
 // tests record the calls.
 
 #include <cstdint>
@@ -18,7 +18,6 @@ class MenuCommands {
   virtual void ToggleIdeWindow(std::int32_t window_type) = 0;
   virtual void ClearImmediateWindow() = 0;
   virtual void OpenWebLookup(const std::u16string& text, std::int32_t mode) = 0;
-  virtual void AnnotateCode() = 0;
   // Modeless, without an owner; a second call shows the same form again.
   virtual void ShowAbout() = 0;
 };

@@ -6,6 +6,9 @@
 #include <iterator>
 #include <vector>
 
+#include "text/utf.h"
+#include "win32/wide_text.h"
+
 namespace tessaly::win32 {
 
 namespace {
@@ -22,14 +25,6 @@ std::wstring LocalAppData() {
 std::string NewerHalf(const std::string& text) {
   const auto line_start = text.find('\n', text.size() / 2);
   return line_start == std::string::npos ? std::string() : text.substr(line_start + 1);
-}
-
-std::wstring WideOfUtf8(std::string_view text) {
-  const int size =
-      MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(size), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
-  return wide;
 }
 
 }  // namespace
@@ -81,7 +76,7 @@ std::string FailureLine(const std::source_location& where, std::string_view what
 void ReportFailure(const std::source_location& where, const char* what) noexcept {
   try {
     const auto line = FailureLine(where, what ? what : "");
-    OutputDebugStringW((L"Tessaly: " + WideOfUtf8(line) + L"\n").c_str());
+    OutputDebugStringW((L"Tessaly: " + WideCopy(text::FromUtf8(line)) + L"\n").c_str());
     FailureLog::OfUser().Append(line);
   } catch (...) {
   }

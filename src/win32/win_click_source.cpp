@@ -13,6 +13,7 @@
 #include "host/resume.h"
 #include "win32/com_barrier.h"
 #include "win32/com_object.h"
+#include "win32/wide_text.h"
 #include "win32/win_editor.h"
 
 namespace tessaly::win32 {
@@ -160,10 +161,7 @@ std::u16string NewTag() {
   CoCreateGuid(&guid);
   wchar_t text[40] = {};
   StringFromGUID2(guid, text, 40);
-  std::u16string tag = u"TessalyIDE";
-  for (const wchar_t* c = text; *c; ++c)
-    tag += static_cast<char16_t>(*c);
-  return tag;
+  return u"TessalyIDE" + FromWide(text);
 }
 
 class WinClickSource : public host::ClickSource {

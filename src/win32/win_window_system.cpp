@@ -49,8 +49,8 @@ template <class Read>
 std::u16string ReadText(Read read) {
   std::vector<wchar_t> buffer(512);
   const int length = read(buffer.data(), static_cast<int>(buffer.size()));
-  return std::u16string(reinterpret_cast<const char16_t*>(buffer.data()),
-                        static_cast<std::size_t>(length > 0 ? length : 0));
+  return FromWide(
+      std::wstring_view(buffer.data(), static_cast<std::size_t>(length > 0 ? length : 0)));
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ class AboutFixture {
     connection.MenuBarName = u"TessalyIDE";
     connection.Program = {u"TessalyIDE", u"V1.36", u"2024-07-08", u"2015-2024", u"Kestrum"};
     // The function menu's bar exists, as after connection.
-    features.RunFunctionMenu(u"");
+    features.BuildFunctionMenu();
     features.calls.clear();
     // A 32-bit Visual Basic on 64-bit Windows 10.
     auto& system = os.system();

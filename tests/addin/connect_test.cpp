@@ -111,7 +111,7 @@ TEST_F(ConnectTest, EachEditorGetsMenuTabWindowAndOneAddInsEntry) {
     EXPECT_EQ(connection->HostMode, vb6 ? u"VB6" : u"VBA");
     EXPECT_EQ(connection->MenuBarName, u"TessalyIDE");
     EXPECT_EQ(connection->Program.Version, u"V1.36");
-    EXPECT_EQ(features->calls, (std::vector<std::string>{"RunFunctionMenu()", "CreateTabWindow"}));
+    EXPECT_EQ(features->calls, (std::vector<std::string>{"BuildFunctionMenu", "CreateTabWindow"}));
     ASSERT_TRUE(editor->HasWindow(u"标签"));
     EXPECT_NE(connection->TabDocument, nullptr);
 
@@ -224,7 +224,7 @@ TEST_F(ConnectTest, FreshProfileStartsEveryFeatureTheHostAllows) {
   ConnectAndStart();
 
   EXPECT_EQ(features->calls,
-            (std::vector<std::string>{"RunFunctionMenu()", "CreateTabWindow", "LoadWheel",
+            (std::vector<std::string>{"BuildFunctionMenu", "CreateTabWindow", "LoadWheel",
                                       "StartDialogWatch", "TabInitialize", "HookProjectTree"}));
   EXPECT_TRUE(editor->Window(u"标签").IsVisible());
   EXPECT_TRUE(editor->Bar(u"TessalyIDE").Properties().visible);
@@ -250,7 +250,7 @@ TEST_F(ConnectTest, StoredSwitchesDecideWhatStarts) {
       {"wheel stored 1 in a VBA host", false, kMouseWheel, u"1", "LoadWheel", false},
       {"wheel stored garbage", true, kMouseWheel, u"x", "LoadWheel", false},
       {"tabs stored 0: hidden but initialised", true, kCodeTabs, u"0", "TabInitialize", true},
-      {"menu stored 0: built but hidden", true, kFunctionMenu, u"0", "RunFunctionMenu()", true},
+      {"menu stored 0: built but hidden", true, kFunctionMenu, u"0", "BuildFunctionMenu", true},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.what);

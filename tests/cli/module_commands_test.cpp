@@ -128,7 +128,7 @@ TEST(AnnotateRanges, EveryProcedureIsAnnotatedOverItsBodyAsAClickThere) {
     SCOPED_TRACE(caret);
     test_support::CodeFixture code(module);
     code.Click(caret);
-    codetools::AnnotateCode(code.Connection(), dictionary);
+    codetools::AnnotateCode(code.Target(), dictionary);
     std::size_t clicked = 0;
     for (std::size_t i = 0; i < module.size(); ++i) {
       if (code.Text()[i] == module[i]) continue;

@@ -67,7 +67,7 @@ std::int32_t RangeSizeAt(const Lines& text, std::int32_t line) {
   CodeFixture probe(text);
   probe.Click(line);
   LineCache lines(probe.Module());
-  const TargetRange range = FindTargetRange(*probe.Module().Pane(), lines);
+  const TargetRange range = FindTargetRange(lines, line);
   return range.LastLine - range.FirstLine + 1;
 }
 
@@ -81,7 +81,7 @@ std::int64_t ChangedLines(const Lines& before, const Lines& after) {
 
 struct Tool {
   const char* name;
-  std::function<void(addin::Connection&)> run;
+  std::function<void(const CodeTarget&)> run;
   bool blanks_only;
   // A second click finds nothing to change. "注解对齐" measures the comment's first characters
   // along with the code, so wide ones move the column right on every click.
@@ -89,9 +89,13 @@ struct Tool {
 };
 
 const Tool kTools[] = {
-    {"代码缩进", IndentCode, true, true},      {"取消缩进", UnindentCode, true, true},
-    {"注解对齐", AlignComments, true, false},  {"取消对齐", UnalignComments, true, true},
-    {"删除注解", DeleteComments, false, true},
+    {"代码缩进", IndentCode, true, true},
+    {"取消缩进", [](const CodeTarget& t) { RunCleaningWalk(t, Cleaning::kUnindent); }, true, true},
+    {"注解对齐", [](const CodeTarget& t) { RunAlignmentWalk(t, kAlignCommentsMode); }, true, false},
+    {"取消对齐", [](const CodeTarget& t) { RunAlignmentWalk(t, kUnalignCommentsMode); }, true,
+     true},
+    {"删除注解", [](const CodeTarget& t) { RunCleaningWalk(t, Cleaning::kDeleteComments); }, false,
+     true},
 };
 
 TEST(CodeToolProperties, ToolsChangeOnlyWhatTheyOwnWriteOnlyChangedLinesAndSettle) {
@@ -102,7 +106,7 @@ TEST(CodeToolProperties, ToolsChangeOnlyWhatTheyOwnWriteOnlyChangedLinesAndSettl
       CodeFixture editor(original);
       editor.Click(caret, 3);
       editor.ResetCalls();
-      tool.run(editor.Connection());
+      tool.run(editor.Target());
       SCOPED_TRACE(std::string(tool.name) + " at line " + std::to_string(caret));
       ASSERT_EQ(editor.Text().size(), original.size());
       if (tool.blanks_only) {
@@ -114,7 +118,7 @@ TEST(CodeToolProperties, ToolsChangeOnlyWhatTheyOwnWriteOnlyChangedLinesAndSettl
       if (!tool.settles) continue;
       const Lines once = editor.Text();
       editor.ResetCalls();
-      tool.run(editor.Connection());
+      tool.run(editor.Target());
       EXPECT_EQ(editor.Text(), once);
       EXPECT_EQ(editor.Calls(u"CodeModule.ReplaceLine"), 0);
     }
@@ -127,7 +131,7 @@ TEST(CodeToolProperties, DeletingBlankLinesRemovesOnlyBlankLines) {
     CodeFixture editor(original);
     editor.Click(caret);
     editor.ResetCalls();
-    DeleteBlankLines(editor.Connection());
+    RunCleaningWalk(editor.Target(), Cleaning::kDeleteBlankLines);
     SCOPED_TRACE("caret at line " + std::to_string(caret));
     EXPECT_EQ(WithoutBlankLines(editor.Text()), WithoutBlankLines(original));
     EXPECT_EQ(editor.Calls(u"CodeModule.DeleteLines"),
@@ -137,7 +141,7 @@ TEST(CodeToolProperties, DeletingBlankLinesRemovesOnlyBlankLines) {
   }
   CodeFixture editor(original);
   editor.Click(2);  // declarations: the whole module
-  DeleteBlankLines(editor.Connection());
+  RunCleaningWalk(editor.Target(), Cleaning::kDeleteBlankLines);
   EXPECT_EQ(editor.Text(), WithoutBlankLines(original));
 }
 

@@ -29,13 +29,28 @@ using test_support::CodeFixture;
 
 const AnnotationDictionary kDictionary;
 
-void Annotate(addin::Connection& connection) {
-  AnnotateCode(connection, kDictionary);
+void Annotate(const CodeTarget& target) {
+  AnnotateCode(target, kDictionary);
+}
+void Unindent(const CodeTarget& target) {
+  RunCleaningWalk(target, Cleaning::kUnindent);
+}
+void DeleteBlankLines(const CodeTarget& target) {
+  RunCleaningWalk(target, Cleaning::kDeleteBlankLines);
+}
+void DeleteComments(const CodeTarget& target) {
+  RunCleaningWalk(target, Cleaning::kDeleteComments);
+}
+void AlignComments(const CodeTarget& target) {
+  RunAlignmentWalk(target, kAlignCommentsMode);
+}
+void UnalignComments(const CodeTarget& target) {
+  RunAlignmentWalk(target, kUnalignCommentsMode);
 }
 
 struct Walk {
   const char* name;
-  std::function<void(addin::Connection&)> tool;
+  std::function<void(const CodeTarget&)> tool;
   Lines text;
   host::Selection click;
   std::int32_t refuse_read = 0;     // the line the editor will not read
@@ -91,7 +106,7 @@ TEST(CodeWalks, EachToolWorksOnTheRangeAroundTheCaret) {
         u"    Rem note", u"End Sub   ' done"}, {3, 1, 3, 1}, 0, 0,
        {u"Sub A()", u"", u"    ", u"    x = 1   ", u"    s = \"it's\"", u"", u"End Sub   "},
        {3, 1, 3, 1}},
-      {"unindent: the Enum block around the caret", UnindentCode,
+      {"unindent: the Enum block around the caret", Unindent,
        {u"Option Explicit", u"Private Enum E", u"    eA   = 1", u"    eB = 2", u"End Enum",
         u"Sub A()", u"    x = 1", u"End Sub"}, {3, 1, 3, 1}, 0, 0,
        {u"Option Explicit", u"Private Enum E", u"eA = 1", u"eB = 2", u"End Enum", u"Sub A()",
@@ -130,18 +145,9 @@ TEST(CodeWalks, EachToolWorksOnTheRangeAroundTheCaret) {
     if (walk.refuse_call) editor.Application().Calls().Refuse(walk.refuse_call);
     editor.Click(walk.click.start_line, walk.click.start_column, walk.click.end_line,
                  walk.click.end_column);
-    walk.tool(editor.Connection());
+    walk.tool(editor.Target());
     EXPECT_EQ(editor.Text(), walk.expected);
     EXPECT_EQ(editor.Caret(), walk.caret);
-
-    // Without an active code pane, or without an editor, nothing happens.
-    CodeFixture paneless(walk.text);
-    paneless.Click(walk.click.start_line);
-    paneless.ClearActivePane();
-    walk.tool(paneless.Connection());
-    EXPECT_EQ(paneless.Text(), walk.text);
-    addin::Connection unconnected;
-    walk.tool(unconnected);
   }
 }
 
@@ -184,7 +190,7 @@ TEST(AnnotationRanges, AClickChangesOnlyTheBodyOfTheProcedureTheSearchFinds) {
   // clang-format on
   const struct {
     const char* caption;
-    std::function<void(addin::Connection&)> tool;
+    std::function<void(const CodeTarget&)> tool;
   } tools[] = {
       {"代码注解", Annotate},
       {"注解对齐", AlignComments},
@@ -195,7 +201,7 @@ TEST(AnnotationRanges, AClickChangesOnlyTheBodyOfTheProcedureTheSearchFinds) {
       SCOPED_TRACE(std::string(c.title) + ", " + tool.caption);
       CodeFixture code(c.module);
       code.Click(c.caret);
-      tool.tool(code.Connection());
+      tool.tool(code.Target());
       const auto changed = ChangedLines(c.module, code.Text());
       for (const auto line : changed) {
         EXPECT_GE(line, c.body_first);

@@ -146,7 +146,7 @@ TEST_F(Reentry, TimersFireWhileAMessageBoxIsOpen) {
 TEST_F(Reentry, TimersFireWhileTheMenuIsBuilt) {
   ExpectTimersFiredInside([&] {
     editor->App().Bars().RemoveBar(u"TessalyIDE");
-    add_in->RunFunctionMenu(u"");
+    add_in->BuildFunctionMenu();
     EXPECT_EQ(editor->Click({u"TessalyIDE", u"【功能】", u"代码缩进"}).sinks_run, 1);
   });
 }

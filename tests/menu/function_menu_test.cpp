@@ -13,25 +13,16 @@ using Lines = std::vector<std::u16string>;
 const std::vector<std::u16string> kCode = {u"Sub A()", u"    x = 1", u"    y = 2", u"End Sub"};
 
 // Captions no command has (parts of captions, popups) run nothing: the rows without a call.
+// The code tools' captions are the click table's (support/click_cases.cpp).
 TEST(Dispatch, SendsEachCommandCaptionToItsCommand) {
   struct Case {
     std::u16string caption;
     std::string call;
   };
   std::vector<Case> cases = {
-      {u"代码缩进", "IndentCode"},
-      {u"取消对齐", "UnalignComments"},
-      {u"删除注解", "CleanLines(DeleteComments)"},
-      {u"删除空行", "CleanLines(DeleteBlankLines)"},
-      {u"取消缩进", "CleanLines(Unindent)"},
-      {u"代码注解", "AnnotateCode"},
-      {u"注解对齐", "AlignComments"},
-      {u"资管(&G)", "ToggleIdeWindow(6)"},
-      {u"属性(&Y)", "ToggleIdeWindow(7)"},
-      {u"立即(&M)", "ToggleIdeWindow(5)"},
-      {u"清屏(&N)", "ClearImmediateWindow"},
-      {u"关于程序", "ShowAbout"},
-      {u"TessalyAid", "ShowAbout"},
+      {u"资管(&G)", "ToggleIdeWindow(6)"}, {u"属性(&Y)", "ToggleIdeWindow(7)"},
+      {u"立即(&M)", "ToggleIdeWindow(5)"}, {u"清屏(&N)", "ClearImmediateWindow"},
+      {u"关于程序", "ShowAbout"},          {u"TessalyAid", "ShowAbout"},
       {u"Tessaly", "ShowAbout"},
   };
   for (const auto* caption : {u"Nothing here", u"If_Then", u"条件", u"【功能】", u"[循环"})
@@ -45,7 +36,6 @@ TEST(Dispatch, SendsEachCommandCaptionToItsCommand) {
       EXPECT_NO_THROW(f.Run(c.caption));
       EXPECT_EQ(f.commands.calls,
                 c.call.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.call});
-      EXPECT_EQ(f.connection.SavedStartLine, 3);
       EXPECT_EQ(f.Text(), kCode);
       EXPECT_EQ(f.Selection(), (host::Selection{3, 2, 3, 2}));
     }
@@ -62,7 +52,6 @@ TEST(Dispatch, WithoutACodePaneOnlyThePaneFreeCommandsAct) {
     f.Run(caption);
   }
   EXPECT_EQ(f.Text(), kCode);
-  EXPECT_EQ(f.connection.SavedStartLine, 0);
   EXPECT_EQ(f.commands.calls,
             (std::vector<std::string>{"ToggleIdeWindow(6)", "OpenWebLookup(word,1)", "ShowAbout"}));
 }

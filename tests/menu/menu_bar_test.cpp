@@ -51,7 +51,7 @@ TEST(MenuBar, BuildsTwentyFourControlsWithTheirSeparatorsIconsAndTips) {
     auto entry = f.editor.Bar(u"Add-Ins").ControlList().Append(host::kButton);
     entry->MutableProperties().caption = u"Tessaly";
     addin::HookButton(f.connection, *entry, [](const std::u16string&) {});
-    f.Run(u"");
+    f.menu.BuildMenuBar();
     EXPECT_EQ(f.editor.SinkCount({u"Add-Ins", u"Tessaly"}, SinkKind::kButtonEvents), 0);
     ASSERT_TRUE(f.editor.HasBar(u"TessalyIDE"));
     const auto& bar = f.editor.Bar(u"TessalyIDE");
@@ -94,8 +94,8 @@ TEST(MenuBar, WiresEachButtonOnceAndAgainWhenReconnectingToAKeptBar) {
     EXPECT_EQ(f.menu.RewireExistingBar(), 0);  // no bar yet: nothing to wire
     auto first = std::make_unique<addin::Connection>(ConnectionTo(editor));
     {
-      FunctionMenu menu(*first, f.host_os, f.commands, f.commands);
-      menu.RunFunctionMenu(u"");
+      FunctionMenu menu(*first, f.host_os, f.commands, f.dictionary);
+      menu.BuildMenuBar();
       ExpectOneSinkPerButton(editor, kind);
       EXPECT_EQ(first->ButtonSinks->size(), 180u);
     }
@@ -117,7 +117,9 @@ TEST(MenuBar, WiresEachButtonOnceAndAgainWhenReconnectingToAKeptBar) {
 
     editor.Click({u"TessalyIDE", u"关于程序"});
     editor.Click({u"TessalyIDE", u"【功能】", u"代码缩进"});
-    EXPECT_EQ(f.commands.calls, (std::vector<std::string>{"ShowAbout", "IndentCode"}));
+    EXPECT_EQ(f.commands.calls, (std::vector<std::string>{"ShowAbout"}));
+    EXPECT_EQ(f.Text()[0], u"x = 1");
+    EXPECT_EQ(f.Selection(), (host::Selection{1, 1, 1, 1}));  // the tool ran: caret put back
   }
 }
 

@@ -10,7 +10,6 @@
 #include "addin/connection.h"
 #include "host/host_error.h"
 #include "menu/function_menu.h"
-#include "menu/menu_code_tools.h"
 #include "menu/menu_commands.h"
 #include "sim/editor/sim_editor.h"
 #include "sim/os/sim_os.h"
@@ -19,7 +18,7 @@
 
 namespace tessaly::menu {
 
-class RecordingCommands : public MenuCommands, public MenuCodeTools {
+class RecordingCommands : public MenuCommands {
  public:
   void ToggleIdeWindow(std::int32_t type) override {
     Record("ToggleIdeWindow(" + std::to_string(type) + ")");
@@ -28,15 +27,7 @@ class RecordingCommands : public MenuCommands, public MenuCodeTools {
   void OpenWebLookup(const std::u16string& text, std::int32_t mode) override {
     Record("OpenWebLookup(" + text::ToUtf8(text) + "," + std::to_string(mode) + ")");
   }
-  void AnnotateCode() override { Record("AnnotateCode"); }
   void ShowAbout() override { Record("ShowAbout"); }
-  void IndentCode() override { Record("IndentCode"); }
-  void CleanLines(codetools::Cleaning cleaning) override {
-    static constexpr const char* kNames[] = {"Unindent", "DeleteBlankLines", "DeleteComments"};
-    Record(std::string("CleanLines(") + kNames[static_cast<int>(cleaning)] + ")");
-  }
-  void AlignComments() override { Record("AlignComments"); }
-  void UnalignComments() override { Record("UnalignComments"); }
 
   std::vector<std::string> calls;
   bool refuse = false;  // every command fails as a refused host call
@@ -77,7 +68,8 @@ struct MenuFixture {
   host::Os host_os = os.Os();
   addin::Connection connection;
   RecordingCommands commands;
-  FunctionMenu menu{connection, host_os, commands, commands};
+  codetools::AnnotationDictionary dictionary;
+  FunctionMenu menu{connection, host_os, commands, dictionary};
 };
 
 }  // namespace tessaly::menu

@@ -26,14 +26,18 @@ TEST(SnippetKind, IsToldByTheTrimmedHead) {
 
 TEST(HeadCode, FollowsTheCodeAroundTheCaret) {
   MenuFixture f({u"        x = 1", u"    Else", u"", u"    End If"});
+  const auto head_code = [&] {
+    auto* pane = f.editor.ActivePane();
+    return ClickModule(pane ? pane->CodeModule() : nullptr).GetHeadCode();
+  };
   f.Caret(1, 3);
-  EXPECT_EQ(f.menu.GetHeadCode(), u"        ");
+  EXPECT_EQ(head_code(), u"        ");
   f.Caret(2, 1);
-  EXPECT_EQ(f.menu.GetHeadCode(), u"    ");
+  EXPECT_EQ(head_code(), u"    ");
   f.Caret(3, 1);
-  EXPECT_EQ(f.menu.GetHeadCode(), u"        ");
+  EXPECT_EQ(head_code(), u"        ");
   f.editor.ClearActivePane();
-  EXPECT_EQ(f.menu.GetHeadCode(), u"");
+  EXPECT_EQ(head_code(), u"");
 }
 
 // Reads line n of the lines; anything outside them is refused, as the editor refuses.

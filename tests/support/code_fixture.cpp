@@ -7,7 +7,6 @@ namespace tessaly::test_support {
 CodeFixture::CodeFixture(std::vector<std::u16string> lines)
     : application_(std::make_shared<sim::SimApplication>(sim::EditorOptions{})) {
   module_ = &application_->AddModule(u"VBAProject", u"模块1", std::move(lines));
-  connection_.HostApplication = application_;
 }
 
 void CodeFixture::Click(std::int32_t start_line, std::int32_t start_column, std::int32_t end_line,
@@ -16,7 +15,7 @@ void CodeFixture::Click(std::int32_t start_line, std::int32_t start_column, std:
   if (end_column == 0) end_column = start_column;
   module_->Pane()->Select(start_line, start_column, end_line, end_column);
   application_->SetActivePane(module_->Pane());
-  connection_.SavedStartLine = start_line;
+  saved_start_line_ = start_line;
 }
 
 host::Selection CodeFixture::Caret() const {

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "addin/connection.h"
+#include "codetools/code_tool.h"
 #include "sim/editor/sim_application.h"
 
 namespace tessaly::test_support {
@@ -18,13 +18,14 @@ class CodeFixture {
  public:
   explicit CodeFixture(std::vector<std::u16string> lines);
 
-  addin::Connection& Connection() { return connection_; }
+  // What a click on a code tool hands it: the module, its pane and the start line Click set.
+  codetools::CodeTarget Target() { return {*module_->Pane(), *module_, saved_start_line_}; }
   sim::SimApplication& Application() { return *application_; }
   sim::SimCodeModule& Module() { return *module_; }
   const std::vector<std::u16string>& Text() const { return module_->Text(); }
 
   // A selection as a click finds it: the pane's selection is set and its start line saved
-  // as SavedStartLine, as the dispatcher does before it runs a tool.
+  // as the target's SavedStartLine, as the dispatcher does before it runs a tool.
   void Click(std::int32_t start_line, std::int32_t start_column = 1, std::int32_t end_line = 0,
              std::int32_t end_column = 0);
   void ClearActivePane() { application_->SetActivePane(nullptr); }
@@ -36,7 +37,7 @@ class CodeFixture {
  private:
   std::shared_ptr<sim::SimApplication> application_;
   sim::SimCodeModule* module_ = nullptr;
-  addin::Connection connection_;
+  std::int32_t saved_start_line_ = 0;
 };
 
 // The lines of a UTF-8 text split at line feeds.

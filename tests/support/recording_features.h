@@ -16,12 +16,13 @@ class RecordingFeatures : public addin::Features {
  public:
   explicit RecordingFeatures(addin::Connection& connection) : connection_(connection) {}
 
+  void BuildFunctionMenu() override {
+    calls.push_back("BuildFunctionMenu");
+    connection_.HostApplication->CommandBars()->Add(u"TessalyIDE", 1);
+    connection_.ButtonSinks.emplace();
+  }
   void RunFunctionMenu(const std::u16string& caption) override {
     calls.push_back("RunFunctionMenu(" + text::ToUtf8(caption) + ")");
-    if (caption.empty()) {
-      connection_.HostApplication->CommandBars()->Add(u"TessalyIDE", 1);
-      connection_.ButtonSinks.emplace();
-    }
   }
   void RewireFunctionMenu() override { calls.push_back("RewireFunctionMenu"); }
   void CreateTabWindow(host::AddInInstance& add_in) override {
