@@ -10,14 +10,14 @@ namespace tessaly::cli {
 
 StagedFile::StagedFile(const std::string& path, std::string_view bytes) try
     : replacement_(NativePath(path), bytes) {
-} catch (const sim::FileReplacementError& error) {
+} catch (const files::FileReplacementError& error) {
   throw FileError(error.what());
 }
 
 void StagedFile::Commit() {
   try {
     replacement_.Commit();
-  } catch (const sim::FileReplacementError& error) {
+  } catch (const files::FileReplacementError& error) {
     throw FileError(error.what());
   }
 }

@@ -5,12 +5,12 @@
 #include <vector>
 
 #include "cli/module_input.h"
-#include "sim/os/file_replacement.h"
+#include "files/file_replacement.h"
 
 namespace tessaly::cli {
 
 // New contents for a file (its path as given on the command line), written to a temporary
-// file beside it and put in place on Commit, as sim::FileReplacement does: a link is followed,
+// file beside it and put in place on Commit, as files::FileReplacement does: a link is followed,
 // the file's mode (on Windows its attributes) is kept, a read-only file is refused. Throws
 // FileError naming the file and the reason; a file staged and never committed stays as it
 // was, and no temporary file is left behind.
@@ -20,7 +20,7 @@ class StagedFile {
   void Commit();
 
  private:
-  sim::FileReplacement replacement_;
+  files::FileReplacement replacement_;
 };
 
 // Stages and commits at once.

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "sim/os/atomic_file.h"
+#include "files/atomic_file.h"
 #include "sim/os/reg_file.h"
 
 namespace tessaly::sim {
@@ -21,7 +21,7 @@ SimRegistry::SimRegistry(std::filesystem::path file) : file_(std::move(file)) {
   if (error || status.type() != std::filesystem::file_type::regular) {
     throw std::runtime_error(file_->string() + ": cannot be read as a registry file");
   }
-  ParseRegFile(ReadWholeFile(*file_), file_->string(), tree_);
+  ParseRegFile(files::ReadWholeFile(*file_), file_->string(), tree_);
 }
 
 std::vector<std::u16string> SimRegistry::ViewPath(std::uint32_t root, const std::u16string& subkey,
@@ -68,7 +68,7 @@ host::RegistryKey SimRegistry::NewHandle(RegistryNode* node, std::uint32_t acces
 
 std::int32_t SimRegistry::Persist() {
   if (!file_) return host::kRegSuccess;
-  return WriteFileAtomically(*file_, FormatRegFile(tree_)) ? host::kRegSuccess
+  return files::WriteFileAtomically(*file_, FormatRegFile(tree_)) ? host::kRegSuccess
                                                            : host::kRegAccessDenied;
 }
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "host/registry.h"
-#include "sim/os/atomic_file.h"
+#include "files/atomic_file.h"
 #include "sim/os/reg_file.h"
 #include "support/cli_fixture.h"
 
@@ -82,7 +82,7 @@ TEST(SimRegistry, WritesEveryChangeThroughToItsFileAndReadsItBack) {
                     long_data, host::kKeyWow64_32),
               0);
   }
-  const auto first_bytes = ReadWholeFile(file);
+  const auto first_bytes = files::ReadWholeFile(file);
   SimRegistry reloaded(file);
   EXPECT_EQ(reloaded.Value(host::kCurrentUser, u"software\\中文键", u"名字")->data,
             Sz(u"值 \"引号\" \\反斜杠\\"));
@@ -95,7 +95,7 @@ TEST(SimRegistry, WritesEveryChangeThroughToItsFileAndReadsItBack) {
   ASSERT_EQ(
       Write(reloaded, host::kCurrentUser, u"Software\\中文键", u"N", host::kRegDword, {3, 0, 0, 0}),
       0);
-  EXPECT_EQ(ReadWholeFile(file), first_bytes);
+  EXPECT_EQ(files::ReadWholeFile(file), first_bytes);
   // Nothing but the file itself is left in the folder.
   EXPECT_EQ(folder.Entries(), std::vector<std::string>{"registry.reg"});
 }
@@ -105,7 +105,7 @@ TEST(SimRegistry, AChangeTheFileRefusesIsUndone) {
   const auto file = folder.Path() / "registry.reg";
   SimRegistry registry(file);
   ASSERT_EQ(Write(registry, host::kCurrentUser, u"Kept", u"V", host::kRegSz, Sz(u"old")), 0);
-  const auto before = ReadWholeFile(file);
+  const auto before = files::ReadWholeFile(file);
   // A read-only file is not replaced.
   fs::permissions(file, fs::perms::owner_read);
   EXPECT_EQ(Write(registry, host::kCurrentUser, u"Kept", u"V", host::kRegSz, Sz(u"new")),
@@ -118,7 +118,7 @@ TEST(SimRegistry, AChangeTheFileRefusesIsUndone) {
   EXPECT_EQ(registry.Value(host::kCurrentUser, u"Kept", u"V")->data, Sz(u"old"));
   EXPECT_FALSE(registry.Value(host::kCurrentUser, u"Kept", u"W"));
   EXPECT_FALSE(registry.KeyExists(host::kCurrentUser, u"New"));
-  EXPECT_EQ(ReadWholeFile(file), before);
+  EXPECT_EQ(files::ReadWholeFile(file), before);
   fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
   EXPECT_EQ(Write(registry, host::kCurrentUser, u"Kept", u"V", host::kRegSz, Sz(u"new")), 0);
   EXPECT_EQ(SimRegistry(file).Value(host::kCurrentUser, u"Kept", u"V")->data, Sz(u"new"));

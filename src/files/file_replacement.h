@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace tessaly::sim {
+namespace tessaly::files {
 
 // A file that cannot be replaced as asked; the message names the file and the reason.
 class FileReplacementError : public std::runtime_error {
@@ -45,4 +45,4 @@ class FileReplacement {
   bool pending_ = false;
 };
 
-}  // namespace tessaly::sim
+}  // namespace tessaly::files

@@ -1,13 +1,13 @@
-#include "sim/os/atomic_file.h"
+#include "files/atomic_file.h"
 
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 #include <string_view>
 
-#include "sim/os/file_replacement.h"
+#include "files/file_replacement.h"
 
-namespace tessaly::sim {
+namespace tessaly::files {
 
 bool WriteFileAtomically(const std::filesystem::path& file,
                          const std::vector<std::uint8_t>& bytes) {
@@ -30,4 +30,4 @@ std::vector<std::uint8_t> ReadWholeFile(const std::filesystem::path& file) {
   return bytes;
 }
 
-}  // namespace tessaly::sim
+}  // namespace tessaly::files

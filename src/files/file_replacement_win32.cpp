@@ -11,12 +11,12 @@
 #include <random>
 #include <utility>
 
-#include "sim/os/file_replacement.h"
+#include "files/file_replacement.h"
 #include "win32/long_path.h"
 #include "win32/system_message.h"
 #include "win32/unique_handle.h"
 
-namespace tessaly::sim {
+namespace tessaly::files {
 
 namespace {
 
@@ -173,4 +173,4 @@ void FileReplacement::Commit() {
   pending_ = false;
 }
 
-}  // namespace tessaly::sim
+}  // namespace tessaly::files

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <vector>
 
-namespace tessaly::sim {
+namespace tessaly::files {
 
 // Replaces the file's content as one step, as FileReplacement does (file_replacement.h):
 // a link is followed, the file's mode is kept and a read-only file is refused. Returns false
@@ -14,4 +14,4 @@ bool WriteFileAtomically(const std::filesystem::path& file, const std::vector<st
 // The whole file; throws std::runtime_error naming the path when it cannot be read.
 std::vector<std::uint8_t> ReadWholeFile(const std::filesystem::path& file);
 
-}  // namespace tessaly::sim
+}  // namespace tessaly::files

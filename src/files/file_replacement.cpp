@@ -1,4 +1,4 @@
-#include "sim/os/file_replacement.h"
+#include "files/file_replacement.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,7 +9,7 @@
 #include <cstring>
 #include <random>
 
-namespace tessaly::sim {
+namespace tessaly::files {
 
 namespace {
 
@@ -119,4 +119,4 @@ void FileReplacement::Commit() {
   pending_ = false;
 }
 
-}  // namespace tessaly::sim
+}  // namespace tessaly::files
