@@ -20,6 +20,7 @@
 #include "codetools/indent.h"
 #include "support/code_fixture.h"
 #include "support/framed_module.h"
+#include "support/refusing_module.h"
 
 namespace tessaly::codetools {
 namespace {
@@ -140,12 +141,13 @@ TEST(CodeWalks, EachToolWorksOnTheRangeAroundTheCaret) {
   for (const Walk& walk : walks) {
     SCOPED_TRACE(walk.name);
     CodeFixture editor(walk.text);
-    if (walk.refuse_read) editor.Module().RefuseReadAt(walk.refuse_read);
-    if (walk.refuse_replace) editor.Module().RefuseReplaceAt(walk.refuse_replace);
+    test_support::RefusingModule module(editor.Module());
+    if (walk.refuse_read) module.RefuseReadAt(walk.refuse_read);
+    if (walk.refuse_replace) module.RefuseReplaceAt(walk.refuse_replace);
     if (walk.refuse_call) editor.Application().Calls().Refuse(walk.refuse_call);
     editor.Click(walk.click.start_line, walk.click.start_column, walk.click.end_line,
                  walk.click.end_column);
-    walk.tool(editor.Target());
+    walk.tool({editor.Target().pane, module, editor.Target().SavedStartLine});
     EXPECT_EQ(editor.Text(), walk.expected);
     EXPECT_EQ(editor.Caret(), walk.caret);
   }

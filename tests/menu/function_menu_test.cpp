@@ -156,7 +156,7 @@ TEST(EditingCommands, EditTheLinesAndPlaceTheCaretSnippetsIncluded) {
 TEST(EditingCommands, LeaveALineTheEditorWouldNotReadAsItIs) {
   for (const auto* caption : {u"公私(&J)", u"文本", u"链接", u"换行", u"分割(&B)"}) {
     MenuFixture f({u"Private Sub A()", u"End Sub"});
-    f.Module().RefuseReadAt(1);
+    f.editor.Refuse(u"CodeModule.Lines");
     f.Select(1, 1, 1, 3);
     f.Run(caption);
     EXPECT_EQ(f.Module().Text()[0],

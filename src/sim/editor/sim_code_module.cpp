@@ -10,14 +10,6 @@
 namespace tessaly::sim {
 namespace {
 
-// Consumes one refusal of a line in [first, last]; true when the call must be refused.
-bool ConsumeRefusal(std::map<std::int32_t, int>& refusals, std::int32_t first, std::int32_t last) {
-  auto it = refusals.lower_bound(first);
-  if (it == refusals.end() || it->first > last) return false;
-  if (it->second != SimCodeModule::kAlways && --it->second == 0) refusals.erase(it);
-  return true;
-}
-
 // A plain loop: a tool rewrites every line of a large module through here.
 bool HasLineBreak(const std::u16string& code) {
   const char16_t* text = code.data();
@@ -25,11 +17,6 @@ bool HasLineBreak(const std::u16string& code) {
     if (text[i] == u'\r' || text[i] == u'\n') return true;
   }
   return false;
-}
-
-void AddRefusal(std::map<std::int32_t, int>& refusals, std::int32_t line, int times) {
-  if (times == 0) return;
-  refusals[line] = times;
 }
 
 std::size_t UnitsOf(std::span<const std::u16string> lines) {
@@ -76,9 +63,6 @@ void SimCodeModule::RequireLines(std::int32_t start_line, std::int32_t count,
 std::u16string SimCodeModule::Lines(std::int32_t start_line, std::int32_t count) {
   calls_->Enter(u"CodeModule.Lines");
   RequireLines(start_line, count, "Lines");
-  if (count > 0 && ConsumeRefusal(refused_reads_, start_line, start_line + count - 1)) {
-    throw calls_->Refused("Lines: read refused");
-  }
   return host::JoinCodeLines(std::span(lines_).subspan(static_cast<std::size_t>(start_line - 1),
                                                        static_cast<std::size_t>(count)));
 }
@@ -86,9 +70,6 @@ std::u16string SimCodeModule::Lines(std::int32_t start_line, std::int32_t count)
 void SimCodeModule::ReplaceLine(std::int32_t line, const std::u16string& code) {
   calls_->Enter(u"CodeModule.ReplaceLine");
   RequireLines(line, 1, "ReplaceLine");
-  if (ConsumeRefusal(refused_replaces_, line, line)) {
-    throw calls_->Refused("ReplaceLine: write refused");
-  }
   std::u16string& replaced = lines_[line - 1];
   if (!HasLineBreak(code)) {
     RequireRoomFor(units_ - replaced.size() + code.size(), "ReplaceLine");
@@ -175,19 +156,6 @@ void SimCodeModule::SetText(std::vector<std::u16string> lines) {
 const ProcedureTable& SimCodeModule::Procedures() const {
   if (!procedures_) procedures_ = ProcedureTable::Scan(lines_);
   return *procedures_;
-}
-
-void SimCodeModule::RefuseReplaceAt(std::int32_t line, int times) {
-  AddRefusal(refused_replaces_, line, times);
-}
-
-void SimCodeModule::RefuseReadAt(std::int32_t line, int times) {
-  AddRefusal(refused_reads_, line, times);
-}
-
-void SimCodeModule::AllowAll() {
-  refused_reads_.clear();
-  refused_replaces_.clear();
 }
 
 }  // namespace tessaly::sim

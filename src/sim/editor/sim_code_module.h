@@ -1,11 +1,9 @@
 #pragma once
 
 // A code module held in memory. It answers the object model's line and procedure calls as the
-// editor does, including its refusals, and lets tests read every line and make single lines
-// refuse reading or writing.
+// editor does, including its refusals, and lets tests read every line.
 
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,8 +20,6 @@ class SimCodePane;
 
 class SimCodeModule : public host::CodeModule {
  public:
-  static constexpr int kAlways = -1;
-
   SimCodeModule(std::u16string project, std::u16string name, std::vector<std::u16string> lines,
                 std::shared_ptr<CallLog> calls);
 
@@ -49,10 +45,6 @@ class SimCodeModule : public host::CodeModule {
   void SetText(std::vector<std::u16string> lines);
   std::int32_t LineCount() const { return static_cast<std::int32_t>(lines_.size()); }
   const ProcedureTable& Procedures() const;
-  // The next `times` calls touching the line (kAlways: every call) are refused.
-  void RefuseReplaceAt(std::int32_t line, int times = kAlways);
-  void RefuseReadAt(std::int32_t line, int times = kAlways);
-  void AllowAll();
   // The most text (UTF-16 units, line breaks not counted) the module takes: an edit that would
   // take it past that is refused, as the editor refuses one when it runs out of memory, and
   // Overflowed says so from then on. Unbounded unless set.
@@ -75,8 +67,6 @@ class SimCodeModule : public host::CodeModule {
   std::shared_ptr<SimCodePane> pane_;
   // Rebuilt only after an edit, so reading a module line by line stays linear.
   mutable std::optional<ProcedureTable> procedures_;
-  std::map<std::int32_t, int> refused_reads_;
-  std::map<std::int32_t, int> refused_replaces_;
   std::size_t units_ = 0;
   std::optional<std::size_t> capacity_;
   bool overflowed_ = false;

@@ -205,30 +205,12 @@ TEST(SimCodeModuleTest, LinesKeepTheirOriginThroughEdits) {
   module.InsertLines(1, u"x\ny");      // above everything
   module.DeleteLines(3, 1);            // "a"
   module.ReplaceLine(4, u"c1\r\nc2");  // split: the first part is the line
-  module.RefuseReplaceAt(1, 1);
-  EXPECT_THROW(module.ReplaceLine(1, u"z\nz"), host::HostError);
+  EXPECT_THROW(module.ReplaceLine(9, u"z\nz"), host::HostError);
   EXPECT_THROW(module.DeleteLines(7, 1), host::HostError);
   EXPECT_EQ(module.Text(), (Lines{u"x", u"y", u"", u"c1", u"c2", u"d"}));
   EXPECT_EQ(module.LineOrigins(), (Origins{kNew, kNew, 1, 2, kNew, 3}));
   module.SetText({u"p", u"q"});
   EXPECT_EQ(module.LineOrigins(), (Origins{0, 1}));
-}
-
-TEST(SimCodeModuleTest, RefusedLinesThrowOnceOrAlways) {
-  auto module = MakeModule({u"a", u"b", u"c"});
-  module.RefuseReplaceAt(2, 1);
-  EXPECT_THROW(module.ReplaceLine(2, u"x"), host::HostError);
-  EXPECT_EQ(module.Text()[1], u"b");
-  module.ReplaceLine(2, u"x");
-  EXPECT_EQ(module.Text()[1], u"x");
-
-  module.RefuseReadAt(3);
-  EXPECT_THROW(module.Lines(3, 1), host::HostError);
-  EXPECT_THROW(module.Lines(1, 3), host::HostError);
-  EXPECT_THROW(module.Lines(3, 1), host::HostError);
-  EXPECT_EQ(module.Lines(1, 2), u"a\r\nx");
-  module.AllowAll();
-  EXPECT_EQ(module.Lines(3, 1), u"c");
 }
 
 // A module with a capacity keeps count of its text through every kind of edit: what an edit
