@@ -21,7 +21,16 @@ add_custom_command(
 add_custom_target(qwix_idl DEPENDS ${generated}/qwix.tlb ${generated}/qwix_idl.h)
 
 # The seams over the real platform: late-bound editor objects, registry, timers, user32.
-tessaly_library(win32 tessaly_composition)
+tessaly_library(win32
+  SOURCES com/about_dialog.cpp com/about_pictures.cpp com/caption_font.cpp com/class_factory.cpp
+           com/connect_object.cpp com/registration.cpp com/server.cpp com/tab_control_in_place.cpp
+           com/tab_control_object.cpp com/tab_control_view.cpp com/tab_document_view.cpp
+           com/tab_strip_window.cpp com/vbide_tab_object.cpp failure_log.cpp late_bound.cpp
+           registration_entries.cpp server_lock.cpp variant.cpp win_application.cpp
+           win_click_source.cpp win_code_objects.cpp win_command_bars.cpp win_installation.cpp
+           win_message_loop.cpp win_registry.cpp win_system_services.cpp win_window_system.cpp
+           win_windows.cpp write_registry_entry.cpp
+  DEPENDS tessaly_composition)
 target_compile_definitions(tessaly_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 target_include_directories(tessaly_win32 PUBLIC ${generated})
 add_dependencies(tessaly_win32 qwix_idl)
@@ -30,9 +39,9 @@ target_link_libraries(tessaly_win32 PUBLIC ole32 oleaut32 uuid advapi32 user32 g
 
 # The COM server; the interface identities widl generates are C.
 enable_language(C)
-file(GLOB com_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/win32/com/*.cpp)
-add_library(QWIX SHARED ${com_sources} ${generated}/qwix_idl_i.c ${CMAKE_SOURCE_DIR}/src/win32/com/qwix.rc
-                        ${CMAKE_SOURCE_DIR}/src/win32/com/qwix.def)
+# The server's objects are the platform layer's, compiled once; the DLL adds its entry points.
+add_library(QWIX SHARED ${CMAKE_SOURCE_DIR}/src/win32/com/dll_exports.cpp ${generated}/qwix_idl_i.c
+                        ${CMAKE_SOURCE_DIR}/src/win32/com/qwix.rc ${CMAKE_SOURCE_DIR}/src/win32/com/qwix.def)
 set_target_properties(QWIX PROPERTIES PREFIX "" OUTPUT_NAME QWIX
                                       RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 target_link_libraries(QWIX PRIVATE tessaly_win32 comctl32)
