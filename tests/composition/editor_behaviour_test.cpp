@@ -92,6 +92,21 @@ TEST_F(AddInFixture, ARefusedMemberIsLoggedOncePerPlace) {
   EXPECT_NE(lines[0].find("the editor refused CodeModule.ReplaceLine"), std::string::npos);
 }
 
+// A click reads what it works on once and hands it to the tool: the pane, its selection and
+// its module, whatever the tool then reads and writes.
+TEST_F(AddInFixture, AClickAsksTheEditorForItsPaneOnce) {
+  Start({{u"Report", {u"Sub A()", u"If x Then", u"y = 1", u"End If", u"End Sub"}}});
+  editor->ActivePane()->PlaceCaret(3, 1);
+  for (const auto* caption : {u"代码缩进", u"注解对齐", u"代码注解", u"删除空行"}) {
+    editor->ResetCalls();
+    editor->Click(test_support::FunctionMenuPath(*editor, caption));
+    EXPECT_EQ(editor->Calls(u"Application.ActiveCodePane"), 1);
+    EXPECT_EQ(editor->Calls(u"CodePane.GetSelection"), 1);
+    EXPECT_EQ(editor->Calls(u"CodePane.CodeModule"), 1);
+  }
+  EXPECT_EQ(editor->Module(u"Report").Text()[2], u"        y = 1 'y 等于 1");
+}
+
 constexpr auto kStartup = host::kStartup;
 constexpr auto kManager = host::kAfterStartup;
 constexpr auto kEnglish = EditorLanguage::kEnglish;
