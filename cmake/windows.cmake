@@ -11,9 +11,12 @@ find_program(WIDL ${TESSALY_WIDL} REQUIRED)
 set(idl ${CMAKE_SOURCE_DIR}/src/win32/com/qwix.idl)
 set(generated ${CMAKE_BINARY_DIR}/generated)
 file(MAKE_DIRECTORY ${generated})
+# widl writes the time it ran into the type library, as text in the local time zone and as a
+# number; a fixed time keeps the DLL the same from one build to the next.
 add_custom_command(
   OUTPUT ${generated}/qwix.tlb ${generated}/qwix_idl.h ${generated}/qwix_idl_i.c
-  COMMAND ${WIDL} -I/usr/include/wine/wine/windows -L${wine_lib} -t -o ${generated}/qwix.tlb ${idl}
+  COMMAND ${CMAKE_COMMAND} -E env TZ=UTC WIDL_TIME_OVERRIDE=0
+          ${WIDL} -I/usr/include/wine/wine/windows -L${wine_lib} -t -o ${generated}/qwix.tlb ${idl}
   COMMAND ${WIDL} -I/usr/include/wine/wine/windows -h -o ${generated}/qwix_idl.h ${idl}
   COMMAND ${WIDL} -I/usr/include/wine/wine/windows -u -o ${generated}/qwix_idl_i.c ${idl}
   DEPENDS ${idl}
