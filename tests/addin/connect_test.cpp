@@ -338,6 +338,16 @@ TEST_F(ConnectTest, ApplySettingWithoutTabWindowStillStores) {
   EXPECT_EQ(Stored(kCodeTabs), u"1");
 }
 
+// Only the four switches have keys: an index past them is refused, not read out of the list.
+TEST(FeatureSettings, AnIndexOutsideTheFourIsRefused) {
+  sim::SimOs os;
+  for (const std::int32_t index : {-1, 4}) {
+    EXPECT_THROW(ReadFeatureSetting(os.settings(), index), host::HostError);
+    EXPECT_THROW(SaveFeatureSetting(os.settings(), index, 1), host::HostError);
+  }
+  EXPECT_EQ(ReadFeatureSetting(os.settings(), 3), u"1");
+}
+
 TEST(HostRecognition, AcceptsTheFiveEditorsBelowVersionTen) {
   const struct {
     const char16_t* name;

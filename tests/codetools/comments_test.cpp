@@ -7,6 +7,7 @@
 #include "codetools/blanks.h"
 #include "codetools/cleaning.h"
 #include "codetools/display_width.h"
+#include "codetools/procedure_body.h"
 #include "text/utf.h"
 
 namespace tessaly::codetools {
@@ -144,6 +145,13 @@ TEST(AlignLines, PlacesTrailingComments) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(AlignLines(c.input, c.mode), c.expected) << c.title;
+}
+
+// The end line and the blank and comment lines under it, only where the end line is reached.
+TEST(CountLinesAfterBody, CountsTheEndLineAndWhatFollowsIt) {
+  EXPECT_EQ(CountLinesAfterBody({u"x = 1", u"End Sub", u"", u"' note"}), 3u);
+  EXPECT_EQ(CountLinesAfterBody({u"x = 1", u""}), 0u);
+  EXPECT_EQ(CountLinesAfterBody({u"' note", u""}), 0u);
 }
 
 TEST(CountHeaderLines, SkipsBlankAndCommentLinesAndTheHeader) {

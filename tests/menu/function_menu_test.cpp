@@ -155,12 +155,14 @@ TEST(EditingCommands, EditTheLinesAndPlaceTheCaretSnippetsIncluded) {
 
 TEST(EditingCommands, LeaveALineTheEditorWouldNotReadAsItIs) {
   for (const auto* caption : {u"公私(&J)", u"文本", u"链接", u"换行", u"分割(&B)"}) {
-    MenuFixture f({u"Private Sub A()", u"End Sub"});
-    f.editor.Refuse(u"CodeModule.Lines");
-    f.Select(1, 1, 1, 3);
-    f.Run(caption);
-    EXPECT_EQ(f.Module().Text()[0],
-              caption == std::u16string(u"分割(&B)") ? kSeparator : u"Private Sub A()");
+    for (const std::int32_t end_column : {1, 3}) {  // an empty selection too
+      MenuFixture f({u"Private Sub A()", u"End Sub"});
+      f.editor.Refuse(u"CodeModule.Lines");
+      f.Select(1, 1, 1, end_column);
+      f.Run(caption);
+      EXPECT_EQ(f.Module().Text()[0],
+                caption == std::u16string(u"分割(&B)") ? kSeparator : u"Private Sub A()");
+    }
   }
 }
 
