@@ -2,8 +2,10 @@
 
 #include "win32/windows_headers.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 #include <vector>
 
 #include "win32/unique_handle.h"
@@ -72,6 +74,20 @@ std::optional<std::u16string> FileVersion(const std::u16string& path) {
   return std::u16string(text, text + std::strlen(text));
 }
 
+// The value's bytes, when it is stored with one of the types asked for.
+std::optional<std::vector<BYTE>> TypedValue(Hive hive, Bitness view, const std::u16string& key,
+                                            const std::u16string& name,
+                                            std::initializer_list<DWORD> types) {
+  const auto opened = Open(hive, view, key);
+  DWORD type = 0;
+  std::vector<BYTE> data;
+  if (!opened || !Query(opened.Get(), name, type, data) ||
+      std::find(types.begin(), types.end(), type) == types.end()) {
+    return std::nullopt;
+  }
+  return data;
+}
+
 }  // namespace
 
 bool WinInstallation::KeyExists(Hive hive, Bitness view, const std::u16string& key) {
@@ -81,28 +97,18 @@ bool WinInstallation::KeyExists(Hive hive, Bitness view, const std::u16string& k
 std::optional<std::u16string> WinInstallation::Text(Hive hive, Bitness view,
                                                     const std::u16string& key,
                                                     const std::u16string& name) {
-  const auto opened = Open(hive, view, key);
-  DWORD type = 0;
-  std::vector<BYTE> data;
-  if (!opened || !Query(opened.Get(), name, type, data) ||
-      (type != REG_SZ && type != REG_EXPAND_SZ)) {
-    return std::nullopt;
-  }
-  return StoredText(data.data(), data.size());
+  const auto data = TypedValue(hive, view, key, name, {REG_SZ, REG_EXPAND_SZ});
+  if (!data) return std::nullopt;
+  return StoredText(data->data(), data->size());
 }
 
 std::optional<std::uint32_t> WinInstallation::Number(Hive hive, Bitness view,
                                                      const std::u16string& key,
                                                      const std::u16string& name) {
-  const auto opened = Open(hive, view, key);
-  DWORD type = 0;
-  std::vector<BYTE> data;
-  if (!opened || !Query(opened.Get(), name, type, data) || type != REG_DWORD ||
-      data.size() != sizeof(DWORD)) {
-    return std::nullopt;
-  }
+  const auto data = TypedValue(hive, view, key, name, {REG_DWORD});
+  if (!data || data->size() != sizeof(DWORD)) return std::nullopt;
   DWORD number = 0;
-  std::memcpy(&number, data.data(), sizeof number);
+  std::memcpy(&number, data->data(), sizeof number);
   return number;
 }
 

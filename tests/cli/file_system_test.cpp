@@ -125,21 +125,13 @@ TEST(BadInput, OutOfMemoryIsOneLineAndStatusTwo) {
 // no more than the bound.
 TEST(BadInput, AResultPastTheBoundIsRefusedWithinLittleMemory) {
   if (kAddressSanitizer) GTEST_SKIP() << "AddressSanitizer cannot start under RLIMIT_AS";
-  const auto nested = [](int depth) {
-    std::string module = "Sub A()\r\n";
-    for (int k = 0; k < depth; ++k)
-      module += "If x Then\r\n";
-    for (int k = 0; k < depth; ++k)
-      module += "End If\r\n";
-    return module + "End Sub\r\n";
-  };
   TempFolder folder;
-  const auto deep = folder.Write("Deep.bas", nested(40'000));
+  const auto deep = folder.Write("Deep.bas", test_support::NestedIfs(40'000));
   EXPECT_EXIT(RunWithLittleMemory({"fmt", deep}, "", 48u << 20),
               testing::ExitedWithCode(kExitBadInput),
               "^tessaly: .*Deep.bas: the result would be larger than 256 MiB, the most a module "
               "may hold\n$");
-  const auto nested_4000 = folder.Write("Nested.bas", nested(4'000));
+  const auto nested_4000 = folder.Write("Nested.bas", test_support::NestedIfs(4'000));
   EXPECT_EXIT(RunWithLittleMemory({"click", "代码缩进", nested_4000, "--line", "2"}, "", 96u << 20,
                                   16u << 20),
               testing::ExitedWithCode(kExitBadInput), "larger than 16 MiB");

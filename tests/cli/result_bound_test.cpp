@@ -13,21 +13,11 @@ namespace tessaly::cli {
 namespace {
 
 using test_support::IsRefusal;
+using test_support::NestedIfs;
 using test_support::RunBinary;
 using test_support::RunTessaly;
 using test_support::SnapshotFolder;
 using test_support::TempFolder;
-
-// Each level of nesting adds four blanks to every line inside it: 40,000 levels (0.8 MB)
-// re-indent to 6.4 GB.
-std::string NestedIfs(int depth) {
-  std::string module = "Sub A()\r\n";
-  for (int k = 0; k < depth; ++k)
-    module += "If x Then\r\n";
-  for (int k = 0; k < depth; ++k)
-    module += "End If\r\n";
-  return module + "End Sub\r\n";
-}
 
 std::string Repeated(const std::string& line, int times) {
   std::string lines;

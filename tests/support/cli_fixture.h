@@ -114,4 +114,15 @@ inline const std::string kFlatModule =
 inline const std::string kIndentedModule =
     CrLfLines({"Attribute VB_Name = \"M\"", "Sub A()", "    x = 1", "End Sub"});
 
+// A procedure of `depth` nested If blocks. Each level adds four blanks to every line inside it,
+// so 40,000 levels (0.8 MB) would re-indent to 6.4 GB.
+inline std::string NestedIfs(int depth) {
+  std::string module = "Sub A()\r\n";
+  for (int k = 0; k < depth; ++k)
+    module += "If x Then\r\n";
+  for (int k = 0; k < depth; ++k)
+    module += "End If\r\n";
+  return module + "End Sub\r\n";
+}
+
 }  // namespace tessaly::test_support
