@@ -162,6 +162,8 @@ class EditorRunsTest : public ::testing::TestWithParam<EditorRun> {
         << "the tree's window procedure was not given back";
     EXPECT_FALSE(AddInTimerWindow()) << "a timer of the unloaded add-in can still fire";
     EXPECT_TRUE(AboutWindows().empty());
+    // The editor still keeps the tab window's document, so the DLL must stay.
+    EXPECT_EQ(client::CanUnloadNow(), S_FALSE);
   }
 
   void ExitEditor() {

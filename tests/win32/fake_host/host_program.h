@@ -6,6 +6,11 @@
 // kPlayAnotherEditor (see editor_windows_test.cpp) it shows the windows of another VB6 editor
 // until it is ended.
 
+#include "win32/windows_headers.h"
+
+#include <filesystem>
+#include <string>
+
 namespace tessaly::fake_host {
 
 inline constexpr wchar_t kConnectAsThisProgram[] = L"--connect-as-this-program";
@@ -15,5 +20,21 @@ int ConnectAsThisProgram();
 
 inline constexpr wchar_t kPlayAnotherEditor[] = L"--play-another-editor";
 int PlayAnotherEditor();
+
+// This program started again in `mode`, as a copy named `program` when one is given; ended, if
+// it still runs, when this goes.
+class HostProgram {
+ public:
+  explicit HostProgram(const wchar_t* mode, const std::wstring& program = {});
+  ~HostProgram();
+  HostProgram(const HostProgram&) = delete;
+  HostProgram& operator=(const HostProgram&) = delete;
+  // The exit status of the program once it ended, within a minute; kConnectionFailed otherwise.
+  DWORD Wait();
+
+ private:
+  std::filesystem::path copy_;
+  PROCESS_INFORMATION process_{};
+};
 
 }  // namespace tessaly::fake_host

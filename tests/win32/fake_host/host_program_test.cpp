@@ -1,15 +1,13 @@
 // The VBA editor's VBE publishes no Name: the add-in tells which Office program hosts it by the
 // program's file name. Each row runs this host again as a copy under that name, which connects
-// the add-in to a VBA editor and reports whether the add-in accepted it.
+// the add-in to a VBA editor and reports whether the add-in accepted it. (The whole fake host
+// runs as EXCEL.EXE.)
+
+#include "win32/fake_host/host_program.h"
 
 #include <gtest/gtest.h>
-#include "win32/windows_headers.h"
-
-#include <filesystem>
-#include <string>
 
 #include "win32/fake_host/add_in_driver.h"
-#include "win32/fake_host/host_program.h"
 
 namespace tessaly::fake_host {
 
@@ -26,44 +24,50 @@ int ConnectAsThisProgram() {
   return add_in.Disconnect() ? (accepted ? kAccepted : kRefused) : kConnectionFailed;
 }
 
-namespace {
-
-DWORD RunCopyNamed(const std::wstring& program) {
+HostProgram::HostProgram(const wchar_t* mode, const std::wstring& program) {
   wchar_t self[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, self, MAX_PATH);
-  const auto folder = std::filesystem::temp_directory_path() / L"tessaly-host-programs";
-  std::filesystem::create_directories(folder);
-  const auto copy = folder / program;
-  std::filesystem::copy_file(self, copy, std::filesystem::copy_options::overwrite_existing);
-  std::wstring command = L"\"" + copy.wstring() + L"\" " + kConnectAsThisProgram;
+  std::filesystem::path path = self;
+  if (!program.empty()) {
+    copy_ = std::filesystem::temp_directory_path() / L"tessaly-host-programs" / program;
+    std::filesystem::create_directories(copy_.parent_path());
+    std::filesystem::copy_file(path, copy_, std::filesystem::copy_options::overwrite_existing);
+    path = copy_;
+  }
+  std::wstring command = L"\"" + path.wstring() + L"\" " + mode;
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessW(copy.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process)) {
-    return kConnectionFailed;
+  if (!CreateProcessW(path.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process_)) {
+    process_ = {};
   }
-  WaitForSingleObject(process.hProcess, 60000);
+}
+
+HostProgram::~HostProgram() {
+  if (process_.hProcess) {
+    TerminateProcess(process_.hProcess, 0);
+    WaitForSingleObject(process_.hProcess, 10000);
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+  }
+  std::error_code ignored;
+  if (!copy_.empty()) std::filesystem::remove(copy_, ignored);
+}
+
+DWORD HostProgram::Wait() {
   DWORD status = kConnectionFailed;
-  GetExitCodeProcess(process.hProcess, &status);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  std::filesystem::remove(copy);
+  if (process_.hProcess && WaitForSingleObject(process_.hProcess, 60000) == WAIT_OBJECT_0) {
+    GetExitCodeProcess(process_.hProcess, &status);
+  }
   return status;
 }
 
-TEST(HostProgramTest, TheVbaEditorIsKnownByItsProgramsFileNameInAnyLetterCase) {
-  const struct {
-    const wchar_t* program;
-    DWORD status;
-  } rows[] = {{L"EXCEL.EXE", kAccepted},    {L"WINWORD.EXE", kAccepted},
-              {L"MSACCESS.EXE", kAccepted}, {L"powerpnt.exe", kAccepted},
-              {L"Excel.Exe", kAccepted},    {L"OUTLOOK.EXE", kRefused},
-              {L"EXCEL2.EXE", kRefused},    {L"fake_editor_host.exe", kRefused}};
-  for (const auto& row : rows) {
-    SCOPED_TRACE(std::string(row.program, row.program + wcslen(row.program)));
-    EXPECT_EQ(RunCopyNamed(row.program), row.status);
-  }
+namespace {
+
+// The names themselves are the core's table; here the name is the running program's own.
+TEST(HostProgramTest, TheVbaEditorIsKnownByItsProgramsFileName) {
+  EXPECT_EQ(HostProgram(kConnectAsThisProgram, L"powerpnt.exe").Wait(), kAccepted);
+  EXPECT_EQ(HostProgram(kConnectAsThisProgram, L"EXCEL2.EXE").Wait(), kRefused);
 }
 
 }  // namespace
