@@ -33,6 +33,37 @@ HWND FindMainWindow(bool ours) {
   return nullptr;
 }
 
+// Another VB6 editor beside ours, in a process of its own, until it is ended.
+class AnotherEditor {
+ public:
+  AnotherEditor() {
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring command = std::wstring(L"\"") + self + L"\" " + kPlayAnotherEditor;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    if (!CreateProcessW(self, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process_)) {
+      return;
+    }
+    RunMessageLoop(60000, [this] { return (main_ = FindMainWindow(false)) != nullptr; });
+  }
+  ~AnotherEditor() {
+    if (!process_.hProcess) return;
+    TerminateProcess(process_.hProcess, 0);
+    WaitForSingleObject(process_.hProcess, 10000);
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+  }
+  AnotherEditor(const AnotherEditor&) = delete;
+  AnotherEditor& operator=(const AnotherEditor&) = delete;
+  HWND Main() const { return main_; }
+
+ private:
+  PROCESS_INFORMATION process_{};
+  HWND main_ = nullptr;
+};
+
 int double_clicks_seen = 0;
 
 LRESULT CALLBACK TreeProc(HWND window, UINT message, WPARAM w_param, LPARAM l_param) {
@@ -76,12 +107,10 @@ class EditorWindowsTest : public ::testing::Test {
 // Another editor's windows are of the same classes and captions, and the first found; their
 // procedures cannot be replaced from here, so the add-in must look among its own.
 TEST_F(EditorWindowsTest, AnotherRunningEditorsWindowsAreNotTakenForOurs) {
-  HostProgram other(kPlayAnotherEditor);
-  HWND other_main = nullptr;
-  RunMessageLoop(60000, [&] { return (other_main = FindMainWindow(false)) != nullptr; });
-  ASSERT_TRUE(other_main) << "the other editor did not start";
-  SetWindowPos(other_main, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  ASSERT_EQ(FindWindowW(L"wndclass_desked_gsk", nullptr), other_main);
+  AnotherEditor other;
+  ASSERT_TRUE(other.Main()) << "the other editor did not start";
+  SetWindowPos(other.Main(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  ASSERT_EQ(FindWindowW(L"wndclass_desked_gsk", nullptr), other.Main());
   ASSERT_EQ(FindMainWindow(true), main);
   const LONG_PTR tree_procedure = GetWindowLongPtrA(tree, GWLP_WNDPROC);
   ASSERT_TRUE(add_in.Connect());

@@ -22,12 +22,6 @@ VARIANT ByRefBool(VARIANT_BOOL& flag) {
   return value;
 }
 
-// The editors' out-arguments are references to a Long, as the published checks
-// made sure.
-void StoreLong(VARIANT& argument, LONG value) {
-  *argument.plVal = value;
-}
-
 // An argument as whichever of the editor's parameter types the member takes.
 struct Converted {
   Variant value;
@@ -328,8 +322,9 @@ ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::CodePane> pane) {
         [pane](Arguments& a) {
           const auto s = pane->GetSelection();
           const std::int32_t values[] = {s.start_line, s.start_column, s.end_line, s.end_column};
+          // The out-arguments are references to a Long, as the published checks made sure.
           for (std::size_t i = 0; i < 4; ++i)
-            StoreLong(a.At(i), values[i]);
+            *a.At(i).plVal = values[i];
           return Variant();
         }},
        {L"SetSelection", bind(&P::SetSelection)},
@@ -351,7 +346,7 @@ ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::CodeModule> module) {
                                 // The procedure kind is an out-argument in the
                                 // editors.
                                 const auto name = module->ProcOfLine(a.Get(0).ToInt32(), 0);
-                                StoreLong(a.At(1), 0);
+                                *a.At(1).plVal = 0;
                                 return Variant(name);
                               }},
                              {L"ProcStartLine", bind(&M::ProcStartLine)},

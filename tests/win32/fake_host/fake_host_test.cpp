@@ -67,8 +67,6 @@ int main(int argc, char** argv) {
   int status = 0;
   if (mode == kPlayAnotherEditor) {
     status = PlayAnotherEditor();
-  } else if (mode == kConnectAsThisProgram) {
-    status = ConnectAsThisProgram();
   } else {
     ::testing::InitGoogleTest(&argc, argv);
     status = RUN_ALL_TESTS();

@@ -46,7 +46,8 @@ bool Omitted(const VARIANT& argument) {
 // type (a VARIANT* alone takes a reference to a variant).
 HRESULT Convert(const PublishedParameter& parameter, VARIANT& given, Variant& converted) {
   if (parameter.by_reference) {
-    return given.vt == (parameter.type | VT_BYREF) && given.byref ? S_OK : DISP_E_TYPEMISMATCH;
+    if (given.vt != (parameter.type | VT_BYREF) || !given.byref) return DISP_E_TYPEMISMATCH;
+    return VariantCopyInd(converted.Get(), &given);
   }
   if (parameter.optional && Omitted(given)) return S_OK;
   if (FAILED(VariantCopyInd(converted.Get(), &given))) return DISP_E_TYPEMISMATCH;
@@ -59,8 +60,7 @@ HRESULT Convert(const PublishedParameter& parameter, VARIANT& given, Variant& co
 }  // namespace
 
 VARIANT& Arguments::At(std::size_t index) const {
-  if (index >= given_.size()) throw std::out_of_range("argument not given");
-  return *given_[index];
+  return *given_.at(index);
 }
 
 bool Arguments::LeftOut(std::size_t index) const {
@@ -74,13 +74,7 @@ void Arguments::RequireLeftOutFrom(std::size_t index) const {
 }
 
 Variant Arguments::Get(std::size_t index) const {
-  if (index >= converted_.size()) throw std::out_of_range("argument not given");
-  if (converted_[index].Type() != VT_EMPTY || !(At(index).vt & VT_BYREF)) {
-    return converted_[index];
-  }
-  Variant referenced;
-  VariantCopyInd(referenced.Get(), &At(index));
-  return referenced;
+  return converted_.at(index);
 }
 
 EventPoints::EventPoints(ComPtr<EventPoint> events, const LiveCount& live)

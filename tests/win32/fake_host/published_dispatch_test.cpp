@@ -17,31 +17,6 @@ namespace {
 using client::Long;
 using client::Text;
 
-struct Outcome {
-  HRESULT result;
-  UINT argument_error;
-};
-
-// A call as a late-bound client makes it; a put passes the last argument as the assigned value.
-Outcome Call(IDispatch* object, const wchar_t* name, WORD flags, std::vector<VARIANT> arguments,
-             VARIANT* result) {
-  DISPID id = DISPID_UNKNOWN;
-  auto* member = const_cast<LPOLESTR>(name);
-  const HRESULT named = object->GetIDsOfNames(IID_NULL, &member, 1, LOCALE_USER_DEFAULT, &id);
-  if (FAILED(named)) return {named, 99};
-  std::vector<VARIANT> reversed(arguments.rbegin(), arguments.rend());
-  DISPID put_id = DISPID_PROPERTYPUT;
-  const bool put = flags == DISPATCH_PROPERTYPUT;
-  DISPPARAMS parameters{reversed.data(), put ? &put_id : nullptr,
-                        static_cast<UINT>(reversed.size()), put ? 1u : 0u};
-  UINT argument_error = 99;
-  const HRESULT invoked = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &parameters,
-                                         result, nullptr, &argument_error);
-  for (auto& argument : arguments)
-    VariantClear(&argument);
-  return {invoked, argument_error};
-}
-
 class PublishedDispatchTest : public ::testing::TestWithParam<bool> {
  protected:
   static sim::EditorOptions Options() {
@@ -101,10 +76,13 @@ TEST_P(PublishedDispatchTest, EachKindOfCallTheTypeLibrariesRefuseIsRefused) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.what);
     Variant result;
-    const auto outcome = Call(row.object, row.name, row.flags, row.arguments,
-                              row.wants_result ? result.Get() : nullptr);
-    EXPECT_EQ(outcome.result, row.result);
-    EXPECT_EQ(outcome.argument_error, row.argument_error);
+    UINT argument_error = 0;
+    EXPECT_EQ(client::CallByName(row.object, row.name, row.arguments, row.flags,
+                                 row.wants_result ? result.Get() : nullptr, &argument_error),
+              row.result);
+    EXPECT_EQ(argument_error, row.argument_error);
+    for (auto argument : row.arguments)
+      VariantClear(&argument);
   }
   EXPECT_EQ(module_text.Text(), text) << "a refused call changed the module";
 }
