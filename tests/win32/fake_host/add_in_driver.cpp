@@ -130,18 +130,16 @@ bool SaveScreenshot(HWND window, const std::string& name) {
   RECT area{};
   GetWindowRect(window, &area);
   const std::string target = std::string(directory) + "/" + name + ".png";
-  const std::string partial = target + ".part";
   // Wine maps the Unix root to drive Z:.
   const std::filesystem::path seen_here = "Z:" + target;
   std::error_code ignored;
   std::filesystem::remove(seen_here, ignored);
   // Written under another name first, so that the file appears only once complete.
-  const std::string script = "import -window root -crop " + std::to_string(area.right - area.left) +
-                             "x" + std::to_string(area.bottom - area.top) + "+" +
-                             std::to_string(area.left) + "+" + std::to_string(area.top) +
-                             " +repage 'png:" + partial + "' && mv '" + partial + "' '" + target +
-                             "'";
-  std::string command = "/bin/sh -c \"" + script + "\"";
+  std::string command = "/bin/sh -c \"import -window root -crop " +
+                        std::to_string(area.right - area.left) + "x" +
+                        std::to_string(area.bottom - area.top) + "+" + std::to_string(area.left) +
+                        "+" + std::to_string(area.top) + " +repage 'png:" + target +
+                        ".part' && mv '" + target + ".part' '" + target + "'\"";
   STARTUPINFOA startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION process{};

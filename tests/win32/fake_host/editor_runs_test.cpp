@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -59,10 +58,6 @@ const EditorRun kRuns[] = {
     {"ChineseExcelFromManagerNextRun",  false, Load::kFromAddInManager, EditorLanguage::kChinese, Ending::kNextRun},
 };
 // clang-format on
-
-void PrintTo(const EditorRun& run, std::ostream* out) {
-  *out << run.name;
-}
 
 // The editor's main window with the project explorer's tree in it, made once and never shown:
 // the add-in hooks the tree at start-up and has to give it back its procedure.

@@ -214,15 +214,12 @@ ComPtr<IDispatch> FakeEditor::EventsObject() {
                             if (!fake || !fake->control) {
                               throw host::HostError("not a command-bar control");
                             }
-                            const bool vb6 = IsVb6();
                             auto point = PointOf(control_points_, fake->control.get(),
-                                                 vb6 ? kVb6ControlEvents : kVbaControlEvents);
-                            auto events = ControlEventsObject::Make(
-                                live_, vb6 ? kVb6ControlEventsObject : kVbaControlEventsObject,
-                                std::move(point));
+                                                 IsVb6() ? kVb6ControlEvents : kVbaControlEvents);
                             Variant answer;
                             answer.Get()->vt = VT_UNKNOWN;
-                            answer.Get()->punkVal = events.Detach();
+                            answer.Get()->punkVal =
+                                Make("CommandBarEvents", {}, {}, std::move(point)).Detach();
                             return answer;
                           }}});
 }
