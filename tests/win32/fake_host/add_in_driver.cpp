@@ -14,36 +14,20 @@ namespace {
 
 constexpr wchar_t kProgId[] = L"QWIX.Connect";
 
-// The empty `custom` array the editors pass by reference to every call.
-class CustomArray {
- public:
-  CustomArray() : array_(SafeArrayCreateVector(VT_VARIANT, 0, 0)) {}
-  ~CustomArray() { SafeArrayDestroy(array_); }
-  CustomArray(const CustomArray&) = delete;
-  CustomArray& operator=(const CustomArray&) = delete;
-  SAFEARRAY** Reference() { return &array_; }
-
- private:
-  SAFEARRAY* array_;
-};
-
 }  // namespace
 
-std::wstring EditorAddInsKey(bool vb6) {
-  // VB6 exists as a 32-bit program only; an x64 host playing it reads the key of the add-ins of
-  // its own bitness, the one the x64 DLL registers.
-  if (vb6 && sizeof(void*) == 4) return L"Software\\Microsoft\\Visual Basic\\6.0\\Addins";
-  return sizeof(void*) == 8 ? L"Software\\Microsoft\\VBA\\VBE\\6.0\\Addins64"
-                            : L"Software\\Microsoft\\VBA\\VBE\\6.0\\Addins";
-}
-
 bool AddInDriver::Connect(Load how) {
-  const std::wstring listed = EditorAddInsKey(editor_.IsVb6()) + L"\\" + kProgId;
+  // The editor's key of the add-ins it loads. VB6 exists as a 32-bit program only; an x64 host
+  // playing it reads the key of the add-ins of its own bitness, the one the x64 DLL registers.
+  const std::wstring listed = editor_.IsVb6() && sizeof(void*) == 4
+                                  ? L"Software\\Microsoft\\Visual Basic\\6.0\\Addins\\QWIX.Connect"
+                              : sizeof(void*) == 8
+                                  ? L"Software\\Microsoft\\VBA\\VBE\\6.0\\Addins64\\QWIX.Connect"
+                                  : L"Software\\Microsoft\\VBA\\VBE\\6.0\\Addins\\QWIX.Connect";
   win32::UniqueHkey key;
   if (RegOpenKeyExW(HKEY_CURRENT_USER, listed.c_str(), 0, KEY_READ, key.Receive()) !=
       ERROR_SUCCESS) {
-    ADD_FAILURE() << "the editor's add-in key does not list "
-                  << "QWIX.Connect";
+    ADD_FAILURE() << "the editor's add-in key does not list QWIX.Connect";
     return false;
   }
   CLSID class_id{};
@@ -55,7 +39,7 @@ bool AddInDriver::Connect(Load how) {
   }
   auto application = editor_.Application();
   auto instance = editor_.AddInInstance();
-  CustomArray custom;
+  CustomArgument custom;
   const bool at_startup = how == Load::kAtStartup;
   return connect_->OnConnection(application.Get(), at_startup ? 1 : 0, instance.Get(),
                                 custom.Reference()) == S_OK &&
@@ -64,7 +48,7 @@ bool AddInDriver::Connect(Load how) {
 
 bool AddInDriver::Disconnect(Unload how) {
   if (!connect_) return true;
-  CustomArray custom;
+  CustomArgument custom;
   const bool shut_down =
       how != Unload::kAtExit || connect_->OnBeginShutdown(custom.Reference()) == S_OK;
   const HRESULT result =
@@ -146,18 +130,16 @@ bool SaveScreenshot(HWND window, const std::string& name) {
   RECT area{};
   GetWindowRect(window, &area);
   const std::string target = std::string(directory) + "/" + name + ".png";
-  const std::string partial = target + ".part";
   // Wine maps the Unix root to drive Z:.
   const std::filesystem::path seen_here = "Z:" + target;
   std::error_code ignored;
   std::filesystem::remove(seen_here, ignored);
   // Written under another name first, so that the file appears only once complete.
-  const std::string script = "import -window root -crop " + std::to_string(area.right - area.left) +
-                             "x" + std::to_string(area.bottom - area.top) + "+" +
-                             std::to_string(area.left) + "+" + std::to_string(area.top) +
-                             " +repage 'png:" + partial + "' && mv '" + partial + "' '" + target +
-                             "'";
-  std::string command = "/bin/sh -c \"" + script + "\"";
+  std::string command = "/bin/sh -c \"import -window root -crop " +
+                        std::to_string(area.right - area.left) + "x" +
+                        std::to_string(area.bottom - area.top) + "+" + std::to_string(area.left) +
+                        "+" + std::to_string(area.top) + " +repage 'png:" + target +
+                        ".part' && mv '" + target + ".part' '" + target + "'\"";
   STARTUPINFOA startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION process{};

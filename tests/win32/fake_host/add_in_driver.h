@@ -44,9 +44,6 @@ class AddInDriver {
   ComPtr<_IDTExtensibility2> connect_;
 };
 
-// The key below HKEY_CURRENT_USER whose subkeys name the add-ins the editor loads.
-std::wstring EditorAddInsKey(bool vb6);
-
 // An editor of either kind (VB6, or Excel's VBA editor when `vb6` is false) with three modules of
 // one project, the last one active. A VBA editor fails the test when this host does not run as
 // the program the VBA editor is known by.

@@ -15,15 +15,22 @@ win32::ComPtr<IDispatch> CreateByProgId(const wchar_t* prog_id) {
   return object;
 }
 
-HRESULT CallByName(IDispatch* object, const wchar_t* name, std::vector<VARIANT> arguments) {
+HRESULT CallByName(IDispatch* object, const wchar_t* name, std::vector<VARIANT> arguments,
+                   WORD flags, VARIANT* result, UINT* argument_error) {
+  UINT refused = 99;
+  if (!argument_error) argument_error = &refused;
+  *argument_error = 99;
   DISPID id = DISPID_UNKNOWN;
   auto* member = const_cast<LPOLESTR>(name);
   const HRESULT found = object->GetIDsOfNames(IID_NULL, &member, 1, LOCALE_USER_DEFAULT, &id);
   if (FAILED(found)) return found;
   std::reverse(arguments.begin(), arguments.end());
-  DISPPARAMS parameters{arguments.data(), nullptr, static_cast<UINT>(arguments.size()), 0};
-  return object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &parameters, nullptr,
-                        nullptr, nullptr);
+  DISPID put_id = DISPID_PROPERTYPUT;
+  const bool put = flags == DISPATCH_PROPERTYPUT;
+  DISPPARAMS parameters{arguments.data(), put ? &put_id : nullptr,
+                        static_cast<UINT>(arguments.size()), put ? 1u : 0u};
+  return object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &parameters, result, nullptr,
+                        argument_error);
 }
 
 // Copies that own nothing: the caller keeps the object alive for the call.

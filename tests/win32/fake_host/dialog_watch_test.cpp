@@ -31,9 +31,18 @@ constexpr DialogCase kCases[] = {
     {L"引用 - VBAProject", u"引用", false, 14},
 };
 
+// Left, top, width and height, on the screen or inside `parent`; a failure prints them.
+using Box = std::array<LONG, 4>;
+Box BoxOf(HWND window, HWND parent = nullptr) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
 struct Control {
   HWND window;
-  RECT before;  // on the screen
+  Box before;  // on the screen
   const dialogs::PlacementRow* row;
 };
 
@@ -49,24 +58,6 @@ HWND MakeChild(HWND parent, const wchar_t* window_class, int index) {
   return CreateWindowExW(0, window_class, L"", WS_CHILD | WS_VISIBLE | list_style, 8 + 4 * index,
                          30 + 6 * index, 60 + index, 20 + index, parent, nullptr,
                          GetModuleHandleW(nullptr), nullptr);
-}
-
-RECT ScreenRect(HWND window) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  return rect;
-}
-
-// Where a control stands inside its parent, as MoveWindow took it.
-RECT PlaceInParent(HWND window) {
-  RECT rect = ScreenRect(window);
-  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
-}
-
-// Left, top, width and height, which a failure prints.
-std::array<LONG, 4> Box(const RECT& rect) {
-  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
 using DialogWatchTest = BothEditorsTest;
@@ -91,40 +82,36 @@ TEST_P(DialogWatchTest, EveryPlanEnlargesItsDialogAsComputed) {
       // The components dialog's first child is its inner page.
       const bool page = !plan->page.empty() && i == 1;
       HWND child = MakeChild(dialog, page ? L"#32770" : L"STATIC", i);
-      controls.push_back({child, ScreenRect(child), RowOf(plan->children, i)});
+      controls.push_back({child, BoxOf(child), RowOf(plan->children, i)});
       if (page) {
         const wchar_t* classes[] = {L"Button", L"Static", L"Button", L"Static",
                                     L"Button", L"Static", L"ListBox"};
         const int record[] = {0, 3, 1, 4, 2, 5, 6};
         for (int j = 0; j < 7; ++j) {
           HWND inner = MakeChild(child, classes[j], j);
-          controls.push_back({inner, ScreenRect(inner), RowOf(plan->page, record[j])});
+          controls.push_back({inner, BoxOf(inner), RowOf(plan->page, record[j])});
         }
       }
     }
-    const RECT origin = ScreenRect(dialog);
+    const Box origin = BoxOf(dialog);
     SetForegroundWindow(dialog);
     RunMessageLoop(500);
 
     host::Size size = dialogs::EnlargedSize(screen);
-    if (plan->height_from_first_child)
-      size.height = controls[0].before.bottom - controls[0].before.top + 50;
+    if (plan->height_from_first_child) size.height = controls[0].before[3] + 50;
     const dialogs::Growth growth{size.width - plan->design.width,
                                  size.height - plan->design.height};
     const host::Point place = dialogs::FinalPosition(screen, size);
-    EXPECT_EQ(Box(ScreenRect(dialog)),
-              (std::array<LONG, 4>{place.x, place.y, size.width, size.height}));
-    for (const auto& control : controls) {
-      ASSERT_TRUE(control.row);
-      const auto before = Box(control.before);
+    EXPECT_EQ(BoxOf(dialog), (Box{place.x, place.y, size.width, size.height}));
+    for (const auto& [window, before, placement] : controls) {
+      ASSERT_TRUE(placement);
       const auto grown = [&](const dialogs::Cell& cell, LONG own) {
         return LONG{dialogs::Apply(cell, own, growth)};
       };
-      const LONG x = grown(control.row->x, before[0] - origin.left);
-      const LONG y = grown(control.row->y, before[1] - origin.top);
-      EXPECT_EQ(Box(PlaceInParent(control.window)),
-                (std::array<LONG, 4>{x, y, grown(control.row->width, before[2]),
-                                     grown(control.row->height, before[3])}));
+      EXPECT_EQ(BoxOf(window, GetParent(window)),
+                (Box{grown(placement->x, before[0] - origin[0]),
+                     grown(placement->y, before[1] - origin[1]), grown(placement->width, before[2]),
+                     grown(placement->height, before[3])}));
     }
     DestroyWindow(dialog);
   }

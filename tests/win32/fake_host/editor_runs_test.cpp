@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -59,10 +58,6 @@ const EditorRun kRuns[] = {
     {"ChineseExcelFromManagerNextRun",  false, Load::kFromAddInManager, EditorLanguage::kChinese, Ending::kNextRun},
 };
 // clang-format on
-
-void PrintTo(const EditorRun& run, std::ostream* out) {
-  *out << run.name;
-}
 
 // The editor's main window with the project explorer's tree in it, made once and never shown:
 // the add-in hooks the tree at start-up and has to give it back its procedure.
@@ -162,6 +157,8 @@ class EditorRunsTest : public ::testing::TestWithParam<EditorRun> {
         << "the tree's window procedure was not given back";
     EXPECT_FALSE(AddInTimerWindow()) << "a timer of the unloaded add-in can still fire";
     EXPECT_TRUE(AboutWindows().empty());
+    // The editor still keeps the tab window's document, so the DLL must stay.
+    EXPECT_EQ(client::CanUnloadNow(), S_FALSE);
   }
 
   void ExitEditor() {

@@ -22,12 +22,6 @@ VARIANT ByRefBool(VARIANT_BOOL& flag) {
   return value;
 }
 
-// The editors' out-arguments are references to a Long, as the published checks
-// made sure.
-void StoreLong(VARIANT& argument, LONG value) {
-  *argument.plVal = value;
-}
-
 // An argument as whichever of the editor's parameter types the member takes.
 struct Converted {
   Variant value;
@@ -220,15 +214,12 @@ ComPtr<IDispatch> FakeEditor::EventsObject() {
                             if (!fake || !fake->control) {
                               throw host::HostError("not a command-bar control");
                             }
-                            const bool vb6 = IsVb6();
                             auto point = PointOf(control_points_, fake->control.get(),
-                                                 vb6 ? kVb6ControlEvents : kVbaControlEvents);
-                            auto events = ControlEventsObject::Make(
-                                live_, vb6 ? kVb6ControlEventsObject : kVbaControlEventsObject,
-                                std::move(point));
+                                                 IsVb6() ? kVb6ControlEvents : kVbaControlEvents);
                             Variant answer;
                             answer.Get()->vt = VT_UNKNOWN;
-                            answer.Get()->punkVal = events.Detach();
+                            answer.Get()->punkVal =
+                                Make("CommandBarEvents", {}, {}, std::move(point)).Detach();
                             return answer;
                           }}});
 }
@@ -328,8 +319,9 @@ ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::CodePane> pane) {
         [pane](Arguments& a) {
           const auto s = pane->GetSelection();
           const std::int32_t values[] = {s.start_line, s.start_column, s.end_line, s.end_column};
+          // The out-arguments are references to a Long, as the published checks made sure.
           for (std::size_t i = 0; i < 4; ++i)
-            StoreLong(a.At(i), values[i]);
+            *a.At(i).plVal = values[i];
           return Variant();
         }},
        {L"SetSelection", bind(&P::SetSelection)},
@@ -351,7 +343,7 @@ ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::CodeModule> module) {
                                 // The procedure kind is an out-argument in the
                                 // editors.
                                 const auto name = module->ProcOfLine(a.Get(0).ToInt32(), 0);
-                                StoreLong(a.At(1), 0);
+                                *a.At(1).plVal = 0;
                                 return Variant(name);
                               }},
                              {L"ProcStartLine", bind(&M::ProcStartLine)},

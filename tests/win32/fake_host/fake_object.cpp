@@ -46,7 +46,8 @@ bool Omitted(const VARIANT& argument) {
 // type (a VARIANT* alone takes a reference to a variant).
 HRESULT Convert(const PublishedParameter& parameter, VARIANT& given, Variant& converted) {
   if (parameter.by_reference) {
-    return given.vt == (parameter.type | VT_BYREF) && given.byref ? S_OK : DISP_E_TYPEMISMATCH;
+    if (given.vt != (parameter.type | VT_BYREF) || !given.byref) return DISP_E_TYPEMISMATCH;
+    return VariantCopyInd(converted.Get(), &given);
   }
   if (parameter.optional && Omitted(given)) return S_OK;
   if (FAILED(VariantCopyInd(converted.Get(), &given))) return DISP_E_TYPEMISMATCH;
@@ -58,11 +59,6 @@ HRESULT Convert(const PublishedParameter& parameter, VARIANT& given, Variant& co
 
 }  // namespace
 
-VARIANT& Arguments::At(std::size_t index) const {
-  if (index >= given_.size()) throw std::out_of_range("argument not given");
-  return *given_[index];
-}
-
 bool Arguments::LeftOut(std::size_t index) const {
   return index >= given_.size() || Omitted(*given_[index]);
 }
@@ -71,16 +67,6 @@ void Arguments::RequireLeftOutFrom(std::size_t index) const {
   for (; index < given_.size(); ++index) {
     if (!LeftOut(index)) throw std::runtime_error("the fake editor does not play this argument");
   }
-}
-
-Variant Arguments::Get(std::size_t index) const {
-  if (index >= converted_.size()) throw std::out_of_range("argument not given");
-  if (converted_[index].Type() != VT_EMPTY || !(At(index).vt & VT_BYREF)) {
-    return converted_[index];
-  }
-  Variant referenced;
-  VariantCopyInd(referenced.Get(), &At(index));
-  return referenced;
 }
 
 EventPoints::EventPoints(ComPtr<EventPoint> events, const LiveCount& live)
@@ -143,7 +129,8 @@ HRESULT FakeObject::QueryInterface(REFIID iid, void** object) {
   if (!object) return E_POINTER;
   *object = nullptr;
   const bool found =
-      Offer(iid, {IID_IUnknown, IID_IDispatch}, static_cast<IDispatch*>(this), object) ||
+      Offer(iid, {IID_IUnknown, published_.unknown_only ? *published_.unknown_only : IID_IDispatch},
+            static_cast<IDispatch*>(this), object) ||
       (points_ && Offer(iid, {IID_IConnectionPointContainer},
                         static_cast<IConnectionPointContainer*>(this), object));
   return found ? S_OK : E_NOINTERFACE;
@@ -230,19 +217,6 @@ HRESULT FakeObject::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* para
     }
     return DISP_E_EXCEPTION;
   }
-}
-
-ComPtr<IUnknown> ControlEventsObject::Make(const LiveCount& live, const IID& own_interface,
-                                           ComPtr<EventPoint> events) {
-  return ComPtr<IUnknown>::Adopt(new ControlEventsObject(live, own_interface, std::move(events)));
-}
-
-HRESULT ControlEventsObject::QueryInterface(REFIID iid, void** object) {
-  if (!object) return E_POINTER;
-  *object = nullptr;
-  return Offer(iid, {IID_IUnknown, own_interface_, IID_IConnectionPointContainer}, this, object)
-             ? S_OK
-             : E_NOINTERFACE;
 }
 
 HRESULT EventPoint::QueryInterface(REFIID iid, void** object) {

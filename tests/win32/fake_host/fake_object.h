@@ -31,9 +31,9 @@ class Arguments {
       : given_(std::move(given)), converted_(std::move(converted)), value_(std::move(value)) {}
   std::size_t Count() const { return given_.size(); }
   // The argument as the caller passed it: a by-reference one is written through this.
-  VARIANT& At(std::size_t index) const;
+  VARIANT& At(std::size_t index) const { return *given_.at(index); }
   // The argument as its published type; the referenced value of a by-reference one.
-  Variant Get(std::size_t index) const;
+  Variant Get(std::size_t index) const { return converted_.at(index); }
   // The assigned value of a property put.
   const Variant& Value() const { return value_; }
   // Whether an optional argument was left out: not passed, or passed as the editors' marker.
@@ -139,28 +139,6 @@ class FakeObject : public RefCounted<IDispatch, IConnectionPointContainer> {
   LiveCount alive_;
   const PublishedInterface& published_;
   std::vector<Member> members_;
-  EventPoints points_;
-};
-
-// What VBE.Events.CommandBarEvents returns: an object whose interface derives from IUnknown
-// alone (no IDispatch), offering the control's click connection point.
-class ControlEventsObject : public RefCounted<IConnectionPointContainer> {
- public:
-  static ComPtr<IUnknown> Make(const LiveCount& live, const IID& own_interface,
-                               ComPtr<EventPoint> events);
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-  HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints** points) override {
-    return points_.Enumerate(points);
-  }
-  HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID iid, IConnectionPoint** point) override {
-    return points_.Find(iid, point);
-  }
-
- private:
-  ControlEventsObject(const LiveCount& live, const IID& own_interface, ComPtr<EventPoint> events)
-      : alive_(live), own_interface_(own_interface), points_(std::move(events), live) {}
-  LiveCount alive_;
-  IID own_interface_;
   EventPoints points_;
 };
 

@@ -1,17 +1,9 @@
 #pragma once
 
-// The fake host run again as another process, which runs no tests. With kConnectAsThisProgram
-// (under another program's name, see host_program_test.cpp) it connects the add-in to a VBA
-// editor and reports by its exit status whether the add-in accepted that editor. With
-// kPlayAnotherEditor (see editor_windows_test.cpp) it shows the windows of another VB6 editor
-// until it is ended.
+// The fake host run again as another process, which runs no tests: with kPlayAnotherEditor (see
+// editor_windows_test.cpp) it shows the windows of another VB6 editor until it is ended.
 
 namespace tessaly::fake_host {
-
-inline constexpr wchar_t kConnectAsThisProgram[] = L"--connect-as-this-program";
-enum : unsigned long { kAccepted = 0, kRefused = 1, kConnectionFailed = 2 };
-
-int ConnectAsThisProgram();
 
 inline constexpr wchar_t kPlayAnotherEditor[] = L"--play-another-editor";
 int PlayAnotherEditor();

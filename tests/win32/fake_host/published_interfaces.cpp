@@ -209,6 +209,11 @@ Tables MakeTables() {
                                    GetPut(L"Style", 0x6005000A, VT_I4)}));
     add(L"CommandBarPopup", Join({CommandBarControl(), Get(L"CommandBar", 0x60050000, VT_DISPATCH),
                                   Get(L"Controls", 0x60050001, VT_DISPATCH)}));
+    // What Events.CommandBarEvents returns: _CommandBarControlEvents, without members.
+    tables[{editor, L"CommandBarEvents"}] = {
+        L"CommandBarEvents",
+        {},
+        editor == EditorKind::kVb6 ? &kVb6ControlEventsObject : &kVbaControlEventsObject};
   }
   return tables;
 }

@@ -34,6 +34,8 @@ struct PublishedFunction {
 struct PublishedInterface {
   const wchar_t* name;
   std::vector<PublishedFunction> functions;
+  // An interface derived from IUnknown alone: answered by this IID, and not as IDispatch.
+  const IID* unknown_only = nullptr;
 };
 
 enum class EditorKind { kVb6, kVba };

@@ -18,18 +18,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The log goes to a folder of this test's own, named as the user's local application data.
 class RefusalLogTest : public BothEditorsTest {
  protected:
   void SetUp() override {
     BothEditorsTest::SetUp();
-    wchar_t saved[MAX_PATH] = {};
-    if (GetEnvironmentVariableW(L"LOCALAPPDATA", saved, MAX_PATH)) saved_ = saved;
-    folder_ =
-        fs::temp_directory_path() / ("tessaly-refusals-" + std::to_string(GetCurrentProcessId()) +
-                                     "-" + std::to_string(GetParam()));
-    fs::remove_all(folder_);
     fs::create_directories(folder_);
-    SetEnvironmentVariableW(L"LOCALAPPDATA", folder_.wstring().c_str());
+    SetEnvironmentVariableW(L"LOCALAPPDATA", folder_.c_str());
   }
   void TearDown() override {
     BothEditorsTest::TearDown();
@@ -52,8 +47,12 @@ class RefusalLogTest : public BothEditorsTest {
       editor->Click(test_support::FunctionMenuPath(editor->Sim(), u"代码缩进"));
   }
 
-  fs::path folder_;
-  std::wstring saved_;
+  const fs::path folder_ =
+      fs::temp_directory_path() / ("tessaly-refusals-" + std::to_string(GetCurrentProcessId()));
+  const std::wstring saved_ = []() -> std::wstring {
+    wchar_t saved[MAX_PATH] = {};
+    return GetEnvironmentVariableW(L"LOCALAPPDATA", saved, MAX_PATH) ? saved : L"";
+  }();
 };
 
 TEST_P(RefusalLogTest, ARefusedMemberIsWrittenOncePerPlaceAndLoad) {

@@ -13,13 +13,10 @@
 #include <vector>
 
 #include "win32/fake_host/add_in_driver.h"
-#include "win32/fake_host/com_client.h"
 #include "win32/fake_host/user_view.h"
 
 namespace tessaly::fake_host {
 namespace {
-
-using namespace client;
 
 class TabWindowTest : public BothEditorsTest {
  protected:
@@ -67,9 +64,6 @@ TEST_P(TabWindowTest, AClickOnATabActivatesItsCodeWindowBeforeAndAfterAReload) {
   EXPECT_EQ(container->View() != nullptr, GetParam());
   HWND tabs = TabControl(*editor);
   ASSERT_TRUE(tabs);
-  EXPECT_TRUE(IsWindowVisible(tabs)) << "the window or its strip is hidden";
-  const std::vector<std::u16string> filled{u"销售报表 ", u"客户资料 ", u"工具函数 "};
-  EXPECT_EQ(TabCaptions(tabs), filled);
   // Asked to draw itself, it draws its tabs, not just its background.
   EXPECT_GT(container->DrawnColours(), 2u);
 
@@ -103,11 +97,6 @@ TEST_P(TabWindowTest, AClickOnATabActivatesItsCodeWindowBeforeAndAfterAReload) {
   ASSERT_EQ(TabControl(*editor), tabs);
   EXPECT_EQ(TabCaptions(tabs).size(), 4u);
   EXPECT_TRUE(UserClicksTab(tabs, 2, Active(u"工具函数")));
-  ASSERT_TRUE(add_in->Disconnect());
-
-  editor->CloseToolWindow(kTabWindow);
-  EXPECT_EQ(editor->LiveSites(), 0) << "the control still holds the editor's site";
-  EXPECT_EQ(CanUnloadNow(), S_OK);
 }
 
 TEST_P(TabWindowTest, TheSwitchesInTheRegistryHideTheBarAndTheWindowWhoseStripStaysFilled) {

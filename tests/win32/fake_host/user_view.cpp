@@ -15,15 +15,6 @@ constexpr wchar_t kAboutTitle[] = L"关于程序——TessalyIDE_V1.36";
 
 }  // namespace
 
-int CountControls(const sim::SimCommandBarControls& controls) {
-  int count = 0;
-  for (const auto& control : controls.All()) {
-    ++count;
-    if (control->Children()) count += CountControls(*control->Children());
-  }
-  return count;
-}
-
 std::vector<std::u16string> RunClickCases(FakeEditor& editor, const std::u16string& prefix) {
   std::vector<std::u16string> added;
   for (const auto& click : test_support::ClickCases()) {

@@ -14,9 +14,6 @@ namespace tessaly::fake_host {
 
 inline constexpr char16_t kTabWindow[] = u"标签";
 
-// Controls of a bar, those inside its popups included.
-int CountControls(const sim::SimCommandBarControls& controls);
-
 // Each click of the shared click table on a module of its own (named `prefix` and a letter),
 // checked whole, then taken back by the add-in's own undo; returns the modules added.
 std::vector<std::u16string> RunClickCases(FakeEditor& editor, const std::u16string& prefix);
