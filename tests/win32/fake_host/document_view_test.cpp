@@ -1,5 +1,9 @@
 // VB6 shows QWIX.VBIDETab as an ActiveX document, through a view placed in the tool window's
 // coordinates; asked where it is, the view answers in the same coordinates.
+//
+// In-place activation takes the site's window when GetWindow succeeds with one, else the parent
+// DoVerb names (tab_control_in_place.cpp); `&&` there cannot be told from `||` by a site that
+// keeps IOleWindow's contract, which gives a window whenever it succeeds and none on failure.
 
 #include <gtest/gtest.h>
 #include "win32/windows_headers.h"
