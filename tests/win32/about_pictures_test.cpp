@@ -33,7 +33,9 @@ std::vector<std::uint32_t> Drawn(const std::u16string& picture) {
 }
 
 // Each name the About form stores draws its own picture; any other name a blank frame, which
-// still marks the place.
+// still marks the place. The dialog's bound on the picture it draws (index >= 3 in
+// AboutDialog::OnDrawItem) cannot be told from > 3: it makes three owner-drawn controls only, so
+// no WM_DRAWITEM ever comes for a fourth.
 TEST(AboutPicturesTest, EachNameDrawsItsOwnPicture) {
   const std::vector<std::vector<std::uint32_t>> drawn = {Drawn(u"程序标志"), Drawn(u"捐赠二维码一"),
                                                          Drawn(u"捐赠二维码二"), Drawn(u"不存在")};

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -56,6 +57,11 @@ TEST_F(FailureLogTest, ACaughtFailureLeavesOneLineSayingWhereAndWhat) {
             E_UNEXPECTED);
   const auto lines = LinesOf(Log());
   ASSERT_EQ(lines.size(), 1u);
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  char today[16] = {};
+  std::snprintf(today, sizeof today, "%04u-%02u-%02u ", now.wYear, now.wMonth, now.wDay);
+  EXPECT_EQ(lines[0].rfind(today, 0), 0u) << "stamped with the local time: " << lines[0];
   EXPECT_NE(lines[0].find("the editor went away"), std::string::npos) << lines[0];
   EXPECT_NE(lines[0].find("failure_log_test.cpp:"), std::string::npos) << lines[0];
   EXPECT_NE(lines[0].find("TestBody"), std::string::npos) << lines[0];

@@ -4,6 +4,7 @@
 
 #include "host/registry_settings_store.h"
 #include "win32/registration_entries.h"
+#include "win32/win_installation.h"
 
 namespace tessaly::win32 {
 namespace {
@@ -47,6 +48,19 @@ TEST(RegistrationEntriesTest, EveryEntryLiesBelowTheChosenClassesKeyAndIsOwned) 
       EXPECT_NE(std::find(editors.begin(), editors.end(), entry.key), editors.end());
     }
   }
+}
+
+// The doctor reads the editors' LoadBehavior: a number is a REG_DWORD value, nothing else.
+TEST(WinInstallationTest, ReadsANumberFromADwordValueOnly) {
+  using doctor::Bitness, doctor::Hive;
+  WinInstallation installation;
+  const std::u16string key = u"Software\\TessalyTest";
+  ASSERT_TRUE(installation.WriteForUser(Bitness::kX64, {key, u"LoadBehavior", u"", 3, true}));
+  ASSERT_TRUE(installation.WriteForUser(Bitness::kX64, {key, u"Text", u"3"}));
+  EXPECT_EQ(installation.Number(Hive::kCurrentUser, Bitness::kX64, key, u"LoadBehavior"), 3u);
+  EXPECT_EQ(installation.Number(Hive::kCurrentUser, Bitness::kX64, key, u"Text"), std::nullopt);
+  EXPECT_EQ(installation.Number(Hive::kCurrentUser, Bitness::kX64, key, u"None"), std::nullopt);
+  RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\TessalyTest");
 }
 
 }  // namespace

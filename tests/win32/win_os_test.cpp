@@ -1,0 +1,47 @@
+#include <gtest/gtest.h>
+
+#include "win32/win_system_services.h"
+#include "win32/win_window_system.h"
+
+namespace tessaly::win32 {
+namespace {
+
+// A 32-bit process on a 64-bit system is emulated, a 64-bit one never: the About form tells
+// the system's bitness by it (asked by the system itself here, not by the process).
+TEST(WinSystemServicesTest, OnlyAProcessNarrowerThanItsSystemIsEmulated) {
+  SYSTEM_INFO native{};
+  GetNativeSystemInfo(&native);
+  const bool system64 = native.wProcessorArchitecture != PROCESSOR_ARCHITECTURE_INTEL;
+  EXPECT_EQ(WinSystemServices().IsWow64Process(), system64 && sizeof(void*) == 4);
+}
+
+BOOL CALLBACK CountProperty(HWND, LPWSTR, HANDLE, ULONG_PTR count) {
+  ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+
+int Properties(HWND window) {
+  int count = 0;
+  EnumPropsExW(window, &CountProperty, reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+// An editor's window given its own procedure back keeps nothing of ours: no property naming a
+// procedure of a DLL that may be unloaded next.
+TEST(WinWindowSystemTest, AWindowGivenBackKeepsNoPropertyOfOurs) {
+  HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                nullptr, nullptr);
+  ASSERT_TRUE(window);
+  const int before = Properties(window);
+  WinWindowSystem system;
+  const auto handle = reinterpret_cast<host::WindowHandle>(window);
+  const auto ours = system.RegisterWindowProc([](auto...) -> std::intptr_t { return 0; });
+  const auto previous = system.SetWindowProc(handle, ours);
+  EXPECT_GT(Properties(window), before);
+  system.SetWindowProc(handle, previous);
+  EXPECT_EQ(Properties(window), before);
+  DestroyWindow(window);
+}
+
+}  // namespace
+}  // namespace tessaly::win32
