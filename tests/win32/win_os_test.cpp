@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "win32/win_system_services.h"
 #include "win32/win_window_system.h"
 
@@ -13,6 +15,15 @@ TEST(WinSystemServicesTest, OnlyAProcessNarrowerThanItsSystemIsEmulated) {
   GetNativeSystemInfo(&native);
   const bool system64 = native.wProcessorArchitecture != PROCESSOR_ARCHITECTURE_INTEL;
   EXPECT_EQ(WinSystemServices().IsWow64Process(), system64 && sizeof(void*) == 4);
+}
+
+// The About form names the system by what WMI calls it; every answer of the query is read, the
+// one the system gives is the last.
+TEST(WinSystemServicesTest, NamesTheSystemByWmi) {
+  ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+  const std::u16string caption = WinSystemServices().WmiOsCaption();
+  EXPECT_EQ(caption.rfind(u"Microsoft Windows", 0), 0u) << caption.size();
+  CoUninitialize();
 }
 
 BOOL CALLBACK CountProperty(HWND, LPWSTR, HANDLE, ULONG_PTR count) {
