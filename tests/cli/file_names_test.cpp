@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,24 +14,17 @@
 namespace tessaly::cli {
 namespace {
 
-using test_support::CommandResult;
 using test_support::kFlatModule;
 using test_support::kIndentedModule;
 using test_support::ReadBytes;
-using test_support::TempFolder;
 
 TEST(FileNames, ChineseNamesAndLongPathsWorkAlike) {
-  using Run = std::function<CommandResult(const std::vector<std::string>&)>;
-  const struct {
-    const char* name;
-    Run run;
-  } runners[] = {
-      {"in-process", [](const auto& args) { return test_support::RunTessaly(args); }},
-      {"tessaly", [](const auto& args) { return test_support::RunBinary(args); }},
-  };
-  for (const auto& runner : runners) {
-    SCOPED_TRACE(runner.name);
-    TempFolder folder;
+  for (const bool built : {false, true}) {
+    SCOPED_TRACE(built ? "tessaly" : "in-process");
+    const auto run = [built](const std::vector<std::string>& args) {
+      return built ? test_support::RunBinary(args) : test_support::RunTessaly(args);
+    };
+    test_support::TempFolder folder;
     const std::string deep = std::string(100, 'd') + "/" + std::string(100, 'e') + "/";
     std::filesystem::create_directories(folder.Path() / test_support::Utf8Path(deep));
     const std::string paths[] = {
@@ -42,16 +34,13 @@ TEST(FileNames, ChineseNamesAndLongPathsWorkAlike) {
     ASSERT_GT(paths[1].size(), 300u);
     for (const auto& path : paths) {
       SCOPED_TRACE(path);
-      const auto check = runner.run({"fmt", "--check", path});
+      const auto check = run({"fmt", "--check", path});
       EXPECT_EQ(check.status, kExitChanged) << check.err;
       EXPECT_EQ(check.out, path + "\n");
-      const auto clicked = runner.run({"click", "代码缩进", path, "--line", "2"});
-      EXPECT_EQ(clicked.out, kIndentedModule) << clicked.err;
-      const auto in_place = runner.run({"fmt", "-i", path});
-      EXPECT_EQ(in_place.status, kExitOk) << in_place.err;
+      EXPECT_EQ(run({"click", "代码缩进", path, "--line", "2"}).out, kIndentedModule);
+      EXPECT_EQ(run({"fmt", "-i", path}).status, kExitOk);
       EXPECT_EQ(ReadBytes(path), kIndentedModule);
-      EXPECT_EQ(runner.run({"fmt", "--check", path}).status, kExitOk);
-      const auto missing = runner.run({"annotate", path + "x"});
+      const auto missing = run({"annotate", path + "x"});
       EXPECT_EQ(missing.err, "tessaly: " + path + "x: No such file or directory\n");
       EXPECT_EQ(missing.status, kExitBadInput);
     }

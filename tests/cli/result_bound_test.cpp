@@ -14,17 +14,9 @@ namespace {
 
 using test_support::IsRefusal;
 using test_support::NestedIfs;
-using test_support::RunBinary;
 using test_support::RunTessaly;
 using test_support::SnapshotFolder;
 using test_support::TempFolder;
-
-std::string Repeated(const std::string& line, int times) {
-  std::string lines;
-  for (int k = 0; k < times; ++k)
-    lines += line;
-  return lines;
-}
 
 // The real bound, through the built program: fmt knows what the module would come to before
 // it builds anything, so each mode refuses at once.
@@ -32,12 +24,11 @@ TEST(ResultBound, FmtRefusesAResultPastTheBoundBeforeBuildingIt) {
   TempFolder folder;
   const std::string path = folder.Write("Nested.bas", NestedIfs(40'000));
   const auto before = SnapshotFolder(folder);
-  for (const char* mode : {"--check", "--diff", "-i", ""}) {
-    SCOPED_TRACE(mode);
-    std::vector<std::string> args{"fmt", mode, path};
-    if (*mode == '\0') args.erase(args.begin() + 1);
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"fmt", "--check", path}, {"fmt", "--diff", path}, {"fmt", "-i", path}, {"fmt", path}}) {
+    SCOPED_TRACE(testing::PrintToString(args));
     EXPECT_TRUE(IsRefusal(
-        RunBinary(args),
+        test_support::RunBinary(args),
         {path + ": the result would be larger than 256 MiB, the most a module may hold"}));
   }
   EXPECT_TRUE(SnapshotFolder(folder) == before);
@@ -51,10 +42,12 @@ TEST(ResultBound, EveryGrowingCommandIsRefusedAtTheBound) {
   TempFolder folder;
   const std::string nested = folder.Write("Nested.bas", NestedIfs(1'000));
   const std::string far =
-      folder.Write("Far.bas", "Sub A()\r\nx = " + std::string(512 * 1024, '1') + "\r\n" +
-                                  Repeated("y = 2 ' note\r\n", 20) + "End Sub\r\n");
-  const std::string plain =
-      folder.Write("Plain.bas", "Sub A()\r\n" + Repeated("x = 1\r\n", 100'000) + "End Sub\r\n");
+      folder.Write("Far.bas", "Sub A()\r\nx = " + std::string(512 * 1024, '1') +
+                                  "\r\ny = 2 ' a\r\ny = 2 ' b\r\ny = 2 ' c\r\nEnd Sub\r\n");
+  std::string lines = "Sub A()\r\n";
+  for (int k = 0; k < 100'000; ++k)
+    lines += "x = 1\r\n";
+  const std::string plain = folder.Write("Plain.bas", lines + "End Sub\r\n");
   const auto before = SnapshotFolder(folder);
   const std::vector<std::vector<std::string>> cases = {
       {"fmt", nested},
@@ -79,10 +72,9 @@ TEST(ResultBound, AResultOfJustTheBoundIsWritten) {
   EXPECT_EQ(RunTessaly({"fmt", "-"}, module, whole.out.size()).out, whole.out);
   EXPECT_TRUE(IsRefusal(RunTessaly({"fmt", "-"}, module, whole.out.size() - 1),
                         {"<stdin>: the result would be larger than"}));
-  const auto clicked = RunTessaly({"click", "代码缩进", "-", "--line", "2"}, module);
-  EXPECT_EQ(clicked.out, whole.out);
-  EXPECT_EQ(RunTessaly({"click", "代码缩进", "-", "--line", "2"}, module, whole.out.size()).out,
-            whole.out);
+  const std::vector<std::string> click = {"click", "代码缩进", "-", "--line", "2"};
+  EXPECT_EQ(RunTessaly(click, module).out, whole.out);
+  EXPECT_EQ(RunTessaly(click, module, whole.out.size()).out, whole.out);
 }
 
 }  // namespace
