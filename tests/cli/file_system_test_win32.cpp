@@ -15,13 +15,9 @@
 namespace tessaly::cli {
 namespace {
 
-using test_support::FileSnapshot;
 using test_support::IsRefusal;
 using test_support::kFlatModule;
-using test_support::kIndentedModule;
-using test_support::ReadBytes;
 using test_support::RunBinary;
-using test_support::RunTessaly;
 using test_support::SnapshotFolder;
 using test_support::TempFolder;
 using test_support::Utf8Path;
@@ -34,8 +30,7 @@ DWORD Attributes(const std::string& path) {
 // only, it can be read but not replaced. Either way one line and status 2, found before any file
 // is put in place, and nothing is lost: the other file of the run stays as it was too.
 TEST(WindowsFiles, AFileHeldOpenIsRefusedAndNothingIsLost) {
-  const DWORD sharings[] = {0, FILE_SHARE_READ};
-  for (const DWORD sharing : sharings) {
+  for (const DWORD sharing : {DWORD{0}, DWORD{FILE_SHARE_READ}}) {
     SCOPED_TRACE(sharing);
     TempFolder folder;
     const std::string first = folder.Write("First.bas", kFlatModule);
@@ -47,7 +42,7 @@ TEST(WindowsFiles, AFileHeldOpenIsRefusedAndNothingIsLost) {
     for (const auto& args : std::vector<std::vector<std::string>>{
              {"fmt", "-i", first, held}, {"annotate", "-i", first, held}}) {
       SCOPED_TRACE(testing::PrintToString(args));
-      EXPECT_TRUE(IsRefusal(RunTessaly(args), {held, "the file is in use by another program"}));
+      EXPECT_TRUE(IsRefusal(test_support::RunTessaly(args), {held, "in use by another program"}));
       EXPECT_TRUE(IsRefusal(RunBinary(args), {held, "the file is in use by another program"}));
     }
     CloseHandle(holder);
@@ -55,42 +50,31 @@ TEST(WindowsFiles, AFileHeldOpenIsRefusedAndNothingIsLost) {
   }
 }
 
-// The read-only attribute, as source control sets it on files not checked out: refused with the
-// words of the Linux face, the file untouched and still read-only.
-TEST(WindowsFiles, TheReadOnlyAttributeIsRespected) {
+// The read-only attribute, as source control sets it on files not checked out, is refused with
+// the words of the Linux face, the file untouched and still read-only; a file rewritten in place
+// keeps the attributes a user sees (hidden, archive), as it keeps its mode on Linux, and no
+// temporary file is left. Standard input and output are binary: no CR is added to a lone LF,
+// none taken from CR LF, and a byte 0x1A (Ctrl-Z) is no end of input.
+TEST(WindowsFiles, AttributesAreRespectedAndStreamsAreBinary) {
   TempFolder folder;
-  const std::string path = folder.Write("只读.bas", kFlatModule);
-  ASSERT_TRUE(SetFileAttributesW(Utf8Path(path).c_str(), FILE_ATTRIBUTE_READONLY));
-  const FileSnapshot before(path);
-  const DWORD attributes = Attributes(path);
-  ASSERT_TRUE(attributes & FILE_ATTRIBUTE_READONLY);
-  const auto result = RunBinary({"fmt", "-i", path});
-  EXPECT_TRUE(IsRefusal(result, {"cannot write " + path + ": the file is read-only"}));
-  EXPECT_TRUE(FileSnapshot(path) == before);
-  EXPECT_EQ(Attributes(path), attributes);
-}
-
-// A file rewritten in place keeps the attributes a user sees (hidden, archive), as it keeps its
-// mode on Linux; no temporary file is left.
-TEST(WindowsFiles, InPlaceKeepsTheAttributes) {
-  TempFolder folder;
-  const std::string path = folder.Write("Hidden.bas", kFlatModule);
+  const std::string read_only = folder.Write("只读.bas", kFlatModule);
+  const std::string hidden = folder.Write("Hidden.bas", kFlatModule);
+  ASSERT_TRUE(SetFileAttributesW(Utf8Path(read_only).c_str(), FILE_ATTRIBUTE_READONLY));
   const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE;
-  ASSERT_TRUE(SetFileAttributesW(Utf8Path(path).c_str(), kept));
-  const auto result = RunBinary({"fmt", "-i", path});
+  ASSERT_TRUE(SetFileAttributesW(Utf8Path(hidden).c_str(), kept));
+  const test_support::FileSnapshot before(read_only);
+  const DWORD attributes = Attributes(read_only);
+  EXPECT_TRUE(IsRefusal(RunBinary({"fmt", "-i", read_only}),
+                        {"cannot write " + read_only + ": the file is read-only"}));
+  EXPECT_TRUE(test_support::FileSnapshot(read_only) == before);
+  EXPECT_EQ(Attributes(read_only), attributes);
+  const auto result = RunBinary({"fmt", "-i", hidden});
   EXPECT_EQ(result.status, kExitOk) << result.err;
-  EXPECT_EQ(ReadBytes(path), kIndentedModule);
-  EXPECT_EQ(Attributes(path), kept);
-  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"Hidden.bas"});
-}
-
-// Standard input and output are binary: no CR is added to a lone LF, none taken from CR LF, and
-// a byte 0x1A (Ctrl-Z) is no end of input.
-TEST(WindowsFiles, StandardStreamsAreBinary) {
-  const std::string module = "Sub A()\nx = \"\x1A\"\r\nEnd Sub\n";
-  const auto result = RunBinary({"fmt", "-"}, module);
-  EXPECT_EQ(result.status, kExitOk) << result.err;
-  EXPECT_EQ(result.out, "Sub A()\n    x = \"\x1A\"\r\nEnd Sub\n");
+  EXPECT_EQ(test_support::ReadBytes(hidden), test_support::kIndentedModule);
+  EXPECT_EQ(Attributes(hidden), kept);
+  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"Hidden.bas", "只读.bas"}));
+  EXPECT_EQ(RunBinary({"fmt", "-"}, "Sub A()\nx = \"\x1A\"\r\nEnd Sub\n").out,
+            "Sub A()\n    x = \"\x1A\"\r\nEnd Sub\n");
 }
 
 // The add-in's own switches in the user's registry, where the add-in reads them: `about` shows
@@ -119,8 +103,8 @@ TEST(WindowsRegistry, AboutReadsAndWritesTheAddInsOwnSwitches) {
   EXPECT_NE(RunBinary({"about", "--registry", registry}).out.find("[x] 多标签页"),
             std::string::npos);
   EXPECT_EQ(RunBinary({"about", "--registry", registry, "--set", "多标签页=1"}).status, kExitOk);
-  EXPECT_EQ(stored(), L"0");
   EXPECT_EQ(RunBinary({"demo", "--registry", registry}).status, kExitOk);
+  EXPECT_EQ(stored(), L"0");
   HKEY addin = nullptr;
   EXPECT_NE(RegOpenKeyExW(HKEY_CURRENT_USER,
                           L"Software\\Microsoft\\Visual Basic\\6.0\\Addins\\QWIX.Connect", 0,

@@ -105,33 +105,40 @@ TEST(ModuleFile, EditedLinesReadBackAsEditedWithTheirOwnBreaks) {
   }
 }
 
-// Random lines from `contents`, each with a random break, maybe one without.
-std::string RandomModule(std::mt19937& random, std::span<const std::string> contents,
-                         std::string bytes, std::size_t most_lines) {
-  const std::string breaks[] = {"\r", "\n", "\r\n"};
-  const auto pick = [&](std::size_t count) {
-    return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
-  };
-  for (std::size_t k = 0, lines = pick(most_lines); k < lines; ++k)
-    bytes += contents[pick(contents.size())] + breaks[pick(3)];
-  return pick(2) == 0 ? bytes + contents[pick(contents.size())] : bytes;
-}
-
-// Random modules edited at random, as the editor edits (lines replaced, inserted and deleted,
-// order kept): the file written reads back as exactly the lines edited. Lines hold bytes no
-// decoder accepts (0x81, a GBK lead byte; E4, a UTF-8 one), so an edit may put text after them
-// that would join them; that, and only that, is refused. The first line, never edited, settles
-// the encoding: a byte order mark, or GBK that is no UTF-8.
-TEST(ModuleFile, RandomEditsReadBackAsEdited) {
+// Random modules, whose first line settles the encoding (a byte order mark, or GBK that is no
+// UTF-8), re-indented, and edited at random as the editor edits (lines replaced, inserted and
+// deleted, order kept). Re-indenting from the widths alone writes what the re-indented lines
+// would, and measures it but for the break an emptied line may gain. Either file reads back as
+// exactly the lines edited. Lines hold bytes no decoder accepts (0x81, a GBK lead byte; E4, a
+// UTF-8 one), so an edit may put text after them that would join them; that, and only that,
+// is refused.
+TEST(ModuleFile, RandomModulesReadBackAsReindentedOrEdited) {
   const std::string contents[] = {
-      "", "  ", "x", "' c", "x\x81", "\x81", "\xE4", "\xE4\xBB\xA3", "Attribute A.VB_X = 1"};
+      "",         "  ",    "x",    "  \tx", "' c",          "If x Then",           " _",
+      "  End If", "x\x81", "\x81", "\xE4",  "\xE4\xBB\xA3", "Attribute A.VB_X = 1"};
+  const std::string breaks[] = {"\r", "\n", "\r\n"};
   std::mt19937 random(21);
   const auto pick = [&](std::size_t count) {
     return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
   };
-  for (int sample = 0; sample < 3000; ++sample) {
-    const ModuleFile file = ModuleFile::Parse(
-        RandomModule(random, contents, pick(2) == 0 ? "\xEF\xBB\xBF' x\n" : "' \xD6\xD0\n", 7));
+  for (int sample = 0; sample < 4000; ++sample) {
+    std::string bytes = pick(2) == 0 ? "\xEF\xBB\xBF' x\n" : "' \xD6\xD0\n";
+    for (std::size_t k = 0, lines = pick(8); k < lines; ++k)
+      bytes += contents[pick(std::size(contents))] + breaks[pick(3)];
+    if (pick(2) == 0) bytes += contents[pick(std::size(contents))];
+    SCOPED_TRACE(testing::PrintToString(bytes));
+    const ModuleFile file = ModuleFile::Parse(bytes);
+
+    const Lines indented = codetools::IndentLines(file.VisibleLines());
+    const auto widths = codetools::IndentWidths(file.VisibleLines());
+    const std::string written = file.SerializeReindented(widths);
+    ASSERT_EQ(written, file.Serialize(indented));
+    ASSERT_EQ(ModuleFile::Parse(written).VisibleLines(), indented);
+    const auto measured = file.MeasureReindented(widths);
+    EXPECT_LE(measured.size, written.size());
+    EXPECT_LE(written.size() - measured.size, 2 * indented.size());
+    EXPECT_EQ(measured.changes, written != bytes);
+
     Lines edited = file.VisibleLines();
     Origins origins(edited.size());
     for (std::size_t k = 0; k < origins.size(); ++k)
@@ -152,33 +159,13 @@ TEST(ModuleFile, RandomEditsReadBackAsEdited) {
         origins.insert(origins.begin() + at, kNew);
       }
     }
-    SCOPED_TRACE(testing::PrintToString(file.Bytes()) + " to " + testing::PrintToString(edited));
+    SCOPED_TRACE("edited to " + testing::PrintToString(edited));
     try {
       ASSERT_EQ(ModuleFile::Parse(file.Serialize(edited, origins)).VisibleLines(), edited);
     } catch (const FileError& error) {
       ASSERT_NE(std::string(error.what()).find("would join the text after it"), std::string::npos)
           << error.what();
     }
-  }
-}
-
-// Re-indenting from the widths alone writes what the re-indented lines would, and measures it
-// but for the break an emptied line may gain; it changes the file exactly when it says so.
-TEST(ModuleFile, ReindentingFromWidthsWritesWhatTheIndentedLinesWould) {
-  const std::string contents[] = {"",         "   ",     "x",  "  \tx",   "If x Then",
-                                  "  End If", "Sub A()", " _", "  x\x81", "Attribute A.VB_X = 1"};
-  std::mt19937 random(26);
-  for (int sample = 0; sample < 2000; ++sample) {
-    const std::string bytes = RandomModule(random, contents, sample % 2 ? "\xEF\xBB\xBF" : "", 8);
-    SCOPED_TRACE(testing::PrintToString(bytes));
-    const ModuleFile file = ModuleFile::Parse(bytes);
-    const auto widths = codetools::IndentWidths(file.VisibleLines());
-    const std::string written = file.SerializeReindented(widths);
-    ASSERT_EQ(written, file.Serialize(codetools::IndentLines(file.VisibleLines())));
-    const auto measured = file.MeasureReindented(widths);
-    EXPECT_LE(measured.size, written.size());
-    EXPECT_LE(written.size() - measured.size, 2 * file.VisibleLines().size());
-    EXPECT_EQ(measured.changes, written != bytes);
   }
 }
 
@@ -243,37 +230,6 @@ TEST(ModuleFile, MemberAttributesFollowTheirLine) {
   EXPECT_THROW(file.Serialize({u"a", u"b"}), std::invalid_argument);
 }
 
-// Re-indentation changes only the blanks in front of a line: the rest keeps its own bytes,
-// even bytes no decoder accepts, and its own line break, told by the bytes right after its
-// text. The lines are those the editor makes of the text (a lone CR ends a line, also before a
-// CR LF; a final break starts no line); lines edited in place give the same file as lines
-// given their origins.
-TEST(ModuleFile, ReindentedLinesKeepTheirBytesAndBreaks) {
-  const std::pair<std::string, std::string> cases[] = {
-      // clang-format off
-      {"a\r\r\nb\n", "  a\r  \r\n  b\n"}, {"a\nb\r", "  a\n  b\r"}, {"\r\n\n", "  \r\n  \n"},
-      {"\r", "  \r"}, {"\xEF\xBB\xBFx", "\xEF\xBB\xBF  x"}, {"a\rb\r\nc\n", "  a\r  b\r\n  c\n"},
-      {"a\n\rb\r", "  a\n  \r  b\r"}, {"\r\r\n\n", "  \r  \r\n  \n"}, {"x\ry\rz", "  x\r  y\r  z"},
-      // clang-format on
-      {"Attribute VB_Name = \"M\"\r\nSub A()\r\nAttribute A.VB_UserMemId = 0\r\n"
-       "x = \"\x80\xD6\xD0\"\r\n\t  y = 1\r\nEnd Sub\r\n",
-       "Attribute VB_Name = \"M\"\r\n  Sub A()\r\nAttribute A.VB_UserMemId = 0\r\n"
-       "  x = \"\x80\xD6\xD0\"\r\n  y = 1\r\n  End Sub\r\n"},
-  };
-  for (const auto& [bytes, reindented] : cases) {
-    SCOPED_TRACE(testing::PrintToString(bytes));
-    const ModuleFile file = ModuleFile::Parse(bytes);
-    Lines lines = file.VisibleLines();
-    for (auto& line : lines)
-      line = u"  " + line.substr(std::min(line.find_first_not_of(u" \t"), line.size()));
-    Origins origins(lines.size());
-    for (std::size_t k = 0; k < origins.size(); ++k)
-      origins[k] = k;
-    EXPECT_EQ(file.Serialize(lines), reindented);
-    EXPECT_EQ(file.Serialize(lines, origins), reindented);
-  }
-}
-
 TEST(ModuleHeader, CoversWhatTheEditorHides) {
   const std::pair<std::vector<std::string_view>, std::size_t> cases[] = {
       // A user form with blank lines before the attributes.
@@ -308,23 +264,6 @@ TEST(ModuleHeader, RecognisesMemberAttributes) {
 // further reads the string's terminating null, which is no low surrogate either, so that
 // bound cannot be told by any text.
 
-TEST(FileEncoding, DetectsFromTheBytesAndDecodesAsDetected) {
-  const std::pair<const char*, FileEncoding> cases[] = {
-      {"\xEF\xBB\xBFSub A()", FileEncoding::kUtf8WithBom},
-      {"\xEF\xBB\xBF\xB4\xFA", FileEncoding::kUtf8WithBom},  // the mark wins over the content
-      {"' \xED\xB2\x80", FileEncoding::kCodePage936},        // an encoded surrogate is no UTF-8
-      {"caf\xC3\xA9", FileEncoding::kUtf8},
-      {"\xF0\x90\x80\x80", FileEncoding::kUtf8},
-      {"\xE0\x80\xAF", FileEncoding::kCodePage936},  // overlong: '/' in three bytes
-      {"\xF0\x80\x80\xAF", FileEncoding::kCodePage936},
-  };
-  for (const auto& [bytes, encoding] : cases)
-    EXPECT_EQ(DetectEncoding(bytes), encoding) << bytes;
-  EXPECT_EQ(Decode("a\x80", FileEncoding::kUtf8WithBom), u"a\xDC80");
-  EXPECT_EQ(Decode("\xF0\x90\x80\x80\xEF\xBF\xBF", FileEncoding::kUtf8), u"\U00010000\uFFFF");
-  EXPECT_EQ(Encode(u"ab\xD800", FileEncoding::kUtf8).unencodable_at, 2u);
-}
-
 // Every byte from 0x80 on as a lead, followed by bytes at the edges of the continuation range
 // and by a byte outside it, cut short or not: the bytes survive decoding, and a file is taken
 // for UTF-8 only when all of it decodes as UTF-8.
@@ -351,20 +290,30 @@ TEST(FileEncoding, NoByteIsReadAsPartOfASequenceItCannotStart) {
 }
 
 // ASCII is passed over several bytes at a time: the first byte that is not ASCII decides the
-// encoding and is decoded wherever it falls in such a run.
-TEST(FileEncoding, TheFirstByteBeyondAsciiCountsWhereverItFalls) {
+// encoding and is decoded wherever it falls in such a run; a byte order mark wins over the
+// content.
+TEST(FileEncoding, DetectsFromTheBytesWhereverTheyFall) {
+  const std::pair<std::string, FileEncoding> cases[] = {
+      {"", FileEncoding::kCodePage936},
+      {"\xE4\xBB\xA3", FileEncoding::kUtf8},
+      {"\xD6\xD0", FileEncoding::kCodePage936},
+      {"\xE4\xBB\xA3 \x80", FileEncoding::kCodePage936},  // valid UTF-8, then a byte it never holds
+      {"' \xED\xB2\x80", FileEncoding::kCodePage936},     // an encoded surrogate is no UTF-8
+      {"\xF0\x90\x80\x80", FileEncoding::kUtf8},
+      {"\xE0\x80\xAF", FileEncoding::kCodePage936},  // overlong: '/' in three bytes
+      {"\xF0\x80\x80\xAF", FileEncoding::kCodePage936},
+  };
   for (std::size_t before = 0; before <= 18; ++before) {
     const std::string ascii(before, 'x');
     const std::u16string text(before, u'x');
-    EXPECT_EQ(DetectEncoding(ascii), FileEncoding::kCodePage936) << before;
-    EXPECT_EQ(DetectEncoding(ascii + "\xE4\xBB\xA3" + ascii), FileEncoding::kUtf8) << before;
-    EXPECT_EQ(DetectEncoding(ascii + "\xD6\xD0" + ascii), FileEncoding::kCodePage936) << before;
-    // Valid UTF-8 first, then a byte no UTF-8 text holds.
-    EXPECT_EQ(DetectEncoding("\xE4\xBB\xA3" + ascii + "\x80"), FileEncoding::kCodePage936)
-        << before;
+    for (const auto& [bytes, encoding] : cases)
+      EXPECT_EQ(DetectEncoding(ascii + bytes + ascii), encoding) << before << bytes;
+    EXPECT_EQ(DetectEncoding("\xEF\xBB\xBF" + ascii + "\xB4\xFA"), FileEncoding::kUtf8WithBom);
     EXPECT_EQ(Decode(ascii + "\xE4\xBB\xA3" + ascii, FileEncoding::kUtf8), text + u"代" + text);
-    EXPECT_EQ(Decode(ascii + "\x80" + ascii, FileEncoding::kUtf8), text + u"\xDC80" + text);
+    EXPECT_EQ(Decode(ascii + "\x80" + ascii, FileEncoding::kUtf8WithBom), text + u"\xDC80" + text);
   }
+  EXPECT_EQ(Decode("\xF0\x90\x80\x80\xEF\xBF\xBF", FileEncoding::kUtf8), u"\U00010000\uFFFF");
+  EXPECT_EQ(Encode(u"ab\xD800", FileEncoding::kUtf8).unencodable_at, 2u);
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,36 +17,13 @@
 namespace tessaly::cli {
 namespace {
 
-using test_support::CrLfLines;
+namespace fs = std::filesystem;
 using test_support::kFlatModule;
 using test_support::kIndentedModule;
-using test_support::ReadBytes;
-using test_support::RunBinary;
-using test_support::TempFolder;
-using test_support::Utf8Path;
-using test_support::Utf8Text;
-
-// The test's current folder, which the program started inherits, for as long as it lives.
-class CurrentFolder {
- public:
-  explicit CurrentFolder(const std::filesystem::path& folder)
-      : before_(std::filesystem::current_path()) {
-    std::filesystem::current_path(folder);
-  }
-  ~CurrentFolder() { std::filesystem::current_path(before_); }
-  CurrentFolder(const CurrentFolder&) = delete;
-  CurrentFolder& operator=(const CurrentFolder&) = delete;
-
- private:
-  std::filesystem::path before_;
-};
-
-const std::string kAnnotatedModule =
-    CrLfLines({"Attribute VB_Name = \"M\"", "Sub A()", "x = 1 'x 等于 1", "End Sub"});
 
 // Whether a staged file was left beside `file`; the folder is searched in the \\?\ form, as
 // the deepest lies past MAX_PATH.
-bool StagedFileBeside(const std::filesystem::path& file) {
+bool StagedFileBeside(const fs::path& file) {
   const std::wstring pattern = L"\\\\?\\" + file.parent_path().native() + L"\\.tessaly-*";
   WIN32_FIND_DATAW found;
   HANDLE search = FindFirstFileW(pattern.c_str(), &found);
@@ -56,64 +32,60 @@ bool StagedFileBeside(const std::filesystem::path& file) {
   return true;
 }
 
-std::vector<std::string> Words(const std::string& text) {
-  std::vector<std::string> words;
-  std::istringstream in(text);
-  for (std::string word; in >> word;)
-    words.push_back(word);
-  return words;
-}
-
 TEST(PathKinds, EveryCommandWorksOnEveryKindOfRelativePath) {
-  TempFolder top;
-  const std::filesystem::path work = top.Path() / "work";
-  std::filesystem::create_directory(work);
+  test_support::TempFolder top;
+  const fs::path work = top.Path() / "work";
+  fs::create_directory(work);
   const std::string deep = std::string(120, 'd') + "\\" + std::string(120, 'e') + "\\";
-  const std::string drive = Utf8Text(work.root_name());  // "C:"
-  const std::string click = "click 代码缩进 --line 2 -i";
-  const std::string annotate = "annotate --encoding utf-8 -i";
+  const std::string annotated = test_support::CrLfLines(
+      {"Attribute VB_Name = \"M\"", "Sub A()", "x = 1 'x 等于 1", "End Sub"});
+  const std::vector<std::string> click = {"click", "代码缩进", "--line", "2", "-i"};
+  const std::vector<std::string> annotate = {"annotate", "--encoding", "utf-8", "-i"};
+  const std::vector<std::string> fmt = {"fmt", "-i"};
   const struct {
     std::string path;  // from the work folder
-    std::string command;
+    std::vector<std::string> command;
     int status;
     std::string out;  // "{}" stands for the path
     std::string after;
   } cases[] = {
-      {"Module1.bas", "fmt -i", 0, "", kIndentedModule},
-      {".\\Dot.bas", "fmt --check", 1, "{}\n", kFlatModule},
-      {".\\Dot.bas", "fmt -i", 0, "", kIndentedModule},
-      {"..\\Up.bas", "fmt --diff", 1, "--- {}\n+++ {}\n", kFlatModule},
-      {"..\\Up.bas", "fmt -i", 0, "", kIndentedModule},
+      {"Module1.bas", fmt, 0, "", kIndentedModule},
+      {".\\Dot.bas", {"fmt", "--check"}, 1, "{}\n", kFlatModule},
+      {".\\Dot.bas", fmt, 0, "", kIndentedModule},
+      {"..\\Up.bas", {"fmt", "--diff"}, 1, "--- {}\n+++ {}\n", kFlatModule},
+      {"..\\Up.bas", fmt, 0, "", kIndentedModule},
       {"src\\Back.bas", click, 0, "", kIndentedModule},
-      {"src/Forward.bas", annotate, 0, "", kAnnotatedModule},
-      {drive + "Drive.bas", "fmt -i", 0, "", kIndentedModule},
+      {"src/Forward.bas", annotate, 0, "", annotated},
+      {test_support::Utf8Text(work.root_name()) + "Drive.bas", fmt, 0, "", kIndentedModule},
       {"带 空格 的目录\\模块 一.bas", click, 0, "", kIndentedModule},
-      {deep + std::string(60, 'f') + "模块.bas", annotate, 0, "", kAnnotatedModule},
+      {deep + std::string(60, 'f') + "模块.bas", annotate, 0, "", annotated},
   };
   ASSERT_GE(cases[std::size(cases) - 1].path.size(), 300u);
   // The search finds what it looks for, so that its silence below means something.
   std::ofstream(work / ".tessaly-probe.tmp") << "";
   ASSERT_TRUE(StagedFileBeside(work / "M.bas"));
-  std::filesystem::remove(work / ".tessaly-probe.tmp");
-  const CurrentFolder in_work(work);
+  fs::remove(work / ".tessaly-probe.tmp");
+  const fs::path before = fs::current_path();
+  fs::current_path(work);  // which the program started inherits
   for (const auto& row : cases) {
-    SCOPED_TRACE(row.path + " " + row.command);
-    const std::filesystem::path file = std::filesystem::absolute(Utf8Path(row.path));
-    std::filesystem::create_directories(file.parent_path());
+    SCOPED_TRACE(row.path);
+    const fs::path file = fs::absolute(test_support::Utf8Path(row.path));
+    fs::create_directories(file.parent_path());
     std::ofstream(file, std::ios::binary) << kFlatModule;
-    std::vector<std::string> args = Words(row.command);
+    std::vector<std::string> args = row.command;
     args.push_back(row.path);
-    const auto result = RunBinary(args);
+    const auto result = test_support::RunBinary(args);
     EXPECT_EQ(result.status, row.status) << result.err;
     EXPECT_EQ(result.err, "");
     std::string out = row.out;
     for (auto at = out.find("{}"); at != std::string::npos; at = out.find("{}", at))
       out.replace(at, 2, row.path);
     EXPECT_EQ(result.out.substr(0, out.size()), out);
-    EXPECT_EQ(ReadBytes(file), row.after);
+    EXPECT_EQ(test_support::ReadBytes(test_support::Utf8Text(file)), row.after);
     EXPECT_FALSE(StagedFileBeside(file));
-    std::filesystem::remove(file);
+    fs::remove(file);
   }
+  fs::current_path(before);
 }
 
 }  // namespace
