@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -11,11 +12,11 @@
 namespace tessaly::cli {
 namespace {
 
+using test_support::kFlatModule;
+using test_support::kIndentedModule;
 using test_support::ReadBytes;
 using test_support::RunTessaly;
 using test_support::TempFolder;
-
-const std::string kSourceDir = TESSALY_SOURCE_DIR;
 
 TEST(CommandLineTest, HelpAndVersionGoToStandardOutput) {
   const auto help = RunTessaly({"--help"});
@@ -26,25 +27,9 @@ TEST(CommandLineTest, HelpAndVersionGoToStandardOutput) {
   EXPECT_EQ(RunTessaly({"--version"}).out, "tessaly 1.36.0\n");
 }
 
-// A new user's first command (the README's first ```sh block) builds only what it runs; the
-// test command, which CI runs as it stands, builds the rest.
-TEST(FirstUse, TheFirstCommandBuildsOnlyWhatItRuns) {
-  const std::string readme = ReadBytes(kSourceDir + "/README.md");
-  std::vector<std::string> commands;
-  for (auto at = readme.find("```sh\n"); at != std::string::npos;
-       at = readme.find("```sh\n", at + 1))
-    commands.push_back(readme.substr(at + 6, readme.find('\n', at + 6) - at - 6));
-  ASSERT_GE(commands.size(), 2u);
-  EXPECT_NE(commands[0].find("cmake --build build -j2 --target tessaly && ./build/tessaly "),
-            std::string::npos)
-      << commands[0];
-  EXPECT_EQ(commands[1].find("--target"), std::string::npos) << commands[1];
-  EXPECT_NE(ReadBytes(kSourceDir + "/.ci/run").find("\n" + commands[1] + "\n"), std::string::npos);
-}
-
-// What a pre-commit hook runs: `entry` on the files `files` matches.
-TEST(FirstUse, PreCommitHookChecksModules) {
-  const std::string hooks = ReadBytes(kSourceDir + "/.pre-commit-hooks.yaml");
+// What a pre-commit hook runs: `entry` on the modules `files` matches.
+TEST(CommandLineTest, PreCommitHookChecksModules) {
+  const std::string hooks = ReadBytes(std::string(TESSALY_SOURCE_DIR "/.pre-commit-hooks.yaml"));
   std::smatch entry;
   std::smatch files;
   ASSERT_TRUE(std::regex_search(hooks, entry, std::regex("\n  entry: tessaly ([^\n]*)\n")));
@@ -52,17 +37,15 @@ TEST(FirstUse, PreCommitHookChecksModules) {
   const std::regex modules(files[1].str());
   for (const std::string name : {"a.bas", "b/Form1.frm", "Class1.cls"})
     EXPECT_TRUE(std::regex_search(name, modules)) << name;
-  for (const std::string name : {"a.bas.txt", "README.md", "basic.c"})
-    EXPECT_FALSE(std::regex_search(name, modules)) << name;
+  EXPECT_FALSE(std::regex_search(std::string("a.bas.txt"), modules));
 
   TempFolder folder;
-  const auto formatted = folder.Write("A.bas", test_support::kIndentedModule);
-  const auto unformatted = folder.Write("B.bas", test_support::kFlatModule);
   std::vector<std::string> args;
   std::istringstream words(entry[1].str());
   for (std::string word; words >> word;)
     args.push_back(word);
-  args.insert(args.end(), {formatted, unformatted});
+  const auto unformatted = folder.Write("B.bas", kFlatModule);
+  args.insert(args.end(), {folder.Write("A.bas", kIndentedModule), unformatted});
   const auto result = RunTessaly(args);
   EXPECT_EQ(result.status, kExitChanged);
   EXPECT_EQ(result.out, unformatted + "\n");
@@ -70,7 +53,7 @@ TEST(FirstUse, PreCommitHookChecksModules) {
 
 // The bar as the add-in built it (its make-up is the menu's own tests' concern), one control a
 // line: four blanks deeper in a popup, a rule above each group, a tip after its caption.
-TEST(MenuCommandTest, PrintsTheBarAsBuilt) {
+TEST(CommandLineTest, MenuPrintsTheBarAsBuilt) {
   const auto result = RunTessaly({"menu"});
   ASSERT_EQ(result.status, kExitOk) << result.err;
   EXPECT_TRUE(result.out.starts_with("TessalyIDE\n    [启禁类\n        启用屏幕更新\n"));
@@ -78,6 +61,39 @@ TEST(MenuCommandTest, PrintsTheBarAsBuilt) {
                             "    资管(&G)    (工程资源管理器窗口)\n"),
             std::string::npos)
       << result.out;
+}
+
+// Chinese file names and paths longer than Windows' old limit of 260 characters, the same on
+// both faces, in-process and through the built program (whose arguments come, on Windows, from
+// the wide command line).
+TEST(FileNames, ChineseNamesAndLongPathsWorkAlike) {
+  for (const bool built : {false, true}) {
+    SCOPED_TRACE(built ? "tessaly" : "in-process");
+    const auto run = [built](const std::vector<std::string>& args) {
+      return built ? test_support::RunBinary(args) : RunTessaly(args);
+    };
+    TempFolder folder;
+    const std::string deep = std::string(100, 'd') + "/" + std::string(100, 'e') + "/";
+    std::filesystem::create_directories(folder.Path() / test_support::Utf8Path(deep));
+    const std::string paths[] = {
+        folder.Write("代码模块.bas", kFlatModule),
+        folder.Write(deep + std::string(90, 'f') + "模块.bas", kFlatModule),
+    };
+    ASSERT_GT(paths[1].size(), 300u);
+    for (const auto& path : paths) {
+      SCOPED_TRACE(path);
+      const auto check = run({"fmt", "--check", path});
+      EXPECT_EQ(check.status, kExitChanged) << check.err;
+      EXPECT_EQ(check.out, path + "\n");
+      EXPECT_EQ(run({"click", "代码缩进", path, "--line", "2"}).out, kIndentedModule);
+      EXPECT_EQ(run({"fmt", "-i", path}).status, kExitOk);
+      EXPECT_EQ(ReadBytes(path), kIndentedModule);
+      const auto missing = run({"annotate", path + "x"});
+      EXPECT_EQ(missing.err, "tessaly: " + path + "x: No such file or directory\n");
+      EXPECT_EQ(missing.status, kExitBadInput);
+    }
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{std::string(100, 'd'), "代码模块.bas"}));
+  }
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// fmt and annotate: the commands that rewrite whole modules.
+// fmt and annotate, the commands that rewrite whole modules, and the bound on what any command
+// writes.
 
 #include <gtest/gtest.h>
 
@@ -17,33 +18,27 @@ namespace tessaly::cli {
 namespace {
 
 using test_support::FileSnapshot;
+using test_support::IsRefusal;
 using test_support::kFlatModule;
 using test_support::kIndentedModule;
+using test_support::NestedIfs;
 using test_support::ReadBytes;
 using test_support::RunTessaly;
+using test_support::SnapshotFolder;
 using test_support::TempFolder;
-
-const std::string kExamples = TESSALY_SOURCE_DIR "/examples/";
 
 // --check lists each file that would change, once, and exits 1; plain fmt writes the results
 // to standard output; -i rewrites only the files that change.
 TEST(FormatCommandTest, ChecksShowsOrRewrites) {
   TempFolder folder;
-  const std::string flat_name = std::string(246, 'f') + "Flat.bas";  // near the limit of 255
-  const std::string flat = folder.Write(flat_name, kFlatModule);
+  const std::string flat = folder.Write("Flat.bas", kFlatModule);
   const std::string indented = folder.Write("Indented.bas", kIndentedModule);
   const std::string other = folder.Write("Other.bas", kFlatModule);
-  const auto clean = RunTessaly({"fmt", "--check", indented});
-  EXPECT_EQ(clean.status, kExitOk);
-  EXPECT_EQ(clean.out, "");
+  EXPECT_EQ(RunTessaly({"fmt", "--check", indented}).status, kExitOk);
   const auto listed = RunTessaly({"fmt", "--check", indented, flat, indented, other});
   EXPECT_EQ(listed.status, kExitChanged);
   EXPECT_EQ(listed.out, flat + "\n" + other + "\n");
-  EXPECT_EQ(listed.err, "");
-
-  const auto shown = RunTessaly({"fmt", flat, indented});
-  EXPECT_EQ(shown.status, kExitOk);
-  EXPECT_EQ(shown.out, kIndentedModule + kIndentedModule);
+  EXPECT_EQ(RunTessaly({"fmt", flat, indented}).out, kIndentedModule + kIndentedModule);
   EXPECT_EQ(ReadBytes(flat), kFlatModule);
 
   const FileSnapshot indented_before(indented);
@@ -52,8 +47,7 @@ TEST(FormatCommandTest, ChecksShowsOrRewrites) {
   EXPECT_EQ(in_place.out, "");
   EXPECT_EQ(ReadBytes(flat), kIndentedModule);
   EXPECT_TRUE(FileSnapshot(indented) == indented_before);  // already formatted: not rewritten
-  EXPECT_EQ(ReadBytes(other), kFlatModule);
-  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"Indented.bas", "Other.bas", flat_name}));
+  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"Flat.bas", "Indented.bas", "Other.bas"}));
 }
 
 // The bundled examples hold one module in UTF-8 and in code page 936, CR LF with hidden
@@ -73,20 +67,21 @@ TEST(ExampleModules, ChangeOnceAndAlikeInBothEncodings) {
     SCOPED_TRACE(command);
     TempFolder folder;
     std::vector<std::string> paths;
-    for (const auto& name : names)
-      paths.push_back(
-          folder.Write(std::string(254 - name.size(), 'm') + name, ReadBytes(kExamples + name)));
+    std::vector<std::string> originals;
+    for (const auto& name : names) {
+      originals.push_back(ReadBytes(TESSALY_SOURCE_DIR "/examples/" + name));
+      paths.push_back(folder.Write(std::string(254 - name.size(), 'm') + name, originals.back()));
+    }
     const auto once = RunTessaly({command, "-i", paths[0], paths[1]});
     ASSERT_EQ(once.status, kExitOk) << once.err;
     for (std::size_t i = 0; i < 2; ++i) {
-      const std::string original = ReadBytes(kExamples + names[i]);
       const FileSnapshot after(paths[i]);
       EXPECT_EQ(after.bytes.rfind("Attribute VB_Name", 0), 0u);  // the header stays first
       if (command == "fmt") {
-        EXPECT_NE(after.bytes, original);
-        EXPECT_EQ(unindented(after.bytes), unindented(original));
+        EXPECT_NE(after.bytes, originals[i]);
+        EXPECT_EQ(unindented(after.bytes), unindented(originals[i]));
       } else {
-        EXPECT_GT(after.bytes.size(), original.size());
+        EXPECT_GT(after.bytes.size(), originals[i].size());
       }
       EXPECT_EQ(RunTessaly({command, paths[i]}).out, after.bytes);
       EXPECT_EQ(RunTessaly({command, "-i", paths[i]}).status, kExitOk);
@@ -112,6 +107,62 @@ TEST(AnnotateRanges, EveryProcedureIsAnnotatedOverItsBody) {
     if (annotated[i] != module[i]) changed.insert(i + 1);
   }
   EXPECT_EQ(changed, (std::set<std::size_t>{7, 14, 18, 23, 27, 29, 36}));
+}
+
+// The real bound, through the built program: fmt knows what the module would come to before
+// it builds anything, so each mode refuses at once, writing nothing.
+TEST(ResultBound, FmtRefusesAResultPastTheBoundBeforeBuildingIt) {
+  TempFolder folder;
+  const std::string path = folder.Write("Nested.bas", NestedIfs(40'000));
+  const auto before = SnapshotFolder(folder);
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"fmt", "--check", path}, {"fmt", "--diff", path}, {"fmt", "-i", path}, {"fmt", path}}) {
+    SCOPED_TRACE(testing::PrintToString(args));
+    EXPECT_TRUE(IsRefusal(
+        test_support::RunBinary(args),
+        {path + ": the result would be larger than 256 MiB, the most a module may hold"}));
+  }
+  EXPECT_TRUE(SnapshotFolder(folder) == before);
+}
+
+// Every command that can make a module grow, with the bound lowered to 1 MiB: re-indentation in
+// the editor, comments aligned to one far column (each padded out to a line of 512 KB), and
+// annotation, which grows every line by a little. The bound is what the module comes to, to
+// the byte: a result of just the bound is written.
+TEST(ResultBound, EveryGrowingCommandIsRefusedPastTheBound) {
+  constexpr std::size_t kLimit = std::size_t{1} << 20;
+  TempFolder folder;
+  const std::string nested = folder.Write("Nested.bas", NestedIfs(1'000));
+  const std::string far =
+      folder.Write("Far.bas", "Sub A()\r\nx = " + std::string(512 * 1024, '1') +
+                                  "\r\ny = 2 ' a\r\ny = 2 ' b\r\ny = 2 ' c\r\nEnd Sub\r\n");
+  std::string lines = "Sub A()\r\n";
+  for (int k = 0; k < 100'000; ++k)
+    lines += "x = 1\r\n";
+  const std::string plain = folder.Write("Plain.bas", lines + "End Sub\r\n");
+  const auto before = SnapshotFolder(folder);
+  const std::vector<std::vector<std::string>> cases = {
+      {"fmt", nested},
+      {"click", "代码缩进", nested, "--line", "2", "-i"},
+      {"click", "删除空行", nested, "--line", "2", "--then", "代码缩进"},
+      {"click", "注解对齐", far, "--line", "2", "-i"},
+      {"annotate", "-i", plain},
+  };
+  for (const auto& args : cases) {
+    SCOPED_TRACE(testing::PrintToString(args));
+    EXPECT_TRUE(IsRefusal(RunTessaly(args, "", kLimit),
+                          {args[args[0] == "fmt" ? 1 : 2], "larger than 1 MiB"}));
+    EXPECT_TRUE(SnapshotFolder(folder) == before);
+  }
+
+  const std::string module = NestedIfs(300);
+  const std::string indented = RunTessaly({"fmt", "-"}, module).out;
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"fmt", "-"}, {"click", "代码缩进", "-", "--line", "2"}}) {
+    EXPECT_EQ(RunTessaly(args, module, indented.size()).out, indented);
+    EXPECT_TRUE(IsRefusal(RunTessaly(args, module, indented.size() - 1),
+                          {"<stdin>: the result would be larger than"}));
+  }
 }
 
 }  // namespace
