@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <regex>
-#include <sstream>
+#include <fstream>
 #include <string>
 #include <vector>
 #include "support/cli_fixture.h"
@@ -12,6 +11,7 @@
 namespace tessaly::cli {
 namespace {
 
+namespace fs = std::filesystem;
 using test_support::kFlatModule;
 using test_support::kIndentedModule;
 using test_support::ReadBytes;
@@ -27,30 +27,6 @@ TEST(CommandLineTest, HelpAndVersionGoToStandardOutput) {
   EXPECT_EQ(RunTessaly({"--version"}).out, "tessaly 1.36.0\n");
 }
 
-// What a pre-commit hook runs: `entry` on the modules `files` matches.
-TEST(CommandLineTest, PreCommitHookChecksModules) {
-  const std::string hooks = ReadBytes(std::string(TESSALY_SOURCE_DIR "/.pre-commit-hooks.yaml"));
-  std::smatch entry;
-  std::smatch files;
-  ASSERT_TRUE(std::regex_search(hooks, entry, std::regex("\n  entry: tessaly ([^\n]*)\n")));
-  ASSERT_TRUE(std::regex_search(hooks, files, std::regex("\n  files: ([^\n]*)\n")));
-  const std::regex modules(files[1].str());
-  for (const std::string name : {"a.bas", "b/Form1.frm", "Class1.cls"})
-    EXPECT_TRUE(std::regex_search(name, modules)) << name;
-  EXPECT_FALSE(std::regex_search(std::string("a.bas.txt"), modules));
-
-  TempFolder folder;
-  std::vector<std::string> args;
-  std::istringstream words(entry[1].str());
-  for (std::string word; words >> word;)
-    args.push_back(word);
-  const auto unformatted = folder.Write("B.bas", kFlatModule);
-  args.insert(args.end(), {folder.Write("A.bas", kIndentedModule), unformatted});
-  const auto result = RunTessaly(args);
-  EXPECT_EQ(result.status, kExitChanged);
-  EXPECT_EQ(result.out, unformatted + "\n");
-}
-
 // The bar as the add-in built it (its make-up is the menu's own tests' concern), one control a
 // line: four blanks deeper in a popup, a rule above each group, a tip after its caption.
 TEST(CommandLineTest, MenuPrintsTheBarAsBuilt) {
@@ -63,36 +39,52 @@ TEST(CommandLineTest, MenuPrintsTheBarAsBuilt) {
       << result.out;
 }
 
-// Chinese file names and paths longer than Windows' old limit of 260 characters, the same on
-// both faces, in-process and through the built program (whose arguments come, on Windows, from
-// the wide command line).
-TEST(FileNames, ChineseNamesAndLongPathsWorkAlike) {
+// Every way a user, cmd, Git Bash or pre-commit names a module relative to the folder the
+// program runs in, Chinese names and paths longer than Windows' old limit of 260 characters
+// included, alike in-process and through the built program (whose arguments come, on Windows,
+// from the wide command line): in place too, since writing beside a file is where a path's
+// folder matters, and no staged file is left anywhere.
+TEST(FileNames, EveryKindOfPathWorksAlike) {
+  TempFolder top;
+  const fs::path work = top.Path() / "work";
+  fs::create_directory(work);
+  const std::string deep = std::string(100, 'd') + "/" + std::string(100, 'e') + "/";
+  std::vector<std::string> paths = {"Module1.bas",
+                                    "./Dot.bas",
+                                    "../Up.bas",
+                                    "src/Forward.bas",
+                                    "带 空格 的目录/模块 一.bas",
+                                    deep + std::string(90, 'f') + "模块.bas"};
+#ifdef _WIN32
+  // What only Windows writes: backslashes, and a path from the current folder of a drive.
+  const std::string drive = test_support::Utf8Text(work.root_name());
+  paths.insert(paths.end(), {".\\Back.bas", "..\\Back.bas", "src\\Back.bas", drive + "Drive.bas"});
+#endif
+  const fs::path before = fs::current_path();
+  fs::current_path(work);
   for (const bool built : {false, true}) {
-    SCOPED_TRACE(built ? "tessaly" : "in-process");
     const auto run = [built](const std::vector<std::string>& args) {
       return built ? test_support::RunBinary(args) : RunTessaly(args);
     };
-    TempFolder folder;
-    const std::string deep = std::string(100, 'd') + "/" + std::string(100, 'e') + "/";
-    std::filesystem::create_directories(folder.Path() / test_support::Utf8Path(deep));
-    const std::string paths[] = {
-        folder.Write("代码模块.bas", kFlatModule),
-        folder.Write(deep + std::string(90, 'f') + "模块.bas", kFlatModule),
-    };
-    ASSERT_GT(paths[1].size(), 300u);
     for (const auto& path : paths) {
-      SCOPED_TRACE(path);
+      SCOPED_TRACE(path + (built ? " through tessaly" : " in-process"));
+      const fs::path file = fs::absolute(test_support::Utf8Path(path));
+      fs::create_directories(file.parent_path());
+      std::ofstream(file, std::ios::binary) << kFlatModule;
       const auto check = run({"fmt", "--check", path});
       EXPECT_EQ(check.status, kExitChanged) << check.err;
       EXPECT_EQ(check.out, path + "\n");
       EXPECT_EQ(run({"click", "代码缩进", path, "--line", "2"}).out, kIndentedModule);
       EXPECT_EQ(run({"fmt", "-i", path}).status, kExitOk);
-      EXPECT_EQ(ReadBytes(path), kIndentedModule);
-      const auto missing = run({"annotate", path + "x"});
-      EXPECT_EQ(missing.err, "tessaly: " + path + "x: No such file or directory\n");
-      EXPECT_EQ(missing.status, kExitBadInput);
+      EXPECT_EQ(ReadBytes(test_support::Utf8Text(file)), kIndentedModule);
+      EXPECT_EQ(run({"annotate", path + "x"}).err,
+                "tessaly: " + path + "x: No such file or directory\n");
     }
-    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{std::string(100, 'd'), "代码模块.bas"}));
+  }
+  fs::current_path(before);
+  for (const auto& entry : fs::recursive_directory_iterator(top.Path())) {
+    EXPECT_FALSE(test_support::Utf8Text(entry.path().filename()).starts_with(".tessaly-"))
+        << test_support::Utf8Text(entry.path());
   }
 }
 
