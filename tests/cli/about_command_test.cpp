@@ -5,9 +5,7 @@
 #include <thread>
 #include <vector>
 #include "cli/command_line.h"
-#include "sim/os/sim_registry.h"
 #include "support/cli_fixture.h"
-#include "text/utf.h"
 
 namespace tessaly::cli {
 namespace {
@@ -89,18 +87,6 @@ TEST(RegistryFaults, ConcurrentChangesAreAllKept) {
               "[x] 功能菜单\n[x] 调整窗口\n" + box + " 多标签页\n" + box + " 鼠标滚轮\n")
         << "round " << round;
   }
-}
-
-// A key nested far deeper than the call stack goes is read, kept and written back.
-TEST(RegistryFaults, ADeeplyNestedKeyIsWrittenBack) {
-  TempFolder folder;
-  std::u16string key = u"k";
-  for (int level = 1; level < 100'000; ++level)
-    key += u"\\k";
-  const std::string head = "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\";
-  const auto registry = folder.Write("r.reg", head + text::ToUtf8(key) + "]\r\n");
-  ASSERT_EQ(RunTessaly({"about", "--registry", registry, "--set", "鼠标滚轮=0"}).status, kExitOk);
-  EXPECT_TRUE(sim::SimRegistry(registry).KeyExists(host::kCurrentUser, key));
 }
 
 // The session's first sync of the simulated desktop may go unnoticed: loading a module syncs it

@@ -37,14 +37,9 @@ TEST(PipedModules, KeepTheirFormThroughEveryCommand) {
                       "Attribute Value.VB_UserMemId = 0", "Value = m", "End Property"});
   };
   // A form's head may come indented; it stays head, so a second run changes nothing either.
-  const std::string heads[] = {
-      "  VERSION 5.00\r\n  Object = \"{831FDD16-0C5C-11D2-A9FC-0000F8754DA1}#2.0#0\"; \"x.ocx\"\r\n"
-      "Begin VB.Form F\r\n  Caption = \"F\"\r\nEnd\r\n",
-      "VERSION 5.00\r\n\tObject = \"{0}#1.0#0\"; \"x.ocx\"\r\n  Begin VB.Form F\r\n  End\r\n",
-      "VERSION 5.00\r\nBegin VB.Form F\r\nEnd\r\n   Attribute VB_Name = \"F\"\r\n",
-  };
-  const std::string flat_body = "Sub A()\r\nx = 1\r\nEnd Sub\r\n";
-  const std::string indented_body = "Sub A()\r\n    x = 1\r\nEnd Sub\r\n";
+  const std::string head =
+      "  VERSION 5.00\r\n\tObject = \"{0}#1.0#0\"; \"x.ocx\"\r\n  Begin VB.Form F\r\n  End\r\n"
+      "   Attribute VB_Name = \"F\"\r\n";
   struct Case {
     std::vector<std::string> args;
     std::string in;
@@ -58,12 +53,9 @@ TEST(PipedModules, KeepTheirFormThroughEveryCommand) {
        account("Private Property Get Value() As Long")},
       {{"click", "公私(&J)", "-", "--line", "2"}, bom + "' 说明\nPrivate Sub 汇总()\nEnd Sub",
        bom + "' 说明\nPublic Sub 汇总()\nEnd Sub"},
-      {{"click", "代码缩进", "-", "--line", "1"}, lone_cr, "Sub A()\r\n    x\r    y\r\n    z\r\nEnd Sub\r\n"},
       {{"fmt", "-"}, lone_cr, "Sub A()\r\n    x\r    y\r\n    z\r\nEnd Sub\r\n"},
       {{"annotate", "-"}, lone_cr, "Sub A()\r\nx 'x\ry 'y\r\nz 'z\r\nEnd Sub\r\n"},
-      {{"fmt", "-"}, heads[0] + flat_body, heads[0] + indented_body},
-      {{"fmt", "-"}, heads[1] + flat_body, heads[1] + indented_body},
-      {{"fmt", "-"}, heads[2] + flat_body, heads[2] + indented_body},
+      {{"fmt", "-"}, head + "Sub A()\r\nx = 1\r\nEnd Sub\r\n", head + "Sub A()\r\n    x = 1\r\nEnd Sub\r\n"},
       // With -i a module from standard input still goes to standard output, changed or not.
       {{"fmt", "-i", "-"}, "Sub A()\n    x\nEnd Sub\n", "Sub A()\n    x\nEnd Sub\n"},
       {{"annotate", "-i", "-"}, "' x\r\n", "' x\r\n"},
@@ -82,7 +74,6 @@ TEST(PipedModules, KeepTheirFormThroughEveryCommand) {
       // Plain ASCII fits both encodings; --encoding decides what Chinese text added to it
       // becomes, and only for plain ASCII.
       {{"annotate", "-"}, ascii, annotated_gbk},
-      {{"annotate", "-", "--encoding", "gbk"}, ascii, annotated_gbk},
       {{"annotate", "-", "--encoding", "utf-8"}, ascii, annotated_utf8},
       {{"annotate", "-", "--encoding", "utf-8"}, "' \xB4\xFA\r\n" + ascii, "' \xB4\xFA\r\n" + annotated_gbk},
       // --diff shows what formatting would change; changes more than six lines apart make
@@ -105,20 +96,15 @@ TEST(PipedModules, KeepTheirFormThroughEveryCommand) {
 }
 
 // Standard input that fails on reading, or never ends.
-class HostileInput : public std::streambuf {
- public:
-  explicit HostileInput(bool fails) : fails_(fails) { buffer_.fill('x'); }
-
- protected:
+struct HostileInput : std::streambuf {
+  explicit HostileInput(bool fails) : fails(fails) { buffer.fill('x'); }
   int_type underflow() override {
-    if (fails_) throw std::ios_base::failure("read", std::make_error_code(std::errc::io_error));
-    setg(buffer_.data(), buffer_.data(), buffer_.data() + buffer_.size());
-    return traits_type::to_int_type(buffer_[0]);
+    if (fails) throw std::ios_base::failure("read", std::make_error_code(std::errc::io_error));
+    setg(buffer.data(), buffer.data(), buffer.data() + buffer.size());
+    return 'x';
   }
-
- private:
-  bool fails_;
-  std::array<char, 1 << 16> buffer_;
+  bool fails;
+  std::array<char, 1 << 16> buffer;
 };
 
 // A read error on standard input is no empty module, and input that never ends is refused at

@@ -47,8 +47,6 @@ TEST(Refusals, GiveOneLineAndStatusTwoAndLeaveEveryFileAsItWas) {
   const std::string report = (folder.Path() / "report.json").string();
   const std::string none = (folder.Path() / "none.reg").string();
   const std::string corrupt = folder.Write("corrupt.reg", "not a registry file\n");
-  const std::string gbk_registry = folder.Write(
-      "gbk.reg", "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\\xD6\xD0]\r\n");
   const std::string locked = folder.Write("locked.reg", "Windows Registry Editor Version 5.00\r\n");
   fs::permissions(locked, fs::perms::owner_read);
   const std::string click = "代码缩进";
@@ -105,7 +103,6 @@ TEST(Refusals, GiveOneLineAndStatusTwoAndLeaveEveryFileAsItWas) {
       {{"about", "--registry", none, "--host", "vba", "--set", "功能菜单=1", "--set", "鼠标滚轮=1"},
        {"鼠标滚轮", "cannot be changed in this editor"}},
       {{"about", "--registry", corrupt}, {corrupt}},
-      {{"about", "--registry", gbk_registry, "--set", "鼠标滚轮=0"}, {gbk_registry}},
       {{"about", "--registry", locked, "--set", "鼠标滚轮=1"}, {locked}},
       // clang-format on
   };
