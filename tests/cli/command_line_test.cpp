@@ -1,9 +1,13 @@
+// The command line as a whole: help, the menu, every kind of path, and the refusals of bad
+// arguments, files and settings with status 2 and one line.
+
 #include "cli/command_line.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 #include "support/cli_fixture.h"
@@ -12,10 +16,14 @@ namespace tessaly::cli {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
+using test_support::CrLfLines;
+using test_support::IsRefusal;
 using test_support::kFlatModule;
 using test_support::kIndentedModule;
 using test_support::ReadBytes;
 using test_support::RunTessaly;
+using test_support::SnapshotFolder;
 using test_support::TempFolder;
 
 TEST(CommandLineTest, HelpAndVersionGoToStandardOutput) {
@@ -85,6 +93,131 @@ TEST(FileNames, EveryKindOfPathWorksAlike) {
   for (const auto& entry : fs::recursive_directory_iterator(top.Path())) {
     EXPECT_FALSE(test_support::Utf8Text(entry.path().filename()).starts_with(".tessaly-"))
         << test_support::Utf8Text(entry.path());
+  }
+}
+
+// Five lines as the editor shows them, below the hidden header line.
+const std::string kModule = CrLfLines(
+    {"Attribute VB_Name = \"Demo\"", "Sub A()", "If x Then", "y = 1 ' 中文", "End If", "End Sub"});
+
+// A message ending in 0xC2 makes the escaping look at the byte after it only below the
+// message's size; looking one further reads the terminating null, which is no C1 control
+// either, so that bound shows in no message.
+//
+// Wrong arguments, bad files, positions and settings: exit 2, one line on standard error that
+// names the problem, nothing on standard output, and every file of the folder as it was, with
+// -i too: no byte, no modification time, no temporary file, no report. A command of several
+// files checks them all before it writes any.
+TEST(Refusals, GiveOneLineAndStatusTwoAndLeaveEveryFileAsItWas) {
+  TempFolder folder;
+  const std::string module = folder.Write("Demo.bas", kModule);
+  const std::string binary = folder.Write("Binary.bas", "Sub A()\r\n\0End Sub\r\n"s);
+  // A stray GBK lead byte, which a letter inserted after it would complete.
+  const std::string stray = folder.Write("Stray.bas", "Sub A()\r\nx = 1\x81\r\n");
+  const std::string read_only = folder.Write("ReadOnly.bas", kModule);
+  fs::permissions(read_only, fs::perms::owner_read);
+  const std::string missing = (folder.Path() / "Missing.bas").string();
+  // A line break, an escape sequence and a C1 control in what a message echoes.
+  const std::string controls =
+      test_support::Utf8Text(folder.Path() / test_support::Utf8Path("x\ny\x1B[31m\xC2\x9B.bas"));
+  const std::string directory = (folder.Path() / "Folder.bas").string();
+  fs::create_directory(directory);
+  const std::string report = (folder.Path() / "report.json").string();
+  const std::string none = (folder.Path() / "none.reg").string();
+  const std::string corrupt = folder.Write("corrupt.reg", "not a registry file\n");
+  const std::string locked = folder.Write("locked.reg", "Windows Registry Editor Version 5.00\r\n");
+  fs::permissions(locked, fs::perms::owner_read);
+  const std::string click = "代码缩进";
+  const struct {
+    std::vector<std::string> args;
+    std::vector<std::string> parts;  // each must appear in the error line
+    std::string standard_input = "";
+  } cases[] = {
+      // clang-format off
+      {{}, {"no command given"}},
+      {{"frob"}, {"unknown command 'frob'"}},
+      {{"click", click}, {"click takes a CAPTION and a FILE"}},
+      {{"click", click, module, "--bogus"}, {"unknown option '--bogus'"}},
+      {{"click", click, module, "--line"}, {"--line needs a value"}},
+      {{"click", click, module, "--line", "0"}, {"--line takes a whole number from 1, not '0'"}},
+      {{"click", click, module, "--line", "2x"}, {"not '2x'"}},
+      {{"click", click, module, "--col", "99999999999"}, {"--col", "not '99999999999'"}},
+      {{"click", click, module, "--to", "3"}, {"--to takes LINE:COLUMN, not '3'"}},
+      {{"fmt"}, {"fmt takes one or more FILEs"}},
+      {{"fmt", "--check", "-i", module}, {"fmt takes one of --check, --diff and -i"}},
+      {{"fmt", "--encoding", "latin1", "-"}, {"--encoding takes gbk or utf-8, not 'latin1'"}},
+      {{"menu", "x"}, {"menu takes no arguments"}},
+      {{"click", click, directory, "-i"}, {directory, "is a directory"}},
+      {{"click", click, module + "/Inner.bas"}, {module + "/Inner.bas", "Not a directory"}},
+      {{"click", click, "-"}, {"<stdin>: binary file"}, "Sub A()\0\r\n"s},
+      {{"click", click, module, "--line", "6", "-i"}, {module, "line 6", "5 lines"}},
+      {{"click", click, module, "--line", "5", "--col", "9", "-i"},
+       {module, "column 9", "line 5", "7 characters"}},
+      {{"click", click, module, "--to", "2:99", "-i"}, {module, "column 99", "line 2"}},
+      {{"click", "公私(&J)", "-", "--line", "3"},
+       {"tessaly: <stdin>: line 3 is past the module's 2 lines\n"},
+       "Attribute VB_Name = \"C\"\r\nSub A()\r\nEnd Sub\r\n"},
+      // What a message echoes stays on its one line and sends the terminal nothing.
+      {{"click", "a\nb", module}, {"no caption 'a\\nb'"}},
+      {{"fmt", controls}, {"x\\ny\\x1B[31m\\xC2\\x9B.bas: No such file"}},
+      {{"click", click, module, "--line", "1\r\t"}, {"not '1\\r\\t'"}},
+      // U+1F600 has no code in code page 936; the click would have to write it.
+      {{"click", "粘贴(&S)", stray, "--line", "2", "--clipboard", "x = \"\xF0\x9F\x98\x80\"", "-i",
+        "--report", report}, {stray, "line 2 holds U+1F600, which code page 936 cannot represent"}},
+      {{"click", "参数：可选", stray, "--line", "2", "--col", "7", "-i"},
+       {stray, "line 2: the stray byte 0x81 would join the text after it"}},
+      {{"fmt", "-i", module, binary}, {binary, "binary file"}},
+      {{"annotate", "-i", binary, module}, {binary}},
+      {{"fmt", "-i", module, read_only}, {"ReadOnly.bas: the file is read-only"}},
+      {{"annotate", "-i", module, read_only}, {"ReadOnly.bas: the file is read-only"}},
+      // The report is written only when the command succeeds, and never over the module.
+      {{"click", click, module, "-i", "--report", missing + "/report.json"},
+       {"cannot write the report", missing + "/report.json"}},
+      {{"click", click, module, "--line", "2", "--report", module}, {"names the module itself"}},
+      {{"click", click, read_only, "--line", "2", "-i", "--report", report}, {read_only}},
+      // Settings and the registry file; every switch is checked before any is stored.
+      {{"about", "--registry", none, "--set", "菜单=1"}, {"--set takes"}},
+      {{"about", "--registry", none, "--set", "功能菜单=2"}, {"takes 0 or 1"}},
+      {{"about", "--registry", none, "--host", "vba", "--set", "功能菜单=1", "--set", "鼠标滚轮=1"},
+       {"鼠标滚轮", "cannot be changed in this editor"}},
+      {{"about", "--registry", corrupt}, {corrupt}},
+      {{"about", "--registry", locked, "--set", "鼠标滚轮=1"}, {locked}},
+      // clang-format on
+  };
+  const auto before = SnapshotFolder(folder);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.args));
+    EXPECT_TRUE(IsRefusal(RunTessaly(c.args, c.standard_input), c.parts));
+    EXPECT_TRUE(SnapshotFolder(folder) == before);
+  }
+}
+
+// A result that cannot reach standard output is a failure, also where the command's own
+// status tells of a change, and no file is put in place unless standard output took
+// everything: a stream whose every write fails, as on a full disk, or a pipe whose reader has
+// gone, which fails as a write rather than killing the program.
+TEST(Refusals, LostStandardOutputIsAnError) {
+  TempFolder folder;
+  const std::string module = folder.Write("Demo.bas", kModule);
+  const std::vector<std::string> commands[] = {
+      {"menu"},
+      {"fmt", "--check", module},
+      {"fmt", "-i", module, "-"},
+      {"annotate", "-i", module, "-"},
+      {"click", "代码缩进", "-", "--line", "3", "-i"},
+  };
+  const auto before = SnapshotFolder(folder);
+  for (const auto& args : commands) {
+    SCOPED_TRACE(testing::PrintToString(args));
+    std::istringstream in(kModule);
+    std::ostream lost(nullptr);
+    std::ostringstream err;
+    EXPECT_EQ(RunCommandLine(args, {in, lost, err}), kExitBadInput);
+    EXPECT_EQ(err.str(), "tessaly: cannot write to standard output\n");
+    const auto piped = test_support::RunBinary(args, kModule, /*output_closed=*/true);
+    EXPECT_EQ(piped.status, kExitBadInput);
+    EXPECT_EQ(piped.err, "tessaly: cannot write to standard output\n");
+    EXPECT_TRUE(SnapshotFolder(folder) == before);
   }
 }
 

@@ -258,23 +258,21 @@ TEST(ModuleHeader, RecognisesMemberAttributes) {
 
 // Every byte from 0x80 on as a lead, followed by bytes at the edges of the continuation range
 // and by a byte outside it, cut short or not: the bytes survive decoding, and a file is taken
-// for UTF-8 only when all of it decodes as UTF-8.
+// for UTF-8 only when all of it decodes as UTF-8 (so an overlong form or an encoded surrogate
+// makes it code page 936).
 TEST(FileEncoding, NoByteIsReadAsPartOfASequenceItCannotStart) {
   const char followers[] = {'\x80', '\x8F', '\x90', '\x9F', '\xA0', '\xBF', 'A'};
   for (int lead = 0x80; lead <= 0xFF; ++lead) {
-    for (const char second : followers) {
-      for (const char third : followers) {
-        for (const char fourth : followers) {
-          const std::string all{static_cast<char>(lead), second, third, fourth};
-          for (std::size_t length = 2; length <= 4; ++length) {
-            const std::string bytes = all.substr(0, length);
-            SCOPED_TRACE(testing::PrintToString(bytes));
-            const std::u16string text = Decode(bytes, FileEncoding::kUtf8);
-            ASSERT_EQ(Encode(text, FileEncoding::kUtf8).bytes, bytes);
-            if (DetectEncoding(bytes) == FileEncoding::kUtf8) {
-              ASSERT_TRUE(std::none_of(text.begin(), text.end(), text::IsByteEscape));
-            }
-          }
+    for (std::size_t k = 0; k < 7 * 7 * 7; ++k) {
+      const std::string all{static_cast<char>(lead), followers[k % 7], followers[k / 7 % 7],
+                            followers[k / 49]};
+      for (std::size_t length = 2; length <= 4; ++length) {
+        const std::string bytes = all.substr(0, length);
+        SCOPED_TRACE(testing::PrintToString(bytes));
+        const std::u16string text = Decode(bytes, FileEncoding::kUtf8);
+        ASSERT_EQ(Encode(text, FileEncoding::kUtf8).bytes, bytes);
+        if (DetectEncoding(bytes) == FileEncoding::kUtf8) {
+          ASSERT_TRUE(std::none_of(text.begin(), text.end(), text::IsByteEscape));
         }
       }
     }
@@ -290,10 +288,7 @@ TEST(FileEncoding, DetectsFromTheBytesWhereverTheyFall) {
       {"\xE4\xBB\xA3", FileEncoding::kUtf8},
       {"\xD6\xD0", FileEncoding::kCodePage936},
       {"\xE4\xBB\xA3 \x80", FileEncoding::kCodePage936},  // valid UTF-8, then a byte it never holds
-      {"' \xED\xB2\x80", FileEncoding::kCodePage936},     // an encoded surrogate is no UTF-8
       {"\xF0\x90\x80\x80", FileEncoding::kUtf8},
-      {"\xE0\x80\xAF", FileEncoding::kCodePage936},  // overlong: '/' in three bytes
-      {"\xF0\x80\x80\xAF", FileEncoding::kCodePage936},
   };
   for (std::size_t before = 0; before <= 18; ++before) {
     const std::string ascii(before, 'x');
