@@ -50,8 +50,9 @@ TEST(CommandLineTest, MenuPrintsTheBarAsBuilt) {
 // Every way a user, cmd, Git Bash or pre-commit names a module relative to the folder the
 // program runs in, Chinese names and paths longer than Windows' old limit of 260 characters
 // included, alike in-process and through the built program (whose arguments come, on Windows,
-// from the wide command line): in place too, since writing beside a file is where a path's
-// folder matters, and no staged file is left anywhere.
+// from the wide command line). fmt --check lists each file that would change and exits 1, plain
+// fmt writes the results to standard output, -i rewrites only the files that change: in place,
+// since writing beside a file is where a path's folder matters, no staged file is left.
 TEST(FileNames, EveryKindOfPathWorksAlike) {
   TempFolder top;
   const fs::path work = top.Path() / "work";
@@ -68,6 +69,8 @@ TEST(FileNames, EveryKindOfPathWorksAlike) {
   const std::string drive = test_support::Utf8Text(work.root_name());
   paths.insert(paths.end(), {".\\Back.bas", "..\\Back.bas", "src\\Back.bas", drive + "Drive.bas"});
 #endif
+  const std::string indented = top.Write("Indented.bas", kIndentedModule);
+  const test_support::FileSnapshot formatted(indented);
   const fs::path before = fs::current_path();
   fs::current_path(work);
   for (const bool built : {false, true}) {
@@ -79,12 +82,16 @@ TEST(FileNames, EveryKindOfPathWorksAlike) {
       const fs::path file = fs::absolute(test_support::Utf8Path(path));
       fs::create_directories(file.parent_path());
       std::ofstream(file, std::ios::binary) << kFlatModule;
-      const auto check = run({"fmt", "--check", path});
+      const auto check = run({"fmt", "--check", path, "../Indented.bas", path});
       EXPECT_EQ(check.status, kExitChanged) << check.err;
-      EXPECT_EQ(check.out, path + "\n");
+      EXPECT_EQ(check.out, path + "\n" + path + "\n");
       EXPECT_EQ(run({"click", "代码缩进", path, "--line", "2"}).out, kIndentedModule);
-      EXPECT_EQ(run({"fmt", "-i", path}).status, kExitOk);
+      EXPECT_EQ(run({"fmt", path, "../Indented.bas"}).out, kIndentedModule + kIndentedModule);
+      EXPECT_EQ(run({"fmt", "-i", path, "../Indented.bas"}).status, kExitOk);
       EXPECT_EQ(ReadBytes(test_support::Utf8Text(file)), kIndentedModule);
+      EXPECT_EQ(run({"fmt", "--check", path}).status, kExitOk);
+      // Already formatted: not rewritten.
+      EXPECT_TRUE(test_support::FileSnapshot(indented) == formatted);
       EXPECT_EQ(run({"annotate", path + "x"}).err,
                 "tessaly: " + path + "x: No such file or directory\n");
     }

@@ -28,31 +28,6 @@ using test_support::RunTessaly;
 using test_support::SnapshotFolder;
 using test_support::TempFolder;
 
-// --check lists each file that would change, once, and exits 1; plain fmt writes the results
-// to standard output; -i rewrites only the files that change. The temporary name does not grow
-// with the file's: names near the system's limit of 255 bytes are rewritten too.
-TEST(FormatCommandTest, ChecksShowsOrRewrites) {
-  TempFolder folder;
-  const std::string flat_name = std::string(246, 'f') + "Flat.bas";
-  const std::string flat = folder.Write(flat_name, kFlatModule);
-  const std::string indented = folder.Write("Indented.bas", kIndentedModule);
-  const std::string other = folder.Write("Other.bas", kFlatModule);
-  EXPECT_EQ(RunTessaly({"fmt", "--check", indented}).status, kExitOk);
-  const auto listed = RunTessaly({"fmt", "--check", indented, flat, indented, other});
-  EXPECT_EQ(listed.status, kExitChanged);
-  EXPECT_EQ(listed.out, flat + "\n" + other + "\n");
-  EXPECT_EQ(RunTessaly({"fmt", flat, indented}).out, kIndentedModule + kIndentedModule);
-  EXPECT_EQ(ReadBytes(flat), kFlatModule);
-
-  const FileSnapshot indented_before(indented);
-  const auto in_place = RunTessaly({"fmt", "-i", flat, indented});
-  EXPECT_EQ(in_place.status, kExitOk) << in_place.err;
-  EXPECT_EQ(in_place.out, "");
-  EXPECT_EQ(ReadBytes(flat), kIndentedModule);
-  EXPECT_TRUE(FileSnapshot(indented) == indented_before);  // already formatted: not rewritten
-  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"Indented.bas", "Other.bas", flat_name}));
-}
-
 // `tessaly annotate` annotates every procedure the editor counts over its own body, as a
 // click in that body does where the range search finds the procedure: Total, both Traces, the
 // Friend Property, Indented and Report, each body's code lines without a comment, and no
