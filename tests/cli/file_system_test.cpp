@@ -15,8 +15,6 @@
 #include <vector>
 
 #include "cli/command_line.h"
-#include "cli/file_error.h"
-#include "cli/module_output.h"
 #include "support/cli_fixture.h"
 
 namespace tessaly::cli {
@@ -128,42 +126,22 @@ TEST(BadInput, MemoryIsBoundedByTheLargestFileAndItsResult) {
 // opened for reading, is never descriptor 0, so tests of `descriptor_ >= 0` against `>= 1` (or
 // `< 0` against `<= 0`) agree.
 
-// Whatever step fails, the error names the file, the target keeps its bytes and no temporary
-// file is left: a missing folder, a folder in the file's place, a read-only file, and a write
-// cut short by the file size limit after the temporary file was made.
-TEST(AtomicWrite, FailsClearlyAndLeavesNothingBehind) {
+// A write cut short after the temporary file was made (by the file size limit, as by a full
+// disk) names the file and leaves the module as it was and no temporary file behind.
+TEST(PosixFiles, AWriteCutShortLeavesNothingBehind) {
   TempFolder folder;
-  const std::string locked = folder.Write("Locked.frm", "old");
-  fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read);
-  const std::string limited = folder.Write("Limited.bas", "old");
-  fs::create_directories(folder.Path() / "Folder.bas");
-  const auto entries = folder.Entries();
-
-  auto expect_failure = [&](const fs::path& path, const std::string& bytes) {
-    try {
-      WriteFileAtomically(path.string(), bytes);
-      ADD_FAILURE() << "writing " << path << " succeeded";
-    } catch (const FileError& error) {
-      EXPECT_NE(std::string(error.what()).find(path.filename().string()), std::string::npos)
-          << error.what();
-    }
-    EXPECT_EQ(folder.Entries(), entries);
-  };
-  expect_failure(folder.Path() / "missing" / "Module1.bas", "x");
-  expect_failure(folder.Path() / "Folder.bas", "x");
-  expect_failure(locked, "new");
-  EXPECT_EQ(ReadBytes(locked), "old");
-
-  rlimit before{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+  const std::string module = folder.Write("Limited.bas", test_support::NestedIfs(50));
+  const auto before = SnapshotFolder(folder);
+  rlimit limit{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
   const auto previous_handler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = before;
-  small.rlim_cur = 16;
+  const rlimit small{16, limit.rlim_max};
   ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  expect_failure(limited, std::string(4096, 'x'));
-  ::setrlimit(RLIMIT_FSIZE, &before);
+  const auto result = RunTessaly({"fmt", "-i", module});
+  ::setrlimit(RLIMIT_FSIZE, &limit);
   std::signal(SIGXFSZ, previous_handler);
-  EXPECT_EQ(ReadBytes(limited), "old");
+  EXPECT_TRUE(IsRefusal(result, {module}));
+  EXPECT_TRUE(SnapshotFolder(folder) == before);
 }
 
 }  // namespace

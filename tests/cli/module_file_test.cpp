@@ -72,8 +72,6 @@ TEST(ModuleFile, EditedLinesReadBackAsEditedWithTheirOwnBreaks) {
   } cases[] = {
       // clang-format off
       {"a\r\nb", {u"a", u"b", u"c"}, {0, 1, kNew}, "a\r\nb\r\nc"},
-      {"a\r\nb", {u"a"}, {0}, "a"},
-      {"a\nb\n", {u"a", u"b", u"c"}, {0, 1, kNew}, "a\nb\nc\n"},
       {"a\r\nb\nc\n", {u"a", u"x", u"b", u"c"}, {0, kNew, 1, 2}, "a\r\nx\nb\nc\n"},
       {"a\rb\rc\n", {u"a", u"x", u"b", u"c"}, {0, kNew, 1, 2}, "a\rx\rb\rc\n"},
       {"", {u"a"}, {kNew}, "a\r\n"},
