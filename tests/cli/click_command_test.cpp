@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -24,17 +23,16 @@ const std::vector<std::string> kShown = {"Sub A()", "    If x Then", "        y 
                                          "",        "    End If",    "End Sub"};
 const std::string kBlock = kHeader + CrLfLines(kShown);
 
-// The members of a click's report: the caret (start line and column, end line and column),
-// then the events, each a list of JSON values.
-std::string Report(std::array<int, 4> caret, const std::string& urls = "",
+// The members of a click's report: the caret, collapsed at a line and column, then the events,
+// each a list of JSON values.
+std::string Report(int line, int column, const std::string& urls = "",
                    const std::string& windows = "", const std::string& forms = "",
                    const std::string& boxes = "") {
-  const char* names[] = {"start_line", "start_column", "end_line", "end_column"};
-  std::string json = "\"caret\":{";
-  for (std::size_t k = 0; k < 4; ++k)
-    json += (k ? ",\"" : "\"") + std::string(names[k]) + "\":" + std::to_string(caret[k]);
-  return json + R"(},"message_boxes":[)" + boxes + R"(],"urls_opened":[)" + urls +
-         R"(],"windows":[)" + windows + R"(],"forms_opened":[)" + forms + "]";
+  const std::string l = std::to_string(line);
+  const std::string c = std::to_string(column);
+  return R"("caret":{"start_line":)" + l + R"(,"start_column":)" + c + R"(,"end_line":)" + l +
+         R"(,"end_column":)" + c + R"(},"message_boxes":[)" + boxes + R"(],"urls_opened":[)" +
+         urls + R"(],"windows":[)" + windows + R"(],"forms_opened":[)" + forms + "]";
 }
 
 // What a click does to kBlock, checked on the whole module (so the lines it must leave alone
@@ -50,23 +48,23 @@ TEST(ClickCommandTest, EditsAndReportsAtTheCaretAndSelection) {
       // A selection over two lines is replaced by the clipboard's text, indented as the line
       // that then stands at the caret ("    End If", so one level deeper).
       {{"粘贴(&S)", "--line", "2", "--col", "5", "--to", "3:3", "--clipboard", "z = 2"},
-       {"Sub A()", "        z = 2", "", "    End If", "End Sub"}, Report({2, 3, 2, 3})},
+       {"Sub A()", "        z = 2", "", "    End If", "End Sub"}, Report(2, 3)},
       // A module of plain ASCII is taken for code page 936, the editor's own code page, so
       // the Chinese it gains is written in it.
       {{"粘贴(&S)", "--line", "3", "--col", "9", "--clipboard", "z = 2 ' 中文"},
        {"Sub A()", "    If x Then", "        z = 2 ' \xD6\xD0\xCE\xC4", "        y = 1", "",
-        "    End If", "End Sub"}, Report({3, 9, 3, 9})},
+        "    End If", "End Sub"}, Report(3, 9)},
       // The editor reports a selection made backwards from its first character.
       {{"注释(&Z)", "--line", "3", "--col", "14", "--to", "2:1"},
-       {"Sub A()", "    'If x Then", "        'y = 1", "", "    End If", "End Sub"}, Report({3, 14, 3, 14})},
+       {"Sub A()", "    'If x Then", "        'y = 1", "", "    End If", "End Sub"}, Report(3, 14)},
       // Deleting the last lines takes the caret to the end of the line left above them.
       {{"删行(&X)", "--line", "4", "--to", "6:8"}, {"Sub A()", "    If x Then", "        y = 1"},
-       Report({3, 14, 3, 14})},
-      {{"关于程序"}, kShown, Report({1, 1, 1, 1}, "", "", R"("AboutFrm")")},
+       Report(3, 14)},
+      {{"关于程序"}, kShown, Report(1, 1, "", "", R"("AboutFrm")")},
       {{"在线搜索", "--clipboard", "hello 世界"}, kShown,
-       Report({1, 1, 1, 1}, R"("https://www.baidu.com/s?wd=hello%20%E4%B8%96%E7%95%8C")")},
+       Report(1, 1, R"("https://www.baidu.com/s?wd=hello%20%E4%B8%96%E7%95%8C")")},
       // The project explorer is open when the editor starts, so a click hides it.
-      {{"资管(&G)"}, kShown, Report({1, 1, 1, 1}, "", R"({"caption":"Project - Project1","visible":false})")},
+      {{"资管(&G)"}, kShown, Report(1, 1, "", R"({"caption":"Project - Project1","visible":false})")},
       // clang-format on
   };
   TempFolder folder;
@@ -86,7 +84,7 @@ TEST(ClickCommandTest, EditsAndReportsAtTheCaretAndSelection) {
   const auto emptied =
       RunTessaly({"click", "删除空行", "-", "--line", "3", "--report", "-"}, "\r\n\r\n\r\n");
   EXPECT_EQ(emptied.out, "");
-  EXPECT_EQ(emptied.err, "{" + Report({1, 1, 1, 1}) + "}\n");
+  EXPECT_EQ(emptied.err, "{" + Report(1, 1) + "}\n");
 }
 
 // In place, a click that leaves the text alone does not rewrite the file; one that changes a
@@ -120,9 +118,9 @@ TEST(ClickCommandTest, InPlaceChangesOnlyTheClickedLineAndThenClicksOn) {
                                "撤销上次修改", "-i", "--report", report});
   EXPECT_EQ(run.out + run.err, "");
   EXPECT_TRUE(FileSnapshot(path) == commented);
-  const std::string quiet = Report({12, 1, 12, 1});
-  const std::string nothing = Report({12, 1, 12, 1}, "", "", "",
-                                     R"({"text":"没有可撤销的修改。","caption":"","style":64})");
+  const std::string quiet = Report(12, 1);
+  const std::string nothing =
+      Report(12, 1, "", "", "", R"({"text":"没有可撤销的修改。","caption":"","style":64})");
   std::string clicks;
   for (const std::string caption : {"注释(&Z)", "注释(&Z)", "撤销上次修改", "撤销上次修改"})
     clicks += R"({"caption":")" + caption + "\"," + quiet + "},";

@@ -17,7 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::string_literals;
-using test_support::CrLfLines;
 using test_support::IsRefusal;
 using test_support::kFlatModule;
 using test_support::kIndentedModule;
@@ -101,10 +100,6 @@ TEST(FileNames, EveryKindOfPathWorksAlike) {
   }
 }
 
-// Five lines as the editor shows them, below the hidden header line.
-const std::string kModule = CrLfLines(
-    {"Attribute VB_Name = \"Demo\"", "Sub A()", "If x Then", "y = 1 ' 中文", "End If", "End Sub"});
-
 // A message ending in 0xC2 makes the escaping look at the byte after it only below the
 // message's size; looking one further reads the terminating null, which is no C1 control
 // either, so that bound shows in no message.
@@ -115,11 +110,11 @@ const std::string kModule = CrLfLines(
 // files checks them all before it writes any.
 TEST(Refusals, GiveOneLineAndStatusTwoAndLeaveEveryFileAsItWas) {
   TempFolder folder;
-  const std::string module = folder.Write("Demo.bas", kModule);
+  const std::string module = folder.Write("Demo.bas", kFlatModule);
   const std::string binary = folder.Write("Binary.bas", "Sub A()\r\n\0End Sub\r\n"s);
   // A stray GBK lead byte, which a letter inserted after it would complete.
   const std::string stray = folder.Write("Stray.bas", "Sub A()\r\nx = 1\x81\r\n");
-  const std::string read_only = folder.Write("ReadOnly.bas", kModule);
+  const std::string read_only = folder.Write("ReadOnly.bas", kFlatModule);
   fs::permissions(read_only, fs::perms::owner_read);
   const std::string missing = (folder.Path() / "Missing.bas").string();
   // A line break, an escape sequence and a C1 control in what a message echoes.
@@ -128,7 +123,6 @@ TEST(Refusals, GiveOneLineAndStatusTwoAndLeaveEveryFileAsItWas) {
   const std::string directory = (folder.Path() / "Folder.bas").string();
   fs::create_directory(directory);
   const std::string report = (folder.Path() / "report.json").string();
-  const std::string none = (folder.Path() / "none.reg").string();
   const std::string corrupt = folder.Write("corrupt.reg", "not a registry file\n");
   const std::string locked = folder.Write("locked.reg", "Windows Registry Editor Version 5.00\r\n");
   fs::permissions(locked, fs::perms::owner_read);
@@ -150,11 +144,10 @@ TEST(Refusals, GiveOneLineAndStatusTwoAndLeaveEveryFileAsItWas) {
       {{"click", click, module, "--to", "3"}, {"--to takes LINE:COLUMN, not '3'"}},
       {{"fmt", "--check", "-i", module}, {"fmt takes one of --check, --diff and -i"}},
       {{"click", click, directory, "-i"}, {directory, "is a directory"}},
-      {{"click", click, module + "/Inner.bas"}, {module + "/Inner.bas", "Not a directory"}},
       {{"click", click, "-"}, {"<stdin>: binary file"}, "Sub A()\0\r\n"s},
-      {{"click", click, module, "--line", "6", "-i"}, {module, "line 6", "5 lines"}},
-      {{"click", click, module, "--line", "5", "--col", "9", "-i"},
-       {module, "column 9", "line 5", "7 characters"}},
+      {{"click", click, module, "--line", "4", "-i"}, {module, "line 4", "3 lines"}},
+      {{"click", click, module, "--line", "3", "--col", "9", "-i"},
+       {module, "column 9", "line 3", "7 characters"}},
       {{"click", click, module, "--to", "2:99", "-i"}, {module, "column 99", "line 2"}},
       {{"click", "公私(&J)", "-", "--line", "3"},
        {"tessaly: <stdin>: line 3 is past the module's 2 lines\n"},
@@ -178,9 +171,9 @@ TEST(Refusals, GiveOneLineAndStatusTwoAndLeaveEveryFileAsItWas) {
       {{"click", click, module, "--line", "2", "--report", module}, {"names the module itself"}},
       {{"click", click, read_only, "--line", "2", "-i", "--report", report}, {read_only}},
       // Settings and the registry file; every switch is checked before any is stored.
-      {{"about", "--registry", none, "--set", "菜单=1"}, {"--set takes"}},
-      {{"about", "--registry", none, "--set", "功能菜单=2"}, {"takes 0 or 1"}},
-      {{"about", "--registry", none, "--host", "vba", "--set", "功能菜单=1", "--set", "鼠标滚轮=1"},
+      {{"about", "--registry", missing, "--set", "菜单=1"}, {"--set takes"}},
+      {{"about", "--registry", missing, "--set", "功能菜单=2"}, {"takes 0 or 1"}},
+      {{"about", "--registry", missing, "--host", "vba", "--set", "功能菜单=1", "--set", "鼠标滚轮=1"},
        {"鼠标滚轮", "cannot be changed in this editor"}},
       {{"about", "--registry", corrupt}, {corrupt}},
       {{"about", "--registry", locked, "--set", "鼠标滚轮=1"}, {locked}},
@@ -200,21 +193,18 @@ TEST(Refusals, GiveOneLineAndStatusTwoAndLeaveEveryFileAsItWas) {
 // gone, which fails as a write rather than killing the program.
 TEST(Refusals, LostStandardOutputIsAnError) {
   TempFolder folder;
-  const std::string module = folder.Write("Demo.bas", kModule);
+  const std::string module = folder.Write("Demo.bas", kFlatModule);
   const std::vector<std::string> commands[] = {
-      {"menu"},
-      {"fmt", "-i", module, "-"},
-      {"click", "代码缩进", "-", "--line", "3", "-i"},
-  };
+      {"menu"}, {"fmt", "-i", module, "-"}, {"click", "代码缩进", "-", "--line", "3", "-i"}};
   const auto before = SnapshotFolder(folder);
   for (const auto& args : commands) {
     SCOPED_TRACE(testing::PrintToString(args));
-    std::istringstream in(kModule);
+    std::istringstream in(kFlatModule);
     std::ostream lost(nullptr);
     std::ostringstream err;
     EXPECT_EQ(RunCommandLine(args, {in, lost, err}), kExitBadInput);
     EXPECT_EQ(err.str(), "tessaly: cannot write to standard output\n");
-    const auto piped = test_support::RunBinary(args, kModule, /*output_closed=*/true);
+    const auto piped = test_support::RunBinary(args, kFlatModule, /*output_closed=*/true);
     EXPECT_EQ(piped.status, kExitBadInput);
     EXPECT_EQ(piped.err, "tessaly: cannot write to standard output\n");
     EXPECT_TRUE(SnapshotFolder(folder) == before);

@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -83,9 +82,9 @@ TEST(PosixFiles, InPlaceKeepsTheModeAndFollowsLinks) {
   room = (room << 20) + mapped_pages * static_cast<rlim_t>(sysconf(_SC_PAGESIZE));
   const rlimit limit{room, room};
   setrlimit(RLIMIT_AS, &limit);
-  std::istringstream in(standard_input);
-  std::ostringstream out;
-  std::exit(RunCommandLine(args, {in, out, std::cerr, result_limit}));
+  const auto result = RunTessaly(args, standard_input, result_limit);
+  std::cerr << result.err;
+  std::exit(result.status);
 }
 
 std::string ModuleOfLines(int lines) {

@@ -17,11 +17,11 @@
 namespace tessaly::cli {
 namespace {
 
-using test_support::kFlatModule;
-using test_support::ReadBytes;
 using test_support::CrLfLines;
 using test_support::IsRefusal;
+using test_support::kFlatModule;
 using test_support::NestedIfs;
+using test_support::ReadBytes;
 using test_support::RunTessaly;
 using test_support::SnapshotFolder;
 using test_support::TempFolder;
