@@ -27,8 +27,7 @@ inline CommandResult RunTessaly(const std::vector<std::string>& args,
                                 const std::string& standard_input = "",
                                 std::size_t result_limit = cli::kModuleSizeLimit) {
   std::istringstream in(standard_input);
-  std::ostringstream out;
-  std::ostringstream err;
+  std::ostringstream out, err;
   const int status = cli::RunCommandLine(args, {in, out, err, result_limit});
   return {status, out.str(), err.str()};
 }
