@@ -80,7 +80,8 @@ TEST(ClickCommandTest, EditsAndReportsAtTheCaretAndSelection) {
     EXPECT_EQ(shown.err, "{" + c.report + "}\n");
     EXPECT_EQ(ReadBytes(path), kBlock);  // without -i the file stays as it was
   }
-  // A module left empty under the caret keeps it at its only place.
+  // A module left empty under the caret keeps it at its only place. (Whether the caret already
+  // stands there is asked of column 1; asking of column 0 would move it to 1:1 all the same.)
   const auto emptied =
       RunTessaly({"click", "删除空行", "-", "--line", "3", "--report", "-"}, "\r\n\r\n\r\n");
   EXPECT_EQ(emptied.out, "");
