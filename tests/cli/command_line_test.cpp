@@ -1,96 +1,214 @@
+// The command line as a whole: help, the menu, every kind of path, and the refusals of bad
+// arguments, files and settings with status 2 and one line.
+
 #include "cli/command_line.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
-
-#include <regex>
 #include <vector>
 #include "support/cli_fixture.h"
 
 namespace tessaly::cli {
 namespace {
 
+namespace fs = std::filesystem;
+using namespace std::string_literals;
+using test_support::IsRefusal;
+using test_support::kFlatModule;
+using test_support::kIndentedModule;
 using test_support::ReadBytes;
 using test_support::RunTessaly;
+using test_support::SnapshotFolder;
 using test_support::TempFolder;
 
-TEST(CommandLineTest, HelpGoesToStandardOutput) {
+// Help, version and the bar as the add-in built it (its make-up is the menu's own tests'
+// concern) go to standard output: the bar one control a line, four blanks deeper in a popup, a
+// rule above each group, a tip after its caption.
+TEST(CommandLineTest, HelpVersionAndMenuGoToStandardOutput) {
   const auto help = RunTessaly({"--help"});
   EXPECT_EQ(help.status, kExitOk);
-  EXPECT_NE(help.out.find("click CAPTION FILE"), std::string::npos);
-  EXPECT_NE(help.out.find("fmt [--check | --diff | -i]"), std::string::npos);
-  EXPECT_EQ(help.err, "");
+  EXPECT_NE(help.out.find("\n  fmt [--check | --diff | -i]"), std::string::npos);
+  EXPECT_EQ(RunTessaly({"-h"}).out, help.out);
+  EXPECT_EQ(RunTessaly({"--version"}).out, "tessaly 1.36.0\n");
+  const auto menu = RunTessaly({"menu"});
+  EXPECT_EQ(menu.status, kExitOk);
+  EXPECT_EQ(help.err + menu.err, "");
+  EXPECT_TRUE(menu.out.starts_with("TessalyIDE\n    [启禁类\n        启用屏幕更新\n"));
+  EXPECT_NE(menu.out.find("\n        ──────\n        撤销上次修改\n    ──────\n"
+                          "    资管(&G)    (工程资源管理器窗口)\n"),
+            std::string::npos)
+      << menu.out;
 }
 
-const std::string kSourceDir = TESSALY_SOURCE_DIR;
-
-// The commands of the README's ```sh blocks, in order.
-std::vector<std::string> ReadmeCommands() {
-  const std::string readme = ReadBytes(kSourceDir + "/README.md");
-  std::vector<std::string> commands;
-  for (std::size_t at = readme.find("```sh\n"); at != std::string::npos;
-       at = readme.find("```sh\n", at + 1)) {
-    const std::size_t begin = at + 6;
-    commands.push_back(readme.substr(begin, readme.find('\n', begin) - begin));
+// Every way a user, cmd, Git Bash or pre-commit names a module relative to the folder the
+// program runs in, Chinese names and paths longer than Windows' old limit of 260 characters
+// included, alike in-process and through the built program (whose arguments come, on Windows,
+// from the wide command line). fmt --check lists each file that would change and exits 1, plain
+// fmt writes the results to standard output, -i rewrites only the files that change: in place,
+// since writing beside a file is where a path's folder matters, no staged file is left.
+TEST(FileNames, EveryKindOfPathWorksAlike) {
+  TempFolder top;
+  const fs::path work = top.Path() / "work";
+  fs::create_directory(work);
+  const std::string deep = std::string(100, 'd') + "/" + std::string(100, 'e') + "/";
+  std::vector<std::string> paths = {"Module1.bas",
+                                    "./Dot.bas",
+                                    "../Up.bas",
+                                    "src/Forward.bas",
+                                    "带 空格 的目录/模块 一.bas",
+                                    deep + std::string(90, 'f') + "模块.bas"};
+#ifdef _WIN32
+  // What only Windows writes: backslashes, and a path from the current folder of a drive.
+  const std::string drive = test_support::Utf8Text(work.root_name());
+  paths.insert(paths.end(), {".\\Back.bas", "..\\Back.bas", "src\\Back.bas", drive + "Drive.bas"});
+#endif
+  const std::string indented = top.Write("Indented.bas", kIndentedModule);
+  const test_support::FileSnapshot formatted(indented);
+  const fs::path before = fs::current_path();
+  fs::current_path(work);
+  for (const bool built : {false, true}) {
+    const auto run = [built](const std::vector<std::string>& args) {
+      return built ? test_support::RunBinary(args) : RunTessaly(args);
+    };
+    for (const auto& path : paths) {
+      SCOPED_TRACE(path + (built ? " through tessaly" : " in-process"));
+      const fs::path file = fs::absolute(test_support::Utf8Path(path));
+      fs::create_directories(file.parent_path());
+      std::ofstream(file, std::ios::binary) << kFlatModule;
+      const auto check = run({"fmt", "--check", path, "../Indented.bas", path});
+      EXPECT_EQ(check.status, kExitChanged) << check.err;
+      EXPECT_EQ(check.out, path + "\n" + path + "\n");
+      EXPECT_EQ(run({"click", "代码缩进", path, "--line", "2"}).out, kIndentedModule);
+      EXPECT_EQ(run({"fmt", path, "../Indented.bas"}).out, kIndentedModule + kIndentedModule);
+      EXPECT_EQ(run({"fmt", "-i", path, "../Indented.bas"}).status, kExitOk);
+      EXPECT_EQ(ReadBytes(test_support::Utf8Text(file)), kIndentedModule);
+      EXPECT_EQ(run({"fmt", "--check", path}).status, kExitOk);
+      // Already formatted: not rewritten.
+      EXPECT_TRUE(test_support::FileSnapshot(indented) == formatted);
+      EXPECT_EQ(run({"annotate", path + "x"}).err,
+                "tessaly: " + path + "x: No such file or directory\n");
+    }
   }
-  return commands;
+  fs::current_path(before);
+  for (const auto& entry : fs::recursive_directory_iterator(top.Path())) {
+    EXPECT_FALSE(test_support::Utf8Text(entry.path().filename()).starts_with(".tessaly-"))
+        << test_support::Utf8Text(entry.path());
+  }
 }
 
-// A new user's first command builds only what it runs; the test command, which CI runs as it
-// stands, builds the rest.
-TEST(FirstUse, TheFirstCommandBuildsOnlyWhatItRuns) {
-  const auto commands = ReadmeCommands();
-  ASSERT_GE(commands.size(), 2u);
-  EXPECT_NE(commands[0].find("cmake --build build -j2 --target tessaly && ./build/tessaly "),
-            std::string::npos)
-      << commands[0];
-  EXPECT_EQ(commands[1].find("--target"), std::string::npos) << commands[1];
-  EXPECT_NE(ReadBytes(kSourceDir + "/.ci/run").find("\n" + commands[1] + "\n"), std::string::npos);
-}
-
-// What a pre-commit hook runs: `entry` on the files `files` matches.
-TEST(FirstUse, PreCommitHookChecksModules) {
-  const std::string hooks = ReadBytes(kSourceDir + "/.pre-commit-hooks.yaml");
-  std::smatch entry;
-  std::smatch files;
-  ASSERT_TRUE(std::regex_search(hooks, entry, std::regex("\n  entry: tessaly ([^\n]*)\n")));
-  ASSERT_TRUE(std::regex_search(hooks, files, std::regex("\n  files: ([^\n]*)\n")));
-  const std::regex modules(files[1].str());
-  for (const std::string name : {"a.bas", "b/Form1.frm", "Class1.cls"})
-    EXPECT_TRUE(std::regex_search(name, modules)) << name;
-  for (const std::string name : {"a.bas.txt", "README.md", "basic.c"})
-    EXPECT_FALSE(std::regex_search(name, modules)) << name;
-
+// A message ending in 0xC2 makes the escaping look at the byte after it only below the
+// message's size; looking one further reads the terminating null, which is no C1 control
+// either, so that bound shows in no message.
+//
+// Wrong arguments, bad files, positions and settings: exit 2, one line on standard error that
+// names the problem, nothing on standard output, and every file of the folder as it was, with
+// -i too: no byte, no modification time, no temporary file, no report. A command of several
+// files checks them all before it writes any.
+TEST(Refusals, GiveOneLineAndStatusTwoAndLeaveEveryFileAsItWas) {
   TempFolder folder;
-  const auto formatted = folder.Write("A.bas", "Sub A()\r\n    x = 1\r\nEnd Sub\r\n");
-  const auto unformatted = folder.Write("B.bas", "Sub B()\r\nx = 1\r\nEnd Sub\r\n");
-  std::vector<std::string> args;
-  std::istringstream words(entry[1].str());
-  for (std::string word; words >> word;)
-    args.push_back(word);
-  args.insert(args.end(), {formatted, unformatted});
-  const auto result = RunTessaly(args);
-  EXPECT_EQ(result.status, kExitChanged);
-  EXPECT_EQ(result.out, unformatted + "\n");
+  const std::string module = folder.Write("Demo.bas", kFlatModule);
+  const std::string binary = folder.Write("Binary.bas", "Sub A()\r\n\0End Sub\r\n"s);
+  // A stray GBK lead byte, which a letter inserted after it would complete.
+  const std::string stray = folder.Write("Stray.bas", "Sub A()\r\nx = 1\x81\r\n");
+  const std::string read_only = folder.Write("ReadOnly.bas", kFlatModule);
+  fs::permissions(read_only, fs::perms::owner_read);
+  const std::string missing = (folder.Path() / "Missing.bas").string();
+  // A line break, an escape sequence and a C1 control in what a message echoes.
+  const std::string controls =
+      test_support::Utf8Text(folder.Path() / test_support::Utf8Path("x\ny\x1B[31m\xC2\x9B.bas"));
+  const std::string directory = (folder.Path() / "Folder.bas").string();
+  fs::create_directory(directory);
+  const std::string report = (folder.Path() / "report.json").string();
+  const std::string corrupt = folder.Write("corrupt.reg", "not a registry file\n");
+  const std::string locked = folder.Write("locked.reg", "Windows Registry Editor Version 5.00\r\n");
+  fs::permissions(locked, fs::perms::owner_read);
+  const std::string click = "代码缩进";
+  const struct {
+    std::vector<std::string> args;
+    std::vector<std::string> parts;  // each must appear in the error line
+    std::string standard_input = "";
+  } cases[] = {
+      // clang-format off
+      {{}, {"no command given"}},
+      {{"frob"}, {"unknown command 'frob'"}},
+      {{"click", click}, {"click takes a CAPTION and a FILE"}},
+      {{"click", click, module, "--bogus"}, {"unknown option '--bogus'"}},
+      {{"click", click, module, "--line"}, {"--line needs a value"}},
+      {{"click", click, module, "--line", "0"}, {"--line takes a whole number from 1, not '0'"}},
+      {{"click", click, module, "--line", "2x"}, {"not '2x'"}},
+      {{"click", click, module, "--col", "99999999999"}, {"--col", "not '99999999999'"}},
+      {{"click", click, module, "--to", "3"}, {"--to takes LINE:COLUMN, not '3'"}},
+      {{"fmt", "--check", "-i", module}, {"fmt takes one of --check, --diff and -i"}},
+      {{"click", click, directory, "-i"}, {directory, "is a directory"}},
+      {{"click", click, "-"}, {"<stdin>: binary file"}, "Sub A()\0\r\n"s},
+      {{"click", click, module, "--line", "4", "-i"}, {module, "line 4", "3 lines"}},
+      {{"click", click, module, "--line", "3", "--col", "9", "-i"},
+       {module, "column 9", "line 3", "7 characters"}},
+      {{"click", click, module, "--to", "2:99", "-i"}, {module, "column 99", "line 2"}},
+      {{"click", "公私(&J)", "-", "--line", "3"},
+       {"tessaly: <stdin>: line 3 is past the module's 2 lines\n"},
+       "Attribute VB_Name = \"C\"\r\nSub A()\r\nEnd Sub\r\n"},
+      // What a message echoes stays on its one line and sends the terminal nothing.
+      {{"click", "a\nb", module}, {"no caption 'a\\nb'"}},
+      {{"fmt", controls}, {"x\\ny\\x1B[31m\\xC2\\x9B.bas: No such file"}},
+      {{"click", click, module, "--line", "1\r\t"}, {"not '1\\r\\t'"}},
+      // U+1F600 has no code in code page 936; the click would have to write it.
+      {{"click", "粘贴(&S)", stray, "--line", "2", "--clipboard", "x = \"\xF0\x9F\x98\x80\"", "-i",
+        "--report", report}, {stray, "line 2 holds U+1F600, which code page 936 cannot represent"}},
+      {{"click", "参数：可选", stray, "--line", "2", "--col", "7", "-i"},
+       {stray, "line 2: the stray byte 0x81 would join the text after it"}},
+      {{"fmt", "-i", module, binary}, {binary, "binary file"}},
+      {{"annotate", "-i", binary, module}, {binary}},
+      {{"fmt", "-i", module, read_only}, {"ReadOnly.bas: the file is read-only"}},
+      {{"annotate", "-i", module, read_only}, {"ReadOnly.bas: the file is read-only"}},
+      // The report is written only when the command succeeds, and never over the module.
+      {{"click", click, module, "-i", "--report", missing + "/report.json"},
+       {"cannot write the report", missing + "/report.json"}},
+      {{"click", click, module, "--line", "2", "--report", module}, {"names the module itself"}},
+      {{"click", click, read_only, "--line", "2", "-i", "--report", report}, {read_only}},
+      // Settings and the registry file; every switch is checked before any is stored.
+      {{"about", "--registry", missing, "--set", "菜单=1"}, {"--set takes"}},
+      {{"about", "--registry", missing, "--set", "功能菜单=2"}, {"takes 0 or 1"}},
+      {{"about", "--registry", missing, "--host", "vba", "--set", "功能菜单=1", "--set", "鼠标滚轮=1"},
+       {"鼠标滚轮", "cannot be changed in this editor"}},
+      {{"about", "--registry", corrupt}, {corrupt}},
+      {{"about", "--registry", locked, "--set", "鼠标滚轮=1"}, {locked}},
+      // clang-format on
+  };
+  const auto before = SnapshotFolder(folder);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.args));
+    EXPECT_TRUE(IsRefusal(RunTessaly(c.args, c.standard_input), c.parts));
+    EXPECT_TRUE(SnapshotFolder(folder) == before);
+  }
 }
 
-// The bar as the add-in built it (its make-up is the menu's own tests' concern), one control a
-// line: four blanks deeper in a popup, a rule above each group, a tip after its caption.
-TEST(MenuCommandTest, PrintsTheBarAsBuilt) {
-  const auto result = RunTessaly({"menu"});
-  ASSERT_EQ(result.status, kExitOk) << result.err;
-  EXPECT_TRUE(result.out.starts_with("TessalyIDE\n    [启禁类\n        启用屏幕更新\n"));
-  EXPECT_NE(result.out.find("\n    ──────\n    【功能】\n        代码缩进\n        取消缩进\n"
-                            "        ──────\n        删除空行\n        ──────\n        代码注解\n"
-                            "        删除注解\n        注解对齐\n        取消对齐\n        ──────\n"
-                            "        在线翻译\n        在线搜索\n        ──────\n"
-                            "        撤销上次修改\n    ──────\n"
-                            "    资管(&G)    (工程资源管理器窗口)\n"),
-            std::string::npos)
-      << result.out;
-  EXPECT_TRUE(result.out.ends_with("\n    ──────\n    关于程序    (关于本程序)\n"));
+// A result that cannot reach standard output is a failure, also where the command's own
+// status tells of a change, and no file is put in place unless standard output took
+// everything: a stream whose every write fails, as on a full disk, or a pipe whose reader has
+// gone, which fails as a write rather than killing the program.
+TEST(Refusals, LostStandardOutputIsAnError) {
+  TempFolder folder;
+  const std::string module = folder.Write("Demo.bas", kFlatModule);
+  const std::vector<std::string> commands[] = {
+      {"menu"}, {"fmt", "-i", module, "-"}, {"click", "代码缩进", "-", "--line", "3", "-i"}};
+  const auto before = SnapshotFolder(folder);
+  for (const auto& args : commands) {
+    SCOPED_TRACE(testing::PrintToString(args));
+    std::istringstream in(kFlatModule);
+    std::ostream lost(nullptr);
+    std::ostringstream err;
+    EXPECT_EQ(RunCommandLine(args, {in, lost, err}), kExitBadInput);
+    EXPECT_EQ(err.str(), "tessaly: cannot write to standard output\n");
+    const auto piped = test_support::RunBinary(args, kFlatModule, /*output_closed=*/true);
+    EXPECT_EQ(piped.status, kExitBadInput);
+    EXPECT_EQ(piped.err, "tessaly: cannot write to standard output\n");
+    EXPECT_TRUE(SnapshotFolder(folder) == before);
+  }
 }
 
 }  // namespace

@@ -10,100 +10,81 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "cli/bounded_read.h"
 #include "cli/command_line.h"
-#include "cli/file_error.h"
-#include "cli/module_output.h"
 #include "support/cli_fixture.h"
 
 namespace tessaly::cli {
 namespace {
 
 namespace fs = std::filesystem;
-using test_support::CrLfLines;
-using test_support::FileSnapshot;
 using test_support::IsRefusal;
+using test_support::kFlatModule;
+using test_support::kIndentedModule;
 using test_support::ReadBytes;
 using test_support::RunTessaly;
 using test_support::SnapshotFolder;
 using test_support::TempFolder;
 
-const std::string kModule =
-    CrLfLines({"Attribute VB_Name = \"Demo\"", "Sub A()", "x = 1", "End Sub"});
-
 // Devices and permission bits: one line, status 2, and the folder as it was. A read error is no
 // empty file; a device that never ends is refused at the limit; a report whose write fails only
-// when the file is closed leaves the module as it was.
+// when the file is closed leaves the module as it was. The add-in is installed on Windows
+// alone: here the doctor has nothing to examine, and says so.
 TEST(PosixFiles, DevicesAndUnreadableFilesAreRefused) {
   TempFolder folder;
-  const std::string module = folder.Write("Demo.bas", kModule);
-  struct Case {
-    std::vector<std::string> args;
-    std::vector<std::string> parts;
-  };
-  std::vector<Case> cases = {
-      {{"fmt", "/proc/self/mem"}, {"/proc/self/mem: Input/output error"}},
-      {{"fmt", "-i", module, "/dev/zero"}, {"/dev/zero: larger than 256 MiB"}},
+  const std::string module = folder.Write("Demo.bas", kFlatModule);
+  std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"fmt", "/proc/self/mem"}, "/proc/self/mem: Input/output error"},
+      {{"fmt", "-i", module, "/dev/zero"}, "/dev/zero: larger than 256 MiB"},
       {{"click", "代码缩进", module, "-i", "--line", "2", "--report", "/dev/full"},
-       {"cannot write the report to '/dev/full'"}},
+       "cannot write the report to '/dev/full'"},
+      {{"doctor", "--fix"}, "doctor checks the add-in's installation on Windows"},
   };
   // The superuser reads a file whatever its permission bits say.
   if (::geteuid() != 0) {
-    const std::string locked = folder.Write("Locked.bas", kModule);
+    const std::string locked = folder.Write("Locked.bas", kFlatModule);
     fs::permissions(locked, fs::perms::none);
-    cases.push_back({{"click", "代码缩进", locked, "-i"}, {locked, "Permission denied"}});
+    cases.push_back({{"click", "代码缩进", locked, "-i"}, locked + ": Permission denied"});
   }
   const auto before = SnapshotFolder(folder);
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::PrintToString(c.args));
-    EXPECT_TRUE(IsRefusal(RunTessaly(c.args), c.parts));
+  for (const auto& [args, part] : cases) {
+    SCOPED_TRACE(testing::PrintToString(args));
+    EXPECT_TRUE(IsRefusal(RunTessaly(args), {part}));
     EXPECT_TRUE(SnapshotFolder(folder) == before);
   }
 }
 
-// A file rewritten in place keeps its permission bits.
-TEST(PosixFiles, InPlaceKeepsTheMode) {
+// A file rewritten in place keeps its permission bits; a link is followed: the file it names
+// takes the bytes, and the link stays a link.
+TEST(PosixFiles, InPlaceKeepsTheModeAndFollowsLinks) {
   TempFolder folder;
-  const std::string path = folder.Write("Demo.bas", kModule);
+  const std::string path = folder.Write("Demo.bas", kFlatModule);
   const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
                     fs::perms::others_exec;
   fs::permissions(path, mode);
-  ASSERT_EQ(RunTessaly({"fmt", "-i", path}).status, kExitOk);
-  EXPECT_NE(ReadBytes(path), kModule);
+  fs::create_symlink(path, folder.Path() / "Link.bas");
+  ASSERT_EQ(RunTessaly({"fmt", "-i", (folder.Path() / "Link.bas").string()}).status, kExitOk);
+  EXPECT_EQ(ReadBytes(path), kIndentedModule);
   EXPECT_EQ(fs::status(path).permissions(), mode);
+  EXPECT_TRUE(fs::is_symlink(folder.Path() / "Link.bas"));
+  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"Demo.bas", "Link.bas"}));
 }
 
-// AddressSanitizer reserves terabytes of address space for its shadow memory, so it cannot
-// start under an address-space limit; the tests that set one are skipped in such a build.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kAddressSanitizer = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kAddressSanitizer = true;
-#else
-constexpr bool kAddressSanitizer = false;
-#endif
-#else
-constexpr bool kAddressSanitizer = false;
-#endif
-
-// Runs the command line with room for only `room` bytes more than the process already maps,
-// and exits with its status.
-[[noreturn]] void RunWithLittleMemory(const std::vector<std::string>& args,
-                                      const std::string& standard_input, rlim_t room,
-                                      std::size_t result_limit = kModuleSizeLimit) {
+// Runs the command line with room for only `room` MiB more than the process already maps, and
+// exits with its status.
+[[noreturn]] void RunWithLittleMemory(const std::vector<std::string>& args, rlim_t room,
+                                      std::size_t result_limit = kModuleSizeLimit,
+                                      const std::string& standard_input = "") {
   std::size_t mapped_pages = 0;
   std::ifstream("/proc/self/statm") >> mapped_pages;
-  room += mapped_pages * static_cast<rlim_t>(sysconf(_SC_PAGESIZE));
+  room = (room << 20) + mapped_pages * static_cast<rlim_t>(sysconf(_SC_PAGESIZE));
   const rlimit limit{room, room};
   setrlimit(RLIMIT_AS, &limit);
-  std::istringstream in(standard_input);
-  std::ostringstream out;
-  std::exit(RunCommandLine(args, {in, out, std::cerr, result_limit}));
+  const auto result = RunTessaly(args, standard_input, result_limit);
+  std::cerr << result.err;
+  std::exit(result.status);
 }
 
 std::string ModuleOfLines(int lines) {
@@ -113,96 +94,53 @@ std::string ModuleOfLines(int lines) {
   return module + "End Sub\r\n";
 }
 
-// Running out of memory is bad input like any other: one line and status 2, no abort.
-TEST(BadInput, OutOfMemoryIsOneLineAndStatusTwo) {
-  if (kAddressSanitizer) GTEST_SKIP() << "AddressSanitizer cannot start under RLIMIT_AS";
-  EXPECT_EXIT(RunWithLittleMemory({"fmt", "-"}, ModuleOfLines(2'000'000), 96u << 20),
-              testing::ExitedWithCode(kExitBadInput), "^tessaly: out of memory\n$");
-}
-
-// A module that grows past the bound is refused for that, within memory of the order of the
-// larger of input and bound: fmt measures the result before it builds it, and the editor takes
-// no more than the bound.
-TEST(BadInput, AResultPastTheBoundIsRefusedWithinLittleMemory) {
-  if (kAddressSanitizer) GTEST_SKIP() << "AddressSanitizer cannot start under RLIMIT_AS";
+// Running out of memory is bad input like any other: one line and status 2, no abort. A module
+// that grows past the bound is refused for that, within memory of the order of the larger of
+// input and bound: fmt measures the result before it builds it, and the editor takes no more
+// than the bound. fmt --check answers file by file: what four files need is what the largest
+// needs. (AddressSanitizer reserves terabytes of address space for its shadow memory, so it
+// cannot start under an address-space limit.)
+TEST(BadInput, MemoryIsBoundedByTheLargestFileAndItsResult) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "AddressSanitizer cannot start under RLIMIT_AS";
+#endif
   TempFolder folder;
+  // Large enough to run out even where a thread of an earlier test left malloc an arena, whose
+  // reserved room the limit counts and the child may still use.
+  EXPECT_EXIT(RunWithLittleMemory({"fmt", "-"}, 96, kModuleSizeLimit, ModuleOfLines(4'000'000)),
+              testing::ExitedWithCode(kExitBadInput), "^tessaly: out of memory\n$");
   const auto deep = folder.Write("Deep.bas", test_support::NestedIfs(40'000));
-  EXPECT_EXIT(RunWithLittleMemory({"fmt", deep}, "", 48u << 20),
-              testing::ExitedWithCode(kExitBadInput),
+  EXPECT_EXIT(RunWithLittleMemory({"fmt", deep}, 48), testing::ExitedWithCode(kExitBadInput),
               "^tessaly: .*Deep.bas: the result would be larger than 256 MiB, the most a module "
               "may hold\n$");
-  const auto nested_4000 = folder.Write("Nested.bas", test_support::NestedIfs(4'000));
-  EXPECT_EXIT(RunWithLittleMemory({"click", "代码缩进", nested_4000, "--line", "2"}, "", 96u << 20,
-                                  16u << 20),
+  const auto nested = folder.Write("Nested.bas", test_support::NestedIfs(4'000));
+  EXPECT_EXIT(RunWithLittleMemory({"click", "代码缩进", nested, "--line", "2"}, 96, 16u << 20),
               testing::ExitedWithCode(kExitBadInput), "larger than 16 MiB");
-}
-
-// fmt --check answers file by file: what four files need is what the largest needs.
-TEST(BadInput, CheckNeedsTheMemoryOfOneFileNotOfAll) {
-  if (kAddressSanitizer) GTEST_SKIP() << "AddressSanitizer cannot start under RLIMIT_AS";
-  TempFolder folder;
   const auto path = folder.Write("M.bas", ModuleOfLines(1'000'000));
-  EXPECT_EXIT(RunWithLittleMemory({"fmt", "--check", path, path, path, path}, "", 200u << 20),
+  EXPECT_EXIT(RunWithLittleMemory({"fmt", "--check", path, path, path, path}, 200),
               testing::ExitedWithCode(kExitChanged), "");
-}
-
-// The add-in is installed on Windows alone: here the doctor has nothing to examine, and says so.
-TEST(BadInput, DoctorHasNoInstallationToExamine) {
-  EXPECT_TRUE(IsRefusal(RunTessaly({"doctor", "--fix"}),
-                        {"doctor checks the add-in's installation on Windows"}));
 }
 
 // Descriptor 0 is standard input, which the process holds open: a temporary file, or a module
 // opened for reading, is never descriptor 0, so tests of `descriptor_ >= 0` against `>= 1` (or
 // `< 0` against `<= 0`) agree.
 
-// A link is followed: the file it names takes the bytes, and the link stays a link.
-TEST(AtomicWrite, FollowsLinks) {
+// A write cut short after the temporary file was made (by the file size limit, as by a full
+// disk) names the file and leaves the module as it was and no temporary file behind.
+TEST(PosixFiles, AWriteCutShortLeavesNothingBehind) {
   TempFolder folder;
-  const fs::path target = folder.Write("Target.cls", "old");
-  fs::create_symlink(target, folder.Path() / "Link.cls");
-  WriteFileAtomically((folder.Path() / "Link.cls").string(), "new");
-  EXPECT_TRUE(fs::is_symlink(folder.Path() / "Link.cls"));
-  EXPECT_EQ(ReadBytes(target), "new");
-  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"Link.cls", "Target.cls"}));
-}
-
-// Whatever step fails, the error names the file, the target keeps its bytes and no temporary
-// file is left: a missing folder, a folder in the file's place, a read-only file, and a write
-// cut short by the file size limit after the temporary file was made.
-TEST(AtomicWrite, FailsClearlyAndLeavesNothingBehind) {
-  TempFolder folder;
-  const fs::path locked = folder.Write("Locked.frm", "old");
-  fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read);
-  const fs::path limited = folder.Write("Limited.bas", "old");
-  fs::create_directories(folder.Path() / "Folder.bas");
-  const auto entries = folder.Entries();
-
-  auto expect_failure = [&](const fs::path& path, const std::string& bytes) {
-    try {
-      WriteFileAtomically(path.string(), bytes);
-      ADD_FAILURE() << "writing " << path << " succeeded";
-    } catch (const FileError& error) {
-      EXPECT_NE(std::string(error.what()).find(path.filename().string()), std::string::npos)
-          << error.what();
-    }
-    EXPECT_EQ(folder.Entries(), entries);
-  };
-  expect_failure(folder.Path() / "missing" / "Module1.bas", "x");
-  expect_failure(folder.Path() / "Folder.bas", "x");
-  expect_failure(locked, "new");
-  EXPECT_EQ(ReadBytes(locked), "old");
-
-  rlimit before{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+  const std::string module = folder.Write("Limited.bas", test_support::NestedIfs(50));
+  const auto before = SnapshotFolder(folder);
+  rlimit limit{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
   const auto previous_handler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = before;
-  small.rlim_cur = 16;
+  const rlimit small{16, limit.rlim_max};
   ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  expect_failure(limited, std::string(4096, 'x'));
-  ::setrlimit(RLIMIT_FSIZE, &before);
+  const auto result = RunTessaly({"fmt", "-i", module});
+  ::setrlimit(RLIMIT_FSIZE, &limit);
   std::signal(SIGXFSZ, previous_handler);
-  EXPECT_EQ(ReadBytes(limited), "old");
+  EXPECT_TRUE(IsRefusal(result, {module}));
+  EXPECT_TRUE(SnapshotFolder(folder) == before);
 }
 
 }  // namespace

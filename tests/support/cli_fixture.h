@@ -4,9 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <cstddef>
-#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -30,13 +27,9 @@ inline CommandResult RunTessaly(const std::vector<std::string>& args,
                                 const std::string& standard_input = "",
                                 std::size_t result_limit = cli::kModuleSizeLimit) {
   std::istringstream in(standard_input);
-  std::ostringstream out;
-  std::ostringstream err;
-  CommandResult result;
-  result.status = cli::RunCommandLine(args, {in, out, err, result_limit});
-  result.out = out.str();
-  result.err = err.str();
-  return result;
+  std::ostringstream out, err;
+  const int status = cli::RunCommandLine(args, {in, out, err, result_limit});
+  return {status, out.str(), err.str()};
 }
 
 // A refusal: status 2, nothing on standard output, and one line on standard error that starts
@@ -47,22 +40,9 @@ testing::AssertionResult IsRefusal(const CommandResult& result,
 // The built program (TESSALY_BINARY; on Windows the tessaly.exe beside the test program) run
 // with these arguments, standard input from `standard_input`, standard output and error
 // captured; with `output_closed` standard output is a pipe whose reader has already gone.
+// Several threads may run it at once.
 CommandResult RunBinary(const std::vector<std::string>& args,
                         const std::string& standard_input = "", bool output_closed = false);
-
-// The built program started with these arguments and its standard handles on nothing, for runs
-// at the same time; Wait answers its exit status.
-class StartedBinary {
- public:
-  explicit StartedBinary(const std::vector<std::string>& args);
-  ~StartedBinary();
-  StartedBinary(const StartedBinary&) = delete;
-  StartedBinary& operator=(const StartedBinary&) = delete;
-  int Wait();
-
- private:
-  std::intptr_t process_ = -1;
-};
 
 // A path given as UTF-8 text, as the command line takes it, and back: on Windows a path is
 // UTF-16, and a narrow std::string of it would go through the process's code page.
@@ -89,12 +69,10 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
-std::string ReadBytes(const std::filesystem::path& path);
 std::string ReadBytes(const std::string& utf8_path);
 
 // A file's contents and modification time, to prove that a command left it alone.
 struct FileSnapshot {
-  explicit FileSnapshot(const std::filesystem::path& path);
   explicit FileSnapshot(const std::string& utf8_path);
   bool operator==(const FileSnapshot&) const = default;
 
@@ -106,7 +84,12 @@ struct FileSnapshot {
 std::map<std::string, std::optional<FileSnapshot>> SnapshotFolder(const TempFolder& folder);
 
 // CR LF joined lines with a final CR LF, as the editor exports them.
-std::string CrLfLines(const std::vector<std::string>& lines);
+inline std::string CrLfLines(const std::vector<std::string>& lines) {
+  std::string joined;
+  for (const auto& line : lines)
+    joined += line + "\r\n";
+  return joined;
+}
 
 // One procedure, as exported flat and as re-indenting leaves it.
 inline const std::string kFlatModule =
@@ -118,10 +101,8 @@ inline const std::string kIndentedModule =
 // so 40,000 levels (0.8 MB) would re-indent to 6.4 GB.
 inline std::string NestedIfs(int depth) {
   std::string module = "Sub A()\r\n";
-  for (int k = 0; k < depth; ++k)
-    module += "If x Then\r\n";
-  for (int k = 0; k < depth; ++k)
-    module += "End If\r\n";
+  for (int k = 0; k < 2 * depth; ++k)
+    module += k < depth ? "If x Then\r\n" : "End If\r\n";
   return module + "End Sub\r\n";
 }
 
