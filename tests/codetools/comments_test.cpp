@@ -62,58 +62,43 @@ TEST(Comments, QuoteParityAndOverlappingOccurrences) {
   EXPECT_EQ(CountOccurrences(u"abc", u""), 0);
 }
 
-TEST(Blanks, TrimsSpacesOnlyUnlessTabsAreAskedFor) {
+// Blanks are spaces unless tabs are asked for. Code units from 257 on count two columns; a wide
+// character covers both of its columns.
+TEST(BlanksAndWidths, TrimSpacesOnlyAndCountWideCharactersTwice) {
   EXPECT_EQ(TrimBlanksAndTabs(u" \t x y \t\t "), u"x y");
   EXPECT_EQ(TrimBlanksAndTabs(u"\t \t"), u"");
   EXPECT_EQ(TrimBlanks(u" \tx\t "), u"\tx\t");
   EXPECT_TRUE(IsBlankLine(u""));
   EXPECT_FALSE(IsBlankLine(u" \t "));
-}
-
-// Code units from 257 on count two columns; a wide character covers both of its columns.
-TEST(DisplayWidth, CountsWideCharactersTwice) {
   EXPECT_EQ(DisplayWidth(u"' 注解"), 6);
   EXPECT_EQ(DisplayWidth(u"\u0100"), 1);
   EXPECT_EQ(DisplayWidth(u"\u0101"), 2);
   EXPECT_EQ(DisplayWidth(u"ab中文", 3), 4);
   EXPECT_EQ(DisplayWidth(u"ab中文", 0), 6);
   EXPECT_EQ(DisplayWidth(u"ab中文", 99), 6);
-  const struct {
-    std::int32_t width;
-    std::int32_t index;
-  } at[] = {{3, 3}, {4, 3}, {5, 4}, {9, 0}};
-  for (const auto& c : at)
-    EXPECT_EQ(CharIndexAtWidth(u"ab中c", c.width), c.index) << c.width;
+  const std::pair<std::int32_t, std::int32_t> index_at[] = {{3, 3}, {4, 3}, {5, 4}, {9, 0}};
+  for (const auto& [width, index] : index_at)
+    EXPECT_EQ(CharIndexAtWidth(u"ab中c", width), index) << width;
   EXPECT_EQ(CharIndexAtWidth(u"ab", 1), 1);
 }
 
-struct LineCase {
-  std::u16string line;
-  std::u16string expected;
-};
-
 TEST(Cleaning, CutsCommentsOffAndUnindentsLines) {
   // The plain kinds are met by the walk of "删除注解"; these are the edge cases.
-  const LineCase comments[] = {// clang-format off
-      {u"Rem", u""}, {u"x = 1 ' ends with an apostrophe'", u"x = 1 "},
-      {u"RemoveItem 1", u"RemoveItem 1"}, {u"x = Remainder", u"x = Remainder"},
-      {u"x = 1: Rem note", u"x = 1: Rem note"}, {u"Rem note ' more", u""},
-                               // clang-format on
-                               {u" ' second place", u" "}};
-  for (const auto& c : comments)
-    EXPECT_EQ(DeleteCommentOfLine(c.line), c.expected) << text::ToUtf8(c.line);
-
+  const std::pair<std::u16string, std::u16string> comments[] = {
+      // clang-format off
+      {u"Rem", u""}, {u"x = 1 ' ends with an apostrophe'", u"x = 1 "}, {u"RemoveItem 1", u"RemoveItem 1"},
+      {u"x = Remainder", u"x = Remainder"}, {u"x = 1: Rem note", u"x = 1: Rem note"},
+      {u"Rem note ' more", u""}, {u" ' second place", u" "}};
   // The ends are trimmed and so is the gap after the first word, nothing else.
-  const LineCase unindented[] = {{u"        Dim    x As Long\t\t", u"Dim x As Long"},
-                                 // clang-format off
-                                 {u"  MsgBox   \"a    b\"", u"MsgBox \"a    b\""},
-                                 {u"\tDim\tx\t", u"Dim\tx"}, {u"Dim\tx As Long", u"Dim x As Long"},
-                                 {u"x    =  \"a\"", u"x =  \"a\""},
-                                 {u"\"a   b\"   c", u"\"a   b\"   c"}, {u"   ", u""},
-                                 // clang-format on
-                                 {u"  End Sub  ", u"End Sub"}};
-  for (const auto& c : unindented)
-    EXPECT_EQ(UnindentLine(c.line), c.expected) << text::ToUtf8(c.line);
+  const std::pair<std::u16string, std::u16string> unindented[] = {
+      {u"        Dim    x As Long\t\t", u"Dim x As Long"}, {u"  MsgBox   \"a    b\"", u"MsgBox \"a    b\""},
+      {u"\tDim\tx\t", u"Dim\tx"}, {u"Dim\tx As Long", u"Dim x As Long"}, {u"x    =  \"a\"", u"x =  \"a\""},
+      {u"\"a   b\"   c", u"\"a   b\"   c"}, {u"   ", u""}, {u"  End Sub  ", u"End Sub"}};
+  // clang-format on
+  for (const auto& [line, cut] : comments)
+    EXPECT_EQ(DeleteCommentOfLine(line), cut) << text::ToUtf8(line);
+  for (const auto& [line, flush] : unindented)
+    EXPECT_EQ(UnindentLine(line), flush) << text::ToUtf8(line);
 }
 
 using Lines = std::vector<std::u16string>;
@@ -147,14 +132,12 @@ TEST(AlignLines, PlacesTrailingComments) {
     EXPECT_EQ(AlignLines(c.input, c.mode), c.expected) << c.title;
 }
 
-// The end line and the blank and comment lines under it, only where the end line is reached.
-TEST(CountLinesAfterBody, CountsTheEndLineAndWhatFollowsIt) {
+// After the body: the end line and the blank and comment lines under it, only where the end
+// line is reached. Before it: the blank and comment lines and the header.
+TEST(ProcedureBody, CountsTheLinesAroundTheBody) {
   EXPECT_EQ(CountLinesAfterBody({u"x = 1", u"End Sub", u"", u"' note"}), 3u);
   EXPECT_EQ(CountLinesAfterBody({u"x = 1", u""}), 0u);
   EXPECT_EQ(CountLinesAfterBody({u"' note", u""}), 0u);
-}
-
-TEST(CountHeaderLines, SkipsBlankAndCommentLinesAndTheHeader) {
   EXPECT_EQ(CountHeaderLines({u"", u"Sub A()", u"x = 1"}), 2u);
   EXPECT_EQ(CountHeaderLines({u"' about A", u"   ", u"Sub A()", u"x = 1"}), 3u);
   EXPECT_EQ(CountHeaderLines({u"", u""}), 2u);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "menu/editing_commands.h"
+#include "menu/head_code.h"
+#include "menu/snippet_insertion.h"
 #include "menu_fixture.h"
 
 namespace tessaly::menu {
@@ -15,27 +17,23 @@ const std::vector<std::u16string> kCode = {u"Sub A()", u"    x = 1", u"    y = 2
 // Captions no command has (parts of captions, popups) run nothing: the rows without a call.
 // The code tools' captions are the click table's (support/click_cases.cpp).
 TEST(Dispatch, SendsEachCommandCaptionToItsCommand) {
-  struct Case {
-    std::u16string caption;
-    std::string call;
-  };
-  std::vector<Case> cases = {
+  const std::pair<std::u16string, std::string> cases[] = {
+      // clang-format off
       {u"资管(&G)", "ToggleIdeWindow(6)"}, {u"属性(&Y)", "ToggleIdeWindow(7)"},
       {u"立即(&M)", "ToggleIdeWindow(5)"}, {u"清屏(&N)", "ClearImmediateWindow"},
-      {u"关于程序", "ShowAbout"},          {u"TessalyAid", "ShowAbout"},
-      {u"Tessaly", "ShowAbout"},
+      {u"关于程序", "ShowAbout"}, {u"TessalyAid", "ShowAbout"}, {u"Tessaly", "ShowAbout"},
+      {u"Nothing here", ""}, {u"If_Then", ""}, {u"条件", ""}, {u"【功能】", ""}, {u"[循环", ""},
+      // clang-format on
   };
-  for (const auto* caption : {u"Nothing here", u"If_Then", u"条件", u"【功能】", u"[循环"})
-    cases.push_back({caption, ""});
-  for (const auto& c : cases) {
-    SCOPED_TRACE(text::ToUtf8(c.caption));
+  for (const auto& [caption, call] : cases) {
+    SCOPED_TRACE(text::ToUtf8(caption));
     for (const bool refuse : {false, true}) {  // a refused command does not escape the click
       MenuFixture f(kCode);
       f.commands.refuse = refuse;
       f.Caret(3, 2);
-      EXPECT_NO_THROW(f.Run(c.caption));
+      EXPECT_NO_THROW(f.Run(caption));
       EXPECT_EQ(f.commands.calls,
-                c.call.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.call});
+                call.empty() ? std::vector<std::string>{} : std::vector<std::string>{call});
       EXPECT_EQ(f.Text(), kCode);
       EXPECT_EQ(f.Selection(), (host::Selection{3, 2, 3, 2}));
     }
@@ -165,6 +163,77 @@ TEST(EditingCommands, LeaveALineTheEditorWouldNotReadAsItIs) {
     EXPECT_EQ(f.Module().Text()[0],
               caption == std::u16string(u"分割(&B)") ? kSeparator : u"Private Sub A()");
   }
+}
+
+TEST(SnippetKind, IsToldByTheTrimmedHead) {
+  const std::pair<std::u16string, SnippetKind> cases[] = {
+      // clang-format off
+      {u"Public Const X = 1", SnippetKind::kDeclaration},
+      {u"Private Sub sTest ()", SnippetKind::kDeclaration},
+      {u"Function F()", SnippetKind::kDeclaration}, {u"  Sub S()", SnippetKind::kDeclaration},
+      {u" ByVal ", SnippetKind::kParameter},
+      {u"ParamArray V() As Variant", SnippetKind::kParameter},
+      {u"Optional ByVal S As Long", SnippetKind::kParameter}, {u"ByVal x", SnippetKind::kStatement},
+      // clang-format on
+      {u"Subtotal = 1", SnippetKind::kStatement}};
+  for (const auto& [head, kind] : cases)
+    EXPECT_EQ(KindOfSnippet(head), kind) << text::ToUtf8(head);
+}
+
+// The click's module reads the prefix at the caret; without a pane there is none.
+TEST(HeadCode, FollowsTheCodeAroundTheCaret) {
+  MenuFixture f({u"        x = 1", u"", u"    End If"});
+  const auto head_code = [&] {
+    auto* pane = f.editor.ActivePane();
+    return ClickModule(pane ? pane->CodeModule() : nullptr).GetHeadCode();
+  };
+  f.Caret(2, 1);
+  EXPECT_EQ(head_code(), u"        ");
+  f.editor.ClearActivePane();
+  EXPECT_EQ(head_code(), u"");
+}
+
+// Reads line n of the lines; anything outside them is refused, as the editor refuses.
+LineReader Reader(const std::vector<std::u16string>& lines) {
+  return [&lines](std::int32_t n) -> std::optional<std::u16string> {
+    if (n < 1 || n > static_cast<std::int32_t>(lines.size())) return std::nullopt;
+    return lines[n - 1];
+  };
+}
+
+// Above a block end the caret line's blanks go one level deeper; on a blank line the next code
+// below counts first, then the line above; lines outside the module count as blank, so at the
+// last line the search must not take the refused line below for code.
+TEST(IndentPrefix, IsTheCaretLinesBlanksOneLevelDeeperAboveABlockEnd) {
+  const struct {
+    std::vector<std::u16string> lines;
+    std::vector<std::u16string> prefixes;  // at lines 1, 2, ...
+  } cases[] = {
+      {{u"        x = 1", u"    Else", u"    End If", u"\tTab", u"    Case 1", u"    Next i",
+        u"  Loop", u"Wend", u"Ending = 1"},
+       {u"        ", u"    ", u"        ", u"", u"    ", u"        ", u"      ", u"    ", u""}},
+      // clang-format off
+      {{u"  a = 1", u"", u"", u"    End If"}, {u"  ", u"        "}},
+      {{u"  a = 1", u"   ", u"", u"", u""}, {u"  ", u"  ", u"  "}},
+      {{u"Sub A()", u"    b = 2", u""}, {u"", u"    ", u"    "}},
+      {{u"", u"      c = 3"}, {u"      "}}, {{u""}, {u""}},
+      // clang-format on
+  };
+  // The search looks 33 lines away, and no further.
+  for (const std::size_t gap : {33u, 34u}) {
+    std::vector<std::u16string> lines(gap + 1, u"");
+    lines.front() = u"    x = 1";
+    EXPECT_EQ(IndentPrefixAt(static_cast<std::int32_t>(gap + 1), Reader(lines)),
+              gap == 33 ? u"    " : u"")
+        << gap;
+  }
+  for (const auto& c : cases) {
+    for (std::size_t i = 0; i < c.prefixes.size(); ++i) {
+      EXPECT_EQ(IndentPrefixAt(static_cast<std::int32_t>(i + 1), Reader(c.lines)), c.prefixes[i])
+          << text::ToUtf8(c.lines[i]);
+    }
+  }
+  EXPECT_EQ(IndentPrefixAt(0, Reader(cases[4].lines)), u"      ");
 }
 
 }  // namespace

@@ -17,13 +17,19 @@ namespace {
 
 // A VB6 editor on its desktop and the window commands the menu's clicks reach.
 struct EditorWindows {
-  explicit EditorWindows(std::vector<std::u16string> lines = {u"Dim 你好 As String"}) {
-    editor.AddModule(u"Project1", u"Module1", lines);
+  EditorWindows() {
+    editor.AddModule(u"Project1", u"Module1", {u"Dim 你好 As String"});
     desktop.Sync();
     connection.HostApplication = editor.Application();
     connection.HostMode = addin::kHostModeVb6;
+    os.windows().SetKeyboardState(UserKeyboard());
   }
-  const std::vector<sim::MessageBoxRecord>& MessageBoxes() { return os.system().MessageBoxes(); }
+  static host::KeyboardState UserKeyboard() {
+    host::KeyboardState keys{};
+    keys[20] = 0x01;  // Caps Lock toggled
+    keys[65] = 0x80;  // A held
+    return keys;
+  }
 
   sim::SimEditor editor;
   sim::SimOs os;
@@ -58,13 +64,7 @@ TEST(ToggleIdeWindow, FlipsTheFirstWindowOfTheTypeAndASecondCallFlipsItBack) {
   EXPECT_TRUE(hidden().empty());
 }
 
-host::KeyboardState UserKeyboard() {
-  host::KeyboardState keys{};
-  keys[20] = 0x01;  // Caps Lock toggled
-  keys[65] = 0x80;  // A held
-  return keys;
-}
-
+// End is handled before Shift goes down, then Shift+Home and Backspace: Control held for all.
 TEST(ClearImmediateWindow, ClearsTheWindowWhereverItSitsAndGivesTheKeyboardBack) {
   enum class Place { kDocked, kHidden, kFloating };
   for (const auto place : {Place::kDocked, Place::kHidden, Place::kFloating}) {
@@ -75,15 +75,13 @@ TEST(ClearImmediateWindow, ClearsTheWindowWhereverItSitsAndGivesTheKeyboardBack)
     e.desktop.Sync();
     e.desktop.SetImmediateText(u"? Now\r\n2024-07-08 \r\n");
     e.desktop.ImmediateBox().SetCaret(3);  // the caret left inside the text
-    auto& windows = e.os.windows();
-    windows.SetKeyboardState(UserKeyboard());
 
     e.commands.ClearImmediateWindow();
 
     EXPECT_EQ(e.desktop.ImmediateText(), u"");
-    EXPECT_EQ(windows.GetKeyboardState(), UserKeyboard());
-    EXPECT_TRUE(e.MessageBoxes().empty());
-    const auto& keys = windows.Delivered();
+    EXPECT_EQ(e.os.windows().GetKeyboardState(), EditorWindows::UserKeyboard());
+    EXPECT_TRUE(e.os.system().MessageBoxes().empty());
+    const auto& keys = e.os.windows().Delivered();
     ASSERT_EQ(keys.size(), 3u);
     const std::uintptr_t expected_keys[] = {35, 36, 8};
     for (std::size_t i = 0; i < 3; ++i) {
@@ -121,19 +119,19 @@ TEST(ClearImmediateWindow, AWindowThatCannotBeFoundIsReportedOnceAndNothingIsSen
     SCOPED_TRACE(row.name);
     EditorWindows e;
     e.desktop.SetImmediateText(u"kept");
-    e.os.windows().SetKeyboardState(UserKeyboard());
     row.break_it(e);
     e.commands.ClearImmediateWindow();
-    EXPECT_EQ(e.MessageBoxes(),
+    EXPECT_EQ(e.os.system().MessageBoxes(),
               (std::vector<sim::MessageBoxRecord>{{row.message, u"", host::kMbOk}}));
     EXPECT_EQ(e.os.windows().PendingMessageCount(), 0u);
     EXPECT_TRUE(e.os.windows().Delivered().empty());
-    EXPECT_EQ(e.os.windows().GetKeyboardState(), UserKeyboard());
+    EXPECT_EQ(e.os.windows().GetKeyboardState(), EditorWindows::UserKeyboard());
     EXPECT_EQ(e.desktop.ImmediateText(), u"kept");
   }
 }
 
-// Mode 0 translates, from Chinese or into it as the text tells; any other mode searches.
+// Mode 0 translates, from Chinese when any ideograph is in the text, else into it; any other
+// mode searches. Only unreserved characters stay as they are in the address.
 TEST(OpenWebLookup, OpensTheAddressOfTheModeWithTheTextEncoded) {
   const std::u16string translate = u"https://fanyi.baidu.com/?aldtype=16047#";
   const std::u16string search = u"https://www.baidu.com/s?wd=";
@@ -153,66 +151,44 @@ TEST(OpenWebLookup, OpensTheAddressOfTheModeWithTheTextEncoded) {
     e.commands.OpenWebLookup(row.text, row.mode);
     EXPECT_EQ(e.os.system().OpenedUrls().back(), row.url);
   }
-}
-
-TEST(IsChineseText, AnyIdeographMakesTheTextChinese) {
-  const struct {
-    std::u16string text;
-    bool chinese;
-  } rows[] = {
+  const std::pair<std::u16string, bool> chinese[] = {
       // clang-format off
-      {u"你好", true}, {u"hello", false}, {u"hello 世界", true}, {u"", false}, {u"\u4E00", true},
+      {u"hello 世界", true}, {u"", false}, {u"\u4E00", true}, {u"\u4DFF", false},
+      {u"\uFA29", true}, {u"\uFA2A", false},
+      {u"，。", false},  // Chinese punctuation alone names no word to translate
+      {u"\U00020000", true}, {u"\U0001F600", false}, {std::u16string(1, char16_t(0xD800)), false},
       // clang-format on
-      {u"\u4DFF", false},  // the last of the hexagram symbols, just before the range
-      {u"\uFA29", true},
-      {u"\uFA2A", false},
-      {u"，。", false},        // Chinese punctuation alone names no word to translate
-      {u"\U00020000", true},   // a supplementary ideograph, as a surrogate pair
-      {u"\U0001F600", false},  // an emoji's surrogates are no ideographs
-      {std::u16string(1, char16_t(0xD800)), false},
   };
-  for (const auto& row : rows)
-    EXPECT_EQ(IsChineseText(row.text), row.chinese) << row.text.size();
-}
-
-// A high surrogate's partner is looked for only below the text's size; looking one further
-// reads the terminating null, which is no low surrogate, so that bound shows in no text.
-TEST(PercentEncode, OnlyUnreservedCharactersStayAsTheyAre) {
-  const struct {
-    std::u16string text;
-    std::u16string encoded;
-  } rows[] = {
+  for (const auto& [text, is_chinese] : chinese)
+    EXPECT_EQ(IsChineseText(text), is_chinese) << text.size();
+  // A high surrogate's partner is looked for only below the text's size; looking one further
+  // reads the terminating null, which is no low surrogate, so that bound shows in no text.
+  const std::pair<std::u16string, std::u16string> encoded[] = {
       // clang-format off
       {u"AZaz09-._~", u"AZaz09-._~"}, {u" &#?=+/%\"'", u"%20%26%23%3F%3D%2B%2F%25%22%27"},
-      {u"中", u"%E4%B8%AD"}, {u"\U0001F600", u"%F0%9F%98%80"},
+      {u"\U0001F600", u"%F0%9F%98%80"}, {u"\U0010FFFF", u"%F4%8F%BF%BF"},
+      {std::u16string(1, char16_t(0xDC00)), u"%EF%BF%BD"}, {u"a\r\nb", u"a%0D%0Ab"},
       // clang-format on
-      {u"\U0010FFFF", u"%F4%8F%BF%BF"},  // the last high surrogate
-      {std::u16string(1, char16_t(0xDC00)), u"%EF%BF%BD"},
-      {u"a\r\nb", u"a%0D%0Ab"},
   };
-  for (const auto& row : rows)
-    EXPECT_EQ(PercentEncode(row.text), row.encoded);
+  for (const auto& [text, percent] : encoded)
+    EXPECT_EQ(PercentEncode(text), percent);
 }
 
+// A selection to the end of the line ends past its last column.
 TEST(SelectedText, TurnsDisplayColumnsIntoCharacters) {
-  struct Case {
+  const struct {
     std::u16string_view line;
     std::int32_t start, end;
     std::u16string_view expected;
-  };
-  const Case cases[] = {
-      {u"Dim 中文 As", 5, 9, u"中文"},
-      {u"Dim x As Long", 5, 6, u"x"},
-      {u"Dim x As Long", 1, 4, u"Dim"},
-      // A selection to the end of the line ends past its last column.
+  } cases[] = {
       // clang-format off
+      {u"Dim 中文 As", 5, 9, u"中文"}, {u"Dim x As Long", 5, 6, u"x"}, {u"Dim x As Long", 1, 4, u"Dim"},
       {u"hello", 1, 6, u"hello"}, {u"say 你好", 5, 9, u"你好"}, {u"hello", 3, 0, u"l"},
       {u"hello", -4, 3, u"he"}, {u"hello", 7, 9, u""}, {u"", 1, 3, u""},
       // clang-format on
   };
-  for (const auto& c : cases) {
+  for (const auto& c : cases)
     EXPECT_EQ(GetSelectedText(c.line, c.start, c.end), c.expected) << c.start << ".." << c.end;
-  }
 }
 
 }  // namespace
