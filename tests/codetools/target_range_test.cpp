@@ -13,18 +13,16 @@ using test_support::CodeFixture;
 
 // Lines 4-7 an Enum, 8-10 and 11-13 Types (the second indented), 14-18 S with a comment and a
 // blank line above it, 19-23 P, 24-26 Q, 27-28 F.
-std::vector<std::u16string> RangeModule() {
-  // clang-format off
-  return {u"Option Explicit", u"Public Const A As Long = 1", u"Dim x As Long",
-          u"Private Enum Colors", u"    cRed = 1", u"    cBlue = 2", u"End Enum",
-          u"Type Pair", u"    a As Long", u"End Type",
-          u"  Private Type Indented", u"    z As Long", u"End Type",
-          u"' about S", u"", u"Sub S()", u"    x = 1", u"End Sub",
-          u"Public Property Get P() As Long", u"If x Then", u"    P = 1", u"End If", u"End Property",
-          u"Friend Property Get Q() As Long", u"    Q = 2", u"End Property",
-          u"Function F()", u"End Function"};
-  // clang-format on
-}
+const std::vector<std::u16string> kModule = {
+    // clang-format off
+    u"Option Explicit", u"Public Const A As Long = 1", u"Dim x As Long",
+    u"Private Enum Colors", u"    cRed = 1", u"    cBlue = 2", u"End Enum",
+    u"Type Pair", u"    a As Long", u"End Type", u"  Private Type Indented", u"    z As Long", u"End Type",
+    u"' about S", u"", u"Sub S()", u"    x = 1", u"End Sub",
+    u"Public Property Get P() As Long", u"If x Then", u"    P = 1", u"End If", u"End Property",
+    u"Friend Property Get Q() As Long", u"    Q = 2", u"End Property",
+    u"Function F()", u"End Function"};
+// clang-format on
 
 TEST(TargetRange, FollowsTheStartLine) {
   const struct {
@@ -39,37 +37,24 @@ TEST(TargetRange, FollowsTheStartLine) {
       {"indented header is no header", 12, {1, 28}},
       {"Friend header is no header", 25, {1, 28}},
       {"Dim below a Public Const is the whole module", 3, {1, 28}},
-      {"first line of the module", 1, {1, 28}}};
+      {"first line of the module", 1, {1, 28}},
+  };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.title);
-    CodeFixture editor(RangeModule());
+    CodeFixture editor(kModule);
     LineCache lines(editor.Module());
     EXPECT_EQ(FindTargetRange(lines, c.start_line), c.expected);
   }
-}
-
-// The editor answers the start but refuses the count: the range is empty and no block search
-// replaces it.
-TEST(TargetRange, ARefusedLineCountLeavesAnEmptyRange) {
-  CodeFixture editor(RangeModule());
+  // The editor answers the start but refuses the count: the range is empty and no block search
+  // replaces it.
+  CodeFixture editor(kModule);
   editor.Application().Calls().Refuse(u"CodeModule.ProcCountLines");
   LineCache lines(editor.Module());
   EXPECT_EQ(FindTargetRange(lines, 17), (TargetRange{14, 13}));
-}
-
-TEST(TargetRange, BlockWithoutEndRunsToTheLastLine) {
-  CodeFixture editor({u"Option Explicit", u"Type T", u"    a As Long", u"    b As Long"});
-  LineCache lines(editor.Module());
-  EXPECT_EQ(FindTargetRange(lines, 3), (TargetRange{2, 4}));
-}
-
-TEST(TargetRange, RestoreCaretPutsAnEmptySelectionOnTheLine) {
-  CodeFixture editor(RangeModule());
-  editor.Module().Pane()->Select(2, 1, 3, 4);
-  RestoreCaret(*editor.Module().Pane(), 17);
-  EXPECT_EQ(editor.Caret(), (host::Selection{17, 1, 17, 1}));
-  RestoreCaret(*editor.Module().Pane(), 999);  // refused by the editor: nothing happens
-  EXPECT_EQ(editor.Caret(), (host::Selection{17, 1, 17, 1}));
+  // A block without its End runs to the last line.
+  CodeFixture open_type({u"Option Explicit", u"Type T", u"    a As Long", u"    b As Long"});
+  LineCache open_lines(open_type.Module());
+  EXPECT_EQ(FindTargetRange(open_lines, 3), (TargetRange{2, 4}));
 }
 
 }  // namespace

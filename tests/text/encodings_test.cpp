@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <random>
 #include "text/utf.h"
 
@@ -16,19 +15,14 @@ std::string RoundTrip(std::string_view bytes) {
 }
 
 TEST(Gbk, DecodesCodePage936AndEscapesTheRest) {
-  struct Case {
+  const struct {
     const char* bytes;
     std::u16string text;
-  };
-  const Case cases[] = {
-      {"Sub A()", u"Sub A()"},
-      {"\xB4\xFA\xC2\xEB\xCB\xF5\xBD\xF8", u"代码缩进"},
+  } cases[] = {
+      {"Sub A() \xB4\xFA\xC2\xEB\xCB\xF5\xBD\xF8", u"Sub A() 代码缩进"},
       {"\x80", u"\u20AC"},      // the euro sign of the Windows code page
       {"\x81\x40", u"\u4E02"},  // GBK extension, not GB2312
-      {"\xAA\xA1", u"\uE000"},  // user-defined area 1
-      {"\xF8\xA1", u"\uE234"},  // user-defined area 2
-      {"\xA1\x40", u"\uE4C6"},  // user-defined area 3
-      {"\xA1\xA4", u"\u00B7"},
+      {"\xAA\xA1\xF8\xA1\xA1\x40", u"\uE000\uE234\uE4C6"},  // user-defined areas 1, 2 and 3
       // Bytes that start no character become byte escapes.
       {"caf\xE9 \xD6\xD0", u"caf\xDCE9 中"},  // Latin-1 é followed by a blank, then GBK
       {"\xFF", u"\xDCFF"},
@@ -44,6 +38,8 @@ TEST(Gbk, DecodesCodePage936AndEscapesTheRest) {
   }
 }
 
+// Every pair against glibc is the table's test (cp936_iconv_test.cpp); here pairs, escapes and
+// ASCII mixed.
 TEST(Gbk, EveryByteStringSurvivesARoundTrip) {
   std::mt19937 random(936);
   std::uniform_int_distribution<int> byte(1, 255);
@@ -53,18 +49,6 @@ TEST(Gbk, EveryByteStringSurvivesARoundTrip) {
       b = static_cast<char>(byte(random));
     ASSERT_EQ(RoundTrip(bytes), bytes);
   }
-  std::string every_pair;
-  for (int lead = 0x81; lead <= 0xFE; ++lead) {
-    for (int trail = 0x40; trail <= 0xFE; ++trail) {
-      every_pair += {static_cast<char>(lead), static_cast<char>(trail), ' '};
-    }
-  }
-  EXPECT_EQ(RoundTrip(every_pair), every_pair);
-  // 21886 GBK characters, 1894 user-defined codes and the pairs only GB18030 names.
-  const std::u16string decoded = DecodeGbk(every_pair);
-  EXPECT_GT(decoded.size() - std::count(decoded.begin(), decoded.end(), u' ') -
-                std::count_if(decoded.begin(), decoded.end(), IsByteEscape),
-            23000u);
 }
 
 // ASCII is decoded in runs taken several bytes at a time: a pair, a stray high byte or the end
