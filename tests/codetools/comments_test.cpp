@@ -4,10 +4,8 @@
 
 #include <vector>
 #include "codetools/alignment.h"
-#include "codetools/blanks.h"
 #include "codetools/cleaning.h"
 #include "codetools/display_width.h"
-#include "codetools/procedure_body.h"
 #include "text/utf.h"
 
 namespace tessaly::codetools {
@@ -62,14 +60,8 @@ TEST(Comments, QuoteParityAndOverlappingOccurrences) {
   EXPECT_EQ(CountOccurrences(u"abc", u""), 0);
 }
 
-// Blanks are spaces unless tabs are asked for. Code units from 257 on count two columns; a wide
-// character covers both of its columns.
-TEST(BlanksAndWidths, TrimSpacesOnlyAndCountWideCharactersTwice) {
-  EXPECT_EQ(TrimBlanksAndTabs(u" \t x y \t\t "), u"x y");
-  EXPECT_EQ(TrimBlanksAndTabs(u"\t \t"), u"");
-  EXPECT_EQ(TrimBlanks(u" \tx\t "), u"\tx\t");
-  EXPECT_TRUE(IsBlankLine(u""));
-  EXPECT_FALSE(IsBlankLine(u" \t "));
+// Code units from 257 on count two columns; a wide character covers both of its columns.
+TEST(DisplayWidth, CountsWideCharactersTwice) {
   EXPECT_EQ(DisplayWidth(u"' 注解"), 6);
   EXPECT_EQ(DisplayWidth(u"\u0100"), 1);
   EXPECT_EQ(DisplayWidth(u"\u0101"), 2);
@@ -130,17 +122,6 @@ TEST(AlignLines, PlacesTrailingComments) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(AlignLines(c.input, c.mode), c.expected) << c.title;
-}
-
-// After the body: the end line and the blank and comment lines under it, only where the end
-// line is reached. Before it: the blank and comment lines and the header.
-TEST(ProcedureBody, CountsTheLinesAroundTheBody) {
-  EXPECT_EQ(CountLinesAfterBody({u"x = 1", u"End Sub", u"", u"' note"}), 3u);
-  EXPECT_EQ(CountLinesAfterBody({u"x = 1", u""}), 0u);
-  EXPECT_EQ(CountLinesAfterBody({u"' note", u""}), 0u);
-  EXPECT_EQ(CountHeaderLines({u"", u"Sub A()", u"x = 1"}), 2u);
-  EXPECT_EQ(CountHeaderLines({u"' about A", u"   ", u"Sub A()", u"x = 1"}), 3u);
-  EXPECT_EQ(CountHeaderLines({u"", u""}), 2u);
 }
 
 }  // namespace

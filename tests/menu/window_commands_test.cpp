@@ -11,6 +11,7 @@
 #include "sim/desktop/sim_desktop.h"
 #include "sim/editor/sim_editor.h"
 #include "sim/os/sim_os.h"
+#include "text/utf.h"
 
 namespace tessaly::menu {
 namespace {
@@ -98,31 +99,24 @@ TEST(ClearImmediateWindow, ClearsTheWindowWhereverItSitsAndGivesTheKeyboardBack)
 
 TEST(ClearImmediateWindow, AWindowThatCannotBeFoundIsReportedOnceAndNothingIsSent) {
   const std::u16string not_found = u"Immediate Window not found.";
-  const struct {
-    const char* name;
-    void (*break_it)(EditorWindows&);
-    std::u16string message;
-  } rows[] = {
-      {"native title differs",
-       [](EditorWindows& e) { e.os.windows().SetWindowText(e.desktop.ImmediateWindow(), u"x"); },
+  using Breaker = void (*)(EditorWindows&);
+  const std::pair<Breaker, std::u16string> rows[] = {
+      // the native title differs; no native window; none in the editor; the main window refused
+      {[](auto& e) { e.os.windows().SetWindowText(e.desktop.ImmediateWindow(), u"x"); }, not_found},
+      {[](auto& e) { e.os.windows().DestroyWindow(e.desktop.ImmediateWindow()); }, not_found},
+      {[](auto& e) { e.editor.App().WindowList().Remove(e.editor.Window(u"Immediate")); },
        not_found},
-      {"no native window",
-       [](EditorWindows& e) { e.os.windows().DestroyWindow(e.desktop.ImmediateWindow()); },
-       not_found},
-      {"no immediate window in the editor",
-       [](EditorWindows& e) { e.editor.App().WindowList().Remove(e.editor.Window(u"Immediate")); },
-       not_found},
-      {"main window refused", [](EditorWindows& e) { e.editor.Refuse(u"Application.MainWindow"); },
+      {[](auto& e) { e.editor.Refuse(u"Application.MainWindow"); },
        u"No Access to Visual Basic Project"},
   };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.name);
+  for (const auto& [break_it, message] : rows) {
+    SCOPED_TRACE(text::ToUtf8(message));
     EditorWindows e;
     e.desktop.SetImmediateText(u"kept");
-    row.break_it(e);
+    break_it(e);
     e.commands.ClearImmediateWindow();
     EXPECT_EQ(e.os.system().MessageBoxes(),
-              (std::vector<sim::MessageBoxRecord>{{row.message, u"", host::kMbOk}}));
+              (std::vector<sim::MessageBoxRecord>{{message, u"", host::kMbOk}}));
     EXPECT_EQ(e.os.windows().PendingMessageCount(), 0u);
     EXPECT_TRUE(e.os.windows().Delivered().empty());
     EXPECT_EQ(e.os.windows().GetKeyboardState(), EditorWindows::UserKeyboard());
