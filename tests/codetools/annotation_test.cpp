@@ -28,25 +28,6 @@ class AnnotatorTest : public ::testing::Test {
   Annotator annotator_{dictionary_};
 };
 
-TEST(AnnotationTokensTest, CutsAtSeparatorsAndKeepsBlanks) {
-  struct Case {
-    std::u16string statement;
-    std::vector<std::u16string> tokens;
-  };
-  const Case cases[] = {
-      {u"x = Range(\"A1\").Value", {u"x = Range(", u"\"A1\"", u").Value"}},
-      {u"Cells(1, 2) = 3", {u"Cells(", u"1", u",", u" 2", u") = 3"}},
-      // The colon rule adds a second tab before ":=", and the pair is merged.
-      {u"Sheets.Add After:=Sheets(1)", {u"Sheets.Add After", u":=", u"Sheets(", u"1", u")"}},
-      {u"a = b: c = d", {u"a = b", u": c = d"}},
-      {u"x = d(\"k\").Item", {u"x = d(", u"\"k\"", u").Item"}},
-      {u"Set ws = Nothing", {u"Set ws = Nothing"}},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(AnnotationTokens(c.statement), c.tokens) << text::ToUtf8(c.statement);
-  }
-}
-
 TEST_F(AnnotatorTest, DimDeclaresNamesForLaterLinesOfTheRun) {
   // A declared name stands apart (the walk of "代码注解" meets the plain case); a name after
   // the comma of a Dim list is copied but not declared.

@@ -13,13 +13,11 @@
 #include <string>
 #include <vector>
 
-#include <set>
 #include "codetools/alignment.h"
 #include "codetools/annotation_walk.h"
 #include "codetools/cleaning.h"
 #include "codetools/indent.h"
 #include "support/code_fixture.h"
-#include "support/framed_module.h"
 #include "support/refusing_module.h"
 
 namespace tessaly::codetools {
@@ -133,51 +131,6 @@ TEST(CodeWalks, EachToolWorksOnTheRangeAroundTheCaret) {
     walk.tool({editor.Target().pane, module, editor.Target().SavedStartLine});
     EXPECT_EQ(editor.Text(), walk.expected);
     EXPECT_EQ(editor.Caret(), walk.caret);
-  }
-}
-
-// A click of "代码注解", "注解对齐" or "取消对齐" in a procedure works on that procedure's body
-// and nothing else: its header (with the comment and directive lines above it and the lines
-// it continues on), its end line and the lines under the module's last `End Sub` stay as
-// they are.
-TEST(AnnotationRanges, AClickChangesOnlyTheBodyOfTheProcedureTheSearchFinds) {
-  const Lines framed = test_support::SplitUtf8Lines(test_support::kFramedModule);
-  const struct {
-    const char* title;
-    Lines module;
-    std::int32_t caret, body_first, body_last;
-    std::set<std::int32_t> annotated;  // the body's code lines without a comment
-  } cases[] = {
-      // clang-format off
-      {"a comment above the header", framed, 6, 6, 7, {7}},
-      {"a comment and an #If between the header and the procedure above", framed, 13, 13, 14, {14}},
-      {"the second Trace: the search finds the first", framed, 18, 13, 14, {14}},
-      {"an indented header, directives in the body", framed, 27, 27, 30, {27, 29}},
-      {"a continued header under #If, #End If and a blank line under End Sub", framed, 36, 36, 37,
-       {36}},
-      {"one blank line under End Sub",
-       {u"Sub A()", u"    x = 1   ' 一", u"    y = 2", u"End Sub   ' 完", u""}, 2, 2, 3, {3}},
-      // clang-format on
-  };
-  // "代码注解" first: it must change each of the lines it owns.
-  const std::function<void(const CodeTarget&)> tools[] = {Annotate, AlignComments, UnalignComments};
-  for (const auto& c : cases) {
-    for (const auto& tool : tools) {
-      SCOPED_TRACE(c.title);
-      CodeFixture code(c.module);
-      code.Click(c.caret);
-      tool(code.Target());
-      ASSERT_EQ(code.Text().size(), c.module.size());
-      std::set<std::int32_t> changed;
-      for (std::size_t i = 0; i < c.module.size(); ++i) {
-        if (code.Text()[i] != c.module[i]) changed.insert(static_cast<std::int32_t>(i + 1));
-      }
-      if (&tool == &tools[0]) EXPECT_EQ(changed, c.annotated);
-      for (const auto line : changed) {
-        EXPECT_GE(line, c.body_first);
-        EXPECT_LE(line, c.body_last);
-      }
-    }
   }
 }
 

@@ -85,38 +85,6 @@ TEST(MenuBar, BuildsTheCatalogueInOrderWithSeparatorsIconsAndTips) {
   }
 }
 
-// Each host kind wires its own sink to every button. An editor that keeps its bars shows the bar
-// at the next connection, which skips the build: the bar must not stay dead. The sinks of the
-// first connection outlive its menu, which their clicks no longer reach; dropping them unwires.
-TEST(MenuBar, WiresEachButtonOnceAndAgainWhenReconnectingToAKeptBar) {
-  const auto button_count = static_cast<int>(AllButtonPaths().size());
-  for (bool vb6 : {false, true}) {
-    const SinkKind kind = vb6 ? SinkKind::kCommandBarEvents : SinkKind::kButtonEvents;
-    MenuFixture f({u"x = 1"}, test_support::EditorFor(vb6));
-    auto& editor = f.editor;
-    EXPECT_EQ(f.menu.RewireExistingBar(), 0);  // no bar yet: nothing to wire
-    auto first = std::make_unique<addin::Connection>(ConnectionTo(editor));
-    std::make_unique<FunctionMenu>(*first, f.host_os, f.commands, f.dictionary)->BuildMenuBar();
-    EXPECT_EQ(first->ButtonSinks->size(), static_cast<std::size_t>(button_count));
-    EXPECT_EQ(editor.Click({u"TessalyIDE", u"关于程序"}).sinks_run, 1);
-    EXPECT_TRUE(f.commands.calls.empty());
-    first.reset();
-    ASSERT_EQ(editor.SinkCount({u"TessalyIDE", u"关于程序"}, kind), 0);
-    // Somebody else's button on the bar keeps its own action.
-    editor.Bar(u"TessalyIDE").ControlList().Append(host::kButton)->MutableProperties().caption =
-        u"Mine";
-
-    EXPECT_EQ(f.menu.RewireExistingBar(), button_count);
-    EXPECT_EQ(f.menu.RewireExistingBar(), 0);  // once wired, asking again adds no second sink
-    ExpectOneSinkPerButton(editor, kind);
-    EXPECT_EQ(editor.SinkCount({u"TessalyIDE", u"Mine"}, kind), 0);
-    editor.Click({u"TessalyIDE", u"关于程序"});
-    editor.Click({u"TessalyIDE", u"【功能】", u"代码缩进"});
-    EXPECT_EQ(f.commands.calls, (std::vector<std::string>{"ShowAbout"}));
-    EXPECT_EQ(f.Selection(), (host::Selection{1, 1, 1, 1}));  // the tool ran: caret put back
-  }
-}
-
 // A click carries only its caption: a caption twice in the catalogue would run one of the two.
 // The look-up takes whole popup captions only.
 TEST(MenuCatalogue, EveryCaptionOccursOnceAndIsFoundWhole) {

@@ -75,23 +75,5 @@ TEST(Gbk, ReportsTheFirstUnitTheCodePageCannotHold) {
     EXPECT_EQ(EncodeGbk(text).unencodable_at, 2u) << text.size();
 }
 
-// The command line's file tests walk every lead byte through the same sequence reader; here
-// only what FromUtf8 adds: one U+FFFD per byte no sequence takes, and the way back.
-TEST(Utf, RoundTripsTextAndReplacesEachByteNoSequenceTakes) {
-  // The smallest code points of three and four bytes and the largest of all are characters too.
-  for (const std::string sample : {"", "代码缩进", "a\xF0\x9F\x98\x80z", "关于程序——",
-                                   "\xE0\xA0\x80\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"})
-    EXPECT_EQ(ToUtf8(FromUtf8(sample)), sample);
-  EXPECT_EQ(FromUtf8("\xF0\x9F\x98\x80").size(), 2u);
-  const std::pair<std::string, std::u16string> ill_formed[] = {
-      {"a\x80z", u"a\uFFFDz"},
-      {"\xC0\xAF", u"\uFFFD\uFFFD"},            // overlong
-      {"\xE4\xBD", u"\uFFFD\uFFFD"},            // truncated
-      {"\xFB\xB6\xB1", u"\uFFFD\uFFFD\uFFFD"},  // FB starts no sequence
-  };
-  for (const auto& [bytes, text] : ill_formed)
-    EXPECT_EQ(FromUtf8(bytes), text) << testing::PrintToString(bytes);
-}
-
 }  // namespace
 }  // namespace tessaly::text
