@@ -27,15 +27,15 @@ using test_support::CodeFixture;
 // A module as users hand it over: procedures of every kind, nested blocks, Chinese comments
 // and strings, continuations, indentation off by a few blanks or a tab. Small enough to try
 // every caret line.
-Lines SampleModule() {
-  std::ifstream file(TESSALY_SOURCE_DIR "/tests/data/realistic_module.bas", std::ios::binary);
+Lines ReadModule(const std::string& path) {
+  std::ifstream file(TESSALY_SOURCE_DIR "/tests/" + path, std::ios::binary);
   Lines lines;
   for (std::string line; std::getline(file, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     lines.push_back(text::FromUtf8(line));
   }
   // Without it every property below would hold over nothing.
-  if (lines.size() != 240) throw std::runtime_error("tests/data/realistic_module.bas is missing");
+  if (lines.empty()) throw std::runtime_error("tests/" + path + " is missing");
   return lines;
 }
 
@@ -54,12 +54,10 @@ Lines WithoutBlankLines(const Lines& lines) {
   return kept;
 }
 
-std::int32_t RangeSizeAt(const Lines& text, std::int32_t line) {
+TargetRange RangeAt(const Lines& text, std::int32_t line) {
   CodeFixture probe(text);
-  probe.Click(line);
   LineCache lines(probe.Module());
-  const TargetRange range = FindTargetRange(lines, line);
-  return range.LastLine - range.FirstLine + 1;
+  return FindTargetRange(lines, line);
 }
 
 std::int64_t ChangedLines(const Lines& before, const Lines& after) {
@@ -72,6 +70,7 @@ std::int64_t ChangedLines(const Lines& before, const Lines& after) {
 
 struct Tool {
   const char* name;
+  const char* expected;  // the module after a click in each of its procedures and blocks
   std::function<void(const CodeTarget&)> run;
   Lines (*kept)(const Lines&);  // what the tool leaves as it was; null: no such promise
   // A second click finds nothing to change. "注解对齐" measures the comment's first characters
@@ -80,21 +79,24 @@ struct Tool {
 };
 
 const Tool kTools[] = {
-    {"代码缩进", IndentCode, WithoutBlanksAndTabs, true},
-    {"取消缩进", [](const CodeTarget& t) { RunCleaningWalk(t, Cleaning::kUnindent); },
-     WithoutBlanksAndTabs, true},
-    {"注解对齐", [](const CodeTarget& t) { RunAlignmentWalk(t, kAlignCommentsMode); },
+    {"代码缩进", "indent.bas", IndentCode, WithoutBlanksAndTabs, true},
+    {"取消缩进", "unindent.bas",
+     [](const CodeTarget& t) { RunCleaningWalk(t, Cleaning::kUnindent); }, WithoutBlanksAndTabs,
+     true},
+    {"注解对齐", "align.bas", [](const CodeTarget& t) { RunAlignmentWalk(t, kAlignCommentsMode); },
      WithoutBlanksAndTabs, false},
-    {"取消对齐", [](const CodeTarget& t) { RunAlignmentWalk(t, kUnalignCommentsMode); },
-     WithoutBlanksAndTabs, true},
-    {"删除注解", [](const CodeTarget& t) { RunCleaningWalk(t, Cleaning::kDeleteComments); },
-     nullptr, true},
-    {"删除空行", [](const CodeTarget& t) { RunCleaningWalk(t, Cleaning::kDeleteBlankLines); },
+    {"取消对齐", "unalign.bas",
+     [](const CodeTarget& t) { RunAlignmentWalk(t, kUnalignCommentsMode); }, WithoutBlanksAndTabs,
+     true},
+    {"删除注解", "delete_comments.bas",
+     [](const CodeTarget& t) { RunCleaningWalk(t, Cleaning::kDeleteComments); }, nullptr, true},
+    {"删除空行", "delete_blank_lines.bas",
+     [](const CodeTarget& t) { RunCleaningWalk(t, Cleaning::kDeleteBlankLines); },
      WithoutBlankLines, false},
 };
 
 TEST(CodeToolProperties, ToolsChangeOnlyWhatTheyOwnWriteOnlyChangedLinesAndSettle) {
-  const Lines original = SampleModule();
+  const Lines original = ReadModule("data/realistic_module.bas");
   const auto count = static_cast<std::int32_t>(original.size());
   for (const Tool& tool : kTools) {
     const bool deletes = tool.kept == WithoutBlankLines;
@@ -109,7 +111,8 @@ TEST(CodeToolProperties, ToolsChangeOnlyWhatTheyOwnWriteOnlyChangedLinesAndSettl
       }
       EXPECT_EQ(editor.Calls(u"CodeModule.DeleteLines"),
                 static_cast<std::int64_t>(original.size() - editor.Text().size()));
-      EXPECT_LE(editor.Calls(u"CodeModule.Lines"), RangeSizeAt(original, caret));
+      const TargetRange range = RangeAt(original, caret);
+      EXPECT_LE(editor.Calls(u"CodeModule.Lines"), range.LastLine - range.FirstLine + 1);
       EXPECT_EQ(editor.Calls(u"CodeModule.ReplaceLine"),
                 deletes ? 0 : ChangedLines(original, editor.Text()));
       // After deletions the caret's line number holds other code: no second click there.
@@ -127,6 +130,26 @@ TEST(CodeToolProperties, ToolsChangeOnlyWhatTheyOwnWriteOnlyChangedLinesAndSettl
   editor.Click(2);  // declarations: the whole module
   RunCleaningWalk(editor.Target(), Cleaning::kDeleteBlankLines);
   EXPECT_EQ(editor.Text(), WithoutBlankLines(original));
+}
+
+// One click in every procedure and block of the module, from the last to the first so that the
+// ranges found on the original keep their lines, gives the whole text written down in
+// tests/codetools/expected/.
+TEST(CodeToolProperties, AClickInEachProcedureGivesTheExpectedModule) {
+  const Lines original = ReadModule("data/realistic_module.bas");
+  for (const Tool& tool : kTools) {
+    SCOPED_TRACE(tool.name);
+    CodeFixture editor(original);
+    std::int32_t clicked = 0;
+    for (auto caret = static_cast<std::int32_t>(original.size()); caret > 1; --caret) {
+      const std::int32_t first = RangeAt(original, caret).FirstLine;
+      if (first == 1 || first == clicked) continue;  // the whole module; a range clicked already
+      clicked = first;
+      editor.Click(caret);
+      tool.run(editor.Target());
+    }
+    EXPECT_EQ(editor.Text(), ReadModule(std::string("codetools/expected/") + tool.expected));
+  }
 }
 
 }  // namespace
