@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "codetools/alignment.h"
+#include "codetools/annotation_walk.h"
 #include "codetools/blanks.h"
 #include "codetools/cleaning.h"
 #include "codetools/indent.h"
@@ -78,6 +79,8 @@ struct Tool {
   bool settles;
 };
 
+const AnnotationDictionary kDictionary;
+
 const Tool kTools[] = {
     {"代码缩进", "indent.bas", IndentCode, WithoutBlanksAndTabs, true},
     {"取消缩进", "unindent.bas",
@@ -90,65 +93,55 @@ const Tool kTools[] = {
      true},
     {"删除注解", "delete_comments.bas",
      [](const CodeTarget& t) { RunCleaningWalk(t, Cleaning::kDeleteComments); }, nullptr, true},
+    {"代码注解", "annotate.bas", [](const CodeTarget& t) { AnnotateCode(t, kDictionary); }, nullptr,
+     true},
     {"删除空行", "delete_blank_lines.bas",
      [](const CodeTarget& t) { RunCleaningWalk(t, Cleaning::kDeleteBlankLines); },
      WithoutBlankLines, false},
 };
 
-TEST(CodeToolProperties, ToolsChangeOnlyWhatTheyOwnWriteOnlyChangedLinesAndSettle) {
+// A click on each line of the module, from the last to the first so that the ranges above keep
+// their lines: each click changes only what its tool owns, reads no line twice, writes only the
+// lines it changes and puts the caret back; a second click in a range finds nothing left to do;
+// and the module that comes out is the one written down in tests/codetools/expected/. A click
+// in the declarations takes the whole module, so it is made once, on the module as it was.
+TEST(CodeToolProperties, AClickOnEachLineKeepsTheRulesAndGivesTheExpectedModule) {
   const Lines original = ReadModule("data/realistic_module.bas");
-  const auto count = static_cast<std::int32_t>(original.size());
   for (const Tool& tool : kTools) {
     const bool deletes = tool.kept == WithoutBlankLines;
-    for (std::int32_t caret = 1; caret <= count; ++caret) {
-      CodeFixture editor(original);
+    const auto click = [&](CodeFixture& editor, std::int32_t caret, TargetRange range, bool again) {
+      SCOPED_TRACE(std::string(tool.name) + " at line " + std::to_string(caret));
+      const Lines before = editor.Text();
       editor.Click(caret, 3);
       editor.ResetCalls();
       tool.run(editor.Target());
-      SCOPED_TRACE(std::string(tool.name) + " at line " + std::to_string(caret));
       if (tool.kept) {
-        EXPECT_EQ(tool.kept(editor.Text()), tool.kept(original));
+        EXPECT_EQ(tool.kept(editor.Text()), tool.kept(before));
+      }
+      if (again && tool.settles) {
+        EXPECT_EQ(editor.Text(), before);
       }
       EXPECT_EQ(editor.Calls(u"CodeModule.DeleteLines"),
-                static_cast<std::int64_t>(original.size() - editor.Text().size()));
-      const TargetRange range = RangeAt(original, caret);
+                static_cast<std::int64_t>(before.size() - editor.Text().size()));
       EXPECT_LE(editor.Calls(u"CodeModule.Lines"), range.LastLine - range.FirstLine + 1);
       EXPECT_EQ(editor.Calls(u"CodeModule.ReplaceLine"),
-                deletes ? 0 : ChangedLines(original, editor.Text()));
-      // After deletions the caret's line number holds other code: no second click there.
-      if (deletes) continue;
-      EXPECT_EQ(editor.Caret(), (host::Selection{caret, 1, caret, 1}));
-      if (!tool.settles) continue;
-      const Lines once = editor.Text();
-      editor.ResetCalls();
-      tool.run(editor.Target());
-      EXPECT_EQ(editor.Text(), once);
-      EXPECT_EQ(editor.Calls(u"CodeModule.ReplaceLine"), 0);
-    }
-  }
-  CodeFixture editor(original);
-  editor.Click(2);  // declarations: the whole module
-  RunCleaningWalk(editor.Target(), Cleaning::kDeleteBlankLines);
-  EXPECT_EQ(editor.Text(), WithoutBlankLines(original));
-}
-
-// One click in every procedure and block of the module, from the last to the first so that the
-// ranges found on the original keep their lines, gives the whole text written down in
-// tests/codetools/expected/.
-TEST(CodeToolProperties, AClickInEachProcedureGivesTheExpectedModule) {
-  const Lines original = ReadModule("data/realistic_module.bas");
-  for (const Tool& tool : kTools) {
-    SCOPED_TRACE(tool.name);
+                deletes ? 0 : ChangedLines(before, editor.Text()));
+      if (!deletes) {  // after deletions the caret's line may be gone
+        EXPECT_EQ(editor.Caret(), (host::Selection{caret, 1, caret, 1}));
+      }
+    };
     CodeFixture editor(original);
-    std::int32_t clicked = 0;
-    for (auto caret = static_cast<std::int32_t>(original.size()); caret > 1; --caret) {
-      const std::int32_t first = RangeAt(original, caret).FirstLine;
-      if (first == 1 || first == clicked) continue;  // the whole module; a range clicked already
-      clicked = first;
-      editor.Click(caret);
-      tool.run(editor.Target());
+    std::int32_t previous = 0;
+    for (auto caret = static_cast<std::int32_t>(original.size()); caret >= 1; --caret) {
+      const TargetRange range = RangeAt(editor.Text(), caret);
+      if (range.FirstLine == 1) continue;  // the declarations: the whole module, once below
+      click(editor, caret, range, range.FirstLine == previous);
+      previous = range.FirstLine;
     }
-    EXPECT_EQ(editor.Text(), ReadModule(std::string("codetools/expected/") + tool.expected));
+    EXPECT_EQ(editor.Text(), ReadModule(std::string("codetools/expected/") + tool.expected))
+        << tool.name;
+    CodeFixture whole(original);
+    click(whole, 2, RangeAt(original, 2), false);
   }
 }
 

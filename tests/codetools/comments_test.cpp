@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <vector>
-#include "codetools/alignment.h"
 #include "codetools/cleaning.h"
 #include "codetools/display_width.h"
 #include "text/utf.h"
@@ -91,37 +90,6 @@ TEST(Cleaning, CutsCommentsOffAndUnindentsLines) {
     EXPECT_EQ(DeleteCommentOfLine(line), cut) << text::ToUtf8(line);
   for (const auto& [line, flush] : unindented)
     EXPECT_EQ(UnindentLine(line), flush) << text::ToUtf8(line);
-}
-
-using Lines = std::vector<std::u16string>;
-
-TEST(AlignLines, PlacesTrailingComments) {
-  const struct {
-    const char* title;
-    std::int32_t mode;
-    Lines input;
-    Lines expected;
-  } cases[] = {
-      // clang-format off
-      {"comments move one column past the widest code", kAlignCommentsMode,
-       {u"x = 1 ' a", u"total = 1234 ' b", u"someLongName = 12345"},
-       {u"x = 1               ' a", u"total = 1234        ' b", u"someLongName = 12345"}},
-      {"Chinese characters count two columns when measured", kAlignCommentsMode,
-       {u"x = 1   ' 中文注解", u"y = 22 ' b"}, {u"x = 1    ' 中文注解", u"y = 22   ' b"}},
-      {"Chinese code is measured by its display width", kAlignCommentsMode,
-       {u"s = \"表\" ' a", u"t = \"abc\" ' b"}, {u"s = \"表\"  ' a", u"t = \"abc\" ' b"}},
-      {"trailing blanks go, whole-line comments are not measured", kAlignCommentsMode,
-       {u"x = 1 ' a", u"    ", u"    ' a long whole-line comment   ", u"y = 2000   "},
-       {u"x = 1   ' a", u"", u"    ' a long whole-line comment", u"y = 2000"}},
-      {"a literal apostrophe is no comment", kAlignCommentsMode,
-       {u"s = \"it's\" ' a", u"x = 1 ' b"}, {u"s = \"it's\" ' a", u"x = 1      ' b"}},
-      // The walk of "取消对齐" meets the plain cases.
-      {"any mode other than 0 unaligns, a literal apostrophe is no comment", 7,
-       {u"s = \"it's\"  ' a"}, {u"s = \"it's\"' a"}},
-      // clang-format on
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(AlignLines(c.input, c.mode), c.expected) << c.title;
 }
 
 }  // namespace

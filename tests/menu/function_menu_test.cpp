@@ -81,14 +81,11 @@ TEST(EditingCommands, EditTheLinesAndPlaceTheCaretSnippetsIncluded) {
        {1, 1, 1, 1}},
       {"OtherLineBecomesPrivate", {u"Sub B()"}, {1, 1, 1, 1}, u"公私(&J)", {u"Private Sub B()"},
        {1, 1, 1, 1}},
-      {"CommentOut", {u"    x = 1"}, {1, 3, 1, 3}, u"注释(&Z)", {u"    'x = 1"}, {1, 3, 1, 3}},
       {"CommentBackIn", {u"    'x = 1"}, {1, 3, 1, 3}, u"注释(&Z)", {u"    x = 1"}, {1, 3, 1, 3}},
       {"RemComment", {u"Rem note"}, {1, 1, 1, 1}, u"注释(&Z)", {u"note"}, {1, 1, 1, 1}},
       {"CommentSelectedLines", {u"Sub A()", u"    x = 1", u"", u"    'y = 2", u"End Sub"},
        {2, 1, 4, 5}, u"注释(&Z)", {u"Sub A()", u"    'x = 1", u"    '", u"    y = 2", u"End Sub"},
        {4, 5, 4, 5}},
-      {"PasteAboveTheCaretLine", {u"    a = 1", u"    b = 2"}, {2, 1, 2, 1}, u"粘贴(&S)",
-       {u"    a = 1", u"    c = 3", u"    b = 2"}, {2, 1, 2, 1}},
       {"PasteOverABlankLine", {u"    a = 1", u"", u"    b = 2"}, {2, 1, 2, 1}, u"粘贴(&S)",
        {u"    a = 1", u"    c = 3", u"    b = 2"}, {2, 1, 2, 1}},
       {"PasteOverTheSelectedLine", {u"    a = 1", u"    b = 2"}, {1, 5, 1, 6}, u"粘贴(&S)",
@@ -163,34 +160,6 @@ TEST(EditingCommands, LeaveALineTheEditorWouldNotReadAsItIs) {
     EXPECT_EQ(f.Module().Text()[0],
               caption == std::u16string(u"分割(&B)") ? kSeparator : u"Private Sub A()");
   }
-}
-
-TEST(SnippetKind, IsToldByTheTrimmedHead) {
-  const std::pair<std::u16string, SnippetKind> cases[] = {
-      // clang-format off
-      {u"Public Const X = 1", SnippetKind::kDeclaration},
-      {u"Private Sub sTest ()", SnippetKind::kDeclaration},
-      {u"Function F()", SnippetKind::kDeclaration}, {u"  Sub S()", SnippetKind::kDeclaration},
-      {u" ByVal ", SnippetKind::kParameter},
-      {u"ParamArray V() As Variant", SnippetKind::kParameter},
-      {u"Optional ByVal S As Long", SnippetKind::kParameter}, {u"ByVal x", SnippetKind::kStatement},
-      // clang-format on
-      {u"Subtotal = 1", SnippetKind::kStatement}};
-  for (const auto& [head, kind] : cases)
-    EXPECT_EQ(KindOfSnippet(head), kind) << text::ToUtf8(head);
-}
-
-// The click's module reads the prefix at the caret; without a pane there is none.
-TEST(HeadCode, FollowsTheCodeAroundTheCaret) {
-  MenuFixture f({u"        x = 1", u"", u"    End If"});
-  const auto head_code = [&] {
-    auto* pane = f.editor.ActivePane();
-    return ClickModule(pane ? pane->CodeModule() : nullptr).GetHeadCode();
-  };
-  f.Caret(2, 1);
-  EXPECT_EQ(head_code(), u"        ");
-  f.editor.ClearActivePane();
-  EXPECT_EQ(head_code(), u"");
 }
 
 // Reads line n of the lines; anything outside them is refused, as the editor refuses.

@@ -28,15 +28,6 @@ std::vector<ControlPath> AllButtonPaths() {
   return paths;
 }
 
-void ExpectOneSinkPerButton(const sim::SimEditor& editor, SinkKind kind) {
-  const SinkKind other =
-      kind == SinkKind::kButtonEvents ? SinkKind::kCommandBarEvents : SinkKind::kButtonEvents;
-  for (const auto& path : AllButtonPaths()) {
-    EXPECT_EQ(editor.SinkCount(path, kind), 1) << text::ToUtf8(path.back());
-    EXPECT_EQ(editor.SinkCount(path, other), 0) << text::ToUtf8(path.back());
-  }
-}
-
 // The bar shows the catalogue control by control. A refused property is skipped and the rest
 // is built. A build first lets go of the sinks it finds (here the Add-Ins entry's).
 TEST(MenuBar, BuildsTheCatalogueInOrderWithSeparatorsIconsAndTips) {
@@ -79,15 +70,15 @@ TEST(MenuBar, BuildsTheCatalogueInOrderWithSeparatorsIconsAndTips) {
       for (std::size_t i = 0; i < items.size(); ++i)
         expect(*children[i], false, items[i], u"");
     }
-    // The host repaints after every button and after each group.
+    // The host repaints after every button and after each group; each button has one sink.
     EXPECT_EQ(f.os.loop().DoEventsCount(), AllButtonPaths().size() + 2);
-    ExpectOneSinkPerButton(f.editor, SinkKind::kButtonEvents);
+    for (const auto& path : AllButtonPaths())
+      EXPECT_EQ(f.editor.SinkCount(path, SinkKind::kButtonEvents), 1) << text::ToUtf8(path.back());
   }
 }
 
 // A click carries only its caption: a caption twice in the catalogue would run one of the two.
-// The look-up takes whole popup captions only.
-TEST(MenuCatalogue, EveryCaptionOccursOnceAndIsFoundWhole) {
+TEST(MenuCatalogue, EveryCaptionOccursOnce) {
   const auto paths = AllButtonPaths();  // outlives the set's views
   std::set<std::u16string_view> seen;
   for (const auto& path : paths)
@@ -96,9 +87,6 @@ TEST(MenuCatalogue, EveryCaptionOccursOnceAndIsFoundWhole) {
     seen.insert(popup.caption);
   EXPECT_EQ(seen.size(), paths.size() + kPopupCount);
   EXPECT_FALSE(seen.contains(u""));
-  ASSERT_NE(FindMenuItem(u"退出  Do 循环"), nullptr);
-  EXPECT_EQ(FindMenuItem(u"Then条件"), nullptr);
-  EXPECT_EQ(FindMenuItem(u"文本"), nullptr);  // a bar button, not a popup item
 }
 
 }  // namespace

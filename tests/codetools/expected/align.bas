@@ -7,14 +7,14 @@ Public Const MAX_ROWS As Long = 65536
 Private mTitle As String  ' 标题
 
 Private Type SaleRecord
-    Region As String      ' 区域
+    Region As String        ' 区域
   Amount As Double
-      Month As Integer    ' 月份
+      Month As Integer      ' 月份
 End Type
 
 Public Enum ReportKind
   rkDaily = 1
-    rkMonthly = 2    ' 按月
+    rkMonthly = 2      ' 按月
 End Enum
 
 ' TODO: 以后改成字典
@@ -24,8 +24,8 @@ Public Sub ReportTask0()
 Dim i As Long, lastRow As Long
    Dim total As Double, note As String
   Set ws = ThisWorkbook.Worksheets("明细")
-lastRow = ws.Cells(ws.Rows.Count, 1).End(xlUp).Row    ' 跳过空行
-	                                                     ' 清除旧的格式
+lastRow = ws.Cells(ws.Rows.Count, 1).End(xlUp).Row          ' 跳过空行
+	                                                           ' 清除旧的格式
     With ws.Range("E7")
       .Value = total
          .NumberFormat = "#,##0.00"
@@ -194,12 +194,12 @@ End Function
 ' 区域代码
 Private Function LedgerTask6(ByVal ws As Worksheet, Optional ByVal col As Long = 1) As Double
 	Dim ws As Worksheet, rng As Range
-	Dim i As Long, lastRow As Long                                             ' 汇总各区域的销售数据
+	Dim i As Long, lastRow As Long                                                       ' 汇总各区域的销售数据
     Dim total As Double, note As String
     On Error GoTo ErrHandler
 Set ws = ThisWorkbook.Worksheets("明细")
 lastRow = ws.Cells(ws.Rows.Count, 1).End(xlUp).Row
-    Application.StatusBar = "正在处理 参数 " & Format(i / lastRow, "0%")    ' 读取上月结余
+    Application.StatusBar = "正在处理 参数 " & Format(i / lastRow, "0%")              ' 读取上月结余
     LedgerTask6 = total
     Exit Function
 ErrHandler:
