@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -72,7 +71,7 @@ std::int64_t ChangedLines(const Lines& before, const Lines& after) {
 struct Tool {
   const char* name;
   const char* expected;  // the module after a click in each of its procedures and blocks
-  std::function<void(const CodeTarget&)> run;
+  void (*run)(const CodeTarget&);
   Lines (*kept)(const Lines&);  // what the tool leaves as it was; null: no such promise
   // A second click finds nothing to change. "注解对齐" measures the comment's first characters
   // along with the code, so wide ones move the column right on every click.
@@ -80,25 +79,24 @@ struct Tool {
 };
 
 const AnnotationDictionary kDictionary;
+// clang-format off
+void Unindent(const CodeTarget& t) { RunCleaningWalk(t, Cleaning::kUnindent); }
+void DeleteComments(const CodeTarget& t) { RunCleaningWalk(t, Cleaning::kDeleteComments); }
+void DeleteBlankLines(const CodeTarget& t) { RunCleaningWalk(t, Cleaning::kDeleteBlankLines); }
+void Align(const CodeTarget& t) { RunAlignmentWalk(t, kAlignCommentsMode); }
+void Unalign(const CodeTarget& t) { RunAlignmentWalk(t, kUnalignCommentsMode); }
+void Annotate(const CodeTarget& t) { AnnotateCode(t, kDictionary); }
 
 const Tool kTools[] = {
     {"代码缩进", "indent.bas", IndentCode, WithoutBlanksAndTabs, true},
-    {"取消缩进", "unindent.bas",
-     [](const CodeTarget& t) { RunCleaningWalk(t, Cleaning::kUnindent); }, WithoutBlanksAndTabs,
-     true},
-    {"注解对齐", "align.bas", [](const CodeTarget& t) { RunAlignmentWalk(t, kAlignCommentsMode); },
-     WithoutBlanksAndTabs, false},
-    {"取消对齐", "unalign.bas",
-     [](const CodeTarget& t) { RunAlignmentWalk(t, kUnalignCommentsMode); }, WithoutBlanksAndTabs,
-     true},
-    {"删除注解", "delete_comments.bas",
-     [](const CodeTarget& t) { RunCleaningWalk(t, Cleaning::kDeleteComments); }, nullptr, true},
-    {"代码注解", "annotate.bas", [](const CodeTarget& t) { AnnotateCode(t, kDictionary); }, nullptr,
-     true},
-    {"删除空行", "delete_blank_lines.bas",
-     [](const CodeTarget& t) { RunCleaningWalk(t, Cleaning::kDeleteBlankLines); },
-     WithoutBlankLines, false},
+    {"取消缩进", "unindent.bas", Unindent, WithoutBlanksAndTabs, true},
+    {"注解对齐", "align.bas", Align, WithoutBlanksAndTabs, false},
+    {"取消对齐", "unalign.bas", Unalign, WithoutBlanksAndTabs, true},
+    {"删除注解", "delete_comments.bas", DeleteComments, nullptr, true},
+    {"代码注解", "annotate.bas", Annotate, nullptr, true},
+    {"删除空行", "delete_blank_lines.bas", DeleteBlankLines, WithoutBlankLines, false},
 };
+// clang-format on
 
 // A click on each line of the module, from the last to the first so that the ranges above keep
 // their lines: each click changes only what its tool owns, reads no line twice, writes only the
