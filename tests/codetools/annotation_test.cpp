@@ -27,20 +27,6 @@ class AnnotatorTest : public ::testing::Test {
   Annotator annotator_{dictionary_};
 };
 
-TEST_F(AnnotatorTest, DimDeclaresNamesForLaterLinesOfTheRun) {
-  // A declared name stands apart (the walk of "代码注解" meets the plain case); a name after
-  // the comma of a Dim list is copied but not declared.
-  EXPECT_EQ(CommentOf(u"    Dim a As Long, b As String"), u"定义变量 a 为 长整型值,b 为 字符串");
-  EXPECT_EQ(CommentOf(u"b = a"), u"b 等于  a");
-
-  // Underscores of a Dim line stay inside the name.
-  EXPECT_EQ(CommentOf(u"Dim my_name As String"), u"定义变量 my_name 为 字符串");
-
-  // A new run starts without declared names.
-  Annotator next_run(dictionary_);
-  EXPECT_EQ(next_run.AnnotateLine(u"a = 5"), u"a = 5 'a 等于 5");
-}
-
 // A whole statement in the dictionary gets its gloss; anything else is rendered token by token;
 // a line that is no statement stays as it is.
 TEST_F(AnnotatorTest, RendersEachStatementAndLeavesTheRest) {

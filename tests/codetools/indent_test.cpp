@@ -23,9 +23,6 @@ TEST(IndentLines, WritesFourBlanksPerLevel) {
       // clang-format off
       {"declared header closes before it opens, at level 0 too",
        {u"Public Function F()", u"    F = 1", u"End Function"}},
-      {"If, ElseIf, Else and End If share one level",
-       {u"Sub S()", u"    If a Then", u"        x = 1", u"    ElseIf b Then", u"        x = 2",
-        u"    Else", u"        x = 3", u"    End If", u"End Sub"}},
       {"single-line If opens nothing, If with a trailing note opens a block",
        {u"Sub S()", u"    If a Then b = 1", u"    If a Then ' note", u"        b = 2",
         u"    End If", u"End Sub"}},
@@ -51,11 +48,6 @@ TEST(IndentLines, WritesFourBlanksPerLevel) {
       {"bare End, lone Private and Rem are plain statements",
        {u"Sub S()", u"    If a Then", u"        End", u"        Private", u"        Rem note",
         u"        ' note", u"        L1:", u"    End If", u"End Sub"}},
-      {"blank lines inside a block take the block's blanks",
-       {u"Sub S()", u"    ", u"    ", u"    If a Then", u"        ", u"    End If", u"End Sub",
-        u""}},
-      {"Type and Enum blocks",
-       {u"Private Type T", u"    a As Long", u"End Type", u"Enum E", u"    eA = 1", u"End Enum"}},
       {"keywords are case-sensitive and compared as whole words",
        {u"Sub S()", u"    if a Then", u"    Ifx = 1", u"    end if", u"End Sub"}},
       // clang-format on
