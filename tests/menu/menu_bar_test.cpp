@@ -77,6 +77,30 @@ TEST(MenuBar, BuildsTheCatalogueInOrderWithSeparatorsIconsAndTips) {
   }
 }
 
+// An editor that keeps its bars shows the bar at the next connection, which skips the build:
+// each catalogue button is wired again once, with its host's sink, however often it is asked;
+// somebody else's button on the bar keeps its own action.
+TEST(MenuBar, RewiresAKeptBarOnce) {
+  for (bool vb6 : {false, true}) {
+    const SinkKind kind = vb6 ? SinkKind::kCommandBarEvents : SinkKind::kButtonEvents;
+    MenuFixture f({u"x = 1"}, test_support::EditorFor(vb6));
+    EXPECT_EQ(f.menu.RewireExistingBar(), 0);  // no bar yet: nothing to wire
+    {
+      addin::Connection first = ConnectionTo(f.editor);
+      FunctionMenu(first, f.host_os, f.commands, f.dictionary).BuildMenuBar();
+    }  // the first connection's sinks go with it
+    f.editor.Bar(u"TessalyIDE").ControlList().Append(host::kButton)->MutableProperties().caption =
+        u"Mine";
+    EXPECT_EQ(f.menu.RewireExistingBar(), static_cast<int>(AllButtonPaths().size()));
+    EXPECT_EQ(f.menu.RewireExistingBar(), 0);
+    for (const auto& path : AllButtonPaths())
+      EXPECT_EQ(f.editor.SinkCount(path, kind), 1) << text::ToUtf8(path.back());
+    EXPECT_EQ(f.editor.SinkCount({u"TessalyIDE", u"Mine"}, kind), 0);
+    f.editor.Click({u"TessalyIDE", u"关于程序"});
+    EXPECT_EQ(f.commands.calls, (std::vector<std::string>{"ShowAbout"}));
+  }
+}
+
 // A click carries only its caption: a caption twice in the catalogue would run one of the two.
 TEST(MenuCatalogue, EveryCaptionOccursOnce) {
   const auto paths = AllButtonPaths();  // outlives the set's views
