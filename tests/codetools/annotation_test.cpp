@@ -38,7 +38,6 @@ TEST_F(AnnotatorTest, RendersEachStatementAndLeavesTheRest) {
       {u"x = Range(\"A1\").Value", u"x 等于 <单元格>区域(\"A1\" )的值"},
       {u"y = x * 2", u"y 等于 x*2"},
       {u"If x > 1 Then Exit For", u"如果 x 大于 1 则执行 退出 以"},
-      {u"Application.StatusBar = \"busy\"", u" 应用程序的状态栏 等于 \"busy\""},
       {u"Sheets.Add After:=Sheets(1)", u" 工作表及图表集合的添加之后=<工作表>(1)"},
       // clang-format on
       // Outside Dim lines an underscore stands apart as a word of its own.

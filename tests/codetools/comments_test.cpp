@@ -4,7 +4,6 @@
 
 #include <vector>
 #include "codetools/cleaning.h"
-#include "codetools/display_width.h"
 #include "text/utf.h"
 
 namespace tessaly::codetools {
@@ -31,30 +30,6 @@ TEST(Comments, ACommentLineIsToldByItsStart) {
   EXPECT_FALSE(IsCommentLine(u"x = 1 ' note"));
   EXPECT_FALSE(IsCommentLine(u"\t' after a tab"));
   EXPECT_EQ(StripComment(u"s = \"it's\" ' it's"), u"s = \"it's\" ");
-}
-
-// No command calls these two any more; they stay part of the library's interface.
-TEST(Comments, QuoteParityAndOverlappingOccurrences) {
-  const std::u16string text = u"a \"b\"\"c\" d";
-  const bool inside[] = {false, false, false, true, true, false, true, true, false, false, false};
-  for (std::int32_t i = 0; i < 11; ++i)
-    EXPECT_EQ(IsInsideString(text, i), inside[i]) << i;
-  EXPECT_FALSE(IsInsideString(text, 99));
-  EXPECT_EQ(CountOccurrences(u"aaaa", u"aa"), 3);
-  EXPECT_EQ(CountOccurrences(u"abc", u"d"), 0);
-  EXPECT_EQ(CountOccurrences(u"abc", u""), 0);
-}
-
-// Code units from 257 on count two columns; a wide character covers both of its columns.
-TEST(DisplayWidth, CountsWideCharactersTwice) {
-  EXPECT_EQ(DisplayWidth(u"\u0100"), 1);
-  EXPECT_EQ(DisplayWidth(u"\u0101"), 2);
-  EXPECT_EQ(DisplayWidth(u"ab中文", 3), 4);
-  EXPECT_EQ(DisplayWidth(u"ab中文", 99), 6);
-  const std::pair<std::int32_t, std::int32_t> index_at[] = {{3, 3}, {4, 3}, {5, 4}, {9, 0}};
-  for (const auto& [width, index] : index_at)
-    EXPECT_EQ(CharIndexAtWidth(u"ab中c", width), index) << width;
-  EXPECT_EQ(CharIndexAtWidth(u"ab", 1), 1);
 }
 
 TEST(Cleaning, CutsCommentsOffAndUnindentsLines) {

@@ -30,7 +30,7 @@ TEST(Dispatch, SendsEachCommandCaptionToItsCommand) {
     for (const bool refuse : {false, true}) {  // a refused command does not escape the click
       MenuFixture f(kCode);
       f.commands.refuse = refuse;
-      f.Caret(3, 2);
+      f.Select({3, 2, 3, 2});
       EXPECT_NO_THROW(f.Run(caption));
       EXPECT_EQ(f.commands.calls,
                 call.empty() ? std::vector<std::string>{} : std::vector<std::string>{call});
@@ -38,20 +38,6 @@ TEST(Dispatch, SendsEachCommandCaptionToItsCommand) {
       EXPECT_EQ(f.Selection(), (host::Selection{3, 2, 3, 2}));
     }
   }
-}
-
-TEST(Dispatch, WithoutACodePaneOnlyThePaneFreeCommandsAct) {
-  MenuFixture f(kCode);
-  f.os.system().SetClipboardText(u"word");
-  f.editor.ClearActivePane();
-  for (const auto* caption :
-       {u"公私(&J)", u"注释(&Z)", u"删行(&X)", u"粘贴(&S)", u"注解(&C)", u"分割(&B)", u"弹窗",
-        u"调试", u"文本", u"链接", u"换行", u"With继承", u"资管(&G)", u"在线搜索", u"关于程序"}) {
-    f.Run(caption);
-  }
-  EXPECT_EQ(f.Text(), kCode);
-  EXPECT_EQ(f.commands.calls,
-            (std::vector<std::string>{"ToggleIdeWindow(6)", "OpenWebLookup(word,1)", "ShowAbout"}));
 }
 
 struct EditCase {
@@ -133,8 +119,7 @@ TEST(EditingCommands, EditTheLinesAndPlaceTheCaretSnippetsIncluded) {
     SCOPED_TRACE(c.name);
     MenuFixture f(c.before);
     f.os.system().SetClipboardText(c.clipboard);
-    const auto& s = c.selection;
-    f.Select(s.start_line, s.start_column, s.end_line, s.end_column);
+    f.Select(c.selection);
     f.Run(c.caption);
     EXPECT_EQ(f.Text(), c.after);
     EXPECT_EQ(f.Selection(), c.caret);
@@ -148,9 +133,9 @@ TEST(EditingCommands, LeaveALineTheEditorWouldNotReadAsItIs) {
   for (const auto* caption : {u"公私(&J)", u"文本", u"链接", u"换行", u"分割(&B)"}) {
     MenuFixture f({u"Private Sub A()", u"End Sub"});
     f.editor.Refuse(u"CodeModule.Lines");
-    f.Select(1, 1, 1, 3);
+    f.Select({1, 1, 1, 3});
     f.Run(caption);
-    EXPECT_EQ(f.Module().Text()[0],
+    EXPECT_EQ(f.Text()[0],
               caption == std::u16string(u"分割(&B)") ? kSeparator : u"Private Sub A()");
   }
 }

@@ -52,9 +52,7 @@ TEST(ToggleIdeWindow, FlipsTheFirstWindowOfTheTypeAndASecondCallFlipsItBack) {
     return captions;
   };
   const std::pair<std::int32_t, std::vector<std::u16string>> rows[] = {
-      {host::kCodeWindow, {u"Project1 - Module1 (Code)"}},
-      {host::kPropertiesWindow, {u"Properties"}},
-      {42, {}}};
+      {host::kCodeWindow, {u"Project1 - Module1 (Code)"}}, {42, {}}};
   for (const auto& [type, flipped] : rows) {
     e.commands.ToggleIdeWindow(type);
     EXPECT_EQ(hidden(), flipped);
