@@ -36,7 +36,6 @@ TEST_F(AnnotatorTest, RendersEachStatementAndLeavesTheRest) {
       {u"\tApplication.ScreenUpdating = False", u"关闭屏幕刷新(可以提高运行速度)"},
       {u"    .Cells(1, 1) = 0", u"<With对象>的<单元格>坐标(1,1) 等于 0"},
       {u"x = Range(\"A1\").Value", u"x 等于 <单元格>区域(\"A1\" )的值"},
-      {u"y = x * 2", u"y 等于 x*2"},
       {u"If x > 1 Then Exit For", u"如果 x 大于 1 则执行 退出 以"},
       {u"Sheets.Add After:=Sheets(1)", u" 工作表及图表集合的添加之后=<工作表>(1)"},
       // clang-format on

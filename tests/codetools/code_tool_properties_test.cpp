@@ -62,9 +62,8 @@ TargetRange RangeAt(const Lines& text, std::int32_t line) {
 
 std::int64_t ChangedLines(const Lines& before, const Lines& after) {
   std::int64_t changed = 0;
-  for (std::size_t i = 0; i < before.size() && i < after.size(); ++i) {
-    if (before[i] != after[i]) ++changed;
-  }
+  for (std::size_t i = 0; i < before.size() && i < after.size(); ++i)
+    changed += before[i] != after[i];
   return changed;
 }
 

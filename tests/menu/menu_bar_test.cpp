@@ -84,9 +84,9 @@ TEST(MenuBar, BuildsTheCatalogueInOrderWithSeparatorsIconsAndTips) {
   }
 }
 
-// An editor that keeps its bars shows the bar at the next connection, which skips the build:
-// each catalogue button is wired again once, with its host's sink, however often it is asked;
-// somebody else's button on the bar keeps its own action.
+// An editor that keeps its bars shows the bar at the next connection: each catalogue button is
+// wired again once, with its host's sink, however often it is asked; somebody else's button on
+// the bar keeps its own action.
 TEST(MenuBar, RewiresAKeptBarOnce) {
   for (bool vb6 : {false, true}) {
     const SinkKind kind = vb6 ? SinkKind::kCommandBarEvents : SinkKind::kButtonEvents;
@@ -98,7 +98,13 @@ TEST(MenuBar, RewiresAKeptBarOnce) {
     }  // the first connection's sinks go with it
     f.editor.Bar(u"TessalyIDE").ControlList().Append(host::kButton)->MutableProperties().caption =
         u"Mine";
-    EXPECT_EQ(f.menu.RewireExistingBar(), static_cast<int>(AllButtonPaths().size()));
+    // A build meets the editor's refusal of a second bar of the name and wires the kept one;
+    // asked directly, the rewire counts the buttons it wired.
+    if (vb6) {
+      EXPECT_EQ(f.menu.RewireExistingBar(), static_cast<int>(AllButtonPaths().size()));
+    } else {
+      f.menu.BuildMenuBar();
+    }
     EXPECT_EQ(f.menu.RewireExistingBar(), 0);
     for (const auto& path : AllButtonPaths())
       EXPECT_EQ(f.editor.SinkCount(path, kind), 1) << text::ToUtf8(path.back());

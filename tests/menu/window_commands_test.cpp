@@ -128,7 +128,6 @@ TEST(OpenWebLookup, OpensTheAddressOfTheModeWithTheTextEncoded) {
       {u"你好", 0, translate + u"zh/en/%E4%BD%A0%E5%A5%BD"},
       {u"hi", 0, translate + u"en/zh/hi"},
       {u"\"a b\" & c", 1, search + u"%22a%20b%22%20%26%20c"},
-      {u"hi", -1, search + u"hi"},
   };
   EditorWindows e;
   for (const auto& row : rows) {

@@ -118,7 +118,6 @@ TEST(Cp936Table, AgreesWithGlibcOnEveryCharacterAndEveryPair) {
       ASSERT_EQ(decoded.size(), expected ? 1u : 2u) << std::hex << lead << " " << trail;
     }
   }
-  EXPECT_EQ(DecodeGbk("\x80"), std::u16string(1, expected_decoding[0x80]));
 #endif
 }
 
