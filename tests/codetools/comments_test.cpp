@@ -3,21 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <vector>
-#include "codetools/alignment.h"
-#include "codetools/blanks.h"
 #include "codetools/cleaning.h"
-#include "codetools/display_width.h"
-#include "codetools/procedure_body.h"
 #include "text/utf.h"
 
 namespace tessaly::codetools {
 namespace {
 
 TEST(CommentKey, SqueezesTriplesOfBlanksAndItsHeadIsItsFirstFourCharacters) {
-  EXPECT_EQ(CommentKey(u"        ' note"), u"' note");
-  EXPECT_EQ(CommentKey(u"  x  =  1  "), u"x  =  1");
-  EXPECT_EQ(CommentKey(u"a    b"), u"a b");  // four blanks: one triple goes, one stays
-  EXPECT_EQ(CommentKey(u"\t' note"), u"\t' note");
+  EXPECT_EQ(CommentKey(u"  a    b  "), u"a b");  // four blanks: one triple goes, one stays
   // Every short line over an alphabet that exercises squeezing and trimming.
   const std::u16string alphabet = u" R'\tm";
   for (int code = 0; code < 6 * 6 * 6 * 6 * 6 * 6; ++code) {
@@ -28,20 +21,9 @@ TEST(CommentKey, SqueezesTriplesOfBlanksAndItsHeadIsItsFirstFourCharacters) {
   }
 }
 
-TEST(FindCommentStart, FindsTheApostropheOpeningATrailingComment) {
-  const struct {
-    const char16_t* line;
-    std::int32_t start;
-  } cases[] = {{u"MsgBox \"it's\" ' note", 15},
-               // clang-format off
-               {u"x = 1 ' note", 7}, {u"x = 1' note '", 6}, {u"        ' whole line", 0},
-               {u"' whole line", 0}, {u"rem note 'x'", 0}, {u"  REM note 'x'", 0},
-               {u"x = \"a'b\"", 0}, {u"x = 1: Rem note", 0}, {u"x = \"say \"\"hi\"\"\" ' it", 18},
-               // clang-format on
-               {u"", 0}};
-  for (const auto& c : cases)
-    EXPECT_EQ(FindCommentStart(c.line), c.start) << text::ToUtf8(c.line);
-
+// Where comments start is met by the annotation rows and the tools' expected modules; what
+// counts as a comment line is looked at by its first three letters only.
+TEST(Comments, ACommentLineIsToldByItsStart) {
   EXPECT_TRUE(IsCommentLine(u"        ' indented"));
   EXPECT_TRUE(IsCommentLine(u"RemoveItem 1"));  // the three letters are all that is looked at
   EXPECT_FALSE(IsCommentLine(u"REM note"));
@@ -50,114 +32,23 @@ TEST(FindCommentStart, FindsTheApostropheOpeningATrailingComment) {
   EXPECT_EQ(StripComment(u"s = \"it's\" ' it's"), u"s = \"it's\" ");
 }
 
-// No command calls these two any more; they stay part of the library's interface.
-TEST(Comments, QuoteParityAndOverlappingOccurrences) {
-  const std::u16string text = u"a \"b\"\"c\" d";
-  const bool inside[] = {false, false, false, true, true, false, true, true, false, false, false};
-  for (std::int32_t i = 0; i < 11; ++i)
-    EXPECT_EQ(IsInsideString(text, i), inside[i]) << i;
-  EXPECT_FALSE(IsInsideString(text, 99));
-  EXPECT_EQ(CountOccurrences(u"aaaa", u"aa"), 3);
-  EXPECT_EQ(CountOccurrences(u"abc", u"d"), 0);
-  EXPECT_EQ(CountOccurrences(u"abc", u""), 0);
-}
-
-TEST(Blanks, TrimsSpacesOnlyUnlessTabsAreAskedFor) {
-  EXPECT_EQ(TrimBlanksAndTabs(u" \t x y \t\t "), u"x y");
-  EXPECT_EQ(TrimBlanksAndTabs(u"\t \t"), u"");
-  EXPECT_EQ(TrimBlanks(u" \tx\t "), u"\tx\t");
-  EXPECT_TRUE(IsBlankLine(u""));
-  EXPECT_FALSE(IsBlankLine(u" \t "));
-}
-
-// Code units from 257 on count two columns; a wide character covers both of its columns.
-TEST(DisplayWidth, CountsWideCharactersTwice) {
-  EXPECT_EQ(DisplayWidth(u"' 注解"), 6);
-  EXPECT_EQ(DisplayWidth(u"\u0100"), 1);
-  EXPECT_EQ(DisplayWidth(u"\u0101"), 2);
-  EXPECT_EQ(DisplayWidth(u"ab中文", 3), 4);
-  EXPECT_EQ(DisplayWidth(u"ab中文", 0), 6);
-  EXPECT_EQ(DisplayWidth(u"ab中文", 99), 6);
-  const struct {
-    std::int32_t width;
-    std::int32_t index;
-  } at[] = {{3, 3}, {4, 3}, {5, 4}, {9, 0}};
-  for (const auto& c : at)
-    EXPECT_EQ(CharIndexAtWidth(u"ab中c", c.width), c.index) << c.width;
-  EXPECT_EQ(CharIndexAtWidth(u"ab", 1), 1);
-}
-
-struct LineCase {
-  std::u16string line;
-  std::u16string expected;
-};
-
 TEST(Cleaning, CutsCommentsOffAndUnindentsLines) {
   // The plain kinds are met by the walk of "删除注解"; these are the edge cases.
-  const LineCase comments[] = {// clang-format off
-      {u"Rem", u""}, {u"x = 1 ' ends with an apostrophe'", u"x = 1 "},
-      {u"RemoveItem 1", u"RemoveItem 1"}, {u"x = Remainder", u"x = Remainder"},
-      {u"x = 1: Rem note", u"x = 1: Rem note"}, {u"Rem note ' more", u""},
-                               // clang-format on
-                               {u" ' second place", u" "}};
-  for (const auto& c : comments)
-    EXPECT_EQ(DeleteCommentOfLine(c.line), c.expected) << text::ToUtf8(c.line);
-
-  // The ends are trimmed and so is the gap after the first word, nothing else.
-  const LineCase unindented[] = {{u"        Dim    x As Long\t\t", u"Dim x As Long"},
-                                 // clang-format off
-                                 {u"  MsgBox   \"a    b\"", u"MsgBox \"a    b\""},
-                                 {u"\tDim\tx\t", u"Dim\tx"}, {u"Dim\tx As Long", u"Dim x As Long"},
-                                 {u"x    =  \"a\"", u"x =  \"a\""},
-                                 {u"\"a   b\"   c", u"\"a   b\"   c"}, {u"   ", u""},
-                                 // clang-format on
-                                 {u"  End Sub  ", u"End Sub"}};
-  for (const auto& c : unindented)
-    EXPECT_EQ(UnindentLine(c.line), c.expected) << text::ToUtf8(c.line);
-}
-
-using Lines = std::vector<std::u16string>;
-
-TEST(AlignLines, PlacesTrailingComments) {
-  const struct {
-    const char* title;
-    std::int32_t mode;
-    Lines input;
-    Lines expected;
-  } cases[] = {
+  const std::pair<std::u16string, std::u16string> comments[] = {
       // clang-format off
-      {"comments move one column past the widest code", kAlignCommentsMode,
-       {u"x = 1 ' a", u"total = 1234 ' b", u"someLongName = 12345"},
-       {u"x = 1               ' a", u"total = 1234        ' b", u"someLongName = 12345"}},
-      {"Chinese characters count two columns when measured", kAlignCommentsMode,
-       {u"x = 1   ' 中文注解", u"y = 22 ' b"}, {u"x = 1    ' 中文注解", u"y = 22   ' b"}},
-      {"Chinese code is measured by its display width", kAlignCommentsMode,
-       {u"s = \"表\" ' a", u"t = \"abc\" ' b"}, {u"s = \"表\"  ' a", u"t = \"abc\" ' b"}},
-      {"trailing blanks go, whole-line comments are not measured", kAlignCommentsMode,
-       {u"x = 1 ' a", u"    ", u"    ' a long whole-line comment   ", u"y = 2000   "},
-       {u"x = 1   ' a", u"", u"    ' a long whole-line comment", u"y = 2000"}},
-      {"a literal apostrophe is no comment", kAlignCommentsMode,
-       {u"s = \"it's\" ' a", u"x = 1 ' b"}, {u"s = \"it's\" ' a", u"x = 1      ' b"}},
-      // The walk of "取消对齐" meets the plain cases.
-      {"any mode other than 0 unaligns, a literal apostrophe is no comment", 7,
-       {u"s = \"it's\"  ' a"}, {u"s = \"it's\"' a"}},
-      // clang-format on
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(AlignLines(c.input, c.mode), c.expected) << c.title;
-}
-
-// The end line and the blank and comment lines under it, only where the end line is reached.
-TEST(CountLinesAfterBody, CountsTheEndLineAndWhatFollowsIt) {
-  EXPECT_EQ(CountLinesAfterBody({u"x = 1", u"End Sub", u"", u"' note"}), 3u);
-  EXPECT_EQ(CountLinesAfterBody({u"x = 1", u""}), 0u);
-  EXPECT_EQ(CountLinesAfterBody({u"' note", u""}), 0u);
-}
-
-TEST(CountHeaderLines, SkipsBlankAndCommentLinesAndTheHeader) {
-  EXPECT_EQ(CountHeaderLines({u"", u"Sub A()", u"x = 1"}), 2u);
-  EXPECT_EQ(CountHeaderLines({u"' about A", u"   ", u"Sub A()", u"x = 1"}), 3u);
-  EXPECT_EQ(CountHeaderLines({u"", u""}), 2u);
+      {u"Rem", u""}, {u"x = 1 ' ends with an apostrophe'", u"x = 1 "}, {u"RemoveItem 1", u"RemoveItem 1"},
+      {u"x = Remainder", u"x = Remainder"}, {u"x = 1: Rem note", u"x = 1: Rem note"},
+      {u"Rem note ' more", u""}, {u" ' second place", u" "}};
+  // The ends are trimmed and so is the gap after the first word, nothing else.
+  const std::pair<std::u16string, std::u16string> unindented[] = {
+      {u"        Dim    x As Long\t\t", u"Dim x As Long"}, {u"  MsgBox   \"a    b\"", u"MsgBox \"a    b\""},
+      {u"\tDim\tx\t", u"Dim\tx"}, {u"Dim\tx As Long", u"Dim x As Long"}, {u"x    =  \"a\"", u"x =  \"a\""},
+      {u"\"a   b\"   c", u"\"a   b\"   c"}, {u"   ", u""}, {u"  End Sub  ", u"End Sub"}};
+  // clang-format on
+  for (const auto& [line, cut] : comments)
+    EXPECT_EQ(DeleteCommentOfLine(line), cut) << text::ToUtf8(line);
+  for (const auto& [line, flush] : unindented)
+    EXPECT_EQ(UnindentLine(line), flush) << text::ToUtf8(line);
 }
 
 }  // namespace

@@ -11,14 +11,9 @@
 namespace tessaly::host {
 namespace {
 
-struct Written {
-  std::uint_least32_t line;
-  std::string what;
-};
-
 class RefusalLogTest : public ::testing::Test {
  protected:
-  std::vector<Written> written;
+  std::vector<std::pair<std::uint_least32_t, std::string>> written;  // line, text
   std::shared_ptr<RefusalLog> log = std::make_shared<RefusalLog>(
       [this](const std::source_location& where, const std::string& what) {
         written.push_back({where.line(), what});
@@ -39,9 +34,9 @@ TEST_F(RefusalLogTest, EachPlaceWritesOncePerLoad) {
   const bool done = Resume([&] { throw Refused(""); });  // a second place
   ASSERT_EQ(written.size(), 2u);
   EXPECT_FALSE(done);
-  EXPECT_EQ(written[0].what, "CodeModule.ReplaceLine refused (0x80020009): 权限被拒绝");
-  EXPECT_EQ(written[1].what, "CodeModule.ReplaceLine refused (0x80020009)");
-  EXPECT_NE(written[0].line, written[1].line);
+  EXPECT_EQ(written[0].second, "CodeModule.ReplaceLine refused (0x80020009): 权限被拒绝");
+  EXPECT_EQ(written[1].second, "CodeModule.ReplaceLine refused (0x80020009)");
+  EXPECT_NE(written[0].first, written[1].first);
 
   refuse_every_line();
   EXPECT_EQ(written.size(), 2u);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "menu/editing_commands.h"
+#include "menu/head_code.h"
+#include "menu/snippet_insertion.h"
 #include "menu_fixture.h"
 
 namespace tessaly::menu {
@@ -15,45 +17,27 @@ const std::vector<std::u16string> kCode = {u"Sub A()", u"    x = 1", u"    y = 2
 // Captions no command has (parts of captions, popups) run nothing: the rows without a call.
 // The code tools' captions are the click table's (support/click_cases.cpp).
 TEST(Dispatch, SendsEachCommandCaptionToItsCommand) {
-  struct Case {
-    std::u16string caption;
-    std::string call;
-  };
-  std::vector<Case> cases = {
+  const std::pair<std::u16string, std::string> cases[] = {
+      // clang-format off
       {u"资管(&G)", "ToggleIdeWindow(6)"}, {u"属性(&Y)", "ToggleIdeWindow(7)"},
       {u"立即(&M)", "ToggleIdeWindow(5)"}, {u"清屏(&N)", "ClearImmediateWindow"},
-      {u"关于程序", "ShowAbout"},          {u"TessalyAid", "ShowAbout"},
-      {u"Tessaly", "ShowAbout"},
+      {u"关于程序", "ShowAbout"}, {u"TessalyAid", "ShowAbout"}, {u"Tessaly", "ShowAbout"},
+      {u"Nothing here", ""}, {u"If_Then", ""}, {u"条件", ""}, {u"【功能】", ""}, {u"[循环", ""},
+      // clang-format on
   };
-  for (const auto* caption : {u"Nothing here", u"If_Then", u"条件", u"【功能】", u"[循环"})
-    cases.push_back({caption, ""});
-  for (const auto& c : cases) {
-    SCOPED_TRACE(text::ToUtf8(c.caption));
+  for (const auto& [caption, call] : cases) {
+    SCOPED_TRACE(text::ToUtf8(caption));
     for (const bool refuse : {false, true}) {  // a refused command does not escape the click
       MenuFixture f(kCode);
       f.commands.refuse = refuse;
-      f.Caret(3, 2);
-      EXPECT_NO_THROW(f.Run(c.caption));
+      f.Select({3, 2, 3, 2});
+      EXPECT_NO_THROW(f.Run(caption));
       EXPECT_EQ(f.commands.calls,
-                c.call.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.call});
+                call.empty() ? std::vector<std::string>{} : std::vector<std::string>{call});
       EXPECT_EQ(f.Text(), kCode);
       EXPECT_EQ(f.Selection(), (host::Selection{3, 2, 3, 2}));
     }
   }
-}
-
-TEST(Dispatch, WithoutACodePaneOnlyThePaneFreeCommandsAct) {
-  MenuFixture f(kCode);
-  f.os.system().SetClipboardText(u"word");
-  f.editor.ClearActivePane();
-  for (const auto* caption :
-       {u"公私(&J)", u"注释(&Z)", u"删行(&X)", u"粘贴(&S)", u"注解(&C)", u"分割(&B)", u"弹窗",
-        u"调试", u"文本", u"链接", u"换行", u"With继承", u"资管(&G)", u"在线搜索", u"关于程序"}) {
-    f.Run(caption);
-  }
-  EXPECT_EQ(f.Text(), kCode);
-  EXPECT_EQ(f.commands.calls,
-            (std::vector<std::string>{"ToggleIdeWindow(6)", "OpenWebLookup(word,1)", "ShowAbout"}));
 }
 
 struct EditCase {
@@ -83,14 +67,11 @@ TEST(EditingCommands, EditTheLinesAndPlaceTheCaretSnippetsIncluded) {
        {1, 1, 1, 1}},
       {"OtherLineBecomesPrivate", {u"Sub B()"}, {1, 1, 1, 1}, u"公私(&J)", {u"Private Sub B()"},
        {1, 1, 1, 1}},
-      {"CommentOut", {u"    x = 1"}, {1, 3, 1, 3}, u"注释(&Z)", {u"    'x = 1"}, {1, 3, 1, 3}},
       {"CommentBackIn", {u"    'x = 1"}, {1, 3, 1, 3}, u"注释(&Z)", {u"    x = 1"}, {1, 3, 1, 3}},
       {"RemComment", {u"Rem note"}, {1, 1, 1, 1}, u"注释(&Z)", {u"note"}, {1, 1, 1, 1}},
       {"CommentSelectedLines", {u"Sub A()", u"    x = 1", u"", u"    'y = 2", u"End Sub"},
        {2, 1, 4, 5}, u"注释(&Z)", {u"Sub A()", u"    'x = 1", u"    '", u"    y = 2", u"End Sub"},
        {4, 5, 4, 5}},
-      {"PasteAboveTheCaretLine", {u"    a = 1", u"    b = 2"}, {2, 1, 2, 1}, u"粘贴(&S)",
-       {u"    a = 1", u"    c = 3", u"    b = 2"}, {2, 1, 2, 1}},
       {"PasteOverABlankLine", {u"    a = 1", u"", u"    b = 2"}, {2, 1, 2, 1}, u"粘贴(&S)",
        {u"    a = 1", u"    c = 3", u"    b = 2"}, {2, 1, 2, 1}},
       {"PasteOverTheSelectedLine", {u"    a = 1", u"    b = 2"}, {1, 5, 1, 6}, u"粘贴(&S)",
@@ -114,17 +95,12 @@ TEST(EditingCommands, EditTheLinesAndPlaceTheCaretSnippetsIncluded) {
        {1, 4, 1, 4}},
       {"Concatenation", {u"a b"}, {1, 2, 1, 3}, u"链接", {u"a & b"}, {1, 6, 1, 6}},
       {"LineBreak", {u"s = a b"}, {1, 6, 1, 7}, u"换行", {u"s = a VbCrLf b"}, {1, 15, 1, 15}},
-      // A selection ending at column 1 leaves that line out.
-      {"DeleteLines", {u"line1", u"line2", u"line3", u"line4", u"line5"}, {2, 5, 4, 1},
-       u"删行(&X)", {u"line1", u"line4", u"line5"}, {2, 1, 2, 1}},
       // Snippets. A blank line just above a block end is inside that block.
       {"AboveEndIf", {u"Sub A()", u"    If x Then", u"", u"    End If", u"End Sub"}, {3, 1, 3, 1}, u"强制容错",
        {u"Sub A()", u"    If x Then", u"        On Error Resume Next", u"", u"    End If",
         u"End Sub"}, {3, 1, 3, 1}},
       {"IfThen", {u"  x = 1"}, {1, 1, 1, 1}, u"If_Then条件",
        {u"  If xObj Then", u"  Else", u"  End If", u"  x = 1"}, {1, 1, 1, 1}},
-      {"IIfThen", {u"  x = 1"}, {1, 1, 1, 1}, u"IIf_Then条件",
-       {u"  StrNum = IIf(xObj , xObj, yObj)", u"  x = 1"}, {1, 1, 1, 1}},
       {"OptionalParameterAtTheCaret", {u"Function F()"}, {1, 12, 1, 12}, u"参数：可选",
        {u"Function F(Optional ByVal Switch As Long)"}, {1, 41, 1, 41}},
       {"ByValWithItsBlanks", {u"Sub S(x)"}, {1, 7, 1, 7}, u"参数：传值", {u"Sub S( ByVal x)"},
@@ -132,8 +108,6 @@ TEST(EditingCommands, EditTheLinesAndPlaceTheCaretSnippetsIncluded) {
       {"FunctionAtColumnOne", {u"Sub A()", u"    x = 1", u"End Sub"}, {2, 5, 2, 5}, u"插入函数",
        {u"Sub A()", u"Public Function fTest(ByVal x1 As Variant, Optional ByVal x2 As Long)", u"",
         u"End Function", u"    x = 1", u"End Sub"}, {2, 5, 2, 5}},
-      {"ConstantKeepsItsTrailingBlank", {u"    x = 1"}, {1, 1, 1, 1}, u"声明常量",
-       {u"Public Const StrNum = 1365 ", u"    x = 1"}, {1, 1, 1, 1}},
       // Lines joined without the placeholder start at column 1.
       {"LaterLinesWithoutPlaceholder", {u"    x = 1"}, {1, 1, 1, 1}, u"跳转容错",
        {u"    On Error GoTo error_handler", u"error_handler:",
@@ -145,8 +119,7 @@ TEST(EditingCommands, EditTheLinesAndPlaceTheCaretSnippetsIncluded) {
     SCOPED_TRACE(c.name);
     MenuFixture f(c.before);
     f.os.system().SetClipboardText(c.clipboard);
-    const auto& s = c.selection;
-    f.Select(s.start_line, s.start_column, s.end_line, s.end_column);
+    f.Select(c.selection);
     f.Run(c.caption);
     EXPECT_EQ(f.Text(), c.after);
     EXPECT_EQ(f.Selection(), c.caret);
@@ -160,11 +133,54 @@ TEST(EditingCommands, LeaveALineTheEditorWouldNotReadAsItIs) {
   for (const auto* caption : {u"公私(&J)", u"文本", u"链接", u"换行", u"分割(&B)"}) {
     MenuFixture f({u"Private Sub A()", u"End Sub"});
     f.editor.Refuse(u"CodeModule.Lines");
-    f.Select(1, 1, 1, 3);
+    f.Select({1, 1, 1, 3});
     f.Run(caption);
-    EXPECT_EQ(f.Module().Text()[0],
+    EXPECT_EQ(f.Text()[0],
               caption == std::u16string(u"分割(&B)") ? kSeparator : u"Private Sub A()");
   }
+}
+
+// Reads line n of the lines; anything outside them is refused, as the editor refuses.
+LineReader Reader(const std::vector<std::u16string>& lines) {
+  return [&lines](std::int32_t n) -> std::optional<std::u16string> {
+    if (n < 1 || n > static_cast<std::int32_t>(lines.size())) return std::nullopt;
+    return lines[n - 1];
+  };
+}
+
+// Above a block end the caret line's blanks go one level deeper; on a blank line the next code
+// below counts first, then the line above; lines outside the module count as blank, so at the
+// last line the search must not take the refused line below for code.
+TEST(IndentPrefix, IsTheCaretLinesBlanksOneLevelDeeperAboveABlockEnd) {
+  const struct {
+    std::vector<std::u16string> lines;
+    std::vector<std::u16string> prefixes;  // at lines 1, 2, ...
+  } cases[] = {
+      {{u"        x = 1", u"    Else", u"    End If", u"\tTab", u"    Case 1", u"    Next i",
+        u"  Loop", u"Wend", u"Ending = 1"},
+       {u"        ", u"    ", u"        ", u"", u"    ", u"        ", u"      ", u"    ", u""}},
+      // clang-format off
+      {{u"  a = 1", u"", u"", u"    End If"}, {u"  ", u"        "}},
+      {{u"  a = 1", u"   ", u"", u"", u""}, {u"  ", u"  ", u"  "}},
+      {{u"Sub A()", u"    b = 2", u""}, {u"", u"    ", u"    "}},
+      {{u"", u"      c = 3"}, {u"      "}}, {{u""}, {u""}},
+      // clang-format on
+  };
+  // The search looks 33 lines away, and no further.
+  for (const std::size_t gap : {33u, 34u}) {
+    std::vector<std::u16string> lines(gap + 1, u"");
+    lines.front() = u"    x = 1";
+    EXPECT_EQ(IndentPrefixAt(static_cast<std::int32_t>(gap + 1), Reader(lines)),
+              gap == 33 ? u"    " : u"")
+        << gap;
+  }
+  for (const auto& c : cases) {
+    for (std::size_t i = 0; i < c.prefixes.size(); ++i) {
+      EXPECT_EQ(IndentPrefixAt(static_cast<std::int32_t>(i + 1), Reader(c.lines)), c.prefixes[i])
+          << text::ToUtf8(c.lines[i]);
+    }
+  }
+  EXPECT_EQ(IndentPrefixAt(0, Reader(cases[4].lines)), u"      ");
 }
 
 }  // namespace

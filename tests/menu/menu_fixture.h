@@ -53,14 +53,11 @@ struct MenuFixture {
     editor.AddModule(u"VBAProject", u"Module1", lines);
   }
 
-  sim::SimCodeModule& Module() { return editor.Module(u"Module1"); }
-  const std::vector<std::u16string>& Text() { return Module().Text(); }
-  void Select(std::int32_t start_line, std::int32_t start_column, std::int32_t end_line,
-              std::int32_t end_column) {
-    editor.ActivePane()->Select(start_line, start_column, end_line, end_column);
+  const std::vector<std::u16string>& Text() { return editor.Module(u"Module1").Text(); }
+  void Select(const host::Selection& s) {
+    editor.ActivePane()->Select(s.start_line, s.start_column, s.end_line, s.end_column);
   }
-  void Caret(std::int32_t line, std::int32_t column) { Select(line, column, line, column); }
-  host::Selection Selection() { return Module().Pane()->CurrentSelection(); }
+  host::Selection Selection() { return editor.Module(u"Module1").Pane()->CurrentSelection(); }
   void Run(const std::u16string& caption) { menu.RunFunctionMenu(caption); }
 
   sim::SimEditor editor;
