@@ -21,7 +21,6 @@
 namespace tessaly::composition {
 
 using test_support::EditorFor;
-using test_support::ExcelEditor;
 using Modules = std::vector<std::pair<std::u16string, std::vector<std::u16string>>>;
 
 class AddInFixture : public ::testing::Test {
@@ -54,6 +53,13 @@ class AddInFixture : public ::testing::Test {
   void Unload() {
     add_in->Connect().OnDisconnection(0);
     add_in.reset();
+  }
+
+  void ExpectNothingOfOursLeft() {
+    EXPECT_EQ(editor->LiveEventConnections(), 0);
+    EXPECT_EQ(os.windows().RegisteredProcCount(), 0u);
+    EXPECT_TRUE(os.windows().WindowsWithRegisteredProc().empty());
+    EXPECT_EQ(os.loop().RunningTimerCount(), 0u);
   }
 
   struct Instance : host::AddInInstance {};

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 
 #include "add_in_fixture.h"
+#include "addin/feature_settings.h"
 #include "support/click_cases.h"
 #include "tabs/vbide_tab.h"
 
@@ -40,12 +40,7 @@ class EditorBehaviour : public AddInFixture, public ::testing::WithParamInterfac
       Load(GetParam().mode);
     }
   }
-  int EntriesOfOurs() {
-    const auto& all = editor->Bar(names.add_ins_bar).ControlList().All();
-    return static_cast<int>(std::ranges::count_if(all, [](const auto& control) {
-      return control->Properties().caption == u"Tessaly" && !control->IsDeleted();
-    }));
-  }
+  int EntriesOfOurs() { return test_support::AddInsEntries(*editor, names.add_ins_bar); }
 
   sim::BuiltInNames names;
 };
@@ -62,7 +57,9 @@ TEST_P(EditorBehaviour, EveryFeatureIsThereOnceAndGoneAfterUnload) {
 
   ASSERT_EQ(EntriesOfOurs(), 1);
   editor->Click({names.add_ins_bar, u"Tessaly"});
-  EXPECT_TRUE(add_in->AboutIsOpen());
+  ASSERT_TRUE(add_in->AboutIsOpen());
+  // The form knows whether the host has a wheel to offer.
+  EXPECT_EQ(add_in->About().Form().Check1[addin::kMouseWheel].Enabled, GetParam().vb6);
 
   // A snippet is not idempotent: a second sink or a second action would insert it twice.
   editor->ActivePane()->PlaceCaret(2, 1);
@@ -70,31 +67,28 @@ TEST_P(EditorBehaviour, EveryFeatureIsThereOnceAndGoneAfterUnload) {
   editor->Click(test_support::FunctionMenuPath(*editor, u"注解(&C)"));
   EXPECT_EQ(editor->Module(u"Report").Text().size(), before + 1);
   EXPECT_TRUE(editor->App().Calls().RefusalLines().empty());
+  desktop->SetImmediateText(u"? 1\r\n1\r\n");
+  editor->Click({u"TessalyIDE", u"清屏(&N)"});
+  EXPECT_EQ(desktop->ImmediateText(), u"");
 
-  Unload();
-  EXPECT_EQ(editor->LiveEventConnections(), 0);
-  EXPECT_TRUE(os.windows().WindowsWithRegisteredProc().empty());
-  EXPECT_EQ(os.loop().RunningTimerCount(), 0u);
+  // The wheel hooks the code window under the cursor, a double-click on the tree waits for a
+  // tab: a disconnection takes all of it back, before the add-in is let go.
+  desktop->PointAt(desktop->CodeWindow(u"Report"));
+  os.loop().Advance(250);
+  os.windows().SendMessage(desktop->ProjectTree(), host::kWmLButtonDblClk, 0, 0);
+  EXPECT_EQ(os.windows().WindowsWithRegisteredProc().size(), GetParam().vb6 ? 2u : 1u);
+  add_in->Connect().OnDisconnection(0);
+  ExpectNothingOfOursLeft();
   EXPECT_EQ(EntriesOfOurs(), 0);
-}
-
-// A member the editor refuses for every line leaves one line in the log, naming the member
-// and where our code met it, so that a dead button can be traced.
-TEST_F(AddInFixture, ARefusedMemberIsLoggedOncePerPlace) {
-  Start({{u"Report", {u"Sub A()", u"If x Then", u"y = 1", u"End If", u"End Sub"}}});
-  editor->Refuse(u"CodeModule.ReplaceLine");
-  editor->ActivePane()->PlaceCaret(2, 1);
-  editor->Click(test_support::FunctionMenuPath(*editor, u"代码缩进"));
-  editor->Click(test_support::FunctionMenuPath(*editor, u"代码缩进"));
-  const auto& lines = editor->App().Calls().RefusalLines();
-  ASSERT_EQ(lines.size(), 1u);
-  EXPECT_NE(lines[0].find("codetools/"), std::string::npos) << lines[0];
-  EXPECT_NE(lines[0].find("the editor refused CodeModule.ReplaceLine"), std::string::npos);
+  add_in.reset();
+  ExpectNothingOfOursLeft();
 }
 
 // A click reads what it works on once and hands it to the tool: the pane, its selection and
-// its module, whatever the tool then reads and writes.
-TEST_F(AddInFixture, AClickAsksTheEditorForItsPaneOnce) {
+// its module, whatever the tool then reads and writes. A member the editor refuses for every line
+// leaves one line in the log, naming the member and where our code met it, so that a dead button
+// can be traced.
+TEST_F(AddInFixture, AClickAsksForItsPaneOnceAndARefusalIsLoggedOncePerPlace) {
   Start({{u"Report", {u"Sub A()", u"If x Then", u"y = 1", u"End If", u"End Sub"}}});
   editor->ActivePane()->PlaceCaret(3, 1);
   for (const auto* caption : {u"代码缩进", u"注解对齐", u"代码注解", u"删除空行"}) {
@@ -105,6 +99,13 @@ TEST_F(AddInFixture, AClickAsksTheEditorForItsPaneOnce) {
     EXPECT_EQ(editor->Calls(u"CodePane.CodeModule"), 1);
   }
   EXPECT_EQ(editor->Module(u"Report").Text()[2], u"        y = 1 'y 等于 1");
+  editor->Refuse(u"CodeModule.ReplaceLine");
+  editor->Click(test_support::FunctionMenuPath(*editor, u"取消缩进"));
+  editor->Click(test_support::FunctionMenuPath(*editor, u"取消缩进"));
+  const auto& lines = editor->App().Calls().RefusalLines();
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_NE(lines[0].find("codetools/"), std::string::npos) << lines[0];
+  EXPECT_NE(lines[0].find("the editor refused CodeModule.ReplaceLine"), std::string::npos);
 }
 
 constexpr auto kStartup = host::kStartup;

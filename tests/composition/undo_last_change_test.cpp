@@ -46,10 +46,8 @@ class UndoTest : public AddInFixture {
   // The texts of the message boxes shown since the last call.
   std::vector<std::u16string> NewMessages() {
     std::vector<std::u16string> texts;
-    for (const auto& box : os.system().MessageBoxes())
-      texts.push_back(box.text);
-    texts.erase(texts.begin(), texts.begin() + static_cast<std::ptrdiff_t>(seen_));
-    seen_ += texts.size();
+    for (const auto& boxes = os.system().MessageBoxes(); seen_ < boxes.size(); ++seen_)
+      texts.push_back(boxes[seen_].text);
     return texts;
   }
 
@@ -89,25 +87,6 @@ TEST_F(UndoTest, EveryKindOfChangeComesBackWithItsCaretInBothEditors) {
   }
 }
 
-TEST_F(UndoTest, TwoUndosTakeBackTwoChangesNewestFirstThenThereIsNothingLeft) {
-  Start();
-  Select({5, 1, 5, 1});
-  Click(u"代码缩进");
-  const auto indented = Text();
-  Select({6, 3, 6, 3});
-  Click(u"删除注解");
-  ASSERT_NE(Text(), indented);
-  Click(u"撤销上次修改");
-  EXPECT_EQ(Text(), indented);
-  EXPECT_EQ(Caret(), (host::Selection{6, 3, 6, 3}));
-  Click(u"撤销上次修改");
-  EXPECT_EQ(Text(), kModule);
-  EXPECT_EQ(Caret(), (host::Selection{5, 1, 5, 1}));
-  Click(u"撤销上次修改");
-  EXPECT_EQ(Text(), kModule);
-  EXPECT_EQ(NewMessages(), Texts{menu::kNothingToUndoMessage});
-}
-
 TEST_F(UndoTest, TextTypedSinceIsNeverOverwrittenAndTheChangeIsDropped) {
   Start();
   const struct {
@@ -135,29 +114,33 @@ TEST_F(UndoTest, TextTypedSinceIsNeverOverwrittenAndTheChangeIsDropped) {
   }
 }
 
-TEST_F(UndoTest, EachModuleUndoesItsOwnChangesAndAReloadForgetsThem) {
+// Each module keeps its own changes, newest first; a click that changes nothing leaves nothing
+// to undo, and a reload forgets them all.
+TEST_F(UndoTest, EachModuleUndoesItsOwnChangesNewestFirstAndAReloadForgetsThem) {
   Start();
   Select({5, 1, 5, 1});
   Click(u"代码缩进");
   const auto indented = Text();
+  Select({6, 3, 6, 3});
+  Click(u"删除注解");
+  Click(u"删除空行");
+  Click(u"删除空行");
   editor->Activate(u"Module2");
   Click(u"撤销上次修改");
-  EXPECT_EQ(Text(), indented);
   EXPECT_EQ(NewMessages(), Texts{menu::kNothingToUndoMessage});
   editor->ActivePane()->PlaceCaret(1, 1);
   Click(u"分割(&B)");
   editor->Activate(u"Module1");
   Click(u"撤销上次修改");
-  EXPECT_EQ(Text(), kModule);
-  EXPECT_EQ(Text(u"Module2").size(), 3u) << "the other module's change stays";
-
-  // A click that changes nothing leaves nothing to undo: the undo takes back the click before.
-  Select({5, 1, 5, 1});
-  Click(u"删除空行");
-  Click(u"删除空行");
+  Click(u"撤销上次修改");
+  EXPECT_EQ(Text(), indented);
+  EXPECT_EQ(Caret(), (host::Selection{6, 3, 6, 3}));
   Click(u"撤销上次修改");
   EXPECT_EQ(Text(), kModule);
-  // Nor does a reload.
+  EXPECT_EQ(Caret(), (host::Selection{5, 1, 5, 1}));
+  EXPECT_EQ(Text(u"Module2").size(), 3u) << "the other module's change stays";
+  EXPECT_EQ(NewMessages(), Texts{});
+
   Click(u"代码缩进");
   Unload();
   Load();
@@ -184,20 +167,6 @@ TEST_F(UndoTest, AnUndoCostsOneReadPerRunOfLinesAndOneWritePerEdit) {
             changed);
 }
 
-TEST_F(UndoTest, FiftyChangesAModuleAreKeptTheOldestGoingFirst) {
-  Start();
-  Select({3, 1, 3, 1});
-  for (std::size_t i = 0; i < menu::UndoHistory::kChangesPerModule + 1; ++i)
-    Click(u"注释(&Z)");
-  const auto after_first = Text();  // 51 toggles: commented
-  for (std::size_t i = 0; i < menu::UndoHistory::kChangesPerModule; ++i)
-    Click(u"撤销上次修改");
-  EXPECT_EQ(NewMessages(), Texts{});
-  EXPECT_EQ(Text(), after_first) << "the first change was dropped, the fifty after it undone";
-  Click(u"撤销上次修改");
-  EXPECT_EQ(NewMessages(), Texts{menu::kNothingToUndoMessage});
-}
-
 // A change larger than the history keeps pushes out every change before it, as if it had been
 // kept and dropped at once: an undo never skips past it to an older change.
 TEST_F(UndoTest, AChangeTooLargeToKeepLeavesNothingToUndo) {
@@ -214,24 +183,33 @@ TEST_F(UndoTest, AChangeTooLargeToKeepLeavesNothingToUndo) {
   EXPECT_EQ(Text(), indented);
 }
 
-TEST(UndoHistory, KeepsEightMegabytesInAllDroppingTheOldestOfAnyModule) {
+TEST(UndoHistory, KeepsFiftyChangesAModuleAndEightMegabytesInAllDroppingTheOldest) {
   menu::UndoHistory history;
-  const auto change = [](const char16_t* module, char16_t fill) {
+  const auto add = [&](const char16_t* module, char16_t fill, std::size_t length) {
     menu::ChangeRecord record;
     record.module = module;
-    record.edits.push_back(
-        {menu::LineEdit::Kind::kInsert, 1, {}, {std::u16string(1 << 20, fill)}});  // 2 MB
-    return record;
+    record.edits.push_back({menu::LineEdit::Kind::kInsert, 1, {}, {std::u16string(length, fill)}});
+    history.Add(std::move(record));
   };
-  history.Add(change(u"A", u'a'));
+  const auto newest = [&](const char16_t* module) {
+    return history.Newest(module)->edits.front().after.front().front();
+  };
+  add(u"A", u'a', 1 << 20);  // 2 MB
+  for (char16_t fill = u'0'; fill <= u'0' + menu::UndoHistory::kChangesPerModule; ++fill)
+    add(u"C", fill, 1);
+  EXPECT_EQ(history.Count(u"C"), menu::UndoHistory::kChangesPerModule);
+  EXPECT_EQ(history.Count(u"A"), 1u) << "only the module's own oldest change goes";
+  for (int i = 1; i < 50; ++i)
+    history.DropNewest(u"C");
+  EXPECT_EQ(newest(u"C"), u'1');
   for (char16_t fill = u'b'; fill < u'f'; ++fill)
-    history.Add(change(u"B", fill));
+    add(u"B", fill, 1 << 20);
   EXPECT_LE(history.Bytes(), menu::UndoHistory::kBytesInAll);
   EXPECT_EQ(history.Newest(u"A"), nullptr) << "the oldest change went first";
   EXPECT_EQ(history.Count(u"B"), 3u);
-  EXPECT_EQ(history.Newest(u"B")->edits.front().after.front().front(), u'e');
+  EXPECT_EQ(newest(u"B"), u'e');
   history.DropNewest(u"B");
-  EXPECT_EQ(history.Newest(u"B")->edits.front().after.front().front(), u'd');
+  EXPECT_EQ(newest(u"B"), u'd');
 }
 
 }  // namespace
