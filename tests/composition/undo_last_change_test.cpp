@@ -62,20 +62,18 @@ TEST_F(UndoTest, EveryKindOfChangeComesBackWithItsCaretInBothEditors) {
     const char16_t* caption;
     host::Selection caret;
   } rows[] = {
-      {u"代码缩进", {5, 1, 5, 1}}, {u"取消缩进", {5, 1, 5, 1}},     {u"删除空行", {5, 1, 5, 1}},
-      {u"删除注解", {5, 1, 5, 1}}, {u"注解对齐", {5, 1, 5, 1}},     {u"取消对齐", {3, 1, 3, 1}},
-      {u"代码注解", {5, 1, 5, 1}}, {u"强制变量声明", {3, 5, 3, 5}}, {u"With继承", {8, 5, 8, 5}},
-      {u"公私(&J)", {2, 1, 2, 1}}, {u"注释(&Z)", {3, 1, 5, 1}},     {u"删行(&X)", {5, 1, 7, 1}},
-      {u"粘贴(&S)", {8, 1, 8, 1}}, {u"注解(&C)", {8, 5, 8, 5}},     {u"分割(&B)", {8, 1, 8, 1}},
-      {u"弹窗", {8, 5, 8, 10}},    {u"调试", {8, 5, 8, 10}},        {u"文本", {8, 9, 8, 14}},
-      {u"链接", {8, 9, 8, 14}},    {u"换行", {8, 9, 8, 14}},
+      // The code tools are undone in the click table's test (tessaly_add_in_test.cpp).
+      {u"强制变量声明", {3, 5, 3, 5}}, {u"With继承", {8, 5, 8, 5}}, {u"公私(&J)", {2, 1, 2, 1}},
+      {u"注释(&Z)", {3, 1, 5, 1}},     {u"删行(&X)", {5, 1, 7, 1}}, {u"粘贴(&S)", {8, 1, 8, 1}},
+      {u"注解(&C)", {8, 5, 8, 5}},     {u"分割(&B)", {8, 1, 8, 1}}, {u"弹窗", {8, 5, 8, 10}},
+      {u"调试", {8, 5, 8, 10}},        {u"文本", {8, 9, 8, 14}},    {u"链接", {8, 9, 8, 14}},
+      {u"换行", {8, 9, 8, 14}},
   };
   for (const bool vb6 : {true, false}) {
     Start(EditorFor(vb6));
     os.system().SetClipboardText(u"y = 2");
     for (const auto& row : rows) {
-      SCOPED_TRACE(testing::Message()
-                   << (vb6 ? "VB6 " : "VBA ") << std::string(row.caption, row.caption + 1).size());
+      SCOPED_TRACE(text::ToUtf8(row.caption) + (vb6 ? " VB6" : " VBA"));
       Select(row.caret);
       Click(row.caption);
       ASSERT_NE(Text(), kModule) << "the click changed nothing to undo";
@@ -88,7 +86,6 @@ TEST_F(UndoTest, EveryKindOfChangeComesBackWithItsCaretInBothEditors) {
 }
 
 TEST_F(UndoTest, TextTypedSinceIsNeverOverwrittenAndTheChangeIsDropped) {
-  Start();
   const struct {
     const char* what;
     const char16_t* caption;
