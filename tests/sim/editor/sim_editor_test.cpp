@@ -37,6 +37,9 @@ TEST(SimEditorTest, ClicksReachLiveSinksOfBothKindsOnly) {
   SimEditor editor;
   auto app = editor.Application();
   auto popup = app->CommandBars()->Add(u"Bar", host::kBarTop)->Controls()->Add(host::kPopup);
+  // A second bar of the name, or one without a name, is refused as the editor refuses it.
+  EXPECT_THROW(app->CommandBars()->Add(u"Bar", host::kBarTop), host::HostError);
+  EXPECT_THROW(app->CommandBars()->Add(u"", host::kBarTop), host::HostError);
   popup->SetCaption(u"Pop");
   auto item = popup->Controls()->Add(host::kButton);
   item->SetCaption(u"Item");
