@@ -1,5 +1,6 @@
 #include "sim/os/sim_registry.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "files/atomic_file.h"
@@ -65,7 +66,9 @@ TEST(SimRegistry, AnswersWithWin32StatusCodes) {
 TEST(SimRegistry, WritesEveryChangeThroughToItsFileAndUndoesOneTheFileRefuses) {
   TempFolder folder;
   const auto file = folder.Path() / "registry.reg";
-  EXPECT_THROW(SimRegistry{folder.Path()}, std::runtime_error);  // a folder is no registry file
+  EXPECT_THAT([&] { SimRegistry{folder.Path()}; },
+              ::testing::ThrowsMessage<std::runtime_error>(
+                  ::testing::HasSubstr("cannot be read as a registry file")));
   const std::u16string key = u"Software\\中文键";
   const auto text = Sz(u"值 \"引号\" \\反斜杠\\");
   {
@@ -121,6 +124,9 @@ TEST(RegFile, RoundTripsByteForByte) {
       u"\r\n";
   RegistryTree tree;
   ParseRegFile(Utf16File(original), "round.reg", tree);
+  // A quoted name not followed by '=' is no value line.
+  EXPECT_THROW(ParseRegFile(Utf16File(original + u"\"a\"x\"v\"\r\n"), "bad.reg", tree),
+               std::runtime_error);
   EXPECT_EQ(FormatRegFile(tree), Utf16File(original));
   const auto* settings = tree.Root(host::kCurrentUser)
                              ->FindChild(u"software")

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "sim/desktop/sim_desktop.h"
 #include "sim/os/sim_message_loop.h"
 #include "sim/os/sim_os.h"
 
@@ -125,6 +126,20 @@ TEST(WindowsRules, WindowFromPointFindsTheTopmostAndDeepestVisibleWindow) {
     EXPECT_EQ(windows.WindowFromPoint(point), expected) << point.x << "," << point.y;
   windows.SetForeground(back);
   EXPECT_EQ(windows.WindowFromPoint({350, 350}), back);
+}
+
+// The desktop gives each code window of the editor its native window from the start, and a
+// sync destroys those of the windows the editor closed.
+TEST(SimDesktop, ItsWindowsFollowTheEditorsCodeWindows) {
+  SimEditor editor;
+  editor.AddModule(u"Project1", u"Module1", {u"Sub A()", u"End Sub"});
+  SimOs os;
+  SimDesktop desktop{editor, os};
+  const auto module1 = desktop.CodeWindow(u"Module1");
+  EXPECT_TRUE(os.windows().IsWindow(module1));
+  editor.App().WindowList().Remove(editor.Window(u"Project1 - Module1 (Code)"));
+  desktop.Sync();
+  EXPECT_FALSE(os.windows().IsWindow(module1));
 }
 
 }  // namespace
