@@ -15,6 +15,7 @@
 #include "sim/desktop/sim_desktop.h"
 #include "sim/editor/sim_editor.h"
 #include "sim/os/sim_os.h"
+#include "support/click_cases.h"
 #include "support/host_editors.h"
 #include "tabs/code_tabs.h"
 
@@ -53,6 +54,18 @@ class AddInFixture : public ::testing::Test {
   void Unload() {
     add_in->Connect().OnDisconnection(0);
     add_in.reset();
+  }
+
+  // A click on the function menu's button of that caption, at a selection.
+  void Click(const std::u16string& caption) {
+    editor->Click(test_support::FunctionMenuPath(*editor, caption));
+  }
+  void Select(const host::Selection& s) {
+    editor->ActivePane()->Select(s.start_line, s.start_column, s.end_line, s.end_column);
+  }
+  host::Selection Caret() { return editor->ActivePane()->CurrentSelection(); }
+  const std::vector<std::u16string>& Text(const std::u16string& module) {
+    return editor->Module(module).Text();
   }
 
   void ExpectNothingOfOursLeft() {

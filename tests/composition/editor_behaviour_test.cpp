@@ -1,6 +1,7 @@
-// The add-in in the editors as they behave beyond their type libraries: loaded from the
-// Add-In Manager (no start-up complete follows), in a Chinese editor (the built-in bars carry
-// Chinese names), and unloaded and loaded again in one run. Each case checks what a user sees.
+// The whole add-in in the simulated editor. First the editors as they behave beyond their type
+// libraries: loaded from the Add-In Manager (no start-up complete follows), in a Chinese editor
+// (the built-in bars carry Chinese names), and unloaded and loaded again in one run. Each case
+// checks what a user sees.
 
 #include <gtest/gtest.h>
 
@@ -8,7 +9,6 @@
 
 #include "add_in_fixture.h"
 #include "addin/feature_settings.h"
-#include "support/click_cases.h"
 #include "tabs/vbide_tab.h"
 
 namespace tessaly::composition {
@@ -56,7 +56,7 @@ TEST_F(AddInFixture, EveryFeatureIsThereOnceInEachEditorAndGoneAfterUnload) {
     // A snippet is not idempotent: a second sink or a second action would insert it twice.
     editor->ActivePane()->PlaceCaret(2, 1);
     const auto before = editor->Module(u"Report").Text().size();
-    editor->Click(test_support::FunctionMenuPath(*editor, u"注解(&C)"));
+    Click(u"注解(&C)");
     EXPECT_EQ(editor->Module(u"Report").Text().size(), before + 1);
     EXPECT_TRUE(editor->App().Calls().RefusalLines().empty());
     desktop->SetImmediateText(u"? 1\r\n1\r\n");
@@ -86,19 +86,53 @@ TEST_F(AddInFixture, AClickAsksForItsPaneOnceAndARefusalIsLoggedOncePerPlace) {
   editor->ActivePane()->PlaceCaret(3, 1);
   for (const auto* caption : {u"代码缩进", u"注解对齐", u"代码注解", u"删除空行"}) {
     editor->ResetCalls();
-    editor->Click(test_support::FunctionMenuPath(*editor, caption));
+    Click(caption);
     EXPECT_EQ(editor->Calls(u"Application.ActiveCodePane"), 1);
     EXPECT_EQ(editor->Calls(u"CodePane.GetSelection"), 1);
     EXPECT_EQ(editor->Calls(u"CodePane.CodeModule"), 1);
   }
   EXPECT_EQ(editor->Module(u"Report").Text()[2], u"        y = 1 'y 等于 1");
   editor->Refuse(u"CodeModule.ReplaceLine");
-  editor->Click(test_support::FunctionMenuPath(*editor, u"取消缩进"));
-  editor->Click(test_support::FunctionMenuPath(*editor, u"取消缩进"));
+  Click(u"取消缩进");
+  Click(u"取消缩进");
   const auto& lines = editor->App().Calls().RefusalLines();
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_NE(lines[0].find("codetools/"), std::string::npos) << lines[0];
   EXPECT_NE(lines[0].find("the editor refused CodeModule.ReplaceLine"), std::string::npos);
+}
+
+// The form's boxes switch the real features: the wheel's polling and the dialog watch stop
+// with their timers, and a watch started, stopped and started again runs one timer.
+TEST_F(AddInFixture, SwitchesChangedOnTheFormTakeEffectAtOnce) {
+  Start({{u"Report", {u"Sub A()", u"End Sub"}}});
+  ASSERT_EQ(os.loop().RunningTimerCount(), 2u);
+  add_in->ShowAbout();
+  auto& form = add_in->About().Form();
+  form.ClickCheck(addin::kMouseWheel);
+  form.ClickCheck(addin::kDialogEnlargement);
+  EXPECT_EQ(os.loop().RunningTimerCount(), 0u);
+  for (int i = 0; i < 3; ++i)
+    form.ClickCheck(addin::kDialogEnlargement);
+  EXPECT_EQ(os.loop().RunningTimerCount(), 1u);
+}
+
+// The shared click table through the simulated editor: the same cases the fake editor host runs
+// through QWIX.dll under Wine, and undoes after each as it does.
+TEST_F(AddInFixture, EachClickOfTheTableGivesItsTextAndCaretInBothEditorsAndIsUndone) {
+  for (const auto& click : test_support::ClickCases()) {
+    for (const bool vb6 : {true, false}) {
+      SCOPED_TRACE(std::string(click.name) + (vb6 ? " VB6" : " VBA"));
+      Start({{u"Module1", click.before}}, EditorFor(vb6));
+      Select(click.caret);
+      Click(click.caption);
+      EXPECT_EQ(Text(u"Module1"), click.after);
+      EXPECT_EQ(Caret(), click.caret_after);
+      Click(u"撤销上次修改");
+      EXPECT_EQ(Text(u"Module1"), click.before);
+      EXPECT_EQ(Caret(), click.caret);
+    }
+  }
+  EXPECT_TRUE(os.system().MessageBoxes().empty());
 }
 
 }  // namespace

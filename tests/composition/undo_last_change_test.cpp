@@ -9,23 +9,16 @@
 #include "add_in_fixture.h"
 #include "menu/undo_history.h"
 #include "menu/undo_last_change.h"
-#include "support/click_cases.h"
 #include "text/utf.h"
 
 namespace tessaly::composition {
 namespace {
 
+// clang-format off
 const std::vector<std::u16string> kModule = {
-    u"Option Explicit",
-    u"Private Sub Demo()",
-    u"    Dim i As Integer   ' counter",
-    u"",
-    u"  For i = 1 To 10",
-    u"Debug.Print i  ' show",
-    u"    Next",
-    u"    x = total",
-    u"End Sub",
-};
+    u"Option Explicit", u"Private Sub Demo()", u"    Dim i As Integer   ' counter", u"",
+    u"  For i = 1 To 10", u"Debug.Print i  ' show", u"    Next", u"    x = total", u"End Sub"};
+// clang-format on
 
 class UndoTest : public AddInFixture {
  protected:
@@ -34,15 +27,8 @@ class UndoTest : public AddInFixture {
     editor->Activate(u"Module1");
   }
   const std::vector<std::u16string>& Text(const std::u16string& module = u"Module1") {
-    return editor->Module(module).Text();
+    return AddInFixture::Text(module);
   }
-  void Click(const std::u16string& caption) {
-    editor->Click(test_support::FunctionMenuPath(*editor, caption));
-  }
-  void Select(const host::Selection& s) {
-    editor->ActivePane()->Select(s.start_line, s.start_column, s.end_line, s.end_column);
-  }
-  host::Selection Caret() { return editor->ActivePane()->CurrentSelection(); }
   // The texts of the message boxes shown since the last call.
   std::vector<std::u16string> NewMessages() {
     std::vector<std::u16string> texts;
@@ -50,8 +36,6 @@ class UndoTest : public AddInFixture {
       texts.push_back(boxes[seen_].text);
     return texts;
   }
-
- private:
   std::size_t seen_ = 0;
 };
 
@@ -62,7 +46,7 @@ TEST_F(UndoTest, EveryKindOfChangeComesBackWithItsCaretInBothEditors) {
     const char16_t* caption;
     host::Selection caret;
   } rows[] = {
-      // The code tools are undone in the click table's test (tessaly_add_in_test.cpp).
+      // The code tools are undone in the click table's test (editor_behaviour_test.cpp).
       {u"强制变量声明", {3, 5, 3, 5}}, {u"With继承", {8, 5, 8, 5}}, {u"公私(&J)", {2, 1, 2, 1}},
       {u"注释(&Z)", {3, 1, 5, 1}},     {u"删行(&X)", {5, 1, 7, 1}}, {u"粘贴(&S)", {8, 1, 8, 1}},
       {u"注解(&C)", {8, 5, 8, 5}},     {u"分割(&B)", {8, 1, 8, 1}}, {u"弹窗", {8, 5, 8, 10}},

@@ -141,47 +141,5 @@ TEST(ProcedureTableTest, ModuleAnswersEveryLineAsTheEditorCounts) {
   EXPECT_THROW(module.ProcCountLines(u"Obj", 0), host::HostError);
 }
 
-// Each line remembers the line of the loaded text it stems from, through every kind of edit,
-// text split at any line break included; a refused edit changes nothing, and setting the text
-// starts over.
-TEST(SimCodeModuleTest, LinesKeepTheirOriginThroughEdits) {
-  using Origins = std::vector<std::optional<std::size_t>>;
-  constexpr std::nullopt_t kNew = std::nullopt;
-  auto module = MakeModule({u"a", u"b", u"c", u"d"});
-  module.ReplaceLine(2, u"");          // in place
-  module.InsertLines(1, u"x\ry");      // above everything
-  module.DeleteLines(3, 1);            // "a"
-  module.ReplaceLine(4, u"c1\r\nc2");  // split: the first part is the line
-  module.InsertLines(7, u"e\n");       // after the last; a final break leaves an empty line
-  EXPECT_THROW(module.InsertLines(0, u"z"), host::HostError);
-  EXPECT_THROW(module.InsertLines(10, u"z"), host::HostError);
-  EXPECT_THROW(module.ReplaceLine(9, u"z\nz"), host::HostError);
-  EXPECT_THROW(module.DeleteLines(9, 1), host::HostError);
-  EXPECT_EQ(module.Text(), (Lines{u"x", u"y", u"", u"c1", u"c2", u"d", u"e", u""}));
-  EXPECT_EQ(module.LineOrigins(), (Origins{kNew, kNew, 1, 2, kNew, 3, kNew, kNew}));
-  module.SetText({u"p", u"q"});
-  EXPECT_EQ(module.LineOrigins(), (Origins{0, 1}));
-}
-
-// A module with a capacity keeps count of its text through every kind of edit: what an edit
-// frees makes room again, and one that would pass the capacity is refused, leaves the text as
-// it was and is remembered.
-TEST(SimCodeModuleTest, AnEditPastTheCapacityIsRefusedAndRemembered) {
-  auto module = MakeModule({u"abcd", u"ef"});
-  module.SetCapacity(8);
-  module.DeleteLines(1, 1);          // 2
-  module.InsertLines(1, u"xy\nzw");  // 6
-  module.ReplaceLine(3, u"e");       // 5
-  module.ReplaceLine(1, u"123\n4");  // 7
-  module.ReplaceLine(4, u"ee");      // 8
-  EXPECT_FALSE(module.Overflowed());
-  EXPECT_THROW(module.ReplaceLine(4, u"eee"), host::HostError);
-  EXPECT_THROW(module.InsertLines(1, u"x"), host::HostError);
-  EXPECT_EQ(module.Text(), (Lines{u"123", u"4", u"zw", u"ee"}));
-  EXPECT_TRUE(module.Overflowed());
-  module.SetText({u"12345678"});
-  EXPECT_THROW(module.InsertLines(1, u"9"), host::HostError);
-}
-
 }  // namespace
 }  // namespace tessaly::sim

@@ -1,6 +1,6 @@
 // Where the simulated OS must be as strict as Windows, for the features' tests to mean anything:
-// procedures live from registration to unregistration, messages and timers come in the order
-// and at the time Windows gives them, and the window under the cursor is the one Windows finds.
+// procedures live from registration to unregistration, and messages and timers come in the
+// order and at the time Windows gives them.
 
 #include <gtest/gtest.h>
 
@@ -110,22 +110,6 @@ TEST(WindowsRules, PostedMessagesArriveAtDoEventsWithTheKeyboardStateInForce) {
   EXPECT_EQ(windows.Delivered()[0].keyboard, ctrl);
   EXPECT_EQ(windows.DefaultProcMessages().size(), 1u);
   EXPECT_EQ(windows.PendingMessageCount(), 0u);
-}
-
-TEST(WindowsRules, WindowFromPointFindsTheTopmostAndDeepestVisibleWindow) {
-  SimWindowSystem windows;
-  const auto back = windows.CreateWindow({u"Back", u"", 0, {0, 0, 500, 500}});
-  const auto code = windows.CreateWindow({u"VbaWindow", u"", 0, {10, 10, 200, 200}, back});
-  const auto inner = windows.CreateWindow({u"Edit", u"", 0, {20, 20, 50, 50}, code});
-  windows.CreateWindow({u"Edit", u"", 0, {100, 100, 150, 150}, code, std::nullopt, false});
-  const auto front = windows.CreateWindow({u"Front", u"", 0, {300, 300, 600, 600}});
-  const std::pair<host::Point, WindowHandle> cases[] = {
-      {{25, 25}, inner},   {{15, 15}, code},    {{120, 120}, code}, {{5, 5}, back},
-      {{350, 350}, front}, {{550, 550}, front}, {{700, 10}, 0},     {{50, 50}, code}};
-  for (const auto& [point, expected] : cases)
-    EXPECT_EQ(windows.WindowFromPoint(point), expected) << point.x << "," << point.y;
-  windows.SetForeground(back);
-  EXPECT_EQ(windows.WindowFromPoint({350, 350}), back);
 }
 
 // The desktop gives each code window of the editor its native window from the start, and a
