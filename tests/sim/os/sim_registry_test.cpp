@@ -7,6 +7,7 @@
 #include "host/registry.h"
 #include "sim/os/reg_file.h"
 #include "support/cli_fixture.h"
+#include "text/utf.h"
 
 namespace tessaly::sim {
 namespace {
@@ -51,7 +52,7 @@ TEST(SimRegistry, WritesEveryChangeThroughToItsFileAndUndoesOneTheFileRefuses) {
   }
   const auto bytes = files::ReadWholeFile(file);
   SimRegistry registry(file);
-  EXPECT_EQ(registry.Value(host::kCurrentUser, u"software\\中文键", u"名字")->data, text);
+  EXPECT_EQ(registry.Value(host::kCurrentUser, u"SOFTWARE\\中文键", u"名字")->data, text);
   ASSERT_EQ(Write(registry, key, u"N", {3, 0, 0, 0}, host::kRegDword), 0);
   EXPECT_EQ(files::ReadWholeFile(file), bytes) << "the same value again, the same bytes";
 
@@ -98,9 +99,12 @@ TEST(RegFile, RoundTripsByteForByte) {
       u"\r\n";
   RegistryTree tree;
   ParseRegFile(Utf16File(original), "round.reg", tree);
-  // A quoted name not followed by '=' is no value line.
-  EXPECT_THROW(ParseRegFile(Utf16File(original + u"\"a\"x\"v\"\r\n"), "bad.reg", tree),
-               std::runtime_error);
+  // Lines regedit would not read: a quoted name without '=', a hex digit past f, three digits.
+  for (const std::u16string bad : {u"\"a\"x\"v\"", u"\"b\"=hex:0g", u"\"c\"=hex:123"}) {
+    EXPECT_THROW(ParseRegFile(Utf16File(original + bad + u"\r\n"), "bad.reg", tree),
+                 std::runtime_error)
+        << text::ToUtf8(bad);
+  }
   EXPECT_EQ(FormatRegFile(tree), Utf16File(original));
 }
 

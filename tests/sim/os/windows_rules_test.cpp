@@ -11,6 +11,7 @@
 #include "sim/desktop/sim_desktop.h"
 #include "sim/os/sim_message_loop.h"
 #include "sim/os/sim_os.h"
+#include "sim/os/sim_system_services.h"
 
 namespace tessaly::sim {
 namespace {
@@ -100,6 +101,12 @@ TEST(SimDesktop, ItsWindowsFollowTheEditorsCodeWindows) {
   editor.App().WindowList().Remove(editor.Window(u"Project1 - Module1 (Code)"));
   desktop.Sync();
   EXPECT_FALSE(os.windows().IsWindow(module1));
+}
+
+// What a registry string is written in: one question mark for each character code page 936
+// lacks, a surrogate pair included.
+TEST(SimSystemServices, ConvertsToCodePage936WithAQuestionMarkForEachOtherCharacter) {
+  EXPECT_EQ(SimSystemServices().ToAnsi(u"a中\u0E01\U00010000b"), "a\xD6\xD0??b");
 }
 
 }  // namespace
