@@ -10,7 +10,6 @@
 #include "addin/apply_setting.h"
 #include "addin/feature_settings.h"
 #include "addin/host_recognition.h"
-#include "addin/vb_conversion.h"
 #include "registry_paths/get_key_value.h"
 #include "sim/editor/sim_editor.h"
 #include "sim/os/sim_os.h"
@@ -188,8 +187,10 @@ TEST_F(ConnectTest, StoredSwitchesDecideWhatStarts) {
       {"wheel stored 0", true, kMouseWheel, u"0", "LoadWheel", false},
       {"wheel stored 1 in a VBA host", false, kMouseWheel, u"1", "LoadWheel", false},
       {"wheel stored garbage", true, kMouseWheel, u"x", "LoadWheel", false},
+      {"wheel stored 0.5: rounded half to even, 0", true, kMouseWheel, u"0.5", "LoadWheel", false},
       {"tabs stored 0: hidden but initialised", true, kCodeTabs, u"0", "TabInitialize", true},
       {"menu stored 0: built but hidden", true, kFunctionMenu, u"0", "BuildFunctionMenu", true},
+      {"menu stored FALSE: built but hidden", true, kFunctionMenu, u"FALSE", "BuildFunctionMenu", true},
       // clang-format on
   };
   for (const auto& row : rows) {
@@ -289,24 +290,6 @@ TEST(HostRecognition, AcceptsTheFiveEditorsBelowVersionTen) {
   EXPECT_EQ(HostModeOf(u"Microsoft Visual Basic"), u"VB6");
   EXPECT_EQ(HostModeOf(u"Microsoft Visual Basic "), u"VBA");
   EXPECT_EQ(GetProgramInfo(nullptr), ProgramInfo{});
-}
-
-// ToNumber is the runtime's number reading, tested with it (registry_paths/vb_number_test);
-// here what the conversions add. The number parser after the trim skips blanks and tabs of its
-// own, so a trim of the end that stops early changes no boolean read.
-TEST(VbConversion, ReadsSettingTextsAsTheRuntimeDoes) {
-  const std::nullopt_t no = std::nullopt;
-  // clang-format off
-  const std::pair<std::u16string, std::optional<std::int32_t>> wholes[] = {
-      {u"5", 5}, {u"2.5", 2}, {u"1.5", 2}, {u"99999999999", no}, {u"x", no}};
-  const std::pair<std::u16string, std::optional<bool>> booleans[] = {
-      {u"1", true}, {u"0", false}, {u"-1", true}, {u"5", true}, {u" True\t", true},
-      {u"false", false}, {u"FALSE", false}, {u"yes", no}, {u"\t0\t\t", false}};
-  // clang-format on
-  for (const auto& [text, whole] : wholes)
-    EXPECT_EQ(ToWholeNumber(text), whole) << text::ToUtf8(text);
-  for (const auto& [text, boolean] : booleans)
-    EXPECT_EQ(ToBoolean(text), boolean) << text::ToUtf8(text);
 }
 
 }  // namespace

@@ -101,21 +101,6 @@ TEST_F(AddInFixture, AClickAsksForItsPaneOnceAndARefusalIsLoggedOncePerPlace) {
   EXPECT_NE(lines[0].find("the editor refused CodeModule.ReplaceLine"), std::string::npos);
 }
 
-// The form's boxes switch the real features: the wheel's polling and the dialog watch stop
-// with their timers, and a watch started, stopped and started again runs one timer.
-TEST_F(AddInFixture, SwitchesChangedOnTheFormTakeEffectAtOnce) {
-  Start({{u"Report", {u"Sub A()", u"End Sub"}}});
-  ASSERT_EQ(os.loop().RunningTimerCount(), 2u);
-  add_in->ShowAbout();
-  auto& form = add_in->About().Form();
-  form.ClickCheck(addin::kMouseWheel);
-  form.ClickCheck(addin::kDialogEnlargement);
-  EXPECT_EQ(os.loop().RunningTimerCount(), 0u);
-  for (int i = 0; i < 3; ++i)
-    form.ClickCheck(addin::kDialogEnlargement);
-  EXPECT_EQ(os.loop().RunningTimerCount(), 1u);
-}
-
 // The shared click table through the simulated editor: the same cases the fake editor host runs
 // through QWIX.dll under Wine, and undoes after each as it does.
 TEST_F(AddInFixture, EachClickOfTheTableGivesItsTextAndCaretInBothEditorsAndIsUndone) {
