@@ -15,13 +15,13 @@
 #include "sim/desktop/sim_desktop.h"
 #include "sim/editor/sim_editor.h"
 #include "sim/os/sim_os.h"
+#include "support/click_cases.h"
 #include "support/host_editors.h"
 #include "tabs/code_tabs.h"
 
 namespace tessaly::composition {
 
 using test_support::EditorFor;
-using test_support::ExcelEditor;
 using Modules = std::vector<std::pair<std::u16string, std::vector<std::u16string>>>;
 
 class AddInFixture : public ::testing::Test {
@@ -54,6 +54,25 @@ class AddInFixture : public ::testing::Test {
   void Unload() {
     add_in->Connect().OnDisconnection(0);
     add_in.reset();
+  }
+
+  // A click on the function menu's button of that caption, at a selection.
+  void Click(const std::u16string& caption) {
+    editor->Click(test_support::FunctionMenuPath(*editor, caption));
+  }
+  void Select(const host::Selection& s) {
+    editor->ActivePane()->Select(s.start_line, s.start_column, s.end_line, s.end_column);
+  }
+  host::Selection Caret() { return editor->ActivePane()->CurrentSelection(); }
+  const std::vector<std::u16string>& Text(const std::u16string& module) {
+    return editor->Module(module).Text();
+  }
+
+  void ExpectNothingOfOursLeft() {
+    EXPECT_EQ(editor->LiveEventConnections(), 0);
+    EXPECT_EQ(os.windows().RegisteredProcCount(), 0u);
+    EXPECT_TRUE(os.windows().WindowsWithRegisteredProc().empty());
+    EXPECT_EQ(os.loop().RunningTimerCount(), 0u);
   }
 
   struct Instance : host::AddInInstance {};

@@ -38,37 +38,7 @@ class AddInLifetime : public AddInFixture {
     editor->AddModule(u"Project1", module, {u"Sub C()", u"End Sub"});
     desktop->Sync();
   }
-
-  void ExpectNothingOfOursLeft() {
-    EXPECT_EQ(editor->LiveEventConnections(), 0);
-    EXPECT_EQ(os.windows().RegisteredProcCount(), 0u);
-    EXPECT_TRUE(os.windows().WindowsWithRegisteredProc().empty());
-    EXPECT_EQ(os.loop().RunningTimerCount(), 0u);
-  }
 };
-
-TEST_F(AddInLifetime, DisconnectionLeavesNoSinkProcedureOrTimerInTheEditor) {
-  Start();
-  desktop->PointAt(desktop->CodeWindow(u"Ledger"));
-  os.loop().Advance(250);  // the wheel hooks the code window under the cursor
-  os.windows().SendMessage(desktop->ProjectTree(), host::kWmLButtonDblClk, 0, 0);
-  add_in->ShowAbout();
-  ASSERT_EQ(os.windows().WindowsWithRegisteredProc().size(), 2u);
-  ASSERT_EQ(os.loop().RunningTimerCount(), 3u);
-  ASSERT_EQ(editor->LiveEventConnections(), 181);  // 180 buttons and the Add-Ins entry
-
-  add_in->Connect().OnDisconnection(0);
-  ExpectNothingOfOursLeft();
-  add_in.reset();
-  ExpectNothingOfOursLeft();
-
-  // The bar the editor kept is wired anew, once per button.
-  Load();
-  const auto wired = editor->LiveEventConnections();
-  Unload();
-  Load();
-  EXPECT_EQ(editor->LiveEventConnections(), wired);
-}
 
 TEST_F(AddInLifetime, AProcedureInstalledOverOursKeepsItsChainAfterUnload) {
   Start();
@@ -120,10 +90,21 @@ TEST_F(AddInLifetime, TheTabWindowKeepsWorkingAcrossAReload) {
   ExpectNothingOfOursLeft();
 }
 
-// A dialog the watch enlarges and a tab check pending, then the add-in waits in `wait`.
-class Reentry : public AddInLifetime {
- protected:
-  void ExpectTimersFiredInside(const std::function<void()>& wait) {
+// A dialog the watch enlarges and a tab check pending, then the add-in waits in a message box
+// or in the menu's build: the timers fire inside.
+TEST_F(AddInLifetime, TimersFireWhileTheAddInWaits) {
+  const std::function<void()> waits[] = {
+      [&] {
+        editor->Refuse(u"Application.MainWindow");
+        add_in->RunFunctionMenu(u"清屏(&N)");
+        ASSERT_EQ(os.system().MessageBoxes().back().text, menu::kNoProjectAccessMessage);
+      },
+      [&] {
+        editor->App().Bars().RemoveBar(u"TessalyIDE");
+        add_in->BuildFunctionMenu();
+        EXPECT_EQ(editor->Click({u"TessalyIDE", u"【功能】", u"代码缩进"}).sinks_run, 1);
+      }};
+  for (const auto& wait : waits) {
     Start();
     const auto dialog = desktop->OpenDialog(sim::EditorDialog::kReferences);
     const auto before = os.windows().WindowRect(dialog);
@@ -133,22 +114,6 @@ class Reentry : public AddInLifetime {
     EXPECT_EQ(Document().TabStrip1.SelectedItem().Caption, u"Journal ");
     EXPECT_EQ(add_in->Tabs().State().PendingTabTimer(), 0u);
   }
-};
-
-TEST_F(Reentry, TimersFireWhileAMessageBoxIsOpen) {
-  ExpectTimersFiredInside([&] {
-    editor->Refuse(u"Application.MainWindow");
-    add_in->RunFunctionMenu(u"清屏(&N)");
-    ASSERT_EQ(os.system().MessageBoxes().back().text, menu::kNoProjectAccessMessage);
-  });
-}
-
-TEST_F(Reentry, TimersFireWhileTheMenuIsBuilt) {
-  ExpectTimersFiredInside([&] {
-    editor->App().Bars().RemoveBar(u"TessalyIDE");
-    add_in->BuildFunctionMenu();
-    EXPECT_EQ(editor->Click({u"TessalyIDE", u"【功能】", u"代码缩进"}).sinks_run, 1);
-  });
 }
 
 }  // namespace

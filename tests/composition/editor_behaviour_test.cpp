@@ -1,125 +1,124 @@
-// The add-in in the editors as they behave beyond their type libraries: loaded from the
-// Add-In Manager (no start-up complete follows), in a Chinese editor (the built-in bars carry
-// Chinese names), and unloaded and loaded again in one run. Each case checks what a user sees.
+// The whole add-in in the simulated editor. First the editors as they behave beyond their type
+// libraries: loaded from the Add-In Manager (no start-up complete follows), in a Chinese editor
+// (the built-in bars carry Chinese names), and unloaded and loaded again in one run. Each case
+// checks what a user sees.
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 
 #include "add_in_fixture.h"
-#include "support/click_cases.h"
+#include "addin/feature_settings.h"
 #include "tabs/vbide_tab.h"
 
 namespace tessaly::composition {
 namespace {
 
-using sim::EditorLanguage;
+using test_support::AddInsEntries;
 
-struct EditorCase {
-  const char* name;
-  bool vb6;
-  host::ConnectMode mode;
-  EditorLanguage language;
-  bool reloaded;  // unloaded from the Add-In Manager and loaded again in the same run
-};
-
-void PrintTo(const EditorCase& row, std::ostream* out) {
-  *out << row.name;
-}
-
-class EditorBehaviour : public AddInFixture, public ::testing::WithParamInterface<EditorCase> {
- protected:
-  void SetUp() override {
-    auto options = EditorFor(GetParam().vb6);
-    options.language = GetParam().language;
-    names = sim::NamesOf(options);
-    Start({{u"Report", {u"Sub 汇总()", u"Dim i As Long", u"End Sub"}}}, options, GetParam().mode);
-    if (GetParam().reloaded) {
+TEST_F(AddInFixture, EveryFeatureIsThereOnceInEachEditorAndGoneAfterUnload) {
+  const struct {
+    const char* name;
+    bool vb6;
+    host::ConnectMode mode;
+    bool chinese;
+    bool reloaded;  // unloaded from the Add-In Manager and loaded again in the same run
+  } rows[] = {{"VB6 at start-up", true, host::kStartup, false, false},
+              {"Excel from the Add-In Manager", false, host::kAfterStartup, false, false},
+              {"VB6 from the Add-In Manager, reloaded", true, host::kAfterStartup, false, true},
+              {"Chinese VB6 from the Add-In Manager", true, host::kAfterStartup, true, false},
+              {"Chinese Excel at start-up, reloaded", false, host::kStartup, true, true}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    auto options = EditorFor(row.vb6);
+    if (row.chinese) options.language = sim::EditorLanguage::kChinese;
+    const auto add_ins_bar = sim::NamesOf(options).add_ins_bar;
+    Start({{u"Report", {u"Sub 汇总()", u"Dim i As Long", u"End Sub"}}}, options, row.mode);
+    if (row.reloaded) {
       Unload();
-      Load(GetParam().mode);
+      Load(row.mode);
     }
+    EXPECT_TRUE(editor->Bar(u"TessalyIDE").IsVisible());
+    auto& tab_window = editor->Window(u"标签");
+    EXPECT_TRUE(tab_window.IsVisible());
+    const auto& tabs = dynamic_cast<tabs::VBIDETab&>(*tab_window.Document()).TabStrip1.Tabs();
+    ASSERT_EQ(tabs.size(), 1u);
+    EXPECT_EQ(tabs[0].Caption, u"Report ");
+    EXPECT_EQ(os.windows().WindowsWithRegisteredProc().size(), 1u);  // the project tree
+    EXPECT_EQ(os.loop().RunningTimerCount(), row.vb6 ? 2u : 1u);     // wheel, dialogs
+
+    ASSERT_EQ(AddInsEntries(*editor, add_ins_bar), 1);
+    editor->Click({add_ins_bar, u"Tessaly"});
+    ASSERT_TRUE(add_in->AboutIsOpen());
+    // The form knows whether the host has a wheel to offer.
+    EXPECT_EQ(add_in->About().Form().Check1[addin::kMouseWheel].Enabled, row.vb6);
+
+    // A snippet is not idempotent: a second sink or a second action would insert it twice.
+    editor->ActivePane()->PlaceCaret(2, 1);
+    const auto before = editor->Module(u"Report").Text().size();
+    Click(u"注解(&C)");
+    EXPECT_EQ(editor->Module(u"Report").Text().size(), before + 1);
+    EXPECT_TRUE(editor->App().Calls().RefusalLines().empty());
+    desktop->SetImmediateText(u"? 1\r\n1\r\n");
+    editor->Click({u"TessalyIDE", u"清屏(&N)"});
+    EXPECT_EQ(desktop->ImmediateText(), u"");
+
+    // The wheel hooks the code window under the cursor, a double-click on the tree waits for a
+    // tab: a disconnection takes all of it back, before the add-in is let go.
+    desktop->PointAt(desktop->CodeWindow(u"Report"));
+    os.loop().Advance(250);
+    os.windows().SendMessage(desktop->ProjectTree(), host::kWmLButtonDblClk, 0, 0);
+    EXPECT_EQ(os.windows().WindowsWithRegisteredProc().size(), row.vb6 ? 2u : 1u);
+    add_in->Connect().OnDisconnection(0);
+    ExpectNothingOfOursLeft();
+    EXPECT_EQ(AddInsEntries(*editor, add_ins_bar), 0);
+    add_in.reset();
+    ExpectNothingOfOursLeft();
   }
-  int EntriesOfOurs() {
-    const auto& all = editor->Bar(names.add_ins_bar).ControlList().All();
-    return static_cast<int>(std::ranges::count_if(all, [](const auto& control) {
-      return control->Properties().caption == u"Tessaly" && !control->IsDeleted();
-    }));
-  }
-
-  sim::BuiltInNames names;
-};
-
-TEST_P(EditorBehaviour, EveryFeatureIsThereOnceAndGoneAfterUnload) {
-  EXPECT_TRUE(editor->Bar(u"TessalyIDE").IsVisible());
-  auto& tab_window = editor->Window(u"标签");
-  EXPECT_TRUE(tab_window.IsVisible());
-  const auto& tabs = dynamic_cast<tabs::VBIDETab&>(*tab_window.Document()).TabStrip1.Tabs();
-  ASSERT_EQ(tabs.size(), 1u);
-  EXPECT_EQ(tabs[0].Caption, u"Report ");
-  EXPECT_EQ(os.windows().WindowsWithRegisteredProc().size(), 1u);      // the project tree
-  EXPECT_EQ(os.loop().RunningTimerCount(), GetParam().vb6 ? 2u : 1u);  // wheel, dialogs
-
-  ASSERT_EQ(EntriesOfOurs(), 1);
-  editor->Click({names.add_ins_bar, u"Tessaly"});
-  EXPECT_TRUE(add_in->AboutIsOpen());
-
-  // A snippet is not idempotent: a second sink or a second action would insert it twice.
-  editor->ActivePane()->PlaceCaret(2, 1);
-  const auto before = editor->Module(u"Report").Text().size();
-  editor->Click(test_support::FunctionMenuPath(*editor, u"注解(&C)"));
-  EXPECT_EQ(editor->Module(u"Report").Text().size(), before + 1);
-  EXPECT_TRUE(editor->App().Calls().RefusalLines().empty());
-
-  Unload();
-  EXPECT_EQ(editor->LiveEventConnections(), 0);
-  EXPECT_TRUE(os.windows().WindowsWithRegisteredProc().empty());
-  EXPECT_EQ(os.loop().RunningTimerCount(), 0u);
-  EXPECT_EQ(EntriesOfOurs(), 0);
 }
 
-// A member the editor refuses for every line leaves one line in the log, naming the member
-// and where our code met it, so that a dead button can be traced.
-TEST_F(AddInFixture, ARefusedMemberIsLoggedOncePerPlace) {
+// A click reads what it works on once and hands it to the tool: the pane, its selection and
+// its module, whatever the tool then reads and writes. A member the editor refuses for every line
+// leaves one line in the log, naming the member and where our code met it, so that a dead button
+// can be traced.
+TEST_F(AddInFixture, AClickAsksForItsPaneOnceAndARefusalIsLoggedOncePerPlace) {
   Start({{u"Report", {u"Sub A()", u"If x Then", u"y = 1", u"End If", u"End Sub"}}});
+  editor->ActivePane()->PlaceCaret(3, 1);
+  for (const auto* caption : {u"代码缩进", u"注解对齐", u"代码注解", u"删除空行"}) {
+    editor->ResetCalls();
+    Click(caption);
+    EXPECT_EQ(editor->Calls(u"Application.ActiveCodePane"), 1);
+    EXPECT_EQ(editor->Calls(u"CodePane.GetSelection"), 1);
+    EXPECT_EQ(editor->Calls(u"CodePane.CodeModule"), 1);
+  }
+  EXPECT_EQ(editor->Module(u"Report").Text()[2], u"        y = 1 'y 等于 1");
   editor->Refuse(u"CodeModule.ReplaceLine");
-  editor->ActivePane()->PlaceCaret(2, 1);
-  editor->Click(test_support::FunctionMenuPath(*editor, u"代码缩进"));
-  editor->Click(test_support::FunctionMenuPath(*editor, u"代码缩进"));
+  Click(u"取消缩进");
+  Click(u"取消缩进");
   const auto& lines = editor->App().Calls().RefusalLines();
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_NE(lines[0].find("codetools/"), std::string::npos) << lines[0];
   EXPECT_NE(lines[0].find("the editor refused CodeModule.ReplaceLine"), std::string::npos);
 }
 
-// A click reads what it works on once and hands it to the tool: the pane, its selection and
-// its module, whatever the tool then reads and writes.
-TEST_F(AddInFixture, AClickAsksTheEditorForItsPaneOnce) {
-  Start({{u"Report", {u"Sub A()", u"If x Then", u"y = 1", u"End If", u"End Sub"}}});
-  editor->ActivePane()->PlaceCaret(3, 1);
-  for (const auto* caption : {u"代码缩进", u"注解对齐", u"代码注解", u"删除空行"}) {
-    editor->ResetCalls();
-    editor->Click(test_support::FunctionMenuPath(*editor, caption));
-    EXPECT_EQ(editor->Calls(u"Application.ActiveCodePane"), 1);
-    EXPECT_EQ(editor->Calls(u"CodePane.GetSelection"), 1);
-    EXPECT_EQ(editor->Calls(u"CodePane.CodeModule"), 1);
+// The shared click table through the simulated editor: the same cases the fake editor host runs
+// through QWIX.dll under Wine, and undoes after each as it does.
+TEST_F(AddInFixture, EachClickOfTheTableGivesItsTextAndCaretInBothEditorsAndIsUndone) {
+  for (const auto& click : test_support::ClickCases()) {
+    for (const bool vb6 : {true, false}) {
+      SCOPED_TRACE(std::string(click.name) + (vb6 ? " VB6" : " VBA"));
+      Start({{u"Module1", click.before}}, EditorFor(vb6));
+      Select(click.caret);
+      Click(click.caption);
+      EXPECT_EQ(Text(u"Module1"), click.after);
+      EXPECT_EQ(Caret(), click.caret_after);
+      Click(u"撤销上次修改");
+      EXPECT_EQ(Text(u"Module1"), click.before);
+      EXPECT_EQ(Caret(), click.caret);
+    }
   }
-  EXPECT_EQ(editor->Module(u"Report").Text()[2], u"        y = 1 'y 等于 1");
+  EXPECT_TRUE(os.system().MessageBoxes().empty());
 }
-
-constexpr auto kStartup = host::kStartup;
-constexpr auto kManager = host::kAfterStartup;
-constexpr auto kEnglish = EditorLanguage::kEnglish;
-constexpr auto kChinese = EditorLanguage::kChinese;
-
-INSTANTIATE_TEST_SUITE_P(
-    Editors, EditorBehaviour,
-    ::testing::Values(EditorCase{"Vb6AtStartup", true, kStartup, kEnglish, false},
-                      EditorCase{"ExcelFromTheManager", false, kManager, kEnglish, false},
-                      EditorCase{"Vb6FromTheManagerReloaded", true, kManager, kEnglish, true},
-                      EditorCase{"ChineseVb6FromTheManager", true, kManager, kChinese, false},
-                      EditorCase{"ChineseExcelAtStartupReloaded", false, kStartup, kChinese, true}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace tessaly::composition

@@ -9,23 +9,16 @@
 #include "add_in_fixture.h"
 #include "menu/undo_history.h"
 #include "menu/undo_last_change.h"
-#include "support/click_cases.h"
 #include "text/utf.h"
 
 namespace tessaly::composition {
 namespace {
 
+// clang-format off
 const std::vector<std::u16string> kModule = {
-    u"Option Explicit",
-    u"Private Sub Demo()",
-    u"    Dim i As Integer   ' counter",
-    u"",
-    u"  For i = 1 To 10",
-    u"Debug.Print i  ' show",
-    u"    Next",
-    u"    x = total",
-    u"End Sub",
-};
+    u"Option Explicit", u"Private Sub Demo()", u"    Dim i As Integer   ' counter", u"",
+    u"  For i = 1 To 10", u"Debug.Print i  ' show", u"    Next", u"    x = total", u"End Sub"};
+// clang-format on
 
 class UndoTest : public AddInFixture {
  protected:
@@ -34,26 +27,15 @@ class UndoTest : public AddInFixture {
     editor->Activate(u"Module1");
   }
   const std::vector<std::u16string>& Text(const std::u16string& module = u"Module1") {
-    return editor->Module(module).Text();
+    return AddInFixture::Text(module);
   }
-  void Click(const std::u16string& caption) {
-    editor->Click(test_support::FunctionMenuPath(*editor, caption));
-  }
-  void Select(const host::Selection& s) {
-    editor->ActivePane()->Select(s.start_line, s.start_column, s.end_line, s.end_column);
-  }
-  host::Selection Caret() { return editor->ActivePane()->CurrentSelection(); }
   // The texts of the message boxes shown since the last call.
   std::vector<std::u16string> NewMessages() {
     std::vector<std::u16string> texts;
-    for (const auto& box : os.system().MessageBoxes())
-      texts.push_back(box.text);
-    texts.erase(texts.begin(), texts.begin() + static_cast<std::ptrdiff_t>(seen_));
-    seen_ += texts.size();
+    for (const auto& boxes = os.system().MessageBoxes(); seen_ < boxes.size(); ++seen_)
+      texts.push_back(boxes[seen_].text);
     return texts;
   }
-
- private:
   std::size_t seen_ = 0;
 };
 
@@ -64,20 +46,18 @@ TEST_F(UndoTest, EveryKindOfChangeComesBackWithItsCaretInBothEditors) {
     const char16_t* caption;
     host::Selection caret;
   } rows[] = {
-      {u"代码缩进", {5, 1, 5, 1}}, {u"取消缩进", {5, 1, 5, 1}},     {u"删除空行", {5, 1, 5, 1}},
-      {u"删除注解", {5, 1, 5, 1}}, {u"注解对齐", {5, 1, 5, 1}},     {u"取消对齐", {3, 1, 3, 1}},
-      {u"代码注解", {5, 1, 5, 1}}, {u"强制变量声明", {3, 5, 3, 5}}, {u"With继承", {8, 5, 8, 5}},
-      {u"公私(&J)", {2, 1, 2, 1}}, {u"注释(&Z)", {3, 1, 5, 1}},     {u"删行(&X)", {5, 1, 7, 1}},
-      {u"粘贴(&S)", {8, 1, 8, 1}}, {u"注解(&C)", {8, 5, 8, 5}},     {u"分割(&B)", {8, 1, 8, 1}},
-      {u"弹窗", {8, 5, 8, 10}},    {u"调试", {8, 5, 8, 10}},        {u"文本", {8, 9, 8, 14}},
-      {u"链接", {8, 9, 8, 14}},    {u"换行", {8, 9, 8, 14}},
+      // The code tools are undone in the click table's test (editor_behaviour_test.cpp).
+      {u"强制变量声明", {3, 5, 3, 5}}, {u"With继承", {8, 5, 8, 5}}, {u"公私(&J)", {2, 1, 2, 1}},
+      {u"注释(&Z)", {3, 1, 5, 1}},     {u"删行(&X)", {5, 1, 7, 1}}, {u"粘贴(&S)", {8, 1, 8, 1}},
+      {u"注解(&C)", {8, 5, 8, 5}},     {u"分割(&B)", {8, 1, 8, 1}}, {u"弹窗", {8, 5, 8, 10}},
+      {u"调试", {8, 5, 8, 10}},        {u"文本", {8, 9, 8, 14}},    {u"链接", {8, 9, 8, 14}},
+      {u"换行", {8, 9, 8, 14}},
   };
   for (const bool vb6 : {true, false}) {
     Start(EditorFor(vb6));
     os.system().SetClipboardText(u"y = 2");
     for (const auto& row : rows) {
-      SCOPED_TRACE(testing::Message()
-                   << (vb6 ? "VB6 " : "VBA ") << std::string(row.caption, row.caption + 1).size());
+      SCOPED_TRACE(text::ToUtf8(row.caption) + (vb6 ? " VB6" : " VBA"));
       Select(row.caret);
       Click(row.caption);
       ASSERT_NE(Text(), kModule) << "the click changed nothing to undo";
@@ -89,27 +69,7 @@ TEST_F(UndoTest, EveryKindOfChangeComesBackWithItsCaretInBothEditors) {
   }
 }
 
-TEST_F(UndoTest, TwoUndosTakeBackTwoChangesNewestFirstThenThereIsNothingLeft) {
-  Start();
-  Select({5, 1, 5, 1});
-  Click(u"代码缩进");
-  const auto indented = Text();
-  Select({6, 3, 6, 3});
-  Click(u"删除注解");
-  ASSERT_NE(Text(), indented);
-  Click(u"撤销上次修改");
-  EXPECT_EQ(Text(), indented);
-  EXPECT_EQ(Caret(), (host::Selection{6, 3, 6, 3}));
-  Click(u"撤销上次修改");
-  EXPECT_EQ(Text(), kModule);
-  EXPECT_EQ(Caret(), (host::Selection{5, 1, 5, 1}));
-  Click(u"撤销上次修改");
-  EXPECT_EQ(Text(), kModule);
-  EXPECT_EQ(NewMessages(), Texts{menu::kNothingToUndoMessage});
-}
-
 TEST_F(UndoTest, TextTypedSinceIsNeverOverwrittenAndTheChangeIsDropped) {
-  Start();
   const struct {
     const char* what;
     const char16_t* caption;
@@ -135,66 +95,47 @@ TEST_F(UndoTest, TextTypedSinceIsNeverOverwrittenAndTheChangeIsDropped) {
   }
 }
 
-TEST_F(UndoTest, EachModuleUndoesItsOwnChangesAndAReloadForgetsThem) {
+// Each module keeps its own changes, newest first; a click that changes nothing leaves nothing
+// to undo, an undo reads and writes only what it takes back, and a reload forgets them all.
+TEST_F(UndoTest, EachModuleUndoesItsOwnChangesNewestFirstAndAReloadForgetsThem) {
   Start();
   Select({5, 1, 5, 1});
   Click(u"代码缩进");
   const auto indented = Text();
+  Select({6, 3, 6, 3});
+  Click(u"删除注解");
+  Click(u"删除空行");
+  Click(u"删除空行");
   editor->Activate(u"Module2");
   Click(u"撤销上次修改");
-  EXPECT_EQ(Text(), indented);
   EXPECT_EQ(NewMessages(), Texts{menu::kNothingToUndoMessage});
   editor->ActivePane()->PlaceCaret(1, 1);
   Click(u"分割(&B)");
   editor->Activate(u"Module1");
   Click(u"撤销上次修改");
-  EXPECT_EQ(Text(), kModule);
-  EXPECT_EQ(Text(u"Module2").size(), 3u) << "the other module's change stays";
-
-  // A click that changes nothing leaves nothing to undo: the undo takes back the click before.
-  Select({5, 1, 5, 1});
-  Click(u"删除空行");
-  Click(u"删除空行");
+  Click(u"撤销上次修改");
+  EXPECT_EQ(Text(), indented);
+  EXPECT_EQ(Caret(), (host::Selection{6, 3, 6, 3}));
+  std::int64_t changed = 0;
+  for (std::size_t i = 0; i < kModule.size(); ++i)
+    changed += indented[i] != kModule[i];
+  editor->ResetCalls();
   Click(u"撤销上次修改");
   EXPECT_EQ(Text(), kModule);
-  // Nor does a reload.
+  // One read per run of lines, and the click's own of the caret line; one write per edit.
+  EXPECT_LE(editor->Calls(u"CodeModule.Lines"), changed + 1);
+  EXPECT_EQ(editor->Calls(u"CodeModule.ReplaceLine") + editor->Calls(u"CodeModule.InsertLines") +
+                editor->Calls(u"CodeModule.DeleteLines"),
+            changed);
+  EXPECT_EQ(Caret(), (host::Selection{5, 1, 5, 1}));
+  EXPECT_EQ(Text(u"Module2").size(), 3u) << "the other module's change stays";
+  EXPECT_EQ(NewMessages(), Texts{});
+
   Click(u"代码缩进");
   Unload();
   Load();
   Click(u"撤销上次修改");
   EXPECT_EQ(Text(), indented);
-  EXPECT_EQ(NewMessages(), Texts{menu::kNothingToUndoMessage});
-}
-
-TEST_F(UndoTest, AnUndoCostsOneReadPerRunOfLinesAndOneWritePerEdit) {
-  Start();
-  Select({5, 1, 5, 1});
-  Click(u"代码缩进");
-  std::int64_t changed = 0;
-  for (std::size_t i = 0; i < kModule.size(); ++i)
-    changed += Text()[i] != kModule[i];
-  ASSERT_GE(changed, 3);
-  editor->ResetCalls();
-  Click(u"撤销上次修改");
-  ASSERT_EQ(Text(), kModule);
-  // The click itself reads the caret line once, as every click does.
-  EXPECT_LE(editor->Calls(u"CodeModule.Lines"), changed + 1);
-  EXPECT_EQ(editor->Calls(u"CodeModule.ReplaceLine") + editor->Calls(u"CodeModule.InsertLines") +
-                editor->Calls(u"CodeModule.DeleteLines"),
-            changed);
-}
-
-TEST_F(UndoTest, FiftyChangesAModuleAreKeptTheOldestGoingFirst) {
-  Start();
-  Select({3, 1, 3, 1});
-  for (std::size_t i = 0; i < menu::UndoHistory::kChangesPerModule + 1; ++i)
-    Click(u"注释(&Z)");
-  const auto after_first = Text();  // 51 toggles: commented
-  for (std::size_t i = 0; i < menu::UndoHistory::kChangesPerModule; ++i)
-    Click(u"撤销上次修改");
-  EXPECT_EQ(NewMessages(), Texts{});
-  EXPECT_EQ(Text(), after_first) << "the first change was dropped, the fifty after it undone";
-  Click(u"撤销上次修改");
   EXPECT_EQ(NewMessages(), Texts{menu::kNothingToUndoMessage});
 }
 
@@ -214,24 +155,33 @@ TEST_F(UndoTest, AChangeTooLargeToKeepLeavesNothingToUndo) {
   EXPECT_EQ(Text(), indented);
 }
 
-TEST(UndoHistory, KeepsEightMegabytesInAllDroppingTheOldestOfAnyModule) {
+TEST(UndoHistory, KeepsFiftyChangesAModuleAndEightMegabytesInAllDroppingTheOldest) {
   menu::UndoHistory history;
-  const auto change = [](const char16_t* module, char16_t fill) {
+  const auto add = [&](const char16_t* module, char16_t fill, std::size_t length) {
     menu::ChangeRecord record;
     record.module = module;
-    record.edits.push_back(
-        {menu::LineEdit::Kind::kInsert, 1, {}, {std::u16string(1 << 20, fill)}});  // 2 MB
-    return record;
+    record.edits.push_back({menu::LineEdit::Kind::kInsert, 1, {}, {std::u16string(length, fill)}});
+    history.Add(std::move(record));
   };
-  history.Add(change(u"A", u'a'));
+  const auto newest = [&](const char16_t* module) {
+    return history.Newest(module)->edits.front().after.front().front();
+  };
+  add(u"A", u'a', 1 << 20);  // 2 MB
+  for (char16_t fill = u'0'; fill <= u'0' + menu::UndoHistory::kChangesPerModule; ++fill)
+    add(u"C", fill, 1);
+  EXPECT_EQ(history.Count(u"C"), menu::UndoHistory::kChangesPerModule);
+  EXPECT_EQ(history.Count(u"A"), 1u) << "only the module's own oldest change goes";
+  for (int i = 1; i < 50; ++i)
+    history.DropNewest(u"C");
+  EXPECT_EQ(newest(u"C"), u'1');
   for (char16_t fill = u'b'; fill < u'f'; ++fill)
-    history.Add(change(u"B", fill));
+    add(u"B", fill, 1 << 20);
   EXPECT_LE(history.Bytes(), menu::UndoHistory::kBytesInAll);
   EXPECT_EQ(history.Newest(u"A"), nullptr) << "the oldest change went first";
   EXPECT_EQ(history.Count(u"B"), 3u);
-  EXPECT_EQ(history.Newest(u"B")->edits.front().after.front().front(), u'e');
+  EXPECT_EQ(newest(u"B"), u'e');
   history.DropNewest(u"B");
-  EXPECT_EQ(history.Newest(u"B")->edits.front().after.front().front(), u'd');
+  EXPECT_EQ(newest(u"B"), u'd');
 }
 
 }  // namespace

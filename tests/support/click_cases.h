@@ -5,7 +5,6 @@
 // QWIX.dll, so the two cannot drift apart.
 
 #include <cstdint>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -22,9 +21,6 @@ struct ClickCase {
   std::vector<std::u16string> after;
   host::Selection caret_after;
 };
-
-// Test names and failure messages show the case's name, not its bytes.
-inline void PrintTo(const ClickCase& click, std::ostream* out) { *out << click.name; }
 
 const std::vector<ClickCase>& ClickCases();
 

@@ -3,7 +3,10 @@
 // The two kinds of editor the add-in serves: VB6's own, and the VBA editor of an Office program
 // at a version the add-in accepts (Excel's).
 
-#include "sim/editor/editor_options.h"
+#include <algorithm>
+#include <string>
+
+#include "sim/editor/sim_editor.h"
 
 namespace tessaly::test_support {
 
@@ -16,6 +19,14 @@ inline sim::EditorOptions ExcelEditor() {
 
 inline sim::EditorOptions EditorFor(bool vb6) {
   return vb6 ? sim::EditorOptions{} : ExcelEditor();
+}
+
+// The add-in's live entries on the editor's Add-Ins bar (named in the editor's language).
+inline int AddInsEntries(const sim::SimEditor& editor, const std::u16string& bar = u"Add-Ins") {
+  return static_cast<int>(
+      std::ranges::count_if(editor.Bar(bar).ControlList().All(), [](const auto& control) {
+        return control->Properties().caption == u"Tessaly" && !control->IsDeleted();
+      }));
 }
 
 }  // namespace tessaly::test_support
