@@ -8,7 +8,9 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 8)
 else()
   set(TESSALY_WINE_ARCH x86)
 endif()
-set(TESSALY_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine-prefix)
+# Beside the build folder, not in it: the mutation driver takes the first word of a test's
+# command that lies in the build folder for the test's program, and would take the prefix.
+set(TESSALY_WINE_PREFIX ${CMAKE_BINARY_DIR}-wine-prefix)
 set(TESSALY_WINE_RUN ${CMAKE_SOURCE_DIR}/scripts/wine-run ${TESSALY_WINE_ARCH} ${TESSALY_WINE_PREFIX})
 set(CMAKE_CROSSCOMPILING_EMULATOR ${TESSALY_WINE_RUN})
 
