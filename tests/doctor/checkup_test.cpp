@@ -35,16 +35,8 @@ void MarkElevated(FakeInstallation& installation, Hive hive, const std::u16strin
   installation.Put(hive, Bitness::kX64, {kLayers, u"C:\\VB98\\VB6.EXE", layers});
 }
 
-struct BreakCase {
-  const char* name;
-  Hive package;
-  std::function<void(FakeInstallation&)> breaking;
-  std::vector<std::string> problems;
-  bool mended;  // by --fix; otherwise it leaves every problem as it was
-};
-
 // Each row installs one package, breaks one thing, and checks every problem line the doctor
-// gives, then what --fix leaves.
+// gives (so every other editor is healthy), then what --fix leaves.
 TEST(CheckupTest, NamesEachProblemAndFixesWhatNeedsNoAdministrator) {
   const std::string user = "C:\\users\\me\\AppData\\Local\\Programs\\Tessaly\\";
   const std::string machine = "C:\\Program Files\\Tessaly\\";
@@ -67,9 +59,13 @@ TEST(CheckupTest, NamesEachProblemAndFixesWhatNeedsNoAdministrator) {
     };
   };
   // clang-format off
-  const BreakCase cases[] = {
-      {"healthy per-user", Hive::kCurrentUser, [](auto&) {}, {}, true},
-      {"healthy machine-wide", Hive::kLocalMachine, [](auto&) {}, {}, true},
+  const struct {
+    const char* name;
+    Hive package;
+    std::function<void(FakeInstallation&)> breaking;
+    std::vector<std::string> problems;
+    bool mended;  // by --fix; otherwise it leaves every problem as it was
+  } cases[] = {
       {"elevated VB6 with the machine-wide classes", Hive::kLocalMachine,
        [](auto& i) { MarkElevated(i, Hive::kCurrentUser, u"~ RUNASADMIN"); }, {}, true},
       {"LoadBehavior 0", Hive::kCurrentUser,
