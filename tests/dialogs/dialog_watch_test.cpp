@@ -41,44 +41,32 @@ struct Watched {
   DialogWatch watch{connection, host_os};
 };
 
-// A control's rectangle relative to the dialog, before and after.
+// A control's rectangle relative to the dialog.
 struct Box {
   std::int32_t x, y, w, h;
   bool operator==(const Box&) const = default;
 };
-using Rule = std::function<Box(Box old, std::int32_t dW, std::int32_t dH)>;
 
 // One control per dialog, chosen so that every kind of cell (own value, constant, growth in
-// width, in height, both) and every plan is met; child 0 is the components page's list box.
+// width dW, in height dH, both) and every plan is met; child 0 is the components page's list
+// box. Each dialog grows to 545 wide and 580 high (the new-project dialog to its first child's
+// height and 50).
 TEST(DialogWatch, EnlargesEachDialogAndPlacesItsControls) {
+  // clang-format off
   const struct {
     EditorDialog dialog;
     bool vb6;
-    std::int32_t height;  // 0: from the screen
+    std::int32_t height;
     int child;
-    Rule rule;
+    Box change;
   } rows[] = {
-      {EditorDialog::kReferences, true, 0, 2,
-       [](Box o, int dW, int dH) {
-         return Box{o.x, o.y - 25, o.w + dW + 50, o.h + dH};
-       }},
-      {EditorDialog::kReferences, false, 0, 6,
-       [](Box o, int dW, int) {
-         return Box{o.x + dW, o.y + 45, o.w, o.h};
-       }},
-      {EditorDialog::kNewProject, true, 270, 1,
-       [](Box o, int dW, int) {
-         return Box{o.x, o.y - 25, o.w + dW, o.h};
-       }},
-      {EditorDialog::kOpenProject, true, 0, 17,
-       [](Box o, int dW, int dH) {
-         return Box{o.x, o.y - 23, o.w + dW, o.h + dH};
-       }},
-      {EditorDialog::kComponents, true, 0, 0,
-       [](Box o, int dW, int) {
-         return Box{o.x, o.y - 45, o.w + dW, o.h + dW + 10};
-       }},
+      {EditorDialog::kReferences, true, 580, 2, {0, -25, 99 + 50, 244}},  // dW 99, dH 244
+      {EditorDialog::kReferences, false, 580, 6, {108, 45, 0, 0}},        // dW 108
+      {EditorDialog::kNewProject, true, 270, 1, {0, -25, 132, 0}},        // dW 132
+      {EditorDialog::kOpenProject, true, 580, 17, {0, -23, 84, 264}},     // dW 84, dH 264
+      {EditorDialog::kComponents, true, 580, 0, {0, -45, 90, 90 + 10}},   // dW 90
   };
+  // clang-format on
   for (const auto& row : rows) {
     SCOPED_TRACE(std::to_string(static_cast<int>(row.dialog)) + (row.vb6 ? " VB6" : " VBA"));
     Watched f(row.vb6);
@@ -92,18 +80,17 @@ TEST(DialogWatch, EnlargesEachDialogAndPlacesItsControls) {
     const auto records =
         w.Children(dialog).size() + (row.dialog == EditorDialog::kComponents ? 7 : 0);
     f.Tick();
-    const std::int32_t height = row.height ? row.height : 580;
     ASSERT_EQ(w.Moves().size(), records + 2);
     EXPECT_EQ(w.Moves().front().x, before.left);
-    EXPECT_EQ(w.WindowRect(dialog),
-              (host::Rect{192, (768 - height) / 2, 192 + 545, (768 - height) / 2 + height}));
+    const std::int32_t top = (768 - row.height) / 2;
+    EXPECT_EQ(w.WindowRect(dialog), (host::Rect{192, top, 192 + 545, top + row.height}));
     std::optional<Box> moved;
     for (const auto& m : w.Moves()) {
       if (m.window == control) moved = Box{m.x, m.y, m.width, m.height};
     }
-    EXPECT_EQ(moved,
-              row.rule({old.left - before.left, old.top - before.top, old.Width(), old.Height()},
-                       545 - before.Width(), height - before.Height()));
+    const auto& c = row.change;
+    EXPECT_EQ(moved, (Box{old.left - before.left + c.x, old.top - before.top + c.y,
+                          old.Width() + c.w, old.Height() + c.h}));
     EXPECT_EQ(f.watch.LastHandledDialog(), dialog);
   }
 }

@@ -37,20 +37,6 @@ class KeyValueTest : public ::testing::Test {
   }
 };
 
-// The key's class is the decimal type of the write that created it; no handle stays open.
-TEST_F(KeyValueTest, WritesTheRegistrationValues) {
-  EXPECT_TRUE(Set(u"FriendlyName", u"QWIX", u"1"));
-  EXPECT_TRUE(Set(u"LoadBehavior", 3.0, u"4"));
-  EXPECT_EQ(Stored(u"FriendlyName"),
-            (sim::RegistryValue{u"FriendlyName", host::kRegSz,
-                                Bytes{'Q', 0, 'W', 0, 'I', 0, 'X', 0, 0, 0}}));
-  EXPECT_EQ(Stored(u"LoadBehavior"),
-            (sim::RegistryValue{u"LoadBehavior", host::kRegDword, Bytes{3, 0, 0, 0}}));
-  EXPECT_EQ(registry_.KeyClass(host::kCurrentUser, kAddinKey), u"1");
-  EXPECT_EQ(Get(u"LoadBehavior", u"REG_DWORD"), VbValue(3.0));
-  EXPECT_EQ(registry_.OpenHandleCount(), 0u);
-}
-
 TEST_F(KeyValueTest, DwordsOutOfRangeOrNotNumbersAreRefused) {
   const std::optional<Bytes> refused;
   // clang-format off
@@ -75,53 +61,54 @@ TEST_F(KeyValueTest, DwordsOutOfRangeOrNotNumbersAreRefused) {
   }
 }
 
-// Reading a string value reserves its text first; without the reserve the text is the same.
-TEST_F(KeyValueTest, StringsKeepEveryCharacterAndAnyLength) {
-  const std::u16string text = u"中文 \"引号\" C:\\路径 ✓ \U0001F600";
-  EXPECT_TRUE(Set(u"名称", text, u"RS"));
-  EXPECT_EQ(Get(u"名称"), VbValue(text));
-  EXPECT_TRUE(Set(u"", u"默认值"));
-  EXPECT_EQ(Get(u""), VbValue(u"默认值"));
-  EXPECT_TRUE(Set(u"Padded", u"  x  "));
-  EXPECT_EQ(Get(u"Padded"), VbValue(u"x"));
-  EXPECT_TRUE(Set(u"Number", 2.5));
-  EXPECT_EQ(Get(u"Number"), VbValue(u"2.5"));
-  const std::u16string long_text(5000, u'长');  // longer than the query buffer
-  EXPECT_TRUE(Set(u"Long", long_text));
-  EXPECT_EQ(Get(u"Long"), VbValue(long_text));
-}
-
-TEST_F(KeyValueTest, TheRequestedTypeDecidesHowBytesAreRead) {
+// Each row writes a value as one type (by number or by either name) and reads it back as
+// another; the stored type and bytes are checked where given. Reading a string value reserves
+// its text first; without the reserve the text is the same.
+TEST_F(KeyValueTest, TheWrittenAndTheRequestedTypeDecideTheBytesAndTheirReading) {
   system_.SetEnvironmentVariable(u"SystemRoot", u"C:\\Windows");
-  EXPECT_TRUE(Set(u"Exp", u" %SystemRoot%\\a\r\n ", u"RE"));
-  EXPECT_EQ(Stored(u"Exp")->type, host::kRegExpandSz);
-  EXPECT_EQ(Get(u"Exp", u"RE"), VbValue(u"C:\\Windows\\a"));
-  EXPECT_EQ(Get(u"Exp", u"RS"), VbValue(u"%SystemRoot%\\a\r\n"));
-
-  EXPECT_TRUE(Set(u"Bin", std::vector<double>{0, 10, 255, 171}, u"REG_BINARY"));
-  EXPECT_EQ(Stored(u"Bin")->data, (Bytes{0x00, 0x0A, 0xFF, 0xAB}));
-  EXPECT_EQ(Get(u"Bin", u"RB"), VbValue(u"00 0A FF AB"));
-  EXPECT_EQ(Get(u"Bin", u"RD"), VbValue(static_cast<double>(0xABFF0A00u)));
+  const std::u16string text = u"中文 \"引号\" C:\\路径 ✓ \U0001F600",
+                       expand = u" %SystemRoot%\\a\r\n ";
+  const std::u16string long_text(5000, u'长');  // longer than the query buffer
+  const std::vector<std::u16string> list{u"甲", u"", u"c"}, none;
+  const std::vector<double> bin{0, 10, 255, 171};
+  // clang-format off
+  const struct {
+    std::u16string name; VbValue value; std::u16string write_as, read_as; VbValue read;
+    std::uint32_t type = 0;  // 0: not checked
+    Bytes data = {};         // empty: not checked
+  } rows[] = {
+      {u"FriendlyName", u"QWIX", u"1", u"", u"QWIX", host::kRegSz, {'Q', 0, 'W', 0, 'I', 0, 'X', 0, 0, 0}},
+      {u"LoadBehavior", 3.0, u"4", u"REG_DWORD", 3.0, host::kRegDword, {3, 0, 0, 0}},
+      {u"名称", text, u"RS", u"", text}, {u"", u"默认值", u"", u"", u"默认值"},
+      {u"Padded", u"  x  ", u"", u"", u"x"}, {u"Number", 2.5, u"", u"", u"2.5"},
+      {u"Long", long_text, u"", u"", long_text},
+      {u"Exp", expand, u"RE", u"RE", u"C:\\Windows\\a", host::kRegExpandSz},
+      {u"Exp", expand, u"RE", u"RS", u"%SystemRoot%\\a\r\n"},
+      {u"Bin", bin, u"REG_BINARY", u"RB", u"00 0A FF AB", host::kRegBinary, {0x00, 0x0A, 0xFF, 0xAB}},
+      {u"Bin", bin, u"RB", u"RD", static_cast<double>(0xABFF0A00u)},
+      {u"Bin", bin, u"RB", u"9", VbValue{}},
+      {u"TextBin", u"a中", u"RB", u"RB", u"61 D6 D0", host::kRegBinary, {'a', 0xD6, 0xD0}},
+      {u"Short", 4.0, u"RD", u"RS", u"\u0004"},
+      {u"List", list, u"RM", u"RM", list, host::kRegMultiSz, {0x32, 0x75, 0, 0, 0, 0, 'c', 0, 0, 0, 0, 0}},
+      {u"OneText", u"a", u"RM", u"RM", std::vector<std::u16string>{u"a"}, 7, {'a', 0, 0, 0, 0, 0}},
+      {u"NoItems", none, u"RM", u"RM", none},
+  };
+  // clang-format on
+  for (const auto& row : rows) {
+    SCOPED_TRACE(text::ToUtf8(row.name + u" as " + row.read_as));
+    EXPECT_TRUE(Set(row.name, row.value, row.write_as));
+    EXPECT_EQ(Get(row.name, row.read_as), row.read);
+    EXPECT_EQ(row.type ? Stored(row.name)->type : 0u, row.type);
+    EXPECT_EQ(row.data.empty() ? Bytes{} : Stored(row.name)->data, row.data);
+  }
+  // The key's class is the decimal type of the write that created it; no handle stays open.
+  EXPECT_EQ(registry_.KeyClass(host::kCurrentUser, kAddinKey), u"1");
+  EXPECT_EQ(registry_.OpenHandleCount(), 0u);
   EXPECT_FALSE(Set(u"BadBin", std::vector<double>{1, 256}, u"RB"));
   EXPECT_FALSE(Stored(u"BadBin"));
-  EXPECT_TRUE(Set(u"TextBin", u"a中", u"RB"));
-  EXPECT_EQ(Stored(u"TextBin")->data, (Bytes{'a', 0xD6, 0xD0}));
-
-  EXPECT_TRUE(Set(u"Short", 4.0, u"RD"));
-  EXPECT_EQ(Get(u"Short", u"RS"), VbValue(u"\u0004"));
-
-  EXPECT_TRUE(Set(u"List", std::vector<std::u16string>{u"甲", u"", u"c"}, u"RM"));
-  EXPECT_EQ(Stored(u"List")->data, (Bytes{0x32, 0x75, 0, 0, 0, 0, 'c', 0, 0, 0, 0, 0}));
-  EXPECT_EQ(Get(u"List", u"RM"), VbValue(std::vector<std::u16string>{u"甲", u"", u"c"}));
-  EXPECT_TRUE(Set(u"OneText", u"a", u"RM"));
-  EXPECT_EQ(Stored(u"OneText")->data, (Bytes{'a', 0, 0, 0, 0, 0}));
-  EXPECT_TRUE(Set(u"NoItems", std::vector<std::u16string>{}, u"RM"));
-  EXPECT_EQ(Get(u"NoItems", u"RM"), VbValue(std::vector<std::u16string>{}));
-
-  EXPECT_EQ(Get(u"Bin", u"9"), VbValue{});
 }
 
-TEST_F(KeyValueTest, MissingPathsGiveEmptyResultsAndUnknownTypesWriteNothing) {
+TEST_F(KeyValueTest, MissingPathsUnknownTypesAndViews) {
   EXPECT_EQ(Get(u"Nothing"), VbValue(u""));
   EXPECT_EQ(Get(u"Nothing", u"RD"), VbValue(u""));
   EXPECT_EQ(GetKeyValue(registry_, system_, u"HKCU\\Nowhere\\V"), VbValue(u""));
@@ -134,9 +121,7 @@ TEST_F(KeyValueTest, MissingPathsGiveEmptyResultsAndUnknownTypesWriteNothing) {
   EXPECT_FALSE(Set(u"V", u"x", u"abc"));
   EXPECT_EQ(registry_.KeyClass(host::kCurrentUser, kAddinKey), u"0");
   EXPECT_FALSE(Stored(u"V"));
-}
-
-TEST_F(KeyValueTest, TheViewFlagPicksTheRegistryView) {
+  // The view flag picks the registry view; an unknown flag reads and writes nothing.
   const std::u16string path =
       u"HKLM\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\CurrentBuild";
   EXPECT_TRUE(SetKeyValue(registry_, system_, path, u"22631", u"", 256));
@@ -148,37 +133,30 @@ TEST_F(KeyValueTest, TheViewFlagPicksTheRegistryView) {
 }
 
 TEST(RegPathSplit, SplitsEachLayer) {
-  const struct {
-    std::u16string path;
-    std::u16string root, subkey, value_name, subkey_and_value, whole;
-  } cases[] = {
+  using Layers = std::vector<std::u16string>;  // root, subkey, value name, both, whole, nothing
+  // clang-format off
+  const std::pair<std::u16string, Layers> cases[] = {
       // A plain path gives what its quoted and doubled forms below give.
-      {u"HKCU\\Software\\Foo\\", u"HKCU", u"Software\\Foo", u"", u"Software\\Foo\\",
-       u"HKCU\\Software\\Foo\\"},
-      {u"HKCU\\Software", u"HKCU", u"Software", u"Software", u"Software", u"HKCU\\Software"},
-      {u"\"HKCU\\Software\\Foo\\Bar\"", u"HKCU", u"Software\\Foo", u"Bar", u"Software\\Foo\\Bar",
-       u"HKCU\\Software\\Foo\\Bar"},
-      {u"HKCU\\\\Software\\\\Foo\\\\Bar", u"HKCU", u"Software\\Foo", u"Bar", u"Software\\Foo\\Bar",
-       u"HKCU\\Software\\Foo\\Bar"},
+      {u"HKCU\\Software\\Foo\\", {u"HKCU", u"Software\\Foo", u"", u"Software\\Foo\\", u"HKCU\\Software\\Foo\\", u""}},
+      {u"HKCU\\Software", {u"HKCU", u"Software", u"Software", u"Software", u"HKCU\\Software", u""}},
+      {u"\"HKCU\\Software\\Foo\\Bar\"", {u"HKCU", u"Software\\Foo", u"Bar", u"Software\\Foo\\Bar", u"HKCU\\Software\\Foo\\Bar", u""}},
+      {u"HKCU\\\\Software\\\\Foo\\\\Bar", {u"HKCU", u"Software\\Foo", u"Bar", u"Software\\Foo\\Bar", u"HKCU\\Software\\Foo\\Bar", u""}},
       // Three backslashes: one pass leaves two.
-      {u"HKCU\\\\\\A", u"HKCU", u"", u"A", u"\\A", u"HKCU\\\\A"},
+      {u"HKCU\\\\\\A", {u"HKCU", u"", u"A", u"\\A", u"HKCU\\\\A", u""}},
       // A bare root with its backslash has no backslash left.
-      {u"HKCU\\", u"", u"", u"", u"", u""},
+      {u"HKCU\\", {u"", u"", u"", u"", u"", u""}},
       // Two leading backslashes collapse like any other pair, and leave no root.
-      {u"\\\\HKCU\\Software\\V", u"", u"HKCU\\Software", u"V", u"HKCU\\Software\\V",
-       u"\\HKCU\\Software\\V"},
-      {u"HKCU", u"", u"", u"", u"", u""},
+      {u"\\\\HKCU\\Software\\V", {u"", u"HKCU\\Software", u"V", u"HKCU\\Software\\V", u"\\HKCU\\Software\\V", u""}},
+      {u"HKCU", {u"", u"", u"", u"", u"", u""}},
   };
+  // clang-format on
   sim::SimSystemServices system;
-  for (const auto& c : cases) {
-    SCOPED_TRACE(text::ToUtf8(c.path));
-    EXPECT_EQ(RegPathSplit(system, c.path, 0), c.root);
-    EXPECT_EQ(RegPathSplit(system, c.path, 1), c.subkey);
-    EXPECT_EQ(RegPathSplit(system, c.path, 2), c.value_name);
-    EXPECT_EQ(RegPathSplit(system, c.path, 3), c.subkey_and_value);
-    EXPECT_EQ(RegPathSplit(system, c.path, 4), c.whole);
+  for (const auto& [path, layers] : cases) {
+    Layers split;
+    for (std::int32_t layer = 0; layer <= 5; ++layer)
+      split.push_back(RegPathSplit(system, path, layer));
+    EXPECT_EQ(split, layers) << text::ToUtf8(path);
   }
-  EXPECT_EQ(RegPathSplit(system, u"HKCU\\Software\\V", 5), u"");
   EXPECT_EQ(RegPathSplit(system, u"HKCU\\Software\\V", -1), u"");
   EXPECT_TRUE(system.MessageBoxes().empty());
 }

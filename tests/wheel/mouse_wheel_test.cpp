@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
+#include <vector>
 
 #include "wheel/code_window_hook.h"
 #include "wheel/wheel_fixture.h"
@@ -91,26 +93,20 @@ TEST(VBIDEMouse, OnlyTheActivePanesCodeWindowQualifies) {
   }
 }
 
-struct ScrollRow {
-  const char* name;
-  std::int32_t top;
-  std::int16_t delta;
-  std::uint16_t keys;
-  const char16_t* use_sys_param;  // nullptr: not stored
-  const char16_t* scroll_lines;
-  std::int32_t system_lines;
-  std::int32_t expected_top;
-  host::Selection expected_selection = {5, 10, 6, 12};  // as selected
-};
-
 // The wheel moves the top line; the middle button alone moves the selection sideways instead.
 TEST(CodeWindowProc, AWheelMessageMovesTheTopLineOrTheSelection) {
-  const ScrollRow rows[] = {
+  // clang-format off
+  const struct {
+    const char* name;
+    std::int32_t top; std::int16_t delta; std::uint16_t keys;
+    const char16_t *use_sys_param, *scroll_lines;  // nullptr: not stored
+    std::int32_t system_lines, expected_top;
+    host::Selection expected_selection = {5, 10, 6, 12};  // as selected
+  } rows[] = {
       {"default one line up", 10, 120, kNoKeys, nullptr, nullptr, 3, 9},
       {"a delta of 0 counts as towards the user", 10, 0, kNoKeys, nullptr, u"3", 3, 13},
       {"the smallest step away from the user scrolls up", 10, 1, kNoKeys, nullptr, u"3", 3, 7},
-      {"Shift and Ctrl scroll like the plain wheel", 10, 120, kShift | kControl, nullptr, u"3", 3,
-       7},
+      {"Shift and Ctrl scroll like the plain wheel", 10, 120, kShift | kControl, nullptr, u"3", 3, 7},
       {"middle with Shift is no sideways move", 10, 120, kMiddle | kShift, nullptr, u"3", 3, 7},
       {"near the top the rejected lines are skipped", 2, 120, kNoKeys, nullptr, u"3", 3, 1},
       {"near the end the last line stays", 99, -120, kNoKeys, nullptr, u"3", 3, 100},
@@ -126,6 +122,7 @@ TEST(CodeWindowProc, AWheelMessageMovesTheTopLineOrTheSelection) {
       {"middle towards the user: right", 4, -120, kMiddle, nullptr, u"3", 3, 4, {5, 13, 6, 15}},
       {"middle: a move before column 1 is refused whole", 4, 120, kMiddle, nullptr, u"11", 3, 4},
   };
+  // clang-format on
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     WheelFixture f;
@@ -158,17 +155,13 @@ TEST(CodeWindowProc, EveryMessageReachesThePreviousProcedureUnchanged) {
   f.editor.ClearActivePane();
   f.Wheel(code, 120);
   EXPECT_EQ(f.Pane().CurrentTopLine(), 9);
-  const auto& received = f.os.windows().DefaultProcMessages();
-  ASSERT_EQ(received.size(), 4u);
-  EXPECT_EQ(received[0].message, host::kWmKeyDown);
-  EXPECT_EQ(received[0].w_param, 40u);
-  EXPECT_EQ(received[0].l_param, 7);
-  for (std::size_t i : {1u, 2u, 3u}) {
-    EXPECT_EQ(received[i].window, code);
-    EXPECT_EQ(received[i].message, host::kWmMouseWheel);
-    EXPECT_EQ(received[i].w_param, WheelParam(120, kNoKeys));
-    EXPECT_EQ(received[i].l_param, 0x00640032);
-  }
+  using Received = std::tuple<host::WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t>;
+  std::vector<Received> received;
+  for (const auto& m : f.os.windows().DefaultProcMessages())
+    received.emplace_back(m.window, m.message, m.w_param, m.l_param);
+  const Received wheel{code, host::kWmMouseWheel, WheelParam(120, kNoKeys), 0x00640032};
+  EXPECT_EQ(received,
+            (std::vector<Received>{{code, host::kWmKeyDown, 40, 7}, wheel, wheel, wheel}));
 }
 
 // MouseWheel::UnloadWheel's explicit Unload may go unnoticed: the form is destroyed on the
