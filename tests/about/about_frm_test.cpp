@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -17,7 +18,6 @@ namespace {
 
 using testing::AboutFixture;
 using testing::ExcelEditor;
-using testing::UnwritableSettings;
 using Lines = std::vector<std::string>;
 
 Lines Described(const AboutFrm& form) {
@@ -68,16 +68,15 @@ TEST(AboutLoad, AVbaEditorOffersNoWheelSwitch) {
 
 TEST(AboutSwitches, AFailedSaveIsToldToTheUser) {
   AboutFixture f;
-  UnwritableSettings unwritable(f.os.settings());
-  host::Os os = f.os.Os();
-  AboutFormHost host(f.connection, f.features,
-                     {os.registry, unwritable, os.windows, os.loop, os.system});
+  // A registry kept in a file of a folder that does not exist: no change can be written.
+  sim::SimOs unwritable(std::filesystem::temp_directory_path() / "tessaly-no-folder" / "r.reg");
+  AboutFormHost host(f.connection, f.features, unwritable.Os());
   host.Show();
   host.Form().ClickCheck(addin::kMouseWheel);
   // The feature changed all the same; only its memory failed.
   EXPECT_EQ(f.features.calls, std::vector<std::string>{"UnloadWheel"});
-  ASSERT_EQ(f.os.system().MessageBoxes().size(), 1u);
-  const auto& box = f.os.system().MessageBoxes()[0];
+  ASSERT_EQ(unwritable.system().MessageBoxes().size(), 1u);
+  const auto& box = unwritable.system().MessageBoxes()[0];
   EXPECT_EQ(text::ToUtf8(box.text),
             "无法保存“鼠标滚轮”的设置。本次更改已经生效，但下次启动编辑器时不会保留。");
   EXPECT_EQ(box.caption, host.Form().Caption);

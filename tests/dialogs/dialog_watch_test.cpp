@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -166,19 +165,8 @@ TEST(DialogWatch, EachDialogWindowIsExaminedOnceWhileItStaysInFront) {
 }
 
 // One timer however often started; the screen is measured at each start (here the smallest it
-// accepts, and a title that only starts with the references prefix); stopping or destroying
-// the watch leaves no timer.
+// accepts, and a title that only starts with the references prefix); stopping leaves no timer.
 TEST(DialogWatch, TimerAndScreenFollowStartAndStop) {
-  sim::SimOs bare;
-  host::Os bare_os = bare.Os();
-  addin::Connection unconnected;
-  {
-    DialogWatch watch(unconnected, bare_os);
-    watch.StartDialogWatch();
-    EXPECT_EQ(bare.loop().RunningTimerCount(), 1u);
-  }
-  EXPECT_EQ(bare.loop().RunningTimerCount(), 0u);
-
   Watched f;
   auto& loop = f.os.loop();
   EXPECT_EQ(loop.TimerInterval(f.watch.DialogTimer()), 150u);
@@ -198,38 +186,22 @@ TEST(DialogWatch, TimerAndScreenFollowStartAndStop) {
   EXPECT_EQ(loop.RunningTimerCount(), 0u);
 }
 
-TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
-  const struct {
-    double value;
-    std::int32_t rounded;
-  } rows[] = {{0.5, 0},     {1.5, 2},      {2.5, 2},      {-0.5, 0},  {-1.5, -2},
-              {191.6, 192}, {544.77, 545}, {579.84, 580}, {94.0, 94}, {0.49999, 0}};
-  for (const auto& row : rows)
-    EXPECT_EQ(RoundHalfEven(row.value), row.rounded) << row.value;
-}
-
-TEST(EnlargedSize, FollowsTheScreen) {
-  const struct {
-    host::Size screen;
-    host::Size size;
-  } rows[] = {
-      // 1024 x 768 is met by the dialogs' own test.
-      {{1280, 1024}, {640, 773}},  // 640 and 773.12
-      {{1600, 900}, {736, 680}},   // 736 and 679.5
-      // Past the width formula's peak at 2,640 pixels no dialog gets narrower.
-      {{2560, 1440}, {870, 1087}},  // 870.4 and 1087.2, by the formula
-      {{2639, 1600}, {871, 1208}},  // 871.199875
-      {{2640, 1600}, {871, 1208}},  // 871.2: the peak
-      {{2641, 1600}, {871, 1208}},  // the formula alone would give 871.199875 again
-      {{6000, 3375}, {871, 2548}},  // a negative width
-  };
-  for (const auto& row : rows)
-    EXPECT_EQ(EnlargedSize(row.screen), row.size) << row.screen.width;
-}
-
-TEST(FinalPosition, TwoFifthsOfTheFreeWidthAndTheVerticalMiddle) {
-  // The dialogs' own test meets the usual screen. Here 1.2 from a free width of 3, and a
-  // middle of 2.5 that rounds to the even 2.
+// The size follows the screen; past the width formula's peak at 2,640 pixels no dialog gets
+// narrower. Halves round to the even neighbour (679.5 here, 2.5 in the final position).
+TEST(DialogGeometry, SizeAndPlaceFollowTheScreen) {
+  // clang-format off
+  const std::pair<host::Size, host::Size> sizes[] = {
+      {{1280, 1024}, {640, 773}}, {{1600, 900}, {736, 680}}, {{2560, 1440}, {870, 1087}},
+      {{2639, 1600}, {871, 1208}}, {{2640, 1600}, {871, 1208}}, {{2641, 1600}, {871, 1208}},
+      {{6000, 3375}, {871, 2548}}};  // the formula alone: 871.199875 again, a negative width
+  const std::pair<double, std::int32_t> rounded[] = {
+      {0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2}, {191.6, 192}, {0.49999, 0}};
+  // clang-format on
+  for (const auto& [screen, size] : sizes)
+    EXPECT_EQ(EnlargedSize(screen), size) << screen.width;
+  for (const auto& [value, even] : rounded)
+    EXPECT_EQ(RoundHalfEven(value), even) << value;
+  // 1.2 from a free width of 3, and a middle of 2.5 that rounds to the even 2.
   EXPECT_EQ(FinalPosition({1000, 605}, {997, 600}), (host::Point{1, 2}));
 }
 

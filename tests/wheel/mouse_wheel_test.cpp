@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -58,29 +59,25 @@ TEST(VBIDEMouse, HooksTheActiveCodeWindowUnderTheCursorAtTheNextTick) {
 }
 
 TEST(VBIDEMouse, OnlyTheActivePanesCodeWindowQualifies) {
-  using Window = host::WindowHandle (*)(WheelFixture&);
-  const Window rows[] = {
-      [](WheelFixture& f) { return f.Code(u"Module2"); },
-      [](WheelFixture& f) {  // another class
-        return f.os.windows().CreateWindow(
-            sim::WindowParams(u"Edit", u"Project1 - Module1 (Code)", 0, {900, 500, 1000, 600}));
-      },
-      [](WheelFixture& f) {  // another process
-        return f.os.windows().CreateWindow(sim::WindowParams(
-            u"VbaWindow", u"Project1 - Module1 (Code)", 0, {900, 500, 1000, 600}, 0, 999u));
-      },
-  };
-  for (std::size_t i = 0; i < std::size(rows); ++i) {
+  // Module2's code window, then the active caption in a window of another class, of another
+  // process.
+  const std::pair<const char16_t*, std::optional<std::uint32_t>> others[] = {
+      {nullptr, std::nullopt}, {u"Edit", std::nullopt}, {u"VbaWindow", 999u}};
+  for (const auto& [class_name, process] : others) {
     WheelFixture f;
     f.wheel.LoadWheel();
-    const auto window = rows[i](f);
+    const auto window =
+        class_name
+            ? f.os.windows().CreateWindow(sim::WindowParams(
+                  class_name, u"Project1 - Module1 (Code)", 0, {900, 500, 1000, 600}, 0, process))
+            : f.Code(u"Module2");
     const auto original = f.os.windows().WindowProc(window);
     f.Hover(window);
-    ASSERT_EQ(f.os.windows().WindowFromPoint(f.os.windows().CursorPos()), window) << i;
-    EXPECT_EQ(f.os.windows().WindowProc(window), original) << i;
+    ASSERT_EQ(f.os.windows().WindowFromPoint(f.os.windows().CursorPos()), window);
+    EXPECT_EQ(f.os.windows().WindowProc(window), original);
     f.Pane().SetTopLine(10);
     f.Wheel(window, 120);
-    EXPECT_EQ(f.Pane().CurrentTopLine(), 10) << i;
+    EXPECT_EQ(f.Pane().CurrentTopLine(), 10);
   }
   // The active window's caption must also carry a code marker.
   for (const std::u16string marker : {u"(Code)", u"(代码)", u"(Form)"}) {
