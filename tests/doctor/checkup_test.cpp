@@ -36,7 +36,8 @@ void MarkElevated(FakeInstallation& installation, Hive hive, const std::u16strin
 }
 
 // Each row installs one package, breaks a thing or two, and checks every problem line the doctor
-// gives (so every other editor is healthy), then what --fix leaves.
+// gives (so every other editor is healthy), then what --fix leaves. Layers are matched without
+// regard to case.
 TEST(CheckupTest, NamesEachProblemAndFixesWhatNeedsNoAdministrator) {
   const std::string user = "C:\\users\\me\\AppData\\Local\\Programs\\Tessaly\\";
   const std::string machine = "C:\\Program Files\\Tessaly\\";
@@ -88,7 +89,7 @@ TEST(CheckupTest, NamesEachProblemAndFixesWhatNeedsNoAdministrator) {
       {"the x64 DLL registered for the x86 editors, machine-wide", Hive::kLocalMachine,
        server(Hive::kLocalMachine, machine), x64_for_x86(machine, admin.substr(2)), false},
       {"VB6 elevated, per-user only; a file that is no DLL", Hive::kCurrentUser,
-       [&](auto& i) { MarkElevated(i, Hive::kLocalMachine, u"WINXPSP3 RUNASADMIN"); i.files[text::FromUtf8(user + "x64\\QWIX.dll")].head = {'M', 'Z'}; },
+       [&](auto& i) { MarkElevated(i, Hive::kLocalMachine, u"WINXPSP3 runasadmin"); i.files[text::FromUtf8(user + "x64\\QWIX.dll")].head = {'M', 'Z'}; },
        {"VB6: VB6.EXE is marked to run as administrator (C:\\VB98\\VB6.EXE), and an elevated "
         "editor does not read a per-user registration; install tessaly-1.36.0-allusers.msi as "
         "administrator, or clear \"Run this program as an administrator\" for VB6.EXE",
