@@ -35,7 +35,6 @@ class AboutFixture {
     system.SetVersion({2, 6, 2});
     system.SetWow64(true);
     system.SetEnvironmentVariable(u"PROCESSOR_ARCHITECTURE", u"x86");
-    system.SetWmiOsCaption(u"Microsoft Windows 10 专业版");
     const std::u16string key = u"HKLM\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\";
     registry_paths::SetKeyValue(os.registry(), system, key + u"CurrentVersion", u"6.3");
     registry_paths::SetKeyValue(os.registry(), system, key + u"CurrentBuild", u"19045");
