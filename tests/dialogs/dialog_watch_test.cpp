@@ -138,7 +138,7 @@ TEST(DialogWatch, LeavesAloneWhatIsNoEditorDialogOrDoesNotFitItsRow) {
   }
 }
 
-TEST(DialogWatch, EachDialogWindowIsExaminedOnceWhileItStaysInFront) {
+TEST(DialogWatch, EachDialogIsExaminedOnceWhileInFrontAndTheScreenAtEachStart) {
   Watched f;
   auto& w = f.Windows();
   const auto dialog = f.desktop.OpenDialog(EditorDialog::kReferences);
@@ -162,25 +162,20 @@ TEST(DialogWatch, EachDialogWindowIsExaminedOnceWhileItStaysInFront) {
   f.Tick();
   EXPECT_EQ(w.WindowRect(dialog).Width(), 545);
   EXPECT_EQ(w.Moves().size(), 2 * moves + 1);
-}
 
-// One timer however often started; the screen is measured at each start (here the smallest it
-// accepts, and a title that only starts with the references prefix); stopping leaves no timer.
-TEST(DialogWatch, TimerAndScreenFollowStartAndStop) {
-  Watched f;
+  // One timer however often started; the screen is measured at each start (here the smallest
+  // it accepts, and a title that only starts with the references prefix); stopping leaves no
+  // timer.
   auto& loop = f.os.loop();
   EXPECT_EQ(loop.TimerInterval(f.watch.DialogTimer()), 150u);
-  f.Windows().SetScreenSize({801, 600});
-  const auto first = f.desktop.OpenDialog(EditorDialog::kReferences);
-  f.Tick();
-  EXPECT_EQ(f.Windows().WindowRect(first).Width(), 545);
+  w.SetScreenSize({801, 600});
   f.watch.StartDialogWatch();
   EXPECT_EQ(loop.RunningTimerCount(), 1u);
   auto layout = sim::EditorDialogLayout(EditorDialog::kReferences, true);
   layout.title = u"引用 - 工程管理器示例";
   const auto second = f.desktop.OpenDialog(layout);
   f.Tick();
-  EXPECT_EQ(f.Windows().WindowRect(second).Width(), EnlargedSize({801, 600}).width);
+  EXPECT_EQ(w.WindowRect(second).Width(), EnlargedSize({801, 600}).width);
   f.watch.StopDialogWatch();
   f.watch.StopDialogWatch();
   EXPECT_EQ(loop.RunningTimerCount(), 0u);
