@@ -127,30 +127,23 @@ TEST(AboutFrmChanges, EachChangeOfWhatItShowsNotifiesOnce) {
 TEST(AboutHost, ShowingAgainReusesTheFormUntilOKOrTheCloseBoxUnloadsIt) {
   AboutFixture f;
   int attached = 0;
-  std::vector<std::pair<std::u16string, bool>> heard;  // caption, shown
+  std::vector<std::pair<int, bool>> heard;  // which form attached, and whether shown, per change
   FormWindowFactory windows = f.Windows();
   windows.attach = [&](host::WindowHandle window, AboutFrm& form) {
-    ++attached;
     EXPECT_EQ(window, form.hWnd());
-    form.SetChangeListener([&heard, &form] { heard.emplace_back(form.Caption, form.Visible); });
+    const int n = ++attached;
+    form.SetChangeListener([&heard, &form, n] { heard.emplace_back(n, form.Visible); });
   };
   AboutFormHost host{f.connection, f.features, f.os.Os(), windows};
   host.Show();
   auto* first = &host.Form();
-  EXPECT_EQ(heard,
-            (std::vector<std::pair<std::u16string, bool>>{{u"关于程序——TessalyIDE_V1.36", false},
-                                                          {u"关于程序——TessalyIDE_V1.36", true}}));
   first->Check1[2].Value = kGrayed;  // a change the user made and no load may undo
   host.Show();
-  EXPECT_EQ(&host.Form(), first);
   EXPECT_EQ(first->Check1[2].Value, kGrayed);
-
   const auto window = first->hWnd();
   first->ClickOK(kMiddleButton);
-  ASSERT_TRUE(host.IsLoaded());
   first->ClickOK(kLeftButton);
-  EXPECT_FALSE(host.IsLoaded());
-  EXPECT_FALSE(f.os.windows().IsWindow(window));
+  EXPECT_FALSE(host.IsLoaded() || f.os.windows().IsWindow(window));
   EXPECT_THROW(host.Form(), std::logic_error);
   f.Store(2, u"0");
   host.Show();
@@ -158,7 +151,11 @@ TEST(AboutHost, ShowingAgainReusesTheFormUntilOKOrTheCloseBoxUnloadsIt) {
   host.Form().Close();
   EXPECT_FALSE(host.IsLoaded());
   host.Show();
-  EXPECT_EQ(attached, 3);
+  // The load before the showing, the unloads, and a window for each form.
+  // clang-format off
+  EXPECT_EQ(heard, (std::vector<std::pair<int, bool>>{
+      {1, false}, {1, true}, {1, false}, {2, false}, {2, true}, {2, false}, {3, false}, {3, true}}));
+  // clang-format on
   EXPECT_EQ(f.windows_made, 3);
 }
 
