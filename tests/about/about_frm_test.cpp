@@ -167,13 +167,10 @@ TEST(SystemInfo, NamesTheSystemAndTheBitsOfSystemAndHost) {
   const std::nullopt_t no = std::nullopt;
   // clang-format off
   const struct {
-    host::OsVersion version;
-    std::optional<std::u16string> current_version, current_build, wmi_caption;
+    host::OsVersion version; std::optional<std::u16string> current_version, current_build, wmi_caption;
     std::u16string name;
     std::optional<bool> wow64;  // absent: the system has no IsWow64Process
-    bool process_64bit;
-    std::optional<std::u16string> architecture;
-    std::int32_t os_bits, app_bits;
+    bool process_64bit; std::optional<std::u16string> architecture; std::int32_t os_bits, app_bits;
   } cases[] = {
       {{2, 6, 2}, u"6.1", no, wmi, u"Windows 7", false, false, u"x86", 32, 32},
       {{2, 6, 2}, u"6.2", no, wmi, u"Windows 8", no, false, u"x86", 32, 32},

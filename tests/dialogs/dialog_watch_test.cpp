@@ -53,11 +53,7 @@ struct Box {
 TEST(DialogWatch, EnlargesEachDialogAndPlacesItsControls) {
   // clang-format off
   const struct {
-    EditorDialog dialog;
-    bool vb6;
-    std::int32_t height;
-    int child;
-    Box change;
+    EditorDialog dialog; bool vb6; std::int32_t height; int child; Box change;
   } rows[] = {
       {EditorDialog::kReferences, true, 580, 2, {0, -25, 99 + 50, 244}},  // dW 99, dH 244
       {EditorDialog::kReferences, false, 580, 6, {108, 45, 0, 0}},        // dW 108
@@ -102,11 +98,7 @@ TEST(DialogWatch, LeavesAloneWhatIsNoEditorDialogOrDoesNotFitItsRow) {
   constexpr auto kParts = EditorDialog::kComponents;
   // clang-format off
   const struct {
-    const char* name;
-    EditorDialog dialog;
-    bool vb6;
-    host::Size screen;
-    Change change;
+    const char* name; EditorDialog dialog; bool vb6; host::Size screen; Change change;
     bool handled;  // becomes LastHandledDialog
   } rows[] = {
       {"800 wide", kRefs, true, {800, 768}, [](L&) {}, true},

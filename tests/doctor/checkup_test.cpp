@@ -59,9 +59,7 @@ TEST(CheckupTest, NamesEachProblemAndFixesWhatNeedsNoAdministrator) {
   };
   // clang-format off
   const struct {
-    const char* name;
-    Hive package;
-    std::function<void(FakeInstallation&)> breaking;
+    const char* name; Hive package; std::function<void(FakeInstallation&)> breaking;
     std::vector<std::string> problems;
     bool mended;  // by --fix; otherwise it leaves every problem as it was
   } cases[] = {
