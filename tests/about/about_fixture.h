@@ -8,7 +8,6 @@
 #include "about/about_form_host.h"
 #include "addin/connection.h"
 #include "addin/feature_settings.h"
-#include "host/host_error.h"
 #include "registry_paths/set_key_value.h"
 #include "sim/editor/sim_editor.h"
 #include "sim/os/sim_os.h"
@@ -18,24 +17,6 @@
 namespace tessaly::about::testing {
 
 using test_support::ExcelEditor;
-
-// A settings store whose saves fail, as a store that cannot be written does.
-class UnwritableSettings : public host::SettingsStore {
- public:
-  explicit UnwritableSettings(host::SettingsStore& inner) : inner_(inner) {}
-  std::u16string GetSetting(const std::u16string& app, const std::u16string& section,
-                            const std::u16string& key,
-                            const std::u16string& default_value) override {
-    return inner_.GetSetting(app, section, key, default_value);
-  }
-  void SaveSetting(const std::u16string&, const std::u16string&, const std::u16string&,
-                   const std::u16string&) override {
-    throw host::HostError("the settings key cannot be written");
-  }
-
- private:
-  host::SettingsStore& inner_;
-};
 
 class AboutFixture {
  public:
@@ -54,7 +35,6 @@ class AboutFixture {
     system.SetVersion({2, 6, 2});
     system.SetWow64(true);
     system.SetEnvironmentVariable(u"PROCESSOR_ARCHITECTURE", u"x86");
-    system.SetWmiOsCaption(u"Microsoft Windows 10 专业版");
     const std::u16string key = u"HKLM\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\";
     registry_paths::SetKeyValue(os.registry(), system, key + u"CurrentVersion", u"6.3");
     registry_paths::SetKeyValue(os.registry(), system, key + u"CurrentBuild", u"19045");

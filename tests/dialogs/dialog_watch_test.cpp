@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -41,38 +40,26 @@ struct Watched {
   DialogWatch watch{connection, host_os};
 };
 
-// A control's rectangle relative to the dialog, before and after.
+// A control's rectangle relative to the dialog.
 struct Box {
   std::int32_t x, y, w, h;
   bool operator==(const Box&) const = default;
 };
-using Rule = std::function<Box(Box old, std::int32_t dW, std::int32_t dH)>;
 
-// Two controls per dialog, chosen so that every kind of cell (own value, constant, growth in
-// width, in height, both) is met; child 0 is the components page's list box.
+// One control per dialog, chosen so that every kind of cell (own value, constant, growth in
+// width dW, in height dH, both) and every plan is met; child 0 is the components page's list
+// box. Each dialog grows to 545 wide and 580 high (the new-project dialog to its first child's
+// height and 50).
 TEST(DialogWatch, EnlargesEachDialogAndPlacesItsControls) {
   // clang-format off
   const struct {
-    EditorDialog dialog;
-    bool vb6;
-    std::int32_t height;  // 0: from the screen
-    std::vector<std::pair<int, Rule>> spots;
+    EditorDialog dialog; bool vb6; std::int32_t height; int child; Box change;
   } rows[] = {
-      {EditorDialog::kReferences, true, 0,
-       {{2, [](Box o, int dW, int dH) { return Box{o.x, o.y - 25, o.w + dW + 50, o.h + dH}; }},
-        {12, [](Box o, int dW, int) { return Box{o.x + dW + 50, o.y, o.w, o.h}; }}}},
-      {EditorDialog::kReferences, false, 0,
-       {{6, [](Box o, int dW, int) { return Box{o.x + dW, o.y + 45, o.w, o.h}; }},
-        {9, [](Box o, int dW, int dH) { return Box{o.x, o.y + dH - 25, o.w + dW - 5, o.h}; }}}},
-      {EditorDialog::kNewProject, true, 270,
-       {{1, [](Box o, int dW, int) { return Box{o.x, o.y - 25, o.w + dW, o.h}; }},
-        {3, [](Box o, int dW, int) { return Box{o.x + dW, o.y, o.w, o.h}; }}}},
-      {EditorDialog::kOpenProject, true, 0,
-       {{1, [](Box o, int dW, int dH) { return Box{o.x, o.y - 25, o.w + dW, o.h + dH - 5}; }},
-        {17, [](Box o, int dW, int dH) { return Box{o.x, o.y - 23, o.w + dW, o.h + dH}; }}}},
-      {EditorDialog::kComponents, true, 0,
-       {{2, [](Box o, int, int dH) { return Box{o.x, o.y + dH - 25, o.w - 5, o.h}; }},
-        {0, [](Box o, int dW, int) { return Box{o.x, o.y - 45, o.w + dW, o.h + dW + 10}; }}}},
+      {EditorDialog::kReferences, true, 580, 2, {0, -25, 99 + 50, 244}},  // dW 99, dH 244
+      {EditorDialog::kReferences, false, 580, 6, {108, 45, 0, 0}},        // dW 108
+      {EditorDialog::kNewProject, true, 270, 1, {0, -25, 132, 0}},        // dW 132
+      {EditorDialog::kOpenProject, true, 580, 17, {0, -23, 84, 264}},     // dW 84, dH 264
+      {EditorDialog::kComponents, true, 580, 0, {0, -45, 90, 90 + 10}},   // dW 90
   };
   // clang-format on
   for (const auto& row : rows) {
@@ -81,37 +68,24 @@ TEST(DialogWatch, EnlargesEachDialogAndPlacesItsControls) {
     auto& w = f.Windows();
     const auto dialog = f.desktop.OpenDialog(row.dialog);
     const auto before = w.WindowRect(dialog);
-    auto window_of = [&](int child) {
-      if (child > 0) return w.Children(dialog)[child - 1];
-      return w.FindWindowEx(w.Children(dialog).back(), 0, u"ListBox", std::nullopt);
-    };
-    auto box_of = [&](host::WindowHandle window) {
-      const auto r = w.WindowRect(window);
-      const auto d = w.WindowRect(dialog);
-      return Box{r.left - d.left, r.top - d.top, r.Width(), r.Height()};
-    };
-    std::vector<Box> old;
-    for (const auto& spot : row.spots)
-      old.push_back(box_of(window_of(spot.first)));
+    const auto control =
+        row.child > 0 ? w.Children(dialog)[row.child - 1]
+                      : w.FindWindowEx(w.Children(dialog).back(), 0, u"ListBox", std::nullopt);
+    const auto old = w.WindowRect(control);
     const auto records =
         w.Children(dialog).size() + (row.dialog == EditorDialog::kComponents ? 7 : 0);
-
     f.Tick();
-
-    const std::int32_t height = row.height ? row.height : 580;
     ASSERT_EQ(w.Moves().size(), records + 2);
     EXPECT_EQ(w.Moves().front().x, before.left);
-    EXPECT_EQ(w.WindowRect(dialog),
-              (host::Rect{192, (768 - height) / 2, 192 + 545, (768 - height) / 2 + height}));
-    for (std::size_t i = 0; i < row.spots.size(); ++i) {
-      SCOPED_TRACE(row.spots[i].first);
-      const auto window = window_of(row.spots[i].first);
-      std::optional<Box> moved;
-      for (const auto& m : w.Moves()) {
-        if (m.window == window) moved = Box{m.x, m.y, m.width, m.height};
-      }
-      EXPECT_EQ(moved, row.spots[i].second(old[i], 545 - before.Width(), height - before.Height()));
+    const std::int32_t top = (768 - row.height) / 2;
+    EXPECT_EQ(w.WindowRect(dialog), (host::Rect{192, top, 192 + 545, top + row.height}));
+    std::optional<Box> moved;
+    for (const auto& m : w.Moves()) {
+      if (m.window == control) moved = Box{m.x, m.y, m.width, m.height};
     }
+    const auto& c = row.change;
+    EXPECT_EQ(moved, (Box{old.left - before.left + c.x, old.top - before.top + c.y,
+                          old.Width() + c.w, old.Height() + c.h}));
     EXPECT_EQ(f.watch.LastHandledDialog(), dialog);
   }
 }
@@ -119,55 +93,33 @@ TEST(DialogWatch, EnlargesEachDialogAndPlacesItsControls) {
 using Change = void (*)(sim::DialogLayout&);
 
 TEST(DialogWatch, LeavesAloneWhatIsNoEditorDialogOrDoesNotFitItsRow) {
-  const host::Size normal{1024, 768};
+  using L = sim::DialogLayout;
+  constexpr auto kRefs = EditorDialog::kReferences;
+  constexpr auto kParts = EditorDialog::kComponents;
   // clang-format off
   const struct {
-    const char* name;
-    EditorDialog dialog;
-    bool vb6;
-    host::Size screen;
-    Change change;
+    const char* name; EditorDialog dialog; bool vb6; host::Size screen; Change change;
     bool handled;  // becomes LastHandledDialog
   } rows[] = {
-      {"800 wide", EditorDialog::kReferences, true, {800, 768}, nullptr, true},
-      {"599 high", EditorDialog::kOpenProject, true, {1024, 599}, nullptr, true},
-      {"another process", EditorDialog::kReferences, true, normal,
-       [](sim::DialogLayout& l) { l.process = 777; }, false},
-      {"another class", EditorDialog::kReferences, true, normal,
-       [](sim::DialogLayout& l) { l.class_name = u"#32771"; }, false},
-      {"another style", EditorDialog::kReferences, true, normal,
-       [](sim::DialogLayout& l) { l.style = 0x94C80044; }, false},
-      {"a title of no row", EditorDialog::kReferences, true, normal,
-       [](sim::DialogLayout& l) { l.title = u"引用"; }, true},
-      {"a longer components title", EditorDialog::kComponents, true, normal,
-       [](sim::DialogLayout& l) { l.title = u"部件 - 控件"; }, true},
-      {"another size", EditorDialog::kReferences, true, normal,
-       [](sim::DialogLayout& l) { l.size.width += 1; }, true},
-      {"the VB6 references dialog in a VBA editor", EditorDialog::kReferences, false, normal,
-       [](sim::DialogLayout& l) { l = sim::EditorDialogLayout(EditorDialog::kReferences, true); },
-       true},
-      {"the new-project dialog in a VBA editor", EditorDialog::kNewProject, false, normal,
-       [](sim::DialogLayout& l) { l = sim::EditorDialogLayout(EditorDialog::kNewProject, true); },
-       true},
-      {"one child too few", EditorDialog::kReferences, true, normal,
-       [](sim::DialogLayout& l) { l.children.pop_back(); }, true},
-      {"no components page", EditorDialog::kComponents, true, normal,
-       [](sim::DialogLayout& l) { l.children.back().class_name = u"Static"; }, true},
-      {"a page without its list box", EditorDialog::kComponents, true, normal,
-       [](sim::DialogLayout& l) {
-         auto& page = l.children.back().children;
-         page.erase(page.begin());
-       },
-       true},
-      {"a page with two buttons", EditorDialog::kComponents, true, normal,
-       [](sim::DialogLayout& l) { l.children.back().children.resize(5); }, true},
+      {"800 wide", kRefs, true, {800, 768}, [](L&) {}, true},
+      {"599 high", EditorDialog::kOpenProject, true, {1024, 599}, [](L&) {}, true},
+      {"another process", kRefs, true, {1024, 768}, [](L& l) { l.process = 777; }, false},
+      {"another class", kRefs, true, {1024, 768}, [](L& l) { l.class_name = u"#32771"; }, false},
+      {"another style", kRefs, true, {1024, 768}, [](L& l) { l.style = 0x94C80044; }, false},
+      {"a title of no row", kRefs, true, {1024, 768}, [](L& l) { l.title = u"引用"; }, true},
+      {"a longer components title", kParts, true, {1024, 768}, [](L& l) { l.title = u"部件 - 控件"; }, true},
+      {"VB6's dialog, of another size, in a VBA editor", kRefs, false, {1024, 768}, [](L& l) { l = sim::EditorDialogLayout(kRefs, true); }, true},
+      {"one child too few", kRefs, true, {1024, 768}, [](L& l) { l.children.pop_back(); }, true},
+      {"no components page", kParts, true, {1024, 768}, [](L& l) { l.children.back().class_name = u"Static"; }, true},
+      {"a page without its list box", kParts, true, {1024, 768}, [](L& l) { l.children.back().children.erase(l.children.back().children.begin()); }, true},
+      {"a page with two buttons", kParts, true, {1024, 768}, [](L& l) { l.children.back().children.resize(5); }, true},
   };
   // clang-format on
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     Watched f(row.vb6, row.screen);
     auto layout = sim::EditorDialogLayout(row.dialog, row.vb6);
-    if (row.change) row.change(layout);
+    row.change(layout);
     const auto dialog = f.desktop.OpenDialog(layout);
     const auto before = f.Windows().WindowRect(dialog);
     f.Tick();
@@ -177,18 +129,7 @@ TEST(DialogWatch, LeavesAloneWhatIsNoEditorDialogOrDoesNotFitItsRow) {
   }
 }
 
-// The guard's edges: just past 800 wide and exactly 600 high is enough, and a title that
-// only starts with the references prefix still matches.
-TEST(DialogWatch, EnlargesOnTheSmallestScreenItAccepts) {
-  Watched f(true, {801, 600});
-  auto layout = sim::EditorDialogLayout(EditorDialog::kReferences, true);
-  layout.title = u"引用 - 工程管理器示例";
-  const auto dialog = f.desktop.OpenDialog(layout);
-  f.Tick();
-  EXPECT_EQ(f.Windows().WindowRect(dialog).Width(), EnlargedSize({801, 600}).width);
-}
-
-TEST(DialogWatch, EachDialogWindowIsExaminedOnceWhileItStaysInFront) {
+TEST(DialogWatch, EachDialogIsExaminedOnceWhileInFrontAndTheScreenAtEachStart) {
   Watched f;
   auto& w = f.Windows();
   const auto dialog = f.desktop.OpenDialog(EditorDialog::kReferences);
@@ -212,88 +153,41 @@ TEST(DialogWatch, EachDialogWindowIsExaminedOnceWhileItStaysInFront) {
   f.Tick();
   EXPECT_EQ(w.WindowRect(dialog).Width(), 545);
   EXPECT_EQ(w.Moves().size(), 2 * moves + 1);
-}
 
-// One timer however often started; the screen is measured at each start; stopping or
-// destroying the watch leaves no timer.
-TEST(DialogWatch, TimerAndScreenFollowStartAndStop) {
-  sim::SimOs bare;
-  host::Os bare_os = bare.Os();
-  addin::Connection unconnected;
-  {
-    DialogWatch watch(unconnected, bare_os);
-    watch.StartDialogWatch();
-    EXPECT_EQ(bare.loop().RunningTimerCount(), 1u);
-  }
-  EXPECT_EQ(bare.loop().RunningTimerCount(), 0u);
-
-  Watched f;
+  // One timer however often started; the screen is measured at each start (here the smallest
+  // it accepts, and a title that only starts with the references prefix); stopping leaves no
+  // timer.
   auto& loop = f.os.loop();
-  EXPECT_EQ(f.watch.DialogTimer(), kRequestedDialogTimer);
   EXPECT_EQ(loop.TimerInterval(f.watch.DialogTimer()), 150u);
-  f.Windows().SetScreenSize({800, 600});
-  const auto first = f.desktop.OpenDialog(EditorDialog::kReferences);
-  f.Tick();
-  EXPECT_EQ(f.Windows().WindowRect(first).Width(), 545);
+  w.SetScreenSize({801, 600});
   f.watch.StartDialogWatch();
   EXPECT_EQ(loop.RunningTimerCount(), 1u);
-  const auto second = f.desktop.OpenDialog(EditorDialog::kReferences);
+  auto layout = sim::EditorDialogLayout(EditorDialog::kReferences, true);
+  layout.title = u"引用 - 工程管理器示例";
+  const auto second = f.desktop.OpenDialog(layout);
   f.Tick();
-  EXPECT_EQ(f.Windows().WindowRect(second).Width(), 446);
-
+  EXPECT_EQ(w.WindowRect(second).Width(), EnlargedSize({801, 600}).width);
   f.watch.StopDialogWatch();
   f.watch.StopDialogWatch();
   EXPECT_EQ(loop.RunningTimerCount(), 0u);
-  EXPECT_FALSE(f.watch.IsWatching());
 }
 
-// On a screen past the width formula's peak the dialog keeps its widest size and is centred.
-TEST(DialogWatch, EnlargesAndCentresOnAFiveKScreen) {
-  Watched f(true, {5120, 2880});
-  const auto dialog = f.desktop.OpenDialog(EditorDialog::kReferences);
-  f.Tick();
-  // X = (5120 - 871) / 2.5 = 1699.6, Y = (2880 - 2174) / 2.
-  EXPECT_EQ(f.Windows().WindowRect(dialog), (host::Rect{1700, 353, 1700 + 871, 353 + 2174}));
-  ASSERT_EQ(f.Windows().Moves().size(), 16u);  // the dialog twice and its 14 controls
-  for (const auto& move : f.Windows().Moves())
-    EXPECT_TRUE(move.width > 0 && move.height > 0);
-}
-
-TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
-  const struct {
-    double value;
-    std::int32_t rounded;
-  } rows[] = {{0.5, 0},     {1.5, 2},      {2.5, 2},      {-0.5, 0},  {-1.5, -2},
-              {191.6, 192}, {544.77, 545}, {579.84, 580}, {94.0, 94}, {0.49999, 0}};
-  for (const auto& row : rows)
-    EXPECT_EQ(RoundHalfEven(row.value), row.rounded) << row.value;
-}
-
-TEST(EnlargedSize, FollowsTheScreen) {
-  const struct {
-    host::Size screen;
-    host::Size size;
-  } rows[] = {
-      // 1024 x 768 is met by the dialogs' own test.
-      {{1280, 1024}, {640, 773}},  // 640 and 773.12
-      {{1920, 1080}, {806, 815}},  // 806.4 and 815.4
-      {{1600, 900}, {736, 680}},   // 736 and 679.5
-      // Past the width formula's peak at 2,640 pixels no dialog gets narrower.
-      {{2560, 1440}, {870, 1087}},   // 870.4 and 1087.2, by the formula
-      {{2639, 1600}, {871, 1208}},   // 871.199875
-      {{2640, 1600}, {871, 1208}},   // 871.2: the peak
-      {{2641, 1600}, {871, 1208}},   // the formula alone would give 871.199875 again
-      {{3840, 2160}, {871, 1631}},   // and here 691.2
-      {{6000, 3375}, {871, 2548}},   // a negative width
-      {{16384, 8640}, {871, 6523}},  // far past any screen
-  };
-  for (const auto& row : rows)
-    EXPECT_EQ(EnlargedSize(row.screen), row.size) << row.screen.width;
-}
-
-TEST(FinalPosition, TwoFifthsOfTheFreeWidthAndTheVerticalMiddle) {
-  // The dialogs' own test meets the usual screen. Here 1.2 from a free width of 3, and a
-  // middle of 2.5 that rounds to the even 2.
+// The size follows the screen; past the width formula's peak at 2,640 pixels no dialog gets
+// narrower. Halves round to the even neighbour (679.5 here, 2.5 in the final position).
+TEST(DialogGeometry, SizeAndPlaceFollowTheScreen) {
+  // clang-format off
+  const std::pair<host::Size, host::Size> sizes[] = {
+      {{1280, 1024}, {640, 773}}, {{1600, 900}, {736, 680}}, {{2560, 1440}, {870, 1087}},
+      {{2639, 1600}, {871, 1208}}, {{2640, 1600}, {871, 1208}}, {{2641, 1600}, {871, 1208}},
+      {{6000, 3375}, {871, 2548}}};  // the formula alone: 871.199875 again, a negative width
+  const std::pair<double, std::int32_t> rounded[] = {
+      {0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2}, {191.6, 192}, {0.49999, 0}};
+  // clang-format on
+  for (const auto& [screen, size] : sizes)
+    EXPECT_EQ(EnlargedSize(screen), size) << screen.width;
+  for (const auto& [value, even] : rounded)
+    EXPECT_EQ(RoundHalfEven(value), even) << value;
+  // 1.2 from a free width of 3, and a middle of 2.5 that rounds to the even 2.
   EXPECT_EQ(FinalPosition({1000, 605}, {997, 600}), (host::Point{1, 2}));
 }
 

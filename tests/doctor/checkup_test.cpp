@@ -35,16 +35,9 @@ void MarkElevated(FakeInstallation& installation, Hive hive, const std::u16strin
   installation.Put(hive, Bitness::kX64, {kLayers, u"C:\\VB98\\VB6.EXE", layers});
 }
 
-struct BreakCase {
-  const char* name;
-  Hive package;
-  std::function<void(FakeInstallation&)> breaking;
-  std::vector<std::string> problems;
-  bool mended;  // by --fix; otherwise it leaves every problem as it was
-};
-
-// Each row installs one package, breaks one thing, and checks every problem line the doctor
-// gives, then what --fix leaves.
+// Each row installs one package, breaks a thing or two, and checks every problem line the doctor
+// gives (so every other editor is healthy), then what --fix leaves. Layers are matched without
+// regard to case.
 TEST(CheckupTest, NamesEachProblemAndFixesWhatNeedsNoAdministrator) {
   const std::string user = "C:\\users\\me\\AppData\\Local\\Programs\\Tessaly\\";
   const std::string machine = "C:\\Program Files\\Tessaly\\";
@@ -54,12 +47,10 @@ TEST(CheckupTest, NamesEachProblemAndFixesWhatNeedsNoAdministrator) {
   const std::string nothing =
       "the add-in is not installed for this editor; install tessaly-1.36.0-allusers.msi as "
       "administrator, or tessaly-1.36.0.msi for this user alone";
-  const auto both_x86 = [](const std::string& line) {
-    return std::vector<std::string>{"VB6: " + line, "VBA x86: " + line};
-  };
   const auto x64_for_x86 = [&](const std::string& folder, const std::string& remedy) {
-    return both_x86(folder + "x64\\QWIX.dll is a 64-bit DLL, which a 32-bit editor cannot load; " +
-                    remedy);
+    const auto line =
+        folder + "x64\\QWIX.dll is a 64-bit DLL, which a 32-bit editor cannot load; " + remedy;
+    return std::vector<std::string>{"VB6: " + line, "VBA x86: " + line};
   };
   const auto server = [&](Hive hive, const std::string& folder) {
     return [=](FakeInstallation& i) {
@@ -67,55 +58,45 @@ TEST(CheckupTest, NamesEachProblemAndFixesWhatNeedsNoAdministrator) {
     };
   };
   // clang-format off
-  const BreakCase cases[] = {
-      {"healthy per-user", Hive::kCurrentUser, [](auto&) {}, {}, true},
-      {"healthy machine-wide", Hive::kLocalMachine, [](auto&) {}, {}, true},
-      {"elevated VB6 with the machine-wide classes", Hive::kLocalMachine,
-       [](auto& i) { MarkElevated(i, Hive::kCurrentUser, u"~ RUNASADMIN"); }, {}, true},
-      {"LoadBehavior 0", Hive::kCurrentUser,
-       [](auto& i) { i.Put(Hive::kCurrentUser, Bitness::kX86, {win32::Vb6AddInKey(), u"LoadBehavior", {}, 0, true}); },
-       {"VB6: LoadBehavior is 0: the editor turned the add-in off, as it does when the add-in "
-        "fails to load; " + fix}, true},
-      {"LoadBehavior 2, machine-wide", Hive::kLocalMachine,
-       [](auto& i) { i.Put(Hive::kCurrentUser, Bitness::kX64, {win32::VbaAddInKey(true), u"LoadBehavior", {}, 2, true}); },
+  const struct {
+    const char* name; Hive package; std::function<void(FakeInstallation&)> breaking;
+    std::vector<std::string> problems;
+    bool mended;  // by --fix; otherwise it leaves every problem as it was
+  } cases[] = {
+      {"elevated VB6 with the machine-wide classes; VBA x64's LoadBehavior 2", Hive::kLocalMachine,
+       [](auto& i) { MarkElevated(i, Hive::kCurrentUser, u"~ RUNASADMIN"); i.Put(Hive::kCurrentUser, Bitness::kX64, {win32::VbaAddInKey(true), u"LoadBehavior", {}, 2, true}); },
        {"VBA x64: LoadBehavior is 2, not 3 (loaded at start-up); " + fix}, true},
-      {"not listed", Hive::kCurrentUser,
-       [](auto& i) { i.Remove(Hive::kCurrentUser, Bitness::kX86, win32::VbaAddInKey(false)); },
-       {"VBA x86: the add-in is not in the editor's add-in list; " + fix}, true},
-      {"the DLL deleted, per-user", Hive::kCurrentUser,
-       [&](auto& i) { i.files.erase(text::FromUtf8(user + "x64\\QWIX.dll")); },
-       {"VBA x64: " + user + "x64\\QWIX.dll does not exist" + again}, false},
-      {"the DLL deleted, machine-wide", Hive::kLocalMachine,
-       [&](auto& i) { i.files.erase(text::FromUtf8(machine + "x86\\QWIX.dll")); },
-       both_x86(machine + "x86\\QWIX.dll does not exist" + admin), false},
+      {"LoadBehavior 0, not listed, the 64-bit registration gone", Hive::kCurrentUser,
+       [](auto& i) { i.Put(Hive::kCurrentUser, Bitness::kX86, {win32::Vb6AddInKey(), u"LoadBehavior", {}, 0, true}); i.Remove(Hive::kCurrentUser, Bitness::kX86, win32::VbaAddInKey(false)); i.Remove(Hive::kCurrentUser, Bitness::kX64, u"Software\\Classes"); },
+       {"VB6: LoadBehavior is 0: the editor turned the add-in off, as it does when the add-in fails to load; " + fix,
+        "VBA x86: the add-in is not in the editor's add-in list; " + fix,
+        "VBA x64: the class, the ProgID, the type library of the add-in are not registered for 64-bit programs; " + fix + " (registers x64\\QWIX.dll for this user)"}, true},
+      {"the x64 DLL deleted, the x86 one older", Hive::kCurrentUser,
+       [&](auto& i) { i.files.erase(text::FromUtf8(user + "x64\\QWIX.dll")); i.files[text::FromUtf8(user + "x86\\QWIX.dll")].version = u"1.35.0"; },
+       {"VB6: " + user + "x86\\QWIX.dll is version 1.35.0, not 1.36.0 as tessaly is" + again,
+        "VBA x86: " + user + "x86\\QWIX.dll is version 1.35.0, not 1.36.0 as tessaly is" + again,
+        "VBA x64: " + user + "x64\\QWIX.dll does not exist" + again}, false},
+      {"the x86 DLL deleted and the type library's key gone, machine-wide", Hive::kLocalMachine,
+       [&](auto& i) { i.files.erase(text::FromUtf8(machine + "x86\\QWIX.dll")); i.Remove(Hive::kLocalMachine, Bitness::kX64, kClasses + u"\\TypeLib"); },
+       {"VB6: " + machine + "x86\\QWIX.dll does not exist" + admin,
+        "VBA x86: " + machine + "x86\\QWIX.dll does not exist" + admin,
+        "VBA x64: the type library of the add-in is not registered for 64-bit programs" + admin}, false},
       {"the x64 DLL registered for the x86 editors, per-user", Hive::kCurrentUser,
        server(Hive::kCurrentUser, user),
        x64_for_x86(user, fix + " (registers x86\\QWIX.dll for this user)"), true},
       {"the x64 DLL registered for the x86 editors, machine-wide", Hive::kLocalMachine,
        server(Hive::kLocalMachine, machine), x64_for_x86(machine, admin.substr(2)), false},
-      {"a file that is no DLL", Hive::kCurrentUser,
-       [&](auto& i) { i.files[text::FromUtf8(user + "x64\\QWIX.dll")].head = {'M', 'Z'}; },
-       {"VBA x64: " + user + "x64\\QWIX.dll is not a Windows DLL" + again}, false},
-      {"VB6 elevated, per-user only", Hive::kCurrentUser,
-       [](auto& i) { MarkElevated(i, Hive::kLocalMachine, u"WINXPSP3 RUNASADMIN"); },
+      {"VB6 elevated, per-user only; a file that is no DLL", Hive::kCurrentUser,
+       [&](auto& i) { MarkElevated(i, Hive::kLocalMachine, u"WINXPSP3 runasadmin"); i.files[text::FromUtf8(user + "x64\\QWIX.dll")].head = {'M', 'Z'}; },
        {"VB6: VB6.EXE is marked to run as administrator (C:\\VB98\\VB6.EXE), and an elevated "
         "editor does not read a per-user registration; install tessaly-1.36.0-allusers.msi as "
-        "administrator, or clear \"Run this program as an administrator\" for VB6.EXE"}, false},
+        "administrator, or clear \"Run this program as an administrator\" for VB6.EXE",
+        "VBA x64: " + user + "x64\\QWIX.dll is not a Windows DLL" + again}, false},
       {"another layer alone", Hive::kCurrentUser,
        [](auto& i) { MarkElevated(i, Hive::kCurrentUser, u"~ RUNASADMINX WINXPSP3"); }, {}, true},
-      {"the 64-bit registration gone", Hive::kCurrentUser,
-       [](auto& i) { i.Remove(Hive::kCurrentUser, Bitness::kX64, u"Software\\Classes"); },
-       {"VBA x64: the class, the ProgID, the type library of the add-in are not registered for "
-        "64-bit programs; " + fix + " (registers x64\\QWIX.dll for this user)"}, true},
-      {"the type library's key gone, machine-wide", Hive::kLocalMachine,
-       [](auto& i) { i.Remove(Hive::kLocalMachine, Bitness::kX64, kClasses + u"\\TypeLib"); },
-       {"VBA x64: the type library of the add-in is not registered for 64-bit programs" + admin}, false},
       {"nothing installed", Hive::kCurrentUser,
        [](auto& i) { i.keys.clear(); i.files.clear(); },
        {"VB6: " + nothing, "VBA x86: " + nothing, "VBA x64: " + nothing}, false},
-      {"an older DLL", Hive::kCurrentUser,
-       [&](auto& i) { i.files[text::FromUtf8(user + "x86\\QWIX.dll")].version = u"1.35.0"; },
-       both_x86(user + "x86\\QWIX.dll is version 1.35.0, not 1.36.0 as tessaly is" + again), false},
   };
   // clang-format on
   for (const auto& row : cases) {
@@ -164,16 +145,13 @@ TEST(CheckupTest, AnswersWithTheTableAndTheProblemsLeft) {
   EXPECT_EQ(Checkup(installation, kVersion, /*fix=*/true, healthy), 0);
   EXPECT_EQ(healthy.str().substr(healthy.str().rfind("\n\n")),
             "\n\nno problem found: every editor can load the add-in\n");
-}
 
-TEST(CheckupTest, SaysWhatTheRegistryRefused) {
-  FakeInstallation installation;
-  installation.InstallPackage(Hive::kCurrentUser, kUserFolder, u"1.36.0");
+  // A write the registry refuses is named.
   installation.Remove(Hive::kCurrentUser, Bitness::kX86, kClasses);
   installation.refuse_writes = true;
-  std::ostringstream out;
-  EXPECT_EQ(Checkup(installation, kVersion, /*fix=*/true, out), 1);
-  EXPECT_EQ(out.str().substr(0, out.str().find('\n')),
+  std::ostringstream refused;
+  EXPECT_EQ(Checkup(installation, kVersion, /*fix=*/true, refused), 1);
+  EXPECT_EQ(refused.str().substr(0, refused.str().find('\n')),
             "could not write HKEY_CURRENT_USER\\Software\\Classes\\QWIX.Connect");
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,126 +18,85 @@ namespace tessaly::tabs {
 namespace {
 
 using testing::TabsFixture;
+using Texts = std::vector<std::u16string>;
 
-std::u16string Numbered(const std::u16string& stem, int number) {
-  return stem + text::FromUtf8(std::to_string(number));
-}
-
-std::vector<std::u16string> NumberedModules(int count) {
-  std::vector<std::u16string> modules;
-  for (int i = 1; i <= count; ++i)
-    modules.push_back(Numbered(u"Module", i));
-  return modules;
+// "Module1" ... with `suffix`, for `count` modules from `first`.
+Texts Numbered(const std::u16string& stem, int count, const std::u16string& suffix = u"",
+               int first = 1) {
+  Texts texts;
+  for (int i = first; i < first + count; ++i)
+    texts.push_back(stem + text::FromUtf8(std::to_string(i)) + suffix);
+  return texts;
 }
 
 TEST(CreateTabWindow, MakesTheToolWindowAndKeepsItsDocument) {
   TabsFixture f;
   f.CreateTabWindow();
-  ASSERT_TRUE(f.editor.HasWindow(u"标签"));
-  EXPECT_EQ(f.connection.TabWindow.get(), &f.editor.Window(u"标签"));
-  EXPECT_EQ(f.connection.TabDocument, f.editor.Window(u"标签").Document());
-  EXPECT_EQ(f.Captions(), std::vector<std::u16string>{u"Tab1"});  // as designed
   f.tabs.TabInitialize();  // no code window: the designed tab stays
-  EXPECT_EQ(f.Captions(), std::vector<std::u16string>{u"Tab1"});
-  EXPECT_EQ(
-      (std::vector<int>{f.Strip().Left(), f.Strip().Top(), f.Strip().Width(), f.Strip().Height()}),
-      (std::vector<int>{0, 0, 28000, 300}));
+  ASSERT_TRUE(f.editor.HasWindow(u"标签"));
+  EXPECT_EQ(f.connection.TabDocument, f.editor.Window(u"标签").Document());
+  EXPECT_EQ(f.Captions(), Texts{u"Tab1"});
+  EXPECT_EQ((std::vector{f.Strip().Left(), f.Strip().Top(), f.Strip().Width(), f.Strip().Height()}),
+            (std::vector{0, 0, 28000, 300}));
 
   TabsFixture other;
   other.connection.ComponentName = u"Other";  // a class the editor does not know
   other.CreateTabWindow();
-  EXPECT_FALSE(other.editor.HasWindow(u"标签"));
-  EXPECT_EQ(other.connection.TabDocument, nullptr);
-  EXPECT_EQ(other.connection.TabWindow, nullptr);
+  EXPECT_TRUE(!other.editor.HasWindow(u"标签") && !other.connection.TabDocument &&
+              !other.connection.TabWindow);
 }
 
 // Start-up makes a tab per code window and stops after the first past window position 11.
 TEST(TabInitialize, StopsAfterTheFirstCodeWindowPastPosition11) {
+  // The editor's three panels take window positions 1 to 3; the tab window itself, made first,
+  // takes window position 1.
   const struct {
-    const char* label;
-    bool panels;             // the editor's three panels take window positions 1 to 3
-    bool tool_window_first;  // the tab window itself takes window position 1
-    int code_windows;
+    bool panels, tool_window_first;
     int expected_tabs;
-  } cases[] = {{"three", true, false, 3, 3},       {"behind the panels", true, false, 14, 9},
-               {"eleven", false, false, 11, 11},   {"twelve", false, false, 12, 12},
-               {"fourteen", false, false, 14, 12}, {"tool window first", false, true, 14, 11}};
+  } cases[] = {{true, false, 9}, {false, false, 12}, {false, true, 11}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.label);
+    SCOPED_TRACE(c.expected_tabs);
     TabsFixture f;
     if (!c.panels) f.ClosePanels();
     if (c.tool_window_first) f.CreateTabWindow();
-    f.AddModules(NumberedModules(c.code_windows));
+    f.AddModules(Numbered(u"Module", 14));
     if (!c.tool_window_first) f.CreateTabWindow();
     f.tabs.TabInitialize();
-    ASSERT_EQ(f.Strip().Count(), c.expected_tabs);
-    for (int i = 0; i < c.expected_tabs; ++i) {
-      EXPECT_EQ(f.Strip().Item(i).Caption, Numbered(u"Module", i + 1) + u" ");
-      EXPECT_EQ(f.Strip().Item(i).Name, Numbered(u"Tab", i + 1));
-    }
+    auto captions = Numbered(u"Module", c.expected_tabs, u" ");
+    EXPECT_EQ(f.Captions(), captions);
     EXPECT_THROW(f.Strip().Item(c.expected_tabs), host::HostError);
-    EXPECT_THROW(f.Strip().SetSelectedIndex(c.expected_tabs), host::HostError);
-    EXPECT_THROW(f.Strip().SetSelectedIndex(-1), host::HostError);
+    // Another module then gets a tab of its own, or from eleven tabs on the first position.
+    f.Document().Code_Click(u"Project1 - New (Code)");
+    (c.expected_tabs < 11 ? captions.emplace_back() : captions.front()) = u"New ";
+    EXPECT_EQ(f.Captions(), captions);
   }
 }
 
-TEST(TabInitialize, TheChineseMarkerGivesTheTabCodeClickFindsAgain) {
-  sim::EditorOptions chinese;
-  chinese.code_marker = u"(代码)";
-  TabsFixture f(chinese);
-  f.StartWith({u"模块1", u"模块2"});
-  ASSERT_EQ(f.Captions(), (std::vector<std::u16string>{u"模块1 ", u"模块2 "}));
-  f.Document().Code_Click(u"Project1 - 模块2 (代码)");
-  EXPECT_EQ(f.Strip().Count(), 2);
-  EXPECT_EQ(f.Strip().SelectedIndex(), 1);
-  // Code_Click only selects: no window is activated.
+// Code_Click selects the tab of the window's module, adding one up to eleven tabs and then
+// reusing positions in turn; it activates no window.
+TEST(CodeClick, SelectsAddsThenRecyclesPositionsInTurn) {
+  TabsFixture f;
+  f.StartWith({u"M1", u"M2"});
   f.editor.ResetCalls();
-  f.Document().Code_Click(u"Project1 - 模块1 (代码)");
-  EXPECT_EQ(f.Strip().SelectedIndex(), 0);
+  f.Document().Code_Click(u"Project1 - M2 (Code)");
+  EXPECT_EQ(f.Strip().SelectedIndex(), 1);
   EXPECT_EQ(f.editor.Calls(u"Window.SetVisible"), 0);
-  EXPECT_EQ(f.editor.ActivePane(), f.editor.Module(u"模块2").Pane().get());
-}
-
-TEST(CodeClick, AddsTabsThenRecyclesPositionsInTurn) {
-  TabsFixture f;
-  f.CreateTabWindow();
-  auto& document = f.Document();
-  // The designed tab plus ten new ones fill the strip.
-  for (int i = 1; i <= 10; ++i) {
-    document.Code_Click(Numbered(u"Project1 - M", i) + u" (Code)");
-    EXPECT_EQ(f.Strip().SelectedIndex(), i);
-  }
-  ASSERT_EQ(f.Strip().Count(), 11);
+  for (const auto& caption : Numbered(u"Project1 - M", 9, u" (Code)", 3))
+    f.Document().Code_Click(caption);
+  EXPECT_EQ(f.Strip().SelectedIndex(), 10);
   EXPECT_EQ(f.Strip().Item(10).Name, u"Tab11");
-
-  const std::vector<int> recycled = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 0, 1};
-  for (std::size_t n = 0; n < recycled.size(); ++n) {
-    const auto name = Numbered(u"R", static_cast<int>(n));
-    document.Code_Click(u"Project1 - " + name + u" (Code)");
-    EXPECT_EQ(f.Strip().Count(), 11);
-    EXPECT_EQ(f.Strip().SelectedIndex(), recycled[n]) << n;
-    EXPECT_EQ(f.Strip().Item(recycled[n]).Caption, name + u" ") << n;
-  }
+  for (const auto& caption : Numbered(u"Project1 - R", 13, u" (Code)"))
+    f.Document().Code_Click(caption);
+  EXPECT_EQ(f.Strip().SelectedIndex(), 1);
+  EXPECT_EQ(f.Captions(), (Texts{u"R12 ", u"R13 ", u"R3 ", u"R4 ", u"R5 ", u"R6 ", u"R7 ", u"R8 ",
+                                 u"R9 ", u"R10 ", u"R11 "}));
   EXPECT_EQ(f.Document().TabReplaceCounter(), 13);
-
-  document.Code_Click(u"");  // an empty caption adds no tab
-  EXPECT_EQ(f.Strip().Count(), 11);
+  f.Document().Code_Click(u"");  // an empty caption adds no tab
   // A module that has a tab is only selected: nothing is renamed, the counter stays.
-  document.Code_Click(u"Project1 - R5 (Code)");
-  EXPECT_EQ(f.Strip().SelectedIndex(), 5);
-  EXPECT_EQ(f.Strip().Item(2).Caption, u"R2 ");
+  f.Document().Code_Click(u"Project1 - R5 (Code)");
+  EXPECT_EQ(f.Strip().SelectedIndex(), 4);
+  EXPECT_EQ(f.Strip().Count(), 11);
   EXPECT_EQ(f.Document().TabReplaceCounter(), 13);
-}
-
-TEST(CodeClick, RecyclesFromTwelveTabsMadeAtStartUpWithinTheFirstEleven) {
-  TabsFixture f;
-  f.ClosePanels();
-  f.StartWith(NumberedModules(12));
-  ASSERT_EQ(f.Strip().Count(), 12);
-  f.Document().Code_Click(u"Project1 - New (Code)");
-  EXPECT_EQ(f.Strip().Count(), 12);
-  EXPECT_EQ(f.Strip().Item(0).Caption, u"New ");
-  EXPECT_EQ(f.Strip().Item(11).Caption, u"Module12 ");
 }
 
 // A tab click brings its module's window to the front; the tab of a closed module, or an
@@ -146,164 +106,122 @@ TEST(TabClick, BringsTheModulesWindowToTheFront) {
   f.StartWith({u"A", u"B", u"C"});
   f.Strip().UserClick(0);
   EXPECT_EQ(f.editor.ActivePane(), f.editor.Module(u"A").Pane().get());
-  f.Strip().UserClick(2);
-  EXPECT_EQ(f.editor.ActivePane(), f.editor.Module(u"C").Pane().get());
 
-  f.editor.App().WindowList().Remove(f.editor.Window(u"Project1 - A (Code)"));
-  f.editor.ResetCalls();
-  f.Strip().UserClick(0);
-  EXPECT_EQ(f.Strip().SelectedIndex(), 0);
-  EXPECT_EQ(f.editor.Calls(u"Window.SetVisible"), 0);
-  EXPECT_EQ(f.editor.ActivePane(), f.editor.Module(u"C").Pane().get());
+  f.editor.App().WindowList().Remove(f.editor.Window(u"Project1 - C (Code)"));
+  f.Strip().UserClick(2);
+  EXPECT_EQ(f.Strip().SelectedIndex(), 2);
+  EXPECT_EQ(f.editor.ActivePane(), f.editor.Module(u"A").Pane().get());
   f.editor.Refuse(u"Window.Caption");
   EXPECT_NO_THROW(f.Strip().UserClick(1));
-  EXPECT_EQ(f.editor.ActivePane(), f.editor.Module(u"C").Pane().get());
+  EXPECT_EQ(f.editor.ActivePane(), f.editor.Module(u"A").Pane().get());
+  EXPECT_THROW(f.Strip().UserClick(-1), host::HostError);
 }
 
 // A face redraws the strip only when told: every change of what it shows must tell, and a
 // call that changes nothing must not.
 TEST(TabStripChanges, EachChangeOfWhatItShowsNotifiesOnce) {
   const struct {
-    const char* what;
     std::function<void(TabStrip&)> act;
     int notifications;
   } cases[] = {
-      {"new caption", [](TabStrip& s) { s.SetCaption(1, u"Ledger "); }, 1},
-      {"same caption", [](TabStrip& s) { s.SetCaption(1, u"Report "); }, 0},
-      {"added tab", [](TabStrip& s) { s.Add(u"Tab3"); }, 1},
-      {"selection from code", [](TabStrip& s) { s.SetSelectedIndex(0); }, 1},
-      {"same selection", [](TabStrip& s) { s.SetSelectedIndex(1); }, 0},
-      {"user's click", [](TabStrip& s) { s.UserClick(0); }, 1},
-      {"user's click on the selected tab", [](TabStrip& s) { s.UserClick(1); }, 0},
-      {"moved", [](TabStrip& s) { s.Move(0, 0, 28000, 300); }, 1},
-      {"same place", [](TabStrip& s) { s.Move(0, 0, 4800, 3600); }, 0},
+      {[](TabStrip& s) { s.SetCaption(1, u"Ledger "); }, 1},
+      {[](TabStrip& s) { s.SetCaption(1, u"Report "); }, 0},
+      {[](TabStrip& s) { s.Add(u"Tab3"); }, 1},
+      {[](TabStrip& s) { s.UserClick(0); }, 1},
+      {[](TabStrip& s) { s.UserClick(1); }, 0},
+      {[](TabStrip& s) { s.Move(0, 0, 4800, 300); }, 1},
+      {[](TabStrip& s) { s.Move(0, 0, 4800, 3600); }, 0},
   };
-  for (const auto& c : cases) {
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
     TabStrip strip;
     strip.SetCaption(strip.Add(u"Tab2"), u"Report ");
     strip.SetSelectedIndex(1);
     int notified = 0;
     strip.SetChangeListener([&] { ++notified; });
-    c.act(strip);
-    EXPECT_EQ(notified, c.notifications) << c.what;
+    cases[i].act(strip);
+    EXPECT_EQ(notified, cases[i].notifications) << i;
   }
 }
 
 TEST(TabNames, ReduceACaptionByBothRules) {
   const struct {
-    std::u16string caption;
-    std::u16string by_window_rule;
-    std::u16string by_name_rule;
+    std::u16string caption, by_window_rule, by_name_rule;
   } cases[] = {// Start-up and Code_Click meet both markers; the project's name plays no part.
                {u"VBAProject - 模块1 (代码)", u"模块1 ", u"模块1 "},
-               // Without " - " the reduced text stays whole.
-               {u"Module1 (Code)", u"Module1 ", u"Module1 "},
-               {u"Immediate", u"Immediate", u"Immediate"},
                // Without a marker the name rule takes the whole caption and still meets the tab.
                {u"Project1 - Form1", u"Form1", u"Form1"},
                // The rules differ on an inner " - ": the window rule drops every one of them.
-               {u"P - A - B (Code)", u"AB ", u"A - B "},
-               {u"", u"", u""}};
+               {u"P - A - B (Code)(Code)", u"AB ", u"A - B "}};
   for (const auto& c : cases) {
     EXPECT_EQ(text::ToUtf8(ReduceByWindowRule(c.caption)), text::ToUtf8(c.by_window_rule));
     EXPECT_EQ(text::ToUtf8(ReduceByNameRule(c.caption)), text::ToUtf8(c.by_name_rule));
   }
 }
 
-class ProjectTreeDoubleClick : public ::testing::Test {
- protected:
-  void SetUp() override {
-    f.StartWith({u"A", u"B"});
-    f.HookProjectTree();
-  }
-
-  std::size_t RunningTimers() { return f.os.loop().RunningTimerCount(); }
-
+// A double-click in the project tree starts a check every 150 ms that selects the tab of the
+// next code window to become active; a second double-click replaces the check.
+TEST(ProjectTreeDoubleClick, SelectsTheTabOfTheNextActiveCodeWindow) {
   TabsFixture f;
-};
-
-TEST_F(ProjectTreeDoubleClick, ADoubleClickThatOpensAModuleSelectsItsNewTab) {
-  // The tree still gets every message; only a double-click starts a check.
-  EXPECT_EQ(f.os.windows().WindowProc(f.tree), f.tabs.TreeProcedureId());
-  f.os.windows().SendMessage(f.tree, host::kWmKeyDown, 13, 0);
-  EXPECT_EQ(RunningTimers(), 0u);
-  f.on_double_click = [&] { f.editor.AddModule(u"Project1", u"C", {}); };
+  f.StartWith({u"A", u"B"});
+  f.HookProjectTree();
+  auto& loop = f.os.loop();
   EXPECT_EQ(f.DoubleClickTree(), 7);
-  EXPECT_EQ(f.tree_double_clicks, 1);
-  ASSERT_EQ(RunningTimers(), 1u);
-  EXPECT_EQ(f.os.loop().TimerInterval(f.tabs.State().PendingTabTimer()), 150u);
-  EXPECT_EQ(f.tabs.State().CaptionAtDoubleClick, u"Project1 - B (Code)");
-  f.os.loop().Advance(150);
-  EXPECT_EQ(f.Strip().Count(), 3);
-  EXPECT_EQ(f.Strip().SelectedIndex(), 2);
-  EXPECT_EQ(f.Strip().Item(2).Caption, u"C ");
-  EXPECT_EQ(RunningTimers(), 0u);
-}
-
-// A double-click that opens nothing leaves a check waiting for the next change of window; a
-// second double-click replaces it.
-TEST_F(ProjectTreeDoubleClick, ACheckWaitsForTheNextChangeAndASecondDoubleClickReplacesIt) {
-  f.DoubleClickTree();
   const auto first = f.tabs.State().PendingTabTimer();
-  f.os.loop().Advance(1500);
-  EXPECT_EQ(RunningTimers(), 1u);
-  EXPECT_EQ(f.Strip().SelectedIndex(), 0);
+  EXPECT_EQ(loop.TimerInterval(first), 150u);
+  loop.Advance(1500);  // nothing opened: the check waits
   f.DoubleClickTree();
-  EXPECT_EQ(RunningTimers(), 1u);
-  EXPECT_FALSE(f.os.loop().IsTimerRunning(first));
+  EXPECT_FALSE(loop.IsTimerRunning(first));
   f.editor.ClearActivePane();  // checks without an active pane wait quietly
-  f.os.loop().Advance(600);
-  EXPECT_EQ(RunningTimers(), 1u);
+  loop.Advance(600);
+  EXPECT_EQ(loop.RunningTimerCount(), 1u);
   f.editor.Activate(u"A");
-  f.os.loop().Advance(150);
-  EXPECT_EQ(f.Strip().SelectedIndex(), 0);  // A's tab
-  EXPECT_EQ(f.Strip().Count(), 2);
-  EXPECT_EQ(RunningTimers(), 0u);
-}
+  loop.Advance(150);
+  EXPECT_EQ(loop.RunningTimerCount(), 0u);
 
-TEST_F(ProjectTreeDoubleClick, WithoutAnActivePaneAnyOpenedWindowCounts) {
+  // Without an active pane at the double-click, any window it opens counts.
   f.editor.ClearActivePane();
   f.on_double_click = [&] { f.editor.AddModule(u"Project1", u"C", {}); };
   f.DoubleClickTree();
-  EXPECT_EQ(f.tabs.State().CaptionAtDoubleClick, u"");
-  f.os.loop().Advance(150);
-  EXPECT_EQ(f.Strip().Item(f.Strip().SelectedIndex()).Caption, u"C ");
-  EXPECT_EQ(RunningTimers(), 0u);
+  loop.Advance(150);
+  EXPECT_EQ(f.Captions(), (Texts{u"A ", u"B ", u"C "}));
+  EXPECT_EQ(f.Strip().SelectedIndex(), 2);
+  EXPECT_EQ(loop.RunningTimerCount(), 0u);
+  f.on_double_click = nullptr;
+  f.DoubleClickTree();
+  f.tabs.UnhookProjectTree();  // which ends a pending check too
+  EXPECT_EQ(loop.RunningTimerCount(), 0u);
+
+  TabsFixture undocumented;  // no strip to update: the check stops itself
+  undocumented.AddModules({u"A", u"B"});
+  undocumented.HookProjectTree();
+  undocumented.DoubleClickTree();
+  undocumented.editor.Activate(u"A");
+  undocumented.os.loop().Advance(150);
+  EXPECT_EQ(undocumented.os.loop().RunningTimerCount(), 0u);
 }
 
 // Only this editor's tree is ours: the one under the main window the editor names (or, where it
 // names none, the first of the main window's class), inside its project explorer.
 TEST(ProjectTreeHook, HooksOnlyThisEditorsTreeAndTakesItselfOffAgain) {
   const struct {
-    const char* what;
-    bool names_its_main_window;
-    bool another_editor_first;
-    bool tree_in_project_explorer;
-    bool hooked;
-  } rows[] = {
-      {"the named main window's tree", true, true, true, true},
-      {"no name: the first main window of the class", false, false, true, true},
-      {"no name: another editor's main window before ours is passed over", false, true, true, true},
-      {"a tree outside the project explorer", true, false, false, false},
-  };
-  constexpr std::uint32_t kOtherEditor = 7;
+    bool names_its_main_window, another_editor_first, tree_in_project_explorer, hooked;
+  } rows[] = {{true, true, true, true}, {false, true, true, true}, {true, false, false, false}};
   for (const auto& row : rows) {
-    SCOPED_TRACE(row.what);
     TabsFixture f;
     auto& windows = f.os.windows();
-    if (row.another_editor_first) {
-      const auto other =
-          windows.CreateWindow({u"wndclass_desked_gsk", u"Project1", 0, {}, 0, kOtherEditor});
-      const auto project = windows.CreateWindow({u"PROJECT", u"", 0, {}, other, kOtherEditor});
-      windows.CreateWindow({u"SysTreeView32", u"", 0, {}, project, kOtherEditor});
-    }
-    const auto main = windows.CreateWindow({u"wndclass_desked_gsk", u"Project1"});
-    const auto project = windows.CreateWindow({u"PROJECT", u"", 0, {}, main});
-    const auto tree = windows.CreateWindow(
-        {u"SysTreeView32", u"", 0, {}, row.tree_in_project_explorer ? project : main});
+    // An editor's main window, its project explorer and the tree, in or beside the explorer.
+    const auto make = [&](std::optional<std::uint32_t> process, bool in_explorer) {
+      const auto main =
+          windows.CreateWindow({u"wndclass_desked_gsk", u"Project1", 0, {}, 0, process});
+      const auto project = windows.CreateWindow({u"PROJECT", u"", 0, {}, main, process});
+      return std::pair{main,
+                       windows.CreateWindow(
+                           {u"SysTreeView32", u"", 0, {}, in_explorer ? project : main, process})};
+    };
+    if (row.another_editor_first) make(7, true);
+    const auto [main, tree] = make(std::nullopt, row.tree_in_project_explorer);
     if (row.names_its_main_window) f.editor.MainWindow().SetHandle(main);
     const auto original = windows.WindowProc(tree);
-
     f.tabs.HookProjectTree();
     EXPECT_EQ(f.connection.ProjectTreeHandle, row.hooked ? tree : 0);
     EXPECT_EQ(windows.WindowProc(tree) == f.tabs.TreeProcedureId(), row.hooked);
@@ -311,16 +229,6 @@ TEST(ProjectTreeHook, HooksOnlyThisEditorsTreeAndTakesItselfOffAgain) {
     EXPECT_EQ(windows.WindowProc(tree), original);
     EXPECT_EQ(f.connection.PreviousTreeProc, 0);
   }
-}
-
-TEST(ProjectTreeHookWithoutDocument, TheCheckStopsItself) {
-  TabsFixture f;
-  f.AddModules({u"A", u"B"});
-  f.HookProjectTree();
-  f.DoubleClickTree();
-  f.editor.Activate(u"A");
-  f.os.loop().Advance(150);
-  EXPECT_EQ(f.os.loop().RunningTimerCount(), 0u);
 }
 
 }  // namespace

@@ -61,10 +61,7 @@ class TabsFixture {
     auto& windows = os.windows();
     windows.RegisterClass(u"SysTreeView32", [this](host::WindowHandle, std::uint32_t message,
                                                    std::uintptr_t, std::intptr_t) {
-      if (message == host::kWmLButtonDblClk) {
-        ++tree_double_clicks;
-        if (on_double_click) on_double_click();
-      }
+      if (message == host::kWmLButtonDblClk && on_double_click) on_double_click();
       return std::intptr_t{7};
     });
     const auto main =
@@ -85,7 +82,6 @@ class TabsFixture {
   TestAddIn add_in;
   CodeTabs tabs{connection, os.windows(), os.loop()};
   host::WindowHandle tree = 0;
-  int tree_double_clicks = 0;
   std::function<void()> on_double_click;
 };
 

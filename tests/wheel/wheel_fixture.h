@@ -16,13 +16,6 @@
 
 namespace tessaly::wheel {
 
-inline std::vector<std::u16string> HundredLines() {
-  std::vector<std::u16string> lines;
-  for (int i = 1; i <= 100; ++i)
-    lines.push_back(u"x = " + std::u16string(1, u'0' + i % 10));
-  return lines;
-}
-
 inline std::uintptr_t WheelParam(std::int16_t delta, std::uint16_t keys) {
   return (std::uintptr_t{static_cast<std::uint16_t>(delta)} << 16) | keys;
 }
@@ -31,8 +24,8 @@ enum Keys : std::uint16_t { kNoKeys = 0, kShift = 0x04, kControl = 0x08, kMiddle
 
 struct WheelFixture {
   explicit WheelFixture(sim::EditorOptions options = {}) : editor(std::move(options)) {
-    editor.AddModule(u"Project1", u"Module2", HundredLines());
-    editor.AddModule(u"Project1", u"Module1", HundredLines());
+    editor.AddModule(u"Project1", u"Module2", std::vector<std::u16string>(100, u"x = 1"));
+    editor.AddModule(u"Project1", u"Module1", std::vector<std::u16string>(100, u"x = 1"));
     desktop.Sync();
     connection.HostApplication = editor.Application();
     connection.HostMode = addin::kHostModeVb6;
