@@ -58,13 +58,11 @@ const std::u16string kWideSeparator =
 TEST(EditingCommands, EditTheLinesAndPlaceTheCaretSnippetsIncluded) {
   // clang-format off
   const EditCase cases[] = {
-      {"PrivateBecomesPublic", {u"Private Sub A()"}, {1, 3, 1, 3}, u"公私(&J)", {u"Public Sub A()"},
+      // Switched behind its indentation rather than given a second keyword.
+      {"PrivateBecomesPublic", {u"    Private x"}, {1, 3, 1, 3}, u"公私(&J)", {u"    Public x"},
        {1, 3, 1, 3}},
       {"PublicBecomesPrivate", {u"Public Sub A()"}, {1, 3, 1, 5}, u"公私(&J)", {u"Private Sub A()"},
        {1, 5, 1, 5}},
-      // Switched behind its indentation rather than given a second keyword.
-      {"IndentedPrivate", {u"    Private x"}, {1, 1, 1, 1}, u"公私(&J)", {u"    Public x"},
-       {1, 1, 1, 1}},
       {"OtherLineBecomesPrivate", {u"Sub B()"}, {1, 1, 1, 1}, u"公私(&J)", {u"Private Sub B()"},
        {1, 1, 1, 1}},
       {"CommentBackIn", {u"    'x = 1"}, {1, 3, 1, 3}, u"注释(&Z)", {u"    x = 1"}, {1, 3, 1, 3}},

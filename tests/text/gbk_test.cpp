@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,31 +23,25 @@ namespace {
 #ifndef _WIN32
 
 // One glibc converter; a call converts the whole input, or gives nothing.
-class Iconv {
- public:
-  Iconv(const char* to, const char* from) : descriptor_(iconv_open(to, from)) {}
-  ~Iconv() {
-    if (IsOpen()) iconv_close(descriptor_);
-  }
-  Iconv(const Iconv&) = delete;
-  Iconv& operator=(const Iconv&) = delete;
-  bool IsOpen() const { return descriptor_ != reinterpret_cast<iconv_t>(-1); }
+struct Iconv {
+  Iconv(const char* to, const char* from) : descriptor(iconv_open(to, from), iconv_close) {}
+  bool IsOpen() const { return descriptor.get() != reinterpret_cast<iconv_t>(-1); }
 
   std::optional<std::string> operator()(std::string input) {
-    iconv(descriptor_, nullptr, nullptr, nullptr, nullptr);
+    iconv(descriptor.get(), nullptr, nullptr, nullptr, nullptr);
     char out[16];
     char* in_pointer = input.data();
     std::size_t in_left = input.size();
     char* out_pointer = out;
     std::size_t out_left = sizeof out;
     const auto failed = static_cast<std::size_t>(-1);
-    if (iconv(descriptor_, &in_pointer, &in_left, &out_pointer, &out_left) == failed || in_left)
+    if (iconv(descriptor.get(), &in_pointer, &in_left, &out_pointer, &out_left) == failed ||
+        in_left)
       return std::nullopt;
     return std::string(out, out_pointer);
   }
 
- private:
-  iconv_t descriptor_;
+  std::unique_ptr<void, int (*)(iconv_t)> descriptor;  // closing a failed open does nothing
 };
 
 bool IsPair(std::string_view bytes) {
@@ -156,15 +151,11 @@ TEST(Gbk, DecodesCodePage936AndEscapesTheRest) {
 TEST(Gbk, ACharacterInterruptsAnAsciiRunAtAnyPlace) {
   for (std::size_t before = 0; before <= 18; ++before) {
     for (std::size_t after = 0; after <= 10; ++after) {
-      const std::string ascii_before(before, 'a');
-      const std::string ascii_after(after, 'z');
-      const std::u16string text_before(before, u'a');
-      const std::u16string text_after(after, u'z');
-      const std::string pair = ascii_before + "\xD6\xD0" + ascii_after;
-      EXPECT_EQ(DecodeGbk(pair), text_before + u"中" + text_after) << before << " " << after;
-      const std::string stray = ascii_before + "\xFF" + ascii_after;
-      EXPECT_EQ(DecodeGbk(stray), text_before + u"\xDCFF" + text_after) << before << " " << after;
-      EXPECT_EQ(RoundTrip(stray), stray);
+      const std::string a(before, 'a'), z(after, 'z');
+      const std::u16string text_a(before, u'a'), text_z(after, u'z');
+      EXPECT_EQ(DecodeGbk(a + "\xD6\xD0" + z), text_a + u"中" + text_z) << before << " " << after;
+      EXPECT_EQ(DecodeGbk(a + "\xFF" + z), text_a + u"\xDCFF" + text_z) << before << " " << after;
+      EXPECT_EQ(RoundTrip(a + "\xFF" + z), a + "\xFF" + z);
     }
     EXPECT_EQ(DecodeGbk(std::string(before, '\x7F')), std::u16string(before, u'\x7F'));
   }
