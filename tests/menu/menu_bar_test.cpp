@@ -42,9 +42,8 @@ TEST(MenuBar, BuildsTheCatalogueInOrderWithSeparatorsIconsAndTips) {
     f.menu.BuildMenuBar();
     EXPECT_EQ(f.editor.SinkCount({u"Add-Ins", u"Tessaly"}, SinkKind::kButtonEvents), 0);
     const auto& bar = f.editor.Bar(u"TessalyIDE");
-    EXPECT_EQ(bar.Position(), host::kBarTop);
-    EXPECT_TRUE(bar.IsVisible());
-    EXPECT_TRUE(bar.IsEnabled());
+    EXPECT_EQ((std::tuple(bar.Position(), bar.IsVisible(), bar.IsEnabled())),
+              (std::tuple(host::kBarTop, true, true)));
     const auto expect = [&](const sim::SimCommandBarControl& control, bool popup, const auto& entry,
                             std::u16string_view tip) {
       const auto& p = control.Properties();
