@@ -40,18 +40,14 @@ Lines ReadModule(const std::string& path) {
 }
 
 // The lines with what a tool may change taken out.
-Lines WithoutBlanksAndTabs(const Lines& lines) {
-  Lines squeezed;
-  for (const auto& line : lines)
-    squeezed.push_back(RemoveBlanksAndTabs(line));
-  return squeezed;
+Lines WithoutBlanksAndTabs(Lines lines) {
+  for (auto& line : lines)
+    line = RemoveBlanksAndTabs(line);
+  return lines;
 }
-Lines WithoutBlankLines(const Lines& lines) {
-  Lines kept;
-  for (const auto& line : lines) {
-    if (!IsBlankLine(line)) kept.push_back(line);
-  }
-  return kept;
+Lines WithoutBlankLines(Lines lines) {
+  std::erase_if(lines, [](const std::u16string& line) { return IsBlankLine(line); });
+  return lines;
 }
 
 TargetRange RangeAt(const Lines& text, std::int32_t line) {
@@ -71,7 +67,7 @@ struct Tool {
   const char* name;
   const char* expected;  // the module after a click in each of its procedures and blocks
   void (*run)(const CodeTarget&);
-  Lines (*kept)(const Lines&);  // what the tool leaves as it was; null: no such promise
+  Lines (*kept)(Lines);  // what the tool leaves as it was; null: no such promise
   // A second click finds nothing to change. "注解对齐" measures the comment's first characters
   // along with the code, so wide ones move the column right on every click.
   bool settles;

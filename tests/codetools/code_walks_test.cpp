@@ -1,6 +1,6 @@
 // Every code tool as a click runs it: on the procedure or block around the caret, line by
-// line through the editor, skipping a line the editor refuses to write and stopping at one it
-// refuses to read (the caret then stays where the user left it).
+// line through the editor, stopping at a line it refuses to read (the caret then stays where the
+// user left it).
 //
 // Changes no test here can see, because they cannot change what a walk does: a `reserve` of
 // the line cache or of the indented lines deleted or skipped for a one-line range (only the
@@ -39,8 +39,7 @@ struct Walk {
   std::function<void(const CodeTarget&)> tool;
   Lines text;
   host::Selection click;
-  std::int32_t refuse_read = 0;     // the line the editor will not read
-  std::int32_t refuse_replace = 0;  // the line the editor will not write
+  std::int32_t refuse_read = 0;  // the line the editor will not read
   Lines expected;
   host::Selection caret;                  // where the caret ends
   const char16_t* refuse_call = nullptr;  // a call the editor refuses
@@ -55,30 +54,30 @@ TEST(CodeWalks, EachToolWorksOnTheRangeAroundTheCaret) {
   // clang-format off
   const Walk walks[] = {
       {"indent: a selection from A into B works on A only", IndentCode, two_subs, {4, 3, 7, 2},
-       0, 0, {u"Option Explicit", u"  Dim x", u"Sub A()", u"    a = 1", u"End Sub", u"Sub B()",
+       0, {u"Option Explicit", u"  Dim x", u"Sub A()", u"    a = 1", u"End Sub", u"Sub B()",
               u"b = 1", u"End Sub"}, {4, 1, 4, 1}},
       {"indent: an unreadable line ends the run", IndentCode,
        {u"Sub A()", u"If a Then", u"a = 1", u"  b = 1", u"c = 1", u"End If", u"End Sub"},
-       {6, 3, 6, 3}, 4, 0,
+       {6, 3, 6, 3}, 4,
        {u"Sub A()", u"    If a Then", u"        a = 1", u"  b = 1", u"c = 1", u"End If",
         u"End Sub"}, {6, 3, 6, 3}},
       // The editor answers the procedure's start but refuses its count: the range is empty and
       // no block search replaces it.
       {"indent: a refused line count leaves the procedure alone", IndentCode,
-       {u"Sub A()", u"a = 1", u"End Sub"}, {2, 1, 2, 1}, 0, 0, {u"Sub A()", u"a = 1", u"End Sub"},
+       {u"Sub A()", u"a = 1", u"End Sub"}, {2, 1, 2, 1}, 0, {u"Sub A()", u"a = 1", u"End Sub"},
        {2, 1, 2, 1}, u"CodeModule.ProcCountLines"},
       {"blank lines: an unreadable line ends the run", DeleteBlankLines,
-       {u"Sub A()", u"", u"  x = 1", u"", u"", u"End Sub"}, {3, 2, 3, 2}, 4, 0,
+       {u"Sub A()", u"", u"  x = 1", u"", u"", u"End Sub"}, {3, 2, 3, 2}, 4,
        {u"Sub A()", u"  x = 1", u"", u"", u"End Sub"}, {3, 2, 3, 2}},
       {"blank lines: a refused deletion keeps the line", DeleteBlankLines,
-       {u"Sub A()", u"", u"x = 1", u"", u"End Sub"}, {3, 1, 3, 1}, 0, 0,
+       {u"Sub A()", u"", u"x = 1", u"", u"End Sub"}, {3, 1, 3, 1}, 0,
        {u"Sub A()", u"", u"x = 1", u"", u"End Sub"}, {3, 1, 3, 1}, u"CodeModule.DeleteLines"},
       {"align: an unreadable line ends the run there", AlignComments,
        {u"Sub A()", u"x = 1 ' a", u"y = 22 ' b", u"longest = 1 ' c", u"z = 1 ' d", u"End Sub"},
-       {5, 2, 5, 2}, 4, 0,
+       {5, 2, 5, 2}, 4,
        {u"Sub A()", u"x = 1  ' a", u"y = 22 ' b", u"longest = 1 ' c", u"z = 1 ' d", u"End Sub"},
        {5, 2, 5, 2}},
-      {"annotate: an unreadable line ends the run", Annotate, annotated, {4, 3, 4, 3}, 7, 0,
+      {"annotate: an unreadable line ends the run", Annotate, annotated, {4, 3, 4, 3}, 7,
        {u"Option Explicit", u"' 汇总", u"Sub 汇总()", u"    Dim n As Long '定义变量 n 为 长整型值",
         u"", u"    n = 5 ' 五", u"    n = n + 1", u"End Sub"}, {4, 3, 4, 3}},
   };
@@ -88,7 +87,6 @@ TEST(CodeWalks, EachToolWorksOnTheRangeAroundTheCaret) {
     CodeFixture editor(walk.text);
     test_support::RefusingModule module(editor.Module());
     if (walk.refuse_read) module.RefuseReadAt(walk.refuse_read);
-    if (walk.refuse_replace) module.RefuseReplaceAt(walk.refuse_replace);
     if (walk.refuse_call) editor.Application().Calls().Refuse(walk.refuse_call);
     editor.Click(walk.click.start_line, walk.click.start_column, walk.click.end_line,
                  walk.click.end_column);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "menu/change_recorder.h"
 #include "menu/editing_commands.h"
 #include "menu/head_code.h"
 #include "menu/snippet_insertion.h"
@@ -58,13 +59,11 @@ const std::u16string kWideSeparator =
 TEST(EditingCommands, EditTheLinesAndPlaceTheCaretSnippetsIncluded) {
   // clang-format off
   const EditCase cases[] = {
-      {"PrivateBecomesPublic", {u"Private Sub A()"}, {1, 3, 1, 3}, u"公私(&J)", {u"Public Sub A()"},
+      // Switched behind its indentation rather than given a second keyword.
+      {"PrivateBecomesPublic", {u"    Private x"}, {1, 3, 1, 3}, u"公私(&J)", {u"    Public x"},
        {1, 3, 1, 3}},
       {"PublicBecomesPrivate", {u"Public Sub A()"}, {1, 3, 1, 5}, u"公私(&J)", {u"Private Sub A()"},
        {1, 5, 1, 5}},
-      // Switched behind its indentation rather than given a second keyword.
-      {"IndentedPrivate", {u"    Private x"}, {1, 1, 1, 1}, u"公私(&J)", {u"    Public x"},
-       {1, 1, 1, 1}},
       {"OtherLineBecomesPrivate", {u"Sub B()"}, {1, 1, 1, 1}, u"公私(&J)", {u"Private Sub B()"},
        {1, 1, 1, 1}},
       {"CommentBackIn", {u"    'x = 1"}, {1, 3, 1, 3}, u"注释(&Z)", {u"    x = 1"}, {1, 3, 1, 3}},
@@ -181,6 +180,32 @@ TEST(IndentPrefix, IsTheCaretLinesBlanksOneLevelDeeperAboveABlockEnd) {
     }
   }
   EXPECT_EQ(IndentPrefixAt(0, Reader(cases[4].lines)), u"      ");
+}
+
+// What a click reads through the recorder is what it replaces: a run of lines read at once is
+// known line by line, and an empty read knows nothing, so the old texts a change keeps are the
+// module's own and no line is read twice.
+TEST(ChangeRecorder, KeepsTheOldTextOfEachLineAsReadWithoutReadingItAgain) {
+  sim::SimEditor editor;
+  editor.AddModule(u"Project1", u"Module1", {u"a", u"b", u"c", u"d", u"e"});
+  ChangeRecorder recorder;
+  auto module = recorder.Wrap(editor.Application())->ActiveCodePane()->CodeModule();
+  module->Lines(2, 3);
+  module->Lines(5, 0);
+  editor.ResetCalls();
+  module->ReplaceLine(4, u"D");
+  module->ReplaceLine(2, u"B");
+  module->ReplaceLine(5, u"E");  // never read: read once, as the editor holds it
+  EXPECT_EQ(editor.Calls(u"CodeModule.Lines"), 1);
+
+  const auto change = recorder.Finish();
+  ASSERT_TRUE(change);
+  std::vector<std::u16string> before;
+  for (const auto& edit : change->edits)
+    before.push_back(edit.before.front());
+  EXPECT_EQ(before, (std::vector<std::u16string>{u"d", u"b", u"e"}));
+  EXPECT_EQ(change->left,
+            (std::map<std::int32_t, std::u16string>{{2, u"B"}, {4, u"D"}, {5, u"E"}}));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <set>
 #include <string>
+#include <tuple>
 #include "addin/app_event_vbide.h"
 #include "menu/menu_catalogue.h"
 #include "menu_fixture.h"
@@ -41,19 +42,16 @@ TEST(MenuBar, BuildsTheCatalogueInOrderWithSeparatorsIconsAndTips) {
     f.menu.BuildMenuBar();
     EXPECT_EQ(f.editor.SinkCount({u"Add-Ins", u"Tessaly"}, SinkKind::kButtonEvents), 0);
     const auto& bar = f.editor.Bar(u"TessalyIDE");
-    EXPECT_EQ(bar.Position(), host::kBarTop);
-    EXPECT_TRUE(bar.IsVisible());
-    EXPECT_TRUE(bar.IsEnabled());
+    EXPECT_EQ((std::tuple(bar.Position(), bar.IsVisible(), bar.IsEnabled())),
+              (std::tuple(host::kBarTop, true, true)));
     const auto expect = [&](const sim::SimCommandBarControl& control, bool popup, const auto& entry,
                             std::u16string_view tip) {
       const auto& p = control.Properties();
-      SCOPED_TRACE(text::ToUtf8(entry.caption));
-      EXPECT_EQ(p.caption, entry.caption);
-      EXPECT_EQ(p.type, popup ? host::kPopup : host::kButton);
-      EXPECT_EQ(p.begin_group, entry.begin_group);
-      EXPECT_EQ(p.face_id, refuse_icons ? 0 : entry.face_id);
-      EXPECT_EQ(p.style, popup ? 0 : host::kIconAndCaption);
-      EXPECT_EQ(p.tooltip_text, tip);
+      EXPECT_EQ((std::tuple(p.caption, p.type, p.begin_group, p.face_id, p.style, p.tooltip_text)),
+                (std::tuple(std::u16string(entry.caption), popup ? host::kPopup : host::kButton,
+                            entry.begin_group, refuse_icons ? 0 : entry.face_id,
+                            popup ? 0 : host::kIconAndCaption, std::u16string(tip))))
+          << text::ToUtf8(entry.caption);
     };
     const auto popups = MenuTop(kPopupGroup);
     const auto buttons = MenuTop(kButtonGroup);

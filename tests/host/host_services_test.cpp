@@ -1,4 +1,5 @@
-#include "host/refusal_log.h"
+// The host services every click leans on: the log of the editor's refusals and the settings
+// kept where the runtime's SaveSetting keeps them.
 
 #include <gtest/gtest.h>
 
@@ -6,7 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "host/refusal_log.h"
+#include "host/registry_settings_store.h"
 #include "host/resume.h"
+#include "sim/os/sim_registry.h"
 
 namespace tessaly::host {
 namespace {
@@ -52,6 +56,29 @@ TEST_F(RefusalLogTest, ProbesAndOurOwnErrorsWriteNothing) {
   EXPECT_EQ(ResumeOr(5, []() -> int { throw HostError("no editor application"); }), 5);
   EXPECT_EQ(ResumeOr(4, [&]() -> int { throw Refused("x"); }), 4);
   EXPECT_EQ(written.size(), 1u);
+}
+
+// Strings as the runtime's SaveSetting leaves them: REG_SZ, UTF-16 with its terminating zero,
+// under the runtime's key. A value that is no string, or no value, reads as the default.
+TEST(RegistrySettingsStore, StoresStringsUnderTheRuntimesKeyAndReadsNothingElse) {
+  sim::SimRegistry registry;
+  RegistrySettingsStore store(registry);
+  const std::u16string key = u"Software\\VB and VBA Program Settings\\ZOTA\\QWIX";
+  EXPECT_EQ(store.GetSetting(u"ZOTA", u"QWIX", u"功能菜单", u"1"), u"1");
+  store.SaveSetting(u"ZOTA", u"QWIX", u"功能菜单", u"0");
+  const auto stored = registry.Value(kCurrentUser, key, u"功能菜单");
+  ASSERT_TRUE(stored);
+  EXPECT_EQ(stored->type, kRegSz);
+  EXPECT_EQ(stored->data, (std::vector<std::uint8_t>{'0', 0, 0, 0}));
+  EXPECT_EQ(store.GetSetting(u"ZOTA", u"QWIX", u"功能菜单", u"1"), u"0");
+  store.SaveSetting(u"ZOTA", u"QWIX", u"功能菜单", u"");
+  EXPECT_EQ(store.GetSetting(u"ZOTA", u"QWIX", u"功能菜单", u"1"), u"");
+  EXPECT_EQ(store.GetSetting(u"ZOTA", u"Other", u"功能菜单", u"d"), u"d");
+  RegistryKey opened = 0;
+  ASSERT_EQ(registry.OpenKey(kCurrentUser, key, kKeyAllAccess, opened), 0);
+  registry.SetValue(opened, u"N", kRegDword, {1, 0, 0, 0});
+  registry.CloseKey(opened);
+  EXPECT_EQ(store.GetSetting(u"ZOTA", u"QWIX", u"N", u"5"), u"5");
 }
 
 }  // namespace

@@ -1,0 +1,158 @@
+// The rules the code tools apply line by line: how a statement is annotated, what counts as a
+// comment and how one is cut off, how a line is unindented, and how a run of lines is indented.
+// The tools' walks and their whole results on a realistic module are in the other files here.
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "codetools/annotation.h"
+#include "codetools/annotation_dictionary.h"
+#include "codetools/blanks.h"
+#include "codetools/cleaning.h"
+#include "codetools/comments.h"
+#include "codetools/indent.h"
+#include "text/utf.h"
+
+namespace tessaly::codetools {
+namespace {
+
+using Lines = std::vector<std::u16string>;
+
+// A whole statement in the dictionary gets its gloss; anything else is rendered token by token;
+// a line that is no statement stays as it is. Blank lines, whole-line comments and End If are
+// met by the annotation of the realistic module (expected/annotate.bas).
+TEST(Annotator, RendersEachStatementAndLeavesTheRest) {
+  const std::pair<std::u16string, std::optional<std::u16string>> cases[] = {
+      // clang-format off
+      {u"    On Error Resume Next", u"当错误强制执行下一行"},
+      {u"\tApplication.ScreenUpdating = False", u"关闭屏幕刷新(可以提高运行速度)"},
+      {u"    .Cells(1, 1) = 0", u"<With对象>的<单元格>坐标(1,1) 等于 0"},
+      {u"x = Range(\"A1\").Value", u"x 等于 <单元格>区域(\"A1\" )的值"},
+      {u"If x > 1 Then Exit For", u"如果 x 大于 1 则执行 退出 以"},
+      {u"Sheets.Add After:=Sheets(1)", u" 工作表及图表集合的添加之后=<工作表>(1)"},
+      // clang-format on
+      // Outside Dim lines an underscore stands apart as a word of its own.
+      {u"Call Do_It", u"调用 Do循环开始 _It"},
+      // A literal with blanks inside a compound token is split like any other text.
+      {u"Msgbox \"hello big world\"", u"消息框\"hellobigworld\""},
+      // A literal that stands as a token of its own is copied whole.
+      {u"Msgbox(\"a b\")", u"<消息框>(\"a b\")"},
+      // A run of blanks leaves no trace in the rendering.
+      {u"x  =  1", u"x 等于 1"},
+      {u"x = \"a'b\"", u"x 等于 \"a'b\""},
+      // A line that only starts like Dim: its first word is no further name of a Dim list.
+      {u"DimRow.Value = 1", u" DimRow的值 等于 1"},
+      {u"    Rem keep this", u"Remkeepthis"},
+      // clang-format off
+      {u"    ", std::nullopt}, {u"\t\t", std::nullopt}, {u"\t' after a tab", std::nullopt},
+      {u"x = 1 ' already explained", std::nullopt}, {u"Rem don't", std::nullopt},
+      {u"Rem keep this 'Remkeepthis", std::nullopt}, {u"Msgbox \"it's\" ' note", std::nullopt},
+      {u"_", std::nullopt},
+      // clang-format on
+      // A comment after a continuation would break the statement.
+      {u"    Msgbox \"a\" & _", std::nullopt},
+  };
+  const AnnotationDictionary dictionary;
+  Annotator annotator{dictionary};
+  for (const auto& [line, comment] : cases) {
+    EXPECT_EQ(annotator.AnnotateLine(line),
+              comment ? std::optional(line + u" '" + *comment) : std::nullopt)
+        << text::ToUtf8(line);
+  }
+}
+
+TEST(CommentKey, SqueezesTriplesOfBlanksAndItsHeadIsItsFirstFourCharacters) {
+  EXPECT_EQ(CommentKey(u"  a    b  "), u"a b");  // four blanks: one triple goes, one stays
+  // Every short line over an alphabet that exercises squeezing and trimming.
+  const std::u16string alphabet = u" R'\tm";
+  for (int code = 0; code < 6 * 6 * 6 * 6 * 6 * 6; ++code) {
+    std::u16string line;
+    for (int rest = code; line.size() < 6; rest /= 6)
+      line.push_back(alphabet[rest % 6]);
+    ASSERT_EQ(CommentKeyHead(line), CommentKey(line).substr(0, 4)) << text::ToUtf8(line);
+  }
+}
+
+// Where comments start is met by the annotation rows and the tools' expected modules; what
+// counts as a comment line is looked at by its first three letters only.
+TEST(Comments, ACommentLineIsToldByItsStart) {
+  EXPECT_TRUE(IsCommentLine(u"        ' indented"));
+  EXPECT_TRUE(IsCommentLine(u"RemoveItem 1"));  // the three letters are all that is looked at
+  EXPECT_FALSE(IsCommentLine(u"REM note"));
+  EXPECT_FALSE(IsCommentLine(u"x = 1 ' note"));
+  EXPECT_FALSE(IsCommentLine(u"\t' after a tab"));
+  EXPECT_EQ(StripComment(u"s = \"it's\" ' it's"), u"s = \"it's\" ");
+}
+
+TEST(Cleaning, CutsCommentsOffAndUnindentsLines) {
+  // The plain kinds are met by the walk of "删除注解"; these are the edge cases.
+  const std::pair<std::u16string, std::u16string> comments[] = {
+      // clang-format off
+      {u"Rem", u""}, {u"x = 1 ' ends with an apostrophe'", u"x = 1 "}, {u"RemoveItem 1", u"RemoveItem 1"},
+      {u"x = Remainder", u"x = Remainder"}, {u"x = 1: Rem note", u"x = 1: Rem note"},
+      {u"Rem note ' more", u""}, {u" ' second place", u" "}};
+  // The ends are trimmed and so is the gap after the first word, nothing else.
+  const std::pair<std::u16string, std::u16string> unindented[] = {
+      {u"        Dim    x As Long\t\t", u"Dim x As Long"}, {u"  MsgBox   \"a    b\"", u"MsgBox \"a    b\""},
+      {u"\tDim\tx\t", u"Dim\tx"}, {u"Dim\tx As Long", u"Dim x As Long"}, {u"x    =  \"a\"", u"x =  \"a\""},
+      {u"\"a   b\"   c", u"\"a   b\"   c"}, {u"   ", u""}, {u"  End Sub  ", u"End Sub"}};
+  // clang-format on
+  for (const auto& [line, cut] : comments)
+    EXPECT_EQ(DeleteCommentOfLine(line), cut) << text::ToUtf8(line);
+  for (const auto& [line, flush] : unindented)
+    EXPECT_EQ(UnindentLine(line), flush) << text::ToUtf8(line);
+}
+
+// Each row is the indented text: its lines with their blanks taken away, or some added, indent
+// back to it. Blanks are four per level.
+TEST(IndentLines, WritesFourBlanksPerLevel) {
+  const struct {
+    const char* title;
+    Lines indented;
+  } cases[] = {
+      // clang-format off
+      {"single-line If opens nothing, If with a trailing note opens a block",
+       {u"Sub S()", u"    If a Then b = 1", u"    If a Then ' note", u"        b = 2",
+        u"    End If", u"End Sub"}},
+      {"loops holding their own closer open nothing",
+       {u"Sub S()", u"    For i = 1 To 3: s = s + i: Next", u"    Do: i = i + 1: Loop",
+        u"    While x: Wend", u"    With r: .Value = 1: End With", u"    x = 1", u"End Sub"}},
+      {"a loop variable containing Next opens nothing; its Next goes below 0",
+       {u"Sub S()", u"    For NextRow = 1 To 3", u"    x = 1", u"Next NextRow", u"y = 2",
+        u"End Sub"}},
+      {"nested For, Do While, With and Open blocks",
+       {u"Sub S()", u"    For i = 1 To 2", u"        Do While j < i",
+        u"            With Cells(i, j)", u"                .Value = 0", u"            End With",
+        u"        Loop", u"    Next i", u"    Open f For Input As #1", u"        Line Input #1, s",
+        u"    Close #1", u"End Sub"}},
+      {"a header over two lines: body at the header's level",
+       {u"Sub S(a, _", u"    b)", u"x = 1", u"End Sub"}},
+      {"Then on a continuation line opens no block; its End If goes flush left",
+       {u"Sub S()", u"    If a And _", u"        b Then", u"    x = 1", u"End If", u"y = 2",
+        u"End Sub"}},
+      {"Static Sub opens nothing", {u"Static Sub S()", u"x = 1", u"End Sub"}},
+      {"a tab-led line keeps its tab and matches no keyword",
+       {u"Sub S()", u"    \tIf a Then", u"    x = 1", u"End Sub"}},
+      {"bare End, lone Private and Rem are plain statements",
+       {u"Sub S()", u"    If a Then", u"        End", u"        Private", u"        Rem note",
+        u"        ' note", u"        L1:", u"    End If", u"End Sub"}},
+      {"keywords are case-sensitive and compared as whole words",
+       {u"Sub S()", u"    if a Then", u"    Ifx = 1", u"    end if", u"End Sub"}},
+      // clang-format on
+  };
+  for (const auto& c : cases) {
+    for (const std::size_t extra : {0u, 3u}) {
+      Lines input;
+      for (const auto& line : c.indented)
+        input.push_back(std::u16string(input.size() % 2 * extra, u' ') +
+                        std::u16string(TrimLeadingBlanks(line)));
+      EXPECT_EQ(IndentLines(input), c.indented) << c.title << ", " << extra;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tessaly::codetools
