@@ -64,7 +64,7 @@ class AddInFixture : public ::testing::Test {
     editor->ActivePane()->Select(s.start_line, s.start_column, s.end_line, s.end_column);
   }
   host::Selection Caret() { return editor->ActivePane()->CurrentSelection(); }
-  const std::vector<std::u16string>& Text(const std::u16string& module) {
+  const std::vector<std::u16string>& Text(const std::u16string& module = u"Module1") {
     return editor->Module(module).Text();
   }
 

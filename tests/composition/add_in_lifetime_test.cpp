@@ -40,28 +40,6 @@ class AddInLifetime : public AddInFixture {
   }
 };
 
-TEST_F(AddInLifetime, AProcedureInstalledOverOursKeepsItsChainAfterUnload) {
-  Start();
-  const auto tree = desktop->ProjectTree();
-  const auto ours = os.windows().WindowProc(tree);
-  int seen_by_theirs = 0;
-  const auto theirs = os.windows().RegisterEditorProc(
-      [&](host::WindowHandle window, std::uint32_t message, std::uintptr_t w, std::intptr_t l) {
-        ++seen_by_theirs;
-        return os.windows().CallWindowProc(ours, window, message, w, l);
-      });
-  os.windows().SetWindowProc(tree, theirs);
-  const auto original_messages = os.windows().DefaultProcMessages().size();
-
-  Unload();
-  EXPECT_EQ(os.windows().WindowProc(tree), theirs);
-  EXPECT_EQ(os.windows().RegisteredProcCount(), 1u);  // ours stays, only passing on
-  os.windows().SendMessage(tree, host::kWmLButtonDblClk, 0, 0);
-  EXPECT_EQ(seen_by_theirs, 1);
-  EXPECT_EQ(os.windows().DefaultProcMessages().size(), original_messages + 1);
-  EXPECT_EQ(os.loop().RunningTimerCount(), 0u);  // no tab check from a gone add-in
-}
-
 TEST_F(AddInLifetime, TheTabWindowKeepsWorkingAcrossAReload) {
   Start();
   auto* document = &Document();

@@ -1,52 +1,17 @@
 // Where the simulated OS must be as strict as Windows, for the features' tests to mean anything:
-// procedures live from registration to unregistration, and messages and timers come in the
-// order and at the time Windows gives them.
+// messages and timers come in the order and at the time Windows gives them.
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "sim/desktop/sim_desktop.h"
 #include "sim/os/sim_message_loop.h"
 #include "sim/os/sim_os.h"
 #include "sim/os/sim_system_services.h"
 
 namespace tessaly::sim {
 namespace {
-
-using host::WindowHandle;
-
-TEST(WindowsRules, AProcedureChainsAndLivesFromRegistrationToUnregistration) {
-  SimWindowSystem windows;
-  const auto code = windows.CreateWindow({u"VbaWindow", u"Module1 (Code)"});
-  const auto original = windows.WindowProc(code);
-  host::WindowProcId previous = 0;
-  const auto hook = windows.RegisterWindowProc(
-      [&](WindowHandle window, std::uint32_t message, std::uintptr_t w, std::intptr_t l) {
-        return windows.CallWindowProc(previous, window, message, w, l) + 1;
-      });
-
-  previous = windows.SetWindowProc(code, hook);
-  EXPECT_EQ(previous, original);
-  EXPECT_EQ(windows.SendMessage(code, host::kWmMouseWheel, 0x00780000, 7), 1);
-  ASSERT_EQ(windows.DefaultProcMessages().size(), 1u);
-  EXPECT_EQ(windows.DefaultProcMessages()[0].w_param, 0x00780000u);
-  EXPECT_EQ(windows.WindowsWithRegisteredProc(), std::vector<WindowHandle>{code});
-  // Freeing a procedure a window still calls would crash the editor.
-  EXPECT_THROW(windows.UnregisterWindowProc(hook), std::logic_error);
-
-  // Restoring puts the class procedure back; refusals answer 0 and change nothing.
-  EXPECT_EQ(windows.SetWindowProc(code, 999), 0);
-  EXPECT_EQ(windows.SetWindowProc(code, original), hook);
-  windows.UnregisterWindowProc(hook);
-  EXPECT_EQ(windows.RegisteredProcCount(), 0u);
-  EXPECT_EQ(windows.SetWindowProc(code, hook), 0);  // an unregistered one is refused
-  EXPECT_EQ(windows.InstalledWindowProc(code), original);
-  // A chain that still calls it runs freed code.
-  EXPECT_THROW(windows.CallWindowProc(hook, code, 1, 0, 0), std::logic_error);
-}
 
 // Posted messages and timers are handled where messages are pumped. Timers fall due in time
 // order (the earlier set first at a tie), inside a wait on the tick count, a message box the user
@@ -87,20 +52,6 @@ TEST(WindowsRules, TimersFireInTimeOrderWhereverMessagesArePumped) {
   EXPECT_EQ(fired, (std::vector<std::string>{"wheel@100", "dialog@150", "wheel@200", "dialog@300",
                                              "late@400", "late@500", "late@600", "late@700"}));
   EXPECT_EQ(loop.RunningTimerCount(), 1u);
-}
-
-// The desktop gives each code window of the editor its native window from the start, and a
-// sync destroys those of the windows the editor closed.
-TEST(SimDesktop, ItsWindowsFollowTheEditorsCodeWindows) {
-  SimEditor editor;
-  editor.AddModule(u"Project1", u"Module1", {u"Sub A()", u"End Sub"});
-  SimOs os;
-  SimDesktop desktop{editor, os};
-  const auto module1 = desktop.CodeWindow(u"Module1");
-  EXPECT_TRUE(os.windows().IsWindow(module1));
-  editor.App().WindowList().Remove(editor.Window(u"Project1 - Module1 (Code)"));
-  desktop.Sync();
-  EXPECT_FALSE(os.windows().IsWindow(module1));
 }
 
 // What a registry string is written in: one question mark for each character code page 936
