@@ -57,9 +57,6 @@ class ConnectTest : public ::testing::Test {
     connection.reset();
   }
   bool Called(const std::string& call) { return std::ranges::count(features->calls, call) > 0; }
-  void Store(std::int32_t index, const std::u16string& value) {
-    sim_os->settings().SaveSetting(kSettingsApp, kSettingsSection, kFeatureKeys[index], value);
-  }
   int AddInsEntries() { return test_support::AddInsEntries(*editor); }
 
   std::unique_ptr<sim::SimOs> sim_os;
@@ -191,7 +188,8 @@ TEST_F(ConnectTest, StoredSwitchesDecideWhatStarts) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.what);
     Start(EditorFor(row.vb6));
-    Store(row.index, row.stored);
+    sim_os->settings().SaveSetting(kSettingsApp, kSettingsSection, kFeatureKeys[row.index],
+                                   row.stored);
     ConnectAndStart();
     EXPECT_EQ(Called(row.call), row.started);
     EXPECT_EQ(editor->Window(u"标签").IsVisible(), row.index != kCodeTabs);
@@ -207,11 +205,10 @@ TEST(HostRecognition, AcceptsTheFiveEditorsBelowVersionTen) {
     bool accepted;
   } rows[] = {
       // The comparison is case-sensitive; an unreadable version is never accepted.
-      {u"Microsoft Visual Basic", u"6.00", true}, {u"Microsoft Access", u"9.99", true},
-      {u"Microsoft PowerPoint", u"7.01", true},   {u"Microsoft Excel", u"10.0", false},
-      {u"microsoft excel", u"7.01", false},       {u"Microsoft Excel ", u"7.01", false},
-      {u"Microsoft Outlook", u"7.01", false},     {u"Microsoft Excel", u"", false},
-      {u"Microsoft Excel", u"seven", false},
+      {u"Microsoft Visual Basic", u"6.00", true}, {u"Microsoft PowerPoint", u"9.99", true},
+      {u"Microsoft Excel", u"10.0", false},       {u"microsoft excel", u"7.01", false},
+      {u"Microsoft Excel ", u"7.01", false},      {u"Microsoft Outlook", u"7.01", false},
+      {u"Microsoft Excel", u"", false},           {u"Microsoft Excel", u"seven", false},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(text::ToUtf8(row.name) + " " + text::ToUtf8(row.version));

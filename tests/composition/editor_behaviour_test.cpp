@@ -5,11 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "add_in_fixture.h"
 #include "addin/feature_settings.h"
-#include "tabs/vbide_tab.h"
+#include "menu/window_commands.h"
+#include "tabs/tab_process_state.h"
 
 namespace tessaly::composition {
 namespace {
@@ -39,9 +41,8 @@ TEST_F(AddInFixture, EveryFeatureIsThereOnceInEachEditorAndGoneAfterUnload) {
       Load(row.mode);
     }
     EXPECT_TRUE(editor->Bar(u"TessalyIDE").IsVisible());
-    auto& tab_window = editor->Window(u"标签");
-    EXPECT_TRUE(tab_window.IsVisible());
-    const auto& tabs = dynamic_cast<tabs::VBIDETab&>(*tab_window.Document()).TabStrip1.Tabs();
+    EXPECT_TRUE(editor->Window(u"标签").IsVisible());
+    const auto& tabs = Document().TabStrip1.Tabs();
     EXPECT_EQ(tabs.size() == 1 ? tabs[0].Caption : u"", u"Report ");
     EXPECT_EQ(os.windows().WindowsWithRegisteredProc().size(), 1u);  // the project tree
     EXPECT_EQ(os.loop().RunningTimerCount(), row.vb6 ? 2u : 1u);     // wheel, dialogs
@@ -112,6 +113,64 @@ TEST_F(AddInFixture, EachClickOfTheTableGivesItsTextAndCaretInBothEditorsAndIsUn
     }
   }
   EXPECT_TRUE(os.system().MessageBoxes().empty());
+}
+
+// Loaded, unloaded and loaded again in one editor run, as a user does from the Add-In Manager,
+// and timers that fire while the add-in waits inside a message box or the menu build. Run this
+// program under valgrind after changing any lifetime.
+const Modules kTwoModules = {{u"Report", {u"Sub A()", u"End Sub"}},
+                             {u"Ledger", {u"Sub B()", u"End Sub"}}};
+
+TEST_F(AddInFixture, TheTabWindowKeepsWorkingAcrossAReload) {
+  Start(kTwoModules);
+  auto* document = &Document();
+  Unload();
+
+  // A click on the surviving window's strip while no add-in is loaded does nothing.
+  editor->Activate(u"Report");
+  document->TabStrip1.UserClick(TabOf(u"Ledger "));
+  EXPECT_EQ(ActiveCaption(), u"Project1 - Report (Code)");
+
+  Load();
+  EXPECT_EQ(add_in->Connection().TabDocument.get(), document);
+
+  OpenFromTree(u"Journal");
+  os.loop().Advance(tabs::kPendingTabCheckMs);
+  EXPECT_EQ(document->TabStrip1.SelectedItem().Caption, u"Journal ");
+
+  document->TabStrip1.UserClick(TabOf(u"Ledger "));
+  EXPECT_EQ(ActiveCaption(), u"Project1 - Ledger (Code)");
+
+  Unload();
+  document->TabStrip1.UserClick(TabOf(u"Report "));
+  EXPECT_EQ(ActiveCaption(), u"Project1 - Ledger (Code)");
+  ExpectNothingOfOursLeft();
+}
+
+// A dialog the watch enlarges and a tab check pending, then the add-in waits in a message box
+// or in the menu's build: the timers fire inside.
+TEST_F(AddInFixture, TimersFireWhileTheAddInWaits) {
+  const std::function<void()> waits[] = {
+      [&] {
+        editor->Refuse(u"Application.MainWindow");
+        add_in->RunFunctionMenu(u"清屏(&N)");
+        ASSERT_EQ(os.system().MessageBoxes().back().text, menu::kNoProjectAccessMessage);
+      },
+      [&] {
+        editor->App().Bars().RemoveBar(u"TessalyIDE");
+        add_in->BuildFunctionMenu();
+        EXPECT_EQ(editor->Click({u"TessalyIDE", u"【功能】", u"代码缩进"}).sinks_run, 1);
+      }};
+  for (const auto& wait : waits) {
+    Start(kTwoModules);
+    const auto dialog = desktop->OpenDialog(sim::EditorDialog::kReferences);
+    const auto before = os.windows().WindowRect(dialog);
+    OpenFromTree(u"Journal");
+    wait();
+    EXPECT_NE(os.windows().WindowRect(dialog), before);
+    EXPECT_EQ(Document().TabStrip1.SelectedItem().Caption, u"Journal ");
+    EXPECT_EQ(add_in->Tabs().State().PendingTabTimer(), 0u);
+  }
 }
 
 }  // namespace
