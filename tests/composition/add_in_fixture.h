@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <utility>
@@ -18,6 +19,7 @@
 #include "support/click_cases.h"
 #include "support/host_editors.h"
 #include "tabs/code_tabs.h"
+#include "tabs/vbide_tab.h"
 
 namespace tessaly::composition {
 
@@ -64,8 +66,24 @@ class AddInFixture : public ::testing::Test {
     editor->ActivePane()->Select(s.start_line, s.start_column, s.end_line, s.end_column);
   }
   host::Selection Caret() { return editor->ActivePane()->CurrentSelection(); }
-  const std::vector<std::u16string>& Text(const std::u16string& module) {
+  const std::vector<std::u16string>& Text(const std::u16string& module = u"Module1") {
     return editor->Module(module).Text();
+  }
+
+  tabs::VBIDETab& Document() {
+    return dynamic_cast<tabs::VBIDETab&>(*editor->Window(u"标签").Document());
+  }
+  std::int32_t TabOf(const std::u16string& caption) {
+    const auto& tabs = Document().TabStrip1.Tabs();
+    return static_cast<std::int32_t>(std::ranges::find(tabs, caption, &tabs::Tab::Caption) -
+                                     tabs.begin());
+  }
+  std::u16string ActiveCaption() { return editor->ActivePane()->CodeWindow().CaptionText(); }
+  // A module opened from the project explorer: the double-click reaches the tree first.
+  void OpenFromTree(const std::u16string& module) {
+    os.windows().SendMessage(desktop->ProjectTree(), host::kWmLButtonDblClk, 0, 0);
+    editor->AddModule(u"Project1", module, {u"Sub C()", u"End Sub"});
+    desktop->Sync();
   }
 
   void ExpectNothingOfOursLeft() {

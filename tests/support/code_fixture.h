@@ -37,7 +37,6 @@ class CodeFixture {
     application_->SetActivePane(module_->Pane());
     saved_start_line_ = start_line;
   }
-  void ClearActivePane() { application_->SetActivePane(nullptr); }
   host::Selection Caret() const { return module_->Pane()->CurrentSelection(); }
 
   std::int64_t Calls(std::u16string_view member) const {
