@@ -1,19 +1,12 @@
-#include <gtest/gtest.h>
 
-#include <filesystem>
-#include <string>
 #include <thread>
-#include <vector>
-#include "cli/command_line.h"
 #include "support/cli_fixture.h"
 
 namespace tessaly::cli {
 namespace {
 
 namespace fs = std::filesystem;
-using test_support::ReadBytes;
-using test_support::RunTessaly;
-using test_support::TempFolder;
+using namespace test_support;
 
 // The lines of the four switches, below the form's four lines of text.
 std::string Switches(const std::string& registry) {
@@ -61,13 +54,11 @@ TEST(RegistryFaults, ConcurrentChangesAreAllKeptAndNothingPlantedIsWrittenThroug
   }
   for (int round = 0; round < 12; ++round) {
     const std::string value = round % 2 == 0 ? "0" : "1";
-    test_support::CommandResult tabs;
+    CommandResult tabs;
     std::thread other([&] {
-      tabs =
-          test_support::RunBinary({"about", "--registry", registry, "--set", "多标签页=" + value});
+      tabs = RunBinary({"about", "--registry", registry, "--set", "多标签页=" + value});
     });
-    const auto wheel =
-        test_support::RunBinary({"about", "--registry", registry, "--set", "鼠标滚轮=" + value});
+    const auto wheel = RunBinary({"about", "--registry", registry, "--set", "鼠标滚轮=" + value});
     other.join();
     EXPECT_EQ(tabs.status, kExitOk);
     EXPECT_EQ(wheel.status, kExitOk);
@@ -77,7 +68,7 @@ TEST(RegistryFaults, ConcurrentChangesAreAllKeptAndNothingPlantedIsWrittenThroug
         << "round " << round;
   }
   for (const auto& name : planted)
-    EXPECT_EQ(ReadBytes(test_support::Utf8Text(folder.Path() / name)), "precious");
+    EXPECT_EQ(ReadBytes(Utf8Text(folder.Path() / name)), "precious");
   EXPECT_EQ(folder.Entries(),
             (std::vector<std::string>{".r.reg.tmp", "r.reg", "r.reg.tmp", "r.tmp", "v.txt"}));
 }

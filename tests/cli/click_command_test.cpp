@@ -1,21 +1,12 @@
-#include <gtest/gtest.h>
 
-#include <filesystem>
-#include <string>
-#include <vector>
 
 #include "cli/click_report.h"
-#include "cli/command_line.h"
 #include "support/cli_fixture.h"
 
 namespace tessaly::cli {
 namespace {
 
-using test_support::CrLfLines;
-using test_support::FileSnapshot;
-using test_support::ReadBytes;
-using test_support::RunTessaly;
-using test_support::TempFolder;
+using namespace test_support;
 
 const std::string kHeader = "Attribute VB_Name = \"Block\"\r\n";
 // What the editor shows of the module below: all but its header line.

@@ -3,13 +3,7 @@
 
 #include "cli/command_line.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <fstream>
-#include <sstream>
-#include <string>
-#include <vector>
 #include "support/cli_fixture.h"
 
 namespace tessaly::cli {
@@ -17,13 +11,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::string_literals;
-using test_support::IsRefusal;
-using test_support::kFlatModule;
-using test_support::kIndentedModule;
-using test_support::ReadBytes;
-using test_support::RunTessaly;
-using test_support::SnapshotFolder;
-using test_support::TempFolder;
+using namespace test_support;
 
 // Help, version and the bar as the add-in built it (its make-up is the menu's own tests'
 // concern) go to standard output: the bar one control a line, four blanks deeper in a popup, a
@@ -63,20 +51,20 @@ TEST(FileNames, EveryKindOfPathWorksAlike) {
                                     deep + std::string(90, 'f') + "模块.bas"};
 #ifdef _WIN32
   // What only Windows writes: backslashes, and a path from the current folder of a drive.
-  const std::string drive = test_support::Utf8Text(work.root_name());
+  const std::string drive = Utf8Text(work.root_name());
   paths.insert(paths.end(), {".\\Back.bas", "..\\Back.bas", "src\\Back.bas", drive + "Drive.bas"});
 #endif
   const std::string indented = top.Write("Indented.bas", kIndentedModule);
-  const test_support::FileSnapshot formatted(indented);
+  const FileSnapshot formatted(indented);
   const fs::path before = fs::current_path();
   fs::current_path(work);
   for (const bool built : {false, true}) {
     const auto run = [built](const std::vector<std::string>& args) {
-      return built ? test_support::RunBinary(args) : RunTessaly(args);
+      return built ? RunBinary(args) : RunTessaly(args);
     };
     for (const auto& path : paths) {
       SCOPED_TRACE(path + (built ? " through tessaly" : " in-process"));
-      const fs::path file = fs::absolute(test_support::Utf8Path(path));
+      const fs::path file = fs::absolute(Utf8Path(path));
       fs::create_directories(file.parent_path());
       std::ofstream(file, std::ios::binary) << kFlatModule;
       const auto check = run({"fmt", "--check", path, "../Indented.bas", path});
@@ -85,18 +73,18 @@ TEST(FileNames, EveryKindOfPathWorksAlike) {
       EXPECT_EQ(run({"click", "代码缩进", path, "--line", "2"}).out, kIndentedModule);
       EXPECT_EQ(run({"fmt", path, "../Indented.bas"}).out, kIndentedModule + kIndentedModule);
       EXPECT_EQ(run({"fmt", "-i", path, "../Indented.bas"}).status, kExitOk);
-      EXPECT_EQ(ReadBytes(test_support::Utf8Text(file)), kIndentedModule);
+      EXPECT_EQ(ReadBytes(Utf8Text(file)), kIndentedModule);
       EXPECT_EQ(run({"fmt", "--check", path}).status, kExitOk);
       // Already formatted: not rewritten.
-      EXPECT_TRUE(test_support::FileSnapshot(indented) == formatted);
+      EXPECT_TRUE(FileSnapshot(indented) == formatted);
       EXPECT_EQ(run({"annotate", path + "x"}).err,
                 "tessaly: " + path + "x: No such file or directory\n");
     }
   }
   fs::current_path(before);
   for (const auto& entry : fs::recursive_directory_iterator(top.Path())) {
-    EXPECT_FALSE(test_support::Utf8Text(entry.path().filename()).starts_with(".tessaly-"))
-        << test_support::Utf8Text(entry.path());
+    EXPECT_FALSE(Utf8Text(entry.path().filename()).starts_with(".tessaly-"))
+        << Utf8Text(entry.path());
   }
 }
 
@@ -118,8 +106,7 @@ TEST(Refusals, GiveOneLineAndStatusTwoAndLeaveEveryFileAsItWas) {
   fs::permissions(read_only, fs::perms::owner_read);
   const std::string missing = (folder.Path() / "Missing.bas").string();
   // A line break, an escape sequence and a C1 control in what a message echoes.
-  const std::string controls =
-      test_support::Utf8Text(folder.Path() / test_support::Utf8Path("x\ny\x1B[31m\xC2\x9B.bas"));
+  const std::string controls = Utf8Text(folder.Path() / Utf8Path("x\ny\x1B[31m\xC2\x9B.bas"));
   const std::string directory = (folder.Path() / "Folder.bas").string();
   fs::create_directory(directory);
   const std::string report = (folder.Path() / "report.json").string();
@@ -204,7 +191,7 @@ TEST(Refusals, LostStandardOutputIsAnError) {
     std::ostringstream err;
     EXPECT_EQ(RunCommandLine(args, {in, lost, err}), kExitBadInput);
     EXPECT_EQ(err.str(), "tessaly: cannot write to standard output\n");
-    const auto piped = test_support::RunBinary(args, kFlatModule, /*output_closed=*/true);
+    const auto piped = RunBinary(args, kFlatModule, /*output_closed=*/true);
     EXPECT_EQ(piped.status, kExitBadInput);
     EXPECT_EQ(piped.err, "tessaly: cannot write to standard output\n");
     EXPECT_TRUE(SnapshotFolder(folder) == before);

@@ -4,23 +4,12 @@
 
 #include <windows.h>
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
-#include "cli/command_line.h"
 #include "support/cli_fixture.h"
 
 namespace tessaly::cli {
 namespace {
 
-using test_support::IsRefusal;
-using test_support::kFlatModule;
-using test_support::RunBinary;
-using test_support::SnapshotFolder;
-using test_support::TempFolder;
-using test_support::Utf8Path;
+using namespace test_support;
 
 // A file another program holds open: without any sharing it cannot be read; shared for reading
 // only, it can be read but not replaced. Either way one line and status 2, found before any file
@@ -56,7 +45,7 @@ TEST(WindowsFiles, AttributesAreKeptAndStreamsAreBinary) {
   ASSERT_TRUE(SetFileAttributesW(Utf8Path(hidden).c_str(), kept));
   const auto result = RunBinary({"fmt", "-i", hidden});
   EXPECT_EQ(result.status, kExitOk) << result.err;
-  EXPECT_EQ(test_support::ReadBytes(hidden), test_support::kIndentedModule);
+  EXPECT_EQ(ReadBytes(hidden), kIndentedModule);
   EXPECT_EQ(GetFileAttributesW(Utf8Path(hidden).c_str()), kept);
   EXPECT_EQ(folder.Entries(), std::vector<std::string>{"Hidden.bas"});
   EXPECT_EQ(RunBinary({"fmt", "-"}, "Sub A()\nx = \"\x1A\"\r\nEnd Sub\n").out,

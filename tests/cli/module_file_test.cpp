@@ -1,10 +1,7 @@
 #include "cli/module_file.h"
 
-#include <gtest/gtest.h>
 #include <algorithm>
 #include <random>
-#include <string>
-#include <vector>
 #include "cli/file_encoding.h"
 #include "cli/module_header.h"
 #include "codetools/indent.h"
@@ -18,7 +15,7 @@ namespace {
 // tells the line length's `>` from `>=`, would take gigabytes to build, so that edge goes
 // untested.
 
-using test_support::CrLfLines;
+using namespace test_support;
 using Lines = std::vector<std::u16string>;
 using Origins = std::vector<std::optional<std::size_t>>;
 // An edited line that came from no line before.
