@@ -40,11 +40,6 @@ TEST(ClickCommandTest, EditsAndReportsAtTheCaretAndSelection) {
       // that then stands at the caret ("    End If", so one level deeper).
       {{"粘贴(&S)", "--line", "2", "--col", "5", "--to", "3:3", "--clipboard", "z = 2"},
        {"Sub A()", "        z = 2", "", "    End If", "End Sub"}, Report(2, 3)},
-      // A module of plain ASCII is taken for code page 936, the editor's own code page, so
-      // the Chinese it gains is written in it.
-      {{"粘贴(&S)", "--line", "3", "--col", "9", "--clipboard", "z = 2 ' 中文"},
-       {"Sub A()", "    If x Then", "        z = 2 ' \xD6\xD0\xCE\xC4", "        y = 1", "",
-        "    End If", "End Sub"}, Report(3, 9)},
       // The editor reports a selection made backwards from its first character.
       {{"注释(&Z)", "--line", "3", "--col", "14", "--to", "2:1"},
        {"Sub A()", "    'If x Then", "        'y = 1", "", "    End If", "End Sub"}, Report(3, 14)},

