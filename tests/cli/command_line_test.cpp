@@ -133,7 +133,6 @@ TEST(Refusals, GiveOneLineAndStatusTwoAndLeaveEveryFileAsItWas) {
       {{"click", click, module, "--line", "4", "-i"}, {module, "line 4", "3 lines"}},
       {{"click", click, module, "--line", "3", "--col", "9", "-i"},
        {module, "column 9", "line 3", "7 characters"}},
-      {{"click", click, module, "--to", "2:99", "-i"}, {module, "column 99", "line 2"}},
       // What a message echoes stays on its one line and sends the terminal nothing.
       {{"click", "a\nb", module}, {"no caption 'a\\nb'"}},
       {{"fmt", controls}, {"x\\ny\\x1B[31m\\xC2\\x9B.bas: No such file"}},
