@@ -73,7 +73,6 @@ TEST(FileNames, EveryKindOfPathWorksAlike) {
       EXPECT_EQ(run({"fmt", path, "../Indented.bas"}).out, kIndentedModule + kIndentedModule);
       EXPECT_EQ(run({"fmt", "-i", path, "../Indented.bas"}).status, kExitOk);
       EXPECT_EQ(ReadBytes(Utf8Text(file)), kIndentedModule);
-      EXPECT_EQ(run({"fmt", "--check", path}).status, kExitOk);
       // Already formatted: not rewritten.
       EXPECT_TRUE(FileSnapshot(indented) == formatted);
       EXPECT_EQ(run({"annotate", path + "x"}).err,
@@ -149,7 +148,6 @@ TEST(Refusals, GiveOneLineAndStatusTwoAndLeaveEveryFileAsItWas) {
       {{"click", click, module, "-i", "--report", missing + "/report.json"},
        {"cannot write the report", missing + "/report.json"}},
       {{"click", click, module, "--line", "2", "--report", module}, {"names the module itself"}},
-      {{"click", click, read_only, "--line", "2", "-i", "--report", report}, {read_only}},
       // Settings and the registry file; every switch is checked before any is stored.
       {{"about", "--registry", missing, "--set", "菜单=1"}, {"--set takes"}},
       {{"about", "--registry", missing, "--set", "功能菜单=2"}, {"takes 0 or 1"}},
