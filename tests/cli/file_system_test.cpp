@@ -1,32 +1,20 @@
 // What the command line meets on Linux and not on Windows: permission bits, symbolic links,
 // devices, resource limits. The Windows counterparts are in file_system_test_win32.cpp.
 
-#include <gtest/gtest.h>
-
 #include <sys/resource.h>
 #include <unistd.h>
 
 #include <csignal>
-#include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <string>
-#include <vector>
 
-#include "cli/command_line.h"
 #include "support/cli_fixture.h"
 
 namespace tessaly::cli {
 namespace {
 
 namespace fs = std::filesystem;
-using test_support::IsRefusal;
-using test_support::kFlatModule;
-using test_support::kIndentedModule;
-using test_support::ReadBytes;
-using test_support::RunTessaly;
-using test_support::SnapshotFolder;
-using test_support::TempFolder;
+using namespace test_support;
 
 // Devices and permission bits: one line, status 2, and the folder as it was. A read error is no
 // empty file; a device that never ends is refused at the limit; a report whose write fails only
@@ -109,11 +97,11 @@ TEST(BadInput, MemoryIsBoundedByTheLargestFileAndItsResult) {
   // reserved room the limit counts and the child may still use.
   EXPECT_EXIT(RunWithLittleMemory({"fmt", "-"}, 96, kModuleSizeLimit, ModuleOfLines(4'000'000)),
               testing::ExitedWithCode(kExitBadInput), "^tessaly: out of memory\n$");
-  const auto deep = folder.Write("Deep.bas", test_support::NestedIfs(40'000));
+  const auto deep = folder.Write("Deep.bas", NestedIfs(40'000));
   EXPECT_EXIT(RunWithLittleMemory({"fmt", deep}, 48), testing::ExitedWithCode(kExitBadInput),
               "^tessaly: .*Deep.bas: the result would be larger than 256 MiB, the most a module "
               "may hold\n$");
-  const auto nested = folder.Write("Nested.bas", test_support::NestedIfs(4'000));
+  const auto nested = folder.Write("Nested.bas", NestedIfs(4'000));
   EXPECT_EXIT(RunWithLittleMemory({"click", "代码缩进", nested, "--line", "2"}, 96, 16u << 20),
               testing::ExitedWithCode(kExitBadInput), "larger than 16 MiB");
   const auto path = folder.Write("M.bas", ModuleOfLines(1'000'000));
@@ -129,7 +117,7 @@ TEST(BadInput, MemoryIsBoundedByTheLargestFileAndItsResult) {
 // disk) names the file and leaves the module as it was and no temporary file behind.
 TEST(PosixFiles, AWriteCutShortLeavesNothingBehind) {
   TempFolder folder;
-  const std::string module = folder.Write("Limited.bas", test_support::NestedIfs(50));
+  const std::string module = folder.Write("Limited.bas", NestedIfs(50));
   const auto before = SnapshotFolder(folder);
   rlimit limit{};
   ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);

@@ -12,12 +12,10 @@ namespace tessaly::test_support {
 
 namespace {
 
-// The rules CommandLineToArgvW reads back: quotes around an argument with blanks or quotes,
-// a quote escaped by a backslash, backslashes doubled only before a quote.
+// The rules CommandLineToArgvW reads back: quotes around every argument (so an empty one and
+// one with blanks stay whole), a quote escaped by a backslash, backslashes doubled only before
+// a quote.
 std::wstring Quoted(std::wstring_view arg) {
-  if (!arg.empty() && arg.find_first_of(L" \t\n\v\"") == std::wstring_view::npos) {
-    return std::wstring(arg);
-  }
   std::wstring quoted = L"\"";
   std::size_t backslashes = 0;
   for (const wchar_t c : arg) {
