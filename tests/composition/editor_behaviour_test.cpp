@@ -73,9 +73,9 @@ TEST_F(AddInFixture, EveryFeatureIsThereOnceInEachEditorAndGoneAfterUnload) {
 }
 
 // A click reads what it works on once and hands it to the tool: the pane, its selection and
-// its module, whatever the tool then reads and writes. (The log of a refused member is checked
-// through QWIX.dll, in tests/win32/fake_host/refusal_log_test.cpp.)
-TEST_F(AddInFixture, AClickAsksForItsPaneOnce) {
+// its module, whatever the tool then reads and writes; a member the editor refuses on every line
+// leaves one line in the log, naming the place, however often the user clicks.
+TEST_F(AddInFixture, AClickAsksForItsPaneOnceAndARefusalIsLoggedOncePerPlace) {
   Start({{u"Report", {u"Sub A()", u"If x Then", u"y = 1", u"End If", u"End Sub"}}});
   editor->ActivePane()->PlaceCaret(3, 1);
   for (const auto* caption : {u"代码缩进", u"注解对齐", u"代码注解", u"删除空行"}) {
@@ -86,6 +86,13 @@ TEST_F(AddInFixture, AClickAsksForItsPaneOnce) {
     EXPECT_EQ(editor->Calls(u"CodePane.CodeModule"), 1);
   }
   EXPECT_EQ(editor->Module(u"Report").Text()[2], u"        y = 1 'y 等于 1");
+  editor->Refuse(u"CodeModule.ReplaceLine");
+  Click(u"取消缩进");
+  Click(u"取消缩进");
+  const auto& lines = editor->App().Calls().RefusalLines();
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_NE(lines[0].find("codetools/"), std::string::npos) << lines[0];
+  EXPECT_NE(lines[0].find("the editor refused CodeModule.ReplaceLine"), std::string::npos);
 }
 
 // The shared click table through the simulated editor: the same cases the fake editor host runs
