@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -29,21 +30,14 @@ Texts Numbered(const std::u16string& stem, int count, const std::u16string& suff
   return texts;
 }
 
+// The tool window keeps its document, whose designed tab stays while no code window is open.
 TEST(CreateTabWindow, MakesTheToolWindowAndKeepsItsDocument) {
   TabsFixture f;
-  f.CreateTabWindow();
-  f.tabs.TabInitialize();  // no code window: the designed tab stays
-  ASSERT_TRUE(f.editor.HasWindow(u"标签"));
+  f.StartWith({});
   EXPECT_EQ(f.connection.TabDocument, f.editor.Window(u"标签").Document());
   EXPECT_EQ(f.Captions(), Texts{u"Tab1"});
   EXPECT_EQ((std::vector{f.Strip().Left(), f.Strip().Top(), f.Strip().Width(), f.Strip().Height()}),
             (std::vector{0, 0, 28000, 300}));
-
-  TabsFixture other;
-  other.connection.ComponentName = u"Other";  // a class the editor does not know
-  other.CreateTabWindow();
-  EXPECT_TRUE(!other.editor.HasWindow(u"标签") && !other.connection.TabDocument &&
-              !other.connection.TabWindow);
 }
 
 // Start-up makes a tab per code window and stops after the first past window position 11.
@@ -120,42 +114,35 @@ TEST(TabClick, BringsTheModulesWindowToTheFront) {
 // A face redraws the strip only when told: every change of what it shows must tell, and a
 // call that changes nothing must not.
 TEST(TabStripChanges, EachChangeOfWhatItShowsNotifiesOnce) {
-  const struct {
-    std::function<void(TabStrip&)> act;
-    int notifications;
-  } cases[] = {
-      {[](TabStrip& s) { s.SetCaption(1, u"Ledger "); }, 1},
-      {[](TabStrip& s) { s.SetCaption(1, u"Report "); }, 0},
-      {[](TabStrip& s) { s.Add(u"Tab3"); }, 1},
-      {[](TabStrip& s) { s.UserClick(0); }, 1},
-      {[](TabStrip& s) { s.UserClick(1); }, 0},
-      {[](TabStrip& s) { s.Move(0, 0, 4800, 300); }, 1},
-      {[](TabStrip& s) { s.Move(0, 0, 4800, 3600); }, 0},
-  };
-  for (std::size_t i = 0; i < std::size(cases); ++i) {
-    TabStrip strip;
-    strip.SetCaption(strip.Add(u"Tab2"), u"Report ");
-    strip.SetSelectedIndex(1);
-    int notified = 0;
-    strip.SetChangeListener([&] { ++notified; });
-    cases[i].act(strip);
-    EXPECT_EQ(notified, cases[i].notifications) << i;
+  TabStrip strip;
+  strip.SetCaption(strip.Add(u"Tab2"), u"Report ");
+  strip.SetSelectedIndex(1);
+  std::vector<int> notified{0};
+  strip.SetChangeListener([&] { ++notified.back(); });
+  for (const auto& act : std::vector<std::function<void()>>{
+           [&] {
+             strip.SetCaption(1, u"Report ");
+             strip.UserClick(1);
+             strip.Move(0, 0, 4800, 3600);
+           },
+           [&] { strip.SetCaption(1, u"Ledger "); }, [&] { strip.Add(u"Tab3"); },
+           [&] { strip.UserClick(0); }, [&] { strip.Move(0, 0, 4800, 300); }}) {
+    act();
+    notified.push_back(0);
   }
+  EXPECT_EQ(notified, (std::vector{0, 1, 1, 1, 1, 0}));
 }
 
 TEST(TabNames, ReduceACaptionByBothRules) {
-  const struct {
-    std::u16string caption, by_window_rule, by_name_rule;
-  } cases[] = {// Start-up and Code_Click meet both markers; the project's name plays no part.
-               {u"VBAProject - 模块1 (代码)", u"模块1 ", u"模块1 "},
-               // Without a marker the name rule takes the whole caption and still meets the tab.
-               {u"Project1 - Form1", u"Form1", u"Form1"},
-               // The rules differ on an inner " - ": the window rule drops every one of them.
-               {u"P - A - B (Code)(Code)", u"AB ", u"A - B "}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(text::ToUtf8(ReduceByWindowRule(c.caption)), text::ToUtf8(c.by_window_rule));
-    EXPECT_EQ(text::ToUtf8(ReduceByNameRule(c.caption)), text::ToUtf8(c.by_name_rule));
-  }
+  // Start-up and Code_Click meet both markers; without a marker the name rule takes the whole
+  // caption and still meets the tab; on an inner " - " the window rule drops every one of them.
+  const std::array<std::u16string, 3> cases[] = {
+      {u"VBAProject - 模块1 (代码)", u"模块1 ", u"模块1 "},
+      {u"Project1 - Form1", u"Form1", u"Form1"},
+      {u"P - A - B (Code)(Code)", u"AB ", u"A - B "}};
+  for (const auto& [caption, by_window_rule, by_name_rule] : cases)
+    EXPECT_EQ(Texts({ReduceByWindowRule(caption), ReduceByNameRule(caption)}),
+              Texts({by_window_rule, by_name_rule}));
 }
 
 // A double-click in the project tree starts a check every 150 ms that selects the tab of the
@@ -191,8 +178,13 @@ TEST(ProjectTreeDoubleClick, SelectsTheTabOfTheNextActiveCodeWindow) {
   f.tabs.UnhookProjectTree();  // which ends a pending check too
   EXPECT_EQ(loop.RunningTimerCount(), 0u);
 
-  TabsFixture undocumented;  // no strip to update: the check stops itself
-  undocumented.AddModules({u"A", u"B"});
+  // A class the editor does not know makes no tool window: no strip to update, and the check
+  // stops itself.
+  TabsFixture undocumented;
+  undocumented.connection.ComponentName = u"Other";
+  undocumented.StartWith({u"A", u"B"});
+  EXPECT_TRUE(!undocumented.editor.HasWindow(u"标签") && !undocumented.connection.TabDocument &&
+              !undocumented.connection.TabWindow);
   undocumented.HookProjectTree();
   undocumented.DoubleClickTree();
   undocumented.editor.Activate(u"A");
