@@ -4,7 +4,6 @@
 
 #include <array>
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -201,17 +200,8 @@ TEST(ProjectTreeHook, HooksOnlyThisEditorsTreeAndTakesItselfOffAgain) {
   for (const auto& row : rows) {
     TabsFixture f;
     auto& windows = f.os.windows();
-    // An editor's main window, its project explorer and the tree, in or beside the explorer.
-    const auto make = [&](std::optional<std::uint32_t> process, bool in_explorer) {
-      const auto main =
-          windows.CreateWindow({u"wndclass_desked_gsk", u"Project1", 0, {}, 0, process});
-      const auto project = windows.CreateWindow({u"PROJECT", u"", 0, {}, main, process});
-      return std::pair{main,
-                       windows.CreateWindow(
-                           {u"SysTreeView32", u"", 0, {}, in_explorer ? project : main, process})};
-    };
-    if (row.another_editor_first) make(7, true);
-    const auto [main, tree] = make(std::nullopt, row.tree_in_project_explorer);
+    if (row.another_editor_first) f.MakeEditorWindows(7);
+    const auto [main, tree] = f.MakeEditorWindows(std::nullopt, row.tree_in_project_explorer);
     if (row.names_its_main_window) f.editor.MainWindow().SetHandle(main);
     const auto original = windows.WindowProc(tree);
     f.tabs.HookProjectTree();
