@@ -29,16 +29,6 @@ Texts Numbered(const std::u16string& stem, int count, const std::u16string& suff
   return texts;
 }
 
-// The tool window keeps its document, whose designed tab stays while no code window is open.
-TEST(CreateTabWindow, MakesTheToolWindowAndKeepsItsDocument) {
-  TabsFixture f;
-  f.StartWith({});
-  EXPECT_EQ(f.connection.TabDocument, f.editor.Window(u"标签").Document());
-  EXPECT_EQ(f.Captions(), Texts{u"Tab1"});
-  EXPECT_EQ((std::vector{f.Strip().Left(), f.Strip().Top(), f.Strip().Width(), f.Strip().Height()}),
-            (std::vector{0, 0, 28000, 300}));
-}
-
 // Start-up makes a tab per code window and stops after the first past window position 11.
 TEST(TabInitialize, StopsAfterTheFirstCodeWindowPastPosition11) {
   // The editor's three panels take window positions 1 to 3; the tab window itself, made first,
@@ -92,21 +82,25 @@ TEST(CodeClick, SelectsAddsThenRecyclesPositionsInTurn) {
   EXPECT_EQ(f.Document().TabReplaceCounter(), 13);
 }
 
-// A tab click brings its module's window to the front; the tab of a closed module, or an
-// editor refusing the windows' captions, leaves the editor as it is.
+// The tool window keeps its document. A tab click brings its module's window to the front; the
+// tab of a closed module, or an editor refusing the windows' captions, leaves the editor as it is.
 TEST(TabClick, BringsTheModulesWindowToTheFront) {
   TabsFixture f;
   f.StartWith({u"A", u"B", u"C"});
+  EXPECT_EQ(f.connection.TabDocument, f.editor.Window(u"标签").Document());
+  EXPECT_EQ((std::vector{f.Strip().Left(), f.Strip().Top(), f.Strip().Width(), f.Strip().Height()}),
+            (std::vector{0, 0, 28000, 300}));
   f.Strip().UserClick(0);
-  EXPECT_EQ(f.editor.ActivePane(), f.editor.Module(u"A").Pane().get());
+  const auto* a = f.editor.Module(u"A").Pane().get();
+  EXPECT_EQ(f.editor.ActivePane(), a);
 
   f.editor.App().WindowList().Remove(f.editor.Window(u"Project1 - C (Code)"));
   f.Strip().UserClick(2);
   EXPECT_EQ(f.Strip().SelectedIndex(), 2);
-  EXPECT_EQ(f.editor.ActivePane(), f.editor.Module(u"A").Pane().get());
+  EXPECT_EQ(f.editor.ActivePane(), a);
   f.editor.Refuse(u"Window.Caption");
   EXPECT_NO_THROW(f.Strip().UserClick(1));
-  EXPECT_EQ(f.editor.ActivePane(), f.editor.Module(u"A").Pane().get());
+  EXPECT_EQ(f.editor.ActivePane(), a);
   EXPECT_THROW(f.Strip().UserClick(-1), host::HostError);
 }
 
