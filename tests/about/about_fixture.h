@@ -42,7 +42,6 @@ class AboutFixture {
 
   FormWindowFactory Windows() {
     return {[this] {
-              ++windows_made;
               return os.windows().CreateWindow({u"ThunderFormDC", u""});
             },
             [this](host::WindowHandle window) { os.windows().DestroyWindow(window); }};
@@ -60,7 +59,6 @@ class AboutFixture {
   addin::Connection connection;
   tessaly::testing::RecordingFeatures features{connection};
   AboutFormHost host{connection, features, os.Os(), Windows()};
-  int windows_made = 0;
 };
 
 }  // namespace tessaly::about::testing

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <tuple>
+#include <utility>
 
 #include "doctor/installation.h"
 
@@ -18,13 +19,12 @@ inline constexpr char kVersion[] = "1.36.0";
 // The first bytes of a PE file for the machine (0x14C x86, 0x8664 x64).
 inline std::vector<std::uint8_t> PeHead(std::uint16_t machine) {
   std::vector<std::uint8_t> head(0x200);
-  head[0] = 'M';
-  head[1] = 'Z';
-  head[0x3C] = 0x80;
-  head[0x80] = 'P';
-  head[0x81] = 'E';
-  head[0x84] = static_cast<std::uint8_t>(machine & 0xFF);
-  head[0x85] = static_cast<std::uint8_t>(machine >> 8);
+  // clang-format off
+  const std::pair<int, int> bytes[] = {{0, 'M'}, {1, 'Z'}, {0x3C, 0x80}, {0x80, 'P'}, {0x81, 'E'},
+                                       {0x84, machine & 0xFF}, {0x85, machine >> 8}};
+  // clang-format on
+  for (const auto& [at, byte] : bytes)
+    head[at] = static_cast<std::uint8_t>(byte);
   return head;
 }
 

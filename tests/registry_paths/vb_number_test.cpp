@@ -22,10 +22,8 @@ void UnderEveryHostState(const std::function<void()>& check) {
   const int rounding = std::fegetround();
   bool comma_seen = false;
   for (const char* name : {"C", "de_DE.UTF-8", "German"}) {
-    if (!std::setlocale(LC_ALL, name)) continue;
-    const bool comma = std::localeconv()->decimal_point == std::string(",");
-    if (comma && comma_seen) continue;
-    comma_seen = comma_seen || comma;
+    if (comma_seen || !std::setlocale(LC_ALL, name)) continue;
+    comma_seen = std::localeconv()->decimal_point == std::string(",");
     for (const int mode : {FE_TONEAREST, FE_UPWARD, FE_DOWNWARD, FE_TOWARDZERO}) {
       ASSERT_EQ(std::fesetround(mode), 0);
       SCOPED_TRACE(std::string(name) + ", rounding mode " + std::to_string(mode));

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,23 +27,6 @@ Texts Numbered(const std::u16string& stem, int count, const std::u16string& suff
   for (int i = first; i < first + count; ++i)
     texts.push_back(stem + text::FromUtf8(std::to_string(i)) + suffix);
   return texts;
-}
-
-TEST(CreateTabWindow, MakesTheToolWindowAndKeepsItsDocument) {
-  TabsFixture f;
-  f.CreateTabWindow();
-  f.tabs.TabInitialize();  // no code window: the designed tab stays
-  ASSERT_TRUE(f.editor.HasWindow(u"标签"));
-  EXPECT_EQ(f.connection.TabDocument, f.editor.Window(u"标签").Document());
-  EXPECT_EQ(f.Captions(), Texts{u"Tab1"});
-  EXPECT_EQ((std::vector{f.Strip().Left(), f.Strip().Top(), f.Strip().Width(), f.Strip().Height()}),
-            (std::vector{0, 0, 28000, 300}));
-
-  TabsFixture other;
-  other.connection.ComponentName = u"Other";  // a class the editor does not know
-  other.CreateTabWindow();
-  EXPECT_TRUE(!other.editor.HasWindow(u"标签") && !other.connection.TabDocument &&
-              !other.connection.TabWindow);
 }
 
 // Start-up makes a tab per code window and stops after the first past window position 11.
@@ -99,63 +82,60 @@ TEST(CodeClick, SelectsAddsThenRecyclesPositionsInTurn) {
   EXPECT_EQ(f.Document().TabReplaceCounter(), 13);
 }
 
-// A tab click brings its module's window to the front; the tab of a closed module, or an
-// editor refusing the windows' captions, leaves the editor as it is.
+// The tool window keeps its document. A tab click brings its module's window to the front; the
+// tab of a closed module, or an editor refusing the windows' captions, leaves the editor as it is.
 TEST(TabClick, BringsTheModulesWindowToTheFront) {
   TabsFixture f;
   f.StartWith({u"A", u"B", u"C"});
+  EXPECT_EQ(f.connection.TabDocument, f.editor.Window(u"标签").Document());
+  EXPECT_EQ((std::vector{f.Strip().Left(), f.Strip().Top(), f.Strip().Width(), f.Strip().Height()}),
+            (std::vector{0, 0, 28000, 300}));
   f.Strip().UserClick(0);
-  EXPECT_EQ(f.editor.ActivePane(), f.editor.Module(u"A").Pane().get());
+  const auto* a = f.editor.Module(u"A").Pane().get();
+  EXPECT_EQ(f.editor.ActivePane(), a);
 
   f.editor.App().WindowList().Remove(f.editor.Window(u"Project1 - C (Code)"));
   f.Strip().UserClick(2);
   EXPECT_EQ(f.Strip().SelectedIndex(), 2);
-  EXPECT_EQ(f.editor.ActivePane(), f.editor.Module(u"A").Pane().get());
+  EXPECT_EQ(f.editor.ActivePane(), a);
   f.editor.Refuse(u"Window.Caption");
   EXPECT_NO_THROW(f.Strip().UserClick(1));
-  EXPECT_EQ(f.editor.ActivePane(), f.editor.Module(u"A").Pane().get());
+  EXPECT_EQ(f.editor.ActivePane(), a);
   EXPECT_THROW(f.Strip().UserClick(-1), host::HostError);
 }
 
 // A face redraws the strip only when told: every change of what it shows must tell, and a
 // call that changes nothing must not.
 TEST(TabStripChanges, EachChangeOfWhatItShowsNotifiesOnce) {
-  const struct {
-    std::function<void(TabStrip&)> act;
-    int notifications;
-  } cases[] = {
-      {[](TabStrip& s) { s.SetCaption(1, u"Ledger "); }, 1},
-      {[](TabStrip& s) { s.SetCaption(1, u"Report "); }, 0},
-      {[](TabStrip& s) { s.Add(u"Tab3"); }, 1},
-      {[](TabStrip& s) { s.UserClick(0); }, 1},
-      {[](TabStrip& s) { s.UserClick(1); }, 0},
-      {[](TabStrip& s) { s.Move(0, 0, 4800, 300); }, 1},
-      {[](TabStrip& s) { s.Move(0, 0, 4800, 3600); }, 0},
-  };
-  for (std::size_t i = 0; i < std::size(cases); ++i) {
-    TabStrip strip;
-    strip.SetCaption(strip.Add(u"Tab2"), u"Report ");
-    strip.SetSelectedIndex(1);
-    int notified = 0;
-    strip.SetChangeListener([&] { ++notified; });
-    cases[i].act(strip);
-    EXPECT_EQ(notified, cases[i].notifications) << i;
+  TabStrip strip;
+  strip.SetCaption(strip.Add(u"Tab2"), u"Report ");
+  strip.SetSelectedIndex(1);
+  std::vector<int> notified{0};
+  strip.SetChangeListener([&] { ++notified.back(); });
+  for (const auto& act : std::vector<std::function<void()>>{
+           [&] {
+             strip.SetCaption(1, u"Report ");
+             strip.UserClick(1);
+             strip.Move(0, 0, 4800, 3600);
+           },
+           [&] { strip.SetCaption(1, u"Ledger "); }, [&] { strip.Add(u"Tab3"); },
+           [&] { strip.UserClick(0); }, [&] { strip.Move(0, 0, 4800, 300); }}) {
+    act();
+    notified.push_back(0);
   }
+  EXPECT_EQ(notified, (std::vector{0, 1, 1, 1, 1, 0}));
 }
 
 TEST(TabNames, ReduceACaptionByBothRules) {
-  const struct {
-    std::u16string caption, by_window_rule, by_name_rule;
-  } cases[] = {// Start-up and Code_Click meet both markers; the project's name plays no part.
-               {u"VBAProject - 模块1 (代码)", u"模块1 ", u"模块1 "},
-               // Without a marker the name rule takes the whole caption and still meets the tab.
-               {u"Project1 - Form1", u"Form1", u"Form1"},
-               // The rules differ on an inner " - ": the window rule drops every one of them.
-               {u"P - A - B (Code)(Code)", u"AB ", u"A - B "}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(text::ToUtf8(ReduceByWindowRule(c.caption)), text::ToUtf8(c.by_window_rule));
-    EXPECT_EQ(text::ToUtf8(ReduceByNameRule(c.caption)), text::ToUtf8(c.by_name_rule));
-  }
+  // Start-up and Code_Click meet both markers; without a marker the name rule takes the whole
+  // caption and still meets the tab; on an inner " - " the window rule drops every one of them.
+  const std::array<std::u16string, 3> cases[] = {
+      {u"VBAProject - 模块1 (代码)", u"模块1 ", u"模块1 "},
+      {u"Project1 - Form1", u"Form1", u"Form1"},
+      {u"P - A - B (Code)(Code)", u"AB ", u"A - B "}};
+  for (const auto& [caption, by_window_rule, by_name_rule] : cases)
+    EXPECT_EQ(Texts({ReduceByWindowRule(caption), ReduceByNameRule(caption)}),
+              Texts({by_window_rule, by_name_rule}));
 }
 
 // A double-click in the project tree starts a check every 150 ms that selects the tab of the
@@ -191,8 +171,13 @@ TEST(ProjectTreeDoubleClick, SelectsTheTabOfTheNextActiveCodeWindow) {
   f.tabs.UnhookProjectTree();  // which ends a pending check too
   EXPECT_EQ(loop.RunningTimerCount(), 0u);
 
-  TabsFixture undocumented;  // no strip to update: the check stops itself
-  undocumented.AddModules({u"A", u"B"});
+  // A class the editor does not know makes no tool window: no strip to update, and the check
+  // stops itself.
+  TabsFixture undocumented;
+  undocumented.connection.ComponentName = u"Other";
+  undocumented.StartWith({u"A", u"B"});
+  EXPECT_TRUE(!undocumented.editor.HasWindow(u"标签") && !undocumented.connection.TabDocument &&
+              !undocumented.connection.TabWindow);
   undocumented.HookProjectTree();
   undocumented.DoubleClickTree();
   undocumented.editor.Activate(u"A");
@@ -209,17 +194,8 @@ TEST(ProjectTreeHook, HooksOnlyThisEditorsTreeAndTakesItselfOffAgain) {
   for (const auto& row : rows) {
     TabsFixture f;
     auto& windows = f.os.windows();
-    // An editor's main window, its project explorer and the tree, in or beside the explorer.
-    const auto make = [&](std::optional<std::uint32_t> process, bool in_explorer) {
-      const auto main =
-          windows.CreateWindow({u"wndclass_desked_gsk", u"Project1", 0, {}, 0, process});
-      const auto project = windows.CreateWindow({u"PROJECT", u"", 0, {}, main, process});
-      return std::pair{main,
-                       windows.CreateWindow(
-                           {u"SysTreeView32", u"", 0, {}, in_explorer ? project : main, process})};
-    };
-    if (row.another_editor_first) make(7, true);
-    const auto [main, tree] = make(std::nullopt, row.tree_in_project_explorer);
+    if (row.another_editor_first) f.MakeEditorWindows(7);
+    const auto [main, tree] = f.MakeEditorWindows(std::nullopt, row.tree_in_project_explorer);
     if (row.names_its_main_window) f.editor.MainWindow().SetHandle(main);
     const auto original = windows.WindowProc(tree);
     f.tabs.HookProjectTree();

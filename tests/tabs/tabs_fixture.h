@@ -4,7 +4,9 @@
 // project explorer's tree in the window system, hooked as at start-up.
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "addin/connection.h"
@@ -22,6 +24,11 @@ class TabsFixture {
     connection.ComponentName = u"QWIX";
     connection.HostApplication = editor.Application();
     editor.RegisterDocumentClass(u"QWIX.VBIDETab", [this] { return tabs.NewDocument(); });
+    os.windows().RegisterClass(u"SysTreeView32", [this](host::WindowHandle, std::uint32_t message,
+                                                        std::uintptr_t, std::intptr_t) {
+      if (message == host::kWmLButtonDblClk && on_double_click) on_double_click();
+      return std::intptr_t{7};
+    });
   }
 
   void CreateTabWindow() { tabs.CreateTabWindow(add_in); }
@@ -55,19 +62,20 @@ class TabsFixture {
     return captions;
   }
 
-  // The tree as the editor has it: main window > "PROJECT" > "SysTreeView32", its own
-  // procedure running `on_double_click` when it gets a double-click.
-  void HookProjectTree() {
+  // An editor's main window > "PROJECT" > "SysTreeView32" (or the tree beside the explorer),
+  // the tree's own procedure running `on_double_click` when it gets a double-click.
+  std::pair<host::WindowHandle, host::WindowHandle> MakeEditorWindows(
+      std::optional<std::uint32_t> process = std::nullopt, bool in_explorer = true) {
     auto& windows = os.windows();
-    windows.RegisterClass(u"SysTreeView32", [this](host::WindowHandle, std::uint32_t message,
-                                                   std::uintptr_t, std::intptr_t) {
-      if (message == host::kWmLButtonDblClk && on_double_click) on_double_click();
-      return std::intptr_t{7};
-    });
     const auto main =
-        windows.CreateWindow({u"wndclass_desked_gsk", u"Project1 - Microsoft Visual Basic"});
-    const auto project = windows.CreateWindow({u"PROJECT", u"工程", 0, {}, main});
-    tree = windows.CreateWindow({u"SysTreeView32", u"", 0, {}, project});
+        windows.CreateWindow({u"wndclass_desked_gsk", u"Project1", 0, {}, 0, process});
+    const auto project = windows.CreateWindow({u"PROJECT", u"", 0, {}, main, process});
+    return {main, windows.CreateWindow(
+                      {u"SysTreeView32", u"", 0, {}, in_explorer ? project : main, process})};
+  }
+  void HookProjectTree() {
+    const auto [main, made] = MakeEditorWindows();
+    tree = made;
     editor.MainWindow().SetHandle(main);
     tabs.HookProjectTree();
   }
