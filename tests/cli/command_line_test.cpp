@@ -69,7 +69,8 @@ TEST(FileNames, EveryKindOfPathWorksAlike) {
       const auto check = run({"fmt", "--check", path, "../Indented.bas", path});
       EXPECT_EQ(check.status, kExitChanged) << check.err;
       EXPECT_EQ(check.out, path + "\n" + path + "\n");
-      EXPECT_EQ(run({"click", "代码缩进", path, "--line", "2"}).out, kIndentedModule);
+      const auto click = run({"click", "代码缩进", path, "--line", "2"});
+      EXPECT_EQ(click.out, kIndentedModule) << click.status << " " << click.err;
       EXPECT_EQ(run({"fmt", path, "../Indented.bas"}).out, kIndentedModule + kIndentedModule);
       EXPECT_EQ(run({"fmt", "-i", path, "../Indented.bas"}).status, kExitOk);
       EXPECT_EQ(ReadBytes(Utf8Text(file)), kIndentedModule);
