@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <mutex>
+#include <string>
 #include <string_view>
 
 #include "support/cli_fixture.h"
@@ -54,6 +55,7 @@ CommandResult RunBinary(const std::vector<std::string>& args, const std::string&
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
   PROCESS_INFORMATION process{};
+  DWORD start_error = 0;
   {
     // A process started inherits every inheritable handle there is: one start at a time, each
     // with its own handles only.
@@ -71,6 +73,8 @@ CommandResult RunBinary(const std::vector<std::string>& args, const std::string&
     if (CreateProcessW(binary.c_str(), command_line.data(), nullptr, nullptr, TRUE,
                        CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process)) {
       CloseHandle(process.hThread);
+    } else {
+      start_error = GetLastError();
     }
     for (HANDLE handle : {startup.hStdInput, startup.hStdOutput, startup.hStdError})
       CloseHandle(handle);
@@ -83,6 +87,9 @@ CommandResult RunBinary(const std::vector<std::string>& args, const std::string&
   CloseHandle(process.hProcess);
   result.out = output_closed ? "" : ReadBytes(Utf8Text(streams.Path() / "out"));
   result.err = ReadBytes(Utf8Text(streams.Path() / "err"));
+  // A program that never ran must not pass for one that printed nothing.
+  if (start_error != 0) result.err += "CreateProcessW failed: " + std::to_string(start_error);
+  if (process.hProcess == nullptr) result.status = -1;
   return result;
 }
 
