@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "codetools/cleaning.h"
 #include "codetools/indent.h"
 #include "codetools/target_range.h"
+#include "host/code_lines.h"
 #include "support/code_fixture.h"
 #include "text/utf.h"
 
@@ -29,11 +31,10 @@ using test_support::CodeFixture;
 // every caret line.
 Lines ReadModule(const std::string& path) {
   std::ifstream file(TESSALY_SOURCE_DIR "/tests/" + path, std::ios::binary);
-  Lines lines;
-  for (std::string line; std::getline(file, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(text::FromUtf8(line));
-  }
+  const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  // Split as the editor splits code handed to it; the break that ends the file ends a line.
+  Lines lines = host::SplitCodeLines(text::FromUtf8(bytes));
+  if (!lines.empty() && lines.back().empty()) lines.pop_back();
   // Without it every property below would hold over nothing.
   if (lines.empty()) throw std::runtime_error("tests/" + path + " is missing");
   return lines;
