@@ -30,7 +30,7 @@ tessaly_library(win32
            com/tab_control_object.cpp com/tab_control_view.cpp com/tab_document_view.cpp
            com/tab_strip_window.cpp com/vbide_tab_object.cpp failure_log.cpp late_bound.cpp
            registration_entries.cpp server_lock.cpp variant.cpp win_application.cpp
-           win_click_source.cpp win_code_objects.cpp win_command_bars.cpp win_installation.cpp
+           win_click_source.cpp win_code_objects.cpp win_command_bars.cpp win_file_system.cpp win_installation.cpp
            win_message_loop.cpp win_registry.cpp win_system_services.cpp win_window_system.cpp
            win_windows.cpp write_registry_entry.cpp
   DEPENDS tessaly_composition)

@@ -11,8 +11,10 @@ class AppEventVBIDE::Sink : public host::ClickSink {
 
   void OnClick(host::CommandBarControl& control, bool& /*handled*/, bool& cancel_default) override {
     if (!dispatcher_) return;
+    // A copy runs: the click may release this sink (a menu filled again from its own button).
+    const Dispatcher dispatcher = dispatcher_;
     // The editor must not run an action of its own for our buttons, even when ours fails.
-    host::Resume([&] { dispatcher_(control.Caption()); });
+    host::Resume([&] { dispatcher(control.Caption()); });
     cancel_default = true;
   }
   void Detach() { dispatcher_ = nullptr; }

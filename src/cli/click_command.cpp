@@ -84,12 +84,16 @@ void WriteReport(const std::string& target, const std::string& json, Streams str
   if (!file) throw UsageError("cannot write the report to '" + target + "'");
 }
 
+[[noreturn]] void ThrowNoSuchCaption(const std::string& caption) {
+  throw UsageError("the function menu has no caption '" + caption + "' (see tessaly menu)");
+}
+
 }  // namespace
 
 int ClickCommand(const std::vector<std::string>& args, Streams streams) {
-  const Arguments arguments(
-      args, {"-i"},
-      {"--line", "--col", "--to", "--clipboard", "--host", "--report", "--encoding", "--then"});
+  const Arguments arguments(args, {"-i"},
+                            {"--line", "--col", "--to", "--clipboard", "--host", "--report",
+                             "--encoding", "--then", "--snippets"});
   if (arguments.Operands().size() != 2) throw UsageError("click takes a CAPTION and a FILE");
   const std::string& path = arguments.Operands()[1];
   // The click, then those --then names, one after another in the same editor.
@@ -97,10 +101,10 @@ int ClickCommand(const std::vector<std::string>& args, Streams streams) {
   for (auto& then : arguments.Values("--then"))
     captions.push_back(std::move(then));
   for (const auto& caption : captions) {
-    // The editor ignores a caption it does not know; a command line should say so.
-    if (!MenuControlPath(text::FromUtf8(caption))) {
-      throw UsageError("the function menu has no caption '" + caption + "' (see tessaly menu)");
-    }
+    // The editor ignores a caption it does not know; a command line should say so. A path
+    // through the user's popup is known once the editor has read the snippets.
+    const auto caption16 = text::FromUtf8(caption);
+    if (!MenuControlPath(caption16) && !IsPopupPath(caption16)) ThrowNoSuchCaption(caption);
   }
   const HostKind host = HostKindOption(arguments.Value("--host"));
   const host::Selection selection = ParseSelection(arguments);
@@ -112,7 +116,8 @@ int ClickCommand(const std::vector<std::string>& args, Streams streams) {
   const std::string shown = ShownPath(path);
   CheckInsideModule(selection, input.file.VisibleLines(), shown);
 
-  EditorSession session(host);
+  EditorSession session(host, std::nullopt, true, nullptr, SnippetsFor(arguments, path));
+  ReportFailures(session, streams.err);
   // The editor takes no more than a module may hold, so a click whose result would pass the
   // bound is refused once it gets there, holding no more than that.
   auto& module = session.Load(input.module_name, input.file.VisibleLines());
@@ -129,7 +134,7 @@ int ClickCommand(const std::vector<std::string>& args, Streams streams) {
   std::string each_click;
   for (const auto& caption : captions) {
     const ClickReport click(session);
-    session.Click(text::FromUtf8(caption));
+    if (!session.Click(text::FromUtf8(caption))) ThrowNoSuchCaption(caption);
     if (!each_click.empty()) each_click += ",";
     each_click +=
         "{\"caption\":" + JsonString(text::FromUtf8(caption)) + "," + click.Members() + "}";

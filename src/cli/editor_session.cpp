@@ -1,10 +1,17 @@
 #include "cli/editor_session.h"
 
 #include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <ctime>
+#include <ostream>
 
 #include "addin/editor_queries.h"
 #include "cli/command_line.h"
+#include "cli/native_path.h"
+#include "cli/registry_file.h"
 #include "menu/menu_catalogue.h"
+#include "text/utf.h"
 
 namespace tessaly::cli {
 
@@ -21,10 +28,75 @@ sim::EditorOptions OptionsFor(HostKind host) {
 
 host::Os WithSettings(host::Os os, host::SettingsStore* settings) {
   if (!settings) return os;
-  return {os.registry, *settings, os.windows, os.loop, os.system};
+  return {os.registry, *settings, os.windows, os.loop, os.system, os.files};
+}
+
+// The user as the system names them, for $AUTHOR$.
+std::u16string LoggedOnUser() {
+  for (const char* name : {"USERNAME", "USER", "LOGNAME"}) {
+    if (const char* value = std::getenv(name); value && *value) return text::FromUtf8(value);
+  }
+  return u"";
+}
+
+host::LocalTime LocalNow() {
+  const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+  std::tm parts{};
+#ifdef _WIN32
+  localtime_s(&parts, &now);
+#else
+  localtime_r(&now, &parts);
+#endif
+  return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min};
+}
+
+std::u16string UserConfigFolderOrNone() {
+  try {
+    return UserConfigFolder().u16string();
+  } catch (const UsageError&) {
+    return u"";
+  }
+}
+
+menu::SnippetFolders FoldersOf(const SessionSnippets& snippets) {
+  menu::SnippetFolders folders;
+  if (snippets.user_folder) folders.user_folder = snippets.user_folder->u16string();
+  if (snippets.project_folder) {
+    folders.project_folder = [folder = snippets.project_folder->u16string()] { return folder; };
+  }
+  return folders;
 }
 
 }  // namespace
+
+std::optional<std::filesystem::path> ProjectSnippetRoot(const std::filesystem::path& start) {
+  std::error_code error;
+  auto folder = std::filesystem::absolute(start, error);
+  if (error) return std::nullopt;
+  for (;;) {
+    if (std::filesystem::is_directory(folder / ".tessaly" / "snippets", error)) return folder;
+    if (!folder.has_parent_path() || folder.parent_path() == folder) return std::nullopt;
+    folder = folder.parent_path();
+  }
+}
+
+bool IsPopupPath(const std::u16string& caption) {
+  return caption.find(u'/') != std::u16string::npos && !MenuControlPath(caption);
+}
+
+SessionSnippets SnippetsFor(const Arguments& arguments, const std::string& module_path) {
+  SessionSnippets snippets;
+  if (const auto folder = arguments.Value("--snippets")) snippets.user_folder = NativePath(*folder);
+  if (module_path != "-") {
+    snippets.project_folder = ProjectSnippetRoot(NativePath(module_path).parent_path());
+  }
+  return snippets;
+}
+
+void ReportFailures(EditorSession& session, std::ostream& err) {
+  for (const auto& line : session.FailureLines())
+    err << "tessaly: " << text::ToUtf8(line) << "\n";
+}
 
 HostKind HostKindOption(const std::optional<std::string>& value) {
   if (!value || *value == "vb6") return HostKind::kVb6;
@@ -52,7 +124,8 @@ std::optional<std::vector<std::u16string>> MenuControlPath(const std::u16string&
 
 EditorSession::EditorSession(HostKind host,
                              const std::optional<std::filesystem::path>& registry_file,
-                             bool start_up, host::SettingsStore* settings)
+                             bool start_up, host::SettingsStore* settings,
+                             const SessionSnippets& snippets)
     : os_(registry_file ? std::make_unique<sim::SimOs>(*registry_file)
                         : std::make_unique<sim::SimOs>()),
       host_os_(WithSettings(os_->Os(), settings)),
@@ -67,7 +140,12 @@ EditorSession::EditorSession(HostKind host,
   system.SetWow64(true);
   system.SetIs64BitProcess(false);
   system.SetEnvironmentVariable(u"PROCESSOR_ARCHITECTURE", u"x86");
-  add_in_ = std::make_unique<composition::TessalyAddIn>(host_os_, component_);
+  // The user's own snippets carry their name and the time of the click.
+  system.SetUserName(LoggedOnUser());
+  system.SetNow(LocalNow());
+  os_->files().SetUserConfigFolder(UserConfigFolderOrNone());
+  add_in_ = std::make_unique<composition::TessalyAddIn>(
+      host_os_, component_, about::FormWindowFactory{}, FoldersOf(snippets));
   // As the add-in's COM registration lets the editor create the tab window's document.
   editor_.RegisterDocumentClass(tabs::VBIDETabProgId(add_in_->Connection().ComponentName),
                                 [this] { return component_.NewTabDocument(); });
@@ -112,10 +190,28 @@ host::Selection EditorSession::Caret() const {
 }
 
 bool EditorSession::Click(const std::u16string& caption) {
-  const auto path = MenuControlPath(caption);
+  auto path = MenuControlPath(caption);
+  if (!path && IsPopupPath(caption)) {
+    path = std::vector<std::u16string>{addin::kMenuBarName};
+    for (std::size_t start = 0;;) {
+      const auto slash = caption.find(u'/', start);
+      path->push_back(caption.substr(start, slash - start));
+      if (slash == std::u16string::npos) break;
+      start = slash + 1;
+    }
+    try {
+      editor_.Control(*path);
+    } catch (const std::invalid_argument&) {
+      return false;
+    }
+  }
   if (!path) return false;
   editor_.Click(*path);
   return true;
+}
+
+const std::vector<std::u16string>& EditorSession::FailureLines() {
+  return os_->system().FailureLines();
 }
 
 const std::vector<std::u16string>& EditorSession::Lines() const {

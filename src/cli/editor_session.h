@@ -5,11 +5,13 @@
 // the menu's button sinks exactly as in the editor.
 
 #include <filesystem>
+#include <iosfwd>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "cli/arguments.h"
 #include "composition/tessaly_add_in.h"
 #include "host/editor.h"
 #include "sim/desktop/sim_desktop.h"
@@ -27,6 +29,27 @@ HostKind HostKindOption(const std::optional<std::string>& value);
 // a popup item, then the caption itself. Nothing for a caption the menu does not hold.
 std::optional<std::vector<std::u16string>> MenuControlPath(const std::u16string& caption);
 
+// A path through the popups written with slashes ("我的代码/错误处理"); not the catalogue's.
+bool IsPopupPath(const std::u16string& caption);
+
+// The user's own snippets ("我的代码") a session's menu shows.
+struct SessionSnippets {
+  // --snippets; else the snippets folder of the user's configuration.
+  std::optional<std::filesystem::path> user_folder;
+  // The nearest folder above the module that holds .tessaly/snippets.
+  std::optional<std::filesystem::path> project_folder;
+};
+
+// The folder at or above `start` that holds .tessaly/snippets, if any.
+std::optional<std::filesystem::path> ProjectSnippetRoot(const std::filesystem::path& start);
+
+// The snippets of a run on that module ("-": none of a project): --snippets names the user's.
+SessionSnippets SnippetsFor(const Arguments& arguments, const std::string& module_path);
+
+class EditorSession;
+// The add-in's failure log of the run, one "tessaly: " line each.
+void ReportFailures(EditorSession& session, std::ostream& err);
+
 class EditorSession {
  public:
   // Without a registry file the registry lives in memory and nothing is stored. Without
@@ -36,7 +59,8 @@ class EditorSession {
   // simulated registry; it must outlive the session.
   explicit EditorSession(HostKind host,
                          const std::optional<std::filesystem::path>& registry_file = {},
-                         bool start_up = true, host::SettingsStore* settings = nullptr);
+                         bool start_up = true, host::SettingsStore* settings = nullptr,
+                         const SessionSnippets& snippets = {});
   ~EditorSession();
   EditorSession(const EditorSession&) = delete;
   EditorSession& operator=(const EditorSession&) = delete;
@@ -48,8 +72,11 @@ class EditorSession {
   void Select(const host::Selection& selection);
   host::Selection Caret() const;
 
-  // Clicks the menu control of that caption; false when the menu holds no such caption.
+  // Clicks the menu control of that caption, or of that path through the popups
+  // ("我的代码/错误处理"); false when the menu holds no such control.
   bool Click(const std::u16string& caption);
+  // What the add-in wrote to its failure log, for the user to read.
+  const std::vector<std::u16string>& FailureLines();
 
   sim::SimEditor& Editor() { return editor_; }
   sim::SimDesktop& Desktop() { return *desktop_; }

@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "addin/editor_queries.h"
+#include "cli/arguments.h"
 #include "cli/command_line.h"
 #include "cli/editor_session.h"
 #include "text/utf.h"
@@ -15,6 +16,7 @@ void PrintControls(const sim::SimCommandBarControls& controls, const std::string
     const auto& properties = control->Properties();
     if (properties.begin_group) out << indent << "──────\n";
     out << indent << text::ToUtf8(properties.caption);
+    if (!properties.enabled) out << "    [disabled]";
     if (!properties.tooltip_text.empty())
       out << "    (" << text::ToUtf8(properties.tooltip_text) << ")";
     out << "\n";
@@ -26,8 +28,10 @@ void PrintControls(const sim::SimCommandBarControls& controls, const std::string
 
 // The bar as the add-in builds it in the editor, not as the catalogue lists it.
 int MenuCommand(const std::vector<std::string>& args, Streams streams) {
-  if (!args.empty()) throw UsageError("menu takes no arguments");
-  EditorSession session(HostKind::kVb6);
+  const Arguments arguments(args, {}, {"--snippets"});
+  if (!arguments.Operands().empty()) throw UsageError("menu takes no operands");
+  EditorSession session(HostKind::kVb6, std::nullopt, true, nullptr, SnippetsFor(arguments, "-"));
+  ReportFailures(session, streams.err);
   auto& bar = session.Editor().Bar(addin::kMenuBarName);
   streams.out << text::ToUtf8(addin::kMenuBarName) << "\n";
   PrintControls(bar.ControlList(), "    ", streams.out);

@@ -13,15 +13,23 @@
 
 namespace tessaly::cli {
 
-std::filesystem::path RegistryFile(const Arguments& arguments) {
-  if (const auto file = arguments.Value("--registry")) return *file;
+std::filesystem::path UserConfigFolder() {
   if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config) {
-    return std::filesystem::path(config) / "tessaly" / "registry.reg";
+    return std::filesystem::path(config) / "tessaly";
   }
   if (const char* home = std::getenv("HOME"); home && *home) {
-    return std::filesystem::path(home) / ".config" / "tessaly" / "registry.reg";
+    return std::filesystem::path(home) / ".config" / "tessaly";
   }
-  throw UsageError("neither XDG_CONFIG_HOME nor HOME is set; name a file with --registry");
+  throw UsageError("neither XDG_CONFIG_HOME nor HOME is set");
+}
+
+std::filesystem::path RegistryFile(const Arguments& arguments) {
+  if (const auto file = arguments.Value("--registry")) return *file;
+  try {
+    return UserConfigFolder() / "registry.reg";
+  } catch (const UsageError&) {
+    throw UsageError("neither XDG_CONFIG_HOME nor HOME is set; name a file with --registry");
+  }
 }
 
 void PrepareRegistryFolder(const std::filesystem::path& file) {

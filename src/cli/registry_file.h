@@ -12,6 +12,11 @@
 
 namespace tessaly::cli {
 
+// The folder where the command line keeps the user's own files, the registry file and the
+// snippets: $XDG_CONFIG_HOME/tessaly (~/.config/tessaly) on Linux, %APPDATA%\tessaly on
+// Windows. Throws UsageError when no home is known.
+std::filesystem::path UserConfigFolder();
+
 // The simulated OS's registry file: --registry FILE, else the user's own file where other
 // tools keep their settings: $XDG_CONFIG_HOME/tessaly/registry.reg
 // (~/.config/tessaly/registry.reg) on Linux, %APPDATA%\tessaly\registry.reg on Windows.

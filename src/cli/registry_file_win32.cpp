@@ -43,13 +43,21 @@ class AddInStore : public host::SettingsStore {
 
 }  // namespace
 
-std::filesystem::path RegistryFile(const Arguments& arguments) {
-  if (const auto file = arguments.Value("--registry")) return NativePath(*file);
+std::filesystem::path UserConfigFolder() {
   for (const wchar_t* folder : {L"APPDATA", L"USERPROFILE"}) {
     const std::wstring home = Environment(folder);
-    if (!home.empty()) return std::filesystem::path(home) / L"tessaly" / L"registry.reg";
+    if (!home.empty()) return std::filesystem::path(home) / L"tessaly";
   }
-  throw UsageError("neither APPDATA nor USERPROFILE is set; name a file with --registry");
+  throw UsageError("neither APPDATA nor USERPROFILE is set");
+}
+
+std::filesystem::path RegistryFile(const Arguments& arguments) {
+  if (const auto file = arguments.Value("--registry")) return NativePath(*file);
+  try {
+    return UserConfigFolder() / L"registry.reg";
+  } catch (const UsageError&) {
+    throw UsageError("neither APPDATA nor USERPROFILE is set; name a file with --registry");
+  }
 }
 
 void PrepareRegistryFolder(const std::filesystem::path& file) {

@@ -5,7 +5,8 @@
 namespace tessaly::composition {
 
 TessalyAddIn::TessalyAddIn(host::Os& os, TessalyComponent& component,
-                           about::FormWindowFactory about_windows)
+                           about::FormWindowFactory about_windows,
+                           menu::SnippetFolders snippet_folders)
     : os_(os),
       component_(component),
       window_commands_(connection_, os_),
@@ -13,7 +14,7 @@ TessalyAddIn::TessalyAddIn(host::Os& os, TessalyComponent& component,
       dialogs_(connection_, os_),
       tabs_(connection_, os_.windows, os_.loop),
       about_(connection_, *this, os_, std::move(about_windows)),
-      menu_(connection_, os_, *this, dictionary_),
+      menu_(connection_, os_, *this, dictionary_, std::move(snippet_folders)),
       connect_(connection_, os_, *this) {}
 
 TessalyAddIn::~TessalyAddIn() = default;

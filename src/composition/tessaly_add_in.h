@@ -29,8 +29,10 @@ namespace tessaly::composition {
 class TessalyAddIn : public addin::Features, private menu::MenuCommands {
  public:
   // about_windows: how the face displays the About form; none leaves it a model only.
+  // snippet_folders: where the user's own snippets come from beyond the user's folder.
   TessalyAddIn(host::Os& os, TessalyComponent& component,
-               about::FormWindowFactory about_windows = {});
+               about::FormWindowFactory about_windows = {},
+               menu::SnippetFolders snippet_folders = {});
   ~TessalyAddIn() override;
   TessalyAddIn(const TessalyAddIn&) = delete;
   TessalyAddIn& operator=(const TessalyAddIn&) = delete;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "host/file_system.h"
 #include "host/message_loop.h"
 #include "host/registry.h"
 #include "host/settings_store.h"
@@ -15,6 +16,7 @@ struct Os {
   WindowSystem& windows;
   MessageLoop& loop;
   SystemServices& system;
+  FileSystem& files;
 };
 
 }  // namespace tessaly::host

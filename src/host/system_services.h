@@ -1,7 +1,7 @@
 #pragma once
 
-// The remaining OS services: message boxes, clipboard, browser, environment and the facts
-// about the running system that the About form shows.
+// The remaining OS services: message boxes, clipboard, browser, file manager, environment,
+// the failure log and the facts about the running system and its user.
 
 #include <cstdint>
 #include <string>
@@ -14,6 +14,14 @@ enum MessageBoxStyle : std::int32_t {
   kMbIconQuestion = 32,
   kMbIconExclamation = 48,
   kMbIconInformation = 64,
+};
+
+struct LocalTime {
+  std::int32_t year = 0;
+  std::int32_t month = 0;
+  std::int32_t day = 0;
+  std::int32_t hour = 0;
+  std::int32_t minute = 0;
 };
 
 struct OsVersion {
@@ -40,6 +48,13 @@ class SystemServices {
   virtual std::u16string WmiOsCaption() = 0;
   // Text in the system's ANSI code page, as the A-suffixed calls would see it.
   virtual std::string ToAnsi(const std::u16string& text) = 0;
+  // The name the user logged on with.
+  virtual std::u16string UserName() = 0;
+  virtual host::LocalTime Now() = 0;
+  // Shows the folder in the system's file manager (Explorer).
+  virtual void OpenFolder(const std::u16string& path) = 0;
+  // One line in the add-in's failure log, for what the user is not troubled with at once.
+  virtual void LogFailure(const std::u16string& line) = 0;
 };
 
 }  // namespace tessaly::host

@@ -30,6 +30,11 @@ void ClickModule::PlaceCaret(std::int32_t line, std::int32_t column) {
       [&] { Required(Required(module_).CodePane()).SetSelection(line, column, line, column); });
 }
 
+host::Selection ClickModule::Selection() {
+  return host::ResumeOr<host::Selection>(
+      {}, [&] { return Required(Required(module_).CodePane()).GetSelection(); });
+}
+
 std::int32_t ClickModule::CurrentStartLine() {
   return host::ResumeOr<std::int32_t>(
       0, [&] { return Required(Required(module_).CodePane()).GetSelection().start_line; });

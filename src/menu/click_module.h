@@ -23,6 +23,8 @@ class ClickModule {
   void DeleteLine(std::int32_t line);
   // Caret (line, column) on the module's pane.
   void PlaceCaret(std::int32_t line, std::int32_t column);
+  // The pane's selection as it is now; all zero when refused.
+  host::Selection Selection();
   // The start line of the pane's selection as it is now; 0 when refused.
   std::int32_t CurrentStartLine();
   // The indentation prefix for the current caret line.

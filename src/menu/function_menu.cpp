@@ -7,6 +7,7 @@
 #include "codetools/indent.h"
 #include "host/resume.h"
 #include "menu/change_recorder.h"
+#include "menu/code_window_names.h"
 #include "menu/dispatch_table.h"
 #include "menu/editing_commands.h"
 #include "menu/menu_bar.h"
@@ -14,12 +15,19 @@
 #include "menu/selected_text.h"
 #include "menu/snippet_insertion.h"
 #include "menu/undo_last_change.h"
+#include "menu/user_snippet_insertion.h"
 
 namespace tessaly::menu {
 
 FunctionMenu::FunctionMenu(addin::Connection& connection, host::Os& os, MenuCommands& commands,
-                           const codetools::AnnotationDictionary& dictionary)
-    : connection_(connection), os_(os), commands_(commands), dictionary_(dictionary) {}
+                           const codetools::AnnotationDictionary& dictionary,
+                           SnippetFolders snippet_folders)
+    : connection_(connection),
+      os_(os),
+      commands_(commands),
+      dictionary_(dictionary),
+      snippet_folders_(std::move(snippet_folders)),
+      snippet_popup_(connection) {}
 
 addin::AppEventVBIDE::Dispatcher FunctionMenu::ClickDispatcher() {
   // The sinks live in the connection and may outlast this object.
@@ -29,20 +37,98 @@ addin::AppEventVBIDE::Dispatcher FunctionMenu::ClickDispatcher() {
 }
 
 int FunctionMenu::RewireExistingBar() {
-  return menu::RewireExistingBar(connection_, ClickDispatcher());
+  const int wired = menu::RewireExistingBar(connection_, ClickDispatcher());
+  RefreshSnippets();
+  return wired;
 }
 
 void FunctionMenu::BuildMenuBar() {
   menu::BuildMenuBar(connection_, os_.loop, ClickDispatcher());
+  RefreshSnippets();
+}
+
+void FunctionMenu::RefreshSnippets() {
+  const auto folders = SnippetFolderPaths();
+  const auto library = ReadSnippetLibrary(os_.files, folders, [this](const std::u16string& line) {
+    host::Resume([&] { os_.system.LogFailure(line); });
+  });
+  // The buttons outlive neither this menu nor a click after it is gone.
+  const auto alive = std::weak_ptr<bool>(alive_);
+  SnippetPopupActions actions;
+  actions.insert = [this, alive](const std::u16string& caption, const std::u16string& text) {
+    if (alive.lock()) InsertUserSnippet(caption, text);
+  };
+  actions.refresh = [this, alive] {
+    if (alive.lock()) RefreshSnippets();
+  };
+  actions.open_folder = [this, alive] {
+    if (alive.lock()) OpenSnippetFolder();
+  };
+  snippet_popup_.Fill(library, actions);
+}
+
+std::u16string FunctionMenu::UserSnippetFolder() {
+  if (snippet_folders_.user_folder) return *snippet_folders_.user_folder;
+  const auto config =
+      host::ResumeOr<std::u16string>(u"", [&] { return os_.files.UserConfigFolder(); });
+  if (config.empty()) return {};
+  return host::ResumeOr<std::u16string>(u"", [&] { return os_.files.Join(config, u"snippets"); });
+}
+
+std::vector<std::u16string> FunctionMenu::SnippetFolderPaths() {
+  std::u16string project;
+  host::Resume([&] {
+    const auto folder =
+        snippet_folders_.project_folder ? snippet_folders_.project_folder() : std::u16string();
+    if (!folder.empty()) project = os_.files.Join(os_.files.Join(folder, u".tessaly"), u"snippets");
+  });
+  return {UserSnippetFolder(), project};
+}
+
+void FunctionMenu::OpenSnippetFolder() {
+  const auto folder = UserSnippetFolder();
+  if (folder.empty()) return;
+  host::Resume([&] { os_.files.CreateFolders(folder); });
+  Command([&] { os_.system.OpenFolder(folder); });
+}
+
+void FunctionMenu::InsertUserSnippet(const std::u16string& caption, const std::u16string& text) {
+  RecordedClick(MenuAction::kSnippet, [&](const Click& click) {
+    ClickModule module(click.module);
+    if (!click.module) return;
+    menu::InsertUserSnippet(module, os_.system, caption, text, ContextOf(click));
+  });
+}
+
+SnippetContext FunctionMenu::ContextOf(const Click& click) {
+  SnippetContext context;
+  host::Resume([&] { context.proc = Required(click.module).ProcOfLine(click.SavedStartLine, 0); });
+  host::Resume([&] {
+    const auto caption = Required(Required(click.pane).Window()).Caption();
+    const auto names = NamesOfCodeWindow(caption);
+    context.project = names.project;
+    context.module = names.module;
+  });
+  host::Resume([&] {
+    const auto now = os_.system.Now();
+    context.date = FormatDate(now);
+    context.time = FormatTime(now);
+  });
+  host::Resume([&] { context.author = os_.system.UserName(); });
+  return context;
 }
 
 void FunctionMenu::RunFunctionMenu(const std::u16string& caption) {
   const MenuAction action = ActionOfCaption(caption);
   if (action == MenuAction::kUndoLastChange) return UndoLastChange();
+  RecordedClick(action, [&](const Click& click) { Dispatch(caption, click); });
+}
+
+void FunctionMenu::RecordedClick(MenuAction action, const std::function<void(const Click&)>& body) {
   // What the click changes is recorded for "撤销上次修改": it reaches the code through the
   // wrapped application only.
   ChangeRecorder recorder;
-  Dispatch(caption, Prepare(action, recorder.Wrap(connection_.HostApplication)));
+  body(Prepare(action, recorder.Wrap(connection_.HostApplication)));
   if (recorder.TooLargeToKeep()) {
     undo_history_.DropAll();
   } else if (auto change = recorder.Finish()) {

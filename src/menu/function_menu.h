@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "addin/app_event_vbide.h"
 #include "addin/connection.h"
@@ -16,6 +17,9 @@
 #include "menu/click_state.h"
 #include "menu/dispatch_table.h"
 #include "menu/menu_commands.h"
+#include "menu/snippet_folders.h"
+#include "menu/snippet_placeholders.h"
+#include "menu/snippet_popup.h"
 #include "menu/undo_history.h"
 
 namespace tessaly::menu {
@@ -23,16 +27,28 @@ namespace tessaly::menu {
 class FunctionMenu {
  public:
   FunctionMenu(addin::Connection& connection, host::Os& os, MenuCommands& commands,
-               const codetools::AnnotationDictionary& dictionary);
+               const codetools::AnnotationDictionary& dictionary,
+               SnippetFolders snippet_folders = {});
   FunctionMenu(const FunctionMenu&) = delete;
   FunctionMenu& operator=(const FunctionMenu&) = delete;
 
-  // The bar "TessalyIDE" from the catalogue, each button wired to this menu.
+  // The bar "TessalyIDE" from the catalogue, each button wired to this menu, and the user's
+  // popup "我的代码" filled.
   void BuildMenuBar();
 
   // For the connection that finds the bar already in the editor and skips the build: wires
-  // its buttons when no sink does in this run. Returns the number of buttons wired.
+  // its buttons when no sink does in this run, and fills the user's popup again. Returns the
+  // number of catalogue buttons wired.
   int RewireExistingBar();
+
+  // "刷新": reads the snippet folders again and fills the user's popup anew.
+  void RefreshSnippets();
+  // "打开片段文件夹": the user's snippet folder in the file manager, made first when missing.
+  void OpenSnippetFolder();
+  // A click on one of the user's snippets.
+  void InsertUserSnippet(const std::u16string& caption, const std::u16string& text);
+  // The user's folder, then the project's; an empty path for one that is not known.
+  std::vector<std::u16string> SnippetFolderPaths();
 
   // A click on a button of the bar, or on the VBA editor's Add-Ins entry ("Tessaly"). Every
   // host call runs as a resumed step: with no active code pane only the commands that need
@@ -54,6 +70,10 @@ class FunctionMenu {
   };
 
   Click Prepare(MenuAction action, const std::shared_ptr<host::Application>& application);
+  // The click, its change recorded for "撤销上次修改".
+  void RecordedClick(MenuAction action, const std::function<void(const Click&)>& body);
+  SnippetContext ContextOf(const Click& click);
+  std::u16string UserSnippetFolder();
   void Dispatch(const std::u16string& caption, const Click& click);
   // The code tool on the click's pane and module; nothing without an active code pane.
   void RunCodeTool(const Click& click,
@@ -68,6 +88,8 @@ class FunctionMenu {
   host::Os& os_;
   MenuCommands& commands_;
   const codetools::AnnotationDictionary& dictionary_;
+  SnippetFolders snippet_folders_;
+  SnippetPopup snippet_popup_;
   UndoHistory undo_history_;
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

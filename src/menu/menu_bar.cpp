@@ -5,6 +5,7 @@
 #include "host/resume.h"
 #include "menu/menu_catalogue.h"
 #include "menu/required.h"
+#include "menu/snippet_popup.h"
 
 namespace tessaly::menu {
 namespace {
@@ -72,6 +73,10 @@ int RewireControls(addin::Connection& connection, host::CommandBarControls& cont
     if (!control) continue;
     const auto type = host::ResumeOr<std::int32_t>(0, [&] { return control->Type(); });
     if (type == host::kPopup) {
+      // The user's snippets are wired to their own actions when the popup is filled again:
+      // one named like a command must not be wired to that command here.
+      const auto caption = host::ResumeOr<std::u16string>(u"", [&] { return control->Caption(); });
+      if (caption == kSnippetPopupCaption) continue;
       host::Resume(
           [&] { wired += RewireControls(connection, Required(control->Controls()), dispatcher); });
     } else if (type == host::kButton) {
@@ -110,6 +115,7 @@ void BuildMenuBar(addin::Connection& connection, host::MessageLoop& loop,
   for (int j = 0; j < static_cast<int>(popups.size()); ++j) {
     AddPopup(connection, loop, controls, popups[j], j, dispatcher);
   }
+  if (controls) AddSnippetPopup(*controls);
   DoEvents(loop);
 
   for (const auto& entry : MenuTop(kButtonGroup)) {

@@ -9,8 +9,9 @@
 
 namespace tessaly::menu {
 
-// Creates the bar MenuBarName at the top with the 8 popups and 16 buttons and one sink per
-// button in a fresh ButtonSinks (whatever it held before is released). A refused step is
+// Creates the bar MenuBarName at the top with the 8 popups, the user's popup "我的代码" (still
+// empty: the function menu fills it) and 16 buttons, and one sink per button in a fresh
+// ButtonSinks (whatever it held before is released). A refused step is
 // skipped and the build goes on.
 void BuildMenuBar(addin::Connection& connection, host::MessageLoop& loop,
                   const addin::AppEventVBIDE::Dispatcher& dispatcher);

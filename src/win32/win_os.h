@@ -6,6 +6,7 @@
 
 #include "host/os.h"
 #include "host/registry_settings_store.h"
+#include "win32/win_file_system.h"
 #include "win32/win_message_loop.h"
 #include "win32/win_registry.h"
 #include "win32/win_system_services.h"
@@ -29,7 +30,8 @@ class WinOs {
   WinWindowSystem windows_;
   WinMessageLoop loop_;
   WinSystemServices system_;
-  host::Os services_{registry_, settings_, windows_, loop_, system_};
+  WinFileSystem files_;
+  host::Os services_{registry_, settings_, windows_, loop_, system_, files_};
 };
 
 }  // namespace tessaly::win32

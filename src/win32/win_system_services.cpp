@@ -2,9 +2,12 @@
 
 #include "win32/windows_headers.h"
 
+#include <source_location>
 #include <vector>
 
 #include "host/host_error.h"
+#include "text/utf.h"
+#include "win32/failure_log.h"
 #include "win32/late_bound.h"
 #include "win32/wide_text.h"
 
@@ -49,6 +52,30 @@ void WinSystemServices::OpenUrl(const std::u16string& url) {
   const auto result = reinterpret_cast<INT_PTR>(
       ShellExecuteW(nullptr, L"open", WideView(url), nullptr, nullptr, SW_SHOWNORMAL));
   if (result <= 32) throw host::HostError("the browser could not be opened");
+}
+
+void WinSystemServices::OpenFolder(const std::u16string& path) {
+  const std::u16string arguments = u"\"" + path + u"\"";
+  const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(
+      nullptr, L"open", L"explorer.exe", WideView(arguments), nullptr, SW_SHOWNORMAL));
+  if (result <= 32) throw host::HostError("Explorer could not be started");
+}
+
+std::u16string WinSystemServices::UserName() {
+  wchar_t buffer[257] = {};
+  DWORD size = 257;
+  if (!GetUserNameW(buffer, &size)) throw host::HostError("the user's name is unknown");
+  return FromWide(buffer);
+}
+
+host::LocalTime WinSystemServices::Now() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute};
+}
+
+void WinSystemServices::LogFailure(const std::u16string& line) {
+  FailureLog::OfUser().Append(FailureLine(std::source_location::current(), text::ToUtf8(line)));
 }
 
 std::u16string WinSystemServices::EnvironmentVariable(const std::u16string& name) {

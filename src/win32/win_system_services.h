@@ -17,6 +17,12 @@ class WinSystemServices : public host::SystemServices {
   bool Is64BitProcess() override;
   std::u16string WmiOsCaption() override;
   std::string ToAnsi(const std::u16string& text) override;
+  std::u16string UserName() override;
+  host::LocalTime Now() override;
+  // Explorer, started through the shell as the web look-up starts the browser.
+  void OpenFolder(const std::u16string& path) override;
+  // The user's failure log (failure_log.h).
+  void LogFailure(const std::u16string& line) override;
 };
 
 }  // namespace tessaly::win32

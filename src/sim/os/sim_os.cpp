@@ -15,7 +15,7 @@ void SimOs::WireModalLoop() {
 }
 
 host::Os SimOs::Os() {
-  return host::Os{registry_, settings_, windows_, loop_, system_};
+  return host::Os{registry_, settings_, windows_, loop_, system_, files_};
 }
 
 }  // namespace tessaly::sim

@@ -6,6 +6,7 @@
 
 #include "host/os.h"
 #include "host/registry_settings_store.h"
+#include "sim/os/sim_file_system.h"
 #include "sim/os/sim_message_loop.h"
 #include "sim/os/sim_registry.h"
 #include "sim/os/sim_system_services.h"
@@ -29,6 +30,7 @@ class SimOs {
   SimWindowSystem& windows() { return windows_; }
   SimMessageLoop& loop() { return loop_; }
   SimSystemServices& system() { return system_; }
+  SimFileSystem& files() { return files_; }
 
  private:
   void WireModalLoop();
@@ -38,6 +40,7 @@ class SimOs {
   SimWindowSystem windows_;
   SimMessageLoop loop_{windows_};
   SimSystemServices system_;
+  SimFileSystem files_;
 };
 
 }  // namespace tessaly::sim

@@ -1,8 +1,8 @@
 #pragma once
 
-// Message boxes, clipboard, browser, environment and system facts, all settable by tests
-// and recorded where the add-in produces them. The ANSI code page is 936, as on a Chinese
-// Windows.
+// Message boxes, clipboard, browser, file manager, failure log, environment, user, clock and
+// system facts, all settable by tests and recorded where the add-in produces them. The ANSI code
+// page is 936, as on a Chinese Windows.
 
 #include <cstdint>
 #include <functional>
@@ -38,6 +38,10 @@ class SimSystemServices : public host::SystemServices {
   bool Is64BitProcess() override { return is_64bit_process_; }
   std::u16string WmiOsCaption() override;
   std::string ToAnsi(const std::u16string& text) override;
+  std::u16string UserName() override { return user_name_; }
+  host::LocalTime Now() override { return now_; }
+  void OpenFolder(const std::u16string& path) override { opened_folders_.push_back(path); }
+  void LogFailure(const std::u16string& line) override { failure_lines_.push_back(line); }
 
   // ---- for tests ----
   // A message box runs a modal message loop while the user reads it: `modal` is handed the
@@ -56,6 +60,10 @@ class SimSystemServices : public host::SystemServices {
   void SetIs64BitProcess(bool is_64bit) { is_64bit_process_ = is_64bit; }
   // Absent: the management query fails.
   void SetWmiOsCaption(std::optional<std::u16string> caption) { wmi_caption_ = caption; }
+  void SetUserName(const std::u16string& name) { user_name_ = name; }
+  void SetNow(host::LocalTime now) { now_ = now; }
+  const std::vector<std::u16string>& OpenedFolders() const { return opened_folders_; }
+  const std::vector<std::u16string>& FailureLines() const { return failure_lines_; }
 
  private:
   std::vector<MessageBoxRecord> message_boxes_;
@@ -70,6 +78,10 @@ class SimSystemServices : public host::SystemServices {
   std::optional<bool> wow64_ = false;
   bool is_64bit_process_ = false;
   std::optional<std::u16string> wmi_caption_;
+  std::u16string user_name_ = u"user";
+  host::LocalTime now_{2024, 1, 2, 3, 4};
+  std::vector<std::u16string> opened_folders_;
+  std::vector<std::u16string> failure_lines_;
 };
 
 }  // namespace tessaly::sim

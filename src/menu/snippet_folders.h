@@ -1,0 +1,19 @@
+#pragma once
+
+// Where the user's own snippets are read from, asked afresh each time the popup is filled.
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace tessaly::menu {
+
+struct SnippetFolders {
+  // The folder that holds the project's file, whose ".tessaly/snippets" adds to and overrides
+  // the user's snippets; empty while the project has no file (or none is known).
+  std::function<std::u16string()> project_folder;
+  // The user's snippet folder in place of the one in the user's configuration.
+  std::optional<std::u16string> user_folder;
+};
+
+}  // namespace tessaly::menu
