@@ -21,17 +21,19 @@ constexpr char kUsage[] =
     "commands:\n"
     "  click CAPTION FILE [--line N] [--col C] [--to N2:C2] [--clipboard TEXT]\n"
     "        [--host vb6|vba] [-i] [--report FILE|-] [--encoding gbk|utf-8]\n"
-    "        [--then CAPTION]...\n"
+    "        [--snippets DIR] [--then CAPTION]...\n"
     "                      click a menu caption with the caret at line N, column C\n"
     "                      (selection to N2:C2), then each --then caption in turn; the\n"
-    "                      result goes to standard output, or back into FILE with -i\n"
+    "                      result goes to standard output, or back into FILE with -i.\n"
+    "                      Your own snippets are clicked by their path: 我的代码/NAME\n"
     "  fmt [--check | --diff | -i] [--encoding gbk|utf-8] FILE...\n"
     "                      re-indent whole modules (\"代码缩进\"); --check lists the files\n"
     "                      that would change, --diff shows the changes as a unified diff,\n"
     "                      and both exit 1 if anything would change\n"
     "  annotate [-i] [--encoding gbk|utf-8] FILE...\n"
     "                      annotate every procedure in Chinese (\"代码注解\")\n"
-    "  menu                show the function menu as the bar shows it\n"
+    "  menu [--snippets DIR]\n"
+    "                      show the function menu as the bar shows it\n"
     "  about [--host vb6|vba] [--registry FILE] [--set SWITCH=0|1]...\n"
     "                      show the About form and change its four switches\n"
     "                      (功能菜单, 调整窗口, 多标签页, 鼠标滚轮), kept in FILE\n"
@@ -43,7 +45,9 @@ constexpr char kUsage[] =
     "                      needs no administrator\n"
     "  --version, --help\n"
     "\n"
-    "--encoding names the encoding of plain-ASCII files, which fit both (default gbk).\n";
+    "--encoding names the encoding of plain-ASCII files, which fit both (default gbk).\n"
+    "--snippets names your snippet folder (default $XDG_CONFIG_HOME/tessaly/snippets); a\n"
+    "project's are in the nearest .tessaly/snippets above FILE.\n";
 
 // A message echoes what the user gave (a caption, a path, an option's value), which may hold
 // control characters: a line break would split the one line of the answer, an escape sequence

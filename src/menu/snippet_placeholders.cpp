@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "host/code_lines.h"
+#include "menu/line_text.h"
 
 namespace tessaly::menu {
 namespace {
@@ -18,25 +19,27 @@ const std::u16string* ValueOf(std::u16string_view name, const SnippetContext& co
   return nullptr;
 }
 
-// Appends a value that may hold line breaks: each break starts a line of its own that keeps
-// the value's own indentation.
+// Appends a value that may hold line breaks. Its later lines stand where its first does when
+// only blanks come before it ("    $SELECTION$" indents every selected line), else at the
+// line's start.
 void AppendValue(ExpandedSnippet& out, const std::u16string& value) {
   const auto pieces = host::SplitCodeLines(value);
-  out.lines.back().text += pieces.front();
+  const std::u16string lead = IsBlankLine(out.lines.back()) ? out.lines.back() : u"";
+  out.lines.back() += pieces.front();
   for (std::size_t i = 1; i < pieces.size(); ++i)
-    out.lines.push_back({pieces[i], false});
+    out.lines.push_back(lead + pieces[i]);
 }
 
 void ExpandLine(std::u16string_view line, const SnippetContext& context, ExpandedSnippet& out) {
-  out.lines.push_back({u"", true});
+  out.lines.emplace_back();
   std::size_t i = 0;
   while (i < line.size()) {
     if (line[i] != u'$') {
-      out.lines.back().text += line[i++];
+      out.lines.back() += line[i++];
       continue;
     }
     if (i + 1 < line.size() && line[i + 1] == u'$') {
-      out.lines.back().text += u'$';
+      out.lines.back() += u'$';
       i += 2;
       continue;
     }
@@ -44,12 +47,12 @@ void ExpandLine(std::u16string_view line, const SnippetContext& context, Expande
     const auto name = close == std::u16string_view::npos ? std::u16string_view()
                                                          : line.substr(i + 1, close - i - 1);
     if (name == u"CURSOR") {
-      out.cursor = {out.lines.size() - 1, out.lines.back().text.size()};
+      out.cursor = {out.lines.size() - 1, out.lines.back().size()};
     } else if (const auto* value = ValueOf(name, context)) {
       AppendValue(out, *value);
     } else {
       // Not ours: the dollar sign stays, and the text after it is read on.
-      out.lines.back().text += u'$';
+      out.lines.back() += u'$';
       ++i;
       continue;
     }

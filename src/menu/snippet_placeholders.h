@@ -26,15 +26,9 @@ struct SnippetContext {
   std::u16string selection;  // lines joined by CR LF
 };
 
-struct ExpandedLine {
-  std::u16string text;
-  // The line starts one of the snippet's own lines, which take the indentation; the lines a
-  // selected text brings keep their own.
-  bool starts_snippet_line = true;
-};
-
 struct ExpandedSnippet {
-  std::vector<ExpandedLine> lines;
+  // Each takes the indentation of the code it goes into.
+  std::vector<std::u16string> lines;
   // $CURSOR$'s place: the line's index and the number of characters before it on that line.
   std::optional<std::pair<std::size_t, std::size_t>> cursor;
 };

@@ -45,7 +45,22 @@ std::optional<SelectedRange> ReadSelection(ClickModule& module, host::Selection 
   range.before = lines.front().substr(0, std::min(start, lines.front().size()));
   range.after = lines.back().substr(std::min(end, lines.back().size()));
   lines.back().resize(std::min(end, lines.back().size()));
-  lines.front().erase(0, std::min(start, lines.front().size()));
+  // A selection that starts in a line's indentation takes whole lines, which then stand at the
+  // snippet's indentation: the selected lines lose the indentation they share.
+  const bool whole_lines = IsBlankLine(range.before);
+  if (whole_lines) {
+    range.before.clear();
+  } else {
+    lines.front().erase(0, range.before.size());
+  }
+  std::size_t shared = std::u16string::npos;
+  for (std::size_t i = whole_lines ? 0 : 1; i < lines.size(); ++i) {
+    if (!IsBlankLine(lines[i])) shared = std::min(shared, LeadingBlanks(lines[i]).size());
+  }
+  for (std::size_t i = whole_lines ? 0 : 1; i < lines.size() && shared != std::u16string::npos;
+       ++i) {
+    lines[i].erase(0, std::min(shared, LeadingBlanks(lines[i]).size()));
+  }
   range.selected = host::JoinCodeLines(lines);
   return range;
 }
@@ -80,17 +95,16 @@ struct Placed {
   std::int32_t caret_column = 1;
 };
 
-// The expanded lines with `prefix` before each of the snippet's own lines and `before` and
-// `after` around the whole; the caret at $CURSOR$, or else where the snippet's text ends.
+// The expanded lines with `prefix` before each, or `before` in place of it on the first, and
+// `after` behind the last; the caret at $CURSOR$, or else where the snippet's text ends.
 Placed Place(const ExpandedSnippet& expanded, const std::u16string& prefix,
              const std::u16string& before, const std::u16string& after) {
   Placed placed;
   std::vector<std::size_t> lead;
   for (std::size_t i = 0; i < expanded.lines.size(); ++i) {
-    const auto& line = expanded.lines[i];
-    const std::u16string& head = i == 0 ? before : line.starts_snippet_line ? prefix : u"";
+    const std::u16string& head = i == 0 && !before.empty() ? before : prefix;
     lead.push_back(head.size());
-    placed.lines.push_back(head + line.text);
+    placed.lines.push_back(head + expanded.lines[i]);
   }
   placed.caret_line = placed.lines.size() - 1;
   placed.caret_column = Length(placed.lines.back()) + 1;
@@ -129,11 +143,8 @@ void InsertUserSnippet(ClickModule& module, host::SystemServices& system,
     first_line = range->first_line;
     lines_replaced = range->last_line - range->first_line + 1;
   } else {
-    std::vector<std::u16string> plain;
-    for (const auto& line : expanded.lines)
-      plain.push_back(line.text);
-    const auto kind = KindOfSnippet(host::JoinCodeLines(plain));
-    if (kind == SnippetKind::kParameter && plain.size() == 1) {
+    const auto kind = KindOfSnippet(host::JoinCodeLines(expanded.lines));
+    if (kind == SnippetKind::kParameter && expanded.lines.size() == 1) {
       const auto line = module.Line(start_line);
       if (!line) return;
       const auto column = static_cast<std::size_t>(std::max(selection.start_column, 1) - 1);
@@ -141,8 +152,7 @@ void InsertUserSnippet(ClickModule& module, host::SystemServices& system,
       placed = Place(expanded, u"", line->substr(0, at), line->substr(at));
       lines_replaced = 1;
     } else {
-      placed = Place(expanded, kind == SnippetKind::kDeclaration ? u"" : prefix,
-                     kind == SnippetKind::kDeclaration ? u"" : prefix, u"");
+      placed = Place(expanded, kind == SnippetKind::kDeclaration ? u"" : prefix, u"", u"");
     }
   }
 

@@ -7,6 +7,7 @@ namespace tessaly::cli {
 namespace {
 
 using namespace test_support;
+namespace fs = std::filesystem;
 
 const std::string kHeader = "Attribute VB_Name = \"Block\"\r\n";
 // What the editor shows of the module below: all but its header line.
@@ -112,6 +113,48 @@ TEST(ClickCommandTest, InPlaceChangesOnlyTheClickedLineAndThenClicksOn) {
   EXPECT_EQ(RunTessaly({"click", "代码缩进", path, "--then", "没有这个", "-i"}).status,
             kExitBadInput);
   EXPECT_TRUE(FileSnapshot(path) == commented);
+}
+
+// The user's own snippets by their path through "我的代码": the folder --snippets names, the
+// project's nearest .tessaly/snippets above the module replacing one of the same name, the
+// caret after $CURSOR$, an undo with --then; a file it cannot read is named on standard
+// error, and a path the popup does not hold is refused.
+TEST(ClickCommandTest, ClicksTheUsersOwnSnippetsByTheirPath) {
+  TempFolder folder;
+  fs::create_directories(folder.Path() / "user");
+  folder.Write("user/错误处理.txt", "On Error GoTo 0\n");
+  folder.Write("user/坏.txt", std::string("\0", 1));
+  fs::create_directories(folder.Path() / "proj" / ".tessaly" / "snippets");
+  folder.Write("proj/.tessaly/snippets/错误处理.txt", "On Error Resume Next '$CURSOR$\n");
+  fs::create_directories(folder.Path() / "proj" / "src");
+  const std::string path = folder.Write("proj/src/Block.bas", kBlock);
+  const std::string user = Utf8Text(folder.Path() / "user");
+  const std::string bad = "tessaly: snippet left out, " +
+                          Utf8Text(folder.Path() / "user" / "坏.txt") +
+                          ": not text: control byte at byte 0\n";
+
+  const auto menu = RunTessaly({"menu", "--snippets", user});
+  EXPECT_NE(menu.out.find("    我的代码\n        错误处理\n        ──────\n"
+                          "        1 个片段无法读取    [disabled]\n        ──────\n        刷新\n"),
+            std::string::npos)
+      << menu.out;
+  EXPECT_EQ(menu.err, bad);
+
+  const auto click = RunTessaly(
+      {"click", "我的代码/错误处理", path, "--line", "3", "--snippets", user, "--report", "-"});
+  EXPECT_EQ(click.status, kExitOk);
+  EXPECT_EQ(click.out,
+            kHeader + CrLfLines({"Sub A()", "    If x Then", "        On Error Resume Next '",
+                                 "        y = 1", "", "    End If", "End Sub"}));
+  EXPECT_EQ(click.err, bad + "{" + Report(3, 31) + "}\n");
+
+  const auto undone = RunTessaly({"click", "我的代码/错误处理", path, "--line", "3", "--snippets",
+                                  user, "--then", "撤销上次修改", "-i"});
+  EXPECT_EQ(undone.status, kExitOk);
+  EXPECT_EQ(ReadBytes(path), kBlock);
+  fs::remove(folder.Path() / "user" / "坏.txt");
+  EXPECT_TRUE(IsRefusal(RunTessaly({"click", "我的代码/没有", path, "--snippets", user}),
+                        {"no caption '我的代码/没有'"}));
 }
 
 // Texts in the report may hold escaped file bytes (lone surrogates) and control characters:

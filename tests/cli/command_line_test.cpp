@@ -18,14 +18,16 @@ using namespace test_support;
 // rule above each group, a tip after its caption.
 TEST(CommandLineTest, HelpVersionAndMenuGoToStandardOutput) {
   const auto help = RunTessaly({"--help"});
-  const auto menu = RunTessaly({"menu"});
+  const TempFolder no_snippets;
+  const auto menu = RunTessaly({"menu", "--snippets", Utf8Text(no_snippets.Path())});
   EXPECT_EQ(help.status + menu.status, kExitOk);
   EXPECT_EQ(help.err + menu.err, "");
   EXPECT_NE(help.out.find("\n  fmt [--check | --diff | -i]"), std::string::npos);
   EXPECT_EQ(RunTessaly({"-h"}).out, help.out);
   EXPECT_EQ(RunTessaly({"--version"}).out, "tessaly 1.36.0\n");
   EXPECT_TRUE(menu.out.starts_with("TessalyIDE\n    [启禁类\n        启用屏幕更新\n"));
-  EXPECT_NE(menu.out.find("\n        ──────\n        撤销上次修改\n    ──────\n"
+  EXPECT_NE(menu.out.find("\n        ──────\n        撤销上次修改\n    ──────\n    我的代码\n"
+                          "        刷新\n        打开片段文件夹\n    ──────\n"
                           "    资管(&G)    (工程资源管理器窗口)\n"),
             std::string::npos)
       << menu.out;

@@ -7,6 +7,7 @@
 #include <tuple>
 #include "addin/app_event_vbide.h"
 #include "menu/menu_catalogue.h"
+#include "menu/snippet_popup.h"
 #include "menu_fixture.h"
 
 namespace tessaly::menu {
@@ -55,8 +56,13 @@ TEST(MenuBar, BuildsTheCatalogueInOrderWithSeparatorsIconsAndTips) {
     };
     const auto popups = MenuTop(kPopupGroup);
     const auto buttons = MenuTop(kButtonGroup);
-    const auto& controls = bar.ControlList().All();
-    ASSERT_EQ(controls.size(), popups.size() + buttons.size());
+    // The user's own popup "我的代码" stands after the catalogue's, set apart.
+    auto controls = bar.ControlList().All();
+    ASSERT_EQ(controls.size(), popups.size() + 1 + buttons.size());
+    const auto& mine = controls[popups.size()]->Properties();
+    EXPECT_EQ(std::tuple(mine.caption, mine.type, mine.begin_group),
+              std::tuple(std::u16string(kSnippetPopupCaption), host::kPopup, true));
+    controls.erase(controls.begin() + static_cast<std::ptrdiff_t>(popups.size()));
     for (std::size_t k = 0; k < controls.size(); ++k) {
       const bool popup = k < popups.size();
       const BarControl& top = popup ? popups[k] : buttons[k - popups.size()];
