@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include "win32/windows_headers.h"
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
