@@ -130,7 +130,7 @@ TEST(ClickCommandTest, ClicksTheUsersOwnSnippetsByTheirPath) {
   const std::string path = folder.Write("proj/src/Block.bas", kBlock);
   const std::string user = Utf8Text(folder.Path() / "user");
   const std::string bad = "tessaly: snippet left out, " +
-                          Utf8Text(folder.Path() / "user" / "坏.txt") +
+                          Utf8Text(folder.Path() / "user" / Utf8Path("坏.txt")) +
                           ": not text: control byte at byte 0\n";
 
   const auto menu = RunTessaly({"menu", "--snippets", user});
@@ -152,7 +152,7 @@ TEST(ClickCommandTest, ClicksTheUsersOwnSnippetsByTheirPath) {
                                   user, "--then", "撤销上次修改", "-i"});
   EXPECT_EQ(undone.status, kExitOk);
   EXPECT_EQ(ReadBytes(path), kBlock);
-  fs::remove(folder.Path() / "user" / "坏.txt");
+  fs::remove(folder.Path() / "user" / Utf8Path("坏.txt"));
   EXPECT_TRUE(IsRefusal(RunTessaly({"click", "我的代码/没有", path, "--snippets", user}),
                         {"no caption '我的代码/没有'"}));
 }

@@ -27,7 +27,9 @@ struct SnippetFixture : MenuFixture {
 
   fs::path User() const { return folder.Path() / "user"; }
   fs::path Project() const { return folder.Path() / "project" / ".tessaly" / "snippets"; }
-  void Write(const fs::path& file, const std::string& bytes) const {
+  // `name` is UTF-8, subfolders joined by slashes.
+  void Write(const fs::path& folder, const std::string& name, const std::string& bytes) const {
+    const fs::path file = folder / test_support::Utf8Path(name);
     fs::create_directories(file.parent_path());
     std::ofstream(file, std::ios::binary) << bytes;
   }
@@ -85,22 +87,22 @@ struct SnippetFixture : MenuFixture {
 
 TEST(UserSnippets, ThePopupShowsTheFoldersAsLaidOutAndLogsWhatItLeavesOut) {
   SnippetFixture f;
-  f.Write(f.User() / "错误处理.txt", "On Error GoTo 0\n");
-  f.Write(f.User() / "01 文件头.txt", "\xEF\xBB\xBF' 文件头\r\n");
-  f.Write(f.User() / "10 十.txt", "' 10");
-  f.Write(f.User() / "2 二.txt", "' 2");
-  f.Write(f.User() / "编码.txt", "' \xB1\xE0\xC2\xEB");  // "编码" in GBK
-  f.Write(f.User() / "工具" / "日志.txt", "Debug.Print 1");
-  f.Write(f.User() / "a" / "b" / "c" / "三层.txt", "' 3");
-  f.Write(f.User() / "a" / "b" / "c" / "d" / "四层.txt", "' 4");
-  f.Write(f.User() / "坏.txt", std::string("x\0y", 3));
-  f.Write(f.User() / "大.txt", std::string(kMaxSnippetBytes + 1, 'x'));
-  f.Write(f.User() / "乱.txt", "\xEF\xBB\xBF\xFF");
-  f.Write(f.User() / ".隐藏.txt", "x");
-  f.Write(f.User() / "说明.md", "x");
-  f.Write(f.User() / "空" / "说明.md", "x");
-  f.Write(f.Project() / "错误处理.txt", "On Error Resume Next");
-  f.Write(f.Project() / "工具" / "计时.txt", "t = Timer");
+  f.Write(f.User(), "错误处理.txt", "On Error GoTo 0\n");
+  f.Write(f.User(), "01 文件头.txt", "\xEF\xBB\xBF' 文件头\r\n");
+  f.Write(f.User(), "10 十.txt", "' 10");
+  f.Write(f.User(), "2 二.txt", "' 2");
+  f.Write(f.User(), "编码.txt", "' \xB1\xE0\xC2\xEB");  // "编码" in GBK
+  f.Write(f.User(), "工具/日志.txt", "Debug.Print 1");
+  f.Write(f.User(), "a/b/c/三层.txt", "' 3");
+  f.Write(f.User(), "a/b/c/d/四层.txt", "' 4");
+  f.Write(f.User(), "坏.txt", std::string("x\0y", 3));
+  f.Write(f.User(), "大.txt", std::string(kMaxSnippetBytes + 1, 'x'));
+  f.Write(f.User(), "乱.txt", "\xEF\xBB\xBF\xFF");
+  f.Write(f.User(), ".隐藏.txt", "x");
+  f.Write(f.User(), "说明.md", "x");
+  f.Write(f.User(), "空/说明.md", "x");
+  f.Write(f.Project(), "错误处理.txt", "On Error Resume Next");
+  f.Write(f.Project(), "工具/计时.txt", "t = Timer");
   f.Build();
 
   EXPECT_EQ(f.Shown(),
@@ -112,7 +114,7 @@ TEST(UserSnippets, ThePopupShowsTheFoldersAsLaidOutAndLogsWhatItLeavesOut) {
             "--\n刷新\n打开片段文件夹\n");
   const auto& log = f.os.system().FailureLines();
   ASSERT_EQ(log.size(), 4u);
-  for (const auto* name : {u"坏.txt", u"大.txt", u"乱.txt", u"c/d"}) {
+  for (const auto* name : {u"坏.txt", u"大.txt", u"乱.txt", u"three levels"}) {
     EXPECT_EQ(std::ranges::count_if(
                   log, [&](const auto& line) { return line.find(name) != std::u16string::npos; }),
               1)
@@ -142,11 +144,11 @@ TEST(UserSnippets, ShowsTheFirst200InNumberOrderAndSaysHowManyWereLeftOut) {
     SnippetFixture f;
     for (int i = 1; i <= c.files; ++i) {
       const auto n = std::to_string(i);
-      f.Write(f.User() / (n + " 第" + n + ".txt"), "' " + n);
+      f.Write(f.User(), n + " 第" + n + ".txt", "' " + n);
     }
     // A project folder that cannot be read is logged and passed over.
     f.os.files().RefuseFolder(f.Project().u16string());
-    f.Write(f.Project() / "x.txt", "x");
+    f.Write(f.Project(), "x.txt", "x");
     f.Build();
     const std::string shown = f.Shown();
     EXPECT_TRUE(shown.ends_with(c.tail)) << shown;
@@ -200,7 +202,7 @@ TEST(UserSnippets, InsertWithTheirPlaceholdersWhereTheCatalogueSnippetsGo) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     SnippetFixture f(c.before);
-    f.Write(f.User() / "片段.txt", c.snippet);
+    f.Write(f.User(), "片段.txt", c.snippet);
     f.Build();
     f.Select(c.selection);
     f.Click({u"片段"});
@@ -214,7 +216,7 @@ TEST(UserSnippets, InsertWithTheirPlaceholdersWhereTheCatalogueSnippetsGo) {
 
 TEST(UserSnippets, ACharacterTheCodePageCannotHoldStopsTheInsertionWithAMessage) {
   SnippetFixture f;
-  f.Write(f.User() / "表情.txt", "' 好 \xF0\x9F\x98\x80");
+  f.Write(f.User(), "表情.txt", "' 好 \xF0\x9F\x98\x80");
   f.Build();
   f.Select({2, 1, 2, 1});
   f.Click({u"表情"});
@@ -228,13 +230,13 @@ TEST(UserSnippets, ACharacterTheCodePageCannotHoldStopsTheInsertionWithAMessage)
 // button, also in the next run of an editor that kept the bar; 打开片段文件夹 makes the folder.
 TEST(UserSnippets, ButtonsKeepTheirOwnActionsThroughRefreshAndTheNextRun) {
   SnippetFixture f;
-  f.Write(f.User() / "代码缩进.txt", "Stop");
+  f.Write(f.User(), "代码缩进.txt", "Stop");
   f.Build();
   f.Select({2, 1, 2, 1});
   f.Click({u"代码缩进"});
   EXPECT_EQ(f.Text(), (Lines{u"Sub Main()", u"    Stop", u"    x = 1", u"End Sub"}));
 
-  f.Write(f.User() / "新.txt", "' new");
+  f.Write(f.User(), "新.txt", "' new");
   for (int i = 0; i < 2; ++i)
     f.Click({kRefreshSnippetsCaption});
   EXPECT_EQ(f.Shown(), "代码缩进\n新\n--\n刷新\n打开片段文件夹\n");
