@@ -2,8 +2,6 @@
 
 #include <cstdint>
 #include <initializer_list>
-#include <optional>
-#include <span>
 
 namespace tessaly::codetools {
 
@@ -14,8 +12,9 @@ namespace {
 enum class WordGroup : std::uint8_t {
   kNone,
   kScope,       // Private, Public, Friend: a procedure header when a header word follows
+  kStatic,      // a procedure header when Sub, Function or Property follows
   kHeader,      // opens a procedure or a declaration block
-  kLoopOrWith,  // opens a block unless the line closes it again
+  kLoopOrWith,  // opens a block unless the statement closes it again
   kIf,          // opens a block unless the statement is complete on its line
   kSelect,      // opens a block
   kMiddle,      // Case, Else, ElseIf: close the branch above and open their own
@@ -28,9 +27,9 @@ struct WordEntry {
   WordGroup group;
 };
 
-// The table by length of word. A line's first word is looked up for every line of a whole
-// module, and most first words are no keyword at all: picking the few entries of the word's
-// length first turns such a word away after a comparison or two.
+// The table by length of word. A statement's first word is looked up for every line of a
+// whole module, and most first words are no keyword at all: picking the few entries of the
+// word's length first turns such a word away after a comparison or two.
 constexpr WordEntry kTwoLetterWords[] = {{u"Do", WordGroup::kLoopOrWith}, {u"If", WordGroup::kIf}};
 constexpr WordEntry kThreeLetterWords[] = {
     {u"Sub", WordGroup::kHeader}, {u"For", WordGroup::kLoopOrWith}, {u"End", WordGroup::kEnd}};
@@ -45,7 +44,8 @@ constexpr WordEntry kFiveLetterWords[] = {{u"While", WordGroup::kLoopOrWith},
 constexpr WordEntry kSixLetterWords[] = {{u"Public", WordGroup::kScope},
                                          {u"Friend", WordGroup::kScope},
                                          {u"Select", WordGroup::kSelect},
-                                         {u"ElseIf", WordGroup::kMiddle}};
+                                         {u"ElseIf", WordGroup::kMiddle},
+                                         {u"Static", WordGroup::kStatic}};
 constexpr WordEntry kSevenLetterWords[] = {{u"Private", WordGroup::kScope}};
 constexpr WordEntry kEightLetterWords[] = {{u"Function", WordGroup::kHeader},
                                            {u"Property", WordGroup::kHeader}};
@@ -71,38 +71,69 @@ std::span<const WordEntry> WordsOfLength(std::size_t length) {
   }
 }
 
-WordGroup GroupOf(std::u16string_view word) {
-  for (const WordEntry& entry : WordsOfLength(word.size())) {
-    if (entry.word == word) return entry.group;
+char16_t AsciiLower(char16_t c) {
+  return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + (u'a' - u'A')) : c;
+}
+
+// VB's keywords in any letter case, as VB itself reads them.
+bool SameWord(std::u16string_view a, std::u16string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
   }
-  return WordGroup::kNone;
+  return true;
 }
 
 bool IsOneOf(std::u16string_view word, std::initializer_list<std::u16string_view> words) {
   for (const std::u16string_view candidate : words) {
-    if (candidate == word) return true;
+    if (SameWord(candidate, word)) return true;
   }
   return false;
 }
 
-bool EndsWith(std::u16string_view text, std::u16string_view suffix) {
-  return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
+WordGroup GroupOf(std::u16string_view word) {
+  for (const WordEntry& entry : WordsOfLength(word.size())) {
+    if (SameWord(entry.word, word)) return entry.group;
+  }
+  return WordGroup::kNone;
 }
 
 bool IsBlankOrTab(char16_t c) {
   return c == u' ' || c == u'\t';
 }
 
+bool IsDigit(char16_t c) {
+  return c >= u'0' && c <= u'9';
+}
+
+// Letters of any script may name a label (`出错:`).
+bool IsNameCharacter(char16_t c) {
+  return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || IsDigit(c) || c == u'_' ||
+         c >= 0x80;
+}
+
+std::u16string_view SkipBlanksAndTabs(std::u16string_view text) {
+  std::size_t at = 0;
+  while (at < text.size() && IsBlankOrTab(text[at]))
+    ++at;
+  return text.substr(at);
+}
+
+bool EndsWithIgnoringCase(std::u16string_view text, std::u16string_view suffix) {
+  return text.size() >= suffix.size() && SameWord(text.substr(text.size() - suffix.size()), suffix);
+}
+
 // Whether `part` (no blanks or tabs in it) occurs in `text` once every blank and tab is taken
-// out of the text, found without building that squeezed copy: a line of a whole module would
-// otherwise cost an allocation for a question most lines answer no to.
+// out of the text, in any letter case, found without building that squeezed copy: a line of a
+// whole module would otherwise cost an allocation for a question most lines answer no to.
 bool ContainsIgnoringBlanksAndTabs(std::u16string_view text, std::u16string_view part) {
-  for (std::size_t start = text.find(part.front()); start != std::u16string_view::npos;
-       start = text.find(part.front(), start + 1)) {
+  const char16_t head = AsciiLower(part.front());
+  for (std::size_t start = 0; start < text.size(); ++start) {
+    if (AsciiLower(text[start]) != head) continue;
     std::size_t matched = 1;
     for (std::size_t at = start + 1; at < text.size() && matched < part.size(); ++at) {
       if (IsBlankOrTab(text[at])) continue;
-      if (text[at] != part[matched]) break;
+      if (AsciiLower(text[at]) != AsciiLower(part[matched])) break;
       ++matched;
     }
     if (matched == part.size()) return true;
@@ -110,72 +141,191 @@ bool ContainsIgnoringBlanksAndTabs(std::u16string_view text, std::u16string_view
   return false;
 }
 
-// Words split at single blanks, so two blanks in a row make an empty second word.
-std::u16string_view FirstWord(std::u16string_view line) {
-  return line.substr(0, line.find(u' '));
-}
+// The words of a statement as VB reads them: blanks and tabs part them, and a colon ends the
+// statement, so `Else:` is the word Else and `End If: x = 1` ends at If.
+class Words {
+ public:
+  explicit Words(std::u16string_view statement) : rest_(statement) {}
 
-// Empty when the line has no second word; only a few first words need one.
-std::optional<std::u16string_view> SecondWord(std::u16string_view line) {
-  const auto first_blank = line.find(u' ');
-  if (first_blank == std::u16string_view::npos) return std::nullopt;
-  const auto rest = line.substr(first_blank + 1);
-  return rest.substr(0, rest.find(u' '));
+  // The next word; empty at the statement's end. The first word is taken as it starts: a
+  // line led by a tab the indentation kept has that tab in its first word, which then is no
+  // keyword, as the editor has always read such a line.
+  std::u16string_view Next() {
+    if (!first_) rest_ = SkipBlanksAndTabs(rest_);
+    first_ = false;
+    std::size_t end = 0;
+    while (end < rest_.size() && !IsBlankOrTab(rest_[end]) && rest_[end] != u':')
+      ++end;
+    const std::u16string_view word = rest_.substr(0, end);
+    // A colon ends the statement: nothing after it is this statement's word.
+    rest_ = end < rest_.size() && rest_[end] == u':' ? std::u16string_view() : rest_.substr(end);
+    return word;
+  }
+
+ private:
+  std::u16string_view rest_;
+  bool first_ = true;
+};
+
+struct StatementStart {
+  std::u16string_view statement;  // what follows a line number or label, if there is one
+  bool labelled = false;
+};
+
+// `10 If x Then` and `Retry: If x Then` are the statements after the number and the label. A
+// keyword before a colon (`Else:`) is the statement itself, not a label.
+StatementStart SkipLabel(std::u16string_view code) {
+  std::size_t end = 0;
+  while (end < code.size() && IsNameCharacter(code[end]))
+    ++end;
+  if (end == 0) return {code};
+  const std::u16string_view name = code.substr(0, end);
+  const std::u16string_view after = code.substr(end);
+  const bool line_number = IsDigit(name.front()) && [&] {
+    for (const char16_t c : name) {
+      if (!IsDigit(c)) return false;
+    }
+    return true;
+  }();
+  if (line_number) {
+    if (!after.empty() && after.front() == u':') return {SkipBlanksAndTabs(after.substr(1)), true};
+    if (after.empty() || IsBlankOrTab(after.front())) return {SkipBlanksAndTabs(after), true};
+    return {code};
+  }
+  const bool colon = !after.empty() && after.front() == u':' &&
+                     (after.size() == 1 || after[1] != u'=');  // `a:=1` names an argument
+  if (!colon || IsDigit(name.front()) || GroupOf(name) != WordGroup::kNone) return {code};
+  return {SkipBlanksAndTabs(after.substr(1)), true};
 }
 
 // A one-line loop or With ("For i = 1 To 3: Next") carries its own closer.
-bool HoldsItsOwnCloser(std::u16string_view line) {
-  return ContainsIgnoringBlanksAndTabs(line, u"Next") ||
-         ContainsIgnoringBlanksAndTabs(line, u"EndWith") ||
-         ContainsIgnoringBlanksAndTabs(line, u"Loop") ||
-         ContainsIgnoringBlanksAndTabs(line, u"Wend");
+bool HoldsItsOwnCloser(std::span<const std::u16string_view> lines) {
+  for (const std::u16string_view line : lines) {
+    for (const std::u16string_view closer : {u"Next", u"EndWith", u"Loop", u"Wend"}) {
+      if (ContainsIgnoringBlanksAndTabs(line, closer)) return true;
+    }
+  }
+  return false;
 }
 
-// "If a Then b = 1" is complete on its line; "If a Then" and "If a Then ' why" open a block.
-bool IsBlockIf(std::u16string_view line) {
-  return EndsWith(line, u"Then") || ContainsIgnoringBlanksAndTabs(line, u"Then'");
+// "If a Then b = 1" is complete; "If a Then" and "If a Then ' why" open a block. A condition
+// continued over several lines ends where its last line ends.
+bool IsBlockIf(std::u16string_view last_line) {
+  return EndsWithIgnoringCase(last_line, u"Then") ||
+         ContainsIgnoringBlanksAndTabs(last_line, u"Then'");
+}
+
+bool IsHeaderWord(std::u16string_view word) {
+  return IsOneOf(word, {u"Sub", u"Function", u"Type", u"Enum", u"Property"});
+}
+
+bool IsProcedureWord(std::u16string_view word) {
+  return IsOneOf(word, {u"Sub", u"Function", u"Property"});
+}
+
+bool IsMemberListWord(std::u16string_view word) {
+  return IsOneOf(word, {u"Type", u"Enum"});
 }
 
 }  // namespace
 
-LevelEffect EffectOfWords(std::u16string_view line) {
-  const auto second_is = [line](std::initializer_list<std::u16string_view> candidates) {
-    const auto second = SecondWord(line);
-    return second && IsOneOf(*second, candidates);
-  };
-  LevelEffect effect;
-  switch (GroupOf(FirstWord(line))) {
-    case WordGroup::kScope:
-      if (second_is({u"Sub", u"Function", u"Type", u"Enum", u"Property"})) {
-        effect.close_before = true;
-        effect.open_after = true;
+StatementEffect EffectOfStatement(std::span<const std::u16string_view> lines, bool indent_case) {
+  StatementEffect effect;
+  const StatementStart start = SkipLabel(lines.front());
+  Words words(start.statement);
+  const std::u16string_view first = words.Next();
+  if (first.empty() || IsCommentCode(start.statement)) {
+    effect.lone_label = start.labelled;
+    return effect;
+  }
+  const int select_depth = indent_case ? 2 : 1;
+  switch (GroupOf(first)) {
+    case WordGroup::kScope: {
+      std::u16string_view header = words.Next();
+      if (SameWord(header, u"Static")) {
+        header = words.Next();
+        if (!IsProcedureWord(header)) break;
+      }
+      if (IsHeaderWord(header)) {
+        effect.close_before = 1;
+        effect.open_after = 1;
+        effect.opens_member_list = IsMemberListWord(header);
       }
       break;
+    }
+    case WordGroup::kStatic:
+      // `Static Sub S()` is a header; `Static x As Long` declares a variable.
+      if (IsProcedureWord(words.Next())) effect.open_after = 1;
+      break;
     case WordGroup::kHeader:
+      effect.open_after = 1;
+      effect.opens_member_list = IsMemberListWord(first);
+      break;
     case WordGroup::kSelect:
-      effect.open_after = true;
+      effect.open_after = select_depth;
       break;
     case WordGroup::kLoopOrWith:
-      effect.open_after = !HoldsItsOwnCloser(line);
+      effect.open_after = HoldsItsOwnCloser(lines) ? 0 : 1;
       break;
     case WordGroup::kIf:
-      effect.open_after = IsBlockIf(line);
+      effect.open_after = IsBlockIf(lines.back()) ? 1 : 0;
       break;
     case WordGroup::kMiddle:
-      effect.close_before = true;
-      effect.open_after = true;
+      effect.close_before = 1;
+      effect.open_after = 1;
       break;
-    case WordGroup::kEnd:
-      effect.close_before = second_is(
-          {u"Sub", u"Function", u"Type", u"Enum", u"If", u"With", u"Select", u"Property"});
+    case WordGroup::kEnd: {
+      const std::u16string_view second = words.Next();
+      if (IsOneOf(second, {u"Sub", u"Function", u"Type", u"Enum", u"If", u"With", u"Property"})) {
+        effect.close_before = 1;
+      } else if (SameWord(second, u"Select")) {
+        effect.close_before = select_depth;
+      }
+      effect.closes_member_list = IsMemberListWord(second);
       break;
+    }
     case WordGroup::kCloser:
-      effect.close_before = true;
+      effect.close_before = 1;
       break;
     case WordGroup::kNone:
       break;
   }
   return effect;
+}
+
+bool EndsMemberList(std::u16string_view code) {
+  return EffectOfStatement(std::span(&code, 1), false).closes_member_list;
+}
+
+bool IsCommentCode(std::u16string_view code) {
+  if (!code.empty() && code.front() == u'\'') return true;
+  return code.size() >= 3 && SameWord(code.substr(0, 3), u"Rem") &&
+         (code.size() == 3 || IsBlankOrTab(code[3]));
+}
+
+bool IsDirectiveCode(std::u16string_view code) {
+  if (code.empty() || code.front() != u'#') return false;
+  Words words(code.substr(1));
+  return IsOneOf(words.Next(), {u"If", u"ElseIf", u"Else", u"End", u"Const"});
+}
+
+FormatMarker FormatMarkerOf(std::u16string_view code) {
+  if (code.empty() || code.front() != u'\'') return FormatMarker::kNone;
+  std::u16string_view rest = SkipBlanksAndTabs(code.substr(1));
+  constexpr std::u16string_view kName = u"tessaly";
+  if (rest.size() < kName.size() || !SameWord(rest.substr(0, kName.size()), kName)) {
+    return FormatMarker::kNone;
+  }
+  rest = SkipBlanksAndTabs(rest.substr(kName.size()));
+  if (rest.empty() || rest.front() != u':') return FormatMarker::kNone;
+  rest = SkipBlanksAndTabs(rest.substr(1));
+  std::size_t end = rest.size();
+  while (end > 0 && IsBlankOrTab(rest[end - 1]))
+    --end;
+  rest = rest.substr(0, end);
+  if (SameWord(rest, u"off")) return FormatMarker::kOff;
+  if (SameWord(rest, u"on")) return FormatMarker::kOn;
+  return FormatMarker::kNone;
 }
 
 }  // namespace tessaly::codetools
