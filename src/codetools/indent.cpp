@@ -95,16 +95,39 @@ class Indenter {
   // Whether the statement's first line goes to column 1 whatever its level.
   bool AtColumnOne(std::size_t first, const StatementEffect& effect) const {
     const std::u16string_view code = codes_.front();
-    if (style_.directives_at_column_1 && IsDirectiveCode(code)) return true;
+    if (style_.directives_at_column_1 && DirectiveOf(code) != Directive::kNone) return true;
     if (style_.labels_at_column_1 && effect.lone_label) return true;
     return style_.keep_column_1_comments && IsCommentCode(code) &&
            IndentationOf(lines_[first]) == 0;
   }
 
+  // Each branch of `#If` starts from the level the `#If` found, as only one of them is
+  // compiled, and the directives of one `#If` stand at its level; after `#End If` the code
+  // goes on from where the first branch left it. A header written once per branch
+  // (`#If VBA7 Then` / `Function F() As LongPtr` / `#Else` / ...) then opens its body once.
+  // Returns the level the directive stands at.
+  int FollowDirective(Directive directive) {
+    if (directive == Directive::kIf) branches_.push_back({level_, -1});
+    if (branches_.empty()) return level_;
+    Branches& branch = branches_.back();
+    if (directive == Directive::kElseIf || directive == Directive::kElse) {
+      if (branch.first_branch_end < 0) branch.first_branch_end = level_;
+      level_ = branch.at_if;
+    } else if (directive == Directive::kEndIf) {
+      const int at_if = branch.at_if;
+      if (branch.first_branch_end >= 0) level_ = branch.first_branch_end;
+      branches_.pop_back();
+      return at_if;
+    }
+    return level_;
+  }
+
   void LayOutStatement(std::size_t first, std::size_t end) {
     const StatementEffect effect = EffectOf(first, end);
     level_ = std::max(0, level_ - effect.close_before);
-    const std::uint32_t first_columns = AtColumnOne(first, effect) ? 0 : LevelColumns(level_);
+    const int written_level = FollowDirective(DirectiveOf(codes_.front()));
+    const std::uint32_t first_columns =
+        AtColumnOne(first, effect) ? 0 : LevelColumns(written_level);
     const bool keep = style_.continuation == IndentStyle::Continuation::kKeep;
     const std::uint32_t first_written = keep ? WrittenColumns(first) : 0;
     for (std::size_t i = first; i < end; ++i) {
@@ -152,6 +175,11 @@ class Indenter {
   const IndentStyle& style_;
   std::vector<LineLayout> layouts_;
   std::vector<std::u16string_view> codes_;  // the statement being laid out, one per line
+  struct Branches {
+    int at_if = 0;
+    int first_branch_end = -1;  // none while the first branch goes on
+  };
+  std::vector<Branches> branches_;  // the `#If` blocks around the line, innermost last
   int level_ = 0;
   bool in_member_list_ = false;
   bool formatting_off_ = false;

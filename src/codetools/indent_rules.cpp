@@ -123,24 +123,6 @@ bool EndsWithIgnoringCase(std::u16string_view text, std::u16string_view suffix) 
   return text.size() >= suffix.size() && SameWord(text.substr(text.size() - suffix.size()), suffix);
 }
 
-// Whether `part` (no blanks or tabs in it) occurs in `text` once every blank and tab is taken
-// out of the text, in any letter case, found without building that squeezed copy: a line of a
-// whole module would otherwise cost an allocation for a question most lines answer no to.
-bool ContainsIgnoringBlanksAndTabs(std::u16string_view text, std::u16string_view part) {
-  const char16_t head = AsciiLower(part.front());
-  for (std::size_t start = 0; start < text.size(); ++start) {
-    if (AsciiLower(text[start]) != head) continue;
-    std::size_t matched = 1;
-    for (std::size_t at = start + 1; at < text.size() && matched < part.size(); ++at) {
-      if (IsBlankOrTab(text[at])) continue;
-      if (AsciiLower(text[at]) != AsciiLower(part[matched])) break;
-      ++matched;
-    }
-    if (matched == part.size()) return true;
-  }
-  return false;
-}
-
 // The words of a statement as VB reads them: blanks and tabs part them, and a colon ends the
 // statement, so `Else:` is the word Else and `End If: x = 1` ends at If.
 class Words {
@@ -198,11 +180,30 @@ StatementStart SkipLabel(std::u16string_view code) {
   return {SkipBlanksAndTabs(after.substr(1)), true};
 }
 
-// A one-line loop or With ("For i = 1 To 3: Next") carries its own closer.
+// The code of a line before its comment: an apostrophe outside a string literal opens one.
+std::u16string_view WithoutComment(std::u16string_view line) {
+  bool in_string = false;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    if (line[i] == u'"') in_string = !in_string;
+    if (line[i] == u'\'' && !in_string) return line.substr(0, i);
+  }
+  return line;
+}
+
+// A one-line loop or With ("For i = 1 To 3: Next") carries its own closer: a statement of its
+// own after a colon, so that a loop variable named NextRow, a condition on LoopDone or a
+// string holding ": Next" does not hide the block the line opens.
 bool HoldsItsOwnCloser(std::span<const std::u16string_view> lines) {
   for (const std::u16string_view line : lines) {
-    for (const std::u16string_view closer : {u"Next", u"EndWith", u"Loop", u"Wend"}) {
-      if (ContainsIgnoringBlanksAndTabs(line, closer)) return true;
+    const std::u16string_view code = WithoutComment(line);
+    bool in_string = false;
+    for (std::size_t i = 0; i < code.size(); ++i) {
+      if (code[i] == u'"') in_string = !in_string;
+      if (in_string || code[i] != u':' || (i + 1 < code.size() && code[i + 1] == u'=')) continue;
+      Words words(SkipBlanksAndTabs(code.substr(i + 1)));
+      const std::u16string_view word = words.Next();
+      if (IsOneOf(word, {u"Next", u"Loop", u"Wend"})) return true;
+      if (SameWord(word, u"End") && SameWord(words.Next(), u"With")) return true;
     }
   }
   return false;
@@ -211,8 +212,12 @@ bool HoldsItsOwnCloser(std::span<const std::u16string_view> lines) {
 // "If a Then b = 1" is complete; "If a Then" and "If a Then ' why" open a block. A condition
 // continued over several lines ends where its last line ends.
 bool IsBlockIf(std::u16string_view last_line) {
-  return EndsWithIgnoringCase(last_line, u"Then") ||
-         ContainsIgnoringBlanksAndTabs(last_line, u"Then'");
+  std::u16string_view code = WithoutComment(last_line);
+  while (!code.empty() && IsBlankOrTab(code.back()))
+    code.remove_suffix(1);
+  constexpr std::u16string_view kThen = u"Then";
+  return EndsWithIgnoringCase(code, kThen) &&
+         (code.size() == kThen.size() || !IsNameCharacter(code[code.size() - kThen.size() - 1]));
 }
 
 bool IsHeaderWord(std::u16string_view word) {
@@ -303,10 +308,16 @@ bool IsCommentCode(std::u16string_view code) {
          (code.size() == 3 || IsBlankOrTab(code[3]));
 }
 
-bool IsDirectiveCode(std::u16string_view code) {
-  if (code.empty() || code.front() != u'#') return false;
+Directive DirectiveOf(std::u16string_view code) {
+  if (code.empty() || code.front() != u'#') return Directive::kNone;
   Words words(code.substr(1));
-  return IsOneOf(words.Next(), {u"If", u"ElseIf", u"Else", u"End", u"Const"});
+  const std::u16string_view word = words.Next();
+  if (SameWord(word, u"If")) return Directive::kIf;
+  if (SameWord(word, u"ElseIf")) return Directive::kElseIf;
+  if (SameWord(word, u"Else")) return Directive::kElse;
+  if (SameWord(word, u"End")) return Directive::kEndIf;
+  if (SameWord(word, u"Const")) return Directive::kConst;
+  return Directive::kNone;
 }
 
 FormatMarker FormatMarkerOf(std::u16string_view code) {

@@ -32,8 +32,9 @@ bool EndsMemberList(std::u16string_view code);
 // `'` or `Rem` first.
 bool IsCommentCode(std::u16string_view code);
 
-// `#If`, `#ElseIf`, `#Else`, `#End If` or `#Const`.
-bool IsDirectiveCode(std::u16string_view code);
+// Conditional compilation: `#If`, `#ElseIf`, `#Else`, `#End If`, `#Const`.
+enum class Directive { kNone, kIf, kElseIf, kElse, kEndIf, kConst };
+Directive DirectiveOf(std::u16string_view code);
 
 // `' tessaly: off` and `' tessaly: on`: the lines from one to the other keep their text.
 enum class FormatMarker { kNone, kOff, kOn };

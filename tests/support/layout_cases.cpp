@@ -24,8 +24,15 @@ std::vector<LayoutCase> MakeCases() {
      u"            End With\n        Loop\n    Next i\n    Open f For Input As #1\n"
      u"        Line Input #1, s\n    Close #1\n    If a Then b = 1\n    If a Then ' note\n"
      u"        b = 2\n    End If\n    For i = 1 To 3: s = s + i: Next\n    While x: Wend\n"
-     u"    With r: .Value = 1: End With\n    For NextRow = 1 To 2\n    x = 1\nNext NextRow\n"
-     u"End\nPrivate\nEnd Function"},
+     u"    With r: .Value = 1: End With\n    For NextRow = 1 To 2\n        x = 1\n"
+     u"    Next NextRow\n    Do While Not LoopDone\n        If a Then b = \"Then\"\n"
+     u"        If a Then b = isThen ' Then\n    Loop\n    End\n    Private\nEnd Function"},
+    {"each branch of #If starts from the level the #If found", {}, u"",
+     u"#If VBA7 Then\nPrivate Declare PtrSafe Function Tick Lib \"kernel32\" () As Long\n"
+     u"#Else\nPrivate Declare Function Tick Lib \"kernel32\" () As Long\n#End If\n"
+     u"#If VBA7 Then\nFunction Ticks() As LongPtr\n#Else\nFunction Ticks() As Long\n#End If\n"
+     u"    Ticks = Tick\n    #If DEBUG_MODE Then\n    If Ticks = 0 Then\n    #Else\n"
+     u"    If Ticks < 0 Then\n    #End If\n        Ticks = 1\n    End If\nEnd Function"},
     {"a closer without its opener goes flush left; a tab-led line keeps its tab", {},
      u"Sub S()\n  \tIf a Then\nx = 1\nNext i\ny = 2\n  End Sub",
      u"Sub S()\n    \tIf a Then\n    x = 1\nNext i\ny = 2\nEnd Sub"},
