@@ -21,6 +21,14 @@ std::uint32_t ColumnsOf(std::u16string_view indentation, std::uint32_t tab_width
   return columns;
 }
 
+// A line without the blanks and tabs it starts with.
+std::u16string_view CodeOf(std::u16string_view line) {
+  std::size_t at = 0;
+  while (at < line.size() && (line[at] == u' ' || line[at] == u'\t'))
+    ++at;
+  return line.substr(at);
+}
+
 // One module's walk: the level, and what the lines above have opened.
 class Indenter {
  public:
@@ -74,15 +82,15 @@ class Indenter {
 
   StatementEffect EffectOf(std::size_t first, std::size_t end) {
     codes_.clear();
-    for (std::size_t i = first; i < end; ++i) {
-      const std::u16string_view line = lines_[i];
-      codes_.push_back(line.substr(IndentationOf(line)));
-    }
+    // The words count after tabs too, as VB reads them, even where the style keeps the tabs.
+    for (std::size_t i = first; i < end; ++i)
+      codes_.push_back(CodeOf(lines_[i]));
     if (in_member_list_) {
       // A member may be named like a keyword (`For As Integer`): only the block's end counts.
       StatementEffect effect;
       if (EndsMemberList(codes_.front())) {
         effect.close_before = 1;
+        effect.ends_at_module_level = true;
         in_member_list_ = false;
       }
       return effect;
@@ -124,7 +132,12 @@ class Indenter {
 
   void LayOutStatement(std::size_t first, std::size_t end) {
     const StatementEffect effect = EffectOf(first, end);
-    level_ = std::max(0, level_ - effect.close_before);
+    if (effect.starts_at_module_level || effect.ends_at_module_level) {
+      level_ = 0;
+      file_bodies_.clear();
+    } else {
+      level_ = std::max(0, level_ - effect.close_before - ClosesFile(effect));
+    }
     const int written_level = FollowDirective(DirectiveOf(codes_.front()));
     const std::uint32_t first_columns =
         AtColumnOne(first, effect) ? 0 : LevelColumns(written_level);
@@ -143,13 +156,25 @@ class Indenter {
       }
       LayOutLine(i, columns);
     }
-    level_ += effect.open_after;
+    level_ = effect.ends_at_module_level ? 0 : level_ + effect.open_after;
+    if (effect.opens_file) file_bodies_.push_back(level_);
+  }
+
+  // A Close ends the innermost block only when that block is an Open's: a second Close in an
+  // error handler, or one whose file another procedure opened, closes nothing.
+  int ClosesFile(const StatementEffect& effect) {
+    if (!effect.closes_file) return 0;
+    while (!file_bodies_.empty() && file_bodies_.back() > level_)
+      file_bodies_.pop_back();
+    if (file_bodies_.empty() || file_bodies_.back() != level_) return 0;
+    file_bodies_.pop_back();
+    return 1;
   }
 
   void LayOutLine(std::size_t index, std::uint32_t columns) {
     const std::u16string_view line = lines_[index];
     const std::uint32_t indentation = IndentationOf(line);
-    const FormatMarker marker = FormatMarkerOf(line.substr(indentation));
+    const FormatMarker marker = FormatMarkerOf(CodeOf(line));
     if (marker == FormatMarker::kOff) formatting_off_ = true;
     if (formatting_off_) {
       // Left exactly as written; the levels still follow the code inside.
@@ -180,6 +205,7 @@ class Indenter {
     int first_branch_end = -1;  // none while the first branch goes on
   };
   std::vector<Branches> branches_;  // the `#If` blocks around the line, innermost last
+  std::vector<int> file_bodies_;    // the level of each open file's statements, innermost last
   int level_ = 0;
   bool in_member_list_ = false;
   bool formatting_off_ = false;

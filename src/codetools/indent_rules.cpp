@@ -15,6 +15,9 @@ enum class WordGroup : std::uint8_t {
   kStatic,      // a procedure header when Sub, Function or Property follows
   kHeader,      // opens a procedure or a declaration block
   kLoopOrWith,  // opens a block unless the statement closes it again
+  kOpen,        // Open: a file's statements up to its Close, indented as a block
+  kClose,       // closes the block of an Open
+  kNext,        // closes as many For blocks as it names counters
   kIf,          // opens a block unless the statement is complete on its line
   kSelect,      // opens a block
   kMiddle,      // Case, Else, ElseIf: close the branch above and open their own
@@ -34,13 +37,11 @@ constexpr WordEntry kTwoLetterWords[] = {{u"Do", WordGroup::kLoopOrWith}, {u"If"
 constexpr WordEntry kThreeLetterWords[] = {
     {u"Sub", WordGroup::kHeader}, {u"For", WordGroup::kLoopOrWith}, {u"End", WordGroup::kEnd}};
 constexpr WordEntry kFourLetterWords[] = {
-    {u"Type", WordGroup::kHeader},     {u"Enum", WordGroup::kHeader},
-    {u"With", WordGroup::kLoopOrWith}, {u"Open", WordGroup::kLoopOrWith},
-    {u"Case", WordGroup::kMiddle},     {u"Else", WordGroup::kMiddle},
-    {u"Loop", WordGroup::kCloser},     {u"Next", WordGroup::kCloser},
-    {u"Wend", WordGroup::kCloser}};
+    {u"Type", WordGroup::kHeader}, {u"Enum", WordGroup::kHeader}, {u"With", WordGroup::kLoopOrWith},
+    {u"Open", WordGroup::kOpen},   {u"Case", WordGroup::kMiddle}, {u"Else", WordGroup::kMiddle},
+    {u"Loop", WordGroup::kCloser}, {u"Next", WordGroup::kNext},   {u"Wend", WordGroup::kCloser}};
 constexpr WordEntry kFiveLetterWords[] = {{u"While", WordGroup::kLoopOrWith},
-                                          {u"Close", WordGroup::kCloser}};
+                                          {u"Close", WordGroup::kClose}};
 constexpr WordEntry kSixLetterWords[] = {{u"Public", WordGroup::kScope},
                                          {u"Friend", WordGroup::kScope},
                                          {u"Select", WordGroup::kSelect},
@@ -123,18 +124,26 @@ bool EndsWithIgnoringCase(std::u16string_view text, std::u16string_view suffix) 
   return text.size() >= suffix.size() && SameWord(text.substr(text.size() - suffix.size()), suffix);
 }
 
+// `word` ends the text as a word of its own, not as the end of a name (`isThen`).
+bool EndsWithWord(std::u16string_view text, std::u16string_view word) {
+  return EndsWithIgnoringCase(text, word) &&
+         (text.size() == word.size() || !IsNameCharacter(text[text.size() - word.size() - 1]));
+}
+
+bool IsRemAt(std::u16string_view text, std::size_t at) {
+  return text.size() - at >= 3 && SameWord(text.substr(at, 3), u"Rem") &&
+         (text.size() - at == 3 || IsBlankOrTab(text[at + 3]));
+}
+
 // The words of a statement as VB reads them: blanks and tabs part them, and a colon ends the
 // statement, so `Else:` is the word Else and `End If: x = 1` ends at If.
 class Words {
  public:
   explicit Words(std::u16string_view statement) : rest_(statement) {}
 
-  // The next word; empty at the statement's end. The first word is taken as it starts: a
-  // line led by a tab the indentation kept has that tab in its first word, which then is no
-  // keyword, as the editor has always read such a line.
+  // The next word; empty at the statement's end.
   std::u16string_view Next() {
-    if (!first_) rest_ = SkipBlanksAndTabs(rest_);
-    first_ = false;
+    rest_ = SkipBlanksAndTabs(rest_);
     std::size_t end = 0;
     while (end < rest_.size() && !IsBlankOrTab(rest_[end]) && rest_[end] != u':')
       ++end;
@@ -146,7 +155,6 @@ class Words {
 
  private:
   std::u16string_view rest_;
-  bool first_ = true;
 };
 
 struct StatementStart {
@@ -180,20 +188,31 @@ StatementStart SkipLabel(std::u16string_view code) {
   return {SkipBlanksAndTabs(after.substr(1)), true};
 }
 
-// The code of a line before its comment: an apostrophe outside a string literal opens one.
+// The code of a line before its comment: an apostrophe outside a string literal opens one,
+// and so does `Rem` where a statement may start (after a colon or a single-line If's Then).
 std::u16string_view WithoutComment(std::u16string_view line) {
   bool in_string = false;
   for (std::size_t i = 0; i < line.size(); ++i) {
     if (line[i] == u'"') in_string = !in_string;
-    if (line[i] == u'\'' && !in_string) return line.substr(0, i);
+    if (in_string) continue;
+    if (line[i] == u'\'') return line.substr(0, i);
+    if (i > 0 && IsBlankOrTab(line[i - 1]) && IsRemAt(line, i)) {
+      std::u16string_view before = line.substr(0, i);
+      while (!before.empty() && IsBlankOrTab(before.back()))
+        before.remove_suffix(1);
+      if ((!before.empty() && before.back() == u':') || EndsWithWord(before, u"Then")) {
+        return line.substr(0, i);
+      }
+    }
   }
   return line;
 }
 
-// A one-line loop or With ("For i = 1 To 3: Next") carries its own closer: a statement of its
-// own after a colon, so that a loop variable named NextRow, a condition on LoopDone or a
-// string holding ": Next" does not hide the block the line opens.
-bool HoldsItsOwnCloser(std::span<const std::u16string_view> lines) {
+// A one-line block ("For i = 1 To 3: Next", "Open f For Output As #1: Print #1, x: Close #1")
+// carries its own closer: a statement of its own after a colon, so that a loop variable named
+// NextRow, a condition on LoopDone or a string holding ": Next" does not hide the block the
+// line opens.
+bool HoldsItsOwnCloser(std::span<const std::u16string_view> lines, WordGroup opener) {
   for (const std::u16string_view line : lines) {
     const std::u16string_view code = WithoutComment(line);
     bool in_string = false;
@@ -202,11 +221,25 @@ bool HoldsItsOwnCloser(std::span<const std::u16string_view> lines) {
       if (in_string || code[i] != u':' || (i + 1 < code.size() && code[i + 1] == u'=')) continue;
       Words words(SkipBlanksAndTabs(code.substr(i + 1)));
       const std::u16string_view word = words.Next();
-      if (IsOneOf(word, {u"Next", u"Loop", u"Wend"})) return true;
-      if (SameWord(word, u"End") && SameWord(words.Next(), u"With")) return true;
+      if (opener == WordGroup::kOpen) {
+        if (SameWord(word, u"Close")) return true;
+      } else if (IsOneOf(word, {u"Next", u"Loop", u"Wend"}) ||
+                 (SameWord(word, u"End") && SameWord(words.Next(), u"With"))) {
+        return true;
+      }
     }
   }
   return false;
+}
+
+// `Next j, i` ends the loops of both counters.
+int CountersNamed(std::u16string_view next_statement) {
+  int counters = 1;
+  for (const char16_t c : WithoutComment(next_statement)) {
+    if (c == u':') break;
+    if (c == u',') ++counters;
+  }
+  return counters;
 }
 
 // "If a Then b = 1" is complete; "If a Then" and "If a Then ' why" open a block. A condition
@@ -215,9 +248,7 @@ bool IsBlockIf(std::u16string_view last_line) {
   std::u16string_view code = WithoutComment(last_line);
   while (!code.empty() && IsBlankOrTab(code.back()))
     code.remove_suffix(1);
-  constexpr std::u16string_view kThen = u"Then";
-  return EndsWithIgnoringCase(code, kThen) &&
-         (code.size() == kThen.size() || !IsNameCharacter(code[code.size() - kThen.size() - 1]));
+  return EndsWithWord(code, u"Then");
 }
 
 bool IsHeaderWord(std::u16string_view word) {
@@ -254,23 +285,38 @@ StatementEffect EffectOfStatement(std::span<const std::u16string_view> lines, bo
       if (IsHeaderWord(header)) {
         effect.close_before = 1;
         effect.open_after = 1;
+        effect.starts_at_module_level = true;
         effect.opens_member_list = IsMemberListWord(header);
       }
       break;
     }
     case WordGroup::kStatic:
       // `Static Sub S()` is a header; `Static x As Long` declares a variable.
-      if (IsProcedureWord(words.Next())) effect.open_after = 1;
+      if (IsProcedureWord(words.Next())) {
+        effect.open_after = 1;
+        effect.starts_at_module_level = true;
+      }
       break;
     case WordGroup::kHeader:
       effect.open_after = 1;
+      effect.starts_at_module_level = true;
       effect.opens_member_list = IsMemberListWord(first);
       break;
     case WordGroup::kSelect:
       effect.open_after = select_depth;
       break;
     case WordGroup::kLoopOrWith:
-      effect.open_after = HoldsItsOwnCloser(lines) ? 0 : 1;
+      effect.open_after = HoldsItsOwnCloser(lines, WordGroup::kLoopOrWith) ? 0 : 1;
+      break;
+    case WordGroup::kOpen:
+      effect.opens_file = !HoldsItsOwnCloser(lines, WordGroup::kOpen);
+      effect.open_after = effect.opens_file ? 1 : 0;
+      break;
+    case WordGroup::kClose:
+      effect.closes_file = true;
+      break;
+    case WordGroup::kNext:
+      effect.close_before = CountersNamed(start.statement);
       break;
     case WordGroup::kIf:
       effect.open_after = IsBlockIf(lines.back()) ? 1 : 0;
@@ -278,6 +324,10 @@ StatementEffect EffectOfStatement(std::span<const std::u16string_view> lines, bo
     case WordGroup::kMiddle:
       effect.close_before = 1;
       effect.open_after = 1;
+      // `Else If c Then` is an Else branch that holds a block If of its own.
+      if (SameWord(first, u"Else") && SameWord(words.Next(), u"If") && IsBlockIf(lines.back())) {
+        effect.open_after = 2;
+      }
       break;
     case WordGroup::kEnd: {
       const std::u16string_view second = words.Next();
@@ -287,6 +337,7 @@ StatementEffect EffectOfStatement(std::span<const std::u16string_view> lines, bo
         effect.close_before = select_depth;
       }
       effect.closes_member_list = IsMemberListWord(second);
+      effect.ends_at_module_level = IsHeaderWord(second);
       break;
     }
     case WordGroup::kCloser:

@@ -18,6 +18,13 @@ struct StatementEffect {
   bool closes_member_list = false;
   // A line label or line number with nothing after it but a comment.
   bool lone_label = false;
+  // A procedure or a Type or Enum starts or ends: VB has them only at the module's level, so
+  // whatever the lines above left open is closed there.
+  bool starts_at_module_level = false;
+  bool ends_at_module_level = false;
+  // `Open` indents a file's statements up to its `Close`; a `Close` closes only that.
+  bool opens_file = false;
+  bool closes_file = false;
 };
 
 // The effect of a statement given as the code of its physical lines (each without its leading

@@ -33,9 +33,16 @@ std::vector<LayoutCase> MakeCases() {
      u"#If VBA7 Then\nFunction Ticks() As LongPtr\n#Else\nFunction Ticks() As Long\n#End If\n"
      u"    Ticks = Tick\n    #If DEBUG_MODE Then\n    If Ticks = 0 Then\n    #Else\n"
      u"    If Ticks < 0 Then\n    #End If\n        Ticks = 1\n    End If\nEnd Function"},
-    {"a closer without its opener goes flush left; a tab-led line keeps its tab", {},
-     u"Sub S()\n  \tIf a Then\nx = 1\nNext i\ny = 2\n  End Sub",
-     u"Sub S()\n    \tIf a Then\n    x = 1\nNext i\ny = 2\nEnd Sub"},
+    {"a tab-led line keeps its tab and its words count; closers without openers stay at 0", {},
+     u"Sub S()\n  \tIf a Then\nx = 1\n\tEnd If\n  End Sub\nNext i\n  Loop",
+     u"Sub S()\n    \tIf a Then\n        x = 1\n    \tEnd If\nEnd Sub\nNext i\nLoop"},
+    {"loops and files end as VB ends them; a procedure starts at the module's level", {}, u"",
+     u"Sub S()\n    For i = 1 To 2\n        For j = 1 To 2\n            x = i * j\n"
+     u"    Next j, i\n    Open f For Input As #1\n        Line Input #1, s\n    Close #1\n"
+     u"    Exit Sub\n    Fail:\n    Close #1\n    If a Then\n        Close #2\n    End If\n"
+     u"    If a Then Rem note\n        b = 1\n    Else If c Then\n            d = 1\n"
+     u"        End If\n    End If\n    If a Then  \n        b = 2\n    End If\nEnd Sub\n"
+     u"Sub T()\n    If a Then\n        b = 1\nEnd Sub\nFunction U()\n    U = 1\nEnd Function"},
     {"a continued header: its continuation one level in, its body too", {}, u"",
      u"Private Function Total(ByVal a As Long, _\n    ByVal b As Long) As Long\n"
      u"    Total = a + _\n        b\nEnd Function"},
