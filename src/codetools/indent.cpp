@@ -105,8 +105,8 @@ class Indenter {
     const std::u16string_view code = codes_.front();
     if (style_.directives_at_column_1 && DirectiveOf(code) != Directive::kNone) return true;
     if (style_.labels_at_column_1 && effect.lone_label) return true;
-    return style_.keep_column_1_comments && IsCommentCode(code) &&
-           IndentationOf(lines_[first]) == 0;
+    // As written: a comment led by blanks or tabs is not at column 1.
+    return style_.keep_column_1_comments && IsCommentCode(lines_[first]);
   }
 
   // Each branch of `#If` starts from the level the `#If` found, as only one of them is
@@ -174,7 +174,11 @@ class Indenter {
   void LayOutLine(std::size_t index, std::uint32_t columns) {
     const std::u16string_view line = lines_[index];
     const std::uint32_t indentation = IndentationOf(line);
-    const FormatMarker marker = FormatMarkerOf(CodeOf(line));
+    const std::u16string_view code = line.substr(indentation);
+    // Only a comment can be a marker; most lines are turned away by their first character.
+    const FormatMarker marker = !code.empty() && (code.front() == u'\'' || code.front() == u'\t')
+                                    ? FormatMarkerOf(CodeOf(code))
+                                    : FormatMarker::kNone;
     if (marker == FormatMarker::kOff) formatting_off_ = true;
     if (formatting_off_) {
       // Left exactly as written; the levels still follow the code inside.

@@ -1,5 +1,6 @@
 #include "codetools/indent_rules.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <initializer_list>
 
@@ -30,26 +31,26 @@ struct WordEntry {
   WordGroup group;
 };
 
-// The table by length of word. A statement's first word is looked up for every line of a
-// whole module, and most first words are no keyword at all: picking the few entries of the
-// word's length first turns such a word away after a comparison or two.
-constexpr WordEntry kTwoLetterWords[] = {{u"Do", WordGroup::kLoopOrWith}, {u"If", WordGroup::kIf}};
+// The table by length of word, in lower case. A statement's first word is looked up for every
+// line of a whole module, and most first words are no keyword at all: picking the few entries
+// of the word's length first turns such a word away after a comparison or two.
+constexpr WordEntry kTwoLetterWords[] = {{u"do", WordGroup::kLoopOrWith}, {u"if", WordGroup::kIf}};
 constexpr WordEntry kThreeLetterWords[] = {
-    {u"Sub", WordGroup::kHeader}, {u"For", WordGroup::kLoopOrWith}, {u"End", WordGroup::kEnd}};
+    {u"sub", WordGroup::kHeader}, {u"for", WordGroup::kLoopOrWith}, {u"end", WordGroup::kEnd}};
 constexpr WordEntry kFourLetterWords[] = {
-    {u"Type", WordGroup::kHeader}, {u"Enum", WordGroup::kHeader}, {u"With", WordGroup::kLoopOrWith},
-    {u"Open", WordGroup::kOpen},   {u"Case", WordGroup::kMiddle}, {u"Else", WordGroup::kMiddle},
-    {u"Loop", WordGroup::kCloser}, {u"Next", WordGroup::kNext},   {u"Wend", WordGroup::kCloser}};
-constexpr WordEntry kFiveLetterWords[] = {{u"While", WordGroup::kLoopOrWith},
-                                          {u"Close", WordGroup::kClose}};
-constexpr WordEntry kSixLetterWords[] = {{u"Public", WordGroup::kScope},
-                                         {u"Friend", WordGroup::kScope},
-                                         {u"Select", WordGroup::kSelect},
-                                         {u"ElseIf", WordGroup::kMiddle},
-                                         {u"Static", WordGroup::kStatic}};
-constexpr WordEntry kSevenLetterWords[] = {{u"Private", WordGroup::kScope}};
-constexpr WordEntry kEightLetterWords[] = {{u"Function", WordGroup::kHeader},
-                                           {u"Property", WordGroup::kHeader}};
+    {u"type", WordGroup::kHeader}, {u"enum", WordGroup::kHeader}, {u"with", WordGroup::kLoopOrWith},
+    {u"open", WordGroup::kOpen},   {u"case", WordGroup::kMiddle}, {u"else", WordGroup::kMiddle},
+    {u"loop", WordGroup::kCloser}, {u"next", WordGroup::kNext},   {u"wend", WordGroup::kCloser}};
+constexpr WordEntry kFiveLetterWords[] = {{u"while", WordGroup::kLoopOrWith},
+                                          {u"close", WordGroup::kClose}};
+constexpr WordEntry kSixLetterWords[] = {{u"public", WordGroup::kScope},
+                                         {u"friend", WordGroup::kScope},
+                                         {u"select", WordGroup::kSelect},
+                                         {u"elseif", WordGroup::kMiddle},
+                                         {u"static", WordGroup::kStatic}};
+constexpr WordEntry kSevenLetterWords[] = {{u"private", WordGroup::kScope}};
+constexpr WordEntry kEightLetterWords[] = {{u"function", WordGroup::kHeader},
+                                           {u"property", WordGroup::kHeader}};
 
 std::span<const WordEntry> WordsOfLength(std::size_t length) {
   switch (length) {
@@ -93,8 +94,17 @@ bool IsOneOf(std::u16string_view word, std::initializer_list<std::u16string_view
 }
 
 WordGroup GroupOf(std::u16string_view word) {
-  for (const WordEntry& entry : WordsOfLength(word.size())) {
-    if (SameWord(entry.word, word)) return entry.group;
+  const std::span<const WordEntry> entries = WordsOfLength(word.size());
+  if (entries.empty()) return WordGroup::kNone;
+  // Lowered once, so that each entry is a plain comparison, its first letter first.
+  char16_t lowered[8];
+  for (std::size_t i = 0; i < word.size(); ++i)
+    lowered[i] = AsciiLower(word[i]);
+  for (const WordEntry& entry : entries) {
+    if (entry.word[0] == lowered[0] &&
+        std::equal(entry.word.begin() + 1, entry.word.end(), lowered + 1)) {
+      return entry.group;
+    }
   }
   return WordGroup::kNone;
 }
@@ -163,28 +173,23 @@ struct StatementStart {
 };
 
 // `10 If x Then` and `Retry: If x Then` are the statements after the number and the label. A
-// keyword before a colon (`Else:`) is the statement itself, not a label.
-StatementStart SkipLabel(std::u16string_view code) {
-  std::size_t end = 0;
-  while (end < code.size() && IsNameCharacter(code[end]))
-    ++end;
-  if (end == 0) return {code};
-  const std::u16string_view name = code.substr(0, end);
-  const std::u16string_view after = code.substr(end);
-  const bool line_number = IsDigit(name.front()) && [&] {
-    for (const char16_t c : name) {
-      if (!IsDigit(c)) return false;
+// keyword before a colon (`Else:`) is the statement itself, not a label. `name` is the run of
+// name characters the code starts with.
+StatementStart SkipLabel(std::u16string_view code, std::u16string_view name) {
+  const std::u16string_view after = code.substr(name.size());
+  if (IsDigit(name.front())) {
+    const bool line_number = std::all_of(name.begin(), name.end(), IsDigit);
+    if (line_number && !after.empty() && after.front() == u':') {
+      return {SkipBlanksAndTabs(after.substr(1)), true};
     }
-    return true;
-  }();
-  if (line_number) {
-    if (!after.empty() && after.front() == u':') return {SkipBlanksAndTabs(after.substr(1)), true};
-    if (after.empty() || IsBlankOrTab(after.front())) return {SkipBlanksAndTabs(after), true};
+    if (line_number && (after.empty() || IsBlankOrTab(after.front()))) {
+      return {SkipBlanksAndTabs(after), true};
+    }
     return {code};
   }
   const bool colon = !after.empty() && after.front() == u':' &&
                      (after.size() == 1 || after[1] != u'=');  // `a:=1` names an argument
-  if (!colon || IsDigit(name.front()) || GroupOf(name) != WordGroup::kNone) return {code};
+  if (!colon || GroupOf(name) != WordGroup::kNone) return {code};
   return {SkipBlanksAndTabs(after.substr(1)), true};
 }
 
@@ -267,11 +272,22 @@ bool IsMemberListWord(std::u16string_view word) {
 
 StatementEffect EffectOfStatement(std::span<const std::u16string_view> lines, bool indent_case) {
   StatementEffect effect;
-  const StatementStart start = SkipLabel(lines.front());
+  const std::u16string_view code = lines.front();
+  std::size_t name_end = 0;
+  while (name_end < code.size() && IsNameCharacter(code[name_end]))
+    ++name_end;
+  // Comments, `.Member = x` in a With and the like start with no name: nothing to read. Most
+  // statements start with a name that is no keyword and no label (`x = 1`, `Call F`): the
+  // name alone turns them away.
+  if (name_end == 0) return effect;
+  const std::u16string_view name = code.substr(0, name_end);
+  const bool name_ends_word = name_end == code.size() || IsBlankOrTab(code[name_end]);
+  if (name_ends_word && !IsDigit(name.front()) && GroupOf(name) == WordGroup::kNone) return effect;
+  const StatementStart start = SkipLabel(code, name);
   Words words(start.statement);
   const std::u16string_view first = words.Next();
-  if (first.empty() || IsCommentCode(start.statement)) {
-    effect.lone_label = start.labelled;
+  if (start.labelled && (first.empty() || IsCommentCode(start.statement))) {
+    effect.lone_label = true;
     return effect;
   }
   const int select_depth = indent_case ? 2 : 1;
