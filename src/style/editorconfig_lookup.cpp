@@ -8,6 +8,12 @@
 
 namespace tessaly::style {
 
+// A file's text with each section's glob compiled once.
+struct ParsedConfig {
+  EditorConfigText text;
+  std::vector<Glob> globs;
+};
+
 namespace {
 
 constexpr char kFileName[] = "/.editorconfig";
@@ -29,13 +35,16 @@ std::string PatternBelowFolder(const std::string& glob) {
 EditorConfigLookup::EditorConfigLookup(ConfigSource& source) : source_(source) {}
 EditorConfigLookup::~EditorConfigLookup() = default;
 
-const EditorConfigText* EditorConfigLookup::FileIn(const std::string& folder) {
+const ParsedConfig* EditorConfigLookup::FileIn(const std::string& folder) {
   const auto known = files_.find(folder);
   if (known != files_.end()) return known->second.get();
   const std::string file = folder + kFileName;
-  std::unique_ptr<const EditorConfigText> parsed;
+  std::unique_ptr<ParsedConfig> parsed;
   if (const auto text = source_.Read(file)) {
-    parsed = std::make_unique<const EditorConfigText>(ParseEditorConfig(*text, file));
+    parsed = std::make_unique<ParsedConfig>(ParsedConfig{ParseEditorConfig(*text, file), {}});
+    for (const auto& section : parsed->text.sections) {
+      parsed->globs.emplace_back(PatternBelowFolder(section.glob));
+    }
   }
   return files_.emplace(folder, std::move(parsed)).first->second.get();
 }
@@ -50,8 +59,8 @@ Properties EditorConfigLookup::PropertiesFor(const std::string& module_path) {
     std::string folder = path.substr(0, last_slash);
     while (folder.empty() || folder.back() != '/') {
       folders.push_back(folder);
-      const EditorConfigText* file = FileIn(folder);
-      if ((file != nullptr && file->root) || folder.empty()) break;
+      const ParsedConfig* file = FileIn(folder);
+      if ((file != nullptr && file->text.root) || folder.empty()) break;
       const std::size_t slash = folder.rfind('/');
       if (slash == std::string::npos) break;
       folder.resize(slash);
@@ -59,12 +68,12 @@ Properties EditorConfigLookup::PropertiesFor(const std::string& module_path) {
   }
   Properties properties;
   for (auto folder = folders.rbegin(); folder != folders.rend(); ++folder) {
-    const EditorConfigText* file = FileIn(*folder);
+    const ParsedConfig* file = FileIn(*folder);
     if (file == nullptr) continue;
     const std::string below = path.substr(folder->size());
-    for (const auto& section : file->sections) {
-      if (!Glob(PatternBelowFolder(section.glob)).Matches(below)) continue;
-      for (const auto& property : section.properties) {
+    for (std::size_t s = 0; s < file->globs.size(); ++s) {
+      if (!file->globs[s].Matches(below)) continue;
+      for (const auto& property : file->text.sections[s].properties) {
         properties[property.key] = {property.value, *folder + kFileName, property.line};
       }
     }

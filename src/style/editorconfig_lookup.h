@@ -27,7 +27,7 @@ struct PropertySetting {
 };
 using Properties = std::map<std::string, PropertySetting>;
 
-struct EditorConfigText;
+struct ParsedConfig;
 
 class EditorConfigLookup {
  public:
@@ -39,11 +39,11 @@ class EditorConfigLookup {
   Properties PropertiesFor(const std::string& module_path);
 
  private:
-  const EditorConfigText* FileIn(const std::string& folder);
+  const ParsedConfig* FileIn(const std::string& folder);
 
   ConfigSource& source_;
   // Null for a folder without a file.
-  std::map<std::string, std::unique_ptr<const EditorConfigText>> files_;
+  std::map<std::string, std::unique_ptr<const ParsedConfig>> files_;
 };
 
 // The sizes EditorConfig cores derive, as they report them: `indent_style = tab` without an

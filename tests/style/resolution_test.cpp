@@ -48,6 +48,7 @@ TEST(ResolveStyle, DerivesSizesAndFallsBackToDefaults) {
       {Set({{"indent_size", "unset"}, {"indent_style", "unset"}}), {}, Style(keeping, 4, 4)},
       {Set({{"indent_size", "2"}}), {{"indent_size", "16"}}, Style(keeping, 16, 16)},
       {Set({{"indent_size", "abc"}}), {{"indent_size", "1"}}, Style(keeping, 1, 1)},
+      {Set({{"tab_width", "8"}}), {{"indent_style", "TAB"}}, Style(Indentation::kTabs, 8, 8)},
       {Set({{"unknown_key", "whatever"}}), {}, codetools::IndentStyle{}},
   };
   for (const auto& row : cases) {
