@@ -101,8 +101,10 @@ StyleOverride ParseStyleOverride(const std::string& text) {
 }
 
 ResolvedStyle ResolveStyle(Properties properties, const std::vector<StyleOverride>& overrides) {
+  // Every style key's values are words compared without case, as the cores compare
+  // indent_style's, which the derivations below read.
   for (const auto& [key, value] : overrides)
-    properties[key] = {value, kOverrideOrigin, 0};
+    properties[key] = {Lower(value), kOverrideOrigin, 0};
   DeriveSizes(properties);
   const auto setting = [&](const std::string& name) {
     const auto found = properties.find(name);
