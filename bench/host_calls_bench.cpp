@@ -52,17 +52,21 @@ void ClickTool(std::int64_t tool, const codetools::CodeTarget& target) {
 void WholeModuleTool(std::int64_t tool, sim::SimCodeModule& module) {
   const std::int32_t last = module.LineCount();
   switch (tool) {
-    case kIndent:
-      codetools::IndentRange(module, 1, last);
-      break;
+    case kIndent: {
+      codetools::LineCache lines(module);
+      codetools::IndentRange(lines, 1, last, {});
+    } break;
     case kUnindent:
       codetools::CleanRange(module, 1, last, codetools::Cleaning::kUnindent);
       break;
-    case kAlign:
-      codetools::AlignRange(module, 1, last, codetools::kAlignCommentsMode);
-      break;
-    default:
-      codetools::AlignRange(module, 1, last, codetools::kUnalignCommentsMode);
+    case kAlign: {
+      codetools::LineCache lines(module);
+      codetools::AlignRange(lines, 1, last, codetools::kAlignCommentsMode, 4);
+    } break;
+    default: {
+      codetools::LineCache lines(module);
+      codetools::AlignRange(lines, 1, last, codetools::kUnalignCommentsMode, 4);
+    }
   }
 }
 

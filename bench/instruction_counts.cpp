@@ -53,8 +53,10 @@ int RunInstructionCounts() {
   ClickEditor editor(original);
   auto& module = editor.Module();
   const auto reset = [&] { module.SetText(original); };
-  Count("indent-range-65000", reset,
-        [&] { codetools::IndentRange(module, 1, module.LineCount()); });
+  Count("indent-range-65000", reset, [&] {
+    codetools::LineCache lines(module);
+    codetools::IndentRange(lines, 1, module.LineCount(), {});
+  });
   Count("annotate-range-65000", reset, [&] {
     codetools::LineCache lines(module);
     codetools::AnnotateRange(lines, 1, module.LineCount(), dictionary);

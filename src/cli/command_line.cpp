@@ -32,9 +32,11 @@ constexpr char kUsage[] =
     "                      and both exit 1 if anything would change\n"
     "  annotate [-i] [--encoding gbk|utf-8] FILE...\n"
     "                      annotate every procedure in Chinese (\"代码注解\")\n"
+    "  style [--no-editorconfig] [--style KEY=VALUE]... FILE...\n"
+    "                      show the layout fmt gives each FILE, key by key, and where\n"
+    "                      each value is set: an .editorconfig line, --style or default\n"
     "  menu [--snippets DIR]\n"
-    "                      show the function menu as the bar shows it\n"
-    "  about [--host vb6|vba] [--registry FILE] [--set SWITCH=0|1]...\n"
+    "                      show the function menu as the bar shows it\n"    "  about [--host vb6|vba] [--registry FILE] [--set SWITCH=0|1]...\n"
     "                      show the About form and change its four switches\n"
     "                      (功能菜单, 调整窗口, 多标签页, 鼠标滚轮), kept in FILE\n"
     "                      (default $XDG_CONFIG_HOME/tessaly/registry.reg)\n"
@@ -93,9 +95,10 @@ int RunCommand(const std::vector<std::string>& args, Streams streams) {
     if (args[0] == "about") return AboutCommand(rest, streams);
     if (args[0] == "demo") return DemoCommand(rest, streams);
     if (args[0] == "doctor") return DoctorCommand(rest, streams);
+    if (args[0] == "style") return StyleCommand(rest, streams);
     throw UsageError("unknown command '" + args[0] + "' (see tessaly --help)");
   } catch (const std::runtime_error& error) {
-    // UsageError, FileError and the simulation's own errors alike.
+    // UsageError, FileError, StyleError and the simulation's own errors alike.
     streams.err << "tessaly: " << OneLine(error.what()) << "\n";
   } catch (const std::bad_alloc&) {
     // The one line needs no memory of its own.

@@ -56,5 +56,6 @@ int MenuCommand(const std::vector<std::string>& args, Streams streams);
 int AboutCommand(const std::vector<std::string>& args, Streams streams);
 int DemoCommand(const std::vector<std::string>& args, Streams streams);
 int DoctorCommand(const std::vector<std::string>& args, Streams streams);
+int StyleCommand(const std::vector<std::string>& args, Streams streams);
 
 }  // namespace tessaly::cli

@@ -29,6 +29,7 @@ int FormatCommand(const std::vector<std::string>& args, Streams streams) {
   if (arguments.Operands().empty()) throw UsageError("fmt takes one or more FILEs");
   const Mode mode = ModeOf(arguments);
   const FileEncoding plain_ascii = PlainAsciiEncodingOption(arguments.Value("--encoding"));
+  const codetools::IndentStyle style;
 
   // One module at a time, so that memory follows the largest file, not all of them. Results
   // are put in place only when every module has been read and every file can be written, so
@@ -42,8 +43,8 @@ int FormatCommand(const std::vector<std::string>& args, Streams streams) {
     // "代码缩进" with its range set to every line of the module: the tool's own engine, without
     // an editor to read the lines from. What the module comes to is known from the widths
     // alone, so a result past the bound is refused, even by --check, before it is built.
-    const auto widths = codetools::IndentWidths(input.file.VisibleLines());
-    const auto measured = input.file.MeasureReindented(widths);
+    const auto layouts = codetools::IndentLayouts(input.file.VisibleLines(), style);
+    const auto measured = input.file.MeasureReindented(layouts);
     CheckResultSize(measured.size, streams.result_limit, ShownPath(path));
     // Only a result that is not printed may be left out.
     const bool printed =
@@ -54,7 +55,7 @@ int FormatCommand(const std::vector<std::string>& args, Streams streams) {
       status = kExitChanged;
       continue;
     }
-    std::string bytes = input.file.SerializeReindented(widths);
+    std::string bytes = input.file.SerializeReindented(layouts);
     // The measure leaves out the line break an emptied line may gain.
     CheckResultSize(bytes.size(), streams.result_limit, ShownPath(path));
     if (mode == Mode::kDiff) {

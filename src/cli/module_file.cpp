@@ -76,11 +76,17 @@ class ModuleFile::Writer {
   void AppendOriginal(const RawLine& line) {
     Append(std::string_view(file_.bytes_).substr(line.begin, line.length), line.line_break);
   }
-  // The line behind `width` spaces instead of its own `old_blanks` blanks.
-  void AppendReindented(const RawLine& line, std::size_t width, std::size_t old_blanks) {
+  // The line with its indentation and trailing blanks as the layout has them; its code keeps
+  // its own bytes, whatever they are. Blanks and tabs are one byte each in every encoding the
+  // file may have, so the layout's counts of units count bytes.
+  void AppendLaidOut(const RawLine& line, const codetools::LineLayout& layout) {
     FinishLine();
-    out_.append(width, ' ');
-    AppendAfterBlanks(line, width == 0, old_blanks);
+    out_.append(layout.tabs, '\t').append(layout.blanks, ' ');
+    const std::size_t code = line.length - layout.strip - layout.trim;
+    out_ += std::string_view(file_.bytes_).substr(line.begin + layout.strip, code);
+    pending_ = line.line_break;
+    has_line_ = true;
+    line_empty_ = layout.Indentation() == 0 && code == 0;
   }
   // Edited line number `index` (0-based), which stems from visible line `origin` if it has
   // one. Throws FileError when it holds a character the file's encoding cannot represent.
@@ -279,44 +285,36 @@ std::string ModuleFile::Serialize(const std::vector<std::u16string>& edited_line
   return std::move(writer).Finish();
 }
 
-namespace {
-
-std::size_t LeadingSpaces(std::u16string_view line) {
-  std::size_t spaces = 0;
-  while (spaces < line.size() && line[spaces] == u' ')
-    ++spaces;
-  return spaces;
-}
-
-}  // namespace
-
-ModuleFile::Reindentation ModuleFile::MeasureReindented(std::span<const std::size_t> widths) const {
-  if (widths.size() != visible_lines_.size()) {
-    throw std::invalid_argument("a width for each visible line");
+ModuleFile::Reindentation ModuleFile::MeasureReindented(
+    std::span<const codetools::LineLayout> layouts) const {
+  if (layouts.size() != visible_lines_.size()) {
+    throw std::invalid_argument("a layout for each visible line");
   }
-  // The bytes stay but for each line's blanks; the sum is kept as growth and shrinkage apart,
-  // so that neither can wrap round.
+  // The bytes stay but for each line's indentation and trailing blanks; the sum is kept as
+  // growth and shrinkage apart, so that neither can wrap round.
   std::size_t added = 0;
   std::size_t removed = 0;
-  for (std::size_t j = 0; j < widths.size(); ++j) {
-    const std::size_t spaces = LeadingSpaces(visible_lines_[j]);
-    if (widths[j] > spaces) added += widths[j] - spaces;
-    if (widths[j] < spaces) removed += spaces - widths[j];
+  bool changes = false;
+  for (std::size_t j = 0; j < layouts.size(); ++j) {
+    const codetools::LineLayout& layout = layouts[j];
+    added += layout.Indentation();
+    removed += layout.strip + layout.trim;
+    changes = changes || (layout.strip + layout.trim + layout.Indentation() != 0 &&
+                          codetools::ChangesLine(visible_lines_[j], layout));
   }
-  return {bytes_.size() - removed + added, added > 0 || removed > 0};
+  return {bytes_.size() - removed + added, changes};
 }
 
-std::string ModuleFile::SerializeReindented(std::span<const std::size_t> widths) const {
-  const Reindentation measured = MeasureReindented(widths);
+std::string ModuleFile::SerializeReindented(std::span<const codetools::LineLayout> layouts) const {
+  const Reindentation measured = MeasureReindented(layouts);
   Writer writer(*this, measured.size);
   for (const RawLine& line : header_)
     writer.AppendOriginal(line);
-  for (std::size_t j = 0; j < widths.size(); ++j) {
-    const std::size_t spaces = LeadingSpaces(visible_lines_[j]);
-    if (spaces == widths[j]) {
-      writer.AppendOriginal(body_[j]);
+  for (std::size_t j = 0; j < layouts.size(); ++j) {
+    if (codetools::ChangesLine(visible_lines_[j], layouts[j])) {
+      writer.AppendLaidOut(body_[j], layouts[j]);
     } else {
-      writer.AppendReindented(body_[j], widths[j], spaces);
+      writer.AppendOriginal(body_[j]);
     }
     for (const HiddenLine& hidden : HiddenBelow(j))
       writer.AppendOriginal(hidden.raw);

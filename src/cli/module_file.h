@@ -10,6 +10,7 @@
 
 #include "cli/file_encoding.h"
 #include "cli/file_error.h"
+#include "codetools/line_layout.h"
 
 namespace tessaly::cli {
 
@@ -54,17 +55,17 @@ class ModuleFile {
   // shows; throws std::invalid_argument otherwise.
   std::string Serialize(const std::vector<std::u16string>& edited_lines) const;
 
-  // Re-indentation without the lines built first: each visible line behind `widths[i]` blanks
-  // instead of the blanks (spaces) it starts with, its code kept byte for byte. Throws
-  // std::invalid_argument unless there is a width for each visible line.
-  std::string SerializeReindented(std::span<const std::size_t> widths) const;
+  // Re-indentation without the lines built first: each visible line laid out as `layouts[i]`
+  // says, its code kept byte for byte. Throws std::invalid_argument unless there is a layout
+  // for each visible line.
+  std::string SerializeReindented(std::span<const codetools::LineLayout> layouts) const;
   // What SerializeReindented comes to, but for the line break (two bytes at most) that a line
   // it empties may gain; whether it changes any line.
   struct Reindentation {
     std::size_t size = 0;
     bool changes = false;
   };
-  Reindentation MeasureReindented(std::span<const std::size_t> widths) const;
+  Reindentation MeasureReindented(std::span<const codetools::LineLayout> layouts) const;
 
  private:
   enum class LineBreak : std::uint8_t { kNone, kLf, kCrLf, kCr };

@@ -18,11 +18,13 @@ struct Tightened {
 };
 
 // The measuring step of "注解对齐" on one line.
-Tightened Tighten(std::u16string_view line) {
+Tightened Tighten(std::u16string_view line, std::int32_t tab_width) {
   const auto p = FindCommentStart(line);
   if (p == 0) {
     Tightened tightened{std::u16string(TrimTrailingBlanks(line)), 0};
-    if (!IsCommentLine(tightened.text)) tightened.width = DisplayWidth(tightened.text);
+    if (!IsCommentLine(tightened.text)) {
+      tightened.width = DisplayWidth(tightened.text, 0, tab_width);
+    }
     return tightened;
   }
   const auto comment_at = static_cast<std::size_t>(p - 1);
@@ -30,19 +32,20 @@ Tightened Tighten(std::u16string_view line) {
   text.append(line.substr(comment_at));
   // As many columns as the code stood before the blanks came out: the code followed by the
   // comment's first characters.
-  const auto width =
-      DisplayWidth(TrimTrailingBlanks(std::u16string_view(text).substr(0, comment_at)));
+  const auto width = DisplayWidth(
+      TrimTrailingBlanks(std::u16string_view(text).substr(0, comment_at)), 0, tab_width);
   return {std::move(text), width};
 }
 
-std::u16string Place(const std::u16string& line, std::int32_t mode, std::int32_t width) {
+std::u16string Place(const std::u16string& line, std::int32_t mode, std::int32_t width,
+                     std::int32_t tab_width) {
   const auto p = FindCommentStart(line);
   if (p == 0) return line;
   const std::u16string_view view = line;
   const auto code = view.substr(0, static_cast<std::size_t>(p - 1));
   const auto comment = view.substr(static_cast<std::size_t>(p - 1));
   if (mode == kAlignCommentsMode) {
-    const auto gap = std::max(0, width - DisplayWidth(code));
+    const auto gap = std::max(0, width - DisplayWidth(code, 0, tab_width));
     std::u16string placed(code);
     placed.append(static_cast<std::size_t>(gap), u' ');
     placed.append(comment);
@@ -62,12 +65,13 @@ struct Tightening {
   std::int32_t width = 0;
 };
 
-Tightening TightenAll(const std::vector<std::u16string>& lines, std::int32_t mode) {
+Tightening TightenAll(const std::vector<std::u16string>& lines, std::int32_t mode,
+                      std::int32_t tab_width) {
   if (mode != kAlignCommentsMode) return {lines, 0};
   Tightening tightening;
   tightening.lines.reserve(lines.size());
   for (const auto& line : lines) {
-    Tightened tightened = Tighten(line);
+    Tightened tightened = Tighten(line, tab_width);
     tightening.width = std::max(tightening.width, tightened.width);
     tightening.lines.push_back(std::move(tightened.text));
   }
@@ -76,21 +80,14 @@ Tightening TightenAll(const std::vector<std::u16string>& lines, std::int32_t mod
 
 }  // namespace
 
-std::vector<std::u16string> AlignLines(const std::vector<std::u16string>& lines,
-                                       std::int32_t mode) {
-  Tightening tightening = TightenAll(lines, mode);
-  for (auto& line : tightening.lines)
-    line = Place(line, mode, tightening.width);
-  return std::move(tightening.lines);
-}
-
-bool AlignRange(LineCache& lines, std::int32_t first, std::int32_t last, std::int32_t mode) {
+bool AlignRange(LineCache& lines, std::int32_t first, std::int32_t last, std::int32_t mode,
+                std::int32_t tab_width) {
   const ProcedureBody body = ReadProcedureBody(lines, first, last);
-  const Tightening tightening = TightenAll(body.lines, mode);
+  const Tightening tightening = TightenAll(body.lines, mode, tab_width);
   // Each placed line is built only when it is written: one long line in a body would otherwise
   // pad every other comment out to it at once.
   for (std::size_t i = 0; i < body.lines.size(); ++i) {
-    std::u16string placed = Place(tightening.lines[i], mode, tightening.width);
+    std::u16string placed = Place(tightening.lines[i], mode, tightening.width, tab_width);
     if (placed == body.lines[i]) continue;
     const auto number = body.first + static_cast<std::int32_t>(i);
     host::Resume([&] { lines.Module().ReplaceLine(number, placed); });
@@ -98,15 +95,10 @@ bool AlignRange(LineCache& lines, std::int32_t first, std::int32_t last, std::in
   return body.complete;
 }
 
-bool AlignRange(host::CodeModule& module, std::int32_t first, std::int32_t last,
-                std::int32_t mode) {
-  LineCache lines(module);
-  return AlignRange(lines, first, last, mode);
-}
-
 void RunAlignmentWalk(const CodeTarget& target, std::int32_t mode) {
-  RunOnTargetRange(target, [mode](LineCache& lines, TargetRange range) {
-    return AlignRange(lines, range.FirstLine, range.LastLine, mode);
+  const auto tab_width = static_cast<std::int32_t>(target.style.tab_width);
+  RunOnTargetRange(target, [mode, tab_width](LineCache& lines, TargetRange range) {
+    return AlignRange(lines, range.FirstLine, range.LastLine, mode, tab_width);
   });
 }
 

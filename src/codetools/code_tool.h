@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "codetools/indent_style.h"
 #include "codetools/line_walk.h"
 #include "codetools/target_range.h"
 #include "host/editor.h"
@@ -19,6 +20,8 @@ struct CodeTarget {
   host::CodePane& pane;
   host::CodeModule& module;
   std::int32_t SavedStartLine = 0;
+  // The layout the module's project asks for.
+  IndentStyle style{};
 };
 
 // Returns whether the walk read every line it needed; only then is the caret restored (a

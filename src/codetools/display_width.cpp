@@ -10,11 +10,11 @@ std::int32_t CharWidth(char16_t c) {
 
 }  // namespace
 
-std::int32_t DisplayWidth(std::u16string_view text, std::int32_t up_to) {
+std::int32_t DisplayWidth(std::u16string_view text, std::int32_t up_to, std::int32_t tab_width) {
   if (up_to > 0 && static_cast<std::size_t>(up_to) < text.size()) text = text.substr(0, up_to);
   std::int32_t width = 0;
   for (const char16_t c : text)
-    width += CharWidth(c);
+    width = c == u'\t' ? (width / tab_width + 1) * tab_width : width + CharWidth(c);
   return width;
 }
 

@@ -8,8 +8,10 @@
 
 namespace tessaly::codetools {
 
-// Columns of the text; with up_to above 0, of its first up_to characters only.
-std::int32_t DisplayWidth(std::u16string_view text, std::int32_t up_to = 0);
+// Columns of the text; with up_to above 0, of its first up_to characters only. A tab goes on
+// to the next multiple of `tab_width` columns, as the editor shows it with that tab width.
+std::int32_t DisplayWidth(std::u16string_view text, std::int32_t up_to = 0,
+                          std::int32_t tab_width = 1);
 
 // The 1-based position of the first character at which the running width reaches width or
 // more; 0 when the text ends first.

@@ -1,92 +1,243 @@
 #include "codetools/indent.h"
 
-#include "codetools/blanks.h"
+#include <algorithm>
+#include <span>
+#include <string_view>
+
 #include "codetools/code_tool.h"
 #include "codetools/indent_rules.h"
+#include "codetools/line_kinds.h"
 #include "host/resume.h"
 
 namespace tessaly::codetools {
 
 namespace {
 
-constexpr std::size_t kIndentUnit = 4;
-
-bool EndsWithContinuation(std::u16string_view line) {
-  return line.size() >= 2 && line.substr(line.size() - 2) == u" _";
+// Columns a run of blanks and tabs reaches, a tab going on to the next tab stop.
+std::uint32_t ColumnsOf(std::u16string_view indentation, std::uint32_t tab_width) {
+  std::uint32_t columns = 0;
+  for (const char16_t c : indentation)
+    columns = c == u'\t' ? (columns / tab_width + 1) * tab_width : columns + 1;
+  return columns;
 }
 
-// Sized once: starting from the blanks and appending the code would allocate twice for most
-// lines of a whole module.
-std::u16string Reindented(std::u16string_view line, std::size_t width) {
-  const std::u16string_view code = TrimLeadingBlanks(line);
-  std::u16string text;
-  text.reserve(width + code.size());
-  text.append(width, u' ').append(code);
-  return text;
+// A line without the blanks and tabs it starts with.
+std::u16string_view CodeOf(std::u16string_view line) {
+  std::size_t at = 0;
+  while (at < line.size() && (line[at] == u' ' || line[at] == u'\t'))
+    ++at;
+  return line.substr(at);
 }
+
+// One module's walk: the level, and what the lines above have opened.
+class Indenter {
+ public:
+  Indenter(const std::vector<std::u16string>& lines, const IndentStyle& style)
+      : lines_(lines), style_(style), layouts_(lines.size()) {}
+
+  std::vector<LineLayout> Run() && {
+    for (std::size_t first = 0; first < lines_.size();) {
+      // A statement continued over several lines is one unit: its words decide the level,
+      // and its later lines stand deeper than its first.
+      std::size_t end = first + 1;
+      while (end < lines_.size() && ContinuesOnNextLine(lines_[end - 1]))
+        ++end;
+      LayOutStatement(first, end);
+      first = end;
+    }
+    return std::move(layouts_);
+  }
+
+ private:
+  // Where a line's own indentation ends: blanks, and tabs where the style makes them
+  // indentation.
+  std::uint32_t IndentationOf(std::u16string_view line) const {
+    const bool tabs_too = style_.indentation != IndentStyle::Indentation::kBlanksKeepingTabs;
+    std::uint32_t at = 0;
+    while (at < line.size() && (line[at] == u' ' || (tabs_too && line[at] == u'\t')))
+      ++at;
+    return at;
+  }
+
+  // How far a line's own indentation reaches.
+  std::uint32_t WrittenColumns(std::size_t index) const {
+    const std::u16string_view line = lines_[index];
+    return ColumnsOf(line.substr(0, IndentationOf(line)), style_.tab_width);
+  }
+
+  // The new indentation of `columns` columns: whole levels as the style writes them.
+  LineLayout IndentationAt(std::uint32_t columns) const {
+    if (style_.indentation == IndentStyle::Indentation::kTabs) {
+      return {0, columns / style_.tab_width, columns % style_.tab_width, 0};
+    }
+    return {0, 0, columns, 0};
+  }
+
+  std::uint32_t LevelColumns(int level) const {
+    const std::uint32_t unit = style_.indentation == IndentStyle::Indentation::kTabs
+                                   ? style_.tab_width
+                                   : style_.indent_size;
+    return static_cast<std::uint32_t>(level) * unit;
+  }
+
+  StatementEffect EffectOf(std::size_t first, std::size_t end) {
+    codes_.clear();
+    // The words count after tabs too, as VB reads them, even where the style keeps the tabs.
+    for (std::size_t i = first; i < end; ++i)
+      codes_.push_back(CodeOf(lines_[i]));
+    if (in_member_list_) {
+      // A member may be named like a keyword (`For As Integer`): only the block's end counts.
+      StatementEffect effect;
+      if (EndsMemberList(codes_.front())) {
+        effect.close_before = 1;
+        effect.ends_at_module_level = true;
+        in_member_list_ = false;
+      }
+      return effect;
+    }
+    StatementEffect effect = EffectOfStatement(codes_, style_.indent_case);
+    in_member_list_ = effect.opens_member_list;
+    return effect;
+  }
+
+  // Whether the statement's first line goes to column 1 whatever its level.
+  bool AtColumnOne(std::size_t first, const StatementEffect& effect) const {
+    const std::u16string_view code = codes_.front();
+    if (style_.directives_at_column_1 && DirectiveOf(code) != Directive::kNone) return true;
+    if (style_.labels_at_column_1 && effect.lone_label) return true;
+    // As written: a comment led by blanks or tabs is not at column 1.
+    return style_.keep_column_1_comments && IsCommentCode(lines_[first]);
+  }
+
+  // Each branch of `#If` starts from the level the `#If` found, as only one of them is
+  // compiled, and the directives of one `#If` stand at its level; after `#End If` the code
+  // goes on from where the first branch left it. A header written once per branch
+  // (`#If VBA7 Then` / `Function F() As LongPtr` / `#Else` / ...) then opens its body once.
+  // Returns the level the directive stands at.
+  int FollowDirective(Directive directive) {
+    if (directive == Directive::kIf) branches_.push_back({level_, -1});
+    if (branches_.empty()) return level_;
+    Branches& branch = branches_.back();
+    if (directive == Directive::kElseIf || directive == Directive::kElse) {
+      if (branch.first_branch_end < 0) branch.first_branch_end = level_;
+      level_ = branch.at_if;
+    } else if (directive == Directive::kEndIf) {
+      const int at_if = branch.at_if;
+      if (branch.first_branch_end >= 0) level_ = branch.first_branch_end;
+      branches_.pop_back();
+      return at_if;
+    }
+    return level_;
+  }
+
+  void LayOutStatement(std::size_t first, std::size_t end) {
+    const StatementEffect effect = EffectOf(first, end);
+    if (effect.starts_at_module_level || effect.ends_at_module_level) {
+      level_ = 0;
+      file_bodies_.clear();
+    } else {
+      level_ = std::max(0, level_ - effect.close_before - ClosesFile(effect));
+    }
+    const int written_level = FollowDirective(DirectiveOf(codes_.front()));
+    const std::uint32_t first_columns =
+        AtColumnOne(first, effect) ? 0 : LevelColumns(written_level);
+    const bool keep = style_.continuation == IndentStyle::Continuation::kKeep;
+    const std::uint32_t first_written = keep ? WrittenColumns(first) : 0;
+    for (std::size_t i = first; i < end; ++i) {
+      std::uint32_t columns = first_columns;
+      if (i > first) {
+        if (keep) {
+          // The offset from the first line as written, kept from where the first line goes.
+          const auto offset = static_cast<std::int64_t>(WrittenColumns(i)) - first_written;
+          columns = static_cast<std::uint32_t>(std::max<std::int64_t>(0, first_columns + offset));
+        } else {
+          columns = first_columns + LevelColumns(1);
+        }
+      }
+      LayOutLine(i, columns);
+    }
+    level_ = effect.ends_at_module_level ? 0 : level_ + effect.open_after;
+    if (effect.opens_file) file_bodies_.push_back(level_);
+  }
+
+  // A Close ends the innermost block only when that block is an Open's: a second Close in an
+  // error handler, or one whose file another procedure opened, closes nothing.
+  int ClosesFile(const StatementEffect& effect) {
+    if (!effect.closes_file) return 0;
+    while (!file_bodies_.empty() && file_bodies_.back() > level_)
+      file_bodies_.pop_back();
+    if (file_bodies_.empty() || file_bodies_.back() != level_) return 0;
+    file_bodies_.pop_back();
+    return 1;
+  }
+
+  void LayOutLine(std::size_t index, std::uint32_t columns) {
+    const std::u16string_view line = lines_[index];
+    const std::uint32_t indentation = IndentationOf(line);
+    const std::u16string_view code = line.substr(indentation);
+    // Only a comment can be a marker; most lines are turned away by their first character.
+    const FormatMarker marker = !code.empty() && (code.front() == u'\'' || code.front() == u'\t')
+                                    ? FormatMarkerOf(CodeOf(code))
+                                    : FormatMarker::kNone;
+    if (marker == FormatMarker::kOff) formatting_off_ = true;
+    if (formatting_off_) {
+      // Left exactly as written; the levels still follow the code inside.
+      if (marker == FormatMarker::kOn) formatting_off_ = false;
+      return;
+    }
+    LineLayout layout = IndentationAt(columns);
+    layout.strip = indentation;
+    if (style_.trim_trailing_whitespace) {
+      std::uint32_t trailing = 0;
+      const auto size = static_cast<std::uint32_t>(line.size());
+      while (size - trailing > indentation &&
+             (line[size - 1 - trailing] == u' ' || line[size - 1 - trailing] == u'\t'))
+        ++trailing;
+      layout.trim = trailing;
+      // A blank line stays empty.
+      if (size - trailing == indentation) layout.tabs = layout.blanks = 0;
+    }
+    layouts_[index] = layout;
+  }
+
+  const std::vector<std::u16string>& lines_;
+  const IndentStyle& style_;
+  std::vector<LineLayout> layouts_;
+  std::vector<std::u16string_view> codes_;  // the statement being laid out, one per line
+  struct Branches {
+    int at_if = 0;
+    int first_branch_end = -1;  // none while the first branch goes on
+  };
+  std::vector<Branches> branches_;  // the `#If` blocks around the line, innermost last
+  std::vector<int> file_bodies_;    // the level of each open file's statements, innermost last
+  int level_ = 0;
+  bool in_member_list_ = false;
+  bool formatting_off_ = false;
+};
 
 }  // namespace
 
-std::vector<std::size_t> IndentWidths(const std::vector<std::u16string>& lines) {
-  std::vector<std::size_t> widths;
-  widths.reserve(lines.size());
-  int level = 0;
-  bool in_continuation = false;
-  for (const auto& raw : lines) {
-    const std::u16string_view line = TrimLeadingBlanks(raw);
-    LevelEffect effect = EffectOfWords(line);
-    bool close_after = false;
-    // A continued statement's later lines stand one level deeper. open_after is a flag, not
-    // a count: a block opener that is continued still opens only one level.
-    if (EndsWithContinuation(line)) {
-      if (!in_continuation) {
-        effect.open_after = true;
-        in_continuation = true;
-      }
-    } else if (in_continuation) {
-      close_after = true;
-      in_continuation = false;
-    }
-    if (effect.close_before) --level;
-    // A closer without its opener in the range goes flush left and the count starts again.
-    if (level < 0) level = 0;
-    widths.push_back(kIndentUnit * static_cast<std::size_t>(level));
-    if (effect.open_after) ++level;
-    if (close_after) --level;
-  }
-  return widths;
+std::vector<LineLayout> IndentLayouts(const std::vector<std::u16string>& lines,
+                                      const IndentStyle& style) {
+  return Indenter(lines, style).Run();
 }
 
-std::vector<std::u16string> IndentLines(const std::vector<std::u16string>& lines) {
-  const std::vector<std::size_t> widths = IndentWidths(lines);
-  std::vector<std::u16string> indented;
-  indented.reserve(lines.size());
-  for (std::size_t i = 0; i < lines.size(); ++i)
-    indented.push_back(Reindented(lines[i], widths[i]));
-  return indented;
-}
-
-bool IndentRange(LineCache& lines, std::int32_t first, std::int32_t last) {
+bool IndentRange(LineCache& lines, std::int32_t first, std::int32_t last,
+                 const IndentStyle& style) {
   const RangeText range = ReadRange(lines, first, last);
-  const std::vector<std::size_t> widths = IndentWidths(range.lines);
-  for (std::size_t i = 0; i < widths.size(); ++i) {
+  const std::vector<LineLayout> layouts = IndentLayouts(range.lines, style);
+  for (std::size_t i = 0; i < layouts.size(); ++i) {
     const std::u16string& line = range.lines[i];
-    // Blanks are spaces only, so a line keeps its text when it has as many as it gets.
-    if (line.size() - TrimLeadingBlanks(line).size() == widths[i]) continue;
+    if (!ChangesLine(line, layouts[i])) continue;
     const auto number = first + static_cast<std::int32_t>(i);
-    host::Resume([&] { lines.Module().ReplaceLine(number, Reindented(line, widths[i])); });
+    host::Resume([&] { lines.Module().ReplaceLine(number, LaidOut(line, layouts[i])); });
   }
   return range.complete;
 }
 
-bool IndentRange(host::CodeModule& module, std::int32_t first, std::int32_t last) {
-  LineCache lines(module);
-  return IndentRange(lines, first, last);
-}
-
 void IndentCode(const CodeTarget& target) {
-  RunOnTargetRange(target, [](LineCache& lines, TargetRange range) {
-    return IndentRange(lines, range.FirstLine, range.LastLine);
+  RunOnTargetRange(target, [&target](LineCache& lines, TargetRange range) {
+    return IndentRange(lines, range.FirstLine, range.LastLine, target.style);
   });
 }
 

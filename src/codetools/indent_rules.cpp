@@ -1,9 +1,8 @@
 #include "codetools/indent_rules.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <initializer_list>
-#include <optional>
-#include <span>
 
 namespace tessaly::codetools {
 
@@ -14,8 +13,12 @@ namespace {
 enum class WordGroup : std::uint8_t {
   kNone,
   kScope,       // Private, Public, Friend: a procedure header when a header word follows
+  kStatic,      // a procedure header when Sub, Function or Property follows
   kHeader,      // opens a procedure or a declaration block
-  kLoopOrWith,  // opens a block unless the line closes it again
+  kLoopOrWith,  // opens a block unless the statement closes it again
+  kOpen,        // Open: a file's statements up to its Close, indented as a block
+  kClose,       // closes the block of an Open
+  kNext,        // closes as many For blocks as it names counters
   kIf,          // opens a block unless the statement is complete on its line
   kSelect,      // opens a block
   kMiddle,      // Case, Else, ElseIf: close the branch above and open their own
@@ -28,27 +31,26 @@ struct WordEntry {
   WordGroup group;
 };
 
-// The table by length of word. A line's first word is looked up for every line of a whole
-// module, and most first words are no keyword at all: picking the few entries of the word's
-// length first turns such a word away after a comparison or two.
-constexpr WordEntry kTwoLetterWords[] = {{u"Do", WordGroup::kLoopOrWith}, {u"If", WordGroup::kIf}};
+// The table by length of word, in lower case. A statement's first word is looked up for every
+// line of a whole module, and most first words are no keyword at all: picking the few entries
+// of the word's length first turns such a word away after a comparison or two.
+constexpr WordEntry kTwoLetterWords[] = {{u"do", WordGroup::kLoopOrWith}, {u"if", WordGroup::kIf}};
 constexpr WordEntry kThreeLetterWords[] = {
-    {u"Sub", WordGroup::kHeader}, {u"For", WordGroup::kLoopOrWith}, {u"End", WordGroup::kEnd}};
+    {u"sub", WordGroup::kHeader}, {u"for", WordGroup::kLoopOrWith}, {u"end", WordGroup::kEnd}};
 constexpr WordEntry kFourLetterWords[] = {
-    {u"Type", WordGroup::kHeader},     {u"Enum", WordGroup::kHeader},
-    {u"With", WordGroup::kLoopOrWith}, {u"Open", WordGroup::kLoopOrWith},
-    {u"Case", WordGroup::kMiddle},     {u"Else", WordGroup::kMiddle},
-    {u"Loop", WordGroup::kCloser},     {u"Next", WordGroup::kCloser},
-    {u"Wend", WordGroup::kCloser}};
-constexpr WordEntry kFiveLetterWords[] = {{u"While", WordGroup::kLoopOrWith},
-                                          {u"Close", WordGroup::kCloser}};
-constexpr WordEntry kSixLetterWords[] = {{u"Public", WordGroup::kScope},
-                                         {u"Friend", WordGroup::kScope},
-                                         {u"Select", WordGroup::kSelect},
-                                         {u"ElseIf", WordGroup::kMiddle}};
-constexpr WordEntry kSevenLetterWords[] = {{u"Private", WordGroup::kScope}};
-constexpr WordEntry kEightLetterWords[] = {{u"Function", WordGroup::kHeader},
-                                           {u"Property", WordGroup::kHeader}};
+    {u"type", WordGroup::kHeader}, {u"enum", WordGroup::kHeader}, {u"with", WordGroup::kLoopOrWith},
+    {u"open", WordGroup::kOpen},   {u"case", WordGroup::kMiddle}, {u"else", WordGroup::kMiddle},
+    {u"loop", WordGroup::kCloser}, {u"next", WordGroup::kNext},   {u"wend", WordGroup::kCloser}};
+constexpr WordEntry kFiveLetterWords[] = {{u"while", WordGroup::kLoopOrWith},
+                                          {u"close", WordGroup::kClose}};
+constexpr WordEntry kSixLetterWords[] = {{u"public", WordGroup::kScope},
+                                         {u"friend", WordGroup::kScope},
+                                         {u"select", WordGroup::kSelect},
+                                         {u"elseif", WordGroup::kMiddle},
+                                         {u"static", WordGroup::kStatic}};
+constexpr WordEntry kSevenLetterWords[] = {{u"private", WordGroup::kScope}};
+constexpr WordEntry kEightLetterWords[] = {{u"function", WordGroup::kHeader},
+                                           {u"property", WordGroup::kHeader}};
 
 std::span<const WordEntry> WordsOfLength(std::size_t length) {
   switch (length) {
@@ -71,111 +73,337 @@ std::span<const WordEntry> WordsOfLength(std::size_t length) {
   }
 }
 
-WordGroup GroupOf(std::u16string_view word) {
-  for (const WordEntry& entry : WordsOfLength(word.size())) {
-    if (entry.word == word) return entry.group;
+char16_t AsciiLower(char16_t c) {
+  return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + (u'a' - u'A')) : c;
+}
+
+// VB's keywords in any letter case, as VB itself reads them.
+bool SameWord(std::u16string_view a, std::u16string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
   }
-  return WordGroup::kNone;
+  return true;
 }
 
 bool IsOneOf(std::u16string_view word, std::initializer_list<std::u16string_view> words) {
   for (const std::u16string_view candidate : words) {
-    if (candidate == word) return true;
+    if (SameWord(candidate, word)) return true;
   }
   return false;
 }
 
-bool EndsWith(std::u16string_view text, std::u16string_view suffix) {
-  return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
+WordGroup GroupOf(std::u16string_view word) {
+  const std::span<const WordEntry> entries = WordsOfLength(word.size());
+  if (entries.empty()) return WordGroup::kNone;
+  // Lowered once, so that each entry is a plain comparison, its first letter first.
+  char16_t lowered[8];
+  for (std::size_t i = 0; i < word.size(); ++i)
+    lowered[i] = AsciiLower(word[i]);
+  for (const WordEntry& entry : entries) {
+    if (entry.word[0] == lowered[0] &&
+        std::equal(entry.word.begin() + 1, entry.word.end(), lowered + 1)) {
+      return entry.group;
+    }
+  }
+  return WordGroup::kNone;
 }
 
 bool IsBlankOrTab(char16_t c) {
   return c == u' ' || c == u'\t';
 }
 
-// Whether `part` (no blanks or tabs in it) occurs in `text` once every blank and tab is taken
-// out of the text, found without building that squeezed copy: a line of a whole module would
-// otherwise cost an allocation for a question most lines answer no to.
-bool ContainsIgnoringBlanksAndTabs(std::u16string_view text, std::u16string_view part) {
-  for (std::size_t start = text.find(part.front()); start != std::u16string_view::npos;
-       start = text.find(part.front(), start + 1)) {
-    std::size_t matched = 1;
-    for (std::size_t at = start + 1; at < text.size() && matched < part.size(); ++at) {
-      if (IsBlankOrTab(text[at])) continue;
-      if (text[at] != part[matched]) break;
-      ++matched;
+bool IsDigit(char16_t c) {
+  return c >= u'0' && c <= u'9';
+}
+
+// Letters of any script may name a label (`出错:`).
+bool IsNameCharacter(char16_t c) {
+  return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || IsDigit(c) || c == u'_' ||
+         c >= 0x80;
+}
+
+std::u16string_view SkipBlanksAndTabs(std::u16string_view text) {
+  std::size_t at = 0;
+  while (at < text.size() && IsBlankOrTab(text[at]))
+    ++at;
+  return text.substr(at);
+}
+
+bool EndsWithIgnoringCase(std::u16string_view text, std::u16string_view suffix) {
+  return text.size() >= suffix.size() && SameWord(text.substr(text.size() - suffix.size()), suffix);
+}
+
+// `word` ends the text as a word of its own, not as the end of a name (`isThen`).
+bool EndsWithWord(std::u16string_view text, std::u16string_view word) {
+  return EndsWithIgnoringCase(text, word) &&
+         (text.size() == word.size() || !IsNameCharacter(text[text.size() - word.size() - 1]));
+}
+
+bool IsRemAt(std::u16string_view text, std::size_t at) {
+  return text.size() - at >= 3 && SameWord(text.substr(at, 3), u"Rem") &&
+         (text.size() - at == 3 || IsBlankOrTab(text[at + 3]));
+}
+
+// The words of a statement as VB reads them: blanks and tabs part them, and a colon ends the
+// statement, so `Else:` is the word Else and `End If: x = 1` ends at If.
+class Words {
+ public:
+  explicit Words(std::u16string_view statement) : rest_(statement) {}
+
+  // The next word; empty at the statement's end.
+  std::u16string_view Next() {
+    rest_ = SkipBlanksAndTabs(rest_);
+    std::size_t end = 0;
+    while (end < rest_.size() && !IsBlankOrTab(rest_[end]) && rest_[end] != u':')
+      ++end;
+    const std::u16string_view word = rest_.substr(0, end);
+    // A colon ends the statement: nothing after it is this statement's word.
+    rest_ = end < rest_.size() && rest_[end] == u':' ? std::u16string_view() : rest_.substr(end);
+    return word;
+  }
+
+ private:
+  std::u16string_view rest_;
+};
+
+struct StatementStart {
+  std::u16string_view statement;  // what follows a line number or label, if there is one
+  bool labelled = false;
+};
+
+// `10 If x Then` and `Retry: If x Then` are the statements after the number and the label. A
+// keyword before a colon (`Else:`) is the statement itself, not a label. `name` is the run of
+// name characters the code starts with.
+StatementStart SkipLabel(std::u16string_view code, std::u16string_view name) {
+  const std::u16string_view after = code.substr(name.size());
+  if (IsDigit(name.front())) {
+    const bool line_number = std::all_of(name.begin(), name.end(), IsDigit);
+    if (line_number && !after.empty() && after.front() == u':') {
+      return {SkipBlanksAndTabs(after.substr(1)), true};
     }
-    if (matched == part.size()) return true;
+    if (line_number && (after.empty() || IsBlankOrTab(after.front()))) {
+      return {SkipBlanksAndTabs(after), true};
+    }
+    return {code};
+  }
+  const bool colon = !after.empty() && after.front() == u':' &&
+                     (after.size() == 1 || after[1] != u'=');  // `a:=1` names an argument
+  if (!colon || GroupOf(name) != WordGroup::kNone) return {code};
+  return {SkipBlanksAndTabs(after.substr(1)), true};
+}
+
+// The code of a line before its comment: an apostrophe outside a string literal opens one,
+// and so does `Rem` where a statement may start (after a colon or a single-line If's Then).
+std::u16string_view WithoutComment(std::u16string_view line) {
+  bool in_string = false;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    if (line[i] == u'"') in_string = !in_string;
+    if (in_string) continue;
+    if (line[i] == u'\'') return line.substr(0, i);
+    if (i > 0 && IsBlankOrTab(line[i - 1]) && IsRemAt(line, i)) {
+      std::u16string_view before = line.substr(0, i);
+      while (!before.empty() && IsBlankOrTab(before.back()))
+        before.remove_suffix(1);
+      if ((!before.empty() && before.back() == u':') || EndsWithWord(before, u"Then")) {
+        return line.substr(0, i);
+      }
+    }
+  }
+  return line;
+}
+
+// A one-line block ("For i = 1 To 3: Next", "Open f For Output As #1: Print #1, x: Close #1")
+// carries its own closer: a statement of its own after a colon, so that a loop variable named
+// NextRow, a condition on LoopDone or a string holding ": Next" does not hide the block the
+// line opens.
+bool HoldsItsOwnCloser(std::span<const std::u16string_view> lines, WordGroup opener) {
+  for (const std::u16string_view line : lines) {
+    const std::u16string_view code = WithoutComment(line);
+    bool in_string = false;
+    for (std::size_t i = 0; i < code.size(); ++i) {
+      if (code[i] == u'"') in_string = !in_string;
+      if (in_string || code[i] != u':' || (i + 1 < code.size() && code[i + 1] == u'=')) continue;
+      Words words(SkipBlanksAndTabs(code.substr(i + 1)));
+      const std::u16string_view word = words.Next();
+      if (opener == WordGroup::kOpen) {
+        if (SameWord(word, u"Close")) return true;
+      } else if (IsOneOf(word, {u"Next", u"Loop", u"Wend"}) ||
+                 (SameWord(word, u"End") && SameWord(words.Next(), u"With"))) {
+        return true;
+      }
+    }
   }
   return false;
 }
 
-// Words split at single blanks, so two blanks in a row make an empty second word.
-std::u16string_view FirstWord(std::u16string_view line) {
-  return line.substr(0, line.find(u' '));
+// `Next j, i` ends the loops of both counters.
+int CountersNamed(std::u16string_view next_statement) {
+  int counters = 1;
+  for (const char16_t c : WithoutComment(next_statement)) {
+    if (c == u':') break;
+    if (c == u',') ++counters;
+  }
+  return counters;
 }
 
-// Empty when the line has no second word; only a few first words need one.
-std::optional<std::u16string_view> SecondWord(std::u16string_view line) {
-  const auto first_blank = line.find(u' ');
-  if (first_blank == std::u16string_view::npos) return std::nullopt;
-  const auto rest = line.substr(first_blank + 1);
-  return rest.substr(0, rest.find(u' '));
+// "If a Then b = 1" is complete; "If a Then" and "If a Then ' why" open a block. A condition
+// continued over several lines ends where its last line ends.
+bool IsBlockIf(std::u16string_view last_line) {
+  std::u16string_view code = WithoutComment(last_line);
+  while (!code.empty() && IsBlankOrTab(code.back()))
+    code.remove_suffix(1);
+  return EndsWithWord(code, u"Then");
 }
 
-// A one-line loop or With ("For i = 1 To 3: Next") carries its own closer.
-bool HoldsItsOwnCloser(std::u16string_view line) {
-  return ContainsIgnoringBlanksAndTabs(line, u"Next") ||
-         ContainsIgnoringBlanksAndTabs(line, u"EndWith") ||
-         ContainsIgnoringBlanksAndTabs(line, u"Loop") ||
-         ContainsIgnoringBlanksAndTabs(line, u"Wend");
+bool IsHeaderWord(std::u16string_view word) {
+  return IsOneOf(word, {u"Sub", u"Function", u"Type", u"Enum", u"Property"});
 }
 
-// "If a Then b = 1" is complete on its line; "If a Then" and "If a Then ' why" open a block.
-bool IsBlockIf(std::u16string_view line) {
-  return EndsWith(line, u"Then") || ContainsIgnoringBlanksAndTabs(line, u"Then'");
+bool IsProcedureWord(std::u16string_view word) {
+  return IsOneOf(word, {u"Sub", u"Function", u"Property"});
+}
+
+bool IsMemberListWord(std::u16string_view word) {
+  return IsOneOf(word, {u"Type", u"Enum"});
 }
 
 }  // namespace
 
-LevelEffect EffectOfWords(std::u16string_view line) {
-  const auto second_is = [line](std::initializer_list<std::u16string_view> candidates) {
-    const auto second = SecondWord(line);
-    return second && IsOneOf(*second, candidates);
-  };
-  LevelEffect effect;
-  switch (GroupOf(FirstWord(line))) {
-    case WordGroup::kScope:
-      if (second_is({u"Sub", u"Function", u"Type", u"Enum", u"Property"})) {
-        effect.close_before = true;
-        effect.open_after = true;
+StatementEffect EffectOfStatement(std::span<const std::u16string_view> lines, bool indent_case) {
+  StatementEffect effect;
+  const std::u16string_view code = lines.front();
+  std::size_t name_end = 0;
+  while (name_end < code.size() && IsNameCharacter(code[name_end]))
+    ++name_end;
+  // Comments, `.Member = x` in a With and the like start with no name: nothing to read. Most
+  // statements start with a name that is no keyword and no label (`x = 1`, `Call F`): the
+  // name alone turns them away.
+  if (name_end == 0) return effect;
+  const std::u16string_view name = code.substr(0, name_end);
+  const bool name_ends_word = name_end == code.size() || IsBlankOrTab(code[name_end]);
+  if (name_ends_word && !IsDigit(name.front()) && GroupOf(name) == WordGroup::kNone) return effect;
+  const StatementStart start = SkipLabel(code, name);
+  Words words(start.statement);
+  const std::u16string_view first = words.Next();
+  if (start.labelled && (first.empty() || IsCommentCode(start.statement))) {
+    effect.lone_label = true;
+    return effect;
+  }
+  const int select_depth = indent_case ? 2 : 1;
+  switch (GroupOf(first)) {
+    case WordGroup::kScope: {
+      std::u16string_view header = words.Next();
+      if (SameWord(header, u"Static")) {
+        header = words.Next();
+        if (!IsProcedureWord(header)) break;
+      }
+      if (IsHeaderWord(header)) {
+        effect.close_before = 1;
+        effect.open_after = 1;
+        effect.starts_at_module_level = true;
+        effect.opens_member_list = IsMemberListWord(header);
+      }
+      break;
+    }
+    case WordGroup::kStatic:
+      // `Static Sub S()` is a header; `Static x As Long` declares a variable.
+      if (IsProcedureWord(words.Next())) {
+        effect.open_after = 1;
+        effect.starts_at_module_level = true;
       }
       break;
     case WordGroup::kHeader:
+      effect.open_after = 1;
+      effect.starts_at_module_level = true;
+      effect.opens_member_list = IsMemberListWord(first);
+      break;
     case WordGroup::kSelect:
-      effect.open_after = true;
+      effect.open_after = select_depth;
       break;
     case WordGroup::kLoopOrWith:
-      effect.open_after = !HoldsItsOwnCloser(line);
+      effect.open_after = HoldsItsOwnCloser(lines, WordGroup::kLoopOrWith) ? 0 : 1;
+      break;
+    case WordGroup::kOpen:
+      effect.opens_file = !HoldsItsOwnCloser(lines, WordGroup::kOpen);
+      effect.open_after = effect.opens_file ? 1 : 0;
+      break;
+    case WordGroup::kClose:
+      effect.closes_file = true;
+      break;
+    case WordGroup::kNext:
+      effect.close_before = CountersNamed(start.statement);
       break;
     case WordGroup::kIf:
-      effect.open_after = IsBlockIf(line);
+      effect.open_after = IsBlockIf(lines.back()) ? 1 : 0;
       break;
     case WordGroup::kMiddle:
-      effect.close_before = true;
-      effect.open_after = true;
+      effect.close_before = 1;
+      effect.open_after = 1;
+      // `Else If c Then` is an Else branch that holds a block If of its own.
+      if (SameWord(first, u"Else") && SameWord(words.Next(), u"If") && IsBlockIf(lines.back())) {
+        effect.open_after = 2;
+      }
       break;
-    case WordGroup::kEnd:
-      effect.close_before = second_is(
-          {u"Sub", u"Function", u"Type", u"Enum", u"If", u"With", u"Select", u"Property"});
+    case WordGroup::kEnd: {
+      const std::u16string_view second = words.Next();
+      if (IsOneOf(second, {u"Sub", u"Function", u"Type", u"Enum", u"If", u"With", u"Property"})) {
+        effect.close_before = 1;
+      } else if (SameWord(second, u"Select")) {
+        effect.close_before = select_depth;
+      }
+      effect.closes_member_list = IsMemberListWord(second);
+      effect.ends_at_module_level = IsHeaderWord(second);
       break;
+    }
     case WordGroup::kCloser:
-      effect.close_before = true;
+      effect.close_before = 1;
       break;
     case WordGroup::kNone:
       break;
   }
   return effect;
+}
+
+bool EndsMemberList(std::u16string_view code) {
+  return EffectOfStatement(std::span(&code, 1), false).closes_member_list;
+}
+
+bool IsCommentCode(std::u16string_view code) {
+  if (!code.empty() && code.front() == u'\'') return true;
+  return code.size() >= 3 && SameWord(code.substr(0, 3), u"Rem") &&
+         (code.size() == 3 || IsBlankOrTab(code[3]));
+}
+
+Directive DirectiveOf(std::u16string_view code) {
+  if (code.empty() || code.front() != u'#') return Directive::kNone;
+  Words words(code.substr(1));
+  const std::u16string_view word = words.Next();
+  if (SameWord(word, u"If")) return Directive::kIf;
+  if (SameWord(word, u"ElseIf")) return Directive::kElseIf;
+  if (SameWord(word, u"Else")) return Directive::kElse;
+  if (SameWord(word, u"End")) return Directive::kEndIf;
+  if (SameWord(word, u"Const")) return Directive::kConst;
+  return Directive::kNone;
+}
+
+FormatMarker FormatMarkerOf(std::u16string_view code) {
+  if (code.empty() || code.front() != u'\'') return FormatMarker::kNone;
+  std::u16string_view rest = SkipBlanksAndTabs(code.substr(1));
+  constexpr std::u16string_view kName = u"tessaly";
+  if (rest.size() < kName.size() || !SameWord(rest.substr(0, kName.size()), kName)) {
+    return FormatMarker::kNone;
+  }
+  rest = SkipBlanksAndTabs(rest.substr(kName.size()));
+  if (rest.empty() || rest.front() != u':') return FormatMarker::kNone;
+  rest = SkipBlanksAndTabs(rest.substr(1));
+  std::size_t end = rest.size();
+  while (end > 0 && IsBlankOrTab(rest[end - 1]))
+    --end;
+  rest = rest.substr(0, end);
+  if (SameWord(rest, u"off")) return FormatMarker::kOff;
+  if (SameWord(rest, u"on")) return FormatMarker::kOn;
+  return FormatMarker::kNone;
 }
 
 }  // namespace tessaly::codetools

@@ -99,16 +99,38 @@ TEST(ModuleFile, EditedLinesReadBackAsEditedWithTheirOwnBreaks) {
 
 // Random modules, whose first line settles the encoding (a byte order mark, or GBK that is no
 // UTF-8), re-indented, and edited at random as the editor edits (lines replaced, inserted and
-// deleted, order kept). Re-indenting from the widths alone writes what the re-indented lines
-// would, and measures it but for the break an emptied line may gain. Either file reads back as
-// exactly the lines edited. Lines hold bytes no decoder accepts (0x81, a GBK lead byte; E4, a
-// UTF-8 one), so an edit may put text after them that would join them; that, and only that,
-// is refused.
+// deleted, order kept). Re-indenting from the layouts alone, in several styles, writes what the
+// re-indented lines would, and measures it but for the break an emptied line may gain. Either file
+// reads back as exactly the lines edited. Lines hold bytes no decoder accepts (0x81, a GBK lead
+// byte; E4, a UTF-8 one), so an edit may put text after them that would join them; that, and only
+// that, is refused.
 TEST(ModuleFile, RandomModulesReadBackAsReindentedOrEdited) {
-  const std::string contents[] = {
-      "",         "  ",    "x",    "  \tx", "' c",          "If x Then",           " _",
-      "  End If", "x\x81", "\x81", "\xE4",  "\xE4\xBB\xA3", "Attribute A.VB_X = 1"};
+  const std::string contents[] = {"",
+                                  "  ",
+                                  "x",
+                                  "  \tx",
+                                  "' c",
+                                  "If x Then",
+                                  " _",
+                                  "  End If",
+                                  "x\x81",
+                                  "\x81",
+                                  "\xE4",
+                                  "\xE4\xBB\xA3",
+                                  "\tx \t",
+                                  "x\x81 ",
+                                  "' tessaly: off",
+                                  "Attribute A.VB_X = 1"};
   const std::string breaks[] = {"\r", "\n", "\r\n"};
+  // The default layout, and styles that write tabs and take blanks off line ends.
+  codetools::IndentStyle tabs;
+  tabs.indentation = codetools::IndentStyle::Indentation::kTabs;
+  tabs.trim_trailing_whitespace = true;
+  codetools::IndentStyle trimming;
+  trimming.indent_size = 2;
+  trimming.trim_trailing_whitespace = true;
+  trimming.continuation = codetools::IndentStyle::Continuation::kKeep;
+  const codetools::IndentStyle styles[] = {{}, tabs, trimming};
   std::mt19937 random(21);
   const auto pick = [&](std::size_t count) {
     return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
@@ -121,12 +143,14 @@ TEST(ModuleFile, RandomModulesReadBackAsReindentedOrEdited) {
     SCOPED_TRACE(testing::PrintToString(bytes));
     const ModuleFile file = ModuleFile::Parse(bytes);
     ASSERT_EQ(file.Serialize(file.VisibleLines()), bytes);
-    const Lines indented = codetools::IndentLines(file.VisibleLines());
-    const auto widths = codetools::IndentWidths(file.VisibleLines());
-    const std::string written = file.SerializeReindented(widths);
+    const auto layouts = codetools::IndentLayouts(file.VisibleLines(), styles[pick(3)]);
+    Lines indented;
+    for (std::size_t k = 0; k < layouts.size(); ++k)
+      indented.push_back(codetools::LaidOut(file.VisibleLines()[k], layouts[k]));
+    const std::string written = file.SerializeReindented(layouts);
     ASSERT_EQ(written, file.Serialize(indented));
     ASSERT_EQ(ModuleFile::Parse(written).VisibleLines(), indented);
-    const auto measured = file.MeasureReindented(widths);
+    const auto measured = file.MeasureReindented(layouts);
     EXPECT_LE(measured.size, written.size());
     EXPECT_LE(written.size() - measured.size, 2 * indented.size());
     EXPECT_EQ(measured.changes, written != bytes);

@@ -25,7 +25,7 @@ Dim i As Long, lastRow As Long
    Dim total As Double, note As String
   Set ws = ThisWorkbook.Worksheets("明细")
 lastRow = ws.Cells(ws.Rows.Count, 1).End(xlUp).Row          ' 跳过空行
-	                                                           ' 清除旧的格式
+	                                                        ' 清除旧的格式
     With ws.Range("E7")
       .Value = total
          .NumberFormat = "#,##0.00"
@@ -63,7 +63,7 @@ End Select
 Do While ws.Cells(i + 1, 1).Value <> ""
 Debug.Print "第 " & i & " 行：默认为当前工作簿"
            With ws.Range("E17")                                            ' 标记异常值
-				.Value = total                                                         ' 检查日期是否有效
+				.Value = total                                             ' 检查日期是否有效
 .NumberFormat = "#,##0.00"                                                 ' 计算同比增长
 End With
        Application.StatusBar = "正在处理 Data " & Format(i / lastRow, "0%")
@@ -194,7 +194,7 @@ End Function
 ' 区域代码
 Private Function LedgerTask6(ByVal ws As Worksheet, Optional ByVal col As Long = 1) As Double
 	Dim ws As Worksheet, rng As Range
-	Dim i As Long, lastRow As Long                                                       ' 汇总各区域的销售数据
+	Dim i As Long, lastRow As Long                                                    ' 汇总各区域的销售数据
     Dim total As Double, note As String
     On Error GoTo ErrHandler
 Set ws = ThisWorkbook.Worksheets("明细")
@@ -224,7 +224,7 @@ Case Is > 100
                     With ws.Range("E16")
                         .Value = total
          .NumberFormat = "#,##0.00"
-					End With                                                      ' 不区分大小写
+					End With                                       ' 不区分大小写
 					ws.Cells(i, 2).Interior.Color = vbRed
                 Case Else
             End Select

@@ -32,9 +32,9 @@ Public Sub ReportTask0()
     End With
     ' 按客户分组
     	For Each c In rng.Cells
-    MsgBox "合计：" & Format(total, "#,##0.00"), _
-        vbInformation, "报表"
-Next c
+        MsgBox "合计：" & Format(total, "#,##0.00"), _
+            vbInformation, "报表"
+    Next c
 End Sub
 
 ' 返回行数
@@ -119,29 +119,29 @@ Sub SummaryTask3()
     lastRow = ws.Cells(ws.Rows.Count, 1).End(xlUp).Row   ' 循环变量
     If ws.Cells(i, 1).Value = "" Then Exit Sub
     	With ws.Range("E10")
-    .Value = total
-    		.NumberFormat = "#,##0.00"
-End With
-If ws.Cells(i, 3).Value > 0 Then
-    Select Case ws.Cells(i, 2).Value
-    Case "华东", "华南"
-        Debug.Print "第 " & i & " 行：清除旧的格式"
-        ws.Cells(i, 6).Interior.Color = vbRed
-    Case Is > 100
-        total = total + ws.Cells(i, 4).Value
-    Case Else  ' 临时变量
-    End Select
-    Call LogCustomer(i, total)      ' 导出为 CSV 文件
-    Application.StatusBar = "正在处理 明细 " & Format(i / lastRow, "0%")
-Else
-    With ws.Range("E13")
-        .Value = total       ' 数据表名
-        .NumberFormat = "#,##0.00"
+        .Value = total
+        		.NumberFormat = "#,##0.00"
     End With
-    		For Each c In rng.Cells
-    Call LogSales(i, total)
-Next c
-End If
+    If ws.Cells(i, 3).Value > 0 Then
+        Select Case ws.Cells(i, 2).Value
+        Case "华东", "华南"
+            Debug.Print "第 " & i & " 行：清除旧的格式"
+            ws.Cells(i, 6).Interior.Color = vbRed
+        Case Is > 100
+            total = total + ws.Cells(i, 4).Value
+        Case Else  ' 临时变量
+        End Select
+        Call LogCustomer(i, total)      ' 导出为 CSV 文件
+        Application.StatusBar = "正在处理 明细 " & Format(i / lastRow, "0%")
+    Else
+        With ws.Range("E13")
+            .Value = total       ' 数据表名
+            .NumberFormat = "#,##0.00"
+        End With
+        		For Each c In rng.Cells
+            Call LogSales(i, total)
+        Next c
+    End If
 End Sub
 
 ' TODO: 以后改成字典
@@ -184,11 +184,11 @@ Private Function OrderTask5(ByVal ws As Worksheet, Optional ByVal col As Long = 
     note = "it's " & ws.Range("B" & i).Text
     note = "it's " & ws.Range("B" & i).Text
 Case Else
-    	End Select
-    OrderTask5 = total
-    Exit Function
-    ErrHandler:
-    MsgBox "出错了：" & Err.Description, vbExclamation, "Report"
+	End Select
+OrderTask5 = total
+Exit Function
+ErrHandler:
+MsgBox "出错了：" & Err.Description, vbExclamation, "Report"
 End Function
 
 ' 区域代码
@@ -224,15 +224,15 @@ Public Sub CustomerTask7()
             With ws.Range("E16")
                 .Value = total
                 .NumberFormat = "#,##0.00"
-                					End With    ' 不区分大小写
-                					ws.Cells(i, 2).Interior.Color = vbRed
-            Case Else
-            End Select
-            note = "it's " & ws.Range("B" & i).Text
-            If ws.Cells(i, 1).Value = "" Then Exit Sub
+            					End With    ' 不区分大小写
+            					ws.Cells(i, 2).Interior.Color = vbRed
         Case Else
-        End Select       ' 出错时恢复屏幕更新
-        	Do While ws.Cells(i + 1, 1).Value <> ""
+        End Select
+        note = "it's " & ws.Range("B" & i).Text
+        If ws.Cells(i, 1).Value = "" Then Exit Sub
+    Case Else
+    End Select       ' 出错时恢复屏幕更新
+    	Do While ws.Cells(i + 1, 1).Value <> ""
         MsgBox "合计：" & Format(total, "#,##0.00"), _
             vbInformation, "报表"
         i = i + 1

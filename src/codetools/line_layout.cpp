@@ -1,0 +1,23 @@
+#include "codetools/line_layout.h"
+
+namespace tessaly::codetools {
+
+bool ChangesLine(std::u16string_view line, const LineLayout& layout) {
+  if (layout.trim != 0 || layout.strip != layout.Indentation()) return true;
+  for (std::uint32_t i = 0; i < layout.strip; ++i) {
+    if (line[i] != (i < layout.tabs ? u'\t' : u' ')) return true;
+  }
+  return false;
+}
+
+std::u16string LaidOut(std::u16string_view line, const LineLayout& layout) {
+  const std::u16string_view code =
+      line.substr(layout.strip, line.size() - layout.strip - layout.trim);
+  std::u16string text;
+  // Sized once: most lines of a whole module would otherwise allocate twice.
+  text.reserve(layout.Indentation() + code.size());
+  text.append(layout.tabs, u'\t').append(layout.blanks, u' ').append(code);
+  return text;
+}
+
+}  // namespace tessaly::codetools
