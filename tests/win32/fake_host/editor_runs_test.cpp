@@ -99,6 +99,15 @@ class EditorRunsTest : public ::testing::TestWithParam<EditorRun> {
                             [](const auto& bar) { return bar->BarName() == u"TessalyIDE"; }),
               1);
     EXPECT_TRUE(editor->Sim().HasBar(u"TessalyIDE") && editor->Sim().Bar(u"TessalyIDE").Visible());
+    // The user's popup stands once, and 刷新 fills it again without a second set of sinks.
+    const auto& top = editor->Sim().Bar(u"TessalyIDE").ControlList().All();
+    EXPECT_EQ(std::count_if(
+                  top.begin(), top.end(),
+                  [](const auto& control) { return control->Properties().caption == u"我的代码"; }),
+              1);
+    const auto sinks = editor->ConnectedSinks();
+    editor->Click({u"TessalyIDE", u"我的代码", u"刷新"});
+    EXPECT_EQ(editor->ConnectedSinks(), sinks);
     EXPECT_NE(GetWindowLongPtrA(Explorer().tree, GWLP_WNDPROC), tree_procedure)
         << "the project tree is not hooked";
 
