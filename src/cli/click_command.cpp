@@ -120,7 +120,7 @@ int ClickCommand(const std::vector<std::string>& args, Streams streams) {
   ReportFailures(session, streams.err);
   // The editor takes no more than a module may hold, so a click whose result would pass the
   // bound is refused once it gets there, holding no more than that.
-  auto& module = session.Load(input.module_name, input.file.VisibleLines());
+  auto& module = session.Open(input);
   module.SetCapacity(streams.result_limit);
   if (const auto clipboard = arguments.Value("--clipboard")) {
     session.Os().system().SetClipboardText(text::FromUtf8(*clipboard));

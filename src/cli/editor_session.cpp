@@ -61,9 +61,11 @@ std::u16string UserConfigFolderOrNone() {
 menu::SnippetFolders FoldersOf(const SessionSnippets& snippets) {
   menu::SnippetFolders folders;
   if (snippets.user_folder) folders.user_folder = snippets.user_folder->u16string();
-  if (snippets.project_folder) {
-    folders.project_folder = [folder = snippets.project_folder->u16string()] { return folder; };
-  }
+  // The nearest folder above the module, rather than the folder of the project's file the
+  // editor would use: the command line's project is saved beside the module.
+  folders.project_folder = [folder = snippets.project_folder.value_or("").u16string()] {
+    return folder;
+  };
   return folders;
 }
 
@@ -126,7 +128,8 @@ EditorSession::EditorSession(HostKind host,
                              const std::optional<std::filesystem::path>& registry_file,
                              bool start_up, host::SettingsStore* settings,
                              const SessionSnippets& snippets)
-    : os_(registry_file ? std::make_unique<sim::SimOs>(*registry_file)
+    : host_(host),
+      os_(registry_file ? std::make_unique<sim::SimOs>(*registry_file)
                         : std::make_unique<sim::SimOs>()),
       host_os_(WithSettings(os_->Os(), settings)),
       editor_(OptionsFor(host)),
@@ -159,10 +162,18 @@ EditorSession::~EditorSession() {
 }
 
 sim::SimCodeModule& EditorSession::Load(const std::u16string& module_name,
-                                        const std::vector<std::u16string>& lines) {
-  module_ = &editor_.AddModule(u"Project1", module_name, lines);
+                                        const std::vector<std::u16string>& lines,
+                                        const ModulePlace& place) {
+  constexpr char16_t kProject[] = u"Project1";
+  module_ = &editor_.AddModule(kProject, module_name, lines, place.component_type);
+  editor_.Project(kProject).SetFileName(place.project_file);
   desktop_->Sync();
   return *module_;
+}
+
+sim::SimCodeModule& EditorSession::Open(const ModuleInput& input) {
+  return Load(input.module_name, input.file.VisibleLines(),
+              PlaceOf(input.path, host_ == HostKind::kVb6));
 }
 
 void EditorSession::Select(const host::Selection& selection) {

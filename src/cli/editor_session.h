@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "cli/arguments.h"
+#include "cli/module_input.h"
+#include "cli/module_place.h"
 #include "composition/tessaly_add_in.h"
 #include "host/editor.h"
 #include "sim/desktop/sim_desktop.h"
@@ -67,7 +69,9 @@ class EditorSession {
 
   // Loads the lines as a module in its own code window, which gets the caret.
   sim::SimCodeModule& Load(const std::u16string& module_name,
-                           const std::vector<std::u16string>& lines);
+                           const std::vector<std::u16string>& lines, const ModulePlace& place = {});
+  // Loads the module read from a file, in the place the file gives it (module_place.h).
+  sim::SimCodeModule& Open(const ModuleInput& input);
   // The editor refuses a selection outside the module: HostError.
   void Select(const host::Selection& selection);
   host::Selection Caret() const;
@@ -89,6 +93,7 @@ class EditorSession {
  private:
   struct AddInInstance : host::AddInInstance {};
 
+  HostKind host_;
   std::unique_ptr<sim::SimOs> os_;
   host::Os host_os_;
   sim::SimEditor editor_;

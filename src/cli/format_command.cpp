@@ -5,6 +5,7 @@
 #include "cli/module_input.h"
 #include "cli/module_output.h"
 #include "cli/result_bound.h"
+#include "cli/style_options.h"
 #include "cli/unified_diff.h"
 #include "codetools/indent.h"
 
@@ -25,25 +26,35 @@ Mode ModeOf(const Arguments& arguments) {
 }  // namespace
 
 int FormatCommand(const std::vector<std::string>& args, Streams streams) {
-  const Arguments arguments(args, {"--check", "--diff", "-i"}, {"--encoding"});
+  std::vector<std::string> flags = {"--check", "--diff", "-i"};
+  flags.insert(flags.end(), kStyleFlags.begin(), kStyleFlags.end());
+  std::vector<std::string> valued = {"--encoding"};
+  valued.insert(valued.end(), kStyleValueOptions.begin(), kStyleValueOptions.end());
+  const Arguments arguments(args, flags, valued);
   if (arguments.Operands().empty()) throw UsageError("fmt takes one or more FILEs");
   const Mode mode = ModeOf(arguments);
   const FileEncoding plain_ascii = PlainAsciiEncodingOption(arguments.Value("--encoding"));
-  const codetools::IndentStyle style;
+  StyleOptions styles(arguments);
 
   // One module at a time, so that memory follows the largest file, not all of them. Results
   // are put in place only when every module has been read and every file can be written, so
   // bad input leaves them all untouched.
   for (const auto& path : arguments.Operands())
     CheckReadable(path);
+  // Every module's style before any is formatted: a broken .editorconfig anywhere stops the run
+  // before a file is rewritten or a line printed.
+  std::vector<codetools::IndentStyle> module_styles;
+  for (const auto& path : arguments.Operands())
+    module_styles.push_back(styles.StyleFor(path));
   int status = kExitOk;
   ModuleOutputs outputs(mode == Mode::kInPlace, streams.out);
-  for (const auto& path : arguments.Operands()) {
+  for (std::size_t index = 0; index < arguments.Operands().size(); ++index) {
+    const std::string& path = arguments.Operands()[index];
     const ModuleInput input = ReadModule(path, streams.in, plain_ascii);
     // "代码缩进" with its range set to every line of the module: the tool's own engine, without
     // an editor to read the lines from. What the module comes to is known from the widths
     // alone, so a result past the bound is refused, even by --check, before it is built.
-    const auto layouts = codetools::IndentLayouts(input.file.VisibleLines(), style);
+    const auto layouts = codetools::IndentLayouts(input.file.VisibleLines(), module_styles[index]);
     const auto measured = input.file.MeasureReindented(layouts);
     CheckResultSize(measured.size, streams.result_limit, ShownPath(path));
     // Only a result that is not printed may be left out.

@@ -49,6 +49,38 @@ bool SameText(std::u16string_view a, std::u16string_view b) {
 
 }  // namespace
 
+namespace {
+
+// Where lines end, found by two vectorised searches, one for CR and one for LF, each kept until
+// the walk passes it: the library's find_first_of searches the pair once for every byte, and a
+// search for one of them alone would run to the end of a file that has none of it on every line.
+class LineEnds {
+ public:
+  explicit LineEnds(std::string_view bytes)
+      : bytes_(bytes), next_cr_(Find('\r', 0)), next_lf_(Find('\n', 0)) {}
+
+  // The first CR or LF at or after `begin`; npos when there is none.
+  std::size_t From(std::size_t begin) {
+    if (next_cr_ < begin) next_cr_ = Find('\r', begin);
+    if (next_lf_ < begin) next_lf_ = Find('\n', begin);
+    return std::min(next_cr_, next_lf_);
+  }
+
+ private:
+  std::size_t Find(char c, std::size_t begin) const {
+    const void* found = std::memchr(bytes_.data() + begin, c, bytes_.size() - begin);
+    return found ? static_cast<std::size_t>(static_cast<const char*>(found) - bytes_.data())
+                 : std::string_view::npos;
+  }
+
+  std::string_view bytes_;
+  // The next of each at or after the last line begun; npos once there is none left.
+  std::size_t next_cr_;
+  std::size_t next_lf_;
+};
+
+}  // namespace
+
 ModuleFile::LineBreak ModuleFile::BreakAt(std::string_view bytes, std::size_t at) {
   if (at == bytes.size()) return LineBreak::kNone;
   if (bytes[at] == '\n') return LineBreak::kLf;
@@ -206,8 +238,9 @@ ModuleFile ModuleFile::Parse(std::string bytes, FileEncoding plain_ascii) {
   std::vector<std::string_view> contents;
   contents.reserve(static_cast<std::size_t>(std::count(all.begin(), all.end(), '\n')) + 1);
   std::size_t break_counts[4] = {};
+  LineEnds line_ends(all);
   for (std::size_t begin = file.bom_size_; begin < all.size();) {
-    const std::size_t end = all.find_first_of("\r\n", begin);
+    const std::size_t end = line_ends.From(begin);
     if (end == std::string_view::npos) {
       contents.push_back(all.substr(begin));
       break;

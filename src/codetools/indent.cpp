@@ -174,11 +174,11 @@ class Indenter {
   void LayOutLine(std::size_t index, std::uint32_t columns) {
     const std::u16string_view line = lines_[index];
     const std::uint32_t indentation = IndentationOf(line);
-    const std::u16string_view code = line.substr(indentation);
     // Only a comment can be a marker; most lines are turned away by their first character.
-    const FormatMarker marker = !code.empty() && (code.front() == u'\'' || code.front() == u'\t')
-                                    ? FormatMarkerOf(CodeOf(code))
-                                    : FormatMarker::kNone;
+    const bool maybe_marker =
+        indentation < line.size() && (line[indentation] == u'\'' || line[indentation] == u'\t');
+    const FormatMarker marker =
+        maybe_marker ? FormatMarkerOf(CodeOf(line.substr(indentation))) : FormatMarker::kNone;
     if (marker == FormatMarker::kOff) formatting_off_ = true;
     if (formatting_off_) {
       // Left exactly as written; the levels still follow the code inside.

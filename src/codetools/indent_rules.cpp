@@ -96,15 +96,15 @@ bool IsOneOf(std::u16string_view word, std::initializer_list<std::u16string_view
 WordGroup GroupOf(std::u16string_view word) {
   const std::span<const WordEntry> entries = WordsOfLength(word.size());
   if (entries.empty()) return WordGroup::kNone;
-  // Lowered once, so that each entry is a plain comparison, its first letter first.
+  // Lowered once, so that each entry is a plain comparison that stops at its first letter.
   char16_t lowered[8];
   for (std::size_t i = 0; i < word.size(); ++i)
     lowered[i] = AsciiLower(word[i]);
   for (const WordEntry& entry : entries) {
-    if (entry.word[0] == lowered[0] &&
-        std::equal(entry.word.begin() + 1, entry.word.end(), lowered + 1)) {
-      return entry.group;
-    }
+    std::size_t same = 0;
+    while (same < word.size() && entry.word[same] == lowered[same])
+      ++same;
+    if (same == word.size()) return entry.group;
   }
   return WordGroup::kNone;
 }
@@ -174,8 +174,8 @@ struct StatementStart {
 
 // `10 If x Then` and `Retry: If x Then` are the statements after the number and the label. A
 // keyword before a colon (`Else:`) is the statement itself, not a label. `name` is the run of
-// name characters the code starts with.
-StatementStart SkipLabel(std::u16string_view code, std::u16string_view name) {
+// name characters the code starts with, `group` its keyword group.
+StatementStart SkipLabel(std::u16string_view code, std::u16string_view name, WordGroup group) {
   const std::u16string_view after = code.substr(name.size());
   if (IsDigit(name.front())) {
     const bool line_number = std::all_of(name.begin(), name.end(), IsDigit);
@@ -189,7 +189,7 @@ StatementStart SkipLabel(std::u16string_view code, std::u16string_view name) {
   }
   const bool colon = !after.empty() && after.front() == u':' &&
                      (after.size() == 1 || after[1] != u'=');  // `a:=1` names an argument
-  if (!colon || GroupOf(name) != WordGroup::kNone) return {code};
+  if (!colon || group != WordGroup::kNone) return {code};
   return {SkipBlanksAndTabs(after.substr(1)), true};
 }
 
@@ -201,7 +201,8 @@ std::u16string_view WithoutComment(std::u16string_view line) {
     if (line[i] == u'"') in_string = !in_string;
     if (in_string) continue;
     if (line[i] == u'\'') return line.substr(0, i);
-    if (i > 0 && IsBlankOrTab(line[i - 1]) && IsRemAt(line, i)) {
+    if ((line[i] == u'R' || line[i] == u'r') && i > 0 && IsBlankOrTab(line[i - 1]) &&
+        IsRemAt(line, i)) {
       std::u16string_view before = line.substr(0, i);
       while (!before.empty() && IsBlankOrTab(before.back()))
         before.remove_suffix(1);
@@ -219,6 +220,7 @@ std::u16string_view WithoutComment(std::u16string_view line) {
 // line opens.
 bool HoldsItsOwnCloser(std::span<const std::u16string_view> lines, WordGroup opener) {
   for (const std::u16string_view line : lines) {
+    if (line.find(u':') == std::u16string_view::npos) continue;
     const std::u16string_view code = WithoutComment(line);
     bool in_string = false;
     for (std::size_t i = 0; i < code.size(); ++i) {
@@ -276,22 +278,28 @@ StatementEffect EffectOfStatement(std::span<const std::u16string_view> lines, bo
   std::size_t name_end = 0;
   while (name_end < code.size() && IsNameCharacter(code[name_end]))
     ++name_end;
-  // Comments, `.Member = x` in a With and the like start with no name: nothing to read. Most
-  // statements start with a name that is no keyword and no label (`x = 1`, `Call F`): the
-  // name alone turns them away.
+  // Comments, `.Member = x` in a With and the like start with no name: nothing to read.
   if (name_end == 0) return effect;
   const std::u16string_view name = code.substr(0, name_end);
+  WordGroup group = GroupOf(name);
   const bool name_ends_word = name_end == code.size() || IsBlankOrTab(code[name_end]);
-  if (name_ends_word && !IsDigit(name.front()) && GroupOf(name) == WordGroup::kNone) return effect;
-  const StatementStart start = SkipLabel(code, name);
+  // Most statements start with a name that is no keyword and no label (`x = 1`, `Call F`):
+  // the name alone turns them away.
+  if (name_ends_word && group == WordGroup::kNone && !IsDigit(name.front())) return effect;
+  const StatementStart start = SkipLabel(code, name, group);
   Words words(start.statement);
   const std::u16string_view first = words.Next();
-  if (start.labelled && (first.empty() || IsCommentCode(start.statement))) {
-    effect.lone_label = true;
-    return effect;
+  if (start.labelled) {
+    if (first.empty() || IsCommentCode(start.statement)) {
+      effect.lone_label = true;
+      return effect;
+    }
+    group = GroupOf(first);
+  } else if (first.size() != name.size()) {
+    group = WordGroup::kNone;  // `If(x)`, `End_Sub = 1`: the word runs on past the name
   }
   const int select_depth = indent_case ? 2 : 1;
-  switch (GroupOf(first)) {
+  switch (group) {
     case WordGroup::kScope: {
       std::u16string_view header = words.Next();
       if (SameWord(header, u"Static")) {

@@ -16,6 +16,8 @@ namespace tessaly::host {
 
 class CodeModule;
 class CodePane;
+class VBComponent;
+class VBProject;
 class Window;
 class CommandBar;
 class CommandBarControl;
@@ -33,6 +35,22 @@ enum WindowType : std::int32_t {
 enum ControlType : std::int32_t { kButton = 1, kPopup = 10 };
 enum ButtonStyle : std::int32_t { kIconAndCaption = 3 };
 enum BarPosition : std::int32_t { kBarTop = 1 };
+
+// Component types as the editors number them (vbext_ComponentType).
+enum ComponentType : std::int32_t {
+  kStdModule = 1,
+  kClassModule = 2,
+  kMSForm = 3,
+  kResFile = 4,
+  kVBForm = 5,
+  kVBMDIForm = 6,
+  kPropPage = 7,
+  kUserControl = 8,
+  kDocObject = 9,
+  kRelatedDocument = 10,
+  kActiveXDesigner = 11,
+  kDocument = 100,
+};
 
 struct Selection {
   std::int32_t start_line = 0;
@@ -55,6 +73,24 @@ class CodeModule {
   virtual std::int32_t ProcStartLine(const std::u16string& name, std::int32_t proc_kind) = 0;
   virtual std::int32_t ProcCountLines(const std::u16string& name, std::int32_t proc_kind) = 0;
   virtual std::shared_ptr<host::CodePane> CodePane() = 0;
+  // The component the module is the code of.
+  virtual std::shared_ptr<VBComponent> Parent() = 0;
+};
+
+class VBComponent {
+ public:
+  virtual ~VBComponent() = default;
+  virtual std::u16string Name() = 0;
+  // A ComponentType.
+  virtual std::int32_t Type() = 0;
+};
+
+class VBProject {
+ public:
+  virtual ~VBProject() = default;
+  // The project's file: a VB6 project's .vbp, an Office project's document. Empty, or refused
+  // by the VBA editors, while the project has never been saved.
+  virtual std::u16string FileName() = 0;
 };
 
 class CodePane {
@@ -230,6 +266,8 @@ class Application {
   virtual std::shared_ptr<host::Events> Events() = 0;
   // Throws when no code pane has the caret.
   virtual std::shared_ptr<host::CodePane> ActiveCodePane() = 0;
+  // The project selected in the project window, or the one of the selected components.
+  virtual std::shared_ptr<VBProject> ActiveVBProject() = 0;
 };
 
 // Connection modes the editor passes at connection.

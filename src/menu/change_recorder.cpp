@@ -171,6 +171,7 @@ class RecordingModule : public host::CodeModule {
     return module_->ProcCountLines(name, proc_kind);
   }
   std::shared_ptr<host::CodePane> CodePane() override;
+  std::shared_ptr<host::VBComponent> Parent() override { return module_->Parent(); }
 
  private:
   std::shared_ptr<host::CodeModule> module_;
@@ -223,6 +224,9 @@ class RecordingApplication : public host::Application {
   std::shared_ptr<host::Events> Events() override { return application_->Events(); }
   std::shared_ptr<host::CodePane> ActiveCodePane() override {
     return std::make_shared<RecordingPane>(application_->ActiveCodePane(), state_);
+  }
+  std::shared_ptr<host::VBProject> ActiveVBProject() override {
+    return application_->ActiveVBProject();
   }
 
  private:

@@ -79,10 +79,16 @@ std::vector<std::u16string> FunctionMenu::SnippetFolderPaths() {
   std::u16string project;
   host::Resume([&] {
     const auto folder =
-        snippet_folders_.project_folder ? snippet_folders_.project_folder() : std::u16string();
+        snippet_folders_.project_folder ? snippet_folders_.project_folder() : ActiveProjectFolder();
     if (!folder.empty()) project = os_.files.Join(os_.files.Join(folder, u".tessaly"), u"snippets");
   });
   return {UserSnippetFolder(), project};
+}
+
+std::u16string FunctionMenu::ActiveProjectFolder() {
+  // A project never saved has no file (VB6 gives an empty name, the VBA editors refuse it).
+  const auto file = Required(Required(connection_.HostApplication).ActiveVBProject()).FileName();
+  return file.empty() ? std::u16string() : os_.files.FolderOf(file);
 }
 
 void FunctionMenu::OpenSnippetFolder() {

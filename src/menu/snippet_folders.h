@@ -9,8 +9,9 @@
 namespace tessaly::menu {
 
 struct SnippetFolders {
-  // The folder that holds the project's file, whose ".tessaly/snippets" adds to and overrides
-  // the user's snippets; empty while the project has no file (or none is known).
+  // The folder whose ".tessaly/snippets" adds to and overrides the user's snippets; empty for
+  // none. Unset: the folder of the active project's file (VBProject.FileName), asked each time
+  // the popup is filled, so a project opened or saved later shows its snippets at "刷新".
   std::function<std::u16string()> project_folder;
   // The user's snippet folder in place of the one in the user's configuration.
   std::optional<std::u16string> user_folder;

@@ -20,6 +20,16 @@ class WinEvents : public host::Events {
   LateBound events_;
 };
 
+class WinProject : public host::VBProject {
+ public:
+  explicit WinProject(ComPtr<IDispatch> project) : project_(std::move(project)) {}
+
+  std::u16string FileName() override { return project_.Get(L"FileName").ToString(); }
+
+ private:
+  LateBound project_;
+};
+
 class WinApplication : public host::Application {
  public:
   explicit WinApplication(ComPtr<IDispatch> application) : application_(std::move(application)) {}
@@ -50,6 +60,9 @@ class WinApplication : public host::Application {
   }
   std::shared_ptr<host::CodePane> ActiveCodePane() override {
     return MakeCodePane(application_.GetObject(L"ActiveCodePane").Pointer());
+  }
+  std::shared_ptr<host::VBProject> ActiveVBProject() override {
+    return std::make_shared<WinProject>(application_.GetObject(L"ActiveVBProject").Pointer());
   }
 
  private:

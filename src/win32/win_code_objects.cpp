@@ -19,6 +19,17 @@ struct OutLong {
   OutLong& operator=(const OutLong&) = delete;
 };
 
+class WinComponent : public host::VBComponent {
+ public:
+  explicit WinComponent(ComPtr<IDispatch> component) : component_(std::move(component)) {}
+
+  std::u16string Name() override { return component_.Get(L"Name").ToString(); }
+  std::int32_t Type() override { return component_.Get(L"Type").ToInt32(); }
+
+ private:
+  LateBound component_;
+};
+
 class WinCodeModule : public host::CodeModule {
  public:
   explicit WinCodeModule(ComPtr<IDispatch> module) : module_(std::move(module)) {}
@@ -55,6 +66,9 @@ class WinCodeModule : public host::CodeModule {
   }
   std::shared_ptr<host::CodePane> CodePane() override {
     return MakeCodePane(module_.GetObject(L"CodePane").Pointer());
+  }
+  std::shared_ptr<host::VBComponent> Parent() override {
+    return std::make_shared<WinComponent>(module_.GetObject(L"Parent").Pointer());
   }
 
  private:

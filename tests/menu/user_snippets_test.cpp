@@ -22,8 +22,9 @@ using Lines = std::vector<std::u16string>;
 // The editor with the function menu built, the user's folder and the project's (beside the
 // project's file) in a folder of the test's own.
 struct SnippetFixture : MenuFixture {
-  explicit SnippetFixture(Lines lines = {u"Sub Main()", u"    x = 1", u"End Sub"})
-      : MenuFixture(std::move(lines)) {}
+  explicit SnippetFixture(Lines lines = {u"Sub Main()", u"    x = 1", u"End Sub"},
+                          sim::EditorOptions options = {})
+      : MenuFixture(std::move(lines), std::move(options)) {}
 
   fs::path User() const { return folder.Path() / "user"; }
   fs::path Project() const { return folder.Path() / "project" / ".tessaly" / "snippets"; }
@@ -259,6 +260,27 @@ TEST(UserSnippets, ButtonsKeepTheirOwnActionsThroughRefreshAndTheNextRun) {
   f.Click({kOpenSnippetFolderCaption});
   EXPECT_TRUE(fs::is_directory(f.User()));
   EXPECT_EQ(f.os.system().OpenedFolders(), std::vector<std::u16string>{f.User().u16string()});
+}
+
+// In the editors the project's folder is the one of the project's file; a project never saved
+// (VB6 names no file, the VBA editors refuse the name) has none.
+TEST(UserSnippets, TheProjectsSnippetsAreBesideTheProjectsFile) {
+  for (const bool vb6 : {true, false}) {
+    for (const bool saved : {true, false}) {
+      SCOPED_TRACE(testing::Message() << vb6 << saved);
+      test_support::TempFolder project;
+      auto options = test_support::EditorFor(vb6);
+      if (saved) options.project_file = (project.Path() / "Book.xlsm").u16string();
+      SnippetFixture f({u""}, options);
+      FunctionMenu menu{f.connection, f.host_os, f.commands, f.dictionary,
+                        SnippetFolders{{}, f.User().u16string()}};
+      f.Write(f.User(), "a.txt", "' user");
+      f.Write(project.Path() / ".tessaly" / "snippets", "b.txt", "' project");
+      menu.BuildMenuBar();
+      EXPECT_EQ(f.Shown(),
+                saved ? "a\nb\n--\n刷新\n打开片段文件夹\n" : "a\n--\n刷新\n打开片段文件夹\n");
+    }
+  }
 }
 
 }  // namespace

@@ -45,6 +45,7 @@ class RefusingModule : public host::CodeModule {
     return module_.ProcCountLines(name, kind);
   }
   std::shared_ptr<host::CodePane> CodePane() override { return module_.CodePane(); }
+  std::shared_ptr<host::VBComponent> Parent() override { return module_.Parent(); }
 
  private:
   host::CodeModule& module_;

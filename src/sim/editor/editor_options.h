@@ -22,6 +22,9 @@ struct EditorOptions {
   std::u16string main_caption;
   // The program the editor runs as; empty: the usual one of the editor named.
   std::u16string executable;
+  // The file each project was last saved as (a VB6 .vbp, an Office document); empty: the
+  // projects were never saved.
+  std::u16string project_file;
 };
 
 inline constexpr char16_t kVb6HostName[] = u"Microsoft Visual Basic";

@@ -103,10 +103,26 @@ std::shared_ptr<host::CodePane> SimApplication::ActiveCodePane() {
   return pane;
 }
 
+std::shared_ptr<host::VBProject> SimApplication::ActiveVBProject() {
+  calls_->Enter(u"Application.ActiveVBProject");
+  if (const auto* pane = ActivePane()) {
+    if (auto* module = pane->Module()) return projects_.at(module->Project());
+  }
+  if (!last_opened_) throw calls_->Refused("ActiveVBProject: no project is open");
+  return last_opened_;
+}
+
 SimCodeModule& SimApplication::AddModule(const std::u16string& project,
                                          const std::u16string& module,
-                                         std::vector<std::u16string> lines) {
-  auto code_module = std::make_shared<SimCodeModule>(project, module, std::move(lines), calls_);
+                                         std::vector<std::u16string> lines,
+                                         std::int32_t component_type) {
+  auto& opened = projects_[project];
+  if (!opened) {
+    opened = std::make_shared<SimVBProject>(project, options_.project_file, IsVb6(), calls_);
+    last_opened_ = opened;
+  }
+  auto code_module =
+      std::make_shared<SimCodeModule>(project, module, std::move(lines), calls_, component_type);
   auto window =
       std::make_shared<SimWindow>(project + u" - " + module + u" " + NamesOf(options_).code_marker,
                                   host::kCodeWindow, true, calls_);
@@ -121,6 +137,11 @@ SimCodeModule& SimApplication::AddModule(const std::u16string& project,
   modules_.push_back(code_module);
   focus_->active = pane;
   return *code_module;
+}
+
+SimVBProject* SimApplication::FindProject(std::u16string_view project) const {
+  const auto found = projects_.find(project);
+  return found == projects_.end() ? nullptr : found->second.get();
 }
 
 SimCodeModule* SimApplication::FindModule(std::u16string_view module) const {

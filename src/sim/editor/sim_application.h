@@ -3,6 +3,8 @@
 // The editor application object and everything it owns: bars, windows, modules with their
 // panes, and which pane has the caret. Whoever holds the application keeps the whole editor.
 
+#include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +16,7 @@
 #include "sim/editor/sim_code_pane.h"
 #include "sim/editor/sim_command_bars.h"
 #include "sim/editor/sim_events.h"
+#include "sim/editor/sim_vb_project.h"
 #include "sim/editor/sim_windows.h"
 
 namespace tessaly::sim {
@@ -30,6 +33,9 @@ class SimApplication : public host::Application {
   std::shared_ptr<host::Window> MainWindow() override;
   std::shared_ptr<host::Events> Events() override;
   std::shared_ptr<host::CodePane> ActiveCodePane() override;
+  // The project of the module with the caret, else the project opened last; refused while
+  // the editor holds no project.
+  std::shared_ptr<host::VBProject> ActiveVBProject() override;
 
   // Model side; not counted.
   const EditorOptions& Options() const { return options_; }
@@ -38,8 +44,12 @@ class SimApplication : public host::Application {
   SimCommandBars& Bars() const { return *bars_; }
   SimWindows& WindowList() const { return *windows_; }
   SimWindow& Main() const { return *main_window_; }
+  // Opens the project first when it is not open yet, saved as the options say.
   SimCodeModule& AddModule(const std::u16string& project, const std::u16string& module,
-                           std::vector<std::u16string> lines);
+                           std::vector<std::u16string> lines,
+                           std::int32_t component_type = host::kStdModule);
+  // The open project of that name, or null.
+  SimVBProject* FindProject(std::u16string_view project) const;
   // The module of that name in any project, or null.
   SimCodeModule* FindModule(std::u16string_view module) const;
   void SetActivePane(const std::shared_ptr<SimCodePane>& pane) { focus_->active = pane; }
@@ -56,6 +66,8 @@ class SimApplication : public host::Application {
   std::shared_ptr<SimEvents> events_;
   std::shared_ptr<PaneFocus> focus_;
   std::vector<std::shared_ptr<SimCodeModule>> modules_;
+  std::map<std::u16string, std::shared_ptr<SimVBProject>, std::less<>> projects_;
+  std::shared_ptr<SimVBProject> last_opened_;
 };
 
 }  // namespace tessaly::sim

@@ -37,12 +37,14 @@ std::vector<std::optional<std::size_t>> OriginalPlaces(std::size_t count) {
 }  // namespace
 
 SimCodeModule::SimCodeModule(std::u16string project, std::u16string name,
-                             std::vector<std::u16string> lines, std::shared_ptr<CallLog> calls)
+                             std::vector<std::u16string> lines, std::shared_ptr<CallLog> calls,
+                             std::int32_t component_type)
     : project_(std::move(project)),
       name_(std::move(name)),
       lines_(std::move(lines)),
       origins_(OriginalPlaces(lines_.size())),
       calls_(std::move(calls)),
+      component_(std::make_shared<SimVBComponent>(name_, component_type, calls_)),
       units_(UnitsOf(lines_)) {}
 
 void SimCodeModule::RequireRoomFor(std::size_t units, const char* member) {
@@ -144,6 +146,11 @@ std::shared_ptr<host::CodePane> SimCodeModule::CodePane() {
   calls_->Enter(u"CodeModule.CodePane");
   if (!pane_) throw calls_->Refused("CodePane: the module has no open pane");
   return pane_;
+}
+
+std::shared_ptr<host::VBComponent> SimCodeModule::Parent() {
+  calls_->Enter(u"CodeModule.Parent");
+  return component_;
 }
 
 void SimCodeModule::SetText(std::vector<std::u16string> lines) {

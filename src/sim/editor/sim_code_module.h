@@ -13,6 +13,7 @@
 #include "host/editor.h"
 #include "sim/editor/call_log.h"
 #include "sim/editor/procedure_table.h"
+#include "sim/editor/sim_vb_component.h"
 
 namespace tessaly::sim {
 
@@ -21,7 +22,7 @@ class SimCodePane;
 class SimCodeModule : public host::CodeModule {
  public:
   SimCodeModule(std::u16string project, std::u16string name, std::vector<std::u16string> lines,
-                std::shared_ptr<CallLog> calls);
+                std::shared_ptr<CallLog> calls, std::int32_t component_type = host::kStdModule);
 
   std::u16string Lines(std::int32_t start_line, std::int32_t count) override;
   void ReplaceLine(std::int32_t line, const std::u16string& code) override;
@@ -32,6 +33,7 @@ class SimCodeModule : public host::CodeModule {
   std::int32_t ProcStartLine(const std::u16string& name, std::int32_t proc_kind) override;
   std::int32_t ProcCountLines(const std::u16string& name, std::int32_t proc_kind) override;
   std::shared_ptr<host::CodePane> CodePane() override;
+  std::shared_ptr<host::VBComponent> Parent() override;
 
   // Test side; none of these is counted as an object-model call.
   const std::u16string& Project() const { return project_; }
@@ -65,6 +67,7 @@ class SimCodeModule : public host::CodeModule {
   std::vector<std::optional<std::size_t>> origins_;
   std::shared_ptr<CallLog> calls_;
   std::shared_ptr<SimCodePane> pane_;
+  std::shared_ptr<SimVBComponent> component_;
   // Rebuilt only after an edit, so reading a module line by line stays linear.
   mutable std::optional<ProcedureTable> procedures_;
   std::size_t units_ = 0;

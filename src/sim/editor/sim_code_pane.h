@@ -37,6 +37,8 @@ class SimCodePane : public host::CodePane {
   std::int32_t CurrentTopLine() const { return top_line_; }
   SimWindow& CodeWindow() const { return *window_; }
   const std::shared_ptr<SimWindow>& CodeWindowPtr() const { return window_; }
+  // The module shown, or null once it is gone (the application holds the modules).
+  SimCodeModule* Module() const { return module_.lock().get(); }
 
  private:
   // Lines 1 to the module's count (line 1 even in an empty module).

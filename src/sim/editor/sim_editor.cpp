@@ -22,12 +22,19 @@ SimEditor::SimEditor(EditorOptions options)
     : application_(std::make_shared<SimApplication>(std::move(options))) {}
 
 SimCodeModule& SimEditor::AddModule(const std::u16string& project, const std::u16string& module,
-                                    const std::vector<std::u16string>& lines) {
+                                    const std::vector<std::u16string>& lines,
+                                    std::int32_t component_type) {
   auto* existing = application_->FindModule(module);
   if (existing && existing->Project() == project) {
     throw std::invalid_argument("module already open: " + text::ToUtf8(module));
   }
-  return application_->AddModule(project, module, lines);
+  return application_->AddModule(project, module, lines, component_type);
+}
+
+SimVBProject& SimEditor::Project(const std::u16string& project) const {
+  auto* found = application_->FindProject(project);
+  if (!found) throw std::invalid_argument("no project " + text::ToUtf8(project));
+  return *found;
 }
 
 SimCodeModule& SimEditor::Module(const std::u16string& module) const {

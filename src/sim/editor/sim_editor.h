@@ -35,11 +35,14 @@ class SimEditor {
 
   // Adds the module (creating the project) and opens its code window; the new pane becomes
   // the active one.
+  // The project is opened saved as EditorOptions::project_file.
   SimCodeModule& AddModule(const std::u16string& project, const std::u16string& module,
-                           const std::vector<std::u16string>& lines);
+                           const std::vector<std::u16string>& lines,
+                           std::int32_t component_type = host::kStdModule);
   // The following throw std::invalid_argument for a name or path that does not exist: that is
   // a mistake in the test, not a refusal of the editor.
   SimCodeModule& Module(const std::u16string& module) const;
+  SimVBProject& Project(const std::u16string& project) const;
   void Activate(const std::u16string& module);
   void ClearActivePane();
   // The pane with the caret, or null.

@@ -101,6 +101,7 @@ ComPtr<IDispatch> FakeEditor::Application() {
       {L"Windows", bind(&A::Windows)},
       {L"MainWindow", bind(&A::MainWindow)},
       {L"ActiveCodePane", bind(&A::ActiveCodePane)},
+      {L"ActiveVBProject", bind(&A::ActiveVBProject)},
       {L"Events", [this](Arguments&) { return Variant(EventsObject().Get()); }}};
   // The VBA editor's VBE publishes no Name.
   if (IsVb6()) members.push_back({L"Name", bind(&A::Name)});
@@ -348,7 +349,19 @@ ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::CodeModule> module) {
                               }},
                              {L"ProcStartLine", bind(&M::ProcStartLine)},
                              {L"ProcCountLines", bind(&M::ProcCountLines)},
-                             {L"CodePane", bind(&M::CodePane)}});
+                             {L"CodePane", bind(&M::CodePane)},
+                             {L"Parent", bind(&M::Parent)}});
+}
+
+ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::VBComponent> component) {
+  using C = host::VBComponent;
+  const Bind<C> bind(*this, component);
+  return Make("VBComponent", {{L"Name", bind(&C::Name)}, {L"Type", bind(&C::Type)}});
+}
+
+ComPtr<IDispatch> FakeEditor::Wrap(std::shared_ptr<host::VBProject> project) {
+  return Make("VBProject",
+              {{L"FileName", Bind<host::VBProject>(*this, project)(&host::VBProject::FileName)}});
 }
 
 void FakeEditor::Click(const sim::ControlPath& path) {

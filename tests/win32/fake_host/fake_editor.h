@@ -61,6 +61,8 @@ class FakeEditor {
   ComPtr<IDispatch> Wrap(std::shared_ptr<host::Window> window);
   ComPtr<IDispatch> Wrap(std::shared_ptr<host::CodePane> pane);
   ComPtr<IDispatch> Wrap(std::shared_ptr<host::CodeModule> module);
+  ComPtr<IDispatch> Wrap(std::shared_ptr<host::VBComponent> component);
+  ComPtr<IDispatch> Wrap(std::shared_ptr<host::VBProject> project);
   ComPtr<IDispatch> EventsObject();
   ComPtr<EventPoint> PointOf(std::map<host::CommandBarControl*, ComPtr<EventPoint>>& points,
                              host::CommandBarControl* control, const IID& events);

@@ -127,6 +127,44 @@ Functions CodeModule(EditorKind editor) {
   return functions;
 }
 
+// The VBA editor's VBProject as VBE6EXT numbers it; VB6's as the VB5 library its own extends,
+// where Name is the default member, FileName comes among the stand-alone editor's own members
+// and there is no Application or Parent.
+Functions VBProject(EditorKind editor) {
+  auto common = Join({GetPut(L"HelpFile", 0x74, VT_BSTR), GetPut(L"HelpContextID", 0x75, VT_I4),
+                      GetPut(L"Description", 0x76, VT_BSTR), Get(L"References", 0x78, VT_DISPATCH),
+                      Get(L"VBE", 0x7A, VT_DISPATCH), Get(L"Collection", 0x7B, VT_DISPATCH),
+                      Get(L"Saved", 0x85, VT_BOOL), Get(L"VBComponents", 0x87, VT_DISPATCH)});
+  if (editor == EditorKind::kVb6) {
+    return Join({common, GetPut(L"Name", 0, VT_BSTR), Get(L"FileName", 0x6D, VT_BSTR),
+                 GetPut(L"IsDirty", 0x6E, VT_BOOL),
+                 Method(L"ReadProperty", 0x70, {kText, kText}, VT_BSTR),
+                 Method(L"SaveAs", 0x7F, {kText}), Method(L"MakeCompiledFile", 0x80),
+                 GetPut(L"Type", 0x81, VT_I4), GetPut(L"BuildFileName", 0x88, VT_BSTR)});
+  }
+  return Join({common, Get(L"Application", 1, VT_DISPATCH), Get(L"Parent", 2, VT_DISPATCH),
+               Get(L"Mode", 0x77, VT_I4), GetPut(L"Name", 0x79, VT_BSTR),
+               Get(L"Protection", 0x83, VT_I4), Method(L"SaveAs", 0x8A, {kText}),
+               Method(L"MakeCompiledFile", 0x8B), Get(L"Type", 0x8C, VT_I4),
+               Get(L"FileName", 0x8D, VT_BSTR), GetPut(L"BuildFileName", 0x8E, VT_BSTR)});
+}
+
+Functions VBComponent(EditorKind editor) {
+  auto common = Join({GetPut(L"Name", 0x30, VT_BSTR), Get(L"Designer", 0x31, VT_DISPATCH),
+                      Get(L"CodeModule", 0x32, VT_DISPATCH), Get(L"Type", 0x33, VT_I4),
+                      Get(L"VBE", 0x35, VT_DISPATCH), Get(L"Collection", 0x36, VT_DISPATCH),
+                      Get(L"HasOpenDesigner", 0x37, VT_BOOL), Get(L"Properties", 0x38, VT_DISPATCH),
+                      Method(L"DesignerWindow", 0x39, {}, VT_DISPATCH), Method(L"Activate", 0x3C)});
+  if (editor == EditorKind::kVb6) {
+    return Join({common, GetPut(L"IsDirty", 0x0A, VT_BOOL),
+                 Get(L"FileNames", 0x0B, VT_BSTR, {PublishedParameter{VT_I2}}),
+                 Get(L"FileCount", 0x0D, VT_I2), Method(L"Reload", 0x2F),
+                 Get(L"DesignerID", 0x3F, VT_BSTR)});
+  }
+  return Join({common, Get(L"Saved", 0x0A, VT_BOOL), Method(L"Export", 0x34, {kText}),
+               Get(L"DesignerID", 0x40, VT_BSTR)});
+}
+
 Functions Events(EditorKind editor) {
   // The events object's default interface derives from IUnknown alone: no IDispatch comes back.
   auto functions = Join({Get(L"ReferencesEvents", 202, VT_UNKNOWN, {kObject}),
@@ -199,6 +237,8 @@ Tables MakeTables() {
     add(L"Windows", Windows());
     add(L"CodePane", CodePane());
     add(L"CodeModule", CodeModule(editor));
+    add(L"VBProject", VBProject(editor));
+    add(L"VBComponent", VBComponent(editor));
     add(L"Events", Events(editor));
     add(L"AddIn", AddIn(editor));
     add(L"CommandBars", CommandBars());
