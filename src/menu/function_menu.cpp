@@ -11,6 +11,7 @@
 #include "menu/dispatch_table.h"
 #include "menu/editing_commands.h"
 #include "menu/menu_bar.h"
+#include "menu/module_style.h"
 #include "menu/required.h"
 #include "menu/selected_text.h"
 #include "menu/snippet_insertion.h"
@@ -159,6 +160,7 @@ FunctionMenu::Click FunctionMenu::Prepare(MenuAction action,
                                           const std::shared_ptr<host::Application>& application) {
   Click click;
   click.action = action;
+  click.application = application;
   host::Resume([&] { click.pane = Required(application).ActiveCodePane(); });
   auto& s = click.state.selection;
   host::Resume([&] { s = Required(click.pane).GetSelection(); });
@@ -175,9 +177,16 @@ FunctionMenu::Click FunctionMenu::Prepare(MenuAction action,
 }
 
 void FunctionMenu::RunCodeTool(const Click& click,
-                               const std::function<void(const codetools::CodeTarget&)>& tool) {
+                               const std::function<void(const codetools::CodeTarget&)>& tool,
+                               Layout layout) {
   if (!click.pane || !click.module) return;
-  Command([&] { tool({*click.pane, *click.module, click.SavedStartLine}); });
+  codetools::IndentStyle style;
+  if (layout == Layout::kProjectStyle && click.application) {
+    style = ModuleStyle(
+        *click.application, *click.module, editor_configs_,
+        [this](const std::u16string& line) { host::Resume([&] { os_.system.LogFailure(line); }); });
+  }
+  Command([&] { tool({*click.pane, *click.module, click.SavedStartLine, style}); });
 }
 
 template <class Step>
@@ -204,7 +213,9 @@ void FunctionMenu::Dispatch(const std::u16string& caption, const Click& click) {
   const ClickState& state = click.state;
   switch (click.action) {
     case MenuAction::kIndentCode:
-      return RunCodeTool(click, [](const CodeTarget& target) { codetools::IndentCode(target); });
+      return RunCodeTool(
+          click, [](const CodeTarget& target) { codetools::IndentCode(target); },
+          Layout::kProjectStyle);
     case MenuAction::kUnalignComments:
       return RunCodeTool(click, [](const CodeTarget& target) {
         codetools::RunAlignmentWalk(target, codetools::kUnalignCommentsMode);
@@ -226,9 +237,12 @@ void FunctionMenu::Dispatch(const std::u16string& caption, const Click& click) {
         codetools::AnnotateCode(target, dictionary_);
       });
     case MenuAction::kAlignComments:
-      return RunCodeTool(click, [](const CodeTarget& target) {
-        codetools::RunAlignmentWalk(target, codetools::kAlignCommentsMode);
-      });
+      return RunCodeTool(
+          click,
+          [](const CodeTarget& target) {
+            codetools::RunAlignmentWalk(target, codetools::kAlignCommentsMode);
+          },
+          Layout::kProjectStyle);
     case MenuAction::kTranslate:
       return LookUp(state, kTranslate);
     case MenuAction::kSearch:

@@ -21,6 +21,7 @@
 #include "menu/snippet_placeholders.h"
 #include "menu/snippet_popup.h"
 #include "menu/undo_history.h"
+#include "style/config_source.h"
 
 namespace tessaly::menu {
 
@@ -67,6 +68,8 @@ class FunctionMenu {
     ClickState state;
     // The selection's start line, where a code tool puts the caret back.
     std::int32_t SavedStartLine = 0;
+    // The application the click reaches the editor through (its changes recorded).
+    std::shared_ptr<host::Application> application;
   };
 
   Click Prepare(MenuAction action, const std::shared_ptr<host::Application>& application);
@@ -77,9 +80,12 @@ class FunctionMenu {
   // The folder of the active project's file; throws HostError when the editor refuses.
   std::u16string ActiveProjectFolder();
   void Dispatch(const std::u16string& caption, const Click& click);
-  // The code tool on the click's pane and module; nothing without an active code pane.
+  // The code tool on the click's pane and module; nothing without an active code pane. A tool
+  // that lays code out or measures columns is handed the style of the module's project.
+  enum class Layout { kNone, kProjectStyle };
   void RunCodeTool(const Click& click,
-                   const std::function<void(const codetools::CodeTarget&)>& tool);
+                   const std::function<void(const codetools::CodeTarget&)>& tool,
+                   Layout layout = Layout::kNone);
   void UndoLastChange();
   void LookUp(const ClickState& click, std::int32_t mode);
   std::u16string ClipboardText();
@@ -92,6 +98,8 @@ class FunctionMenu {
   const codetools::AnnotationDictionary& dictionary_;
   SnippetFolders snippet_folders_;
   SnippetPopup snippet_popup_;
+  // The .editorconfig files of the modules' projects, read anew on each click that needs them.
+  style::FileConfigSource editor_configs_;
   UndoHistory undo_history_;
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
