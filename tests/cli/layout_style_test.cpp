@@ -40,7 +40,7 @@ TEST(LayoutStyle, FmtLaysOutTheTableInTheStyleOfTheEditorConfig) {
   }
 }
 
-// A nearer file overrides a farther one key by key, a root file ends the search (the labels
+// A nearer file overrides a farther one key by key, for fmt and a click alike, a root file ends the search (the labels
 // of the top folder's file stay there), and a file a section does not name keeps what the
 // others give. --no-editorconfig and --style try a style
 // without the files.
@@ -64,6 +64,8 @@ TEST(LayoutStyle, NearerFilesOverrideFartherOnesUpToTheRoot) {
     std::string expected;
   } cases[] = {
       {{"fmt", bas}, two_space_case},
+      // The click finds the same files, through the project saved in the module's folder.
+      {{"click", "代码缩进", bas, "--line", "2"}, two_space_case},
       {{"fmt", cls},
        "Sub S()\r\n\tSelect Case x\r\n\t\tCase 1\r\n\t\t\ty = 1\r\n\tEnd Select\r\n\tL:\r\nEnd "
        "Sub\r\n"},
