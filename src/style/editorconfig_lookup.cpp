@@ -52,15 +52,21 @@ const ParsedConfig* EditorConfigLookup::FileIn(const std::string& folder) {
 Properties EditorConfigLookup::PropertiesFor(const std::string& module_path) {
   const std::string path = WithSlashes(module_path);
   // The folders from the module's own upward, to the first whose file is a root, or to the
-  // top: "" for `/`, a drive ("C:"), or the first folder of a relative path.
+  // top: "" for `/`, a drive ("C:"), a network share (`//server/share`: the server itself is
+  // no folder to read), or the first folder of a relative path.
   std::vector<std::string> folders;
   const std::size_t last_slash = path.rfind('/');
+  const bool on_share = path.starts_with("//");
+  const std::size_t share_end = on_share ? path.find('/', path.find('/', 2) + 1) : 0;
+  const std::string share = on_share ? path.substr(0, share_end) : std::string();
   if (last_slash != std::string::npos) {
     std::string folder = path.substr(0, last_slash);
     while (folder.empty() || folder.back() != '/') {
       folders.push_back(folder);
       const ParsedConfig* file = FileIn(folder);
-      if ((file != nullptr && file->text.root) || folder.empty()) break;
+      if ((file != nullptr && file->text.root) || folder.empty() || (on_share && folder == share)) {
+        break;
+      }
       const std::size_t slash = folder.rfind('/');
       if (slash == std::string::npos) break;
       folder.resize(slash);

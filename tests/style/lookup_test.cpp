@@ -62,13 +62,17 @@ TEST(EditorConfigLookup, NearerFilesAndLaterSectionsWinUpToARoot) {
   EXPECT_TRUE(Values(lookup.PropertiesFor("/elsewhere/m.bas")).contains("above_root"));
 }
 
-TEST(EditorConfigLookup, TakesWindowsPaths) {
+TEST(EditorConfigLookup, TakesWindowsPathsAndShares) {
   MemorySource source;
   source.files["C:/工程/.editorconfig"] = "[模块/*.bas]\nindent_size = 2\n";
   EditorConfigLookup lookup(source);
   EXPECT_EQ(lookup.PropertiesFor("C:\\工程\\模块\\甲.bas").at("indent_size"),
             (PropertySetting{"2", "C:/工程/.editorconfig", 2}));
   EXPECT_TRUE(source.reads.contains("C:/.editorconfig"));
+  // A network share's top is the share: the server is no folder, and reading it would fail.
+  source.unreadable = "//server/.editorconfig";
+  source.files["//server/share/.editorconfig"] = "[*]\nindent_size = 3\n";
+  EXPECT_EQ(lookup.PropertiesFor(R"(\\server\share\工程\甲.bas)").at("indent_size").value, "3");
 }
 
 TEST(EditorConfigLookup, RefusesWhatItCannotRead) {
