@@ -22,9 +22,13 @@ bool IsDirectiveLine(std::u16string_view line) {
 }
 
 bool ContinuesOnNextLine(std::u16string_view line) {
-  const auto last = line.find_last_not_of(u" \t");
-  if (last == std::u16string_view::npos || line[last] != u'_') return false;
-  return last == 0 || IsBlankOrTab(line[last - 1]);
+  // A plain loop from the end: the library's find_last_not_of searches the set for every
+  // character, and every line of a whole module is asked.
+  std::size_t end = line.size();
+  while (end > 0 && IsBlankOrTab(line[end - 1]))
+    --end;
+  if (end == 0 || line[end - 1] != u'_') return false;
+  return end == 1 || IsBlankOrTab(line[end - 2]);
 }
 
 bool IsProcedureEndLine(std::u16string_view line) {

@@ -10,7 +10,8 @@ namespace tessaly::codetools {
 // A compiler directive: `#If`, `#Else`, `#End If`, `#Const`, indented or not.
 bool IsDirectiveLine(std::u16string_view line);
 
-// The statement goes on on the next line: the line ends with a blank and an underscore.
+// The statement goes on on the next line: an underscore after a blank or tab ends it, blanks
+// and tabs after it aside. The one rule of what a continued line is, for every tool.
 bool ContinuesOnNextLine(std::u16string_view line);
 
 // `End Sub`, `End Function` or `End Property`, indented or not.
