@@ -214,7 +214,10 @@ std::u16string_view WithoutComment(std::u16string_view line) {
   return line;
 }
 
-// A one-line block ("For i = 1 To 3: Next", "Open f For Output As #1: Print #1, x: Close #1")
+bool IsHeaderWord(std::u16string_view word);
+
+// A one-line block ("For i = 1 To 3: Next", "Open f For Output As #1: Print #1, x: Close #1",
+// "Private Sub P(): x = 1: End Sub", "Enum E: A: End Enum")
 // carries its own closer: a statement of its own after a colon, so that a loop variable named
 // NextRow, a condition on LoopDone or a string holding ": Next" does not hide the block the
 // line opens.
@@ -230,6 +233,8 @@ bool HoldsItsOwnCloser(std::span<const std::u16string_view> lines, WordGroup ope
       const std::u16string_view word = words.Next();
       if (opener == WordGroup::kOpen) {
         if (SameWord(word, u"Close")) return true;
+      } else if (opener == WordGroup::kHeader) {
+        if (SameWord(word, u"End") && IsHeaderWord(words.Next())) return true;
       } else if (IsOneOf(word, {u"Next", u"Loop", u"Wend"}) ||
                  (SameWord(word, u"End") && SameWord(words.Next(), u"With"))) {
         return true;
@@ -270,6 +275,19 @@ bool IsMemberListWord(std::u16string_view word) {
   return IsOneOf(word, {u"Type", u"Enum"});
 }
 
+// A procedure, Type or Enum header, which VB has only at the module's level. One that ends on
+// its own line (`Private Sub P(): x = 1: End Sub`) opens nothing and leaves the level at 0.
+void OpenAtModuleLevel(StatementEffect& effect, std::span<const std::u16string_view> lines,
+                       std::u16string_view header) {
+  effect.starts_at_module_level = true;
+  if (HoldsItsOwnCloser(lines, WordGroup::kHeader)) {
+    effect.ends_at_module_level = true;
+    return;
+  }
+  effect.open_after = 1;
+  effect.opens_member_list = IsMemberListWord(header);
+}
+
 }  // namespace
 
 StatementEffect EffectOfStatement(std::span<const std::u16string_view> lines, bool indent_case) {
@@ -306,25 +324,17 @@ StatementEffect EffectOfStatement(std::span<const std::u16string_view> lines, bo
         header = words.Next();
         if (!IsProcedureWord(header)) break;
       }
-      if (IsHeaderWord(header)) {
-        effect.close_before = 1;
-        effect.open_after = 1;
-        effect.starts_at_module_level = true;
-        effect.opens_member_list = IsMemberListWord(header);
-      }
+      if (IsHeaderWord(header)) OpenAtModuleLevel(effect, lines, header);
       break;
     }
-    case WordGroup::kStatic:
+    case WordGroup::kStatic: {
       // `Static Sub S()` is a header; `Static x As Long` declares a variable.
-      if (IsProcedureWord(words.Next())) {
-        effect.open_after = 1;
-        effect.starts_at_module_level = true;
-      }
+      const std::u16string_view header = words.Next();
+      if (IsProcedureWord(header)) OpenAtModuleLevel(effect, lines, header);
       break;
+    }
     case WordGroup::kHeader:
-      effect.open_after = 1;
-      effect.starts_at_module_level = true;
-      effect.opens_member_list = IsMemberListWord(first);
+      OpenAtModuleLevel(effect, lines, first);
       break;
     case WordGroup::kSelect:
       effect.open_after = select_depth;

@@ -54,6 +54,9 @@ std::vector<LayoutCase> MakeCases() {
     {"a single-line If continued opens no block; a continuation after tabs and blanks counts",
      {}, u"Sub S()\nIf a Then _\nb = 1\nc = 2 +\t_  \nd\nEnd Sub",
      u"Sub S()\n    If a Then _\n        b = 1\n    c = 2 +\t_  \n        d\nEnd Sub"},
+    {"a procedure, Type or Enum ended on its own line opens nothing", {}, u"",
+     u"Public Enum E: A = 1: End Enum\nPrivate Sub Bar(): Debug.Assert Foo = 42: End Sub\n"
+     u"' next one\nPublic Sub S()\n    For i = 1 To 3\n        x = i\n    Next\nEnd Sub"},
     {"Static procedures open their bodies; a Static variable is a statement", {}, u"",
      u"Static Sub S()\n    Static n As Long\n    n = n + 1\nEnd Sub\n"
      u"Private Static Function F()\n    F = 1\nEnd Function\n"
