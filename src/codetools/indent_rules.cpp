@@ -235,6 +235,8 @@ bool HoldsItsOwnCloser(std::span<const std::u16string_view> lines, WordGroup ope
         if (SameWord(word, u"Close")) return true;
       } else if (opener == WordGroup::kHeader) {
         if (SameWord(word, u"End") && IsHeaderWord(words.Next())) return true;
+      } else if (opener == WordGroup::kSelect) {
+        if (SameWord(word, u"End") && SameWord(words.Next(), u"Select")) return true;
       } else if (IsOneOf(word, {u"Next", u"Loop", u"Wend"}) ||
                  (SameWord(word, u"End") && SameWord(words.Next(), u"With"))) {
         return true;
@@ -337,7 +339,7 @@ StatementEffect EffectOfStatement(std::span<const std::u16string_view> lines, bo
       OpenAtModuleLevel(effect, lines, first);
       break;
     case WordGroup::kSelect:
-      effect.open_after = select_depth;
+      effect.open_after = HoldsItsOwnCloser(lines, WordGroup::kSelect) ? 0 : select_depth;
       break;
     case WordGroup::kLoopOrWith:
       effect.open_after = HoldsItsOwnCloser(lines, WordGroup::kLoopOrWith) ? 0 : 1;

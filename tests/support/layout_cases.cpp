@@ -24,7 +24,7 @@ std::vector<LayoutCase> MakeCases() {
      u"            End With\n        Loop\n    Next i\n    Open f For Input As #1\n"
      u"        Line Input #1, s\n    Close #1\n    If a Then b = 1\n    If a Then ' note\n"
      u"        b = 2\n    End If\n    For i = 1 To 3: s = s + i: Next\n    While x: Wend\n"
-     u"    With r: .Value = 1: End With\n    For NextRow = 1 To 2\n        x = 1\n"
+     u"    With r: .Value = 1: End With\n    Select Case a: Case 1: b = 1: End Select\n    For NextRow = 1 To 2\n        x = 1\n"
      u"    Next NextRow\n    Do While Not LoopDone\n        If a Then b = \"Then\"\n"
      u"        If a Then b = isThen ' Then\n    Loop\n    End\n    Private\nEnd Function"},
     {"each branch of #If starts from the level the #If found", {}, u"",
