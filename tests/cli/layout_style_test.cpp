@@ -40,10 +40,9 @@ TEST(LayoutStyle, FmtLaysOutTheTableInTheStyleOfTheEditorConfig) {
   }
 }
 
-// A nearer file overrides a farther one key by key, for fmt and a click alike, a root file ends the search (the labels
-// of the top folder's file stay there), and a file a section does not name keeps what the
-// others give. --no-editorconfig and --style try a style
-// without the files.
+// A nearer file overrides a farther one key by key, for fmt and a click alike, a root file ends the
+// search (the labels of the top folder's file stay there), and a file a section does not name keeps
+// what the others give. --no-editorconfig and --style try a style without the files.
 TEST(LayoutStyle, NearerFilesOverrideFartherOnesUpToTheRoot) {
   TempFolder folder;
   folder.Write(".editorconfig",
