@@ -332,8 +332,7 @@ ModuleFile::Reindentation ModuleFile::MeasureReindented(
     const codetools::LineLayout& layout = layouts[j];
     added += layout.Indentation();
     removed += layout.strip + layout.trim;
-    changes = changes || (layout.strip + layout.trim + layout.Indentation() != 0 &&
-                          codetools::ChangesLine(visible_lines_[j], layout));
+    changes = changes || codetools::ChangesLine(visible_lines_[j], layout);
   }
   return {bytes_.size() - removed + added, changes};
 }

@@ -32,14 +32,22 @@ bool IsBlankLine(std::u16string_view line) {
   return TrimBlanks(line).empty();
 }
 
-std::u16string TrimBlanksAndTabs(std::u16string_view text) {
+std::u16string_view TrimLeadingBlanksAndTabs(std::u16string_view text) {
   std::size_t begin = 0;
-  std::size_t end = text.size();
-  while (begin < end && IsBlankOrTab(text[begin]))
+  while (begin < text.size() && IsBlankOrTab(text[begin]))
     ++begin;
-  while (end > begin && IsBlankOrTab(text[end - 1]))
+  return text.substr(begin);
+}
+
+std::u16string_view TrimTrailingBlanksAndTabs(std::u16string_view text) {
+  std::size_t end = text.size();
+  while (end > 0 && IsBlankOrTab(text[end - 1]))
     --end;
-  return std::u16string(text.substr(begin, end - begin));
+  return text.substr(0, end);
+}
+
+std::u16string TrimBlanksAndTabs(std::u16string_view text) {
+  return std::u16string(TrimTrailingBlanksAndTabs(TrimLeadingBlanksAndTabs(text)));
 }
 
 std::u16string RemoveBlanksAndTabs(std::u16string_view text) {

@@ -1,7 +1,7 @@
 #pragma once
 
 // Trimming as the editor's own language does it: "blank" means the space character only,
-// so a tab survives every trim here except TrimBlanksAndTabs.
+// so a tab survives every trim here but those named for tabs too.
 
 #include <string>
 #include <string_view>
@@ -15,7 +15,9 @@ std::u16string_view TrimBlanks(std::u16string_view text);
 // Empty or blanks only; a tab makes a line not blank.
 bool IsBlankLine(std::u16string_view line);
 
-// Text without its leading run and its trailing run of blanks and tabs in any mixture.
+// Text without its leading run, its trailing run, or both, of blanks and tabs in any mixture.
+std::u16string_view TrimLeadingBlanksAndTabs(std::u16string_view text);
+std::u16string_view TrimTrailingBlanksAndTabs(std::u16string_view text);
 std::u16string TrimBlanksAndTabs(std::u16string_view text);
 
 // The text with every blank and tab taken out.

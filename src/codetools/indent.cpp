@@ -4,6 +4,7 @@
 #include <span>
 #include <string_view>
 
+#include "codetools/blanks.h"
 #include "codetools/code_tool.h"
 #include "codetools/indent_rules.h"
 #include "codetools/line_kinds.h"
@@ -19,14 +20,6 @@ std::uint32_t ColumnsOf(std::u16string_view indentation, std::uint32_t tab_width
   for (const char16_t c : indentation)
     columns = c == u'\t' ? (columns / tab_width + 1) * tab_width : columns + 1;
   return columns;
-}
-
-// A line without the blanks and tabs it starts with.
-std::u16string_view CodeOf(std::u16string_view line) {
-  std::size_t at = 0;
-  while (at < line.size() && (line[at] == u' ' || line[at] == u'\t'))
-    ++at;
-  return line.substr(at);
 }
 
 // One module's walk: the level, and what the lines above have opened.
@@ -53,10 +46,8 @@ class Indenter {
   // indentation.
   std::uint32_t IndentationOf(std::u16string_view line) const {
     const bool tabs_too = style_.indentation != IndentStyle::Indentation::kBlanksKeepingTabs;
-    std::uint32_t at = 0;
-    while (at < line.size() && (line[at] == u' ' || (tabs_too && line[at] == u'\t')))
-      ++at;
-    return at;
+    const auto code = tabs_too ? TrimLeadingBlanksAndTabs(line) : TrimLeadingBlanks(line);
+    return static_cast<std::uint32_t>(line.size() - code.size());
   }
 
   // How far a line's own indentation reaches.
@@ -84,7 +75,7 @@ class Indenter {
     codes_.clear();
     // The words count after tabs too, as VB reads them, even where the style keeps the tabs.
     for (std::size_t i = first; i < end; ++i)
-      codes_.push_back(CodeOf(lines_[i]));
+      codes_.push_back(TrimLeadingBlanksAndTabs(lines_[i]));
     if (in_member_list_) {
       // A member may be named like a keyword (`For As Integer`): only the block's end counts.
       StatementEffect effect;
@@ -178,7 +169,8 @@ class Indenter {
     const bool maybe_marker =
         indentation < line.size() && (line[indentation] == u'\'' || line[indentation] == u'\t');
     const FormatMarker marker =
-        maybe_marker ? FormatMarkerOf(CodeOf(line.substr(indentation))) : FormatMarker::kNone;
+        maybe_marker ? FormatMarkerOf(TrimLeadingBlanksAndTabs(line.substr(indentation)))
+                     : FormatMarker::kNone;
     if (marker == FormatMarker::kOff) formatting_off_ = true;
     if (formatting_off_) {
       // Left exactly as written; the levels still follow the code inside.
@@ -188,14 +180,11 @@ class Indenter {
     LineLayout layout = IndentationAt(columns);
     layout.strip = indentation;
     if (style_.trim_trailing_whitespace) {
-      std::uint32_t trailing = 0;
-      const auto size = static_cast<std::uint32_t>(line.size());
-      while (size - trailing > indentation &&
-             (line[size - 1 - trailing] == u' ' || line[size - 1 - trailing] == u'\t'))
-        ++trailing;
-      layout.trim = trailing;
+      const std::u16string_view code = line.substr(indentation);
+      const std::u16string_view kept = TrimTrailingBlanksAndTabs(code);
+      layout.trim = static_cast<std::uint32_t>(code.size() - kept.size());
       // A blank line stays empty.
-      if (size - trailing == indentation) layout.tabs = layout.blanks = 0;
+      if (kept.empty()) layout.tabs = layout.blanks = 0;
     }
     layouts_[index] = layout;
   }

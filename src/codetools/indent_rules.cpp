@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <initializer_list>
 
+#include "codetools/blanks.h"
+
 namespace tessaly::codetools {
 
 namespace {
@@ -123,13 +125,6 @@ bool IsNameCharacter(char16_t c) {
          c >= 0x80;
 }
 
-std::u16string_view SkipBlanksAndTabs(std::u16string_view text) {
-  std::size_t at = 0;
-  while (at < text.size() && IsBlankOrTab(text[at]))
-    ++at;
-  return text.substr(at);
-}
-
 bool EndsWithIgnoringCase(std::u16string_view text, std::u16string_view suffix) {
   return text.size() >= suffix.size() && SameWord(text.substr(text.size() - suffix.size()), suffix);
 }
@@ -153,7 +148,7 @@ class Words {
 
   // The next word; empty at the statement's end.
   std::u16string_view Next() {
-    rest_ = SkipBlanksAndTabs(rest_);
+    rest_ = TrimLeadingBlanksAndTabs(rest_);
     std::size_t end = 0;
     while (end < rest_.size() && !IsBlankOrTab(rest_[end]) && rest_[end] != u':')
       ++end;
@@ -180,17 +175,17 @@ StatementStart SkipLabel(std::u16string_view code, std::u16string_view name, Wor
   if (IsDigit(name.front())) {
     const bool line_number = std::all_of(name.begin(), name.end(), IsDigit);
     if (line_number && !after.empty() && after.front() == u':') {
-      return {SkipBlanksAndTabs(after.substr(1)), true};
+      return {TrimLeadingBlanksAndTabs(after.substr(1)), true};
     }
     if (line_number && (after.empty() || IsBlankOrTab(after.front()))) {
-      return {SkipBlanksAndTabs(after), true};
+      return {TrimLeadingBlanksAndTabs(after), true};
     }
     return {code};
   }
   const bool colon = !after.empty() && after.front() == u':' &&
                      (after.size() == 1 || after[1] != u'=');  // `a:=1` names an argument
   if (!colon || group != WordGroup::kNone) return {code};
-  return {SkipBlanksAndTabs(after.substr(1)), true};
+  return {TrimLeadingBlanksAndTabs(after.substr(1)), true};
 }
 
 // The code of a line before its comment: an apostrophe outside a string literal opens one,
@@ -203,9 +198,7 @@ std::u16string_view WithoutComment(std::u16string_view line) {
     if (line[i] == u'\'') return line.substr(0, i);
     if ((line[i] == u'R' || line[i] == u'r') && i > 0 && IsBlankOrTab(line[i - 1]) &&
         IsRemAt(line, i)) {
-      std::u16string_view before = line.substr(0, i);
-      while (!before.empty() && IsBlankOrTab(before.back()))
-        before.remove_suffix(1);
+      const std::u16string_view before = TrimTrailingBlanksAndTabs(line.substr(0, i));
       if ((!before.empty() && before.back() == u':') || EndsWithWord(before, u"Then")) {
         return line.substr(0, i);
       }
@@ -229,7 +222,7 @@ bool HoldsItsOwnCloser(std::span<const std::u16string_view> lines, WordGroup ope
     for (std::size_t i = 0; i < code.size(); ++i) {
       if (code[i] == u'"') in_string = !in_string;
       if (in_string || code[i] != u':' || (i + 1 < code.size() && code[i + 1] == u'=')) continue;
-      Words words(SkipBlanksAndTabs(code.substr(i + 1)));
+      Words words(TrimLeadingBlanksAndTabs(code.substr(i + 1)));
       const std::u16string_view word = words.Next();
       if (opener == WordGroup::kOpen) {
         if (SameWord(word, u"Close")) return true;
@@ -259,10 +252,7 @@ int CountersNamed(std::u16string_view next_statement) {
 // "If a Then b = 1" is complete; "If a Then" and "If a Then ' why" open a block. A condition
 // continued over several lines ends where its last line ends.
 bool IsBlockIf(std::u16string_view last_line) {
-  std::u16string_view code = WithoutComment(last_line);
-  while (!code.empty() && IsBlankOrTab(code.back()))
-    code.remove_suffix(1);
-  return EndsWithWord(code, u"Then");
+  return EndsWithWord(TrimTrailingBlanksAndTabs(WithoutComment(last_line)), u"Then");
 }
 
 bool IsHeaderWord(std::u16string_view word) {
@@ -409,14 +399,14 @@ Directive DirectiveOf(std::u16string_view code) {
 
 FormatMarker FormatMarkerOf(std::u16string_view code) {
   if (code.empty() || code.front() != u'\'') return FormatMarker::kNone;
-  std::u16string_view rest = SkipBlanksAndTabs(code.substr(1));
+  std::u16string_view rest = TrimLeadingBlanksAndTabs(code.substr(1));
   constexpr std::u16string_view kName = u"tessaly";
   if (rest.size() < kName.size() || !SameWord(rest.substr(0, kName.size()), kName)) {
     return FormatMarker::kNone;
   }
-  rest = SkipBlanksAndTabs(rest.substr(kName.size()));
+  rest = TrimLeadingBlanksAndTabs(rest.substr(kName.size()));
   if (rest.empty() || rest.front() != u':') return FormatMarker::kNone;
-  rest = SkipBlanksAndTabs(rest.substr(1));
+  rest = TrimLeadingBlanksAndTabs(rest.substr(1));
   std::size_t end = rest.size();
   while (end > 0 && IsBlankOrTab(rest[end - 1]))
     --end;
