@@ -50,9 +50,8 @@ void FunctionMenu::BuildMenuBar() {
 
 void FunctionMenu::RefreshSnippets() {
   const auto folders = SnippetFolderPaths();
-  const auto library = ReadSnippetLibrary(os_.files, folders, [this](const std::u16string& line) {
-    host::Resume([&] { os_.system.LogFailure(line); });
-  });
+  const auto library = ReadSnippetLibrary(os_.files, folders,
+                                          [this](const std::u16string& line) { LogFailure(line); });
   // The buttons outlive neither this menu nor a click after it is gone.
   const auto alive = std::weak_ptr<bool>(alive_);
   SnippetPopupActions actions;
@@ -182,11 +181,14 @@ void FunctionMenu::RunCodeTool(const Click& click,
   if (!click.pane || !click.module) return;
   codetools::IndentStyle style;
   if (layout == Layout::kProjectStyle && click.application) {
-    style = ModuleStyle(
-        *click.application, *click.module, editor_configs_,
-        [this](const std::u16string& line) { host::Resume([&] { os_.system.LogFailure(line); }); });
+    style = ModuleStyle(*click.application, *click.module, editor_configs_,
+                        [this](const std::u16string& line) { LogFailure(line); });
   }
   Command([&] { tool({*click.pane, *click.module, click.SavedStartLine, style}); });
+}
+
+void FunctionMenu::LogFailure(const std::u16string& line) {
+  host::Resume([&] { os_.system.LogFailure(line); });
 }
 
 template <class Step>

@@ -89,6 +89,8 @@ class FunctionMenu {
   void UndoLastChange();
   void LookUp(const ClickState& click, std::int32_t mode);
   std::u16string ClipboardText();
+  // One line in the failure log, for what the user is not troubled with at once.
+  void LogFailure(const std::u16string& line);
   template <class Step>
   void Command(Step&& step);
 
