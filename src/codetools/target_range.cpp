@@ -45,12 +45,15 @@ TargetRange RangeAroundLine(LineCache& lines, const std::u16string& proc_name,
   host::CodeModule& module = lines.Module();
   if (!proc_name.empty()) {
     // A property procedure is not an ordinary one: both calls fail and the block search
-    // finds it by its header.
-    const auto start =
-        host::ResumeOr(0, [&] { return module.ProcStartLine(proc_name, kOrdinaryProcedure); });
-    const auto count =
-        host::ResumeOr(0, [&] { return module.ProcCountLines(proc_name, kOrdinaryProcedure); });
-    if (start != 0 || count != 0) return {start, start + count - 1};
+    // finds it by its header. So does any procedure whose start or length the editor refuses:
+    // half an answer is no range.
+    std::int32_t start = 0;
+    std::int32_t count = 0;
+    if (host::Resume([&] { start = module.ProcStartLine(proc_name, kOrdinaryProcedure); }) &&
+        host::Resume([&] { count = module.ProcCountLines(proc_name, kOrdinaryProcedure); }) &&
+        (start != 0 || count != 0)) {
+      return {start, start + count - 1};
+    }
   }
   const auto count_of_lines = host::ResumeOr(0, [&] { return module.CountOfLines(); });
   const auto header = FindBlockHeader(lines, start_line);

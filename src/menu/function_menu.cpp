@@ -162,7 +162,8 @@ FunctionMenu::Click FunctionMenu::Prepare(MenuAction action,
   click.application = application;
   host::Resume([&] { click.pane = Required(application).ActiveCodePane(); });
   auto& s = click.state.selection;
-  host::Resume([&] { s = Required(click.pane).GetSelection(); });
+  // Without the selection no line is known to work at: the click leaves the code alone.
+  if (!host::Resume([&] { s = Required(click.pane).GetSelection(); })) click.pane = nullptr;
   if (s.start_line != s.end_line && s.end_column == 1) --s.end_line;
   click.SavedStartLine = s.start_line;
   host::Resume([&] { click.module = Required(click.pane).CodeModule(); });

@@ -42,6 +42,14 @@ std::int64_t CallLog::TotalCalls() const {
   return total;
 }
 
+std::vector<std::u16string> CallLog::CalledMembers() const {
+  std::vector<std::u16string> called;
+  for (const auto& [member, entry] : entries_) {
+    if (entry.calls > 0) called.push_back(member);
+  }
+  return called;
+}
+
 void CallLog::Reset() {
   for (auto& [member, entry] : entries_)
     entry.calls = 0;

@@ -26,6 +26,8 @@ class CallLog {
   }
   std::int64_t Calls(std::u16string_view member) const;
   std::int64_t TotalCalls() const;
+  // The members called since the last reset, in no particular order.
+  std::vector<std::u16string> CalledMembers() const;
   void Reset();
 
   // Every later call of the member is refused until Allow, with the editor's own description
