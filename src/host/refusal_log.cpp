@@ -29,7 +29,8 @@ void HostError::Report(const std::source_location& where) const noexcept {
 }
 
 void RefusalLog::Record(const Refusal& refusal, const std::source_location& where) {
-  if (!written_.emplace(where.file_name(), where.line(), where.column()).second) return;
+  if (!written_.emplace(where.file_name(), where.line(), where.column(), refusal.member).second)
+    return;
   if (writer_) writer_(where, refusal.Text());
 }
 

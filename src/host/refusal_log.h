@@ -2,8 +2,9 @@
 
 // Where the editor's refusals are written, so that a button that does nothing in a user's
 // editor can be traced to the member that editor refused. Each place in our code writes once
-// per load of the add-in: a refusal met for every line of a module costs one line, and the
-// log stays within its bound however long the editor runs.
+// per member and load of the add-in: a refusal met for every line of a module costs one line,
+// a second member refused at the same place still shows, and the log stays within its bound
+// however long the editor runs.
 
 #include <cstdint>
 #include <functional>
@@ -27,10 +28,11 @@ class RefusalLog {
   void NewLoad() { written_.clear(); }
 
  private:
-  using Place = std::tuple<std::string, std::uint_least32_t, std::uint_least32_t>;
+  using PlaceAndMember =
+      std::tuple<std::string, std::uint_least32_t, std::uint_least32_t, std::string>;
 
   Writer writer_;
-  std::set<Place> written_;
+  std::set<PlaceAndMember> written_;
 };
 
 }  // namespace tessaly::host

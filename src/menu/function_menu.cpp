@@ -95,7 +95,7 @@ void FunctionMenu::OpenSnippetFolder() {
   const auto folder = UserSnippetFolder();
   if (folder.empty()) return;
   host::Resume([&] { os_.files.CreateFolders(folder); });
-  Command([&] { os_.system.OpenFolder(folder); });
+  host::Resume([&] { os_.system.OpenFolder(folder); });
 }
 
 void FunctionMenu::InsertUserSnippet(const std::u16string& caption, const std::u16string& text) {
@@ -151,7 +151,7 @@ void FunctionMenu::UndoLastChange() {
   if (message) {
     const auto style = outcome == UndoOutcome::kNothingToUndo ? host::kMbIconInformation
                                                               : host::kMbIconExclamation;
-    Command([&] { os_.system.MessageBox(message, u"", style); });
+    host::Resume([&] { os_.system.MessageBox(message, u"", style); });
   }
 }
 
@@ -185,16 +185,11 @@ void FunctionMenu::RunCodeTool(const Click& click,
     style = ModuleStyle(*click.application, *click.module, editor_configs_,
                         [this](const std::u16string& line) { LogFailure(line); });
   }
-  Command([&] { tool({*click.pane, *click.module, click.SavedStartLine, style}); });
+  host::Resume([&] { tool({*click.pane, *click.module, click.SavedStartLine, style}); });
 }
 
 void FunctionMenu::LogFailure(const std::u16string& line) {
   host::Resume([&] { os_.system.LogFailure(line); });
-}
-
-template <class Step>
-void FunctionMenu::Command(Step&& step) {
-  host::Resume(std::forward<Step>(step));
 }
 
 std::u16string FunctionMenu::ClipboardText() {
@@ -206,7 +201,7 @@ void FunctionMenu::LookUp(const ClickState& click, std::int32_t mode) {
   const std::u16string text = s.start_column == s.end_column
                                   ? ClipboardText()
                                   : GetSelectedText(click.line_text, s.start_column, s.end_column);
-  Command([&] { commands_.OpenWebLookup(text, mode); });
+  host::Resume([&] { commands_.OpenWebLookup(text, mode); });
 }
 
 void FunctionMenu::Dispatch(const std::u16string& caption, const Click& click) {
@@ -251,13 +246,17 @@ void FunctionMenu::Dispatch(const std::u16string& caption, const Click& click) {
     case MenuAction::kSearch:
       return LookUp(state, kSearch);
     case MenuAction::kToggleProjectExplorer:
-      return Command([&] { commands_.ToggleIdeWindow(host::kProjectExplorer); });
+      host::Resume([&] { commands_.ToggleIdeWindow(host::kProjectExplorer); });
+      return;
     case MenuAction::kTogglePropertiesWindow:
-      return Command([&] { commands_.ToggleIdeWindow(host::kPropertiesWindow); });
+      host::Resume([&] { commands_.ToggleIdeWindow(host::kPropertiesWindow); });
+      return;
     case MenuAction::kToggleImmediateWindow:
-      return Command([&] { commands_.ToggleIdeWindow(host::kImmediateWindow); });
+      host::Resume([&] { commands_.ToggleIdeWindow(host::kImmediateWindow); });
+      return;
     case MenuAction::kClearImmediateWindow:
-      return Command([&] { commands_.ClearImmediateWindow(); });
+      host::Resume([&] { commands_.ClearImmediateWindow(); });
+      return;
     case MenuAction::kSwitchPublicPrivate:
       return SwitchPublicPrivate(module, state);
     case MenuAction::kToggleComment:
@@ -281,7 +280,8 @@ void FunctionMenu::Dispatch(const std::u16string& caption, const Click& click) {
     case MenuAction::kLineBreak:
       return ReplaceSelection(module, state, u" VbCrLf ");
     case MenuAction::kAbout:
-      return Command([&] { commands_.ShowAbout(); });
+      host::Resume([&] { commands_.ShowAbout(); });
+      return;
     case MenuAction::kUndoLastChange:  // taken before the click is prepared
     case MenuAction::kSnippet:
       return InsertSnippet(module, state, caption);

@@ -91,8 +91,6 @@ class FunctionMenu {
   std::u16string ClipboardText();
   // One line in the failure log, for what the user is not troubled with at once.
   void LogFailure(const std::u16string& line);
-  template <class Step>
-  void Command(Step&& step);
 
   addin::Connection& connection_;
   host::Os& os_;

@@ -22,19 +22,20 @@ class RefusalLogTest : public ::testing::Test {
       [this](const std::source_location& where, const std::string& what) {
         written.push_back({where.line(), what});
       });
-  HostError Refused(const std::string& description) const {
-    return HostError(Refusal{"CodeModule.ReplaceLine", 0x80020009, description}, log);
+  HostError Refused(const std::string& description,
+                    const std::string& member = "CodeModule.ReplaceLine") const {
+    return HostError(Refusal{member, 0x80020009, description}, log);
   }
 };
 
-// A refusal met once for every line of a module costs one line of the log, per place and per
-// load; the editor's own description is kept as it gave it.
-TEST_F(RefusalLogTest, EachPlaceWritesOncePerLoad) {
-  const auto refuse_every_line = [&] {
+// A refusal met once for every line of a module costs one line of the log, per place, member
+// and load; the editor's own description is kept as it gave it.
+TEST_F(RefusalLogTest, EachPlaceWritesOncePerMemberAndLoad) {
+  const auto refuse_every_line = [&](const char* member) {
     for (int line = 0; line < 3; ++line)
-      Resume([&] { throw Refused("权限被拒绝"); });
+      Resume([&] { throw Refused("权限被拒绝", member); });
   };
-  refuse_every_line();
+  refuse_every_line("CodeModule.ReplaceLine");
   const bool done = Resume([&] { throw Refused(""); });  // a second place
   ASSERT_EQ(written.size(), 2u);
   EXPECT_FALSE(done);
@@ -42,11 +43,14 @@ TEST_F(RefusalLogTest, EachPlaceWritesOncePerLoad) {
   EXPECT_EQ(written[1].second, "CodeModule.ReplaceLine refused (0x80020009)");
   EXPECT_NE(written[0].first, written[1].first);
 
-  refuse_every_line();
+  refuse_every_line("CodeModule.ReplaceLine");
   EXPECT_EQ(written.size(), 2u);
+  refuse_every_line("CodeModule.Lines");  // another member at the first place
+  ASSERT_EQ(written.size(), 3u);
+  EXPECT_EQ(written[2].first, written[0].first);
   log->NewLoad();
-  refuse_every_line();
-  EXPECT_EQ(written.size(), 3u);
+  refuse_every_line("CodeModule.ReplaceLine");
+  EXPECT_EQ(written.size(), 4u);
 }
 
 // What is expected to fail, and errors of our own that are no refusal of the editor, leave

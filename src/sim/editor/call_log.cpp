@@ -21,13 +21,14 @@ void CallLog::EnterLiteral(std::u16string_view member) {
   ++entry->calls;
   if (entry->refused) {
     throw Refused(entry->description.empty() ? "the editor refused " + text::ToUtf8(member)
-                                             : entry->description);
+                                             : entry->description,
+                  text::ToUtf8(member));
   }
 }
 
-host::HostError CallLog::Refused(const std::string& description) const {
+host::HostError CallLog::Refused(const std::string& description, const std::string& member) const {
   // E_FAIL: the simulated editor gives no code of its own.
-  return host::HostError(host::Refusal{"", 0x80004005, description}, refusals_);
+  return host::HostError(host::Refusal{member, 0x80004005, description}, refusals_);
 }
 
 std::int64_t CallLog::Calls(std::u16string_view member) const {

@@ -37,7 +37,7 @@ class CallLog {
 
   // A refusal as the editor raises one: the step that absorbs it writes it to the editor's
   // refusal log.
-  host::HostError Refused(const std::string& description) const;
+  host::HostError Refused(const std::string& description, const std::string& member = {}) const;
   host::RefusalLog& Refusals() const { return *refusals_; }
   // What the refusals left in the log, one line each: the place in our code, then the refusal.
   const std::vector<std::string>& RefusalLines() const { return *refusal_lines_; }
