@@ -15,7 +15,7 @@
 #include "host/os.h"
 #include "menu/click_module.h"
 #include "menu/click_state.h"
-#include "menu/dispatch_table.h"
+#include "menu/menu_catalogue.h"
 #include "menu/menu_commands.h"
 #include "menu/snippet_folders.h"
 #include "menu/snippet_placeholders.h"

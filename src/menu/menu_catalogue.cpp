@@ -1,5 +1,7 @@
 #include "menu/menu_catalogue.h"
 
+#include "addin/connect.h"
+
 namespace tessaly::menu {
 namespace {
 
@@ -20,22 +22,22 @@ constexpr BarControl kPopups[] = {
 
 // Group 1: the command buttons, after the popups.
 constexpr BarControl kButtons[] = {
-    {true,  3048, u"资管(&G)", u"工程资源管理器窗口"},
-    {false, 3049, u"属性(&Y)", u"工程模块控件属性窗口"},
-    {false,  995, u"立即(&M)", u"立即窗口"},
-    {true,   108, u"清屏(&N)", u"立即清屏"},
-    {false,   95, u"公私(&J)", u"公有和私有转换"},
-    {true,   192, u"注释(&Z)", u"添加\\删除当前行注释"},
-    {false,  241, u"删行(&X)", u"删除当前整行"},
-    {false,   22, u"粘贴(&S)", u"粘贴剪贴板内容插入或替换(选中)"},
-    {false,  163, u"注解(&C)", u"函数过程内注解说明标准前缀"},
-    {false,   11, u"分割(&B)", u"函数过程头标准分割线"},
-    {true,   487, u"弹窗", u"Msgbox调试"},
-    {false,  157, u"调试", u"立即窗口调试"},
-    {false,  376, u"文本", u"强制文本\"*\""},
-    {false, 2308, u"链接", u"链接符＆"},
-    {false,  779, u"换行", u"换行符VbCrLf"},
-    {true,  1763, u"关于程序", u"关于本程序"},
+    {true,  3048, u"资管(&G)", u"工程资源管理器窗口", MenuAction::kToggleProjectExplorer},
+    {false, 3049, u"属性(&Y)", u"工程模块控件属性窗口", MenuAction::kTogglePropertiesWindow},
+    {false,  995, u"立即(&M)", u"立即窗口", MenuAction::kToggleImmediateWindow},
+    {true,   108, u"清屏(&N)", u"立即清屏", MenuAction::kClearImmediateWindow},
+    {false,   95, u"公私(&J)", u"公有和私有转换", MenuAction::kSwitchPublicPrivate},
+    {true,   192, u"注释(&Z)", u"添加\\删除当前行注释", MenuAction::kToggleComment},
+    {false,  241, u"删行(&X)", u"删除当前整行", MenuAction::kDeleteLines},
+    {false,   22, u"粘贴(&S)", u"粘贴剪贴板内容插入或替换(选中)", MenuAction::kPaste},
+    {false,  163, u"注解(&C)", u"函数过程内注解说明标准前缀", MenuAction::kCommentPrefix},
+    {false,   11, u"分割(&B)", u"函数过程头标准分割线", MenuAction::kSeparator},
+    {true,   487, u"弹窗", u"Msgbox调试", MenuAction::kMessageBoxLine},
+    {false,  157, u"调试", u"立即窗口调试", MenuAction::kDebugPrintLine},
+    {false,  376, u"文本", u"强制文本\"*\"", MenuAction::kQuote},
+    {false, 2308, u"链接", u"链接符＆", MenuAction::kConcatenation},
+    {false,  779, u"换行", u"换行符VbCrLf", MenuAction::kLineBreak},
+    {true,  1763, u"关于程序", u"关于本程序", MenuAction::kAbout},
 };
 
 // Popup 1, "[启禁类".
@@ -222,16 +224,16 @@ constexpr MenuItem kPopup7[] = {
 
 // Popup 8, "【功能】".
 constexpr MenuItem kPopup8[] = {
-    {false,  122, u"代码缩进", u""},
-    {false,  120, u"取消缩进", u""},
-    {true,   241, u"删除空行", u""},
-    {true,   163, u"代码注解", u""},
-    {false,  456, u"删除注解", u""},
-    {false,   15, u"注解对齐", u""},
-    {false,   14, u"取消对齐", u""},
-    {true,   202, u"在线翻译", u""},
-    {false, 1922, u"在线搜索", u""},
-    {true,   128, u"撤销上次修改", u""},
+    {false,  122, u"代码缩进", u"", MenuAction::kIndentCode},
+    {false,  120, u"取消缩进", u"", MenuAction::kUnindent},
+    {true,   241, u"删除空行", u"", MenuAction::kDeleteBlankLines},
+    {true,   163, u"代码注解", u"", MenuAction::kAnnotateCode},
+    {false,  456, u"删除注解", u"", MenuAction::kDeleteComments},
+    {false,   15, u"注解对齐", u"", MenuAction::kAlignComments},
+    {false,   14, u"取消对齐", u"", MenuAction::kUnalignComments},
+    {true,   202, u"在线翻译", u"", MenuAction::kTranslate},
+    {false, 1922, u"在线搜索", u"", MenuAction::kSearch},
+    {true,   128, u"撤销上次修改", u"", MenuAction::kUndoLastChange},
 };
 // clang-format on
 
@@ -250,6 +252,15 @@ std::span<const BarControl> MenuTop(int group) {
 std::span<const MenuItem> MenuItems(int popup) {
   if (popup < 0 || popup >= kPopupCount) return {};
   return kPopupItems[popup];
+}
+
+MenuAction ActionOfCaption(std::u16string_view caption) {
+  for (const auto& button : kButtons) {
+    if (button.caption == caption) return button.action;
+  }
+  if (const MenuItem* item = FindMenuItem(caption)) return item->action;
+  if (caption == u"TessalyAid" || caption == addin::kAddInsEntryCaption) return MenuAction::kAbout;
+  return MenuAction::kSnippet;
 }
 
 const MenuItem* FindMenuItem(std::u16string_view caption) {

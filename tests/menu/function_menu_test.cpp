@@ -1,4 +1,4 @@
-#include "menu/dispatch_table.h"
+#include "menu/menu_catalogue.h"
 
 #include <gtest/gtest.h>
 

@@ -31,10 +31,16 @@ bool AddInDriver::Connect(Load how) {
     return false;
   }
   CLSID class_id{};
-  if (FAILED(CLSIDFromProgID(kProgId, &class_id)) ||
-      FAILED(CoCreateInstance(class_id, nullptr, CLSCTX_INPROC_SERVER, kExtensibility2,
-                              reinterpret_cast<void**>(connect_.Receive())))) {
-    ADD_FAILURE() << "QWIX.Connect cannot be created as _IDTExtensibility2";
+  const HRESULT found = CLSIDFromProgID(kProgId, &class_id);
+  const HRESULT created =
+      FAILED(found) ? found
+                    : CoCreateInstance(class_id, nullptr, CLSCTX_INPROC_SERVER, kExtensibility2,
+                                       reinterpret_cast<void**>(connect_.Receive()));
+  if (FAILED(created)) {
+    ADD_FAILURE() << "QWIX.Connect cannot be created as _IDTExtensibility2: "
+                  << (FAILED(found) ? "CLSIDFromProgID" : "CoCreateInstance") << " 0x" << std::hex
+                  << static_cast<unsigned long>(created) << ", QWIX.dll "
+                  << (GetModuleHandleW(L"QWIX.dll") ? "loaded" : "not loaded");
     return false;
   }
   auto application = editor_.Application();

@@ -1,9 +1,6 @@
 #pragma once
 
-// What a clicked caption means. Captions are compared whole and case-sensitively, in the
-// order of the table; anything that is not a command is taken for a snippet's caption.
-
-#include <string_view>
+// What a click on the function menu does; the catalogue gives each caption its action.
 
 namespace tessaly::menu {
 
@@ -36,7 +33,5 @@ enum class MenuAction {
   kUndoLastChange,
   kSnippet,
 };
-
-MenuAction ActionOfCaption(std::u16string_view caption);
 
 }  // namespace tessaly::menu
