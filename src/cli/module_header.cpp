@@ -6,12 +6,12 @@ namespace tessaly::cli {
 
 namespace {
 
-constexpr bool IsBlank(char c) {
+constexpr bool IsSpaceTabOrReturn(char c) {
   return c == ' ' || c == '\t' || c == '\r';
 }
 
 bool IsBlankLine(std::string_view line) {
-  return std::all_of(line.begin(), line.end(), IsBlank);
+  return std::all_of(line.begin(), line.end(), IsSpaceTabOrReturn);
 }
 
 char Lower(char c) {
@@ -25,8 +25,9 @@ bool EqualsIgnoringCase(std::string_view text, std::string_view lower_word) {
 }
 
 std::string_view FirstWord(std::string_view line) {
-  const auto start = std::find_if_not(line.begin(), line.end(), [](char c) { return IsBlank(c); });
-  const auto end = std::find_if(start, line.end(), [](char c) { return IsBlank(c); });
+  const auto start =
+      std::find_if_not(line.begin(), line.end(), [](char c) { return IsSpaceTabOrReturn(c); });
+  const auto end = std::find_if(start, line.end(), [](char c) { return IsSpaceTabOrReturn(c); });
   return line.substr(start - line.begin(), end - start);
 }
 
@@ -34,14 +35,14 @@ std::string_view FirstWord(std::string_view line) {
 std::string_view AfterFirstWord(std::string_view line) {
   const std::string_view word = FirstWord(line);
   std::string_view rest = line.substr(word.data() + word.size() - line.data());
-  rest.remove_prefix(std::find_if_not(rest.begin(), rest.end(), IsBlank) - rest.begin());
+  rest.remove_prefix(std::find_if_not(rest.begin(), rest.end(), IsSpaceTabOrReturn) - rest.begin());
   return rest;
 }
 
 // Header lines are told by their words, wherever they start: an indented header line is
 // still header, so that re-indenting the lines after it cannot make it header on the next run.
 std::string_view WithoutLeadingBlanks(std::string_view line) {
-  return line.substr(std::find_if_not(line.begin(), line.end(), IsBlank) - line.begin());
+  return line.substr(std::find_if_not(line.begin(), line.end(), IsSpaceTabOrReturn) - line.begin());
 }
 
 bool IsVersionLine(std::string_view line) {
@@ -53,7 +54,7 @@ bool IsObjectLine(std::string_view line) {
   line = WithoutLeadingBlanks(line);
   if (line.size() < 6 || !EqualsIgnoringCase(line.substr(0, 6), "object")) return false;
   const std::string_view rest = line.substr(6);
-  const auto equals = std::find_if_not(rest.begin(), rest.end(), IsBlank);
+  const auto equals = std::find_if_not(rest.begin(), rest.end(), IsSpaceTabOrReturn);
   return equals != rest.end() && *equals == '=';
 }
 
@@ -117,7 +118,8 @@ bool IsMemberAttribute(std::string_view line) {
   const std::size_t dot = rest.find('.');
   if (dot == 0 || dot == std::string_view::npos) return false;
   const std::string_view name = rest.substr(0, dot);
-  if (std::any_of(name.begin(), name.end(), [](char c) { return IsBlank(c) || c == '='; })) {
+  if (std::any_of(name.begin(), name.end(),
+                  [](char c) { return IsSpaceTabOrReturn(c) || c == '='; })) {
     return false;
   }
   return rest.size() >= dot + 4 && EqualsIgnoringCase(rest.substr(dot + 1, 3), "vb_");

@@ -9,14 +9,14 @@ namespace tessaly::codetools {
 bool AnnotateRange(LineCache& lines, std::int32_t first, std::int32_t last,
                    const AnnotationDictionary& dictionary) {
   const ProcedureBody body = ReadProcedureBody(lines, first, last);
-  std::vector<std::u16string> annotated;
-  annotated.reserve(body.lines.size());
   Annotator annotator(dictionary);
-  for (const auto& line : body.lines) {
-    auto rendered = annotator.AnnotateLine(line);
-    annotated.push_back(rendered ? std::move(*rendered) : line);
-  }
-  WriteChangedLines(lines.Module(), body.first, body.lines, annotated);
+  // The annotator reads the body in order, as the walk writes it.
+  WriteChangedLines(lines.Module(), body.first, body.lines.size(),
+                    [&](std::size_t i) -> std::optional<std::u16string> {
+                      auto annotated = annotator.AnnotateLine(body.lines[i]);
+                      if (annotated && *annotated == body.lines[i]) return std::nullopt;
+                      return annotated;
+                    });
   return body.complete;
 }
 

@@ -215,12 +215,12 @@ bool IndentRange(LineCache& lines, std::int32_t first, std::int32_t last,
                  const IndentStyle& style) {
   const RangeText range = ReadRange(lines, first, last);
   const std::vector<LineLayout> layouts = IndentLayouts(range.lines, style);
-  for (std::size_t i = 0; i < layouts.size(); ++i) {
-    const std::u16string& line = range.lines[i];
-    if (!ChangesLine(line, layouts[i])) continue;
-    const auto number = first + static_cast<std::int32_t>(i);
-    host::Resume([&] { lines.Module().ReplaceLine(number, LaidOut(line, layouts[i])); });
-  }
+  WriteChangedLines(lines.Module(), first, layouts.size(),
+                    [&](std::size_t i) -> std::optional<std::u16string> {
+                      const std::u16string& line = range.lines[i];
+                      if (!ChangesLine(line, layouts[i])) return std::nullopt;
+                      return LaidOut(line, layouts[i]);
+                    });
   return range.complete;
 }
 

@@ -31,13 +31,14 @@ RangeText ReadRange(LineCache& cache, std::int32_t first, std::int32_t last) {
   return range;
 }
 
-void WriteChangedLines(host::CodeModule& module, std::int32_t first,
-                       const std::vector<std::u16string>& before,
-                       const std::vector<std::u16string>& after) {
-  for (std::size_t i = 0; i < after.size() && i < before.size(); ++i) {
-    if (after[i] == before[i]) continue;
+void WriteChangedLines(
+    host::CodeModule& module, std::int32_t first, std::size_t count,
+    const std::function<std::optional<std::u16string>(std::size_t)>& changed_text) {
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::optional<std::u16string> text = changed_text(i);
+    if (!text) continue;
     const auto line = first + static_cast<std::int32_t>(i);
-    host::Resume([&] { module.ReplaceLine(line, after[i]); });
+    host::Resume([&] { module.ReplaceLine(line, *text); });
   }
 }
 

@@ -5,6 +5,8 @@
 // module each call into the editor costs far more than the text work.
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -42,10 +44,11 @@ struct RangeText {
 
 RangeText ReadRange(LineCache& cache, std::int32_t first, std::int32_t last);
 
-// Writes each line whose text differs from the one read, once; line first is before[0].
+// The one loop through which every code tool writes back: changed_text(i) gives the new text of
+// line first + i, or nothing when that line stays as read; each changed line is written once.
 // A refused write leaves that line as it was and the walk goes on.
-void WriteChangedLines(host::CodeModule& module, std::int32_t first,
-                       const std::vector<std::u16string>& before,
-                       const std::vector<std::u16string>& after);
+void WriteChangedLines(
+    host::CodeModule& module, std::int32_t first, std::size_t count,
+    const std::function<std::optional<std::u16string>(std::size_t)>& changed_text);
 
 }  // namespace tessaly::codetools

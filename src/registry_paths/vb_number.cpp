@@ -11,7 +11,7 @@ namespace tessaly::registry_paths {
 
 namespace {
 
-bool IsBlank(char16_t c) {
+bool IsSpaceOrTab(char16_t c) {
   return c == u' ' || c == u'\t';
 }
 
@@ -62,9 +62,9 @@ bool IsBelowOne(std::string_view ascii) {
 }  // namespace
 
 std::optional<double> ParseVbNumber(std::u16string_view text) {
-  while (!text.empty() && IsBlank(text.front()))
+  while (!text.empty() && IsSpaceOrTab(text.front()))
     text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back()))
+  while (!text.empty() && IsSpaceOrTab(text.back()))
     text.remove_suffix(1);
   if (text.size() > 2 && text[0] == u'&') {
     if (text[1] == u'H' || text[1] == u'h') return ParseRadix(text.substr(2), 16, 8);

@@ -18,14 +18,14 @@ constexpr std::array<std::string_view, 6> kCaseFreeValues = {"end_of_line",
                                                              "charset"};
 
 // The C locale's blanks, as the cores' reader trims with isspace.
-bool IsBlank(char c) {
+bool IsWhitespace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
 std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front()))
+  while (!text.empty() && IsWhitespace(text.front()))
     text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back()))
+  while (!text.empty() && IsWhitespace(text.back()))
     text.remove_suffix(1);
   return text;
 }
@@ -40,7 +40,7 @@ std::string Lower(std::string_view text) {
 // Where a comment starts: a `#` or `;` after a blank; the text's size when none does.
 std::size_t CommentStart(std::string_view text) {
   for (std::size_t i = 1; i < text.size(); ++i) {
-    if ((text[i] == '#' || text[i] == ';') && IsBlank(text[i - 1])) return i;
+    if ((text[i] == '#' || text[i] == ';') && IsWhitespace(text[i - 1])) return i;
   }
   return text.size();
 }

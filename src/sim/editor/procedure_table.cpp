@@ -7,7 +7,7 @@
 namespace tessaly::sim {
 namespace {
 
-bool IsBlank(char16_t c) {
+bool IsSpaceOrTab(char16_t c) {
   return c == u' ' || c == u'\t';
 }
 
@@ -20,7 +20,7 @@ bool StartsWithIgnoringCase(std::u16string_view text, std::u16string_view prefix
 
 std::u16string_view TrimLeft(std::u16string_view text) {
   std::size_t i = 0;
-  while (i < text.size() && IsBlank(text[i]))
+  while (i < text.size() && IsSpaceOrTab(text[i]))
     ++i;
   return text.substr(i);
 }
@@ -33,7 +33,7 @@ bool IsIdentifierPart(char16_t c) {
   return IsIdentifierStart(c) || (c >= u'0' && c <= u'9') || c == u'_';
 }
 
-// Reads a header's words one at a time, each ended by a blank or a tab.
+// Reads a header's words one at a time, each ended by a space or a tab.
 class WordReader {
  public:
   explicit WordReader(std::u16string_view text) : text_(text) {}
@@ -41,7 +41,7 @@ class WordReader {
   std::u16string_view NextWord() {
     Skip();
     std::size_t start = pos_;
-    while (pos_ < text_.size() && !IsBlank(text_[pos_]))
+    while (pos_ < text_.size() && !IsSpaceOrTab(text_[pos_]))
       ++pos_;
     return text_.substr(start, pos_ - start);
   }
@@ -58,7 +58,7 @@ class WordReader {
 
  private:
   void Skip() {
-    while (pos_ < text_.size() && IsBlank(text_[pos_]))
+    while (pos_ < text_.size() && IsSpaceOrTab(text_[pos_]))
       ++pos_;
   }
 
@@ -108,7 +108,7 @@ bool IsProcedureEnd(std::u16string_view line) {
 bool IsBlankOrComment(std::u16string_view line) {
   std::u16string_view text = TrimLeft(line);
   if (text.empty() || text.front() == u'\'') return true;
-  return StartsWithIgnoringCase(text, u"Rem") && (text.size() == 3 || IsBlank(text[3]));
+  return StartsWithIgnoringCase(text, u"Rem") && (text.size() == 3 || IsSpaceOrTab(text[3]));
 }
 
 ProcedureTable ProcedureTable::Scan(const std::vector<std::u16string>& lines) {
