@@ -4,8 +4,8 @@
 
 namespace tessaly::about {
 
-AboutFormHost::AboutFormHost(addin::Connection& connection, addin::Features& features, host::Os os,
-                             FormWindowFactory windows)
+AboutFormHost::AboutFormHost(const addin::Connection& connection, addin::Features& features,
+                             host::Os os, FormWindowFactory windows)
     : connection_(connection), features_(features), os_(os), windows_(std::move(windows)) {}
 
 void AboutFormHost::Show() {

@@ -28,7 +28,7 @@ struct FormWindowFactory {
 
 class AboutFormHost {
  public:
-  AboutFormHost(addin::Connection& connection, addin::Features& features, host::Os os,
+  AboutFormHost(const addin::Connection& connection, addin::Features& features, host::Os os,
                 FormWindowFactory windows = {});
   AboutFormHost(const AboutFormHost&) = delete;
   AboutFormHost& operator=(const AboutFormHost&) = delete;
@@ -40,7 +40,7 @@ class AboutFormHost {
   AboutFrm& Form();
 
  private:
-  addin::Connection& connection_;
+  const addin::Connection& connection_;
   addin::Features& features_;
   host::Os os_;
   FormWindowFactory windows_;

@@ -67,7 +67,7 @@ void AboutFrm::Show() {
   Visible = true;
 }
 
-AboutFrm::AboutFrm(addin::Connection& connection, addin::Features& features, host::Os os,
+AboutFrm::AboutFrm(const addin::Connection& connection, addin::Features& features, host::Os os,
                    host::WindowHandle window, std::function<void()> on_unload)
     : connection_(connection),
       features_(features),

@@ -21,7 +21,7 @@ class AboutFrm {
  public:
   // window may be 0 when nothing displays the form (the command line); on_unload runs once
   // when the form unloads itself.
-  AboutFrm(addin::Connection& connection, addin::Features& features, host::Os os,
+  AboutFrm(const addin::Connection& connection, addin::Features& features, host::Os os,
            host::WindowHandle window, std::function<void()> on_unload = {});
   AboutFrm(const AboutFrm&) = delete;
   AboutFrm& operator=(const AboutFrm&) = delete;
@@ -77,7 +77,7 @@ class AboutFrm {
   std::u16string TitleText();
   std::u16string DescriptionText() const;
 
-  addin::Connection& connection_;
+  const addin::Connection& connection_;
   addin::Features& features_;
   host::Os os_;
   host::WindowHandle window_;

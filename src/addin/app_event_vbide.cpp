@@ -45,7 +45,7 @@ void AppEventVBIDE::Advise() {
   connection_ = source->Advise(sink_);
 }
 
-void HookButton(Connection& connection, host::CommandBarControl& button,
+void HookButton(const Connection& connection, ButtonSinks& sinks, host::CommandBarControl& button,
                 const AppEventVBIDE::Dispatcher& dispatcher) {
   auto events = std::make_shared<AppEventVBIDE>(dispatcher);
   if (connection.IsVb6()) {
@@ -54,21 +54,21 @@ void HookButton(Connection& connection, host::CommandBarControl& button,
     events->VBAButtonEvent = button.ButtonEvents();
   }
   events->Advise();
-  if (!connection.ButtonSinks) connection.ButtonSinks.emplace();
-  connection.ButtonSinks->push_back(std::move(events));
+  if (!sinks) sinks.emplace();
+  sinks->push_back(std::move(events));
 }
 
-void DetachButtonSinks(Connection& connection) {
-  if (!connection.ButtonSinks) return;
-  for (const auto& events : *connection.ButtonSinks)
+void DetachButtonSinks(ButtonSinks& sinks) {
+  if (!sinks) return;
+  for (const auto& events : *sinks)
     events->Detach();
 }
 
-void ReleaseButtonSinks(Connection& connection) {
-  if (!connection.ButtonSinks) return;
-  for (const auto& events : *connection.ButtonSinks)
+void ReleaseButtonSinks(ButtonSinks& sinks) {
+  if (!sinks) return;
+  for (const auto& events : *sinks)
     events->Unadvise();
-  connection.ButtonSinks->clear();
+  sinks->clear();
 }
 
 }  // namespace tessaly::addin

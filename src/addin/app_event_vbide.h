@@ -2,7 +2,9 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "addin/connection.h"
 #include "host/editor.h"
@@ -40,14 +42,19 @@ class AppEventVBIDE {
   std::unique_ptr<host::EventConnection> connection_;
 };
 
-// Wires one button the way the host mode needs and keeps its subscription in ButtonSinks.
+// The subscriptions of the function menu's buttons, from the bar's build until unload: the
+// menu makes them, Connect lets them go. Created on first use; replaced whole when the menu is
+// built.
+using ButtonSinks = std::optional<std::vector<std::shared_ptr<AppEventVBIDE>>>;
+
+// Wires one button the way the host mode needs and keeps its subscription in sinks.
 // Throws HostError when the host refuses (for example CommandBarEvents in a VBA editor).
-void HookButton(Connection& connection, host::CommandBarControl& button,
+void HookButton(const Connection& connection, ButtonSinks& sinks, host::CommandBarControl& button,
                 const AppEventVBIDE::Dispatcher& dispatcher);
 
-// Unadvises every button's sink and empties ButtonSinks.
-void ReleaseButtonSinks(Connection& connection);
+// Unadvises every button's sink and empties the sinks.
+void ReleaseButtonSinks(ButtonSinks& sinks);
 // Every button's sink ignores clicks from now on (see AppEventVBIDE::Detach).
-void DetachButtonSinks(Connection& connection);
+void DetachButtonSinks(ButtonSinks& sinks);
 
 }  // namespace tessaly::addin

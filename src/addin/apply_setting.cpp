@@ -8,19 +8,19 @@ namespace tessaly::addin {
 
 namespace {
 
-void ShowMenuBar(Connection& connection, bool visible) {
+void ShowMenuBar(const Connection& connection, bool visible) {
   auto* application = connection.HostApplication.get();
   if (!CommandBarExists(application, kMenuBarName)) return;
   host::Resume([&] { application->CommandBars()->Item(kMenuBarName)->SetVisible(visible); });
 }
 
-void ShowTabWindow(Connection& connection, bool visible) {
+void ShowTabWindow(const Connection& connection, bool visible) {
   auto* application = connection.HostApplication.get();
   if (!WindowExists(application, kTabWindowCaption)) return;
   host::Resume([&] { application->Windows()->Item(kTabWindowCaption)->SetVisible(visible); });
 }
 
-void SwitchOn(Connection& connection, Features& features, std::int32_t index) {
+void SwitchOn(const Connection& connection, Features& features, std::int32_t index) {
   switch (index) {
     case kFunctionMenu:
       ShowMenuBar(connection, true);
@@ -39,7 +39,7 @@ void SwitchOn(Connection& connection, Features& features, std::int32_t index) {
   }
 }
 
-void SwitchOff(Connection& connection, Features& features, std::int32_t index) {
+void SwitchOff(const Connection& connection, Features& features, std::int32_t index) {
   switch (index) {
     case kFunctionMenu:
       ShowMenuBar(connection, false);
@@ -60,7 +60,7 @@ void SwitchOff(Connection& connection, Features& features, std::int32_t index) {
 
 }  // namespace
 
-void ApplySetting(Connection& connection, Features& features, host::SettingsStore& settings,
+void ApplySetting(const Connection& connection, Features& features, host::SettingsStore& settings,
                   std::int32_t index, std::int32_t value) {
   if (value == 1) SwitchOn(connection, features, index);
   if (value == 0) SwitchOff(connection, features, index);

@@ -29,9 +29,9 @@ class Connect::AboutEntrySink : public host::ClickSink {
   bool detached_ = false;
 };
 
-Connect::Connect(Connection& connection, host::Os& os, Features& features,
-                 std::u16string component_name)
-    : connection_(connection), os_(os), features_(features) {
+Connect::Connect(Connection& connection, ButtonSinks& button_sinks, host::Os& os,
+                 Features& features, std::u16string component_name)
+    : connection_(connection), button_sinks_(button_sinks), os_(os), features_(features) {
   connection_.ComponentName = std::move(component_name);
 }
 
@@ -43,10 +43,9 @@ bool Connect::IsAccepted() const {
 
 void Connect::OnConnection(std::shared_ptr<host::Application> application,
                            std::int32_t connect_mode, host::AddInInstance& add_in) {
-  program_info_source_ = application;
   connection_.HostName = ReadHostName(*application);
   Resume([&] { connection_.HostVersion = application->Version(); });
-  connection_.Program = GetProgramInfo(program_info_source_.get());
+  connection_.Program = GetProgramInfo(application.get());
   if (!IsAccepted() || connect_mode == host::kExternal) return;
 
   connection_.HostApplication = std::move(application);
@@ -56,7 +55,7 @@ void Connect::OnConnection(std::shared_ptr<host::Application> application,
 
   if (!CommandBarExists(editor, connection_.MenuBarName)) {
     Resume([&] { features_.BuildFunctionMenu(); });
-  } else if (!connection_.ButtonSinks || connection_.ButtonSinks->empty()) {
+  } else if (!button_sinks_ || button_sinks_->empty()) {
     Resume([&] { features_.RewireFunctionMenu(); });
   }
   if (!WindowExists(editor, kTabWindowCaption)) {
@@ -100,9 +99,9 @@ void Connect::CreateAddInsEntry() {
   Resume([&] { vba_entry_->SetBeginGroup(true); });
   Resume([&] { vba_entry_->SetParameter(u"TBVBCode"); });
   Resume([&] {
-    HookButton(connection_, *vba_entry_,
+    HookButton(connection_, button_sinks_, *vba_entry_,
                [this](const std::u16string& caption) { features_.RunFunctionMenu(caption); });
-    vba_entry_sink_ = connection_.ButtonSinks->back();
+    vba_entry_sink_ = button_sinks_->back();
   });
 }
 
@@ -191,7 +190,7 @@ void Connect::OnDisconnection(std::int32_t /*remove_mode*/) {
   started_ = false;
   // A click the editor delivers while the features stop must find nothing to run.
   if (menu_handler_sink_) menu_handler_sink_->Detach();
-  DetachButtonSinks(connection_);
+  DetachButtonSinks(button_sinks_);
   Resume([&] { features_.UnloadWheel(); });
   Resume([&] { features_.StopDialogWatch(); });
   if (menu_entry_) Resume([&] { menu_entry_->Delete(); });
@@ -201,7 +200,7 @@ void Connect::OnDisconnection(std::int32_t /*remove_mode*/) {
   menu_entry_.reset();
   RemoveVbaEntry();
   // The bar stays in the editor; the next connection wires its buttons to its own sinks.
-  ReleaseButtonSinks(connection_);
+  ReleaseButtonSinks(button_sinks_);
   Resume([&] { features_.UnhookProjectTree(); });
 }
 
@@ -210,9 +209,9 @@ void Connect::RemoveVbaEntry() {
   if (vba_entry_) Resume([&] { vba_entry_->Delete(); });
   vba_entry_.reset();
   const auto sink = vba_entry_sink_.lock();
-  if (sink && connection_.ButtonSinks) {
+  if (sink && button_sinks_) {
     sink->Unadvise();
-    std::erase(*connection_.ButtonSinks, sink);
+    std::erase(*button_sinks_, sink);
   }
   vba_entry_sink_.reset();
 }

@@ -19,7 +19,8 @@ inline constexpr char16_t kAddInsEntryCaption[] = u"Tessaly";
 
 class Connect {
  public:
-  Connect(Connection& connection, host::Os& os, Features& features,
+  // The sinks are the function menu's buttons', which a disconnection lets go of.
+  Connect(Connection& connection, ButtonSinks& button_sinks, host::Os& os, Features& features,
           std::u16string component_name = kComponentName);
   ~Connect();
   Connect(const Connect&) = delete;
@@ -38,9 +39,6 @@ class Connect {
   // Lets the editor process its messages until ms milliseconds have passed; at least once.
   void Delay(std::uint32_t ms);
 
-  const std::shared_ptr<host::CommandBarControl>& MenuEntry() const { return menu_entry_; }
-  const std::shared_ptr<host::CommandBarControl>& VbaEntry() const { return vba_entry_; }
-
  private:
   class AboutEntrySink;
 
@@ -55,9 +53,9 @@ class Connect {
   void RemoveVbaEntry();
 
   Connection& connection_;
+  ButtonSinks& button_sinks_;
   host::Os& os_;
   Features& features_;
-  std::shared_ptr<host::Application> program_info_source_;
   std::shared_ptr<host::CommandBarControl> menu_entry_;
   std::shared_ptr<host::ClickSource> menu_handler_;
   std::shared_ptr<AboutEntrySink> menu_handler_sink_;

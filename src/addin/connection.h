@@ -1,20 +1,17 @@
 #pragma once
 
-// The state one loaded add-in shares with its features, from connection until unload. The
-// field names are those the rest of the system speaks of.
+// What the add-in learnt of its editor at connection, which every feature reads and only
+// Connect writes, from connection until unload. The field names are those the rest of the
+// system speaks of. What one feature keeps for itself (the tab window, the project tree's
+// procedure, the buttons' sinks) lives in that feature.
 
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "host/editor.h"
-#include "host/window_system.h"
 
 namespace tessaly::addin {
-
-class AppEventVBIDE;
 
 struct ProgramInfo {
   std::u16string Name;
@@ -35,12 +32,6 @@ struct Connection {
   std::u16string HostMode;  // "VB6", "VBA", or empty while no host was accepted
   std::u16string MenuBarName;
   std::shared_ptr<host::Application> HostApplication;
-  std::shared_ptr<host::UserDocument> TabDocument;
-  std::shared_ptr<host::Window> TabWindow;
-  // Created on first use; replaced whole when the menu is built.
-  std::optional<std::vector<std::shared_ptr<AppEventVBIDE>>> ButtonSinks;
-  host::WindowHandle ProjectTreeHandle = 0;
-  host::WindowProcId PreviousTreeProc = 0;
   ProgramInfo Program;
 
   bool IsVb6() const { return HostMode == kHostModeVb6; }

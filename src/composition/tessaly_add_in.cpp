@@ -9,13 +9,14 @@ TessalyAddIn::TessalyAddIn(host::Os& os, TessalyComponent& component,
                            menu::SnippetFolders snippet_folders)
     : os_(os),
       component_(component),
-      window_commands_(connection_, os_),
-      wheel_(connection_, os_),
-      dialogs_(connection_, os_),
+      window_commands_(connection_, os_.windows, os_.loop, os_.system),
+      wheel_(connection_, os_.windows, os_.loop, os_.settings),
+      dialogs_(connection_, os_.windows, os_.loop),
       tabs_(connection_, os_.windows, os_.loop),
       about_(connection_, *this, os_, std::move(about_windows)),
-      menu_(connection_, os_, *this, dictionary_, std::move(snippet_folders)),
-      connect_(connection_, os_, *this) {}
+      menu_(connection_, button_sinks_, os_.system, os_.files, os_.loop, *this, dictionary_,
+            std::move(snippet_folders)),
+      connect_(connection_, button_sinks_, os_, *this) {}
 
 TessalyAddIn::~TessalyAddIn() = default;
 

@@ -38,8 +38,7 @@ class TessalyAddIn : public addin::Features, private menu::MenuCommands {
   TessalyAddIn& operator=(const TessalyAddIn&) = delete;
 
   addin::Connect& Connect() { return connect_; }
-  addin::Connection& Connection() { return connection_; }
-  menu::FunctionMenu& Menu() { return menu_; }
+  const addin::Connection& Connection() const { return connection_; }
   tabs::CodeTabs& Tabs() { return tabs_; }
   about::AboutFormHost& About() { return about_; }
   bool AboutIsOpen() const { return about_.IsLoaded(); }
@@ -69,8 +68,10 @@ class TessalyAddIn : public addin::Features, private menu::MenuCommands {
   TessalyComponent& component_;
   codetools::AnnotationDictionary dictionary_;
   addin::Connection connection_;
-  // The features hold references to the connection and to each other's seams, so they are
-  // declared after it and destroyed before it; the add-in object that calls them comes last.
+  addin::ButtonSinks button_sinks_;
+  // The features hold references to the connection, the sinks and each other's seams, so they
+  // are declared after them and destroyed before them; the add-in object that calls them comes
+  // last.
   menu::WindowCommands window_commands_;
   wheel::MouseWheel wheel_;
   dialogs::DialogWatch dialogs_;

@@ -22,28 +22,29 @@ host::Size GetScreenSize(host::WindowSystem& windows) {
   return windows.ScreenSize();
 }
 
-DialogWatch::DialogWatch(addin::Connection& connection, host::Os& os)
-    : connection_(connection), os_(os) {}
+DialogWatch::DialogWatch(const addin::Connection& connection, host::WindowSystem& windows,
+                         host::MessageLoop& loop)
+    : connection_(connection), windows_(windows), loop_(loop) {}
 
 void DialogWatch::StartDialogWatch() {
   StopDialogWatch();
-  host::Resume([&] { screen_ = GetScreenSize(os_.windows); });
-  host::Resume([&] { own_process_id_ = os_.windows.CurrentProcessId(); });
+  host::Resume([&] { screen_ = GetScreenSize(windows_); });
+  host::Resume([&] { own_process_id_ = windows_.CurrentProcessId(); });
   dialog_timer_ = host::ResumeOr<host::TimerId>(0, [&] {
-    return os_.loop.SetTimer(
+    return loop_.SetTimer(
         kDialogTimerInterval, [this] { DialogWatchTick(); }, kRequestedDialogTimer);
   });
 }
 
 void DialogWatch::StopDialogWatch() {
   if (dialog_timer_ == 0) return;
-  host::Resume([&] { os_.loop.KillTimer(dialog_timer_); });
+  host::Resume([&] { loop_.KillTimer(dialog_timer_); });
   dialog_timer_ = 0;
 }
 
 void DialogWatch::DialogWatchTick() {
   foreground_dialog_ =
-      host::ResumeOr<host::WindowHandle>(0, [&] { return os_.windows.ForegroundWindow(); });
+      host::ResumeOr<host::WindowHandle>(0, [&] { return windows_.ForegroundWindow(); });
   if (foreground_dialog_ == last_handled_dialog_) return;
   if (!IsEditorDialog(foreground_dialog_)) return;
   EnlargeByTitle(foreground_dialog_);
@@ -52,7 +53,7 @@ void DialogWatch::DialogWatchTick() {
 
 bool DialogWatch::IsEditorDialog(host::WindowHandle window) {
   return host::ResumeOr(false, [&] {
-    auto& windows = os_.windows;
+    auto& windows = windows_;
     if (windows.WindowProcessId(window) != own_process_id_) return false;
     if (windows.ClassName(window).substr(0, kClassLength) != kDialogClass) return false;
     const std::uint32_t style = windows.WindowStyle(window);
@@ -65,12 +66,12 @@ bool DialogWatch::IsEditorDialog(host::WindowHandle window) {
 
 void DialogWatch::EnlargeByTitle(host::WindowHandle dialog) {
   host::Resume([&] {
-    const std::u16string title = os_.windows.WindowText(dialog).substr(0, kTitleLength);
+    const std::u16string title = windows_.WindowText(dialog).substr(0, kTitleLength);
     for (const auto& row : DialogTitles()) {
       const bool match =
           row.whole_title ? title == row.title : title.substr(0, kPrefixLength) == row.title;
       if (!match) continue;
-      EnlargeDialog(os_.windows, screen_, connection_.IsVb6(), dialog, row.plan, row.child_count);
+      EnlargeDialog(windows_, screen_, connection_.IsVb6(), dialog, row.plan, row.child_count);
       return;
     }
   });

@@ -8,7 +8,6 @@
 
 #include "addin/connection.h"
 #include "host/message_loop.h"
-#include "host/os.h"
 #include "host/window_system.h"
 
 namespace tessaly::dialogs {
@@ -22,7 +21,8 @@ host::Size GetScreenSize(host::WindowSystem& windows);
 class DialogWatch {
  public:
   // Both must outlive the watch; the connection's HostMode is read at each tick.
-  DialogWatch(addin::Connection& connection, host::Os& os);
+  DialogWatch(const addin::Connection& connection, host::WindowSystem& windows,
+              host::MessageLoop& loop);
   ~DialogWatch() { StopDialogWatch(); }
   DialogWatch(const DialogWatch&) = delete;
   DialogWatch& operator=(const DialogWatch&) = delete;
@@ -44,8 +44,9 @@ class DialogWatch {
   bool IsEditorDialog(host::WindowHandle window);
   void EnlargeByTitle(host::WindowHandle dialog);
 
-  addin::Connection& connection_;
-  host::Os& os_;
+  const addin::Connection& connection_;
+  host::WindowSystem& windows_;
+  host::MessageLoop& loop_;
   host::Size screen_;
   std::uint32_t own_process_id_ = 0;
   host::TimerId dialog_timer_ = 0;

@@ -20,38 +20,43 @@
 
 namespace tessaly::menu {
 
-FunctionMenu::FunctionMenu(addin::Connection& connection, host::Os& os, MenuCommands& commands,
+FunctionMenu::FunctionMenu(const addin::Connection& connection, addin::ButtonSinks& button_sinks,
+                           host::SystemServices& system, host::FileSystem& files,
+                           host::MessageLoop& loop, MenuCommands& commands,
                            const codetools::AnnotationDictionary& dictionary,
                            SnippetFolders snippet_folders)
     : connection_(connection),
-      os_(os),
+      button_sinks_(button_sinks),
+      system_(system),
+      files_(files),
+      loop_(loop),
       commands_(commands),
       dictionary_(dictionary),
       snippet_folders_(std::move(snippet_folders)),
-      snippet_popup_(connection) {}
+      snippet_popup_(connection, button_sinks) {}
 
 addin::AppEventVBIDE::Dispatcher FunctionMenu::ClickDispatcher() {
-  // The sinks live in the connection and may outlast this object.
+  // The sinks are the add-in's and may outlast this object.
   return [this, alive = std::weak_ptr<bool>(alive_)](const std::u16string& caption) {
     if (alive.lock()) RunFunctionMenu(caption);
   };
 }
 
 int FunctionMenu::RewireExistingBar() {
-  const int wired = menu::RewireExistingBar(connection_, ClickDispatcher());
+  const int wired = menu::RewireExistingBar(connection_, button_sinks_, ClickDispatcher());
   RefreshSnippets();
   return wired;
 }
 
 void FunctionMenu::BuildMenuBar() {
-  menu::BuildMenuBar(connection_, os_.loop, ClickDispatcher());
+  menu::BuildMenuBar(connection_, button_sinks_, loop_, ClickDispatcher());
   RefreshSnippets();
 }
 
 void FunctionMenu::RefreshSnippets() {
   const auto folders = SnippetFolderPaths();
-  const auto library = ReadSnippetLibrary(os_.files, folders,
-                                          [this](const std::u16string& line) { LogFailure(line); });
+  const auto library =
+      ReadSnippetLibrary(files_, folders, [this](const std::u16string& line) { LogFailure(line); });
   // The buttons outlive neither this menu nor a click after it is gone.
   const auto alive = std::weak_ptr<bool>(alive_);
   SnippetPopupActions actions;
@@ -70,9 +75,9 @@ void FunctionMenu::RefreshSnippets() {
 std::u16string FunctionMenu::UserSnippetFolder() {
   if (snippet_folders_.user_folder) return *snippet_folders_.user_folder;
   const auto config =
-      host::ResumeOr<std::u16string>(u"", [&] { return os_.files.UserConfigFolder(); });
+      host::ResumeOr<std::u16string>(u"", [&] { return files_.UserConfigFolder(); });
   if (config.empty()) return {};
-  return host::ResumeOr<std::u16string>(u"", [&] { return os_.files.Join(config, u"snippets"); });
+  return host::ResumeOr<std::u16string>(u"", [&] { return files_.Join(config, u"snippets"); });
 }
 
 std::vector<std::u16string> FunctionMenu::SnippetFolderPaths() {
@@ -80,7 +85,7 @@ std::vector<std::u16string> FunctionMenu::SnippetFolderPaths() {
   host::Resume([&] {
     const auto folder =
         snippet_folders_.project_folder ? snippet_folders_.project_folder() : ActiveProjectFolder();
-    if (!folder.empty()) project = os_.files.Join(os_.files.Join(folder, u".tessaly"), u"snippets");
+    if (!folder.empty()) project = files_.Join(files_.Join(folder, u".tessaly"), u"snippets");
   });
   return {UserSnippetFolder(), project};
 }
@@ -88,21 +93,21 @@ std::vector<std::u16string> FunctionMenu::SnippetFolderPaths() {
 std::u16string FunctionMenu::ActiveProjectFolder() {
   // A project never saved has no file (VB6 gives an empty name, the VBA editors refuse it).
   const auto file = Required(Required(connection_.HostApplication).ActiveVBProject()).FileName();
-  return file.empty() ? std::u16string() : os_.files.FolderOf(file);
+  return file.empty() ? std::u16string() : files_.FolderOf(file);
 }
 
 void FunctionMenu::OpenSnippetFolder() {
   const auto folder = UserSnippetFolder();
   if (folder.empty()) return;
-  host::Resume([&] { os_.files.CreateFolders(folder); });
-  host::Resume([&] { os_.system.OpenFolder(folder); });
+  host::Resume([&] { files_.CreateFolders(folder); });
+  host::Resume([&] { system_.OpenFolder(folder); });
 }
 
 void FunctionMenu::InsertUserSnippet(const std::u16string& caption, const std::u16string& text) {
   RecordedClick(MenuAction::kSnippet, [&](const Click& click) {
     ClickModule module(click.module);
     if (!click.module) return;
-    menu::InsertUserSnippet(module, os_.system, caption, text, ContextOf(click));
+    menu::InsertUserSnippet(module, system_, caption, text, ContextOf(click));
   });
 }
 
@@ -116,11 +121,11 @@ SnippetContext FunctionMenu::ContextOf(const Click& click) {
     context.module = names.module;
   });
   host::Resume([&] {
-    const auto now = os_.system.Now();
+    const auto now = system_.Now();
     context.date = FormatDate(now);
     context.time = FormatTime(now);
   });
-  host::Resume([&] { context.author = os_.system.UserName(); });
+  host::Resume([&] { context.author = system_.UserName(); });
   return context;
 }
 
@@ -151,7 +156,7 @@ void FunctionMenu::UndoLastChange() {
   if (message) {
     const auto style = outcome == UndoOutcome::kNothingToUndo ? host::kMbIconInformation
                                                               : host::kMbIconExclamation;
-    host::Resume([&] { os_.system.MessageBox(message, u"", style); });
+    host::Resume([&] { system_.MessageBox(message, u"", style); });
   }
 }
 
@@ -189,11 +194,11 @@ void FunctionMenu::RunCodeTool(const Click& click,
 }
 
 void FunctionMenu::LogFailure(const std::u16string& line) {
-  host::Resume([&] { os_.system.LogFailure(line); });
+  host::Resume([&] { system_.LogFailure(line); });
 }
 
 std::u16string FunctionMenu::ClipboardText() {
-  return host::ResumeOr<std::u16string>(u"", [&] { return os_.system.ClipboardText(); });
+  return host::ResumeOr<std::u16string>(u"", [&] { return system_.ClipboardText(); });
 }
 
 void FunctionMenu::LookUp(const ClickState& click, std::int32_t mode) {

@@ -12,7 +12,9 @@
 #include "addin/connection.h"
 #include "codetools/annotation_dictionary.h"
 #include "codetools/code_tool.h"
-#include "host/os.h"
+#include "host/file_system.h"
+#include "host/message_loop.h"
+#include "host/system_services.h"
 #include "menu/click_module.h"
 #include "menu/click_state.h"
 #include "menu/menu_catalogue.h"
@@ -27,8 +29,12 @@ namespace tessaly::menu {
 
 class FunctionMenu {
  public:
-  FunctionMenu(addin::Connection& connection, host::Os& os, MenuCommands& commands,
-               const codetools::AnnotationDictionary& dictionary,
+  // The menu reaches the editor through the connection's application, wires its buttons into
+  // button_sinks, and of the system uses its services, its files (the user's snippets and the
+  // projects' styles) and the message loop while the bar is built.
+  FunctionMenu(const addin::Connection& connection, addin::ButtonSinks& button_sinks,
+               host::SystemServices& system, host::FileSystem& files, host::MessageLoop& loop,
+               MenuCommands& commands, const codetools::AnnotationDictionary& dictionary,
                SnippetFolders snippet_folders = {});
   FunctionMenu(const FunctionMenu&) = delete;
   FunctionMenu& operator=(const FunctionMenu&) = delete;
@@ -92,8 +98,11 @@ class FunctionMenu {
   // One line in the failure log, for what the user is not troubled with at once.
   void LogFailure(const std::u16string& line);
 
-  addin::Connection& connection_;
-  host::Os& os_;
+  const addin::Connection& connection_;
+  addin::ButtonSinks& button_sinks_;
+  host::SystemServices& system_;
+  host::FileSystem& files_;
+  host::MessageLoop& loop_;
   MenuCommands& commands_;
   const codetools::AnnotationDictionary& dictionary_;
   SnippetFolders snippet_folders_;

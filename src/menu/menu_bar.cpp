@@ -12,13 +12,13 @@ namespace {
 
 using Dispatcher = addin::AppEventVBIDE::Dispatcher;
 
-host::Application& App(addin::Connection& connection) {
+host::Application& App(const addin::Connection& connection) {
   return Required(connection.HostApplication);
 }
 
-void Hook(addin::Connection& connection, const std::shared_ptr<host::CommandBarControl>& button,
-          const Dispatcher& dispatcher) {
-  host::Resume([&] { addin::HookButton(connection, Required(button), dispatcher); });
+void Hook(const addin::Connection& connection, addin::ButtonSinks& sinks,
+          const std::shared_ptr<host::CommandBarControl>& button, const Dispatcher& dispatcher) {
+  host::Resume([&] { addin::HookButton(connection, sinks, Required(button), dispatcher); });
 }
 
 // One button with icon and caption; a failed creation leaves its settings without effect.
@@ -38,7 +38,8 @@ void DoEvents(host::MessageLoop& loop) {
   host::Resume([&] { loop.DoEvents(); });
 }
 
-void AddPopup(addin::Connection& connection, host::MessageLoop& loop,
+void AddPopup(const addin::Connection& connection, addin::ButtonSinks& sinks,
+              host::MessageLoop& loop,
               const std::shared_ptr<host::CommandBarControls>& bar_controls,
               const BarControl& popup_entry, int popup_number, const Dispatcher& dispatcher) {
   std::shared_ptr<host::CommandBarControl> popup;
@@ -48,7 +49,8 @@ void AddPopup(addin::Connection& connection, host::MessageLoop& loop,
   std::shared_ptr<host::CommandBarControls> items;
   host::Resume([&] { items = Required(popup).Controls(); });
   for (const auto& item : MenuItems(popup_number)) {
-    Hook(connection, AddButton(items, item.begin_group, item.face_id, item.caption), dispatcher);
+    Hook(connection, sinks, AddButton(items, item.begin_group, item.face_id, item.caption),
+         dispatcher);
     DoEvents(loop);
   }
 }
@@ -63,8 +65,8 @@ bool IsCatalogueButton(std::u16string_view caption) {
 
 // Wires the catalogue buttons among the controls, descending into popups. Controls of other
 // origin keep their own action: a sink would cancel it.
-int RewireControls(addin::Connection& connection, host::CommandBarControls& controls,
-                   const Dispatcher& dispatcher) {
+int RewireControls(const addin::Connection& connection, addin::ButtonSinks& sinks,
+                   host::CommandBarControls& controls, const Dispatcher& dispatcher) {
   int wired = 0;
   const auto count = host::ResumeOr<std::int32_t>(0, [&] { return controls.Count(); });
   for (std::int32_t i = 1; i <= count; ++i) {
@@ -77,12 +79,13 @@ int RewireControls(addin::Connection& connection, host::CommandBarControls& cont
       // one named like a command must not be wired to that command here.
       const auto caption = host::ResumeOr<std::u16string>(u"", [&] { return control->Caption(); });
       if (caption == kSnippetPopupCaption) continue;
-      host::Resume(
-          [&] { wired += RewireControls(connection, Required(control->Controls()), dispatcher); });
+      host::Resume([&] {
+        wired += RewireControls(connection, sinks, Required(control->Controls()), dispatcher);
+      });
     } else if (type == host::kButton) {
       const auto caption = host::ResumeOr<std::u16string>(u"", [&] { return control->Caption(); });
       if (IsCatalogueButton(caption) &&
-          host::Resume([&] { addin::HookButton(connection, *control, dispatcher); })) {
+          host::Resume([&] { addin::HookButton(connection, sinks, *control, dispatcher); })) {
         ++wired;
       }
     }
@@ -92,10 +95,10 @@ int RewireControls(addin::Connection& connection, host::CommandBarControls& cont
 
 }  // namespace
 
-void BuildMenuBar(addin::Connection& connection, host::MessageLoop& loop,
-                  const Dispatcher& dispatcher) {
-  addin::ReleaseButtonSinks(connection);
-  connection.ButtonSinks.emplace();
+void BuildMenuBar(const addin::Connection& connection, addin::ButtonSinks& sinks,
+                  host::MessageLoop& loop, const Dispatcher& dispatcher) {
+  addin::ReleaseButtonSinks(sinks);
+  sinks.emplace();
   std::shared_ptr<host::CommandBar> bar;
   host::Resume([&] {
     bar = Required(App(connection).CommandBars()).Add(connection.MenuBarName, host::kBarTop);
@@ -103,7 +106,7 @@ void BuildMenuBar(addin::Connection& connection, host::MessageLoop& loop,
   // The editor refuses a second bar of the name. Its buttons would stay without sinks now
   // that the collection is new, so they are wired again instead of left dead.
   if (!bar) {
-    RewireExistingBar(connection, dispatcher);
+    RewireExistingBar(connection, sinks, dispatcher);
     return;
   }
   host::Resume([&] { Required(bar).SetVisible(true); });
@@ -113,7 +116,7 @@ void BuildMenuBar(addin::Connection& connection, host::MessageLoop& loop,
 
   const auto popups = MenuTop(kPopupGroup);
   for (int j = 0; j < static_cast<int>(popups.size()); ++j) {
-    AddPopup(connection, loop, controls, popups[j], j, dispatcher);
+    AddPopup(connection, sinks, loop, controls, popups[j], j, dispatcher);
   }
   if (controls) AddSnippetPopup(*controls);
   DoEvents(loop);
@@ -121,22 +124,23 @@ void BuildMenuBar(addin::Connection& connection, host::MessageLoop& loop,
   for (const auto& entry : MenuTop(kButtonGroup)) {
     auto button = AddButton(controls, entry.begin_group, entry.face_id, entry.caption);
     host::Resume([&] { Required(button).SetTooltipText(std::u16string(entry.tip)); });
-    Hook(connection, button, dispatcher);
+    Hook(connection, sinks, button, dispatcher);
     DoEvents(loop);
   }
   DoEvents(loop);
 }
 
-int RewireExistingBar(addin::Connection& connection, const Dispatcher& dispatcher) {
-  if (connection.ButtonSinks && !connection.ButtonSinks->empty()) return 0;
+int RewireExistingBar(const addin::Connection& connection, addin::ButtonSinks& sinks,
+                      const Dispatcher& dispatcher) {
+  if (sinks && !sinks->empty()) return 0;
   std::shared_ptr<host::CommandBarControls> controls;
   host::Resume([&] {
     auto bar = Required(App(connection).CommandBars()).Item(connection.MenuBarName);
     controls = Required(bar).Controls();
   });
   if (!controls) return 0;
-  if (!connection.ButtonSinks) connection.ButtonSinks.emplace();
-  return RewireControls(connection, *controls, dispatcher);
+  if (!sinks) sinks.emplace();
+  return RewireControls(connection, sinks, *controls, dispatcher);
 }
 
 }  // namespace tessaly::menu

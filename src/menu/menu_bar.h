@@ -11,16 +11,16 @@ namespace tessaly::menu {
 
 // Creates the bar MenuBarName at the top with the 8 popups, the user's popup "我的代码" (still
 // empty: the function menu fills it) and 16 buttons, and one sink per button in a fresh
-// ButtonSinks (whatever it held before is released). A refused step is
+// sinks (whatever they held before are released). A refused step is
 // skipped and the build goes on.
-void BuildMenuBar(addin::Connection& connection, host::MessageLoop& loop,
-                  const addin::AppEventVBIDE::Dispatcher& dispatcher);
+void BuildMenuBar(const addin::Connection& connection, addin::ButtonSinks& sinks,
+                  host::MessageLoop& loop, const addin::AppEventVBIDE::Dispatcher& dispatcher);
 
 // An editor that keeps command bars from one run to the next shows the bar again at the next
 // connection, whose build is then skipped: this wires that bar's catalogue buttons again,
-// with the sinks a build attaches. It acts only while ButtonSinks holds no sink, so buttons
+// with the sinks a build attaches. It acts only while the sinks hold none, so buttons
 // still wired in this run are not wired twice. Returns the number of buttons wired.
-int RewireExistingBar(addin::Connection& connection,
+int RewireExistingBar(const addin::Connection& connection, addin::ButtonSinks& sinks,
                       const addin::AppEventVBIDE::Dispatcher& dispatcher);
 
 }  // namespace tessaly::menu

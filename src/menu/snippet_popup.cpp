@@ -89,7 +89,7 @@ void SnippetPopup::ReleaseOwnSinks() {
     const auto sink = weak.lock();
     if (!sink) continue;
     sink->Unadvise();
-    if (connection_.ButtonSinks) std::erase(*connection_.ButtonSinks, sink);
+    if (sinks_) std::erase(*sinks_, sink);
   }
   own_sinks_.clear();
 }
@@ -125,8 +125,8 @@ void SnippetPopup::AddButton(host::CommandBarControls& controls, const std::u16s
   if (begin_group) host::Resume([&] { button->SetBeginGroup(true); });
   host::Resume([&] { button->SetCaption(caption); });
   host::Resume([&] {
-    addin::HookButton(connection_, *button, action);
-    own_sinks_.push_back(connection_.ButtonSinks->back());
+    addin::HookButton(connection_, sinks_, *button, action);
+    own_sinks_.push_back(sinks_->back());
   });
 }
 

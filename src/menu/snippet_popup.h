@@ -36,7 +36,8 @@ void AddSnippetPopup(host::CommandBarControls& bar_controls);
 
 class SnippetPopup {
  public:
-  explicit SnippetPopup(addin::Connection& connection) : connection_(connection) {}
+  SnippetPopup(const addin::Connection& connection, addin::ButtonSinks& sinks)
+      : connection_(connection), sinks_(sinks) {}
 
   // Empties the popup (added at the bar's end when the bar has none) and fills it from the
   // library. A refused step is skipped and the rest is still built.
@@ -51,7 +52,8 @@ class SnippetPopup {
                  const addin::AppEventVBIDE::Dispatcher& action);
   void AddNote(host::CommandBarControls& controls, const std::u16string& caption, bool begin_group);
 
-  addin::Connection& connection_;
+  const addin::Connection& connection_;
+  addin::ButtonSinks& sinks_;
   std::vector<std::weak_ptr<addin::AppEventVBIDE>> own_sinks_;
 };
 

@@ -22,15 +22,16 @@ enum VirtualKey : std::uint8_t {
 };
 constexpr std::uint8_t kKeyDown = 0x80;
 
-host::Application& Editor(addin::Connection& connection) {
+host::Application& Editor(const addin::Connection& connection) {
   if (!connection.HostApplication) throw host::HostError("no editor application");
   return *connection.HostApplication;
 }
 
 }  // namespace
 
-WindowCommands::WindowCommands(addin::Connection& connection, host::Os& os)
-    : connection_(connection), os_(os) {}
+WindowCommands::WindowCommands(const addin::Connection& connection, host::WindowSystem& windows,
+                               host::MessageLoop& loop, host::SystemServices& system)
+    : connection_(connection), windows_(windows), loop_(loop), system_(system) {}
 
 void WindowCommands::ToggleIdeWindow(std::int32_t window_type) {
   host::Resume([&] {
@@ -69,7 +70,7 @@ std::optional<WindowCommands::ImmediateWindowFacts> WindowCommands::ImmediateWin
 }
 
 host::WindowHandle WindowCommands::FindInFloatingPalettes(const std::u16string& caption) {
-  auto& system_windows = os_.windows;
+  auto& system_windows = windows_;
   host::WindowHandle palette = system_windows.FindWindow(kFloatingPaletteClass, std::nullopt);
   host::WindowHandle found = 0;
   while (palette > 0) {
@@ -85,7 +86,7 @@ host::WindowHandle WindowCommands::FindImmediateWindow() {
   const bool named =
       host::Resume([&] { main_caption = Editor(connection_).MainWindow()->Caption(); });
   if (!named) {
-    host::Resume([&] { os_.system.MessageBox(kNoProjectAccessMessage, u"", host::kMbOk); });
+    host::Resume([&] { system_.MessageBox(kNoProjectAccessMessage, u"", host::kMbOk); });
     return kNoEditorAccess;
   }
   // Without an immediate window in the editor's list, or without its caption, there is
@@ -94,7 +95,7 @@ host::WindowHandle WindowCommands::FindImmediateWindow() {
   const auto facts = ImmediateWindowState();
   if (!facts || facts->caption.empty()) return 0;
 
-  auto& windows = os_.windows;
+  auto& windows = windows_;
   const host::WindowHandle main = windows.FindWindow(kMainWindowClass, main_caption);
   if (facts->linked) {
     const host::WindowHandle inside =
@@ -112,38 +113,38 @@ host::WindowHandle WindowCommands::FindImmediateWindow() {
 void WindowCommands::ClearImmediateWindow() {
   const host::WindowHandle immediate = FindImmediateWindow();
   if (immediate == 0) {
-    host::Resume([&] { os_.system.MessageBox(kImmediateNotFoundMessage, u"", host::kMbOk); });
+    host::Resume([&] { system_.MessageBox(kImmediateNotFoundMessage, u"", host::kMbOk); });
     return;
   }
   if (immediate == kNoEditorAccess) return;
 
   // Without the user's keyboard state it could not be put back, so nothing is forged.
-  if (!host::Resume([&] { saved_keyboard_state_ = os_.windows.GetKeyboardState(); })) return;
+  if (!host::Resume([&] { saved_keyboard_state_ = windows_.GetKeyboardState(); })) return;
   // The user's keyboard state comes back whatever the forged keys run into.
   host::Resume([&] {
     host::KeyboardState forged{};
     forged[kVkControl] = kKeyDown;
-    os_.windows.SetKeyboardState(forged);
-    os_.windows.PostMessage(immediate, host::kWmKeyDown, kVkEnd, 0);
+    windows_.SetKeyboardState(forged);
+    windows_.PostMessage(immediate, host::kWmKeyDown, kVkEnd, 0);
     // A posted key is read under the state in force when the window handles it, so End must
     // be handled before Shift goes down: handled with Shift it would extend a selection from
     // the caret, and Home would then select only the text before the caret.
-    os_.loop.DoEvents();
+    loop_.DoEvents();
     forged[kVkShift] = kKeyDown;
-    os_.windows.SetKeyboardState(forged);
-    os_.windows.PostMessage(immediate, host::kWmKeyDown, kVkHome, 0);
-    os_.windows.PostMessage(immediate, host::kWmKeyDown, kVkBack, 0);
-    os_.loop.DoEvents();
+    windows_.SetKeyboardState(forged);
+    windows_.PostMessage(immediate, host::kWmKeyDown, kVkHome, 0);
+    windows_.PostMessage(immediate, host::kWmKeyDown, kVkBack, 0);
+    loop_.DoEvents();
   });
   RestoreKeyboardState();
 }
 
 void WindowCommands::RestoreKeyboardState() {
-  host::Resume([&] { os_.windows.SetKeyboardState(saved_keyboard_state_); });
+  host::Resume([&] { windows_.SetKeyboardState(saved_keyboard_state_); });
 }
 
 void WindowCommands::OpenWebLookup(const std::u16string& text, std::int32_t mode) {
-  host::Resume([&] { menu::OpenWebLookup(os_.system, text, mode); });
+  host::Resume([&] { menu::OpenWebLookup(system_, text, mode); });
 }
 
 }  // namespace tessaly::menu

@@ -11,7 +11,8 @@
 #include <string>
 
 #include "addin/connection.h"
-#include "host/os.h"
+#include "host/message_loop.h"
+#include "host/system_services.h"
 #include "host/window_system.h"
 
 namespace tessaly::menu {
@@ -25,7 +26,8 @@ inline constexpr host::WindowHandle kNoEditorAccess = -1;
 class WindowCommands {
  public:
   // Both must outlive the commands.
-  WindowCommands(addin::Connection& connection, host::Os& os);
+  WindowCommands(const addin::Connection& connection, host::WindowSystem& windows,
+                 host::MessageLoop& loop, host::SystemServices& system);
   WindowCommands(const WindowCommands&) = delete;
   WindowCommands& operator=(const WindowCommands&) = delete;
 
@@ -53,8 +55,10 @@ class WindowCommands {
   std::optional<ImmediateWindowFacts> ImmediateWindowState();
   host::WindowHandle FindInFloatingPalettes(const std::u16string& caption);
 
-  addin::Connection& connection_;
-  host::Os& os_;
+  const addin::Connection& connection_;
+  host::WindowSystem& windows_;
+  host::MessageLoop& loop_;
+  host::SystemServices& system_;
   host::KeyboardState saved_keyboard_state_{};
 };
 

@@ -23,7 +23,7 @@ std::u16string VBIDETabProgId(const std::u16string& component_name) {
   return component_name + u".VBIDETab";
 }
 
-CodeTabs::CodeTabs(addin::Connection& connection, host::WindowSystem& windows,
+CodeTabs::CodeTabs(const addin::Connection& connection, host::WindowSystem& windows,
                    host::MessageLoop& loop)
     : connection_(connection),
       windows_(windows),
@@ -56,8 +56,8 @@ void CodeTabs::Keep(std::shared_ptr<host::UserDocument> document,
     tab->Attach(connection_, state_);
     attached_ = tab;
   }
-  connection_.TabDocument = std::move(document);
-  connection_.TabWindow = std::move(window);
+  TabDocument = std::move(document);
+  TabWindow = std::move(window);
 }
 
 void CodeTabs::CreateTabWindow(host::AddInInstance& add_in) {

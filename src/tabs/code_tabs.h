@@ -24,7 +24,8 @@ std::u16string VBIDETabProgId(const std::u16string& component_name);
 
 class CodeTabs {
  public:
-  CodeTabs(addin::Connection& connection, host::WindowSystem& windows, host::MessageLoop& loop);
+  CodeTabs(const addin::Connection& connection, host::WindowSystem& windows,
+           host::MessageLoop& loop);
   // Detaches the document; the tree hook then takes itself off the tree.
   ~CodeTabs();
   CodeTabs(const CodeTabs&) = delete;
@@ -33,8 +34,8 @@ class CodeTabs {
   // A tab document attached to no add-in, as the class factory makes it.
   static std::shared_ptr<VBIDETab> NewDocument();
 
-  // Creates the tool window and keeps its document and window in the connection as
-  // TabDocument and TabWindow; a refusal leaves both as they were.
+  // Creates the tool window and keeps its document and window as TabDocument and TabWindow; a
+  // refusal leaves both as they were.
   void CreateTabWindow(host::AddInInstance& add_in);
   // For a connection that finds the window an earlier one made: takes it and its document
   // (as the class factory last made it) again as TabWindow and TabDocument.
@@ -55,15 +56,18 @@ class CodeTabs {
   // selected.
   void PendingTabCheck();
 
-  // The connection's document, when it is a tab document.
+  // TabDocument, when it is a tab document.
   VBIDETab* Document() const;
   const TabProcessState& State() const { return state_; }
 
  private:
   void Keep(std::shared_ptr<host::UserDocument> document, std::shared_ptr<host::Window> window);
 
-  addin::Connection& connection_;
+  const addin::Connection& connection_;
   host::WindowSystem& windows_;
+  // Held for the connection's life, so the editor's window and our document stay ours.
+  std::shared_ptr<host::UserDocument> TabDocument;
+  std::shared_ptr<host::Window> TabWindow;
   TabProcessState state_;
   std::weak_ptr<VBIDETab> attached_;
   // Last, so it leaves the tree before the state its procedure uses goes.

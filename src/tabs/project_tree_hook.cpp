@@ -6,15 +6,15 @@
 
 namespace tessaly::tabs {
 
-ProjectTreeHook::ProjectTreeHook(addin::Connection& connection, host::WindowSystem& windows,
+ProjectTreeHook::ProjectTreeHook(const addin::Connection& connection, host::WindowSystem& windows,
                                  host::WindowProc procedure)
     : connection_(connection), windows_(windows), procedure_(windows, std::move(procedure)) {}
 
 ProjectTreeHook::~ProjectTreeHook() {
-  const auto previous = connection_.PreviousTreeProc;
+  const auto previous = PreviousTreeProc;
   if (previous == 0) return;
-  if (procedure_.Uninstall(connection_.ProjectTreeHandle, previous)) {
-    connection_.PreviousTreeProc = 0;
+  if (procedure_.Uninstall(ProjectTreeHandle, previous)) {
+    PreviousTreeProc = 0;
   } else {
     procedure_.PassOnForever(previous);
   }
@@ -33,32 +33,32 @@ host::WindowHandle ProjectTreeHook::FindTree() {
 }
 
 void ProjectTreeHook::Install() {
-  host::Resume([&] { connection_.ProjectTreeHandle = FindTree(); });
-  const auto tree = connection_.ProjectTreeHandle;
+  host::Resume([&] { ProjectTreeHandle = FindTree(); });
+  const auto tree = ProjectTreeHandle;
   if (tree == 0) return;
   host::Resume([&] {
     const auto procedure = procedure_.Id();
     if (procedure == 0) return;
     const auto previous = windows_.SetWindowProc(tree, procedure);
-    if (previous != 0) connection_.PreviousTreeProc = previous;
+    if (previous != 0) PreviousTreeProc = previous;
   });
 }
 
 void ProjectTreeHook::Uninstall() {
-  const auto tree = connection_.ProjectTreeHandle;
-  if (tree == 0 || connection_.PreviousTreeProc == 0) return;
-  const bool removed = host::ResumeOr(
-      false, [&] { return procedure_.Uninstall(tree, connection_.PreviousTreeProc); });
+  const auto tree = ProjectTreeHandle;
+  if (tree == 0 || PreviousTreeProc == 0) return;
+  const bool removed =
+      host::ResumeOr(false, [&] { return procedure_.Uninstall(tree, PreviousTreeProc); });
   if (!removed) return;
-  connection_.PreviousTreeProc = 0;
+  PreviousTreeProc = 0;
   host::Resume([&] { procedure_.Unregister(); });
 }
 
 std::intptr_t ProjectTreeHook::CallPrevious(host::WindowHandle window, std::uint32_t message,
                                             std::uintptr_t w_param, std::intptr_t l_param) {
-  if (connection_.PreviousTreeProc == 0) return 0;
+  if (PreviousTreeProc == 0) return 0;
   return host::ResumeOr<std::intptr_t>(0, [&] {
-    return windows_.CallWindowProc(connection_.PreviousTreeProc, window, message, w_param, l_param);
+    return windows_.CallWindowProc(PreviousTreeProc, window, message, w_param, l_param);
   });
 }
 

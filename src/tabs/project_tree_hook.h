@@ -13,15 +13,15 @@ namespace tessaly::tabs {
 
 class ProjectTreeHook {
  public:
-  ProjectTreeHook(addin::Connection& connection, host::WindowSystem& windows,
+  ProjectTreeHook(const addin::Connection& connection, host::WindowSystem& windows,
                   host::WindowProc procedure);
   // Takes ours off the tree when it is still there; otherwise leaves it passing messages on.
   ~ProjectTreeHook();
   ProjectTreeHook(const ProjectTreeHook&) = delete;
   ProjectTreeHook& operator=(const ProjectTreeHook&) = delete;
 
-  // Finds the tree and installs ours, keeping the tree and its own procedure in the connection
-  // as ProjectTreeHandle and PreviousTreeProc; an editor without a tree is left alone.
+  // Finds the tree and installs ours, keeping the tree and its own procedure as
+  // ProjectTreeHandle and PreviousTreeProc; an editor without a tree is left alone.
   void Install();
   void Uninstall();
   // Hands a message on to the tree's own procedure.
@@ -32,9 +32,11 @@ class ProjectTreeHook {
  private:
   host::WindowHandle FindTree();
 
-  addin::Connection& connection_;
+  const addin::Connection& connection_;
   host::WindowSystem& windows_;
   addin::SubclassProc procedure_;
+  host::WindowHandle ProjectTreeHandle = 0;
+  host::WindowProcId PreviousTreeProc = 0;
 };
 
 }  // namespace tessaly::tabs

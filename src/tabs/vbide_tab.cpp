@@ -39,7 +39,7 @@ VBIDETab::VBIDETab() {
   TabStrip1.OnClick([this](std::int32_t) { TabStrip1_Click(); });
 }
 
-void VBIDETab::Attach(addin::Connection& connection, TabProcessState& state) {
+void VBIDETab::Attach(const addin::Connection& connection, TabProcessState& state) {
   connection_ = &connection;
   state_ = &state;
 }

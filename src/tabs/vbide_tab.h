@@ -26,7 +26,7 @@ class VBIDETab : public host::UserDocument {
   VBIDETab& operator=(const VBIDETab&) = delete;
 
   // Both must stay alive until Detach; attaching again replaces the previous add-in's.
-  void Attach(addin::Connection& connection, TabProcessState& state);
+  void Attach(const addin::Connection& connection, TabProcessState& state);
   // Only the add-in attached last detaches it.
   void Detach(const TabProcessState& state);
   bool IsAttached() const { return connection_ != nullptr; }
@@ -51,7 +51,7 @@ class VBIDETab : public host::UserDocument {
   void SelectTabFor(const std::u16string& name);
   void TabStrip1_Click();
 
-  addin::Connection* connection_ = nullptr;
+  const addin::Connection* connection_ = nullptr;
   TabProcessState* state_ = nullptr;
   std::int32_t tab_replace_counter_ = 0;
 };

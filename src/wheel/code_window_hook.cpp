@@ -27,10 +27,12 @@ std::int32_t ClampToInt32(std::int64_t value) {
 
 }  // namespace
 
-CodeWindowHook::CodeWindowHook(addin::Connection& connection, host::Os& os)
+CodeWindowHook::CodeWindowHook(const addin::Connection& connection, host::WindowSystem& windows,
+                               host::SettingsStore& settings)
     : connection_(connection),
-      os_(os),
-      proc_(os_.windows,
+      windows_(windows),
+      settings_(settings),
+      proc_(windows,
             [this](host::WindowHandle hwnd, std::uint32_t msg, std::uintptr_t w_param,
                    std::intptr_t l_param) { return CodeWindowProc(hwnd, msg, w_param, l_param); }) {
 }
@@ -44,11 +46,11 @@ void CodeWindowHook::HookCodeWindow(host::WindowHandle hwnd) {
   procedure_ = proc_.Id();
   if (procedure_ == 0) return;
   const auto replaced = host::ResumeOr<host::WindowProcId>(
-      0, [&] { return os_.windows.SetWindowProc(hwnd, procedure_); });
+      0, [&] { return windows_.SetWindowProc(hwnd, procedure_); });
   // Hooking a window that already has this procedure must not make it its own successor.
   if (replaced != procedure_) previous_ = replaced;
   if (replaced != 0) hooked_ = hwnd;
-  RefreshWheelLines(os_.settings, os_.windows, lines_);
+  RefreshWheelLines(settings_, windows_, lines_);
 }
 
 void CodeWindowHook::UnhookCodeWindow(host::WindowHandle hwnd) {
@@ -67,11 +69,11 @@ std::intptr_t CodeWindowHook::CodeWindowProc(host::WindowHandle hwnd, std::uint3
   // A wheel message goes to the focused window; it is ours only while the cursor is over it.
   if (msg == host::kWmMouseWheel) {
     const auto under = host::ResumeOr<host::WindowHandle>(
-        0, [&] { return os_.windows.WindowFromPoint(os_.windows.CursorPos()); });
+        0, [&] { return windows_.WindowFromPoint(windows_.CursorPos()); });
     if (under == hwnd) HandleWheel(w_param);
   }
   return host::ResumeOr<std::intptr_t>(
-      0, [&] { return os_.windows.CallWindowProc(previous_, hwnd, msg, w_param, l_param); });
+      0, [&] { return windows_.CallWindowProc(previous_, hwnd, msg, w_param, l_param); });
 }
 
 void CodeWindowHook::HandleWheel(std::uintptr_t w_param) {

@@ -15,7 +15,8 @@
 
 #include "addin/connection.h"
 #include "addin/subclass_proc.h"
-#include "host/os.h"
+#include "host/message_loop.h"
+#include "host/settings_store.h"
 #include "host/window_system.h"
 #include "wheel/wheel_lines.h"
 
@@ -24,7 +25,8 @@ namespace tessaly::wheel {
 class CodeWindowHook {
  public:
   // Both arguments must outlive the hook.
-  CodeWindowHook(addin::Connection& connection, host::Os& os);
+  CodeWindowHook(const addin::Connection& connection, host::WindowSystem& windows,
+                 host::SettingsStore& settings);
   // Restores a window still hooked; one whose procedure was replaced again after ours keeps
   // ours, which then only passes messages on.
   ~CodeWindowHook();
@@ -50,8 +52,9 @@ class CodeWindowHook {
   void ScrollVertically(host::CodePane& pane, std::int16_t delta);
   void MoveSideways(host::CodePane& pane, std::int16_t delta);
 
-  addin::Connection& connection_;
-  host::Os& os_;
+  const addin::Connection& connection_;
+  host::WindowSystem& windows_;
+  host::SettingsStore& settings_;
   addin::SubclassProc proc_;
   host::WindowProcId procedure_ = 0;
   host::WindowHandle hooked_ = 0;

@@ -2,11 +2,15 @@
 
 namespace tessaly::wheel {
 
-MouseWheel::MouseWheel(addin::Connection& connection, host::Os& os)
-    : connection_(connection), os_(os), hook_(connection, os) {}
+MouseWheel::MouseWheel(const addin::Connection& connection, host::WindowSystem& windows,
+                       host::MessageLoop& loop, host::SettingsStore& settings)
+    : connection_(connection),
+      windows_(windows),
+      loop_(loop),
+      hook_(connection, windows, settings) {}
 
 void MouseWheel::LoadWheel() {
-  if (!form_) form_ = std::make_unique<VBIDEMouse>(hook_, connection_, os_);
+  if (!form_) form_ = std::make_unique<VBIDEMouse>(hook_, connection_, windows_, loop_);
 }
 
 void MouseWheel::UnloadWheel() {

@@ -6,7 +6,9 @@
 #include <memory>
 
 #include "addin/connection.h"
-#include "host/os.h"
+#include "host/message_loop.h"
+#include "host/settings_store.h"
+#include "host/window_system.h"
 #include "wheel/code_window_hook.h"
 #include "wheel/vbide_mouse.h"
 
@@ -15,7 +17,8 @@ namespace tessaly::wheel {
 class MouseWheel {
  public:
   // Both must outlive the feature.
-  MouseWheel(addin::Connection& connection, host::Os& os);
+  MouseWheel(const addin::Connection& connection, host::WindowSystem& windows,
+             host::MessageLoop& loop, host::SettingsStore& settings);
   ~MouseWheel() { UnloadWheel(); }
   MouseWheel(const MouseWheel&) = delete;
   MouseWheel& operator=(const MouseWheel&) = delete;
@@ -30,8 +33,9 @@ class MouseWheel {
   CodeWindowHook& Hook() { return hook_; }
 
  private:
-  addin::Connection& connection_;
-  host::Os& os_;
+  const addin::Connection& connection_;
+  host::WindowSystem& windows_;
+  host::MessageLoop& loop_;
   CodeWindowHook hook_;
   std::unique_ptr<VBIDEMouse> form_;
 };

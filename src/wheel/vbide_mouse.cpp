@@ -20,10 +20,11 @@ bool Contains(const std::u16string& text, const std::u16string& part) {
 
 }  // namespace
 
-VBIDEMouse::VBIDEMouse(CodeWindowHook& hook, addin::Connection& connection, host::Os& os)
-    : hook_(hook), connection_(connection), os_(os) {
+VBIDEMouse::VBIDEMouse(CodeWindowHook& hook, const addin::Connection& connection,
+                       host::WindowSystem& windows, host::MessageLoop& loop)
+    : hook_(hook), connection_(connection), windows_(windows), loop_(loop) {
   timer_mouse_ = host::ResumeOr<host::TimerId>(0, [&] {
-    return os_.loop.SetTimer(
+    return loop_.SetTimer(
         kMouseTimerInterval, [this] { TimerMouse_Timer(); }, 0);
   });
 }
@@ -43,7 +44,7 @@ void VBIDEMouse::QueryUnload() {
 void VBIDEMouse::Unload() {
   UH();
   if (timer_mouse_ != 0) {
-    host::Resume([&] { os_.loop.KillTimer(timer_mouse_); });
+    host::Resume([&] { loop_.KillTimer(timer_mouse_); });
     timer_mouse_ = 0;
   }
   unloaded_ = true;
@@ -54,7 +55,7 @@ void VBIDEMouse::UH() {
 }
 
 bool VBIDEMouse::IsActiveCodeWindow(host::WindowHandle window) {
-  auto& windows = os_.windows;
+  auto& windows = windows_;
   const auto text_of = [&](auto read) {
     return host::ResumeOr<std::u16string>(u"", [&] { return read(); });
   };
@@ -75,7 +76,7 @@ bool VBIDEMouse::IsActiveCodeWindow(host::WindowHandle window) {
 
 void VBIDEMouse::TimerMouse_Timer() {
   const auto window = host::ResumeOr<host::WindowHandle>(
-      0, [&] { return os_.windows.WindowFromPoint(os_.windows.CursorPos()); });
+      0, [&] { return windows_.WindowFromPoint(windows_.CursorPos()); });
   if (window == 0 || !IsActiveCodeWindow(window)) return;
   if (window == hooked_code_window_) return;
   UH();

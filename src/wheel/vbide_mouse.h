@@ -8,7 +8,7 @@
 
 #include "addin/connection.h"
 #include "host/message_loop.h"
-#include "host/os.h"
+#include "host/settings_store.h"
 #include "host/window_system.h"
 #include "wheel/code_window_hook.h"
 
@@ -19,7 +19,8 @@ inline constexpr std::uint32_t kMouseTimerInterval = 200;
 class VBIDEMouse {
  public:
   // All three must outlive the object.
-  VBIDEMouse(CodeWindowHook& hook, addin::Connection& connection, host::Os& os);
+  VBIDEMouse(CodeWindowHook& hook, const addin::Connection& connection, host::WindowSystem& windows,
+             host::MessageLoop& loop);
   // Termination: unloads first when that has not happened, then restores once more.
   ~VBIDEMouse();
   VBIDEMouse(const VBIDEMouse&) = delete;
@@ -41,8 +42,9 @@ class VBIDEMouse {
   bool IsActiveCodeWindow(host::WindowHandle window);
 
   CodeWindowHook& hook_;
-  addin::Connection& connection_;
-  host::Os& os_;
+  const addin::Connection& connection_;
+  host::WindowSystem& windows_;
+  host::MessageLoop& loop_;
   host::WindowHandle hooked_code_window_ = 0;
   host::TimerId timer_mouse_ = 0;
   bool unloaded_ = false;

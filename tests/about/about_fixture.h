@@ -57,7 +57,8 @@ class AboutFixture {
   sim::SimEditor editor;
   sim::SimOs os;
   addin::Connection connection;
-  tessaly::testing::RecordingFeatures features{connection};
+  addin::ButtonSinks button_sinks;
+  tessaly::testing::RecordingFeatures features{connection, button_sinks};
   AboutFormHost host{connection, features, os.Os(), Windows()};
 };
 

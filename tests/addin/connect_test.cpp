@@ -42,8 +42,8 @@ class ConnectTest : public ::testing::Test {
   }
   void Load() {
     connection = std::make_unique<Connection>();
-    features = std::make_unique<testing::RecordingFeatures>(*connection);
-    connect = std::make_unique<Connect>(*connection, *host_os, *features);
+    features = std::make_unique<testing::RecordingFeatures>(*connection, button_sinks);
+    connect = std::make_unique<Connect>(*connection, button_sinks, *host_os, *features);
   }
   void ConnectAndStart(std::int32_t mode = host::kStartup) {
     connect->OnConnection(editor->Application(), mode, add_in);
@@ -64,6 +64,7 @@ class ConnectTest : public ::testing::Test {
   TestAddIn add_in;
   std::unique_ptr<sim::SimEditor> editor;
   std::unique_ptr<Connection> connection;
+  ButtonSinks button_sinks;
   std::unique_ptr<testing::RecordingFeatures> features;
   std::unique_ptr<Connect> connect;
 };
@@ -117,7 +118,6 @@ TEST_F(ConnectTest, EditorWithoutAddInsBarStillConnects) {
   options.add_ins_bar = false;
   Start(options);
   ConnectAndStart();
-  EXPECT_EQ(connect->MenuEntry(), nullptr);
   EXPECT_TRUE(Called("StartDialogWatch"));
 }
 
@@ -144,7 +144,6 @@ TEST_F(ConnectTest, AFreshStartBuildsEverythingWithOneAddInsEntryAndAReloadRewir
     connect->OnDisconnection(1);
     EXPECT_EQ(features->calls.back(), "UnhookProjectTree");
     EXPECT_TRUE(Called("UnloadWheel") && Called("StopDialogWatch"));
-    EXPECT_EQ(connect->MenuEntry(), nullptr);  // no reference to the deleted entry is kept
     Unload(false);
     EXPECT_EQ(AddInsEntries(), 0);
     Load();

@@ -37,7 +37,7 @@ struct Watched {
   host::Os host_os = os.Os();
   sim::SimDesktop desktop;
   addin::Connection connection;
-  DialogWatch watch{connection, host_os};
+  DialogWatch watch{connection, host_os.windows, host_os.loop};
 };
 
 // A control's rectangle relative to the dialog.

@@ -39,7 +39,7 @@ TEST(MenuBar, BuildsTheCatalogueInOrderWithSeparatorsIconsAndTips) {
     if (refuse_icons) f.editor.Refuse(u"CommandBarControl.SetFaceId");
     auto entry = f.editor.Bar(u"Add-Ins").ControlList().Append(host::kButton);
     entry->MutableProperties().caption = u"Tessaly";
-    addin::HookButton(f.connection, *entry, [](const std::u16string&) {});
+    addin::HookButton(f.connection, f.button_sinks, *entry, [](const std::u16string&) {});
     f.menu.BuildMenuBar();
     EXPECT_EQ(f.editor.SinkCount({u"Add-Ins", u"Tessaly"}, SinkKind::kButtonEvents), 0);
     const auto& bar = f.editor.Bar(u"TessalyIDE");
@@ -98,7 +98,8 @@ TEST(MenuBar, RewiresAKeptBarOnce) {
     EXPECT_EQ(f.menu.RewireExistingBar(), 0);  // no bar yet: nothing to wire
     {
       addin::Connection first = ConnectionTo(f.editor);
-      FunctionMenu(first, f.host_os, f.commands, f.dictionary).BuildMenuBar();
+      addin::ButtonSinks first_sinks;
+      f.MenuOf(first, first_sinks).BuildMenuBar();
     }  // the first connection's sinks go with it
     f.editor.Bar(u"TessalyIDE").ControlList().Append(host::kButton)->MutableProperties().caption =
         u"Mine";

@@ -59,14 +59,21 @@ struct MenuFixture {
   }
   host::Selection Selection() { return editor.Module(u"Module1").Pane()->CurrentSelection(); }
   void Run(const std::u16string& caption) { menu.RunFunctionMenu(caption); }
+  // A function menu of another connection to this editor, as a later run of the add-in makes.
+  FunctionMenu MenuOf(const addin::Connection& of, addin::ButtonSinks& sinks,
+                      SnippetFolders folders = {}) {
+    return FunctionMenu(of, sinks, host_os.system, host_os.files, host_os.loop, commands,
+                        dictionary, std::move(folders));
+  }
 
   sim::SimEditor editor;
   sim::SimOs os;
   host::Os host_os = os.Os();
   addin::Connection connection;
+  addin::ButtonSinks button_sinks;
   RecordingCommands commands;
   codetools::AnnotationDictionary dictionary;
-  FunctionMenu menu{connection, host_os, commands, dictionary};
+  FunctionMenu menu = MenuOf(connection, button_sinks);
 };
 
 }  // namespace tessaly::menu

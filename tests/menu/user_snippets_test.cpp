@@ -77,13 +77,14 @@ struct SnippetFixture : MenuFixture {
       }
     };
     walk(editor.Bar(u"TessalyIDE").ControlList());
-    EXPECT_EQ(connection.ButtonSinks->size(), buttons);
+    EXPECT_EQ(button_sinks->size(), buttons);
   }
 
   test_support::TempFolder folder;
-  FunctionMenu menu{connection, host_os, commands, dictionary,
-                    SnippetFolders{[this] { return (folder.Path() / "project").u16string(); },
-                                   User().u16string()}};
+  FunctionMenu menu =
+      MenuOf(connection, button_sinks,
+             SnippetFolders{[this] { return (folder.Path() / "project").u16string(); },
+                            User().u16string()});
 };
 
 TEST(UserSnippets, ThePopupShowsTheFoldersAsLaidOutAndLogsWhatItLeavesOut) {
@@ -244,12 +245,12 @@ TEST(UserSnippets, ButtonsKeepTheirOwnActionsThroughRefreshAndTheNextRun) {
   f.ExpectOneSinkPerButton();
 
   // The next run: a new add-in finds the bar, wires it again, and fills the popup anew.
-  addin::ReleaseButtonSinks(f.connection);
+  addin::ReleaseButtonSinks(f.button_sinks);
   addin::Connection next = ConnectionTo(f.editor);
-  FunctionMenu next_menu{next, f.host_os, f.commands, f.dictionary,
-                         SnippetFolders{{}, f.User().u16string()}};
+  addin::ButtonSinks next_sinks;
+  FunctionMenu next_menu = f.MenuOf(next, next_sinks, SnippetFolders{{}, f.User().u16string()});
   next_menu.RewireExistingBar();
-  f.connection.ButtonSinks = next.ButtonSinks;
+  f.button_sinks = next_sinks;
   EXPECT_EQ(f.Shown(), "代码缩进\n新\n--\n刷新\n打开片段文件夹\n");
   f.ExpectOneSinkPerButton();
   f.Click({u"代码缩进"});
@@ -272,8 +273,8 @@ TEST(UserSnippets, TheProjectsSnippetsAreBesideTheProjectsFile) {
       auto options = test_support::EditorFor(vb6);
       if (saved) options.project_file = (project.Path() / "Book.xlsm").u16string();
       SnippetFixture f({u""}, options);
-      FunctionMenu menu{f.connection, f.host_os, f.commands, f.dictionary,
-                        SnippetFolders{{}, f.User().u16string()}};
+      FunctionMenu menu =
+          f.MenuOf(f.connection, f.button_sinks, SnippetFolders{{}, f.User().u16string()});
       f.Write(f.User(), "a.txt", "' user");
       f.Write(project.Path() / ".tessaly" / "snippets", "b.txt", "' project");
       menu.BuildMenuBar();

@@ -38,7 +38,7 @@ struct EditorWindows {
   host::Os host_os = os.Os();
   sim::SimDesktop desktop{editor, os};
   addin::Connection connection;
-  WindowCommands commands{connection, host_os};
+  WindowCommands commands{connection, host_os.windows, host_os.loop, host_os.system};
 };
 
 // Only the first window of the type flips (Module1's of two code windows), and back at the

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "addin/app_event_vbide.h"
 #include "addin/connection.h"
 #include "addin/features.h"
 #include "text/utf.h"
@@ -14,12 +15,13 @@ namespace tessaly::testing {
 
 class RecordingFeatures : public addin::Features {
  public:
-  explicit RecordingFeatures(addin::Connection& connection) : connection_(connection) {}
+  RecordingFeatures(const addin::Connection& connection, addin::ButtonSinks& button_sinks)
+      : connection_(connection), button_sinks_(button_sinks) {}
 
   void BuildFunctionMenu() override {
     calls.push_back("BuildFunctionMenu");
     connection_.HostApplication->CommandBars()->Add(u"TessalyIDE", 1);
-    connection_.ButtonSinks.emplace();
+    button_sinks_.emplace();
   }
   void RunFunctionMenu(const std::u16string& caption) override {
     calls.push_back("RunFunctionMenu(" + text::ToUtf8(caption) + ")");
@@ -29,8 +31,7 @@ class RecordingFeatures : public addin::Features {
     calls.push_back("CreateTabWindow");
     auto tool = connection_.HostApplication->Windows()->CreateToolWindow(
         add_in, connection_.ComponentName + u".VBIDETab", u"标签", u"anystring");
-    connection_.TabDocument = tool.document;
-    connection_.TabWindow = tool.window;
+    tab_window_ = std::move(tool);
   }
   void TakeOverTabWindow() override { calls.push_back("TakeOverTabWindow"); }
   void TabInitialize() override { calls.push_back("TabInitialize"); }
@@ -45,7 +46,9 @@ class RecordingFeatures : public addin::Features {
   std::vector<std::string> calls;
 
  private:
-  addin::Connection& connection_;
+  const addin::Connection& connection_;
+  addin::ButtonSinks& button_sinks_;
+  host::ToolWindow tab_window_;
 };
 
 }  // namespace tessaly::testing

@@ -87,7 +87,7 @@ TEST(CodeClick, SelectsAddsThenRecyclesPositionsInTurn) {
 TEST(TabClick, BringsTheModulesWindowToTheFront) {
   TabsFixture f;
   f.StartWith({u"A", u"B", u"C"});
-  EXPECT_EQ(f.connection.TabDocument, f.editor.Window(u"标签").Document());
+  EXPECT_EQ(f.tabs.Document(), f.editor.Window(u"标签").Document().get());
   EXPECT_EQ((std::vector{f.Strip().Left(), f.Strip().Top(), f.Strip().Width(), f.Strip().Height()}),
             (std::vector{0, 0, 28000, 300}));
   f.Strip().UserClick(0);
@@ -176,8 +176,7 @@ TEST(ProjectTreeDoubleClick, SelectsTheTabOfTheNextActiveCodeWindow) {
   TabsFixture undocumented;
   undocumented.connection.ComponentName = u"Other";
   undocumented.StartWith({u"A", u"B"});
-  EXPECT_TRUE(!undocumented.editor.HasWindow(u"标签") && !undocumented.connection.TabDocument &&
-              !undocumented.connection.TabWindow);
+  EXPECT_TRUE(!undocumented.editor.HasWindow(u"标签") && !undocumented.tabs.Document());
   undocumented.HookProjectTree();
   undocumented.DoubleClickTree();
   undocumented.editor.Activate(u"A");
@@ -194,16 +193,16 @@ TEST(ProjectTreeHook, HooksOnlyThisEditorsTreeAndTakesItselfOffAgain) {
   for (const auto& row : rows) {
     TabsFixture f;
     auto& windows = f.os.windows();
-    if (row.another_editor_first) f.MakeEditorWindows(7);
+    const auto other_tree = row.another_editor_first ? f.MakeEditorWindows(7).second : 0;
     const auto [main, tree] = f.MakeEditorWindows(std::nullopt, row.tree_in_project_explorer);
     if (row.names_its_main_window) f.editor.MainWindow().SetHandle(main);
     const auto original = windows.WindowProc(tree);
+    const auto others = other_tree ? windows.WindowProc(other_tree) : 0;
     f.tabs.HookProjectTree();
-    EXPECT_EQ(f.connection.ProjectTreeHandle, row.hooked ? tree : 0);
     EXPECT_EQ(windows.WindowProc(tree) == f.tabs.TreeProcedureId(), row.hooked);
+    EXPECT_EQ(other_tree ? windows.WindowProc(other_tree) : 0, others);
     f.tabs.UnhookProjectTree();
     EXPECT_EQ(windows.WindowProc(tree), original);
-    EXPECT_EQ(f.connection.PreviousTreeProc, 0);
   }
 }
 

@@ -164,7 +164,8 @@ TEST(CodeWindowUnhook, RestoresAndUnregistersOnlyWhatIsOursAlone) {
     auto& windows = f.os.windows();
     const auto code = f.Code(u"Module1");
     const auto original = windows.WindowProc(code);
-    auto wheel = std::make_unique<MouseWheel>(f.connection, f.host_os);
+    auto wheel = std::make_unique<MouseWheel>(f.connection, f.host_os.windows, f.host_os.loop,
+                                              f.host_os.settings);
     wheel->LoadWheel();
     f.Hover(code);
     const auto ours = windows.WindowProc(code);

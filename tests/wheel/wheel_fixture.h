@@ -56,7 +56,7 @@ struct WheelFixture {
   host::Os host_os = os.Os();
   sim::SimDesktop desktop{editor, os};
   addin::Connection connection;
-  MouseWheel wheel{connection, host_os};
+  MouseWheel wheel{connection, host_os.windows, host_os.loop, host_os.settings};
 };
 
 }  // namespace tessaly::wheel
