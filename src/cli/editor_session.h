@@ -91,14 +91,12 @@ class EditorSession {
   const std::vector<std::optional<std::size_t>>& LineOrigins() const;
 
  private:
-  struct AddInInstance : host::AddInInstance {};
-
   HostKind host_;
   std::unique_ptr<sim::SimOs> os_;
   host::Os host_os_;
   sim::SimEditor editor_;
   std::unique_ptr<sim::SimDesktop> desktop_;
-  AddInInstance instance_;
+  host::AddInInstance instance_;
   composition::TessalyComponent component_;
   std::unique_ptr<composition::TessalyAddIn> add_in_;
   sim::SimCodeModule* module_ = nullptr;

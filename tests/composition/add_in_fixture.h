@@ -93,11 +93,9 @@ class AddInFixture : public ::testing::Test {
     EXPECT_EQ(os.loop().RunningTimerCount(), 0u);
   }
 
-  struct Instance : host::AddInInstance {};
-
   sim::SimOs os;
   host::Os host_os = os.Os();
-  Instance instance;
+  host::AddInInstance instance;
   TessalyComponent component;
   std::unique_ptr<sim::SimEditor> editor;
   std::unique_ptr<sim::SimDesktop> desktop;

@@ -16,8 +16,6 @@
 
 namespace tessaly::tabs::testing {
 
-class TestAddIn : public host::AddInInstance {};
-
 class TabsFixture {
  public:
   explicit TabsFixture(sim::EditorOptions options = {}) : editor(std::move(options)) {
@@ -87,7 +85,7 @@ class TabsFixture {
   sim::SimEditor editor;
   sim::SimOs os;
   addin::Connection connection;
-  TestAddIn add_in;
+  host::AddInInstance add_in;
   CodeTabs tabs{connection, os.windows(), os.loop()};
   host::WindowHandle tree = 0;
   std::function<void()> on_double_click;
