@@ -24,15 +24,19 @@ struct Component {
 
 }  // namespace
 
-std::optional<std::u16string> ModuleFilePath(host::Application& application,
-                                             host::CodeModule& module) {
+std::optional<std::u16string> ProjectFolder(host::Application& application) {
   const auto project = host::ResumeOr(std::shared_ptr<host::VBProject>(),
                                       [&] { return application.ActiveVBProject(); });
   if (!project) return std::nullopt;
-  // A project never saved has no file: VB6 says so with an empty name, the VBA editors by
-  // refusing the member. Either is an answer, not a fault worth a line in the log.
   const auto project_file = host::ProbeOr(std::u16string(), [&] { return project->FileName(); });
   if (project_file.empty()) return std::nullopt;
+  return std::u16string(FolderOf(project_file));
+}
+
+std::optional<std::u16string> ModuleFilePath(host::Application& application,
+                                             host::CodeModule& module) {
+  const auto folder = ProjectFolder(application);
+  if (!folder) return std::nullopt;
   const auto component = host::ResumeOr(std::optional<Component>(), [&] {
     const auto parent = module.Parent();
     if (!parent) throw host::HostError("the module has no component");
@@ -41,7 +45,7 @@ std::optional<std::u16string> ModuleFilePath(host::Application& application,
   if (!component) return std::nullopt;
   const auto extension = ExportExtension(component->type);
   if (!extension) return std::nullopt;
-  return std::u16string(FolderOf(project_file)) + component->name + std::u16string(*extension);
+  return *folder + component->name + std::u16string(*extension);
 }
 
 }  // namespace tessaly::addin

@@ -1,5 +1,7 @@
 #include "menu/function_menu.h"
 
+#include "addin/module_file_path.h"
+
 #include "codetools/alignment.h"
 #include "codetools/annotation_walk.h"
 #include "codetools/blanks.h"
@@ -83,17 +85,13 @@ std::u16string FunctionMenu::UserSnippetFolder() {
 std::vector<std::u16string> FunctionMenu::SnippetFolderPaths() {
   std::u16string project;
   host::Resume([&] {
-    const auto folder =
-        snippet_folders_.project_folder ? snippet_folders_.project_folder() : ActiveProjectFolder();
+    const auto folder = snippet_folders_.project_folder
+                            ? snippet_folders_.project_folder()
+                            : addin::ProjectFolder(Required(connection_.HostApplication))
+                                  .value_or(std::u16string());
     if (!folder.empty()) project = files_.Join(files_.Join(folder, u".tessaly"), u"snippets");
   });
   return {UserSnippetFolder(), project};
-}
-
-std::u16string FunctionMenu::ActiveProjectFolder() {
-  // A project never saved has no file (VB6 gives an empty name, the VBA editors refuse it).
-  const auto file = Required(Required(connection_.HostApplication).ActiveVBProject()).FileName();
-  return file.empty() ? std::u16string() : files_.FolderOf(file);
 }
 
 void FunctionMenu::OpenSnippetFolder() {

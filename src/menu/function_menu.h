@@ -83,8 +83,6 @@ class FunctionMenu {
   void RecordedClick(MenuAction action, const std::function<void(const Click&)>& body);
   SnippetContext ContextOf(const Click& click);
   std::u16string UserSnippetFolder();
-  // The folder of the active project's file; throws HostError when the editor refuses.
-  std::u16string ActiveProjectFolder();
   void Dispatch(const std::u16string& caption, const Click& click);
   // The code tool on the click's pane and module; nothing without an active code pane. A tool
   // that lays code out or measures columns is handed the style of the module's project.
