@@ -18,19 +18,6 @@ bool StartsWithRemAndBlankInAnyCase(std::u16string_view key) {
          text::AsciiUpper(key[2]) == u'M' && key[3] == u' ';
 }
 
-// Position of the first apostrophe met at an even quote count, or npos.
-std::size_t FirstApostropheOutsideString(std::u16string_view text) {
-  bool inside = false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == u'"') {
-      inside = !inside;
-    } else if (text[i] == u'\'' && !inside) {
-      return i;
-    }
-  }
-  return std::u16string_view::npos;
-}
-
 bool IsBlankTriple(std::u16string_view line, std::size_t i) {
   return i + 2 < line.size() && line[i] == u' ' && line[i + 1] == u' ' && line[i + 2] == u' ';
 }
@@ -104,6 +91,18 @@ std::int32_t FindCommentStart(std::u16string_view line) {
 bool IsCommentLine(std::u16string_view line) {
   const std::u16string key = CommentKeyHead(line);
   return StartsWith(key, u"'") || StartsWith(key, u"Rem");
+}
+
+std::size_t FirstApostropheOutsideString(std::u16string_view text) {
+  bool inside = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == u'"') {
+      inside = !inside;
+    } else if (text[i] == u'\'' && !inside) {
+      return i;
+    }
+  }
+  return std::u16string_view::npos;
 }
 
 std::u16string StripComment(std::u16string_view text) {

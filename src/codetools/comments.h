@@ -31,6 +31,10 @@ std::int32_t FindCommentStart(std::u16string_view line);
 // An apostrophe comment, or a line whose key begins with exactly "Rem".
 bool IsCommentLine(std::u16string_view line);
 
+// Where an apostrophe comment starts, the one rule of every tool and of the indentation: the
+// first apostrophe met at an even count of double quotes; npos when there is none.
+std::size_t FirstApostropheOutsideString(std::u16string_view text);
+
 // The text before the first apostrophe outside a string literal, trailing blanks kept; the
 // whole text when there is none.
 std::u16string StripComment(std::u16string_view text);

@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "codetools/blanks.h"
+#include "codetools/comments.h"
 
 namespace tessaly::codetools {
 
@@ -191,11 +192,11 @@ StatementStart SkipLabel(std::u16string_view code, std::u16string_view name, Wor
 // The code of a line before its comment: an apostrophe outside a string literal opens one,
 // and so does `Rem` where a statement may start (after a colon or a single-line If's Then).
 std::u16string_view WithoutComment(std::u16string_view line) {
+  line = line.substr(0, std::min(line.size(), FirstApostropheOutsideString(line)));
   bool in_string = false;
   for (std::size_t i = 0; i < line.size(); ++i) {
     if (line[i] == u'"') in_string = !in_string;
     if (in_string) continue;
-    if (line[i] == u'\'') return line.substr(0, i);
     if ((line[i] == u'R' || line[i] == u'r') && i > 0 && IsBlankOrTab(line[i - 1]) &&
         IsRemAt(line, i)) {
       const std::u16string_view before = TrimTrailingBlanksAndTabs(line.substr(0, i));
