@@ -54,7 +54,8 @@ int FormatCommand(const std::vector<std::string>& args, Streams streams) {
     // "代码缩进" with its range set to every line of the module: the tool's own engine, without
     // an editor to read the lines from. What the module comes to is known from the widths
     // alone, so a result past the bound is refused, even by --check, before it is built.
-    const auto layouts = codetools::IndentLayouts(input.file.VisibleLines(), module_styles[index]);
+    const auto layouts =
+        codetools::IndentLayouts(input.file.VisibleLineViews(), module_styles[index]);
     const auto measured = input.file.MeasureReindented(layouts);
     CheckResultSize(measured.size, streams.result_limit, ShownPath(path));
     // Only a result that is not printed may be left out.

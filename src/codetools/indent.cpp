@@ -25,7 +25,7 @@ std::uint32_t ColumnsOf(std::u16string_view indentation, std::uint32_t tab_width
 // One module's walk: the level, and what the lines above have opened.
 class Indenter {
  public:
-  Indenter(const std::vector<std::u16string>& lines, const IndentStyle& style)
+  Indenter(std::span<const std::u16string_view> lines, const IndentStyle& style)
       : lines_(lines), style_(style), layouts_(lines.size()) {}
 
   std::vector<LineLayout> Run() && {
@@ -189,7 +189,7 @@ class Indenter {
     layouts_[index] = layout;
   }
 
-  const std::vector<std::u16string>& lines_;
+  std::span<const std::u16string_view> lines_;
   const IndentStyle& style_;
   std::vector<LineLayout> layouts_;
   std::vector<std::u16string_view> codes_;  // the statement being laid out, one per line
@@ -206,9 +206,15 @@ class Indenter {
 
 }  // namespace
 
-std::vector<LineLayout> IndentLayouts(const std::vector<std::u16string>& lines,
+std::vector<LineLayout> IndentLayouts(std::span<const std::u16string_view> lines,
                                       const IndentStyle& style) {
   return Indenter(lines, style).Run();
+}
+
+std::vector<LineLayout> IndentLayouts(const std::vector<std::u16string>& lines,
+                                      const IndentStyle& style) {
+  const std::vector<std::u16string_view> views(lines.begin(), lines.end());
+  return IndentLayouts(views, style);
 }
 
 bool IndentRange(LineCache& lines, std::int32_t first, std::int32_t last,
