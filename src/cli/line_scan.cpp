@@ -1,5 +1,6 @@
 #include "cli/line_scan.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -86,6 +87,29 @@ ScannedLine ScanLine(std::string_view bytes, std::size_t begin, FileEncoding enc
   line.end = at;
   line.units_end = out;
   return line;
+}
+
+std::size_t CountLineFeeds(std::string_view bytes) {
+  std::size_t count = 0;
+  std::size_t at = 0;
+#if defined(__SSE2__)
+  // Each byte of the sum counts the matches in its lane, up to 255 blocks; then the lanes are
+  // added up.
+  const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+  const __m128i lf = _mm_set1_epi8('\n');
+  const __m128i zero = _mm_setzero_si128();
+  while (at + 16 <= bytes.size()) {
+    __m128i lanes = zero;
+    for (int block = 0; block < 255 && at + 16 <= bytes.size(); ++block, at += 16) {
+      const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at));
+      lanes = _mm_sub_epi8(lanes, _mm_cmpeq_epi8(chunk, lf));
+    }
+    const __m128i sums = _mm_sad_epu8(lanes, zero);
+    count += static_cast<std::size_t>(_mm_cvtsi128_si32(sums) + _mm_extract_epi16(sums, 4));
+  }
+#endif
+  return count + static_cast<std::size_t>(std::count(
+                     bytes.begin() + static_cast<std::ptrdiff_t>(at), bytes.end(), '\n'));
 }
 
 }  // namespace tessaly::cli

@@ -29,4 +29,8 @@ struct ScannedLine {
 ScannedLine ScanLine(std::string_view bytes, std::size_t begin, FileEncoding encoding, bool strict,
                      char16_t* out);
 
+// How many LF bytes there are: nearly every line ends in one, so this sizes a module's lists of
+// lines before the walk fills them.
+std::size_t CountLineFeeds(std::string_view bytes);
+
 }  // namespace tessaly::cli

@@ -233,7 +233,7 @@ ModuleFile ModuleFile::Parse(std::string bytes, FileEncoding plain_ascii) {
   const std::size_t header_lines = HeaderLineCount(all, file.bom_size_);
   // Never more units than bytes. Left as allocated: the walk writes every unit it keeps.
   file.text_ = std::make_unique_for_overwrite<char16_t[]>(all.size() + kScanSlack);
-  const auto lines = static_cast<std::size_t>(std::count(all.begin(), all.end(), '\n')) + 1;
+  const std::size_t lines = CountLineFeeds(all) + 1;
   file.body_.reserve(lines);
   file.visible_lines_.reserve(lines);
   if (bom) {
@@ -278,7 +278,8 @@ ModuleFile::Scan ModuleFile::ScanLines(std::size_t header_lines, bool strict) {
     const RawLine raw{begin, static_cast<std::uint32_t>(content.size()), line_break};
     if (header_.size() < header_lines) {
       header_.push_back(raw);
-    } else if (!body_.empty() && IsMemberAttribute(content)) {
+    } else if (!body_.empty() && (content.starts_with('A') || content.starts_with('a')) &&
+               IsMemberAttribute(content)) {
       hidden_.push_back({body_.size() - 1, raw});
     } else {
       body_.push_back(raw);
