@@ -99,7 +99,9 @@ int main(int argc, char** argv) {
   for (const auto& module : bench::RealisticRepository(count, 27'000)) {
     const auto path = folder / module.name;
     bench::WriteBytes(path, module.bytes);
-    paths.push_back(path.string());
+    // The command line takes its paths as UTF-8, on Windows too.
+    const std::u8string utf8 = path.u8string();
+    paths.emplace_back(utf8.begin(), utf8.end());
     bytes += module.bytes.size();
     lines += module.lines;
   }
