@@ -86,9 +86,8 @@ int FormatCommand(const std::vector<std::string>& args, Streams streams) {
   // the order given, so what is printed, written and refused is what one thread would give.
   // Memory follows the few modules under way, not all of them: a thread runs ahead of the
   // answers by a few modules only, where a module's result is more than whether it changes.
-  const std::size_t threads = streams.threads != 0
-                                  ? streams.threads
-                                  : std::max(1u, std::thread::hardware_concurrency());
+  const std::size_t threads =
+      streams.threads != 0 ? streams.threads : std::max(1u, std::thread::hardware_concurrency());
   const std::size_t ahead = run.mode == Mode::kCheck ? paths.size() : 2 * threads;
   OrderedWork<FormattedModule> work(
       paths.size(), threads, ahead,

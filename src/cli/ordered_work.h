@@ -49,11 +49,14 @@ class OrderedWork {
   // Item `index`'s result, or what its work threw; items are taken in order from 0.
   Result Take(std::size_t index) {
     std::optional<Outcome> outcome;
-    if (!threads_.empty() && !on_caller_(index)) {
+    if (!threads_.empty()) {
       std::unique_lock lock(mutex_);
-      done_.wait(lock, [&] { return outcomes_[index].has_value(); });
-      outcome = std::move(outcomes_[index]);
-      outcomes_[index].reset();
+      if (!on_caller_(index)) {
+        done_.wait(lock, [&] { return outcomes_[index].has_value(); });
+        outcome = std::move(outcomes_[index]);
+        outcomes_[index].reset();
+      }
+      // An item worked out here counts as taken too, or a run of them would hold the threads.
       taken_ = index + 1;
       claimable_.notify_all();
     }

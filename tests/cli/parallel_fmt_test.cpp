@@ -100,5 +100,22 @@ TEST(ParallelFmt, AnswersAsOneThreadDoes) {
   }
 }
 
+// Standard input is read on the calling thread when its turn comes; a run of such modules
+// longer than the threads may run ahead does not hold them up.
+TEST(ParallelFmt, StandardInputTakesItsTurn) {
+  TempFolder folder;
+  const std::string module = folder.Write("A.bas", FlatProcedures(200, "\r\n"));
+  const std::vector<std::string> args = {"fmt", "-", "-", "-", "-", "-", module, "-"};
+  std::string outputs[2];
+  for (const std::size_t threads : {1, 2}) {
+    std::istringstream in(FlatProcedures(3, "\n"));
+    std::ostringstream out, err;
+    EXPECT_EQ(RunCommandLine(args, {in, out, err, kModuleSizeLimit, threads}), kExitOk);
+    outputs[threads - 1] = out.str();
+  }
+  EXPECT_EQ(outputs[1], outputs[0]);
+  EXPECT_NE(outputs[0].find("Sub P2()\n    If x Then"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace tessaly::cli
