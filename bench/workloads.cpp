@@ -43,7 +43,7 @@ namespace {
 
 // As fmt does it: the widths first, then the bytes, without the lines built.
 std::string Reindented(const cli::ModuleFile& file) {
-  return file.SerializeReindented(codetools::IndentLayouts(file.VisibleLines(), {}));
+  return file.SerializeReindented(codetools::IndentLayouts(file.VisibleLineViews(), {}));
 }
 
 }  // namespace

@@ -15,13 +15,15 @@
 
 namespace tessaly::cli {
 
-// Where a run reads and writes, and the most a module it writes may hold (result_bound.h),
-// which tests lower.
+// Where a run reads and writes, the most a module it writes may hold (result_bound.h), which
+// tests lower, and how many threads may work on modules at once (0: as many as the machine
+// runs), which tests set.
 struct Streams {
   std::istream& in;
   std::ostream& out;
   std::ostream& err;
   std::size_t result_limit = kModuleSizeLimit;
+  std::size_t threads = 0;
 };
 
 // An output that shows text rather than keeping bytes (a console on Windows, which takes

@@ -28,33 +28,49 @@ bool IsAsciiEight(std::string_view bytes, std::size_t at) {
   return (eight & 0x8080808080808080u) == 0;
 }
 
+DecodedRun DecodeUtf8Run(std::string_view bytes, std::size_t at, bool strict, char16_t* out) {
+  const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+  std::size_t i = at;
+  while (i < bytes.size() && data[i] >= 0x80) {
+    char32_t cp = 0;
+    const int length = Utf8SequenceAt(bytes, i, cp);
+    if (length == 0) {
+      if (strict) return {i, out, true};
+      *out++ = text::EscapeByte(data[i]);
+      ++i;
+    } else if (cp < 0x10000) {
+      *out++ = static_cast<char16_t>(cp);
+      i += static_cast<std::size_t>(length);
+    } else {
+      *out++ = static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
+      *out++ = static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+      i += static_cast<std::size_t>(length);
+    }
+  }
+  return {i, out, false};
+}
+
 std::u16string DecodeUtf8(std::string_view bytes) {
-  std::u16string text;
-  text.reserve(bytes.size());
+  // Never more units than bytes: a four-byte sequence makes two.
+  std::u16string text(bytes.size(), u'\0');
+  char16_t* out = text.data();
   std::size_t i = 0;
   while (i < bytes.size()) {
     // Most of a module is ASCII: eight bytes are tested at once (none has its high bit set)
     // and taken over as they are.
     if (IsAsciiEight(bytes, i)) {
       for (std::size_t k = i; k < i + 8; ++k)
-        text.push_back(static_cast<char16_t>(bytes[k]));
+        *out++ = static_cast<char16_t>(bytes[k]);
       i += 8;
-      continue;
-    }
-    char32_t cp = 0;
-    const int length = Utf8SequenceAt(bytes, i, cp);
-    if (length == 0) {
-      text.push_back(text::EscapeByte(static_cast<unsigned char>(bytes[i])));
-      ++i;
-    } else if (cp < 0x10000) {
-      text.push_back(static_cast<char16_t>(cp));
-      i += length;
+    } else if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+      *out++ = static_cast<char16_t>(bytes[i++]);
     } else {
-      text.push_back(static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10)));
-      text.push_back(static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)));
-      i += length;
+      const DecodedRun run = DecodeUtf8Run(bytes, i, /*strict=*/false, out);
+      i = run.end;
+      out = run.out;
     }
   }
+  text.resize(static_cast<std::size_t>(out - text.data()));
   return text;
 }
 
@@ -103,6 +119,13 @@ FileEncoding DetectEncoding(std::string_view bytes, FileEncoding plain_ascii) {
 
 std::u16string Decode(std::string_view bytes, FileEncoding encoding) {
   return encoding == FileEncoding::kCodePage936 ? text::DecodeGbk(bytes) : DecodeUtf8(bytes);
+}
+
+DecodedRun DecodeNonAsciiRun(std::string_view bytes, std::size_t at, FileEncoding encoding,
+                             bool strict, char16_t* out) {
+  if (encoding != FileEncoding::kCodePage936) return DecodeUtf8Run(bytes, at, strict, out);
+  const std::size_t end = text::DecodeGbkRun(bytes, at, out);
+  return {end, out, false};
 }
 
 text::Encoded Encode(std::u16string_view text, FileEncoding encoding) {

@@ -23,4 +23,17 @@ FileEncoding DetectEncoding(std::string_view bytes,
 std::u16string Decode(std::string_view bytes, FileEncoding encoding);
 text::Encoded Encode(std::u16string_view text, FileEncoding encoding);
 
+// For a reader that walks a module's bytes itself and widens the ASCII on its own: the
+// characters from `at`, whose byte is 0x80 or more, up to the next ASCII character or the end,
+// decoded as Decode decodes them and written from `out`, at most one unit a byte. With
+// `strict`, UTF-8 stops at the first byte that starts no character, which tells a file that
+// DetectEncoding would not take for UTF-8.
+struct DecodedRun {
+  std::size_t end = 0;      // where the run stopped
+  char16_t* out = nullptr;  // past the last unit written
+  bool refused = false;     // strict UTF-8 stopped at a byte that starts no character
+};
+DecodedRun DecodeNonAsciiRun(std::string_view bytes, std::size_t at, FileEncoding encoding,
+                             bool strict, char16_t* out);
+
 }  // namespace tessaly::cli

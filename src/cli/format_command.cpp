@@ -1,9 +1,12 @@
 #include <iostream>
+#include <optional>
+#include <thread>
 
 #include "cli/arguments.h"
 #include "cli/command_line.h"
 #include "cli/module_input.h"
 #include "cli/module_output.h"
+#include "cli/ordered_work.h"
 #include "cli/result_bound.h"
 #include "cli/style_options.h"
 #include "cli/unified_diff.h"
@@ -23,6 +26,39 @@ Mode ModeOf(const Arguments& arguments) {
   return check ? Mode::kCheck : diff ? Mode::kDiff : in_place ? Mode::kInPlace : Mode::kPrint;
 }
 
+// What one module comes to, worked out on any thread: nothing is printed or written yet.
+struct FormattedModule {
+  bool changes = false;
+  // The diff with --diff; else the new bytes, unless they may be left out.
+  std::optional<std::string> output;
+};
+
+struct FormatRun {
+  Mode mode;
+  FileEncoding plain_ascii;
+  std::size_t result_limit;
+};
+
+FormattedModule FormatModule(const std::string& path, std::istream& in,
+                             const codetools::IndentStyle& style, const FormatRun& run) {
+  const ModuleInput input = ReadModule(path, in, run.plain_ascii);
+  // "代码缩进" with its range set to every line of the module: the tool's own engine, without
+  // an editor to read the lines from. What the module comes to is known from the widths
+  // alone, so a result past the bound is refused, even by --check, before it is built.
+  const auto layouts = codetools::IndentLayouts(input.file.VisibleLineViews(), style);
+  const auto measured = input.file.MeasureReindented(layouts);
+  CheckResultSize(measured.size, run.result_limit, ShownPath(path));
+  // Only a result that is not printed may be left out.
+  const bool printed = run.mode == Mode::kPrint || (run.mode == Mode::kInPlace && path == "-");
+  if (run.mode == Mode::kCheck || (!printed && !measured.changes)) return {measured.changes, {}};
+  std::string bytes = input.file.SerializeReindented(layouts);
+  // The measure leaves out the line break an emptied line may gain.
+  CheckResultSize(bytes.size(), run.result_limit, ShownPath(path));
+  if (run.mode == Mode::kDiff)
+    return {true, UnifiedDiff(ShownPath(path), input.file.Bytes(), bytes)};
+  return {measured.changes, std::move(bytes)};
+}
+
 }  // namespace
 
 int FormatCommand(const std::vector<std::string>& args, Streams streams) {
@@ -31,49 +67,48 @@ int FormatCommand(const std::vector<std::string>& args, Streams streams) {
   std::vector<std::string> valued = {"--encoding"};
   valued.insert(valued.end(), kStyleValueOptions.begin(), kStyleValueOptions.end());
   const Arguments arguments(args, flags, valued);
-  if (arguments.Operands().empty()) throw UsageError("fmt takes one or more FILEs");
-  const Mode mode = ModeOf(arguments);
-  const FileEncoding plain_ascii = PlainAsciiEncodingOption(arguments.Value("--encoding"));
+  const std::vector<std::string>& paths = arguments.Operands();
+  if (paths.empty()) throw UsageError("fmt takes one or more FILEs");
+  const FormatRun run{ModeOf(arguments), PlainAsciiEncodingOption(arguments.Value("--encoding")),
+                      streams.result_limit};
   StyleOptions styles(arguments);
 
-  // One module at a time, so that memory follows the largest file, not all of them. Results
-  // are put in place only when every module has been read and every file can be written, so
-  // bad input leaves them all untouched.
-  for (const auto& path : arguments.Operands())
+  // Results are put in place only when every module has been read and every file can be
+  // written, so bad input leaves them all untouched.
+  for (const auto& path : paths)
     CheckReadable(path);
   // Every module's style before any is formatted: a broken .editorconfig anywhere stops the run
   // before a file is rewritten or a line printed.
   std::vector<codetools::IndentStyle> module_styles;
-  for (const auto& path : arguments.Operands())
+  for (const auto& path : paths)
     module_styles.push_back(styles.StyleFor(path));
+  // Modules are worked out on as many threads as the machine runs at once and answered here in
+  // the order given, so what is printed, written and refused is what one thread would give.
+  // Memory follows the few modules under way, not all of them: a thread runs ahead of the
+  // answers by a few modules only, where a module's result is more than whether it changes.
+  const std::size_t threads =
+      streams.threads != 0 ? streams.threads : std::max(1u, std::thread::hardware_concurrency());
+  const std::size_t ahead = run.mode == Mode::kCheck ? paths.size() : 2 * threads;
+  OrderedWork<FormattedModule> work(
+      paths.size(), threads, ahead,
+      [&](std::size_t index) {
+        return FormatModule(paths[index], streams.in, module_styles[index], run);
+      },
+      // Standard input is read when its turn comes, as one thread would read it.
+      [&](std::size_t index) { return paths[index] == "-"; });
+
   int status = kExitOk;
-  ModuleOutputs outputs(mode == Mode::kInPlace, streams.out);
-  for (std::size_t index = 0; index < arguments.Operands().size(); ++index) {
-    const std::string& path = arguments.Operands()[index];
-    const ModuleInput input = ReadModule(path, streams.in, plain_ascii);
-    // "代码缩进" with its range set to every line of the module: the tool's own engine, without
-    // an editor to read the lines from. What the module comes to is known from the widths
-    // alone, so a result past the bound is refused, even by --check, before it is built.
-    const auto layouts = codetools::IndentLayouts(input.file.VisibleLines(), module_styles[index]);
-    const auto measured = input.file.MeasureReindented(layouts);
-    CheckResultSize(measured.size, streams.result_limit, ShownPath(path));
-    // Only a result that is not printed may be left out.
-    const bool printed =
-        mode == Mode::kPrint || (mode == Mode::kInPlace && !outputs.WritesBack(input));
-    if (!printed && !measured.changes) continue;
-    if (mode == Mode::kCheck) {
-      streams.out << path << "\n";
+  ModuleOutputs outputs(run.mode == Mode::kInPlace, streams.out);
+  for (std::size_t index = 0; index < paths.size(); ++index) {
+    FormattedModule module = work.Take(index);
+    if (run.mode == Mode::kCheck && module.changes) {
+      streams.out << paths[index] << "\n";
       status = kExitChanged;
-      continue;
-    }
-    std::string bytes = input.file.SerializeReindented(layouts);
-    // The measure leaves out the line break an emptied line may gain.
-    CheckResultSize(bytes.size(), streams.result_limit, ShownPath(path));
-    if (mode == Mode::kDiff) {
-      WriteModuleBytes(streams.out, UnifiedDiff(ShownPath(path), input.file.Bytes(), bytes));
+    } else if (run.mode == Mode::kDiff && module.output) {
+      WriteModuleBytes(streams.out, *module.output);
       status = kExitChanged;
-    } else {
-      outputs.Add(input, std::move(bytes));
+    } else if (module.output) {
+      outputs.Add(paths[index], std::move(*module.output));
     }
   }
   outputs.Finish();

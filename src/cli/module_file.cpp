@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "cli/line_scan.h"
 #include "cli/module_header.h"
 
 namespace tessaly::cli {
@@ -51,33 +52,31 @@ bool SameText(std::u16string_view a, std::u16string_view b) {
 
 namespace {
 
-// Where lines end, found by two vectorised searches, one for CR and one for LF, each kept until
-// the walk passes it: the library's find_first_of searches the pair once for every byte, and a
-// search for one of them alone would run to the end of a file that has none of it on every line.
-class LineEnds {
- public:
-  explicit LineEnds(std::string_view bytes)
-      : bytes_(bytes), next_cr_(Find('\r', 0)), next_lf_(Find('\n', 0)) {}
-
-  // The first CR or LF at or after `begin`; npos when there is none.
-  std::size_t From(std::size_t begin) {
-    if (next_cr_ < begin) next_cr_ = Find('\r', begin);
-    if (next_lf_ < begin) next_lf_ = Find('\n', begin);
-    return std::min(next_cr_, next_lf_);
+// How many of the file's first lines are its hidden header (module_header.h), read from as
+// few lines as decide it: the header stands at the head of the file, and most modules' is a
+// line or a few. A count over some first lines stands for the whole file once a line that is
+// not blank follows it among them; until then the head read grows.
+std::size_t HeaderLineCount(std::string_view all, std::size_t begin) {
+  std::vector<std::string_view> head;
+  std::size_t at = begin;
+  for (std::size_t wanted = 16;; wanted *= 4) {
+    while (head.size() < wanted && at < all.size()) {
+      std::size_t end = at;
+      while (end < all.size() && all[end] != '\r' && all[end] != '\n')
+        ++end;
+      head.push_back(all.substr(at, end - at));
+      at = end == all.size() ? end : end + (all.substr(end, 2) == "\r\n" ? 2 : 1);
+    }
+    const std::size_t count = CountHeaderLines(head);
+    const auto blank = [](std::string_view line) {
+      return line.find_first_not_of(" \t") == std::string_view::npos;
+    };
+    if (at == all.size() ||
+        !std::all_of(head.begin() + static_cast<std::ptrdiff_t>(count), head.end(), blank)) {
+      return count;
+    }
   }
-
- private:
-  std::size_t Find(char c, std::size_t begin) const {
-    const void* found = std::memchr(bytes_.data() + begin, c, bytes_.size() - begin);
-    return found ? static_cast<std::size_t>(static_cast<const char*>(found) - bytes_.data())
-                 : std::string_view::npos;
-  }
-
-  std::string_view bytes_;
-  // The next of each at or after the last line begun; npos once there is none left.
-  std::size_t next_cr_;
-  std::size_t next_lf_;
-};
+}
 
 }  // namespace
 
@@ -229,58 +228,80 @@ ModuleFile ModuleFile::Parse(std::string bytes, FileEncoding plain_ascii) {
   ModuleFile file;
   file.bytes_ = std::move(bytes);
   const std::string_view all = file.bytes_;
-  file.encoding_ = DetectEncoding(all, plain_ascii);
-  file.bom_size_ = file.encoding_ == FileEncoding::kUtf8WithBom ? kUtf8Bom.size() : 0;
-
-  // Each line's text without its line break, and nothing else: the break is told by the
-  // bytes that follow the text (see raw_line), so a second list of a whole module's lines is
-  // not needed. A line ends where the editor ends it: at CR LF, LF, or a CR on its own.
-  std::vector<std::string_view> contents;
-  contents.reserve(static_cast<std::size_t>(std::count(all.begin(), all.end(), '\n')) + 1);
-  std::size_t break_counts[4] = {};
-  LineEnds line_ends(all);
-  for (std::size_t begin = file.bom_size_; begin < all.size();) {
-    const std::size_t end = line_ends.From(begin);
-    if (end == std::string_view::npos) {
-      contents.push_back(all.substr(begin));
-      break;
-    }
-    contents.push_back(all.substr(begin, end - begin));
-    const LineBreak line_break = BreakAt(all, end);
-    ++break_counts[static_cast<std::size_t>(line_break)];
-    begin = end + (line_break == LineBreak::kCrLf ? 2 : 1);
+  const bool bom = all.starts_with(kUtf8Bom);
+  file.bom_size_ = bom ? kUtf8Bom.size() : 0;
+  const std::size_t header_lines = HeaderLineCount(all, file.bom_size_);
+  // Never more units than bytes. Left as allocated: the walk writes every unit it keeps.
+  file.text_ = std::make_unique_for_overwrite<char16_t[]>(all.size() + kScanSlack);
+  const std::size_t lines = CountLineFeeds(all) + 1;
+  file.body_.reserve(lines);
+  file.visible_lines_.reserve(lines);
+  if (bom) {
+    file.encoding_ = FileEncoding::kUtf8WithBom;
+    file.ScanLines(header_lines, /*strict=*/false);
+    return file;
   }
-  const auto raw_line = [all](std::string_view content) {
-    const auto begin = static_cast<std::size_t>(content.data() - all.data());
+  // UTF-8 until a byte says otherwise, as DetectEncoding decides: the walk then starts again
+  // in code page 936, which is seldom far in, as a GBK character is seldom valid UTF-8.
+  file.encoding_ = FileEncoding::kUtf8;
+  const Scan scan = file.ScanLines(header_lines, /*strict=*/true);
+  if (scan == Scan::kPlainAscii) {
+    file.encoding_ = plain_ascii;  // the text reads the same in both
+  } else if (scan == Scan::kRefused) {
+    file.encoding_ = FileEncoding::kCodePage936;
+    file.ScanLines(header_lines, /*strict=*/false);
+  }
+  return file;
+}
+
+ModuleFile::Scan ModuleFile::ScanLines(std::size_t header_lines, bool strict) {
+  header_.clear();
+  body_.clear();
+  hidden_.clear();
+  visible_lines_.clear();
+  const std::string_view all = bytes_;
+  // Header and hidden lines are decoded too, to tell the encoding, but over the room the next
+  // visible line takes.
+  char16_t* out = text_.get();
+  std::size_t break_counts[4] = {};
+  bool plain_ascii = true;
+  bool any_line = false;
+  for (std::size_t begin = bom_size_; begin < all.size();) {
+    const ScannedLine line = ScanLine(all, begin, encoding_, strict, out);
+    if (line.refused) return Scan::kRefused;
+    plain_ascii = plain_ascii && line.ascii;
+    any_line = true;
+    const std::string_view content = all.substr(begin, line.end - begin);
     if (content.size() > UINT32_MAX) throw FileError("a line of 4 GiB or more");
-    return RawLine{begin, static_cast<std::uint32_t>(content.size()),
-                   BreakAt(all, begin + content.size())};
-  };
+    const LineBreak line_break = BreakAt(all, line.end);
+    ++break_counts[static_cast<std::size_t>(line_break)];
+    const RawLine raw{begin, static_cast<std::uint32_t>(content.size()), line_break};
+    if (header_.size() < header_lines) {
+      header_.push_back(raw);
+    } else if (!body_.empty() && (content.starts_with('A') || content.starts_with('a')) &&
+               IsMemberAttribute(content)) {
+      hidden_.push_back({body_.size() - 1, raw});
+    } else {
+      body_.push_back(raw);
+      visible_lines_.emplace_back(out, static_cast<std::size_t>(line.units_end - out));
+      out = line.units_end;
+    }
+    begin = line.end + (line_break == LineBreak::kCrLf ? 2 : 1);
+  }
   // New lines take the break most lines have; CR LF, as the editor writes, wins a tie.
   const auto count_of = [&](LineBreak line_break) {
     return break_counts[static_cast<std::size_t>(line_break)];
   };
-  file.usual_break_ = LineBreak::kCrLf;
+  usual_break_ = LineBreak::kCrLf;
   for (const LineBreak other : {LineBreak::kLf, LineBreak::kCr}) {
-    if (count_of(other) > count_of(file.usual_break_)) file.usual_break_ = other;
+    if (count_of(other) > count_of(usual_break_)) usual_break_ = other;
   }
-  file.ends_with_line_break_ = contents.empty() || all.ends_with('\n') || all.ends_with('\r');
+  ends_with_line_break_ = !any_line || all.ends_with('\n') || all.ends_with('\r');
+  return plain_ascii ? Scan::kPlainAscii : Scan::kDecoded;
+}
 
-  const std::size_t header_size = CountHeaderLines(contents);
-  file.header_.reserve(header_size);
-  for (std::size_t k = 0; k < header_size; ++k)
-    file.header_.push_back(raw_line(contents[k]));
-  file.body_.reserve(contents.size() - header_size);
-  file.visible_lines_.reserve(contents.size() - header_size);
-  for (std::size_t k = header_size; k < contents.size(); ++k) {
-    if (!file.body_.empty() && IsMemberAttribute(contents[k])) {
-      file.hidden_.push_back({file.body_.size() - 1, raw_line(contents[k])});
-    } else {
-      file.body_.push_back(raw_line(contents[k]));
-      file.visible_lines_.push_back(Decode(contents[k], file.encoding_));
-    }
-  }
-  return file;
+std::vector<std::u16string> ModuleFile::VisibleLines() const {
+  return {visible_lines_.begin(), visible_lines_.end()};
 }
 
 std::span<const ModuleFile::HiddenLine> ModuleFile::HiddenBelow(std::size_t index) const {
@@ -297,7 +318,7 @@ std::size_t ModuleFile::ExpectedSize(const std::vector<std::u16string>& edited_l
   for (const std::u16string& line : edited_lines)
     edited_units += line.size();
   std::size_t visible_units = 0;
-  for (const std::u16string& line : visible_lines_)
+  for (const std::u16string_view line : visible_lines_)
     visible_units += line.size();
   return bytes_.size() + (edited_units > visible_units ? edited_units - visible_units : 0);
 }

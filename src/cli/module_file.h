@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -41,7 +42,11 @@ class ModuleFile {
   // Plain ASCII is taken to be in `plain_ascii` (file_encoding.h).
   static ModuleFile Parse(std::string bytes, FileEncoding plain_ascii = FileEncoding::kCodePage936);
 
-  const std::vector<std::u16string>& VisibleLines() const { return visible_lines_; }
+  // The lines the editor shows, each a view of one buffer that holds them all: parsing builds
+  // no string a line. The views live as long as the file (moving it keeps them).
+  std::span<const std::u16string_view> VisibleLineViews() const { return visible_lines_; }
+  // The same lines as strings of their own, for an editor to take.
+  std::vector<std::u16string> VisibleLines() const;
   FileEncoding Encoding() const { return encoding_; }
   // The file as it was read.
   const std::string& Bytes() const { return bytes_; }
@@ -84,6 +89,11 @@ class ModuleFile {
   };
   // The hidden lines below visible line `index`, in file order.
   std::span<const HiddenLine> HiddenBelow(std::size_t index) const;
+  // Splits the file into lines and decodes them in the file's encoding as far as it is known,
+  // the first `header_lines` of them the header. With `strict`, UTF-8 gives up at a byte that
+  // starts no character.
+  enum class Scan { kPlainAscii, kDecoded, kRefused };
+  Scan ScanLines(std::size_t header_lines, bool strict);
   // What the file will about come to with these lines, to reserve room for it.
   std::size_t ExpectedSize(const std::vector<std::u16string>& edited_lines) const;
   class Writer;
@@ -93,8 +103,9 @@ class ModuleFile {
   std::size_t bom_size_ = 0;
   std::vector<RawLine> header_;
   std::vector<RawLine> body_;
-  std::vector<HiddenLine> hidden_;  // by `below`, as in the file
-  std::vector<std::u16string> visible_lines_;
+  std::vector<HiddenLine> hidden_;    // by `below`, as in the file
+  std::unique_ptr<char16_t[]> text_;  // the visible lines' text, one after the other
+  std::vector<std::u16string_view> visible_lines_;
   LineBreak usual_break_ = LineBreak::kCrLf;
   bool ends_with_line_break_ = true;
 };

@@ -26,9 +26,9 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
   StagedFile(path, bytes).Commit();
 }
 
-void ModuleOutputs::Add(const ModuleInput& input, std::string bytes) {
-  if (WritesBack(input)) {
-    staged_.emplace_back(input.path, bytes);
+void ModuleOutputs::Add(const std::string& path, std::string bytes) {
+  if (WritesBack(path)) {
+    staged_.emplace_back(path, bytes);
   } else {
     printed_.push_back(std::move(bytes));
   }

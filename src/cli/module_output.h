@@ -39,9 +39,11 @@ class ModuleOutputs {
   // Whether the module's result goes back into its file: with -i, and unless it was read from
   // standard input, which has no file to go back to. Only then may an unchanged result be
   // left out.
-  bool WritesBack(const ModuleInput& input) const { return in_place_ && input.path != "-"; }
+  bool WritesBack(const ModuleInput& input) const { return WritesBack(input.path); }
+  bool WritesBack(const std::string& path) const { return in_place_ && path != "-"; }
   // Throws FileError when the file cannot be written.
-  void Add(const ModuleInput& input, std::string bytes);
+  void Add(const ModuleInput& input, std::string bytes) { Add(input.path, std::move(bytes)); }
+  void Add(const std::string& path, std::string bytes);
   // Throws FileError when standard output cannot be written, or a file cannot be put in place
   // after all.
   void Finish();

@@ -25,7 +25,7 @@ std::uint32_t ColumnsOf(std::u16string_view indentation, std::uint32_t tab_width
 // One module's walk: the level, and what the lines above have opened.
 class Indenter {
  public:
-  Indenter(const std::vector<std::u16string>& lines, const IndentStyle& style)
+  Indenter(std::span<const std::u16string_view> lines, const IndentStyle& style)
       : lines_(lines), style_(style), layouts_(lines.size()) {}
 
   std::vector<LineLayout> Run() && {
@@ -42,18 +42,28 @@ class Indenter {
   }
 
  private:
-  // Where a line's own indentation ends: blanks, and tabs where the style makes them
-  // indentation.
-  std::uint32_t IndentationOf(std::u16string_view line) const {
+  // Reads the statement's lines once: each line's code after its blanks and tabs, and where
+  // its own indentation ends, blanks, and tabs where the style makes them indentation.
+  void ReadStatement(std::size_t first, std::size_t end) {
+    codes_.clear();
+    indentations_.clear();
     const bool tabs_too = style_.indentation != IndentStyle::Indentation::kBlanksKeepingTabs;
-    const auto code = tabs_too ? TrimLeadingBlanksAndTabs(line) : TrimLeadingBlanks(line);
-    return static_cast<std::uint32_t>(line.size() - code.size());
+    for (std::size_t i = first; i < end; ++i) {
+      const std::u16string_view line = lines_[i];
+      std::size_t blanks = 0;
+      while (blanks < line.size() && line[blanks] == u' ')
+        ++blanks;
+      std::size_t code = blanks;
+      while (code < line.size() && (line[code] == u' ' || line[code] == u'\t'))
+        ++code;
+      codes_.push_back(line.substr(code));
+      indentations_.push_back(static_cast<std::uint32_t>(tabs_too ? code : blanks));
+    }
   }
 
-  // How far a line's own indentation reaches.
-  std::uint32_t WrittenColumns(std::size_t index) const {
-    const std::u16string_view line = lines_[index];
-    return ColumnsOf(line.substr(0, IndentationOf(line)), style_.tab_width);
+  // How far the own indentation of the statement's line `k` reaches.
+  std::uint32_t WrittenColumns(std::size_t first, std::size_t k) const {
+    return ColumnsOf(lines_[first + k].substr(0, indentations_[k]), style_.tab_width);
   }
 
   // The new indentation of `columns` columns: whole levels as the style writes them.
@@ -72,10 +82,8 @@ class Indenter {
   }
 
   StatementEffect EffectOf(std::size_t first, std::size_t end) {
-    codes_.clear();
     // The words count after tabs too, as VB reads them, even where the style keeps the tabs.
-    for (std::size_t i = first; i < end; ++i)
-      codes_.push_back(TrimLeadingBlanksAndTabs(lines_[i]));
+    ReadStatement(first, end);
     if (in_member_list_) {
       // A member may be named like a keyword (`For As Integer`): only the block's end counts.
       StatementEffect effect;
@@ -133,19 +141,20 @@ class Indenter {
     const std::uint32_t first_columns =
         AtColumnOne(first, effect) ? 0 : LevelColumns(written_level);
     const bool keep = style_.continuation == IndentStyle::Continuation::kKeep;
-    const std::uint32_t first_written = keep ? WrittenColumns(first) : 0;
+    const std::uint32_t first_written = keep ? WrittenColumns(first, 0) : 0;
     for (std::size_t i = first; i < end; ++i) {
       std::uint32_t columns = first_columns;
       if (i > first) {
         if (keep) {
           // The offset from the first line as written, kept from where the first line goes.
-          const auto offset = static_cast<std::int64_t>(WrittenColumns(i)) - first_written;
+          const auto offset =
+              static_cast<std::int64_t>(WrittenColumns(first, i - first)) - first_written;
           columns = static_cast<std::uint32_t>(std::max<std::int64_t>(0, first_columns + offset));
         } else {
           columns = first_columns + LevelColumns(1);
         }
       }
-      LayOutLine(i, columns);
+      LayOutLine(i, indentations_[i - first], columns);
     }
     level_ = effect.ends_at_module_level ? 0 : level_ + effect.open_after;
     if (effect.opens_file) file_bodies_.push_back(level_);
@@ -162,9 +171,8 @@ class Indenter {
     return 1;
   }
 
-  void LayOutLine(std::size_t index, std::uint32_t columns) {
+  void LayOutLine(std::size_t index, std::uint32_t indentation, std::uint32_t columns) {
     const std::u16string_view line = lines_[index];
-    const std::uint32_t indentation = IndentationOf(line);
     // Only a comment can be a marker; most lines are turned away by their first character.
     const bool maybe_marker =
         indentation < line.size() && (line[indentation] == u'\'' || line[indentation] == u'\t');
@@ -189,10 +197,11 @@ class Indenter {
     layouts_[index] = layout;
   }
 
-  const std::vector<std::u16string>& lines_;
+  std::span<const std::u16string_view> lines_;
   const IndentStyle& style_;
   std::vector<LineLayout> layouts_;
-  std::vector<std::u16string_view> codes_;  // the statement being laid out, one per line
+  std::vector<std::u16string_view> codes_;   // the statement being laid out, one per line
+  std::vector<std::uint32_t> indentations_;  // and the end of each line's indentation
   struct Branches {
     int at_if = 0;
     int first_branch_end = -1;  // none while the first branch goes on
@@ -206,9 +215,15 @@ class Indenter {
 
 }  // namespace
 
-std::vector<LineLayout> IndentLayouts(const std::vector<std::u16string>& lines,
+std::vector<LineLayout> IndentLayouts(std::span<const std::u16string_view> lines,
                                       const IndentStyle& style) {
   return Indenter(lines, style).Run();
+}
+
+std::vector<LineLayout> IndentLayouts(const std::vector<std::u16string>& lines,
+                                      const IndentStyle& style) {
+  const std::vector<std::u16string_view> views(lines.begin(), lines.end());
+  return IndentLayouts(views, style);
 }
 
 bool IndentRange(LineCache& lines, std::int32_t first, std::int32_t last,

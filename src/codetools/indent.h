@@ -4,7 +4,9 @@
 // of the project's style per block level.
 
 #include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "codetools/code_tool.h"
@@ -19,6 +21,8 @@ namespace tessaly::codetools {
 // nesting grows with the square of its depth): the layouts tell what the result comes to
 // before it is built. Linear in the size of the text; a line's layout depends only on the
 // lines above it and on the lines its statement continues over.
+std::vector<LineLayout> IndentLayouts(std::span<const std::u16string_view> lines,
+                                      const IndentStyle& style);
 std::vector<LineLayout> IndentLayouts(const std::vector<std::u16string>& lines,
                                       const IndentStyle& style);
 

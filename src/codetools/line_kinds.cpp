@@ -17,6 +17,10 @@ bool IsDirectiveLine(std::u16string_view line) {
 }
 
 bool ContinuesOnNextLine(std::u16string_view line) {
+  // Asked of every line of a whole module: most end in neither an underscore nor a blank.
+  if (line.empty() || (line.back() != u'_' && line.back() != u' ' && line.back() != u'\t')) {
+    return false;
+  }
   const std::u16string_view code = TrimTrailingBlanksAndTabs(line);
   if (code.empty() || code.back() != u'_') return false;
   return code.size() == 1 || IsBlankOrTab(code[code.size() - 2]);

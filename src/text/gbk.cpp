@@ -50,8 +50,27 @@ const CodePage& Cp936() {
 
 }  // namespace
 
-std::u16string DecodeGbk(std::string_view bytes) {
+std::size_t DecodeGbkRun(std::string_view bytes, std::size_t at, char16_t*& out) {
   const CodePage& code_page = Cp936();
+  const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+  std::size_t i = at;
+  while (i < bytes.size() && data[i] >= 0x80) {
+    const unsigned char byte = data[i];
+    if (i + 1 < bytes.size()) {
+      if (const char16_t unit = code_page.Decode(byte << 8 | data[i + 1]); unit != 0) {
+        *out++ = unit;
+        i += 2;
+        continue;
+      }
+    }
+    const char16_t single = code_page.Decode(byte);
+    *out++ = single != 0 ? single : EscapeByte(byte);
+    ++i;
+  }
+  return i;
+}
+
+std::u16string DecodeGbk(std::string_view bytes) {
   // Never more units than bytes; writing through a pointer keeps the loop free of capacity
   // checks, which dominate on long ASCII runs.
   std::u16string text(bytes.size(), u'\0');
@@ -73,18 +92,7 @@ std::u16string DecodeGbk(std::string_view bytes) {
     }
     while (i < bytes.size() && data[i] < 0x80)
       *out++ = data[i++];
-    if (i == bytes.size()) break;
-    const unsigned char byte = data[i];
-    if (i + 1 < bytes.size()) {
-      if (const char16_t unit = code_page.Decode(byte << 8 | data[i + 1]); unit != 0) {
-        *out++ = unit;
-        i += 2;
-        continue;
-      }
-    }
-    const char16_t single = code_page.Decode(byte);
-    *out++ = single != 0 ? single : EscapeByte(byte);
-    ++i;
+    i = DecodeGbkRun(bytes, i, out);
   }
   text.resize(static_cast<std::size_t>(out - text.data()));
   return text;

@@ -17,4 +17,10 @@ namespace tessaly::text {
 std::u16string DecodeGbk(std::string_view bytes);
 Encoded EncodeGbk(std::u16string_view text);
 
+// For a reader that walks the bytes itself and widens ASCII on its own: the characters from
+// `at`, whose byte is 0x80 or more, up to the next character that is ASCII (the trail byte of a
+// pair may be an ASCII letter) or the end, decoded as DecodeGbk decodes them and written from
+// `out`, at most one unit a byte. Returns where the run stops; `out` is moved past what it wrote.
+std::size_t DecodeGbkRun(std::string_view bytes, std::size_t at, char16_t*& out);
+
 }  // namespace tessaly::text

@@ -287,6 +287,8 @@ TEST(FileEncoding, NoByteIsReadAsPartOfASequenceItCannotStart) {
         if (DetectEncoding(bytes) == FileEncoding::kUtf8) {
           ASSERT_TRUE(std::none_of(text.begin(), text.end(), text::IsByteEscape));
         }
+        // Parsing tells the encoding in its own walk over the lines.
+        ASSERT_EQ(ModuleFile::Parse(bytes + "\r\n" + bytes).Encoding(), DetectEncoding(bytes));
       }
     }
   }
@@ -294,7 +296,8 @@ TEST(FileEncoding, NoByteIsReadAsPartOfASequenceItCannotStart) {
 
 // ASCII is passed over several bytes at a time: the first byte that is not ASCII decides the
 // encoding and is decoded wherever it falls in such a run; a byte order mark wins over the
-// content.
+// content. Parsing decides alike, lines that read as UTF-8 before a byte that says otherwise
+// included.
 TEST(FileEncoding, DetectsFromTheBytesWhereverTheyFall) {
   const std::pair<std::string, FileEncoding> cases[] = {
       {"", FileEncoding::kCodePage936},
@@ -305,8 +308,13 @@ TEST(FileEncoding, DetectsFromTheBytesWhereverTheyFall) {
   for (std::size_t before = 0; before <= 18; ++before) {
     const std::string ascii(before, 'x');
     const std::u16string text(before, u'x');
-    for (const auto& [bytes, encoding] : cases)
+    for (const auto& [bytes, encoding] : cases) {
       EXPECT_EQ(DetectEncoding(ascii + bytes + ascii), encoding) << before << bytes;
+      EXPECT_EQ(ModuleFile::Parse(ascii + bytes + ascii).Encoding(), encoding) << before << bytes;
+    }
+    const auto late = ModuleFile::Parse(ascii + "\xC4\xA3\r\n" + ascii + "\n\xB4\xFA");
+    EXPECT_EQ(late.Encoding(), FileEncoding::kCodePage936);
+    EXPECT_EQ(late.VisibleLines(), (Lines{text + u"模", text, u"代"}));
     EXPECT_EQ(DetectEncoding("\xEF\xBB\xBF" + ascii + "\xB4\xFA"), FileEncoding::kUtf8WithBom);
     EXPECT_EQ(Decode(ascii + "\xE4\xBB\xA3" + ascii, FileEncoding::kUtf8), text + u"代" + text);
     EXPECT_EQ(Decode(ascii + "\x80" + ascii, FileEncoding::kUtf8WithBom), text + u"\xDC80" + text);

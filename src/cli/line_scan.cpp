@@ -1,0 +1,115 @@
+#include "cli/line_scan.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace tessaly::cli {
+
+namespace {
+
+// Widens ASCII from `at` up to the first CR, LF or byte of 0x80 or more, or the end, writing
+// from `out`; answers where it stopped, and `out` is moved past the units of the bytes taken.
+std::size_t WidenAscii(const unsigned char* data, std::size_t size, std::size_t at,
+                       char16_t*& out) {
+#if defined(__SSE2__)
+  const __m128i cr = _mm_set1_epi8('\r');
+  const __m128i lf = _mm_set1_epi8('\n');
+  const __m128i zero = _mm_setzero_si128();
+  while (at + 16 <= size) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at));
+    // Written whole before the stop is known: the units past it are overwritten by the next
+    // ones, within the room the caller left.
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_unpacklo_epi8(bytes, zero));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 8), _mm_unpackhi_epi8(bytes, zero));
+    // A byte's high bit marks it: set by the comparisons for CR and LF, set already in a byte
+    // that is not ASCII.
+    const __m128i stops =
+        _mm_or_si128(bytes, _mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf)));
+    const auto mask = static_cast<unsigned>(_mm_movemask_epi8(stops));
+    if (mask != 0) {
+      const auto taken = static_cast<std::size_t>(__builtin_ctz(mask));
+      out += taken;
+      return at + taken;
+    }
+    out += 16;
+    at += 16;
+  }
+#else
+  // Eight bytes as one word: none has its high bit set, and none is CR or LF (a byte that is
+  // zero after the XOR borrows in the subtraction).
+  constexpr std::uint64_t kOnes = 0x0101010101010101u;
+  constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+  const auto has_byte = [](std::uint64_t word, unsigned char byte) {
+    const std::uint64_t x = word ^ (kOnes * byte);
+    return ((x - kOnes) & ~x & kHighBits) != 0;
+  };
+  while (at + 8 <= size) {
+    std::uint64_t word;
+    std::memcpy(&word, data + at, sizeof word);
+    if ((word & kHighBits) != 0 || has_byte(word, '\r') || has_byte(word, '\n')) break;
+    for (int k = 0; k < 8; ++k)
+      out[k] = data[at + k];
+    out += 8;
+    at += 8;
+  }
+#endif
+  while (at < size && data[at] < 0x80 && data[at] != '\r' && data[at] != '\n')
+    *out++ = data[at++];
+  return at;
+}
+
+}  // namespace
+
+ScannedLine ScanLine(std::string_view bytes, std::size_t begin, FileEncoding encoding, bool strict,
+                     char16_t* out) {
+  const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+  ScannedLine line;
+  std::size_t at = begin;
+  for (;;) {
+    at = WidenAscii(data, bytes.size(), at, out);
+    if (at == bytes.size() || data[at] < 0x80) break;  // the end, or a CR or LF
+    line.ascii = false;
+    // A run of other characters never takes a CR or LF: neither can follow a GBK lead byte or
+    // continue a UTF-8 sequence.
+    const DecodedRun run = DecodeNonAsciiRun(bytes, at, encoding, strict, out);
+    at = run.end;
+    out = run.out;
+    if (run.refused) {
+      line.refused = true;
+      break;
+    }
+  }
+  line.end = at;
+  line.units_end = out;
+  return line;
+}
+
+std::size_t CountLineFeeds(std::string_view bytes) {
+  std::size_t count = 0;
+  std::size_t at = 0;
+#if defined(__SSE2__)
+  // Each byte of the sum counts the matches in its lane, up to 255 blocks; then the lanes are
+  // added up.
+  const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+  const __m128i lf = _mm_set1_epi8('\n');
+  const __m128i zero = _mm_setzero_si128();
+  while (at + 16 <= bytes.size()) {
+    __m128i lanes = zero;
+    for (int block = 0; block < 255 && at + 16 <= bytes.size(); ++block, at += 16) {
+      const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at));
+      lanes = _mm_sub_epi8(lanes, _mm_cmpeq_epi8(chunk, lf));
+    }
+    const __m128i sums = _mm_sad_epu8(lanes, zero);
+    count += static_cast<std::size_t>(_mm_cvtsi128_si32(sums) + _mm_extract_epi16(sums, 4));
+  }
+#endif
+  return count + static_cast<std::size_t>(std::count(
+                     bytes.begin() + static_cast<std::ptrdiff_t>(at), bytes.end(), '\n'));
+}
+
+}  // namespace tessaly::cli

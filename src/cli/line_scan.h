@@ -1,0 +1,36 @@
+#pragma once
+
+// A module's line found and decoded in one walk over its bytes. Most of a module is ASCII:
+// sixteen bytes at a time are widened and searched for the line's end and for the first
+// character that is not ASCII in the same step, and only a run of other characters goes
+// through the encoding's decoder.
+
+#include <cstddef>
+#include <string_view>
+
+#include "cli/file_encoding.h"
+
+namespace tessaly::cli {
+
+// The walk writes ASCII sixteen units at a time: `out` has room for as many units as the line
+// has bytes, and this many more.
+inline constexpr std::size_t kScanSlack = 16;
+
+struct ScannedLine {
+  std::size_t end = 0;            // where its text ends: at a CR or LF, or at the end
+  char16_t* units_end = nullptr;  // past its last unit
+  bool ascii = true;              // every byte of it is ASCII
+  bool refused = false;           // strict UTF-8 met a byte that starts no character
+};
+
+// The line whose text starts at `begin`, decoded to `out` as Decode would decode it. With
+// `strict`, UTF-8 gives up at the first byte that starts no character (`refused`; the rest of
+// the line is neither searched nor decoded).
+ScannedLine ScanLine(std::string_view bytes, std::size_t begin, FileEncoding encoding, bool strict,
+                     char16_t* out);
+
+// How many LF bytes there are: nearly every line ends in one, so this sizes a module's lists of
+// lines before the walk fills them.
+std::size_t CountLineFeeds(std::string_view bytes);
+
+}  // namespace tessaly::cli
