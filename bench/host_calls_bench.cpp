@@ -56,9 +56,10 @@ void WholeModuleTool(std::int64_t tool, sim::SimCodeModule& module) {
       codetools::LineCache lines(module);
       codetools::IndentRange(lines, 1, last, {});
     } break;
-    case kUnindent:
-      codetools::CleanRange(module, 1, last, codetools::Cleaning::kUnindent);
-      break;
+    case kUnindent: {
+      codetools::LineCache lines(module);
+      codetools::CleanRange(lines, 1, last, codetools::Cleaning::kUnindent);
+    } break;
     case kAlign: {
       codetools::LineCache lines(module);
       codetools::AlignRange(lines, 1, last, codetools::kAlignCommentsMode, 4);

@@ -1,10 +1,8 @@
 # The installer's registry rows come from the registration table itself: this program runs on
 # the build machine and prints them for scripts/build-msi. A cross build makes it too, for the
 # registration test that checks the same keys under Wine.
-add_executable(registry_table ${CMAKE_SOURCE_DIR}/installer/registry_table.cpp
-                              ${CMAKE_SOURCE_DIR}/src/win32/registration_entries.cpp)
-target_include_directories(registry_table PRIVATE ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(registry_table PRIVATE tessaly_text)
+add_executable(registry_table ${CMAKE_SOURCE_DIR}/installer/registry_table.cpp)
+target_link_libraries(registry_table PRIVATE tessaly_registration tessaly_text)
 set_target_properties(registry_table PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 if(TESSALY_TESTS AND NOT CMAKE_CROSSCOMPILING)
   # Every entry of the table fits a row as it is; an entry that would need escaping stops the

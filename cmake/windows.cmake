@@ -28,12 +28,12 @@ tessaly_library(win32
   SOURCES com/about_dialog.cpp com/about_pictures.cpp com/caption_font.cpp com/class_factory.cpp
            com/connect_object.cpp com/registration.cpp com/server.cpp com/tab_control_in_place.cpp
            com/tab_control_object.cpp com/tab_control_view.cpp com/tab_document_view.cpp
-           com/tab_strip_window.cpp com/vbide_tab_object.cpp failure_log.cpp late_bound.cpp
-           registration_entries.cpp server_lock.cpp variant.cpp win_application.cpp
+           com/tab_strip_window.cpp com/vbide_tab_object.cpp failed_call.cpp failure_log.cpp late_bound.cpp
+           server_lock.cpp variant.cpp win_application.cpp
            win_click_source.cpp win_code_objects.cpp win_command_bars.cpp win_file_system.cpp win_installation.cpp
            win_message_loop.cpp win_registry.cpp win_system_services.cpp win_window_system.cpp
            win_windows.cpp write_registry_entry.cpp
-  DEPENDS tessaly_composition)
+  DEPENDS tessaly_composition tessaly_doctor)
 target_compile_definitions(tessaly_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 target_include_directories(tessaly_win32 PUBLIC ${generated})
 add_dependencies(tessaly_win32 qwix_idl)

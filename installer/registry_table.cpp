@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "registration/registration_entries.h"
 #include "text/utf.h"
-#include "win32/registration_entries.h"
 
 namespace {
 
-using tessaly::win32::RegistryEntry;
+using tessaly::registration::RegistryEntry;
 
 // The components and folders of installer/tessaly.wxs that hold each DLL; a component's
 // bitness decides which registry view its rows are written to.
@@ -82,17 +82,18 @@ std::vector<Row> RowsOf(const Bitness& bitness, int classes_root) {
   // A marker no real path equals, replaced by the formatted folder path.
   const std::u16string dll_path = u"<QWIX.dll>";
   std::vector<Row> rows;
-  for (const auto& entry : tessaly::win32::ClassEntries(kClassesKey, dll_path, bitness.win64)) {
+  for (const auto& entry :
+       tessaly::registration::ClassEntries(kClassesKey, dll_path, bitness.win64)) {
     rows.push_back(ValueRow(classes_root, entry, dll_path, bitness.dll_path));
   }
-  for (const auto& entry : tessaly::win32::EditorAddInEntries(bitness.win64)) {
+  for (const auto& entry : tessaly::registration::EditorAddInEntries(bitness.win64)) {
     rows.push_back(ValueRow(kCurrentUser, entry, dll_path, bitness.dll_path));
   }
   // Uninstalling removes what unregistering would: each of our keys whole.
-  for (const auto& key : tessaly::win32::OwnedClassKeys(kClassesKey, bitness.win64)) {
+  for (const auto& key : tessaly::registration::OwnedClassKeys(kClassesKey, bitness.win64)) {
     rows.push_back({classes_root, Plain(key), kRemoveKeyTree, {}});
   }
-  for (const auto& key : tessaly::win32::OwnedEditorKeys(bitness.win64)) {
+  for (const auto& key : tessaly::registration::OwnedEditorKeys(bitness.win64)) {
     rows.push_back({kCurrentUser, Plain(key), kRemoveKeyTree, {}});
   }
   return rows;

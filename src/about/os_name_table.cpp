@@ -1,10 +1,21 @@
 #include "about/os_name_table.h"
 
 #include <array>
+#include <cstdint>
+#include <optional>
 
 namespace tessaly::about {
 
 namespace {
+
+// An absent major or minor matches any; an empty name means the row is decided elsewhere (6.2
+// is what every later system reports to an unmanifested program).
+struct OsNameRow {
+  std::int32_t platform;
+  std::optional<std::int32_t> major;
+  std::optional<std::int32_t> minor;
+  const char16_t* name;
+};
 
 constexpr std::nullopt_t kAny = std::nullopt;
 
@@ -31,10 +42,6 @@ bool Matches(const std::optional<std::int32_t>& wanted, std::int32_t actual) {
 }
 
 }  // namespace
-
-std::span<const OsNameRow> OsNameTable() {
-  return kOsNames;
-}
 
 std::u16string LookUpOsName(const host::OsVersion& version) {
   for (const auto& row : kOsNames) {

@@ -5,6 +5,11 @@
 namespace tessaly::codetools {
 namespace {
 
+struct AnnotationEntry {
+  std::u16string_view key;
+  std::u16string_view gloss;
+};
+
 // One row per entry, in the order the tool has always searched them.
 // clang-format off
 constexpr AnnotationEntry kEntries[] = {
@@ -829,10 +834,6 @@ constexpr AnnotationEntry kEntries[] = {
 // clang-format on
 
 }  // namespace
-
-std::span<const AnnotationEntry> AnnotationEntries() {
-  return kEntries;
-}
 
 AnnotationDictionary::AnnotationDictionary() {
   first_index_.reserve(std::size(kEntries));

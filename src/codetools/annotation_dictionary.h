@@ -6,29 +6,20 @@
 
 #include <cstddef>
 #include <optional>
-#include <span>
 #include <string_view>
 #include <unordered_map>
 
 namespace tessaly::codetools {
 
-struct AnnotationEntry {
-  std::u16string_view key;
-  std::u16string_view gloss;
-};
-
-// Every entry in list order. Some keys occur twice and two end in a blank: the list is
-// kept as users have always had it, and Find decides which entries can be reached.
-std::span<const AnnotationEntry> AnnotationEntries();
-
-// Find answers as a scan of the list from its start would (exact match, letter case
-// included, first entry wins) without scanning: annotating a module looks up every word.
+// Find answers as a scan of the list from its start would (exact match, letter case included,
+// first entry wins) without scanning: annotating a module looks up every word. Some keys occur
+// twice and two end in a blank: the list is kept as users have always had it, and Find decides
+// which entries can be reached.
 class AnnotationDictionary {
  public:
   AnnotationDictionary();
 
   std::optional<std::u16string_view> Find(std::u16string_view key) const;
-  std::span<const AnnotationEntry> Entries() const { return AnnotationEntries(); }
 
  private:
   std::unordered_map<std::u16string_view, std::size_t> first_index_;

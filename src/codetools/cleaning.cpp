@@ -89,12 +89,6 @@ bool CleanRange(LineCache& lines, std::int32_t first, std::int32_t last, Cleanin
   return range.complete;
 }
 
-bool CleanRange(host::CodeModule& module, std::int32_t first, std::int32_t last,
-                Cleaning cleaning) {
-  LineCache lines(module);
-  return CleanRange(lines, first, last, cleaning);
-}
-
 void RunCleaningWalk(const CodeTarget& target, Cleaning cleaning) {
   RunOnTargetRange(target, [cleaning](LineCache& lines, TargetRange range) {
     return CleanRange(lines, range.FirstLine, range.LastLine, cleaning);

@@ -11,7 +11,6 @@
 
 #include "codetools/code_tool.h"
 #include "codetools/line_walk.h"
-#include "host/editor.h"
 
 namespace tessaly::codetools {
 
@@ -33,7 +32,6 @@ std::vector<std::optional<std::u16string>> CleanLines(const std::vector<std::u16
 // moves one still to be handled. Returns false when a line could not be read: the lines
 // above it are cleaned, the rest untouched.
 bool CleanRange(LineCache& lines, std::int32_t first, std::int32_t last, Cleaning cleaning);
-bool CleanRange(host::CodeModule& module, std::int32_t first, std::int32_t last, Cleaning cleaning);
 
 // The menu tool over the TargetRange of the click's target.
 void RunCleaningWalk(const CodeTarget& target, Cleaning cleaning);

@@ -43,12 +43,12 @@ void DialogWatch::StopDialogWatch() {
 }
 
 void DialogWatch::DialogWatchTick() {
-  foreground_dialog_ =
+  const auto foreground =
       host::ResumeOr<host::WindowHandle>(0, [&] { return windows_.ForegroundWindow(); });
-  if (foreground_dialog_ == last_handled_dialog_) return;
-  if (!IsEditorDialog(foreground_dialog_)) return;
-  EnlargeByTitle(foreground_dialog_);
-  last_handled_dialog_ = foreground_dialog_;
+  if (foreground == last_handled_dialog_) return;
+  if (!IsEditorDialog(foreground)) return;
+  EnlargeByTitle(foreground);
+  last_handled_dialog_ = foreground;
 }
 
 bool DialogWatch::IsEditorDialog(host::WindowHandle window) {

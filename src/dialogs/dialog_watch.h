@@ -34,10 +34,6 @@ class DialogWatch {
   void StopDialogWatch();
   void DialogWatchTick();
 
-  bool IsWatching() const { return dialog_timer_ != 0; }
-  host::TimerId DialogTimer() const { return dialog_timer_; }
-  host::WindowHandle ForegroundDialog() const { return foreground_dialog_; }
-  host::WindowHandle LastHandledDialog() const { return last_handled_dialog_; }
   host::Size ScreenSize() const { return screen_; }
 
  private:
@@ -50,7 +46,6 @@ class DialogWatch {
   host::Size screen_;
   std::uint32_t own_process_id_ = 0;
   host::TimerId dialog_timer_ = 0;
-  host::WindowHandle foreground_dialog_ = 0;
   host::WindowHandle last_handled_dialog_ = 0;
 };
 

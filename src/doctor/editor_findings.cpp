@@ -8,7 +8,7 @@ namespace tessaly::doctor {
 
 namespace {
 
-using win32::RegistryEntry;
+using registration::RegistryEntry;
 
 constexpr char16_t kClasses[] = u"Software\\Classes";
 // Stands for whatever path is registered: the DLL's own check is apart from the keys'.
@@ -25,7 +25,7 @@ struct Groups {
 Groups RegistrationGroups(Bitness bitness) {
   const std::u16string classes = std::u16string(kClasses) + u"\\";
   Groups groups;
-  for (auto& entry : win32::ClassEntries(kClasses, kAnyDll, bitness == Bitness::kX64)) {
+  for (auto& entry : registration::ClassEntries(kClasses, kAnyDll, bitness == Bitness::kX64)) {
     const std::u16string_view below = std::u16string_view(entry.key).substr(classes.size());
     if (below.starts_with(u"CLSID\\")) {
       groups.classes.push_back(std::move(entry));
@@ -123,7 +123,7 @@ EditorFindings Find(Installation& installation, const Editor& editor) {
 
   // An elevated editor reads only the machine's classes; any other the user's first.
   const auto server =
-      std::u16string(kClasses) + u"\\CLSID\\" + win32::kConnectClassId + u"\\InprocServer32";
+      std::u16string(kClasses) + u"\\CLSID\\" + registration::kConnectClassId + u"\\InprocServer32";
   for (const Hive hive : {Hive::kCurrentUser, Hive::kLocalMachine}) {
     if (found.elevated_by && hive == Hive::kCurrentUser) continue;
     if (auto path = installation.Text(hive, view, server, u""); path && !path->empty()) {

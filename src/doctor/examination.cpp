@@ -37,7 +37,7 @@ class Diagnosis {
     }
     if (!found.listed) {
       add("the add-in is not in the editor's add-in list; " + kRunFix, Remedy::kAddInKey);
-    } else if (found.load_behavior != win32::kLoadAtStartup) {
+    } else if (found.load_behavior != registration::kLoadAtStartup) {
       add(LoadBehaviorText(found.load_behavior) + "; " + kRunFix, Remedy::kAddInKey);
     }
 

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "win32/registration_entries.h"
+#include "registration/registration_entries.h"
 
 namespace tessaly::doctor {
 
@@ -50,7 +50,7 @@ class Installation {
 
   // Writes one entry below the current user's root, in the view: the doctor never writes what
   // needs an administrator. False when the write was refused.
-  virtual bool WriteForUser(Bitness view, const win32::RegistryEntry& entry) = 0;
+  virtual bool WriteForUser(Bitness view, const registration::RegistryEntry& entry) = 0;
 };
 
 }  // namespace tessaly::doctor

@@ -10,7 +10,7 @@ namespace {
 
 // Writes every entry, stopping at the first the registry refuses; the line says which.
 std::string WriteAll(Installation& installation, Bitness view,
-                     const std::vector<win32::RegistryEntry>& entries, std::string done) {
+                     const std::vector<registration::RegistryEntry>& entries, std::string done) {
   for (const auto& entry : entries) {
     if (!installation.WriteForUser(view, entry)) {
       return "could not write HKEY_CURRENT_USER\\" + text::ToUtf8(entry.key);
@@ -32,7 +32,7 @@ std::vector<std::string> ApplyRemedies(Installation& installation, const Examina
     const Editor& editor = problem.editor;
     const bool win64 = editor.bitness == Bitness::kX64;
     if (problem.remedy == Remedy::kAddInKey) {
-      auto entries = win32::EditorAddInEntries(win64);
+      auto entries = registration::EditorAddInEntries(win64);
       std::erase_if(entries, [&](const auto& entry) { return entry.key != editor.add_in_key; });
       lines.push_back(WriteAll(installation, editor.bitness, entries,
                                editor.name + ": wrote the editor's add-in key, LoadBehavior 3 "
@@ -43,7 +43,7 @@ std::vector<std::string> ApplyRemedies(Installation& installation, const Examina
       registered.push_back(editor.bitness);
       const auto dll = installation.InstalledDll(editor.bitness);
       lines.push_back(WriteAll(installation, editor.bitness,
-                               win32::ClassEntries(u"Software\\Classes", dll, win64),
+                               registration::ClassEntries(u"Software\\Classes", dll, win64),
                                "registered " + text::ToUtf8(dll) + " for " +
                                    BitsOf(editor.bitness) + " programs, for this user"));
     }

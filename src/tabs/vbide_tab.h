@@ -43,7 +43,6 @@ class VBIDETab : public host::UserDocument {
   // The position to reuse next, then counts the reuse. The count only ever matters modulo
   // the strip's size, so it wraps there instead of overflowing.
   std::int32_t NextRecycledTab();
-  std::int32_t TabReplaceCounter() const { return tab_replace_counter_; }
 
   TabStrip TabStrip1;
 

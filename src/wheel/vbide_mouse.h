@@ -35,9 +35,6 @@ class VBIDEMouse {
   // The tick: hooks the window under the cursor when it is the active pane's code window.
   void TimerMouse_Timer();
 
-  host::WindowHandle HookedCodeWindow() const { return hooked_code_window_; }
-  host::TimerId TimerMouse() const { return timer_mouse_; }
-
  private:
   bool IsActiveCodeWindow(host::WindowHandle window);
 

@@ -60,7 +60,7 @@ Variant::Variant(const Variant& other) : Variant() {
 
 Variant& Variant::operator=(const Variant& other) {
   if (this != &other) {
-    VariantClear(&value_);
+    LogIfFailed(VariantClear(&value_), "VariantClear");
     Require(VariantCopy(&value_, const_cast<VARIANT*>(&other.value_)), "variant copy refused");
   }
   return *this;
@@ -73,7 +73,7 @@ std::u16string Variant::ToString() const {
   Require(VariantChangeType(&converted, const_cast<VARIANT*>(&value_), VARIANT_ALPHABOOL, VT_BSTR),
           "type mismatch: not a text");
   auto text = FromBstr(converted.bstrVal);
-  VariantClear(&converted);
+  LogIfFailed(VariantClear(&converted), "VariantClear");
   return text;
 }
 

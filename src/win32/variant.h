@@ -10,6 +10,7 @@
 #include <string>
 
 #include "win32/com_ptr.h"
+#include "win32/failed_call.h"
 #include "win32/unique_handle.h"
 
 namespace tessaly::win32 {
@@ -29,7 +30,7 @@ class Variant {
   static Variant Missing();
   Variant(const Variant& other);
   Variant& operator=(const Variant& other);
-  ~Variant() { VariantClear(&value_); }
+  ~Variant() { LogIfFailed(VariantClear(&value_), "VariantClear"); }
 
   VARIANT* Get() { return &value_; }
   const VARIANT* Get() const { return &value_; }

@@ -13,6 +13,7 @@
 #include "host/resume.h"
 #include "win32/com_barrier.h"
 #include "win32/com_object.h"
+#include "win32/failed_call.h"
 #include "win32/wide_text.h"
 #include "win32/win_editor.h"
 
@@ -88,7 +89,7 @@ class ClickSinkObject final : public ComObject<ClickSinkObject, IDispatch> {
     VARIANT* arguments = parameters->rgvarg;  // last argument first
     const UINT count = parameters->cArgs;
     Variant control_argument;
-    VariantCopy(control_argument.Get(), &arguments[count - 1]);
+    LogIfFailed(VariantCopy(control_argument.Get(), &arguments[count - 1]), "VariantCopy");
     auto control = control_argument.ToDispatch();
     if (!control) return S_OK;
     if (!own_tag_.empty()) {
@@ -116,7 +117,10 @@ class PointConnection final : public host::EventConnection {
  public:
   PointConnection(ComPtr<IConnectionPoint> point, DWORD cookie)
       : point_(std::move(point)), cookie_(cookie) {}
-  ~PointConnection() override { point_->Unadvise(cookie_); }
+  // Unloading goes on whatever the editor answers.
+  ~PointConnection() override {
+    LogIfFailed(point_->Unadvise(cookie_), "IConnectionPoint.Unadvise");
+  }
 
  private:
   ComPtr<IConnectionPoint> point_;
@@ -158,9 +162,9 @@ ComPtr<IConnectionPoint> FindClickPoint(IUnknown* source, bool office_button) {
 
 std::u16string NewTag() {
   GUID guid{};
-  CoCreateGuid(&guid);
+  LogIfFailed(CoCreateGuid(&guid), "CoCreateGuid");
   wchar_t text[40] = {};
-  StringFromGUID2(guid, text, 40);
+  StringFromGUID2(guid, text, 40);  // 40 holds any GUID
   return u"TessalyIDE" + FromWide(text);
 }
 

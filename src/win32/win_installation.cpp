@@ -174,7 +174,7 @@ std::u16string WinInstallation::InstalledDll(Bitness bitness) {
   return FromWide(folder) + (bitness == Bitness::kX86 ? u"x86\\QWIX.dll" : u"x64\\QWIX.dll");
 }
 
-bool WinInstallation::WriteForUser(Bitness view, const RegistryEntry& entry) {
+bool WinInstallation::WriteForUser(Bitness view, const registration::RegistryEntry& entry) {
   return WriteRegistryEntry(HKEY_CURRENT_USER, entry, View(view)) == ERROR_SUCCESS;
 }
 

@@ -22,7 +22,7 @@ class WinInstallation : public doctor::Installation {
                                                                const std::u16string& key) override;
   std::optional<doctor::DllFile> ReadDll(const std::u16string& path) override;
   std::u16string InstalledDll(doctor::Bitness bitness) override;
-  bool WriteForUser(doctor::Bitness view, const RegistryEntry& entry) override;
+  bool WriteForUser(doctor::Bitness view, const registration::RegistryEntry& entry) override;
 };
 
 }  // namespace tessaly::win32

@@ -1,6 +1,7 @@
 #include "win32/win_message_loop.h"
 
 #include "win32/com_barrier.h"
+#include "win32/failed_call.h"
 
 namespace tessaly::win32 {
 
@@ -23,12 +24,12 @@ WinMessageLoop::WinMessageLoop(HINSTANCE module) {
 
 WinMessageLoop::~WinMessageLoop() {
   for (const auto& [id, callback] : timers_)
-    ::KillTimer(window_, id);
+    LogIfFalse(::KillTimer(window_, id), "KillTimer");
   timers_.clear();
   locks_.clear();
   if (window_) {
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
+    LogIfFalse(DestroyWindow(window_), "DestroyWindow");
   }
 }
 

@@ -7,6 +7,7 @@
 
 #include "host/host_error.h"
 #include "text/utf.h"
+#include "win32/failed_call.h"
 #include "win32/failure_log.h"
 #include "win32/late_bound.h"
 #include "win32/wide_text.h"
@@ -44,7 +45,7 @@ std::u16string WinSystemServices::ClipboardText() {
       GlobalUnlock(data);
     }
   }
-  CloseClipboard();
+  LogIfFalse(CloseClipboard(), "CloseClipboard");
   return text;
 }
 
@@ -138,8 +139,11 @@ std::u16string WinSystemServices::WmiOsCaption() {
   ComPtr<IEnumVARIANT> enumerator;
   if (enumerator_object.Type() == VT_UNKNOWN || enumerator_object.Type() == VT_DISPATCH) {
     IUnknown* unknown = enumerator_object.Get()->punkVal;
-    if (unknown)
-      unknown->QueryInterface(IID_IEnumVARIANT, reinterpret_cast<void**>(enumerator.Receive()));
+    if (unknown) {
+      LogIfFailed(
+          unknown->QueryInterface(IID_IEnumVARIANT, reinterpret_cast<void**>(enumerator.Receive())),
+          "IUnknown.QueryInterface(IEnumVARIANT)");
+    }
   }
   if (!enumerator) throw host::HostError("WMI gave no result");
   std::u16string caption;

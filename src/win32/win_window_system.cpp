@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "win32/com_barrier.h"
+#include "win32/failed_call.h"
 #include "win32/unique_handle.h"
 #include "win32/wide_text.h"
 
@@ -176,12 +177,14 @@ host::WindowProcId WinWindowSystem::SetWindowProc(host::WindowHandle window_valu
                : static_cast<host::WindowProcId>(current);
   if (IsOurs(procedure)) {
     if (!ours_now) {
-      SetPropW(window, kPreviousProperty, reinterpret_cast<HANDLE>(current));
-      SetPropW(window, kOwnerProperty, reinterpret_cast<HANDLE>(this));
+      LogIfFalse(SetPropW(window, kPreviousProperty, reinterpret_cast<HANDLE>(current)),
+                 "SetPropW");
+      LogIfFalse(SetPropW(window, kOwnerProperty, reinterpret_cast<HANDLE>(this)), "SetPropW");
       WriteProc(window, reinterpret_cast<LONG_PTR>(&SubclassProc));
       subclassed_.try_emplace(window);
     }
-    SetPropW(window, kProcedureProperty, reinterpret_cast<HANDLE>(procedure));
+    LogIfFalse(SetPropW(window, kProcedureProperty, reinterpret_cast<HANDLE>(procedure)),
+               "SetPropW");
     return replaced;
   }
   if (ours_now) {
@@ -237,23 +240,23 @@ bool WinWindowSystem::PostMessage(host::WindowHandle window, std::uint32_t messa
 
 host::KeyboardState WinWindowSystem::GetKeyboardState() {
   host::KeyboardState state{};
-  ::GetKeyboardState(state.data());
+  LogIfFalse(::GetKeyboardState(state.data()), "GetKeyboardState");
   return state;
 }
 
 void WinWindowSystem::SetKeyboardState(const host::KeyboardState& state) {
   auto copy = state;
-  ::SetKeyboardState(copy.data());
+  LogIfFalse(::SetKeyboardState(copy.data()), "SetKeyboardState");
 }
 
 host::Point WinWindowSystem::CursorPos() {
   POINT point{};
-  GetCursorPos(&point);
+  LogIfFalse(GetCursorPos(&point), "GetCursorPos");
   return {point.x, point.y};
 }
 
 void WinWindowSystem::SetCursorPos(host::Point point) {
-  ::SetCursorPos(point.x, point.y);
+  LogIfFalse(::SetCursorPos(point.x, point.y), "SetCursorPos");
 }
 
 void WinWindowSystem::MouseEvent(std::uint32_t flags) {

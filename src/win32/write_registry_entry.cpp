@@ -5,7 +5,7 @@
 
 namespace tessaly::win32 {
 
-LSTATUS WriteRegistryEntry(HKEY root, const RegistryEntry& entry, REGSAM view) {
+LSTATUS WriteRegistryEntry(HKEY root, const registration::RegistryEntry& entry, REGSAM view) {
   UniqueHkey key;
   LSTATUS status = RegCreateKeyExW(root, WideView(entry.key), 0, nullptr, REG_OPTION_NON_VOLATILE,
                                    KEY_SET_VALUE | view, nullptr, key.Receive(), nullptr);

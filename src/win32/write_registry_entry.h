@@ -5,10 +5,10 @@
 
 #include "win32/windows_headers.h"
 
-#include "win32/registration_entries.h"
+#include "registration/registration_entries.h"
 
 namespace tessaly::win32 {
 
-LSTATUS WriteRegistryEntry(HKEY root, const RegistryEntry& entry, REGSAM view = 0);
+LSTATUS WriteRegistryEntry(HKEY root, const registration::RegistryEntry& entry, REGSAM view = 0);
 
 }  // namespace tessaly::win32

@@ -22,7 +22,7 @@ const std::u16string kClasses = u"Software\\Classes";
 const std::u16string kLayers =
     u"Software\\Microsoft\\Windows NT\\CurrentVersion\\AppCompatFlags\\Layers";
 const std::u16string kServer =
-    kClasses + u"\\CLSID\\" + win32::kConnectClassId + u"\\InprocServer32";
+    kClasses + u"\\CLSID\\" + registration::kConnectClassId + u"\\InprocServer32";
 
 std::vector<std::string> Lines(const std::vector<Problem>& problems) {
   std::vector<std::string> lines;
@@ -64,10 +64,10 @@ TEST(CheckupTest, NamesEachProblemAndFixesWhatNeedsNoAdministrator) {
     bool mended;  // by --fix; otherwise it leaves every problem as it was
   } cases[] = {
       {"elevated VB6 with the machine-wide classes; VBA x64's LoadBehavior 2", Hive::kLocalMachine,
-       [](auto& i) { MarkElevated(i, Hive::kCurrentUser, u"~ RUNASADMIN"); i.Put(Hive::kCurrentUser, Bitness::kX64, {win32::VbaAddInKey(true), u"LoadBehavior", {}, 2, true}); },
+       [](auto& i) { MarkElevated(i, Hive::kCurrentUser, u"~ RUNASADMIN"); i.Put(Hive::kCurrentUser, Bitness::kX64, {registration::VbaAddInKey(true), u"LoadBehavior", {}, 2, true}); },
        {"VBA x64: LoadBehavior is 2, not 3 (loaded at start-up); " + fix}, true},
       {"LoadBehavior 0, not listed, the 64-bit registration gone", Hive::kCurrentUser,
-       [](auto& i) { i.Put(Hive::kCurrentUser, Bitness::kX86, {win32::Vb6AddInKey(), u"LoadBehavior", {}, 0, true}); i.Remove(Hive::kCurrentUser, Bitness::kX86, win32::VbaAddInKey(false)); i.Remove(Hive::kCurrentUser, Bitness::kX64, u"Software\\Classes"); },
+       [](auto& i) { i.Put(Hive::kCurrentUser, Bitness::kX86, {registration::Vb6AddInKey(), u"LoadBehavior", {}, 0, true}); i.Remove(Hive::kCurrentUser, Bitness::kX86, registration::VbaAddInKey(false)); i.Remove(Hive::kCurrentUser, Bitness::kX64, u"Software\\Classes"); },
        {"VB6: LoadBehavior is 0: the editor turned the add-in off, as it does when the add-in fails to load; " + fix,
         "VBA x86: the add-in is not in the editor's add-in list; " + fix,
         "VBA x64: the class, the ProgID, the type library of the add-in are not registered for 64-bit programs; " + fix + " (registers x64\\QWIX.dll for this user)"}, true},
@@ -119,7 +119,7 @@ TEST(CheckupTest, AnswersWithTheTableAndTheProblemsLeft) {
   FakeInstallation installation;
   installation.InstallPackage(Hive::kCurrentUser, kUserFolder, u"1.36.0");
   installation.Put(Hive::kCurrentUser, Bitness::kX64,
-                   {win32::VbaAddInKey(true), u"LoadBehavior", {}, 0, true});
+                   {registration::VbaAddInKey(true), u"LoadBehavior", {}, 0, true});
   MarkElevated(installation, Hive::kCurrentUser, u"RUNASADMIN");
   const std::string table =
       "editor   LoadBehavior  class     ProgID    type library  as admin  DLL         file\n"

@@ -31,7 +31,7 @@ inline std::vector<std::uint8_t> PeHead(std::uint16_t machine) {
 class FakeInstallation : public Installation {
  public:
   using Key = std::tuple<Hive, Bitness, std::u16string>;
-  using Values = std::map<std::u16string, win32::RegistryEntry>;
+  using Values = std::map<std::u16string, registration::RegistryEntry>;
 
   bool KeyExists(Hive hive, Bitness view, const std::u16string& key) override {
     return keys.contains({hive, view, key});
@@ -62,14 +62,14 @@ class FakeInstallation : public Installation {
   std::u16string InstalledDll(Bitness bitness) override {
     return program_folder + (bitness == Bitness::kX86 ? u"x86\\QWIX.dll" : u"x64\\QWIX.dll");
   }
-  bool WriteForUser(Bitness view, const win32::RegistryEntry& entry) override {
+  bool WriteForUser(Bitness view, const registration::RegistryEntry& entry) override {
     if (!refuse_writes) Put(Hive::kCurrentUser, view, entry);
     return !refuse_writes;
   }
 
   // Writes the entry and creates the keys above it; an empty default value only marks its key,
   // as the packages write it.
-  void Put(Hive hive, Bitness view, const win32::RegistryEntry& entry) {
+  void Put(Hive hive, Bitness view, const registration::RegistryEntry& entry) {
     for (auto at = entry.key.find(u'\\'); at != std::u16string::npos;
          at = entry.key.find(u'\\', at + 1)) {
       keys[{hive, view, entry.key.substr(0, at)}];
@@ -93,9 +93,9 @@ class FakeInstallation : public Installation {
       const bool win64 = bitness == Bitness::kX64;
       files[InstalledDll(bitness)] = {PeHead(win64 ? 0x8664 : 0x14C), version};
       for (const auto& entry :
-           win32::ClassEntries(u"Software\\Classes", InstalledDll(bitness), win64))
+           registration::ClassEntries(u"Software\\Classes", InstalledDll(bitness), win64))
         Put(hive, bitness, entry);
-      for (const auto& entry : win32::EditorAddInEntries(win64))
+      for (const auto& entry : registration::EditorAddInEntries(win64))
         Put(Hive::kCurrentUser, bitness, entry);
     }
   }
@@ -106,8 +106,8 @@ class FakeInstallation : public Installation {
   bool refuse_writes = false;
 
  private:
-  const win32::RegistryEntry* Find(Hive hive, Bitness view, const std::u16string& key,
-                                   const std::u16string& name) const {
+  const registration::RegistryEntry* Find(Hive hive, Bitness view, const std::u16string& key,
+                                          const std::u16string& name) const {
     const auto found = keys.find({hive, view, key});
     if (found == keys.end() || !found->second.contains(name)) return nullptr;
     return &found->second.at(name);

@@ -73,13 +73,15 @@ TEST(CodeClick, SelectsAddsThenRecyclesPositionsInTurn) {
   EXPECT_EQ(f.Strip().SelectedIndex(), 1);
   EXPECT_EQ(f.Captions(), (Texts{u"R12 ", u"R13 ", u"R3 ", u"R4 ", u"R5 ", u"R6 ", u"R7 ", u"R8 ",
                                  u"R9 ", u"R10 ", u"R11 "}));
-  EXPECT_EQ(f.Document().TabReplaceCounter(), 13);
   f.Document().Code_Click(u"");  // an empty caption adds no tab
-  // A module that has a tab is only selected: nothing is renamed, the counter stays.
+  // A module that has a tab is only selected: nothing is renamed, and the next new module
+  // still takes the position after R13's.
   f.Document().Code_Click(u"Project1 - R5 (Code)");
   EXPECT_EQ(f.Strip().SelectedIndex(), 4);
   EXPECT_EQ(f.Strip().Count(), 11);
-  EXPECT_EQ(f.Document().TabReplaceCounter(), 13);
+  f.Document().Code_Click(u"Project1 - X (Code)");
+  EXPECT_EQ(f.Strip().SelectedIndex(), 2);
+  EXPECT_EQ(f.Captions()[2], u"X ");
 }
 
 // The tool window keeps its document. A tab click brings its module's window to the front; the

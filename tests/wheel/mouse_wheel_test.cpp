@@ -78,7 +78,8 @@ TEST(VBIDEMouse, OnlyTheActivePanesCodeWindowQualifies) {
                                        : f.Code(row.module);
     f.Hover(window);
     ASSERT_EQ(f.os.windows().WindowFromPoint(f.os.windows().CursorPos()), window);
-    EXPECT_EQ(f.wheel.Form()->HookedCodeWindow(), row.hooked ? window : 0u);
+    EXPECT_EQ(f.os.windows().WindowsWithRegisteredProc(),
+              row.hooked ? std::vector{window} : std::vector<host::WindowHandle>{});
   }
 }
 

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "win32/com_object.h"
+#include "win32/user_log_fixture.h"
 #include "win32/win_editor.h"
 
 namespace tessaly::win32 {
@@ -14,6 +15,7 @@ class ClickPoint final : public ComObject<ClickPoint, IConnectionPointContainer,
   using Offered = Offers<Offer<IConnectionPointContainer>, Offer<IConnectionPoint>>;
   ClickPoint() = default;
   ComPtr<IUnknown> sink;
+  HRESULT unadvise = S_OK;
 
   HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints**) override {
     return E_NOTIMPL;
@@ -35,7 +37,7 @@ class ClickPoint final : public ComObject<ClickPoint, IConnectionPointContainer,
     *cookie = 1;
     return S_OK;
   }
-  HRESULT STDMETHODCALLTYPE Unadvise(DWORD) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE Unadvise(DWORD) override { return unadvise; }
   HRESULT STDMETHODCALLTYPE EnumConnections(IEnumConnections**) override { return E_NOTIMPL; }
 };
 
@@ -63,6 +65,31 @@ TEST(ClickSinkTest, NamesClickAloneAndWritesNoIdBeyondThoseAsked) {
     EXPECT_EQ(ids[0], row.id);
     EXPECT_EQ(ids[1], 42) << "an id written past the names asked for";
   }
+}
+
+// What the sink cannot refuse it still writes, once per place: an editor that will not let go
+// of the sink at unloading, and a click whose control cannot be copied (which then does
+// nothing).
+TEST_F(UserLogTest, AFailureTheSinkCannotRefuseLeavesOneLine) {
+  for (int load = 0; load < 2; ++load) {
+    auto* point = new ClickPoint;
+    point->unadvise = CONNECT_E_NOCONNECTION;
+    const auto source = ComPtr<IUnknown>::Adopt(static_cast<IConnectionPoint*>(point));
+    auto connection = MakeClickSource(source, {})->Advise(std::make_shared<IgnoredClicks>());
+    const auto sink = point->sink.As<IDispatch>(IID_IDispatch);
+    VARIANT arguments[2] = {};
+    arguments[1].vt = 0x7FFF;  // no type a variant can hold
+    DISPPARAMS parameters{arguments, nullptr, 2, 0};
+    EXPECT_EQ(sink->Invoke(1, IID_NULL, 0, DISPATCH_METHOD, &parameters, nullptr, nullptr, nullptr),
+              S_OK);
+    connection.reset();
+  }
+  const auto lines = Lines();
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_NE(lines[0].find("VariantCopy refused (0x80020008)"), std::string::npos) << lines[0];
+  EXPECT_NE(lines[1].find("IConnectionPoint.Unadvise refused (0x80040200)"), std::string::npos)
+      << lines[1];
+  EXPECT_NE(lines[1].find("win_click_source.cpp:"), std::string::npos) << lines[1];
 }
 
 }  // namespace

@@ -11,42 +11,14 @@
 #include <vector>
 
 #include "win32/com_barrier.h"
+#include "win32/user_log_fixture.h"
 
 namespace tessaly::win32 {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> LinesOf(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(in, line);)
-    lines.push_back(line);
-  return lines;
-}
-
-// A fresh %LOCALAPPDATA% for each test, so the user's own log is never touched.
-class FailureLogTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    wchar_t saved[MAX_PATH] = {};
-    if (GetEnvironmentVariableW(L"LOCALAPPDATA", saved, MAX_PATH)) saved_ = saved;
-    folder_ = fs::temp_directory_path() /
-              ("tessaly-log-" + std::to_string(GetCurrentProcessId()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    SetEnvironmentVariableW(L"LOCALAPPDATA", folder_.wstring().c_str());
-  }
-  void TearDown() override {
-    SetEnvironmentVariableW(L"LOCALAPPDATA", saved_.empty() ? nullptr : saved_.c_str());
-    fs::remove_all(folder_);
-  }
-  fs::path Log() const { return folder_ / "Tessaly" / "tessaly.log"; }
-
-  fs::path folder_;
-  std::wstring saved_;
-};
+using FailureLogTest = UserLogTest;
 
 TEST_F(FailureLogTest, ACaughtFailureLeavesOneLineSayingWhereAndWhat) {
   EXPECT_EQ(Barrier([] { return S_OK; }), S_OK);
@@ -55,7 +27,7 @@ TEST_F(FailureLogTest, ACaughtFailureLeavesOneLineSayingWhereAndWhat) {
 
   EXPECT_EQ(Barrier([]() -> HRESULT { throw std::runtime_error("the editor went away"); }),
             E_UNEXPECTED);
-  const auto lines = LinesOf(Log());
+  const auto lines = Lines();
   ASSERT_EQ(lines.size(), 1u);
   SYSTEMTIME now{};
   GetLocalTime(&now);
@@ -67,7 +39,7 @@ TEST_F(FailureLogTest, ACaughtFailureLeavesOneLineSayingWhereAndWhat) {
   EXPECT_NE(lines[0].find("TestBody"), std::string::npos) << lines[0];
 
   QuietBarrier([] { throw std::bad_alloc(); });
-  const auto both = LinesOf(Log());
+  const auto both = Lines();
   ASSERT_EQ(both.size(), 2u);
   EXPECT_NE(both[1].find("out of memory"), std::string::npos) << both[1];
 }
@@ -78,7 +50,7 @@ TEST_F(FailureLogTest, PastItsBoundTheFileKeepsItsNewerHalf) {
     ASSERT_TRUE(log.Append("line " + std::to_string(i) + " of the log"));
     EXPECT_LE(fs::file_size(Log()), 200u);
   }
-  const auto lines = LinesOf(Log());
+  const auto lines = Lines();
   ASSERT_GE(lines.size(), 4u);
   EXPECT_EQ(lines.back(), "line 39 of the log\r");
   EXPECT_EQ(lines[lines.size() - 2], "line 38 of the log\r");

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "host/registry_settings_store.h"
-#include "win32/registration_entries.h"
+#include "registration/registration_entries.h"
 #include "win32/win_installation.h"
 
 namespace tessaly::win32 {
@@ -33,18 +33,18 @@ TEST(WinRegistryTest, ChineseSettingsOfAnyLengthRoundTripThroughTheRealRegistry)
 TEST(RegistrationEntriesTest, EveryEntryLiesBelowTheChosenClassesKeyAndIsOwned) {
   for (const bool win64 : {false, true}) {
     const std::u16string classes = u"Software\\Classes";
-    const auto owned = OwnedClassKeys(classes, win64);
-    for (const auto& entry : ClassEntries(classes, u"C:\\Q\\QWIX.dll", win64)) {
+    const auto owned = registration::OwnedClassKeys(classes, win64);
+    for (const auto& entry : registration::ClassEntries(classes, u"C:\\Q\\QWIX.dll", win64)) {
       const bool inside_owned = std::any_of(owned.begin(), owned.end(), [&](const auto& key) {
         return entry.key == key || entry.key.starts_with(key + u"\\");
       });
       EXPECT_TRUE(inside_owned) << std::string(entry.key.begin(), entry.key.end());
     }
     // Each bitness registers for the editors of its own bitness only.
-    const auto editors = OwnedEditorKeys(win64);
+    const auto editors = registration::OwnedEditorKeys(win64);
     for (const auto& key : editors)
       EXPECT_EQ(key.find(u"Addins64") != std::u16string::npos, win64);
-    for (const auto& entry : EditorAddInEntries(win64)) {
+    for (const auto& entry : registration::EditorAddInEntries(win64)) {
       EXPECT_NE(std::find(editors.begin(), editors.end(), entry.key), editors.end());
     }
   }

@@ -6,6 +6,7 @@
 
 #include "win32/com/about_pictures.h"
 #include "win32/com_barrier.h"
+#include "win32/failed_call.h"
 #include "win32/unique_handle.h"
 #include "win32/wide_text.h"
 
@@ -125,7 +126,7 @@ void AboutDialog::Dismiss() {
   hook_.Reset();
   if (HWND window = window_) {
     window_ = nullptr;
-    DestroyWindow(window);
+    LogIfFalse(DestroyWindow(window), "DestroyWindow");
   }
   font_.Reset();
   lock_.reset();

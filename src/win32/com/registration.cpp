@@ -2,7 +2,8 @@
 
 #include "win32/windows_headers.h"
 
-#include "win32/registration_entries.h"
+#include "registration/registration_entries.h"
+#include "win32/failed_call.h"
 #include "win32/unique_handle.h"
 #include "win32/wide_text.h"
 #include "win32/write_registry_entry.h"
@@ -14,7 +15,7 @@ namespace {
 constexpr bool kWin64 = sizeof(void*) == 8;
 constexpr char16_t kClasses[] = u"Software\\Classes";
 
-LSTATUS WriteAll(HKEY root, const std::vector<RegistryEntry>& entries) {
+LSTATUS WriteAll(HKEY root, const std::vector<registration::RegistryEntry>& entries) {
   for (const auto& entry : entries) {
     if (const LSTATUS status = WriteRegistryEntry(root, entry); status != ERROR_SUCCESS)
       return status;
@@ -30,9 +31,10 @@ void DeleteAll(HKEY root, const std::vector<std::u16string>& keys, REGSAM view =
           ERROR_SUCCESS) {
         continue;
       }
-      RegDeleteTreeW(opened.Get(), nullptr);
+      LogIfFailed(HRESULT_FROM_WIN32(RegDeleteTreeW(opened.Get(), nullptr)), "RegDeleteTreeW");
     }
-    RegDeleteKeyExW(root, WideView(key), view, 0);
+    LogIfFailed(HRESULT_FROM_WIN32(RegDeleteKeyExW(root, WideView(key), view, 0)),
+                "RegDeleteKeyExW");
   }
 }
 
@@ -42,7 +44,7 @@ constexpr REGSAM kOtherView = kWin64 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
 // Whether the DLL of the other bitness still has its class registered below `root`.
 bool OtherBitnessRegistered(HKEY root) {
   const auto server =
-      std::u16string(kClasses) + u"\\CLSID\\" + kConnectClassId + u"\\InprocServer32";
+      std::u16string(kClasses) + u"\\CLSID\\" + registration::kConnectClassId + u"\\InprocServer32";
   UniqueHkey key;
   return RegOpenKeyExW(root, WideView(server), 0, KEY_READ | kOtherView, key.Receive()) ==
          ERROR_SUCCESS;
@@ -52,12 +54,14 @@ bool OtherBitnessRegistered(HKEY root) {
 // library and (on some versions) the interface keys: those go only with the last DLL
 // registered; before that, only this bitness's entry of the type library goes.
 void Unregister(HKEY root) {
-  DeleteAll(root, OwnedClassKeys(kClasses, kWin64, ClassKeys::kSeparatePerBitness));
+  DeleteAll(root, registration::OwnedClassKeys(kClasses, kWin64,
+                                               registration::ClassKeys::kSeparatePerBitness));
   if (OtherBitnessRegistered(root)) {
-    DeleteAll(root, {OwnTypeLibraryEntry(kClasses, kWin64)});
+    DeleteAll(root, {registration::OwnTypeLibraryEntry(kClasses, kWin64)});
     return;
   }
-  const auto shared = OwnedClassKeys(kClasses, kWin64, ClassKeys::kShared);
+  const auto shared =
+      registration::OwnedClassKeys(kClasses, kWin64, registration::ClassKeys::kShared);
   DeleteAll(root, shared, KEY_WOW64_64KEY);
   DeleteAll(root, shared, KEY_WOW64_32KEY);
 }
@@ -66,7 +70,7 @@ void Unregister(HKEY root) {
 
 HRESULT RegisterServer(const std::wstring& dll_path) {
   if (dll_path.empty()) return SELFREG_E_CLASS;
-  const auto classes = ClassEntries(kClasses, FromWide(dll_path), kWin64);
+  const auto classes = registration::ClassEntries(kClasses, FromWide(dll_path), kWin64);
   if (WriteAll(HKEY_LOCAL_MACHINE, classes) != ERROR_SUCCESS) {
     // Not an administrator: undo the part written and register for this user alone.
     Unregister(HKEY_LOCAL_MACHINE);
@@ -75,7 +79,7 @@ HRESULT RegisterServer(const std::wstring& dll_path) {
       return SELFREG_E_CLASS;
     }
   }
-  if (WriteAll(HKEY_CURRENT_USER, EditorAddInEntries(kWin64)) != ERROR_SUCCESS) {
+  if (WriteAll(HKEY_CURRENT_USER, registration::EditorAddInEntries(kWin64)) != ERROR_SUCCESS) {
     return SELFREG_E_CLASS;
   }
   return S_OK;
@@ -84,7 +88,7 @@ HRESULT RegisterServer(const std::wstring& dll_path) {
 HRESULT UnregisterServer() {
   Unregister(HKEY_LOCAL_MACHINE);
   Unregister(HKEY_CURRENT_USER);
-  DeleteAll(HKEY_CURRENT_USER, OwnedEditorKeys(kWin64));
+  DeleteAll(HKEY_CURRENT_USER, registration::OwnedEditorKeys(kWin64));
   return S_OK;
 }
 

@@ -3,6 +3,8 @@
 #include <memory>
 #include <vector>
 
+#include "win32/failed_call.h"
+
 namespace tessaly::win32 {
 
 namespace {
@@ -26,10 +28,13 @@ std::wstring Server::ModulePath() const {
 
 ComPtr<ITypeInfo> Server::TypeInfo(const IID& iid) {
   if (!type_library_) {
-    LoadTypeLibEx(ModulePath().c_str(), REGKIND_NONE, type_library_.Receive());
+    LogIfFailed(LoadTypeLibEx(ModulePath().c_str(), REGKIND_NONE, type_library_.Receive()),
+                "LoadTypeLibEx");
   }
   ComPtr<ITypeInfo> info;
-  if (type_library_) type_library_->GetTypeInfoOfGuid(iid, info.Receive());
+  if (type_library_)
+    LogIfFailed(type_library_->GetTypeInfoOfGuid(iid, info.Receive()),
+                "ITypeLib.GetTypeInfoOfGuid");
   return info;
 }
 

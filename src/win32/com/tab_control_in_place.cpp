@@ -4,6 +4,7 @@
 #include "win32/com/tab_control_object.h"
 
 #include "win32/com_barrier.h"
+#include "win32/failed_call.h"
 
 namespace tessaly::win32 {
 
@@ -12,7 +13,7 @@ HRESULT TabControlObject::ActivateInPlace(ComPtr<IOleInPlaceSite> in_place_site,
   if (window_.Handle()) return S_OK;
   if (!in_place_site) return E_NOINTERFACE;
   if (in_place_site->CanInPlaceActivate() != S_OK) return E_FAIL;
-  in_place_site->OnInPlaceActivate();
+  LogIfFailed(in_place_site->OnInPlaceActivate(), "IOleInPlaceSite.OnInPlaceActivate");
 
   HWND site_window = nullptr;
   if (SUCCEEDED(in_place_site->GetWindow(&site_window)) && site_window) parent = site_window;
@@ -22,10 +23,11 @@ HRESULT TabControlObject::ActivateInPlace(ComPtr<IOleInPlaceSite> in_place_site,
   frame_info.cb = sizeof(frame_info);
   ComPtr<IOleInPlaceFrame> frame;
   ComPtr<IOleInPlaceUIWindow> ui_window;
-  in_place_site->GetWindowContext(frame.Receive(), ui_window.Receive(), &position, &clip,
-                                  &frame_info);
+  LogIfFailed(in_place_site->GetWindowContext(frame.Receive(), ui_window.Receive(), &position,
+                                              &clip, &frame_info),
+              "IOleInPlaceSite.GetWindowContext");
   if (!parent || !window_.Create(parent, position)) {
-    in_place_site->OnInPlaceDeactivate();
+    LogIfFailed(in_place_site->OnInPlaceDeactivate(), "IOleInPlaceSite.OnInPlaceDeactivate");
     return E_FAIL;
   }
   in_place_site_ = std::move(in_place_site);
@@ -39,19 +41,25 @@ HRESULT TabControlObject::ActivateInPlace(ComPtr<IOleInPlaceSite> in_place_site,
 HRESULT TabControlObject::ActivateUi() {
   if (ui_active_ || !in_place_site_) return S_OK;
   ui_active_ = true;
-  in_place_site_->OnUIActivate();
+  LogIfFailed(in_place_site_->OnUIActivate(), "IOleInPlaceSite.OnUIActivate");
   auto* self = static_cast<IOleInPlaceActiveObject*>(this);
-  if (frame_) frame_->SetActiveObject(self, nullptr);
-  if (ui_window_) ui_window_->SetActiveObject(self, nullptr);
+  if (frame_)
+    LogIfFailed(frame_->SetActiveObject(self, nullptr), "IOleInPlaceFrame.SetActiveObject");
+  if (ui_window_)
+    LogIfFailed(ui_window_->SetActiveObject(self, nullptr), "IOleInPlaceUIWindow.SetActiveObject");
   return S_OK;
 }
 
 void TabControlObject::DeactivateUi() {
   if (!ui_active_) return;
   ui_active_ = false;
-  if (ui_window_) ui_window_->SetActiveObject(nullptr, nullptr);
-  if (frame_) frame_->SetActiveObject(nullptr, nullptr);
-  if (in_place_site_) in_place_site_->OnUIDeactivate(FALSE);
+  if (ui_window_)
+    LogIfFailed(ui_window_->SetActiveObject(nullptr, nullptr),
+                "IOleInPlaceUIWindow.SetActiveObject");
+  if (frame_)
+    LogIfFailed(frame_->SetActiveObject(nullptr, nullptr), "IOleInPlaceFrame.SetActiveObject");
+  if (in_place_site_)
+    LogIfFailed(in_place_site_->OnUIDeactivate(FALSE), "IOleInPlaceSite.OnUIDeactivate");
 }
 
 void TabControlObject::DeactivateInPlace() {
@@ -61,7 +69,8 @@ void TabControlObject::DeactivateInPlace() {
   window_.Destroy();
   frame_.Reset();
   ui_window_.Reset();
-  if (auto site = std::move(in_place_site_)) site->OnInPlaceDeactivate();
+  if (auto site = std::move(in_place_site_))
+    LogIfFailed(site->OnInPlaceDeactivate(), "IOleInPlaceSite.OnInPlaceDeactivate");
 }
 
 HRESULT TabControlObject::GetWindow(HWND* window) {

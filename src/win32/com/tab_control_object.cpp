@@ -4,6 +4,7 @@
 
 #include "qwix_idl.h"
 #include "win32/com_barrier.h"
+#include "win32/failed_call.h"
 
 namespace tessaly::win32 {
 
@@ -47,7 +48,7 @@ HRESULT TabControlObject::Close(DWORD) {
   return Barrier([&] {
     DeactivateInPlace();
     view_site_.Reset();
-    if (advise_holder_) advise_holder_->SendOnClose();
+    if (advise_holder_) LogIfFailed(advise_holder_->SendOnClose(), "IOleAdviseHolder.SendOnClose");
     // Whoever still holds a sink here would keep the container alive.
     advise_holder_.Reset();
     view_sink_.Reset();

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "win32/com_barrier.h"
+#include "win32/failed_call.h"
 #include "win32/wide_text.h"
 
 namespace tessaly::win32 {
@@ -63,7 +64,7 @@ bool TabStripWindow::Create(HWND parent, const RECT& place) {
 
 void TabStripWindow::Destroy() {
   if (!window_) return;
-  DestroyWindow(window_);
+  LogIfFalse(DestroyWindow(window_), "DestroyWindow");
   window_ = nullptr;
   tab_control_ = nullptr;
   shown_.clear();

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace tessaly::win32 {
+namespace tessaly::registration {
 
 struct RegistryEntry {
   std::u16string key;   // below the root the caller chooses
@@ -47,4 +47,4 @@ std::u16string VbaAddInKey(bool win64);
 std::u16string Vb6AddInKey();
 std::vector<std::u16string> OwnedEditorKeys(bool win64);
 
-}  // namespace tessaly::win32
+}  // namespace tessaly::registration

@@ -1,6 +1,6 @@
-#include "win32/registration_entries.h"
+#include "registration/registration_entries.h"
 
-namespace tessaly::win32 {
+namespace tessaly::registration {
 
 namespace {
 
@@ -105,4 +105,4 @@ std::vector<std::u16string> OwnedEditorKeys(bool win64) {
   return {VbaAddInKey(false), Vb6AddInKey()};
 }
 
-}  // namespace tessaly::win32
+}  // namespace tessaly::registration

@@ -1,0 +1,18 @@
+# Run as a test: the portable folders of src/ build on every system, so none of them may
+# include the Windows layer; only win32/ itself and the _win32.cpp twins do.
+file(GLOB_RECURSE sources ${SOURCE_DIR}/src/*.h ${SOURCE_DIR}/src/*.cpp)
+set(offenders)
+foreach(file ${sources})
+  file(RELATIVE_PATH relative ${SOURCE_DIR}/src ${file})
+  if(relative MATCHES "^win32/" OR relative MATCHES "_win32\\.cpp$")
+    continue()
+  endif()
+  file(STRINGS ${file} includes REGEX "^#include \"win32/")
+  if(includes)
+    list(APPEND offenders "${relative}: ${includes}")
+  endif()
+endforeach()
+if(offenders)
+  list(JOIN offenders "\n" lines)
+  message(FATAL_ERROR "portable sources include the Windows layer:\n${lines}")
+endif()
