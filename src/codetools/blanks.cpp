@@ -50,13 +50,4 @@ std::u16string TrimBlanksAndTabs(std::u16string_view text) {
   return std::u16string(TrimTrailingBlanksAndTabs(TrimLeadingBlanksAndTabs(text)));
 }
 
-std::u16string RemoveBlanksAndTabs(std::u16string_view text) {
-  std::u16string kept;
-  kept.reserve(text.size());
-  for (const char16_t c : text) {
-    if (!IsBlankOrTab(c)) kept.push_back(c);
-  }
-  return kept;
-}
-
 }  // namespace tessaly::codetools

@@ -20,7 +20,4 @@ std::u16string_view TrimLeadingBlanksAndTabs(std::u16string_view text);
 std::u16string_view TrimTrailingBlanksAndTabs(std::u16string_view text);
 std::u16string TrimBlanksAndTabs(std::u16string_view text);
 
-// The text with every blank and tab taken out.
-std::u16string RemoveBlanksAndTabs(std::u16string_view text);
-
 }  // namespace tessaly::codetools

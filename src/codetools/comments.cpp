@@ -59,26 +59,6 @@ std::u16string CommentKeyHead(std::u16string_view line) {
   return head;
 }
 
-bool IsInsideString(std::u16string_view text, std::int32_t position) {
-  if (position <= 0) return false;
-  std::int32_t quotes = 0;
-  const auto end = std::min(text.size(), static_cast<std::size_t>(position));
-  for (std::size_t i = 0; i < end; ++i) {
-    if (text[i] == u'"') ++quotes;
-  }
-  return quotes % 2 == 1;
-}
-
-std::int32_t CountOccurrences(std::u16string_view text, std::u16string_view sought) {
-  if (sought.empty()) return 0;
-  std::int32_t count = 0;
-  for (auto at = text.find(sought); at != std::u16string_view::npos;
-       at = text.find(sought, at + 1)) {
-    ++count;
-  }
-  return count;
-}
-
 std::int32_t FindCommentStart(std::u16string_view line) {
   const std::u16string key = CommentKeyHead(line);
   if (StartsWithRemAndBlankInAnyCase(key)) return 0;

@@ -17,13 +17,6 @@ std::u16string CommentKey(std::u16string_view line);
 // without building the whole key: every tool asks for it on every line of its range.
 std::u16string CommentKeyHead(std::u16string_view line);
 
-// Whether the 1-based position lies inside a string literal: an odd number of double quotes
-// among the first position characters.
-bool IsInsideString(std::u16string_view text, std::int32_t position);
-
-// Occurrences of sought in text, overlapping ones included.
-std::int32_t CountOccurrences(std::u16string_view text, std::u16string_view sought);
-
 // The 1-based position of the apostrophe that opens a comment after code, or 0 for a line
 // without one (whole-line apostrophe and Rem comments included).
 std::int32_t FindCommentStart(std::u16string_view line);

@@ -43,7 +43,7 @@ Lines ReadModule(const std::string& path) {
 // The lines with what a tool may change taken out.
 Lines WithoutBlanksAndTabs(Lines lines) {
   for (auto& line : lines)
-    line = RemoveBlanksAndTabs(line);
+    std::erase_if(line, [](char16_t c) { return c == u' ' || c == u'\t'; });
   return lines;
 }
 Lines WithoutBlankLines(Lines lines) {
