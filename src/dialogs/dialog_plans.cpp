@@ -8,7 +8,6 @@ constexpr Cell kOwn{0, 0, 0};
 constexpr Cell Add(std::int32_t add) { return {0, 0, add}; }
 constexpr Cell PlusDw(std::int32_t add = 0) { return {1, 0, add}; }
 constexpr Cell PlusDh(std::int32_t add = 0) { return {0, 1, add}; }
-constexpr Cell PlusDwDh(std::int32_t add = 0) { return {1, 1, add}; }
 
 // "引用" in the VB6 IDE: P = 50, Q = 0.
 constexpr PlacementRow kReferencesVb6[] = {
