@@ -11,6 +11,8 @@
 
 namespace tessaly::cli {
 
+using language::MessageId;
+
 namespace {
 
 enum class Mode { kPrint, kCheck, kDiff, kInPlace };
@@ -19,7 +21,7 @@ Mode ModeOf(const Arguments& arguments) {
   const bool check = arguments.Flag("--check");
   const bool diff = arguments.Flag("--diff");
   const bool in_place = arguments.Flag("-i");
-  if (check + diff + in_place > 1) throw UsageError("fmt takes one of --check, --diff and -i");
+  if (check + diff + in_place > 1) throw UsageError(MessageId::kFormatModes);
   return check ? Mode::kCheck : diff ? Mode::kDiff : in_place ? Mode::kInPlace : Mode::kPrint;
 }
 
@@ -31,7 +33,7 @@ int FormatCommand(const std::vector<std::string>& args, Streams streams) {
   std::vector<std::string> valued = {"--encoding"};
   valued.insert(valued.end(), kStyleValueOptions.begin(), kStyleValueOptions.end());
   const Arguments arguments(args, flags, valued);
-  if (arguments.Operands().empty()) throw UsageError("fmt takes one or more FILEs");
+  if (arguments.Operands().empty()) throw UsageError(MessageId::kTakesFiles, {"fmt"});
   const Mode mode = ModeOf(arguments);
   const FileEncoding plain_ascii = PlainAsciiEncodingOption(arguments.Value("--encoding"));
   StyleOptions styles(arguments);

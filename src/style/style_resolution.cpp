@@ -52,7 +52,7 @@ struct Setting {
     return value;
   }
   std::string Origin() const {
-    if (property == nullptr) return "default";
+    if (property == nullptr) return kDefaultOrigin;
     if (property->line == 0) return property->file;
     return property->file + ":" + std::to_string(property->line);
   }
