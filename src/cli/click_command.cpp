@@ -76,8 +76,7 @@ void RefuseReportOverInput(const std::optional<std::string>& report, const std::
 // counts as written once it is closed.
 void WriteReport(const std::string& target, const std::string& json, Streams streams) {
   if (target == "-") {
-    if (!(streams.err << json).flush())
-      throw UsageError(MessageId::kReportToStandardError);
+    if (!(streams.err << json).flush()) throw UsageError(MessageId::kReportToStandardError);
     return;
   }
   std::ofstream file(NativePath(target), std::ios::binary);

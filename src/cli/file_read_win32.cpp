@@ -33,8 +33,8 @@ FileError SystemRefusal(const std::string& shown, DWORD error, const std::filesy
     case ERROR_PATH_NOT_FOUND:
     case ERROR_DIRECTORY:
     case ERROR_INVALID_NAME:
-      return FileError(shown, AFileStandsForAFolder(path) ? MessageId::kNotADirectory
-                                                          : MessageId::kNoSuchFile);
+      return FileError(
+          shown, AFileStandsForAFolder(path) ? MessageId::kNotADirectory : MessageId::kNoSuchFile);
     case ERROR_ACCESS_DENIED:
       return FileError(shown, MessageId::kPermissionDenied);
     case ERROR_SHARING_VIOLATION:

@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
   std::signal(SIGPIPE, SIG_IGN);
   std::ios::sync_with_stdio(false);
   const std::vector<std::string> args(argv + 1, argv + argc);
-  return tessaly::cli::RunCommandLine(args, {std::cin, std::cout, std::cerr,
-                                             tessaly::cli::kModuleSizeLimit,
-                                             tessaly::language::UserLanguage()});
+  return tessaly::cli::RunCommandLine(
+      args, {std::cin, std::cout, std::cerr, tessaly::cli::kModuleSizeLimit,
+             tessaly::language::UserLanguage()});
 }

@@ -147,8 +147,8 @@ int main() {
   std::ostream out(&out_buffer);
   std::ostream err(&err_buffer);
   const int status = tessaly::cli::RunCommandLine(
-      Arguments(), {in, out, err, tessaly::cli::kModuleSizeLimit,
-                    tessaly::language::UserLanguage()});
+      Arguments(),
+      {in, out, err, tessaly::cli::kModuleSizeLimit, tessaly::language::UserLanguage()});
   err.flush();
   return status;
 }

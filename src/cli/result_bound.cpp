@@ -4,14 +4,13 @@ namespace tessaly::cli {
 
 using language::MessageId;
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 void RefuseLargerResult(std::size_t limit, const std::string& shown) {
   constexpr std::size_t kMebibyte = std::size_t{1} << 20;
   if (limit % kMebibyte == 0) {
-    throw FileError(shown, MessageId::kResultLargerInMebibytes, {std::to_string(limit / kMebibyte)});
+    throw FileError(shown, MessageId::kResultLargerInMebibytes,
+                    {std::to_string(limit / kMebibyte)});
   }
   throw FileError(shown, MessageId::kResultLargerInBytes, {std::to_string(limit)});
 }

@@ -20,8 +20,9 @@ int StyleCommand(const std::vector<std::string>& args, Streams streams) {
     const style::ResolvedStyle resolved = options.ResolvedFor(path);
     shown += path + "\n";
     for (const auto& setting : resolved.settings) {
-      const std::string origin =
-          setting.origin == style::kDefaultOrigin ? streams.Words(MessageId::kDefaultOrigin) : setting.origin;
+      const std::string origin = setting.origin == style::kDefaultOrigin
+                                     ? streams.Words(MessageId::kDefaultOrigin)
+                                     : setting.origin;
       shown += "  " + setting.key + " = " + setting.value + "  (" + origin + ")\n";
     }
   }

@@ -77,8 +77,8 @@ class Diagnosis {
                               found.type_library != Place::kPerUser;
     if (found.elevated_by && !machine_wide) {
       add({MessageId::kRunsAsAdministrator,
-           {text::ToUtf8(found.editor.program), text::ToUtf8(*found.elevated_by),
-            AllUsersPackage(), text::ToUtf8(found.editor.program)},
+           {text::ToUtf8(found.editor.program), text::ToUtf8(*found.elevated_by), AllUsersPackage(),
+            text::ToUtf8(found.editor.program)},
            {}},
           Remedy::kNone);
       return;

@@ -48,9 +48,9 @@ std::vector<std::string> ApplyRemedies(Installation& installation, const Examina
       const auto dll = installation.InstalledDll(editor.bitness);
       const Message done{
           MessageId::kRegisteredForUser, {text::ToUtf8(dll), BitsOf(editor.bitness)}, {}};
-      lines.push_back(Say(language, WriteAll(installation, editor.bitness,
-                                             win32::ClassEntries(u"Software\\Classes", dll, win64),
-                                             done)));
+      lines.push_back(
+          Say(language, WriteAll(installation, editor.bitness,
+                                 win32::ClassEntries(u"Software\\Classes", dll, win64), done)));
     }
   }
   return lines;

@@ -22,9 +22,14 @@ class Cells {
   explicit Cells(language::Language language) : language_(language) {}
 
   Row Heading() const {
-    return {Words(MessageId::kColumnEditor), "LoadBehavior", Words(MessageId::kColumnClass),
-            "ProgID",  Words(MessageId::kColumnTypeLibrary), Words(MessageId::kColumnAsAdmin),
-            "DLL",     Words(MessageId::kColumnFile)};
+    return {Words(MessageId::kColumnEditor),
+            "LoadBehavior",
+            Words(MessageId::kColumnClass),
+            "ProgID",
+            Words(MessageId::kColumnTypeLibrary),
+            Words(MessageId::kColumnAsAdmin),
+            "DLL",
+            Words(MessageId::kColumnFile)};
   }
 
   Row RowOf(const EditorFindings& found) const {
