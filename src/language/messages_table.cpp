@@ -171,6 +171,21 @@ const std::vector<MessageTexts> kTable = {
     {kCannotLockBecause, "cannot lock %s: %s", "无法锁定 %s：%s"},
     {kCannotLock, "cannot lock %s", "无法锁定 %s"},
 
+    {kStyleCannotBeReadBecause, "cannot be read: %s", "无法读取：%s"},
+    {kStyleNotAFile, "cannot be read: not a file", "无法读取：不是文件"},
+    {kStyleCannotBeRead, "cannot be read", "无法读取"},
+    {kStyleFileTooLarge, "larger than 1 MiB, not read", "大于 1 MiB，未读取"},
+    {kStyleLineTooLong, "line longer than 4096 bytes", "该行超过 4096 字节"},
+    {kStyleSectionUnclosed, "section without a closing ]", "节缺少结尾的 ]"},
+    {kStyleNeitherKeyNorSection, "neither `key = value` nor a [section]",
+     "既不是 `key = value` 也不是 [节]"},
+    {kStyleTakesSize, "takes 1 to 16 or tab, not '%s'", "只能是 1 到 16 或 tab，而不是“%s”"},
+    {kStyleTakesBoolean, "takes true or false, not '%s'", "只能是 true 或 false，而不是“%s”"},
+    {kStyleTakesIndentStyle, "takes space or tab, not '%s'", "只能是 space 或 tab，而不是“%s”"},
+    {kStyleTakesContinuation, "takes level or keep, not '%s'", "只能是 level 或 keep，而不是“%s”"},
+    {kStyleOverrideForm, "takes KEY=VALUE, not '%s'", "需要 KEY=VALUE，而不是“%s”"},
+    {kStyleNotAKey, "not a style key (%s)", "不是排版风格的键（%s）"},
+
     {kDoctorElsewhere,
      "doctor checks the add-in's installation on Windows (tessaly.exe doctor); there is none on "
      "this system",
