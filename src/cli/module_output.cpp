@@ -13,14 +13,14 @@ using language::MessageId;
 StagedFile::StagedFile(const std::string& path, std::string_view bytes) try
     : replacement_(NativePath(path), bytes) {
 } catch (const files::FileReplacementError& error) {
-  throw FileError({MessageId::kSystemReason, {std::string(error.what())}, {}});
+  throw FileError(error.Said());
 }
 
 void StagedFile::Commit() {
   try {
     replacement_.Commit();
   } catch (const files::FileReplacementError& error) {
-    throw FileError({MessageId::kSystemReason, {std::string(error.what())}, {}});
+    throw FileError(error.Said());
   }
 }
 

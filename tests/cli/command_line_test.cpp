@@ -151,7 +151,7 @@ TEST(Refusals, GiveOneLineAndStatusTwoAndLeaveEveryFileAsItWas) {
        {{kStrayByte, {"2", "0x81", kCodePage936}, stray}}},
       {{"fmt", "-i", module, binary}, {{kBinaryFile, {}, binary}}},
       {{"annotate", "-i", binary, module}, {{kBinaryFile, {}, binary}}},
-      {{"fmt", "-i", module, read_only}, {as_is("ReadOnly.bas: the file is read-only")}},
+      {{"fmt", "-i", module, read_only}, {{kCannotWriteBecause, {read_only, kReadOnly}, {}}}},
       // The report is written only when the command succeeds, and never over the module.
       {{"click", click, module, "-i", "--report", missing + "/report.json"},
        {{kReportCannotBeWritten, {missing + "/report.json"}, {}}}},
