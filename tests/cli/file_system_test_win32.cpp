@@ -19,7 +19,9 @@ using namespace test_support;
 TEST(WindowsLanguage, TheProgramSpeaksTheUsersLanguage) {
   const bool chinese_ui = PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_CHINESE;
   const char* expected_ui = std::getenv("TESSALY_TEST_UI");
-  if (expected_ui) EXPECT_EQ(chinese_ui, std::string(expected_ui) == "zh");
+  if (expected_ui) {
+    EXPECT_EQ(chinese_ui, std::string(expected_ui) == "zh");
+  }
   using language::Language;
   const Language user = chinese_ui ? Language::kChinese : Language::kEnglish;
   const struct {
