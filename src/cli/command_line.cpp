@@ -61,10 +61,10 @@ int RunCommand(const std::vector<std::string>& args, Streams streams) {
     if (args[0] == "style") return StyleCommand(rest, streams);
     throw UsageError(MessageId::kUnknownCommand, {args[0]});
   } catch (const language::MessageError& error) {
-    // UsageError and FileError, put into the user's language.
+    // UsageError, FileError and StyleError: messages of the table, in the user's language.
     streams.err << "tessaly: " << OneLine(streams.Say(error.Said())) << "\n";
   } catch (const std::runtime_error& error) {
-    // StyleError and the simulation's own errors.
+    // The simulation's own errors, which the add-in's log keeps in English too.
     streams.err << "tessaly: " << OneLine(error.what()) << "\n";
   } catch (const std::bad_alloc&) {
     // The one line needs no memory of its own: the table's words are there already.

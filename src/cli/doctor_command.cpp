@@ -1,5 +1,3 @@
-#include <stdexcept>
-
 #include "cli/arguments.h"
 #include "cli/command_line.h"
 
