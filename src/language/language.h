@@ -11,7 +11,7 @@ enum class Language { kEnglish, kChinese };
 
 // The environment's choice as gettext reads it: `TESSALY_LANG` (en or zh) first, then the first
 // of LC_ALL, LC_MESSAGES and LANG that is set and not empty; Chinese when that names a zh
-// locale (zh_CN.UTF-8, zh_TW, zh). An empty text counts as unset.
+// locale in UTF-8 (zh_CN.UTF-8, zh_TW.utf8, zh_SG.UTF-8@stroke). An empty text counts as unset.
 Language LanguageOfLocale(std::string_view tessaly_lang, std::string_view lc_all,
                           std::string_view lc_messages, std::string_view lang);
 

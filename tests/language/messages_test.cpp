@@ -72,7 +72,8 @@ TEST(MessageTable, SayFillsThePlaceholdersInOrder) {
 }
 
 // gettext's order: LC_ALL, then LC_MESSAGES, then LANG, the first that is set and not empty
-// deciding; TESSALY_LANG before all of them when it says en or zh.
+// deciding; TESSALY_LANG before all of them when it says en or zh. Chinese in a charset other
+// than UTF-8 would show garbled, so such a locale reads English.
 TEST(UserLanguage, FollowsTheLocaleAsGettextReadsIt) {
   constexpr auto en = Language::kEnglish;
   constexpr auto zh = Language::kChinese;
@@ -83,14 +84,18 @@ TEST(UserLanguage, FollowsTheLocaleAsGettextReadsIt) {
       {"", "", "", "", en},
       {"", "", "", "C", en},
       {"", "", "", "zh_CN.UTF-8", zh},
-      {"", "", "", "zh_TW", zh},
-      {"", "", "", "zh", zh},
+      {"", "", "", "zh_TW.utf8", zh},
+      {"", "", "", "zh_SG.UTF-8@stroke", zh},
+      {"", "", "", "zh_TW", en},
+      {"", "", "", "zh_CN.GBK", en},
+      {"", "", "", "zh", en},
       {"", "", "", "zu_ZA.UTF-8", en},
       {"", "", "", "zhx", en},
       {"", "C.UTF-8", "", "zh_CN.UTF-8", en},
       {"", "", "en_US.UTF-8", "zh_CN.UTF-8", en},
-      {"", "zh_CN.GB18030", "en_US.UTF-8", "C", zh},
-      {"", "", "zh_SG", "en_GB", zh},
+      {"", "zh_CN.GB18030", "en_US.UTF-8", "C", en},
+      {"", "zh_HK.UTF-8", "en_US.UTF-8", "C", zh},
+      {"", "", "zh_CN.utf-8", "en_GB", zh},
       {"en", "zh_CN.UTF-8", "", "", en},
       {"zh", "", "", "C", zh},
       {"fr", "", "", "zh_HK.UTF-8", zh},
