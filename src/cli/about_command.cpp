@@ -12,6 +12,8 @@
 
 namespace tessaly::cli {
 
+using language::MessageId;
+
 namespace {
 
 struct SwitchChange {
@@ -27,11 +29,11 @@ SwitchChange ParseSwitch(const std::string& assignment) {
        ++index) {
     if (text::FromUtf8(key) != addin::kFeatureKeys[index]) continue;
     if (value != "0" && value != "1") {
-      throw UsageError("--set " + key + " takes 0 or 1, not '" + value + "'");
+      throw UsageError(MessageId::kSetValue, {key, value});
     }
     return {index, value == "1" ? 1 : 0};
   }
-  throw UsageError("--set takes 功能菜单, 调整窗口, 多标签页 or 鼠标滚轮, not '" + key + "'");
+  throw UsageError(MessageId::kSetKey, {key});
 }
 
 }  // namespace
@@ -40,7 +42,7 @@ SwitchChange ParseSwitch(const std::string& assignment) {
 // their boxes would change them.
 int AboutCommand(const std::vector<std::string>& args, Streams streams) {
   const Arguments arguments(args, {}, {"--host", "--registry", "--set"});
-  if (!arguments.Operands().empty()) throw UsageError("about takes no operands");
+  if (!arguments.Operands().empty()) throw UsageError(MessageId::kTakesNoOperands, {"about"});
   const HostKind host = HostKindOption(arguments.Value("--host"));
   std::vector<SwitchChange> changes;
   for (const auto& assignment : arguments.Values("--set")) {
@@ -66,7 +68,7 @@ int AboutCommand(const std::vector<std::string>& args, Streams streams) {
   for (const auto& change : changes) {
     const auto& box = form.Check1[static_cast<std::size_t>(change.index)];
     if (!box.Enabled) {
-      throw UsageError(text::ToUtf8(box.Caption) + " cannot be changed in this editor");
+      throw UsageError(MessageId::kCannotBeChangedHere, {text::ToUtf8(box.Caption)});
     }
   }
   for (const auto& change : changes) {

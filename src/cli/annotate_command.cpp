@@ -13,6 +13,8 @@
 
 namespace tessaly::cli {
 
+using language::MessageId;
+
 namespace {
 
 // "代码注解" in every procedure the editor counts, over that procedure's own range, as a
@@ -49,7 +51,7 @@ Annotated AnnotateEveryProcedure(const ModuleInput& input, std::size_t limit) {
 
 int AnnotateCommand(const std::vector<std::string>& args, Streams streams) {
   const Arguments arguments(args, {"-i"}, {"--encoding"});
-  if (arguments.Operands().empty()) throw UsageError("annotate takes one or more FILEs");
+  if (arguments.Operands().empty()) throw UsageError(MessageId::kTakesFiles, {"annotate"});
   const FileEncoding plain_ascii = PlainAsciiEncodingOption(arguments.Value("--encoding"));
   const bool in_place = arguments.Flag("-i");
   // Nothing is put in place before every module is annotated, as in fmt.

@@ -7,6 +7,8 @@
 
 namespace tessaly::cli {
 
+using language::MessageId;
+
 namespace {
 
 bool Contains(const std::vector<std::string>& list, const std::string& item) {
@@ -27,10 +29,10 @@ Arguments::Arguments(const std::vector<std::string>& args, const std::vector<std
     } else if (Contains(flags, arg)) {
       flags_.push_back(arg);
     } else if (Contains(with_value, arg)) {
-      if (i + 1 >= args.size()) throw UsageError(arg + " needs a value");
+      if (i + 1 >= args.size()) throw UsageError(MessageId::kNeedsValue, {arg});
       values_.emplace_back(arg, args[++i]);
     } else {
-      throw UsageError("unknown option '" + arg + "'");
+      throw UsageError(MessageId::kUnknownOption, {arg});
     }
   }
 }
@@ -63,7 +65,7 @@ std::int32_t PositiveNumber(const std::string& text, const std::string& option) 
       std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
   if (digits) std::from_chars(text.data(), text.data() + text.size(), value);
   if (!digits || value < 1 || value > kLimit) {
-    throw UsageError(option + " takes a whole number from 1, not '" + text + "'");
+    throw UsageError(MessageId::kWholeNumber, {option, text});
   }
   return static_cast<std::int32_t>(value);
 }
@@ -71,7 +73,7 @@ std::int32_t PositiveNumber(const std::string& text, const std::string& option) 
 FileEncoding PlainAsciiEncodingOption(const std::optional<std::string>& value) {
   if (!value || *value == "gbk") return FileEncoding::kCodePage936;
   if (*value == "utf-8") return FileEncoding::kUtf8;
-  throw UsageError("--encoding takes gbk or utf-8, not '" + *value + "'");
+  throw UsageError(MessageId::kEncodingValue, {*value});
 }
 
 }  // namespace tessaly::cli

@@ -4,9 +4,10 @@
 
 namespace tessaly::cli {
 
+using language::MessageId;
+
 void RefuseTooLarge(const std::string& shown) {
-  throw FileError(shown + ": larger than " + std::to_string(kModuleSizeLimit >> 20) +
-                  " MiB, the most a module may hold");
+  throw FileError(shown, MessageId::kLargerThanAModule, {std::to_string(kModuleSizeLimit >> 20)});
 }
 
 std::string ReadBounded(std::istream& in, const std::string& shown) {
@@ -27,7 +28,7 @@ std::string ReadBounded(std::istream& in, const std::string& shown) {
       return static_cast<std::size_t>(in.gcount());
     });
   } catch (const std::ios_base::failure& failure) {
-    throw FileError(shown + ": " + failure.code().message());
+    throw FileError(shown, MessageId::kSystemReason, {failure.code().message()});
   }
 }
 

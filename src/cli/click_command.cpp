@@ -16,6 +16,8 @@
 
 namespace tessaly::cli {
 
+using language::MessageId;
+
 namespace {
 
 host::Selection ParseSelection(const Arguments& arguments) {
@@ -26,7 +28,7 @@ host::Selection ParseSelection(const Arguments& arguments) {
   selection.end_column = selection.start_column;
   if (const auto to = arguments.Value("--to")) {
     const auto colon = to->find(':');
-    if (colon == std::string::npos) throw UsageError("--to takes LINE:COLUMN, not '" + *to + "'");
+    if (colon == std::string::npos) throw UsageError(MessageId::kToValue, {*to});
     selection.end_line = PositiveNumber(to->substr(0, colon), "--to");
     selection.end_column = PositiveNumber(to->substr(colon + 1), "--to");
   }
@@ -46,15 +48,15 @@ void CheckInsideModule(const host::Selection& selection, const std::vector<std::
   const auto line_count = static_cast<std::int32_t>(std::max<std::size_t>(lines.size(), 1));
   auto check = [&](std::int32_t line, std::int32_t column) {
     if (line > line_count) {
-      throw UsageError(path + ": line " + std::to_string(line) + " is past the module's " +
-                       std::to_string(line_count) + " lines");
+      throw FileError(path, MessageId::kLinePastModule,
+                      {std::to_string(line), std::to_string(line_count)});
     }
     const auto length =
         lines.empty() ? 0
                       : static_cast<std::int32_t>(lines[static_cast<std::size_t>(line - 1)].size());
     if (column > length + 1) {
-      throw UsageError(path + ": column " + std::to_string(column) + " is past the end of line " +
-                       std::to_string(line) + " (" + std::to_string(length) + " characters)");
+      throw FileError(path, MessageId::kColumnPastLine,
+                      {std::to_string(column), std::to_string(line), std::to_string(length)});
     }
   };
   check(selection.start_line, selection.start_column);
@@ -66,7 +68,7 @@ void RefuseReportOverInput(const std::optional<std::string>& report, const std::
   if (!report || *report == "-" || path == "-") return;
   std::error_code error;
   if (std::filesystem::equivalent(NativePath(*report), NativePath(path), error)) {
-    throw UsageError("--report '" + *report + "' names the module itself");
+    throw UsageError(MessageId::kReportIsTheModule, {*report});
   }
 }
 
@@ -74,18 +76,17 @@ void RefuseReportOverInput(const std::optional<std::string>& report, const std::
 // counts as written once it is closed.
 void WriteReport(const std::string& target, const std::string& json, Streams streams) {
   if (target == "-") {
-    if (!(streams.err << json).flush())
-      throw UsageError("cannot write the report to standard error");
+    if (!(streams.err << json).flush()) throw UsageError(MessageId::kReportToStandardError);
     return;
   }
   std::ofstream file(NativePath(target), std::ios::binary);
   file << json;
   file.close();
-  if (!file) throw UsageError("cannot write the report to '" + target + "'");
+  if (!file) throw UsageError(MessageId::kReportCannotBeWritten, {target});
 }
 
 [[noreturn]] void ThrowNoSuchCaption(const std::string& caption) {
-  throw UsageError("the function menu has no caption '" + caption + "' (see tessaly menu)");
+  throw UsageError(MessageId::kNoSuchCaption, {caption});
 }
 
 }  // namespace
@@ -94,7 +95,7 @@ int ClickCommand(const std::vector<std::string>& args, Streams streams) {
   const Arguments arguments(args, {"-i"},
                             {"--line", "--col", "--to", "--clipboard", "--host", "--report",
                              "--encoding", "--then", "--snippets"});
-  if (arguments.Operands().size() != 2) throw UsageError("click takes a CAPTION and a FILE");
+  if (arguments.Operands().size() != 2) throw UsageError(MessageId::kClickOperands);
   const std::string& path = arguments.Operands()[1];
   // The click, then those --then names, one after another in the same editor.
   std::vector<std::string> captions{arguments.Operands()[0]};
@@ -128,7 +129,7 @@ int ClickCommand(const std::vector<std::string>& args, Streams streams) {
   try {
     session.Select(selection);
   } catch (const host::HostError& error) {
-    throw UsageError(shown + ": the editor refuses that selection (" + error.what() + ")");
+    throw FileError(shown, MessageId::kSelectionRefused, {std::string(error.what())});
   }
   const ClickReport report(session);
   std::string each_click;

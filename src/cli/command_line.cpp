@@ -12,47 +12,7 @@ namespace tessaly::cli {
 
 namespace {
 
-constexpr char kUsage[] =
-    "usage: tessaly <command> [options]\n"
-    "\n"
-    "Applies the function menu of the editor add-in to exported Visual Basic modules\n"
-    "(.bas, .cls, .frm; UTF-8 or GBK, line endings kept). FILE may be - for standard input.\n"
-    "\n"
-    "commands:\n"
-    "  click CAPTION FILE [--line N] [--col C] [--to N2:C2] [--clipboard TEXT]\n"
-    "        [--host vb6|vba] [-i] [--report FILE|-] [--encoding gbk|utf-8]\n"
-    "        [--snippets DIR] [--then CAPTION]...\n"
-    "                      click a menu caption with the caret at line N, column C\n"
-    "                      (selection to N2:C2), then each --then caption in turn; the\n"
-    "                      result goes to standard output, or back into FILE with -i.\n"
-    "                      Your own snippets are clicked by their path: 我的代码/NAME\n"
-    "  fmt [--check | --diff | -i] [--encoding gbk|utf-8] [--no-editorconfig]\n"
-    "      [--style KEY=VALUE]... FILE...\n"
-    "                      re-indent whole modules (\"代码缩进\") in the style of their\n"
-    "                      .editorconfig; --check lists the files that would change,\n"
-    "                      --diff shows the changes as a unified diff, and both exit 1\n"
-    "                      if anything would change\n"
-    "  annotate [-i] [--encoding gbk|utf-8] FILE...\n"
-    "                      annotate every procedure in Chinese (\"代码注解\")\n"
-    "  style [--no-editorconfig] [--style KEY=VALUE]... FILE...\n"
-    "                      show the layout fmt gives each FILE, key by key, and where\n"
-    "                      each value is set: an .editorconfig line, --style or default\n"
-    "  menu [--snippets DIR]\n"
-    "                      show the function menu as the bar shows it\n"
-    "  about [--host vb6|vba] [--registry FILE] [--set SWITCH=0|1]...\n"
-    "                      show the About form and change its four switches\n"
-    "                      (功能菜单, 调整窗口, 多标签页, 鼠标滚轮), kept in FILE\n"
-    "                      (default $XDG_CONFIG_HOME/tessaly/registry.reg)\n"
-    "  demo [--host vb6|vba] [--registry FILE]\n"
-    "                      start the simulated editor with the add-in and show its state\n"
-    "  doctor [--fix]      (Windows) check that each editor can load the installed add-in,\n"
-    "                      say what to do where it cannot, and exit 1; --fix mends what\n"
-    "                      needs no administrator\n"
-    "  --version, --help\n"
-    "\n"
-    "--encoding names the encoding of plain-ASCII files, which fit both (default gbk).\n"
-    "--snippets names your snippet folder (default $XDG_CONFIG_HOME/tessaly/snippets); a\n"
-    "project's are in the nearest .tessaly/snippets above FILE.\n";
+using language::MessageId;
 
 // A message echoes what the user gave (a caption, a path, an option's value), which may hold
 // control characters: a line break would split the one line of the answer, an escape sequence
@@ -99,13 +59,16 @@ int RunCommand(const std::vector<std::string>& args, Streams streams) {
     if (args[0] == "demo") return DemoCommand(rest, streams);
     if (args[0] == "doctor") return DoctorCommand(rest, streams);
     if (args[0] == "style") return StyleCommand(rest, streams);
-    throw UsageError("unknown command '" + args[0] + "' (see tessaly --help)");
+    throw UsageError(MessageId::kUnknownCommand, {args[0]});
+  } catch (const language::MessageError& error) {
+    // UsageError, FileError and StyleError: messages of the table, in the user's language.
+    streams.err << "tessaly: " << OneLine(streams.Say(error.Said())) << "\n";
   } catch (const std::runtime_error& error) {
-    // UsageError, FileError, StyleError and the simulation's own errors alike.
+    // The simulation's own errors, which the add-in's log keeps in English too.
     streams.err << "tessaly: " << OneLine(error.what()) << "\n";
   } catch (const std::bad_alloc&) {
-    // The one line needs no memory of its own.
-    streams.err << "tessaly: out of memory\n";
+    // The one line needs no memory of its own: the table's words are there already.
+    streams.err << "tessaly: " << streams.Words(MessageId::kOutOfMemory) << "\n";
   }
   return kExitBadInput;
 }
@@ -123,11 +86,11 @@ void WriteModuleBytes(std::ostream& out, std::string_view bytes) {
 int RunCommandLine(const std::vector<std::string>& args, Streams streams) {
   if (args.empty()) {
     // Bad input like any other: one line on standard error, nothing on standard output.
-    streams.err << "tessaly: no command given (see tessaly --help)\n";
+    streams.err << "tessaly: " << streams.Words(MessageId::kNoCommand) << "\n";
     return kExitBadInput;
   }
   if (args[0] == "--help" || args[0] == "-h") {
-    streams.out << kUsage;
+    streams.out << streams.Words(MessageId::kUsage);
     return kExitOk;
   }
   if (args[0] == "--version") {
@@ -137,7 +100,7 @@ int RunCommandLine(const std::vector<std::string>& args, Streams streams) {
   const int status = RunCommand(args, streams);
   // A result that never reached standard output (a full disk, a closed pipe) is no success.
   if (status != kExitBadInput && !streams.out.flush()) {
-    streams.err << "tessaly: cannot write to standard output\n";
+    streams.err << "tessaly: " << streams.Words(MessageId::kCannotWriteStandardOutput) << "\n";
     return kExitBadInput;
   }
   return status;

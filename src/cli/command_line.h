@@ -12,18 +12,25 @@
 #include <vector>
 
 #include "cli/bounded_read.h"
+#include "language/messages.h"
 
 namespace tessaly::cli {
 
 // Where a run reads and writes, the most a module it writes may hold (result_bound.h), which
-// tests lower, and how many threads may work on modules at once (0: as many as the machine
-// runs), which tests set.
+// tests lower, the language it answers in, chosen once when the program starts, and how many
+// threads may work on modules at once (0: as many as the machine runs), which tests set.
 struct Streams {
   std::istream& in;
   std::ostream& out;
   std::ostream& err;
   std::size_t result_limit = kModuleSizeLimit;
+  language::Language language = language::Language::kEnglish;
   std::size_t threads = 0;
+
+  std::string Say(const language::Message& message) const {
+    return language::Say(language, message);
+  }
+  const char* Words(language::MessageId id) const { return language::Words(language, id); }
 };
 
 // An output that shows text rather than keeping bytes (a console on Windows, which takes
@@ -40,9 +47,10 @@ class RawBytesOutput {
 void WriteModuleBytes(std::ostream& out, std::string_view bytes);
 
 // Wrong arguments; the message is the one line the user sees.
-class UsageError : public std::runtime_error {
+class UsageError : public language::MessageError {
  public:
-  explicit UsageError(const std::string& what) : std::runtime_error(what) {}
+  UsageError(language::MessageId id, std::vector<language::MessageArgument> arguments = {})
+      : MessageError({id, std::move(arguments), {}}) {}
 };
 
 inline constexpr int kExitOk = 0;

@@ -15,6 +15,8 @@
 
 namespace tessaly::cli {
 
+using language::MessageId;
+
 namespace {
 
 sim::EditorOptions OptionsFor(HostKind host) {
@@ -103,7 +105,7 @@ void ReportFailures(EditorSession& session, std::ostream& err) {
 HostKind HostKindOption(const std::optional<std::string>& value) {
   if (!value || *value == "vb6") return HostKind::kVb6;
   if (*value == "vba") return HostKind::kVba;
-  throw UsageError("--host takes vb6 or vba, not '" + *value + "'");
+  throw UsageError(MessageId::kHostValue, {*value});
 }
 
 std::optional<std::vector<std::u16string>> MenuControlPath(const std::u16string& caption) {

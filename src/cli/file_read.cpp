@@ -10,7 +10,24 @@
 
 namespace tessaly::cli {
 
+using language::MessageId;
+
 namespace {
+
+// Why the system refused a file: the reasons every system shares in the user's language, the
+// system's own text for the others.
+FileError SystemRefusal(const std::string& path, int error) {
+  switch (error) {
+    case ENOENT:
+      return FileError(path, MessageId::kNoSuchFile);
+    case ENOTDIR:
+      return FileError(path, MessageId::kNotADirectory);
+    case EACCES:
+      return FileError(path, MessageId::kPermissionDenied);
+    default:
+      return FileError(path, MessageId::kSystemReason, {std::string(std::strerror(error))});
+  }
+}
 
 // A descriptor closed when it goes out of scope.
 class OpenFile {
@@ -18,10 +35,10 @@ class OpenFile {
   explicit OpenFile(const std::string& path) {
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) {
-      throw FileError(path + ": is a directory");
+      throw FileError(path, MessageId::kIsADirectory);
     }
     descriptor_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (descriptor_ < 0) throw FileError(path + ": " + std::strerror(errno));
+    if (descriptor_ < 0) throw SystemRefusal(path, errno);
   }
   ~OpenFile() { ::close(descriptor_); }
   OpenFile(const OpenFile&) = delete;
@@ -48,7 +65,7 @@ std::string ReadFileBounded(const std::string& path) {
     for (;;) {
       const ssize_t got = ::read(file.Descriptor(), at, room);
       if (got >= 0) return static_cast<std::size_t>(got);
-      if (errno != EINTR) throw FileError(path + ": " + std::strerror(errno));
+      if (errno != EINTR) throw SystemRefusal(path, errno);
     }
   });
 }

@@ -8,6 +8,8 @@
 
 namespace tessaly::cli {
 
+using language::MessageId;
+
 namespace {
 
 // Linux says "Not a directory" where a file stands in the path's folders; Windows only says
@@ -23,22 +25,23 @@ bool AFileStandsForAFolder(const std::filesystem::path& path) {
 }
 
 // Why the system refused a file, in the words the command line uses on every system: the
-// reasons a Linux user reads for the failures both systems share, the system's own text for
-// the others.
-std::string SystemReason(DWORD error, const std::filesystem::path& path) {
+// reasons a Linux user reads for the failures both systems share, the system's own text, in
+// the user's language already, for the others.
+FileError SystemRefusal(const std::string& shown, DWORD error, const std::filesystem::path& path) {
   switch (error) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
     case ERROR_DIRECTORY:
     case ERROR_INVALID_NAME:
-      return AFileStandsForAFolder(path) ? "Not a directory" : "No such file or directory";
+      return FileError(
+          shown, AFileStandsForAFolder(path) ? MessageId::kNotADirectory : MessageId::kNoSuchFile);
     case ERROR_ACCESS_DENIED:
-      return "Permission denied";
+      return FileError(shown, MessageId::kPermissionDenied);
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
-      return "the file is in use by another program";
+      return FileError(shown, MessageId::kFileInUse);
     default:
-      return win32::SystemMessage(error);
+      return FileError(shown, MessageId::kSystemReason, {win32::SystemMessage(error)});
   }
 }
 
@@ -50,13 +53,13 @@ class OpenFile {
     const auto native = NativePath(path);
     const DWORD attributes = GetFileAttributesW(native.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-      throw FileError(path + ": is a directory");
+      throw FileError(path, MessageId::kIsADirectory);
     }
     handle_ = CreateFileW(native.c_str(), GENERIC_READ,
                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                           OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (handle_ == INVALID_HANDLE_VALUE) {
-      throw FileError(path + ": " + SystemReason(GetLastError(), native));
+      throw SystemRefusal(path, GetLastError(), native);
     }
   }
   ~OpenFile() { CloseHandle(handle_); }
@@ -88,7 +91,7 @@ std::string ReadFileBounded(const std::string& path) {
       const DWORD error = GetLastError();
       // The writer of a pipe closing it is the end of the input.
       if (error == ERROR_BROKEN_PIPE) return std::size_t{0};
-      throw FileError(path + ": " + SystemReason(error, NativePath(path)));
+      throw SystemRefusal(path, error, NativePath(path));
     }
     return static_cast<std::size_t>(got);
   });

@@ -14,6 +14,8 @@
 
 namespace tessaly::cli {
 
+using language::MessageId;
+
 namespace {
 
 enum class Mode { kPrint, kCheck, kDiff, kInPlace };
@@ -22,7 +24,7 @@ Mode ModeOf(const Arguments& arguments) {
   const bool check = arguments.Flag("--check");
   const bool diff = arguments.Flag("--diff");
   const bool in_place = arguments.Flag("-i");
-  if (check + diff + in_place > 1) throw UsageError("fmt takes one of --check, --diff and -i");
+  if (check + diff + in_place > 1) throw UsageError(MessageId::kFormatModes);
   return check ? Mode::kCheck : diff ? Mode::kDiff : in_place ? Mode::kInPlace : Mode::kPrint;
 }
 
@@ -68,7 +70,7 @@ int FormatCommand(const std::vector<std::string>& args, Streams streams) {
   valued.insert(valued.end(), kStyleValueOptions.begin(), kStyleValueOptions.end());
   const Arguments arguments(args, flags, valued);
   const std::vector<std::string>& paths = arguments.Operands();
-  if (paths.empty()) throw UsageError("fmt takes one or more FILEs");
+  if (paths.empty()) throw UsageError(MessageId::kTakesFiles, {"fmt"});
   const FormatRun run{ModeOf(arguments), PlainAsciiEncodingOption(arguments.Value("--encoding")),
                       streams.result_limit};
   StyleOptions styles(arguments);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "language/language.h"
 
 int main(int argc, char** argv) {
   // Output to a pipe closed early (`tessaly fmt a.bas | head -1`) is a failed write like any
@@ -11,5 +12,7 @@ int main(int argc, char** argv) {
   std::signal(SIGPIPE, SIG_IGN);
   std::ios::sync_with_stdio(false);
   const std::vector<std::string> args(argv + 1, argv + argc);
-  return tessaly::cli::RunCommandLine(args, {std::cin, std::cout, std::cerr});
+  return tessaly::cli::RunCommandLine(
+      args, {std::cin, std::cout, std::cerr, tessaly::cli::kModuleSizeLimit,
+             tessaly::language::UserLanguage()});
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "language/language.h"
 #include "text/utf.h"
 
 namespace {
@@ -145,7 +146,9 @@ int main() {
   std::istream in(&in_buffer);
   std::ostream out(&out_buffer);
   std::ostream err(&err_buffer);
-  const int status = tessaly::cli::RunCommandLine(Arguments(), {in, out, err});
+  const int status = tessaly::cli::RunCommandLine(
+      Arguments(),
+      {in, out, err, tessaly::cli::kModuleSizeLimit, tessaly::language::UserLanguage()});
   err.flush();
   return status;
 }

@@ -13,10 +13,12 @@
 
 namespace tessaly::cli {
 
+using language::MessageId;
+
 namespace {
 
-std::string EncodingName(FileEncoding encoding) {
-  return encoding == FileEncoding::kCodePage936 ? "code page 936" : "UTF-8";
+MessageId EncodingName(FileEncoding encoding) {
+  return encoding == FileEncoding::kCodePage936 ? MessageId::kCodePage936 : MessageId::kUtf8;
 }
 
 // The character at `at`, named as U+XXXX; a surrogate pair is named by its code point.
@@ -140,9 +142,10 @@ class ModuleFile::Writer {
     }
     const text::Encoded encoded = Encode(edited, file_.encoding_);
     if (encoded.unencodable_at) {
-      throw FileError("line " + std::to_string(index + 1) + " holds " +
-                      CharacterName(edited, *encoded.unencodable_at) + ", which " +
-                      EncodingName(file_.encoding_) + " cannot represent");
+      throw FileError({MessageId::kUnencodable,
+                       {std::to_string(index + 1), CharacterName(edited, *encoded.unencodable_at),
+                        EncodingName(file_.encoding_)},
+                       {}});
     }
     RefuseJoinedBytes(index, edited, encoded.bytes);
     Append(encoded.bytes, origin ? file_.body_[*origin].line_break : LineBreak::kNone);
@@ -174,9 +177,9 @@ class ModuleFile::Writer {
     char name[8];
     std::snprintf(name, sizeof name, "0x%02X",
                   static_cast<unsigned>(static_cast<unsigned char>(text::EscapedByte(*stray))));
-    throw FileError("line " + std::to_string(index + 1) + ": the stray byte " + name +
-                    " would join the text after it into another character in " +
-                    EncodingName(file_.encoding_));
+    throw FileError({MessageId::kStrayByte,
+                     {std::to_string(index + 1), std::string(name), EncodingName(file_.encoding_)},
+                     {}});
   }
 
   // The line with its leading blanks replaced: the new blanks, then the original bytes after
@@ -223,7 +226,7 @@ class ModuleFile::Writer {
 
 ModuleFile ModuleFile::Parse(std::string bytes, FileEncoding plain_ascii) {
   if (bytes.find('\0') != std::string::npos) {
-    throw FileError("binary file: it holds a NUL byte, so it is no exported module");
+    throw FileError({MessageId::kBinaryFile, {}, {}});
   }
   ModuleFile file;
   file.bytes_ = std::move(bytes);
@@ -272,7 +275,7 @@ ModuleFile::Scan ModuleFile::ScanLines(std::size_t header_lines, bool strict) {
     plain_ascii = plain_ascii && line.ascii;
     any_line = true;
     const std::string_view content = all.substr(begin, line.end - begin);
-    if (content.size() > UINT32_MAX) throw FileError("a line of 4 GiB or more");
+    if (content.size() > UINT32_MAX) throw FileError({MessageId::kLineOf4GiB, {}, {}});
     const LineBreak line_break = BreakAt(all, line.end);
     ++break_counts[static_cast<std::size_t>(line_break)];
     const RawLine raw{begin, static_cast<std::uint32_t>(content.size()), line_break};

@@ -24,7 +24,7 @@ ModuleInput ReadModule(const std::string& path, std::istream& in, FileEncoding p
     const std::string stem = from_stdin ? "Module1" : PathText(NativePath(path).stem());
     return {path, text::FromUtf8(stem.empty() ? "Module1" : stem), std::move(file)};
   } catch (const FileError& error) {
-    throw FileError(ShownPath(path) + ": " + error.what());
+    throw FileError(error.Said().At(ShownPath(path)));
   }
 }
 
@@ -35,7 +35,7 @@ std::string NamingTheFile(const ModuleInput& input, Serialize serialize) {
   try {
     return serialize();
   } catch (const FileError& error) {
-    throw FileError(ShownPath(input.path) + ": " + error.what());
+    throw FileError(error.Said().At(ShownPath(input.path)));
   }
 }
 

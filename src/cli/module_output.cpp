@@ -8,17 +8,19 @@
 
 namespace tessaly::cli {
 
+using language::MessageId;
+
 StagedFile::StagedFile(const std::string& path, std::string_view bytes) try
     : replacement_(NativePath(path), bytes) {
 } catch (const files::FileReplacementError& error) {
-  throw FileError(error.what());
+  throw FileError(error.Said());
 }
 
 void StagedFile::Commit() {
   try {
     replacement_.Commit();
   } catch (const files::FileReplacementError& error) {
-    throw FileError(error.what());
+    throw FileError(error.Said());
   }
 }
 
@@ -40,7 +42,7 @@ void ModuleOutputs::Finish() {
   printed_.clear();
   // Standard output may be a full disk or a closed pipe; the files stay as they were unless it
   // took everything.
-  if (!out_.flush()) throw FileError("cannot write to standard output");
+  if (!out_.flush()) throw FileError({MessageId::kCannotWriteStandardOutput, {}, {}});
   for (StagedFile& file : staged_)
     file.Commit();
   staged_.clear();

@@ -13,6 +13,8 @@
 
 namespace tessaly::cli {
 
+using language::MessageId;
+
 std::filesystem::path UserConfigFolder() {
   if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config) {
     return std::filesystem::path(config) / "tessaly";
@@ -20,7 +22,7 @@ std::filesystem::path UserConfigFolder() {
   if (const char* home = std::getenv("HOME"); home && *home) {
     return std::filesystem::path(home) / ".config" / "tessaly";
   }
-  throw UsageError("neither XDG_CONFIG_HOME nor HOME is set");
+  throw UsageError(MessageId::kNoConfigFolder);
 }
 
 std::filesystem::path RegistryFile(const Arguments& arguments) {
@@ -28,7 +30,7 @@ std::filesystem::path RegistryFile(const Arguments& arguments) {
   try {
     return UserConfigFolder() / "registry.reg";
   } catch (const UsageError&) {
-    throw UsageError("neither XDG_CONFIG_HOME nor HOME is set; name a file with --registry");
+    throw UsageError(MessageId::kNoConfigFolderForRegistry);
   }
 }
 
@@ -37,7 +39,7 @@ void PrepareRegistryFolder(const std::filesystem::path& file) {
   std::error_code error;
   std::filesystem::create_directories(file.parent_path(), error);
   if (error) {
-    throw FileError(file.parent_path().string() + ": " + error.message());
+    throw FileError(file.parent_path().string(), MessageId::kSystemReason, {error.message()});
   }
 }
 
@@ -53,13 +55,17 @@ RegistryLock::RegistryLock(const std::filesystem::path& registry_file) {
   if (error || !std::filesystem::is_directory(folder, error)) return;
   const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (descriptor < 0) {
-    throw FileError("cannot lock " + registry_file.string() + ": " + std::strerror(errno));
+    throw FileError({MessageId::kCannotLockBecause,
+                     {registry_file.string(), std::string(std::strerror(errno))},
+                     {}});
   }
   while (::flock(descriptor, LOCK_EX) != 0) {
     if (errno == EINTR) continue;
     const int failure = errno;
     ::close(descriptor);
-    throw FileError("cannot lock " + registry_file.string() + ": " + std::strerror(failure));
+    throw FileError({MessageId::kCannotLockBecause,
+                     {registry_file.string(), std::string(std::strerror(failure))},
+                     {}});
   }
   lock_ = descriptor;
 }

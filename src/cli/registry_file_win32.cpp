@@ -13,6 +13,8 @@
 
 namespace tessaly::cli {
 
+using language::MessageId;
+
 namespace {
 
 std::wstring Environment(const wchar_t* name) {
@@ -48,7 +50,7 @@ std::filesystem::path UserConfigFolder() {
     const std::wstring home = Environment(folder);
     if (!home.empty()) return std::filesystem::path(home) / L"tessaly";
   }
-  throw UsageError("neither APPDATA nor USERPROFILE is set");
+  throw UsageError(MessageId::kNoAppDataFolder);
 }
 
 std::filesystem::path RegistryFile(const Arguments& arguments) {
@@ -56,7 +58,7 @@ std::filesystem::path RegistryFile(const Arguments& arguments) {
   try {
     return UserConfigFolder() / L"registry.reg";
   } catch (const UsageError&) {
-    throw UsageError("neither APPDATA nor USERPROFILE is set; name a file with --registry");
+    throw UsageError(MessageId::kNoAppDataFolderForRegistry);
   }
 }
 
@@ -64,7 +66,9 @@ void PrepareRegistryFolder(const std::filesystem::path& file) {
   if (file.parent_path().empty()) return;
   std::error_code error;
   std::filesystem::create_directories(file.parent_path(), error);
-  if (error) throw FileError(PathText(file.parent_path()) + ": " + error.message());
+  if (error) {
+    throw FileError(PathText(file.parent_path()), MessageId::kSystemReason, {error.message()});
+  }
 }
 
 std::unique_ptr<host::SettingsStore> AddInSettingsStore(std::string& name) {
@@ -92,7 +96,7 @@ RegistryLock::RegistryLock(const std::filesystem::path& registry_file) {
   HANDLE mutex = CreateMutexW(nullptr, FALSE, name);
   if (!mutex || WaitForSingleObject(mutex, INFINITE) == WAIT_FAILED) {
     if (mutex) CloseHandle(mutex);
-    throw FileError("cannot lock " + PathText(registry_file));
+    throw FileError({MessageId::kCannotLock, {PathText(registry_file)}, {}});
   }
   lock_ = reinterpret_cast<std::intptr_t>(mutex);
 }

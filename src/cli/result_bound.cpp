@@ -2,19 +2,17 @@
 
 namespace tessaly::cli {
 
-namespace {
+using language::MessageId;
 
-std::string SizeText(std::size_t bytes) {
-  constexpr std::size_t kMebibyte = std::size_t{1} << 20;
-  if (bytes % kMebibyte == 0) return std::to_string(bytes / kMebibyte) + " MiB";
-  return std::to_string(bytes) + " bytes";
-}
-
-}  // namespace
+namespace {}  // namespace
 
 void RefuseLargerResult(std::size_t limit, const std::string& shown) {
-  throw FileError(shown + ": the result would be larger than " + SizeText(limit) +
-                  ", the most a module may hold");
+  constexpr std::size_t kMebibyte = std::size_t{1} << 20;
+  if (limit % kMebibyte == 0) {
+    throw FileError(shown, MessageId::kResultLargerInMebibytes,
+                    {std::to_string(limit / kMebibyte)});
+  }
+  throw FileError(shown, MessageId::kResultLargerInBytes, {std::to_string(limit)});
 }
 
 void CheckResultSize(std::size_t size, std::size_t limit, const std::string& shown) {

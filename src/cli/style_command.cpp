@@ -6,19 +6,24 @@
 
 namespace tessaly::cli {
 
+using language::MessageId;
+
 // Each file's layout key by key, with where each value comes from: a file's name, then
 // `  key = value  (origin)` lines, the origin an .editorconfig's path and line, `--style` or
 // `default`.
 int StyleCommand(const std::vector<std::string>& args, Streams streams) {
   const Arguments arguments(args, kStyleFlags, kStyleValueOptions);
-  if (arguments.Operands().empty()) throw UsageError("style takes one or more FILEs");
+  if (arguments.Operands().empty()) throw UsageError(MessageId::kTakesFiles, {"style"});
   StyleOptions options(arguments);
   std::string shown;
   for (const auto& path : arguments.Operands()) {
     const style::ResolvedStyle resolved = options.ResolvedFor(path);
     shown += path + "\n";
     for (const auto& setting : resolved.settings) {
-      shown += "  " + setting.key + " = " + setting.value + "  (" + setting.origin + ")\n";
+      const std::string origin = setting.origin == style::kDefaultOrigin
+                                     ? streams.Words(MessageId::kDefaultOrigin)
+                                     : setting.origin;
+      shown += "  " + setting.key + " = " + setting.value + "  (" + origin + ")\n";
     }
   }
   // Nothing is shown before every file's layout is known, so an error leaves no half answer.

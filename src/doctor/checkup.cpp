@@ -5,20 +5,22 @@
 #include "doctor/examination.h"
 #include "doctor/remedies.h"
 #include "doctor/report_table.h"
+#include "language/messages.h"
 
 namespace tessaly::doctor {
 
-int Checkup(Installation& installation, const std::string& version, bool fix, std::ostream& out) {
-  Examination examination = Examine(installation, version);
+int Checkup(Installation& installation, const std::string& version, bool fix,
+            language::Language language, std::ostream& out) {
+  Examination examination = Examine(installation, version, language);
   if (fix && !examination.problems.empty()) {
-    const auto done = ApplyRemedies(installation, examination);
+    const auto done = ApplyRemedies(installation, examination, language);
     for (const auto& line : done)
       out << line << "\n";
-    if (done.empty()) out << "nothing that --fix may do: see below\n";
+    if (done.empty()) out << language::Words(language, language::MessageId::kNothingToFix) << "\n";
     out << "\n";
-    examination = Examine(installation, version);
+    examination = Examine(installation, version, language);
   }
-  out << ReportText(examination);
+  out << ReportText(examination, language);
   return examination.problems.empty() ? 0 : 1;
 }
 

@@ -7,10 +7,13 @@
 #include <string>
 
 #include "doctor/installation.h"
+#include "language/language.h"
 
 namespace tessaly::doctor {
 
-// 0 when every editor can load the add-in, 1 otherwise. `version` is the command line's own.
-int Checkup(Installation& installation, const std::string& version, bool fix, std::ostream& out);
+// 0 when every editor can load the add-in, 1 otherwise. `version` is the command line's own;
+// the answer is in `language`.
+int Checkup(Installation& installation, const std::string& version, bool fix,
+            language::Language language, std::ostream& out);
 
 }  // namespace tessaly::doctor

@@ -2,14 +2,18 @@
 
 #include "doctor/editor_findings.h"
 #include "doctor/pe_machine.h"
+#include "language/messages.h"
 #include "text/utf.h"
 
 namespace tessaly::doctor {
 
 namespace {
 
-std::string BitsOf(Bitness bitness) {
-  return bitness == Bitness::kX86 ? "32-bit" : "64-bit";
+using language::Message;
+using language::MessageId;
+
+MessageId BitsOf(Bitness bitness) {
+  return bitness == Bitness::kX86 ? MessageId::kBits32 : MessageId::kBits64;
 }
 
 std::string DllName(Bitness bitness) {
@@ -19,47 +23,52 @@ std::string DllName(Bitness bitness) {
 // Turns findings into problems; knows whether the installed DLLs can be registered again.
 class Diagnosis {
  public:
-  Diagnosis(Installation& installation, const std::string& version)
-      : installation_(installation), version_(version) {}
+  Diagnosis(Installation& installation, const std::string& version, language::Language language)
+      : installation_(installation), version_(version), language_(language) {}
 
   void Diagnose(const EditorFindings& found, std::vector<Problem>& problems) {
-    const auto add = [&](std::string line, Remedy remedy) {
-      problems.push_back({found.editor, found.editor.name + ": " + std::move(line), remedy});
+    const auto add = [&](const Message& line, Remedy remedy) {
+      problems.push_back({found.editor, Say(line.At(found.editor.name)), remedy});
     };
     const Bitness bitness = found.editor.bitness;
     const bool nothing = !found.listed && found.classes == Place::kMissing &&
                          found.prog_ids == Place::kMissing && found.type_library == Place::kMissing;
     if (nothing && !CanRegister(bitness)) {
-      add("the add-in is not installed for this editor; " +
-              Advice(Remedy::kNone, bitness, std::nullopt),
+      add({MessageId::kNotInstalled, {Advice(Remedy::kNone, bitness, std::nullopt)}, {}},
           Remedy::kNone);
       return;
     }
     if (!found.listed) {
-      add("the add-in is not in the editor's add-in list; " + kRunFix, Remedy::kAddInKey);
+      add({MessageId::kNotInAddInList, {MessageId::kRunFix}, {}}, Remedy::kAddInKey);
     } else if (found.load_behavior != registration::kLoadAtStartup) {
-      add(LoadBehaviorText(found.load_behavior) + "; " + kRunFix, Remedy::kAddInKey);
+      add({MessageId::kProblemAndAdvice,
+           {Say(LoadBehaviorText(found.load_behavior)), MessageId::kRunFix},
+           {}},
+          Remedy::kAddInKey);
     }
 
-    std::vector<std::string> lacking;
-    const std::pair<Place, const char*> parts[] = {{found.classes, "the class"},
-                                                   {found.prog_ids, "the ProgID"},
-                                                   {found.type_library, "the type library"}};
+    std::vector<MessageId> lacking;
+    const std::pair<Place, MessageId> parts[] = {{found.classes, MessageId::kTheClass},
+                                                 {found.prog_ids, MessageId::kTheProgId},
+                                                 {found.type_library, MessageId::kTheTypeLibrary}};
     for (const auto& [place, part] : parts) {
       if (place == Place::kMissing || place == Place::kIncomplete) lacking.push_back(part);
     }
     if (!lacking.empty()) {
       std::string what;
-      for (const auto& part : lacking)
-        what += (what.empty() ? "" : ", ") + part;
+      for (const auto& part : lacking) {
+        if (!what.empty()) what += Words(MessageId::kListSeparator);
+        what += Words(part);
+      }
       // What the machine's registration lacks needs an administrator: registering for the user
       // would serve no elevated editor and outlive the all-users package.
       const Remedy remedy =
           !found.machine_keys && CanRegister(bitness) ? Remedy::kUserRegistration : Remedy::kNone;
       const auto registered_in =
           found.machine_keys ? std::optional(Hive::kLocalMachine) : std::nullopt;
-      add(what + " of the add-in " + (lacking.size() == 1 ? "is" : "are") + " not registered for " +
-              BitsOf(bitness) + " programs; " + Advice(remedy, bitness, registered_in),
+      add({lacking.size() == 1 ? MessageId::kPartNotRegistered : MessageId::kPartsNotRegistered,
+           {what, BitsOf(bitness), Advice(remedy, bitness, registered_in)},
+           {}},
           remedy);
       return;
     }
@@ -67,12 +76,10 @@ class Diagnosis {
                               found.prog_ids != Place::kPerUser &&
                               found.type_library != Place::kPerUser;
     if (found.elevated_by && !machine_wide) {
-      add(text::ToUtf8(found.editor.program) + " is marked to run as administrator (" +
-              text::ToUtf8(*found.elevated_by) +
-              "), and an elevated editor does not read a per-user registration; install " +
-              AllUsersPackage() +
-              " as administrator, or clear \"Run this program as an administrator\" for " +
-              text::ToUtf8(found.editor.program),
+      add({MessageId::kRunsAsAdministrator,
+           {text::ToUtf8(found.editor.program), text::ToUtf8(*found.elevated_by), AllUsersPackage(),
+            text::ToUtf8(found.editor.program)},
+           {}},
           Remedy::kNone);
       return;
     }
@@ -80,34 +87,35 @@ class Diagnosis {
     const std::string path = text::ToUtf8(*found.dll_path);
     const Remedy remedy = DllRemedy(bitness, found);
     if (found.dll == DllState::kMissing) {
-      add(path + " does not exist; " + Advice(remedy, bitness, found.dll_hive), remedy);
+      add({MessageId::kDllMissing, {path, Advice(remedy, bitness, found.dll_hive)}, {}}, remedy);
     } else if (!found.dll_bitness) {
-      add(path + " is not a Windows DLL; " + Advice(remedy, bitness, found.dll_hive), remedy);
+      add({MessageId::kNotAWindowsDll, {path, Advice(remedy, bitness, found.dll_hive)}, {}},
+          remedy);
     } else if (found.dll_bitness != bitness) {
-      add(path + " is a " + BitsOf(*found.dll_bitness) + " DLL, which a " + BitsOf(bitness) +
-              " editor cannot load; " + Advice(remedy, bitness, found.dll_hive),
+      add({MessageId::kDllOfOtherBits,
+           {path, BitsOf(*found.dll_bitness), BitsOf(bitness),
+            Advice(remedy, bitness, found.dll_hive)},
+           {}},
           remedy);
     } else if (found.dll_version != text::FromUtf8(version_)) {
-      add(path + " is " +
-              (found.dll_version ? "version " + text::ToUtf8(*found.dll_version)
-                                 : std::string("of no version")) +
-              ", not " + version_ + " as tessaly is; " +
-              Advice(Remedy::kNone, bitness, found.dll_hive),
+      const std::string advice = Advice(Remedy::kNone, bitness, found.dll_hive);
+      add(found.dll_version ? Message{MessageId::kDllOfOtherVersion,
+                                      {path, text::ToUtf8(*found.dll_version), version_, advice},
+                                      {}}
+                            : Message{MessageId::kDllOfNoVersion, {path, version_, advice}, {}},
           Remedy::kNone);
     }
   }
 
  private:
-  static inline const std::string kRunFix = "run: tessaly doctor --fix";
-
-  static std::string LoadBehaviorText(std::optional<std::uint32_t> value) {
-    if (!value) return "the add-in's LoadBehavior is missing";
-    if (*value == 0) {
-      return "LoadBehavior is 0: the editor turned the add-in off, as it does when the add-in "
-             "fails to load";
-    }
-    return "LoadBehavior is " + std::to_string(*value) + ", not 3 (loaded at start-up)";
+  static Message LoadBehaviorText(std::optional<std::uint32_t> value) {
+    if (!value) return {MessageId::kLoadBehaviorMissing, {}, {}};
+    if (*value == 0) return {MessageId::kLoadBehaviorOff, {}, {}};
+    return {MessageId::kLoadBehaviorOther, {std::to_string(*value)}, {}};
   }
+
+  std::string Say(const Message& message) const { return language::Say(language_, message); }
+  const char* Words(MessageId id) const { return language::Words(language_, id); }
 
   std::string UserPackage() const { return "tessaly-" + version_ + ".msi"; }
   std::string AllUsersPackage() const { return "tessaly-" + version_ + "-allusers.msi"; }
@@ -128,25 +136,28 @@ class Diagnosis {
   // What to do about a lacking or wrong registration, found in `registered_in` if anywhere.
   std::string Advice(Remedy remedy, Bitness bitness, std::optional<Hive> registered_in) const {
     if (remedy == Remedy::kUserRegistration) {
-      return "run: tessaly doctor --fix (registers " + DllName(bitness) + " for this user)";
+      return Say({MessageId::kAdviceRegisterForUser, {DllName(bitness)}, {}});
     }
     if (registered_in == Hive::kLocalMachine) {
-      return "install " + AllUsersPackage() + " again, as administrator";
+      return Say({MessageId::kAdviceReinstallAllUsers, {AllUsersPackage()}, {}});
     }
-    if (registered_in == Hive::kCurrentUser) return "install " + UserPackage() + " again";
-    return "install " + AllUsersPackage() + " as administrator, or " + UserPackage() +
-           " for this user alone";
+    if (registered_in == Hive::kCurrentUser) {
+      return Say({MessageId::kAdviceReinstallUser, {UserPackage()}, {}});
+    }
+    return Say({MessageId::kAdviceInstall, {AllUsersPackage(), UserPackage()}, {}});
   }
 
   Installation& installation_;
   std::string version_;
+  language::Language language_;
 };
 
 }  // namespace
 
-Examination Examine(Installation& installation, const std::string& version) {
+Examination Examine(Installation& installation, const std::string& version,
+                    language::Language language) {
   Examination examination;
-  Diagnosis diagnosis(installation, version);
+  Diagnosis diagnosis(installation, version, language);
   for (const auto& editor : Editors()) {
     examination.editors.push_back(Find(installation, editor));
     diagnosis.Diagnose(examination.editors.back(), examination.problems);

@@ -11,6 +11,7 @@
 #include "doctor/editor_findings.h"
 #include "doctor/editors.h"
 #include "doctor/installation.h"
+#include "language/language.h"
 
 namespace tessaly::doctor {
 
@@ -30,7 +31,9 @@ struct Examination {
   std::vector<Problem> problems;
 };
 
-// `version` is the command line's own, which the DLLs must have.
-Examination Examine(Installation& installation, const std::string& version);
+// `version` is the command line's own, which the DLLs must have; the problems are told in
+// `language`.
+Examination Examine(Installation& installation, const std::string& version,
+                    language::Language language);
 
 }  // namespace tessaly::doctor

@@ -9,6 +9,6 @@
 
 namespace tessaly::doctor {
 
-std::string ReportText(const Examination& examination);
+std::string ReportText(const Examination& examination, language::Language language);
 
 }  // namespace tessaly::doctor

@@ -13,12 +13,28 @@ namespace tessaly::files {
 
 namespace {
 
-[[noreturn]] void Fail(const std::string& shown, const std::string& reason) {
-  throw FileReplacementError("cannot write " + shown + ": " + reason);
+using language::MessageId;
+
+[[noreturn]] void Fail(const std::string& shown, MessageId reason) {
+  throw FileReplacementError({MessageId::kCannotWriteBecause, {shown, reason}, {}});
 }
 
-[[noreturn]] void Fail(const std::string& shown, const std::string& step, int error) {
-  Fail(shown, step + ": " + std::strerror(error));
+// The reasons every system gives in the user's language, the system's own text for the others.
+language::MessageArgument Reason(int error) {
+  switch (error) {
+    case ENOENT:
+      return MessageId::kNoSuchFile;
+    case EACCES:
+      return MessageId::kPermissionDenied;
+    case ENOSPC:
+      return MessageId::kNoSpace;
+    default:
+      return std::string(std::strerror(error));
+  }
+}
+
+[[noreturn]] void Fail(const std::string& shown, MessageId step, int error) {
+  throw FileReplacementError({MessageId::kCannotWriteAtStep, {shown, step, Reason(error)}, {}});
 }
 
 // The file a write lands in: a symbolic link's target, so that the link stays a link.
@@ -26,7 +42,7 @@ std::filesystem::path FollowLinks(const std::filesystem::path& path) {
   std::error_code error;
   if (!std::filesystem::is_symlink(path, error)) return path;
   auto target = std::filesystem::canonical(path, error);
-  if (error) Fail(path.string(), "cannot follow the symbolic link", error.value());
+  if (error) Fail(path.string(), MessageId::kStepFollowSymbolicLink, error.value());
   return target;
 }
 
@@ -44,16 +60,16 @@ int CreateTemporaryNextTo(const std::filesystem::path& target, std::filesystem::
     const int descriptor =
         ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (descriptor >= 0) return descriptor;
-    if (errno != EEXIST) Fail(target.string(), "cannot create a temporary file", errno);
+    if (errno != EEXIST) Fail(target.string(), MessageId::kStepCreateTemporary, errno);
   }
-  Fail(target.string(), "cannot create a temporary file", EEXIST);
+  Fail(target.string(), MessageId::kStepCreateTemporary, EEXIST);
 }
 
 void WriteAll(int descriptor, std::string_view bytes, const std::string& shown) {
   while (!bytes.empty()) {
     const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
     if (written < 0 && errno == EINTR) continue;
-    if (written < 0) Fail(shown, "write failed", errno);
+    if (written < 0) Fail(shown, MessageId::kStepWrite, errno);
     bytes.remove_prefix(static_cast<std::size_t>(written));
   }
 }
@@ -67,7 +83,7 @@ void TakePermissionsOf(int descriptor, const struct stat& existing, const std::s
     }
   }
   if (::fchmod(descriptor, existing.st_mode & 07777) != 0) {
-    Fail(shown, "cannot set permissions", errno);
+    Fail(shown, MessageId::kStepSetPermissions, errno);
   }
 }
 
@@ -77,10 +93,10 @@ FileReplacement::FileReplacement(const std::filesystem::path& path, std::string_
     : target_(FollowLinks(path)), shown_(target_.string()) {
   struct stat existing {};
   const bool exists = ::stat(target_.c_str(), &existing) == 0;
-  if (!exists && errno != ENOENT) Fail(shown_, "cannot read its permissions", errno);
-  if (exists && !S_ISREG(existing.st_mode)) Fail(shown_, "not a regular file");
+  if (!exists && errno != ENOENT) Fail(shown_, MessageId::kStepReadPermissions, errno);
+  if (exists && !S_ISREG(existing.st_mode)) Fail(shown_, MessageId::kNotARegularFile);
   if (exists && ((existing.st_mode & 0222) == 0 || ::access(target_.c_str(), W_OK) != 0)) {
-    Fail(shown_, "the file is read-only");
+    Fail(shown_, MessageId::kReadOnly);
   }
 
   const int descriptor = CreateTemporaryNextTo(target_, temporary_);
@@ -88,7 +104,7 @@ FileReplacement::FileReplacement(const std::filesystem::path& path, std::string_
   try {
     WriteAll(descriptor, bytes, shown_);
     if (exists) TakePermissionsOf(descriptor, existing, shown_);
-    if (::fsync(descriptor) != 0) Fail(shown_, "cannot flush to disk", errno);
+    if (::fsync(descriptor) != 0) Fail(shown_, MessageId::kStepFlush, errno);
   } catch (...) {
     ::close(descriptor);
     ::unlink(temporary_.c_str());
@@ -97,7 +113,7 @@ FileReplacement::FileReplacement(const std::filesystem::path& path, std::string_
   if (::close(descriptor) != 0) {
     const int error = errno;
     ::unlink(temporary_.c_str());
-    Fail(shown_, "cannot close the temporary file", error);
+    Fail(shown_, MessageId::kStepCloseTemporary, error);
   }
 }
 
@@ -115,7 +131,8 @@ FileReplacement::FileReplacement(FileReplacement&& other) noexcept
 
 void FileReplacement::Commit() {
   if (!pending_) return;
-  if (::rename(temporary_.c_str(), target_.c_str()) != 0) Fail(shown_, "cannot replace it", errno);
+  if (::rename(temporary_.c_str(), target_.c_str()) != 0)
+    Fail(shown_, MessageId::kStepReplace, errno);
   pending_ = false;
 }
 

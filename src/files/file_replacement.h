@@ -1,16 +1,17 @@
 #pragma once
 
 #include <filesystem>
-#include <stdexcept>
 #include <string>
 #include <string_view>
+
+#include "language/messages.h"
 
 namespace tessaly::files {
 
 // A file that cannot be replaced as asked; the message names the file and the reason.
-class FileReplacementError : public std::runtime_error {
+class FileReplacementError : public language::MessageError {
  public:
-  explicit FileReplacementError(const std::string& what) : std::runtime_error(what) {}
+  explicit FileReplacementError(language::Message message) : MessageError(std::move(message)) {}
 };
 
 // New contents for a file, staged so that a reader, or a crash, sees either the old file or

@@ -20,33 +20,35 @@ namespace tessaly::files {
 
 namespace {
 
-[[noreturn]] void Fail(const std::string& shown, const std::string& reason) {
-  throw FileReplacementError("cannot write " + shown + ": " + reason);
-}
+using language::MessageId;
 
 // The reasons in the words the Linux face uses, where the two systems agree; the system's own
-// text for the others.
-std::string Reason(DWORD error) {
+// text, in the user's language already, for the others.
+language::MessageArgument Reason(DWORD error) {
   switch (error) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
-      return "No such file or directory";
+      return MessageId::kNoSuchFile;
     case ERROR_ACCESS_DENIED:
-      return "Permission denied";
+      return MessageId::kPermissionDenied;
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
     case ERROR_USER_MAPPED_FILE:
-      return "the file is in use by another program";
+      return MessageId::kFileInUse;
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
-      return "No space left on device";
+      return MessageId::kNoSpace;
     default:
       return win32::SystemMessage(error);
   }
 }
 
-[[noreturn]] void Fail(const std::string& shown, const std::string& step, DWORD error) {
-  Fail(shown, step + ": " + Reason(error));
+[[noreturn]] void Fail(const std::string& shown, language::MessageArgument reason) {
+  throw FileReplacementError({MessageId::kCannotWriteBecause, {shown, std::move(reason)}, {}});
+}
+
+[[noreturn]] void Fail(const std::string& shown, MessageId step, DWORD error) {
+  throw FileReplacementError({MessageId::kCannotWriteAtStep, {shown, step, Reason(error)}, {}});
 }
 
 // A symbolic link or junction is followed, so that the link stays and its target changes.
@@ -60,7 +62,7 @@ std::filesystem::path FollowLinks(const std::filesystem::path& path) {
                             OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     const DWORD error = GetLastError();
-    Fail(win32::ShownPath(path), "cannot follow the link", error);
+    Fail(win32::ShownPath(path), MessageId::kStepFollowLink, error);
   }
   const win32::UniqueFile link(file);
   std::wstring target(32768, L'\0');
@@ -68,7 +70,7 @@ std::filesystem::path FollowLinks(const std::filesystem::path& path) {
       GetFinalPathNameByHandleW(file, target.data(), static_cast<DWORD>(target.size()), 0);
   if (length == 0 || length >= target.size()) {
     const DWORD error = GetLastError();
-    Fail(win32::ShownPath(path), "cannot follow the link", error);
+    Fail(win32::ShownPath(path), MessageId::kStepFollowLink, error);
   }
   target.resize(length);
   return target;
@@ -106,10 +108,10 @@ FileReplacement::FileReplacement(const std::filesystem::path& path, std::string_
   const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
   if (const DWORD error = GetLastError();
       !exists && error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) {
-    Fail(shown_, "cannot read its attributes", error);
+    Fail(shown_, MessageId::kStepReadAttributes, error);
   }
-  if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY)) Fail(shown_, "not a regular file");
-  if (exists && (attributes & FILE_ATTRIBUTE_READONLY)) Fail(shown_, "the file is read-only");
+  if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY)) Fail(shown_, MessageId::kNotARegularFile);
+  if (exists && (attributes & FILE_ATTRIBUTE_READONLY)) Fail(shown_, MessageId::kReadOnly);
   if (exists) RefuseWhenHeldOpen(target_, shown_);
 
   std::random_device entropy;
@@ -127,7 +129,7 @@ FileReplacement::FileReplacement(const std::filesystem::path& path, std::string_
       if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) break;
     }
   }
-  if (file == INVALID_HANDLE_VALUE) Fail(shown_, "cannot create a temporary file", error);
+  if (file == INVALID_HANDLE_VALUE) Fail(shown_, MessageId::kStepCreateTemporary, error);
   pending_ = true;
   bool written = false;
   {
@@ -145,7 +147,7 @@ FileReplacement::FileReplacement(const std::filesystem::path& path, std::string_
   if (!written) {
     DeleteFileW(temporary_.c_str());
     pending_ = false;
-    Fail(shown_, "write failed", error);
+    Fail(shown_, MessageId::kStepWrite, error);
   }
 }
 
@@ -168,7 +170,7 @@ void FileReplacement::Commit() {
              : MoveFileExW(temporary_.c_str(), target_.c_str(), MOVEFILE_WRITE_THROUGH);
   if (!replaced) {
     const DWORD error = GetLastError();
-    Fail(shown_, "cannot replace it", error);
+    Fail(shown_, MessageId::kStepReplace, error);
   }
   pending_ = false;
 }

@@ -59,7 +59,7 @@ std::string Shown(std::string_view line) {
 
 EditorConfigText ParseEditorConfig(std::string_view text, const std::string& file) {
   if (text.size() > kEditorConfigSizeLimit) {
-    throw StyleError(file, 0, "", "larger than 1 MiB, not read");
+    throw StyleError(file, 0, "", language::MessageId::kStyleFileTooLarge);
   }
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   EditorConfigText config;
@@ -71,7 +71,7 @@ EditorConfigText ParseEditorConfig(std::string_view text, const std::string& fil
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     ++number;
     if (raw.size() > kEditorConfigLineLimit) {
-      throw StyleError(file, number, "", "line longer than 4096 bytes");
+      throw StyleError(file, number, "", language::MessageId::kStyleLineTooLong);
     }
     const std::string_view line = Trimmed(raw);
     if (line.empty() || line.front() == '#' || line.front() == ';') continue;
@@ -79,7 +79,7 @@ EditorConfigText ParseEditorConfig(std::string_view text, const std::string& fil
       const std::string_view inside = line.substr(1, CommentStart(line) - 1);
       const std::size_t close = inside.rfind(']');
       if (close == std::string_view::npos) {
-        throw StyleError(file, number, Shown(line), "section without a closing ]");
+        throw StyleError(file, number, Shown(line), language::MessageId::kStyleSectionUnclosed);
       }
       config.sections.push_back({std::string(inside.substr(0, close)), number, {}});
       in_preamble = false;
@@ -88,7 +88,7 @@ EditorConfigText ParseEditorConfig(std::string_view text, const std::string& fil
     std::size_t separator = FindBeforeComment(line, '=');
     if (separator == std::string_view::npos) separator = FindBeforeComment(line, ':');
     if (separator == std::string_view::npos) {
-      throw StyleError(file, number, Shown(line), "neither `key = value` nor a [section]");
+      throw StyleError(file, number, Shown(line), language::MessageId::kStyleNeitherKeyNorSection);
     }
     std::string key = Lower(Trimmed(line.substr(0, separator)));
     // A comment may follow the value, but a `#` or `;` that begins it is part of it.

@@ -52,13 +52,14 @@ struct Setting {
     return value;
   }
   std::string Origin() const {
-    if (property == nullptr) return "default";
+    if (property == nullptr) return kDefaultOrigin;
     if (property->line == 0) return property->file;
     return property->file + ":" + std::to_string(property->line);
   }
-  [[noreturn]] void Refuse(const std::string& accepted) const {
-    throw StyleError(property->file, property->line, std::string(key.name),
-                     "takes " + accepted + ", not '" + property->value + "'");
+  // `accepted` names what the key takes.
+  [[noreturn]] void Refuse(language::MessageId accepted) const {
+    throw StyleError(property->file, property->line, std::string(key.name), accepted,
+                     {property->value});
   }
 };
 
@@ -75,14 +76,15 @@ std::optional<std::uint32_t> Size(const std::string& text) {
 std::optional<std::uint32_t> SizeOrTab(const Setting& setting, const std::string& value) {
   if (value == "tab") return std::nullopt;
   const auto size = Size(value);
-  if (!size) setting.Refuse("1 to 16 or tab");
+  if (!size) setting.Refuse(language::MessageId::kStyleTakesSize);
   return size;
 }
 
 bool TrueFalse(const Setting& setting) {
   const auto value = setting.Value();
   if (!value) return setting.key.default_value == "true";
-  if (*value != "true" && *value != "false") setting.Refuse("true or false");
+  if (*value != "true" && *value != "false")
+    setting.Refuse(language::MessageId::kStyleTakesBoolean);
   return *value == "true";
 }
 
@@ -92,10 +94,10 @@ StyleOverride ParseStyleOverride(const std::string& text) {
   const std::size_t equals = text.find('=');
   const std::string key = Lower(Trimmed(text.substr(0, equals)));
   if (equals == std::string::npos) {
-    throw StyleError(kOverrideOrigin, 0, "", "takes KEY=VALUE, not '" + text + "'");
+    throw StyleError(kOverrideOrigin, 0, "", language::MessageId::kStyleOverrideForm, {text});
   }
   if (FindKey(key) == nullptr) {
-    throw StyleError(kOverrideOrigin, 0, key, "not a style key (" + KeyList() + ")");
+    throw StyleError(kOverrideOrigin, 0, key, language::MessageId::kStyleNotAKey, {KeyList()});
   }
   return {key, Trimmed(text.substr(equals + 1))};
 }
@@ -115,7 +117,8 @@ ResolvedStyle ResolveStyle(Properties properties, const std::vector<StyleOverrid
 
   const Setting indent_style = setting("indent_style");
   if (const auto value = indent_style.Value()) {
-    if (*value != "space" && *value != "tab") indent_style.Refuse("space or tab");
+    if (*value != "space" && *value != "tab")
+      indent_style.Refuse(language::MessageId::kStyleTakesIndentStyle);
     style.indentation = *value == "tab" ? codetools::IndentStyle::Indentation::kTabs
                                         : codetools::IndentStyle::Indentation::kBlanks;
   }
@@ -136,7 +139,8 @@ ResolvedStyle ResolveStyle(Properties properties, const std::vector<StyleOverrid
   style.keep_column_1_comments = TrueFalse(setting("vb_keep_column_1_comments"));
   const Setting continuation = setting("vb_continuation");
   if (const auto value = continuation.Value()) {
-    if (*value != "level" && *value != "keep") continuation.Refuse("level or keep");
+    if (*value != "level" && *value != "keep")
+      continuation.Refuse(language::MessageId::kStyleTakesContinuation);
     if (*value == "keep") style.continuation = codetools::IndentStyle::Continuation::kKeep;
   }
 

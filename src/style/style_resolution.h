@@ -20,6 +20,9 @@ struct StyleOverride {
 // or a key that is not one of StyleKeys().
 StyleOverride ParseStyleOverride(const std::string& text);
 
+// The origin of a value no file and no override gives.
+inline constexpr char kDefaultOrigin[] = "default";
+
 struct ResolvedSetting {
   std::string key;
   std::string value;   // as it takes effect: a number for a size, the default when unset

@@ -153,8 +153,9 @@ TEST(ClickCommandTest, ClicksTheUsersOwnSnippetsByTheirPath) {
   EXPECT_EQ(undone.status, kExitOk);
   EXPECT_EQ(ReadBytes(path), kBlock);
   fs::remove(folder.Path() / "user" / Utf8Path("坏.txt"));
-  EXPECT_TRUE(IsRefusal(RunTessaly({"click", "我的代码/没有", path, "--snippets", user}),
-                        {"no caption '我的代码/没有'"}));
+  EXPECT_TRUE(
+      IsRefusalInEachLanguage({"click", "我的代码/没有", path, "--snippets", user},
+                              {{language::MessageId::kNoSuchCaption, {"我的代码/没有"}, {}}}));
 }
 
 // Texts in the report may hold escaped file bytes (lone surrogates) and control characters:

@@ -115,55 +115,60 @@ TEST(Refusals, GiveOneLineAndStatusTwoAndLeaveEveryFileAsItWas) {
   const std::string locked = folder.Write("locked.reg", "Windows Registry Editor Version 5.00\r\n");
   fs::permissions(locked, fs::perms::owner_read);
   const std::string click = "代码缩进";
+  // What the line must say: a message of the table in the language of the run, or a text
+  // that stays as it is in every language (the system's, the add-in's own).
+  using language::Message;
+  using enum language::MessageId;
+  const auto as_is = [](const std::string& text) { return Message{kSystemReason, {text}, {}}; };
   const struct {
     std::vector<std::string> args;
-    std::vector<std::string> parts;  // each must appear in the error line
+    std::vector<Message> said;
     std::string standard_input = "";
   } cases[] = {
       // clang-format off
-      {{}, {"no command given"}},
-      {{"frob"}, {"unknown command 'frob'"}},
-      {{"click", click}, {"click takes a CAPTION and a FILE"}},
-      {{"click", click, module, "--bogus"}, {"unknown option '--bogus'"}},
-      {{"click", click, module, "--line"}, {"--line needs a value"}},
-      {{"click", click, module, "--line", "0"}, {"--line takes a whole number from 1, not '0'"}},
-      {{"click", click, module, "--col", "99999999999"}, {"--col", "not '99999999999'"}},
-      {{"click", click, module, "--to", "3"}, {"--to takes LINE:COLUMN, not '3'"}},
-      {{"fmt", "--check", "-i", module}, {"fmt takes one of --check, --diff and -i"}},
-      {{"click", click, directory, "-i"}, {directory, "is a directory"}},
-      {{"click", click, "-"}, {"<stdin>: binary file"}, "Sub A()\0\r\n"s},
-      {{"click", click, module, "--line", "4", "-i"}, {module, "line 4", "3 lines"}},
+      {{}, {{kNoCommand, {}, {}}}},
+      {{"frob"}, {{kUnknownCommand, {"frob"}, {}}}},
+      {{"click", click}, {{kClickOperands, {}, {}}}},
+      {{"click", click, module, "--bogus"}, {{kUnknownOption, {"--bogus"}, {}}}},
+      {{"click", click, module, "--line"}, {{kNeedsValue, {"--line"}, {}}}},
+      {{"click", click, module, "--line", "0"}, {{kWholeNumber, {"--line", "0"}, {}}}},
+      {{"click", click, module, "--col", "99999999999"}, {{kWholeNumber, {"--col", "99999999999"}, {}}}},
+      {{"click", click, module, "--to", "3"}, {{kToValue, {"3"}, {}}}},
+      {{"fmt", "--check", "-i", module}, {{kFormatModes, {}, {}}}},
+      {{"click", click, directory, "-i"}, {{kIsADirectory, {}, directory}}},
+      {{"click", click, "-"}, {{kBinaryFile, {}, "<stdin>"}}, "Sub A()\0\r\n"s},
+      {{"click", click, module, "--line", "4", "-i"}, {{kLinePastModule, {"4", "3"}, module}}},
       {{"click", click, module, "--line", "3", "--col", "9", "-i"},
-       {module, "column 9", "line 3", "7 characters"}},
+       {{kColumnPastLine, {"9", "3", "7"}, module}}},
       // What a message echoes stays on its one line and sends the terminal nothing.
-      {{"click", "a\nb", module}, {"no caption 'a\\nb'"}},
-      {{"fmt", controls}, {"x\\ny\\x1B[31m\\xC2\\x9B.bas: No such file"}},
-      {{"click", click, module, "--line", "1\r\t"}, {"not '1\\r\\t'"}},
+      {{"click", "a\nb", module}, {{kNoSuchCaption, {"a\\nb"}, {}}}},
+      {{"fmt", controls}, {{kNoSuchFile, {}, "x\\ny\\x1B[31m\\xC2\\x9B.bas"}}},
+      {{"click", click, module, "--line", "1\r\t"}, {{kWholeNumber, {"--line", "1\\r\\t"}, {}}}},
       // U+1F600 has no code in code page 936; the click would have to write it.
       {{"click", "粘贴(&S)", stray, "--line", "2", "--clipboard", "x = \"\xF0\x9F\x98\x80\"", "-i",
-        "--report", report}, {stray, "line 2 holds U+1F600, which code page 936 cannot represent"}},
+        "--report", report}, {{kUnencodable, {"2", "U+1F600", kCodePage936}, stray}}},
       {{"click", "参数：可选", stray, "--line", "2", "--col", "7", "-i"},
-       {stray, "line 2: the stray byte 0x81 would join the text after it"}},
-      {{"fmt", "-i", module, binary}, {binary, "binary file"}},
-      {{"annotate", "-i", binary, module}, {binary}},
-      {{"fmt", "-i", module, read_only}, {"ReadOnly.bas: the file is read-only"}},
+       {{kStrayByte, {"2", "0x81", kCodePage936}, stray}}},
+      {{"fmt", "-i", module, binary}, {{kBinaryFile, {}, binary}}},
+      {{"annotate", "-i", binary, module}, {{kBinaryFile, {}, binary}}},
+      {{"fmt", "-i", module, read_only}, {{kCannotWriteBecause, {read_only, kReadOnly}, {}}}},
       // The report is written only when the command succeeds, and never over the module.
       {{"click", click, module, "-i", "--report", missing + "/report.json"},
-       {"cannot write the report", missing + "/report.json"}},
-      {{"click", click, module, "--line", "2", "--report", module}, {"names the module itself"}},
+       {{kReportCannotBeWritten, {missing + "/report.json"}, {}}}},
+      {{"click", click, module, "--line", "2", "--report", module}, {{kReportIsTheModule, {module}, {}}}},
       // Settings and the registry file; every switch is checked before any is stored.
-      {{"about", "--registry", missing, "--set", "菜单=1"}, {"--set takes"}},
-      {{"about", "--registry", missing, "--set", "功能菜单=2"}, {"takes 0 or 1"}},
+      {{"about", "--registry", missing, "--set", "菜单=1"}, {{kSetKey, {"菜单"}, {}}}},
+      {{"about", "--registry", missing, "--set", "功能菜单=2"}, {{kSetValue, {"功能菜单", "2"}, {}}}},
       {{"about", "--registry", missing, "--host", "vba", "--set", "功能菜单=1", "--set", "鼠标滚轮=1"},
-       {"鼠标滚轮", "cannot be changed in this editor"}},
-      {{"about", "--registry", corrupt}, {corrupt}},
-      {{"about", "--registry", locked, "--set", "鼠标滚轮=1"}, {locked}},
+       {{kCannotBeChangedHere, {"鼠标滚轮"}, {}}}},
+      {{"about", "--registry", corrupt}, {as_is(corrupt)}},
+      {{"about", "--registry", locked, "--set", "鼠标滚轮=1"}, {as_is(locked)}},
       // clang-format on
   };
   const auto before = SnapshotFolder(folder);
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.args));
-    EXPECT_TRUE(IsRefusal(RunTessaly(c.args, c.standard_input), c.parts));
+    EXPECT_TRUE(IsRefusalInEachLanguage(c.args, c.said, c.standard_input));
     EXPECT_TRUE(SnapshotFolder(folder) == before);
   }
 }

@@ -23,25 +23,56 @@ using namespace test_support;
 TEST(PosixFiles, DevicesAndUnreadableFilesAreRefused) {
   TempFolder folder;
   const std::string module = folder.Write("Demo.bas", kFlatModule);
-  std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-      {{"fmt", "/proc/self/mem"}, "/proc/self/mem: Input/output error"},
-      {{"fmt", "-i", module, "/dev/zero"}, "/dev/zero: larger than 256 MiB"},
+  using language::Message;
+  using enum language::MessageId;
+  std::vector<std::pair<std::vector<std::string>, Message>> cases = {
+      // The system's own words for a failure only Linux names.
+      {{"fmt", "/proc/self/mem"}, {kSystemReason, {"Input/output error"}, "/proc/self/mem"}},
+      {{"fmt", "-i", module, "/dev/zero"}, {kLargerThanAModule, {"256"}, "/dev/zero"}},
       {{"click", "代码缩进", module, "-i", "--line", "2", "--report", "/dev/full"},
-       "cannot write the report to '/dev/full'"},
-      {{"doctor", "--fix"}, "doctor checks the add-in's installation on Windows"},
+       {kReportCannotBeWritten, {"/dev/full"}, {}}},
+      {{"doctor", "--fix"}, {kDoctorElsewhere, {}, {}}},
   };
   // The superuser reads a file whatever its permission bits say.
   if (::geteuid() != 0) {
     const std::string locked = folder.Write("Locked.bas", kFlatModule);
     fs::permissions(locked, fs::perms::none);
-    cases.push_back({{"click", "代码缩进", locked, "-i"}, locked + ": Permission denied"});
+    cases.push_back({{"click", "代码缩进", locked, "-i"}, {kPermissionDenied, {}, locked}});
   }
   const auto before = SnapshotFolder(folder);
-  for (const auto& [args, part] : cases) {
+  for (const auto& [args, said] : cases) {
     SCOPED_TRACE(testing::PrintToString(args));
-    EXPECT_TRUE(IsRefusal(RunTessaly(args), {part}));
+    EXPECT_TRUE(IsRefusalInEachLanguage(args, {said}));
     EXPECT_TRUE(SnapshotFolder(folder) == before);
   }
+}
+
+// The built program answers in the user's language as gettext finds it: Chinese under a zh
+// locale, English under C, whichever of the variables says so first; TESSALY_LANG overrides.
+TEST(PosixLocale, TheProgramSpeaksTheLocalesLanguage) {
+  using language::Language;
+  const struct {
+    std::vector<std::string> environment;
+    Language expected;
+  } cases[] = {
+      {{"TESSALY_LANG=", "LC_ALL=", "LC_MESSAGES=", "LANG=zh_CN.UTF-8"}, Language::kChinese},
+      {{"TESSALY_LANG=", "LC_ALL=", "LC_MESSAGES=", "LANG=C"}, Language::kEnglish},
+      {{"TESSALY_LANG=", "LC_ALL=C", "LC_MESSAGES=", "LANG=zh_CN.UTF-8"}, Language::kEnglish},
+      {{"TESSALY_LANG=zh", "LC_ALL=C", "LC_MESSAGES=", "LANG=C"}, Language::kChinese},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.environment));
+    const auto help = RunBinary({"--help"}, "", false, c.environment);
+    EXPECT_EQ(help.out, language::Words(c.expected, language::MessageId::kUsage));
+    const auto refusal = RunBinary({"fmt", "Missing.bas"}, "", false, c.environment);
+    EXPECT_EQ(refusal.err,
+              "tessaly: " +
+                  language::Say(c.expected, {language::MessageId::kNoSuchFile, {}, "Missing.bas"}) +
+                  "\n");
+  }
+  EXPECT_TRUE(RunBinary({"--help"}, "", false,
+                        {"TESSALY_LANG=", "LC_ALL=", "LC_MESSAGES=", "LANG=zh_CN.UTF-8"})
+                  .out.starts_with("用法：tessaly <命令> [选项]\n"));
 }
 
 // A file rewritten in place keeps its permission bits; a link is followed: the file it names

@@ -4,12 +4,40 @@
 
 #include <windows.h>
 
+#include <cstdlib>
+
 #include "support/cli_fixture.h"
 
 namespace tessaly::cli {
 namespace {
 
 using namespace test_support;
+
+// tessaly.exe answers in the language the user reads Windows in, whatever LANG says, unless
+// TESSALY_LANG says otherwise. The CTest entry tests_cli_chinese runs this under a Chinese
+// Windows (TESSALY_TEST_UI=zh), where the user's language must be Chinese.
+TEST(WindowsLanguage, TheProgramSpeaksTheUsersLanguage) {
+  const bool chinese_ui = PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_CHINESE;
+  const char* expected_ui = std::getenv("TESSALY_TEST_UI");
+  if (expected_ui) {
+    EXPECT_EQ(chinese_ui, std::string(expected_ui) == "zh");
+  }
+  using language::Language;
+  const Language user = chinese_ui ? Language::kChinese : Language::kEnglish;
+  const struct {
+    std::vector<std::string> environment;
+    Language expected;
+  } cases[] = {
+      {{"TESSALY_LANG="}, user},
+      {{"TESSALY_LANG=zh"}, Language::kChinese},
+      {{"TESSALY_LANG=en"}, Language::kEnglish},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.environment));
+    EXPECT_EQ(RunBinary({"--help"}, "", false, c.environment).out,
+              language::Words(c.expected, language::MessageId::kUsage));
+  }
+}
 
 // A file another program holds open: without any sharing it cannot be read; shared for reading
 // only, it can be read but not replaced. Either way one line and status 2, found before any file
@@ -24,10 +52,19 @@ TEST(WindowsFiles, AFileHeldOpenIsRefusedAndNothingIsLost) {
     HANDLE holder = CreateFileW(Utf8Path(held).c_str(), GENERIC_READ | GENERIC_WRITE, sharing,
                                 nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    using enum language::MessageId;
+    const language::Message said =
+        sharing == 0 ? language::Message{kFileInUse, {}, held}
+                     : language::Message{kCannotWriteBecause, {held, kFileInUse}, {}};
     for (const auto& args : std::vector<std::vector<std::string>>{
              {"fmt", "-i", first, held}, {"annotate", "-i", first, held}}) {
       SCOPED_TRACE(testing::PrintToString(args));
-      EXPECT_TRUE(IsRefusal(RunBinary(args), {held, "the file is in use by another program"}));
+      for (const auto language : kLanguages) {
+        const bool chinese = language == language::Language::kChinese;
+        EXPECT_TRUE(
+            IsRefusal(RunBinary(args, "", false, {chinese ? "TESSALY_LANG=zh" : "TESSALY_LANG=en"}),
+                      {language::Say(language, said)}));
+      }
     }
     CloseHandle(holder);
     EXPECT_TRUE(SnapshotFolder(folder) == before);

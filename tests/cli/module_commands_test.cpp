@@ -52,8 +52,9 @@ TEST(ResultBound, EveryGrowingCommandIsRefusedPastTheBound) {
   };
   for (const auto& args : cases) {
     SCOPED_TRACE(testing::PrintToString(args));
-    EXPECT_TRUE(IsRefusal(RunTessaly(args, "", kLimit),
-                          {args[0] == "click" ? args[2] : args.back(), "larger than 1 MiB"}));
+    const std::string path = args[0] == "click" ? args[2] : args.back();
+    EXPECT_TRUE(IsRefusalInEachLanguage(
+        args, {{language::MessageId::kResultLargerInMebibytes, {"1"}, path}}, "", kLimit));
     EXPECT_TRUE(SnapshotFolder(folder) == before);
   }
 
@@ -62,8 +63,11 @@ TEST(ResultBound, EveryGrowingCommandIsRefusedPastTheBound) {
   for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
            {"fmt", "-"}, {"click", "代码缩进", "-", "--line", "2"}}) {
     EXPECT_EQ(RunTessaly(args, module, indented.size()).out, indented);
-    EXPECT_TRUE(IsRefusal(RunTessaly(args, module, indented.size() - 1),
-                          {"<stdin>: the result would be larger than"}));
+    EXPECT_TRUE(IsRefusalInEachLanguage(args,
+                                        {{language::MessageId::kResultLargerInBytes,
+                                          {std::to_string(indented.size() - 1)},
+                                          "<stdin>"}},
+                                        module, indented.size() - 1));
   }
 }
 

@@ -9,6 +9,8 @@
 namespace tessaly::cli {
 namespace {
 
+constexpr auto kEnglish = language::Language::kEnglish;
+
 using namespace test_support;
 
 // Flat procedures, `count` of them: a module's size decides how long a thread takes over it.
@@ -53,7 +55,8 @@ Outcome RunOver(const std::string& mode, const std::string& fault, std::size_t t
   std::ostringstream out, err;
   // 1 MiB: the nested module below would grow past it.
   Outcome outcome;
-  outcome.result.status = RunCommandLine(args, {in, out, err, std::size_t{1} << 20, threads});
+  outcome.result.status =
+      RunCommandLine(args, {in, out, err, std::size_t{1} << 20, kEnglish, threads});
   // The folder's own path is the same in every run.
   const auto placed = [&](std::string text) {
     const std::string path = Utf8Text(folder.Path());
@@ -110,7 +113,7 @@ TEST(ParallelFmt, StandardInputTakesItsTurn) {
   for (const std::size_t threads : {1, 2}) {
     std::istringstream in(FlatProcedures(3, "\n"));
     std::ostringstream out, err;
-    EXPECT_EQ(RunCommandLine(args, {in, out, err, kModuleSizeLimit, threads}), kExitOk);
+    EXPECT_EQ(RunCommandLine(args, {in, out, err, kModuleSizeLimit, kEnglish, threads}), kExitOk);
     outputs[threads - 1] = out.str();
   }
   EXPECT_EQ(outputs[1], outputs[0]);

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "style/style_keys.h"
 #include "support/cli_fixture.h"
 
 namespace tessaly::cli {
@@ -33,34 +34,41 @@ TEST(StyleCommand, ShowsEachKeyAndWhereItWasSet) {
       folder.Write("模块/.editorconfig", "[*.bas]\nindent_size = 2\nvb_continuation = keep\n"));
   const std::string module = folder.Write("模块/甲.bas", "");
   const std::string form = folder.Write("窗体.cls", "");
-  const auto result =
-      RunTessaly({"style", module, "--style", "Trim_Trailing_Whitespace=TRUE", form});
-  EXPECT_EQ(result.status, kExitOk) << result.err;
-  const auto line = [](const std::string& key, const std::string& value,
-                       const std::string& origin) {
-    return "  " + key + " = " + value + "  (" + origin + ")\n";
-  };
-  const std::string defaults = line("vb_directives_at_column_1", "false", "default") +
-                               line("vb_labels_at_column_1", "false", "default") +
-                               line("vb_keep_column_1_comments", "false", "default");
-  EXPECT_EQ(result.out,
-            module + "\n" + line("indent_style", "tab", top + ":3") +
-                line("indent_size", "2", nearer + ":2") + line("tab_width", "8", top + ":4") +
-                line("trim_trailing_whitespace", "true", "--style") +
-                line("vb_indent_case", "false", "default") + defaults +
-                line("vb_continuation", "keep", nearer + ":3") + form + "\n" +
-                line("indent_style", "tab", top + ":3") + line("indent_size", "8", top + ":4") +
-                line("tab_width", "8", top + ":4") +
-                line("trim_trailing_whitespace", "true", "--style") +
-                line("vb_indent_case", "true", top + ":6") + defaults +
-                line("vb_continuation", "level", "default"));
-  const auto unread =
-      RunTessaly({"style", "--no-editorconfig", module, "--style", "indent_size=3"});
-  EXPECT_NE(unread.out.find("  indent_style = space  (default)\n"
-                            "  indent_size = 3  (--style)\n"
-                            "  tab_width = 3  (--style)\n"),
-            std::string::npos)
-      << unread.out;
+  // A value no file sets is the default, in the user's language.
+  for (const auto language : test_support::kLanguages) {
+    const std::string by_default = language::Words(language, language::MessageId::kDefaultOrigin);
+    const auto result =
+        RunTessaly({"style", module, "--style", "Trim_Trailing_Whitespace=TRUE", form}, "",
+                   kModuleSizeLimit, language);
+    EXPECT_EQ(result.status, kExitOk) << result.err;
+    const auto line = [](const std::string& key, const std::string& value,
+                         const std::string& origin) {
+      return "  " + key + " = " + value + "  (" + origin + ")\n";
+    };
+    const std::string defaults = line("vb_directives_at_column_1", "false", by_default) +
+                                 line("vb_labels_at_column_1", "false", by_default) +
+                                 line("vb_keep_column_1_comments", "false", by_default);
+    EXPECT_EQ(result.out,
+              module + "\n" + line("indent_style", "tab", top + ":3") +
+                  line("indent_size", "2", nearer + ":2") + line("tab_width", "8", top + ":4") +
+                  line("trim_trailing_whitespace", "true", "--style") +
+                  line("vb_indent_case", "false", by_default) + defaults +
+                  line("vb_continuation", "keep", nearer + ":3") + form + "\n" +
+                  line("indent_style", "tab", top + ":3") + line("indent_size", "8", top + ":4") +
+                  line("tab_width", "8", top + ":4") +
+                  line("trim_trailing_whitespace", "true", "--style") +
+                  line("vb_indent_case", "true", top + ":6") + defaults +
+                  line("vb_continuation", "level", by_default));
+    const auto unread =
+        RunTessaly({"style", "--no-editorconfig", module, "--style", "indent_size=3"}, "",
+                   kModuleSizeLimit, language);
+    EXPECT_NE(unread.out.find("  indent_style = space  (" + by_default +
+                              ")\n"
+                              "  indent_size = 3  (--style)\n"
+                              "  tab_width = 3  (--style)\n"),
+              std::string::npos)
+        << unread.out;
+  }
 }
 
 TEST(StyleCommand, RefusesWithOneLine) {
@@ -76,22 +84,30 @@ TEST(StyleCommand, RefusesWithOneLine) {
   const auto in = [&](const char* sub) {
     return test_support::Utf8Text(folder.Path() / sub / "m.bas");
   };
+  const std::string unreadable =
+      Shown(test_support::Utf8Text(folder.Path() / "unreadable" / ".editorconfig"));
+  std::string keys;
+  for (const auto& key : style::StyleKeys())
+    keys += (keys.empty() ? "" : ", ") + std::string(key.name);
+  using enum language::MessageId;
   const struct {
     std::vector<std::string> args;
-    std::vector<std::string> parts;
+    language::Message said;
   } cases[] = {
-      {{"style", in("bad_value")}, {bad_value + ":4: indent_size: takes 1 to 16 or tab, not '17'"}},
-      {{"style", in("bad_line")}, {bad_line + ":2: [*.bas: section without a closing ]"}},
-      {{"style", in("unreadable")}, {"unreadable/.editorconfig: cannot be read"}},
-      {{"style", module, "--style", "indent_sise=2"}, {"--style: indent_sise: not a style key"}},
+      {{"style", in("bad_value")}, {kStyleTakesSize, {"17"}, bad_value + ":4: indent_size"}},
+      {{"style", in("bad_line")}, {kStyleSectionUnclosed, {}, bad_line + ":2: [*.bas"}},
+      {{"style", in("unreadable")}, {kStyleNotAFile, {}, unreadable}},
+      {{"style", module, "--style", "indent_sise=2"},
+       {kStyleNotAKey, {keys}, "--style: indent_sise"}},
       {{"style", module, "--style", "vb_continuation=wobble"},
-       {"--style: vb_continuation: takes level or keep, not 'wobble'"}},
-      {{"style", module, "--style", "indent_size"}, {"--style: takes KEY=VALUE"}},
-      {{"style"}, {"style takes one or more FILEs"}},
-      {{"style", module, "--style"}, {"--style needs a value"}},
+       {kStyleTakesContinuation, {"wobble"}, "--style: vb_continuation"}},
+      {{"style", module, "--style", "indent_size"},
+       {kStyleOverrideForm, {"indent_size"}, "--style"}},
+      {{"style"}, {kTakesFiles, {"style"}, {}}},
+      {{"style", module, "--style"}, {kNeedsValue, {"--style"}, {}}},
   };
   for (const auto& row : cases)
-    EXPECT_TRUE(IsRefusal(RunTessaly(row.args), row.parts));
+    EXPECT_TRUE(test_support::IsRefusalInEachLanguage(row.args, {row.said}));
 }
 
 }  // namespace

@@ -24,6 +24,27 @@ const std::u16string kLayers =
 const std::u16string kServer =
     kClasses + u"\\CLSID\\" + registration::kConnectClassId + u"\\InprocServer32";
 
+constexpr auto kEnglish = language::Language::kEnglish;
+constexpr auto kChinese = language::Language::kChinese;
+
+// The same decisions told in Chinese: a line for each problem, about the same editor, naming
+// the same files and packages, in other words.
+void ExpectTheSameProblemsInChinese(Installation& installation,
+                                    const std::vector<Problem>& english) {
+  const auto chinese = Examine(installation, kVersion, kChinese).problems;
+  ASSERT_EQ(chinese.size(), english.size());
+  for (std::size_t i = 0; i < english.size(); ++i) {
+    EXPECT_TRUE(chinese[i].line.starts_with(english[i].editor.name + ": ")) << chinese[i].line;
+    EXPECT_EQ(chinese[i].remedy, english[i].remedy);
+    EXPECT_NE(chinese[i].line, english[i].line);
+    for (const std::string named : {"QWIX.dll", "tessaly-1.36.0", "VB6.EXE"}) {
+      EXPECT_EQ(english[i].line.find(named) == std::string::npos,
+                chinese[i].line.find(named) == std::string::npos)
+          << chinese[i].line;
+    }
+  }
+}
+
 std::vector<std::string> Lines(const std::vector<Problem>& problems) {
   std::vector<std::string> lines;
   for (const auto& problem : problems)
@@ -104,52 +125,71 @@ TEST(CheckupTest, NamesEachProblemAndFixesWhatNeedsNoAdministrator) {
     installation.InstallPackage(
         row.package, row.package == Hive::kCurrentUser ? kUserFolder : kMachineFolder, u"1.36.0");
     row.breaking(installation);
-    const auto examination = Examine(installation, kVersion);
+    const auto examination = Examine(installation, kVersion, kEnglish);
     EXPECT_EQ(Lines(examination.problems), row.problems) << row.name;
-    ApplyRemedies(installation, examination);
-    EXPECT_EQ(Lines(Examine(installation, kVersion).problems),
+    ExpectTheSameProblemsInChinese(installation, examination.problems);
+    ApplyRemedies(installation, examination, kEnglish);
+    EXPECT_EQ(Lines(Examine(installation, kVersion, kEnglish).problems),
               row.mended ? std::vector<std::string>{} : row.problems)
         << row.name;
   }
 }
 
-// The answer as the user reads it, --fix's lines first; the status says whether a problem is
-// left.
+// The answer as the user reads it, in each language, --fix's lines first; the status says
+// whether a problem is left. Columns are as wide as a terminal shows them, a Chinese character
+// taking two.
 TEST(CheckupTest, AnswersWithTheTableAndTheProblemsLeft) {
-  FakeInstallation installation;
-  installation.InstallPackage(Hive::kCurrentUser, kUserFolder, u"1.36.0");
-  installation.Put(Hive::kCurrentUser, Bitness::kX64,
-                   {registration::VbaAddInKey(true), u"LoadBehavior", {}, 0, true});
-  MarkElevated(installation, Hive::kCurrentUser, u"RUNASADMIN");
-  const std::string table =
-      "editor   LoadBehavior  class     ProgID    type library  as admin  DLL         file\n"
-      "VB6      3             per-user  per-user  per-user      yes       -           -\n"
-      "VBA x86  3             per-user  per-user  per-user      -         x86 1.36.0  "
-      "C:\\users\\me\\AppData\\Local\\Programs\\Tessaly\\x86\\QWIX.dll\n";
-  std::ostringstream checked;
-  EXPECT_EQ(Checkup(installation, kVersion, /*fix=*/false, checked), 1);
-  EXPECT_EQ(checked.str().substr(0, table.size()), table);
-  EXPECT_NE(checked.str().find("VBA x64  0 (off)  "), std::string::npos) << checked.str();
+  const struct {
+    language::Language language;
+    std::string table, off, wrote, healthy, refused;
+  } rows[] = {
+      {kEnglish,
+       "editor   LoadBehavior  class     ProgID    type library  as admin  DLL         file\n"
+       "VB6      3             per-user  per-user  per-user      yes       -           -\n"
+       "VBA x86  3             per-user  per-user  per-user      -         x86 1.36.0  "
+       "C:\\users\\me\\AppData\\Local\\Programs\\Tessaly\\x86\\QWIX.dll\n",
+       "VBA x64  0 (off)  ",
+       "VBA x64: wrote the editor's add-in key, LoadBehavior 3 (loaded at start-up)\n\n",
+       "\n\nno problem found: every editor can load the add-in\n",
+       "could not write HKEY_CURRENT_USER\\Software\\Classes\\QWIX.Connect"},
+      {kChinese,
+       "编辑器   LoadBehavior  类        ProgID    类型库    管理员运行  DLL         文件\n"
+       "VB6      3             当前用户  当前用户  当前用户  是          -           -\n"
+       "VBA x86  3             当前用户  当前用户  当前用户  -           x86 1.36.0  "
+       "C:\\users\\me\\AppData\\Local\\Programs\\Tessaly\\x86\\QWIX.dll\n",
+       "VBA x64  0（关闭）     ",
+       "VBA x64: 已写入编辑器的外接程序键，LoadBehavior 3（启动时加载）\n\n",
+       "\n\n没有发现问题：每个编辑器都能加载插件\n",
+       "无法写入 HKEY_CURRENT_USER\\Software\\Classes\\QWIX.Connect"},
+  };
+  for (const auto& row : rows) {
+    FakeInstallation installation;
+    installation.InstallPackage(Hive::kCurrentUser, kUserFolder, u"1.36.0");
+    installation.Put(Hive::kCurrentUser, Bitness::kX64,
+                     {registration::VbaAddInKey(true), u"LoadBehavior", {}, 0, true});
+    MarkElevated(installation, Hive::kCurrentUser, u"RUNASADMIN");
+    std::ostringstream checked;
+    EXPECT_EQ(Checkup(installation, kVersion, /*fix=*/false, row.language, checked), 1);
+    EXPECT_EQ(checked.str().substr(0, row.table.size()), row.table);
+    EXPECT_NE(checked.str().find(row.off), std::string::npos) << checked.str();
 
-  std::ostringstream fixed;
-  EXPECT_EQ(Checkup(installation, kVersion, /*fix=*/true, fixed), 1);
-  EXPECT_EQ(fixed.str().substr(0, fixed.str().find("editor ")),
-            "VBA x64: wrote the editor's add-in key, LoadBehavior 3 (loaded at start-up)\n\n");
-  EXPECT_NE(fixed.str().find("VBA x64  3  "), std::string::npos) << fixed.str();
+    std::ostringstream fixed;
+    EXPECT_EQ(Checkup(installation, kVersion, /*fix=*/true, row.language, fixed), 1);
+    EXPECT_EQ(fixed.str().substr(0, row.wrote.size()), row.wrote) << fixed.str();
+    EXPECT_NE(fixed.str().find("VBA x64  3  "), std::string::npos) << fixed.str();
 
-  installation.keys.erase({Hive::kCurrentUser, Bitness::kX64, kLayers});
-  std::ostringstream healthy;
-  EXPECT_EQ(Checkup(installation, kVersion, /*fix=*/true, healthy), 0);
-  EXPECT_EQ(healthy.str().substr(healthy.str().rfind("\n\n")),
-            "\n\nno problem found: every editor can load the add-in\n");
+    installation.keys.erase({Hive::kCurrentUser, Bitness::kX64, kLayers});
+    std::ostringstream healthy;
+    EXPECT_EQ(Checkup(installation, kVersion, /*fix=*/true, row.language, healthy), 0);
+    EXPECT_EQ(healthy.str().substr(healthy.str().rfind("\n\n")), row.healthy);
 
-  // A write the registry refuses is named.
-  installation.Remove(Hive::kCurrentUser, Bitness::kX86, kClasses);
-  installation.refuse_writes = true;
-  std::ostringstream refused;
-  EXPECT_EQ(Checkup(installation, kVersion, /*fix=*/true, refused), 1);
-  EXPECT_EQ(refused.str().substr(0, refused.str().find('\n')),
-            "could not write HKEY_CURRENT_USER\\Software\\Classes\\QWIX.Connect");
+    // A write the registry refuses is named.
+    installation.Remove(Hive::kCurrentUser, Bitness::kX86, kClasses);
+    installation.refuse_writes = true;
+    std::ostringstream refused;
+    EXPECT_EQ(Checkup(installation, kVersion, /*fix=*/true, row.language, refused), 1);
+    EXPECT_EQ(refused.str().substr(0, refused.str().find('\n')), row.refused);
+  }
 }
 
 }  // namespace

@@ -19,7 +19,9 @@ class MemorySource : public ConfigSource {
 
   std::optional<std::string> Read(const std::string& path) override {
     ++reads[path];
-    if (path == unreadable) throw StyleError(path, 0, "", "cannot be read");
+    if (path == unreadable) {
+      throw StyleError(path, 0, "", language::MessageId::kStyleCannotBeRead);
+    }
     const auto found = files.find(path);
     if (found == files.end()) return std::nullopt;
     return found->second;

@@ -10,7 +10,7 @@
 namespace tessaly::test_support {
 
 CommandResult RunBinary(const std::vector<std::string>& args, const std::string& standard_input,
-                        bool output_closed) {
+                        bool output_closed, const std::vector<std::string>& environment) {
   const TempFolder streams;
   const std::string in = streams.Write("in", standard_input);
   const std::string out = (streams.Path() / "out").string();
@@ -19,6 +19,14 @@ CommandResult RunBinary(const std::vector<std::string>& args, const std::string&
   for (const auto& arg : args)
     argv.push_back(const_cast<char*>(arg.c_str()));
   argv.push_back(nullptr);
+  std::vector<std::string> own;
+  for (char** entry = environ; *entry; ++entry)
+    own.emplace_back(*entry);
+  const auto variables = ChangedEnvironment(own, environment);
+  std::vector<char*> envp;
+  for (const auto& variable : variables)
+    envp.push_back(const_cast<char*>(variable.c_str()));
+  envp.push_back(nullptr);
   int pipe_ends[2] = {-1, -1};
   if (output_closed && (::pipe(pipe_ends) != 0 || ::close(pipe_ends[0]) != 0)) return {};
   const pid_t child = ::fork();
@@ -26,7 +34,7 @@ CommandResult RunBinary(const std::vector<std::string>& args, const std::string&
     ::dup2(::open(in.c_str(), O_RDONLY), 0);
     ::dup2(output_closed ? pipe_ends[1] : ::open(out.c_str(), O_WRONLY | O_CREAT, 0600), 1);
     ::dup2(::open(err.c_str(), O_WRONLY | O_CREAT, 0600), 2);
-    ::execv(TESSALY_BINARY, argv.data());
+    ::execve(TESSALY_BINARY, argv.data(), envp.data());
     ::_exit(127);
   }
   if (output_closed) ::close(pipe_ends[1]);

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cwchar>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -32,15 +33,31 @@ std::wstring Quoted(std::wstring_view arg) {
   return quoted + L"\"";
 }
 
+// The test's own environment with `changes`, as a block CreateProcessW takes.
+std::wstring EnvironmentBlock(const std::vector<std::string>& changes) {
+  std::vector<std::string> own;
+  wchar_t* strings = GetEnvironmentStringsW();
+  for (const wchar_t* entry = strings; entry && *entry; entry += std::wcslen(entry) + 1) {
+    const std::wstring_view wide(entry);
+    own.push_back(Utf8Text(std::filesystem::path(std::wstring(wide))));
+  }
+  if (strings) FreeEnvironmentStringsW(strings);
+  std::wstring block;
+  for (const auto& variable : ChangedEnvironment(own, changes))
+    block += Utf8Path(variable).native() + L'\0';
+  return block + L'\0';
+}
+
 }  // namespace
 
 CommandResult RunBinary(const std::vector<std::string>& args, const std::string& standard_input,
-                        bool output_closed) {
+                        bool output_closed, const std::vector<std::string>& environment) {
   // tessaly.exe beside the test program: the build's Unix path means nothing to Windows.
   std::wstring binary(32768, L'\0');
   binary.resize(GetModuleFileNameW(nullptr, binary.data(), static_cast<DWORD>(binary.size())));
   binary = binary.substr(0, binary.find_last_of(L"\\/") + 1) + L"tessaly.exe";
   std::wstring command_line = Quoted(binary);
+  std::wstring variables = EnvironmentBlock(environment);
   for (const auto& arg : args)
     command_line += L" " + Quoted(Utf8Path(arg).native());
   const TempFolder streams;
@@ -71,7 +88,8 @@ CommandResult RunBinary(const std::vector<std::string>& args, const std::string&
       startup.hStdOutput = open(L"out", true);
     }
     if (CreateProcessW(binary.c_str(), command_line.data(), nullptr, nullptr, TRUE,
-                       CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process)) {
+                       CREATE_NO_WINDOW | CREATE_UNICODE_ENVIRONMENT, variables.data(), nullptr,
+                       &startup, &process)) {
       CloseHandle(process.hThread);
     } else {
       start_error = GetLastError();

@@ -21,6 +21,26 @@ testing::AssertionResult IsRefusal(const CommandResult& result,
          << "status " << result.status << ", out '" << result.out << "', err '" << err << "'";
 }
 
+std::vector<std::string> ChangedEnvironment(const std::vector<std::string>& own,
+                                            const std::vector<std::string>& changes) {
+  std::vector<std::string> all_changes{"TESSALY_LANG=en"};
+  all_changes.insert(all_changes.end(), changes.begin(), changes.end());
+  const auto name = [](const std::string& entry) {
+    std::string upper = entry.substr(0, entry.find('='));
+#ifdef _WIN32
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; });
+#endif
+    return upper;
+  };
+  std::vector<std::string> changed = own;
+  for (const auto& change : all_changes) {
+    std::erase_if(changed, [&](const std::string& e) { return name(e) == name(change); });
+    changed.push_back(change);
+  }
+  return changed;
+}
+
 std::filesystem::path Utf8Path(const std::string& utf8) {
   return std::u8string(utf8.begin(), utf8.end());
 }

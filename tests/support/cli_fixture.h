@@ -25,24 +25,51 @@ struct CommandResult {
 // hold no more than `result_limit` bytes.
 inline CommandResult RunTessaly(const std::vector<std::string>& args,
                                 const std::string& standard_input = "",
-                                std::size_t result_limit = cli::kModuleSizeLimit) {
+                                std::size_t result_limit = cli::kModuleSizeLimit,
+                                language::Language language = language::Language::kEnglish) {
   std::istringstream in(standard_input);
   std::ostringstream out, err;
-  const int status = cli::RunCommandLine(args, {in, out, err, result_limit});
+  const int status = cli::RunCommandLine(args, {in, out, err, result_limit, language});
   return {status, out.str(), err.str()};
 }
+
+// Both languages the command line speaks; a test of what it says runs in each.
+inline constexpr language::Language kLanguages[] = {language::Language::kEnglish,
+                                                    language::Language::kChinese};
 
 // A refusal: status 2, nothing on standard output, and one line on standard error that starts
 // with the program's name and holds each of `parts`.
 testing::AssertionResult IsRefusal(const CommandResult& result,
                                    const std::vector<std::string>& parts);
 
+// The same refusal in every language: `args` run in each, and the line must hold each message
+// of `said` as that language words it.
+inline testing::AssertionResult IsRefusalInEachLanguage(
+    const std::vector<std::string>& args, const std::vector<language::Message>& said,
+    const std::string& standard_input = "", std::size_t result_limit = cli::kModuleSizeLimit) {
+  for (const auto language : kLanguages) {
+    std::vector<std::string> parts;
+    for (const auto& message : said)
+      parts.push_back(language::Say(language, message));
+    auto refusal = IsRefusal(RunTessaly(args, standard_input, result_limit, language), parts);
+    if (!refusal) return refusal << " expecting '" << (parts.empty() ? "" : parts.front()) << "'";
+  }
+  return testing::AssertionSuccess();
+}
+
 // The built program (TESSALY_BINARY; on Windows the tessaly.exe beside the test program) run
 // with these arguments, standard input from `standard_input`, standard output and error
-// captured; with `output_closed` standard output is a pipe whose reader has already gone.
-// Several threads may run it at once.
+// captured; with `output_closed` standard output is a pipe whose reader has already gone. It
+// answers in English (TESSALY_LANG=en) unless `environment` says otherwise: NAME=VALUE each,
+// in place of the test's own. Several threads may run it at once.
 CommandResult RunBinary(const std::vector<std::string>& args,
-                        const std::string& standard_input = "", bool output_closed = false);
+                        const std::string& standard_input = "", bool output_closed = false,
+                        const std::vector<std::string>& environment = {});
+
+// The environment `own` (NAME=VALUE each) with `changes` in place of the same names (matched
+// without regard to case on Windows, as it names them), TESSALY_LANG=en first of all.
+std::vector<std::string> ChangedEnvironment(const std::vector<std::string>& own,
+                                            const std::vector<std::string>& changes);
 
 // A path given as UTF-8 text, as the command line takes it, and back: on Windows a path is
 // UTF-16, and a narrow std::string of it would go through the process's code page.
