@@ -86,13 +86,12 @@ bool AlignRange(LineCache& lines, std::int32_t first, std::int32_t last, std::in
   const Tightening tightening = TightenAll(body.lines, mode, tab_width);
   // Each placed line is built only when it is written: one long line in a body would otherwise
   // pad every other comment out to it at once.
-  WriteChangedLines(lines.Module(), body.first, body.lines.size(),
-                    [&](std::size_t i) -> std::optional<std::u16string> {
-                      std::u16string placed =
-                          Place(tightening.lines[i], mode, tightening.width, tab_width);
-                      if (placed == body.lines[i]) return std::nullopt;
-                      return placed;
-                    });
+  WriteChangedLines(
+      lines.Module(), body.first, body.lines, [&](std::size_t i) -> std::optional<std::u16string> {
+        std::u16string placed = Place(tightening.lines[i], mode, tightening.width, tab_width);
+        if (placed == body.lines[i]) return std::nullopt;
+        return placed;
+      });
   return body.complete;
 }
 

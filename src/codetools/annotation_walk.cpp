@@ -11,7 +11,7 @@ bool AnnotateRange(LineCache& lines, std::int32_t first, std::int32_t last,
   const ProcedureBody body = ReadProcedureBody(lines, first, last);
   Annotator annotator(dictionary);
   // The annotator reads the body in order, as the walk writes it.
-  WriteChangedLines(lines.Module(), body.first, body.lines.size(),
+  WriteChangedLines(lines.Module(), body.first, body.lines,
                     [&](std::size_t i) -> std::optional<std::u16string> {
                       auto annotated = annotator.AnnotateLine(body.lines[i]);
                       if (annotated && *annotated == body.lines[i]) return std::nullopt;

@@ -78,13 +78,22 @@ bool CleanRange(LineCache& lines, std::int32_t first, std::int32_t last, Cleanin
   const RangeText range = ReadRange(lines, first, last);
   const auto cleaned = CleanLines(range.lines, cleaning);
   host::CodeModule& module = lines.Module();
+  // Bottom up, so that a line's number holds until it is written. The text below a deleted
+  // line is the next line the walk keeps, as it left it.
+  const std::u16string* below = nullptr;
   for (auto i = cleaned.size(); i-- > 0;) {
     const auto line = first + static_cast<std::int32_t>(i);
     if (!cleaned[i]) {
+      module.KnowLine(line, range.lines[i]);
+      if (below) module.KnowLine(line + 1, *below);
       host::Resume([&] { module.DeleteLines(line, 1); });
-    } else if (*cleaned[i] != range.lines[i]) {
+      continue;
+    }
+    if (*cleaned[i] != range.lines[i]) {
+      module.KnowLine(line, range.lines[i]);
       host::Resume([&] { module.ReplaceLine(line, *cleaned[i]); });
     }
+    below = &*cleaned[i];
   }
   return range.complete;
 }

@@ -230,7 +230,7 @@ bool IndentRange(LineCache& lines, std::int32_t first, std::int32_t last,
                  const IndentStyle& style) {
   const RangeText range = ReadRange(lines, first, last);
   const std::vector<LineLayout> layouts = IndentLayouts(range.lines, style);
-  WriteChangedLines(lines.Module(), first, layouts.size(),
+  WriteChangedLines(lines.Module(), first, range.lines,
                     [&](std::size_t i) -> std::optional<std::u16string> {
                       const std::u16string& line = range.lines[i];
                       if (!ChangesLine(line, layouts[i])) return std::nullopt;

@@ -32,12 +32,13 @@ RangeText ReadRange(LineCache& cache, std::int32_t first, std::int32_t last) {
 }
 
 void WriteChangedLines(
-    host::CodeModule& module, std::int32_t first, std::size_t count,
+    host::CodeModule& module, std::int32_t first, const std::vector<std::u16string>& read,
     const std::function<std::optional<std::u16string>(std::size_t)>& changed_text) {
-  for (std::size_t i = 0; i < count; ++i) {
+  for (std::size_t i = 0; i < read.size(); ++i) {
     const std::optional<std::u16string> text = changed_text(i);
     if (!text) continue;
     const auto line = first + static_cast<std::int32_t>(i);
+    module.KnowLine(line, read[i]);
     host::Resume([&] { module.ReplaceLine(line, *text); });
   }
 }

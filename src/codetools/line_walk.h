@@ -45,10 +45,11 @@ struct RangeText {
 RangeText ReadRange(LineCache& cache, std::int32_t first, std::int32_t last);
 
 // The one loop through which every code tool writes back: changed_text(i) gives the new text of
-// line first + i, or nothing when that line stays as read; each changed line is written once.
-// A refused write leaves that line as it was and the walk goes on.
+// line first + i, which read as read[i], or nothing when that line stays; each changed line is
+// written once, its old text told to the module first (host::CodeModule::KnowLine). A refused
+// write leaves that line as it was and the walk goes on.
 void WriteChangedLines(
-    host::CodeModule& module, std::int32_t first, std::size_t count,
+    host::CodeModule& module, std::int32_t first, const std::vector<std::u16string>& read,
     const std::function<std::optional<std::u16string>(std::size_t)>& changed_text);
 
 }  // namespace tessaly::codetools

@@ -75,6 +75,11 @@ class CodeModule {
   virtual std::shared_ptr<host::CodePane> CodePane() = 0;
   // The component the module is the code of.
   virtual std::shared_ptr<VBComponent> Parent() = 0;
+  // Not a member of the editor's: a code tool tells the text it read of a line it is about to
+  // change, and of the line that closes the gap a deletion leaves, so that a module recording
+  // the click's change keeps the old text of what changes rather than of every line read. The
+  // editor's own module has nothing to do with it.
+  virtual void KnowLine(std::int32_t /*line*/, const std::u16string& /*text*/) {}
 };
 
 class VBComponent {

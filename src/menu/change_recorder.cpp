@@ -26,8 +26,11 @@ void Erase(std::map<std::int32_t, std::u16string>& lines, std::int32_t start, st
 
 }  // namespace
 
-// What the click did to the module so far: the lines it has seen (read or written), the lines
-// its change left, and the edits in order.
+// What the click did to the module so far: the lines it has written or was told the old text of
+// (host::CodeModule::KnowLine), the few it read last, the lines its change left, and the edits in
+// order. A code tool reads a whole procedure and changes some of it: keeping every line read would
+// hold the module twice, so a tool tells the text of each line before it changes it, and only
+// the last reads are kept for the editing commands, which read a line or two and change them.
 class ChangeRecorder::State {
  public:
   void SeePane(const std::shared_ptr<host::CodePane>& pane) {
@@ -38,9 +41,15 @@ class ChangeRecorder::State {
   }
   void SeeLines(std::int32_t start, const std::u16string& text) {
     if (too_large_) return;
-    const auto lines = host::SplitCodeLines(text);
+    auto lines = host::SplitCodeLines(text);
+    if (recent_.size() + lines.size() > kRecentLines) recent_.clear();
+    if (lines.size() > kRecentLines) return;
     for (std::size_t i = 0; i < lines.size(); ++i)
-      known_[start + static_cast<std::int32_t>(i)] = lines[i];
+      recent_[start + static_cast<std::int32_t>(i)] = std::move(lines[i]);
+  }
+  // What the module answers now; a text the recorder wrote or saw change stays as it knows it.
+  void Know(std::int32_t line, const std::u16string& text) {
+    if (!too_large_) known_.emplace(line, text);
   }
 
   void Replace(host::CodeModule& module, std::int32_t line, const std::u16string& code) {
@@ -68,13 +77,13 @@ class ChangeRecorder::State {
     for (std::int32_t line = start; line < start + count; ++line)
       old.push_back(Known(module, line));
     module.DeleteLines(start, count);
-    for (auto* lines : {&known_, &left_}) {
+    for (auto* lines : {&known_, &recent_, &left_}) {
       Erase(*lines, start, count);
       Shift(*lines, start + count, -count);
     }
-    // The line that closed the gap, where the click read it, tells later whether the place is
+    // The line that closed the gap, where the click knows it, tells later whether the place is
     // still as the deletion left it.
-    if (const auto next = known_.find(start); next != known_.end()) left_[start] = next->second;
+    if (const auto next = Find(start)) left_[start] = *next;
     Note({LineEdit::Kind::kDelete, start, std::move(old), {}});
   }
 
@@ -99,13 +108,19 @@ class ChangeRecorder::State {
   // The line's text as the click saw it; read once more only where the click wrote a line it
   // never read.
   std::u16string Known(host::CodeModule& module, std::int32_t line) {
-    const auto found = known_.find(line);
-    if (found != known_.end()) return found->second;
+    if (const auto found = Find(line)) return *found;
     return known_[line] = module.Lines(line, 1);
+  }
+  const std::u16string* Find(std::int32_t line) const {
+    for (const auto* lines : {&known_, &recent_}) {
+      if (const auto found = lines->find(line); found != lines->end()) return &found->second;
+    }
+    return nullptr;
   }
   void Inserted(std::int32_t line, std::vector<std::u16string> lines) {
     if (too_large_) return;
     const auto count = static_cast<std::int32_t>(lines.size());
+    Shift(recent_, line, count);
     for (auto* known : {&known_, &left_}) {
       Shift(*known, line, count);
       for (std::int32_t i = 0; i < count; ++i)
@@ -122,13 +137,18 @@ class ChangeRecorder::State {
     if (edit_bytes_ <= UndoHistory::kBytesInAll) return;
     too_large_ = true;
     known_ = {};
+    recent_ = {};
     left_ = {};
     edits_ = {};
   }
 
   std::shared_ptr<host::CodePane> pane_;
   std::optional<host::Selection> caret_;
+  // Enough for any editing command's reads; a tool's reads pass through and go.
+  static constexpr std::size_t kRecentLines = 64;
+
   std::map<std::int32_t, std::u16string> known_;
+  std::map<std::int32_t, std::u16string> recent_;
   std::map<std::int32_t, std::u16string> left_;
   std::vector<LineEdit> edits_;
   std::size_t edit_bytes_ = 0;
@@ -172,6 +192,9 @@ class RecordingModule : public host::CodeModule {
   }
   std::shared_ptr<host::CodePane> CodePane() override;
   std::shared_ptr<host::VBComponent> Parent() override { return module_->Parent(); }
+  void KnowLine(std::int32_t line, const std::u16string& text) override {
+    state_->Know(line, text);
+  }
 
  private:
   std::shared_ptr<host::CodeModule> module_;

@@ -208,5 +208,33 @@ TEST(ChangeRecorder, KeepsTheOldTextOfEachLineAsReadWithoutReadingItAgain) {
             (std::map<std::int32_t, std::u16string>{{2, u"B"}, {4, u"D"}, {5, u"E"}}));
 }
 
+// A code tool reads a whole procedure and changes part of it: the recorder keeps the old text of
+// the lines the tool tells it are changing, not a copy of every line read, and a line told
+// stands for its old text even once the tool's reads have moved on.
+TEST(ChangeRecorder, KeepsOnlyWhatIsToldOfALongRead) {
+  sim::SimEditor editor;
+  editor.AddModule(u"Project1", u"Module1", std::vector<std::u16string>(300, u"x"));
+  ChangeRecorder recorder;
+  auto module = recorder.Wrap(editor.Application())->ActiveCodePane()->CodeModule();
+  for (std::int32_t line = 1; line <= 300; ++line)
+    module->Lines(line, 1);
+  editor.ResetCalls();
+  module->KnowLine(7, u"x");
+  module->ReplaceLine(7, u"y");
+  module->KnowLine(9, u"x");
+  module->KnowLine(10, u"x");  // the line that closes the gap
+  module->DeleteLines(9, 1);
+  EXPECT_EQ(editor.Calls(u"CodeModule.Lines"), 0);
+  module->ReplaceLine(1, u"z");  // read long ago and not told: read again
+  EXPECT_EQ(editor.Calls(u"CodeModule.Lines"), 1);
+
+  const auto change = recorder.Finish();
+  ASSERT_TRUE(change);
+  ASSERT_EQ(change->edits.size(), 3u);
+  EXPECT_EQ(change->edits[1].before, std::vector<std::u16string>{u"x"});
+  EXPECT_EQ(change->left,
+            (std::map<std::int32_t, std::u16string>{{1, u"z"}, {7, u"y"}, {9, u"x"}}));
+}
+
 }  // namespace
 }  // namespace tessaly::menu
