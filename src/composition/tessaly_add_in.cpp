@@ -14,8 +14,8 @@ TessalyAddIn::TessalyAddIn(host::Os& os, TessalyComponent& component,
       dialogs_(connection_, os_.windows, os_.loop),
       tabs_(connection_, os_.windows, os_.loop),
       about_(connection_, *this, os_, std::move(about_windows)),
-      menu_(connection_, button_sinks_, os_.system, os_.files, os_.loop, *this, dictionary_,
-            std::move(snippet_folders)),
+      menu_(connection_, button_sinks_, os_.system, os_.files, editor_configs_, os_.loop, *this,
+            dictionary_, std::move(snippet_folders)),
       connect_(connection_, button_sinks_, os_, *this) {}
 
 TessalyAddIn::~TessalyAddIn() = default;

@@ -21,6 +21,7 @@
 #include "menu/function_menu.h"
 #include "menu/menu_commands.h"
 #include "menu/window_commands.h"
+#include "style/config_source.h"
 #include "tabs/code_tabs.h"
 #include "wheel/mouse_wheel.h"
 
@@ -67,6 +68,7 @@ class TessalyAddIn : public addin::Features, private menu::MenuCommands {
   host::Os& os_;
   TessalyComponent& component_;
   codetools::AnnotationDictionary dictionary_;
+  style::FileConfigSource editor_configs_;
   addin::Connection connection_;
   addin::ButtonSinks button_sinks_;
   // The features hold references to the connection, the sinks and each other's seams, so they

@@ -24,13 +24,15 @@ namespace tessaly::menu {
 
 FunctionMenu::FunctionMenu(const addin::Connection& connection, addin::ButtonSinks& button_sinks,
                            host::SystemServices& system, host::FileSystem& files,
-                           host::MessageLoop& loop, MenuCommands& commands,
+                           style::ConfigSource& editor_configs, host::MessageLoop& loop,
+                           MenuCommands& commands,
                            const codetools::AnnotationDictionary& dictionary,
                            SnippetFolders snippet_folders)
     : connection_(connection),
       button_sinks_(button_sinks),
       system_(system),
       files_(files),
+      editor_configs_(editor_configs),
       loop_(loop),
       commands_(commands),
       dictionary_(dictionary),

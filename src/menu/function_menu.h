@@ -30,11 +30,12 @@ namespace tessaly::menu {
 class FunctionMenu {
  public:
   // The menu reaches the editor through the connection's application, wires its buttons into
-  // button_sinks, and of the system uses its services, its files (the user's snippets and the
-  // projects' styles) and the message loop while the bar is built.
+  // button_sinks, and of the system uses its services, its files (the user's snippets), the
+  // projects' .editorconfig files and the message loop while the bar is built.
   FunctionMenu(const addin::Connection& connection, addin::ButtonSinks& button_sinks,
-               host::SystemServices& system, host::FileSystem& files, host::MessageLoop& loop,
-               MenuCommands& commands, const codetools::AnnotationDictionary& dictionary,
+               host::SystemServices& system, host::FileSystem& files,
+               style::ConfigSource& editor_configs, host::MessageLoop& loop, MenuCommands& commands,
+               const codetools::AnnotationDictionary& dictionary,
                SnippetFolders snippet_folders = {});
   FunctionMenu(const FunctionMenu&) = delete;
   FunctionMenu& operator=(const FunctionMenu&) = delete;
@@ -100,13 +101,13 @@ class FunctionMenu {
   addin::ButtonSinks& button_sinks_;
   host::SystemServices& system_;
   host::FileSystem& files_;
+  // The .editorconfig files of the modules' projects, read anew on each click that needs them.
+  style::ConfigSource& editor_configs_;
   host::MessageLoop& loop_;
   MenuCommands& commands_;
   const codetools::AnnotationDictionary& dictionary_;
   SnippetFolders snippet_folders_;
   SnippetPopup snippet_popup_;
-  // The .editorconfig files of the modules' projects, read anew on each click that needs them.
-  style::FileConfigSource editor_configs_;
   UndoHistory undo_history_;
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

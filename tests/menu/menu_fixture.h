@@ -62,8 +62,8 @@ struct MenuFixture {
   // A function menu of another connection to this editor, as a later run of the add-in makes.
   FunctionMenu MenuOf(const addin::Connection& of, addin::ButtonSinks& sinks,
                       SnippetFolders folders = {}) {
-    return FunctionMenu(of, sinks, host_os.system, host_os.files, host_os.loop, commands,
-                        dictionary, std::move(folders));
+    return FunctionMenu(of, sinks, host_os.system, host_os.files, editor_configs, host_os.loop,
+                        commands, dictionary, std::move(folders));
   }
 
   sim::SimEditor editor;
@@ -71,6 +71,7 @@ struct MenuFixture {
   host::Os host_os = os.Os();
   addin::Connection connection;
   addin::ButtonSinks button_sinks;
+  style::FileConfigSource editor_configs;
   RecordingCommands commands;
   codetools::AnnotationDictionary dictionary;
   FunctionMenu menu = MenuOf(connection, button_sinks);
