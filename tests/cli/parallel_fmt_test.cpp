@@ -57,11 +57,13 @@ Outcome RunOver(const std::string& mode, const std::string& fault, std::size_t t
   Outcome outcome;
   outcome.result.status =
       RunCommandLine(args, {in, out, err, std::size_t{1} << 20, kEnglish, threads});
-  // The folder's own path is the same in every run.
+  // The folder's own path is the same in every run, and so is the separator after it.
   const auto placed = [&](std::string text) {
     const std::string path = Utf8Text(folder.Path());
-    for (std::size_t at; (at = text.find(path)) != std::string::npos;)
-      text.replace(at, path.size(), "<folder>");
+    for (std::size_t at; (at = text.find(path)) != std::string::npos;) {
+      const bool separated = at + path.size() < text.size() && text[at + path.size()] == '\\';
+      text.replace(at, path.size() + (separated ? 1 : 0), separated ? "<folder>/" : "<folder>");
+    }
     return text;
   };
   outcome.result.out = placed(out.str());
