@@ -60,7 +60,7 @@ TEST_F(FailureLogTest, PastItsBoundTheFileKeepsItsNewerHalf) {
 
 TEST_F(FailureLogTest, ALogThatCannotBeWrittenIsGivenUpQuietly) {
   // A file where the log's folder should be.
-  std::ofstream(folder_ / "Tessaly") << "in the way";
+  std::ofstream(Folder() / "Tessaly") << "in the way";
   EXPECT_FALSE(FailureLog::OfUser().Append("lost"));
   EXPECT_EQ(Barrier([]() -> HRESULT { throw std::logic_error("still answered"); }), E_UNEXPECTED);
   SetEnvironmentVariableW(L"LOCALAPPDATA", nullptr);

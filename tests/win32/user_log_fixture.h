@@ -3,12 +3,11 @@
 #include <gtest/gtest.h>
 #include "win32/windows_headers.h"
 
-#include <filesystem>
-#include <fstream>
+#include <memory>
 #include <string>
-#include <vector>
 
 #include "win32/late_bound.h"
+#include "win32/user_log_folder.h"
 
 namespace tessaly::win32 {
 
@@ -17,31 +16,19 @@ namespace tessaly::win32 {
 class UserLogTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    wchar_t saved[MAX_PATH] = {};
-    if (GetEnvironmentVariableW(L"LOCALAPPDATA", saved, MAX_PATH)) saved_ = saved;
-    folder_ = std::filesystem::temp_directory_path() /
-              ("tessaly-log-" + std::to_string(GetCurrentProcessId()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder_);
-    std::filesystem::create_directories(folder_);
-    SetEnvironmentVariableW(L"LOCALAPPDATA", folder_.wstring().c_str());
+    user_log_ = std::make_unique<UserLogFolder>(
+        std::filesystem::temp_directory_path() /
+        ("tessaly-log-" + std::to_string(GetCurrentProcessId()) + "-" +
+         ::testing::UnitTest::GetInstance()->current_test_info()->name()));
     EditorRefusalLog()->NewLoad();
   }
-  void TearDown() override {
-    SetEnvironmentVariableW(L"LOCALAPPDATA", saved_.empty() ? nullptr : saved_.c_str());
-    std::filesystem::remove_all(folder_);
-  }
-  std::filesystem::path Log() const { return folder_ / "Tessaly" / "tessaly.log"; }
-  std::vector<std::string> Lines() const {
-    std::ifstream in(Log(), std::ios::binary);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);)
-      lines.push_back(line);
-    return lines;
-  }
+  void TearDown() override { user_log_.reset(); }
+  const std::filesystem::path& Folder() const { return user_log_->Folder(); }
+  std::filesystem::path Log() const { return user_log_->Log(); }
+  std::vector<std::string> Lines() const { return user_log_->Lines(); }
 
-  std::filesystem::path folder_;
-  std::wstring saved_;
+ private:
+  std::unique_ptr<UserLogFolder> user_log_;
 };
 
 }  // namespace tessaly::win32

@@ -13,6 +13,7 @@
 
 #include "support/click_cases.h"
 #include "win32/fake_host/add_in_driver.h"
+#include "win32/user_log_folder.h"
 
 namespace tessaly::fake_host {
 namespace {
@@ -24,17 +25,6 @@ using Lines = std::vector<std::u16string>;
 // application data, so the user's own log is never touched.
 class ProjectStyleTest : public BothEditorsTest {
  protected:
-  void SetUp() override {
-    BothEditorsTest::SetUp();
-    fs::create_directories(folder_);
-    SetEnvironmentVariableW(L"LOCALAPPDATA", folder_.c_str());
-  }
-  void TearDown() override {
-    BothEditorsTest::TearDown();
-    SetEnvironmentVariableW(L"LOCALAPPDATA", saved_.empty() ? nullptr : saved_.c_str());
-    fs::remove_all(folder_);
-  }
-
   struct Indented {
     Lines module;
     std::vector<std::string> logged;  // the lines the click added to the failure log
@@ -57,28 +47,17 @@ class ProjectStyleTest : public BothEditorsTest {
     auto& module =
         editor->Sim().AddModule(u"工程1", u"缩进", {u"Sub 汇总()", u"x = 1", u"End Sub"});
     editor->Sim().ActivePane()->PlaceCaret(2, 1);
-    auto logged = LogLines();
+    auto logged = user_log_.Lines();
     const auto before = logged.size();
     editor->Click(test_support::FunctionMenuPath(editor->Sim(), u"代码缩进"));
-    logged = LogLines();
+    logged = user_log_.Lines();
     logged.erase(logged.begin(), logged.begin() + static_cast<std::ptrdiff_t>(before));
     return {module.Text(), logged};
   }
 
-  std::vector<std::string> LogLines() const {
-    std::ifstream in(folder_ / "Tessaly" / "tessaly.log", std::ios::binary);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);)
-      lines.push_back(line);
-    return lines;
-  }
-
-  const fs::path folder_ =
-      fs::temp_directory_path() / (L"tessaly-风格-" + std::to_wstring(GetCurrentProcessId()));
-  const std::wstring saved_ = []() -> std::wstring {
-    wchar_t saved[MAX_PATH] = {};
-    return GetEnvironmentVariableW(L"LOCALAPPDATA", saved, MAX_PATH) ? saved : L"";
-  }();
+  win32::UserLogFolder user_log_{fs::temp_directory_path() /
+                                 (L"tessaly-风格-" + std::to_wstring(GetCurrentProcessId()))};
+  const fs::path& folder_ = user_log_.Folder();
 };
 
 TEST_P(ProjectStyleTest, IndentTakesTheStyleBesideTheProjectsFileOrTheDefault) {

@@ -6,12 +6,12 @@
 #include "win32/windows_headers.h"
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "support/click_cases.h"
 #include "win32/fake_host/add_in_driver.h"
+#include "win32/user_log_folder.h"
 
 namespace tessaly::fake_host {
 namespace {
@@ -21,23 +21,11 @@ namespace fs = std::filesystem;
 // The log goes to a folder of this test's own, named as the user's local application data.
 class RefusalLogTest : public BothEditorsTest {
  protected:
-  void SetUp() override {
-    BothEditorsTest::SetUp();
-    fs::create_directories(folder_);
-    SetEnvironmentVariableW(L"LOCALAPPDATA", folder_.c_str());
-  }
-  void TearDown() override {
-    BothEditorsTest::TearDown();
-    SetEnvironmentVariableW(L"LOCALAPPDATA", saved_.empty() ? nullptr : saved_.c_str());
-    fs::remove_all(folder_);
-  }
   // The log's lines that speak of the member.
   std::vector<std::string> LinesAbout(const std::string& member) const {
-    std::ifstream in(folder_ / "Tessaly" / "tessaly.log", std::ios::binary);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-      if (line.find(member) != std::string::npos) lines.push_back(line);
-    }
+    std::vector<std::string> lines = user_log_.Lines();
+    std::erase_if(lines,
+                  [&](const std::string& line) { return line.find(member) == std::string::npos; });
     return lines;
   }
   void IndentTwice() {
@@ -47,12 +35,8 @@ class RefusalLogTest : public BothEditorsTest {
       editor->Click(test_support::FunctionMenuPath(editor->Sim(), u"代码缩进"));
   }
 
-  const fs::path folder_ =
-      fs::temp_directory_path() / ("tessaly-refusals-" + std::to_string(GetCurrentProcessId()));
-  const std::wstring saved_ = []() -> std::wstring {
-    wchar_t saved[MAX_PATH] = {};
-    return GetEnvironmentVariableW(L"LOCALAPPDATA", saved, MAX_PATH) ? saved : L"";
-  }();
+  win32::UserLogFolder user_log_{fs::temp_directory_path() /
+                                 ("tessaly-refusals-" + std::to_string(GetCurrentProcessId()))};
 };
 
 TEST_P(RefusalLogTest, ARefusedMemberIsWrittenOncePerPlaceAndLoad) {
