@@ -87,7 +87,19 @@ if(TESSALY_TESTS)
       COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-registration-test ${TESSALY_WINE_ARCH}
               ${TESSALY_WINE_PREFIX} $<TARGET_FILE:QWIX> $<TARGET_FILE:registry_table>)
     set_tests_properties(qwix_registration PROPERTIES FIXTURES_SETUP qwix_registered)
-    tessaly_wine_test(fake_editor_host COMMAND ${TESSALY_WINE_RUN} ${CMAKE_BINARY_DIR}/editors/EXCEL.EXE)
-    set_tests_properties(fake_editor_host PROPERTIES FIXTURES_REQUIRED "wine;qwix_registered")
+    # The snippet popup's test runs in a process of its own for each editor. On fresh machines,
+    # every COM creation after it in the same process was refused (CLSIDFromProgID answering
+    # CO_E_CLASSSTRING while the class stayed registered), which no run on a used machine
+    # reproduced; apart, it still fails on any fault of its own and the tests after it still run.
+    set(snippet_test "*SnippetPopupTest.*")
+    tessaly_wine_test(fake_editor_host COMMAND ${TESSALY_WINE_RUN}
+                      ${CMAKE_BINARY_DIR}/editors/EXCEL.EXE --gtest_filter=-${snippet_test})
+    set(host_tests fake_editor_host)
+    foreach(editor Vba Vb6)
+      tessaly_wine_test(fake_editor_host_snippets_${editor} COMMAND ${TESSALY_WINE_RUN}
+                        ${CMAKE_BINARY_DIR}/editors/EXCEL.EXE --gtest_filter=${snippet_test}/${editor})
+      list(APPEND host_tests fake_editor_host_snippets_${editor})
+    endforeach()
+    set_tests_properties(${host_tests} PROPERTIES FIXTURES_REQUIRED "wine;qwix_registered")
   endif()
 endif()

@@ -1,4 +1,6 @@
+#include <gmock/gmock.h>
 
+#include <variant>
 
 #include "cli/click_report.h"
 #include "support/cli_fixture.h"
@@ -70,6 +72,77 @@ TEST(ClickCommandTest, EditsAndReportsAtTheCaretAndSelection) {
       RunTessaly({"click", "删除空行", "-", "--line", "3", "--report", "-"}, "\r\n\r\n\r\n");
   EXPECT_EQ(emptied.out, "");
   EXPECT_EQ(emptied.err, "{" + Report(1, 1) + "}\n");
+}
+
+// Each selection option at its bounds and one past them, on kBlock's lines (7, 13, 13, 0, 10
+// and 7 characters): what is taken is the selection the editor then reports, first character
+// first; what is not, one refusal naming the bound.
+TEST(ClickCommandTest, SelectionOptionsAreTakenUpToEachBoundAndRefusedPastIt) {
+  using language::Message;
+  using enum language::MessageId;
+  struct Caret {
+    int start_line, start_column, end_line, end_column;
+  };
+  TempFolder folder;
+  const std::string path = folder.Write("Block.bas", kBlock);
+  const auto past_module = [&](const std::string& line) {
+    return Message{kLinePastModule, {line, "6"}, path};
+  };
+  const auto past_line = [&](const std::string& column, const std::string& line,
+                             const std::string& length) {
+    return Message{kColumnPastLine, {column, line, length}, path};
+  };
+  const auto not_whole = [](const std::string& option, const std::string& text) {
+    return Message{kWholeNumber, {option, text}, {}};
+  };
+  const struct {
+    std::vector<std::string> options;
+    std::variant<Caret, Message> answer;
+  } cases[] = {
+      // clang-format off
+      {{}, Caret{1, 1, 1, 1}},
+      {{"--line", "6", "--col", "8"}, Caret{6, 8, 6, 8}},
+      {{"--line", "4", "--col", "1"}, Caret{4, 1, 4, 1}},
+      {{"--line", "000000006"}, Caret{6, 1, 6, 1}},
+      {{"--line", "2", "--col", "14", "--to", "6:8"}, Caret{2, 14, 6, 8}},
+      {{"--line", "6", "--col", "2", "--to", "1:1"}, Caret{1, 1, 6, 2}},
+      {{"--line", "7"}, past_module("7")},
+      {{"--line", "16777216"}, past_module("16777216")},
+      {{"--to", "7:1"}, past_module("7")},
+      {{"--line", "7", "--to", "1:1"}, past_module("7")},
+      {{"--line", "6", "--col", "9"}, past_line("9", "6", "7")},
+      {{"--line", "4", "--col", "2"}, past_line("2", "4", "0")},
+      {{"--to", "6:9"}, past_line("9", "6", "7")},
+      {{"--line", "2", "--col", "15", "--to", "6:1"}, past_line("15", "2", "13")},
+      {{"--line", "0"}, not_whole("--line", "0")},
+      {{"--line", "16777217"}, not_whole("--line", "16777217")},
+      {{"--line", "0000000006"}, not_whole("--line", "0000000006")},
+      {{"--col", "-1"}, not_whole("--col", "-1")},
+      {{"--col", "99999999999"}, not_whole("--col", "99999999999")},
+      {{"--to", "1:0"}, not_whole("--to", "0")},
+      {{"--to", ":1"}, not_whole("--to", "")},
+      {{"--to", "1:1:1"}, not_whole("--to", "1:1")},
+      {{"--to", "3"}, Message{kToValue, {"3"}, {}}},
+      // clang-format on
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.options));
+    std::vector<std::string> args = {"click", "关于程序", path};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    if (const auto* refused = std::get_if<Message>(&c.answer)) {
+      EXPECT_TRUE(IsRefusalInEachLanguage(args, {*refused}));
+      continue;
+    }
+    const auto& caret = std::get<Caret>(c.answer);
+    args.insert(args.end(), {"--report", "-"});
+    const auto shown = RunTessaly(args);
+    EXPECT_EQ(shown.status, kExitOk);
+    EXPECT_THAT(shown.err, testing::StartsWith(
+                               R"({"caret":{"start_line":)" + std::to_string(caret.start_line) +
+                               R"(,"start_column":)" + std::to_string(caret.start_column) +
+                               R"(,"end_line":)" + std::to_string(caret.end_line) +
+                               R"(,"end_column":)" + std::to_string(caret.end_column) + "},"));
+  }
 }
 
 // In place, a click that leaves the text alone does not rewrite the file; one that changes a

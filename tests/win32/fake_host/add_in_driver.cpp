@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <string>
+#include <tuple>
 
 #include "win32/fake_host/com_client.h"
 #include "win32/unique_handle.h"
@@ -13,6 +15,22 @@ using namespace client;
 namespace {
 
 constexpr wchar_t kProgId[] = L"QWIX.Connect";
+
+// What the registry answers for the class's name when COM has just refused it: a key that is
+// gone points at whoever removed it, a key still there at the process's view of HKCR (a handle
+// of that view closed by someone else).
+std::string RegistryAsSeenNow() {
+  std::string seen;
+  for (const auto& [root, key, shown] :
+       {std::tuple{HKEY_CLASSES_ROOT, L"QWIX.Connect\\CLSID", "HKCR"},
+        std::tuple{HKEY_LOCAL_MACHINE, L"Software\\Classes\\QWIX.Connect\\CLSID", "HKLM"},
+        std::tuple{HKEY_CURRENT_USER, L"Software\\Classes\\QWIX.Connect\\CLSID", "HKCU"}}) {
+    win32::UniqueHkey opened;
+    seen += std::string("; ") + shown + " " +
+            std::to_string(RegOpenKeyExW(root, key, 0, KEY_READ, opened.Receive()));
+  }
+  return seen;
+}
 
 }  // namespace
 
@@ -40,7 +58,8 @@ bool AddInDriver::Connect(Load how) {
     ADD_FAILURE() << "QWIX.Connect cannot be created as _IDTExtensibility2: "
                   << (FAILED(found) ? "CLSIDFromProgID" : "CoCreateInstance") << " 0x" << std::hex
                   << static_cast<unsigned long>(created) << ", QWIX.dll "
-                  << (GetModuleHandleW(L"QWIX.dll") ? "loaded" : "not loaded");
+                  << (GetModuleHandleW(L"QWIX.dll") ? "loaded" : "not loaded")
+                  << RegistryAsSeenNow();
     return false;
   }
   auto application = editor_.Application();
