@@ -26,6 +26,7 @@ class AboutFixture {
     connection.HostVersion = options.version;
     connection.HostMode = options.name == sim::kVb6HostName ? u"VB6" : u"VBA";
     connection.MenuBarName = u"TessalyIDE";
+    connection.ComponentName = u"QWIX";
     connection.Program = {u"TessalyIDE", u"V1.36", u"2024-07-08", u"2015-2024", u"Kestrum"};
     // The function menu's bar exists, as after connection.
     features.BuildFunctionMenu();

@@ -78,6 +78,49 @@ TEST(AboutSwitches, AFailedSaveIsToldToTheUser) {
                  host.Form().Caption, host::kMbIconExclamation}}));
 }
 
+// Each box switches its own feature, and only that one, off and on again at once, and stores
+// what it shows.
+TEST(AboutSwitches, EachBoxSwitchesItsOwnFeatureAtOnceAndStoresIt) {
+  using Calls = std::vector<std::string>;
+  const struct {
+    std::int32_t index;
+    Calls calls;  // of the features, for a click off and a click on
+  } rows[] = {{addin::kFunctionMenu, {}},
+              {addin::kDialogEnlargement, {"StopDialogWatch", "StartDialogWatch"}},
+              {addin::kCodeTabs, {}},
+              {addin::kMouseWheel, {"UnloadWheel", "LoadWheel"}}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.index);
+    AboutFixture f;
+    struct Blank : host::UserDocument {
+      void TabInitialize() override {}
+      void Code_Click(const std::u16string&) override {}
+    };
+    f.editor.RegisterDocumentClass(u"QWIX.VBIDETab", [] { return std::make_shared<Blank>(); });
+    host::AddInInstance add_in;
+    f.features.CreateTabWindow(add_in);
+    f.features.calls.clear();
+    f.host.Show();
+    const auto shown = [&] {
+      return std::pair{f.editor.Bar(u"TessalyIDE").IsVisible(),
+                       f.editor.Window(u"标签").IsVisible()};
+    };
+    const auto before = shown();
+    // The bar or the window a box governs shows as the box does; the other stays as it was.
+    const auto with = [&](bool on) {
+      return std::pair{row.index == addin::kFunctionMenu ? on : before.first,
+                       row.index == addin::kCodeTabs ? on : before.second};
+    };
+    f.host.Form().ClickCheck(row.index);
+    EXPECT_EQ(shown(), with(false));
+    EXPECT_EQ(f.Stored(row.index), u"0");
+    f.host.Form().ClickCheck(row.index);
+    EXPECT_EQ(shown(), with(true));
+    EXPECT_EQ(f.Stored(row.index), u"1");
+    EXPECT_EQ(f.features.calls, row.calls);
+  }
+}
+
 // Which picture is clicked makes no difference but its place.
 TEST(AboutPictures, OneClickShowsAPictureAloneInTheFirstPlaceAndTheNextRestoresAll) {
   AboutFixture f;

@@ -64,6 +64,10 @@ TEST(MessageTable, SayFillsThePlaceholdersInOrder) {
       {Message{kIsADirectory, {}, "x"}.At("y"), "y: x: is a directory", "y: x: 是一个文件夹"},
       // Values are not read again: a per cent sign in a path stays as it is.
       {{kUnknownOption, {"%s%%"}, {}}, "unknown option '%s%%'", "未知的选项“%s%%”"},
+      // A placeholder without its value says nothing rather than reading past the values.
+      {{kColumnPastLine, {"9"}, {}},
+       "column 9 is past the end of line  ( characters)",
+       "第 9 列超出了第  行的末尾（该行  个字符）"},
   };
   for (const auto& row : cases) {
     EXPECT_EQ(Say(Language::kEnglish, row.message), row.english);

@@ -216,16 +216,37 @@ TEST(UserSnippets, InsertWithTheirPlaceholdersWhereTheCatalogueSnippetsGo) {
   }
 }
 
+// The code page's edges: ASCII up to U+007F, U+0080 that code page 936 has no code for, a
+// surrogate pair named whole.
 TEST(UserSnippets, ACharacterTheCodePageCannotHoldStopsTheInsertionWithAMessage) {
-  SnippetFixture f;
-  f.Write(f.User(), "表情.txt", "' 好 \xF0\x9F\x98\x80");
-  f.Build();
-  f.Select({2, 1, 2, 1});
-  f.Click({u"表情"});
-  EXPECT_EQ(f.Text(), (Lines{u"Sub Main()", u"    x = 1", u"End Sub"}));
-  ASSERT_EQ(f.os.system().MessageBoxes().size(), 1u);
-  EXPECT_EQ(f.os.system().MessageBoxes()[0].text,
-            u"片段“表情”中的字符“\U0001F600”（U+1F600）无法用系统的代码页保存，未插入任何代码。");
+  const struct {
+    const char* line;
+    std::u16string refused;  // empty: inserted
+    const char* code_point;
+  } rows[] = {
+      {"' \x7F 好", u"", ""},
+      {"' \xC2\x80", u"\u0080", "U+0080"},
+      {"' 好 \xF0\x9F\x98\x80", u"\U0001F600", "U+1F600"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.line);
+    SnippetFixture f;
+    f.Write(f.User(), "表情.txt", row.line);
+    f.Build();
+    f.Select({2, 1, 2, 1});
+    f.Click({u"表情"});
+    const auto& boxes = f.os.system().MessageBoxes();
+    if (row.refused.empty()) {
+      EXPECT_EQ(f.Text(), (Lines{u"Sub Main()", u"    ' \u007F 好", u"    x = 1", u"End Sub"}));
+      EXPECT_TRUE(boxes.empty());
+      continue;
+    }
+    EXPECT_EQ(f.Text(), (Lines{u"Sub Main()", u"    x = 1", u"End Sub"}));
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, u"片段“表情”中的字符“" + row.refused + u"”（" +
+                                 text::FromUtf8(row.code_point) +
+                                 u"）无法用系统的代码页保存，未插入任何代码。");
+  }
 }
 
 // A snippet named like a command inserts itself; 刷新 reads the folder again with one sink per

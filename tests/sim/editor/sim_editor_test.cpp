@@ -11,6 +11,7 @@
 #include "host/host_error.h"
 #include "sim/editor/procedure_table.h"
 #include "sim/editor/sim_code_module.h"
+#include "text/utf.h"
 
 namespace tessaly::sim {
 namespace {
@@ -65,6 +66,68 @@ TEST(SimEditorTest, ClicksReachLiveSinksOfBothKindsOnly) {
   result = editor.Click(path);
   EXPECT_EQ(result.sinks_run, 0);
   EXPECT_FALSE(result.cancel_default);
+}
+
+// Every member of a menu's objects is counted under its own name, and refused once its control
+// is deleted, as the editor refuses a released control: the features' call budgets and their
+// handling of a deleted menu rest on both.
+TEST(SimEditorTest, EachMenuMemberIsCountedAndRefusedOnceItsControlIsDeleted) {
+  using Control = host::CommandBarControl;
+  // Each member called on a popup or on the button inside it.
+  const struct {
+    const char16_t* member;
+    std::function<void(Control& popup, Control& button)> call;
+  } members[] = {
+      {u"CommandBarControl.Caption", [](Control& p, Control&) { p.Caption(); }},
+      {u"CommandBarControl.SetCaption", [](Control& p, Control&) { p.SetCaption(u"x"); }},
+      {u"CommandBarControl.Type", [](Control& p, Control&) { p.Type(); }},
+      {u"CommandBarControl.SetBeginGroup", [](Control& p, Control&) { p.SetBeginGroup(true); }},
+      {u"CommandBarControl.SetFaceId", [](Control&, Control& b) { b.SetFaceId(1); }},
+      {u"CommandBarControl.SetStyle", [](Control&, Control& b) { b.SetStyle(1); }},
+      {u"CommandBarControl.SetTooltipText", [](Control& p, Control&) { p.SetTooltipText(u"x"); }},
+      {u"CommandBarControl.SetParameter", [](Control&, Control& b) { b.SetParameter(u"x"); }},
+      {u"CommandBarControl.SetVisible", [](Control& p, Control&) { p.SetVisible(true); }},
+      {u"CommandBarControl.SetEnabled", [](Control&, Control& b) { b.SetEnabled(true); }},
+      {u"CommandBarControl.Id", [](Control&, Control& b) { b.Id(); }},
+      {u"CommandBarControl.ButtonEvents", [](Control&, Control& b) { b.ButtonEvents(); }},
+      {u"CommandBarControl.Controls", [](Control& p, Control&) { p.Controls(); }},
+      {u"CommandBarPopup.CommandBar", [](Control& p, Control&) { p.CommandBar(); }},
+  };
+  for (const auto& m : members) {
+    SCOPED_TRACE(text::ToUtf8(m.member));
+    SimEditor editor;
+    auto bar = editor.Application()->CommandBars()->Add(u"Bar", host::kBarTop);
+    auto popup = bar->Controls()->Add(host::kPopup);
+    auto controls = popup->Controls();
+    auto button = controls->Add(host::kButton);
+    editor.ResetCalls();
+    m.call(*popup, *button);
+    EXPECT_EQ(editor.Calls(m.member), 1);
+    const std::string name = text::ToUtf8(m.member);
+    bar->Controls()->Item(1)->Delete();
+    // Through the objects kept from before the deletion.
+    try {
+      m.call(*popup, *button);
+      ADD_FAILURE() << "a deleted control answered";
+    } catch (const host::HostError& refused) {
+      EXPECT_NE(std::string(refused.what()).find(name.substr(name.find('.') + 1)),
+                std::string::npos)
+          << refused.what();
+    }
+  }
+  // The collection of a deleted popup: each member counted, and refused.
+  SimEditor editor;
+  auto bar = editor.Application()->CommandBars()->Add(u"Bar", host::kBarTop);
+  auto controls = bar->Controls()->Add(host::kPopup)->Controls();
+  controls->Add(host::kButton);
+  editor.ResetCalls();
+  controls->Item(controls->Count());
+  for (const auto* member : {u"CommandBarControls.Count", u"CommandBarControls.Item"})
+    EXPECT_EQ(editor.Calls(member), 1);
+  bar->Controls()->Item(1)->Delete();
+  EXPECT_THROW(controls->Count(), host::HostError);
+  EXPECT_THROW(controls->Item(1), host::HostError);
+  EXPECT_THROW(controls->Add(host::kButton), host::HostError);
 }
 
 SimCodeModule MakeModule(Lines lines) {
