@@ -292,6 +292,10 @@ TEST(UndoHistory, KeepsFiftyChangesAModuleAndEightMegabytesInAllDroppingTheOldes
   EXPECT_EQ(history.Newest(u"A"), nullptr) << "the oldest change went first";
   EXPECT_EQ(history.Count(u"B"), 3u);
   EXPECT_EQ(newest(u"B"), u'e');
+  // A change too large to keep takes every change before it along, whatever its module.
+  history.DropAll();
+  EXPECT_EQ(history.Count(u"B") + history.Count(u"C"), 0u);
+  EXPECT_EQ(history.Bytes(), 0u);
 }
 
 }  // namespace
