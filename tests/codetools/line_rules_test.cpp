@@ -42,6 +42,8 @@ TEST(Annotator, RendersEachStatementAndLeavesTheRest) {
       {u"Msgbox(\"a b\")", u"<消息框>(\"a b\")"},
       // A run of blanks leaves no trace in the rendering.
       {u"x  =  1", u"x 等于 1"},
+      // An operator the dictionary does not gloss stays as it is.
+      {u"x = a * b", u"x 等于 a*b"},
       {u"x = \"a'b\"", u"x 等于 \"a'b\""},
       // A line that only starts like Dim: its first word is no further name of a Dim list.
       {u"DimRow.Value = 1", u" DimRow的值 等于 1"},

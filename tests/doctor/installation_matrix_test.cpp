@@ -26,6 +26,7 @@ const std::u16string kClasses = u"Software\\Classes";
 struct Drawn {
   FakeInstallation installation;
   bool broken = false;
+  std::string what;  // what was broken, for the failure's message
 };
 
 Drawn Draw(std::mt19937& random) {
@@ -49,12 +50,22 @@ Drawn Draw(std::mt19937& random) {
       case 3:
         i.Remove(package, bitness, parts[registration]);
         drawn.broken = true;
+        drawn.what += " removed " + text::ToUtf8(parts[registration]);
         break;
       case 4:  // registered with the other bitness's DLL
         for (const auto& entry : registration::ClassEntries(kClasses, i.InstalledDll(other), win64))
           i.Put(package, bitness, entry);
         drawn.broken = true;
+        drawn.what += " other DLL";
         break;
+      case 5: {  // the class's server written with an empty path
+        const auto server =
+            kClasses + u"\\CLSID\\" + registration::kConnectClassId + u"\\InprocServer32";
+        i.keys[{package, bitness, server}][u""].text.clear();
+        drawn.broken = true;
+        drawn.what += " no path";
+        break;
+      }
       default:
         break;
     }
@@ -63,18 +74,22 @@ Drawn Draw(std::mt19937& random) {
       case 0:
         i.files.erase(i.InstalledDll(bitness));
         drawn.broken = true;
+        drawn.what += " DLL gone";
         break;
       case 1:
         dll.version = u"1.35.0";
         drawn.broken = true;
+        drawn.what += " older";
         break;
       case 2:
         dll.head = {'M', 'Z'};
         drawn.broken = true;
+        drawn.what += " no DLL";
         break;
       case 3:
         dll.head = testing::PeHead(win64 ? 0x14C : 0x8664);
         drawn.broken = true;
+        drawn.what += " other machine";
         break;
       default:
         break;
@@ -85,12 +100,14 @@ Drawn Draw(std::mt19937& random) {
       case 0:
         i.Remove(Hive::kCurrentUser, editor.bitness, editor.add_in_key);
         drawn.broken = true;
+        drawn.what += " " + editor.name + " unlisted";
         break;
       case 1:
       case 2:
         i.Put(Hive::kCurrentUser, editor.bitness,
               {editor.add_in_key, u"LoadBehavior", {}, static_cast<std::uint32_t>(below(3)), true});
         drawn.broken = true;
+        drawn.what += " " + editor.name + " LoadBehavior";
         break;
       default:
         break;
@@ -112,15 +129,14 @@ TEST(InstallationMatrix, EveryProblemNamesItsEditorAndFixOnlyMendsWhatItPromises
   int healthy = 0, mended = 0;
   for (int draw = 0; draw < 400; ++draw) {
     SCOPED_TRACE("draw " + std::to_string(draw));
-    auto [installation, broken] = Draw(random);
+    auto [installation, broken, what] = Draw(random);
     const auto before = Examine(installation, kVersion, language::Language::kEnglish);
     const auto chinese = Examine(installation, kVersion, language::Language::kChinese);
     ASSERT_EQ(chinese.problems.size(), before.problems.size());
     healthy += before.problems.empty();
     // An installation left whole is healthy; one whose LoadBehavior is 3 again may be too.
-    if (!broken) {
-      EXPECT_TRUE(before.problems.empty()) << *Lines(before.problems).begin();
-    }
+    // What the draw broke is found; an installation left whole is healthy.
+    EXPECT_EQ(before.problems.empty(), !broken) << what;
 
     for (std::size_t k = 0; k < before.problems.size(); ++k) {
       const auto& problem = before.problems[k];

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 
 #include "memory_source.h"
@@ -60,6 +61,51 @@ TEST(EditorConfigLookup, NearerFilesAndLaterSectionsWinUpToARoot) {
     EXPECT_EQ(count, 1) << path;
   EXPECT_FALSE(source.reads.contains("/.editorconfig"));
   EXPECT_TRUE(Values(lookup.PropertiesFor("/elsewhere/m.bas")).contains("above_root"));
+}
+
+// The sizes as EditorConfig derives them from each other, the same whatever the letter case of
+// the values written.
+TEST(EditorConfigLookup, DerivesEachSizeFromTheOtherInAnyLetterCase) {
+  const struct {
+    const char* written;
+    const char* indent_size;  // "-": none
+    const char* tab_width;
+  } rows[] = {
+      {"indent_style = tab", "tab", "-"},
+      {"indent_style = tab\ntab_width = 8", "8", "8"},
+      {"indent_size = tab\ntab_width = abc", "abc", "abc"},
+      {"indent_size = 2", "2", "2"},
+      {"indent_size = 2\ntab_width = 8", "2", "8"},
+      {"indent_style = space\ntab_width = 3", "-", "3"},
+      {"indent_style = tab\nindent_size = 2", "2", "2"},
+  };
+  for (const auto& row : rows) {
+    for (const bool upper : {false, true}) {
+      std::string written = row.written;
+      if (upper) {
+        for (auto at = written.find(" = "); at != std::string::npos;
+             at = written.find(" = ", at + 1))
+          for (auto c = written.begin() + static_cast<long>(at); c != written.end() && *c != '\n';
+               ++c)
+            *c = static_cast<char>(std::toupper(static_cast<unsigned char>(*c)));
+      }
+      SCOPED_TRACE(written);
+      MemorySource source;
+      source.files["/p/.editorconfig"] = "root = true\n[*]\n" + written + "\n";
+      auto properties = EditorConfigLookup(source).PropertiesFor("/p/m.bas");
+      DeriveSizes(properties);
+      const auto values = Values(properties);
+      const auto value = [&](const char* key) {
+        return values.contains(key) ? values.at(key) : std::string("-");
+      };
+      EXPECT_EQ(value("indent_size"), row.indent_size);
+      // tab_width stays as written; the size taken from it is compared without case.
+      auto width = value("tab_width");
+      for (auto& c : width)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+      EXPECT_EQ(width, row.tab_width);
+    }
+  }
 }
 
 TEST(EditorConfigLookup, TakesWindowsPathsAndShares) {

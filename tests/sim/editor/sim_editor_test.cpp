@@ -119,7 +119,10 @@ TEST(SimEditorTest, EachMenuMemberIsCountedAndRefusedOnceItsControlIsDeleted) {
   SimEditor editor;
   auto bar = editor.Application()->CommandBars()->Add(u"Bar", host::kBarTop);
   auto controls = bar->Controls()->Add(host::kPopup)->Controls();
-  controls->Add(host::kButton);
+  auto button = controls->Add(host::kButton);
+  // Event sources taken before the deletion refuse a sink after it.
+  const auto sources = {editor.Application()->Events()->CommandBarEvents(*button),
+                        button->ButtonEvents()};
   editor.ResetCalls();
   controls->Item(controls->Count());
   for (const auto* member : {u"CommandBarControls.Count", u"CommandBarControls.Item"})
@@ -128,6 +131,34 @@ TEST(SimEditorTest, EachMenuMemberIsCountedAndRefusedOnceItsControlIsDeleted) {
   EXPECT_THROW(controls->Count(), host::HostError);
   EXPECT_THROW(controls->Item(1), host::HostError);
   EXPECT_THROW(controls->Add(host::kButton), host::HostError);
+  for (const auto& source : sources)
+    EXPECT_THROW(source->Advise(std::make_shared<RecordingSink>()), host::HostError);
+
+  // The bars' members, counted the same way.
+  using Bars = host::CommandBars;
+  const struct {
+    const char16_t* member;
+    std::function<void(Bars&)> call;
+  } bar_members[] = {
+      {u"CommandBars.Item", [](Bars& b) { b.Item(u"Bar"); }},
+      {u"CommandBars.Add", [](Bars& b) { b.Add(u"Other", host::kBarTop); }},
+      {u"CommandBars.ActiveMenuBar", [](Bars& b) { b.ActiveMenuBar(); }},
+      {u"CommandBar.Name", [](Bars& b) { b.Item(u"Bar")->Name(); }},
+      {u"CommandBar.Visible", [](Bars& b) { b.Item(u"Bar")->Visible(); }},
+      {u"CommandBar.SetVisible", [](Bars& b) { b.Item(u"Bar")->SetVisible(true); }},
+      {u"CommandBar.SetEnabled", [](Bars& b) { b.Item(u"Bar")->SetEnabled(true); }},
+      {u"CommandBar.Controls", [](Bars& b) { b.Item(u"Bar")->Controls(); }},
+      {u"CommandBar.FindControl", [](Bars& b) { b.Item(u"Bar")->FindControl(1); }},
+  };
+  for (const auto& m : bar_members) {
+    SCOPED_TRACE(text::ToUtf8(m.member));
+    editor.ResetCalls();
+    m.call(*editor.Application()->CommandBars());
+    EXPECT_EQ(editor.Calls(m.member), 1);
+    bar->Controls();  // a second member, which must not count as this one
+    EXPECT_EQ(editor.Calls(m.member),
+              m.member == std::u16string_view(u"CommandBar.Controls") ? 2 : 1);
+  }
 }
 
 SimCodeModule MakeModule(Lines lines) {

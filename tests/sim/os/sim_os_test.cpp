@@ -101,13 +101,67 @@ TEST(RegFile, RoundTripsByteForByte) {
       u"\r\n";
   RegistryTree tree;
   ParseRegFile(Utf16File(original), "round.reg", tree);
-  // Lines regedit would not read: a quoted name without '=', a hex digit past f, three digits.
-  for (const std::u16string bad : {u"\"a\"x\"v\"", u"\"b\"=hex:0g", u"\"c\"=hex:123"}) {
-    EXPECT_THROW(ParseRegFile(Utf16File(original + bad + u"\r\n"), "bad.reg", tree),
-                 std::runtime_error)
-        << text::ToUtf8(bad);
-  }
   EXPECT_EQ(FormatRegFile(tree), Utf16File(original));
+  // A file written by hand in UTF-8, with or without its mark, reads as the same tree.
+  for (const std::string mark : {"", "\xEF\xBB\xBF"}) {
+    const auto utf8 = mark + text::ToUtf8(original);
+    RegistryTree read;
+    ParseRegFile(std::vector<std::uint8_t>(utf8.begin(), utf8.end()), "utf8.reg", read);
+    EXPECT_EQ(FormatRegFile(read), Utf16File(original)) << mark.size();
+  }
+}
+
+// Each line regedit would not read, refused with its line and why; a file that is neither
+// UTF-16 nor UTF-8, or is no registry file, at line 1.
+TEST(RegFile, RefusesEachMalformedLineNamingItAndWhy) {
+  const std::u16string head = u"Windows Registry Editor Version 5.00\r\n[HKEY_CURRENT_USER\\K]\r\n";
+  const struct {
+    std::u16string line;
+    const char* reason;
+  } lines[] = {
+      {u"\"a\"x\"v\"", "expected \"name\"= or @="},
+      {u"\"b\"=hex:0g", "invalid hex digit"},
+      {u"\"c\"=hex:123", "invalid byte in hex data"},
+      {u"\"c\"=hex:01,,02", "invalid byte in hex data"},
+      {u"\"d\"=\"abc", "string is not enclosed in double quotes"},
+      {u"\"e\"=\"a\\x\"", "unknown escape in string"},
+      {u"\"f\"=\"a\"b\"", "unescaped double quote in string"},
+      {u"\"g\"=dword:123456789", "dword needs 1 to 8 hex digits"},
+      {u"\"g\"=dword:", "dword needs 1 to 8 hex digits"},
+      {u"\"h\"=hex(7:00", "invalid hex(type)"},
+      {u"\"i\"=hexx", "hex data without ':'"},
+      {u"\"j\"=-", "value deletions are not supported"},
+      {u"\"\"=\"x\"", "empty value name (the default value is @)"},
+      {u"\"k\"=wobble", "unknown value data"},
+      {u"[-HKEY_CURRENT_USER\\K]", "key deletions are not supported"},
+      {u"[HKEY_NOWHERE\\K]", "unknown root key"},
+      {u"[HKEY_CURRENT_USER\\\\K]", "empty key name in path"},
+      {u"[HKEY_CURRENT_USER\\K] x", "key line does not end with ']'"},
+  };
+  for (const auto& row : lines) {
+    SCOPED_TRACE(text::ToUtf8(row.line));
+    RegistryTree tree;
+    EXPECT_THAT([&] { ParseRegFile(Utf16File(head + row.line + u"\r\n"), "bad.reg", tree); },
+                ::testing::ThrowsMessage<std::runtime_error>(
+                    ::testing::StrEq(std::string("bad.reg:3: ") + row.reason)));
+  }
+  const std::string odd = "\xFF\xFEW";
+  const std::string latin = "Windows Registry Editor Version 5.00\r\n\xE9";
+  const struct {
+    std::vector<std::uint8_t> bytes;
+    const char* reason;
+  } files[] = {
+      {Utf16File(u"\"v\"=\"x\"\r\n"), "not a Windows Registry Editor Version 5.00 file"},
+      {Utf16File(u"Windows Registry Editor Version 5.00\r\n\"v\"=\"x\"\r\n"),
+       "value before the first key"},
+      {{odd.begin(), odd.end()}, "UTF-16 file with an odd number of bytes"},
+      {{latin.begin(), latin.end()}, "neither UTF-16 nor UTF-8 text"},
+  };
+  for (const auto& file : files) {
+    RegistryTree tree;
+    EXPECT_THAT([&] { ParseRegFile(file.bytes, "bad.reg", tree); },
+                ::testing::ThrowsMessage<std::runtime_error>(::testing::EndsWith(file.reason)));
+  }
 }
 
 // Posted messages and timers are handled where messages are pumped. Timers fall due in time
