@@ -92,11 +92,8 @@ TEST(AboutSwitches, EachBoxSwitchesItsOwnFeatureAtOnceAndStoresIt) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.index);
     AboutFixture f;
-    struct Blank : host::UserDocument {
-      void TabInitialize() override {}
-      void Code_Click(const std::u16string&) override {}
-    };
-    f.editor.RegisterDocumentClass(u"QWIX.VBIDETab", [] { return std::make_shared<Blank>(); });
+    f.editor.RegisterDocumentClass(
+        u"QWIX.VBIDETab", [] { return std::make_shared<tessaly::testing::BlankDocument>(); });
     host::AddInInstance add_in;
     f.features.CreateTabWindow(add_in);
     f.features.calls.clear();

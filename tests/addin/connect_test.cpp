@@ -23,10 +23,6 @@ using Calls = std::vector<std::string>;
 using test_support::EditorFor;
 
 struct TestAddIn : host::AddInInstance {};
-struct TestDocument : host::UserDocument {
-  void TabInitialize() override {}
-  void Code_Click(const std::u16string&) override {}
-};
 
 // One editor and OS, and one loaded add-in that can be unloaded and loaded again.
 class ConnectTest : public ::testing::Test {
@@ -37,7 +33,7 @@ class ConnectTest : public ::testing::Test {
     host_os.emplace(sim_os->Os());
     editor = std::make_unique<sim::SimEditor>(std::move(options));
     editor->RegisterDocumentClass(u"QWIX.VBIDETab",
-                                  [] { return std::make_shared<TestDocument>(); });
+                                  [] { return std::make_shared<testing::BlankDocument>(); });
     Load();
   }
   void Load() {

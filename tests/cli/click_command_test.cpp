@@ -19,14 +19,18 @@ const std::string kBlock = kHeader + CrLfLines(kShown);
 
 // The members of a click's report: the caret, collapsed at a line and column, then the events,
 // each a list of JSON values.
+std::string Caret(int start_line, int start_column, int end_line, int end_column) {
+  return R"("caret":{"start_line":)" + std::to_string(start_line) + R"(,"start_column":)" +
+         std::to_string(start_column) + R"(,"end_line":)" + std::to_string(end_line) +
+         R"(,"end_column":)" + std::to_string(end_column) + "}";
+}
+
 std::string Report(int line, int column, const std::string& urls = "",
                    const std::string& windows = "", const std::string& forms = "",
                    const std::string& boxes = "") {
-  const std::string l = std::to_string(line);
-  const std::string c = std::to_string(column);
-  return R"("caret":{"start_line":)" + l + R"(,"start_column":)" + c + R"(,"end_line":)" + l +
-         R"(,"end_column":)" + c + R"(},"message_boxes":[)" + boxes + R"(],"urls_opened":[)" +
-         urls + R"(],"windows":[)" + windows + R"(],"forms_opened":[)" + forms + "]";
+  return Caret(line, column, line, column) + R"(,"message_boxes":[)" + boxes +
+         R"(],"urls_opened":[)" + urls + R"(],"windows":[)" + windows + R"(],"forms_opened":[)" +
+         forms + "]";
 }
 
 // What a click does to kBlock, checked on the whole module (so the lines it must leave alone
@@ -80,7 +84,7 @@ TEST(ClickCommandTest, EditsAndReportsAtTheCaretAndSelection) {
 TEST(ClickCommandTest, SelectionOptionsAreTakenUpToEachBoundAndRefusedPastIt) {
   using language::Message;
   using enum language::MessageId;
-  struct Caret {
+  struct Selected {
     int start_line, start_column, end_line, end_column;
   };
   TempFolder folder;
@@ -97,15 +101,15 @@ TEST(ClickCommandTest, SelectionOptionsAreTakenUpToEachBoundAndRefusedPastIt) {
   };
   const struct {
     std::vector<std::string> options;
-    std::variant<Caret, Message> answer;
+    std::variant<Selected, Message> answer;
   } cases[] = {
       // clang-format off
-      {{}, Caret{1, 1, 1, 1}},
-      {{"--line", "6", "--col", "8"}, Caret{6, 8, 6, 8}},
-      {{"--line", "4", "--col", "1"}, Caret{4, 1, 4, 1}},
-      {{"--line", "000000006"}, Caret{6, 1, 6, 1}},
-      {{"--line", "2", "--col", "14", "--to", "6:8"}, Caret{2, 14, 6, 8}},
-      {{"--line", "6", "--col", "2", "--to", "1:1"}, Caret{1, 1, 6, 2}},
+      {{}, Selected{1, 1, 1, 1}},
+      {{"--line", "6", "--col", "8"}, Selected{6, 8, 6, 8}},
+      {{"--line", "4", "--col", "1"}, Selected{4, 1, 4, 1}},
+      {{"--line", "000000006"}, Selected{6, 1, 6, 1}},
+      {{"--line", "2", "--col", "14", "--to", "6:8"}, Selected{2, 14, 6, 8}},
+      {{"--line", "6", "--col", "2", "--to", "1:1"}, Selected{1, 1, 6, 2}},
       {{"--line", "7"}, past_module("7")},
       {{"--line", "16777216"}, past_module("16777216")},
       {{"--to", "7:1"}, past_module("7")},
@@ -133,15 +137,14 @@ TEST(ClickCommandTest, SelectionOptionsAreTakenUpToEachBoundAndRefusedPastIt) {
       EXPECT_TRUE(IsRefusalInEachLanguage(args, {*refused}));
       continue;
     }
-    const auto& caret = std::get<Caret>(c.answer);
+    const auto& caret = std::get<Selected>(c.answer);
     args.insert(args.end(), {"--report", "-"});
     const auto shown = RunTessaly(args);
     EXPECT_EQ(shown.status, kExitOk);
-    EXPECT_THAT(shown.err, testing::StartsWith(
-                               R"({"caret":{"start_line":)" + std::to_string(caret.start_line) +
-                               R"(,"start_column":)" + std::to_string(caret.start_column) +
-                               R"(,"end_line":)" + std::to_string(caret.end_line) +
-                               R"(,"end_column":)" + std::to_string(caret.end_column) + "},"));
+    EXPECT_THAT(shown.err, testing::StartsWith("{" +
+                                               Caret(caret.start_line, caret.start_column,
+                                                     caret.end_line, caret.end_column) +
+                                               ","));
   }
 }
 

@@ -14,11 +14,11 @@ namespace tessaly::doctor {
 namespace {
 
 using testing::FakeInstallation;
+using testing::kClasses;
 using testing::kMachineFolder;
 using testing::kUserFolder;
 using testing::kVersion;
 
-const std::u16string kClasses = u"Software\\Classes";
 const std::u16string kLayers =
     u"Software\\Microsoft\\Windows NT\\CurrentVersion\\AppCompatFlags\\Layers";
 const std::u16string kServer =
@@ -88,7 +88,7 @@ TEST(CheckupTest, NamesEachProblemAndFixesWhatNeedsNoAdministrator) {
        [](auto& i) { MarkElevated(i, Hive::kCurrentUser, u"~ RUNASADMIN"); i.Put(Hive::kCurrentUser, Bitness::kX64, {registration::VbaAddInKey(true), u"LoadBehavior", {}, 2, true}); },
        {"VBA x64: LoadBehavior is 2, not 3 (loaded at start-up); " + fix}, true},
       {"LoadBehavior 0, not listed, the 64-bit registration gone", Hive::kCurrentUser,
-       [](auto& i) { i.Put(Hive::kCurrentUser, Bitness::kX86, {registration::Vb6AddInKey(), u"LoadBehavior", {}, 0, true}); i.Remove(Hive::kCurrentUser, Bitness::kX86, registration::VbaAddInKey(false)); i.Remove(Hive::kCurrentUser, Bitness::kX64, u"Software\\Classes"); },
+       [](auto& i) { i.Put(Hive::kCurrentUser, Bitness::kX86, {registration::Vb6AddInKey(), u"LoadBehavior", {}, 0, true}); i.Remove(Hive::kCurrentUser, Bitness::kX86, registration::VbaAddInKey(false)); i.Remove(Hive::kCurrentUser, Bitness::kX64, kClasses); },
        {"VB6: LoadBehavior is 0: the editor turned the add-in off, as it does when the add-in fails to load; " + fix,
         "VBA x86: the add-in is not in the editor's add-in list; " + fix,
         "VBA x64: the class, the ProgID, the type library of the add-in are not registered for 64-bit programs; " + fix + " (registers x64\\QWIX.dll for this user)"}, true},

@@ -9,13 +9,14 @@
 #include <map>
 #include <string>
 
+#include "doctor/fake_installation.h"
 #include "registration/registration_entries.h"
 #include "text/utf.h"
 
 namespace tessaly::registration {
 namespace {
 
-const std::u16string kClasses = u"Software\\Classes";
+using doctor::testing::kClasses;
 
 class Written {
  public:

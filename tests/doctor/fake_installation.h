@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <map>
+#include <string>
 #include <tuple>
 #include <utility>
 
@@ -15,6 +16,8 @@ namespace tessaly::doctor::testing {
 inline constexpr char16_t kUserFolder[] = u"C:\\users\\me\\AppData\\Local\\Programs\\Tessaly\\";
 inline constexpr char16_t kMachineFolder[] = u"C:\\Program Files\\Tessaly\\";
 inline constexpr char kVersion[] = "1.36.0";
+// Where the packages register the classes, below either hive.
+inline const std::u16string kClasses = u"Software\\Classes";
 
 // The first bytes of a PE file for the machine (0x14C x86, 0x8664 x64).
 inline std::vector<std::uint8_t> PeHead(std::uint16_t machine) {
@@ -92,8 +95,7 @@ class FakeInstallation : public Installation {
     for (const Bitness bitness : {Bitness::kX86, Bitness::kX64}) {
       const bool win64 = bitness == Bitness::kX64;
       files[InstalledDll(bitness)] = {PeHead(win64 ? 0x8664 : 0x14C), version};
-      for (const auto& entry :
-           registration::ClassEntries(u"Software\\Classes", InstalledDll(bitness), win64))
+      for (const auto& entry : registration::ClassEntries(kClasses, InstalledDll(bitness), win64))
         Put(hive, bitness, entry);
       for (const auto& entry : registration::EditorAddInEntries(win64))
         Put(Hive::kCurrentUser, bitness, entry);

@@ -17,11 +17,10 @@ namespace tessaly::doctor {
 namespace {
 
 using testing::FakeInstallation;
+using testing::kClasses;
 using testing::kMachineFolder;
 using testing::kUserFolder;
 using testing::kVersion;
-
-const std::u16string kClasses = u"Software\\Classes";
 
 struct Drawn {
   FakeInstallation installation;

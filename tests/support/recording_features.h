@@ -13,6 +13,13 @@
 
 namespace tessaly::testing {
 
+// The tab window's document where only the window matters: the class an editor must know for
+// CreateTabWindow to make the window (register it as "<component>.VBIDETab").
+struct BlankDocument : host::UserDocument {
+  void TabInitialize() override {}
+  void Code_Click(const std::u16string&) override {}
+};
+
 class RecordingFeatures : public addin::Features {
  public:
   RecordingFeatures(const addin::Connection& connection, addin::ButtonSinks& button_sinks)

@@ -12,6 +12,7 @@
 #include "host/registry.h"
 #include "sim/os/reg_file.h"
 #include "sim/os/registry_tree.h"
+#include "sim/os/utf16_bytes.h"
 #include "text/utf.h"
 
 namespace tessaly::sim {
@@ -74,12 +75,7 @@ class Generator {
     const int length = value.type == host::kRegDword && Below(2) ? 4 : Below(90);
     for (int i = 0; i < length; ++i)
       value.data.push_back(static_cast<std::uint8_t>(Below(4) == 0 ? 0 : Below(256)));
-    if (value.type == host::kRegSz && Below(2)) {
-      value.data.clear();
-      for (const char16_t c : Name(false) + u'\0')
-        value.data.insert(value.data.end(),
-                          {static_cast<std::uint8_t>(c & 0xFF), static_cast<std::uint8_t>(c >> 8)});
-    }
+    if (value.type == host::kRegSz && Below(2)) value.data = testing::Sz(Name(false));
     return value;
   }
 
@@ -157,9 +153,7 @@ void Step(RegistryTree& tree, Model& model, Generator& generate) {
 // The file with each hex line wrapped after other commas, continued with other blanks.
 std::vector<std::uint8_t> RewrappedByHand(const std::vector<std::uint8_t>& file,
                                           Generator& generate) {
-  std::u16string text;
-  for (std::size_t i = 2; i + 1 < file.size(); i += 2)
-    text.push_back(static_cast<char16_t>(file[i] | (file[i + 1] << 8)));
+  const std::u16string text = testing::TextOfUtf16File(file);
   std::u16string joined;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text.compare(i, 5, u"\\\r\n  ") == 0) {
@@ -167,16 +161,12 @@ std::vector<std::uint8_t> RewrappedByHand(const std::vector<std::uint8_t>& file,
       continue;
     }
     joined.push_back(text[i]);
-    const bool in_hex_data = text.rfind(u"=hex", i) != std::u16string::npos &&
-                             text.rfind(u"=hex", i) > text.rfind(u'\n', i);
+    const auto hex = text.rfind(u"=hex", i);
+    const bool in_hex_data = hex != std::u16string::npos && hex > text.rfind(u'\n', i);
     if (text[i] == u',' && in_hex_data && generate.Below(6) == 0)
       joined += generate.Below(2) ? u"\\\r\n\t" : u" \\\n    ";
   }
-  std::vector<std::uint8_t> bytes = {0xFF, 0xFE};
-  for (const char16_t c : joined)
-    bytes.insert(bytes.end(),
-                 {static_cast<std::uint8_t>(c & 0xFF), static_cast<std::uint8_t>(c >> 8)});
-  return bytes;
+  return testing::Utf16File(joined);
 }
 
 TEST(RegistryTreeProperty, AgreesWithAPlainMapAndComesBackFromItsFile) {

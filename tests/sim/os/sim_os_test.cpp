@@ -13,6 +13,7 @@
 #include "sim/os/sim_message_loop.h"
 #include "sim/os/sim_os.h"
 #include "sim/os/sim_system_services.h"
+#include "sim/os/utf16_bytes.h"
 #include "support/cli_fixture.h"
 #include "text/utf.h"
 
@@ -21,16 +22,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A string value's bytes, with the terminating null.
-std::vector<std::uint8_t> Sz(std::u16string_view text) {
-  std::vector<std::uint8_t> bytes;
-  for (const char16_t c : std::u16string(text) + u'\0')
-    bytes.insert(bytes.end(),
-                 {static_cast<std::uint8_t>(c & 0xFF), static_cast<std::uint8_t>(c >> 8)});
-  return bytes;
-}
-
 using test_support::TempFolder;
+using testing::Sz;
+using testing::Utf16File;
 
 std::int32_t Write(SimRegistry& registry, const std::u16string& subkey, const std::u16string& name,
                    const std::vector<std::uint8_t>& data, std::uint32_t type = host::kRegSz) {
@@ -72,13 +66,6 @@ TEST(SimRegistry, WritesEveryChangeThroughToItsFileAndUndoesOneTheFileRefuses) {
   fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
   EXPECT_EQ(Write(registry, key, u"N", Sz(u"new")), 0);
   EXPECT_EQ(SimRegistry(file).Value(host::kCurrentUser, key, u"N")->data, Sz(u"new"));
-}
-
-// The file's bytes: a byte-order mark, then the text without a terminating null.
-std::vector<std::uint8_t> Utf16File(std::u16string_view text) {
-  auto bytes = Sz(u"\uFEFF" + std::u16string(text));
-  bytes.resize(bytes.size() - 2);
-  return bytes;
 }
 
 // A file as regedit writes it comes back byte for byte.
