@@ -42,7 +42,8 @@ std::string ReadChunks(std::size_t expected, const std::string& shown, ReadSome 
   constexpr std::size_t kLargestBlock = 16 << 20;
   std::vector<std::string> blocks;
   std::size_t total = 0;
-  std::size_t room = std::min(std::max(expected + 1, kFirstBlock), kModuleSizeLimit + 1);
+  // The buffer is zeroed before it is read into: a file of known size gets no more than itself.
+  std::size_t room = std::min(expected > 0 ? expected + 1 : kFirstBlock, kModuleSizeLimit + 1);
   for (bool ended = false; !ended;) {
     std::string block(room, '\0');
     std::size_t size = 0;

@@ -1,6 +1,7 @@
 #include "codetools/indent_rules.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <initializer_list>
 
@@ -29,31 +30,53 @@ enum class WordGroup : std::uint8_t {
   kCloser,      // closes a block
 };
 
+// A word of up to eight ASCII letters folded to lower case and packed one letter a byte, the
+// first lowest: comparing two words is then comparing two integers. Zero for any other word,
+// which no keyword packs to.
+constexpr std::uint64_t PackedLowerCase(std::u16string_view word) {
+  if (word.empty() || word.size() > 8) return 0;
+  std::uint64_t packed = 0;
+  for (std::size_t i = 0; i < word.size(); ++i) {
+    // Setting bit 5 folds A-Z onto a-z and maps no other character onto a letter.
+    const auto folded = static_cast<char16_t>(word[i] | 0x20);
+    if (folded < u'a' || folded > u'z') return 0;
+    packed |= static_cast<std::uint64_t>(folded) << (8 * i);
+  }
+  return packed;
+}
+
 struct WordEntry {
-  std::u16string_view word;
+  std::uint64_t packed;
   WordGroup group;
 };
 
-// The table by length of word, in lower case. A statement's first word is looked up for every
-// line of a whole module, and most first words are no keyword at all: picking the few entries
-// of the word's length first turns such a word away after a comparison or two.
-constexpr WordEntry kTwoLetterWords[] = {{u"do", WordGroup::kLoopOrWith}, {u"if", WordGroup::kIf}};
-constexpr WordEntry kThreeLetterWords[] = {
-    {u"sub", WordGroup::kHeader}, {u"for", WordGroup::kLoopOrWith}, {u"end", WordGroup::kEnd}};
-constexpr WordEntry kFourLetterWords[] = {
-    {u"type", WordGroup::kHeader}, {u"enum", WordGroup::kHeader}, {u"with", WordGroup::kLoopOrWith},
-    {u"open", WordGroup::kOpen},   {u"case", WordGroup::kMiddle}, {u"else", WordGroup::kMiddle},
-    {u"loop", WordGroup::kCloser}, {u"next", WordGroup::kNext},   {u"wend", WordGroup::kCloser}};
-constexpr WordEntry kFiveLetterWords[] = {{u"while", WordGroup::kLoopOrWith},
-                                          {u"close", WordGroup::kClose}};
-constexpr WordEntry kSixLetterWords[] = {{u"public", WordGroup::kScope},
-                                         {u"friend", WordGroup::kScope},
-                                         {u"select", WordGroup::kSelect},
-                                         {u"elseif", WordGroup::kMiddle},
-                                         {u"static", WordGroup::kStatic}};
-constexpr WordEntry kSevenLetterWords[] = {{u"private", WordGroup::kScope}};
-constexpr WordEntry kEightLetterWords[] = {{u"function", WordGroup::kHeader},
-                                           {u"property", WordGroup::kHeader}};
+// The table by length of word. A statement's first word is looked up for every line of a whole
+// module, and most first words are no keyword at all: one packing and a comparison of integers
+// or two with the entries of its length turn such a word away.
+constexpr WordEntry kTwoLetterWords[] = {{PackedLowerCase(u"if"), WordGroup::kIf},
+                                         {PackedLowerCase(u"do"), WordGroup::kLoopOrWith}};
+constexpr WordEntry kThreeLetterWords[] = {{PackedLowerCase(u"end"), WordGroup::kEnd},
+                                           {PackedLowerCase(u"for"), WordGroup::kLoopOrWith},
+                                           {PackedLowerCase(u"sub"), WordGroup::kHeader}};
+constexpr WordEntry kFourLetterWords[] = {{PackedLowerCase(u"else"), WordGroup::kMiddle},
+                                          {PackedLowerCase(u"next"), WordGroup::kNext},
+                                          {PackedLowerCase(u"case"), WordGroup::kMiddle},
+                                          {PackedLowerCase(u"with"), WordGroup::kLoopOrWith},
+                                          {PackedLowerCase(u"loop"), WordGroup::kCloser},
+                                          {PackedLowerCase(u"type"), WordGroup::kHeader},
+                                          {PackedLowerCase(u"enum"), WordGroup::kHeader},
+                                          {PackedLowerCase(u"wend"), WordGroup::kCloser},
+                                          {PackedLowerCase(u"open"), WordGroup::kOpen}};
+constexpr WordEntry kFiveLetterWords[] = {{PackedLowerCase(u"while"), WordGroup::kLoopOrWith},
+                                          {PackedLowerCase(u"close"), WordGroup::kClose}};
+constexpr WordEntry kSixLetterWords[] = {{PackedLowerCase(u"select"), WordGroup::kSelect},
+                                         {PackedLowerCase(u"elseif"), WordGroup::kMiddle},
+                                         {PackedLowerCase(u"public"), WordGroup::kScope},
+                                         {PackedLowerCase(u"friend"), WordGroup::kScope},
+                                         {PackedLowerCase(u"static"), WordGroup::kStatic}};
+constexpr WordEntry kSevenLetterWords[] = {{PackedLowerCase(u"private"), WordGroup::kScope}};
+constexpr WordEntry kEightLetterWords[] = {{PackedLowerCase(u"function"), WordGroup::kHeader},
+                                           {PackedLowerCase(u"property"), WordGroup::kHeader}};
 
 std::span<const WordEntry> WordsOfLength(std::size_t length) {
   switch (length) {
@@ -99,15 +122,9 @@ bool IsOneOf(std::u16string_view word, std::initializer_list<std::u16string_view
 WordGroup GroupOf(std::u16string_view word) {
   const std::span<const WordEntry> entries = WordsOfLength(word.size());
   if (entries.empty()) return WordGroup::kNone;
-  // Lowered once, so that each entry is a plain comparison that stops at its first letter.
-  char16_t lowered[8];
-  for (std::size_t i = 0; i < word.size(); ++i)
-    lowered[i] = AsciiLower(word[i]);
+  const std::uint64_t packed = PackedLowerCase(word);
   for (const WordEntry& entry : entries) {
-    std::size_t same = 0;
-    while (same < word.size() && entry.word[same] == lowered[same])
-      ++same;
-    if (same == word.size()) return entry.group;
+    if (entry.packed == packed) return entry.group;
   }
   return WordGroup::kNone;
 }
@@ -116,14 +133,21 @@ bool IsBlankOrTab(char16_t c) {
   return c == u' ' || c == u'\t';
 }
 
-bool IsDigit(char16_t c) {
+constexpr bool IsDigit(char16_t c) {
   return c >= u'0' && c <= u'9';
 }
 
-// Letters of any script may name a label (`出错:`).
+// Letters of any script may name a label (`出错:`). A table for the ASCII characters: the
+// run of them a statement starts with is measured on every line.
+constexpr auto kAsciiNameCharacters = [] {
+  std::array<bool, 0x80> name{};
+  for (char16_t c = 0; c < 0x80; ++c)
+    name[c] = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || IsDigit(c) || c == u'_';
+  return name;
+}();
+
 bool IsNameCharacter(char16_t c) {
-  return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || IsDigit(c) || c == u'_' ||
-         c >= 0x80;
+  return c >= 0x80 || kAsciiNameCharacters[c];
 }
 
 bool EndsWithIgnoringCase(std::u16string_view text, std::u16string_view suffix) {
@@ -293,10 +317,10 @@ StatementEffect EffectOfStatement(std::span<const std::u16string_view> lines, bo
   if (name_end == 0) return effect;
   const std::u16string_view name = code.substr(0, name_end);
   WordGroup group = GroupOf(name);
-  const bool name_ends_word = name_end == code.size() || IsBlankOrTab(code[name_end]);
-  // Most statements start with a name that is no keyword and no label (`x = 1`, `Call F`):
-  // the name alone turns them away.
-  if (name_ends_word && group == WordGroup::kNone && !IsDigit(name.front())) return effect;
+  // Most statements start with a name that is no keyword and no label (`x = 1`, `Call F`,
+  // `Debug.Print x`): the name and the character after it turn them away.
+  const bool maybe_label = name_end < code.size() && code[name_end] == u':';
+  if (group == WordGroup::kNone && !maybe_label && !IsDigit(name.front())) return effect;
   const StatementStart start = SkipLabel(code, name, group);
   Words words(start.statement);
   const std::u16string_view first = words.Next();
