@@ -41,21 +41,31 @@ int Properties(HWND window) {
   return count;
 }
 
-// An editor's window given its own procedure back keeps nothing of ours: no property naming a
-// procedure of a DLL that may be unloaded next.
-TEST(WinWindowSystemTest, AWindowGivenBackKeepsNoPropertyOfOurs) {
+// What the window system answers about a window's procedure over the window's life, as the
+// wheel and the tab strip rely on it when they take a window over and give it back: the
+// window's own procedure, ours by our id while installed, its own again afterwards with no
+// property naming a procedure of a DLL that may be unloaded next, and nothing once it is gone.
+TEST(WinWindowSystemTest, AnswersForAWindowsProcedureFollowTheWindowsLife) {
   HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                 nullptr, nullptr);
   ASSERT_TRUE(window);
-  const int before = Properties(window);
-  WinWindowSystem system;
   const auto handle = reinterpret_cast<host::WindowHandle>(window);
-  const auto ours = system.RegisterWindowProc([](auto...) -> std::intptr_t { return 0; });
-  const auto previous = system.SetWindowProc(handle, ours);
-  EXPECT_GT(Properties(window), before);
-  system.SetWindowProc(handle, previous);
-  EXPECT_EQ(Properties(window), before);
+  const auto own = static_cast<host::WindowProcId>(GetWindowLongPtrW(window, GWLP_WNDPROC));
+  const int properties = Properties(window);
+  WinWindowSystem system;
+  const auto ours = system.RegisterWindowProc([](auto...) -> std::intptr_t { return 7; });
+  EXPECT_EQ(system.InstalledWindowProc(handle), own);
+  EXPECT_EQ(system.SetWindowProc(handle, ours), own);
+  EXPECT_EQ(system.InstalledWindowProc(handle), ours);
+  EXPECT_EQ(SendMessageW(window, WM_USER, 0, 0), 7);
+  EXPECT_GT(Properties(window), properties);
+  EXPECT_EQ(system.SetWindowProc(handle, ours), ours);
+  EXPECT_EQ(system.SetWindowProc(handle, own), ours);
+  EXPECT_EQ(system.InstalledWindowProc(handle), own);
+  EXPECT_EQ(Properties(window), properties);
   DestroyWindow(window);
+  EXPECT_EQ(system.InstalledWindowProc(handle), 0);
+  EXPECT_EQ(system.SetWindowProc(handle, ours), 0);
 }
 
 }  // namespace
