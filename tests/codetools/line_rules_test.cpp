@@ -87,6 +87,9 @@ TEST(Comments, ACommentLineIsToldByItsStart) {
   EXPECT_FALSE(IsCommentLine(u"x = 1 ' note"));
   EXPECT_FALSE(IsCommentLine(u"\t' after a tab"));
   EXPECT_EQ(StripComment(u"s = \"it's\" ' it's"), u"s = \"it's\" ");
+  // A trailing comment is found after any statement but `Rem`, in any case, and its blank.
+  EXPECT_EQ(FindCommentStart(u"Ram x ' note"), 7);
+  EXPECT_EQ(FindCommentStart(u"rEm x ' note"), 0);
 }
 
 TEST(Cleaning, CutsCommentsOffAndUnindentsLines) {

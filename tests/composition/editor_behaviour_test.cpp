@@ -114,6 +114,28 @@ TEST_F(AddInFixture, EachClickOfTheTableGivesItsTextAndCaretInBothEditorsAndIsUn
   EXPECT_TRUE(os.system().MessageBoxes().empty());
 }
 
+// A tab window the last run left floating is docked at the next start: double-clicked inside
+// its caption and made one strip high. A docked one sits at 0 on either side and stays as it is.
+TEST_F(AddInFixture, ATabWindowLeftFloatingIsDockedAtTheNextStart) {
+  for (const auto& [left, top] : {std::pair{0, 0}, {300, 0}, {0, 200}, {300, 200}}) {
+    Start({{u"Report", {u"Sub A()", u"End Sub"}}});
+    Unload();
+    auto& window = editor->Window(u"标签");
+    window.SetLeft(left);
+    window.SetTop(top);
+    const auto height = window.Height();
+    const auto& clicks = os.windows().MouseEvents();
+    const auto clicked = clicks.size();
+    Load();
+    const bool floating = left > 0 && top > 0;
+    EXPECT_EQ(window.Height(), floating ? 60 : height);
+    EXPECT_EQ(clicks.size() - clicked, floating ? 4u : 0u);
+    if (floating) {
+      EXPECT_EQ(clicks.back().cursor, (host::Point{left + 10, top + 10}));
+    }
+  }
+}
+
 // Loaded, unloaded and loaded again in one editor run, as a user does from the Add-In Manager,
 // and timers that fire while the add-in waits inside a message box. Run this program under
 // valgrind after changing any lifetime.
@@ -296,6 +318,13 @@ TEST(UndoHistory, KeepsFiftyChangesAModuleAndEightMegabytesInAllDroppingTheOldes
   history.DropAll();
   EXPECT_EQ(history.Count(u"B") + history.Count(u"C"), 0u);
   EXPECT_EQ(history.Bytes(), 0u);
+  // Up to the bound exactly every change stays; past it the oldest goes.
+  add(u"D", u'd', 1);
+  add(u"E", u'e', (menu::UndoHistory::kBytesInAll - 2 * history.Bytes()) / 2 + 1);
+  EXPECT_EQ(history.Bytes(), menu::UndoHistory::kBytesInAll);
+  EXPECT_EQ(history.Count(u"D"), 1u);
+  add(u"F", u'f', 1);
+  EXPECT_EQ(history.Count(u"D") + history.Count(u"E") + history.Count(u"F"), 2u);
 }
 
 }  // namespace

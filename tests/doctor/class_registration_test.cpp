@@ -54,6 +54,7 @@ TEST(ClassRegistration, LeadsComFromEachNameToTheDllOfItsBitnessAndBack) {
       EXPECT_EQ(
           written.Text(u"TypeLib\\" + library + u"\\1.0\\0\\" + (win64 ? u"win64" : u"win32")),
           dll);
+      EXPECT_EQ(written.Text(u"TypeLib\\" + library + u"\\1.0\\FLAGS"), u"0");
     }
     EXPECT_EQ(written.Text(u"QWIX.Connect\\CLSID"), kConnectClassId);
     EXPECT_EQ(written.Text(u"QWIX.VBIDETab\\CLSID"), kTabClassId);

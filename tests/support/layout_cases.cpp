@@ -39,6 +39,7 @@ std::vector<LayoutCase> MakeCases() {
     {"loops and files end as VB ends them; a procedure starts at the module's level", {}, u"",
      u"Sub S()\n    For i = 1 To 2\n        For j = 1 To 2\n            x = i * j\n"
      u"    Next j, i\n    Open f For Input As #1\n        Line Input #1, s\n    Close #1\n"
+     u"    Open f For Output As #1: Print #1, x: Close #1\n"
      u"    Exit Sub\n    Fail:\n    Close #1\n    If a Then\n        Close #2\n    End If\n"
      u"    If a Then Rem note\n        b = 1\n    Else If c Then\n            d = 1\n"
      u"        End If\n    End If\n    If a Then  \n        b = 2\n    End If\nEnd Sub\n"
@@ -68,7 +69,8 @@ std::vector<LayoutCase> MakeCases() {
      u"Private Type Row\n    For As Integer\n    Sub As Long\n    Next As String\nEnd Type\n"
      u"Enum Kinds\n    Case1\n    Loop = 2\nEnd Enum\nSub S()\n    x = 1\nEnd Sub"},
     {"a line number or label before the statement; a keyword before a colon", {}, u"",
-     u"Sub S()\n    10 If x Then\n        20 y = 1\n    30 End If\n    Retry: If x Then\n"
+     u"Sub S()\n    10 If x Then\n        20 y = 1\n    30 End If\n    40: If x Then\n        y = 4\n"
+     u"    End If\n    RetryAll: If x Then\n"
      u"        y = 2\n    Else: y = 3\n    End If: z = 1\n    If a Then\n        b = 1\n"
      u"    Else:\n        b = 2\n    End If\n    ErrHandler:\n    出错:\nEnd Sub"},
     {"indent_style = tab: a tab a level, blanks and tabs give way", {"indent_style = tab"},

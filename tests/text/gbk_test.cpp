@@ -73,6 +73,8 @@ TEST(Gbk, DecodesCodePage936AndEscapesTheRest) {
     EXPECT_EQ(DecodeGbk(c.bytes), c.text) << c.bytes;
     EXPECT_EQ(RoundTrip(c.bytes), c.bytes);
   }
+  // A lead byte at the end of what is decoded takes nothing from past its end.
+  EXPECT_EQ(DecodeGbk(std::string_view("\xB4\xFA", 1)), u"\xDCB4");
 }
 
 // ASCII is decoded in runs taken several bytes at a time: a pair, a stray high byte or the end
