@@ -1,5 +1,6 @@
 #include <gmock/gmock.h>
 
+#include <ctime>
 #include <variant>
 
 #include "cli/click_report.h"
@@ -23,6 +24,14 @@ std::string Caret(int start_line, int start_column, int end_line, int end_column
   return R"("caret":{"start_line":)" + std::to_string(start_line) + R"(,"start_column":)" +
          std::to_string(start_column) + R"(,"end_line":)" + std::to_string(end_line) +
          R"(,"end_column":)" + std::to_string(end_column) + "}";
+}
+
+// The date a snippet's $DATE$ gives on this machine now.
+std::string Today() {
+  const std::time_t now = std::time(nullptr);
+  char date[16] = {};
+  std::strftime(date, sizeof date, "%Y-%m-%d", std::localtime(&now));
+  return date;
 }
 
 std::string Report(int line, int column, const std::string& urls = "",
@@ -201,7 +210,7 @@ TEST(ClickCommandTest, ClicksTheUsersOwnSnippetsByTheirPath) {
   folder.Write("user/错误处理.txt", "On Error GoTo 0\n");
   folder.Write("user/坏.txt", std::string("\0", 1));
   fs::create_directories(folder.Path() / "proj" / ".tessaly" / "snippets");
-  folder.Write("proj/.tessaly/snippets/错误处理.txt", "On Error Resume Next '$CURSOR$\n");
+  folder.Write("proj/.tessaly/snippets/错误处理.txt", "On Error Resume Next '$DATE$$CURSOR$\n");
   fs::create_directories(folder.Path() / "proj" / "src");
   const std::string path = folder.Write("proj/src/Block.bas", kBlock);
   const std::string user = Utf8Text(folder.Path() / "user");
@@ -219,10 +228,10 @@ TEST(ClickCommandTest, ClicksTheUsersOwnSnippetsByTheirPath) {
   const auto click = RunTessaly(
       {"click", "我的代码/错误处理", path, "--line", "3", "--snippets", user, "--report", "-"});
   EXPECT_EQ(click.status, kExitOk);
-  EXPECT_EQ(click.out,
-            kHeader + CrLfLines({"Sub A()", "    If x Then", "        On Error Resume Next '",
-                                 "        y = 1", "", "    End If", "End Sub"}));
-  EXPECT_EQ(click.err, bad + "{" + Report(3, 31) + "}\n");
+  EXPECT_EQ(click.out, kHeader + CrLfLines({"Sub A()", "    If x Then",
+                                            "        On Error Resume Next '" + Today(),
+                                            "        y = 1", "", "    End If", "End Sub"}));
+  EXPECT_EQ(click.err, bad + "{" + Report(3, 41) + "}\n");
 
   const auto undone = RunTessaly({"click", "我的代码/错误处理", path, "--line", "3", "--snippets",
                                   user, "--then", "撤销上次修改", "-i"});

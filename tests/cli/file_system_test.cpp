@@ -75,6 +75,19 @@ TEST(PosixLocale, TheProgramSpeaksTheLocalesLanguage) {
                   .out.starts_with("用法：tessaly <命令> [选项]\n"));
 }
 
+// Without a folder for settings (XDG_CONFIG_HOME and HOME empty) the switches have nowhere to
+// be kept: refused, not kept below whatever folder the program happens to run in.
+TEST(PosixFiles, SwitchesWithoutAConfigFolderAreRefused) {
+  const auto about =
+      RunBinary({"about", "--set", "多标签页=1"}, "", false, {"XDG_CONFIG_HOME=", "HOME="});
+  EXPECT_EQ(about.status, kExitBadInput);
+  EXPECT_EQ(about.err,
+            "tessaly: " +
+                language::Say(language::Language::kEnglish,
+                              {language::MessageId::kNoConfigFolderForRegistry, {}, {}}) +
+                "\n");
+}
+
 // A file rewritten in place keeps its permission bits; a link is followed: the file it names
 // takes the bytes, and the link stays a link.
 TEST(PosixFiles, InPlaceKeepsTheModeAndFollowsLinks) {

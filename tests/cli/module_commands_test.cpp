@@ -4,6 +4,7 @@
 #include <array>
 #include <set>
 
+#include "cli/unified_diff.h"
 #include "support/cli_fixture.h"
 #include "support/code_fixture.h"
 #include "support/framed_module.h"
@@ -162,6 +163,11 @@ TEST(PipedModules, StandardInputThatFailsOrNeverEndsIsRefused) {
                     : "tessaly: <stdin>: larger than 256 MiB, the most a module may hold\n");
     EXPECT_EQ(ReadBytes(module), kFlatModule);
   }
+}
+
+// Files of another line count make one hunk of all the lines, the old then the new.
+TEST(UnifiedDiff, FilesOfAnotherLineCountAreOneHunkOfEveryLine) {
+  EXPECT_EQ(UnifiedDiff("m", "a\nb\n", "a\n"), "--- m\n+++ m\n@@ -1,2 +1,1 @@\n-a\n-b\n+a\n");
 }
 
 }  // namespace
