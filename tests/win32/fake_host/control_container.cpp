@@ -1,5 +1,7 @@
 #include "win32/fake_host/control_container.h"
 
+#include <gtest/gtest.h>
+
 #include <set>
 
 namespace tessaly::fake_host {
@@ -46,13 +48,54 @@ RECT ClientArea(HWND window) {
 
 }  // namespace
 
+// The editor's frame window as an in-place object meets it: it holds on to the object that says
+// it is the active one, as the editors do, until the object says that none is.
+class ControlContainer::Frame final : public RefCounted<IOleInPlaceFrame> {
+ public:
+  explicit Frame(HWND window) : window_(window) {}
+  bool HoldsActiveObject() const { return static_cast<bool>(active_); }
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+    if (!object) return E_POINTER;
+    *object = nullptr;
+    return Offer(iid, {IID_IUnknown, IID_IOleWindow, IID_IOleInPlaceUIWindow, IID_IOleInPlaceFrame},
+                 this, object)
+               ? S_OK
+               : E_NOINTERFACE;
+  }
+  HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override {
+    *window = window_;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetBorder(LPRECT) override { return INPLACE_E_NOTOOLSPACE; }
+  HRESULT STDMETHODCALLTYPE RequestBorderSpace(LPCBORDERWIDTHS) override {
+    return INPLACE_E_NOTOOLSPACE;
+  }
+  HRESULT STDMETHODCALLTYPE SetBorderSpace(LPCBORDERWIDTHS) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE SetActiveObject(IOleInPlaceActiveObject* object, LPCOLESTR) override {
+    active_ = ComPtr<IOleInPlaceActiveObject>(object);
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE InsertMenus(HMENU, LPOLEMENUGROUPWIDTHS) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE SetMenu(HMENU, HOLEMENU, HWND) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE RemoveMenus(HMENU) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE SetStatusText(LPCOLESTR) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE EnableModeless(BOOL) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE TranslateAccelerator(LPMSG, WORD) override { return S_FALSE; }
+
+ private:
+  HWND window_;
+  ComPtr<IOleInPlaceActiveObject> active_;
+};
+
 // The site: the container's window for the control, whose whole client area it gets; in a
 // document container also the document's site.
 class ControlContainer::Site final
     : public RefCounted<IOleClientSite, IOleInPlaceSite, IOleDocumentSite> {
  public:
-  Site(HWND window, const LiveCount& live, ControlContainer* document_container)
-      : window_(window), alive_(live), document_container_(document_container) {}
+  Site(HWND window, Frame* frame, const LiveCount& live, ControlContainer* document_container)
+      : window_(window), frame_(frame), alive_(live), document_container_(document_container) {}
   // The container is going; the document can no longer ask it for anything.
   void Leave() { document_container_ = nullptr; }
 
@@ -95,7 +138,8 @@ class ControlContainer::Site final
   HRESULT STDMETHODCALLTYPE GetWindowContext(IOleInPlaceFrame** frame,
                                              IOleInPlaceUIWindow** document, LPRECT place,
                                              LPRECT clip, LPOLEINPLACEFRAMEINFO info) override {
-    *frame = nullptr;
+    frame_->AddRef();
+    *frame = frame_.Get();
     *document = nullptr;
     *place = *clip = ClientArea(window_);
     *info = {info->cb, FALSE, window_, nullptr, 0};
@@ -110,6 +154,7 @@ class ControlContainer::Site final
 
  private:
   HWND window_;
+  ComPtr<Frame> frame_;
   LiveCount alive_;
   ControlContainer* document_container_;
 };
@@ -143,8 +188,9 @@ ControlContainer::ControlContainer(ComPtr<IOleObject> control, HWND window, cons
                                    Kind kind)
     : control_(std::move(control)),
       window_(window),
+      frame_(ComPtr<Frame>::Adopt(new Frame(MainWindow()))),
       site_(ComPtr<IOleClientSite>::Adopt(
-          new Site(window, live, kind == Kind::kDocument ? this : nullptr))) {}
+          new Site(window, frame_.Get(), live, kind == Kind::kDocument ? this : nullptr))) {}
 
 ControlContainer::~ControlContainer() {
   Close();
@@ -226,6 +272,8 @@ void ControlContainer::Close() {
   control_->SetClientSite(nullptr);
   control_.Reset();
   site_.Reset();
+  // An object that leaves itself active in the frame is held by the editor after it is closed.
+  EXPECT_FALSE(frame_->HoldsActiveObject()) << "the closed object is still the frame's active one";
 }
 
 }  // namespace tessaly::fake_host

@@ -43,6 +43,7 @@ class ControlContainer {
 
  private:
   class Site;
+  class Frame;
   ControlContainer(ComPtr<IOleObject> control, HWND window, const LiveCount& live, Kind kind);
   static LRESULT CALLBACK ToolWindowProcedure(HWND window, UINT message, WPARAM w_param,
                                               LPARAM l_param);
@@ -53,6 +54,7 @@ class ControlContainer {
 
   ComPtr<IOleObject> control_;
   HWND window_;
+  ComPtr<Frame> frame_;  // before the site, which holds it too
   ComPtr<IOleClientSite> site_;
   ComPtr<IOleDocumentView> view_;
 };
