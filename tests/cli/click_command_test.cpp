@@ -18,14 +18,6 @@ const std::vector<std::string> kShown = {"Sub A()", "    If x Then", "        y 
                                          "",        "    End If",    "End Sub"};
 const std::string kBlock = kHeader + CrLfLines(kShown);
 
-// The members of a click's report: the caret, collapsed at a line and column, then the events,
-// each a list of JSON values.
-std::string Caret(int start_line, int start_column, int end_line, int end_column) {
-  return R"("caret":{"start_line":)" + std::to_string(start_line) + R"(,"start_column":)" +
-         std::to_string(start_column) + R"(,"end_line":)" + std::to_string(end_line) +
-         R"(,"end_column":)" + std::to_string(end_column) + "}";
-}
-
 // The date a snippet's $DATE$ gives on this machine now.
 std::string Today() {
   const std::time_t now = std::time(nullptr);
@@ -34,6 +26,15 @@ std::string Today() {
   return date;
 }
 
+// A click's selection as its report writes it.
+std::string Caret(int start_line, int start_column, int end_line, int end_column) {
+  return R"("caret":{"start_line":)" + std::to_string(start_line) + R"(,"start_column":)" +
+         std::to_string(start_column) + R"(,"end_line":)" + std::to_string(end_line) +
+         R"(,"end_column":)" + std::to_string(end_column) + "}";
+}
+
+// The members of a click's report: the caret, collapsed at a line and column, then the events,
+// each a list of JSON values.
 std::string Report(int line, int column, const std::string& urls = "",
                    const std::string& windows = "", const std::string& forms = "",
                    const std::string& boxes = "") {
