@@ -4,8 +4,25 @@ namespace tessaly::codetools {
 
 namespace {
 
-bool IsBlankOrTab(char16_t c) {
-  return c == u' ' || c == u'\t';
+template <typename Unit>
+bool IsBlankOrTab(Unit c) {
+  return c == ' ' || c == '\t';
+}
+
+template <typename Unit>
+std::basic_string_view<Unit> TrimLeadingRun(std::basic_string_view<Unit> text) {
+  std::size_t begin = 0;
+  while (begin < text.size() && IsBlankOrTab(text[begin]))
+    ++begin;
+  return text.substr(begin);
+}
+
+template <typename Unit>
+std::basic_string_view<Unit> TrimTrailingRun(std::basic_string_view<Unit> text) {
+  std::size_t end = text.size();
+  while (end > 0 && IsBlankOrTab(text[end - 1]))
+    --end;
+  return text.substr(0, end);
 }
 
 }  // namespace
@@ -33,17 +50,19 @@ bool IsBlankLine(std::u16string_view line) {
 }
 
 std::u16string_view TrimLeadingBlanksAndTabs(std::u16string_view text) {
-  std::size_t begin = 0;
-  while (begin < text.size() && IsBlankOrTab(text[begin]))
-    ++begin;
-  return text.substr(begin);
+  return TrimLeadingRun(text);
 }
 
 std::u16string_view TrimTrailingBlanksAndTabs(std::u16string_view text) {
-  std::size_t end = text.size();
-  while (end > 0 && IsBlankOrTab(text[end - 1]))
-    --end;
-  return text.substr(0, end);
+  return TrimTrailingRun(text);
+}
+
+std::string_view TrimLeadingBlanksAndTabs(std::string_view text) {
+  return TrimLeadingRun(text);
+}
+
+std::string_view TrimTrailingBlanksAndTabs(std::string_view text) {
+  return TrimTrailingRun(text);
 }
 
 std::u16string TrimBlanksAndTabs(std::u16string_view text) {

@@ -16,8 +16,11 @@ std::u16string_view TrimBlanks(std::u16string_view text);
 bool IsBlankLine(std::u16string_view line);
 
 // Text without its leading run, its trailing run, or both, of blanks and tabs in any mixture.
+// The same of bytes, which hold blanks and tabs as ASCII in every encoding a module may have.
 std::u16string_view TrimLeadingBlanksAndTabs(std::u16string_view text);
 std::u16string_view TrimTrailingBlanksAndTabs(std::u16string_view text);
+std::string_view TrimLeadingBlanksAndTabs(std::string_view text);
+std::string_view TrimTrailingBlanksAndTabs(std::string_view text);
 std::u16string TrimBlanksAndTabs(std::u16string_view text);
 
 }  // namespace tessaly::codetools

@@ -9,6 +9,19 @@ namespace tessaly::codetools {
 
 namespace {
 
+template <typename Unit>
+std::size_t FirstApostropheOf(std::basic_string_view<Unit> text) {
+  bool inside = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '"') {
+      inside = !inside;
+    } else if (text[i] == '\'' && !inside) {
+      return i;
+    }
+  }
+  return std::basic_string_view<Unit>::npos;
+}
+
 bool StartsWith(std::u16string_view text, std::u16string_view prefix) {
   return text.substr(0, prefix.size()) == prefix;
 }
@@ -74,15 +87,11 @@ bool IsCommentLine(std::u16string_view line) {
 }
 
 std::size_t FirstApostropheOutsideString(std::u16string_view text) {
-  bool inside = false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == u'"') {
-      inside = !inside;
-    } else if (text[i] == u'\'' && !inside) {
-      return i;
-    }
-  }
-  return std::u16string_view::npos;
+  return FirstApostropheOf(text);
+}
+
+std::size_t FirstApostropheOutsideString(std::string_view text) {
+  return FirstApostropheOf(text);
 }
 
 std::u16string StripComment(std::u16string_view text) {

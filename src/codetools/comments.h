@@ -26,7 +26,9 @@ bool IsCommentLine(std::u16string_view line);
 
 // Where an apostrophe comment starts, the one rule of every tool and of the indentation: the
 // first apostrophe met at an even count of double quotes; npos when there is none.
+// The same of bytes in any encoding a module may have: quotes and apostrophes are ASCII in all.
 std::size_t FirstApostropheOutsideString(std::u16string_view text);
+std::size_t FirstApostropheOutsideString(std::string_view text);
 
 // The text before the first apostrophe outside a string literal, trailing blanks kept; the
 // whole text when there is none.

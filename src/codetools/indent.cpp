@@ -15,17 +15,17 @@ namespace tessaly::codetools {
 namespace {
 
 // Columns a run of blanks and tabs reaches, a tab going on to the next tab stop.
-std::uint32_t ColumnsOf(std::u16string_view indentation, std::uint32_t tab_width) {
+std::uint32_t ColumnsOf(std::string_view indentation, std::uint32_t tab_width) {
   std::uint32_t columns = 0;
-  for (const char16_t c : indentation)
-    columns = c == u'\t' ? (columns / tab_width + 1) * tab_width : columns + 1;
+  for (const char c : indentation)
+    columns = c == '\t' ? (columns / tab_width + 1) * tab_width : columns + 1;
   return columns;
 }
 
 // One module's walk: the level, and what the lines above have opened.
 class Indenter {
  public:
-  Indenter(std::span<const std::u16string_view> lines, const IndentStyle& style)
+  Indenter(std::span<const std::string_view> lines, const IndentStyle& style)
       : lines_(lines), style_(style), layouts_(lines.size()) {}
 
   std::vector<LineLayout> Run() && {
@@ -49,12 +49,12 @@ class Indenter {
     indentations_.clear();
     const bool tabs_too = style_.indentation != IndentStyle::Indentation::kBlanksKeepingTabs;
     for (std::size_t i = first; i < end; ++i) {
-      const std::u16string_view line = lines_[i];
+      const std::string_view line = lines_[i];
       std::size_t blanks = 0;
-      while (blanks < line.size() && line[blanks] == u' ')
+      while (blanks < line.size() && line[blanks] == ' ')
         ++blanks;
       std::size_t code = blanks;
-      while (code < line.size() && (line[code] == u' ' || line[code] == u'\t'))
+      while (code < line.size() && (line[code] == ' ' || line[code] == '\t'))
         ++code;
       codes_.push_back(line.substr(code));
       indentations_.push_back(static_cast<std::uint32_t>(tabs_too ? code : blanks));
@@ -101,7 +101,7 @@ class Indenter {
 
   // Whether the statement's first line goes to column 1 whatever its level.
   bool AtColumnOne(std::size_t first, const StatementEffect& effect) const {
-    const std::u16string_view code = codes_.front();
+    const std::string_view code = codes_.front();
     if (style_.directives_at_column_1 && DirectiveOf(code) != Directive::kNone) return true;
     if (style_.labels_at_column_1 && effect.lone_label) return true;
     // As written: a comment led by blanks or tabs is not at column 1.
@@ -172,10 +172,10 @@ class Indenter {
   }
 
   void LayOutLine(std::size_t index, std::uint32_t indentation, std::uint32_t columns) {
-    const std::u16string_view line = lines_[index];
+    const std::string_view line = lines_[index];
     // Only a comment can be a marker; most lines are turned away by their first character.
     const bool maybe_marker =
-        indentation < line.size() && (line[indentation] == u'\'' || line[indentation] == u'\t');
+        indentation < line.size() && (line[indentation] == '\'' || line[indentation] == '\t');
     const FormatMarker marker =
         maybe_marker ? FormatMarkerOf(TrimLeadingBlanksAndTabs(line.substr(indentation)))
                      : FormatMarker::kNone;
@@ -188,8 +188,8 @@ class Indenter {
     LineLayout layout = IndentationAt(columns);
     layout.strip = indentation;
     if (style_.trim_trailing_whitespace) {
-      const std::u16string_view code = line.substr(indentation);
-      const std::u16string_view kept = TrimTrailingBlanksAndTabs(code);
+      const std::string_view code = line.substr(indentation);
+      const std::string_view kept = TrimTrailingBlanksAndTabs(code);
       layout.trim = static_cast<std::uint32_t>(code.size() - kept.size());
       // A blank line stays empty.
       if (kept.empty()) layout.tabs = layout.blanks = 0;
@@ -197,10 +197,10 @@ class Indenter {
     layouts_[index] = layout;
   }
 
-  std::span<const std::u16string_view> lines_;
+  std::span<const std::string_view> lines_;
   const IndentStyle& style_;
   std::vector<LineLayout> layouts_;
-  std::vector<std::u16string_view> codes_;   // the statement being laid out, one per line
+  std::vector<std::string_view> codes_;      // the statement being laid out, one per line
   std::vector<std::uint32_t> indentations_;  // and the end of each line's indentation
   struct Branches {
     int at_if = 0;
@@ -215,15 +215,34 @@ class Indenter {
 
 }  // namespace
 
-std::vector<LineLayout> IndentLayouts(std::span<const std::u16string_view> lines,
+std::vector<LineLayout> IndentLayouts(std::span<const std::string_view> lines,
                                       const IndentStyle& style) {
   return Indenter(lines, style).Run();
+}
+
+std::vector<LineLayout> IndentLayouts(std::span<const std::u16string_view> lines,
+                                      const IndentStyle& style) {
+  // The rules read bytes (indent_rules.h): each unit outside ASCII becomes one byte of 0x80,
+  // which keeps every unit where it was.
+  std::size_t units = 0;
+  for (const std::u16string_view line : lines)
+    units += line.size();
+  std::string bytes(units, '\0');
+  std::vector<std::string_view> narrowed;
+  narrowed.reserve(lines.size());
+  char* out = bytes.data();
+  for (const std::u16string_view line : lines) {
+    narrowed.emplace_back(out, line.size());
+    for (const char16_t unit : line)
+      *out++ = unit < 0x80 ? static_cast<char>(unit) : '\x80';
+  }
+  return IndentLayouts(std::span<const std::string_view>(narrowed), style);
 }
 
 std::vector<LineLayout> IndentLayouts(const std::vector<std::u16string>& lines,
                                       const IndentStyle& style) {
   const std::vector<std::u16string_view> views(lines.begin(), lines.end());
-  return IndentLayouts(views, style);
+  return IndentLayouts(std::span<const std::u16string_view>(views), style);
 }
 
 bool IndentRange(LineCache& lines, std::int32_t first, std::int32_t last,

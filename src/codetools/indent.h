@@ -23,6 +23,10 @@ namespace tessaly::codetools {
 // lines above it and on the lines its statement continues over.
 std::vector<LineLayout> IndentLayouts(std::span<const std::u16string_view> lines,
                                       const IndentStyle& style);
+// The same of lines as the rules read them (indent_rules.h), bytes: a module's file needs no
+// decoding to be laid out.
+std::vector<LineLayout> IndentLayouts(std::span<const std::string_view> lines,
+                                      const IndentStyle& style);
 std::vector<LineLayout> IndentLayouts(const std::vector<std::u16string>& lines,
                                       const IndentStyle& style);
 

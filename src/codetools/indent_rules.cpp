@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <initializer_list>
 
 #include "codetools/blanks.h"
 #include "codetools/comments.h"
@@ -33,17 +32,44 @@ enum class WordGroup : std::uint8_t {
 // A word of up to eight ASCII letters folded to lower case and packed one letter a byte, the
 // first lowest: comparing two words is then comparing two integers. Zero for any other word,
 // which no keyword packs to.
-constexpr std::uint64_t PackedLowerCase(std::u16string_view word) {
+constexpr std::uint64_t PackedLowerCase(std::string_view word) {
   if (word.empty() || word.size() > 8) return 0;
   std::uint64_t packed = 0;
   for (std::size_t i = 0; i < word.size(); ++i) {
     // Setting bit 5 folds A-Z onto a-z and maps no other character onto a letter.
-    const auto folded = static_cast<char16_t>(word[i] | 0x20);
-    if (folded < u'a' || folded > u'z') return 0;
+    const unsigned folded = static_cast<unsigned char>(word[i]) | 0x20u;
+    if (folded < 'a' || folded > 'z') return 0;
     packed |= static_cast<std::uint64_t>(folded) << (8 * i);
   }
   return packed;
 }
+
+// The keywords the rules name, packed.
+constexpr std::uint64_t kIf = PackedLowerCase("if");
+constexpr std::uint64_t kDo = PackedLowerCase("do");
+constexpr std::uint64_t kEnd = PackedLowerCase("end");
+constexpr std::uint64_t kFor = PackedLowerCase("for");
+constexpr std::uint64_t kSub = PackedLowerCase("sub");
+constexpr std::uint64_t kElse = PackedLowerCase("else");
+constexpr std::uint64_t kNext = PackedLowerCase("next");
+constexpr std::uint64_t kCase = PackedLowerCase("case");
+constexpr std::uint64_t kWith = PackedLowerCase("with");
+constexpr std::uint64_t kLoop = PackedLowerCase("loop");
+constexpr std::uint64_t kType = PackedLowerCase("type");
+constexpr std::uint64_t kEnum = PackedLowerCase("enum");
+constexpr std::uint64_t kWend = PackedLowerCase("wend");
+constexpr std::uint64_t kOpen = PackedLowerCase("open");
+constexpr std::uint64_t kWhile = PackedLowerCase("while");
+constexpr std::uint64_t kClose = PackedLowerCase("close");
+constexpr std::uint64_t kConst = PackedLowerCase("const");
+constexpr std::uint64_t kSelect = PackedLowerCase("select");
+constexpr std::uint64_t kElseIf = PackedLowerCase("elseif");
+constexpr std::uint64_t kPublic = PackedLowerCase("public");
+constexpr std::uint64_t kFriend = PackedLowerCase("friend");
+constexpr std::uint64_t kStatic = PackedLowerCase("static");
+constexpr std::uint64_t kPrivate = PackedLowerCase("private");
+constexpr std::uint64_t kFunction = PackedLowerCase("function");
+constexpr std::uint64_t kProperty = PackedLowerCase("property");
 
 struct WordEntry {
   std::uint64_t packed;
@@ -53,30 +79,23 @@ struct WordEntry {
 // The table by length of word. A statement's first word is looked up for every line of a whole
 // module, and most first words are no keyword at all: one packing and a comparison of integers
 // or two with the entries of its length turn such a word away.
-constexpr WordEntry kTwoLetterWords[] = {{PackedLowerCase(u"if"), WordGroup::kIf},
-                                         {PackedLowerCase(u"do"), WordGroup::kLoopOrWith}};
-constexpr WordEntry kThreeLetterWords[] = {{PackedLowerCase(u"end"), WordGroup::kEnd},
-                                           {PackedLowerCase(u"for"), WordGroup::kLoopOrWith},
-                                           {PackedLowerCase(u"sub"), WordGroup::kHeader}};
-constexpr WordEntry kFourLetterWords[] = {{PackedLowerCase(u"else"), WordGroup::kMiddle},
-                                          {PackedLowerCase(u"next"), WordGroup::kNext},
-                                          {PackedLowerCase(u"case"), WordGroup::kMiddle},
-                                          {PackedLowerCase(u"with"), WordGroup::kLoopOrWith},
-                                          {PackedLowerCase(u"loop"), WordGroup::kCloser},
-                                          {PackedLowerCase(u"type"), WordGroup::kHeader},
-                                          {PackedLowerCase(u"enum"), WordGroup::kHeader},
-                                          {PackedLowerCase(u"wend"), WordGroup::kCloser},
-                                          {PackedLowerCase(u"open"), WordGroup::kOpen}};
-constexpr WordEntry kFiveLetterWords[] = {{PackedLowerCase(u"while"), WordGroup::kLoopOrWith},
-                                          {PackedLowerCase(u"close"), WordGroup::kClose}};
-constexpr WordEntry kSixLetterWords[] = {{PackedLowerCase(u"select"), WordGroup::kSelect},
-                                         {PackedLowerCase(u"elseif"), WordGroup::kMiddle},
-                                         {PackedLowerCase(u"public"), WordGroup::kScope},
-                                         {PackedLowerCase(u"friend"), WordGroup::kScope},
-                                         {PackedLowerCase(u"static"), WordGroup::kStatic}};
-constexpr WordEntry kSevenLetterWords[] = {{PackedLowerCase(u"private"), WordGroup::kScope}};
-constexpr WordEntry kEightLetterWords[] = {{PackedLowerCase(u"function"), WordGroup::kHeader},
-                                           {PackedLowerCase(u"property"), WordGroup::kHeader}};
+constexpr WordEntry kTwoLetterWords[] = {{kIf, WordGroup::kIf}, {kDo, WordGroup::kLoopOrWith}};
+constexpr WordEntry kThreeLetterWords[] = {
+    {kEnd, WordGroup::kEnd}, {kFor, WordGroup::kLoopOrWith}, {kSub, WordGroup::kHeader}};
+constexpr WordEntry kFourLetterWords[] = {
+    {kElse, WordGroup::kMiddle},     {kNext, WordGroup::kNext},   {kCase, WordGroup::kMiddle},
+    {kWith, WordGroup::kLoopOrWith}, {kLoop, WordGroup::kCloser}, {kType, WordGroup::kHeader},
+    {kEnum, WordGroup::kHeader},     {kWend, WordGroup::kCloser}, {kOpen, WordGroup::kOpen}};
+constexpr WordEntry kFiveLetterWords[] = {{kWhile, WordGroup::kLoopOrWith},
+                                          {kClose, WordGroup::kClose}};
+constexpr WordEntry kSixLetterWords[] = {{kSelect, WordGroup::kSelect},
+                                         {kElseIf, WordGroup::kMiddle},
+                                         {kPublic, WordGroup::kScope},
+                                         {kFriend, WordGroup::kScope},
+                                         {kStatic, WordGroup::kStatic}};
+constexpr WordEntry kSevenLetterWords[] = {{kPrivate, WordGroup::kScope}};
+constexpr WordEntry kEightLetterWords[] = {{kFunction, WordGroup::kHeader},
+                                           {kProperty, WordGroup::kHeader}};
 
 std::span<const WordEntry> WordsOfLength(std::size_t length) {
   switch (length) {
@@ -99,12 +118,12 @@ std::span<const WordEntry> WordsOfLength(std::size_t length) {
   }
 }
 
-char16_t AsciiLower(char16_t c) {
-  return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + (u'a' - u'A')) : c;
+char AsciiLower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
 }
 
 // VB's keywords in any letter case, as VB itself reads them.
-bool SameWord(std::u16string_view a, std::u16string_view b) {
+bool SameWord(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
     if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
@@ -112,14 +131,7 @@ bool SameWord(std::u16string_view a, std::u16string_view b) {
   return true;
 }
 
-bool IsOneOf(std::u16string_view word, std::initializer_list<std::u16string_view> words) {
-  for (const std::u16string_view candidate : words) {
-    if (SameWord(candidate, word)) return true;
-  }
-  return false;
-}
-
-WordGroup GroupOf(std::u16string_view word) {
+WordGroup GroupOf(std::string_view word) {
   const std::span<const WordEntry> entries = WordsOfLength(word.size());
   if (entries.empty()) return WordGroup::kNone;
   const std::uint64_t packed = PackedLowerCase(word);
@@ -129,39 +141,41 @@ WordGroup GroupOf(std::u16string_view word) {
   return WordGroup::kNone;
 }
 
-bool IsBlankOrTab(char16_t c) {
-  return c == u' ' || c == u'\t';
+bool IsBlankOrTab(char c) {
+  return c == ' ' || c == '\t';
 }
 
-constexpr bool IsDigit(char16_t c) {
-  return c >= u'0' && c <= u'9';
+constexpr bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
 }
 
-// Letters of any script may name a label (`出错:`). A table for the ASCII characters: the
-// run of them a statement starts with is measured on every line.
-constexpr auto kAsciiNameCharacters = [] {
-  std::array<bool, 0x80> name{};
-  for (char16_t c = 0; c < 0x80; ++c)
-    name[c] = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || IsDigit(c) || c == u'_';
+// Letters of any script may name a label (`出错:`), and every byte of 0x80 or more belongs to
+// such a letter. A table: the run of them a statement starts with is measured on every line.
+constexpr auto kNameBytes = [] {
+  std::array<bool, 0x100> name{};
+  for (int c = 0; c < 0x100; ++c) {
+    name[c] = c >= 0x80 || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+              IsDigit(static_cast<char>(c)) || c == '_';
+  }
   return name;
 }();
 
-bool IsNameCharacter(char16_t c) {
-  return c >= 0x80 || kAsciiNameCharacters[c];
+bool IsNameCharacter(char c) {
+  return kNameBytes[static_cast<unsigned char>(c)];
 }
 
-bool EndsWithIgnoringCase(std::u16string_view text, std::u16string_view suffix) {
+bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix) {
   return text.size() >= suffix.size() && SameWord(text.substr(text.size() - suffix.size()), suffix);
 }
 
 // `word` ends the text as a word of its own, not as the end of a name (`isThen`).
-bool EndsWithWord(std::u16string_view text, std::u16string_view word) {
+bool EndsWithWord(std::string_view text, std::string_view word) {
   return EndsWithIgnoringCase(text, word) &&
          (text.size() == word.size() || !IsNameCharacter(text[text.size() - word.size() - 1]));
 }
 
-bool IsRemAt(std::u16string_view text, std::size_t at) {
-  return text.size() - at >= 3 && SameWord(text.substr(at, 3), u"Rem") &&
+bool IsRemAt(std::string_view text, std::size_t at) {
+  return text.size() - at >= 3 && SameWord(text.substr(at, 3), "Rem") &&
          (text.size() - at == 3 || IsBlankOrTab(text[at + 3]));
 }
 
@@ -169,37 +183,37 @@ bool IsRemAt(std::u16string_view text, std::size_t at) {
 // statement, so `Else:` is the word Else and `End If: x = 1` ends at If.
 class Words {
  public:
-  explicit Words(std::u16string_view statement) : rest_(statement) {}
+  explicit Words(std::string_view statement) : rest_(statement) {}
 
   // The next word; empty at the statement's end.
-  std::u16string_view Next() {
+  std::string_view Next() {
     rest_ = TrimLeadingBlanksAndTabs(rest_);
     std::size_t end = 0;
-    while (end < rest_.size() && !IsBlankOrTab(rest_[end]) && rest_[end] != u':')
+    while (end < rest_.size() && !IsBlankOrTab(rest_[end]) && rest_[end] != ':')
       ++end;
-    const std::u16string_view word = rest_.substr(0, end);
+    const std::string_view word = rest_.substr(0, end);
     // A colon ends the statement: nothing after it is this statement's word.
-    rest_ = end < rest_.size() && rest_[end] == u':' ? std::u16string_view() : rest_.substr(end);
+    rest_ = end < rest_.size() && rest_[end] == ':' ? std::string_view() : rest_.substr(end);
     return word;
   }
 
  private:
-  std::u16string_view rest_;
+  std::string_view rest_;
 };
 
 struct StatementStart {
-  std::u16string_view statement;  // what follows a line number or label, if there is one
+  std::string_view statement;  // what follows a line number or label, if there is one
   bool labelled = false;
 };
 
 // `10 If x Then` and `Retry: If x Then` are the statements after the number and the label. A
 // keyword before a colon (`Else:`) is the statement itself, not a label. `name` is the run of
 // name characters the code starts with, `group` its keyword group.
-StatementStart SkipLabel(std::u16string_view code, std::u16string_view name, WordGroup group) {
-  const std::u16string_view after = code.substr(name.size());
+StatementStart SkipLabel(std::string_view code, std::string_view name, WordGroup group) {
+  const std::string_view after = code.substr(name.size());
   if (IsDigit(name.front())) {
     const bool line_number = std::all_of(name.begin(), name.end(), IsDigit);
-    if (line_number && !after.empty() && after.front() == u':') {
+    if (line_number && !after.empty() && after.front() == ':') {
       return {TrimLeadingBlanksAndTabs(after.substr(1)), true};
     }
     if (line_number && (after.empty() || IsBlankOrTab(after.front()))) {
@@ -207,24 +221,24 @@ StatementStart SkipLabel(std::u16string_view code, std::u16string_view name, Wor
     }
     return {code};
   }
-  const bool colon = !after.empty() && after.front() == u':' &&
-                     (after.size() == 1 || after[1] != u'=');  // `a:=1` names an argument
+  const bool colon = !after.empty() && after.front() == ':' &&
+                     (after.size() == 1 || after[1] != '=');  // `a:=1` names an argument
   if (!colon || group != WordGroup::kNone) return {code};
   return {TrimLeadingBlanksAndTabs(after.substr(1)), true};
 }
 
 // The code of a line before its comment: an apostrophe outside a string literal opens one,
 // and so does `Rem` where a statement may start (after a colon or a single-line If's Then).
-std::u16string_view WithoutComment(std::u16string_view line) {
+std::string_view WithoutComment(std::string_view line) {
   line = line.substr(0, std::min(line.size(), FirstApostropheOutsideString(line)));
   bool in_string = false;
   for (std::size_t i = 0; i < line.size(); ++i) {
-    if (line[i] == u'"') in_string = !in_string;
+    if (line[i] == '"') in_string = !in_string;
     if (in_string) continue;
-    if ((line[i] == u'R' || line[i] == u'r') && i > 0 && IsBlankOrTab(line[i - 1]) &&
+    if ((line[i] == 'R' || line[i] == 'r') && i > 0 && IsBlankOrTab(line[i - 1]) &&
         IsRemAt(line, i)) {
-      const std::u16string_view before = TrimTrailingBlanksAndTabs(line.substr(0, i));
-      if ((!before.empty() && before.back() == u':') || EndsWithWord(before, u"Then")) {
+      const std::string_view before = TrimTrailingBlanksAndTabs(line.substr(0, i));
+      if ((!before.empty() && before.back() == ':') || EndsWithWord(before, "Then")) {
         return line.substr(0, i);
       }
     }
@@ -232,31 +246,42 @@ std::u16string_view WithoutComment(std::u16string_view line) {
   return line;
 }
 
-bool IsHeaderWord(std::u16string_view word);
+// Each takes a word packed.
+bool IsProcedureWord(std::uint64_t word) {
+  return word == kSub || word == kFunction || word == kProperty;
+}
+
+bool IsMemberListWord(std::uint64_t word) {
+  return word == kType || word == kEnum;
+}
+
+bool IsHeaderWord(std::uint64_t word) {
+  return IsProcedureWord(word) || IsMemberListWord(word);
+}
 
 // A one-line block ("For i = 1 To 3: Next", "Open f For Output As #1: Print #1, x: Close #1",
 // "Private Sub P(): x = 1: End Sub", "Enum E: A: End Enum")
 // carries its own closer: a statement of its own after a colon, so that a loop variable named
 // NextRow, a condition on LoopDone or a string holding ": Next" does not hide the block the
 // line opens.
-bool HoldsItsOwnCloser(std::span<const std::u16string_view> lines, WordGroup opener) {
-  for (const std::u16string_view line : lines) {
-    if (line.find(u':') == std::u16string_view::npos) continue;
-    const std::u16string_view code = WithoutComment(line);
+bool HoldsItsOwnCloser(std::span<const std::string_view> lines, WordGroup opener) {
+  for (const std::string_view line : lines) {
+    if (line.find(':') == std::string_view::npos) continue;
+    const std::string_view code = WithoutComment(line);
     bool in_string = false;
     for (std::size_t i = 0; i < code.size(); ++i) {
-      if (code[i] == u'"') in_string = !in_string;
-      if (in_string || code[i] != u':' || (i + 1 < code.size() && code[i + 1] == u'=')) continue;
+      if (code[i] == '"') in_string = !in_string;
+      if (in_string || code[i] != ':' || (i + 1 < code.size() && code[i + 1] == '=')) continue;
       Words words(TrimLeadingBlanksAndTabs(code.substr(i + 1)));
-      const std::u16string_view word = words.Next();
+      const std::uint64_t word = PackedLowerCase(words.Next());
       if (opener == WordGroup::kOpen) {
-        if (SameWord(word, u"Close")) return true;
+        if (word == kClose) return true;
       } else if (opener == WordGroup::kHeader) {
-        if (SameWord(word, u"End") && IsHeaderWord(words.Next())) return true;
+        if (word == kEnd && IsHeaderWord(PackedLowerCase(words.Next()))) return true;
       } else if (opener == WordGroup::kSelect) {
-        if (SameWord(word, u"End") && SameWord(words.Next(), u"Select")) return true;
-      } else if (IsOneOf(word, {u"Next", u"Loop", u"Wend"}) ||
-                 (SameWord(word, u"End") && SameWord(words.Next(), u"With"))) {
+        if (word == kEnd && PackedLowerCase(words.Next()) == kSelect) return true;
+      } else if (word == kNext || word == kLoop || word == kWend ||
+                 (word == kEnd && PackedLowerCase(words.Next()) == kWith)) {
         return true;
       }
     }
@@ -265,37 +290,25 @@ bool HoldsItsOwnCloser(std::span<const std::u16string_view> lines, WordGroup ope
 }
 
 // `Next j, i` ends the loops of both counters.
-int CountersNamed(std::u16string_view next_statement) {
+int CountersNamed(std::string_view next_statement) {
   int counters = 1;
-  for (const char16_t c : WithoutComment(next_statement)) {
-    if (c == u':') break;
-    if (c == u',') ++counters;
+  for (const char c : WithoutComment(next_statement)) {
+    if (c == ':') break;
+    if (c == ',') ++counters;
   }
   return counters;
 }
 
 // "If a Then b = 1" is complete; "If a Then" and "If a Then ' why" open a block. A condition
 // continued over several lines ends where its last line ends.
-bool IsBlockIf(std::u16string_view last_line) {
-  return EndsWithWord(TrimTrailingBlanksAndTabs(WithoutComment(last_line)), u"Then");
-}
-
-bool IsHeaderWord(std::u16string_view word) {
-  return IsOneOf(word, {u"Sub", u"Function", u"Type", u"Enum", u"Property"});
-}
-
-bool IsProcedureWord(std::u16string_view word) {
-  return IsOneOf(word, {u"Sub", u"Function", u"Property"});
-}
-
-bool IsMemberListWord(std::u16string_view word) {
-  return IsOneOf(word, {u"Type", u"Enum"});
+bool IsBlockIf(std::string_view last_line) {
+  return EndsWithWord(TrimTrailingBlanksAndTabs(WithoutComment(last_line)), "Then");
 }
 
 // A procedure, Type or Enum header, which VB has only at the module's level. One that ends on
 // its own line (`Private Sub P(): x = 1: End Sub`) opens nothing and leaves the level at 0.
-void OpenAtModuleLevel(StatementEffect& effect, std::span<const std::u16string_view> lines,
-                       std::u16string_view header) {
+void OpenAtModuleLevel(StatementEffect& effect, std::span<const std::string_view> lines,
+                       std::uint64_t header) {
   effect.starts_at_module_level = true;
   if (HoldsItsOwnCloser(lines, WordGroup::kHeader)) {
     effect.ends_at_module_level = true;
@@ -307,23 +320,23 @@ void OpenAtModuleLevel(StatementEffect& effect, std::span<const std::u16string_v
 
 }  // namespace
 
-StatementEffect EffectOfStatement(std::span<const std::u16string_view> lines, bool indent_case) {
+StatementEffect EffectOfStatement(std::span<const std::string_view> lines, bool indent_case) {
   StatementEffect effect;
-  const std::u16string_view code = lines.front();
+  const std::string_view code = lines.front();
   std::size_t name_end = 0;
   while (name_end < code.size() && IsNameCharacter(code[name_end]))
     ++name_end;
   // Comments, `.Member = x` in a With and the like start with no name: nothing to read.
   if (name_end == 0) return effect;
-  const std::u16string_view name = code.substr(0, name_end);
+  const std::string_view name = code.substr(0, name_end);
   WordGroup group = GroupOf(name);
   // Most statements start with a name that is no keyword and no label (`x = 1`, `Call F`,
   // `Debug.Print x`): the name and the character after it turn them away.
-  const bool maybe_label = name_end < code.size() && code[name_end] == u':';
+  const bool maybe_label = name_end < code.size() && code[name_end] == ':';
   if (group == WordGroup::kNone && !maybe_label && !IsDigit(name.front())) return effect;
   const StatementStart start = SkipLabel(code, name, group);
   Words words(start.statement);
-  const std::u16string_view first = words.Next();
+  const std::string_view first = words.Next();
   if (start.labelled) {
     if (first.empty() || IsCommentCode(start.statement)) {
       effect.lone_label = true;
@@ -336,9 +349,9 @@ StatementEffect EffectOfStatement(std::span<const std::u16string_view> lines, bo
   const int select_depth = indent_case ? 2 : 1;
   switch (group) {
     case WordGroup::kScope: {
-      std::u16string_view header = words.Next();
-      if (SameWord(header, u"Static")) {
-        header = words.Next();
+      std::uint64_t header = PackedLowerCase(words.Next());
+      if (header == kStatic) {
+        header = PackedLowerCase(words.Next());
         if (!IsProcedureWord(header)) break;
       }
       if (IsHeaderWord(header)) OpenAtModuleLevel(effect, lines, header);
@@ -346,12 +359,12 @@ StatementEffect EffectOfStatement(std::span<const std::u16string_view> lines, bo
     }
     case WordGroup::kStatic: {
       // `Static Sub S()` is a header; `Static x As Long` declares a variable.
-      const std::u16string_view header = words.Next();
+      const std::uint64_t header = PackedLowerCase(words.Next());
       if (IsProcedureWord(header)) OpenAtModuleLevel(effect, lines, header);
       break;
     }
     case WordGroup::kHeader:
-      OpenAtModuleLevel(effect, lines, first);
+      OpenAtModuleLevel(effect, lines, PackedLowerCase(first));
       break;
     case WordGroup::kSelect:
       effect.open_after = HoldsItsOwnCloser(lines, WordGroup::kSelect) ? 0 : select_depth;
@@ -376,15 +389,16 @@ StatementEffect EffectOfStatement(std::span<const std::u16string_view> lines, bo
       effect.close_before = 1;
       effect.open_after = 1;
       // `Else If c Then` is an Else branch that holds a block If of its own.
-      if (SameWord(first, u"Else") && SameWord(words.Next(), u"If") && IsBlockIf(lines.back())) {
+      if (PackedLowerCase(first) == kElse && PackedLowerCase(words.Next()) == kIf &&
+          IsBlockIf(lines.back())) {
         effect.open_after = 2;
       }
       break;
     case WordGroup::kEnd: {
-      const std::u16string_view second = words.Next();
-      if (IsOneOf(second, {u"Sub", u"Function", u"Type", u"Enum", u"If", u"With", u"Property"})) {
+      const std::uint64_t second = PackedLowerCase(words.Next());
+      if (IsHeaderWord(second) || second == kIf || second == kWith) {
         effect.close_before = 1;
-      } else if (SameWord(second, u"Select")) {
+      } else if (second == kSelect) {
         effect.close_before = select_depth;
       }
       effect.closes_member_list = IsMemberListWord(second);
@@ -400,44 +414,44 @@ StatementEffect EffectOfStatement(std::span<const std::u16string_view> lines, bo
   return effect;
 }
 
-bool EndsMemberList(std::u16string_view code) {
+bool EndsMemberList(std::string_view code) {
   return EffectOfStatement(std::span(&code, 1), false).closes_member_list;
 }
 
-bool IsCommentCode(std::u16string_view code) {
-  if (!code.empty() && code.front() == u'\'') return true;
-  return code.size() >= 3 && SameWord(code.substr(0, 3), u"Rem") &&
+bool IsCommentCode(std::string_view code) {
+  if (!code.empty() && code.front() == '\'') return true;
+  return code.size() >= 3 && SameWord(code.substr(0, 3), "Rem") &&
          (code.size() == 3 || IsBlankOrTab(code[3]));
 }
 
-Directive DirectiveOf(std::u16string_view code) {
-  if (code.empty() || code.front() != u'#') return Directive::kNone;
+Directive DirectiveOf(std::string_view code) {
+  if (code.empty() || code.front() != '#') return Directive::kNone;
   Words words(code.substr(1));
-  const std::u16string_view word = words.Next();
-  if (SameWord(word, u"If")) return Directive::kIf;
-  if (SameWord(word, u"ElseIf")) return Directive::kElseIf;
-  if (SameWord(word, u"Else")) return Directive::kElse;
-  if (SameWord(word, u"End")) return Directive::kEndIf;
-  if (SameWord(word, u"Const")) return Directive::kConst;
+  const std::uint64_t word = PackedLowerCase(words.Next());
+  if (word == kIf) return Directive::kIf;
+  if (word == kElseIf) return Directive::kElseIf;
+  if (word == kElse) return Directive::kElse;
+  if (word == kEnd) return Directive::kEndIf;
+  if (word == kConst) return Directive::kConst;
   return Directive::kNone;
 }
 
-FormatMarker FormatMarkerOf(std::u16string_view code) {
-  if (code.empty() || code.front() != u'\'') return FormatMarker::kNone;
-  std::u16string_view rest = TrimLeadingBlanksAndTabs(code.substr(1));
-  constexpr std::u16string_view kName = u"tessaly";
+FormatMarker FormatMarkerOf(std::string_view code) {
+  if (code.empty() || code.front() != '\'') return FormatMarker::kNone;
+  std::string_view rest = TrimLeadingBlanksAndTabs(code.substr(1));
+  constexpr std::string_view kName = "tessaly";
   if (rest.size() < kName.size() || !SameWord(rest.substr(0, kName.size()), kName)) {
     return FormatMarker::kNone;
   }
   rest = TrimLeadingBlanksAndTabs(rest.substr(kName.size()));
-  if (rest.empty() || rest.front() != u':') return FormatMarker::kNone;
+  if (rest.empty() || rest.front() != ':') return FormatMarker::kNone;
   rest = TrimLeadingBlanksAndTabs(rest.substr(1));
   std::size_t end = rest.size();
   while (end > 0 && IsBlankOrTab(rest[end - 1]))
     --end;
   rest = rest.substr(0, end);
-  if (SameWord(rest, u"off")) return FormatMarker::kOff;
-  if (SameWord(rest, u"on")) return FormatMarker::kOn;
+  if (SameWord(rest, "off")) return FormatMarker::kOff;
+  if (SameWord(rest, "on")) return FormatMarker::kOn;
   return FormatMarker::kNone;
 }
 

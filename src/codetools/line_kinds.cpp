@@ -6,8 +6,18 @@ namespace tessaly::codetools {
 
 namespace {
 
-bool IsBlankOrTab(char16_t c) {
-  return c == u' ' || c == u'\t';
+template <typename Unit>
+bool IsBlankOrTab(Unit c) {
+  return c == ' ' || c == '\t';
+}
+
+template <typename Unit>
+bool Continues(std::basic_string_view<Unit> line) {
+  // Asked of every line of a whole module: most end in neither an underscore nor a blank.
+  if (line.empty() || (line.back() != '_' && !IsBlankOrTab(line.back()))) return false;
+  const std::basic_string_view<Unit> code = TrimTrailingBlanksAndTabs(line);
+  if (code.empty() || code.back() != '_') return false;
+  return code.size() == 1 || IsBlankOrTab(code[code.size() - 2]);
 }
 
 }  // namespace
@@ -17,13 +27,11 @@ bool IsDirectiveLine(std::u16string_view line) {
 }
 
 bool ContinuesOnNextLine(std::u16string_view line) {
-  // Asked of every line of a whole module: most end in neither an underscore nor a blank.
-  if (line.empty() || (line.back() != u'_' && line.back() != u' ' && line.back() != u'\t')) {
-    return false;
-  }
-  const std::u16string_view code = TrimTrailingBlanksAndTabs(line);
-  if (code.empty() || code.back() != u'_') return false;
-  return code.size() == 1 || IsBlankOrTab(code[code.size() - 2]);
+  return Continues(line);
+}
+
+bool ContinuesOnNextLine(std::string_view line) {
+  return Continues(line);
 }
 
 bool IsProcedureEndLine(std::u16string_view line) {

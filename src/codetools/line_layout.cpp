@@ -2,12 +2,25 @@
 
 namespace tessaly::codetools {
 
-bool ChangesLine(std::u16string_view line, const LineLayout& layout) {
+namespace {
+
+template <typename Unit>
+bool Changes(std::basic_string_view<Unit> line, const LineLayout& layout) {
   if (layout.trim != 0 || layout.strip != layout.Indentation()) return true;
   for (std::uint32_t i = 0; i < layout.strip; ++i) {
-    if (line[i] != (i < layout.tabs ? u'\t' : u' ')) return true;
+    if (line[i] != (i < layout.tabs ? '\t' : ' ')) return true;
   }
   return false;
+}
+
+}  // namespace
+
+bool ChangesLine(std::u16string_view line, const LineLayout& layout) {
+  return Changes(line, layout);
+}
+
+bool ChangesLine(std::string_view line, const LineLayout& layout) {
+  return Changes(line, layout);
 }
 
 std::u16string LaidOut(std::u16string_view line, const LineLayout& layout) {

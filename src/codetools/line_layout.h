@@ -23,6 +23,8 @@ struct LineLayout {
 
 // Whether the layout gives the line another text.
 bool ChangesLine(std::u16string_view line, const LineLayout& layout);
+// The same of the line's bytes, in any encoding a module may have.
+bool ChangesLine(std::string_view line, const LineLayout& layout);
 
 // The line's text after the layout.
 std::u16string LaidOut(std::u16string_view line, const LineLayout& layout);
