@@ -43,11 +43,11 @@ struct FormatRun {
 
 FormattedModule FormatModule(const std::string& path, std::istream& in,
                              const codetools::IndentStyle& style, const FormatRun& run) {
-  const ModuleInput input = ReadModule(path, in, run.plain_ascii);
+  const ModuleInput input = ReadModule(path, in, run.plain_ascii, ModuleFile::Reading::kLayout);
   // "代码缩进" with its range set to every line of the module: the tool's own engine, without
   // an editor to read the lines from. What the module comes to is known from the widths
   // alone, so a result past the bound is refused, even by --check, before it is built.
-  const auto layouts = codetools::IndentLayouts(input.file.VisibleLineViews(), style);
+  const auto layouts = codetools::IndentLayouts(input.file.LayoutLineViews(), style);
   const auto measured = input.file.MeasureReindented(layouts);
   CheckResultSize(measured.size, run.result_limit, ShownPath(path));
   // Only a result that is not printed may be left out.

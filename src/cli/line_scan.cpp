@@ -12,6 +12,22 @@ namespace tessaly::cli {
 
 namespace {
 
+#if !defined(__SSE2__)
+// Eight bytes as one word: none has its high bit set, and none is CR or LF (a byte that is
+// zero after the XOR borrows in the subtraction).
+bool AllPlainAscii(const unsigned char* eight) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101u;
+  constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+  const auto has_byte = [](std::uint64_t word, unsigned char byte) {
+    const std::uint64_t x = word ^ (kOnes * byte);
+    return ((x - kOnes) & ~x & kHighBits) != 0;
+  };
+  std::uint64_t word;
+  std::memcpy(&word, eight, sizeof word);
+  return (word & kHighBits) == 0 && !has_byte(word, '\r') && !has_byte(word, '\n');
+}
+#endif
+
 // Widens ASCII from `at` up to the first CR, LF or byte of 0x80 or more, or the end, writing
 // from `out`; answers where it stopped, and `out` is moved past the units of the bytes taken.
 std::size_t WidenAscii(const unsigned char* data, std::size_t size, std::size_t at,
@@ -40,18 +56,7 @@ std::size_t WidenAscii(const unsigned char* data, std::size_t size, std::size_t 
     at += 16;
   }
 #else
-  // Eight bytes as one word: none has its high bit set, and none is CR or LF (a byte that is
-  // zero after the XOR borrows in the subtraction).
-  constexpr std::uint64_t kOnes = 0x0101010101010101u;
-  constexpr std::uint64_t kHighBits = 0x8080808080808080u;
-  const auto has_byte = [](std::uint64_t word, unsigned char byte) {
-    const std::uint64_t x = word ^ (kOnes * byte);
-    return ((x - kOnes) & ~x & kHighBits) != 0;
-  };
-  while (at + 8 <= size) {
-    std::uint64_t word;
-    std::memcpy(&word, data + at, sizeof word);
-    if ((word & kHighBits) != 0 || has_byte(word, '\r') || has_byte(word, '\n')) break;
+  while (at + 8 <= size && AllPlainAscii(data + at)) {
     for (int k = 0; k < 8; ++k)
       out[k] = data[at + k];
     out += 8;
@@ -63,10 +68,60 @@ std::size_t WidenAscii(const unsigned char* data, std::size_t size, std::size_t 
   return at;
 }
 
+// Where the ASCII from `at` ends: at the first CR, LF or byte of 0x80 or more, or at the end.
+std::size_t AsciiRunEnd(const unsigned char* data, std::size_t size, std::size_t at) {
+#if defined(__SSE2__)
+  const __m128i cr = _mm_set1_epi8('\r');
+  const __m128i lf = _mm_set1_epi8('\n');
+  while (at + 16 <= size) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at));
+    const __m128i stops =
+        _mm_or_si128(bytes, _mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf)));
+    const auto mask = static_cast<unsigned>(_mm_movemask_epi8(stops));
+    if (mask != 0) return at + static_cast<std::size_t>(__builtin_ctz(mask));
+    at += 16;
+  }
+#else
+  while (at + 8 <= size && AllPlainAscii(data + at))
+    at += 8;
+#endif
+  while (at < size && data[at] < 0x80 && data[at] != '\r' && data[at] != '\n')
+    ++at;
+  return at;
+}
+
+// The rest of a line that is not all ASCII, from `at`, its first byte of 0x80 or more. Kept out
+// of the walk over ASCII lines, which then saves and restores next to nothing.
+[[gnu::noinline]] ScannedLine ScanRestForLayout(std::string_view bytes, std::size_t begin,
+                                                std::size_t at, FileEncoding encoding, bool strict,
+                                                char*& out, char16_t* scratch) {
+  const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+  const bool narrows = encoding == FileEncoding::kCodePage936;
+  if (narrows) out = std::copy_n(data + begin, at - begin, out);
+  ScannedLine line;
+  line.ascii = false;
+  while (at < bytes.size() && data[at] >= 0x80) {
+    // Decoded all the same: the run's characters are counted, and strict UTF-8 is checked.
+    const DecodedRun run = DecodeNonAsciiRun(bytes, at, encoding, strict, scratch);
+    if (run.refused) {
+      line.refused = true;
+      break;
+    }
+    const std::size_t ascii_end = AsciiRunEnd(data, bytes.size(), run.end);
+    if (narrows) {
+      out = std::fill_n(out, run.out - scratch, '\x80');
+      out = std::copy(data + run.end, data + ascii_end, out);
+    }
+    at = ascii_end;
+  }
+  line.end = at;
+  return line;
+}
+
 }  // namespace
 
 ScannedLine ScanLine(std::string_view bytes, std::size_t begin, FileEncoding encoding, bool strict,
-                     char16_t* out) {
+                     char16_t*& out) {
   const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
   ScannedLine line;
   std::size_t at = begin;
@@ -85,8 +140,15 @@ ScannedLine ScanLine(std::string_view bytes, std::size_t begin, FileEncoding enc
     }
   }
   line.end = at;
-  line.units_end = out;
   return line;
+}
+
+ScannedLine ScanLineForLayout(std::string_view bytes, std::size_t begin, FileEncoding encoding,
+                              bool strict, char*& out, char16_t* scratch) {
+  const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+  const std::size_t at = AsciiRunEnd(data, bytes.size(), begin);
+  if (at == bytes.size() || data[at] < 0x80) return {at, true, false};
+  return ScanRestForLayout(bytes, begin, at, encoding, strict, out, scratch);
 }
 
 std::size_t CountLineFeeds(std::string_view bytes) {

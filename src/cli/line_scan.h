@@ -17,17 +17,24 @@ namespace tessaly::cli {
 inline constexpr std::size_t kScanSlack = 16;
 
 struct ScannedLine {
-  std::size_t end = 0;            // where its text ends: at a CR or LF, or at the end
-  char16_t* units_end = nullptr;  // past its last unit
-  bool ascii = true;              // every byte of it is ASCII
-  bool refused = false;           // strict UTF-8 met a byte that starts no character
+  std::size_t end = 0;   // where its text ends: at a CR or LF, or at the end
+  bool ascii = true;     // every byte of it is ASCII
+  bool refused = false;  // strict UTF-8 met a byte that starts no character
 };
 
-// The line whose text starts at `begin`, decoded to `out` as Decode would decode it. With
-// `strict`, UTF-8 gives up at the first byte that starts no character (`refused`; the rest of
-// the line is neither searched nor decoded).
+// The line whose text starts at `begin`, decoded from `out` as Decode would decode it; `out` is
+// moved past its last unit. With `strict`, UTF-8 gives up at the first byte that starts no
+// character (`refused`; the rest of the line is neither searched nor decoded).
 ScannedLine ScanLine(std::string_view bytes, std::size_t begin, FileEncoding encoding, bool strict,
-                     char16_t* out);
+                     char16_t*& out);
+
+// The same line as the indentation rules read it (codetools/indent_rules.h), without decoding
+// what needs none: ASCII and UTF-8 read as they are. A code page 936 line with characters
+// outside ASCII is written from `out` with each of them one byte of 0x80, and `out` moved past
+// it: `out` has room for as many bytes as the line has. `scratch` holds the units of the longest
+// run of characters outside ASCII.
+ScannedLine ScanLineForLayout(std::string_view bytes, std::size_t begin, FileEncoding encoding,
+                              bool strict, char*& out, char16_t* scratch);
 
 // How many LF bytes there are: nearly every line ends in one, so this sizes a module's lists of
 // lines before the walk fills them.

@@ -96,7 +96,7 @@ class ModuleFile::Writer {
   // `expected_size` is what the output should come to; a larger output still grows as usual.
   Writer(const ModuleFile& file, std::size_t expected_size) : file_(file) {
     out_.reserve(expected_size + 64);
-    out_ = std::string_view(file.bytes_).substr(0, file.bom_size_);
+    out_ = std::string_view(*file.bytes_).substr(0, file.bom_size_);
   }
 
   void Append(std::string_view content, LineBreak line_break) {
@@ -106,9 +106,7 @@ class ModuleFile::Writer {
     has_line_ = true;
     line_empty_ = content.empty();
   }
-  void AppendOriginal(const RawLine& line) {
-    Append(std::string_view(file_.bytes_).substr(line.begin, line.length), line.line_break);
-  }
+  void AppendOriginal(const RawLine& line) { Append(file_.BytesOf(line), line.line_break); }
   // The line with its indentation and trailing blanks as the layout has them; its code keeps
   // its own bytes, whatever they are. Blanks and tabs are one byte each in every encoding the
   // file may have, so the layout's counts of units count bytes.
@@ -116,7 +114,7 @@ class ModuleFile::Writer {
     FinishLine();
     out_.append(layout.tabs, '\t').append(layout.blanks, ' ');
     const std::size_t code = line.length - layout.strip - layout.trim;
-    out_ += std::string_view(file_.bytes_).substr(line.begin + layout.strip, code);
+    out_ += std::string_view(*file_.bytes_).substr(line.begin + layout.strip, code);
     pending_ = line.line_break;
     has_line_ = true;
     line_empty_ = layout.Indentation() == 0 && code == 0;
@@ -195,7 +193,7 @@ class ModuleFile::Writer {
   }
   void AppendAfterBlanks(const RawLine& line, bool no_blanks, std::size_t old_blanks) {
     out_ +=
-        std::string_view(file_.bytes_).substr(line.begin + old_blanks, line.length - old_blanks);
+        std::string_view(*file_.bytes_).substr(line.begin + old_blanks, line.length - old_blanks);
     pending_ = line.line_break;
     has_line_ = true;
     line_empty_ = no_blanks && line.length == old_blanks;
@@ -224,21 +222,27 @@ class ModuleFile::Writer {
   LineBreak break_before_ = LineBreak::kNone;
 };
 
-ModuleFile ModuleFile::Parse(std::string bytes, FileEncoding plain_ascii) {
+ModuleFile ModuleFile::Parse(std::string bytes, FileEncoding plain_ascii, Reading reading) {
   if (bytes.find('\0') != std::string::npos) {
     throw FileError({MessageId::kBinaryFile, {}, {}});
   }
   ModuleFile file;
-  file.bytes_ = std::move(bytes);
-  const std::string_view all = file.bytes_;
+  file.reading_ = reading;
+  file.bytes_ = std::make_unique<const std::string>(std::move(bytes));
+  const std::string_view all = *file.bytes_;
   const bool bom = all.starts_with(kUtf8Bom);
   file.bom_size_ = bom ? kUtf8Bom.size() : 0;
   const std::size_t header_lines = HeaderLineCount(all, file.bom_size_);
   // Never more units than bytes. Left as allocated: the walk writes every unit it keeps.
-  file.text_ = std::make_unique_for_overwrite<char16_t[]>(all.size() + kScanSlack);
   const std::size_t lines = CountLineFeeds(all) + 1;
   file.body_.reserve(lines);
-  file.visible_lines_.reserve(lines);
+  if (reading == Reading::kText) {
+    file.text_ = std::make_unique_for_overwrite<char16_t[]>(all.size() + kScanSlack);
+    file.visible_lines_.reserve(lines);
+  } else {
+    file.layout_text_ = std::make_unique_for_overwrite<char[]>(all.size());
+    file.layout_lines_.reserve(lines);
+  }
   if (bom) {
     file.encoding_ = FileEncoding::kUtf8WithBom;
     file.ScanLines(header_lines, /*strict=*/false);
@@ -262,15 +266,27 @@ ModuleFile::Scan ModuleFile::ScanLines(std::size_t header_lines, bool strict) {
   body_.clear();
   hidden_.clear();
   visible_lines_.clear();
-  const std::string_view all = bytes_;
+  layout_lines_.clear();
+  const std::string_view all = *bytes_;
   // Header and hidden lines are decoded too, to tell the encoding, but over the room the next
   // visible line takes.
   char16_t* out = text_.get();
+  char* layout_out = layout_text_.get();
+  // Where a walk for the layout decodes a run of characters outside ASCII: only the run's
+  // length is touched of it.
+  const auto scratch = reading_ == Reading::kLayout
+                           ? std::make_unique_for_overwrite<char16_t[]>(all.size() + 1)
+                           : nullptr;
   std::size_t break_counts[4] = {};
   bool plain_ascii = true;
   bool any_line = false;
   for (std::size_t begin = bom_size_; begin < all.size();) {
-    const ScannedLine line = ScanLine(all, begin, encoding_, strict, out);
+    char16_t* units_end = out;
+    char* layout_end = layout_out;
+    const ScannedLine line =
+        reading_ == Reading::kText
+            ? ScanLine(all, begin, encoding_, strict, units_end)
+            : ScanLineForLayout(all, begin, encoding_, strict, layout_end, scratch.get());
     if (line.refused) return Scan::kRefused;
     plain_ascii = plain_ascii && line.ascii;
     any_line = true;
@@ -286,8 +302,18 @@ ModuleFile::Scan ModuleFile::ScanLines(std::size_t header_lines, bool strict) {
       hidden_.push_back({body_.size() - 1, raw});
     } else {
       body_.push_back(raw);
-      visible_lines_.emplace_back(out, static_cast<std::size_t>(line.units_end - out));
-      out = line.units_end;
+      if (reading_ == Reading::kText) {
+        visible_lines_.emplace_back(out, static_cast<std::size_t>(units_end - out));
+        out = units_end;
+      } else {
+        // A line the walk wrote out is its narrowed copy; any other reads as it stands.
+        if (layout_end == layout_out) {
+          layout_lines_.push_back(content);
+        } else {
+          layout_lines_.emplace_back(layout_out, static_cast<std::size_t>(layout_end - layout_out));
+          layout_out = layout_end;
+        }
+      }
     }
     begin = line.end + (line_break == LineBreak::kCrLf ? 2 : 1);
   }
@@ -323,7 +349,7 @@ std::size_t ModuleFile::ExpectedSize(const std::vector<std::u16string>& edited_l
   std::size_t visible_units = 0;
   for (const std::u16string_view line : visible_lines_)
     visible_units += line.size();
-  return bytes_.size() + (edited_units > visible_units ? edited_units - visible_units : 0);
+  return bytes_->size() + (edited_units > visible_units ? edited_units - visible_units : 0);
 }
 
 std::string ModuleFile::Serialize(const std::vector<std::u16string>& edited_lines) const {
@@ -344,9 +370,7 @@ std::string ModuleFile::Serialize(const std::vector<std::u16string>& edited_line
 
 ModuleFile::Reindentation ModuleFile::MeasureReindented(
     std::span<const codetools::LineLayout> layouts) const {
-  if (layouts.size() != visible_lines_.size()) {
-    throw std::invalid_argument("a layout for each visible line");
-  }
+  if (layouts.size() != body_.size()) throw std::invalid_argument("a layout for each visible line");
   // The bytes stay but for each line's indentation and trailing blanks; the sum is kept as
   // growth and shrinkage apart, so that neither can wrap round.
   std::size_t added = 0;
@@ -356,9 +380,9 @@ ModuleFile::Reindentation ModuleFile::MeasureReindented(
     const codetools::LineLayout& layout = layouts[j];
     added += layout.Indentation();
     removed += layout.strip + layout.trim;
-    changes = changes || codetools::ChangesLine(visible_lines_[j], layout);
+    changes = changes || codetools::ChangesLine(BytesOf(body_[j]), layout);
   }
-  return {bytes_.size() - removed + added, changes};
+  return {bytes_->size() - removed + added, changes};
 }
 
 std::string ModuleFile::SerializeReindented(std::span<const codetools::LineLayout> layouts) const {
@@ -367,7 +391,8 @@ std::string ModuleFile::SerializeReindented(std::span<const codetools::LineLayou
   for (const RawLine& line : header_)
     writer.AppendOriginal(line);
   for (std::size_t j = 0; j < layouts.size(); ++j) {
-    if (codetools::ChangesLine(visible_lines_[j], layouts[j])) {
+    // Blanks and tabs are one byte each in every encoding the file may have.
+    if (codetools::ChangesLine(BytesOf(body_[j]), layouts[j])) {
       writer.AppendLaidOut(body_[j], layouts[j]);
     } else {
       writer.AppendOriginal(body_[j]);

@@ -38,18 +38,28 @@ using LineOrigins = std::span<const std::optional<std::size_t>>;
 // without a final newline (else it would be no line at all).
 class ModuleFile {
  public:
+  // What a file is read for: its text, as the editor shows it, or only the layout of its lines
+  // (re-indentation), which needs them only as the indentation rules read them, mostly as they
+  // are. A file read for its layout answers LayoutLineViews, MeasureReindented and
+  // SerializeReindented, and has no visible lines.
+  enum class Reading { kText, kLayout };
+
   // Throws FileError for a binary file (one holding a NUL byte).
   // Plain ASCII is taken to be in `plain_ascii` (file_encoding.h).
-  static ModuleFile Parse(std::string bytes, FileEncoding plain_ascii = FileEncoding::kCodePage936);
+  static ModuleFile Parse(std::string bytes, FileEncoding plain_ascii = FileEncoding::kCodePage936,
+                          Reading reading = Reading::kText);
 
   // The lines the editor shows, each a view of one buffer that holds them all: parsing builds
   // no string a line. The views live as long as the file (moving it keeps them).
   std::span<const std::u16string_view> VisibleLineViews() const { return visible_lines_; }
+  // The same lines as the indentation rules read them (codetools/indent_rules.h), of a file
+  // read for its layout, living as long.
+  std::span<const std::string_view> LayoutLineViews() const { return layout_lines_; }
   // The same lines as strings of their own, for an editor to take.
   std::vector<std::u16string> VisibleLines() const;
   FileEncoding Encoding() const { return encoding_; }
   // The file as it was read.
-  const std::string& Bytes() const { return bytes_; }
+  const std::string& Bytes() const { return *bytes_; }
 
   // The file with its visible lines replaced by `edited_lines`, which stem from the visible
   // lines `origins` gives. Throws FileError when an edited line holds a character the file's
@@ -82,6 +92,10 @@ class ModuleFile {
     std::uint32_t length = 0;  // without the line break
     LineBreak line_break = LineBreak::kNone;
   };
+  // The line's bytes, without its line break.
+  std::string_view BytesOf(const RawLine& line) const {
+    return std::string_view(*bytes_).substr(line.begin, line.length);
+  }
   // A member attribute, hidden below visible line `below`.
   struct HiddenLine {
     std::size_t below = 0;
@@ -98,14 +112,19 @@ class ModuleFile {
   std::size_t ExpectedSize(const std::vector<std::u16string>& edited_lines) const;
   class Writer;
 
-  std::string bytes_;
+  // Held apart, so that views of it live as long as the file: moving a short string moves its
+  // bytes.
+  std::unique_ptr<const std::string> bytes_;
   FileEncoding encoding_ = FileEncoding::kCodePage936;
   std::size_t bom_size_ = 0;
   std::vector<RawLine> header_;
   std::vector<RawLine> body_;
-  std::vector<HiddenLine> hidden_;    // by `below`, as in the file
+  std::vector<HiddenLine> hidden_;  // by `below`, as in the file
+  Reading reading_ = Reading::kText;
   std::unique_ptr<char16_t[]> text_;  // the visible lines' text, one after the other
   std::vector<std::u16string_view> visible_lines_;
+  std::unique_ptr<char[]> layout_text_;  // the same as the rules read them, when read for that
+  std::vector<std::string_view> layout_lines_;
   LineBreak usual_break_ = LineBreak::kCrLf;
   bool ends_with_line_break_ = true;
 };

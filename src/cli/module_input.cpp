@@ -16,11 +16,12 @@ std::string ShownPath(const std::string& path) {
   return path == "-" ? "<stdin>" : path;
 }
 
-ModuleInput ReadModule(const std::string& path, std::istream& in, FileEncoding plain_ascii) {
+ModuleInput ReadModule(const std::string& path, std::istream& in, FileEncoding plain_ascii,
+                       ModuleFile::Reading reading) {
   const bool from_stdin = path == "-";
   std::string bytes = from_stdin ? ReadBounded(in, ShownPath(path)) : ReadFileBounded(path);
   try {
-    auto file = ModuleFile::Parse(std::move(bytes), plain_ascii);
+    auto file = ModuleFile::Parse(std::move(bytes), plain_ascii, reading);
     const std::string stem = from_stdin ? "Module1" : PathText(NativePath(path).stem());
     return {path, text::FromUtf8(stem.empty() ? "Module1" : stem), std::move(file)};
   } catch (const FileError& error) {

@@ -18,7 +18,8 @@ struct ModuleInput {
 // Throws FileError with the path and the reason for a missing, unreadable or binary file.
 // Plain ASCII is taken to be in `plain_ascii` (file_encoding.h).
 ModuleInput ReadModule(const std::string& path, std::istream& in,
-                       FileEncoding plain_ascii = FileEncoding::kCodePage936);
+                       FileEncoding plain_ascii = FileEncoding::kCodePage936,
+                       ModuleFile::Reading reading = ModuleFile::Reading::kText);
 
 // Throws FileError, as ReadModule would, for a missing, unreadable or folder FILE; a command
 // that answers file by file asks this of every FILE before it answers anything.

@@ -22,11 +22,18 @@ std::uint32_t ColumnsOf(std::string_view indentation, std::uint32_t tab_width) {
   return columns;
 }
 
-// One module's walk: the level, and what the lines above have opened.
+// One module's walk: the level, and what the lines above have opened. It runs for every line
+// of whole modules, so what the style decides is worked out once, and a statement that opens
+// and closes nothing (most of them) costs no more than reading its first word.
 class Indenter {
  public:
   Indenter(std::span<const std::string_view> lines, const IndentStyle& style)
-      : lines_(lines), style_(style), layouts_(lines.size()) {}
+      : lines_(lines),
+        style_(style),
+        layouts_(lines.size()),
+        tabs_too_(style.indentation != IndentStyle::Indentation::kBlanksKeepingTabs),
+        level_columns_(style.indentation == IndentStyle::Indentation::kTabs ? style.tab_width
+                                                                            : style.indent_size) {}
 
   std::vector<LineLayout> Run() && {
     for (std::size_t first = 0; first < lines_.size();) {
@@ -44,21 +51,24 @@ class Indenter {
  private:
   // Reads the statement's lines once: each line's code after its blanks and tabs, and where
   // its own indentation ends, blanks, and tabs where the style makes them indentation.
-  void ReadStatement(std::size_t first, std::size_t end) {
-    codes_.clear();
-    indentations_.clear();
-    const bool tabs_too = style_.indentation != IndentStyle::Indentation::kBlanksKeepingTabs;
-    for (std::size_t i = first; i < end; ++i) {
-      const std::string_view line = lines_[i];
+  std::span<const std::string_view> ReadStatement(std::size_t first, std::size_t end) {
+    const std::size_t count = end - first;
+    if (codes_.size() < count) {
+      codes_.resize(count);
+      indentations_.resize(count);
+    }
+    for (std::size_t k = 0; k < count; ++k) {
+      const std::string_view line = lines_[first + k];
       std::size_t blanks = 0;
       while (blanks < line.size() && line[blanks] == ' ')
         ++blanks;
       std::size_t code = blanks;
       while (code < line.size() && (line[code] == ' ' || line[code] == '\t'))
         ++code;
-      codes_.push_back(line.substr(code));
-      indentations_.push_back(static_cast<std::uint32_t>(tabs_too ? code : blanks));
+      codes_[k] = line.substr(code);
+      indentations_[k] = static_cast<std::uint32_t>(tabs_too_ ? code : blanks);
     }
+    return {codes_.data(), count};
   }
 
   // How far the own indentation of the statement's line `k` reaches.
@@ -75,34 +85,29 @@ class Indenter {
   }
 
   std::uint32_t LevelColumns(int level) const {
-    const std::uint32_t unit = style_.indentation == IndentStyle::Indentation::kTabs
-                                   ? style_.tab_width
-                                   : style_.indent_size;
-    return static_cast<std::uint32_t>(level) * unit;
+    return static_cast<std::uint32_t>(level) * level_columns_;
   }
 
-  StatementEffect EffectOf(std::size_t first, std::size_t end) {
+  StatementEffect EffectOf(std::span<const std::string_view> codes) {
     // The words count after tabs too, as VB reads them, even where the style keeps the tabs.
-    ReadStatement(first, end);
     if (in_member_list_) {
       // A member may be named like a keyword (`For As Integer`): only the block's end counts.
       StatementEffect effect;
-      if (EndsMemberList(codes_.front())) {
+      if (EndsMemberList(codes.front())) {
         effect.close_before = 1;
         effect.ends_at_module_level = true;
         in_member_list_ = false;
       }
       return effect;
     }
-    StatementEffect effect = EffectOfStatement(codes_, style_.indent_case);
+    const StatementEffect effect = EffectOfStatement(codes, style_.indent_case);
     in_member_list_ = effect.opens_member_list;
     return effect;
   }
 
   // Whether the statement's first line goes to column 1 whatever its level.
-  bool AtColumnOne(std::size_t first, const StatementEffect& effect) const {
-    const std::string_view code = codes_.front();
-    if (style_.directives_at_column_1 && DirectiveOf(code) != Directive::kNone) return true;
+  bool AtColumnOne(std::size_t first, const StatementEffect& effect, Directive directive) const {
+    if (style_.directives_at_column_1 && directive != Directive::kNone) return true;
     if (style_.labels_at_column_1 && effect.lone_label) return true;
     // As written: a comment led by blanks or tabs is not at column 1.
     return style_.keep_column_1_comments && IsCommentCode(lines_[first]);
@@ -130,34 +135,38 @@ class Indenter {
   }
 
   void LayOutStatement(std::size_t first, std::size_t end) {
-    const StatementEffect effect = EffectOf(first, end);
+    const std::span<const std::string_view> codes = ReadStatement(first, end);
+    const StatementEffect effect = EffectOf(codes);
     if (effect.starts_at_module_level || effect.ends_at_module_level) {
       level_ = 0;
       file_bodies_.clear();
-    } else {
+    } else if (effect.close_before != 0 || effect.closes_file) {
       level_ = std::max(0, level_ - effect.close_before - ClosesFile(effect));
     }
-    const int written_level = FollowDirective(DirectiveOf(codes_.front()));
+    const Directive directive = DirectiveOf(codes.front());
+    const int written_level = directive == Directive::kNone ? level_ : FollowDirective(directive);
     const std::uint32_t first_columns =
-        AtColumnOne(first, effect) ? 0 : LevelColumns(written_level);
+        AtColumnOne(first, effect, directive) ? 0 : LevelColumns(written_level);
+    LayOutLine(first, indentations_[0], first_columns);
+    if (end - first > 1) LayOutContinuation(first, end, first_columns);
+    level_ = effect.ends_at_module_level ? 0 : level_ + effect.open_after;
+    if (effect.opens_file) file_bodies_.push_back(level_);
+  }
+
+  // The lines after a statement's first.
+  void LayOutContinuation(std::size_t first, std::size_t end, std::uint32_t first_columns) {
     const bool keep = style_.continuation == IndentStyle::Continuation::kKeep;
     const std::uint32_t first_written = keep ? WrittenColumns(first, 0) : 0;
-    for (std::size_t i = first; i < end; ++i) {
-      std::uint32_t columns = first_columns;
-      if (i > first) {
-        if (keep) {
-          // The offset from the first line as written, kept from where the first line goes.
-          const auto offset =
-              static_cast<std::int64_t>(WrittenColumns(first, i - first)) - first_written;
-          columns = static_cast<std::uint32_t>(std::max<std::int64_t>(0, first_columns + offset));
-        } else {
-          columns = first_columns + LevelColumns(1);
-        }
+    for (std::size_t i = first + 1; i < end; ++i) {
+      std::uint32_t columns = first_columns + LevelColumns(1);
+      if (keep) {
+        // The offset from the first line as written, kept from where the first line goes.
+        const auto offset =
+            static_cast<std::int64_t>(WrittenColumns(first, i - first)) - first_written;
+        columns = static_cast<std::uint32_t>(std::max<std::int64_t>(0, first_columns + offset));
       }
       LayOutLine(i, indentations_[i - first], columns);
     }
-    level_ = effect.ends_at_module_level ? 0 : level_ + effect.open_after;
-    if (effect.opens_file) file_bodies_.push_back(level_);
   }
 
   // A Close ends the innermost block only when that block is an Open's: a second Close in an
@@ -200,6 +209,8 @@ class Indenter {
   std::span<const std::string_view> lines_;
   const IndentStyle& style_;
   std::vector<LineLayout> layouts_;
+  const bool tabs_too_;                      // leading tabs are indentation, not text
+  const std::uint32_t level_columns_;        // columns a level
   std::vector<std::string_view> codes_;      // the statement being laid out, one per line
   std::vector<std::uint32_t> indentations_;  // and the end of each line's indentation
   struct Branches {

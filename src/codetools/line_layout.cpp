@@ -7,8 +7,11 @@ namespace {
 template <typename Unit>
 bool Changes(std::basic_string_view<Unit> line, const LineLayout& layout) {
   if (layout.trim != 0 || layout.strip != layout.Indentation()) return true;
-  for (std::uint32_t i = 0; i < layout.strip; ++i) {
-    if (line[i] != (i < layout.tabs ? '\t' : ' ')) return true;
+  for (std::uint32_t i = 0; i < layout.tabs; ++i) {
+    if (line[i] != '\t') return true;
+  }
+  for (std::uint32_t i = layout.tabs; i < layout.strip; ++i) {
+    if (line[i] != ' ') return true;
   }
   return false;
 }

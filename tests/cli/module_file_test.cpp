@@ -103,7 +103,8 @@ TEST(ModuleFile, EditedLinesReadBackAsEditedWithTheirOwnBreaks) {
 // re-indented lines would, and measures it but for the break an emptied line may gain. Either file
 // reads back as exactly the lines edited. Lines hold bytes no decoder accepts (0x81, a GBK lead
 // byte; E4, a UTF-8 one), so an edit may put text after them that would join them; that, and only
-// that, is refused.
+// that, is refused. A file read for its layout alone lays out as its text does, though GBK
+// characters end in bytes that read as `\`, `T` or `|` alone (a label, a `Then`, a name).
 TEST(ModuleFile, RandomModulesReadBackAsReindentedOrEdited) {
   const std::string contents[] = {"",
                                   "  ",
@@ -120,6 +121,10 @@ TEST(ModuleFile, RandomModulesReadBackAsReindentedOrEdited) {
                                   "\tx \t",
                                   "x\x81 ",
                                   "' tessaly: off",
+                                  "\x81\x5C:",
+                                  "If a = \x81\x5CThen",
+                                  "If a Then x = \x81\x54hen",
+                                  "For \x81\x7C = 1 To 2: Next",
                                   "Attribute A.VB_X = 1"};
   const std::string breaks[] = {"\r", "\n", "\r\n"};
   // The default layout, and styles that write tabs and take blanks off line ends.
@@ -130,7 +135,9 @@ TEST(ModuleFile, RandomModulesReadBackAsReindentedOrEdited) {
   trimming.indent_size = 2;
   trimming.trim_trailing_whitespace = true;
   trimming.continuation = codetools::IndentStyle::Continuation::kKeep;
-  const codetools::IndentStyle styles[] = {{}, tabs, trimming};
+  codetools::IndentStyle labels;
+  labels.labels_at_column_1 = true;
+  const codetools::IndentStyle styles[] = {{}, tabs, trimming, labels};
   std::mt19937 random(21);
   const auto pick = [&](std::size_t count) {
     return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
@@ -143,7 +150,8 @@ TEST(ModuleFile, RandomModulesReadBackAsReindentedOrEdited) {
     SCOPED_TRACE(testing::PrintToString(bytes));
     const ModuleFile file = ModuleFile::Parse(bytes);
     ASSERT_EQ(file.Serialize(file.VisibleLines()), bytes);
-    const auto layouts = codetools::IndentLayouts(file.VisibleLines(), styles[pick(3)]);
+    const codetools::IndentStyle& style = styles[pick(std::size(styles))];
+    const auto layouts = codetools::IndentLayouts(file.VisibleLines(), style);
     Lines indented;
     for (std::size_t k = 0; k < layouts.size(); ++k)
       indented.push_back(codetools::LaidOut(file.VisibleLines()[k], layouts[k]));
@@ -154,6 +162,11 @@ TEST(ModuleFile, RandomModulesReadBackAsReindentedOrEdited) {
     EXPECT_LE(measured.size, written.size());
     EXPECT_LE(written.size() - measured.size, 2 * indented.size());
     EXPECT_EQ(measured.changes, written != bytes);
+    const auto for_layout =
+        ModuleFile::Parse(bytes, FileEncoding::kCodePage936, ModuleFile::Reading::kLayout);
+    ASSERT_EQ(for_layout.SerializeReindented(
+                  codetools::IndentLayouts(for_layout.LayoutLineViews(), style)),
+              written);
 
     Lines edited = file.VisibleLines();
     Origins origins(edited.size());
