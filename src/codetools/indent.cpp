@@ -1,6 +1,8 @@
 #include "codetools/indent.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 #include <span>
 #include <string_view>
 
@@ -20,6 +22,25 @@ std::uint32_t ColumnsOf(std::string_view indentation, std::uint32_t tab_width) {
   for (const char c : indentation)
     columns = c == '\t' ? (columns / tab_width + 1) * tab_width : columns + 1;
   return columns;
+}
+
+// How many blanks a line starts with, eight at a time: deep code is led by dozens of them.
+std::size_t LeadingBlankCount(std::string_view line) {
+  std::size_t blanks = 0;
+  if constexpr (std::endian::native == std::endian::little) {
+    constexpr std::uint64_t kEightBlanks = 0x2020202020202020u;
+    for (; blanks + 8 <= line.size(); blanks += 8) {
+      std::uint64_t eight;
+      std::memcpy(&eight, line.data() + blanks, sizeof eight);
+      // The lowest byte that differs is the first that is no blank.
+      if (const std::uint64_t differs = eight ^ kEightBlanks; differs != 0) {
+        return blanks + static_cast<std::size_t>(std::countr_zero(differs) / 8);
+      }
+    }
+  }
+  while (blanks < line.size() && line[blanks] == ' ')
+    ++blanks;
+  return blanks;
 }
 
 // One module's walk: the level, and what the lines above have opened. It runs for every line
@@ -59,9 +80,7 @@ class Indenter {
     }
     for (std::size_t k = 0; k < count; ++k) {
       const std::string_view line = lines_[first + k];
-      std::size_t blanks = 0;
-      while (blanks < line.size() && line[blanks] == ' ')
-        ++blanks;
+      const std::size_t blanks = LeadingBlankCount(line);
       std::size_t code = blanks;
       while (code < line.size() && (line[code] == ' ' || line[code] == '\t'))
         ++code;
@@ -90,18 +109,18 @@ class Indenter {
 
   StatementEffect EffectOf(std::span<const std::string_view> codes) {
     // The words count after tabs too, as VB reads them, even where the style keeps the tabs.
-    if (in_member_list_) {
-      // A member may be named like a keyword (`For As Integer`): only the block's end counts.
-      StatementEffect effect;
-      if (EndsMemberList(codes.front())) {
-        effect.close_before = 1;
-        effect.ends_at_module_level = true;
-        in_member_list_ = false;
-      }
+    if (!in_member_list_) {
+      StatementEffect effect = EffectOfStatement(codes, style_.indent_case);
+      in_member_list_ = effect.opens_member_list;
       return effect;
     }
-    const StatementEffect effect = EffectOfStatement(codes, style_.indent_case);
-    in_member_list_ = effect.opens_member_list;
+    // A member may be named like a keyword (`For As Integer`): only the block's end counts.
+    StatementEffect effect;
+    if (EndsMemberList(codes.front())) {
+      effect.close_before = 1;
+      effect.ends_at_module_level = true;
+      in_member_list_ = false;
+    }
     return effect;
   }
 
