@@ -282,7 +282,7 @@ bool IndentRange(LineCache& lines, std::int32_t first, std::int32_t last,
   WriteChangedLines(lines.Module(), first, range.lines,
                     [&](std::size_t i) -> std::optional<std::u16string> {
                       const std::u16string& line = range.lines[i];
-                      if (!ChangesLine(line, layouts[i])) return std::nullopt;
+                      if (!ChangesLine(std::u16string_view(line), layouts[i])) return std::nullopt;
                       return LaidOut(line, layouts[i]);
                     });
   return range.complete;

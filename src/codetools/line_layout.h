@@ -21,10 +21,19 @@ struct LineLayout {
   std::uint32_t Indentation() const { return tabs + blanks; }
 };
 
-// Whether the layout gives the line another text.
-bool ChangesLine(std::u16string_view line, const LineLayout& layout);
-// The same of the line's bytes, in any encoding a module may have.
-bool ChangesLine(std::string_view line, const LineLayout& layout);
+// Whether the layout gives the line another text, of its units or of its bytes in any encoding a
+// module may have. Inline: it is asked of every line of whole modules.
+template <typename Unit>
+bool ChangesLine(std::basic_string_view<Unit> line, const LineLayout& layout) {
+  if (layout.trim != 0 || layout.strip != layout.Indentation()) return true;
+  for (std::uint32_t i = 0; i < layout.tabs; ++i) {
+    if (line[i] != '\t') return true;
+  }
+  for (std::uint32_t i = layout.tabs; i < layout.strip; ++i) {
+    if (line[i] != ' ') return true;
+  }
+  return false;
+}
 
 // The line's text after the layout.
 std::u16string LaidOut(std::u16string_view line, const LineLayout& layout);
