@@ -9,6 +9,7 @@
 
 #include "addin/feature_settings.h"
 #include "addin/host_recognition.h"
+#include "addin/vb_conversion.h"
 #include "registry_paths/get_key_value.h"
 #include "sim/editor/sim_editor.h"
 #include "sim/os/sim_os.h"
@@ -200,6 +201,18 @@ TEST(HostRecognition, RefusesVersionTenAndNamesNotExactlyOurs) {
       {u"Microsoft Excel", u""},      {u"Microsoft Excel", u"seven"}};
   for (const auto& [name, version] : refused)
     EXPECT_FALSE(IsAcceptedHost(name, version)) << text::ToUtf8(name) << text::ToUtf8(version);
+}
+
+// A stored switch reads as the runtime's CBool reads it: the words in any letter case, blanks and
+// tabs around them, else a number, nonzero for true; anything else is no answer.
+TEST(VbConversion, SwitchesReadAsTheRuntimeReadsThem) {
+  const std::pair<std::u16string, std::optional<bool>> cases[] = {
+      {u"True", true},      {u"TRUE", true},      {u" tRuE\t", true},   {u"FALSE", false},
+      {u"False", false},    {u"\tfalse ", false}, {u"-1", true},        {u"0", false},
+      {u"0.5", true},       {u"", std::nullopt},  {u"x", std::nullopt}, {u"True x", std::nullopt},
+      {u"真", std::nullopt}};
+  for (const auto& [text, expected] : cases)
+    EXPECT_EQ(ToBoolean(text), expected) << text::ToUtf8(text);
 }
 
 }  // namespace

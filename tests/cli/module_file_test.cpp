@@ -274,7 +274,7 @@ TEST(ModuleHeader, RecognisesMemberAttributes) {
     EXPECT_TRUE(IsMemberAttribute(line)) << line;
   for (const char* line : {"Attribute VB_Name = \"Module1\"", "Attribute = 1", "\tAttribute A.VB_X",
                            "x = Attribute.VB_Foo", "", "A", "Attribute", "Attributes A.VB_X = 0",
-                           "a = Foo.VB_UserMemId", "Attribute A.VB"})
+                           "a = Foo.VB_UserMemId", "Attribute A.VB", "Attribute A.Foo = 1"})
     EXPECT_FALSE(IsMemberAttribute(line)) << line;
 }
 
@@ -317,6 +317,10 @@ TEST(FileEncoding, DetectsFromTheBytesWhereverTheyFall) {
       {"\xE4\xBB\xA3", FileEncoding::kUtf8},
       {"\xE4\xBB\xA3 \x80", FileEncoding::kCodePage936},  // valid UTF-8, then a byte it never holds
       {"\xF0\x90\x80\x80", FileEncoding::kUtf8},
+      // The code points around the surrogates: only the surrogates themselves are no UTF-8.
+      {"\xED\x9F\xBF", FileEncoding::kUtf8},
+      {"\xED\xBF\xBF", FileEncoding::kCodePage936},
+      {"\xEE\x80\x80", FileEncoding::kUtf8},
   };
   for (std::size_t before = 0; before <= 18; ++before) {
     const std::string ascii(before, 'x');

@@ -33,6 +33,9 @@ std::vector<LayoutCase> MakeCases() {
      u"#If VBA7 Then\nFunction Ticks() As LongPtr\n#Else\nFunction Ticks() As Long\n#End If\n"
      u"    Ticks = Tick\n    #If DEBUG_MODE Then\n    If Ticks = 0 Then\n    #Else\n"
      u"    If Ticks < 0 Then\n    #End If\n        Ticks = 1\n    End If\nEnd Function"},
+    {"a nested #If ends before the #Else of the #If around it", {}, u"",
+     u"#If A Then\nSub P()\n    #If B Then\n    If x Then\n    #End If\n        y = 1\n"
+     u"    End If\n#Else\nSub P(z)\n#End If\n    w = 1\nEnd Sub"},
     {"a tab-led line keeps its tab and its words count; closers without openers stay at 0", {},
      u"Sub S()\n  \tIf a Then\nx = 1\n\tEnd If\n  End Sub\nNext i\n  Loop",
      u"Sub S()\n    \tIf a Then\n        x = 1\n    \tEnd If\nEnd Sub\nNext i\nLoop"},
