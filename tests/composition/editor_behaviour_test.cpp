@@ -114,8 +114,9 @@ TEST_F(AddInFixture, EachClickOfTheTableGivesItsTextAndCaretInBothEditorsAndIsUn
   EXPECT_TRUE(os.system().MessageBoxes().empty());
 }
 
-// A tab window the last run left floating is docked at the next start: double-clicked inside
-// its caption and made one strip high. A docked one sits at 0 on either side and stays as it is.
+// A tab window the last run left floating is docked at the next start: given the focus,
+// double-clicked inside its caption and made one strip high. A docked one sits at 0 on either
+// side and stays as it is.
 TEST_F(AddInFixture, ATabWindowLeftFloatingIsDockedAtTheNextStart) {
   for (const auto& [left, top] : {std::pair{0, 0}, {300, 0}, {0, 200}, {300, 200}}) {
     Start({{u"Report", {u"Sub A()", u"End Sub"}}});
@@ -124,12 +125,14 @@ TEST_F(AddInFixture, ATabWindowLeftFloatingIsDockedAtTheNextStart) {
     window.SetLeft(left);
     window.SetTop(top);
     const auto height = window.Height();
+    const auto focused = window.FocusCount();
     const auto& clicks = os.windows().MouseEvents();
     const auto clicked = clicks.size();
     Load();
     const bool floating = left > 0 && top > 0;
     EXPECT_EQ(window.Height(), floating ? 60 : height);
     EXPECT_EQ(clicks.size() - clicked, floating ? 4u : 0u);
+    EXPECT_EQ(window.FocusCount() - focused, floating ? 1 : 0);
     if (floating) {
       EXPECT_EQ(clicks.back().cursor, (host::Point{left + 10, top + 10}));
     }
