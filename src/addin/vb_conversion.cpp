@@ -1,6 +1,7 @@
 #include "addin/vb_conversion.h"
 
 #include "registry_paths/vb_number.h"
+#include "text/ascii_case.h"
 
 namespace tessaly::addin {
 
@@ -23,10 +24,7 @@ std::string TrimmedAscii(const std::u16string& text, bool& ascii) {
 }
 
 std::string Lowered(std::string text) {
-  for (char& c : text) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return text;
+  return text::AsciiLowercased(std::move(text));
 }
 
 }  // namespace

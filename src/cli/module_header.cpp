@@ -1,4 +1,5 @@
 #include "cli/module_header.h"
+#include "text/ascii_case.h"
 
 #include <algorithm>
 
@@ -15,7 +16,7 @@ bool IsBlankLine(std::string_view line) {
 }
 
 char Lower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  return text::AsciiLower(c);
 }
 
 bool EqualsIgnoringCase(std::string_view text, std::string_view lower_word) {

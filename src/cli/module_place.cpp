@@ -4,6 +4,7 @@
 
 #include "addin/export_extensions.h"
 #include "cli/native_path.h"
+#include "text/ascii_case.h"
 #include "text/utf.h"
 
 namespace tessaly::cli {
@@ -11,10 +12,7 @@ namespace tessaly::cli {
 namespace {
 
 std::u16string LowerAscii(std::u16string text) {
-  for (auto& unit : text) {
-    if (unit >= u'A' && unit <= u'Z') unit = static_cast<char16_t>(unit - u'A' + u'a');
-  }
-  return text;
+  return text::AsciiLowercased(std::move(text));
 }
 
 std::int32_t ComponentTypeOf(const std::u16string& extension, bool vb6) {

@@ -6,6 +6,7 @@
 
 #include "codetools/blanks.h"
 #include "codetools/comments.h"
+#include "text/ascii_case.h"
 
 namespace tessaly::codetools {
 
@@ -118,15 +119,11 @@ std::span<const WordEntry> WordsOfLength(std::size_t length) {
   }
 }
 
-char AsciiLower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
-}
-
 // VB's keywords in any letter case, as VB itself reads them.
 bool SameWord(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
+    if (text::AsciiLower(a[i]) != text::AsciiLower(b[i])) return false;
   }
   return true;
 }

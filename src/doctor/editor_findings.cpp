@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "doctor/pe_machine.h"
+#include "text/ascii_case.h"
 
 namespace tessaly::doctor {
 
@@ -67,13 +68,10 @@ Place PlaceOf(Installation& installation, Bitness view, const std::vector<Regist
   return some ? Place::kIncomplete : Place::kMissing;
 }
 
-char16_t Upper(char16_t c) {
-  return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
-}
-
 bool SameIgnoringCase(std::u16string_view a, std::u16string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [](char16_t x, char16_t y) { return Upper(x) == Upper(y); });
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char16_t x, char16_t y) {
+    return text::AsciiUpper(x) == text::AsciiUpper(y);
+  });
 }
 
 bool HasWord(std::u16string_view words, std::u16string_view word) {

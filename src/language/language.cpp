@@ -1,4 +1,5 @@
 #include "language/language.h"
+#include "text/ascii_case.h"
 
 #include <string>
 
@@ -15,7 +16,7 @@ bool NamesChinese(std::string_view locale) {
   if (!chinese || dot == std::string_view::npos) return false;
   std::string codeset;
   for (const char c : locale.substr(dot + 1, locale.find('@', dot) - dot - 1)) {
-    if (c != '-') codeset.push_back(static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c));
+    if (c != '-') codeset.push_back(text::AsciiLower(c));
   }
   return codeset == "utf8";
 }

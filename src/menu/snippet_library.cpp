@@ -6,6 +6,7 @@
 
 #include "host/host_error.h"
 #include "menu/snippet_file.h"
+#include "text/ascii_case.h"
 #include "text/utf.h"
 
 namespace tessaly::menu {
@@ -18,7 +19,7 @@ bool IsDigit(char16_t c) {
 }
 
 char16_t LowerAscii(char16_t c) {
-  return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+  return text::AsciiLower(c);
 }
 
 bool HasSnippetExtension(std::u16string_view name) {

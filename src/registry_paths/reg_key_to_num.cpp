@@ -4,6 +4,7 @@
 
 #include "host/registry.h"
 #include "registry_paths/vb_number.h"
+#include "text/ascii_case.h"
 
 namespace tessaly::registry_paths {
 
@@ -43,10 +44,7 @@ constexpr KeyName kKeyNames[] = {
 };
 
 std::u16string UpperCase(std::u16string text) {
-  for (auto& c : text) {
-    if (c >= u'a' && c <= u'z') c = c - u'a' + u'A';
-  }
-  return text;
+  return text::AsciiUppercased(std::move(text));
 }
 
 std::int32_t WholeNumber(double number) {

@@ -1,4 +1,5 @@
 #include "registry_paths/vb_number.h"
+#include "text/ascii_case.h"
 
 #include <algorithm>
 #include <charconv>
@@ -123,10 +124,7 @@ std::u16string FormatVbNumber(double number) {
                                                   std::chars_format::general, 15);
   // Also the runtime's exponent letter and its INF / NAN.
   std::u16string text(std::begin(buffer), error == std::errc() ? end : std::begin(buffer));
-  for (auto& c : text) {
-    if (c >= u'a' && c <= u'z') c = c - u'a' + u'A';
-  }
-  return text;
+  return text::AsciiUppercased(std::move(text));
 }
 
 std::optional<std::int64_t> RoundHalfEvenIn(double number, std::int64_t low, std::int64_t high) {

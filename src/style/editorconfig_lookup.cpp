@@ -5,6 +5,7 @@
 
 #include "style/editorconfig_text.h"
 #include "style/glob.h"
+#include "text/ascii_case.h"
 
 namespace tessaly::style {
 
@@ -101,8 +102,7 @@ void DeriveSizes(Properties& properties) {
   } else if (size->second.value == "tab" && width != properties.end()) {
     size->second = width->second;
     // indent_size's value is compared without case, wherever it came from.
-    std::transform(size->second.value.begin(), size->second.value.end(), size->second.value.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
+    size->second.value = text::AsciiLowercased(std::move(size->second.value));
   }
 }
 

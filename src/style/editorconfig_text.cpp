@@ -4,6 +4,7 @@
 #include <array>
 
 #include "style/style_error.h"
+#include "text/ascii_case.h"
 
 namespace tessaly::style {
 
@@ -31,10 +32,7 @@ std::string_view Trimmed(std::string_view text) {
 }
 
 std::string Lower(std::string_view text) {
-  std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
-  return lower;
+  return text::AsciiLowercased(std::string(text));
 }
 
 // Where a comment starts: a `#` or `;` after a blank; the text's size when none does.

@@ -6,6 +6,7 @@
 
 #include "style/style_error.h"
 #include "style/style_keys.h"
+#include "text/ascii_case.h"
 
 namespace tessaly::style {
 
@@ -15,9 +16,7 @@ constexpr char kOverrideOrigin[] = "--style";
 constexpr std::uint32_t kLargestSize = 16;
 
 std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
-  return text;
+  return text::AsciiLowercased(std::move(text));
 }
 
 std::string Trimmed(const std::string& text) {

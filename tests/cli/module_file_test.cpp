@@ -122,6 +122,8 @@ TEST(ModuleFile, RandomModulesReadBackAsReindentedOrEdited) {
                                   "x\x81 ",
                                   "' tessaly: off",
                                   "\x81\x5C:",
+                                  "If a Then \x80",
+                                  "x\x80\xD6\xD0 _",
                                   "If a = \x81\x5CThen",
                                   "If a Then x = \x81\x54hen",
                                   "For \x81\x7C = 1 To 2: Next",

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "menu/snippet_file.h"
+#include "menu/snippet_library.h"
 #include "menu/snippet_popup.h"
 #include "menu/user_snippet_insertion.h"
 #include "menu_fixture.h"
@@ -157,6 +158,19 @@ TEST(UserSnippets, ShowsTheFirst200InNumberOrderAndSaysHowManyWereLeftOut) {
     EXPECT_EQ(shown.starts_with("第1\n第2\n第3\n"), c.files > 0) << shown;
     EXPECT_EQ(f.os.system().FailureLines().size(), 1u);
     f.ExpectOneSinkPerButton();
+  }
+}
+
+// The menu's order: runs of digits by their number, all else unit by unit, and a name before
+// every longer name it begins; of one number written two ways, the shorter way last.
+TEST(UserSnippets, NamesSortWithTheirNumbersAsNumbers) {
+  const std::pair<std::u16string_view, std::u16string_view> ordered[] = {
+      {u"2 二", u"10 十"}, {u"ab", u"abc"}, {u"a", u"a1"}, {u"a2b", u"a10"},
+      {u"x2", u"x2y"},     {u"01", u"1"},   {u"9", u"a"},  {u"A", u"_"}};
+  for (const auto& [first, second] : ordered) {
+    EXPECT_TRUE(SnippetNameLess(first, second)) << text::ToUtf8(first);
+    EXPECT_FALSE(SnippetNameLess(second, first)) << text::ToUtf8(first);
+    EXPECT_FALSE(SnippetNameLess(first, first)) << text::ToUtf8(first);
   }
 }
 

@@ -3,13 +3,14 @@
 #include <algorithm>
 
 #include "host/registry.h"
+#include "text/ascii_case.h"
 
 namespace tessaly::sim {
 
 namespace {
 
 char16_t FoldAscii(char16_t c) {
-  return (c >= u'a' && c <= u'z') ? c - u'a' + u'A' : c;
+  return text::AsciiUpper(c);
 }
 
 std::u16string Folded(std::u16string_view name) {

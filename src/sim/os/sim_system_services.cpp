@@ -1,6 +1,7 @@
 #include "sim/os/sim_system_services.h"
 
 #include "host/host_error.h"
+#include "text/ascii_case.h"
 #include "text/gbk.h"
 
 namespace tessaly::sim {
@@ -8,10 +9,7 @@ namespace tessaly::sim {
 namespace {
 
 std::u16string UpperAscii(std::u16string text) {
-  for (auto& c : text) {
-    if (c >= u'a' && c <= u'z') c = c - u'a' + u'A';
-  }
-  return text;
+  return text::AsciiUppercased(std::move(text));
 }
 
 bool IsHighSurrogate(char16_t c) {

@@ -1,4 +1,5 @@
 #include "sim/os/sim_window_system.h"
+#include "text/ascii_case.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -10,11 +11,7 @@ namespace {
 
 // Window class names compare without regard to case, as the system compares them.
 std::u16string FoldCase(std::u16string_view text) {
-  std::u16string folded(text);
-  for (auto& c : folded) {
-    if (c >= u'a' && c <= u'z') c = c - u'a' + u'A';
-  }
-  return folded;
+  return text::AsciiUppercased(std::u16string(text));
 }
 
 bool Contains(const host::Rect& rect, host::Point point) {
