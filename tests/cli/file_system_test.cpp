@@ -2,6 +2,7 @@
 // devices, resource limits. The Windows counterparts are in file_system_test_win32.cpp.
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -88,18 +89,24 @@ TEST(PosixFiles, SwitchesWithoutAConfigFolderAreRefused) {
                 "\n");
 }
 
-// A file rewritten in place keeps its permission bits; a link is followed: the file it names
-// takes the bytes, and the link stays a link.
+// A file rewritten in place keeps its permission bits, and its group where it is not the
+// user's own (the superuser may give it any); a link is followed: the file it names takes the
+// bytes, and the link stays a link.
 TEST(PosixFiles, InPlaceKeepsTheModeAndFollowsLinks) {
   TempFolder folder;
   const std::string path = folder.Write("Demo.bas", kFlatModule);
   const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
                     fs::perms::others_exec;
   fs::permissions(path, mode);
+  const gid_t group = ::getegid() == 1 ? 2 : 1;
+  const bool regrouped = ::geteuid() == 0 && ::chown(path.c_str(), -1, group) == 0;
   fs::create_symlink(path, folder.Path() / "Link.bas");
   ASSERT_EQ(RunTessaly({"fmt", "-i", (folder.Path() / "Link.bas").string()}).status, kExitOk);
   EXPECT_EQ(ReadBytes(path), kIndentedModule);
   EXPECT_EQ(fs::status(path).permissions(), mode);
+  struct stat status {};
+  ASSERT_EQ(::stat(path.c_str(), &status), 0);
+  EXPECT_EQ(status.st_gid, regrouped ? group : ::getegid());
   EXPECT_TRUE(fs::is_symlink(folder.Path() / "Link.bas"));
   EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"Demo.bas", "Link.bas"}));
 }

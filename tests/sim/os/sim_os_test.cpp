@@ -143,6 +143,8 @@ TEST(RegFile, RefusesEachMalformedLineNamingItAndWhy) {
        "value before the first key"},
       {{odd.begin(), odd.end()}, "UTF-16 file with an odd number of bytes"},
       {{latin.begin(), latin.end()}, "neither UTF-16 nor UTF-8 text"},
+      // Continued on no line: the file ends with the backslash.
+      {Utf16File(head + u"\"l\"=hex:61,\\"), "invalid hex digit"},
   };
   for (const auto& file : files) {
     RegistryTree tree;
