@@ -240,7 +240,6 @@ ModuleFile ModuleFile::Parse(std::string bytes, FileEncoding plain_ascii, Readin
     file.text_ = std::make_unique_for_overwrite<char16_t[]>(all.size() + kScanSlack);
     file.visible_lines_.reserve(lines);
   } else {
-    file.layout_text_ = std::make_unique_for_overwrite<char[]>(all.size());
     file.layout_lines_.reserve(lines);
   }
   if (bom) {
@@ -256,6 +255,10 @@ ModuleFile ModuleFile::Parse(std::string bytes, FileEncoding plain_ascii, Readin
     file.encoding_ = plain_ascii;  // the text reads the same in both
   } else if (scan == Scan::kRefused) {
     file.encoding_ = FileEncoding::kCodePage936;
+    // Only code page 936 narrows lines into a buffer of their own (line_scan.h).
+    if (reading == Reading::kLayout) {
+      file.layout_text_ = std::make_unique_for_overwrite<char[]>(all.size());
+    }
     file.ScanLines(header_lines, /*strict=*/false);
   }
   return file;
