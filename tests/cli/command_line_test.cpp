@@ -137,6 +137,8 @@ TEST(Refusals, GiveOneLineAndStatusTwoAndLeaveEveryFileAsItWas) {
       // What a message echoes stays on its one line and sends the terminal nothing.
       {{"click", "a\nb", module}, {{kNoSuchCaption, {"a\\nb"}, {}}}},
       {{"fmt", controls}, {{kNoSuchFile, {}, "x\\ny\\x1B[31m\\xC2\\x9B.bas"}}},
+      // The last C1 control and the first character after them.
+      {{"click", "a\xC2\x9F\xC2\xA0", module}, {{kNoSuchCaption, {"a\\xC2\\x9F\xC2\xA0"}, {}}}},
       {{"click", click, module, "--line", "1\r\t"}, {{kWholeNumber, {"--line", "1\\r\\t"}, {}}}},
       // U+1F600 has no code in code page 936; the click would have to write it.
       {{"click", "粘贴(&S)", stray, "--line", "2", "--clipboard", "x = \"\xF0\x9F\x98\x80\"", "-i",

@@ -81,8 +81,11 @@ TEST(RegistrySettingsStore, StoresStringsUnderTheRuntimesKeyAndReadsNothingElse)
   RegistryKey opened = 0;
   ASSERT_EQ(registry.OpenKey(kCurrentUser, key, kKeyAllAccess, opened), 0);
   registry.SetValue(opened, u"N", kRegDword, {1, 0, 0, 0});
+  registry.SetValue(opened, u"Odd", kRegSz, {'7', 0, 'x'});
   registry.CloseKey(opened);
   EXPECT_EQ(store.GetSetting(u"ZOTA", u"QWIX", u"N", u"5"), u"5");
+  // A string of odd length ends with its last whole character.
+  EXPECT_EQ(store.GetSetting(u"ZOTA", u"QWIX", u"Odd", u"5"), u"7");
 }
 
 }  // namespace

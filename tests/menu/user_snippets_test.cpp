@@ -106,12 +106,13 @@ TEST(UserSnippets, ThePopupShowsTheFoldersAsLaidOutAndLogsWhatItLeavesOut) {
   f.Write(f.User(), "空/说明.md", "x");
   f.Write(f.Project(), "错误处理.txt", "On Error Resume Next");
   f.Write(f.Project(), "工具/计时.txt", "t = Timer");
+  f.Write(f.Project(), "工具/01 开始.txt", "t0 = Timer");
   f.Build();
 
   EXPECT_EQ(f.Shown(),
             "文件头\n二\n十\n"
             "a\n  b\n    c\n      三层\n"
-            "工具\n  日志\n  计时\n"
+            "工具\n  开始\n  日志\n  计时\n"
             "编码\n错误处理\n"
             "--\n3 个片段无法读取 (disabled)\n"
             "--\n刷新\n打开片段文件夹\n");

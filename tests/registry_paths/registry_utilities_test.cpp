@@ -67,6 +67,7 @@ TEST_F(KeyValueTest, TheWrittenAndTheRequestedTypeDecideTheBytesAndTheirReading)
       {u"Bin", bin, u"RB", u"RD", static_cast<double>(0xABFF0A00u)},
       {u"Bin", bin, u"RB", u"9", VbValue{}},
       {u"TextBin", u"a中", u"RB", u"RB", u"61 D6 D0", host::kRegBinary, {'a', 0xD6, 0xD0}},
+      {u"TextBin", u"a中", u"RB", u"RD", static_cast<double>(0xD0D661u)},  // three bytes, padded
       {u"Short", 4.0, u"RD", u"RS", u"\u0004"},
       {u"List", list, u"RM", u"RM", list, host::kRegMultiSz, {0x32, 0x75, 0, 0, 0, 0, 'c', 0, 0, 0, 0, 0}},
       {u"OneText", u"a", u"RM", u"RM", std::vector<std::u16string>{u"a"}, 7, {'a', 0, 0, 0, 0, 0}},
