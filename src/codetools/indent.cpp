@@ -44,8 +44,7 @@ std::size_t LeadingBlankCount(std::string_view line) {
 }
 
 // One module's walk: the level, and what the lines above have opened. It runs for every line
-// of whole modules, so what the style decides is worked out once, and a statement that opens
-// and closes nothing (most of them) costs no more than reading its first word.
+// of whole modules, so what the style decides is worked out once.
 class Indenter {
  public:
   Indenter(std::span<const std::string_view> lines, const IndentStyle& style)
