@@ -263,6 +263,15 @@ TEST_F(UndoTest, TextTypedSinceIsNeverOverwrittenAndTheChangeIsDropped) {
     EXPECT_EQ(Text(), typed);
     EXPECT_EQ(NewMessages(), (Texts{menu::kChangedSinceMessage, menu::kNothingToUndoMessage}));
   }
+  // Lines the change left that are gone since count as changed too.
+  Start();
+  Select({8, 5, 8, 10});
+  Click(u"调试");
+  editor->Module(u"Module1").DeleteLines(7, 3);
+  const auto cut = Text();
+  Click(u"撤销上次修改");
+  EXPECT_EQ(Text(), cut);
+  EXPECT_EQ(NewMessages(), Texts{menu::kChangedSinceMessage});
 }
 
 // Each module keeps its own changes, newest first; a click that changes nothing leaves nothing

@@ -72,6 +72,7 @@ TEST_F(KeyValueTest, TheWrittenAndTheRequestedTypeDecideTheBytesAndTheirReading)
       {u"List", list, u"RM", u"RM", list, host::kRegMultiSz, {0x32, 0x75, 0, 0, 0, 0, 'c', 0, 0, 0, 0, 0}},
       {u"OneText", u"a", u"RM", u"RM", std::vector<std::u16string>{u"a"}, 7, {'a', 0, 0, 0, 0, 0}},
       {u"NoItems", none, u"RM", u"RM", none},
+      {u"ZeroEnded", std::u16string(u"a\0", 2), u"RM", u"RM", std::vector<std::u16string>{u"a"}, 7, {'a', 0, 0, 0, 0, 0}},
   };
   // clang-format on
   for (const auto& row : rows) {
