@@ -151,6 +151,11 @@ class EditorRunsTest : public ::testing::TestWithParam<EditorRun> {
                   [](const auto& control) { return control->Properties().caption == u"Tessaly"; }),
               1)
         << "the Add-Ins entry is missing or doubled";
+    // VBA tells its entries' buttons apart by their Parameter.
+    for (const auto& control : controls) {
+      if (control->Properties().caption != u"Tessaly") continue;
+      EXPECT_EQ(control->Properties().parameter, GetParam().vb6 ? u"" : u"TBVBCode");
+    }
     editor->Click({add_ins, u"Tessaly"});
     HWND about = OnlyAboutWindow();
     ASSERT_TRUE(about);
