@@ -23,10 +23,6 @@ std::string TrimmedAscii(const std::u16string& text, bool& ascii) {
   return out;
 }
 
-std::string Lowered(std::string text) {
-  return text::AsciiLowercased(std::move(text));
-}
-
 }  // namespace
 
 std::optional<double> ToNumber(const std::u16string& text) {
@@ -40,7 +36,7 @@ std::optional<std::int32_t> ToWholeNumber(const std::u16string& text) {
 
 std::optional<bool> ToBoolean(const std::u16string& text) {
   bool ascii = false;
-  const std::string lower = Lowered(TrimmedAscii(text, ascii));
+  const std::string lower = text::AsciiLowercased(TrimmedAscii(text, ascii));
   if (ascii && lower == "true") return true;
   if (ascii && lower == "false") return false;
   const auto number = ToNumber(text);

@@ -15,14 +15,10 @@ bool IsBlankLine(std::string_view line) {
   return std::all_of(line.begin(), line.end(), IsSpaceTabOrReturn);
 }
 
-char Lower(char c) {
-  return text::AsciiLower(c);
-}
-
 bool EqualsIgnoringCase(std::string_view text, std::string_view lower_word) {
   return text.size() == lower_word.size() &&
          std::equal(text.begin(), text.end(), lower_word.begin(),
-                    [](char a, char b) { return Lower(a) == b; });
+                    [](char a, char b) { return text::AsciiLower(a) == b; });
 }
 
 std::string_view FirstWord(std::string_view line) {
@@ -114,7 +110,7 @@ std::size_t CountHeaderLines(std::span<const std::string_view> lines) {
 bool IsMemberAttribute(std::string_view line) {
   // Asked of every line of a module: an attribute line starts with its keyword, not a blank,
   // so the first byte turns almost every line away before any word is looked for.
-  if (line.empty() || Lower(line.front()) != 'a' || !IsAttributeLine(line)) return false;
+  if (line.empty() || text::AsciiLower(line.front()) != 'a' || !IsAttributeLine(line)) return false;
   const std::string_view rest = AfterFirstWord(line);
   const std::size_t dot = rest.find('.');
   if (dot == 0 || dot == std::string_view::npos) return false;

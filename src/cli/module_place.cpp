@@ -11,17 +11,13 @@ namespace tessaly::cli {
 
 namespace {
 
-std::u16string LowerAscii(std::u16string text) {
-  return text::AsciiLowercased(std::move(text));
-}
-
 std::int32_t ComponentTypeOf(const std::u16string& extension, bool vb6) {
   const std::int32_t clickable[] = {
       host::kStdModule,      host::kClassModule, vb6 ? host::kVBForm : host::kMSForm,
       host::kUserControl,    host::kPropPage,    host::kDocObject,
       host::kActiveXDesigner};
   for (const auto type : clickable) {
-    if (addin::ExportExtension(type) == LowerAscii(extension)) return type;
+    if (addin::ExportExtension(type) == text::AsciiLowercased(extension)) return type;
   }
   return host::kStdModule;
 }

@@ -5,11 +5,6 @@ namespace tessaly::codetools {
 namespace {
 
 template <typename Unit>
-bool IsBlankOrTab(Unit c) {
-  return c == ' ' || c == '\t';
-}
-
-template <typename Unit>
 std::basic_string_view<Unit> TrimLeadingRun(std::basic_string_view<Unit> text) {
   std::size_t begin = 0;
   while (begin < text.size() && IsBlankOrTab(text[begin]))

@@ -138,10 +138,6 @@ WordGroup GroupOf(std::string_view word) {
   return WordGroup::kNone;
 }
 
-bool IsBlankOrTab(char c) {
-  return c == ' ' || c == '\t';
-}
-
 constexpr bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }

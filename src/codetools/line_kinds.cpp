@@ -7,11 +7,6 @@ namespace tessaly::codetools {
 namespace {
 
 template <typename Unit>
-bool IsBlankOrTab(Unit c) {
-  return c == ' ' || c == '\t';
-}
-
-template <typename Unit>
 bool Continues(std::basic_string_view<Unit> line) {
   // Asked of every line of a whole module: most end in neither an underscore nor a blank.
   if (line.empty() || (line.back() != '_' && !IsBlankOrTab(line.back()))) return false;

@@ -68,17 +68,11 @@ Place PlaceOf(Installation& installation, Bitness view, const std::vector<Regist
   return some ? Place::kIncomplete : Place::kMissing;
 }
 
-bool SameIgnoringCase(std::u16string_view a, std::u16string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char16_t x, char16_t y) {
-    return text::AsciiUpper(x) == text::AsciiUpper(y);
-  });
-}
-
 bool HasWord(std::u16string_view words, std::u16string_view word) {
   std::size_t at = 0;
   while (at < words.size()) {
     const std::size_t end = std::min(words.find(u' ', at), words.size());
-    if (SameIgnoringCase(words.substr(at, end - at), word)) return true;
+    if (text::EqualsIgnoringAsciiCase(words.substr(at, end - at), word)) return true;
     at = end + 1;
   }
   return false;
@@ -93,7 +87,8 @@ std::optional<std::u16string> ElevatedBy(Installation& installation, std::u16str
     for (const auto& [path, layers] : installation.Texts(hive, view, kLayers)) {
       const std::u16string_view file =
           std::u16string_view(path).substr(path.find_last_of(u"\\/") + 1);
-      if (SameIgnoringCase(file, program) && HasWord(layers, kRunAsAdministrator)) return path;
+      if (text::EqualsIgnoringAsciiCase(file, program) && HasWord(layers, kRunAsAdministrator))
+        return path;
     }
   }
   return std::nullopt;

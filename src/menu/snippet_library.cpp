@@ -18,15 +18,11 @@ bool IsDigit(char16_t c) {
   return c >= u'0' && c <= u'9';
 }
 
-char16_t LowerAscii(char16_t c) {
-  return text::AsciiLower(c);
-}
-
 bool HasSnippetExtension(std::u16string_view name) {
   if (name.size() <= kSnippetExtension.size()) return false;
   const auto tail = name.substr(name.size() - kSnippetExtension.size());
   return std::equal(tail.begin(), tail.end(), kSnippetExtension.begin(),
-                    [](char16_t a, char16_t b) { return LowerAscii(a) == b; });
+                    [](char16_t a, char16_t b) { return text::AsciiLower(a) == b; });
 }
 
 std::u16string_view DigitRun(std::u16string_view text, std::size_t at) {

@@ -43,10 +43,6 @@ constexpr KeyName kKeyNames[] = {
     {u"KEY32", host::kKeyWow64_32},
 };
 
-std::u16string UpperCase(std::u16string text) {
-  return text::AsciiUppercased(std::move(text));
-}
-
 std::int32_t WholeNumber(double number) {
   return VbLong(number).value_or(0);
 }
@@ -57,7 +53,7 @@ std::int32_t RegKeyNumber(const VbValue& reg_key_str) {
   if (const auto* number = std::get_if<double>(&reg_key_str)) return WholeNumber(*number);
   const auto* text = std::get_if<std::u16string>(&reg_key_str);
   if (!text) return 0;
-  const auto upper = UpperCase(*text);
+  const auto upper = text::AsciiUppercased(*text);
   for (const auto& key : kKeyNames) {
     if (key.name == upper) return static_cast<std::int32_t>(key.number);
   }

@@ -1,7 +1,5 @@
 #include "sim/os/registry_tree.h"
 
-#include <algorithm>
-
 #include "host/registry.h"
 #include "text/ascii_case.h"
 
@@ -9,14 +7,8 @@ namespace tessaly::sim {
 
 namespace {
 
-char16_t FoldAscii(char16_t c) {
-  return text::AsciiUpper(c);
-}
-
 std::u16string Folded(std::u16string_view name) {
-  std::u16string folded(name);
-  std::transform(folded.begin(), folded.end(), folded.begin(), FoldAscii);
-  return folded;
+  return text::AsciiUppercased(std::u16string(name));
 }
 
 constexpr std::array<std::uint32_t, 4> kRootNumbers = {host::kClassesRoot, host::kCurrentUser,
@@ -27,9 +19,7 @@ constexpr std::array<std::u16string_view, 4> kRootNames = {
 }  // namespace
 
 bool SameRegistryName(std::u16string_view a, std::u16string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(),
-                    [](char16_t x, char16_t y) { return FoldAscii(x) == FoldAscii(y); });
+  return text::EqualsIgnoringAsciiCase(a, b);
 }
 
 // Keys may nest deeper than the call stack goes, so nothing here recurses.

@@ -8,10 +8,6 @@ namespace tessaly::sim {
 
 namespace {
 
-std::u16string UpperAscii(std::u16string text) {
-  return text::AsciiUppercased(std::move(text));
-}
-
 bool IsHighSurrogate(char16_t c) {
   return c >= 0xD800 && c <= 0xDBFF;
 }
@@ -29,17 +25,17 @@ std::int32_t SimSystemServices::MessageBox(const std::u16string& text,
 }
 
 std::u16string SimSystemServices::EnvironmentVariable(const std::u16string& name) {
-  const auto it = environment_.find(UpperAscii(name));
+  const auto it = environment_.find(text::AsciiUppercased(name));
   return it == environment_.end() ? std::u16string() : it->second;
 }
 
 void SimSystemServices::SetEnvironmentVariable(const std::u16string& name,
                                                const std::u16string& value) {
-  environment_[UpperAscii(name)] = value;
+  environment_[text::AsciiUppercased(name)] = value;
 }
 
 void SimSystemServices::RemoveEnvironmentVariable(const std::u16string& name) {
-  environment_.erase(UpperAscii(name));
+  environment_.erase(text::AsciiUppercased(name));
 }
 
 // As the system expands: %NAME% of a defined variable becomes its value; an undefined
@@ -54,7 +50,7 @@ std::u16string SimSystemServices::ExpandEnvironmentStrings(const std::u16string&
     if (close == std::u16string::npos) break;
     out.append(text, i, open - i);
     const auto name = text.substr(open + 1, close - open - 1);
-    const auto it = environment_.find(UpperAscii(name));
+    const auto it = environment_.find(text::AsciiUppercased(name));
     if (!name.empty() && it != environment_.end()) {
       out += it->second;
       i = close + 1;
