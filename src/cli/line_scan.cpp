@@ -12,7 +12,17 @@ namespace tessaly::cli {
 
 namespace {
 
-#if !defined(__SSE2__)
+#if defined(__SSE2__)
+// A bit for each of sixteen bytes that stops a run of plain ASCII: a CR, an LF or a byte of
+// 0x80 or more. A byte's high bit marks it: set by the comparisons for CR and LF, set already in
+// a byte that is not ASCII.
+unsigned StopsIn(__m128i bytes) {
+  const __m128i stops =
+      _mm_or_si128(bytes, _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r')),
+                                       _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n'))));
+  return static_cast<unsigned>(_mm_movemask_epi8(stops));
+}
+#else
 // Eight bytes as one word: none has its high bit set, and none is CR or LF (a byte that is
 // zero after the XOR borrows in the subtraction).
 bool AllPlainAscii(const unsigned char* eight) {
@@ -33,8 +43,6 @@ bool AllPlainAscii(const unsigned char* eight) {
 std::size_t WidenAscii(const unsigned char* data, std::size_t size, std::size_t at,
                        char16_t*& out) {
 #if defined(__SSE2__)
-  const __m128i cr = _mm_set1_epi8('\r');
-  const __m128i lf = _mm_set1_epi8('\n');
   const __m128i zero = _mm_setzero_si128();
   while (at + 16 <= size) {
     const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at));
@@ -42,12 +50,7 @@ std::size_t WidenAscii(const unsigned char* data, std::size_t size, std::size_t 
     // ones, within the room the caller left.
     _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_unpacklo_epi8(bytes, zero));
     _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 8), _mm_unpackhi_epi8(bytes, zero));
-    // A byte's high bit marks it: set by the comparisons for CR and LF, set already in a byte
-    // that is not ASCII.
-    const __m128i stops =
-        _mm_or_si128(bytes, _mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf)));
-    const auto mask = static_cast<unsigned>(_mm_movemask_epi8(stops));
-    if (mask != 0) {
+    if (const unsigned mask = StopsIn(bytes); mask != 0) {
       const auto taken = static_cast<std::size_t>(__builtin_ctz(mask));
       out += taken;
       return at + taken;
@@ -71,13 +74,8 @@ std::size_t WidenAscii(const unsigned char* data, std::size_t size, std::size_t 
 // Where the ASCII from `at` ends: at the first CR, LF or byte of 0x80 or more, or at the end.
 std::size_t AsciiRunEnd(const unsigned char* data, std::size_t size, std::size_t at) {
 #if defined(__SSE2__)
-  const __m128i cr = _mm_set1_epi8('\r');
-  const __m128i lf = _mm_set1_epi8('\n');
   while (at + 16 <= size) {
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at));
-    const __m128i stops =
-        _mm_or_si128(bytes, _mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf)));
-    const auto mask = static_cast<unsigned>(_mm_movemask_epi8(stops));
+    const unsigned mask = StopsIn(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at)));
     if (mask != 0) return at + static_cast<std::size_t>(__builtin_ctz(mask));
     at += 16;
   }
