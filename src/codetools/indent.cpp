@@ -69,8 +69,21 @@ class Indenter {
   }
 
  private:
-  // Reads the statement's lines once: each line's code after its blanks and tabs, and where
-  // its own indentation ends, blanks, and tabs where the style makes them indentation.
+  // Where a line's code starts, after its blanks and tabs, and where its own indentation ends:
+  // blanks, and tabs where the style makes them indentation.
+  struct LineStart {
+    std::size_t code = 0;
+    std::uint32_t indentation = 0;
+  };
+  LineStart StartOf(std::string_view line) const {
+    const std::size_t blanks = LeadingBlankCount(line);
+    std::size_t code = blanks;
+    while (code < line.size() && (line[code] == ' ' || line[code] == '\t'))
+      ++code;
+    return {code, static_cast<std::uint32_t>(tabs_too_ ? code : blanks)};
+  }
+
+  // Reads the statement's lines once: each line's code and indentation.
   std::span<const std::string_view> ReadStatement(std::size_t first, std::size_t end) {
     const std::size_t count = end - first;
     if (codes_.size() < count) {
@@ -79,12 +92,9 @@ class Indenter {
     }
     for (std::size_t k = 0; k < count; ++k) {
       const std::string_view line = lines_[first + k];
-      const std::size_t blanks = LeadingBlankCount(line);
-      std::size_t code = blanks;
-      while (code < line.size() && (line[code] == ' ' || line[code] == '\t'))
-        ++code;
-      codes_[k] = line.substr(code);
-      indentations_[k] = static_cast<std::uint32_t>(tabs_too_ ? code : blanks);
+      const LineStart start = StartOf(line);
+      codes_[k] = line.substr(start.code);
+      indentations_[k] = start.indentation;
     }
     return {codes_.data(), count};
   }
@@ -106,10 +116,10 @@ class Indenter {
     return static_cast<std::uint32_t>(level) * level_columns_;
   }
 
-  StatementEffect EffectOf(std::span<const std::string_view> codes) {
+  StatementEffect EffectOf(const StatementHead& head, std::span<const std::string_view> codes) {
     // The words count after tabs too, as VB reads them, even where the style keeps the tabs.
     if (!in_member_list_) {
-      StatementEffect effect = EffectOfStatement(codes, style_.indent_case);
+      StatementEffect effect = EffectOfStatement(head, codes, style_.indent_case);
       in_member_list_ = effect.opens_member_list;
       return effect;
     }
@@ -154,7 +164,15 @@ class Indenter {
 
   void LayOutStatement(std::size_t first, std::size_t end) {
     const std::span<const std::string_view> codes = ReadStatement(first, end);
-    const StatementEffect effect = EffectOf(codes);
+    const StatementHead head(codes.front());
+    // Most lines are statements of their own that move no level: they stand at the level and
+    // leave it as it was, with nothing more to read of them. A member list's lines, names that
+    // may look like keywords, are always left to the rules.
+    if (end - first == 1 && !in_member_list_ && head.IsPlain()) {
+      LayOutLine(first, indentations_[0], LevelColumns(level_));
+      return;
+    }
+    const StatementEffect effect = head.MovesNoLevel() ? StatementEffect() : EffectOf(head, codes);
     if (effect.starts_at_module_level || effect.ends_at_module_level) {
       level_ = 0;
       file_bodies_.clear();

@@ -49,6 +49,7 @@ constexpr std::uint64_t PackedLowerCase(std::string_view word) {
 constexpr std::uint64_t kIf = PackedLowerCase("if");
 constexpr std::uint64_t kDo = PackedLowerCase("do");
 constexpr std::uint64_t kEnd = PackedLowerCase("end");
+constexpr std::uint64_t kRem = PackedLowerCase("rem");
 constexpr std::uint64_t kFor = PackedLowerCase("for");
 constexpr std::uint64_t kSub = PackedLowerCase("sub");
 constexpr std::uint64_t kElse = PackedLowerCase("else");
@@ -128,14 +129,17 @@ bool SameWord(std::string_view a, std::string_view b) {
   return true;
 }
 
-WordGroup GroupOf(std::string_view word) {
-  const std::span<const WordEntry> entries = WordsOfLength(word.size());
-  if (entries.empty()) return WordGroup::kNone;
-  const std::uint64_t packed = PackedLowerCase(word);
-  for (const WordEntry& entry : entries) {
+// The group of a word of `length` letters, packed.
+WordGroup GroupOf(std::uint64_t packed, std::size_t length) {
+  if (packed == 0) return WordGroup::kNone;
+  for (const WordEntry& entry : WordsOfLength(length)) {
     if (entry.packed == packed) return entry.group;
   }
   return WordGroup::kNone;
+}
+
+WordGroup GroupOf(std::string_view word) {
+  return GroupOf(PackedLowerCase(word), word.size());
 }
 
 constexpr bool IsDigit(char c) {
@@ -313,20 +317,36 @@ void OpenAtModuleLevel(StatementEffect& effect, std::span<const std::string_view
 
 }  // namespace
 
-StatementEffect EffectOfStatement(std::span<const std::string_view> lines, bool indent_case) {
-  StatementEffect effect;
-  const std::string_view code = lines.front();
+StatementHead::StatementHead(std::string_view code) {
   std::size_t name_end = 0;
   while (name_end < code.size() && IsNameCharacter(code[name_end]))
     ++name_end;
-  // Comments, `.Member = x` in a With and the like start with no name: nothing to read.
-  if (name_end == 0) return effect;
-  const std::string_view name = code.substr(0, name_end);
-  WordGroup group = GroupOf(name);
-  // Most statements start with a name that is no keyword and no label (`x = 1`, `Call F`,
-  // `Debug.Print x`): the name and the character after it turn them away.
+  name_ = code.substr(0, name_end);
+  if (name_end == 0) {
+    // Comments, `.Member = x` in a With and the like start with no name: nothing to read.
+    plain_ = code.empty() || (code.front() != '\'' && code.front() != '#');
+    return;
+  }
+  const std::uint64_t packed = PackedLowerCase(name_);
+  const WordGroup group = GroupOf(packed, name_end);
+  group_ = static_cast<std::uint8_t>(group);
   const bool maybe_label = name_end < code.size() && code[name_end] == ':';
-  if (group == WordGroup::kNone && !maybe_label && !IsDigit(name.front())) return effect;
+  turned_away_ = group == WordGroup::kNone && !maybe_label && !IsDigit(code.front());
+  // `Rem` opens a comment, which a format marker or a column-1 style may keep apart.
+  plain_ = turned_away_ && packed != kRem;
+}
+
+StatementEffect EffectOfStatement(std::span<const std::string_view> lines, bool indent_case) {
+  return EffectOfStatement(StatementHead(lines.front()), lines, indent_case);
+}
+
+StatementEffect EffectOfStatement(const StatementHead& head,
+                                  std::span<const std::string_view> lines, bool indent_case) {
+  StatementEffect effect;
+  if (head.MovesNoLevel()) return effect;
+  const std::string_view code = lines.front();
+  const std::string_view name = head.name_;
+  auto group = static_cast<WordGroup>(head.group_);
   const StatementStart start = SkipLabel(code, name, group);
   Words words(start.statement);
   const std::string_view first = words.Next();

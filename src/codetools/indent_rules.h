@@ -10,6 +10,7 @@
 // UTF-16 with each unit outside ASCII made one byte of 0x80: a line's blanks, quotes, colons and
 // words stay where they were, and the line's layout with them.
 
+#include <cstdint>
 #include <span>
 #include <string_view>
 
@@ -31,12 +32,39 @@ struct StatementEffect {
   // `Open` indents a file's statements up to its `Close`; a `Close` closes only that.
   bool opens_file = false;
   bool closes_file = false;
+
+  bool operator==(const StatementEffect&) const = default;
+};
+
+// A statement's first word, read once for what follows: most statements are told by it alone.
+class StatementHead {
+ public:
+  // `code`: the statement's first line without its indentation; viewed, not copied.
+  explicit StatementHead(std::string_view code);
+  // Whether a statement of this one line surely moves no level and is neither a directive nor a
+  // comment (`x = 1`, `Call F`, `.Value = 2`, an empty line): EffectOfStatement would find no
+  // effect, DirectiveOf no directive, IsCommentCode no comment. Where it is false, they decide.
+  bool IsPlain() const { return plain_; }
+  // Whether EffectOfStatement surely finds no effect: the code starts with no name, or with a
+  // name that is no keyword and no label.
+  bool MovesNoLevel() const { return name_.empty() || turned_away_; }
+
+ private:
+  friend StatementEffect EffectOfStatement(const StatementHead&, std::span<const std::string_view>,
+                                           bool);
+  std::string_view name_;  // the run of name characters the code starts with
+  std::uint8_t group_ = 0;
+  bool turned_away_ = false;  // a name that is no keyword and no label: no effect
+  bool plain_ = false;
 };
 
 // The effect of a statement given as the code of its physical lines (each without its leading
 // indentation), the first line first; continuation lines are part of it. `indent_case` puts
 // `Case` one level inside `Select Case`.
 StatementEffect EffectOfStatement(std::span<const std::string_view> lines, bool indent_case);
+// The same with its first line's head already read.
+StatementEffect EffectOfStatement(const StatementHead& head,
+                                  std::span<const std::string_view> lines, bool indent_case);
 
 // Whether a statement inside a `Type` or `Enum` block ends it: its member lines open and close
 // nothing, whatever their names.

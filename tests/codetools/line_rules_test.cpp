@@ -1,12 +1,15 @@
 // The rules the code tools apply line by line: how a statement is annotated, what counts as a
-// comment and how one is cut off, and how a line is unindented. Indentation is in
-// indent_layout_test.cpp.
+// comment and how one is cut off, how a line is unindented, and which statements the
+// indentation rules may pass over. How modules are indented is in the layout cases
+// (tests/support/layout_cases.cpp), which the editor and the command line both run.
 // The tools' walks and their whole results on a realistic module are in the other files here.
 
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "codetools/annotation.h"
@@ -14,6 +17,7 @@
 #include "codetools/blanks.h"
 #include "codetools/cleaning.h"
 #include "codetools/comments.h"
+#include "codetools/indent_rules.h"
 #include "text/utf.h"
 
 namespace tessaly::codetools {
@@ -109,6 +113,48 @@ TEST(Cleaning, CutsCommentsOffAndUnindentsLines) {
     EXPECT_EQ(DeleteCommentOfLine(line), cut) << text::ToUtf8(line);
   for (const auto& [line, flush] : unindented)
     EXPECT_EQ(UnindentLine(line), flush) << text::ToUtf8(line);
+}
+
+// The walk lays out a statement its head calls plain without asking the rules: for statements
+// built from every word the rules know, in any case, before and after labels, colons, comments
+// and directives, the rules must then have nothing to say.
+TEST(StatementHead, WhatItCallsPlainTheRulesPassOver) {
+  const std::string_view leads[] = {"", "#", "'", ".", "\"", "10 ", "Retry: ", "出错:", "a:=1 "};
+  const std::string_view words[] = {
+      "If",    "ElseIf",  "Else",   "End",     "For",    "Next",     "Do",       "Loop",
+      "While", "Wend",    "With",   "Select",  "Case",   "Sub",      "Function", "Property",
+      "Type",  "Enum",    "Public", "Private", "Friend", "Static",   "Open",     "Close",
+      "Const", "Rem",     "x",      "Remark",  "Ending", "出错",     "_a",       "Debug.Print",
+      "10",    "tessaly", "If(x)",  "Endif",   "Subs",   "Function_"};
+  const std::string_view tails[] = {
+      "",         ":",   " x = 1", " Then", "\tIf x Then", " Sub P()", ": Next", " ' tessaly: off",
+      ": End If", ":=2", "(1)"};
+  std::mt19937 random(5);
+  const auto pick = [&random](const auto& table) {
+    return table[std::uniform_int_distribution<std::size_t>(0, std::size(table) - 1)(random)];
+  };
+  int plain = 0;
+  for (int n = 0; n < 4000; ++n) {
+    std::string code =
+        std::string(pick(leads)) + std::string(pick(words)) + std::string(pick(tails));
+    for (char& c : code) {
+      if (random() % 3 == 0) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    const StatementHead head(code);
+    const std::string_view line = code;
+    const StatementEffect effect = EffectOfStatement(std::span(&line, 1), random() % 2 == 0);
+    if (head.MovesNoLevel()) {
+      EXPECT_EQ(effect, StatementEffect()) << code;
+    }
+    if (!head.IsPlain()) continue;
+    ++plain;
+    EXPECT_TRUE(head.MovesNoLevel()) << code;
+    EXPECT_EQ(DirectiveOf(code), Directive::kNone) << code;
+    EXPECT_FALSE(IsCommentCode(code)) << code;
+    EXPECT_EQ(FormatMarkerOf(code), FormatMarker::kNone) << code;
+  }
+  EXPECT_GT(plain, 400) << "plain: " << plain;
+  EXPECT_LT(plain, 3600);
 }
 
 }  // namespace
