@@ -5,7 +5,6 @@
 #include <cstdint>
 
 #include "codetools/blanks.h"
-#include "codetools/comments.h"
 #include "text/ascii_case.h"
 
 namespace tessaly::codetools {
@@ -171,9 +170,10 @@ bool EndsWithWord(std::string_view text, std::string_view word) {
          (text.size() == word.size() || !IsNameCharacter(text[text.size() - word.size() - 1]));
 }
 
+// `Rem` as a word of its own at `at`: an apostrophe right after it opens a comment too.
 bool IsRemAt(std::string_view text, std::size_t at) {
   return text.size() - at >= 3 && SameWord(text.substr(at, 3), "Rem") &&
-         (text.size() - at == 3 || IsBlankOrTab(text[at + 3]));
+         (text.size() - at == 3 || IsBlankOrTab(text[at + 3]) || text[at + 3] == '\'');
 }
 
 // The words of a statement as VB reads them: blanks and tabs part them, and a colon ends the
@@ -226,14 +226,19 @@ StatementStart SkipLabel(std::string_view code, std::string_view name, WordGroup
 
 // The code of a line before its comment: an apostrophe outside a string literal opens one,
 // and so does `Rem` where a statement may start (after a colon or a single-line If's Then).
+// One walk looks for both, with the quotes counted as FirstApostropheOutsideString counts them:
+// If lines run long and most carry a comment.
 std::string_view WithoutComment(std::string_view line) {
-  line = line.substr(0, std::min(line.size(), FirstApostropheOutsideString(line)));
   bool in_string = false;
   for (std::size_t i = 0; i < line.size(); ++i) {
-    if (line[i] == '"') in_string = !in_string;
-    if (in_string) continue;
-    if ((line[i] == 'R' || line[i] == 'r') && i > 0 && IsBlankOrTab(line[i - 1]) &&
-        IsRemAt(line, i)) {
+    const char c = line[i];
+    if (c == '"') {
+      in_string = !in_string;
+    } else if (in_string) {
+      continue;
+    } else if (c == '\'') {
+      return line.substr(0, i);
+    } else if ((c == 'R' || c == 'r') && i > 0 && IsBlankOrTab(line[i - 1]) && IsRemAt(line, i)) {
       const std::string_view before = TrimTrailingBlanksAndTabs(line.substr(0, i));
       if ((!before.empty() && before.back() == ':') || EndsWithWord(before, "Then")) {
         return line.substr(0, i);
