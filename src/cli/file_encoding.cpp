@@ -28,26 +28,38 @@ bool IsAsciiEight(std::string_view bytes, std::size_t at) {
   return (eight & 0x8080808080808080u) == 0;
 }
 
-DecodedRun DecodeUtf8Run(std::string_view bytes, std::size_t at, bool strict, char16_t* out) {
+// The characters of a run of UTF-8 from `at`, each code point handed to `take` (a byte that
+// starts no character as its escape), up to the next ASCII byte or the end. With `strict` the
+// walk stops at such a byte instead and says so.
+template <typename Take>
+CheckedRun WalkUtf8Run(std::string_view bytes, std::size_t at, bool strict, Take take) {
   const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
   std::size_t i = at;
   while (i < bytes.size() && data[i] >= 0x80) {
     char32_t cp = 0;
     const int length = Utf8SequenceAt(bytes, i, cp);
     if (length == 0) {
-      if (strict) return {i, out, true};
-      *out++ = text::EscapeByte(data[i]);
+      if (strict) return {i, true};
+      take(static_cast<char32_t>(text::EscapeByte(data[i])));
       ++i;
-    } else if (cp < 0x10000) {
-      *out++ = static_cast<char16_t>(cp);
-      i += static_cast<std::size_t>(length);
     } else {
-      *out++ = static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
-      *out++ = static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+      take(cp);
       i += static_cast<std::size_t>(length);
     }
   }
-  return {i, out, false};
+  return {i, false};
+}
+
+DecodedRun DecodeUtf8Run(std::string_view bytes, std::size_t at, bool strict, char16_t* out) {
+  const CheckedRun run = WalkUtf8Run(bytes, at, strict, [&out](char32_t cp) {
+    if (cp < 0x10000) {
+      *out++ = static_cast<char16_t>(cp);
+    } else {
+      *out++ = static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
+      *out++ = static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+    }
+  });
+  return {run.end, out, run.refused};
 }
 
 std::u16string DecodeUtf8(std::string_view bytes) {
@@ -126,6 +138,10 @@ DecodedRun DecodeNonAsciiRun(std::string_view bytes, std::size_t at, FileEncodin
   if (encoding != FileEncoding::kCodePage936) return DecodeUtf8Run(bytes, at, strict, out);
   const std::size_t end = text::DecodeGbkRun(bytes, at, out);
   return {end, out, false};
+}
+
+CheckedRun CheckUtf8Run(std::string_view bytes, std::size_t at) {
+  return WalkUtf8Run(bytes, at, /*strict=*/true, [](char32_t) {});
 }
 
 text::Encoded Encode(std::u16string_view text, FileEncoding encoding) {

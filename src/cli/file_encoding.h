@@ -35,5 +35,12 @@ struct DecodedRun {
 };
 DecodedRun DecodeNonAsciiRun(std::string_view bytes, std::size_t at, FileEncoding encoding,
                              bool strict, char16_t* out);
+// The same run of strict UTF-8 only checked: where it stops, and whether at a byte that starts no
+// character.
+struct CheckedRun {
+  std::size_t end = 0;
+  bool refused = false;
+};
+CheckedRun CheckUtf8Run(std::string_view bytes, std::size_t at);
 
 }  // namespace tessaly::cli

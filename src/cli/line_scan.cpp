@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "text/gbk.h"
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -89,27 +91,36 @@ std::size_t AsciiRunEnd(const unsigned char* data, std::size_t size, std::size_t
 }
 
 // The rest of a line that is not all ASCII, from `at`, its first byte of 0x80 or more. Kept out
-// of the walk over ASCII lines, which then saves and restores next to nothing.
+// of the walk over ASCII lines, which then saves and restores next to nothing. Runs outside
+// ASCII are walked, not decoded: code page 936 only to count their characters, strict UTF-8
+// only to check it.
 [[gnu::noinline]] ScannedLine ScanRestForLayout(std::string_view bytes, std::size_t begin,
                                                 std::size_t at, FileEncoding encoding, bool strict,
-                                                char*& out, char16_t* scratch) {
+                                                char*& out) {
   const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
   const bool narrows = encoding == FileEncoding::kCodePage936;
   if (narrows) out = std::copy_n(data + begin, at - begin, out);
   ScannedLine line;
   line.ascii = false;
   while (at < bytes.size() && data[at] >= 0x80) {
-    // Decoded all the same: the run's characters are counted, and strict UTF-8 is checked.
-    const DecodedRun run = DecodeNonAsciiRun(bytes, at, encoding, strict, scratch);
-    if (run.refused) {
-      line.refused = true;
-      break;
-    }
-    const std::size_t ascii_end = AsciiRunEnd(data, bytes.size(), run.end);
+    std::size_t run_end = at;
     if (narrows) {
-      out = std::fill_n(out, run.out - scratch, '\x80');
-      out = std::copy(data + run.end, data + ascii_end, out);
+      std::size_t characters = 0;
+      run_end = text::CountGbkRun(bytes, at, characters);
+      out = std::fill_n(out, characters, '\x80');
+    } else if (strict) {
+      const CheckedRun run = CheckUtf8Run(bytes, at);
+      if (run.refused) {
+        line.refused = true;
+        break;
+      }
+      run_end = run.end;
+    } else {
+      while (run_end < bytes.size() && data[run_end] >= 0x80)
+        ++run_end;
     }
+    const std::size_t ascii_end = AsciiRunEnd(data, bytes.size(), run_end);
+    if (narrows) out = std::copy(data + run_end, data + ascii_end, out);
     at = ascii_end;
   }
   line.end = at;
@@ -142,11 +153,11 @@ ScannedLine ScanLine(std::string_view bytes, std::size_t begin, FileEncoding enc
 }
 
 ScannedLine ScanLineForLayout(std::string_view bytes, std::size_t begin, FileEncoding encoding,
-                              bool strict, char*& out, char16_t* scratch) {
+                              bool strict, char*& out) {
   const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
   const std::size_t at = AsciiRunEnd(data, bytes.size(), begin);
   if (at == bytes.size() || data[at] < 0x80) return {at, true, false};
-  return ScanRestForLayout(bytes, begin, at, encoding, strict, out, scratch);
+  return ScanRestForLayout(bytes, begin, at, encoding, strict, out);
 }
 
 std::size_t CountLineFeeds(std::string_view bytes) {

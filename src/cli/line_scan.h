@@ -31,10 +31,9 @@ ScannedLine ScanLine(std::string_view bytes, std::size_t begin, FileEncoding enc
 // The same line as the indentation rules read it (codetools/indent_rules.h), without decoding
 // what needs none: ASCII and UTF-8 read as they are. A code page 936 line with characters
 // outside ASCII is written from `out` with each of them one byte of 0x80, and `out` moved past
-// it: `out` has room for as many bytes as the line has. `scratch` holds the units of the longest
-// run of characters outside ASCII.
+// it: `out` has room for as many bytes as the line has.
 ScannedLine ScanLineForLayout(std::string_view bytes, std::size_t begin, FileEncoding encoding,
-                              bool strict, char*& out, char16_t* scratch);
+                              bool strict, char*& out);
 
 // How many LF bytes there are: nearly every line ends in one, so this sizes a module's lists of
 // lines before the walk fills them.

@@ -275,21 +275,15 @@ ModuleFile::Scan ModuleFile::ScanLines(std::size_t header_lines, bool strict) {
   // visible line takes.
   char16_t* out = text_.get();
   char* layout_out = layout_text_.get();
-  // Where a walk for the layout decodes a run of characters outside ASCII: only the run's
-  // length is touched of it.
-  const auto scratch = reading_ == Reading::kLayout
-                           ? std::make_unique_for_overwrite<char16_t[]>(all.size() + 1)
-                           : nullptr;
   std::size_t break_counts[4] = {};
   bool plain_ascii = true;
   bool any_line = false;
   for (std::size_t begin = bom_size_; begin < all.size();) {
     char16_t* units_end = out;
     char* layout_end = layout_out;
-    const ScannedLine line =
-        reading_ == Reading::kText
-            ? ScanLine(all, begin, encoding_, strict, units_end)
-            : ScanLineForLayout(all, begin, encoding_, strict, layout_end, scratch.get());
+    const ScannedLine line = reading_ == Reading::kText
+                                 ? ScanLine(all, begin, encoding_, strict, units_end)
+                                 : ScanLineForLayout(all, begin, encoding_, strict, layout_end);
     if (line.refused) return Scan::kRefused;
     plain_ascii = plain_ascii && line.ascii;
     any_line = true;

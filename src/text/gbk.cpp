@@ -48,9 +48,10 @@ const CodePage& Cp936() {
   return *code_page;
 }
 
-}  // namespace
-
-std::size_t DecodeGbkRun(std::string_view bytes, std::size_t at, char16_t*& out) {
+// The characters of a run from `at`, as code page 936 pairs them, each handed to `take` with
+// its unit, up to the next ASCII byte or the end. Returns where the run stops.
+template <typename Take>
+std::size_t WalkGbkRun(std::string_view bytes, std::size_t at, Take take) {
   const CodePage& code_page = Cp936();
   const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
   std::size_t i = at;
@@ -58,16 +59,26 @@ std::size_t DecodeGbkRun(std::string_view bytes, std::size_t at, char16_t*& out)
     const unsigned char byte = data[i];
     if (i + 1 < bytes.size()) {
       if (const char16_t unit = code_page.Decode(byte << 8 | data[i + 1]); unit != 0) {
-        *out++ = unit;
+        take(unit);
         i += 2;
         continue;
       }
     }
     const char16_t single = code_page.Decode(byte);
-    *out++ = single != 0 ? single : EscapeByte(byte);
+    take(single != 0 ? single : EscapeByte(byte));
     ++i;
   }
   return i;
+}
+
+}  // namespace
+
+std::size_t DecodeGbkRun(std::string_view bytes, std::size_t at, char16_t*& out) {
+  return WalkGbkRun(bytes, at, [&out](char16_t unit) { *out++ = unit; });
+}
+
+std::size_t CountGbkRun(std::string_view bytes, std::size_t at, std::size_t& characters) {
+  return WalkGbkRun(bytes, at, [&characters](char16_t) { ++characters; });
 }
 
 std::u16string DecodeGbk(std::string_view bytes) {

@@ -22,5 +22,7 @@ Encoded EncodeGbk(std::u16string_view text);
 // pair may be an ASCII letter) or the end, decoded as DecodeGbk decodes them and written from
 // `out`, at most one unit a byte. Returns where the run stops; `out` is moved past what it wrote.
 std::size_t DecodeGbkRun(std::string_view bytes, std::size_t at, char16_t*& out);
+// The same run, its characters counted into `characters` and not decoded.
+std::size_t CountGbkRun(std::string_view bytes, std::size_t at, std::size_t& characters);
 
 }  // namespace tessaly::text
