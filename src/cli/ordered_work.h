@@ -26,15 +26,17 @@ class OrderedWork {
  public:
   // `work(i)` may run on any thread; it throws as it would on the caller's. An item for which
   // `on_caller(i)` holds (one read from standard input) is worked out by Take, when its turn
-  // comes. Threads work at most `ahead` items past the last one taken, which bounds the results
-  // held; with `threads` of 1 or less, or when no thread can be started, Take does all the work.
+  // comes. `threads` counts the caller's: it works too, on the items no other thread has
+  // claimed, while the one it takes next is under way. Threads work at most `ahead` items past
+  // the last one taken, which bounds the results held; with `threads` of 1 or less, or when no
+  // thread can be started, Take does all the work.
   OrderedWork(std::size_t count, std::size_t threads, std::size_t ahead,
               std::function<Result(std::size_t)> work, std::function<bool(std::size_t)> on_caller)
       : work_(std::move(work)),
         on_caller_(std::move(on_caller)),
         outcomes_(count),
         ahead_(std::max<std::size_t>(ahead, 1)) {
-    for (std::size_t k = 0; k < std::min(threads, count) && threads > 1; ++k) {
+    for (std::size_t k = 1; k < std::min(threads, count); ++k) {
       try {
         threads_.emplace_back([this] { Work(); });
       } catch (const std::system_error&) {
@@ -52,7 +54,11 @@ class OrderedWork {
     if (!threads_.empty()) {
       std::unique_lock lock(mutex_);
       if (!on_caller_(index)) {
-        done_.wait(lock, [&] { return outcomes_[index].has_value(); });
+        // Rather than sleep until the item is in, the caller works out the next one no thread
+        // has claimed, which may be this very item.
+        while (!outcomes_[index].has_value()) {
+          if (!ClaimAndRun(lock)) done_.wait(lock);
+        }
         outcome = std::move(outcomes_[index]);
         outcomes_[index].reset();
       }
@@ -102,14 +108,22 @@ class OrderedWork {
       claimable_.wait(
           lock, [&] { return stopping_ || next_ >= outcomes_.size() || next_ < taken_ + ahead_; });
       if (stopping_ || next_ >= outcomes_.size()) return;
-      const std::size_t index = next_++;
-      if (on_caller_(index)) continue;
-      lock.unlock();
-      Outcome outcome = Run(index);
-      lock.lock();
-      outcomes_[index] = std::move(outcome);
-      done_.notify_all();
+      ClaimAndRun(lock);
     }
+  }
+
+  // Claims the next item, when one may be claimed, and works it out with `lock` let go; an
+  // item of the caller's is only passed over. Returns whether it claimed one.
+  bool ClaimAndRun(std::unique_lock<std::mutex>& lock) {
+    if (stopping_ || next_ >= outcomes_.size() || next_ >= taken_ + ahead_) return false;
+    const std::size_t index = next_++;
+    if (on_caller_(index)) return true;
+    lock.unlock();
+    Outcome outcome = Run(index);
+    lock.lock();
+    outcomes_[index] = std::move(outcome);
+    done_.notify_all();
+    return true;
   }
 
   void StopThreads() {
