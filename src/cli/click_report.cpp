@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "text/surrogates.h"
 #include "text/utf.h"
 
 namespace tessaly::cli {
@@ -76,9 +77,7 @@ std::string JsonString(std::u16string_view text) {
   std::string out = "\"";
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char16_t unit = text[i];
-    const bool pair = unit >= 0xD800 && unit < 0xDC00 && i + 1 < text.size() &&
-                      text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000;
-    if (pair) {
+    if (text::CodePointAt(text, i).units == 2) {
       out += text::ToUtf8(text.substr(i, 2));
       ++i;
       continue;

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "text/gbk.h"
+#include "text/surrogates.h"
 #include "text/utf.h"
 
 namespace tessaly::cli {
@@ -14,7 +15,7 @@ namespace {
 // surrogates are refused: U+DC80..U+DCFF would be mistaken for byte escapes.
 int Utf8SequenceAt(std::string_view bytes, std::size_t at, char32_t& code_point) {
   const text::Utf8Sequence sequence = text::Utf8SequenceAt(bytes, at);
-  if (sequence.code_point >= 0xD800 && sequence.code_point < 0xE000) return 0;
+  if (text::IsSurrogate(sequence.code_point)) return 0;
   code_point = sequence.code_point;
   return sequence.length;
 }
@@ -55,8 +56,9 @@ DecodedRun DecodeUtf8Run(std::string_view bytes, std::size_t at, bool strict, ch
     if (cp < 0x10000) {
       *out++ = static_cast<char16_t>(cp);
     } else {
-      *out++ = static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
-      *out++ = static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+      const text::SurrogatePair pair = text::PairOf(cp);
+      *out++ = pair.high;
+      *out++ = pair.low;
     }
   });
   return {run.end, out, run.refused};
@@ -89,20 +91,17 @@ std::u16string DecodeUtf8(std::string_view bytes) {
 text::Encoded EncodeUtf8(std::u16string_view text) {
   text::Encoded result;
   result.bytes.reserve(text.size() * 3);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char16_t unit = text[i];
-    const bool high = unit >= 0xD800 && unit < 0xDC00;
-    if (high && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
-      text::AppendUtf8(result.bytes, 0x10000 + ((unit - 0xD800) << 10) + (text[i + 1] - 0xDC00));
-      ++i;
-    } else if (text::IsByteEscape(unit)) {
-      result.bytes.push_back(text::EscapedByte(unit));
-    } else if (unit >= 0xD800 && unit < 0xE000) {
+  for (std::size_t i = 0; i < text.size();) {
+    const text::CodePointUnits read = text::CodePointAt(text, i);
+    if (text::IsByteEscape(text[i])) {
+      result.bytes.push_back(text::EscapedByte(text[i]));
+    } else if (text::IsSurrogate(read.code_point)) {
       result.unencodable_at = i;
       return result;
     } else {
-      text::AppendUtf8(result.bytes, unit);
+      text::AppendUtf8(result.bytes, read.code_point);
     }
+    i += read.units;
   }
   return result;
 }

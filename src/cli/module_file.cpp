@@ -10,6 +10,7 @@
 
 #include "cli/line_scan.h"
 #include "cli/module_header.h"
+#include "text/surrogates.h"
 
 namespace tessaly::cli {
 
@@ -23,11 +24,7 @@ MessageId EncodingName(FileEncoding encoding) {
 
 // The character at `at`, named as U+XXXX; a surrogate pair is named by its code point.
 std::string CharacterName(std::u16string_view text, std::size_t at) {
-  char32_t code_point = text[at];
-  if (code_point >= 0xD800 && code_point < 0xDC00 && at + 1 < text.size() &&
-      text[at + 1] >= 0xDC00 && text[at + 1] < 0xE000) {
-    code_point = 0x10000 + ((code_point - 0xD800) << 10) + (text[at + 1] - 0xDC00);
-  }
+  const char32_t code_point = text::CodePointAt(text, at).code_point;
   char name[12];
   std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(code_point));
   return name;

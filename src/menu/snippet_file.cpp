@@ -5,6 +5,7 @@
 #include "host/code_lines.h"
 #include "text/byte_escape.h"
 #include "text/gbk.h"
+#include "text/surrogates.h"
 #include "text/utf.h"
 
 namespace tessaly::menu {
@@ -12,14 +13,10 @@ namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
-bool IsSurrogate(char32_t code_point) {
-  return code_point >= 0xD800 && code_point < 0xE000;
-}
-
 bool IsUtf8(std::string_view bytes) {
   for (std::size_t i = 0; i < bytes.size();) {
     const auto sequence = text::Utf8SequenceAt(bytes, i);
-    if (sequence.length == 0 || IsSurrogate(sequence.code_point)) return false;
+    if (sequence.length == 0 || text::IsSurrogate(sequence.code_point)) return false;
     i += static_cast<std::size_t>(sequence.length);
   }
   return true;

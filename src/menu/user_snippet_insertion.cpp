@@ -9,6 +9,7 @@
 #include "host/resume.h"
 #include "menu/line_text.h"
 #include "menu/snippet_insertion.h"
+#include "text/surrogates.h"
 
 namespace tessaly::menu {
 namespace {
@@ -70,8 +71,7 @@ std::optional<std::u16string> FirstUnsavable(host::SystemServices& system,
                                              std::u16string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] < 0x80) continue;
-    std::size_t length = 1;
-    if (text[i] >= 0xD800 && text[i] < 0xDC00 && i + 1 < text.size()) length = 2;
+    const std::size_t length = text::CodePointAt(text, i).units;
     const std::u16string c(text.substr(i, length));
     const auto ansi = host::ResumeOr<std::string>("", [&] { return system.ToAnsi(c); });
     if (ansi == "?") return c;
@@ -81,8 +81,7 @@ std::optional<std::u16string> FirstUnsavable(host::SystemServices& system,
 }
 
 std::u16string CodePointText(std::u16string_view c) {
-  char32_t code_point = c.front();
-  if (c.size() == 2) code_point = 0x10000 + ((c[0] - 0xD800) << 10) + (c[1] - 0xDC00);
+  const char32_t code_point = text::CodePointAt(c, 0).code_point;
   char buffer[16] = {};
   std::snprintf(buffer, sizeof buffer, "U+%04X", static_cast<unsigned>(code_point));
   return std::u16string(buffer, buffer + std::char_traits<char>::length(buffer));

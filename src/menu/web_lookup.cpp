@@ -1,5 +1,6 @@
 #include "menu/web_lookup.h"
 
+#include "text/surrogates.h"
 #include "text/utf.h"
 
 namespace tessaly::menu {
@@ -15,26 +16,13 @@ constexpr std::u16string_view kEnglishToChinese = u"en/zh/";
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-bool IsHighSurrogate(char16_t unit) {
-  return unit >= 0xD800 && unit <= 0xDBFF;
-}
-bool IsLowSurrogate(char16_t unit) {
-  return unit >= 0xDC00 && unit <= 0xDFFF;
-}
-
 // Calls `visit` with each code point; a lone surrogate is passed as U+FFFD.
 template <class Visit>
 void ForEachCodePoint(std::u16string_view text, Visit&& visit) {
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char16_t unit = text[i];
-    if (IsHighSurrogate(unit) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-      visit(0x10000 + ((char32_t(unit) - 0xD800) << 10) + (char32_t(text[i + 1]) - 0xDC00));
-      ++i;
-    } else if (IsHighSurrogate(unit) || IsLowSurrogate(unit)) {
-      visit(kReplacement);
-    } else {
-      visit(char32_t(unit));
-    }
+  for (std::size_t i = 0; i < text.size();) {
+    const text::CodePointUnits read = text::CodePointAt(text, i);
+    visit(text::IsSurrogate(read.code_point) ? kReplacement : read.code_point);
+    i += read.units;
   }
 }
 
@@ -57,8 +45,9 @@ std::u16string PercentEncode(std::u16string_view text) {
   std::u16string well_formed;
   ForEachCodePoint(text, [&](char32_t c) {
     if (c >= 0x10000) {
-      well_formed += char16_t(0xD800 + ((c - 0x10000) >> 10));
-      well_formed += char16_t(0xDC00 + ((c - 0x10000) & 0x3FF));
+      const text::SurrogatePair pair = text::PairOf(c);
+      well_formed += pair.high;
+      well_formed += pair.low;
     } else {
       well_formed += char16_t(c);
     }

@@ -1,4 +1,5 @@
 #include "text/utf.h"
+#include "text/surrogates.h"
 
 #include <cstdint>
 
@@ -10,9 +11,9 @@ void AppendCodePoint(std::u16string& out, char32_t cp) {
   if (cp < 0x10000) {
     out.push_back(static_cast<char16_t>(cp));
   } else {
-    cp -= 0x10000;
-    out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-    out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+    const SurrogatePair pair = PairOf(cp);
+    out.push_back(pair.high);
+    out.push_back(pair.low);
   }
 }
 
@@ -58,14 +59,10 @@ std::u16string FromUtf8(std::string_view utf8) {
 std::string ToUtf8(std::u16string_view utf16) {
   std::string out;
   out.reserve(utf16.size() * 3);
-  for (std::size_t i = 0; i < utf16.size(); ++i) {
-    char32_t cp = utf16[i];
-    if (cp >= 0xD800 && cp < 0xDC00 && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 &&
-        utf16[i + 1] < 0xE000) {
-      cp = 0x10000 + ((cp - 0xD800) << 10) + (utf16[i + 1] - 0xDC00);
-      ++i;
-    }
-    AppendUtf8(out, cp);
+  for (std::size_t i = 0; i < utf16.size();) {
+    const CodePointUnits read = CodePointAt(utf16, i);
+    AppendUtf8(out, read.code_point);
+    i += read.units;
   }
   return out;
 }

@@ -3,19 +3,11 @@
 #include "host/host_error.h"
 #include "text/ascii_case.h"
 #include "text/gbk.h"
+#include "text/surrogates.h"
 
 namespace tessaly::sim {
 
-namespace {
-
-bool IsHighSurrogate(char16_t c) {
-  return c >= 0xD800 && c <= 0xDBFF;
-}
-bool IsLowSurrogate(char16_t c) {
-  return c >= 0xDC00 && c <= 0xDFFF;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 std::int32_t SimSystemServices::MessageBox(const std::u16string& text,
                                            const std::u16string& caption, std::int32_t style) {
@@ -83,9 +75,7 @@ std::string SimSystemServices::ToAnsi(const std::u16string& text) {
     out += encoded.bytes;
     if (!encoded.unencodable_at) break;
     auto skip = *encoded.unencodable_at + 1;
-    if (IsHighSurrogate(rest[skip - 1]) && skip < rest.size() && IsLowSurrogate(rest[skip])) {
-      ++skip;
-    }
+    skip += text::CodePointAt(rest, skip - 1).units - 1;
     out.push_back('?');
     rest.remove_prefix(skip);
   }
