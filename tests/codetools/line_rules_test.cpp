@@ -96,6 +96,30 @@ TEST(Comments, ACommentLineIsToldByItsStart) {
   EXPECT_EQ(FindCommentStart(u"rEm x ' note"), 0);
 }
 
+// Blanks are the space alone; the trims named for tabs take tabs too, in either width.
+TEST(Blanks, EachTrimAtItsEdges) {
+  const struct {
+    std::u16string text, blanks_trimmed, blanks_and_tabs_trimmed;
+    std::size_t leading_run, trailing_run;  // of blanks and tabs
+  } rows[] = {{u"", u"", u"", 0, 0},       {u" ", u"", u"", 1, 1},
+              {u"\t", u"\t", u"", 1, 1},   {u" \t ", u"\t", u"", 3, 3},
+              {u"a", u"a", u"a", 0, 0},    {u" a", u"a", u"a", 1, 0},
+              {u"a ", u"a", u"a", 0, 1},   {u"\ta b\t", u"\ta b\t", u"a b", 1, 1},
+              {u"  a  ", u"a", u"a", 2, 2}};
+  for (const auto& row : rows) {
+    const std::string bytes = text::ToUtf8(row.text);
+    SCOPED_TRACE(bytes);
+    EXPECT_EQ(TrimBlanks(row.text), row.blanks_trimmed);
+    EXPECT_EQ(IsBlankLine(row.text), row.blanks_trimmed.empty());
+    EXPECT_EQ(TrimBlanksAndTabs(row.text), row.blanks_and_tabs_trimmed);
+    EXPECT_EQ(row.text.size() - TrimLeadingBlanksAndTabs(row.text).size(), row.leading_run);
+    EXPECT_EQ(row.text.size() - TrimTrailingBlanksAndTabs(row.text).size(), row.trailing_run);
+    const std::string_view byte_view = bytes;
+    EXPECT_EQ(bytes.size() - TrimLeadingBlanksAndTabs(byte_view).size(), row.leading_run);
+    EXPECT_EQ(bytes.size() - TrimTrailingBlanksAndTabs(byte_view).size(), row.trailing_run);
+  }
+}
+
 TEST(Cleaning, CutsCommentsOffAndUnindentsLines) {
   // The plain kinds are met by the walk of "删除注解"; these are the edge cases.
   const std::pair<std::u16string, std::u16string> comments[] = {
