@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 
 #include "text/gbk.h"
 
@@ -90,6 +91,22 @@ std::size_t AsciiRunEnd(const unsigned char* data, std::size_t size, std::size_t
   return at;
 }
 
+// Where the rest of a code page 936 line from `at` ends, when no byte from 0x40 to 0x7E follows
+// a byte of 0x80 or more in it: only there may a character have its second byte in ASCII, where
+// it could pose as a letter, `\`, `|` or `_`. Such a line reads to the rules as it stands, each
+// character a run of bytes of 0x80 or more as in UTF-8 (most Chinese text: the second bytes of
+// its characters are 0xA1 or more). None where the line may hold such a character.
+std::optional<std::size_t> EndWithoutTrailInAscii(const unsigned char* data, std::size_t size,
+                                                  std::size_t at) {
+  while (at < size && data[at] >= 0x80) {
+    while (at < size && data[at] >= 0x80)
+      ++at;
+    if (at < size && data[at] >= 0x40 && data[at] <= 0x7E) return std::nullopt;
+    at = AsciiRunEnd(data, size, at);
+  }
+  return at;
+}
+
 // The rest of a line that is not all ASCII, from `at`, its first byte of 0x80 or more. Kept out
 // of the walk over ASCII lines, which then saves and restores next to nothing. Runs outside
 // ASCII are walked, not decoded: code page 936 only to count their characters, strict UTF-8
@@ -99,7 +116,10 @@ std::size_t AsciiRunEnd(const unsigned char* data, std::size_t size, std::size_t
                                                 char*& out) {
   const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
   const bool narrows = encoding == FileEncoding::kCodePage936;
-  if (narrows) out = std::copy_n(data + begin, at - begin, out);
+  if (narrows) {
+    if (const auto end = EndWithoutTrailInAscii(data, bytes.size(), at)) return {*end, false};
+    out = std::copy_n(data + begin, at - begin, out);
+  }
   ScannedLine line;
   line.ascii = false;
   while (at < bytes.size() && data[at] >= 0x80) {

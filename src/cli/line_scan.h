@@ -29,9 +29,11 @@ ScannedLine ScanLine(std::string_view bytes, std::size_t begin, FileEncoding enc
                      char16_t*& out);
 
 // The same line as the indentation rules read it (codetools/indent_rules.h), without decoding
-// what needs none: ASCII and UTF-8 read as they are. A code page 936 line with characters
-// outside ASCII is written from `out` with each of them one byte of 0x80, and `out` moved past
-// it: `out` has room for as many bytes as the line has.
+// what needs none: ASCII, UTF-8, and code page 936 whose characters all have their second byte
+// outside ASCII read as they are. A code page 936 line where a byte from 0x40 to 0x7E follows one
+// of 0x80 or more (a character's second byte may be ASCII there) is written from `out` with each
+// of its characters outside ASCII one byte of 0x80, and `out` moved past it: `out` has room for
+// as many bytes as the line has.
 ScannedLine ScanLineForLayout(std::string_view bytes, std::size_t begin, FileEncoding encoding,
                               bool strict, char*& out);
 

@@ -123,7 +123,8 @@ class ModuleFile {
   Reading reading_ = Reading::kText;
   std::unique_ptr<char16_t[]> text_;  // the visible lines' text, one after the other
   std::vector<std::u16string_view> visible_lines_;
-  std::unique_ptr<char[]> layout_text_;  // GBK lines narrowed for the rules, read for the layout
+  // GBK lines narrowed for the rules (line_scan.h), read for the layout
+  std::unique_ptr<char[]> layout_text_;
   std::vector<std::string_view> layout_lines_;
   LineBreak usual_break_ = LineBreak::kCrLf;
   bool ends_with_line_break_ = true;

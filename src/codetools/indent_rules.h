@@ -5,8 +5,9 @@
 // number or a label, and up to the colon that ends a statement.
 //
 // The rules read bytes and tell characters by ASCII alone: every byte of 0x80 or more is taken
-// for part of a letter outside ASCII. UTF-8 reads so as it is. Code page 936, where the second
-// byte of a character may fall in ASCII, is read with such bytes made 0x80, and the editor's
+// for part of a letter outside ASCII. UTF-8 reads so as it is, and so does code page 936 but
+// where the second byte of a character may fall in ASCII: such a line is read with each of its
+// characters outside ASCII made one byte of 0x80, and the editor's
 // UTF-16 with each unit outside ASCII made one byte of 0x80: a line's blanks, quotes, colons and
 // words stay where they were, and the line's layout with them.
 

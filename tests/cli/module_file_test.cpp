@@ -104,7 +104,8 @@ TEST(ModuleFile, EditedLinesReadBackAsEditedWithTheirOwnBreaks) {
 // reads back as exactly the lines edited. Lines hold bytes no decoder accepts (0x81, a GBK lead
 // byte; E4, a UTF-8 one), so an edit may put text after them that would join them; that, and only
 // that, is refused. A file read for its layout alone lays out as its text does, though GBK
-// characters end in bytes that read as `\`, `T` or `|` alone (a label, a `Then`, a name).
+// characters end in bytes that read as `\`, `T`, `|`, `@` or `~` alone (a label, a `Then`, a
+// name).
 TEST(ModuleFile, RandomModulesReadBackAsReindentedOrEdited) {
   const std::string contents[] = {"",
                                   "  ",
@@ -122,6 +123,8 @@ TEST(ModuleFile, RandomModulesReadBackAsReindentedOrEdited) {
                                   "x\x81 ",
                                   "' tessaly: off",
                                   "\x81\x5C:",
+                                  "\x81\x40:",
+                                  "\x81\x7E:",
                                   "If a Then \x80",
                                   "x\x80\xD6\xD0 _",
                                   "If a = \x81\x5CThen",
