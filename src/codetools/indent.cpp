@@ -69,21 +69,8 @@ class Indenter {
   }
 
  private:
-  // Where a line's code starts, after its blanks and tabs, and where its own indentation ends:
-  // blanks, and tabs where the style makes them indentation.
-  struct LineStart {
-    std::size_t code = 0;
-    std::uint32_t indentation = 0;
-  };
-  LineStart StartOf(std::string_view line) const {
-    const std::size_t blanks = LeadingBlankCount(line);
-    std::size_t code = blanks;
-    while (code < line.size() && (line[code] == ' ' || line[code] == '\t'))
-      ++code;
-    return {code, static_cast<std::uint32_t>(tabs_too_ ? code : blanks)};
-  }
-
-  // Reads the statement's lines once: each line's code and indentation.
+  // Reads the statement's lines once: each line's code after its blanks and tabs, and where
+  // its own indentation ends, blanks, and tabs where the style makes them indentation.
   std::span<const std::string_view> ReadStatement(std::size_t first, std::size_t end) {
     const std::size_t count = end - first;
     if (codes_.size() < count) {
@@ -92,9 +79,12 @@ class Indenter {
     }
     for (std::size_t k = 0; k < count; ++k) {
       const std::string_view line = lines_[first + k];
-      const LineStart start = StartOf(line);
-      codes_[k] = line.substr(start.code);
-      indentations_[k] = start.indentation;
+      const std::size_t blanks = LeadingBlankCount(line);
+      std::size_t code = blanks;
+      while (code < line.size() && (line[code] == ' ' || line[code] == '\t'))
+        ++code;
+      codes_[k] = line.substr(code);
+      indentations_[k] = static_cast<std::uint32_t>(tabs_too_ ? code : blanks);
     }
     return {codes_.data(), count};
   }
