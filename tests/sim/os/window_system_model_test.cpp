@@ -19,80 +19,43 @@ namespace {
 
 using Handles = std::vector<host::WindowHandle>;
 
-// Each window with its parent and its rectangle on the screen; the order of top-level windows
-// comes from when each was last raised, topmost ones first; children keep their creation order.
-class Model {
- public:
+// Each window's parent and rectangle on the screen. Top-level windows stand in the order they
+// were last raised, topmost ones first; children in the order they were made.
+struct Model {
   struct Window {
     host::WindowHandle parent = 0;
     host::Rect rect;
     bool visible = true;
     bool topmost = false;
     int raised = 0;
-    int created = 0;
   };
 
-  bool Has(host::WindowHandle window) const { return windows_.contains(window); }
-  const std::map<host::WindowHandle, Window>& All() const { return windows_; }
-  host::WindowHandle foreground = 0;
-
-  void Create(host::WindowHandle window, host::WindowHandle parent, host::Rect rect, bool visible) {
-    windows_[window] = {parent, rect, visible, false, ++clock_, ++clock_};
-  }
-  void Destroy(host::WindowHandle window) {
-    for (const auto child : Children(window))
-      Destroy(child);
-    if (foreground == window) foreground = 0;
-    windows_.erase(window);
-  }
-  // x and y from the parent's corner; the window's descendants go along.
-  void Move(host::WindowHandle window, host::Rect to) {
-    auto& moved = windows_.at(window);
-    if (Has(moved.parent)) {
-      const auto& corner = windows_.at(moved.parent).rect;
-      to = {to.left + corner.left, to.top + corner.top, to.right + corner.left,
-            to.bottom + corner.top};
-    }
-    const int dx = to.left - moved.rect.left;
-    const int dy = to.top - moved.rect.top;
-    for (auto& [handle, other] : windows_) {
-      if (!IsBelow(handle, window)) continue;
-      other.rect = {other.rect.left + dx, other.rect.top + dy, other.rect.right + dx,
-                    other.rect.bottom + dy};
-    }
-    moved.rect = to;
-  }
-  void Raise(host::WindowHandle window) { windows_.at(window).raised = ++clock_; }
-  void SetTopmost(host::WindowHandle window, bool topmost) {
-    windows_.at(window).topmost = topmost;
-    Raise(window);
-  }
-  void SetVisible(host::WindowHandle window, bool visible) {
-    windows_.at(window).visible = visible;
+  bool IsBelow(host::WindowHandle window, host::WindowHandle ancestor) const {
+    for (auto up = windows.at(window).parent; up != 0; up = windows.at(up).parent)
+      if (up == ancestor) return true;
+    return false;
   }
   Handles Children(host::WindowHandle parent) const {
     Handles children;
-    for (const auto& [handle, window] : windows_)
+    for (const auto& [handle, window] : windows)
       if (window.parent == parent) children.push_back(handle);
-    const auto front_first = [&](auto a, auto b) {
-      const auto &x = windows_.at(a), &y = windows_.at(b);
-      if (parent != 0) return x.created < y.created;
+    std::stable_sort(children.begin(), children.end(), [&](auto a, auto b) {
+      const auto &x = windows.at(a), &y = windows.at(b);
       return x.topmost != y.topmost ? x.topmost : x.raised > y.raised;
-    };
-    std::sort(children.begin(), children.end(), front_first);
+    });
     return children;
   }
   host::WindowHandle Next(host::WindowHandle window) const {
-    const auto siblings = Children(windows_.at(window).parent);
+    const auto siblings = Children(windows.at(window).parent);
     const auto it = std::find(siblings.begin(), siblings.end(), window);
     return it + 1 == siblings.end() ? 0 : *(it + 1);
   }
   // The deepest visible window under the point, front first.
   host::WindowHandle At(host::Point point, host::WindowHandle parent = 0) const {
     for (const auto window : Children(parent)) {
-      const auto& w = windows_.at(window);
-      if (w.visible && point.x >= w.rect.left && point.x < w.rect.right && point.y >= w.rect.top &&
-          point.y < w.rect.bottom) {
+      const auto& r = windows.at(window).rect;
+      if (windows.at(window).visible && point.x >= r.left && point.x < r.right &&
+          point.y >= r.top && point.y < r.bottom) {
         const auto deeper = At(point, window);
         return deeper ? deeper : window;
       }
@@ -100,15 +63,8 @@ class Model {
     return 0;
   }
 
- private:
-  bool IsBelow(host::WindowHandle window, host::WindowHandle ancestor) const {
-    for (auto up = windows_.at(window).parent; up != 0; up = windows_.at(up).parent)
-      if (up == ancestor) return true;
-    return false;
-  }
-
-  std::map<host::WindowHandle, Window> windows_;
-  int clock_ = 0;
+  std::map<host::WindowHandle, Window> windows;
+  host::WindowHandle foreground = 0;
 };
 
 class RandomRun {
@@ -122,101 +78,109 @@ class RandomRun {
   }
   // A live window mostly; else one destroyed before, or a handle never made.
   host::WindowHandle AnyHandle() {
-    const auto& all = model.All();
-    if (!all.empty() && Below(5) != 0) {
-      return std::next(all.begin(), Below(static_cast<int>(all.size())))->first;
-    }
-    if (!gone_.empty() && Below(2))
-      return gone_[static_cast<std::size_t>(Below(static_cast<int>(gone_.size())))];
+    const auto& all = model_.windows;
+    if (!all.empty() && Below(5) != 0) return std::next(all.begin(), Below(int(all.size())))->first;
+    if (!gone_.empty() && Below(2)) return gone_[std::size_t(Below(int(gone_.size())))];
     return 0x7;
   }
 
   void Step() {
     const auto window = AnyHandle();
-    const bool live = model.Has(window);
-    switch (Below(8)) {
+    const bool live = model_.windows.contains(window);
+    const bool top_level = live && model_.windows.at(window).parent == 0;
+    switch (Below(7)) {
       case 0:
       case 1: {
         const auto parent = Below(3) == 0 ? 0 : window;
         const auto rect = AnyRect();
         const bool visible = Below(4) != 0;
         const auto made =
-            system.CreateWindow(WindowParams(u"C", u"", 0, rect, parent, std::nullopt, visible));
-        if (parent != 0 && !live) {
-          EXPECT_EQ(made, 0u) << "a child of a missing window";
-          break;
-        }
-        ASSERT_NE(made, 0u);
-        ASSERT_FALSE(model.Has(made));
-        model.Create(made, parent, rect, visible);
-        if (parent == 0) model.Raise(made);
+            system_.CreateWindow(WindowParams(u"C", u"", 0, rect, parent, std::nullopt, visible));
+        EXPECT_EQ(made != 0, parent == 0 || live) << "a child of a missing window";
+        if (made == 0) break;
+        ASSERT_FALSE(model_.windows.contains(made));
+        // A child stands behind its elder siblings: it counts as raised before each of them.
+        model_.windows[made] = {parent, rect, visible, false, parent == 0 ? ++clock_ : --made_};
         break;
       }
-      case 2: {
-        EXPECT_EQ(system.DestroyWindow(window), live);
+      case 2:
+        EXPECT_EQ(system_.DestroyWindow(window), live);
         if (!live) break;
-        for (const auto& [handle, w] : model.All())
-          gone_.push_back(handle);
-        model.Destroy(window);
-        std::erase_if(gone_, [&](auto h) { return model.Has(h); });
+        for (const auto& [handle, w] : model_.windows)
+          if (handle == window || model_.IsBelow(handle, window)) gone_.push_back(handle);
+        for (const auto handle : gone_) {
+          model_.windows.erase(handle);
+          if (model_.foreground == handle) model_.foreground = 0;
+        }
         break;
-      }
       case 3: {
-        const auto to = AnyRect();
-        EXPECT_EQ(system.MoveWindow(window, to.left, to.top, to.right - to.left, to.bottom - to.top,
-                                    true),
+        auto to = AnyRect();
+        EXPECT_EQ(system_.MoveWindow(window, to.left, to.top, to.right - to.left,
+                                     to.bottom - to.top, true),
                   live);
-        if (live) model.Move(window, to);
+        if (!live) break;
+        // From the parent's corner; the descendants go along.
+        auto& moved = model_.windows.at(window);
+        const auto corner = top_level ? host::Rect{} : model_.windows.at(moved.parent).rect;
+        to = {to.left + corner.left, to.top + corner.top, to.right + corner.left,
+              to.bottom + corner.top};
+        const int dx = to.left - moved.rect.left, dy = to.top - moved.rect.top;
+        for (auto& [handle, other] : model_.windows) {
+          if (model_.IsBelow(handle, window))
+            other.rect = {other.rect.left + dx, other.rect.top + dy, other.rect.right + dx,
+                          other.rect.bottom + dy};
+        }
+        moved.rect = to;
         break;
       }
       case 4: {
         const bool topmost = Below(2);
-        const bool top_level = live && model.All().at(window).parent == 0;
-        EXPECT_EQ(system.SetTopmost(window, topmost), top_level);
-        if (top_level) model.SetTopmost(window, topmost);
+        EXPECT_EQ(system_.SetTopmost(window, topmost), top_level);
+        if (!top_level) break;
+        model_.windows.at(window).topmost = topmost;
+        model_.windows.at(window).raised = ++clock_;
         break;
       }
       case 5:
-        system.SetForeground(window);
-        if (!live) break;
-        model.foreground = window;
-        if (model.All().at(window).parent == 0) model.Raise(window);
+        system_.SetForeground(window);
+        if (live) model_.foreground = window;
+        if (top_level) model_.windows.at(window).raised = ++clock_;
         break;
       default: {
         const bool visible = Below(2);
-        system.SetVisible(window, visible);
-        if (live) model.SetVisible(window, visible);
+        system_.SetVisible(window, visible);
+        if (live) model_.windows.at(window).visible = visible;
         break;
       }
     }
   }
 
   void Compare() {
-    EXPECT_EQ(system.TopLevelZOrder(), model.Children(0));
-    EXPECT_EQ(system.ForegroundWindow(), model.foreground);
-    for (const auto& [handle, window] : model.All()) {
+    EXPECT_EQ(system_.TopLevelZOrder(), model_.Children(0));
+    EXPECT_EQ(system_.ForegroundWindow(), model_.foreground);
+    for (const auto& [handle, window] : model_.windows) {
       SCOPED_TRACE(handle);
-      ASSERT_TRUE(system.IsWindow(handle));
-      EXPECT_EQ(system.WindowRect(handle), window.rect);
-      EXPECT_EQ(system.Children(handle), model.Children(handle));
-      EXPECT_EQ(system.NextWindow(handle), model.Next(handle));
+      ASSERT_TRUE(system_.IsWindow(handle));
+      EXPECT_EQ(system_.WindowRect(handle), window.rect);
+      EXPECT_EQ(system_.Children(handle), model_.Children(handle));
+      EXPECT_EQ(system_.NextWindow(handle), model_.Next(handle));
     }
     for (const auto handle : gone_) {
-      EXPECT_FALSE(system.IsWindow(handle));
-      EXPECT_EQ(system.NextWindow(handle), 0u);
-      EXPECT_EQ(system.WindowRect(handle), host::Rect{});
-      EXPECT_TRUE(system.Children(handle).empty());
+      EXPECT_FALSE(system_.IsWindow(handle));
+      EXPECT_EQ(system_.NextWindow(handle), 0u);
+      EXPECT_EQ(system_.WindowRect(handle), host::Rect{});
     }
     for (int i = 0; i < 4; ++i) {
       const host::Point point{Below(260), Below(260)};
-      EXPECT_EQ(system.WindowFromPoint(point), model.At(point));
+      EXPECT_EQ(system_.WindowFromPoint(point), model_.At(point));
     }
   }
 
-  SimWindowSystem system;
-  Model model;
-
  private:
+  SimWindowSystem system_;
+  Model model_;
+  int clock_ = 0;
+  int made_ = 0;
   std::mt19937 random_;
   Handles gone_;
 };
@@ -225,10 +189,9 @@ TEST(WindowSystemModel, AnswersAsAPlainModelUnderRandomOperations) {
   for (unsigned seed = 1; seed <= 40; ++seed) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     RandomRun run(seed);
-    for (int step = 0; step < 80; ++step) {
+    for (int step = 0; step < 80 && !::testing::Test::HasFailure(); ++step) {
       run.Step();
       run.Compare();
-      if (::testing::Test::HasFailure()) return;
     }
   }
 }
