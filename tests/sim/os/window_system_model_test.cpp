@@ -1,8 +1,8 @@
 // The simulated window system against a plain model under random operations: windows made
-// with parents (some of them gone), destroyed, moved, raised, made topmost, shown and hidden,
-// and every answer compared with the model's after each step, for live and missing handles
-// alike. The features find the editor's windows by these answers, so a wrong one would make
-// their tests pass or fail for the wrong reason.
+// with parents (some of them gone), destroyed, moved, made topmost and brought to the
+// foreground, and every answer compared with the model's after each step, for live and missing
+// handles alike. The features find the editor's windows by these answers, so a wrong one would
+// make their tests pass or fail for the wrong reason.
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,6 @@ struct Model {
   struct Window {
     host::WindowHandle parent = 0;
     host::Rect rect;
-    bool visible = true;
     bool topmost = false;
     int raised = 0;
   };
@@ -49,18 +48,6 @@ struct Model {
     const auto siblings = Children(windows.at(window).parent);
     const auto it = std::find(siblings.begin(), siblings.end(), window);
     return it + 1 == siblings.end() ? 0 : *(it + 1);
-  }
-  // The deepest visible window under the point, front first.
-  host::WindowHandle At(host::Point point, host::WindowHandle parent = 0) const {
-    for (const auto window : Children(parent)) {
-      const auto& r = windows.at(window).rect;
-      if (windows.at(window).visible && point.x >= r.left && point.x < r.right &&
-          point.y >= r.top && point.y < r.bottom) {
-        const auto deeper = At(point, window);
-        return deeper ? deeper : window;
-      }
-    }
-    return 0;
   }
 
   std::map<host::WindowHandle, Window> windows;
@@ -88,19 +75,17 @@ class RandomRun {
     const auto window = AnyHandle();
     const bool live = model_.windows.contains(window);
     const bool top_level = live && model_.windows.at(window).parent == 0;
-    switch (Below(7)) {
+    switch (Below(6)) {
       case 0:
       case 1: {
         const auto parent = Below(3) == 0 ? 0 : window;
         const auto rect = AnyRect();
-        const bool visible = Below(4) != 0;
-        const auto made =
-            system_.CreateWindow(WindowParams(u"C", u"", 0, rect, parent, std::nullopt, visible));
+        const auto made = system_.CreateWindow(WindowParams(u"C", u"", 0, rect, parent));
         EXPECT_EQ(made != 0, parent == 0 || live) << "a child of a missing window";
         if (made == 0) break;
         ASSERT_FALSE(model_.windows.contains(made));
         // A child stands behind its elder siblings: it counts as raised before each of them.
-        model_.windows[made] = {parent, rect, visible, false, parent == 0 ? ++clock_ : --made_};
+        model_.windows[made] = {parent, rect, false, parent == 0 ? ++clock_ : --made_};
         break;
       }
       case 2:
@@ -141,17 +126,11 @@ class RandomRun {
         model_.windows.at(window).raised = ++clock_;
         break;
       }
-      case 5:
+      default:
         system_.SetForeground(window);
         if (live) model_.foreground = window;
         if (top_level) model_.windows.at(window).raised = ++clock_;
         break;
-      default: {
-        const bool visible = Below(2);
-        system_.SetVisible(window, visible);
-        if (live) model_.windows.at(window).visible = visible;
-        break;
-      }
     }
   }
 
@@ -169,10 +148,6 @@ class RandomRun {
       EXPECT_FALSE(system_.IsWindow(handle));
       EXPECT_EQ(system_.NextWindow(handle), 0u);
       EXPECT_EQ(system_.WindowRect(handle), host::Rect{});
-    }
-    for (int i = 0; i < 4; ++i) {
-      const host::Point point{Below(260), Below(260)};
-      EXPECT_EQ(system_.WindowFromPoint(point), model_.At(point));
     }
   }
 
