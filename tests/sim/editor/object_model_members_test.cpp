@@ -170,23 +170,36 @@ TEST(ObjectModelMembers, EachCallIsLoggedOnceUnderItsOwnNameAndCanBeRefused) {
   }
 }
 
-// Once the user deletes the popup, each member of the popup, of what it holds and of the event
-// sources taken from its button refuses through the objects kept from before, naming itself.
+// Once the popup is deleted, or the user deletes its bar, each member of the popup, of what it
+// holds and of the event sources taken from its button refuses through the objects kept from
+// before, naming itself.
 TEST(ObjectModelMembers, EveryMemberOfADeletedPopupRefusesNamingItself) {
+  const std::function<void(Editor&)> deletions[] = {
+      [](Editor& e) {
+        e.bar->Controls()->Item(1)->Delete();
+        EXPECT_EQ(e.bar->Controls()->Count(), 0);
+      },
+      [](Editor& e) {
+        e.editor.App().Bars().RemoveBar(u"bar");
+        EXPECT_THROW(e.bars->Item(u"Bar"), host::HostError);
+        EXPECT_THROW(e.bar->Controls()->Count(), host::HostError);
+      },
+  };
   for (const auto& member : kMembers) {
     if (!member.dies_with_popup) continue;
     const std::string name = text::ToUtf8(member.name);
-    SCOPED_TRACE(name);
-    Editor e;
-    e.bar->Controls()->Item(1)->Delete();
-    EXPECT_EQ(e.bar->Controls()->Count(), 0);
-    try {
-      member.call(e);
-      ADD_FAILURE() << "a deleted control answered";
-    } catch (const host::HostError& refused) {
-      EXPECT_NE(std::string(refused.what()).find(name.substr(name.find('.') + 1)),
-                std::string::npos)
-          << refused.what();
+    for (const auto& deletion : deletions) {
+      SCOPED_TRACE(name);
+      Editor e;
+      deletion(e);
+      try {
+        member.call(e);
+        ADD_FAILURE() << "a deleted control answered";
+      } catch (const host::HostError& refused) {
+        EXPECT_NE(std::string(refused.what()).find(name.substr(name.find('.') + 1)),
+                  std::string::npos)
+            << refused.what();
+      }
     }
   }
 }
@@ -214,6 +227,19 @@ TEST(ObjectModelMembers, TakesIndicesAndLinesUpToTheEdgeAndRefusesOnePast) {
       {"ReplaceLine(0)", [](Editor& e) { e.module->ReplaceLine(0, u""); }, false},
       {"ReplaceLine(3)", [](Editor& e) { e.module->ReplaceLine(3, u""); }, true},
       {"ReplaceLine(4)", [](Editor& e) { e.module->ReplaceLine(4, u""); }, false},
+      // The module's 20 units of text are as much as it takes.
+      {"ReplaceLine at the capacity",
+       [](Editor& e) {
+         e.editor.Module(u"M").SetCapacity(20);
+         e.module->ReplaceLine(3, u"' \r\ntail");
+       },
+       true},
+      {"ReplaceLine past the capacity",
+       [](Editor& e) {
+         e.editor.Module(u"M").SetCapacity(20);
+         e.module->ReplaceLine(3, u"' tail\r\nx");
+       },
+       false},
       {"InsertLines(0)", [](Editor& e) { e.module->InsertLines(0, u""); }, false},
       {"InsertLines(4)", [](Editor& e) { e.module->InsertLines(4, u""); }, true},
       {"InsertLines(5)", [](Editor& e) { e.module->InsertLines(5, u""); }, false},

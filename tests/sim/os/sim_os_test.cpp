@@ -226,6 +226,35 @@ TEST(SimRegistry, AnswersEachHandleAsWindowsDoes) {
   EXPECT_EQ(registry.OpenHandleCount(), 0u);
 }
 
+// Where each access puts a key of HKLM\\SOFTWARE: in the 32-bit view (WOW6432Node) when it asks
+// for it, or by default in a redirected process unless it asks for the 64-bit view; every other
+// key is shared by both views.
+TEST(SimRegistry, PutsEachKeyInTheViewItsAccessAsksFor) {
+  const struct {
+    bool redirected;
+    std::uint32_t access;
+    std::u16string subkey, stored, absent;
+  } rows[] = {
+      {false, 0, u"SOFTWARE\\A", u"SOFTWARE\\A", u"SOFTWARE\\WOW6432Node\\A"},
+      {false, host::kKeyWow64_32, u"Software\\A", u"SOFTWARE\\WOW6432Node\\A", u"SOFTWARE\\A"},
+      {true, 0, u"SOFTWARE\\A", u"SOFTWARE\\WOW6432Node\\A", u"SOFTWARE\\A"},
+      {true, host::kKeyWow64_64, u"SOFTWARE\\A", u"SOFTWARE\\A", u"SOFTWARE\\WOW6432Node\\A"},
+      {false, host::kKeyWow64_32, u"SOFTWARE\\wow6432node\\A", u"SOFTWARE\\WOW6432Node\\A",
+       u"SOFTWARE\\WOW6432Node\\WOW6432Node"},
+      {false, host::kKeyWow64_32, u"SOFTWARE", u"SOFTWARE\\WOW6432Node", u"SOFTWARE\\A"},
+      {true, 0, u"SYSTEM\\A", u"SYSTEM\\A", u"SYSTEM\\WOW6432Node"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(text::ToUtf8(row.subkey) + " " + std::to_string(row.access));
+    SimRegistry registry;
+    registry.SetRedirectedByDefault(row.redirected);
+    host::RegistryKey key = 0;
+    ASSERT_EQ(registry.CreateKey(host::kLocalMachine, row.subkey, u"", row.access, key), 0);
+    EXPECT_TRUE(registry.KeyExists(host::kLocalMachine, row.stored, host::kKeyWow64_64));
+    EXPECT_FALSE(registry.KeyExists(host::kLocalMachine, row.absent, host::kKeyWow64_64));
+  }
+}
+
 // A key created without values is a section of the file; one named only by a deeper section
 // stays none, also after its creation was refused.
 TEST(SimRegistry, ListsEachKeyItCreatedAndNoneWhoseCreationFailed) {
