@@ -194,6 +194,19 @@ TEST(WindowsRules, TimersFireInTimeOrderWhereverMessagesArePumped) {
   EXPECT_EQ(loop.RunningTimerCount(), 1u);
 }
 
+// A message box pumps messages while it is read on a system that keeps its registry in a file
+// too, as the command line's does.
+TEST(WindowsRules, AMessageBoxPumpsMessagesWhateverRegistryTheSystemKeeps) {
+  TempFolder folder;
+  SimOs os(folder.Path() / "registry.reg");
+  int fired = 0;
+  os.loop().SetTimer(
+      100, [&] { ++fired; }, 0);
+  os.system().SetMessageBoxReadingTime(250);
+  os.system().MessageBox(u"busy", u"", 0);
+  EXPECT_EQ(fired, 2);
+}
+
 // Each call on a handle as Windows answers it: a handle closes once, a root is always open,
 // and a closed, read-only or unknown handle changes nothing.
 TEST(SimRegistry, AnswersEachHandleAsWindowsDoes) {
