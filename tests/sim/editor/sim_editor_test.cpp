@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -68,96 +69,64 @@ TEST(SimEditorTest, ClicksReachLiveSinksOfBothKindsOnly) {
   EXPECT_FALSE(result.cancel_default);
 }
 
-// Every member of a menu's objects is counted under its own name, and refused once its control
-// is deleted, as the editor refuses a released control: the features' call budgets and their
-// handling of a deleted menu rest on both.
-TEST(SimEditorTest, EachMenuMemberIsCountedAndRefusedOnceItsControlIsDeleted) {
-  using Control = host::CommandBarControl;
-  // Each member called on a popup or on the button inside it.
-  const struct {
-    const char16_t* member;
-    std::function<void(Control& popup, Control& button)> call;
-  } members[] = {
-      {u"CommandBarControl.Caption", [](Control& p, Control&) { p.Caption(); }},
-      {u"CommandBarControl.SetCaption", [](Control& p, Control&) { p.SetCaption(u"x"); }},
-      {u"CommandBarControl.Type", [](Control& p, Control&) { p.Type(); }},
-      {u"CommandBarControl.SetBeginGroup", [](Control& p, Control&) { p.SetBeginGroup(true); }},
-      {u"CommandBarControl.SetFaceId", [](Control&, Control& b) { b.SetFaceId(1); }},
-      {u"CommandBarControl.SetStyle", [](Control&, Control& b) { b.SetStyle(1); }},
-      {u"CommandBarControl.SetTooltipText", [](Control& p, Control&) { p.SetTooltipText(u"x"); }},
-      {u"CommandBarControl.SetParameter", [](Control&, Control& b) { b.SetParameter(u"x"); }},
-      {u"CommandBarControl.SetVisible", [](Control& p, Control&) { p.SetVisible(true); }},
-      {u"CommandBarControl.SetEnabled", [](Control&, Control& b) { b.SetEnabled(true); }},
-      {u"CommandBarControl.Id", [](Control&, Control& b) { b.Id(); }},
-      {u"CommandBarControl.ButtonEvents", [](Control&, Control& b) { b.ButtonEvents(); }},
-      {u"CommandBarControl.Controls", [](Control& p, Control&) { p.Controls(); }},
-      {u"CommandBarPopup.CommandBar", [](Control& p, Control&) { p.CommandBar(); }},
-  };
-  for (const auto& m : members) {
-    SCOPED_TRACE(text::ToUtf8(m.member));
-    SimEditor editor;
-    auto bar = editor.Application()->CommandBars()->Add(u"Bar", host::kBarTop);
-    auto popup = bar->Controls()->Add(host::kPopup);
-    auto controls = popup->Controls();
-    auto button = controls->Add(host::kButton);
-    editor.ResetCalls();
-    m.call(*popup, *button);
-    EXPECT_EQ(editor.Calls(m.member), 1);
-    const std::string name = text::ToUtf8(m.member);
-    bar->Controls()->Item(1)->Delete();
-    // Through the objects kept from before the deletion.
-    try {
-      m.call(*popup, *button);
-      ADD_FAILURE() << "a deleted control answered";
-    } catch (const host::HostError& refused) {
-      EXPECT_NE(std::string(refused.what()).find(name.substr(name.find('.') + 1)),
-                std::string::npos)
-          << refused.what();
-    }
-  }
-  // The collection of a deleted popup: each member counted, and refused.
+// The caret and the active project the features go by, as the user opens modules and closes
+// windows; a module's name is taken once per project.
+TEST(SimEditorTest, KeepsTheCaretAndTheActiveProjectAsWindowsOpenAndClose) {
   SimEditor editor;
-  auto bar = editor.Application()->CommandBars()->Add(u"Bar", host::kBarTop);
-  auto controls = bar->Controls()->Add(host::kPopup)->Controls();
-  auto button = controls->Add(host::kButton);
-  // Event sources taken before the deletion refuse a sink after it.
-  const auto sources = {editor.Application()->Events()->CommandBarEvents(*button),
-                        button->ButtonEvents()};
-  editor.ResetCalls();
-  controls->Item(controls->Count());
-  for (const auto* member : {u"CommandBarControls.Count", u"CommandBarControls.Item"})
-    EXPECT_EQ(editor.Calls(member), 1);
-  bar->Controls()->Item(1)->Delete();
-  EXPECT_THROW(controls->Count(), host::HostError);
-  EXPECT_THROW(controls->Item(1), host::HostError);
-  EXPECT_THROW(controls->Add(host::kButton), host::HostError);
-  for (const auto& source : sources)
-    EXPECT_THROW(source->Advise(std::make_shared<RecordingSink>()), host::HostError);
+  auto app = editor.Application();
+  EXPECT_THROW(app->ActiveVBProject(), host::HostError);
+  editor.AddModule(u"P", u"M", {u""});
+  editor.AddModule(u"Q", u"N", {u""});
+  EXPECT_THROW(editor.AddModule(u"Q", u"N", {}), std::invalid_argument);
+  editor.AddModule(u"P", u"N", {u""});
+  editor.Activate(u"M");
+  EXPECT_EQ(app->ActiveVBProject().get(), &editor.Project(u"P"));
+  editor.CloseWindow(u"Properties");
+  EXPECT_EQ(editor.ActivePane(), editor.Module(u"M").Pane().get());
+  editor.ClearActivePane();
+  EXPECT_EQ(app->ActiveVBProject().get(), &editor.Project(u"Q")) << "the project opened last";
+  editor.Activate(u"M");
+  editor.CloseWindow(u"P - M (Code)");
+  EXPECT_THROW(app->ActiveCodePane(), host::HostError);
+}
 
-  // The bars' members, counted the same way.
-  using Bars = host::CommandBars;
+// A new editor's own bars and main caption, by which the add-in finds its place: the Add-Ins
+// popup of the menu bar opens the Add-Ins bar itself, the editor's entry first.
+TEST(SimEditorTest, ANewEditorShowsItsOwnBarsAndCaptionAsItsKindDoes) {
+  EditorOptions chinese_excel;
+  chinese_excel.name = u"Microsoft Excel";
+  chinese_excel.language = EditorLanguage::kChinese;
+  EditorOptions own_caption;
+  own_caption.main_caption = u"Own";
   const struct {
-    const char16_t* member;
-    std::function<void(Bars&)> call;
-  } bar_members[] = {
-      {u"CommandBars.Item", [](Bars& b) { b.Item(u"Bar"); }},
-      {u"CommandBars.Add", [](Bars& b) { b.Add(u"Other", host::kBarTop); }},
-      {u"CommandBars.ActiveMenuBar", [](Bars& b) { b.ActiveMenuBar(); }},
-      {u"CommandBar.Name", [](Bars& b) { b.Item(u"Bar")->Name(); }},
-      {u"CommandBar.Visible", [](Bars& b) { b.Item(u"Bar")->Visible(); }},
-      {u"CommandBar.SetVisible", [](Bars& b) { b.Item(u"Bar")->SetVisible(true); }},
-      {u"CommandBar.SetEnabled", [](Bars& b) { b.Item(u"Bar")->SetEnabled(true); }},
-      {u"CommandBar.Controls", [](Bars& b) { b.Item(u"Bar")->Controls(); }},
-      {u"CommandBar.FindControl", [](Bars& b) { b.Item(u"Bar")->FindControl(1); }},
+    EditorOptions options;
+    std::u16string caption;
+  } editors[] = {
+      {{}, u"Project1 - Microsoft Visual Basic [design]"},
+      {chinese_excel, u"Microsoft Visual Basic for Applications - Project1"},
+      {own_caption, u"Own"},
   };
-  for (const auto& m : bar_members) {
-    SCOPED_TRACE(text::ToUtf8(m.member));
-    editor.ResetCalls();
-    m.call(*editor.Application()->CommandBars());
-    EXPECT_EQ(editor.Calls(m.member), 1);
-    bar->Controls();  // a second member, which must not count as this one
-    EXPECT_EQ(editor.Calls(m.member),
-              m.member == std::u16string_view(u"CommandBar.Controls") ? 2 : 1);
+  for (const auto& row : editors) {
+    SCOPED_TRACE(text::ToUtf8(row.caption));
+    SimEditor editor(row.options);
+    auto app = editor.Application();
+    EXPECT_EQ(app->MainWindow()->Caption(), row.caption);
+    const auto names = NamesOf(row.options);
+    auto bars = app->CommandBars();
+    for (const auto& [name, visible] : {std::pair{names.menu_bar, true},
+                                        {u"Standard", true},
+                                        {u"Edit", false},
+                                        {names.add_ins_bar, false}}) {
+      EXPECT_EQ(bars->Item(name)->Visible(), visible) << text::ToUtf8(name);
+    }
+    auto popup = bars->ActiveMenuBar()->FindControl(host::kAddInsPopupId);
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(popup->Caption(), names.add_ins_popup);
+    auto opened = popup->CommandBar();
+    EXPECT_EQ(popup->CommandBar(), opened);
+    opened->Controls()->Add(host::kButton);
+    EXPECT_EQ(bars->Item(names.add_ins_bar)->Controls()->Count(), 2);
+    EXPECT_EQ(popup->Controls()->Item(1)->Caption(), u"&Add-In Manager...");
   }
 }
 

@@ -194,10 +194,127 @@ TEST(WindowsRules, TimersFireInTimeOrderWhereverMessagesArePumped) {
   EXPECT_EQ(loop.RunningTimerCount(), 1u);
 }
 
+// A message box pumps messages while it is read on a system that keeps its registry in a file
+// too, as the command line's does.
+TEST(WindowsRules, AMessageBoxPumpsMessagesWhateverRegistryTheSystemKeeps) {
+  TempFolder folder;
+  SimOs os(folder.Path() / "registry.reg");
+  int fired = 0;
+  os.loop().SetTimer(
+      100, [&] { ++fired; }, 0);
+  os.system().SetMessageBoxReadingTime(250);
+  os.system().MessageBox(u"busy", u"", 0);
+  EXPECT_EQ(fired, 2);
+}
+
+// Each call on a handle as Windows answers it: a handle closes once, a root is always open,
+// and a closed, read-only or unknown handle changes nothing.
+TEST(SimRegistry, AnswersEachHandleAsWindowsDoes) {
+  SimRegistry registry;
+  host::RegistryKey open = 0, read_only = 0, closed = 0, unused = 0;
+  ASSERT_EQ(registry.CreateKey(host::kCurrentUser, u"K", u"", host::kKeyAllAccess, open), 0);
+  ASSERT_EQ(registry.OpenKey(host::kCurrentUser, u"K", host::kKeyRead, read_only), 0);
+  ASSERT_EQ(registry.OpenKey(host::kCurrentUser, u"K", host::kKeyRead, closed), 0);
+  EXPECT_EQ(registry.CloseKey(closed), host::kRegSuccess);
+  std::uint32_t type = 0;
+  std::vector<std::uint8_t> data;
+  const std::pair<std::int32_t, std::int32_t> rows[] = {
+      {registry.CloseKey(closed), host::kRegInvalidHandle},
+      {registry.SetValue(closed, u"v", host::kRegSz, Sz(u"")), host::kRegInvalidHandle},
+      {registry.QueryValue(closed, u"v", type, data), host::kRegInvalidHandle},
+      {registry.SetValue(read_only, u"v", host::kRegSz, Sz(u"")), host::kRegAccessDenied},
+      {registry.SetValue(open, u"a\nb", host::kRegSz, Sz(u"")), host::kRegInvalidParameter},
+      {registry.QueryValue(open, u"v", type, data), host::kRegFileNotFound},
+      {registry.OpenKey(host::kCurrentUser, u"K\\Nowhere", 0, unused), host::kRegFileNotFound},
+      {registry.OpenKey(0x80000009u, u"K", 0, unused), host::kRegInvalidHandle},
+      {registry.CreateKey(host::kCurrentUser, u"K\\\\L", u"", 0, unused),
+       host::kRegInvalidParameter},
+      {registry.SetValue(host::kCurrentUser, u"v", host::kRegSz, Sz(u"")), host::kRegSuccess},
+      {registry.CloseKey(host::kCurrentUser), host::kRegSuccess},
+      {registry.CloseKey(open), host::kRegSuccess},
+      {registry.CloseKey(read_only), host::kRegSuccess},
+  };
+  for (std::size_t i = 0; i < std::size(rows); ++i)
+    EXPECT_EQ(rows[i].first, rows[i].second) << "row " << i;
+  EXPECT_EQ(registry.OpenHandleCount(), 0u);
+}
+
+// Where each access puts a key of HKLM\\SOFTWARE: in the 32-bit view (WOW6432Node) when it asks
+// for it, or by default in a redirected process unless it asks for the 64-bit view; every other
+// key is shared by both views.
+TEST(SimRegistry, PutsEachKeyInTheViewItsAccessAsksFor) {
+  const struct {
+    bool redirected;
+    std::uint32_t access;
+    std::u16string subkey, stored, absent;
+  } rows[] = {
+      {false, 0, u"SOFTWARE\\A", u"SOFTWARE\\A", u"SOFTWARE\\WOW6432Node\\A"},
+      {false, host::kKeyWow64_32, u"Software\\A", u"SOFTWARE\\WOW6432Node\\A", u"SOFTWARE\\A"},
+      {true, 0, u"SOFTWARE\\A", u"SOFTWARE\\WOW6432Node\\A", u"SOFTWARE\\A"},
+      {true, host::kKeyWow64_64, u"SOFTWARE\\A", u"SOFTWARE\\A", u"SOFTWARE\\WOW6432Node\\A"},
+      {false, host::kKeyWow64_32, u"SOFTWARE\\wow6432node\\A", u"SOFTWARE\\WOW6432Node\\A",
+       u"SOFTWARE\\WOW6432Node\\WOW6432Node"},
+      {false, host::kKeyWow64_32, u"SOFTWARE", u"SOFTWARE\\WOW6432Node", u"SOFTWARE\\A"},
+      {true, 0, u"SYSTEM\\A", u"SYSTEM\\A", u"SYSTEM\\WOW6432Node"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(text::ToUtf8(row.subkey) + " " + std::to_string(row.access));
+    SimRegistry registry;
+    registry.SetRedirectedByDefault(row.redirected);
+    host::RegistryKey key = 0;
+    ASSERT_EQ(registry.CreateKey(host::kLocalMachine, row.subkey, u"", row.access, key), 0);
+    EXPECT_TRUE(registry.KeyExists(host::kLocalMachine, row.stored, host::kKeyWow64_64));
+    EXPECT_FALSE(registry.KeyExists(host::kLocalMachine, row.absent, host::kKeyWow64_64));
+  }
+}
+
+// A key created without values is a section of the file; one named only by a deeper section
+// stays none, also after its creation was refused.
+TEST(SimRegistry, ListsEachKeyItCreatedAndNoneWhoseCreationFailed) {
+  TempFolder folder;
+  const auto file = folder.Path() / "registry.reg";
+  ASSERT_TRUE(files::WriteFileAtomically(
+      file,
+      Utf16File(u"Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\X\\Y]\r\n")));
+  SimRegistry registry(file);
+  host::RegistryKey key = 0;
+  fs::permissions(file, fs::perms::owner_read);
+  EXPECT_EQ(registry.CreateKey(host::kCurrentUser, u"X", u"", 0, key), host::kRegAccessDenied);
+  fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+  ASSERT_EQ(registry.CreateKey(host::kCurrentUser, u"Empty\\Key", u"", 0, key), 0);
+  const auto text = testing::TextOfUtf16File(files::ReadWholeFile(file));
+  EXPECT_EQ(text.find(u"[HKEY_CURRENT_USER\\X]"), std::u16string::npos);
+  EXPECT_NE(text.find(u"[HKEY_CURRENT_USER\\Empty\\Key]"), std::u16string::npos);
+}
+
 // What a registry string is written in: one question mark for each character code page 936
-// lacks, a surrogate pair included.
-TEST(SimSystemServices, ConvertsToCodePage936WithAQuestionMarkForEachOtherCharacter) {
-  EXPECT_EQ(SimSystemServices().ToAnsi(u"a中\u0E01\U00010000b"), "a\xD6\xD0??b");
+// lacks, a surrogate pair (at either end of both ranges) as one; and %NAME% expanded as the
+// system expands it, in any letter case, an undefined one left as written.
+TEST(SimSystemServices, ConvertsAndExpandsAsTheSystemDoes) {
+  SimSystemServices system;
+  const std::pair<std::u16string, std::string> texts[] = {
+      {u"a中\u0E01\U00010000b", "a\xD6\xD0??b"},
+      {u"\xD800\xDC00", "?"},
+      {u"\xDBFF\xDFFF", "?"},
+      {u"\xD7FF\xDC00", "??"},
+      {u"\xDC00\xD800", "??"},
+      {u"\xD800\xDBFF\xDC00", "??"},
+      {u"\xDBFF"
+       u"a",
+       "?a"},
+  };
+  for (const auto& [text, ansi] : texts)
+    EXPECT_EQ(system.ToAnsi(text), ansi) << ansi;
+  system.SetEnvironmentVariable(u"Ab", u"v");
+  const std::pair<std::u16string, std::u16string> expansions[] = {
+      {u"%AB%", u"v"}, {u"%ab%%aB%", u"vv"}, {u"x%B%Ab%", u"x%Bv"}, {u"%B%", u"%B%"},
+      {u"%%", u"%%"},  {u"100%", u"100%"},   {u"%AB", u"%AB"},
+  };
+  for (const auto& [text, expanded] : expansions)
+    EXPECT_EQ(system.ExpandEnvironmentStrings(text), expanded) << text::ToUtf8(text);
+  EXPECT_EQ(system.EnvironmentVariable(u"aB"), u"v");
+  system.RemoveEnvironmentVariable(u"AB");
+  EXPECT_EQ(system.ExpandEnvironmentStrings(u"%Ab%"), u"%Ab%");
 }
 
 }  // namespace
