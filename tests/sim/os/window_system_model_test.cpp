@@ -56,7 +56,9 @@ struct Model {
 
 class RandomRun {
  public:
-  explicit RandomRun(unsigned seed) : random_(seed) {}
+  explicit RandomRun(unsigned seed) : random_(seed) {
+    procedure_ = system_.RegisterWindowProc([](auto...) { return std::intptr_t{0}; });
+  }
 
   int Below(int bound) { return std::uniform_int_distribution<int>(0, bound - 1)(random_); }
   host::Rect AnyRect() {
@@ -148,6 +150,7 @@ class RandomRun {
       EXPECT_FALSE(system_.IsWindow(handle));
       EXPECT_EQ(system_.NextWindow(handle), 0u);
       EXPECT_EQ(system_.WindowRect(handle), host::Rect{});
+      EXPECT_EQ(system_.SetWindowProc(handle, procedure_), 0u);
     }
   }
 
@@ -158,6 +161,7 @@ class RandomRun {
   int made_ = 0;
   std::mt19937 random_;
   Handles gone_;
+  host::WindowProcId procedure_ = 0;
 };
 
 TEST(WindowSystemModel, AnswersAsAPlainModelUnderRandomOperations) {
