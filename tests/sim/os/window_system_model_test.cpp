@@ -145,12 +145,14 @@ class RandomRun {
       EXPECT_EQ(system_.WindowRect(handle), window.rect);
       EXPECT_EQ(system_.Children(handle), model_.Children(handle));
       EXPECT_EQ(system_.NextWindow(handle), model_.Next(handle));
+      EXPECT_EQ(system_.FindWindowEx(window.parent, handle, {}, {}), model_.Next(handle));
     }
     for (const auto handle : gone_) {
       EXPECT_FALSE(system_.IsWindow(handle));
       EXPECT_EQ(system_.NextWindow(handle), 0u);
       EXPECT_EQ(system_.WindowRect(handle), host::Rect{});
       EXPECT_EQ(system_.SetWindowProc(handle, procedure_), 0u);
+      EXPECT_EQ(system_.FindWindowEx(0, handle, {}, {}), 0u);
     }
   }
 
