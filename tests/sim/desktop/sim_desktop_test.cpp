@@ -111,6 +111,9 @@ TEST(SimDesktop, LeavesOneNativeWindowForEachEditorWindowThroughItsLife) {
       expected.push_back(palette);
       EXPECT_EQ(system.ClassName(palette), kFloatingPaletteClass);
       EXPECT_EQ(system.Children(palette), Handles{window});
+      // The palette shows with the editor's window, in front of the frame.
+      EXPECT_EQ(system.WindowFromPoint(d.desktop.CenterOf(palette)) == window,
+                immediate.IsVisible());
     } else {
       EXPECT_EQ(palette, 0u);
       const auto parent = s.docked ? d.desktop.DockingView() : d.desktop.MainWindow();

@@ -192,6 +192,7 @@ TEST(WindowsRules, TimersFireInTimeOrderWhereverMessagesArePumped) {
   EXPECT_EQ(fired, (std::vector<std::string>{"wheel@100", "dialog@150", "wheel@200", "dialog@300",
                                              "late@400", "late@500", "late@600", "late@700"}));
   EXPECT_EQ(loop.RunningTimerCount(), 1u);
+  EXPECT_EQ(loop.SetTimer(100, nullptr, 0), 0u) << "a timer with nothing to call";
 }
 
 // A message box pumps messages while it is read on a system that keeps its registry in a file

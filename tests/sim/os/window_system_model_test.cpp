@@ -56,7 +56,9 @@ struct Model {
 
 class RandomRun {
  public:
-  explicit RandomRun(unsigned seed) : random_(seed) {}
+  explicit RandomRun(unsigned seed) : random_(seed) {
+    procedure_ = system_.RegisterWindowProc([](auto...) { return std::intptr_t{0}; });
+  }
 
   int Below(int bound) { return std::uniform_int_distribution<int>(0, bound - 1)(random_); }
   host::Rect AnyRect() {
@@ -143,11 +145,14 @@ class RandomRun {
       EXPECT_EQ(system_.WindowRect(handle), window.rect);
       EXPECT_EQ(system_.Children(handle), model_.Children(handle));
       EXPECT_EQ(system_.NextWindow(handle), model_.Next(handle));
+      EXPECT_EQ(system_.FindWindowEx(window.parent, handle, {}, {}), model_.Next(handle));
     }
     for (const auto handle : gone_) {
       EXPECT_FALSE(system_.IsWindow(handle));
       EXPECT_EQ(system_.NextWindow(handle), 0u);
       EXPECT_EQ(system_.WindowRect(handle), host::Rect{});
+      EXPECT_EQ(system_.SetWindowProc(handle, procedure_), 0u);
+      EXPECT_EQ(system_.FindWindowEx(0, handle, {}, {}), 0u);
     }
   }
 
@@ -158,6 +163,7 @@ class RandomRun {
   int made_ = 0;
   std::mt19937 random_;
   Handles gone_;
+  host::WindowProcId procedure_ = 0;
 };
 
 TEST(WindowSystemModel, AnswersAsAPlainModelUnderRandomOperations) {
