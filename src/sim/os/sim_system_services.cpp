@@ -7,8 +7,6 @@
 
 namespace tessaly::sim {
 
-namespace {}  // namespace
-
 std::int32_t SimSystemServices::MessageBox(const std::u16string& text,
                                            const std::u16string& caption, std::int32_t style) {
   message_boxes_.push_back({text, caption, style});
