@@ -74,7 +74,8 @@ TEST(FileNames, EveryKindOfPathWorksAlike) {
       const auto click = run({"click", "代码缩进", path, "--line", "2"});
       EXPECT_EQ(click.out, kIndentedModule) << click.status << " " << click.err;
       EXPECT_EQ(run({"fmt", path, "../Indented.bas"}).out, kIndentedModule + kIndentedModule);
-      EXPECT_EQ(run({"fmt", "-i", path, "../Indented.bas"}).status, kExitOk);
+      const auto in_place = run({"fmt", "-i", path, "../Indented.bas"});
+      EXPECT_EQ(in_place.status, kExitOk) << in_place.err;
       EXPECT_EQ(ReadBytes(Utf8Text(file)), kIndentedModule);
       // Already formatted: not rewritten.
       EXPECT_TRUE(FileSnapshot(indented) == formatted);
