@@ -96,6 +96,10 @@ TEST(AboutSwitches, EachBoxSwitchesItsOwnFeatureAtOnceAndStoresIt) {
         u"QWIX.VBIDETab", [] { return std::make_shared<tessaly::testing::BlankDocument>(); });
     host::AddInInstance add_in;
     f.features.CreateTabWindow(add_in);
+    // Every switch is on, so the bar and the window show, as connecting leaves them: a click
+    // off has something to hide.
+    f.editor.Bar(u"TessalyIDE").SetVisible(true);
+    f.editor.Window(u"标签").SetVisible(true);
     f.features.calls.clear();
     f.host.Show();
     const auto shown = [&] {
