@@ -3,7 +3,6 @@
 // Lines that are no statement of a procedure's body: they frame it. The alignment and
 // annotation walks leave them as they are.
 
-#include <cstddef>
 #include <string_view>
 
 #include "codetools/blanks.h"
@@ -20,11 +19,9 @@ bool IsDirectiveLine(std::u16string_view line);
 template <typename Unit>
 bool ContinuesOnNextLine(std::basic_string_view<Unit> line) {
   if (line.empty() || (line.back() != '_' && !IsBlankOrTab(line.back()))) return false;
-  std::size_t end = line.size();
-  while (end > 0 && IsBlankOrTab(line[end - 1]))
-    --end;
-  if (end == 0 || line[end - 1] != '_') return false;
-  return end == 1 || IsBlankOrTab(line[end - 2]);
+  const std::basic_string_view<Unit> code = TrimTrailingBlanksAndTabs(line);
+  if (code.empty() || code.back() != '_') return false;
+  return code.size() == 1 || IsBlankOrTab(code[code.size() - 2]);
 }
 inline bool ContinuesOnNextLine(std::u16string_view line) {
   return ContinuesOnNextLine<char16_t>(line);
