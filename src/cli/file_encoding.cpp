@@ -53,13 +53,7 @@ CheckedRun WalkUtf8Run(std::string_view bytes, std::size_t at, bool strict, Take
 
 DecodedRun DecodeUtf8Run(std::string_view bytes, std::size_t at, bool strict, char16_t* out) {
   const CheckedRun run = WalkUtf8Run(bytes, at, strict, [&out](char32_t cp) {
-    if (cp < 0x10000) {
-      *out++ = static_cast<char16_t>(cp);
-    } else {
-      const text::SurrogatePair pair = text::PairOf(cp);
-      *out++ = pair.high;
-      *out++ = pair.low;
-    }
+    text::PutUnits(cp, [&out](char16_t unit) { *out++ = unit; });
   });
   return {run.end, out, run.refused};
 }

@@ -44,13 +44,7 @@ bool IsChineseText(std::u16string_view text) {
 std::u16string PercentEncode(std::u16string_view text) {
   std::u16string well_formed;
   ForEachCodePoint(text, [&](char32_t c) {
-    if (c >= 0x10000) {
-      const text::SurrogatePair pair = text::PairOf(c);
-      well_formed += pair.high;
-      well_formed += pair.low;
-    } else {
-      well_formed += char16_t(c);
-    }
+    text::PutUnits(c, [&well_formed](char16_t unit) { well_formed += unit; });
   });
   constexpr char16_t kHex[] = u"0123456789ABCDEF";
   std::u16string encoded;

@@ -19,16 +19,19 @@ constexpr bool IsSurrogate(char32_t unit) {
   return unit >= 0xD800 && unit < 0xE000;
 }
 
-// The pair that stands for a code point past U+FFFF, and back.
-struct SurrogatePair {
-  char16_t high = 0;
-  char16_t low = 0;
-};
-constexpr SurrogatePair PairOf(char32_t code_point) {
+// Hands `put` the units of a code point: itself below U+10000, else the pair that stands for it.
+template <typename Put>
+constexpr void PutUnits(char32_t code_point, Put put) {
+  if (code_point < 0x10000) {
+    put(static_cast<char16_t>(code_point));
+    return;
+  }
   const char32_t offset = code_point - 0x10000;
-  return {static_cast<char16_t>(0xD800 + (offset >> 10)),
-          static_cast<char16_t>(0xDC00 + (offset & 0x3FF))};
+  put(static_cast<char16_t>(0xD800 + (offset >> 10)));
+  put(static_cast<char16_t>(0xDC00 + (offset & 0x3FF)));
 }
+
+// The code point a pair stands for.
 constexpr char32_t CodePointOfPair(char32_t high, char32_t low) {
   return 0x10000 + ((high - 0xD800) << 10) + (low - 0xDC00);
 }

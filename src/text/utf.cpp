@@ -5,20 +5,6 @@
 
 namespace tessaly::text {
 
-namespace {
-
-void AppendCodePoint(std::u16string& out, char32_t cp) {
-  if (cp < 0x10000) {
-    out.push_back(static_cast<char16_t>(cp));
-  } else {
-    const SurrogatePair pair = PairOf(cp);
-    out.push_back(pair.high);
-    out.push_back(pair.low);
-  }
-}
-
-}  // namespace
-
 Utf8Sequence Utf8SequenceAt(std::string_view bytes, std::size_t at) {
   const auto b0 = static_cast<std::uint8_t>(bytes[at]);
   if (b0 < 0x80) return {1, b0};
@@ -50,7 +36,7 @@ std::u16string FromUtf8(std::string_view utf8) {
       ++i;
       continue;
     }
-    AppendCodePoint(out, sequence.code_point);
+    PutUnits(sequence.code_point, [&out](char16_t unit) { out.push_back(unit); });
     i += static_cast<std::size_t>(sequence.length);
   }
   return out;
