@@ -57,6 +57,12 @@ TEST(SimDesktop, LeavesOneNativeWindowForEachEditorWindowThroughItsLife) {
   Desktop d;
   auto& system = d.os.windows();
   auto& immediate = d.editor.Window(u"Immediate");
+  const auto show = [&](bool visible) {
+    return [&, visible] {
+      immediate.SetVisible(visible);
+      d.desktop.Sync();
+    };
+  };
   const struct {
     const char* title;
     std::function<void()> step;
@@ -65,23 +71,9 @@ TEST(SimDesktop, LeavesOneNativeWindowForEachEditorWindowThroughItsLife) {
     std::vector<std::u16string> modules;
   } steps[] = {
       {"as made", [] {}, true, false, {u"M"}},
-      {"hidden",
-       [&] {
-         immediate.SetVisible(false);
-         d.desktop.Sync();
-       },
-       false,
-       false,
-       {u"M"}},
+      {"hidden", show(false), false, false, {u"M"}},
       {"linked while hidden", [&] { d.desktop.SetImmediateLinked(true); }, false, true, {u"M"}},
-      {"shown in its palette",
-       [&] {
-         immediate.SetVisible(true);
-         d.desktop.Sync();
-       },
-       false,
-       true,
-       {u"M"}},
+      {"shown in its palette", show(true), false, true, {u"M"}},
       {"unlinked", [&] { d.desktop.SetImmediateLinked(false); }, true, false, {u"M"}},
       {"linked again", [&] { d.desktop.SetImmediateLinked(true); }, false, true, {u"M"}},
       {"a module opened, the other closed",
