@@ -10,7 +10,6 @@
 #include "cli/result_bound.h"
 #include "cli/style_options.h"
 #include "cli/unified_diff.h"
-#include "codetools/indent.h"
 
 namespace tessaly::cli {
 
@@ -43,17 +42,20 @@ struct FormatRun {
 
 FormattedModule FormatModule(const std::string& path, std::istream& in,
                              const codetools::IndentStyle& style, const FormatRun& run) {
-  const ModuleInput input = ReadModule(path, in, run.plain_ascii, ModuleFile::Reading::kLayout);
   // "代码缩进" with its range set to every line of the module: the tool's own engine, without
-  // an editor to read the lines from. What the module comes to is known from the widths
-  // alone, so a result past the bound is refused, even by --check, before it is built.
-  const auto layouts = codetools::IndentLayouts(input.file.LayoutLineViews(), style);
-  const auto measured = input.file.MeasureReindented(layouts);
+  // an editor to read the lines from, laying the module out as it reads it. What the module
+  // comes to is known from the widths alone, so a result past the bound is refused, even by
+  // --check, before it is built; --check keeps nothing else.
+  const ModuleFile::Reading reading{
+      run.mode == Mode::kCheck ? ModuleFile::Reading::kMeasure : ModuleFile::Reading::kLayout,
+      style};
+  const ModuleInput input = ReadModule(path, in, run.plain_ascii, reading);
+  const auto measured = input.file.Reindented();
   CheckResultSize(measured.size, run.result_limit, ShownPath(path));
   // Only a result that is not printed may be left out.
   const bool printed = run.mode == Mode::kPrint || (run.mode == Mode::kInPlace && path == "-");
   if (run.mode == Mode::kCheck || (!printed && !measured.changes)) return {measured.changes, {}};
-  std::string bytes = input.file.SerializeReindented(layouts);
+  std::string bytes = input.file.SerializeReindented();
   // The measure leaves out the line break an emptied line may gain.
   CheckResultSize(bytes.size(), run.result_limit, ShownPath(path));
   if (run.mode == Mode::kDiff)

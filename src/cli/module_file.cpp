@@ -10,6 +10,8 @@
 
 #include "cli/line_scan.h"
 #include "cli/module_header.h"
+#include "codetools/indent_walk.h"
+#include "codetools/line_kinds.h"
 #include "text/surrogates.h"
 
 namespace tessaly::cli {
@@ -46,6 +48,25 @@ std::size_t LeadingBlanks(std::u16string_view line) {
 bool SameText(std::u16string_view a, std::u16string_view b) {
   return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(char16_t)) == 0;
 }
+
+// What re-indenting does to a file's size, line by line. Growth and shrinkage are summed
+// apart, so that neither can wrap round.
+class ReindentTally {
+ public:
+  void Add(std::string_view line, const codetools::LineLayout& layout) {
+    added_ += layout.Indentation();
+    removed_ += layout.strip + layout.trim;
+    changes_ = changes_ || codetools::ChangesLine(line, layout);
+  }
+  ModuleFile::Reindentation Of(std::size_t file_size) const {
+    return {file_size - removed_ + added_, changes_};
+  }
+
+ private:
+  std::size_t added_ = 0;
+  std::size_t removed_ = 0;
+  bool changes_ = false;
+};
 
 }  // namespace
 
@@ -219,7 +240,7 @@ class ModuleFile::Writer {
   LineBreak break_before_ = LineBreak::kNone;
 };
 
-ModuleFile ModuleFile::Parse(std::string bytes, FileEncoding plain_ascii, Reading reading) {
+ModuleFile ModuleFile::Parse(std::string bytes, FileEncoding plain_ascii, const Reading& reading) {
   if (bytes.find('\0') != std::string::npos) {
     throw FileError({MessageId::kBinaryFile, {}, {}});
   }
@@ -231,13 +252,15 @@ ModuleFile ModuleFile::Parse(std::string bytes, FileEncoding plain_ascii, Readin
   file.bom_size_ = bom ? kUtf8Bom.size() : 0;
   const std::size_t header_lines = HeaderLineCount(all, file.bom_size_);
   // Never more units than bytes. Left as allocated: the walk writes every unit it keeps.
-  const std::size_t lines = CountLineFeeds(all) + 1;
-  file.body_.reserve(lines);
-  if (reading == Reading::kText) {
-    file.text_ = std::make_unique_for_overwrite<char16_t[]>(all.size() + kScanSlack);
-    file.visible_lines_.reserve(lines);
-  } else {
-    file.layout_lines_.reserve(lines);
+  if (reading.purpose != Reading::kMeasure) {
+    const std::size_t lines = CountLineFeeds(all) + 1;
+    file.body_.reserve(lines);
+    if (reading.purpose == Reading::kText) {
+      file.text_ = std::make_unique_for_overwrite<char16_t[]>(all.size() + kScanSlack);
+      file.visible_lines_.reserve(lines);
+    } else {
+      file.layouts_.reserve(lines);
+    }
   }
   if (bom) {
     file.encoding_ = FileEncoding::kUtf8WithBom;
@@ -253,7 +276,7 @@ ModuleFile ModuleFile::Parse(std::string bytes, FileEncoding plain_ascii, Readin
   } else if (scan == Scan::kRefused) {
     file.encoding_ = FileEncoding::kCodePage936;
     // Only code page 936 narrows lines into a buffer of their own (line_scan.h).
-    if (reading == Reading::kLayout) {
+    if (reading.purpose != Reading::kText) {
       file.layout_text_ = std::make_unique_for_overwrite<char[]>(all.size());
     }
     file.ScanLines(header_lines, /*strict=*/false);
@@ -266,21 +289,47 @@ ModuleFile::Scan ModuleFile::ScanLines(std::size_t header_lines, bool strict) {
   body_.clear();
   hidden_.clear();
   visible_lines_.clear();
-  layout_lines_.clear();
+  layouts_.clear();
   const std::string_view all = *bytes_;
+  const bool text = reading_.purpose == Reading::kText;
+  const bool keeps_lines = reading_.purpose != Reading::kMeasure;
   // Header and hidden lines are decoded too, to tell the encoding, but over the room the next
   // visible line takes.
   char16_t* out = text_.get();
+  // Read for the layout, a statement is laid out as soon as its last line is split; the room
+  // its narrowed lines took is then free for the next one's.
+  std::optional<codetools::IndentWalk> walk;
+  if (!text) walk.emplace(reading_.style);
+  std::vector<std::string_view> statement;
+  std::vector<codetools::LineLayout> statement_layouts;  // read to be measured only
+  ReindentTally tally;
   char* layout_out = layout_text_.get();
+  const auto lay_out_statement = [&] {
+    std::span<codetools::LineLayout> layouts;
+    if (keeps_lines) {
+      layouts_.resize(layouts_.size() + statement.size());
+      layouts = std::span(layouts_).last(statement.size());
+    } else {
+      statement_layouts.resize(statement.size());
+      layouts = statement_layouts;
+    }
+    walk->LayOutStatement(statement, layouts);
+    // The narrowed lines keep their blanks, so they tell what changes as the bytes would.
+    for (std::size_t k = 0; k < statement.size(); ++k)
+      tally.Add(statement[k], layouts[k]);
+    statement.clear();
+    layout_out = layout_text_.get();
+  };
+
   std::size_t break_counts[4] = {};
+  std::size_t visible_count = 0;
   bool plain_ascii = true;
   bool any_line = false;
   for (std::size_t begin = bom_size_; begin < all.size();) {
     char16_t* units_end = out;
     char* layout_end = layout_out;
-    const ScannedLine line = reading_ == Reading::kText
-                                 ? ScanLine(all, begin, encoding_, strict, units_end)
-                                 : ScanLineForLayout(all, begin, encoding_, strict, layout_end);
+    const ScannedLine line = text ? ScanLine(all, begin, encoding_, strict, units_end)
+                                  : ScanLineForLayout(all, begin, encoding_, strict, layout_end);
     if (line.refused) return Scan::kRefused;
     plain_ascii = plain_ascii && line.ascii;
     any_line = true;
@@ -289,28 +338,43 @@ ModuleFile::Scan ModuleFile::ScanLines(std::size_t header_lines, bool strict) {
     const LineBreak line_break = BreakAt(all, line.end);
     ++break_counts[static_cast<std::size_t>(line_break)];
     const RawLine raw{begin, static_cast<std::uint32_t>(content.size()), line_break};
+    begin = line.end + (line_break == LineBreak::kCrLf ? 2 : 1);
     if (header_.size() < header_lines) {
       header_.push_back(raw);
-    } else if (!body_.empty() && (content.starts_with('A') || content.starts_with('a')) &&
-               IsMemberAttribute(content)) {
-      hidden_.push_back({body_.size() - 1, raw});
-    } else {
-      body_.push_back(raw);
-      if (reading_ == Reading::kText) {
-        visible_lines_.emplace_back(out, static_cast<std::size_t>(units_end - out));
-        out = units_end;
-      } else {
-        // A line the walk wrote out is its narrowed copy; any other reads as it stands.
-        if (layout_end == layout_out) {
-          layout_lines_.push_back(content);
-        } else {
-          layout_lines_.emplace_back(layout_out, static_cast<std::size_t>(layout_end - layout_out));
-          layout_out = layout_end;
-        }
-      }
+      continue;
     }
-    begin = line.end + (line_break == LineBreak::kCrLf ? 2 : 1);
+    if (visible_count != 0 && (content.starts_with('A') || content.starts_with('a')) &&
+        IsMemberAttribute(content)) {
+      if (keeps_lines) hidden_.push_back({visible_count - 1, raw});
+      continue;
+    }
+    ++visible_count;
+    if (keeps_lines) body_.push_back(raw);
+    if (text) {
+      visible_lines_.emplace_back(out, static_cast<std::size_t>(units_end - out));
+      out = units_end;
+      continue;
+    }
+    // A line the walk wrote out is its narrowed copy; any other reads as it stands.
+    const std::string_view read =
+        layout_end == layout_out
+            ? content
+            : std::string_view(layout_out, static_cast<std::size_t>(layout_end - layout_out));
+    const bool continues = codetools::ContinuesOnNextLine(read);
+    if (statement.empty() && !continues) {
+      // A statement of one line, as most are.
+      const codetools::LineLayout layout = walk->LayOutStatement(read);
+      if (keeps_lines) layouts_.push_back(layout);
+      tally.Add(read, layout);
+      continue;
+    }
+    statement.push_back(read);
+    layout_out = layout_end;
+    if (!continues) lay_out_statement();
   }
+  // The last statement may be left continued.
+  if (!statement.empty()) lay_out_statement();
+  reindented_ = tally.Of(all.size());
   // New lines take the break most lines have; CR LF, as the editor writes, wins a tie.
   const auto count_of = [&](LineBreak line_break) {
     return break_counts[static_cast<std::size_t>(line_break)];
@@ -365,18 +429,10 @@ std::string ModuleFile::Serialize(const std::vector<std::u16string>& edited_line
 ModuleFile::Reindentation ModuleFile::MeasureReindented(
     std::span<const codetools::LineLayout> layouts) const {
   if (layouts.size() != body_.size()) throw std::invalid_argument("a layout for each visible line");
-  // The bytes stay but for each line's indentation and trailing blanks; the sum is kept as
-  // growth and shrinkage apart, so that neither can wrap round.
-  std::size_t added = 0;
-  std::size_t removed = 0;
-  bool changes = false;
-  for (std::size_t j = 0; j < layouts.size(); ++j) {
-    const codetools::LineLayout& layout = layouts[j];
-    added += layout.Indentation();
-    removed += layout.strip + layout.trim;
-    changes = changes || codetools::ChangesLine(BytesOf(body_[j]), layout);
-  }
-  return {bytes_->size() - removed + added, changes};
+  ReindentTally tally;
+  for (std::size_t j = 0; j < layouts.size(); ++j)
+    tally.Add(BytesOf(body_[j]), layouts[j]);
+  return tally.Of(bytes_->size());
 }
 
 std::string ModuleFile::SerializeReindented(std::span<const codetools::LineLayout> layouts) const {
@@ -395,6 +451,13 @@ std::string ModuleFile::SerializeReindented(std::span<const codetools::LineLayou
       writer.AppendOriginal(hidden.raw);
   }
   return std::move(writer).Finish();
+}
+
+std::string ModuleFile::SerializeReindented() const {
+  if (reading_.purpose != Reading::kLayout) {
+    throw std::logic_error("only a file read for its layout keeps its lines' layouts");
+  }
+  return SerializeReindented(layouts_);
 }
 
 std::string ModuleFile::Serialize(const std::vector<std::u16string>& edited_lines,

@@ -7,10 +7,12 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "cli/file_encoding.h"
 #include "cli/file_error.h"
+#include "codetools/indent_style.h"
 #include "codetools/line_layout.h"
 
 namespace tessaly::cli {
@@ -38,23 +40,29 @@ using LineOrigins = std::span<const std::optional<std::size_t>>;
 // without a final newline (else it would be no line at all).
 class ModuleFile {
  public:
-  // What a file is read for: its text, as the editor shows it, or only the layout of its lines
-  // (re-indentation), which needs them only as the indentation rules read them, mostly as they
-  // are. A file read for its layout answers LayoutLineViews, MeasureReindented and
-  // SerializeReindented, and has no visible lines.
-  enum class Reading { kText, kLayout };
+  // What a file is read for: its text, as the editor shows it, or its re-indentation in a
+  // style (`tessaly fmt`). A file read for its re-indentation is laid out statement by statement
+  // as it is split, its lines read only as the indentation rules read them (mostly as they
+  // stand, line_scan.h) and never decoded; it answers Reindented, and with kLayout
+  // SerializeReindented, and has no visible lines. One read to be measured (--check) keeps no
+  // line at all.
+  struct Reading {
+    enum Purpose : std::uint8_t { kText, kLayout, kMeasure };
+    Purpose purpose = kText;
+    codetools::IndentStyle style;  // of kLayout and kMeasure
+  };
 
   // Throws FileError for a binary file (one holding a NUL byte).
   // Plain ASCII is taken to be in `plain_ascii` (file_encoding.h).
-  static ModuleFile Parse(std::string bytes, FileEncoding plain_ascii = FileEncoding::kCodePage936,
-                          Reading reading = Reading::kText);
+  static ModuleFile Parse(std::string bytes, FileEncoding plain_ascii, const Reading& reading);
+  static ModuleFile Parse(std::string bytes,
+                          FileEncoding plain_ascii = FileEncoding::kCodePage936) {
+    return Parse(std::move(bytes), plain_ascii, Reading());
+  }
 
   // The lines the editor shows, each a view of one buffer that holds them all: parsing builds
   // no string a line. The views live as long as the file (moving it keeps them).
   std::span<const std::u16string_view> VisibleLineViews() const { return visible_lines_; }
-  // The same lines as the indentation rules read them (codetools/indent_rules.h), of a file
-  // read for its layout, living as long.
-  std::span<const std::string_view> LayoutLineViews() const { return layout_lines_; }
   // The same lines as strings of their own, for an editor to take.
   std::vector<std::u16string> VisibleLines() const;
   FileEncoding Encoding() const { return encoding_; }
@@ -81,6 +89,11 @@ class ModuleFile {
     bool changes = false;
   };
   Reindentation MeasureReindented(std::span<const codetools::LineLayout> layouts) const;
+
+  // The same of a file read for its re-indentation, in the style it was read in: measured as
+  // it was read, and, read with kLayout, written (else throws std::logic_error).
+  Reindentation Reindented() const { return reindented_; }
+  std::string SerializeReindented() const;
 
  private:
   enum class LineBreak : std::uint8_t { kNone, kLf, kCrLf, kCr };
@@ -120,12 +133,13 @@ class ModuleFile {
   std::vector<RawLine> header_;
   std::vector<RawLine> body_;
   std::vector<HiddenLine> hidden_;  // by `below`, as in the file
-  Reading reading_ = Reading::kText;
+  Reading reading_;
   std::unique_ptr<char16_t[]> text_;  // the visible lines' text, one after the other
   std::vector<std::u16string_view> visible_lines_;
-  // GBK lines narrowed for the rules (line_scan.h), read for the layout
+  // GBK lines narrowed for the rules (line_scan.h), of the statement being laid out
   std::unique_ptr<char[]> layout_text_;
-  std::vector<std::string_view> layout_lines_;
+  std::vector<codetools::LineLayout> layouts_;  // a visible line's each, read with kLayout
+  Reindentation reindented_;
   LineBreak usual_break_ = LineBreak::kCrLf;
   bool ends_with_line_break_ = true;
 };

@@ -17,7 +17,7 @@ std::string ShownPath(const std::string& path) {
 }
 
 ModuleInput ReadModule(const std::string& path, std::istream& in, FileEncoding plain_ascii,
-                       ModuleFile::Reading reading) {
+                       const ModuleFile::Reading& reading) {
   const bool from_stdin = path == "-";
   std::string bytes = from_stdin ? ReadBounded(in, ShownPath(path)) : ReadFileBounded(path);
   try {

@@ -19,7 +19,7 @@ struct ModuleInput {
 // Plain ASCII is taken to be in `plain_ascii` (file_encoding.h).
 ModuleInput ReadModule(const std::string& path, std::istream& in,
                        FileEncoding plain_ascii = FileEncoding::kCodePage936,
-                       ModuleFile::Reading reading = ModuleFile::Reading::kText);
+                       const ModuleFile::Reading& reading = {});
 
 // Throws FileError, as ReadModule would, for a missing, unreadable or folder FILE; a command
 // that answers file by file asks this of every FILE before it answers anything.

@@ -77,46 +77,61 @@ struct WordEntry {
   WordGroup group;
 };
 
-// The table by length of word. A statement's first word is looked up for every line of a whole
-// module, and most first words are no keyword at all: one packing and a comparison of integers
-// or two with the entries of its length turn such a word away.
-constexpr WordEntry kTwoLetterWords[] = {{kIf, WordGroup::kIf}, {kDo, WordGroup::kLoopOrWith}};
-constexpr WordEntry kThreeLetterWords[] = {
-    {kEnd, WordGroup::kEnd}, {kFor, WordGroup::kLoopOrWith}, {kSub, WordGroup::kHeader}};
-constexpr WordEntry kFourLetterWords[] = {
-    {kElse, WordGroup::kMiddle},     {kNext, WordGroup::kNext},   {kCase, WordGroup::kMiddle},
-    {kWith, WordGroup::kLoopOrWith}, {kLoop, WordGroup::kCloser}, {kType, WordGroup::kHeader},
-    {kEnum, WordGroup::kHeader},     {kWend, WordGroup::kCloser}, {kOpen, WordGroup::kOpen}};
-constexpr WordEntry kFiveLetterWords[] = {{kWhile, WordGroup::kLoopOrWith},
-                                          {kClose, WordGroup::kClose}};
-constexpr WordEntry kSixLetterWords[] = {{kSelect, WordGroup::kSelect},
-                                         {kElseIf, WordGroup::kMiddle},
-                                         {kPublic, WordGroup::kScope},
-                                         {kFriend, WordGroup::kScope},
-                                         {kStatic, WordGroup::kStatic}};
-constexpr WordEntry kSevenLetterWords[] = {{kPrivate, WordGroup::kScope}};
-constexpr WordEntry kEightLetterWords[] = {{kFunction, WordGroup::kHeader},
-                                           {kProperty, WordGroup::kHeader}};
+// The table, one look-up a word: a statement's first word is looked up for every line of a
+// whole module, and most first words are no keyword at all. A word's packing times this
+// multiplier names its slot by the top six bits; no two keywords share one (checked below).
+constexpr WordEntry kWords[] = {{kIf, WordGroup::kIf},
+                                {kDo, WordGroup::kLoopOrWith},
+                                {kEnd, WordGroup::kEnd},
+                                {kFor, WordGroup::kLoopOrWith},
+                                {kSub, WordGroup::kHeader},
+                                {kElse, WordGroup::kMiddle},
+                                {kNext, WordGroup::kNext},
+                                {kCase, WordGroup::kMiddle},
+                                {kWith, WordGroup::kLoopOrWith},
+                                {kLoop, WordGroup::kCloser},
+                                {kType, WordGroup::kHeader},
+                                {kEnum, WordGroup::kHeader},
+                                {kWend, WordGroup::kCloser},
+                                {kOpen, WordGroup::kOpen},
+                                {kWhile, WordGroup::kLoopOrWith},
+                                {kClose, WordGroup::kClose},
+                                {kSelect, WordGroup::kSelect},
+                                {kElseIf, WordGroup::kMiddle},
+                                {kPublic, WordGroup::kScope},
+                                {kFriend, WordGroup::kScope},
+                                {kStatic, WordGroup::kStatic},
+                                {kPrivate, WordGroup::kScope},
+                                {kFunction, WordGroup::kHeader},
+                                {kProperty, WordGroup::kHeader}};
 
-std::span<const WordEntry> WordsOfLength(std::size_t length) {
-  switch (length) {
-    case 2:
-      return kTwoLetterWords;
-    case 3:
-      return kThreeLetterWords;
-    case 4:
-      return kFourLetterWords;
-    case 5:
-      return kFiveLetterWords;
-    case 6:
-      return kSixLetterWords;
-    case 7:
-      return kSevenLetterWords;
-    case 8:
-      return kEightLetterWords;
-    default:
-      return {};
-  }
+constexpr std::uint64_t kSlotMultiplier = 0x61f96da99f654229u;
+
+constexpr std::size_t SlotOf(std::uint64_t packed) {
+  return static_cast<std::size_t>((packed * kSlotMultiplier) >> 58);
+}
+
+constexpr auto kWordSlots = [] {
+  std::array<WordEntry, 64> slots{};
+  for (const WordEntry& entry : kWords)
+    slots[SlotOf(entry.packed)] = entry;
+  return slots;
+}();
+
+static_assert(std::all_of(std::begin(kWords), std::end(kWords),
+                          [](const WordEntry& entry) {
+                            return kWordSlots[SlotOf(entry.packed)].packed == entry.packed;
+                          }),
+              "two keywords share a slot: choose another multiplier");
+
+// The group of a word, packed; an empty slot holds the packing of no word, zero.
+WordGroup GroupOf(std::uint64_t packed) {
+  const WordEntry& entry = kWordSlots[SlotOf(packed)];
+  return entry.packed == packed ? entry.group : WordGroup::kNone;
+}
+
+WordGroup GroupOf(std::string_view word) {
+  return GroupOf(PackedLowerCase(word));
 }
 
 // VB's keywords in any letter case, as VB itself reads them.
@@ -126,19 +141,6 @@ bool SameWord(std::string_view a, std::string_view b) {
     if (text::AsciiLower(a[i]) != text::AsciiLower(b[i])) return false;
   }
   return true;
-}
-
-// The group of a word of `length` letters, packed.
-WordGroup GroupOf(std::uint64_t packed, std::size_t length) {
-  if (packed == 0) return WordGroup::kNone;
-  for (const WordEntry& entry : WordsOfLength(length)) {
-    if (entry.packed == packed) return entry.group;
-  }
-  return WordGroup::kNone;
-}
-
-WordGroup GroupOf(std::string_view word) {
-  return GroupOf(PackedLowerCase(word), word.size());
 }
 
 constexpr bool IsDigit(char c) {
@@ -333,7 +335,7 @@ StatementHead::StatementHead(std::string_view code) {
     return;
   }
   const std::uint64_t packed = PackedLowerCase(name_);
-  const WordGroup group = GroupOf(packed, name_end);
+  const WordGroup group = GroupOf(packed);
   group_ = static_cast<std::uint8_t>(group);
   const bool maybe_label = name_end < code.size() && code[name_end] == ':';
   turned_away_ = group == WordGroup::kNone && !maybe_label && !IsDigit(code.front());

@@ -168,10 +168,13 @@ TEST(ModuleFile, RandomModulesReadBackAsReindentedOrEdited) {
     EXPECT_LE(written.size() - measured.size, 2 * indented.size());
     EXPECT_EQ(measured.changes, written != bytes);
     const auto for_layout =
-        ModuleFile::Parse(bytes, FileEncoding::kCodePage936, ModuleFile::Reading::kLayout);
-    ASSERT_EQ(for_layout.SerializeReindented(
-                  codetools::IndentLayouts(for_layout.LayoutLineViews(), style)),
-              written);
+        ModuleFile::Parse(bytes, FileEncoding::kCodePage936, {ModuleFile::Reading::kLayout, style});
+    ASSERT_EQ(for_layout.SerializeReindented(), written);
+    EXPECT_EQ(for_layout.Reindented().size, measured.size);
+    const auto for_measure = ModuleFile::Parse(bytes, FileEncoding::kCodePage936,
+                                               {ModuleFile::Reading::kMeasure, style});
+    EXPECT_EQ(for_measure.Reindented().size, measured.size);
+    EXPECT_EQ(for_measure.Reindented().changes, measured.changes);
 
     Lines edited = file.VisibleLines();
     Origins origins(edited.size());

@@ -1,0 +1,243 @@
+#include "codetools/indent_walk.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+
+#include "codetools/blanks.h"
+#include "codetools/line_kinds.h"
+
+namespace tessaly::codetools {
+
+namespace {
+
+// Columns a run of blanks and tabs reaches, a tab going on to the next tab stop.
+std::uint32_t ColumnsOf(std::string_view indentation, std::uint32_t tab_width) {
+  std::uint32_t columns = 0;
+  for (const char c : indentation)
+    columns = c == '\t' ? (columns / tab_width + 1) * tab_width : columns + 1;
+  return columns;
+}
+
+// How many blanks a line starts with, eight at a time: deep code is led by dozens of them.
+std::size_t LeadingBlankCount(std::string_view line) {
+  std::size_t blanks = 0;
+  if constexpr (std::endian::native == std::endian::little) {
+    constexpr std::uint64_t kEightBlanks = 0x2020202020202020u;
+    for (; blanks + 8 <= line.size(); blanks += 8) {
+      std::uint64_t eight;
+      std::memcpy(&eight, line.data() + blanks, sizeof eight);
+      // The lowest byte that differs is the first that is no blank.
+      if (const std::uint64_t differs = eight ^ kEightBlanks; differs != 0) {
+        return blanks + static_cast<std::size_t>(std::countr_zero(differs) / 8);
+      }
+    }
+  }
+  while (blanks < line.size() && line[blanks] == ' ')
+    ++blanks;
+  return blanks;
+}
+
+}  // namespace
+
+IndentWalk::IndentWalk(const IndentStyle& style)
+    : style_(style),
+      tabs_too_(style.indentation != IndentStyle::Indentation::kBlanksKeepingTabs),
+      level_columns_(style.indentation == IndentStyle::Indentation::kTabs ? style.tab_width
+                                                                          : style.indent_size) {}
+
+// Own indentation is blanks, and tabs where the style makes them indentation.
+IndentWalk::ReadLine IndentWalk::Read(std::string_view line) const {
+  const std::size_t blanks = LeadingBlankCount(line);
+  std::size_t code = blanks;
+  while (code < line.size() && (line[code] == ' ' || line[code] == '\t'))
+    ++code;
+  return {line.substr(code), static_cast<std::uint32_t>(tabs_too_ ? code : blanks)};
+}
+
+// Reads the statement's lines once.
+std::span<const std::string_view> IndentWalk::ReadStatement(
+    std::span<const std::string_view> lines) {
+  const std::size_t count = lines.size();
+  if (codes_.size() < count) {
+    codes_.resize(count);
+    indentations_.resize(count);
+  }
+  for (std::size_t k = 0; k < count; ++k) {
+    const ReadLine read = Read(lines[k]);
+    codes_[k] = read.code;
+    indentations_[k] = read.indentation;
+  }
+  return {codes_.data(), count};
+}
+
+// How far the own indentation of the statement's line `k` reaches.
+std::uint32_t IndentWalk::WrittenColumns(std::string_view line, std::size_t k) const {
+  return ColumnsOf(line.substr(0, indentations_[k]), style_.tab_width);
+}
+
+// The new indentation of `columns` columns: whole levels as the style writes them.
+LineLayout IndentWalk::IndentationAt(std::uint32_t columns) const {
+  if (style_.indentation == IndentStyle::Indentation::kTabs) {
+    return {0, columns / style_.tab_width, columns % style_.tab_width, 0};
+  }
+  return {0, 0, columns, 0};
+}
+
+std::uint32_t IndentWalk::LevelColumns(int level) const {
+  return static_cast<std::uint32_t>(level) * level_columns_;
+}
+
+StatementEffect IndentWalk::EffectOf(const StatementHead& head,
+                                     std::span<const std::string_view> codes) {
+  // The words count after tabs too, as VB reads them, even where the style keeps the tabs.
+  if (!in_member_list_) {
+    StatementEffect effect = EffectOfStatement(head, codes, style_.indent_case);
+    in_member_list_ = effect.opens_member_list;
+    return effect;
+  }
+  // A member may be named like a keyword (`For As Integer`): only the block's end counts.
+  StatementEffect effect;
+  if (EndsMemberList(codes.front())) {
+    effect.close_before = 1;
+    effect.ends_at_module_level = true;
+    in_member_list_ = false;
+  }
+  return effect;
+}
+
+// Whether the statement's first line goes to column 1 whatever its level.
+bool IndentWalk::AtColumnOne(std::string_view first_line, const StatementEffect& effect,
+                             Directive directive) const {
+  if (style_.directives_at_column_1 && directive != Directive::kNone) return true;
+  if (style_.labels_at_column_1 && effect.lone_label) return true;
+  // As written: a comment led by blanks or tabs is not at column 1.
+  return style_.keep_column_1_comments && IsCommentCode(first_line);
+}
+
+// Each branch of `#If` starts from the level the `#If` found, as only one of them is compiled,
+// and the directives of one `#If` stand at its level; after `#End If` the code goes on from
+// where the first branch left it. A header written once per branch (`#If VBA7 Then` /
+// `Function F() As LongPtr` / `#Else` / ...) then opens its body once. Returns the level the
+// directive stands at.
+int IndentWalk::FollowDirective(Directive directive) {
+  if (directive == Directive::kIf) branches_.push_back({level_, -1});
+  if (branches_.empty()) return level_;
+  Branches& branch = branches_.back();
+  if (directive == Directive::kElseIf || directive == Directive::kElse) {
+    if (branch.first_branch_end < 0) branch.first_branch_end = level_;
+    level_ = branch.at_if;
+  } else if (directive == Directive::kEndIf) {
+    const int at_if = branch.at_if;
+    if (branch.first_branch_end >= 0) level_ = branch.first_branch_end;
+    branches_.pop_back();
+    return at_if;
+  }
+  return level_;
+}
+
+LineLayout IndentWalk::LayOutStatement(std::string_view line) {
+  const ReadLine read = Read(line);
+  const StatementHead head(read.code);
+  LineLayout layout;
+  // Most lines are statements of their own that move no level: they stand at the level and
+  // leave it as it was, with nothing more to read of them. A member list's lines, names that
+  // may look like keywords, are always left to the rules.
+  if (!in_member_list_ && head.IsPlain()) {
+    LayOutLine(line, read.indentation, LevelColumns(level_), layout);
+    return layout;
+  }
+  if (codes_.empty()) {
+    codes_.resize(1);
+    indentations_.resize(1);
+  }
+  codes_[0] = read.code;
+  indentations_[0] = read.indentation;
+  LayOutByRules(head, {&line, 1}, {codes_.data(), 1}, {&layout, 1});
+  return layout;
+}
+
+void IndentWalk::LayOutStatement(std::span<const std::string_view> lines,
+                                 std::span<LineLayout> layouts) {
+  if (lines.size() == 1) {
+    layouts[0] = LayOutStatement(lines[0]);
+    return;
+  }
+  const std::span<const std::string_view> codes = ReadStatement(lines);
+  LayOutByRules(StatementHead(codes.front()), lines, codes, layouts);
+}
+
+void IndentWalk::LayOutByRules(const StatementHead& head, std::span<const std::string_view> lines,
+                               std::span<const std::string_view> codes,
+                               std::span<LineLayout> layouts) {
+  const StatementEffect effect = head.MovesNoLevel() ? StatementEffect() : EffectOf(head, codes);
+  if (effect.starts_at_module_level || effect.ends_at_module_level) {
+    level_ = 0;
+    file_bodies_.clear();
+  } else if (effect.close_before != 0 || effect.closes_file) {
+    level_ = std::max(0, level_ - effect.close_before - ClosesFile(effect));
+  }
+  const Directive directive = DirectiveOf(codes.front());
+  const int written_level = directive == Directive::kNone ? level_ : FollowDirective(directive);
+  const std::uint32_t first_columns =
+      AtColumnOne(lines[0], effect, directive) ? 0 : LevelColumns(written_level);
+  LayOutLine(lines[0], indentations_[0], first_columns, layouts[0]);
+  if (lines.size() > 1) LayOutContinuation(lines, layouts, first_columns);
+  level_ = effect.ends_at_module_level ? 0 : level_ + effect.open_after;
+  if (effect.opens_file) file_bodies_.push_back(level_);
+}
+
+// The lines after a statement's first.
+void IndentWalk::LayOutContinuation(std::span<const std::string_view> lines,
+                                    std::span<LineLayout> layouts, std::uint32_t first_columns) {
+  const bool keep = style_.continuation == IndentStyle::Continuation::kKeep;
+  const std::uint32_t first_written = keep ? WrittenColumns(lines[0], 0) : 0;
+  for (std::size_t k = 1; k < lines.size(); ++k) {
+    std::uint32_t columns = first_columns + LevelColumns(1);
+    if (keep) {
+      // The offset from the first line as written, kept from where the first line goes.
+      const auto offset = static_cast<std::int64_t>(WrittenColumns(lines[k], k)) - first_written;
+      columns = static_cast<std::uint32_t>(std::max<std::int64_t>(0, first_columns + offset));
+    }
+    LayOutLine(lines[k], indentations_[k], columns, layouts[k]);
+  }
+}
+
+// A Close ends the innermost block only when that block is an Open's: a second Close in an
+// error handler, or one whose file another procedure opened, closes nothing.
+int IndentWalk::ClosesFile(const StatementEffect& effect) {
+  if (!effect.closes_file) return 0;
+  while (!file_bodies_.empty() && file_bodies_.back() > level_)
+    file_bodies_.pop_back();
+  if (file_bodies_.empty() || file_bodies_.back() != level_) return 0;
+  file_bodies_.pop_back();
+  return 1;
+}
+
+void IndentWalk::LayOutLine(std::string_view line, std::uint32_t indentation, std::uint32_t columns,
+                            LineLayout& layout) {
+  // Only a comment can be a marker; most lines are turned away by their first character.
+  const bool maybe_marker =
+      indentation < line.size() && (line[indentation] == '\'' || line[indentation] == '\t');
+  const FormatMarker marker =
+      maybe_marker ? FormatMarkerOf(TrimLeadingBlanksAndTabs(line.substr(indentation)))
+                   : FormatMarker::kNone;
+  if (marker == FormatMarker::kOff) formatting_off_ = true;
+  if (formatting_off_) {
+    // Left exactly as written; the levels still follow the code inside.
+    if (marker == FormatMarker::kOn) formatting_off_ = false;
+    layout = LineLayout::Kept();
+    return;
+  }
+  layout = IndentationAt(columns);
+  layout.strip = indentation;
+  if (style_.trim_trailing_whitespace) {
+    const std::string_view code = line.substr(indentation);
+    const std::string_view kept = TrimTrailingBlanksAndTabs(code);
+    layout.trim = static_cast<std::uint32_t>(code.size() - kept.size());
+    // A blank line stays empty.
+    if (kept.empty()) layout.tabs = layout.blanks = 0;
+  }
+}
+
+}  // namespace tessaly::codetools
