@@ -6,8 +6,12 @@
 // the median of the rounds' ratios is the figure. The largest module alone is measured the
 // same way after the repository.
 //
+// Then, on Linux, the same as a user runs them: the `tessaly` program built beside this one
+// started on all the files against `cat` started on them, each a process of its own with its
+// output thrown away, as a hook or `xargs` starts them. The start of a process counts there.
+//
 // With FOLDER the repository is written there and kept, to measure the command line from
-// outside (its memory, `xargs tessaly fmt --check` against `xargs cat`).
+// outside (its memory).
 //
 // usage: fmt_check_repository [ROUNDS] [MODULES] [FOLDER]
 
@@ -20,6 +24,13 @@
 #include <string_view>
 #include <thread>
 #include <vector>
+
+#if !defined(_WIN32)
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 #include "cli/bounded_read.h"
 #include "cli/command_line.h"
@@ -86,6 +97,47 @@ void Measure(const char* what, const std::vector<std::string>& paths, int rounds
           static_cast<double>(std::max<std::clock_t>(read_clock, 1)));
 }
 
+#if !defined(_WIN32)
+// Runs the program with the arguments, its output to /dev/null; its exit status.
+int Run(const std::vector<std::string>& command) {
+  std::vector<char*> argv;
+  for (const auto& argument : command)
+    argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  pid_t child = 0;
+  const int failed = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  int status = 0;
+  if (failed != 0 || waitpid(child, &status, 0) < 0 || !WIFEXITED(status)) return -1;
+  return WEXITSTATUS(status);
+}
+
+void MeasureProcesses(const char* what, const std::string& tessaly,
+                      const std::vector<std::string>& paths, int rounds) {
+  std::vector<std::string> check = {tessaly, "fmt", "--check"};
+  check.insert(check.end(), paths.begin(), paths.end());
+  std::vector<std::string> cat = {"cat"};
+  cat.insert(cat.end(), paths.begin(), paths.end());
+  if (Run(check) != cli::kExitChanged || Run(cat) != 0) {
+    std::printf("%s: %s or cat did not run as expected; not measured\n", what, tessaly.c_str());
+    return;
+  }
+  std::vector<double> ratios;
+  for (int round = 0; round < rounds; ++round) {
+    const double read = bench::SecondsOf([&] { Run(cat); });
+    ratios.push_back(bench::SecondsOf([&] { Run(check); }) / read);
+  }
+  std::sort(ratios.begin(), ratios.end());
+  std::printf(
+      "%s: tessaly fmt --check / cat, each a process: median %.2f (lowest %.2f, "
+      "highest %.2f) over %d rounds\n",
+      what, ratios[ratios.size() / 2], ratios.front(), ratios.back(), rounds);
+}
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -109,4 +161,9 @@ int main(int argc, char** argv) {
               lines, std::thread::hardware_concurrency());
   Measure("repository", paths, rounds);
   Measure("largest module (27,000 lines)", {paths.back()}, rounds);
+#if !defined(_WIN32)
+  const auto tessaly = (std::filesystem::path(argv[0]).parent_path() / "tessaly").string();
+  MeasureProcesses("repository", tessaly, paths, rounds);
+  MeasureProcesses("largest module (27,000 lines)", tessaly, {paths.back()}, rounds);
+#endif
 }

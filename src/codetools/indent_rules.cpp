@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 
 #include "codetools/blanks.h"
 #include "text/ascii_case.h"
@@ -29,19 +31,42 @@ enum class WordGroup : std::uint8_t {
   kCloser,      // closes a block
 };
 
-// A word of up to eight ASCII letters folded to lower case and packed one letter a byte, the
-// first lowest: comparing two words is then comparing two integers. Zero for any other word,
-// which no keyword packs to.
-constexpr std::uint64_t PackedLowerCase(std::string_view word) {
-  if (word.empty() || word.size() > 8) return 0;
+// The ASCII letters a text starts with, up to eight: how many, and folded to lower case and
+// packed one letter a byte, the first lowest. Comparing two words is then comparing two
+// integers.
+struct LeadingLetters {
   std::uint64_t packed = 0;
-  for (std::size_t i = 0; i < word.size(); ++i) {
-    // Setting bit 5 folds A-Z onto a-z and maps no other character onto a letter.
-    const unsigned folded = static_cast<unsigned char>(word[i]) | 0x20u;
-    if (folded < 'a' || folded > 'z') return 0;
-    packed |= static_cast<std::uint64_t>(folded) << (8 * i);
+  std::size_t count = 0;
+};
+
+// Eight bytes at once where the text has eight, as every line of a module starts with a word.
+constexpr LeadingLetters LettersLeading(std::string_view text) {
+  std::uint64_t bytes = 0;
+  if (!std::is_constant_evaluated() && text.size() >= 8) {
+    std::memcpy(&bytes, text.data(), 8);
+    if constexpr (std::endian::native == std::endian::big) bytes = __builtin_bswap64(bytes);
+  } else {
+    for (std::size_t i = 0; i < std::min<std::size_t>(text.size(), 8); ++i)
+      bytes |= static_cast<std::uint64_t>(static_cast<unsigned char>(text[i])) << (8 * i);
   }
-  return packed;
+  // Setting bit 5 folds A-Z onto a-z and maps no other character onto a letter; a byte below
+  // 0x80 is then a letter when adding 0x80 - 'a' sets its top bit and adding 0x80 - 'z' - 1
+  // does not (neither carries into the next byte).
+  constexpr std::uint64_t kOnes = 0x0101010101010101u;
+  constexpr std::uint64_t kTops = 0x80 * kOnes;
+  const std::uint64_t folded = (bytes | 0x20 * kOnes) & ~kTops;
+  const std::uint64_t letters =
+      ~bytes & (folded + (0x80 - 'a') * kOnes) & ~(folded + (0x80 - 'z' - 1) * kOnes) & kTops;
+  const auto count = static_cast<std::size_t>(std::countr_zero(~letters & kTops) / 8);
+  const std::uint64_t used = count == 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * count)) - 1;
+  return {folded & used, count};
+}
+
+// A word of up to eight ASCII letters, packed; zero for any other word, which no keyword packs
+// to.
+constexpr std::uint64_t PackedLowerCase(std::string_view word) {
+  const LeadingLetters letters = LettersLeading(word);
+  return letters.count == word.size() ? letters.packed : 0;
 }
 
 // The keywords the rules name, packed.
@@ -162,6 +187,18 @@ bool IsNameCharacter(char c) {
   return kNameBytes[static_cast<unsigned char>(c)];
 }
 
+// Bytes that end a word (a blank, a tab, a colon), and those a comment's search must look at (a
+// quote, an apostrophe, the R of `Rem`): tables, as the words of every keyword line and every
+// If line are walked byte by byte.
+constexpr auto ByteSet(std::string_view members) {
+  std::array<bool, 0x100> set{};
+  for (const char c : members)
+    set[static_cast<unsigned char>(c)] = true;
+  return set;
+}
+constexpr auto kWordEnds = ByteSet(" \t:");
+constexpr auto kCommentClues = ByteSet("\"'Rr");
+
 bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix) {
   return text.size() >= suffix.size() && SameWord(text.substr(text.size() - suffix.size()), suffix);
 }
@@ -188,7 +225,7 @@ class Words {
   std::string_view Next() {
     rest_ = TrimLeadingBlanksAndTabs(rest_);
     std::size_t end = 0;
-    while (end < rest_.size() && !IsBlankOrTab(rest_[end]) && rest_[end] != ':')
+    while (end < rest_.size() && !kWordEnds[static_cast<unsigned char>(rest_[end])])
       ++end;
     const std::string_view word = rest_.substr(0, end);
     // A colon ends the statement: nothing after it is this statement's word.
@@ -234,6 +271,7 @@ std::string_view WithoutComment(std::string_view line) {
   bool in_string = false;
   for (std::size_t i = 0; i < line.size(); ++i) {
     const char c = line[i];
+    if (!kCommentClues[static_cast<unsigned char>(c)]) continue;
     if (c == '"') {
       in_string = !in_string;
     } else if (in_string) {
@@ -325,7 +363,10 @@ void OpenAtModuleLevel(StatementEffect& effect, std::span<const std::string_view
 }  // namespace
 
 StatementHead::StatementHead(std::string_view code) {
-  std::size_t name_end = 0;
+  // The word's letters are packed before the rest of the name is walked: most names that
+  // stop within eight letters are walked no further.
+  const LeadingLetters letters = LettersLeading(code);
+  std::size_t name_end = letters.count;
   while (name_end < code.size() && IsNameCharacter(code[name_end]))
     ++name_end;
   name_ = code.substr(0, name_end);
@@ -334,7 +375,7 @@ StatementHead::StatementHead(std::string_view code) {
     plain_ = code.empty() || (code.front() != '\'' && code.front() != '#');
     return;
   }
-  const std::uint64_t packed = PackedLowerCase(name_);
+  const std::uint64_t packed = name_end == letters.count ? letters.packed : 0;
   const WordGroup group = GroupOf(packed);
   group_ = static_cast<std::uint8_t>(group);
   const bool maybe_label = name_end < code.size() && code[name_end] == ':';
@@ -355,16 +396,21 @@ StatementEffect EffectOfStatement(const StatementHead& head,
   const std::string_view name = head.name_;
   auto group = static_cast<WordGroup>(head.group_);
   const StatementStart start = SkipLabel(code, name, group);
+  std::string_view first = name;
   Words words(start.statement);
-  const std::string_view first = words.Next();
   if (start.labelled) {
+    first = words.Next();
     if (first.empty() || IsCommentCode(start.statement)) {
       effect.lone_label = true;
       return effect;
     }
     group = GroupOf(first);
-  } else if (first.size() != name.size()) {
-    group = WordGroup::kNone;  // `If(x)`, `End_Sub = 1`: the word runs on past the name
+  } else {
+    // The first word is the name the head read, unless it runs on past it (`If(x)`,
+    // `End_Sub = 1`); the words after it follow, up to a colon.
+    const std::string_view after = code.substr(name.size());
+    if (!after.empty() && !kWordEnds[static_cast<unsigned char>(after.front())]) return effect;
+    words = Words(after.starts_with(':') ? std::string_view() : after);
   }
   const int select_depth = indent_case ? 2 : 1;
   switch (group) {

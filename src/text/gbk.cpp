@@ -11,12 +11,26 @@ namespace tessaly::text {
 
 namespace {
 
-// The data table spread out so that both directions are one index each: a code is a single
-// byte or lead << 8 | trail, and 0 on either side means no character. The data is one-to-one,
-// so the two arrays are exact inverses.
-class CodePage {
+// The character of a single byte of 0x80 or more, or of a lead byte and the byte after it,
+// read from the data table as it stands; 0 where the code is no character. Decoding needs no
+// table built, so reading a module for its layout pays nothing for the other direction.
+char16_t DecodeSingle(unsigned char byte) {
+  return kCp936SingleBytes[byte - kCp936FirstSingleByte];
+}
+
+char16_t DecodePair(unsigned char lead, unsigned char trail) {
+  if (lead < kCp936FirstLead || lead >= kCp936FirstLead + kCp936LeadCount ||
+      trail < kCp936FirstTrail || trail >= kCp936FirstTrail + kCp936TrailCount) {
+    return 0;
+  }
+  return kCp936Pairs[lead - kCp936FirstLead][trail - kCp936FirstTrail];
+}
+
+// The other direction spread out so that a unit is one index: a code is a single byte or
+// lead << 8 | trail, and 0 means no character. The data is one-to-one.
+class Encoding {
  public:
-  CodePage() {
+  Encoding() {
     for (unsigned index = 0; index < kCp936SingleByteCount; ++index) {
       Add(kCp936FirstSingleByte + index, kCp936SingleBytes[index]);
     }
@@ -27,44 +41,39 @@ class CodePage {
     }
   }
 
-  char16_t Decode(unsigned code) const { return decode_[code]; }
   std::uint16_t Encode(char16_t unit) const { return encode_[unit]; }
 
  private:
   void Add(unsigned code, char16_t unit) {
-    if (unit == 0) return;
-    decode_[code] = unit;
-    encode_[unit] = static_cast<std::uint16_t>(code);
+    if (unit != 0) encode_[unit] = static_cast<std::uint16_t>(code);
   }
 
-  std::array<char16_t, 0x10000> decode_{};
   std::array<std::uint16_t, 0x10000> encode_{};
 };
 
 // Built on first use and never changed afterwards; the C++ runtime makes the first use
 // thread-safe.
-const CodePage& Cp936() {
-  static const auto code_page = std::make_unique<const CodePage>();
-  return *code_page;
+const Encoding& Cp936Encoding() {
+  static const auto encoding = std::make_unique<const Encoding>();
+  return *encoding;
 }
 
 // The characters of a run from `at`, as code page 936 pairs them, each handed to `take` with
 // its unit, up to the next ASCII byte or the end. Returns where the run stops.
 template <typename Take>
 std::size_t WalkGbkRun(std::string_view bytes, std::size_t at, Take take) {
-  const CodePage& code_page = Cp936();
   const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
   std::size_t i = at;
   while (i < bytes.size() && data[i] >= 0x80) {
     const unsigned char byte = data[i];
     if (i + 1 < bytes.size()) {
-      if (const char16_t unit = code_page.Decode(byte << 8 | data[i + 1]); unit != 0) {
+      if (const char16_t unit = DecodePair(byte, data[i + 1]); unit != 0) {
         take(unit);
         i += 2;
         continue;
       }
     }
-    const char16_t single = code_page.Decode(byte);
+    const char16_t single = DecodeSingle(byte);
     take(single != 0 ? single : EscapeByte(byte));
     ++i;
   }
@@ -110,7 +119,7 @@ std::u16string DecodeGbk(std::string_view bytes) {
 }
 
 Encoded EncodeGbk(std::u16string_view text) {
-  const CodePage& code_page = Cp936();
+  const Encoding& code_page = Cp936Encoding();
   Encoded result;
   // At most two bytes a unit; see DecodeGbk for why the loop writes through a pointer.
   result.bytes.resize(text.size() * 2);
