@@ -15,6 +15,8 @@
 #include <span>
 #include <string_view>
 
+#include "codetools/vb_words.h"
+
 namespace tessaly::codetools {
 
 struct StatementEffect {
@@ -40,8 +42,30 @@ struct StatementEffect {
 // A statement's first word, read once for what follows: most statements are told by it alone.
 class StatementHead {
  public:
-  // `code`: the statement's first line without its indentation; viewed, not copied.
-  explicit StatementHead(std::string_view code);
+  // `code`: the statement's first line without its indentation; viewed, not copied. Inline:
+  // it is read on every line of whole modules.
+  explicit StatementHead(std::string_view code) {
+    using namespace vb_words;
+    // The word's letters are packed before the rest of the name is walked: most names that
+    // stop within eight letters are walked no further.
+    const LeadingLetters letters = LettersLeading(code);
+    std::size_t name_end = letters.count;
+    while (name_end < code.size() && IsNameCharacter(code[name_end]))
+      ++name_end;
+    name_ = code.substr(0, name_end);
+    if (name_end == 0) {
+      // Comments, `.Member = x` in a With and the like start with no name: nothing to read.
+      plain_ = code.empty() || (code.front() != '\'' && code.front() != '#');
+      return;
+    }
+    const std::uint64_t packed = name_end == letters.count ? letters.packed : 0;
+    const WordGroup group = GroupOf(packed);
+    group_ = static_cast<std::uint8_t>(group);
+    const bool maybe_label = name_end < code.size() && code[name_end] == ':';
+    turned_away_ = group == WordGroup::kNone && !maybe_label && !IsDigit(code.front());
+    // `Rem` opens a comment, which a format marker or a column-1 style may keep apart.
+    plain_ = turned_away_ && packed != kRem;
+  }
   // Whether a statement of this one line surely moves no level and is neither a directive nor a
   // comment (`x = 1`, `Call F`, `.Value = 2`, an empty line): EffectOfStatement would find no
   // effect, DirectiveOf no directive, IsCommentCode no comment. Where it is false, they decide.

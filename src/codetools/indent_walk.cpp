@@ -1,8 +1,6 @@
 #include "codetools/indent_walk.h"
 
 #include <algorithm>
-#include <bit>
-#include <cstring>
 
 #include "codetools/blanks.h"
 #include "codetools/line_kinds.h"
@@ -19,25 +17,6 @@ std::uint32_t ColumnsOf(std::string_view indentation, std::uint32_t tab_width) {
   return columns;
 }
 
-// How many blanks a line starts with, eight at a time: deep code is led by dozens of them.
-std::size_t LeadingBlankCount(std::string_view line) {
-  std::size_t blanks = 0;
-  if constexpr (std::endian::native == std::endian::little) {
-    constexpr std::uint64_t kEightBlanks = 0x2020202020202020u;
-    for (; blanks + 8 <= line.size(); blanks += 8) {
-      std::uint64_t eight;
-      std::memcpy(&eight, line.data() + blanks, sizeof eight);
-      // The lowest byte that differs is the first that is no blank.
-      if (const std::uint64_t differs = eight ^ kEightBlanks; differs != 0) {
-        return blanks + static_cast<std::size_t>(std::countr_zero(differs) / 8);
-      }
-    }
-  }
-  while (blanks < line.size() && line[blanks] == ' ')
-    ++blanks;
-  return blanks;
-}
-
 }  // namespace
 
 IndentWalk::IndentWalk(const IndentStyle& style)
@@ -45,15 +24,6 @@ IndentWalk::IndentWalk(const IndentStyle& style)
       tabs_too_(style.indentation != IndentStyle::Indentation::kBlanksKeepingTabs),
       level_columns_(style.indentation == IndentStyle::Indentation::kTabs ? style.tab_width
                                                                           : style.indent_size) {}
-
-// Own indentation is blanks, and tabs where the style makes them indentation.
-IndentWalk::ReadLine IndentWalk::Read(std::string_view line) const {
-  const std::size_t blanks = LeadingBlankCount(line);
-  std::size_t code = blanks;
-  while (code < line.size() && (line[code] == ' ' || line[code] == '\t'))
-    ++code;
-  return {line.substr(code), static_cast<std::uint32_t>(tabs_too_ ? code : blanks)};
-}
 
 // Reads the statement's lines once.
 std::span<const std::string_view> IndentWalk::ReadStatement(
@@ -74,18 +44,6 @@ std::span<const std::string_view> IndentWalk::ReadStatement(
 // How far the own indentation of the statement's line `k` reaches.
 std::uint32_t IndentWalk::WrittenColumns(std::string_view line, std::size_t k) const {
   return ColumnsOf(line.substr(0, indentations_[k]), style_.tab_width);
-}
-
-// The new indentation of `columns` columns: whole levels as the style writes them.
-LineLayout IndentWalk::IndentationAt(std::uint32_t columns) const {
-  if (style_.indentation == IndentStyle::Indentation::kTabs) {
-    return {0, columns / style_.tab_width, columns % style_.tab_width, 0};
-  }
-  return {0, 0, columns, 0};
-}
-
-std::uint32_t IndentWalk::LevelColumns(int level) const {
-  return static_cast<std::uint32_t>(level) * level_columns_;
 }
 
 StatementEffect IndentWalk::EffectOf(const StatementHead& head,
@@ -136,23 +94,15 @@ int IndentWalk::FollowDirective(Directive directive) {
   return level_;
 }
 
-LineLayout IndentWalk::LayOutStatement(std::string_view line) {
-  const ReadLine read = Read(line);
-  const StatementHead head(read.code);
-  LineLayout layout;
-  // Most lines are statements of their own that move no level: they stand at the level and
-  // leave it as it was, with nothing more to read of them. A member list's lines, names that
-  // may look like keywords, are always left to the rules.
-  if (!in_member_list_ && head.IsPlain()) {
-    LayOutLine(line, read.indentation, LevelColumns(level_), layout);
-    return layout;
-  }
+LineLayout IndentWalk::LayOutByRules(std::string_view line, const ReadLine& read,
+                                     const StatementHead& head) {
   if (codes_.empty()) {
     codes_.resize(1);
     indentations_.resize(1);
   }
   codes_[0] = read.code;
   indentations_[0] = read.indentation;
+  LineLayout layout;
   LayOutByRules(head, {&line, 1}, {codes_.data(), 1}, {&layout, 1});
   return layout;
 }
@@ -181,7 +131,7 @@ void IndentWalk::LayOutByRules(const StatementHead& head, std::span<const std::s
   const int written_level = directive == Directive::kNone ? level_ : FollowDirective(directive);
   const std::uint32_t first_columns =
       AtColumnOne(lines[0], effect, directive) ? 0 : LevelColumns(written_level);
-  LayOutLine(lines[0], indentations_[0], first_columns, layouts[0]);
+  layouts[0] = LaidOut(lines[0], indentations_[0], first_columns);
   if (lines.size() > 1) LayOutContinuation(lines, layouts, first_columns);
   level_ = effect.ends_at_module_level ? 0 : level_ + effect.open_after;
   if (effect.opens_file) file_bodies_.push_back(level_);
@@ -199,7 +149,7 @@ void IndentWalk::LayOutContinuation(std::span<const std::string_view> lines,
       const auto offset = static_cast<std::int64_t>(WrittenColumns(lines[k], k)) - first_written;
       columns = static_cast<std::uint32_t>(std::max<std::int64_t>(0, first_columns + offset));
     }
-    LayOutLine(lines[k], indentations_[k], columns, layouts[k]);
+    layouts[k] = LaidOut(lines[k], indentations_[k], columns);
   }
 }
 
@@ -214,9 +164,8 @@ int IndentWalk::ClosesFile(const StatementEffect& effect) {
   return 1;
 }
 
-void IndentWalk::LayOutLine(std::string_view line, std::uint32_t indentation, std::uint32_t columns,
-                            LineLayout& layout) {
-  // Only a comment can be a marker; most lines are turned away by their first character.
+LineLayout IndentWalk::LaidOutNearMarkers(std::string_view line, std::uint32_t indentation,
+                                          std::uint32_t columns) {
   const bool maybe_marker =
       indentation < line.size() && (line[indentation] == '\'' || line[indentation] == '\t');
   const FormatMarker marker =
@@ -226,18 +175,20 @@ void IndentWalk::LayOutLine(std::string_view line, std::uint32_t indentation, st
   if (formatting_off_) {
     // Left exactly as written; the levels still follow the code inside.
     if (marker == FormatMarker::kOn) formatting_off_ = false;
-    layout = LineLayout::Kept();
-    return;
+    return LineLayout::Kept();
   }
-  layout = IndentationAt(columns);
+  LineLayout layout = IndentationAt(columns);
   layout.strip = indentation;
-  if (style_.trim_trailing_whitespace) {
-    const std::string_view code = line.substr(indentation);
-    const std::string_view kept = TrimTrailingBlanksAndTabs(code);
-    layout.trim = static_cast<std::uint32_t>(code.size() - kept.size());
-    // A blank line stays empty.
-    if (kept.empty()) layout.tabs = layout.blanks = 0;
-  }
+  if (style_.trim_trailing_whitespace) Trim(line, indentation, layout);
+  return layout;
+}
+
+void IndentWalk::Trim(std::string_view line, std::uint32_t indentation, LineLayout& layout) const {
+  const std::string_view code = line.substr(indentation);
+  const std::string_view kept = TrimTrailingBlanksAndTabs(code);
+  layout.trim = static_cast<std::uint32_t>(code.size() - kept.size());
+  // A blank line stays empty.
+  if (kept.empty()) layout.tabs = layout.blanks = 0;
 }
 
 }  // namespace tessaly::codetools
