@@ -56,6 +56,7 @@ class StatementHead {
     if (name_end == 0) {
       // Comments, `.Member = x` in a With and the like start with no name: nothing to read.
       plain_ = code.empty() || (code.front() != '\'' && code.front() != '#');
+      comment_ = !code.empty() && code.front() == '\'';
       return;
     }
     const std::uint64_t packed = name_end == letters.count ? letters.packed : 0;
@@ -73,6 +74,8 @@ class StatementHead {
   // Whether EffectOfStatement surely finds no effect: the code starts with no name, or with a
   // name that is no keyword and no label.
   bool MovesNoLevel() const { return name_.empty() || turned_away_; }
+  // Whether the code is an apostrophe's comment: it moves no level, and is no directive either.
+  bool IsComment() const { return comment_; }
 
  private:
   friend StatementEffect EffectOfStatement(const StatementHead&, std::span<const std::string_view>,
@@ -81,6 +84,7 @@ class StatementHead {
   std::uint8_t group_ = 0;
   bool turned_away_ = false;  // a name that is no keyword and no label: no effect
   bool plain_ = false;
+  bool comment_ = false;
 };
 
 // The effect of a statement given as the code of its physical lines (each without its leading

@@ -38,6 +38,12 @@ class IndentWalk {
     if (!in_member_list_ && head.IsPlain()) [[likely]] {
       return LaidOut(line, read.indentation, LevelColumns(level_));
     }
+    // A comment of a line of its own stands at the level too, unless the style keeps it at
+    // column 1.
+    if (head.IsComment()) {
+      return LaidOut(line, read.indentation,
+                     AtColumnOne(line, {}, Directive::kNone) ? 0 : LevelColumns(level_));
+    }
     return LayOutByRules(line, read, head);
   }
 
