@@ -10,8 +10,7 @@
 
 #include "cli/line_scan.h"
 #include "cli/module_header.h"
-#include "codetools/indent_walk.h"
-#include "codetools/line_kinds.h"
+#include "cli/reindent_as_read.h"
 #include "text/surrogates.h"
 
 namespace tessaly::cli {
@@ -48,25 +47,6 @@ std::size_t LeadingBlanks(std::u16string_view line) {
 bool SameText(std::u16string_view a, std::u16string_view b) {
   return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(char16_t)) == 0;
 }
-
-// What re-indenting does to a file's size, line by line. Growth and shrinkage are summed
-// apart, so that neither can wrap round.
-class ReindentTally {
- public:
-  void Add(std::string_view line, const codetools::LineLayout& layout) {
-    added_ += layout.Indentation();
-    removed_ += layout.strip + layout.trim;
-    changes_ = changes_ || codetools::ChangesLine(line, layout);
-  }
-  ModuleFile::Reindentation Of(std::size_t file_size) const {
-    return {file_size - removed_ + added_, changes_};
-  }
-
- private:
-  std::size_t added_ = 0;
-  std::size_t removed_ = 0;
-  bool changes_ = false;
-};
 
 }  // namespace
 
@@ -296,30 +276,8 @@ ModuleFile::Scan ModuleFile::ScanLines(std::size_t header_lines, bool strict) {
   // Header and hidden lines are decoded too, to tell the encoding, but over the room the next
   // visible line takes.
   char16_t* out = text_.get();
-  // Read for the layout, a statement is laid out as soon as its last line is split; the room
-  // its narrowed lines took is then free for the next one's.
-  std::optional<codetools::IndentWalk> walk;
-  if (!text) walk.emplace(reading_.style);
-  std::vector<std::string_view> statement;
-  std::vector<codetools::LineLayout> statement_layouts;  // read to be measured only
-  ReindentTally tally;
-  char* layout_out = layout_text_.get();
-  const auto lay_out_statement = [&] {
-    std::span<codetools::LineLayout> layouts;
-    if (keeps_lines) {
-      layouts_.resize(layouts_.size() + statement.size());
-      layouts = std::span(layouts_).last(statement.size());
-    } else {
-      statement_layouts.resize(statement.size());
-      layouts = statement_layouts;
-    }
-    walk->LayOutStatement(statement, layouts);
-    // The narrowed lines keep their blanks, so they tell what changes as the bytes would.
-    for (std::size_t k = 0; k < statement.size(); ++k)
-      tally.Add(statement[k], layouts[k]);
-    statement.clear();
-    layout_out = layout_text_.get();
-  };
+  std::optional<ReindentAsRead> layout;
+  if (!text) layout.emplace(reading_.style, layout_text_.get(), keeps_lines ? &layouts_ : nullptr);
 
   std::size_t break_counts[4] = {};
   std::size_t visible_count = 0;
@@ -327,9 +285,9 @@ ModuleFile::Scan ModuleFile::ScanLines(std::size_t header_lines, bool strict) {
   bool any_line = false;
   for (std::size_t begin = bom_size_; begin < all.size();) {
     char16_t* units_end = out;
-    char* layout_end = layout_out;
+    char* narrowed_end = text ? nullptr : layout->Scratch();
     const ScannedLine line = text ? ScanLine(all, begin, encoding_, strict, units_end)
-                                  : ScanLineForLayout(all, begin, encoding_, strict, layout_end);
+                                  : ScanLineForLayout(all, begin, encoding_, strict, narrowed_end);
     if (line.refused) return Scan::kRefused;
     plain_ascii = plain_ascii && line.ascii;
     any_line = true;
@@ -355,26 +313,12 @@ ModuleFile::Scan ModuleFile::ScanLines(std::size_t header_lines, bool strict) {
       out = units_end;
       continue;
     }
-    // A line the walk wrote out is its narrowed copy; any other reads as it stands.
-    const std::string_view read =
-        layout_end == layout_out
-            ? content
-            : std::string_view(layout_out, static_cast<std::size_t>(layout_end - layout_out));
-    const bool continues = codetools::ContinuesOnNextLine(read);
-    if (statement.empty() && !continues) {
-      // A statement of one line, as most are.
-      const codetools::LineLayout layout = walk->LayOutStatement(read);
-      if (keeps_lines) layouts_.push_back(layout);
-      tally.Add(read, layout);
-      continue;
-    }
-    statement.push_back(read);
-    layout_out = layout_end;
-    if (!continues) lay_out_statement();
+    layout->Add(content, narrowed_end);
   }
-  // The last statement may be left continued.
-  if (!statement.empty()) lay_out_statement();
-  reindented_ = tally.Of(all.size());
+  if (layout) {
+    const ReindentedSize size = layout->Finish();
+    reindented_ = {size.Of(all.size()), size.changes};
+  }
   // New lines take the break most lines have; CR LF, as the editor writes, wins a tie.
   const auto count_of = [&](LineBreak line_break) {
     return break_counts[static_cast<std::size_t>(line_break)];
@@ -429,10 +373,11 @@ std::string ModuleFile::Serialize(const std::vector<std::u16string>& edited_line
 ModuleFile::Reindentation ModuleFile::MeasureReindented(
     std::span<const codetools::LineLayout> layouts) const {
   if (layouts.size() != body_.size()) throw std::invalid_argument("a layout for each visible line");
-  ReindentTally tally;
+  // The bytes stay but for each line's indentation and trailing blanks.
+  ReindentedSize size;
   for (std::size_t j = 0; j < layouts.size(); ++j)
-    tally.Add(BytesOf(body_[j]), layouts[j]);
-  return tally.Of(bytes_->size());
+    size.Add(BytesOf(body_[j]), layouts[j]);
+  return {size.Of(bytes_->size()), size.changes};
 }
 
 std::string ModuleFile::SerializeReindented(std::span<const codetools::LineLayout> layouts) const {
