@@ -54,12 +54,17 @@ TEST(RegistryFaults, ConcurrentChangesAreAllKeptAndNothingPlantedIsWrittenThroug
   }
   for (int round = 0; round < 12; ++round) {
     const std::string value = round % 2 == 0 ? "0" : "1";
-    // Each change shows in the switches below; a run that failed would leave its box as it was.
+    // Each change shows in the switches below; a run that failed would leave its box as it was,
+    // so each says first whether it ran.
+    CommandResult tabs;
     std::thread other([&] {
-      RunBinary({"about", "--registry", registry, "--set", "多标签页=" + value});
+      tabs = RunBinary({"about", "--registry", registry, "--set", "多标签页=" + value});
     });
-    RunBinary({"about", "--registry", registry, "--set", "鼠标滚轮=" + value});
+    const CommandResult wheel =
+        RunBinary({"about", "--registry", registry, "--set", "鼠标滚轮=" + value});
     other.join();
+    EXPECT_EQ(tabs.status, kExitOk) << "round " << round << ": " << tabs.err;
+    EXPECT_EQ(wheel.status, kExitOk) << "round " << round << ": " << wheel.err;
     const std::string box = value == "1" ? "[x]" : "[ ]";
     EXPECT_EQ(Switches(registry),
               "[x] 功能菜单\n[x] 调整窗口\n" + box + " 多标签页\n" + box + " 鼠标滚轮\n")
