@@ -164,23 +164,16 @@ int IndentWalk::ClosesFile(const StatementEffect& effect) {
   return 1;
 }
 
-LineLayout IndentWalk::LaidOutNearMarkers(std::string_view line, std::uint32_t indentation,
-                                          std::uint32_t columns) {
-  const bool maybe_marker =
-      indentation < line.size() && (line[indentation] == '\'' || line[indentation] == '\t');
+bool IndentWalk::KeptByMarkers(std::string_view line, bool maybe_marker,
+                               std::uint32_t indentation) {
   const FormatMarker marker =
       maybe_marker ? FormatMarkerOf(TrimLeadingBlanksAndTabs(line.substr(indentation)))
                    : FormatMarker::kNone;
   if (marker == FormatMarker::kOff) formatting_off_ = true;
-  if (formatting_off_) {
-    // Left exactly as written; the levels still follow the code inside.
-    if (marker == FormatMarker::kOn) formatting_off_ = false;
-    return LineLayout::Kept();
-  }
-  LineLayout layout = IndentationAt(columns);
-  layout.strip = indentation;
-  if (style_.trim_trailing_whitespace) Trim(line, indentation, layout);
-  return layout;
+  if (!formatting_off_) return false;
+  // Left exactly as written; the levels still follow the code inside.
+  if (marker == FormatMarker::kOn) formatting_off_ = false;
+  return true;
 }
 
 void IndentWalk::Trim(std::string_view line, std::uint32_t indentation, LineLayout& layout) const {

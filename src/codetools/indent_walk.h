@@ -86,16 +86,17 @@ class IndentWalk {
     // turned away by their first character.
     const bool maybe_marker =
         indentation < line.size() && (line[indentation] == '\'' || line[indentation] == '\t');
-    if (maybe_marker || formatting_off_) [[unlikely]] {
-      return LaidOutNearMarkers(line, indentation, columns);
+    if ((maybe_marker || formatting_off_) && KeptByMarkers(line, maybe_marker, indentation))
+        [[unlikely]] {
+      return LineLayout::Kept();
     }
     LineLayout layout = IndentationAt(columns);
     layout.strip = indentation;
     if (style_.trim_trailing_whitespace) Trim(line, indentation, layout);
     return layout;
   }
-  LineLayout LaidOutNearMarkers(std::string_view line, std::uint32_t indentation,
-                                std::uint32_t columns);
+  // Follows `' tessaly: off` and `' tessaly: on`: whether the line keeps its text.
+  bool KeptByMarkers(std::string_view line, bool maybe_marker, std::uint32_t indentation);
   void Trim(std::string_view line, std::uint32_t indentation, LineLayout& layout) const;
   // The new indentation of `columns` columns: whole levels as the style writes them.
   LineLayout IndentationAt(std::uint32_t columns) const {
