@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "win32/win_system_services.h"
 #include "win32/win_window_system.h"
@@ -66,6 +67,60 @@ TEST(WinWindowSystemTest, AnswersForAWindowsProcedureFollowTheWindowsLife) {
   DestroyWindow(window);
   EXPECT_EQ(system.InstalledWindowProc(handle), 0);
   EXPECT_EQ(system.SetWindowProc(handle, ours), 0);
+}
+
+// Another program's subclass over ours: it passes every message on to the procedure it replaced.
+WNDPROC replaced_by_other = nullptr;
+LRESULT CALLBACK OtherSubclass(HWND window, UINT message, WPARAM w, LPARAM l) {
+  return CallWindowProcW(replaced_by_other, window, message, w, l);
+}
+
+// However the add-in left the windows it subclassed, none calls into it once its window system
+// is gone (the DLL may be unloaded next): one given back, one left subclassed, which gets its own
+// procedure back, and one another subclass took over after ours, which keeps passing messages
+// through ours to the window's own procedure.
+TEST(WinWindowSystemTest, NoWindowCallsTheAddInAfterItsWindowSystemEnds) {
+  enum class Left { kGivenBack, kSubclassed, kUnderAnother };
+  struct Case {
+    Left left;
+    HWND window;
+    LONG_PTR own;
+    int properties;
+  };
+  std::vector<Case> cases;
+  for (const Left left : {Left::kGivenBack, Left::kSubclassed, Left::kUnderAnother}) {
+    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  nullptr, nullptr);
+    ASSERT_TRUE(window);
+    cases.push_back({left, window, GetWindowLongPtrW(window, GWLP_WNDPROC), Properties(window)});
+  }
+  {
+    WinWindowSystem system;
+    const auto ours = system.RegisterWindowProc([](auto...) -> std::intptr_t { return 7; });
+    for (const Case& c : cases) {
+      const auto handle = reinterpret_cast<host::WindowHandle>(c.window);
+      const auto own = system.SetWindowProc(handle, ours);
+      EXPECT_EQ(SendMessageW(c.window, WM_USER, 0, 0), 7);
+      if (c.left == Left::kGivenBack) system.SetWindowProc(handle, own);
+      if (c.left == Left::kUnderAnother) {
+        replaced_by_other = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(c.window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OtherSubclass)));
+      }
+    }
+  }
+  for (const Case& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.left));
+    const LONG_PTR now = GetWindowLongPtrW(c.window, GWLP_WNDPROC);
+    if (c.left == Left::kUnderAnother) {
+      EXPECT_EQ(now, reinterpret_cast<LONG_PTR>(&OtherSubclass));
+    } else {
+      EXPECT_EQ(now, c.own);
+      EXPECT_EQ(Properties(c.window), c.properties);
+    }
+    // The static control's own answer, not the add-in's.
+    EXPECT_EQ(SendMessageW(c.window, WM_USER, 0, 0), 0);
+    DestroyWindow(c.window);
+  }
 }
 
 }  // namespace

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "host/registry_settings_store.h"
 #include "registration/registration_entries.h"
+#include "tessaly_version.h"
+#include "text/utf.h"
 #include "win32/win_installation.h"
 
 namespace tessaly::win32 {
@@ -61,6 +65,26 @@ TEST(WinInstallationTest, ReadsANumberFromADwordValueOnly) {
   EXPECT_EQ(installation.Number(Hive::kCurrentUser, Bitness::kX64, key, u"Text"), std::nullopt);
   EXPECT_EQ(installation.Number(Hive::kCurrentUser, Bitness::kX64, key, u"None"), std::nullopt);
   RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\TessalyTest");
+}
+
+// The doctor tells which build of the DLL is installed by its version resource: the QWIX.dll
+// built beside these tests carries the project's version and its PE headers; the test program
+// itself carries no version.
+TEST(WinInstallationTest, ReadsTheVersionAndHeadersADllCarries) {
+  wchar_t program[MAX_PATH] = {};
+  ASSERT_GT(GetModuleFileNameW(nullptr, program, MAX_PATH), 0u);
+  const std::filesystem::path self(program);
+  WinInstallation installation;
+  const auto dll = installation.ReadDll((self.parent_path() / L"QWIX.dll").u16string());
+  ASSERT_TRUE(dll);
+  EXPECT_EQ(dll->version, text::FromUtf8(TESSALY_VERSION));
+  ASSERT_GE(dll->head.size(), 2u);
+  EXPECT_EQ(dll->head[0], 'M');
+  EXPECT_EQ(dll->head[1], 'Z');
+  const auto test_program = installation.ReadDll(self.u16string());
+  ASSERT_TRUE(test_program);
+  EXPECT_EQ(test_program->version, std::nullopt);
+  EXPECT_EQ(installation.ReadDll(u"C:\\no\\such\\QWIX.dll"), std::nullopt);
 }
 
 }  // namespace
