@@ -48,12 +48,9 @@ std::unique_ptr<host::SettingsStore> AddInSettingsStore(std::string&) {
 }
 
 RegistryLock::RegistryLock(const std::filesystem::path& registry_file) {
-  std::error_code error;
-  std::filesystem::path folder =
-      std::filesystem::weakly_canonical(std::filesystem::absolute(registry_file, error), error)
-          .parent_path();
-  if (error || !std::filesystem::is_directory(folder, error)) return;
-  const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const auto folder = RegistryLockFolder(registry_file);
+  if (!folder) return;
+  const int descriptor = ::open(folder->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (descriptor < 0) {
     throw FileError({MessageId::kCannotLockBecause,
                      {registry_file.string(), std::string(std::strerror(errno))},

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "cli/arguments.h"
@@ -30,6 +31,10 @@ void PrepareRegistryFolder(const std::filesystem::path& file);
 // reads its switches; `name` is set to where it keeps them, for messages. None where the
 // system has no such registry (Linux): there the user's registry file stands for it.
 std::unique_ptr<host::SettingsStore> AddInSettingsStore(std::string& name);
+
+// The folder whose lock guards `registry_file`: the one that holds the file, or the file a
+// link names. None where that folder does not exist.
+std::optional<std::filesystem::path> RegistryLockFolder(const std::filesystem::path& registry_file);
 
 // Holds the registry file for one run's read-modify-write, so that two runs changing switches
 // at once both keep their change: the second reads what the first wrote. The lock is taken on

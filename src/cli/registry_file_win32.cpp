@@ -81,13 +81,10 @@ std::unique_ptr<host::SettingsStore> AddInSettingsStore(std::string& name) {
 // by whatever path it names it, waits for the same one. A run that dies holding it hands it on
 // (WAIT_ABANDONED).
 RegistryLock::RegistryLock(const std::filesystem::path& registry_file) {
-  std::error_code error;
-  const auto folder =
-      std::filesystem::weakly_canonical(std::filesystem::absolute(registry_file, error), error)
-          .parent_path();
-  if (error || !std::filesystem::is_directory(folder, error)) return;
+  const auto folder = RegistryLockFolder(registry_file);
+  if (!folder) return;
   std::uint64_t hash = 14695981039346656037ull;
-  for (const wchar_t c : folder.native()) {
+  for (const wchar_t c : folder->native()) {
     hash = (hash ^ static_cast<std::uint64_t>(std::towlower(c == L'/' ? L'\\' : c))) *
            1099511628211ull;
   }

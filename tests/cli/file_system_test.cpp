@@ -8,7 +8,9 @@
 #include <csignal>
 #include <fstream>
 #include <iostream>
+#include <optional>
 
+#include "cli/registry_file.h"
 #include "support/cli_fixture.h"
 
 namespace tessaly::cli {
@@ -109,6 +111,37 @@ TEST(PosixFiles, InPlaceKeepsTheModeAndFollowsLinks) {
   EXPECT_EQ(status.st_gid, regrouped ? group : ::getegid());
   EXPECT_TRUE(fs::is_symlink(folder.Path() / "Link.bas"));
   EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"Demo.bas", "Link.bas"}));
+}
+
+// The registry's lock is named after the folder the file will be written in: a link's target's,
+// however many links lead there and whether or not the file exists yet. A folder reached
+// through a link is the folder it names.
+TEST(PosixFiles, TheRegistrysLockIsOnTheFolderItsFileIsWrittenIn) {
+  TempFolder top;
+  const fs::path root = fs::canonical(top.Path());
+  fs::create_directories(root / "real" / "deep");
+  fs::create_directory_symlink(root / "real", root / "alias");
+  top.Write("real/r.reg", "");
+  fs::create_symlink(root / "real" / "r.reg", root / "absolute.reg");
+  fs::create_symlink("real/deep/../r.reg", root / "relative.reg");
+  fs::create_symlink("absolute.reg", root / "chained.reg");
+  fs::create_symlink("real/deep/none.reg", root / "dangling.reg");
+  const struct {
+    const char* file;
+    std::optional<fs::path> folder;
+  } rows[] = {
+      {"real/r.reg", root / "real"},
+      {"real/none.reg", root / "real"},
+      {"alias/r.reg", root / "real"},
+      {"absolute.reg", root / "real"},
+      {"relative.reg", root / "real"},
+      {"chained.reg", root / "real"},
+      {"dangling.reg", root / "real" / "deep"},
+      {"missing/r.reg", std::nullopt},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(RegistryLockFolder(root / row.file), row.folder) << row.file;
+  }
 }
 
 // Runs the command line with room for only `room` MiB more than the process already maps, and
