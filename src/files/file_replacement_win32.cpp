@@ -164,10 +164,17 @@ FileReplacement::FileReplacement(FileReplacement&& other) noexcept
 void FileReplacement::Commit() {
   if (!pending_) return;
   const bool exists = GetFileAttributesW(target_.c_str()) != INVALID_FILE_ATTRIBUTES;
+  // Wine's ReplaceFileW copies the target's path into buffers of MAX_PATH characters to move the
+  // file out of the way: on a longer path it fails, or overruns them and brings the program
+  // down. There the staged file is renamed over the target instead, which replaces it at once
+  // too; the attributes went with the contents above, what is lost is the file's creation time
+  // and any security it had apart from its folder's.
+  const bool replaceable = exists && target_.native().size() < MAX_PATH;
   const bool replaced =
-      exists ? ReplaceFileW(target_.c_str(), temporary_.c_str(), nullptr,
-                            REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
-             : MoveFileExW(temporary_.c_str(), target_.c_str(), MOVEFILE_WRITE_THROUGH);
+      replaceable ? ReplaceFileW(target_.c_str(), temporary_.c_str(), nullptr,
+                                 REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
+                  : MoveFileExW(temporary_.c_str(), target_.c_str(),
+                                (exists ? MOVEFILE_REPLACE_EXISTING : 0) | MOVEFILE_WRITE_THROUGH);
   if (!replaced) {
     const DWORD error = GetLastError();
     Fail(shown_, MessageId::kStepReplace, error);

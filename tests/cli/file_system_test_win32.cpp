@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 #include "support/cli_fixture.h"
 
@@ -68,6 +70,27 @@ TEST(WindowsFiles, AFileHeldOpenIsRefusedAndNothingIsLost) {
     }
     CloseHandle(holder);
     EXPECT_TRUE(SnapshotFolder(folder) == before);
+  }
+}
+
+// A module whose path is longer than MAX_PATH is rewritten in place wherever a cut at MAX_PATH
+// would fall in it: inside a folder's name, at its end, or inside the next one. (The system's
+// ReplaceFileW under Wine cuts the path there and fails on some of them, with an error that
+// depends on where.)
+TEST(WindowsFiles, APathPastMaxPathIsWrittenInPlaceWhereverItsFoldersBreak) {
+  TempFolder folder;
+  // What the system is handed: the path with its \\?\ prefix.
+  const std::size_t handed = folder.Path().native().size() + 4;
+  for (std::size_t end = MAX_PATH - 20; end <= MAX_PATH + 4; end += 3) {
+    const std::wstring near_the_cut(end - handed - 1, L'a');
+    const std::filesystem::path file =
+        folder.Path() / near_the_cut / std::wstring(60, L'b') / L"模块.bas";
+    SCOPED_TRACE(end);
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << kFlatModule;
+    const auto in_place = RunTessaly({"fmt", "-i", Utf8Text(file)});
+    EXPECT_EQ(in_place.status, kExitOk) << in_place.err;
+    EXPECT_EQ(ReadBytes(Utf8Text(file)), kIndentedModule);
   }
 }
 
