@@ -27,6 +27,9 @@ struct IndentStyle {
   std::uint32_t tab_width = 4;    // columns a tab counts where a tool measures width
   bool trim_trailing_whitespace = false;
   bool indent_case = false;
+  // Where false, a procedure's statements stand at its header's level, as code written flush
+  // left inside each procedure has them; blocks inside still open their levels.
+  bool indent_procedure_body = true;
   bool directives_at_column_1 = false;
   bool labels_at_column_1 = false;
   bool keep_column_1_comments = false;

@@ -52,6 +52,11 @@ StatementEffect IndentWalk::EffectOf(const StatementHead& head,
   if (!in_member_list_) {
     StatementEffect effect = EffectOfStatement(head, codes, style_.indent_case);
     in_member_list_ = effect.opens_member_list;
+    // A procedure's header opens no level for its body where the style keeps bodies flush
+    // with it; a Type's or an Enum's members are indented still.
+    if (!style_.indent_procedure_body && effect.starts_at_module_level && !in_member_list_) {
+      effect.open_after = 0;
+    }
     return effect;
   }
   // A member may be named like a keyword (`For As Integer`): only the block's end counts.

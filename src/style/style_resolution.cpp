@@ -133,6 +133,7 @@ ResolvedStyle ResolveStyle(Properties properties, const std::vector<StyleOverrid
 
   style.trim_trailing_whitespace = TrueFalse(setting("trim_trailing_whitespace"));
   style.indent_case = TrueFalse(setting("vb_indent_case"));
+  style.indent_procedure_body = TrueFalse(setting("vb_indent_procedure_body"));
   style.directives_at_column_1 = TrueFalse(setting("vb_directives_at_column_1"));
   style.labels_at_column_1 = TrueFalse(setting("vb_labels_at_column_1"));
   style.keep_column_1_comments = TrueFalse(setting("vb_keep_column_1_comments"));

@@ -45,7 +45,8 @@ TEST(StyleCommand, ShowsEachKeyAndWhereItWasSet) {
                          const std::string& origin) {
       return "  " + key + " = " + value + "  (" + origin + ")\n";
     };
-    const std::string defaults = line("vb_directives_at_column_1", "false", by_default) +
+    const std::string defaults = line("vb_indent_procedure_body", "true", by_default) +
+                                 line("vb_directives_at_column_1", "false", by_default) +
                                  line("vb_labels_at_column_1", "false", by_default) +
                                  line("vb_keep_column_1_comments", "false", by_default);
     EXPECT_EQ(result.out,

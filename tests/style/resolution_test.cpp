@@ -59,8 +59,10 @@ TEST(ResolveStyle, DerivesSizesAndFallsBackToDefaults) {
   vb.trim_trailing_whitespace = vb.indent_case = vb.directives_at_column_1 = vb.labels_at_column_1 =
       vb.keep_column_1_comments = true;
   vb.continuation = codetools::IndentStyle::Continuation::kKeep;
+  vb.indent_procedure_body = false;
   EXPECT_EQ(ResolveStyle(Set({{"trim_trailing_whitespace", "true"},
                               {"vb_indent_case", "TRUE"},
+                              {"vb_indent_procedure_body", "False"},
                               {"vb_directives_at_column_1", "true"},
                               {"vb_labels_at_column_1", "true"},
                               {"vb_keep_column_1_comments", "true"},

@@ -102,6 +102,17 @@ std::vector<LayoutCase> MakeCases() {
      u"Sub S()\n' header kept\n#If Win64 Then\n    x = 1\n#Else\n    x = 2\n#End If\n"
      u"    On Error GoTo ErrHandler\n    ' indented comment\n    Retry: x = 3\n100\n"
      u"ErrHandler:\n出错: ' 注释\nEnd Sub"},
+    {"vb_indent_procedure_body = false: statements at the header's level, blocks in them indented",
+     {"vb_indent_procedure_body = false"},
+     u"Private Type Row\nName As String\nEnd Type\n#If VBA7 Then\nFunction Ticks() As LongPtr\n"
+     u"#Else\nFunction Ticks() As Long\n#End If\n    Ticks = 1\n    If Ticks Then\n"
+     u"        Ticks = 2\n    End If\nEnd Function\nSub S(): x = 1: End Sub\n"
+     u"Public Sub T(ByVal a As Long, _\nByVal b As Long)\n    Select Case a\n    Case 1\n"
+     u"        b = 1\n    End Select\nEnd Sub",
+     u"Private Type Row\n    Name As String\nEnd Type\n#If VBA7 Then\nFunction Ticks() As LongPtr\n"
+     u"#Else\nFunction Ticks() As Long\n#End If\nTicks = 1\nIf Ticks Then\n    Ticks = 2\nEnd If\n"
+     u"End Function\nSub S(): x = 1: End Sub\nPublic Sub T(ByVal a As Long, _\n"
+     u"    ByVal b As Long)\nSelect Case a\nCase 1\n    b = 1\nEnd Select\nEnd Sub"},
     {"vb_continuation = keep: hand-aligned continuations keep their offset",
      {"vb_continuation = keep"},
      u"Private Function Query(ByVal table As String, _\n"
