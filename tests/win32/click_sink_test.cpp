@@ -9,6 +9,10 @@
 namespace tessaly::win32 {
 namespace {
 
+// The sink stores `handled` back only for an event that passes it (three arguments); storing
+// it at exactly three or only above is the same here, as no click handler of the add-in
+// changes `handled`: what is written back is what the editor passed.
+
 // An events object of the VBA editor with its one click point, which keeps the sink it is given.
 class ClickPoint final : public ComObject<ClickPoint, IConnectionPointContainer, IConnectionPoint> {
  public:
