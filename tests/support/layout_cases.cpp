@@ -6,7 +6,7 @@ namespace {
 
 // A column-1 comment, a directive, labels and a line number, indented in the text.
 constexpr char16_t kColumnOneModule[] =
-    u"Sub S()\n' header kept\n    #If Win64 Then\nx = 1\n  #Else\nx = 2\n#End If\n"
+    u"Sub S()\n' header kept\nRem\n    #If Win64 Then\nx = 1\n  #Else\nx = 2\n#End If\n"
     u"On Error GoTo ErrHandler\n  ' indented comment\nRetry: x = 3\n100\nErrHandler:\n"
     u"出错: ' 注释\nEnd Sub";
 
@@ -25,7 +25,8 @@ std::vector<LayoutCase> MakeCases() {
      u"        Line Input #1, s\n    Close #1\n    If a Then b = 1\n    If a Then ' note\n"
      u"        b = 2\n    End If\n    For i = 1 To 3: s = s + i: Next\n    While x: Wend\n"
      u"    With r: .Value = 1: End With\n    Select Case a: Case 1: b = 1: End Select\n    For NextRow = 1 To 2\n        x = 1\n"
-     u"    Next NextRow\n    Do While Not LoopDone\n        If a Then b = \"Then\"\n"
+     u"    Next NextRow\n    For k = 1 To 2: s = \"k: Next k\"\n        x = k\n    Next k\n"
+     u"    Do While Not LoopDone\n        If a Then b = \"Then\"\n"
      u"        If a Then b = isThen ' Then\n    Loop\n    End\n    Private\nEnd Function"},
     {"each branch of #If starts from the level the #If found", {}, u"",
      u"#If VBA7 Then\nPrivate Declare PtrSafe Function Tick Lib \"kernel32\" () As Long\n"
@@ -92,14 +93,14 @@ std::vector<LayoutCase> MakeCases() {
      u"Sub S()\n    x = 1\n\n    ' note\nEnd Sub"},
     {"by default directives, labels and column-1 comments are indented as statements", {},
      kColumnOneModule,
-     u"Sub S()\n    ' header kept\n    #If Win64 Then\n    x = 1\n    #Else\n    x = 2\n"
+     u"Sub S()\n    ' header kept\n    Rem\n    #If Win64 Then\n    x = 1\n    #Else\n    x = 2\n"
      u"    #End If\n    On Error GoTo ErrHandler\n    ' indented comment\n    Retry: x = 3\n"
      u"    100\n    ErrHandler:\n    出错: ' 注释\nEnd Sub"},
     {"directives, lone labels and column-1 comments at column 1",
      {"vb_directives_at_column_1 = true", "vb_labels_at_column_1 = true",
       "vb_keep_column_1_comments = true"},
      kColumnOneModule,
-     u"Sub S()\n' header kept\n#If Win64 Then\n    x = 1\n#Else\n    x = 2\n#End If\n"
+     u"Sub S()\n' header kept\nRem\n#If Win64 Then\n    x = 1\n#Else\n    x = 2\n#End If\n"
      u"    On Error GoTo ErrHandler\n    ' indented comment\n    Retry: x = 3\n100\n"
      u"ErrHandler:\n出错: ' 注释\nEnd Sub"},
     {"vb_indent_procedure_body = false: statements at the header's level, blocks in them indented",
@@ -123,6 +124,9 @@ std::vector<LayoutCase> MakeCases() {
      u"                       ByVal key As Long) As String\n"
      u"    Query = \"SELECT * FROM \" & table & _\n"
      u"            \" WHERE id = \" & key\n    x = 1 + _\n  2\nEnd Function"},
+    {"vb_continuation = keep with indent_style = space: a tab reaches its tab stop",
+     {"vb_continuation = keep", "indent_style = space"}, u"Sub S()\n  z = 1 + _\n\t 3\nEnd Sub",
+     u"Sub S()\n    z = 1 + _\n       3\nEnd Sub"},
     {"regions between tessaly: off and on keep their text; levels follow the code inside", {},
      u"Sub S()\nx = 1\n' tessaly: off\nDim   t(2)   As Long\nIf a Then\n   y = 1\n"
      u"'TESSALY:On\nz = 1\nEnd If\n   '  tessaly : off\nw   = 2\nEnd Sub",
