@@ -64,6 +64,9 @@ TEST(ClassRegistration, LeadsComFromEachNameToTheDllOfItsBitnessAndBack) {
               u"{00020424-0000-0000-C000-000000000046}");
     EXPECT_EQ(written.Text(interface_key + u"\\TypeLib"), kLibraryId);
     EXPECT_EQ(written.Text(interface_key + u"\\TypeLib", u"Version"), u"1.0");
+    // The names the References dialog and the object viewers show.
+    EXPECT_EQ(written.Text(std::u16string(u"TypeLib\\") + kLibraryId + u"\\1.0"), u"Tessaly");
+    EXPECT_EQ(written.Text(interface_key), u"_VBIDETab");
 
     // Unregistering removes these keys, and every key written lies within one of them.
     const auto owned = OwnedClassKeys(kClasses, win64, ClassKeys::kAll);

@@ -151,6 +151,13 @@ TEST(InstallationMatrix, EveryProblemNamesItsEditorAndFixOnlyMendsWhatItPromises
 
     const auto keys_before = installation.keys;
     const auto done = ApplyRemedies(installation, before, language::Language::kEnglish);
+    // Each registration names the programs its DLL serves.
+    for (const auto& line : done) {
+      if (!line.starts_with("registered ")) continue;
+      const bool x64 = line.find("x64\\QWIX.dll") != std::string::npos;
+      EXPECT_NE(line.find(x64 ? " 64-bit programs" : " 32-bit programs"), std::string::npos)
+          << line;
+    }
     const auto after = Examine(installation, kVersion, language::Language::kEnglish);
     // --fix writes the user's keys only, makes nothing worse, and leaves no problem it has a
     // remedy for.

@@ -212,6 +212,25 @@ TEST(ChangeRecorder, KeepsTheOldTextOfEachLineAsReadWithoutReadingItAgain) {
             (std::map<std::int32_t, std::u16string>{{2, u"B"}, {4, u"D"}, {5, u"E"}}));
 }
 
+// The editor takes a replacement with line breaks as its first line replaced and the others
+// inserted below it; undoing it must take those lines out again.
+TEST(ChangeRecorder, AReplacementWithLineBreaksInsertsTheLinesAfterItsFirst) {
+  sim::SimEditor editor;
+  editor.AddModule(u"Project1", u"Module1", {u"a", u"b"});
+  ChangeRecorder recorder;
+  recorder.Wrap(editor.Application())
+      ->ActiveCodePane()
+      ->CodeModule()
+      ->ReplaceLine(1, u"A\r\nB\r\nC");
+  const auto change = recorder.Finish();
+  ASSERT_TRUE(change);
+  ASSERT_EQ(change->edits.size(), 2u);
+  EXPECT_EQ(change->edits[1].line, 2);
+  EXPECT_EQ(change->edits[1].after, (std::vector<std::u16string>{u"B", u"C"}));
+  EXPECT_EQ(change->left,
+            (std::map<std::int32_t, std::u16string>{{1, u"A"}, {2, u"B"}, {3, u"C"}}));
+}
+
 // A code tool reads a whole procedure and changes part of it: the recorder keeps the old text of
 // the lines the tool tells it are changing, not a copy of every line read, and a line told
 // stands for its old text even once the tool's reads have moved on.
