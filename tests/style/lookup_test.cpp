@@ -30,7 +30,7 @@ TEST(EditorConfigLookup, NearerFilesAndLaterSectionsWinUpToARoot) {
       "Indent_Style = TAB ; after a blank, a comment\r\n"
       "tab_width = 8\r\n"
       "name = a;b\r\n"
-      "[*.bas]\r\n"
+      "[*.bas] #] a comment\r\n"
       "tab_width = 3\r\n"
       "[src/**/*.cls]\r\n"
       "anchored = yes\r\n";
@@ -61,6 +61,7 @@ TEST(EditorConfigLookup, NearerFilesAndLaterSectionsWinUpToARoot) {
     EXPECT_EQ(count, 1) << path;
   EXPECT_FALSE(source.reads.contains("/.editorconfig"));
   EXPECT_TRUE(Values(lookup.PropertiesFor("/elsewhere/m.bas")).contains("above_root"));
+  EXPECT_EQ(lookup.PropertiesFor("/p/m.bas").at("tab_width").value, "3");
 }
 
 // The sizes as EditorConfig derives them from each other, the same whatever the letter case of
