@@ -86,6 +86,10 @@ TEST(ClickCommandTest, EditsAndReportsAtTheCaretAndSelection) {
       RunTessaly({"click", "删除空行", "-", "--line", "3", "--report", "-"}, "\r\n\r\n\r\n");
   EXPECT_EQ(emptied.out, "");
   EXPECT_EQ(emptied.err, "{" + Report(1, 1) + "}\n");
+  // Lines deleted under the caret take it to the end of the last line left.
+  const auto shortened =
+      RunTessaly({"click", "删除空行", "-", "--line", "3", "--report", "-"}, "x = 1\r\n\r\n\r\n");
+  EXPECT_EQ(shortened.err, "{" + Report(1, 6) + "}\n");
 }
 
 // Each selection option at its bounds and one past them, on kBlock's lines (7, 13, 13, 0, 10
