@@ -280,6 +280,11 @@ TEST(UserSnippets, ButtonsKeepTheirOwnActionsThroughRefreshAndTheNextRun) {
   EXPECT_EQ(f.Shown(), "代码缩进\n新\n--\n刷新\n打开片段文件夹\n");
   f.ExpectOneSinkPerButton();
 
+  // Detached as the add-in stops, a sink the editor still holds runs nothing.
+  addin::DetachButtonSinks(f.button_sinks);
+  f.Click({u"代码缩进"});
+  EXPECT_EQ(f.Text(), (Lines{u"Sub Main()", u"    Stop", u"    x = 1", u"End Sub"}));
+
   // The next run: a new add-in finds the bar, wires it again, and fills the popup anew.
   addin::ReleaseButtonSinks(f.button_sinks);
   addin::Connection next = ConnectionTo(f.editor);
