@@ -118,7 +118,7 @@ TEST_F(AddInFixture, EachClickOfTheTableGivesItsTextAndCaretInBothEditorsAndIsUn
 // double-clicked inside its caption and made one strip high. A docked one sits at 0 on either
 // side and stays as it is.
 TEST_F(AddInFixture, ATabWindowLeftFloatingIsDockedAtTheNextStart) {
-  for (const auto& [left, top] : {std::pair{0, 0}, {300, 0}, {0, 200}, {300, 200}}) {
+  for (const auto& [left, top] : {std::pair{0, 0}, {300, 0}, {0, 200}, {1, 200}, {300, 1}}) {
     Start({{u"Report", {u"Sub A()", u"End Sub"}}});
     Unload();
     auto& window = editor->Window(u"标签");
