@@ -101,6 +101,7 @@ TEST(PipedModules, KeepTheirFormThroughEveryCommand) {
        bom + "' 说明\nPublic Sub 汇总()\nEnd Sub"},
       {{"fmt", "-"}, lone_cr, "Sub A()\r\n    x\r    y\r\n    z\r\nEnd Sub\r\n"},
       {{"annotate", "-"}, lone_cr, "Sub A()\r\nx 'x\ry 'y\r\nz 'z\r\nEnd Sub\r\n"},
+      {{"annotate", "-"}, "Sub A()\r\n' 说明\r\nEnd Sub", "Sub A()\r\n' 说明\r\nEnd Sub"},
       {{"fmt", "-"}, head + "Sub A()\r\nx = 1\r\nEnd Sub\r\n", head + "Sub A()\r\n    x = 1\r\nEnd Sub\r\n"},
       // With -i a module from standard input still goes to standard output, changed or not.
       {{"fmt", "-i", "-"}, "Sub A()\n    x\nEnd Sub\n", "Sub A()\n    x\nEnd Sub\n"},

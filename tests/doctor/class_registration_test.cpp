@@ -50,6 +50,10 @@ TEST(ClassRegistration, LeadsComFromEachNameToTheDllOfItsBitnessAndBack) {
       EXPECT_EQ(written.Text(server), dll);
       EXPECT_EQ(written.Text(server, u"ThreadingModel"), u"Apartment");
       EXPECT_EQ(written.Text(u"CLSID\\" + class_id + u"\\ProgID"), prog_id);
+      EXPECT_EQ(written.Text(u"CLSID\\" + class_id), prog_id);
+      EXPECT_EQ(written.Text(u"CLSID\\" + class_id + u"\\VERSION"), u"1.0");
+      EXPECT_TRUE(written.Text(prog_id).starts_with(u"Tessaly"))
+          << text::ToUtf8(written.Text(prog_id));
       const auto library = written.Text(u"CLSID\\" + class_id + u"\\TypeLib");
       EXPECT_EQ(
           written.Text(u"TypeLib\\" + library + u"\\1.0\\0\\" + (win64 ? u"win64" : u"win32")),
@@ -58,6 +62,10 @@ TEST(ClassRegistration, LeadsComFromEachNameToTheDllOfItsBitnessAndBack) {
     }
     EXPECT_EQ(written.Text(u"QWIX.Connect\\CLSID"), kConnectClassId);
     EXPECT_EQ(written.Text(u"QWIX.VBIDETab\\CLSID"), kTabClassId);
+    // The tab window is a control and, for VB6's tool windows, an ActiveX document.
+    const auto tab_class = std::u16string(u"CLSID\\") + kTabClassId;
+    EXPECT_EQ(written.Text(tab_class + u"\\Control"), u"");
+    EXPECT_EQ(written.Text(tab_class + u"\\DocObject"), u"0");
 
     const auto interface_key = std::u16string(u"Interface\\") + kTabInterfaceId;
     EXPECT_EQ(written.Text(interface_key + u"\\ProxyStubClsid32"),
