@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <utility>
+#include <vector>
 
 #include "host/registry_settings_store.h"
 #include "registration/registration_entries.h"
@@ -67,9 +70,30 @@ TEST(WinInstallationTest, ReadsANumberFromADwordValueOnly) {
   RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\TessalyTest");
 }
 
+// The doctor reads the compatibility layers each program is run with: every text of the key,
+// whatever the length of its name or data, the longest included; a number is no layer.
+TEST(WinInstallationTest, ReadsEveryTextOfAKeyTheLongestNamedIncluded) {
+  using doctor::Bitness, doctor::Hive;
+  WinInstallation installation;
+  const std::u16string key = u"Software\\TessalyTest";
+  std::vector<std::pair<std::u16string, std::u16string>> texts = {
+      {u"C:\\VB98\\VB6.EXE", u"~ RUNASADMIN"},
+      {u"D:\\" + std::u16string(300, u'长') + u"\\EXCEL.EXE", u"~ WIN7RTM"},
+      {u"E", std::u16string(300, u'层')},
+  };
+  for (const auto& [name, text] : texts)
+    ASSERT_TRUE(installation.WriteForUser(Bitness::kX64, {key, name, text}));
+  ASSERT_TRUE(installation.WriteForUser(Bitness::kX64, {key, u"Number", u"", 3, true}));
+  auto read = installation.Texts(Hive::kCurrentUser, Bitness::kX64, key);
+  std::sort(read.begin(), read.end());
+  std::sort(texts.begin(), texts.end());
+  EXPECT_EQ(read, texts);
+  RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\TessalyTest");
+}
+
 // The doctor tells which build of the DLL is installed by its version resource: the QWIX.dll
 // built beside these tests carries the project's version and its PE headers; the test program
-// itself carries no version.
+// itself carries no version. The packages put each bitness's DLL in a folder beside the program.
 TEST(WinInstallationTest, ReadsTheVersionAndHeadersADllCarries) {
   wchar_t program[MAX_PATH] = {};
   ASSERT_GT(GetModuleFileNameW(nullptr, program, MAX_PATH), 0u);
@@ -85,6 +109,10 @@ TEST(WinInstallationTest, ReadsTheVersionAndHeadersADllCarries) {
   ASSERT_TRUE(test_program);
   EXPECT_EQ(test_program->version, std::nullopt);
   EXPECT_EQ(installation.ReadDll(u"C:\\no\\such\\QWIX.dll"), std::nullopt);
+  EXPECT_EQ(installation.InstalledDll(doctor::Bitness::kX86),
+            (self.parent_path() / L"x86" / L"QWIX.dll").u16string());
+  EXPECT_EQ(installation.InstalledDll(doctor::Bitness::kX64),
+            (self.parent_path() / L"x64" / L"QWIX.dll").u16string());
 }
 
 }  // namespace

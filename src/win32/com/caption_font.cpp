@@ -27,11 +27,13 @@ bool FaceInstalled(HDC screen, const wchar_t* face) {
 
 }  // namespace
 
-CaptionFont::CaptionFont() {
+CaptionFont::CaptionFont() : CaptionFont(kFaces) {}
+
+CaptionFont::CaptionFont(std::span<const wchar_t* const> faces) {
   const auto screen = ScreenDc();
   if (!screen) return;
   const int height = -MulDiv(kPoints, GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
-  for (const wchar_t* face : kFaces) {
+  for (const wchar_t* face : faces) {
     if (!FaceInstalled(screen.Get(), face)) continue;
     font_.Reset(CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,

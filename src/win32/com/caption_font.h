@@ -5,6 +5,8 @@
 
 #include "win32/windows_headers.h"
 
+#include <span>
+
 #include "win32/unique_handle.h"
 
 namespace tessaly::win32 {
@@ -12,6 +14,8 @@ namespace tessaly::win32 {
 class CaptionFont {
  public:
   CaptionFont();
+  // The first of `faces` the system has, in the captions' size; else the stock font.
+  explicit CaptionFont(std::span<const wchar_t* const> faces);
 
   HFONT Handle() const {
     return font_ ? font_.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));

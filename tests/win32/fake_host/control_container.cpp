@@ -48,11 +48,14 @@ RECT ClientArea(HWND window) {
 
 }  // namespace
 
+using ConversationRecord = std::shared_ptr<std::vector<std::string>>;
+
 // The editor's frame window as an in-place object meets it: it holds on to the object that says
 // it is the active one, as the editors do, until the object says that none is.
 class ControlContainer::Frame final : public RefCounted<IOleInPlaceFrame> {
  public:
-  explicit Frame(HWND window) : window_(window) {}
+  Frame(HWND window, IUnknown* control, ConversationRecord conversation)
+      : window_(window), control_(control), conversation_(std::move(conversation)) {}
   bool HoldsActiveObject() const { return static_cast<bool>(active_); }
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
@@ -75,6 +78,10 @@ class ControlContainer::Frame final : public RefCounted<IOleInPlaceFrame> {
   HRESULT STDMETHODCALLTYPE SetBorderSpace(LPCBORDERWIDTHS) override { return S_OK; }
   HRESULT STDMETHODCALLTYPE SetActiveObject(IOleInPlaceActiveObject* object, LPCOLESTR) override {
     active_ = ComPtr<IOleInPlaceActiveObject>(object);
+    const auto identity = active_.As<IUnknown>(IID_IUnknown);
+    conversation_->push_back(!object                      ? "SetActiveObject(none)"
+                             : identity.Get() == control_ ? "SetActiveObject(control)"
+                                                          : "SetActiveObject(other)");
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE InsertMenus(HMENU, LPOLEMENUGROUPWIDTHS) override { return E_NOTIMPL; }
@@ -86,6 +93,8 @@ class ControlContainer::Frame final : public RefCounted<IOleInPlaceFrame> {
 
  private:
   HWND window_;
+  IUnknown* control_;  // the identity only: the container holds the control
+  ConversationRecord conversation_;
   ComPtr<IOleInPlaceActiveObject> active_;
 };
 
@@ -94,8 +103,13 @@ class ControlContainer::Frame final : public RefCounted<IOleInPlaceFrame> {
 class ControlContainer::Site final
     : public RefCounted<IOleClientSite, IOleInPlaceSite, IOleDocumentSite> {
  public:
-  Site(HWND window, Frame* frame, const LiveCount& live, ControlContainer* document_container)
-      : window_(window), frame_(frame), alive_(live), document_container_(document_container) {}
+  Site(HWND window, Frame* frame, const LiveCount& live, ControlContainer* document_container,
+       ConversationRecord conversation)
+      : window_(window),
+        frame_(frame),
+        alive_(live),
+        document_container_(document_container),
+        conversation_(std::move(conversation)) {}
   // The container is going; the document can no longer ask it for anything.
   void Leave() { document_container_ = nullptr; }
 
@@ -133,11 +147,12 @@ class ControlContainer::Site final
   }
   HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE CanInPlaceActivate() override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE OnInPlaceActivate() override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE OnUIActivate() override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE OnInPlaceActivate() override { return Note("OnInPlaceActivate"); }
+  HRESULT STDMETHODCALLTYPE OnUIActivate() override { return Note("OnUIActivate"); }
   HRESULT STDMETHODCALLTYPE GetWindowContext(IOleInPlaceFrame** frame,
                                              IOleInPlaceUIWindow** document, LPRECT place,
                                              LPRECT clip, LPOLEINPLACEFRAMEINFO info) override {
+    Note("GetWindowContext");
     frame_->AddRef();
     *frame = frame_.Get();
     *document = nullptr;
@@ -146,17 +161,23 @@ class ControlContainer::Site final
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE Scroll(SIZE) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE OnUIDeactivate(BOOL) override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE OnInPlaceDeactivate() override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE OnUIDeactivate(BOOL) override { return Note("OnUIDeactivate"); }
+  HRESULT STDMETHODCALLTYPE OnInPlaceDeactivate() override { return Note("OnInPlaceDeactivate"); }
   HRESULT STDMETHODCALLTYPE DiscardUndoState() override { return S_OK; }
   HRESULT STDMETHODCALLTYPE DeactivateAndUndo() override { return S_OK; }
   HRESULT STDMETHODCALLTYPE OnPosRectChange(LPCRECT) override { return S_OK; }
 
  private:
+  HRESULT Note(const char* call) {
+    conversation_->push_back(call);
+    return S_OK;
+  }
+
   HWND window_;
   ComPtr<Frame> frame_;
   LiveCount alive_;
   ControlContainer* document_container_;
+  ConversationRecord conversation_;
 };
 
 std::unique_ptr<ControlContainer> ControlContainer::Host(IDispatch* control, const wchar_t* caption,
@@ -188,9 +209,11 @@ ControlContainer::ControlContainer(ComPtr<IOleObject> control, HWND window, cons
                                    Kind kind)
     : control_(std::move(control)),
       window_(window),
-      frame_(ComPtr<Frame>::Adopt(new Frame(MainWindow()))),
-      site_(ComPtr<IOleClientSite>::Adopt(
-          new Site(window, frame_.Get(), live, kind == Kind::kDocument ? this : nullptr))) {}
+      conversation_(std::make_shared<std::vector<std::string>>()),
+      frame_(ComPtr<Frame>::Adopt(
+          new Frame(MainWindow(), control_.As<IUnknown>(IID_IUnknown).Get(), conversation_))),
+      site_(ComPtr<IOleClientSite>::Adopt(new Site(
+          window, frame_.Get(), live, kind == Kind::kDocument ? this : nullptr, conversation_))) {}
 
 ControlContainer::~ControlContainer() {
   Close();

@@ -11,6 +11,8 @@
 #include "win32/windows_headers.h"
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "win32/fake_host/fake_object.h"
 
@@ -35,6 +37,10 @@ class ControlContainer {
   // The distinct colours the control draws of itself into a bitmap of the window's client
   // size, as a container that prints or previews it asks it to.
   std::size_t DrawnColours() const;
+  // What the object told its site and frame, in order, from its activation on: the in-place and
+  // UI (de)activations, the frame asked for (GetWindowContext), and the frame's active object
+  // ("SetActiveObject(control)", "SetActiveObject(other)" or "SetActiveObject(none)").
+  const std::vector<std::string>& Conversation() const { return *conversation_; }
   // The document's view, while a document container shows one.
   IOleDocumentView* View() const { return view_.Get(); }
   // Close, then SetClientSite(null), as the editors take a control down; a document's view is
@@ -54,6 +60,7 @@ class ControlContainer {
 
   ComPtr<IOleObject> control_;
   HWND window_;
+  std::shared_ptr<std::vector<std::string>> conversation_;
   ComPtr<Frame> frame_;  // before the site, which holds it too
   ComPtr<IOleClientSite> site_;
   ComPtr<IOleDocumentView> view_;

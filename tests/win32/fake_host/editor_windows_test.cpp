@@ -122,8 +122,16 @@ TEST_F(EditorWindowsTest, TheTreeAndTheCodeWindowAreHookedWhileLoadedAndPassEver
   ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, (std::wstring(kWheelKey) + L"\\MBS4CP").c_str(),
                             L"WHEEL_SCROLL_LINES", REG_SZ, L"3", sizeof(L"3")),
             ERROR_SUCCESS);
-  // The editor names its main window through the hidden HWnd.
+  // The editor names its main window through the hidden HWnd, which decides over the first
+  // window of its class in this process.
   editor.Sim().MainWindow().SetHandle(reinterpret_cast<host::WindowHandle>(main));
+  HWND first = CreateEditorWindow(L"wndclass_desked_gsk", u"", nullptr, {0, 0, 400, 300});
+  HWND first_tree = CreateEditorWindow(L"SysTreeView32", u"",
+                                       CreateEditorWindow(L"PROJECT", u"", first, {0, 0, 200, 300}),
+                                       {0, 0, 200, 300});
+  SetWindowPos(first, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  ASSERT_EQ(FindWindowW(L"wndclass_desked_gsk", nullptr), first);
+  const LONG_PTR first_tree_procedure = GetWindowLongPtrA(first_tree, GWLP_WNDPROC);
   const LONG_PTR tree_procedure = GetWindowLongPtrA(tree, GWLP_WNDPROC);
   const LONG_PTR code_procedure = GetWindowLongPtrA(code_window, GWLP_WNDPROC);
   auto* pane = editor.Sim().ActivePane();
@@ -133,6 +141,7 @@ TEST_F(EditorWindowsTest, TheTreeAndTheCodeWindowAreHookedWhileLoadedAndPassEver
     ASSERT_TRUE(add_in.Connect());
     RunMessageLoop(600);  // the polling timer finds the window under the cursor
     EXPECT_NE(GetWindowLongPtrA(tree, GWLP_WNDPROC), tree_procedure);
+    EXPECT_EQ(GetWindowLongPtrA(first_tree, GWLP_WNDPROC), first_tree_procedure);
     EXPECT_NE(GetWindowLongPtrA(code_window, GWLP_WNDPROC), code_procedure);
     EXPECT_FALSE(IsWindowUnicode(tree));
     EXPECT_FALSE(IsWindowUnicode(code_window));
@@ -154,6 +163,7 @@ TEST_F(EditorWindowsTest, TheTreeAndTheCodeWindowAreHookedWhileLoadedAndPassEver
     EXPECT_EQ(pane->CurrentTopLine(), 50);
   }
   EXPECT_FALSE(AddInTimerWindow());
+  DestroyWindow(first);
   RegDeleteTreeW(HKEY_CURRENT_USER, kWheelKey);
 }
 
