@@ -213,22 +213,26 @@ TEST(ChangeRecorder, KeepsTheOldTextOfEachLineAsReadWithoutReadingItAgain) {
 }
 
 // The editor takes a replacement with line breaks as its first line replaced and the others
-// inserted below it; undoing it must take those lines out again.
+// inserted below it: the record holds them as an insertion, and the lines the click read below
+// move with it, still known without reading them again.
 TEST(ChangeRecorder, AReplacementWithLineBreaksInsertsTheLinesAfterItsFirst) {
   sim::SimEditor editor;
-  editor.AddModule(u"Project1", u"Module1", {u"a", u"b"});
+  editor.AddModule(u"Project1", u"Module1", {u"a", u"b", u"c"});
   ChangeRecorder recorder;
-  recorder.Wrap(editor.Application())
-      ->ActiveCodePane()
-      ->CodeModule()
-      ->ReplaceLine(1, u"A\r\nB\r\nC");
+  auto module = recorder.Wrap(editor.Application())->ActiveCodePane()->CodeModule();
+  module->Lines(1, 3);
+  editor.ResetCalls();
+  module->ReplaceLine(1, u"A\r\nA2");
+  module->ReplaceLine(3, u"B");
+  EXPECT_EQ(editor.Calls(u"CodeModule.Lines"), 0);
   const auto change = recorder.Finish();
   ASSERT_TRUE(change);
-  ASSERT_EQ(change->edits.size(), 2u);
+  ASSERT_EQ(change->edits.size(), 3u);
   EXPECT_EQ(change->edits[1].line, 2);
-  EXPECT_EQ(change->edits[1].after, (std::vector<std::u16string>{u"B", u"C"}));
+  EXPECT_EQ(change->edits[1].after, std::vector<std::u16string>{u"A2"});
+  EXPECT_EQ(change->edits[2].before, std::vector<std::u16string>{u"b"});
   EXPECT_EQ(change->left,
-            (std::map<std::int32_t, std::u16string>{{1, u"A"}, {2, u"B"}, {3, u"C"}}));
+            (std::map<std::int32_t, std::u16string>{{1, u"A"}, {2, u"A2"}, {3, u"B"}}));
 }
 
 // A code tool reads a whole procedure and changes part of it: the recorder keeps the old text of
