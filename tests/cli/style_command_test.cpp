@@ -104,6 +104,9 @@ TEST(StyleCommand, RefusesWithOneLine) {
        {kStyleTakesContinuation, {"wobble"}, "--style: vb_continuation"}},
       {{"style", module, "--style", "indent_size"},
        {kStyleOverrideForm, {"indent_size"}, "--style"}},
+      // A wrong value is told before any file is looked at.
+      {{"fmt", module + ".missing", "--style", "vb_continuation=wobble"},
+       {kStyleTakesContinuation, {"wobble"}, "--style: vb_continuation"}},
       {{"style"}, {kTakesFiles, {"style"}, {}}},
       {{"style", module, "--style"}, {kNeedsValue, {"--style"}, {}}},
   };
