@@ -62,10 +62,15 @@ TEST(CodeWalks, EachToolWorksOnTheRangeAroundTheCaret) {
        {u"Sub A()", u"    If a Then", u"        a = 1", u"  b = 1", u"c = 1", u"End If",
         u"End Sub"}, {6, 3, 6, 3}},
       // The editor answers the procedure's start but refuses its count: the block search finds
-      // the procedure, on the module's first line, and nothing below it moves.
+      // no block around it, and the tool works on the module.
       {"indent: a refused line count is made good by the block search", IndentCode,
-       {u"Sub A()", u"a = 1", u"End Sub", u"  x = 1"}, {2, 1, 2, 1}, 0,
-       {u"Sub A()", u"    a = 1", u"End Sub", u"  x = 1"}, {2, 1, 2, 1}, u"CodeModule.ProcCountLines"},
+       {u"Sub A()", u"a = 1", u"End Sub", u"x = 1"}, {2, 1, 2, 1}, 0,
+       {u"Sub A()", u"    a = 1", u"End Sub", u"x = 1"}, {2, 1, 2, 1}, u"CodeModule.ProcCountLines"},
+      // A property, which the editor answers for no ordinary procedure, is found by its header,
+      // on the module's first line too; nothing below it moves.
+      {"indent: a property is found by its header", IndentCode,
+       {u"Property Get P()", u"P = 1", u"End Property", u"  x = 1"}, {2, 1, 2, 1}, 0,
+       {u"Property Get P()", u"    P = 1", u"End Property", u"  x = 1"}, {2, 1, 2, 1}},
       {"blank lines: an unreadable line ends the run", DeleteBlankLines,
        {u"Sub A()", u"", u"  x = 1", u"", u"", u"End Sub"}, {3, 2, 3, 2}, 4,
        {u"Sub A()", u"  x = 1", u"", u"", u"End Sub"}, {3, 2, 3, 2}},
