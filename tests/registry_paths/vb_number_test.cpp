@@ -44,11 +44,13 @@ TEST(VbNumber, ReadsAndWritesNumbersAsTheRuntimeDoes) {
   // clang-format off
   const std::pair<std::u16string, double> numbers[] = {
       {u"17", 17}, {u" -2.5 ", -2.5}, {u"\t7\t\t", 7}, {u".5", 0.5}, {u"1E3", 1000},
-      {u"-6.25E-2", -0.0625}, {u"&HFF", 255}, {u"&Hfa09", 64009}, {u"&h9aF", 2479}, {u"&O17", 15}, {u"&HFFFFFFFF", -1},
+      {u"-6.25E-2", -0.0625}, {u"&HFF", 255}, {u"&Hfa09", 64009}, {u"&h9aF", 2479},
+      {u"&O17", 15}, {u"&HFFFFFFFF", -1},
       {u"1e-400", 0.0}, {u"-1E-400", -0.0}, {u"0." + zeros + u"1", 0.0},
       {u"0.0001e-330", 0.0}, {u"1" + zeros + u"e-800", 0.0}, {u"1e-99999999999999999999", 0.0}};
   const std::u16string not_numbers[] = {
-      u"", u"1e", u"1 2", u"1,5", u"&H", u"&Hg", u"&O8", u"&H123456789", u"abc", u".", u"+", u"1e400", u"1E+400",
+      u"", u"1e", u"1 2", u"1,5", u"&H", u"&Hg", u"&O8", u"&H123456789", u"abc", u".", u"+",
+      u"1e400", u"1E+400",
       u"-1e400", u"1" + zeros, u"0.0001e+330", u"1" + zeros + u"e-50", u"1e99999999999999999999",
       u"1x", u"inf", u"０"};
   const std::pair<double, std::u16string> texts[] = {
