@@ -1,3 +1,4 @@
+#include <exception>
 #include <iostream>
 #include <optional>
 #include <thread>
@@ -77,15 +78,6 @@ int FormatCommand(const std::vector<std::string>& args, Streams streams) {
                       streams.result_limit};
   StyleOptions styles(arguments);
 
-  // Results are put in place only when every module has been read and every file can be
-  // written, so bad input leaves them all untouched.
-  for (const auto& path : paths)
-    CheckReadable(path);
-  // Every module's style before any is formatted: a broken .editorconfig anywhere stops the run
-  // before a file is rewritten or a line printed.
-  std::vector<codetools::IndentStyle> module_styles;
-  for (const auto& path : paths)
-    module_styles.push_back(styles.StyleFor(path));
   // Modules are worked out on as many threads as the machine runs at once and answered here in
   // the order given, so what is printed, written and refused is what one thread would give.
   // Memory follows the few modules under way, not all of them: a thread runs ahead of the
@@ -93,13 +85,33 @@ int FormatCommand(const std::vector<std::string>& args, Streams streams) {
   const std::size_t threads =
       streams.threads != 0 ? streams.threads : std::max(1u, std::thread::hardware_concurrency());
   const std::size_t ahead = run.mode == Mode::kCheck ? paths.size() : 2 * threads;
+  std::vector<codetools::IndentStyle> module_styles(paths.size());
   OrderedWork<FormattedModule> work(
       paths.size(), threads, ahead,
       [&](std::size_t index) {
         return FormatModule(paths[index], streams.in, module_styles[index], run);
       },
       // Standard input is read when its turn comes, as one thread would read it.
-      [&](std::size_t index) { return paths[index] == "-"; });
+      [&](std::size_t index) { return paths[index] == "-"; }, /*released=*/0);
+
+  // Results are put in place only when every module has been read and every file can be
+  // written, so bad input leaves them all untouched; and every module's style is known before
+  // any is answered, so a broken .editorconfig anywhere stops the run before a file is
+  // rewritten or a line printed. An unreadable file is told before a broken style, as if every
+  // file were checked first. Meanwhile the other threads work out the modules whose style is
+  // known: nothing of theirs is printed or written until all of this has passed.
+  std::exception_ptr style_error;
+  for (std::size_t index = 0; index < paths.size(); ++index) {
+    CheckReadable(paths[index]);
+    if (style_error) continue;
+    try {
+      module_styles[index] = styles.StyleFor(paths[index]);
+      work.Release(index + 1);
+    } catch (...) {
+      style_error = std::current_exception();
+    }
+  }
+  if (style_error) std::rethrow_exception(style_error);
 
   int status = kExitOk;
   ModuleOutputs outputs(run.mode == Mode::kInPlace, streams.out);

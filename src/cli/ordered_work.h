@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <condition_variable>
 #include <cstddef>
+#include <cstdint>
 #include <exception>
 #include <functional>
 #include <mutex>
@@ -29,13 +30,17 @@ class OrderedWork {
   // comes. `threads` counts the caller's: it works too, on the items no other thread has
   // claimed, while the one it takes next is under way. Threads work at most `ahead` items past
   // the last one taken, which bounds the results held; with `threads` of 1 or less, or when no
-  // thread can be started, Take does all the work.
+  // thread can be started, Take does all the work. Threads claim only the items below
+  // `released`, raised by Release as the caller makes the others' input ready; Take releases
+  // every item up to the one it takes.
   OrderedWork(std::size_t count, std::size_t threads, std::size_t ahead,
-              std::function<Result(std::size_t)> work, std::function<bool(std::size_t)> on_caller)
+              std::function<Result(std::size_t)> work, std::function<bool(std::size_t)> on_caller,
+              std::size_t released = SIZE_MAX)
       : work_(std::move(work)),
         on_caller_(std::move(on_caller)),
         outcomes_(count),
-        ahead_(std::max<std::size_t>(ahead, 1)) {
+        ahead_(std::max<std::size_t>(ahead, 1)),
+        released_(released) {
     for (std::size_t k = 1; k < std::min(threads, count); ++k) {
       try {
         threads_.emplace_back([this] { Work(); });
@@ -48,11 +53,21 @@ class OrderedWork {
   OrderedWork(const OrderedWork&) = delete;
   OrderedWork& operator=(const OrderedWork&) = delete;
 
+  // Lets threads claim the items below `count`.
+  void Release(std::size_t count) {
+    {
+      const std::lock_guard lock(mutex_);
+      released_ = std::max(released_, count);
+    }
+    claimable_.notify_all();
+  }
+
   // Item `index`'s result, or what its work threw; items are taken in order from 0.
   Result Take(std::size_t index) {
     std::optional<Outcome> outcome;
     if (!threads_.empty()) {
       std::unique_lock lock(mutex_);
+      released_ = std::max(released_, index + 1);
       if (!on_caller_(index)) {
         // Rather than sleep until the item is in, the caller works out the next one no thread
         // has claimed, which may be this very item.
@@ -105,8 +120,10 @@ class OrderedWork {
   void Work() {
     std::unique_lock lock(mutex_);
     for (;;) {
-      claimable_.wait(
-          lock, [&] { return stopping_ || next_ >= outcomes_.size() || next_ < taken_ + ahead_; });
+      claimable_.wait(lock, [&] {
+        return stopping_ || next_ >= outcomes_.size() ||
+               (next_ < taken_ + ahead_ && next_ < released_);
+      });
       if (stopping_ || next_ >= outcomes_.size()) return;
       ClaimAndRun(lock);
     }
@@ -115,7 +132,9 @@ class OrderedWork {
   // Claims the next item, when one may be claimed, and works it out with `lock` let go; an
   // item of the caller's is only passed over. Returns whether it claimed one.
   bool ClaimAndRun(std::unique_lock<std::mutex>& lock) {
-    if (stopping_ || next_ >= outcomes_.size() || next_ >= taken_ + ahead_) return false;
+    if (stopping_ || next_ >= outcomes_.size() || next_ >= taken_ + ahead_ || next_ >= released_) {
+      return false;
+    }
     const std::size_t index = next_++;
     if (on_caller_(index)) return true;
     lock.unlock();
@@ -144,6 +163,7 @@ class OrderedWork {
   std::condition_variable done_;       // an item's outcome is in
   std::vector<std::optional<Outcome>> outcomes_;
   std::size_t ahead_;
+  std::size_t released_;   // items below it may be claimed
   std::size_t next_ = 0;   // the next item a thread claims
   std::size_t taken_ = 0;  // items taken so far
   bool stopping_ = false;

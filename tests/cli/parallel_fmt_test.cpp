@@ -27,10 +27,15 @@ struct Outcome {
   std::vector<std::pair<std::string, std::string>> files;  // name and bytes, after the run
 };
 
+constexpr std::string_view kBrokenStyle = "<a broken .editorconfig, a missing file last>";
+
 // The modules in a folder of their own, named alike in every folder, and fmt run over them
 // with `mode`, `fault` standing in the middle of the list.
 Outcome RunOver(const std::string& mode, const std::string& fault, std::size_t threads) {
   TempFolder folder;
+  // A style of the folder's own: a module worked out before its style is known would come out
+  // in the default one.
+  folder.Write(".editorconfig", "[*]\nindent_size = 2\n");
   std::vector<std::string> args = {"fmt"};
   if (!mode.empty()) args.push_back(mode);
   // Large modules first and small ones after, so that threads finish out of order; formatted,
@@ -46,11 +51,19 @@ Outcome RunOver(const std::string& mode, const std::string& fault, std::size_t t
       {"G.bas", "Sub G()\r\nEnd Sub\r\n"},
   };
   for (const auto& [name, bytes] : modules) {
-    if (name == "Fault" && fault == "-") args.push_back("-");
-    if (name == "Fault" && fault.empty()) continue;
-    if (name == "Fault" && fault != "-") args.push_back(folder.Write("Fault.bas", fault));
-    if (name != "Fault") args.push_back(folder.Write(name, bytes));
+    if (name != "Fault") {
+      args.push_back(folder.Write(name, bytes));
+    } else if (fault == "-") {
+      args.push_back("-");
+    } else if (fault == kBrokenStyle) {
+      folder.Write("broken/.editorconfig", "[*]\nindent_size = abc\n");
+      args.push_back(folder.Write("broken/Fault.bas", "Sub S()\r\nEnd Sub\r\n"));
+    } else if (!fault.empty()) {
+      args.push_back(folder.Write("Fault.bas", fault));
+    }
   }
+  // Told before any style, as if every file were checked first.
+  if (fault == kBrokenStyle) args.push_back(Utf8Text(folder.Path() / "Missing.bas"));
   std::istringstream in(FlatProcedures(5, "\r\n"));
   std::ostringstream out, err;
   // 1 MiB: the nested module below would grow past it.
@@ -68,8 +81,10 @@ Outcome RunOver(const std::string& mode, const std::string& fault, std::size_t t
   };
   outcome.result.out = placed(out.str());
   outcome.result.err = placed(err.str());
-  for (const auto& name : folder.Entries())
-    outcome.files.emplace_back(name, ReadBytes(Utf8Text(folder.Path() / Utf8Path(name))));
+  for (const auto& name : folder.Entries()) {
+    const auto path = folder.Path() / Utf8Path(name);
+    if (is_regular_file(path)) outcome.files.emplace_back(name, ReadBytes(Utf8Text(path)));
+  }
   return outcome;
 }
 
@@ -79,7 +94,8 @@ TEST(ParallelFmt, AnswersAsOneThreadDoes) {
     nested += k < 1000 ? "If x Then\r\n" : "End If\r\n";
   nested += "End Sub\r\n";
   // No fault, a binary file, a result past the bound, and standard input, in the middle.
-  const std::string faults[] = {"", std::string("Sub A()\0\r\n", 10), nested, "-"};
+  const std::string faults[] = {"", std::string("Sub A()\0\r\n", 10), nested, "-",
+                                std::string(kBrokenStyle)};
   for (const std::string mode : {"--check", "--diff", "-i", ""}) {
     for (const std::string& fault : faults) {
       SCOPED_TRACE(mode + " " + testing::PrintToString(fault.substr(0, 8)));
@@ -90,11 +106,16 @@ TEST(ParallelFmt, AnswersAsOneThreadDoes) {
       EXPECT_EQ(many.result.err, one.result.err);
       EXPECT_EQ(many.files, one.files);
       // What one thread gives, in a few of its particulars: the changed modules listed in the
-      // order given and the refusal named.
+      // order given (B only in the folder's style) and the refusal named.
       if (mode == "--check" && fault.empty()) {
         EXPECT_EQ(one.result.out,
-                  "<folder>/A.bas\n<folder>/C.bas\n<folder>/D.bas\n"
+                  "<folder>/A.bas\n<folder>/B.bas\n<folder>/C.bas\n<folder>/D.bas\n"
                   "<folder>/E.bas\n<folder>/F.bas\n");
+      }
+      if (fault == kBrokenStyle) {
+        EXPECT_EQ(one.result.status, kExitBadInput);
+        EXPECT_NE(one.result.err.find("Missing.bas"), std::string::npos) << one.result.err;
+        EXPECT_EQ(one.result.out, "");
       }
       if (fault == nested) {
         EXPECT_EQ(one.result.status, kExitBadInput);

@@ -71,6 +71,7 @@ TempFolder::~TempFolder() {
 
 std::string TempFolder::Write(const std::string& name, const std::string& bytes) const {
   const auto path = path_ / Utf8Path(name);
+  std::filesystem::create_directories(path.parent_path());
   if (!(std::ofstream(path, std::ios::binary) << bytes)) {
     throw std::runtime_error("cannot write test file " + Utf8Text(path));
   }

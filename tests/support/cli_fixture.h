@@ -86,8 +86,8 @@ class TempFolder {
 
   const std::filesystem::path& Path() const { return path_; }
   // Writes the bytes as they are and dates the file an hour back, so that any rewrite shows
-  // in its modification time even on a file system with coarse timestamps. The name and the
-  // path answered are UTF-8.
+  // in its modification time even on a file system with coarse timestamps; makes the folders
+  // the name passes through. The name and the path answered are UTF-8.
   std::string Write(const std::string& name, const std::string& bytes) const;
   // The names of everything in the folder, sorted.
   std::vector<std::string> Entries() const;
