@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,28 @@ TEST(WinSystemServicesTest, OnlyAProcessNarrowerThanItsSystemIsEmulated) {
   GetNativeSystemInfo(&native);
   const bool system64 = native.wProcessorArchitecture != PROCESSOR_ARCHITECTURE_INTEL;
   EXPECT_EQ(WinSystemServices().IsWow64Process(), system64 && sizeof(void*) == 4);
+}
+
+// The About form names the system by its own version, not the 6.2 any later one tells a
+// program without a compatibility manifest. The registry keeps the same numbers, apart from
+// Windows 10 on and as the text "6.1" before (Wine's default).
+TEST(WinSystemServicesTest, TellsTheSystemsOwnVersion) {
+  const wchar_t key[] = L"Software\\Microsoft\\Windows NT\\CurrentVersion";
+  DWORD major = 0, minor = 0, size = sizeof(DWORD);
+  if (RegGetValueW(HKEY_LOCAL_MACHINE, key, L"CurrentMajorVersionNumber", RRF_RT_REG_DWORD, nullptr,
+                   &major, &size) == ERROR_SUCCESS) {
+    RegGetValueW(HKEY_LOCAL_MACHINE, key, L"CurrentMinorVersionNumber", RRF_RT_REG_DWORD, nullptr,
+                 &minor, &size);
+  } else {
+    wchar_t text[16] = {};
+    DWORD bytes = sizeof(text);
+    RegGetValueW(HKEY_LOCAL_MACHINE, key, L"CurrentVersion", RRF_RT_REG_SZ, nullptr, text, &bytes);
+    ASSERT_EQ(swscanf(text, L"%lu.%lu", &major, &minor), 2);
+  }
+  const host::OsVersion version = WinSystemServices().Version();
+  EXPECT_EQ(version.platform, VER_PLATFORM_WIN32_NT);
+  EXPECT_EQ(version.major, static_cast<std::int32_t>(major));
+  EXPECT_EQ(version.minor, static_cast<std::int32_t>(minor));
 }
 
 // A 32-bit program under Wine reaches WMI through a surrogate process that outlives it and

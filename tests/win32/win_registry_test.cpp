@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <utility>
 #include <vector>
 
@@ -109,6 +110,13 @@ TEST(WinInstallationTest, ReadsTheVersionAndHeadersADllCarries) {
   ASSERT_TRUE(test_program);
   EXPECT_EQ(test_program->version, std::nullopt);
   EXPECT_EQ(installation.ReadDll(u"C:\\no\\such\\QWIX.dll"), std::nullopt);
+  // A file shorter than the head asked for gives its own bytes only.
+  const auto short_file = std::filesystem::temp_directory_path() / L"tessaly-short.dll";
+  std::ofstream(short_file, std::ios::binary) << "MZ";
+  const auto truncated = installation.ReadDll(short_file.u16string());
+  std::filesystem::remove(short_file);
+  ASSERT_TRUE(truncated);
+  EXPECT_EQ(truncated->head, (std::vector<std::uint8_t>{'M', 'Z'}));
   EXPECT_EQ(installation.InstalledDll(doctor::Bitness::kX86),
             (self.parent_path() / L"x86" / L"QWIX.dll").u16string());
   EXPECT_EQ(installation.InstalledDll(doctor::Bitness::kX64),

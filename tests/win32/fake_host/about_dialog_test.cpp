@@ -1,6 +1,7 @@
 // The About form as the user meets it in the editors: a real dialog, one window whichever
-// entry opens it, keys moving between its controls inside the editor's message loop, and a
-// switch that acts at once and lands in the registry.
+// entry opens it, keys moving between its controls inside the editor's message loop, its
+// controls kept where the form puts them, and a switch that acts at once and lands in the
+// registry.
 
 #include <gtest/gtest.h>
 #include "win32/windows_headers.h"
@@ -15,6 +16,21 @@ namespace tessaly::fake_host {
 namespace {
 
 constexpr int kFirstCheckId = 100;
+constexpr int kFirstPictureId = 200;
+
+// What a control shows of itself, row by row, after its width and height.
+std::vector<COLORREF> Shown(HWND control) {
+  RECT area{};
+  GetClientRect(control, &area);
+  std::vector<COLORREF> pixels{static_cast<COLORREF>(area.right),
+                               static_cast<COLORREF>(area.bottom)};
+  HDC dc = GetDC(control);
+  for (int y = 0; y < area.bottom; ++y)
+    for (int x = 0; x < area.right; ++x)
+      pixels.push_back(GetPixel(dc, x, y));
+  ReleaseDC(control, dc);
+  return pixels;
+}
 
 using AboutDialogTest = BothEditorsTest;
 
@@ -51,11 +67,26 @@ TEST_P(AboutDialogTest, OneDialogFromEveryEntryWithKeysAndSwitchesThatActAtOnce)
 
   // The VBA editors have no wheel to switch.
   EXPECT_EQ(IsWindowEnabled(GetDlgItem(dialog, kFirstCheckId + 3)) != FALSE, GetParam());
+  // A picture squeezed from outside gets its design height back at the form's next change.
+  HWND picture = GetDlgItem(dialog, kFirstPictureId);
+  const auto drawn = Shown(picture);
+  SetWindowPos(picture, nullptr, 0, 0, static_cast<int>(drawn[0]), static_cast<int>(drawn[1] / 2),
+               SWP_NOMOVE | SWP_NOZORDER);
+  RunMessageLoop(100);
   SendMessageW(first_box, BM_CLICK, 0, 0);
+  RunMessageLoop(100);
+  EXPECT_EQ(Shown(picture), drawn);
   EXPECT_EQ(SendMessageW(first_box, BM_GETCHECK, 0, 0), BST_UNCHECKED);
   EXPECT_FALSE(editor->Sim().Bar(u"TessalyIDE").Visible());
   EXPECT_EQ(ReadRegistryText(HKEY_CURRENT_USER, kSettingsKey, L"功能菜单"), L"0");
+  // Whatever was left on a picture's place, each change of the form draws the pictures anew.
+  const RECT whole{0, 0, static_cast<LONG>(drawn[0]), static_cast<LONG>(drawn[1])};
+  HDC dc = GetDC(picture);
+  FillRect(dc, &whole, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  ReleaseDC(picture, dc);
   SendMessageW(first_box, BM_CLICK, 0, 0);
+  RunMessageLoop(100);
+  EXPECT_EQ(Shown(picture), drawn);
   EXPECT_TRUE(editor->Sim().Bar(u"TessalyIDE").Visible());
   EXPECT_EQ(ReadRegistryText(HKEY_CURRENT_USER, kSettingsKey, L"功能菜单"), L"1");
 

@@ -292,11 +292,17 @@ void ControlContainer::Close() {
   }
   static_cast<Site*>(site_.Get())->Leave();
   control_->Close(OLECLOSE_NOSAVE);
+  conversation_->push_back("SetClientSite(null)");
   control_->SetClientSite(nullptr);
-  control_.Reset();
-  site_.Reset();
+  LetGo();
   // An object that leaves itself active in the frame is held by the editor after it is closed.
   EXPECT_FALSE(frame_->HoldsActiveObject()) << "the closed object is still the frame's active one";
+}
+
+void ControlContainer::LetGo() {
+  if (site_) static_cast<Site*>(site_.Get())->Leave();
+  control_.Reset();
+  site_.Reset();
 }
 
 }  // namespace tessaly::fake_host

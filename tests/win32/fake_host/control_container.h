@@ -39,13 +39,16 @@ class ControlContainer {
   std::size_t DrawnColours() const;
   // What the object told its site and frame, in order, from its activation on: the in-place and
   // UI (de)activations, the frame asked for (GetWindowContext), and the frame's active object
-  // ("SetActiveObject(control)", "SetActiveObject(other)" or "SetActiveObject(none)").
+  // ("SetActiveObject(control)", "SetActiveObject(other)" or "SetActiveObject(none)"); and
+  // "SetClientSite(null)" where Close takes the site away, so that what Close alone did shows.
   const std::vector<std::string>& Conversation() const { return *conversation_; }
   // The document's view, while a document container shows one.
   IOleDocumentView* View() const { return view_.Get(); }
   // Close, then SetClientSite(null), as the editors take a control down; a document's view is
   // deactivated and closed first.
   void Close();
+  // Releases the control without closing it, as an editor that ends in a hurry.
+  void LetGo();
 
  private:
   class Site;

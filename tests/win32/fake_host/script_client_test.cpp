@@ -1,7 +1,7 @@
 // Our two classes called by name, as a script client calls them: the type library decides what
 // a call may pass, so Nothing where an object is needed, too few arguments and arguments of a
 // type that does not convert are each answered with an error, and the DLL stays loaded and
-// usable, then unloads once let go of. No row may end the editor.
+// usable, then unloads once let go of and unlocked. No row may end the editor.
 
 #include <gtest/gtest.h>
 #include "win32/windows_headers.h"
@@ -58,6 +58,26 @@ TEST(ScriptClientTest, AnswersEachCallAsTheTypeLibraryDeclaresIt) {
     EXPECT_TRUE(FAILED(CallByName(tab.Get(), L"Code_Click", {Object(nullptr)})));
     VariantClear(&text);
   }
+  EXPECT_EQ(CanUnloadNow(), S_OK);
+}
+
+// An editor may lock the server and let go of the factory: the DLL stays until it unlocks.
+TEST(ScriptClientTest, StaysLoadedWhileTheServerIsLocked) {
+  CLSID connect{};
+  ASSERT_EQ(CLSIDFromProgID(L"QWIX.Connect", &connect), S_OK) << "QWIX.dll is not registered";
+  const auto factory = [&] {
+    win32::ComPtr<IClassFactory> made;
+    CoGetClassObject(connect, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory,
+                     reinterpret_cast<void**>(made.Receive()));
+    return made;
+  };
+  auto locking = factory();
+  ASSERT_TRUE(locking);
+  ASSERT_EQ(locking->LockServer(TRUE), S_OK);
+  EXPECT_EQ(CanUnloadNow(), S_FALSE) << "the lock was taken the wrong way";
+  locking.Reset();
+  EXPECT_EQ(CanUnloadNow(), S_FALSE) << "the lock went with the factory";
+  ASSERT_EQ(factory()->LockServer(FALSE), S_OK);
   EXPECT_EQ(CanUnloadNow(), S_OK);
 }
 
