@@ -120,21 +120,19 @@ class OrderedWork {
   void Work() {
     std::unique_lock lock(mutex_);
     for (;;) {
-      claimable_.wait(lock, [&] {
-        return stopping_ || next_ >= outcomes_.size() ||
-               (next_ < taken_ + ahead_ && next_ < released_);
-      });
+      claimable_.wait(lock, [&] { return stopping_ || next_ >= outcomes_.size() || MayClaim(); });
       if (stopping_ || next_ >= outcomes_.size()) return;
       ClaimAndRun(lock);
     }
   }
 
+  // Whether the next item is released and within `ahead` of the last one taken.
+  bool MayClaim() const { return next_ < taken_ + ahead_ && next_ < released_; }
+
   // Claims the next item, when one may be claimed, and works it out with `lock` let go; an
   // item of the caller's is only passed over. Returns whether it claimed one.
   bool ClaimAndRun(std::unique_lock<std::mutex>& lock) {
-    if (stopping_ || next_ >= outcomes_.size() || next_ >= taken_ + ahead_ || next_ >= released_) {
-      return false;
-    }
+    if (stopping_ || next_ >= outcomes_.size() || !MayClaim()) return false;
     const std::size_t index = next_++;
     if (on_caller_(index)) return true;
     lock.unlock();

@@ -47,7 +47,6 @@ TEST(LayoutStyle, NearerFilesOverrideFartherOnesUpToTheRoot) {
   TempFolder folder;
   folder.Write(".editorconfig",
                "root = true\n[*]\nindent_size = 3\nvb_labels_at_column_1 = true\n");
-  std::filesystem::create_directories(folder.Path() / "repo" / "src");
   folder.Write("repo/.editorconfig", "root = true\n[*]\nindent_size = 2\nvb_indent_case = true\n");
   folder.Write("repo/src/.editorconfig", "[*.cls]\nindent_style = tab\n");
   const std::string body =
@@ -104,7 +103,6 @@ TEST(LayoutStyle, ABrokenEditorConfigIsRefusedAndNothingIsWritten) {
     SCOPED_TRACE(c.config);
     TempFolder folder;
     const std::string good = folder.Write("A.bas", "Sub S()\r\nx = 1\r\nEnd Sub\r\n");
-    std::filesystem::create_directories(folder.Path() / "broken");
     folder.Write("broken/.editorconfig", c.config);
     const std::string bad = folder.Write("broken/B.bas", "Sub S()\r\nx = 1\r\nEnd Sub\r\n");
     const auto before = SnapshotFolder(folder);

@@ -74,8 +74,6 @@ TEST(StyleCommand, ShowsEachKeyAndWhereItWasSet) {
 
 TEST(StyleCommand, RefusesWithOneLine) {
   TempFolder folder;
-  std::filesystem::create_directories(folder.Path() / "bad_value");
-  std::filesystem::create_directories(folder.Path() / "bad_line");
   std::filesystem::create_directories(folder.Path() / "unreadable" / ".editorconfig");
   const std::string bad_value =
       Shown(folder.Write("bad_value/.editorconfig", "root = true\n[*]\n\nindent_size = 17\n"));
